@@ -1,0 +1,171 @@
+// The designer: the program's main window with the slide strip, the editing
+// commands, the property panel and the File, Edit, Run and Help menus.
+//
+// The class is implemented in several files, one per area, each wiring its own
+// controls from a Wire...() function that the constructor calls:
+//   SlideshowDesignForm.cpp     window, layout, strip, panel loading, command states
+//   DesignerEditCommands.cpp    Move, Delete, Insert blank, Duplicate, Edit menu
+//   DesignerPanel.cpp           the property panel's handlers
+//   DesignerFileCommands.cpp    File and Help menus, save prompt, title
+//   DesignerRunCommands.cpp     Run menu
+//   DesignerImport.cpp          "&Add slides" and AddPictureSlide
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <string>
+
+#include "app/StartupOptions.h"
+#include "document/SlideShowDocument.h"
+#include "platform/DesignerServices.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+class QStatusBar;
+class QToolButton;
+
+namespace lrw {
+
+class SlideStrip;
+class ColorSwatch;
+class TLoadPictureModule;
+
+class TSlideshowDesignForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TSlideshowDesignForm(DesignerServices services, QWidget* parent = nullptr);
+  ~TSlideshowDesignForm() override;
+
+  // ---- state (window area) ----
+  SlideShowDocument& Document() { return document_; }
+  const SlideShowDocument& Document() const { return document_; }
+  DesignerServices& Services() { return services_; }
+  static constexpr int CellWidth = 76;
+  std::string LastPictureFolder;       // UTF-8 folder ending with "/"
+  quint64 ControllerWindow = 0;        // automation controller, 0 for none
+  StartupOptions Options;              // what the command line asked for
+
+  // ---- window area (SlideshowDesignForm.cpp) ----
+  // Loads the panel from the selected slides and refreshes the command states.
+  void ImageListBoxClick();
+  void UpdateCommandStates();
+  void ImageListBoxDblClick();
+  void FormResize();
+  // Strip primitives, keeping the strip in step with Document().Slides.
+  int CurrentIndex() const;            // -1 only when the strip is empty
+  void SetCurrentIndex(int index);
+  bool IsSelected(int index) const;
+  void SetSelected(int index, bool selected);
+  int SelectedCount() const;
+  void StripInserted(int index);       // after Document().InsertSlide(index, ...)
+  void StripRemoved(int index);        // after Document().DeleteSlide(index)
+  void StripExchanged(int i, int j);   // after Document().ExchangeSlides(i, j)
+  void StripReset();                   // after the whole slide list changed
+  void StripRepaint();
+  SlideStrip* Strip() const { return ImageListBox; }
+  // Menus recompute their entries when they open; tests call these directly.
+  void Edit1Click();
+
+  // ---- editing commands (DesignerEditCommands.cpp) ----
+  void btnMoveUpClick();
+  void btnMoveDownClick();
+  void btnDeleteClick();
+  void btnInsertBlankClick();
+  void btnDuplicateClick();
+
+  // ---- property panel (DesignerPanel.cpp) ----
+
+  // ---- file and help commands (DesignerFileCommands.cpp) ----
+
+  // ---- run commands (DesignerRunCommands.cpp) ----
+
+  // ---- picture import (DesignerImport.cpp) ----
+
+  // ---- controls (names as the design gives them) ----
+  QLabel* Label1 = nullptr;
+  SlideStrip* ImageListBox = nullptr;
+  QGroupBox* gbMoves = nullptr;
+  QToolButton* btnMoveUp = nullptr;
+  QToolButton* btnMoveDown = nullptr;
+  QToolButton* btnDelete = nullptr;
+  QToolButton* btnDuplicate = nullptr;
+  QToolButton* btnInsertBlank = nullptr;
+  QGroupBox* gbTransition = nullptr;
+  QComboBox* cbTransition = nullptr;
+  QLabel* lblBox_Width = nullptr;
+  QSlider* tbBox_Width = nullptr;
+  QLabel* lblSlower = nullptr;
+  QLabel* lblFaster = nullptr;
+  QPushButton* btnShowTransition = nullptr;
+  QCheckBox* cbxCenter = nullptr;
+  QGroupBox* gbBackground = nullptr;
+  QPushButton* btnBackground = nullptr;
+  ColorSwatch* lbBackground = nullptr;
+  QGroupBox* gbCaption = nullptr;
+  QCheckBox* cbxShow_Caption = nullptr;
+  QPushButton* btnEdit_Caption = nullptr;
+  QGroupBox* gbSound = nullptr;
+  QCheckBox* cbxPlay_Sound = nullptr;
+  QLabel* lblSound_File_Name = nullptr;
+  QPushButton* btnPlay_Sound = nullptr;
+  QPushButton* btnChange_Sound = nullptr;
+  QGroupBox* gbDuration = nullptr;
+  QButtonGroup* durationGroup = nullptr;
+  QRadioButton* rbEnterPressed = nullptr;
+  QRadioButton* rbSoundEnded = nullptr;
+  QRadioButton* rbTimeElapsed = nullptr;
+  QSpinBox* seAdditional_Time = nullptr;
+  QLabel* Label5 = nullptr;
+  QPushButton* btnPreview = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+
+  // Menus: the main menu's four menus and the strip's context menu.
+  QMenu* File1 = nullptr;
+  QMenu* Edit1 = nullptr;
+  QMenu* Run1 = nullptr;
+  QMenu* Help1 = nullptr;
+  QMenu* EditPopup = nullptr;
+  QAction* Addslides1 = nullptr;
+  QAction* MoveLeft1 = nullptr;
+  QAction* MoveRight1 = nullptr;
+  QAction* Delete1 = nullptr;
+  QAction* Duplicate1 = nullptr;
+  QAction* InsertBlank1 = nullptr;
+  QAction* MoveLeft2 = nullptr;   // context menu entries
+  QAction* MoveRight2 = nullptr;
+  QAction* Delete2 = nullptr;
+  QAction* Duplicate2 = nullptr;
+  QAction* InsertBlank2 = nullptr;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void WireEditCommands();
+  void WirePanel();
+  void WireFileCommands();
+  void WireRunCommands();
+  void WireImport();
+
+  DesignerServices services_;
+  SlideShowDocument document_;
+};
+
+// The one designer window of the program; cleared when it closes.
+extern QPointer<TSlideshowDesignForm> SlideshowDesignForm;
+
+}  // namespace lrw

@@ -1,0 +1,163 @@
+#include "document/SlideRecord.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace lrw {
+namespace {
+
+// Field offsets of the 1116-byte layout.
+enum Offset : size_t {
+  kPictureFolder = 0,
+  kPictureName = 256,
+  kPictureFormat = 512,
+  kBackgroundColor = 516,
+  kImageHeight = 520,
+  kImageWidth = 522,
+  kImageTop = 524,
+  kImageLeft = 526,
+  kCenterImage = 528,
+  kShowCaption = 529,
+  kCaptionRef = 532,
+  kCaptionFontName = 536,
+  kCaptionFontSize = 570,
+  kCaptionFontColor = 572,
+  kCaptionFontStyle = 576,
+  kCaptionBackColor = 580,
+  kCaptionTop = 584,
+  kCaptionLeft = 586,
+  kCaptionWidth = 588,
+  kEffect = 590,
+  kBoxWidth = 592,
+  kPlaySound = 594,
+  kSoundFolder = 595,
+  kSoundName = 851,
+  kDurationMode = 1107,
+  kExtraSeconds = 1108,
+  kThumbnailRef = 1112,
+};
+
+void PutShort(SlideRecordBytes& b, size_t at, const std::string& s, size_t capacity) {
+  const size_t n = std::min(s.size(), capacity);
+  b[at] = static_cast<uint8_t>(n);
+  std::memcpy(b.data() + at + 1, s.data(), n);
+}
+
+std::string GetShort(std::span<const uint8_t, kSlideRecordSize> b, size_t at, size_t capacity) {
+  const size_t n = std::min<size_t>(b[at], capacity);
+  return std::string(reinterpret_cast<const char*>(b.data() + at + 1), n);
+}
+
+void Put16(SlideRecordBytes& b, size_t at, int16_t v) {
+  const auto u = static_cast<uint16_t>(v);
+  b[at] = static_cast<uint8_t>(u & 0xFF);
+  b[at + 1] = static_cast<uint8_t>(u >> 8);
+}
+
+int16_t Get16(std::span<const uint8_t, kSlideRecordSize> b, size_t at) {
+  return static_cast<int16_t>(static_cast<uint16_t>(b[at] | (b[at + 1] << 8)));
+}
+
+void Put32(SlideRecordBytes& b, size_t at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+uint32_t Get32(std::span<const uint8_t, kSlideRecordSize> b, size_t at) {
+  return static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8) |
+         (static_cast<uint32_t>(b[at + 2]) << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
+}
+
+}  // namespace
+
+std::string CutToCapacity(std::string text, size_t capacity) {
+  if (text.size() > capacity) text.resize(capacity);
+  return text;
+}
+
+SlideRecordBytes SlideRecord::ToBytes() const {
+  SlideRecordBytes b{};
+  PutShort(b, kPictureFolder, PictureFolder, kFolderCapacity);
+  PutShort(b, kPictureName, PictureName, kNameCapacity);
+  b[kPictureFormat] = PictureFormat;
+  Put32(b, kBackgroundColor, BackgroundColor);
+  Put16(b, kImageHeight, ImageHeight);
+  Put16(b, kImageWidth, ImageWidth);
+  Put16(b, kImageTop, ImageTop);
+  Put16(b, kImageLeft, ImageLeft);
+  b[kCenterImage] = CenterImage;
+  b[kShowCaption] = ShowCaption;
+  Put32(b, kCaptionRef, 0);
+  PutShort(b, kCaptionFontName, CaptionFontName, kFontNameCapacity);
+  Put16(b, kCaptionFontSize, CaptionFontSize);
+  Put32(b, kCaptionFontColor, CaptionFontColor);
+  b[kCaptionFontStyle] = CaptionFontStyle;
+  Put32(b, kCaptionBackColor, CaptionBackColor);
+  Put16(b, kCaptionTop, CaptionTop);
+  Put16(b, kCaptionLeft, CaptionLeft);
+  Put16(b, kCaptionWidth, CaptionWidth);
+  b[kEffect] = Effect;
+  Put16(b, kBoxWidth, BoxWidth);
+  b[kPlaySound] = PlaySound;
+  PutShort(b, kSoundFolder, SoundFolder, kFolderCapacity);
+  PutShort(b, kSoundName, SoundName, kNameCapacity);
+  b[kDurationMode] = DurationMode;
+  Put16(b, kExtraSeconds, ExtraSeconds);
+  Put32(b, kThumbnailRef, Thumbnail ? 1u : 0u);
+  return b;
+}
+
+SlideRecord SlideRecord::FromBytes(std::span<const uint8_t, kSlideRecordSize> b) {
+  SlideRecord s;
+  s.PictureFolder = GetShort(b, kPictureFolder, kFolderCapacity);
+  s.PictureName = GetShort(b, kPictureName, kNameCapacity);
+  s.PictureFormat = b[kPictureFormat];
+  s.BackgroundColor = Get32(b, kBackgroundColor);
+  s.ImageHeight = Get16(b, kImageHeight);
+  s.ImageWidth = Get16(b, kImageWidth);
+  s.ImageTop = Get16(b, kImageTop);
+  s.ImageLeft = Get16(b, kImageLeft);
+  s.CenterImage = b[kCenterImage];
+  s.ShowCaption = b[kShowCaption];
+  s.CaptionFontName = GetShort(b, kCaptionFontName, kFontNameCapacity);
+  s.CaptionFontSize = Get16(b, kCaptionFontSize);
+  s.CaptionFontColor = Get32(b, kCaptionFontColor);
+  s.CaptionFontStyle = b[kCaptionFontStyle];
+  s.CaptionBackColor = Get32(b, kCaptionBackColor);
+  s.CaptionTop = Get16(b, kCaptionTop);
+  s.CaptionLeft = Get16(b, kCaptionLeft);
+  s.CaptionWidth = Get16(b, kCaptionWidth);
+  s.Effect = b[kEffect];
+  s.BoxWidth = Get16(b, kBoxWidth);
+  s.PlaySound = b[kPlaySound];
+  s.SoundFolder = GetShort(b, kSoundFolder, kFolderCapacity);
+  s.SoundName = GetShort(b, kSoundName, kNameCapacity);
+  s.DurationMode = b[kDurationMode];
+  s.ExtraSeconds = Get16(b, kExtraSeconds);
+  return s;
+}
+
+bool SlideRecord::HasThumbnailBlock(std::span<const uint8_t, kSlideRecordSize> b) {
+  return Get32(b, kThumbnailRef) != 0;
+}
+
+void SetDesignerCaptionFont(SlideRecord& slide) {
+  slide.CaptionFontName = kDesignerFontName;
+  slide.CaptionFontSize = kDesignerFontSize;
+  slide.CaptionFontColor = kWindowTextColor;
+  slide.CaptionFontStyle = 0;
+}
+
+SlideRecord FirstSlideDefaults() {
+  SlideRecord s;
+  s.BackgroundColor = 0;
+  s.CenterImage = 1;
+  s.Effect = 0;
+  s.BoxWidth = 2;
+  s.DurationMode = TimeElapsed;
+  s.ExtraSeconds = 5;
+  s.CaptionBackColor = 0xFFFFFF;
+  SetDesignerCaptionFont(s);
+  return s;
+}
+
+}  // namespace lrw

@@ -1,0 +1,9 @@
+// The subcommands of showtool; each returns the process exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lrw::showtool {
+
+}  // namespace lrw::showtool
