@@ -1,0 +1,88 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QScreen>
+#include <filesystem>
+
+#include "app/CommandLine.h"
+#include "app/SingleInstance.h"
+#include "designer/SlideshowDesignForm.h"
+#include "effects/Random.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtPrompts.h"
+#include "shell/Splash.h"
+
+namespace lrw {
+
+StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& options,
+                             bool showSplash) {
+  StartupOptions o = options;
+  form.Options = o;
+
+  if (!o.QuietStart && showSplash) {
+    form.setEnabled(false);
+    RunSplash(&form);
+    form.setEnabled(true);
+  }
+
+  if (!o.StartFile.empty() && std::filesystem::is_regular_file(o.StartFile)) {
+    if (form.OpenFile(o.StartFile)) {
+      // A show opened from the command line keeps the plain title until it is saved.
+      form.setWindowTitle("Lanternreelworks!");
+      if (o.RunAndExit || o.RunAndStay) form.RunFromStart1Click();
+    } else {
+      o.RunAndExit = false;
+      o.RunAndStay = false;
+    }
+  } else if (!o.StartFile.empty() && o.RunAndStay) {
+    o.RunAndStay = false;
+  }
+  form.Options = o;
+
+  form.LastPictureFolder = QDir::currentPath().toStdString() + "/";
+
+  // With "/r" the designer is never shown; the caller closes it.
+  if (!o.RunAndExit && !o.AutomationStart) {
+    form.show();
+    form.setEnabled(true);
+  }
+  return o;
+}
+
+int RunProgram(QApplication& app) {
+  SingleInstance lock(kInstanceLockName);
+  if (!lock.Acquired()) {
+    QMessageBox::warning(nullptr, kAlreadyRunningCaption, kAlreadyRunningText);
+    return 1;
+  }
+  SeedRandomFromClock();
+  QApplication::setWindowIcon(QIcon(":/icons/QRVLICON.svg"));
+  QApplication::setApplicationName("Lanternreelworks");
+  QApplication::setApplicationDisplayName("Lanternreelworks");
+
+  std::vector<std::string> args;
+  const QStringList qargs = QApplication::arguments();
+  for (qsizetype i = 1; i < qargs.size(); ++i) args.push_back(qargs[i].toStdString());
+  const StartupOptions options = ParseCommandLine(args);
+
+  QtPrompts prompts;
+  QtDialogs dialogs;
+  QSize screen(1024, 768);
+  if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->size();
+  TSlideshowDesignForm form(DesignerServices{prompts, dialogs, screen});
+  prompts.setParent(&form);
+  const StartupOptions final = StartDesigner(form, options);
+  if (final.RunAndExit) {
+    // The show has run (or there was none to run): close the designer, which asks
+    // nothing because nothing was changed, and end.
+    form.close();
+    return 0;
+  }
+  return app.exec();
+}
+
+}  // namespace lrw
