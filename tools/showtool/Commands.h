@@ -6,4 +6,6 @@
 
 namespace lrw::showtool {
 
+int RunEffectOrder(const std::vector<std::string>& args);
+
 }  // namespace lrw::showtool

@@ -17,6 +17,8 @@ struct Command {
 
 const Command kCommands[] = {
     // {"name", "usage", &RunName},
+    {"effect-order", "EFFECT WIDTH HEIGHT D [--seed N] [--summary]",
+     &lrw::showtool::RunEffectOrder},
     {"", "", nullptr},
 };
 

@@ -1,0 +1,32 @@
+// Plays a transition between two bitmaps in memory: the source is the new picture, the
+// target shows the old one until the copies replace it.
+#pragma once
+
+#include <cstddef>  // Bitmap.h uses size_t
+
+#include "document/Bitmap.h"
+#include "effects/RunEffect.h"
+
+namespace lrw {
+
+class BitmapEffectTarget : public EffectTarget {
+ public:
+  BitmapEffectTarget(const Bitmap& source, Bitmap& target) : source_(source), target_(target) {}
+
+  // The source's clipping rectangle: its bounds.
+  EffectRect SourceClip() const { return {0, 0, source_.width, source_.height}; }
+
+  // Same-size copies are direct; others are stretched with nearest-neighbour sampling. Source
+  // pixels outside the source bitmap are not read and their target pixels stay unchanged;
+  // target pixels outside the target bitmap are not written.
+  void Copy(const EffectRect& from, const EffectRect& to) override;
+
+ private:
+  void CopyDirect(const EffectRect& from, const EffectRect& to);
+  void CopyStretched(const EffectRect& from, const EffectRect& to);
+
+  const Bitmap& source_;
+  Bitmap& target_;
+};
+
+}  // namespace lrw

@@ -1,0 +1,38 @@
+#include "effects/Random.h"
+
+#include <chrono>
+
+namespace lrw {
+
+namespace {
+
+uint32_t g_randomState = 0;
+
+// Seed before main so that every show starts from a different random order, as the player
+// relies on without doing anything itself.
+[[maybe_unused]] const bool g_seededAtStart = (SeedRandomFromClock(), true);
+
+}  // namespace
+
+uint32_t RandomDraw(uint32_t n) {
+  g_randomState = g_randomState * 134775813u + 1u;
+  return static_cast<uint32_t>((static_cast<uint64_t>(g_randomState) * n) >> 32);
+}
+
+void SetRandomState(uint32_t state) {
+  g_randomState = state;
+}
+
+uint32_t RandomState() {
+  return g_randomState;
+}
+
+void SeedRandomFromClock() {
+  using namespace std::chrono;
+  const auto now = system_clock::now().time_since_epoch();
+  const auto msOfDay = duration_cast<milliseconds>(now).count() % (24LL * 60 * 60 * 1000);
+  // ((hours * 60 + minutes) * 60 + seconds) * 1000 + milliseconds is the same number.
+  g_randomState = static_cast<uint32_t>(msOfDay);
+}
+
+}  // namespace lrw
