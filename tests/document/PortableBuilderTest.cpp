@@ -1,0 +1,174 @@
+#include "document/PortableBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace lrw {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PortableBuilderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() /
+            ("lrw-portable-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "pics");
+    fs::create_directories(root_ / "other");
+    fs::create_directories(root_ / "out");
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  std::string Dir(const char* sub) const { return (root_ / sub).string() + "/"; }
+
+  static void Write(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+  }
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  static SlideRecord Picture(const std::string& folder, const std::string& name) {
+    SlideRecord s;
+    s.PictureFolder = folder;
+    s.PictureName = name;
+    return s;
+  }
+
+  fs::path root_;
+};
+
+TEST_F(PortableBuilderTest, CopiesPicturesAndSoundsUnderTrimmedNames) {
+  Write(Dir("pics") + "a.png", "picture a");
+  Write(Dir("pics") + "tune.wav", "sound");
+  SlideRecord s = Picture(Dir("pics"), " a.png  ");
+  s.SoundFolder = Dir("pics") + " ";
+  s.SoundName = "tune.wav ";
+  s.PlaySound = 0;  // copied even when it does not play
+
+  const CopyMediaResult r = CopyMediaFiles({s, SlideRecord{}}, Dir("out"));
+
+  ASSERT_TRUE(r.ok()) << r.error;
+  EXPECT_EQ(r.copied, (std::vector<std::string>{Dir("out") + "a.png", Dir("out") + "tune.wav"}));
+  EXPECT_EQ(Read(Dir("out") + "a.png"), "picture a");
+  EXPECT_EQ(Read(Dir("out") + "tune.wav"), "sound");
+  EXPECT_FALSE(fs::exists(Dir("out") + "a.png.lrw-copy"));
+}
+
+TEST_F(PortableBuilderTest, BuildingWherePicturesLieCopiesNothingAndKeepsThem) {
+  Write(Dir("pics") + "a.png", "picture a");
+  Write(Dir("pics") + "b.png", "picture b");
+  // Blank-padded names must not lead to copying a file onto itself.
+  const std::vector<SlideRecord> slides = {Picture(Dir("pics"), "a.png"),
+                                           Picture(Dir("pics"), "  b.png ")};
+
+  const CopyMediaResult r = CopyMediaFiles(slides, Dir("pics"));
+
+  ASSERT_TRUE(r.ok()) << r.error;
+  EXPECT_TRUE(r.copied.empty());
+  EXPECT_EQ(Read(Dir("pics") + "a.png"), "picture a");
+  EXPECT_EQ(Read(Dir("pics") + "b.png"), "picture b");
+}
+
+TEST_F(PortableBuilderTest, SecondBuildCopiesNothingEvenAfterSourceChanged) {
+  Write(Dir("pics") + "a.png", "first");
+  const std::vector<SlideRecord> slides = {Picture(Dir("pics"), "a.png")};
+  ASSERT_EQ(CopyMediaFiles(slides, Dir("out")).copied.size(), 1u);
+
+  Write(Dir("pics") + "a.png", "changed");
+  const CopyMediaResult again = CopyMediaFiles(slides, Dir("out"));
+
+  ASSERT_TRUE(again.ok());
+  EXPECT_TRUE(again.copied.empty());
+  EXPECT_EQ(Read(Dir("out") + "a.png"), "first");
+}
+
+TEST_F(PortableBuilderTest, SameNameInTwoFoldersCopiesOnlyTheFirst) {
+  Write(Dir("pics") + "a.png", "from pics");
+  Write(Dir("other") + "a.png", "from other");
+
+  const CopyMediaResult r =
+      CopyMediaFiles({Picture(Dir("pics"), "a.png"), Picture(Dir("other"), "a.png")}, Dir("out"));
+
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.copied.size(), 1u);
+  EXPECT_EQ(Read(Dir("out") + "a.png"), "from pics");
+}
+
+TEST_F(PortableBuilderTest, VanishedPictureStopsWithItsErrorAndKeepsEarlierCopies) {
+  Write(Dir("pics") + "a.png", "a");
+  Write(Dir("pics") + "c.png", "c");
+  const std::vector<SlideRecord> slides = {Picture(Dir("pics"), "a.png"),
+                                           Picture(Dir("pics"), "gone.png"),
+                                           Picture(Dir("pics"), "c.png")};
+
+  const CopyMediaResult r = CopyMediaFiles(slides, Dir("out"));
+
+  EXPECT_EQ(r.error,
+            "Cannot open file \"" + Dir("pics") + "gone.png\". No such file or directory");
+  EXPECT_TRUE(fs::exists(Dir("out") + "a.png"));
+  EXPECT_FALSE(fs::exists(Dir("out") + "gone.png"));
+  EXPECT_FALSE(fs::exists(Dir("out") + "c.png"));
+}
+
+TEST_F(PortableBuilderTest, RefusesNamesThatLeaveTheFolder) {
+  Write(Dir("pics") + "a.png", "a");
+  Write(root_.string() + "/x.png", "outside");
+  struct Case {
+    const char* picture;
+    const char* sound;
+  };
+  const Case cases[] = {{"../x.png", ""}, {"sub/x.png", ""}, {" .. ", ""},
+                        {".", ""},        {"a\\b.png", ""},  {"a.png", "../x.wav"},
+                        {"   ", ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.picture) + " | " + c.sound);
+    // The bad slide comes second: nothing at all may be copied.
+    SlideRecord bad = Picture(Dir("pics"), c.picture);
+    bad.SoundFolder = Dir("pics");
+    bad.SoundName = c.sound;
+    const CopyMediaResult r = CopyMediaFiles({Picture(Dir("pics"), "a.png"), bad}, Dir("out"));
+    EXPECT_NE(r.error.find("Slide 2 names the"), std::string::npos) << r.error;
+    EXPECT_NE(r.error.find("not a plain file name"), std::string::npos);
+    EXPECT_TRUE(r.copied.empty());
+    EXPECT_TRUE(fs::is_empty(Dir("out")));
+  }
+}
+
+TEST_F(PortableBuilderTest, BlankSlidesCopyNothing) {
+  const CopyMediaResult r = CopyMediaFiles({SlideRecord{}, SlideRecord{}}, Dir("out"));
+  EXPECT_TRUE(r.ok());
+  EXPECT_TRUE(fs::is_empty(Dir("out")));
+}
+
+TEST_F(PortableBuilderTest, CopyMediaFileReplacesTargetButNeverCopiesOntoItself) {
+  Write(Dir("pics") + "a.png", std::string(200000, 'x'));  // several buffers long
+  Write(Dir("out") + "a.png", "old");
+
+  EXPECT_EQ(CopyMediaFile(Dir("pics") + "a.png", Dir("out") + "a.png"), "");
+  EXPECT_EQ(Read(Dir("out") + "a.png").size(), 200000u);
+
+  // The same file through another spelling of its folder.
+  EXPECT_EQ(CopyMediaFile(Dir("pics") + "a.png", Dir("pics") + "../pics/a.png"), "");
+  EXPECT_EQ(Read(Dir("pics") + "a.png").size(), 200000u);
+}
+
+TEST_F(PortableBuilderTest, CopyMediaFileReportsATargetThatCannotBeCreated) {
+  Write(Dir("pics") + "a.png", "a");
+  const std::string target = Dir("missing") + "a.png";
+  EXPECT_EQ(CopyMediaFile(Dir("pics") + "a.png", target),
+            "Cannot create file \"" + target + "\". No such file or directory");
+}
+
+}  // namespace
+}  // namespace lrw
