@@ -1,0 +1,30 @@
+// The operations the show runner and the property panel need from a sound player:
+// open by file name with an error code, play waiting or with an end notification,
+// stop, close and the mode query. MediaPlayer is the real one; tests use fakes.
+#pragma once
+
+#include <string>
+
+namespace lrw {
+
+enum class MediaMode { NotOpen, Stopped, Playing };
+
+class MediaControl {
+ public:
+  virtual ~MediaControl() = default;
+  virtual MediaMode Mode() const = 0;
+  // When set, the next command completes before it returns.
+  virtual void SetWait(bool wait) = 0;
+  // When set, a play reports its natural end through the notification handler.
+  virtual void SetNotify(bool notify) = 0;
+  virtual void SetFileName(const std::string& utf8Path) = 0;
+  // Each command sets Error(): 0 after success.
+  virtual void Open() = 0;
+  virtual void Play() = 0;
+  virtual void Stop() = 0;
+  virtual void Close() = 0;
+  virtual int Error() const = 0;
+  virtual std::string ErrorMessage() const = 0;
+};
+
+}  // namespace lrw

@@ -1,0 +1,243 @@
+#include "player/MediaPlayer.h"
+
+#include <SDL.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <vector>
+
+#include "document/Paths.h"
+
+namespace lrw {
+
+namespace {
+
+// 256 MB of 16-bit samples: about 25 minutes of CD-quality stereo.
+constexpr int64_t kMaxSamples = 128LL * 1024 * 1024;
+constexpr int kOutputChannelsMax = 2;
+
+}  // namespace
+
+struct MediaPlayer::Core : std::enable_shared_from_this<Core> {
+  MediaPlayer* owner = nullptr;
+  PostFunction post;
+  std::vector<int16_t> samples;  // interleaved, `channels` per frame
+  int channels = 0;
+  int rate = 0;
+  size_t frames = 0;
+  SDL_AudioDeviceID device = 0;
+  bool sdlStarted = false;
+  uint64_t lastPlayId = 0;
+
+  // Shared with the audio thread.
+  std::atomic<size_t> position{0};
+  std::atomic<size_t> endFrame{0};
+  std::atomic<bool> playing{false};
+  std::atomic<uint64_t> notifyPlayId{0};  // the play whose end is reported; 0: none
+
+  static void SDLCALL Fill(void* user, Uint8* stream, int len) {
+    auto* core = static_cast<Core*>(user);
+    const size_t frameBytes = sizeof(int16_t) * static_cast<size_t>(core->channels);
+    const size_t wanted = static_cast<size_t>(len) / frameBytes;
+    const size_t pos = core->position.load();
+    const size_t end = core->endFrame.load();
+    const size_t n = core->playing.load() && pos < end ? std::min(wanted, end - pos) : 0;
+    if (n > 0) std::memcpy(stream, core->samples.data() + pos * core->channels, n * frameBytes);
+    std::memset(stream + n * frameBytes, 0, static_cast<size_t>(len) - n * frameBytes);
+    core->position.store(pos + n);
+    // The last samples went out with the previous buffer: the play is over.
+    if (n == 0 && core->playing.exchange(false)) {
+      const uint64_t id = core->notifyPlayId.load();
+      if (id != 0 && core->post) {
+        core->post([weak = core->weak_from_this(), id] {
+          if (auto alive = weak.lock()) alive->Deliver(id);
+        });
+      }
+    }
+  }
+
+  void Deliver(uint64_t id) {
+    if (id == 0 || notifyPlayId.load() != id) return;  // stopped, closed or replayed since
+    notifyPlayId.store(0);
+    if (owner && owner->OnNotify) owner->OnNotify();
+  }
+
+  void CloseDevice() {
+    if (device != 0) {
+      SDL_CloseAudioDevice(device);  // waits for a running callback
+      device = 0;
+    }
+    if (sdlStarted) {
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      sdlStarted = false;
+    }
+    playing.store(false);
+    notifyPlayId.store(0);
+    samples.clear();
+    samples.shrink_to_fit();
+    frames = 0;
+    position.store(0);
+    endFrame.store(0);
+  }
+};
+
+MediaPlayer::MediaPlayer(PostFunction postToOwner)
+    : post_(std::move(postToOwner)), core_(std::make_shared<Core>()) {
+  core_->owner = this;
+  core_->post = post_;
+}
+
+MediaPlayer::~MediaPlayer() { core_->CloseDevice(); }
+
+void MediaPlayer::Fail(int code, std::string message) {
+  error_ = code;
+  errorMessage_ = std::move(message);
+}
+
+void MediaPlayer::Succeed() {
+  error_ = kMediaOk;
+  errorMessage_.clear();
+}
+
+MediaMode MediaPlayer::Mode() const {
+  if (core_->device == 0) return MediaMode::NotOpen;
+  return core_->playing.load() ? MediaMode::Playing : MediaMode::Stopped;
+}
+
+void MediaPlayer::Open() {
+  core_->CloseDevice();
+  const std::string shown = FileNameOf(fileName_);
+
+  SF_INFO info{};
+  SNDFILE* file = sf_open(fileName_.c_str(), SFM_READ, &info);
+  if (!file) {
+    Fail(kMediaFileError, "The sound file \"" + shown + "\" cannot be played: " +
+                              sf_strerror(nullptr) + ".");
+    return;
+  }
+  struct FileCloser {
+    SNDFILE* f;
+    ~FileCloser() { sf_close(f); }
+  } closer{file};
+
+  if (info.channels <= 0 || info.samplerate <= 0 || info.frames < 0) {
+    Fail(kMediaFileError, "The sound file \"" + shown + "\" is damaged.");
+    return;
+  }
+  if (info.frames * info.channels > kMaxSamples) {
+    Fail(kMediaTooLong, "The sound file \"" + shown + "\" is too long to be played.");
+    return;
+  }
+
+  std::vector<int16_t> decoded(static_cast<size_t>(info.frames) * info.channels);
+  const sf_count_t got = sf_readf_short(file, decoded.data(), info.frames);
+  if (got < 0 || (got == 0 && info.frames > 0)) {
+    Fail(kMediaFileError, "The sound file \"" + shown + "\" cannot be read: " +
+                              sf_strerror(file) + ".");
+    return;
+  }
+  const size_t frames = static_cast<size_t>(got);
+
+  // More than two channels: the first two are played.
+  const int outChannels = std::min(info.channels, kOutputChannelsMax);
+  if (outChannels != info.channels) {
+    std::vector<int16_t> front(frames * outChannels);
+    for (size_t i = 0; i < frames; ++i) {
+      for (int c = 0; c < outChannels; ++c) {
+        front[i * outChannels + c] = decoded[i * info.channels + c];
+      }
+    }
+    decoded = std::move(front);
+  } else {
+    decoded.resize(frames * outChannels);
+  }
+
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    Fail(kMediaDeviceError, std::string("No sound output is available: ") + SDL_GetError());
+    return;
+  }
+  core_->sdlStarted = true;
+
+  core_->samples = std::move(decoded);
+  core_->channels = outChannels;
+  core_->rate = info.samplerate;
+  core_->frames = frames;
+  core_->position.store(0);
+  core_->endFrame.store(frames);
+
+  SDL_AudioSpec want{};
+  want.freq = info.samplerate;
+  want.format = AUDIO_S16SYS;
+  want.channels = static_cast<Uint8>(outChannels);
+  want.samples = 2048;
+  want.callback = &Core::Fill;
+  want.userdata = core_.get();
+  SDL_AudioSpec have{};
+  // SDL converts to what the output supports.
+  core_->device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+  if (core_->device == 0) {
+    const std::string reason = SDL_GetError();
+    core_->CloseDevice();
+    Fail(kMediaDeviceError, "The sound output cannot be opened: " + reason);
+    return;
+  }
+  Succeed();
+}
+
+void MediaPlayer::Play() {
+  if (core_->device == 0) {
+    Fail(kMediaNotOpen, "No sound file is open.");
+    return;
+  }
+  SDL_LockAudioDevice(core_->device);
+  if (core_->position.load() >= core_->endFrame.load()) core_->position.store(0);
+  core_->notifyPlayId.store(notify_ ? ++core_->lastPlayId : 0);
+  core_->playing.store(true);
+  SDL_UnlockAudioDevice(core_->device);
+  SDL_PauseAudioDevice(core_->device, 0);
+  Succeed();
+  if (wait_) {
+    while (core_->playing.load()) SDL_Delay(5);
+    SDL_PauseAudioDevice(core_->device, 1);
+  }
+}
+
+void MediaPlayer::Stop() {
+  if (core_->device == 0) {
+    Fail(kMediaNotOpen, "No sound file is open.");
+    return;
+  }
+  SDL_PauseAudioDevice(core_->device, 1);
+  SDL_LockAudioDevice(core_->device);
+  core_->playing.store(false);
+  core_->notifyPlayId.store(0);
+  SDL_UnlockAudioDevice(core_->device);
+  Succeed();
+}
+
+void MediaPlayer::Close() {
+  core_->CloseDevice();
+  Succeed();
+}
+
+int64_t MediaPlayer::LengthMs() const {
+  if (core_->device == 0 || core_->rate <= 0) return 0;
+  return static_cast<int64_t>(core_->frames) * 1000 / core_->rate;
+}
+
+void MediaPlayer::SetEndPosition(int64_t ms) {
+  if (core_->device == 0) {
+    Fail(kMediaNotOpen, "No sound file is open.");
+    return;
+  }
+  const int64_t frame = std::max<int64_t>(0, ms) * core_->rate / 1000;
+  SDL_LockAudioDevice(core_->device);
+  core_->endFrame.store(static_cast<size_t>(std::min<int64_t>(frame, core_->frames)));
+  SDL_UnlockAudioDevice(core_->device);
+  Succeed();
+}
+
+}  // namespace lrw

@@ -1,0 +1,73 @@
+// The wave-audio player: libsndfile decodes the file when it is opened, SDL2 plays it.
+// The end of a play started with the notify flag reaches OnNotify on the thread that
+// owns the player, through the posting function the window layer hands in (the audio
+// callback runs on SDL's own thread and only posts).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "player/MediaControl.h"
+
+namespace lrw {
+
+// Error codes of the player's commands.
+enum MediaError : int {
+  kMediaOk = 0,
+  kMediaNotOpen = 1,       // a command that needs an open file, without one
+  kMediaFileError = 2,     // the file cannot be read or is not a sound libsndfile knows
+  kMediaDeviceError = 3,   // no audio output
+  kMediaTooLong = 4,       // the decoded sound would not fit in memory sensibly
+};
+
+class MediaPlayer : public MediaControl {
+ public:
+  // Runs a function later on the owner's thread; must be callable from any thread.
+  using PostFunction = std::function<void(std::function<void()>)>;
+
+  explicit MediaPlayer(PostFunction postToOwner = {});
+  ~MediaPlayer() override;
+  MediaPlayer(const MediaPlayer&) = delete;
+  MediaPlayer& operator=(const MediaPlayer&) = delete;
+
+  // Called on the owner's thread when a play started with notify has reached its end.
+  std::function<void()> OnNotify;
+
+  MediaMode Mode() const override;
+  void SetWait(bool wait) override { wait_ = wait; }
+  void SetNotify(bool notify) override { notify_ = notify; }
+  void SetFileName(const std::string& utf8Path) override { fileName_ = utf8Path; }
+  const std::string& FileName() const { return fileName_; }
+
+  // Decodes the file and opens the audio output (closing whatever was open).
+  void Open() override;
+  // Plays from the current position to the end position. With wait, returns when done.
+  void Play() override;
+  // Stops at the current position; the end notification of the play is dropped.
+  void Stop() override;
+  void Close() override;
+  int Error() const override { return error_; }
+  std::string ErrorMessage() const override { return errorMessage_; }
+
+  // Length of the open sound in milliseconds (0 when nothing is open).
+  int64_t LengthMs() const;
+  // Where play stops, in milliseconds from the start; limited to the length.
+  void SetEndPosition(int64_t ms);
+
+ private:
+  struct Core;
+  void Fail(int code, std::string message);
+  void Succeed();
+
+  PostFunction post_;
+  std::shared_ptr<Core> core_;
+  std::string fileName_;
+  bool wait_ = false;
+  bool notify_ = false;
+  int error_ = kMediaOk;
+  std::string errorMessage_;
+};
+
+}  // namespace lrw

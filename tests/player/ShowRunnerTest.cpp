@@ -1,0 +1,415 @@
+#include "player/ShowRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lrw {
+namespace {
+
+class FakeTimer : public RunnerTimer {
+ public:
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  bool Enabled() const override { return enabled_; }
+  void SetInterval(int ms) override { interval_ = ms; }
+  int Interval() const override { return interval_; }
+
+ private:
+  bool enabled_ = false;
+  int interval_ = 1000;
+};
+
+class FakeClock : public RunnerClock {
+ public:
+  int64_t NowMs() const override { return now; }
+  int64_t now = 1'000'000;
+};
+
+class FakeMedia : public MediaControl {
+ public:
+  MediaMode Mode() const override { return mode; }
+  void SetWait(bool) override {}
+  void SetNotify(bool n) override { notify = n; }
+  void SetFileName(const std::string& path) override { fileName = path; }
+  void Open() override {
+    log.push_back("open " + fileName);
+    error = failOpen ? 2 : 0;
+    if (!failOpen) mode = MediaMode::Stopped;
+  }
+  void Play() override {
+    log.push_back(notify ? "play notify" : "play");
+    mode = MediaMode::Playing;
+  }
+  void Stop() override {
+    log.push_back("stop");
+    mode = MediaMode::Stopped;
+  }
+  void Close() override {
+    log.push_back("close");
+    mode = MediaMode::NotOpen;
+  }
+  int Error() const override { return error; }
+  std::string ErrorMessage() const override { return error ? "cannot open" : ""; }
+
+  MediaMode mode = MediaMode::NotOpen;
+  bool notify = false;
+  bool failOpen = false;
+  int error = 0;
+  std::string fileName;
+  std::vector<std::string> log;
+};
+
+// Records what the runner shows; the test can act during a transition and let
+// composing take time.
+class FakeScreen : public RunnerScreen {
+ public:
+  explicit FakeScreen(FakeClock& clock) : clock_(clock) {}
+  void ShowBlack() override { log.push_back("black"); }
+  void ComposeSlide(const SlideRecord& slide) override {
+    composed.push_back(slide.PictureName);
+    clock_.now += composeMs;
+  }
+  void PresentSlide(int effect, int boxWidth) override {
+    presented.push_back(composed.empty() ? "?" : composed.back());
+    if (duringTransition) {
+      auto action = std::move(duringTransition);
+      duringTransition = nullptr;
+      action();
+    }
+  }
+  void ShowPauseMessage() override { log.push_back("paused"); }
+  void ShowHelp() override { log.push_back("help"); }
+  void EndShow() override { log.push_back("end"); }
+
+  int64_t composeMs = 0;
+  std::function<void()> duringTransition;
+  std::vector<std::string> composed;
+  std::vector<std::string> presented;  // the slide bitmap at each transition
+  std::vector<std::string> log;
+
+ private:
+  FakeClock& clock_;
+};
+
+SlideRecord Slide(const std::string& name, uint8_t mode, int16_t seconds, bool sound = false) {
+  SlideRecord s;
+  s.PictureName = name;
+  s.DurationMode = mode;
+  s.ExtraSeconds = seconds;
+  s.Effect = 3;
+  s.BoxWidth = 4;
+  if (sound) {
+    s.PlaySound = 1;
+    s.SoundFolder = "/sounds/ ";
+    s.SoundName = " " + name + ".wav";
+  }
+  return s;
+}
+
+class ShowRunnerTest : public ::testing::Test {
+ protected:
+  ShowRunner& Start(std::vector<SlideRecord> show, int start = 0, bool loop = false) {
+    slides = std::move(show);
+    runner = std::make_unique<ShowRunner>(slides, screen, timer, clock, media);
+    runner->StartIndex = start;
+    runner->LoopShow = loop;
+    runner->StartShow();
+    return *runner;
+  }
+  // One timer tick after its interval has passed.
+  void Tick() {
+    ASSERT_TRUE(timer.Enabled());
+    clock.now += timer.Interval();
+    runner->Timer1Timer();
+  }
+  void TickUntilStopped(int maxTicks = 20) {
+    for (int i = 0; i < maxTicks && timer.Enabled(); ++i) Tick();
+  }
+  bool Ended() const { return !screen.log.empty() && screen.log.back() == "end"; }
+
+  FakeTimer timer;
+  FakeClock clock;
+  FakeMedia media;
+  FakeScreen screen{clock};
+  std::vector<SlideRecord> slides;
+  std::unique_ptr<ShowRunner> runner;
+};
+
+TEST_F(ShowRunnerTest, TimedSlidesFollowEachOtherAndShowEndsAfterLastSlidesTime) {
+  ShowRunner& r = Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 2)});
+  EXPECT_EQ(screen.log.front(), "black");
+  EXPECT_EQ(screen.presented, (std::vector<std::string>{"a"}));
+  EXPECT_EQ(screen.composed, (std::vector<std::string>{"a", "b"}));
+  EXPECT_TRUE(r.SlideReady);
+  EXPECT_EQ(timer.Interval(), 5000);
+  Tick();
+  EXPECT_EQ(screen.presented, (std::vector<std::string>{"a", "b"}));
+  EXPECT_TRUE(r.Ending);
+  EXPECT_EQ(timer.Interval(), 2000);  // the last slide stays its full time
+  EXPECT_FALSE(Ended());
+  Tick();
+  EXPECT_TRUE(Ended());
+  EXPECT_TRUE(r.Finished());
+  EXPECT_FALSE(timer.Enabled());
+}
+
+TEST_F(ShowRunnerTest, ComposingTheNextSlideCountsAgainstTheCurrentOne) {
+  screen.composeMs = 700;
+  Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)});
+  EXPECT_EQ(timer.Interval(), 4300);
+}
+
+TEST_F(ShowRunnerTest, ZeroSecondsGivesOneMillisecond) {
+  Start({Slide("a", TimeElapsed, 0), Slide("b", TimeElapsed, 5)});
+  EXPECT_EQ(timer.Interval(), 1);
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "b");
+}
+
+TEST_F(ShowRunnerTest, LoopingShowStartsAgainAndEscEndsAtOnce) {
+  ShowRunner& r = Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 1)}, 0, true);
+  Tick();
+  EXPECT_EQ(r.NextIndex, 0);
+  Tick();
+  EXPECT_EQ(screen.presented, (std::vector<std::string>{"a", "b", "a"}));
+  r.FormKeyDown(RunnerKey::Escape);
+  EXPECT_EQ(timer.Interval(), 1);
+  Tick();
+  EXPECT_TRUE(Ended());
+  EXPECT_EQ(screen.presented.size(), 3u);
+}
+
+TEST_F(ShowRunnerTest, StartsAtStartIndex) {
+  Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 1), Slide("c", TimeElapsed, 1)}, 2);
+  EXPECT_EQ(screen.presented, (std::vector<std::string>{"c"}));
+  EXPECT_TRUE(runner->Ending);
+}
+
+TEST_F(ShowRunnerTest, KeyDuringTransitionIsHeldAndDispatchedAtNextChange) {
+  screen.duringTransition = [&] { runner->FormKeyDown(RunnerKey::Enter); };
+  ShowRunner& r = Start({Slide("a", TimeElapsed, 5), Slide("b", EnterPressed, 0),
+                         Slide("c", TimeElapsed, 5), Slide("d", TimeElapsed, 5)});
+  EXPECT_TRUE(r.PendingKey.held);
+  EXPECT_EQ(r.PendingKey.key, RunnerKey::Enter);
+  EXPECT_EQ(timer.Interval(), 5000);  // the held key does not shorten slide a
+  Tick();
+  // The held Enter armed 1 ms; slide b (mode 0) does not re-arm, so it is left at once.
+  EXPECT_EQ(screen.presented.back(), "b");
+  EXPECT_FALSE(r.PendingKey.held);
+  EXPECT_EQ(timer.Interval(), 1);
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "c");
+  EXPECT_EQ(timer.Interval(), 5000);  // slide c times itself
+}
+
+TEST_F(ShowRunnerTest, HeldEnterBeforeTimedSlideHasNoFurtherEffect) {
+  screen.duringTransition = [&] { runner->FormKeyDown(RunnerKey::Right); };
+  Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3), Slide("c", TimeElapsed, 3)});
+  // A tick that comes while b is being brought up waits; b then re-arms with its own time.
+  screen.duringTransition = [&] {
+    EXPECT_TRUE(timer.Enabled());
+    clock.now += 1;
+    runner->Timer1Timer();
+  };
+  Tick();
+  EXPECT_EQ(screen.presented, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(timer.Interval(), 3000);
+  EXPECT_EQ(runner->RemainingMs, 3000);
+}
+
+TEST_F(ShowRunnerTest, KeyWhileReadyClearsHeldKeyAndOnlyLastKeyIsHeld) {
+  screen.duringTransition = [&] {
+    runner->FormKeyDown(RunnerKey::Escape);
+    runner->FormKeyDown(RunnerKey::P);
+  };
+  ShowRunner& r = Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)}, 0, true);
+  EXPECT_EQ(r.PendingKey.key, RunnerKey::P);
+  r.FormKeyDown(RunnerKey::Other);  // ready: acted on (ignored) and the held P is gone
+  EXPECT_FALSE(r.PendingKey.held);
+  Tick();
+  EXPECT_EQ(screen.log, (std::vector<std::string>{"black"}));
+}
+
+TEST_F(ShowRunnerTest, EscDuringTransitionEndsShowAtNextChange) {
+  screen.duringTransition = [&] { runner->FormKeyDown(RunnerKey::Escape); };
+  Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)}, 0, true);
+  EXPECT_FALSE(Ended());
+  EXPECT_EQ(timer.Interval(), 5000);  // slide a keeps its time
+  Tick();
+  EXPECT_TRUE(Ended());
+  EXPECT_EQ(screen.presented, (std::vector<std::string>{"a"}));
+}
+
+TEST_F(ShowRunnerTest, ClickDuringTransitionIsHeldAsArrowKey) {
+  screen.duringTransition = [&] { runner->SlideCanvasMouseDown(RunnerButton::Right); };
+  ShowRunner& r = Start({Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0)});
+  EXPECT_EQ(r.PendingKey.key, RunnerKey::Left);
+  screen.duringTransition = [&] { runner->SlideCanvasMouseDown(RunnerButton::Middle); };
+  r.FormKeyDown(RunnerKey::Enter);
+  Tick();
+  EXPECT_EQ(r.PendingKey.key, RunnerKey::Right);
+}
+
+TEST_F(ShowRunnerTest, RightClickOnFirstSlideShowsLastSlideWithoutLooping) {
+  ShowRunner& r = Start({Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0),
+                         Slide("c", EnterPressed, 0)});
+  r.SlideCanvasMouseDown(RunnerButton::Right);
+  EXPECT_EQ(r.NextIndex, 2);
+  EXPECT_EQ(screen.composed.back(), "c");
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "c");
+  EXPECT_TRUE(r.Ending);  // c is the last slide of a show that does not loop
+}
+
+TEST_F(ShowRunnerTest, LastSlideOfShowThatDoesNotLoop) {
+  ShowRunner& r = Start({Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0)}, 1);
+  ASSERT_TRUE(r.Ending);
+  r.SlideCanvasMouseDown(RunnerButton::Left);  // does nothing
+  EXPECT_FALSE(timer.Enabled());
+  r.SlideCanvasMouseDown(RunnerButton::Right);  // back one slide
+  Tick();
+  EXPECT_EQ(screen.presented, (std::vector<std::string>{"b", "a"}));
+  EXPECT_FALSE(r.Ending);
+  r.FormKeyDown(RunnerKey::Backspace);  // from the first slide back to the last
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "b");
+  r.FormKeyDown(RunnerKey::Enter);  // Enter on the last slide ends the show
+  Tick();
+  EXPECT_TRUE(Ended());
+  EXPECT_EQ(screen.presented.size(), 3u);
+}
+
+TEST_F(ShowRunnerTest, OneSlideShowInModeZeroEndsAfterEnter) {
+  ShowRunner& r = Start({Slide("a", EnterPressed, 0)});
+  EXPECT_TRUE(r.Ending);
+  EXPECT_FALSE(timer.Enabled());
+  r.FormKeyDown(RunnerKey::Enter);
+  Tick();
+  EXPECT_TRUE(Ended());
+}
+
+TEST_F(ShowRunnerTest, SoundEndedWithOwnSoundWaitsForNotification) {
+  ShowRunner& r = Start({Slide("a", SoundEnded, 2, true), Slide("b", EnterPressed, 0)});
+  EXPECT_EQ(media.fileName, "/sounds/a.wav");  // folder and name trimmed
+  EXPECT_EQ(media.log, (std::vector<std::string>{"open /sounds/a.wav", "play notify"}));
+  EXPECT_FALSE(timer.Enabled());
+  media.mode = MediaMode::Stopped;
+  r.MediaPlayer1Notify();
+  EXPECT_TRUE(timer.Enabled());
+  EXPECT_EQ(timer.Interval(), 2000);
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "b");
+}
+
+TEST_F(ShowRunnerTest, SoundEndedWithZeroSecondsAdvancesAfterOneMillisecond) {
+  ShowRunner& r = Start({Slide("a", SoundEnded, 0, true), Slide("b", EnterPressed, 0)});
+  r.MediaPlayer1Notify();
+  EXPECT_EQ(timer.Interval(), 1);
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "b");
+}
+
+TEST_F(ShowRunnerTest, NinetySecondsAfterSoundAreTimedInTwoChunks) {
+  ShowRunner& r = Start({Slide("a", SoundEnded, 90, true), Slide("b", EnterPressed, 0)});
+  r.MediaPlayer1Notify();
+  EXPECT_EQ(r.RemainingMs, 90000);
+  EXPECT_EQ(timer.Interval(), 60000);
+  Tick();
+  EXPECT_EQ(screen.presented.size(), 1u);
+  EXPECT_EQ(timer.Interval(), 30000);
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "b");
+}
+
+TEST_F(ShowRunnerTest, SoundEndedWithoutOwnSoundFollowsEarlierSound) {
+  ShowRunner& r = Start({Slide("a", EnterPressed, 0, true), Slide("b", SoundEnded, 1),
+                         Slide("c", EnterPressed, 0)});
+  ASSERT_EQ(media.mode, MediaMode::Playing);
+  r.FormKeyDown(RunnerKey::Enter);  // mode 0: the sound goes on under the next slide
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "b");
+  EXPECT_EQ(media.mode, MediaMode::Playing);
+  EXPECT_FALSE(timer.Enabled());  // waits for a's sound
+  media.mode = MediaMode::Stopped;
+  r.MediaPlayer1Notify();
+  EXPECT_EQ(timer.Interval(), 1000);
+}
+
+TEST_F(ShowRunnerTest, SoundEndedWithNothingPlayingIsTimed) {
+  screen.composeMs = 200;
+  Start({Slide("a", SoundEnded, 1), Slide("b", EnterPressed, 0)});
+  EXPECT_TRUE(timer.Enabled());
+  EXPECT_EQ(timer.Interval(), 800);
+}
+
+TEST_F(ShowRunnerTest, BrokenSoundTimesSlideEvenInModesZeroAndOne) {
+  media.failOpen = true;
+  ShowRunner& r = Start({Slide("a", EnterPressed, 3, true), Slide("b", SoundEnded, 2, true),
+                         Slide("c", EnterPressed, 0)});
+  EXPECT_EQ(timer.Interval(), 3000);
+  Tick();
+  EXPECT_EQ(r.CurrentIndex, 1);
+  EXPECT_EQ(timer.Interval(), 2000);
+  EXPECT_TRUE(screen.log.size() == 1);  // no message, only the black start
+}
+
+TEST_F(ShowRunnerTest, NotificationIgnoredOutsideModeOne) {
+  ShowRunner& r = Start({Slide("a", EnterPressed, 5, true), Slide("b", EnterPressed, 0)});
+  r.MediaPlayer1Notify();
+  EXPECT_FALSE(timer.Enabled());
+}
+
+TEST_F(ShowRunnerTest, EnterInModeTwoLeavesSoundPlayingAndEnterInModeOneStopsIt) {
+  ShowRunner& r = Start({Slide("a", TimeElapsed, 5, true), Slide("b", SoundEnded, 5, true),
+                         Slide("c", EnterPressed, 0)});
+  r.FormKeyDown(RunnerKey::Enter);
+  EXPECT_EQ(media.mode, MediaMode::Playing);
+  Tick();
+  // b's own sound replaces a's: stopped (without notify) before b's is opened.
+  EXPECT_EQ(media.log, (std::vector<std::string>{"open /sounds/a.wav", "play notify", "stop",
+                                                 "close", "open /sounds/b.wav", "play notify"}));
+  r.FormKeyDown(RunnerKey::Enter);
+  EXPECT_EQ(media.mode, MediaMode::NotOpen);
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "c");
+}
+
+TEST_F(ShowRunnerTest, PauseShowsMessageAtNextChangeThenGoesOn) {
+  ShowRunner& r = Start({Slide("a", TimeElapsed, 5, true), Slide("b", TimeElapsed, 5)});
+  r.FormKeyDown(RunnerKey::Pause);
+  EXPECT_EQ(media.mode, MediaMode::NotOpen);  // the sound is stopped
+  EXPECT_TRUE(r.PauseRequested);
+  Tick();
+  EXPECT_EQ(screen.log, (std::vector<std::string>{"black", "paused"}));
+  EXPECT_FALSE(r.PauseRequested);
+  EXPECT_EQ(screen.presented.back(), "b");
+}
+
+TEST_F(ShowRunnerTest, F1OpensHelpAndKeepsTheSlide) {
+  ShowRunner& r = Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)});
+  r.FormKeyDown(RunnerKey::F1);
+  EXPECT_EQ(screen.log.back(), "help");
+  EXPECT_EQ(timer.Interval(), 5000);
+}
+
+TEST_F(ShowRunnerTest, DestroyStopsSoundAndIgnoresLaterEvents) {
+  ShowRunner& r = Start({Slide("a", TimeElapsed, 5, true), Slide("b", TimeElapsed, 5)});
+  r.FormDestroy();
+  EXPECT_FALSE(timer.Enabled());
+  EXPECT_EQ(media.mode, MediaMode::NotOpen);
+  r.FormKeyDown(RunnerKey::Enter);
+  r.Timer1Timer();
+  EXPECT_FALSE(timer.Enabled());
+  EXPECT_EQ(screen.presented.size(), 1u);
+}
+
+TEST_F(ShowRunnerTest, EmptyShowEndsAtOnce) {
+  Start({});
+  EXPECT_TRUE(Ended());
+  EXPECT_TRUE(screen.presented.empty());
+}
+
+}  // namespace
+}  // namespace lrw
