@@ -5,7 +5,40 @@
 
 namespace lrw {
 
+BitmapEffectTarget::BitmapEffectTarget(const Bitmap& source, Bitmap& target)
+    : source_(source),
+      target_(target),
+      sourcePixels_(source.pixels.data()),
+      targetPixels_(target.pixels.data()),
+      sourceStride_(static_cast<size_t>(source.width)),
+      targetStride_(static_cast<size_t>(target.width)),
+      commonRight_(std::min(source.width, target.width)),
+      commonBottom_(std::min(source.height, target.height)) {}
+
 void BitmapEffectTarget::Copy(const EffectRect& from, const EffectRect& to) {
+  // Boxes and lines inside both bitmaps: the bulk of every transition, kept short because a
+  // fine grid makes half a million of them.
+  if (from == to && from.left >= 0 && from.top >= 0 && from.right <= commonRight_ &&
+      from.bottom <= commonBottom_) {
+    const int width = from.right - from.left;
+    if (width <= 0) return;
+    const uint32_t* src = sourcePixels_ + from.top * sourceStride_ + from.left;
+    uint32_t* dst = targetPixels_ + from.top * targetStride_ + from.left;
+    const int height = from.bottom - from.top;
+    if (width == 1) {
+      for (int y = 0; y < height; ++y, src += sourceStride_, dst += targetStride_) *dst = *src;
+    } else if (width == 2) {
+      for (int y = 0; y < height; ++y, src += sourceStride_, dst += targetStride_) {
+        std::memcpy(dst, src, 2 * sizeof(uint32_t));
+      }
+    } else {
+      const size_t bytes = static_cast<size_t>(width) * sizeof(uint32_t);
+      for (int y = 0; y < height; ++y, src += sourceStride_, dst += targetStride_) {
+        std::memcpy(dst, src, bytes);
+      }
+    }
+    return;
+  }
   if (from.width() <= 0 || from.height() <= 0 || to.width() <= 0 || to.height() <= 0) return;
   if (from.width() == to.width() && from.height() == to.height()) {
     CopyDirect(from, to);

@@ -11,7 +11,8 @@ namespace lrw {
 
 class BitmapEffectTarget : public EffectTarget {
  public:
-  BitmapEffectTarget(const Bitmap& source, Bitmap& target) : source_(source), target_(target) {}
+  // Both bitmaps must keep their size while the target is in use.
+  BitmapEffectTarget(const Bitmap& source, Bitmap& target);
 
   // The source's clipping rectangle: its bounds.
   EffectRect SourceClip() const { return {0, 0, source_.width, source_.height}; }
@@ -27,6 +28,12 @@ class BitmapEffectTarget : public EffectTarget {
 
   const Bitmap& source_;
   Bitmap& target_;
+  const uint32_t* sourcePixels_;
+  uint32_t* targetPixels_;
+  size_t sourceStride_;
+  size_t targetStride_;
+  int commonRight_;  // copies within both bitmaps take the short path
+  int commonBottom_;
 };
 
 }  // namespace lrw

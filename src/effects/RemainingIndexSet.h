@@ -23,7 +23,7 @@ class RemainingIndexSet {
   std::vector<uint64_t> words_;
   std::vector<uint32_t> tree_;  // 1-based Fenwick tree of remaining counts per word
   uint32_t remaining_ = 0;
-  uint32_t topStep_ = 0;  // highest power of two not above the number of words
+  size_t treeSize_ = 0;  // number of words, rounded up to a power of two
 };
 
 }  // namespace lrw

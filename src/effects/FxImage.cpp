@@ -1,0 +1,430 @@
+#include "effects/FxImage.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "effects/BitmapEffectTarget.h"
+#include "effects/RecordingEffectTarget.h"
+#include "effects/RunEffect.h"
+
+namespace lrw {
+
+namespace {
+
+const QEvent::Type kPlayEvent = static_cast<QEvent::Type>(QEvent::User + 0x4658);
+
+QImage WrapBitmap(Bitmap& bitmap) {
+  if (bitmap.empty()) return QImage();
+  return QImage(reinterpret_cast<uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
+                bitmap.width * 4, QImage::Format_RGB32);
+}
+
+QRect ToQRect(const EffectRect& r) {
+  return QRect(r.left, r.top, r.width(), r.height());
+}
+
+// Collects the part of the control that a frame's copies changed, on a grid of tiles, so that a
+// frame of thousands of small boxes becomes a region of a few rectangles.
+class DirtyTiles {
+ public:
+  DirtyTiles(int width, int height)
+      : columns_((width + kTile - 1) / kTile),
+        rows_((height + kTile - 1) / kTile),
+        width_(width),
+        height_(height),
+        marks_(static_cast<size_t>(columns_) * rows_, 0) {}
+
+  void Mark(const EffectRect& r) {
+    const int left = std::max(r.left, 0), top = std::max(r.top, 0);
+    const int right = std::min(r.right, width_), bottom = std::min(r.bottom, height_);
+    if (left >= right || top >= bottom) return;
+    for (int ty = top / kTile; ty <= (bottom - 1) / kTile; ++ty) {
+      for (int tx = left / kTile; tx <= (right - 1) / kTile; ++tx) {
+        marks_[static_cast<size_t>(ty) * columns_ + tx] = 1;
+      }
+      minRow_ = std::min(minRow_, ty);
+      maxRow_ = std::max(maxRow_, ty);
+    }
+  }
+
+  // The marked tiles as a region (rows of merged spans, which is the banded order QRegion
+  // wants), and clears the marks.
+  QRegion TakeRegion() {
+    std::vector<QRect> rects;
+    for (int ty = minRow_; ty <= maxRow_; ++ty) {
+      uint8_t* row = marks_.data() + static_cast<size_t>(ty) * columns_;
+      for (int tx = 0; tx < columns_;) {
+        if (!row[tx]) {
+          ++tx;
+          continue;
+        }
+        const int start = tx;
+        while (tx < columns_ && row[tx]) row[tx++] = 0;
+        const int top = ty * kTile;
+        rects.emplace_back(QPoint(start * kTile, top), QPoint(std::min(tx * kTile, width_) - 1,
+                                                              std::min(top + kTile, height_) - 1));
+      }
+    }
+    minRow_ = rows_;
+    maxRow_ = -1;
+    QRegion region;
+    if (!rects.empty()) region.setRects(rects.data(), static_cast<int>(rects.size()));
+    return region;
+  }
+
+ private:
+  static constexpr int kTile = 32;
+  int columns_, rows_, width_, height_;
+  std::vector<uint8_t> marks_;
+  int minRow_ = 1 << 30;
+  int maxRow_ = -1;
+};
+
+// Whether `a` and `b` hold the same pixels inside `rect` (which lies inside both).
+bool SamePixels(const Bitmap& a, const Bitmap& b, const QRect& rect) {
+  const size_t bytes = static_cast<size_t>(rect.width()) * sizeof(uint32_t);
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    if (std::memcmp(a.row(y) + rect.left(), b.row(y) + rect.left(), bytes) != 0) return false;
+  }
+  return true;
+}
+
+void CopyPixels(const Bitmap& from, Bitmap& to, const QRect& rect) {
+  const size_t bytes = static_cast<size_t>(rect.width()) * sizeof(uint32_t);
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    std::memcpy(to.row(y) + rect.left(), from.row(y) + rect.left(), bytes);
+  }
+}
+
+}  // namespace
+
+// ---- FxPicture
+
+FxPicture& FxPicture::operator=(const FxPicture& other) {
+  if (this != &other) {
+    kind_ = other.kind_;
+    bitmap_ = other.bitmap_;
+    drawing_ = other.drawing_;
+  }
+  return *this;
+}
+
+FxPicture FxPicture::FromBitmap(Bitmap bitmap) {
+  FxPicture picture;
+  picture.kind_ = Kind::Bitmap;
+  picture.bitmap_ = std::move(bitmap);
+  return picture;
+}
+
+FxPicture FxPicture::FromDrawing(const QPicture& drawing) {
+  FxPicture picture;
+  picture.kind_ = Kind::Drawing;
+  picture.drawing_ = drawing;
+  return picture;
+}
+
+int FxPicture::Width() const {
+  switch (kind_) {
+    case Kind::Bitmap:
+      return bitmap_.width;
+    case Kind::Drawing:
+      return drawing_.boundingRect().width();
+    case Kind::Empty:
+      break;
+  }
+  return 0;
+}
+
+int FxPicture::Height() const {
+  switch (kind_) {
+    case Kind::Bitmap:
+      return bitmap_.height;
+    case Kind::Drawing:
+      return drawing_.boundingRect().height();
+    case Kind::Empty:
+      break;
+  }
+  return 0;
+}
+
+void FxPicture::SetBitmap(Bitmap bitmap) {
+  kind_ = Kind::Bitmap;
+  bitmap_ = std::move(bitmap);
+  drawing_ = QPicture();
+  Changed();
+}
+
+void FxPicture::SetDrawing(const QPicture& drawing) {
+  kind_ = Kind::Drawing;
+  bitmap_ = Bitmap();
+  drawing_ = drawing;
+  Changed();
+}
+
+void FxPicture::Clear() {
+  kind_ = Kind::Empty;
+  bitmap_ = Bitmap();
+  drawing_ = QPicture();
+  Changed();
+}
+
+void FxPicture::Assign(const FxPicture& other) {
+  *this = other;
+  Changed();
+}
+
+void FxPicture::Changed() {
+  if (onChange_) onChange_();
+}
+
+// ---- FxCanvas
+
+FxCanvas::FxCanvas(FxPicture& picture) : picture_(picture), image_(WrapBitmap(picture.bitmap_)) {
+  if (!image_.isNull()) painter_.begin(&image_);
+}
+
+FxCanvas::~FxCanvas() {
+  if (painter_.isActive()) painter_.end();
+  picture_.Changed();
+}
+
+// ---- TFXGraphic
+
+TFXGraphic::TFXGraphic(QWidget* parent) : QWidget(parent) {
+  // The paint always covers the whole control with the screen image, so Qt need not draw the
+  // parent behind it; whether the picture covers the control is tracked by IsOpaque().
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+}
+
+TFXGraphic::~TFXGraphic() = default;
+
+void TFXGraphic::SetEffect(uint8_t effect) {
+  effect_ = std::min(effect, kLastEffect);
+}
+
+void TFXGraphic::SetBoxWidth(uint8_t width) {
+  boxWidth_ = std::max(width, kSmallestBoxWidth);
+}
+
+void TFXGraphic::SetPicture(const FxPicture& picture) {
+  if (!picture.IsEmpty() && !picture.HoldsBitmap()) return;
+  picture_.Assign(picture);
+}
+
+FxCanvas TFXGraphic::Canvas() {
+  if (picture_.IsEmpty()) {
+    picture_.SetBitmap(Bitmap(width(), height(), 0xFFFFFFFFu));
+  } else if (!picture_.HoldsBitmap()) {
+    throw EInvalidOperation("SImageCanvasNeedsBitmap");
+  }
+  return FxCanvas(picture_);
+}
+
+QImage TFXGraphic::ScreenImage() const {
+  if (screen_.empty()) return QImage();
+  return screenImage_.copy();
+}
+
+uint32_t TFXGraphic::BackgroundPixel() const {
+  const QWidget* owner = parentWidget() ? parentWidget() : this;
+  return 0xFF000000u | owner->palette().color(QPalette::Window).rgb();
+}
+
+void TFXGraphic::EnsureScreenSize() {
+  const int w = std::max(width(), 0), h = std::max(height(), 0);
+  if (screen_.width == w && screen_.height == h) return;
+  // Keep what was shown where the old and new sizes overlap; the rest shows the parent.
+  Bitmap resized(w, h, BackgroundPixel());
+  const int cw = std::min(w, screen_.width), ch = std::min(h, screen_.height);
+  for (int y = 0; y < ch; ++y) {
+    std::memcpy(resized.row(y), screen_.row(y), static_cast<size_t>(cw) * sizeof(uint32_t));
+  }
+  screen_ = std::move(resized);
+  screenImage_ = WrapBitmap(screen_);
+}
+
+void TFXGraphic::resizeEvent(QResizeEvent* event) {
+  EnsureScreenSize();
+  QWidget::resizeEvent(event);
+}
+
+void TFXGraphic::RequestPlay(const QRegion& region) {
+  pending_ += region;
+  if (playPosted_ || playing_) return;
+  playPosted_ = true;
+  QCoreApplication::postEvent(this, new QEvent(kPlayEvent));
+}
+
+bool TFXGraphic::event(QEvent* event) {
+  if (event->type() == kPlayEvent) {
+    playPosted_ = false;
+    PlayPending();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void TFXGraphic::paintEvent(QPaintEvent* event) {
+  EnsureScreenSize();
+  QPainter painter(this);
+  for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), screenImage_, r);
+  // A repaint that the transition did not ask for (uncovering, showing, resizing) plays the
+  // effect again on that part.
+  const QRegion foreign = presenting_ ? event->region() - presentedRegion_ : event->region();
+  if (!foreign.isEmpty()) RequestPlay(foreign);
+}
+
+void TFXGraphic::PlayPending() {
+  if (playing_) return;  // the running play picks up what was added meanwhile
+  playing_ = true;
+  QPointer<TFXGraphic> self(this);
+  while (self && !pending_.isEmpty()) {
+    const QRegion region = pending_ & rect();
+    pending_ = QRegion();
+    PlayTransition(region);
+  }
+  if (self) playing_ = false;
+}
+
+bool TFXGraphic::WaitUntilExposed() {
+  // A window that has just been shown is exposed once the display answers; until then nothing
+  // painted would be seen. Wait briefly for it, handling no input.
+  QPointer<TFXGraphic> self(this);
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    if (!self || !isVisible()) return false;
+    const QWindow* handle = window()->windowHandle();
+    if (handle && handle->isExposed()) return true;
+    if (waited.elapsed() > 500) return false;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+  }
+}
+
+void TFXGraphic::Present(const QRegion& region) {
+  presentedRegion_ = region;
+  presenting_ = true;
+  repaint(region);
+  presenting_ = false;
+  presentedRegion_ = QRegion();
+}
+
+void TFXGraphic::PlayTransition(const QRegion& requested) {
+  EnsureScreenSize();
+  if (!picture_.HoldsBitmap() || screen_.empty()) return;
+  const Bitmap& source = picture_.bitmap();
+  const QRegion region = requested & rect();
+  if (region.isEmpty()) return;
+  QPointer<TFXGraphic> self(this);
+  const bool visible = WaitUntilExposed();
+  if (!self) return;
+
+  // What the screen shows in the region: a control that is not opaque has it erased first.
+  if (!opaque_) {
+    const uint32_t background = BackgroundPixel();
+    for (const QRect& r : region) {
+      for (int y = r.top(); y <= r.bottom(); ++y) {
+        std::fill_n(screen_.row(y) + r.left(), r.width(), background);
+      }
+    }
+    if (visible) Present(region);
+  }
+
+  // Nothing to reveal when the region already shows the picture (Qt's backing store restores
+  // uncovered parts itself).
+  const QRect pictureRect(0, 0, source.width, source.height);
+  bool alreadyShown = true;
+  for (const QRect& r : region) {
+    // Pixels outside the picture are never copied; only the part inside can change.
+    const QRect inside = r & pictureRect;
+    if (inside.isEmpty()) continue;
+    if (!SamePixels(screen_, source, inside)) {
+      alreadyShown = false;
+      break;
+    }
+  }
+  if (alreadyShown) return;
+
+  RecordingEffectTarget recorder;
+  const EffectRect clip{0, 0, source.width, source.height};
+  RunEffect(effect_, clip, recorder, boxWidth_);
+
+  // Copies are kept only where they touch the region; a repaint of part of the control replays
+  // that part.
+  const QRect bounds = region.boundingRect();
+  const bool whole = region == QRegion(rect());
+  const EffectRect area{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
+  std::vector<RecordedCopy> copies;
+  copies.reserve(recorder.copies().size());
+  for (const RecordedCopy& copy : recorder.copies()) {
+    if (whole || ToQRect(copy.to).intersects(bounds)) copies.push_back(copy);
+  }
+
+  // A partial replay works on a scratch copy of the screen and shows only the region of it.
+  Bitmap scratch;
+  if (!whole) scratch = screen_;
+  Bitmap& work = whole ? screen_ : scratch;
+  BitmapEffectTarget target(source, work);
+  DirtyTiles tiles(screen_.width, screen_.height);
+
+  const EffectRect paintArea{std::max(area.left, clip.left), std::max(area.top, clip.top),
+                             std::min(area.right, clip.right), std::min(area.bottom, clip.bottom)};
+  const double factor = visible ? pacingFactor_ : 0.0;
+  TransitionPacing pacing(copies, paintArea, screen_.width, screen_.height, factor);
+  double rate = screen() ? screen()->refreshRate() : PacingCosts::kMaxFramesPerSecond;
+  if (!(rate > 0) || rate > PacingCosts::kMaxFramesPerSecond) {
+    rate = PacingCosts::kMaxFramesPerSecond;
+  }
+  int frame = 0;
+  lastFrameCount_ = PlayPaced(pacing, *clock_, 1.0 / rate, [&](size_t first, size_t last) {
+    for (size_t i = first; i < last; ++i) {
+      target.Copy(copies[i].from, copies[i].to);
+      tiles.Mark(copies[i].to);
+    }
+    QRegion changed = tiles.TakeRegion();
+    if (!whole) {
+      changed &= region;
+      for (const QRect& r : changed) CopyPixels(scratch, screen_, r);
+    }
+    if (!self) return;
+    if (visible) Present(changed);
+    ++frame;
+    if (frameObserver_) frameObserver_(frame, changed);
+  });
+  if (self && !visible) update(region);
+}
+
+// ---- TFxImage
+
+TFxImage::TFxImage(QWidget* parent) : TFXGraphic(parent) {
+  picture_.SetOnChange([this] { PictureChanged(); });
+  resize(105, 105);
+}
+
+TFxImage::~TFxImage() {
+  picture_.SetOnChange(nullptr);
+}
+
+void TFxImage::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  PictureChanged();
+}
+
+void TFxImage::PictureChanged() {
+  const int w = picture_.Width(), h = picture_.Height();
+  if (autoSize_ && w > 0 && h > 0) resize(w, h);
+  SetOpaque(w == width() && h == height());
+  EnsureScreenSize();
+  RequestPlay(rect());
+}
+
+}  // namespace lrw

@@ -1,0 +1,87 @@
+#include "effects/SlideTransitionForm.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <algorithm>
+#include <optional>
+
+#include "effects/BitmapResource.h"
+
+namespace lrw {
+
+namespace {
+
+constexpr int kReleaseDelayMs = 700;
+
+QImage WrapConst(const Bitmap& bitmap) {
+  return QImage(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
+                bitmap.width * 4, QImage::Format_RGB32);
+}
+
+// Draws `bitmap` stretched over the whole control; the canvas notifies the change as it goes.
+void StretchDraw(TFxImage& image, const std::optional<Bitmap>& bitmap) {
+  if (!bitmap || bitmap->empty()) return;
+  FxCanvas canvas = image.Canvas();
+  canvas->setRenderHint(QPainter::SmoothPixmapTransform, false);
+  canvas->drawImage(QRect(0, 0, image.width(), image.height()), WrapConst(*bitmap));
+}
+
+}  // namespace
+
+TSlideTransitionForm::TSlideTransitionForm(QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint) {
+  setObjectName(QStringLiteral("SlideTransitionForm"));
+  setWindowTitle(QStringLiteral("Brightframework - SlideTransition"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  FxImage1 = new TFxImage(this);
+  FxImage1->setObjectName(QStringLiteral("FxImage1"));
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(kReleaseDelayMs);
+  Timer1->setSingleShot(false);
+  connect(Timer1, &QTimer::timeout, this, &TSlideTransitionForm::Timer1Timer);
+}
+
+void TSlideTransitionForm::Timer1Timer() {
+  Timer1->stop();
+  deleteLater();  // after the messages already queued
+}
+
+TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owner,
+                                         double pacingFactor) {
+  QPointer<TSlideTransitionForm> form = new TSlideTransitionForm(owner);
+  form->FxImage1->SetPacingFactor(pacingFactor);
+  const std::optional<Bitmap> first = LoadBitmapResource("TRANSPREVIEW1");
+  const std::optional<Bitmap> second = LoadBitmapResource("TRANSPREVIEW2");
+
+  // Three times the sample's size; 720 x 540 for the built-in pictures.
+  const int w = first ? first->width * 3 : 720;
+  const int h = first ? first->height * 3 : 540;
+  form->setFixedSize(w, h);
+  form->FxImage1->setGeometry(0, 0, w, h);
+  form->FxImage1->SetEffect(0);
+  StretchDraw(*form->FxImage1, first);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    form->move(area.left() + (area.width() - w) / 2, area.top() + (area.height() - h) / 2);
+  }
+  form->show();
+  QApplication::processEvents();  // comes up showing the first picture in one piece
+  if (!form) return nullptr;      // closed meanwhile
+
+  form->FxImage1->SetEffect(slide.Effect);
+  // A box width beyond a byte can only come from a damaged record; take the nearest width.
+  form->FxImage1->SetBoxWidth(static_cast<uint8_t>(std::clamp<int>(slide.BoxWidth, 0, 255)));
+  StretchDraw(*form->FxImage1, second);
+  QApplication::processEvents();  // the transition plays here
+  if (!form) return nullptr;
+  form->Timer1->start();
+  return form;
+}
+
+}  // namespace lrw
