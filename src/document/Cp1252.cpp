@@ -76,6 +76,10 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
       if ((b & 0xC0) != 0x80) return std::nullopt;
       cp = (cp << 6) | (b & 0x3F);
     }
+    // An overlong form ("\xC0\xAF" for "/") is invalid UTF-8 and could smuggle a
+    // separator past a check made on the UTF-8 text.
+    constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[len]) return std::nullopt;
     const auto byte = CodePointToCp1252(cp);
     if (!byte) return std::nullopt;
     out += *byte;

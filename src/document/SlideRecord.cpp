@@ -8,7 +8,7 @@ namespace {
 
 // Field offsets of the 1116-byte layout.
 enum Offset : size_t {
-  kPictureFolder = 0,
+  kPictureFolder = kPictureFolderOffset,
   kPictureName = 256,
   kPictureFormat = 512,
   kBackgroundColor = 516,
@@ -18,7 +18,7 @@ enum Offset : size_t {
   kImageLeft = 526,
   kCenterImage = 528,
   kShowCaption = 529,
-  kCaptionRef = 532,
+  kCaptionRef = kCaptionRefOffset,
   kCaptionFontName = 536,
   kCaptionFontSize = 570,
   kCaptionFontColor = 572,
@@ -30,11 +30,11 @@ enum Offset : size_t {
   kEffect = 590,
   kBoxWidth = 592,
   kPlaySound = 594,
-  kSoundFolder = 595,
+  kSoundFolder = kSoundFolderOffset,
   kSoundName = 851,
   kDurationMode = 1107,
   kExtraSeconds = 1108,
-  kThumbnailRef = 1112,
+  kThumbnailRef = kThumbnailRefOffset,
 };
 
 void PutShort(SlideRecordBytes& b, size_t at, const std::string& s, size_t capacity) {

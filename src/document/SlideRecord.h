@@ -21,6 +21,13 @@ inline constexpr size_t kFolderCapacity = 255;
 inline constexpr size_t kNameCapacity = 255;
 inline constexpr size_t kFontNameCapacity = 32;
 
+// Offsets a show file needs beyond the record's own conversion: the folders that a
+// portable show leaves empty, and the references whose four bytes stand for blocks.
+inline constexpr size_t kPictureFolderOffset = 0;
+inline constexpr size_t kCaptionRefOffset = 532;
+inline constexpr size_t kSoundFolderOffset = 595;
+inline constexpr size_t kThumbnailRefOffset = 1112;
+
 enum DurationModes : uint8_t { EnterPressed = 0, SoundEnded = 1, TimeElapsed = 2 };
 
 // Caption font style bits.

@@ -114,8 +114,7 @@ TEST_F(PortableBuilderTest, VanishedPictureStopsWithItsErrorAndKeepsEarlierCopie
 
   const CopyMediaResult r = CopyMediaFiles(slides, Dir("out"));
 
-  EXPECT_EQ(r.error,
-            "Cannot open file \"" + Dir("pics") + "gone.png\". No such file or directory");
+  EXPECT_EQ(r.error, "Cannot open file \"" + Dir("pics") + "gone.png\". No such file or directory");
   EXPECT_TRUE(fs::exists(Dir("out") + "a.png"));
   EXPECT_FALSE(fs::exists(Dir("out") + "gone.png"));
   EXPECT_FALSE(fs::exists(Dir("out") + "c.png"));
@@ -128,9 +127,8 @@ TEST_F(PortableBuilderTest, RefusesNamesThatLeaveTheFolder) {
     const char* picture;
     const char* sound;
   };
-  const Case cases[] = {{"../x.png", ""}, {"sub/x.png", ""}, {" .. ", ""},
-                        {".", ""},        {"a\\b.png", ""},  {"a.png", "../x.wav"},
-                        {"   ", ""}};
+  const Case cases[] = {{"../x.png", ""}, {"sub/x.png", ""},     {" .. ", ""}, {".", ""},
+                        {"a\\b.png", ""}, {"a.png", "../x.wav"}, {"   ", ""}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.picture) + " | " + c.sound);
     // The bad slide comes second: nothing at all may be copied.

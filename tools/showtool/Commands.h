@@ -7,5 +7,9 @@
 namespace lrw::showtool {
 
 int RunEffectOrder(const std::vector<std::string>& args);
+int RunDump(const std::vector<std::string>& args);
+int RunResave(const std::vector<std::string>& args);
+int RunSet(const std::vector<std::string>& args);
+int RunBuild(const std::vector<std::string>& args);
 
 }  // namespace lrw::showtool

@@ -19,6 +19,10 @@ const Command kCommands[] = {
     // {"name", "usage", &RunName},
     {"effect-order", "EFFECT WIDTH HEIGHT D [--seed N] [--summary]",
      &lrw::showtool::RunEffectOrder},
+    {"dump", "FILE", &lrw::showtool::RunDump},
+    {"resave", "IN OUT [--portable]", &lrw::showtool::RunResave},
+    {"set", "SHOW SLIDES KEY=VALUE... (see showtool set)", &lrw::showtool::RunSet},
+    {"build", "SHOW TARGET.bld", &lrw::showtool::RunBuild},
     {"", "", nullptr},
 };
 

@@ -1,0 +1,29 @@
+// Windows bitmap (BMP) files: the form in which show files carry slide thumbnails.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "document/Bitmap.h"
+
+namespace lrw {
+
+// Largest image the decoder accepts, in pixels (256 MB of 32-bit pixels).
+inline constexpr uint64_t kMaxBmpPixels = 64ull * 1024 * 1024;
+
+// A complete BMP file: 14-byte file header, 40-byte information header, 24-bit
+// bottom-up rows. An empty bitmap gives no bytes at all, the form an empty
+// thumbnail takes in a show file.
+std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap);
+
+// Decodes a complete BMP file (1, 4, 8, 16, 24 or 32 bits per pixel; BI_RGB,
+// BI_BITFIELDS, BI_RLE4, BI_RLE8; bottom-up or top-down; every information header
+// from the 12-byte core header to the 124-byte version 5 header). Returns nothing
+// and sets *error (when given) for anything malformed or beyond kMaxBmpPixels.
+// An image with zero width or height decodes to an empty bitmap.
+std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* error);
+
+}  // namespace lrw

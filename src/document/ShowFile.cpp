@@ -1,0 +1,347 @@
+#include "document/ShowFile.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "document/AtomicFile.h"
+#include "document/BmpCodec.h"
+#include "document/Cp1252.h"
+#include "document/Paths.h"
+
+namespace lrw {
+namespace {
+
+constexpr size_t kLoopFlagOffset = 41;
+constexpr size_t kPortableFlagOffset = 42;
+constexpr uint8_t kOriginByte = 0x01;
+constexpr uint32_t kOriginWord = 0;
+
+// Where the reader takes its bytes from. Remaining() is known in advance, so every
+// length read from the file is checked against it before anything is allocated.
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  virtual uint64_t Remaining() const = 0;
+  // Reads exactly n bytes (n <= Remaining()); false on an input/output failure.
+  virtual bool Read(uint8_t* dst, size_t n) = 0;
+};
+
+class MemorySource : public ByteSource {
+ public:
+  explicit MemorySource(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+  uint64_t Remaining() const override { return bytes_.size() - pos_; }
+  bool Read(uint8_t* dst, size_t n) override {
+    if (n > Remaining()) return false;
+    std::memcpy(dst, bytes_.data() + pos_, n);
+    pos_ += n;
+    return true;
+  }
+
+ private:
+  std::span<const uint8_t> bytes_;
+  size_t pos_ = 0;
+};
+
+class FileSource : public ByteSource {
+ public:
+  FileSource(std::FILE* file, uint64_t size) : file_(file), remaining_(size) {}
+  uint64_t Remaining() const override { return remaining_; }
+  bool Read(uint8_t* dst, size_t n) override {
+    if (n > remaining_ || std::fread(dst, 1, n, file_.get()) != n) return false;
+    remaining_ -= n;
+    return true;
+  }
+
+ private:
+  struct Closer {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+  };
+  std::unique_ptr<std::FILE, Closer> file_;
+  uint64_t remaining_;
+};
+
+uint32_t Le32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+std::optional<std::string_view> RecognisedSignature(const uint8_t* header) {
+  for (std::string_view sig : {kShowSignature, kShowSignatureV3, kShowSignatureV2}) {
+    if (header[0] == sig.size() && std::memcmp(header + 1, sig.data(), sig.size()) == 0) {
+      return sig;
+    }
+  }
+  return std::nullopt;
+}
+
+// The folder of the show file as record text: absolute, ending in "/", Windows-1252;
+// empty when Windows-1252 cannot write it.
+std::string PortableFolder(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path abs = std::filesystem::absolute(path, ec);
+  const std::string full = ec ? path : abs.lexically_normal().string();
+  return Utf8ToCp1252(FolderOf(full)).value_or(std::string());
+}
+
+// Reads the slide blocks after the header; stops at the first damage.
+class SlideReader {
+ public:
+  SlideReader(ByteSource& src, const std::string& path, ShowFileReadResult& result)
+      : src_(src), path_(path), result_(result) {}
+
+  void ReadAll() {
+    while (src_.Remaining() > 0) {
+      std::optional<SlideRecord> slide = ReadSlide();
+      if (!slide) return;
+      result_.slides.push_back(std::move(*slide));
+    }
+    result_.status = ReadStatus::Ok;
+  }
+
+  // Reads n bytes or records the error; n is checked before the caller allocates.
+  bool Need(uint64_t n, std::string_view what) {
+    if (n <= src_.Remaining()) return true;
+    Fail(kReadBeyondEnd, std::string(what) + " runs past the end of the file");
+    return false;
+  }
+
+  bool Read(uint8_t* dst, size_t n, std::string_view what) {
+    if (!Need(n, what)) return false;
+    if (src_.Read(dst, n)) return true;
+    Fail(kStreamReadError, "the file could not be read");
+    return false;
+  }
+
+  void Fail(std::string_view kind, const std::string& detail) {
+    result_.status = ReadStatus::ReadError;
+    result_.errorText = std::string(kind) + ": " + detail + " (slide " +
+                        std::to_string(result_.slides.size() + 1) + " of \"" + path_ + "\").";
+  }
+
+ private:
+  std::optional<SlideRecord> ReadSlide() {
+    SlideRecordBytes bytes;
+    if (!Read(bytes.data(), bytes.size(), "the slide record")) return std::nullopt;
+    SlideRecord slide = SlideRecord::FromBytes(bytes);
+    if (result_.portable && !ApplyPortableFolder(slide)) return std::nullopt;
+    if (SlideRecord::HasThumbnailBlock(bytes) && !ReadThumbnail(slide)) return std::nullopt;
+    if (!ReadCaption(slide)) return std::nullopt;
+    return slide;
+  }
+
+  bool ApplyPortableFolder(SlideRecord& slide) {
+    if (slide.PictureName.empty() && slide.SoundName.empty()) return true;
+    if (!portableFolder_) {
+      portableFolder_ = PortableFolder(path_);
+      if (portableFolder_->empty()) {
+        Fail(kStreamReadError,
+             "the folder of the portable show cannot be written in the Windows-1252 "
+             "character set; move the show to a folder whose name can");
+        return false;
+      }
+    }
+    if (!slide.PictureName.empty()) slide.PictureFolder = *portableFolder_;
+    if (!slide.SoundName.empty()) slide.SoundFolder = *portableFolder_;
+    return true;
+  }
+
+  bool ReadThumbnail(SlideRecord& slide) {
+    uint8_t lengthBytes[4];
+    if (!Read(lengthBytes, 4, "the thumbnail length")) return false;
+    const uint32_t length = Le32(lengthBytes);
+    if (length == 0) {
+      slide.Thumbnail = Bitmap();
+      return true;
+    }
+    if (!Need(length, "the thumbnail")) return false;
+    std::vector<uint8_t> bmp(length);
+    if (!Read(bmp.data(), length, "the thumbnail")) return false;
+    std::string why;
+    slide.Thumbnail = DecodeBmp(bmp, &why);
+    if (!slide.Thumbnail) {
+      Fail(kInvalidBitmap, "thumbnail: " + why);
+      return false;
+    }
+    return true;
+  }
+
+  bool ReadCaption(SlideRecord& slide) {
+    uint8_t tag = 0;
+    if (!Read(&tag, 1, "the caption list")) return false;
+    if (tag != kListStart) {
+      Fail(kStreamReadError, "the caption list does not start with its list marker");
+      return false;
+    }
+    slide.Caption.clear();
+    for (;;) {
+      if (!Read(&tag, 1, "the caption list")) return false;
+      uint64_t length = 0;
+      if (tag == kListEnd) return true;
+      if (tag == kShortLine) {
+        uint8_t n = 0;
+        if (!Read(&n, 1, "a caption line")) return false;
+        length = n;
+      } else if (tag == kLongLine) {
+        uint8_t n[4];
+        if (!Read(n, 4, "a caption line")) return false;
+        length = Le32(n);
+      } else {
+        Fail(kStreamReadError, "the caption list holds an item that is not a text line");
+        return false;
+      }
+      if (!Need(length, "a caption line")) return false;
+      std::string line(length, '\0');
+      if (!Read(reinterpret_cast<uint8_t*>(line.data()), length, "a caption line")) {
+        return false;
+      }
+      slide.Caption.push_back(std::move(line));
+    }
+  }
+
+  ByteSource& src_;
+  const std::string& path_;
+  ShowFileReadResult& result_;
+  std::optional<std::string> portableFolder_;  // found at the first slide that needs it
+};
+
+ShowFileReadResult Parse(ByteSource& src, const std::string& path) {
+  ShowFileReadResult result;
+  std::array<uint8_t, kShowHeaderSize> header{};
+  if (src.Remaining() < header.size()) {
+    result.errorText = NotAShowFileText(path);
+    return result;
+  }
+  if (!src.Read(header.data(), header.size())) {
+    result.status = ReadStatus::CannotOpen;
+    result.errorText = "Cannot read file \"" + path + "\". " + std::string(kStreamReadError);
+    return result;
+  }
+  const auto signature = RecognisedSignature(header.data());
+  if (!signature) {
+    result.errorText = NotAShowFileText(path);
+    return result;
+  }
+  result.signature = std::string(*signature);
+  result.loop = header[kLoopFlagOffset] != 0;
+  result.portable = header[kPortableFlagOffset] != 0;
+
+  SlideReader reader(src, path, result);
+  if (*signature == kShowSignature) {
+    std::array<uint8_t, kOriginBlockSize> origin;
+    if (!reader.Read(origin.data(), origin.size(), "the origin block")) return result;
+  }
+  reader.ReadAll();
+  return result;
+}
+
+}  // namespace
+
+std::string NotAShowFileText(const std::string& path) {
+  return "File " + path + " is not a slide show file.";
+}
+
+ShowFileReadResult ParseShowFile(std::span<const uint8_t> bytes, const std::string& path) {
+  MemorySource src(bytes);
+  return Parse(src, path);
+}
+
+ShowFileReadResult ReadShowFile(const std::string& path) {
+  auto cannotOpen = [&](int err) {
+    ShowFileReadResult result;
+    result.status = ReadStatus::CannotOpen;
+    result.errorText = "Cannot open file \"" + path + "\". " + std::strerror(err);
+    return result;
+  };
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return cannotOpen(errno);
+  struct stat st {};
+  if (::fstat(::fileno(file), &st) != 0 || S_ISDIR(st.st_mode)) {
+    const int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    std::fclose(file);
+    return cannotOpen(err);
+  }
+  FileSource src(file, static_cast<uint64_t>(st.st_size));
+  return Parse(src, path);
+}
+
+ShowFileReadResult OpenShowFile(SlideShowDocument& doc, const std::string& path) {
+  ShowFileReadResult result = ReadShowFile(path);
+  if (result.status == ReadStatus::NotAShowFile || result.status == ReadStatus::CannotOpen) {
+    return result;
+  }
+  // Also on a read error the old slides go: the document now belongs to `path`, and
+  // a later save must not write another show's slides over it.
+  doc.FileName = path;
+  doc.Loop = result.loop;
+  doc.ReleaseSlides();
+  doc.Slides = std::move(result.slides);
+  result.slides.clear();
+  doc.Modified = false;
+  return result;
+}
+
+std::vector<uint8_t> EncodeCaptionList(const std::vector<std::string>& lines) {
+  std::vector<uint8_t> out;
+  out.push_back(kListStart);
+  for (const std::string& line : lines) {
+    if (line.size() < 256) {
+      out.push_back(kShortLine);
+      out.push_back(static_cast<uint8_t>(line.size()));
+    } else {
+      out.push_back(kLongLine);
+      Put32(out, static_cast<uint32_t>(line.size()));
+    }
+    out.insert(out.end(), line.begin(), line.end());
+  }
+  out.push_back(kListEnd);
+  return out;
+}
+
+std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable) {
+  std::vector<uint8_t> out(kShowHeaderSize, 0);
+  out[0] = static_cast<uint8_t>(kShowSignature.size());
+  std::memcpy(out.data() + 1, kShowSignature.data(), kShowSignature.size());
+  out[kLoopFlagOffset] = doc.Loop ? 1 : 0;
+  out[kPortableFlagOffset] = portable ? 1 : 0;
+  out.push_back(kOriginByte);
+  Put32(out, kOriginWord);
+
+  for (const SlideRecord& slide : doc.Slides) {
+    SlideRecordBytes record = slide.ToBytes();
+    if (portable) {
+      // Clear the whole field, so that no trace of the local folder travels along.
+      std::fill_n(record.begin() + kPictureFolderOffset, kFolderCapacity + 1, 0);
+      std::fill_n(record.begin() + kSoundFolderOffset, kFolderCapacity + 1, 0);
+    }
+    out.insert(out.end(), record.begin(), record.end());
+    if (slide.Thumbnail) {
+      const std::vector<uint8_t> bmp = EncodeBmp(*slide.Thumbnail);
+      Put32(out, static_cast<uint32_t>(bmp.size()));
+      out.insert(out.end(), bmp.begin(), bmp.end());
+    }
+    const std::vector<uint8_t> caption = EncodeCaptionList(slide.Caption);
+    out.insert(out.end(), caption.begin(), caption.end());
+  }
+  return out;
+}
+
+WriteResult WriteShowFile(SlideShowDocument& doc, const std::string& path, bool portable) {
+  const std::vector<uint8_t> bytes = EncodeShowFile(doc, portable);
+  if (auto error = WriteFileAtomically(path, bytes)) return {false, *error};
+  doc.Modified = false;
+  return {true, {}};
+}
+
+}  // namespace lrw

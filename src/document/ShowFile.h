@@ -1,0 +1,82 @@
+// The show file (.sho local, .bld portable): a 43-byte header, a 5-byte origin block
+// (current signature only), then per slide the 1116-byte record, an optional thumbnail
+// block holding a BMP file and the caption list, up to the end of the file.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/SlideRecord.h"
+#include "document/SlideShowDocument.h"
+
+namespace lrw {
+
+inline constexpr size_t kShowHeaderSize = 43;
+inline constexpr size_t kOriginBlockSize = 5;
+inline constexpr size_t kSignatureCapacity = 40;
+inline constexpr std::string_view kShowSignature = "Lanternreelworks 4.0";
+inline constexpr std::string_view kShowSignatureV3 = "Brightframework Slideshow 3.0";
+inline constexpr std::string_view kShowSignatureV2 = "Brightframework Slideshow 2.0";
+
+// Caption list tags.
+inline constexpr uint8_t kListStart = 0x01;
+inline constexpr uint8_t kListEnd = 0x00;
+inline constexpr uint8_t kShortLine = 0x06;
+inline constexpr uint8_t kLongLine = 0x0C;
+
+// The read errors, worded like the platform's stream errors.
+inline constexpr std::string_view kReadBeyondEnd = "Read beyond end of file";
+inline constexpr std::string_view kStreamReadError = "Stream read error";
+inline constexpr std::string_view kInvalidBitmap = "Bitmap image is not valid";
+
+enum class ReadStatus {
+  Ok,            // read to its end
+  NotAShowFile,  // no recognised signature (also a file shorter than the header)
+  CannotOpen,    // the file could not be opened or its header read
+  ReadError,     // damaged after the header: `slides` holds the slides completed before
+};
+
+struct ShowFileReadResult {
+  ReadStatus status = ReadStatus::NotAShowFile;
+  std::string signature;  // the recognised signature text; empty for NotAShowFile/CannotOpen
+  bool loop = false;
+  bool portable = false;
+  std::vector<SlideRecord> slides;
+  std::string errorText;  // empty when Ok; the text to show the user otherwise
+};
+
+// "File " + path + " is not a slide show file."
+std::string NotAShowFileText(const std::string& path);
+
+// Reads the show file at `path` (a UTF-8 file-system path). For a portable show, slides
+// with a picture or sound name get the show file's folder (absolute, ending in "/").
+ShowFileReadResult ReadShowFile(const std::string& path);
+// The same, from bytes already in memory; `path` is used for texts and the portable folder.
+ShowFileReadResult ParseShowFile(std::span<const uint8_t> bytes, const std::string& path);
+
+// Opens a show into the document. NotAShowFile and CannotOpen leave `doc` untouched;
+// otherwise FileName := path, Loop := the header's flag, Slides := the slides read
+// (the completed ones on a read error) and Modified := false. The slides are moved
+// into the document, so the returned result holds none.
+ShowFileReadResult OpenShowFile(SlideShowDocument& doc, const std::string& path);
+
+// The caption list bytes of some lines, each in its shortest form.
+std::vector<uint8_t> EncodeCaptionList(const std::vector<std::string>& lines);
+// The complete file a save writes. A portable show's records carry empty folders; the
+// slides themselves are not changed.
+std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable);
+
+struct WriteResult {
+  bool ok = false;
+  std::string errorText;
+};
+
+// Writes the document to `path`, replacing any file there only once the new one is
+// complete on disk. On success Modified := false; on failure the old file and Modified
+// are untouched and errorText says why.
+WriteResult WriteShowFile(SlideShowDocument& doc, const std::string& path, bool portable);
+
+}  // namespace lrw
