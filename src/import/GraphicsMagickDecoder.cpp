@@ -1,0 +1,190 @@
+#include "import/GraphicsMagickDecoder.h"
+
+#include <Magick++.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <mutex>
+#include <string_view>
+
+#include "document/PictureFormatTable.h"
+#include "import/PictureFile.h"
+
+namespace lrw {
+namespace {
+
+// The GraphicsMagick coder for each extension of the picture format table, used
+// when the content carries no recognisable signature (Targa, for one).
+std::string CoderForFormat(int format) {
+  const std::string_view ext = PictureFormatTable[static_cast<size_t>(format)];
+  if (ext == "jpg" || ext == "jif") return "JPEG";
+  if (ext == "dib" || ext == "rle") return "BMP";  // Windows DIB, RLE-compressed DIB
+  if (ext == "ras") return "SUN";
+  if (ext == "tif") return "TIFF";
+  std::string coder(ext);
+  for (char& c : coder) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return coder;
+}
+
+// Coders a signature may select. Anything else that GraphicsMagick recognises
+// (PostScript, SVG, scripts, ...) is refused: those are not pictures of the table
+// and some of them would run external programs.
+bool IsAllowedCoder(std::string_view coder) {
+  static constexpr std::array<std::string_view, 27> kAllowed = {
+      "BMP", "DIB", "WMF", "ICO", "CUR", "JPEG", "GIF",  "RLE", "TGA", "PCX", "DCX", "WPG", "ART", "CUT",
+      "HRZ", "MAC", "PBM", "PGM", "PNM", "PPM",  "PAM", "SUN", "RAS", "TIFF", "PNG", "JNG", "MNG"};
+  return std::find(kAllowed.begin(), kAllowed.end(), coder) != kAllowed.end();
+}
+
+}  // namespace
+
+void StartGraphicsMagick() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    Magick::InitializeMagick(nullptr);
+    using namespace MagickLib;
+    // Pixel counts and sides match our own limits; the memory limits keep the
+    // pixel cache of the largest allowed picture in memory and nothing beyond.
+    SetMagickResourceLimit(PixelsResource, kMaxPicturePixels);
+    SetMagickResourceLimit(WidthResource, kMaxPictureSide);
+    SetMagickResourceLimit(HeightResource, kMaxPictureSide);
+    SetMagickResourceLimit(MemoryResource, 768LL * 1024 * 1024);
+    SetMagickResourceLimit(MapResource, 768LL * 1024 * 1024);
+    SetMagickResourceLimit(DiskResource, 0);
+  });
+}
+
+namespace {
+
+// GraphicsMagick's message without the coder's source location and the file name.
+std::string CleanMessage(const std::string& what) {
+  std::string text = what;
+  if (text.rfind("Magick: ", 0) == 0) text.erase(0, 8);
+  const size_t reported = text.find(" reported by ");
+  if (reported != std::string::npos) text.erase(reported);
+  const size_t paren = text.find(" (");
+  if (paren != std::string::npos && !text.empty() && text.back() == ')') text.erase(paren);
+  return text.empty() ? std::string("the picture cannot be decoded") : text;
+}
+
+bool IsBenignWarning(const std::string& what) {
+  return what.find("extraneous bytes") != std::string::npos;
+}
+
+Bitmap ToBitmap(Magick::Image& image) {
+  const int w = static_cast<int>(image.columns());
+  const int h = static_cast<int>(image.rows());
+  Bitmap bitmap(w, h);
+  // BGRA bytes are 0xAARRGGBB words on this little-endian layout.
+  const bool matte = image.matte();
+  image.write(0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h), matte ? "BGRA" : "BGRP",
+              Magick::CharPixel, bitmap.pixels.data());
+  if (!matte) {
+    for (uint32_t& p : bitmap.pixels) p |= 0xFF000000u;
+    return bitmap;
+  }
+  // Transparent parts show the white background, as the decoder control does.
+  for (uint32_t& p : bitmap.pixels) {
+    const uint32_t a = p >> 24;
+    if (a == 0xFF) continue;
+    auto blend = [a](uint32_t c) { return (c * a + 255 * (255 - a) + 127) / 255; };
+    p = 0xFF000000u | (blend((p >> 16) & 0xFF) << 16) | (blend((p >> 8) & 0xFF) << 8) |
+        blend(p & 0xFF);
+  }
+  return bitmap;
+}
+
+bool SwapsSides(Magick::OrientationType o) {
+  return o == Magick::LeftTopOrientation || o == Magick::RightTopOrientation ||
+         o == Magick::RightBottomOrientation || o == Magick::LeftBottomOrientation;
+}
+
+}  // namespace
+
+GraphicsMagickDecoder::GraphicsMagickDecoder() { StartGraphicsMagick(); }
+
+DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format, int hintWidth,
+                                             int hintHeight) const {
+  const std::vector<uint8_t> data = ReadPictureFile(path);
+  const char* detected =
+      MagickLib::GetImageMagick(data.data(), std::min<size_t>(data.size(), 2048));
+  const std::string byExtension = CoderForFormat(format);
+  // Reading from memory, GraphicsMagick picks the coder by the content's
+  // signature and only falls back to the one named. Content it would hand to a
+  // coder we do not allow never reaches it: such a file is read from disk with
+  // the extension's coder forced.
+  const auto fromMemory = [&data](Magick::Image& image) {
+    image.read(Magick::Blob(data.data(), data.size()));
+  };
+  const auto forced = [&path, &byExtension](Magick::Image& image) {
+    image.read(byExtension + ":" + path);
+  };
+  if (detected == nullptr || detected == byExtension) {
+    return DecodeWith(fromMemory, byExtension, hintWidth, hintHeight);
+  }
+  std::string firstError;
+  if (IsAllowedCoder(detected)) {
+    try {
+      return DecodeWith(fromMemory, detected, hintWidth, hintHeight);
+    } catch (const DecodeError& e) {
+      firstError = e.what();
+    }
+  } else {
+    firstError = std::string("the file holds ") + detected +
+                 " data, not a picture this program reads";
+  }
+  // Signatures of a few bytes can match by chance (a DR Halo picture 40 pixels
+  // wide starts like a DIB), so the extension's own format is tried as well.
+  try {
+    return DecodeWith(forced, byExtension, hintWidth, hintHeight);
+  } catch (const DecodeError&) {
+    throw DecodeError(firstError);
+  }
+}
+
+DecodedPicture GraphicsMagickDecoder::DecodeWith(const std::function<void(Magick::Image&)>& read,
+                                                 const std::string& coder, int hintWidth,
+                                                 int hintHeight) const {
+  Magick::Image image;
+  try {
+    image.quiet(false);
+    image.subImage(0);  // the first frame of an animation or a multi-page file
+    image.subRange(1);
+    if (coder == "JPEG" && hintWidth > 0 && hintHeight > 0) {
+      image.size(Magick::Geometry(static_cast<unsigned>(hintWidth),
+                                  static_cast<unsigned>(hintHeight)));
+    }
+    image.magick(coder);
+    try {
+      read(image);
+    } catch (const Magick::WarningCorruptImage& w) {
+      if (!IsBenignWarning(w.what())) throw DecodeError(CleanMessage(w.what()));
+    } catch (const Magick::Warning&) {
+      // Other warnings (unknown tags and the like) leave a usable picture.
+    }
+    if (!image.isValid() || image.columns() == 0 || image.rows() == 0) {
+      throw DecodeError("the picture has no pixels");
+    }
+    int64_t fullW = image.baseColumns() ? image.baseColumns() : image.columns();
+    int64_t fullH = image.baseRows() ? image.baseRows() : image.rows();
+    if (coder == "JPEG" || coder == "TIFF") {
+      const Magick::OrientationType o = image.orientation();
+      if (SwapsSides(o)) std::swap(fullW, fullH);
+      if (o != Magick::UndefinedOrientation && o != Magick::TopLeftOrientation) {
+        image.autoOrient();
+      }
+    }
+    CheckPictureSize(fullW, fullH);
+    if (image.colorSpace() != Magick::RGBColorspace) image.colorSpace(Magick::RGBColorspace);
+    DecodedPicture result;
+    result.bitmap = ToBitmap(image);
+    result.fullWidth = static_cast<int>(fullW);
+    result.fullHeight = static_cast<int>(fullH);
+    return result;
+  } catch (const Magick::Exception& e) {
+    throw DecodeError(CleanMessage(e.what()));
+  }
+}
+
+}  // namespace lrw

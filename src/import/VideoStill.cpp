@@ -1,0 +1,134 @@
+#include "import/VideoStill.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/imgutils.h>
+#include <libswscale/swscale.h>
+}
+
+#include <memory>
+#include <mutex>
+
+#include "import/DecodedPicture.h"
+
+namespace lrw {
+namespace {
+
+// Packets read while looking for the first frame: a stream that yields nothing
+// within these is treated as undecodable instead of being read to its end.
+constexpr int kMaxPackets = 2000;
+
+struct FormatCloser {
+  void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
+};
+struct CodecFreer {
+  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
+};
+struct FrameFreer {
+  void operator()(AVFrame* f) const { av_frame_free(&f); }
+};
+struct PacketFreer {
+  void operator()(AVPacket* p) const { av_packet_free(&p); }
+};
+struct ScaleFreer {
+  void operator()(SwsContext* s) const { sws_freeContext(s); }
+};
+
+void QuietLibraries() {
+  static std::once_flag once;
+  std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
+
+// The still's size must be one a slide can hold.
+void CheckFrameSize(int width, int height) {
+  try {
+    CheckPictureSize(width, height);
+  } catch (const DecodeError& e) {
+    throw DecodeError(std::string("The first frame of the AVI file cannot be used: ") + e.what());
+  }
+}
+
+Bitmap ToBitmap(const AVFrame& frame) {
+  CheckFrameSize(frame.width, frame.height);
+  const auto format = static_cast<AVPixelFormat>(frame.format);
+  std::unique_ptr<SwsContext, ScaleFreer> scale(
+      sws_getContext(frame.width, frame.height, format, frame.width, frame.height,
+                     AV_PIX_FMT_BGRA, SWS_POINT, nullptr, nullptr, nullptr));
+  if (!scale) throw DecodeError(kVideoNoFrameError);
+  Bitmap bitmap(frame.width, frame.height);
+  // BGRA bytes are 0xAARRGGBB words on this little-endian layout.
+  uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(bitmap.pixels.data()), nullptr, nullptr,
+                        nullptr};
+  int strides[4] = {frame.width * 4, 0, 0, 0};
+  sws_scale(scale.get(), frame.data, frame.linesize, 0, frame.height, planes, strides);
+  for (uint32_t& p : bitmap.pixels) p |= 0xFF000000u;
+  return bitmap;
+}
+
+}  // namespace
+
+Bitmap ReadVideoStill(const std::string& path) {
+  QuietLibraries();
+  AVFormatContext* rawFormat = nullptr;
+  if (avformat_open_input(&rawFormat, path.c_str(), nullptr, nullptr) < 0) {
+    throw DecodeError(kVideoOpenError);
+  }
+  std::unique_ptr<AVFormatContext, FormatCloser> format(rawFormat);
+  if (avformat_find_stream_info(format.get(), nullptr) < 0) throw DecodeError(kVideoOpenError);
+
+  int index = -1;
+  for (unsigned i = 0; i < format->nb_streams; ++i) {
+    const AVStream* s = format->streams[i];
+    if (s->codecpar->codec_type == AVMEDIA_TYPE_VIDEO &&
+        !(s->disposition & AV_DISPOSITION_ATTACHED_PIC)) {
+      index = static_cast<int>(i);
+      break;
+    }
+  }
+  if (index < 0) throw DecodeError(kVideoNoStreamError);
+  const AVCodecParameters* parameters = format->streams[index]->codecpar;
+
+  const AVCodec* codec = avcodec_find_decoder(parameters->codec_id);
+  if (!codec) throw DecodeError(kVideoFrameOpenError);
+  std::unique_ptr<AVCodecContext, CodecFreer> decoder(avcodec_alloc_context3(codec));
+  if (!decoder || avcodec_parameters_to_context(decoder.get(), parameters) < 0) {
+    throw DecodeError(kVideoFrameOpenError);
+  }
+  decoder->thread_count = 1;
+  if (avcodec_open2(decoder.get(), codec, nullptr) < 0) throw DecodeError(kVideoFrameOpenError);
+  if (parameters->width > 0 && parameters->height > 0) {
+    CheckFrameSize(parameters->width, parameters->height);
+  }
+
+  for (unsigned i = 0; i < format->nb_streams; ++i) {
+    if (static_cast<int>(i) != index) format->streams[i]->discard = AVDISCARD_ALL;
+  }
+  std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
+  std::unique_ptr<AVFrame, FrameFreer> frame(av_frame_alloc());
+  if (!packet || !frame) throw DecodeError(kVideoFrameOpenError);
+
+  bool anyPacket = false;
+  for (int n = 0; n < kMaxPackets; ++n) {
+    const int r = av_read_frame(format.get(), packet.get());
+    if (r < 0) {
+      // End of the file: the decoder may still hold the frame.
+      avcodec_send_packet(decoder.get(), nullptr);
+      if (avcodec_receive_frame(decoder.get(), frame.get()) == 0) return ToBitmap(*frame);
+      break;
+    }
+    if (packet->stream_index != index) {
+      av_packet_unref(packet.get());
+      continue;
+    }
+    anyPacket = true;
+    avcodec_send_packet(decoder.get(), packet.get());
+    av_packet_unref(packet.get());
+    if (avcodec_receive_frame(decoder.get(), frame.get()) == 0) return ToBitmap(*frame);
+  }
+  // A stream without a single packet cannot begin; one whose packets give no
+  // frame is damaged.
+  throw DecodeError(anyPacket ? kVideoNoFrameError : kVideoBeginError);
+}
+
+}  // namespace lrw
