@@ -11,5 +11,6 @@ int RunDump(const std::vector<std::string>& args);
 int RunResave(const std::vector<std::string>& args);
 int RunSet(const std::vector<std::string>& args);
 int RunBuild(const std::vector<std::string>& args);
+int RunAdd(const std::vector<std::string>& args);
 
 }  // namespace lrw::showtool

@@ -23,6 +23,7 @@ const Command kCommands[] = {
     {"resave", "IN OUT [--portable]", &lrw::showtool::RunResave},
     {"set", "SHOW SLIDES KEY=VALUE... (see showtool set)", &lrw::showtool::RunSet},
     {"build", "SHOW TARGET.bld", &lrw::showtool::RunBuild},
+    {"add", "SHOW PICTURE... [--screen WxH]", &lrw::showtool::RunAdd},
     {"", "", nullptr},
 };
 
