@@ -2,6 +2,7 @@
 // the memory layout of QImage::Format_RGB32 so the windows can wrap it without copying.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
