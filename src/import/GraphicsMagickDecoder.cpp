@@ -95,6 +95,29 @@ Bitmap ToBitmap(Magick::Image& image) {
   return bitmap;
 }
 
+// GraphicsMagick's PCX reader fills a picture whose packed data ends early
+// without a word; count what the data unpacks to instead.
+void CheckPcxComplete(const std::vector<uint8_t>& data) {
+  if (data.size() < 128 || data[2] != 1) return;  // not run-length packed
+  const auto word = [&data](size_t at) { return data[at] | (data[at + 1] << 8); };
+  const int64_t height = static_cast<int64_t>(word(10)) - word(6) + 1;
+  const int64_t needed = static_cast<int64_t>(word(66)) * data[65] * height;
+  size_t end = data.size();
+  // Eight-bit pictures (and GraphicsMagick's 24-bit ones) end with a palette
+  // after a 12.
+  if (data[3] == 8 && end >= 128 + 769 && data[end - 769] == 0x0C) end -= 769;
+  int64_t unpacked = 0;
+  for (size_t i = 128; i < end && unpacked < needed; ++i) {
+    if ((data[i] & 0xC0) == 0xC0) {
+      unpacked += data[i] & 0x3F;
+      ++i;
+    } else {
+      ++unpacked;
+    }
+  }
+  if (unpacked < needed) throw DecodeError("the file is truncated");
+}
+
 bool SwapsSides(Magick::OrientationType o) {
   return o == Magick::LeftTopOrientation || o == Magick::RightTopOrientation ||
          o == Magick::RightBottomOrientation || o == Magick::LeftBottomOrientation;
@@ -110,6 +133,9 @@ DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format
   const char* detected =
       MagickLib::GetImageMagick(data.data(), std::min<size_t>(data.size(), 2048));
   const std::string byExtension = CoderForFormat(format);
+  if (byExtension == "PCX" && (detected == nullptr || std::string_view(detected) == "PCX")) {
+    CheckPcxComplete(data);
+  }
   // Reading from memory, GraphicsMagick picks the coder by the content's
   // signature and only falls back to the one named. Content it would hand to a
   // coder we do not allow never reaches it: such a file is read from disk with

@@ -1,1 +1,179 @@
+// Damaged, empty, oversized and mislabelled files give a clear error text, never a
+// crash, a hang or a huge allocation.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <zlib.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "PictureFixtures.h"
+#include "import/LoadPicture.h"
+#include "import/VideoStill.h"
+
+namespace lrw {
+namespace {
+
+using test::IndexedPicture;
+
+std::vector<uint8_t> ReadBack(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+IndexedPicture Picture() {
+  return test::Quadrants(64, 48, {test::kRed, test::kGreen, test::kBlue, test::kWhite});
+}
+
+// A complete, valid file of each format whose truncation is tested.
+std::vector<std::pair<std::string, std::vector<uint8_t>>> ValidFiles(const test::TempDir& dir) {
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> files;
+  for (const auto& [ext, magick] : std::vector<std::pair<std::string, std::string>>{
+           {"bmp", "BMP"}, {"jpg", "JPEG"}, {"gif", "GIF"}, {"png", "PNG"}, {"tif", "TIFF"},
+           {"tga", "TGA"}, {"pcx", "PCX"}, {"ras", "SUN"}, {"ppm", "PPM"}, {"pgm", "PGM"},
+           {"pbm", "PBM"}}) {
+    const std::string path = dir.File("valid." + ext);
+    test::WriteWithMagick(Picture().ToBitmap(), path, magick);
+    files.emplace_back(ext, ReadBack(path));
+  }
+  files.emplace_back("ico", test::IconFile(Picture().ToBitmap(), false));
+  files.emplace_back("rle", test::Rle8BmpFile(Picture()));
+  files.emplace_back("wpg", test::WpgFile(Picture()));
+  files.emplace_back("iff", test::IlbmFile(Picture(), 2, true));
+  files.emplace_back("lbm", test::IlbmFile(Picture(), 8, false, 0, true));
+  files.emplace_back("img", test::GemImgFile(Picture(), 2));
+  files.emplace_back("msp", test::MspFile(Picture(), 2));
+  files.emplace_back("pic", test::PcPaintPicFile(Picture(), true, true));
+  return files;
+}
+
+void ExpectFailsClearly(TLoadPictureModule& loader, const std::string& path) {
+  for (LoaderMode mode : {FullSizeMode, ThumbnailMode}) {
+    const LoadPictureResult r = loader.LoadPicture(path, mode);
+    EXPECT_EQ(r.status, LoadFailed) << path << " decoded as " << r.bitmap.width << "x"
+                                    << r.bitmap.height;
+    EXPECT_FALSE(r.errorText.empty()) << path;
+    EXPECT_TRUE(r.bitmap.empty()) << path;
+  }
+}
+
+TEST(BadInput, TruncatedFilesOfEachFormat) {
+  test::TempDir dir;
+  TLoadPictureModule loader;
+  for (const auto& [ext, bytes] : ValidFiles(dir)) {
+    test::WriteFile(dir.File("valid." + ext), bytes);
+    ASSERT_EQ(loader.LoadPicture(dir.File("valid." + ext), FullSizeMode).status, Loaded)
+        << ext << ": " << loader.LastError();
+    // (Half of a PCX file ends inside its trailing palette, which a 24-bit picture
+    // does not need.)
+    for (size_t keep : {size_t{0}, size_t{7}, bytes.size() / 5, bytes.size() / 2}) {
+      if (ext == "pcx" && keep == bytes.size() / 2) continue;
+      const std::string path = dir.File("cut" + std::to_string(keep) + "." + ext);
+      test::WriteFile(path, std::vector<uint8_t>(bytes.begin(), bytes.begin() + keep));
+      ExpectFailsClearly(loader, path);
+    }
+  }
+}
+
+TEST(BadInput, EmptyFileSaysSo) {
+  test::TempDir dir;
+  TLoadPictureModule loader;
+  const std::string path = dir.File("empty.png");
+  test::WriteFile(path, {});
+  const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
+  EXPECT_EQ(r.status, LoadFailed);
+  EXPECT_EQ(r.errorText, "Unable to read the picture " + path + ": the file is empty.");
+}
+
+// A PNG whose header declares the given size, with one tiny compressed row.
+std::vector<uint8_t> PngDeclaring(uint32_t w, uint32_t h) {
+  std::vector<uint8_t> f = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  auto chunk = [&f](const char* type, std::vector<uint8_t> body) {
+    const uint32_t n = static_cast<uint32_t>(body.size());
+    for (int i = 3; i >= 0; --i) f.push_back(static_cast<uint8_t>(n >> (8 * i)));
+    std::vector<uint8_t> crcData(type, type + 4);
+    crcData.insert(crcData.end(), body.begin(), body.end());
+    f.insert(f.end(), crcData.begin(), crcData.end());
+    const uLong crc = crc32(0, crcData.data(), static_cast<uInt>(crcData.size()));
+    for (int i = 3; i >= 0; --i) f.push_back(static_cast<uint8_t>(crc >> (8 * i)));
+  };
+  std::vector<uint8_t> ihdr;
+  for (uint32_t v : {w, h})
+    for (int i = 3; i >= 0; --i) ihdr.push_back(static_cast<uint8_t>(v >> (8 * i)));
+  ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
+  chunk("IHDR", ihdr);
+  chunk("IDAT", {0x78, 0x9C, 0x63, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01});
+  chunk("IEND", {});
+  return f;
+}
+
+TEST(BadInput, OversizedAndZeroSizedPictures) {
+  test::TempDir dir;
+  TLoadPictureModule loader;
+  IndexedPicture none;
+  none.palette = {test::kBlack, test::kWhite};
+  const std::vector<std::pair<std::string, std::vector<uint8_t>>> files = {
+      {"huge.png", PngDeclaring(100000, 100000)},
+      {"wide.png", PngDeclaring(30000, 30000)},
+      {"zero.iff", test::IlbmFile(none, 1, false)},
+      {"zero.lbm", test::IlbmFile(none, 8, true, 0, true)},
+      {"zero.img", test::GemImgFile(none, 1)},
+      {"zero.msp", test::MspFile(none, 1)},
+      {"zero.pic", test::PcPaintPicFile(none, false, false)},
+      {"zero.rle", test::Rle8BmpFile(none)},
+  };
+  for (const auto& [name, bytes] : files) {
+    const std::string path = dir.File(name);
+    test::WriteFile(path, bytes);
+    ExpectFailsClearly(loader, path);
+  }
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  EXPECT_LT(usage.ru_maxrss, 1024L * 1024);  // kilobytes
+}
+
+TEST(BadInput, ContentThatIsNotWhatTheExtensionSays) {
+  test::TempDir dir;
+  TLoadPictureModule loader;
+  const std::vector<uint8_t> text = {'H', 'e', 'l', 'l', 'o', ',', ' ', 'w', 'o', 'r', 'l', 'd'};
+  std::vector<uint8_t> postscript = {'%', '!', 'P', 'S', '\n'};
+  const std::string png = dir.File("real.png");
+  test::WriteWithMagick(Picture().ToBitmap(), png, "PNG");
+  for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::vector<uint8_t>>>{
+           {"text.png", text}, {"text.jpg", text}, {"text.tga", text}, {"text.iff", text},
+           {"text.msp", text}, {"text.pic", text}, {"text.img", text}, {"text.avi", text},
+           {"script.jpg", postscript}, {"png.iff", ReadBack(png)}, {"png.pic", ReadBack(png)}}) {
+    const std::string path = dir.File(name);
+    test::WriteFile(path, bytes);
+    ExpectFailsClearly(loader, path);
+  }
+  EXPECT_EQ(loader.LoadPicture(dir.File("text.avi"), FullSizeMode).errorText, kVideoOpenError);
+}
+
+TEST(BadInput, VideoWithoutAVideoStream) {
+  test::TempDir dir;
+  const std::string path = dir.File("sound.avi");
+  test::WriteAvi(path, 0, 0, 0, false);
+  TLoadPictureModule loader;
+  const LoadPictureResult r = loader.LoadPicture(path, ThumbnailMode);
+  EXPECT_EQ(r.status, LoadFailed);
+  EXPECT_EQ(r.errorText, kVideoNoStreamError);
+}
+
+TEST(BadInput, TruncatedVideo) {
+  test::TempDir dir;
+  const std::string path = dir.File("clip.avi");
+  test::WriteAvi(path, 320, 240, 3);
+  const std::vector<uint8_t> bytes = ReadBack(path);
+  TLoadPictureModule loader;
+  for (size_t keep : {size_t{12}, size_t{300}}) {
+    const std::string cut = dir.File("cut" + std::to_string(keep) + ".avi");
+    test::WriteFile(cut, std::vector<uint8_t>(bytes.begin(), bytes.begin() + keep));
+    const LoadPictureResult r = loader.LoadPicture(cut, FullSizeMode);
+    EXPECT_EQ(r.status, LoadFailed) << keep;
+    EXPECT_FALSE(r.errorText.empty());
+  }
+}
+
+}  // namespace
+}  // namespace lrw
