@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -47,24 +48,34 @@ bool IsUnder(const std::string& path, const std::string& mountPoint) {
          (path.size() == mountPoint.size() || path[mountPoint.size()] == '/');
 }
 
-// The whole-disk name of a partition or disk name ("sdb1" -> "sdb", "nvme0n1p2" -> "nvme0n1").
-bool DeviceIsRemovable(const std::string& device, const std::string& sysfsRoot) {
-  const std::string name = device.substr(device.rfind('/') + 1);
+// Whether the block device `name` (a disk, a partition, or a mapped device such
+// as an encrypted volume) lies on removable media. `depth` bounds the walk
+// through the devices a mapped device is built on.
+bool DeviceIsRemovable(const std::string& name, const std::string& sysfsRoot, int depth = 0) {
   if (name.rfind("sr", 0) == 0) return true;  // optical drives
   const std::string block = sysfsRoot + "/class/block/" + name;
+  // A mapped device (dm-*, md*) is removable when what it is built on is.
+  std::error_code ec;
+  if (depth < 4) {
+    for (const auto& slave : std::filesystem::directory_iterator(block + "/slaves", ec)) {
+      if (DeviceIsRemovable(slave.path().filename().string(), sysfsRoot, depth + 1)) return true;
+    }
+  }
   // A partition's parent folder is its disk.
   std::string disk = name;
   if (!ReadAll(block + "/partition").empty()) {
     const std::string link = RealPath(block);
     const size_t slash = link.rfind('/');
-    const size_t parentSlash = link.rfind('/', slash - 1);
-    if (slash != std::string::npos && parentSlash != std::string::npos)
-      disk = link.substr(parentSlash + 1, slash - parentSlash - 1);
+    const size_t parentSlash = slash == std::string::npos || slash == 0
+                                   ? std::string::npos
+                                   : link.rfind('/', slash - 1);
+    if (parentSlash != std::string::npos) disk = link.substr(parentSlash + 1, slash - parentSlash - 1);
   }
   const std::string diskDir = sysfsRoot + "/class/block/" + disk;
   if (ReadAll(diskDir + "/removable").rfind('1', 0) == 0) return true;
-  // SCSI type 5 is a CD-ROM drive.
-  return ReadAll(diskDir + "/device/type").rfind('5', 0) == 0;
+  const std::string type = ReadAll(diskDir + "/device/type");
+  // SCSI type 5 is a CD-ROM drive; an SD card reports "SD" (built-in eMMC "MMC").
+  return type.rfind('5', 0) == 0 || type.rfind("SD", 0) == 0;
 }
 
 }  // namespace
@@ -85,7 +96,8 @@ bool IsOnRemovableDrive(const std::string& path, const std::string& mounts,
     }
   }
   if (bestDevice.rfind("/dev/", 0) != 0) return false;
-  return DeviceIsRemovable(RealPath(bestDevice), sysfsRoot);
+  const std::string device = RealPath(bestDevice);
+  return DeviceIsRemovable(device.substr(device.rfind('/') + 1), sysfsRoot);
 }
 
 bool IsOnRemovableDrive(const std::string& path) {

@@ -26,6 +26,14 @@ class DriveTypeTest : public ::testing::Test {
     Disk("sdc", "0", "5");
     Disk("nvme0n1", "0", "");
     Partition("nvme0n1", "nvme0n1p2");
+    Disk("mmcblk0", "0", "SD");
+    Partition("mmcblk0", "mmcblk0p1");
+    Disk("mmcblk1", "0", "MMC");
+    // dm-0: an encrypted volume on the USB stick; dm-1 on the fixed disk.
+    Disk("dm-0", "0", "");
+    fs::create_directories(dir.File("sys/devices/dm-0/slaves/sdb1"));
+    Disk("dm-1", "0", "");
+    fs::create_directories(dir.File("sys/devices/dm-1/slaves/sda1"));
   }
   void Write(const std::string& file, const std::string& text) {
     fs::create_directories(fs::path(file).parent_path());
@@ -51,7 +59,11 @@ class DriveTypeTest : public ::testing::Test {
         "/dev/sr0 /media/cdrom iso9660 ro 0 0\n"
         "/dev/sdc /mnt/disc udf ro 0 0\n"
         "/dev/nvme0n1p2 /home ext4 rw 0 0\n"
-        "tmpfs /media/usb\\040stick/tmp tmpfs rw 0 0\n";
+        "tmpfs /media/usb\\040stick/tmp tmpfs rw 0 0\n"
+        "/dev/mmcblk0p1 /media/sd vfat rw 0 0\n"
+        "/dev/mmcblk1 /data ext4 rw 0 0\n"
+        "/dev/dm-0 /media/secret ext4 rw 0 0\n"
+        "/dev/dm-1 /srv ext4 rw 0 0\n";
     return IsOnRemovableDrive(path, mounts, dir.File("sys"));
   }
   test::TempDir dir;
@@ -65,7 +77,9 @@ TEST_F(DriveTypeTest, DecidesByTheLongestMountPoint) {
   for (const Case& c : {Case{"/home/user/a.jpg", false}, Case{"/etc/a.jpg", false},
                         Case{"/media/usb stick/a.jpg", true}, Case{"/media/cdrom/x/a.bmp", true},
                         Case{"/mnt/disc/a.bmp", true}, Case{"/media/usb stick/tmp/a.jpg", false},
-                        Case{"/media/usb stickers/a.jpg", false}, Case{"/media/cdromx", false}}) {
+                        Case{"/media/usb stickers/a.jpg", false}, Case{"/media/cdromx", false},
+                        Case{"/media/sd/a.jpg", true}, Case{"/data/a.jpg", false},
+                        Case{"/media/secret/a.jpg", true}, Case{"/srv/a.jpg", false}}) {
     EXPECT_EQ(Removable(c.path), c.removable) << c.path;
   }
 }
