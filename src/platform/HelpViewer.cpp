@@ -1,0 +1,114 @@
+#include "platform/HelpViewer.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+// The resources live in a static library, linked in only when referenced.
+static void InitProgramResources() { Q_INIT_RESOURCE(resources); }
+
+namespace lrw {
+namespace {
+
+constexpr const char* kViewerName = "HelpViewer";
+
+}  // namespace
+
+QString HelpPageFor(int context) {
+  switch (context) {
+    case kHelpDesigner:
+      return "qrc:/help/designer.html";
+    case kHelpCaptionEditor:
+      return "qrc:/help/caption-editor.html";
+    case kHelpShowPlayer:
+      return "qrc:/help/show-player.html";
+    case kHelpArrangementStage:
+      return "qrc:/help/arrangement.html";
+    default:
+      return "qrc:/help/contents.html";
+  }
+}
+
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+  InitProgramResources();
+  setObjectName(kViewerName);
+  setWindowTitle("Lanternreelworks! Help");
+  resize(660, 560);
+
+  contents_ = new QToolButton(this);
+  contents_->setText("&Contents");
+  back_ = new QToolButton(this);
+  back_->setText("< &Back");
+  forward_ = new QToolButton(this);
+  forward_->setText("&Forward >");
+  for (QToolButton* b : {contents_, back_, forward_}) b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenExternalLinks(true);
+  browser_->setSearchPaths({":/help"});
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(contents_);
+  buttons->addWidget(back_);
+  buttons->addWidget(forward_);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addLayout(buttons);
+  layout->addWidget(browser_);
+
+  connect(contents_, &QToolButton::clicked, this, [this] { ShowTopic(kHelpContents); });
+  connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+  connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+  connect(browser_, &QTextBrowser::historyChanged, this, &HelpViewer::UpdateButtons);
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
+  UpdateButtons();
+}
+
+void HelpViewer::ShowTopic(int context) {
+  browser_->setSource(QUrl(HelpPageFor(context)));
+}
+
+QString HelpViewer::CurrentPage() const { return browser_->source().toString(); }
+
+void HelpViewer::UpdateButtons() {
+  back_->setEnabled(browser_->isBackwardAvailable());
+  forward_->setEnabled(browser_->isForwardAvailable());
+}
+
+HelpViewer* FindHelpViewer() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    // A closed viewer may still wait for its deletion: it no longer counts.
+    auto* viewer = qobject_cast<HelpViewer*>(w);
+    if (viewer && viewer->isVisible()) return viewer;
+  }
+  return nullptr;
+}
+
+void ShowHelp(int context) {
+  HelpViewer* viewer = FindHelpViewer();
+  if (!viewer) {
+    viewer = new HelpViewer;  // frees itself when closed
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  // Help asked for from a window that stays on top (the full-screen show, the
+  // arrangement stage) must not open hidden behind it.
+  const QWidget* asking = QApplication::activeWindow();
+  const bool onTop = asking && asking != viewer &&
+                     asking->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  if (viewer->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+    viewer->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  }
+  viewer->ShowTopic(context);
+  viewer->show();
+  viewer->raise();
+  viewer->activateWindow();
+}
+
+}  // namespace lrw

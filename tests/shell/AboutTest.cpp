@@ -1,0 +1,60 @@
+#include "shell/HelpAbout.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include "ShellTestSupport.h"
+
+namespace lrw {
+namespace {
+
+class AboutTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { test::EnsureApplication(); }
+};
+
+TEST_F(AboutTest, ShowsNameVersionAndFocusedOkButton) {
+  TAboutForm about;
+  about.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(about.windowTitle(), "About Lanternreelworks!");
+  EXPECT_EQ(about.size(), QSize(298, 383));
+  EXPECT_EQ(about.ProductName->text(), "Lanternreelworks!");
+  EXPECT_TRUE(about.ProductName->font().bold());
+  EXPECT_TRUE(about.ProductName->font().italic());
+  EXPECT_EQ(about.lblCurrent_Release->text(), "v4.0");
+  EXPECT_TRUE(about.Comments->isReadOnly());
+  EXPECT_TRUE(about.Copyright->isReadOnly());
+  EXPECT_FALSE(about.Comments->toPlainText().isEmpty());
+  EXPECT_FALSE(about.Copyright->toPlainText().isEmpty());
+  EXPECT_EQ(about.Comments->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  // The second area has no scroll bar: its text must fit.
+  EXPECT_EQ(about.Copyright->verticalScrollBar()->maximum(), 0);
+  EXPECT_TRUE(about.OKButton->isDefault());
+  EXPECT_TRUE(about.OKButton->hasFocus());
+  test::KeepScreenshot(about, "about");
+}
+
+TEST_F(AboutTest, OkAndEnterCloseTheModalBoxWithOk) {
+  for (bool useEnter : {false, true}) {
+    SCOPED_TRACE(useEnter ? "Enter" : "OK button");
+    TAboutForm about;
+    QTimer::singleShot(0, &about, [&] {
+      if (useEnter) {
+        QTest::keyClick(&about, Qt::Key_Return);
+      } else {
+        QTest::mouseClick(about.OKButton, Qt::LeftButton);
+      }
+    });
+    EXPECT_EQ(about.exec(), QDialog::Accepted);
+  }
+}
+
+}  // namespace
+}  // namespace lrw
