@@ -88,6 +88,20 @@ class TSlideshowDesignForm : public QMainWindow {
   // ---- file and help commands (DesignerFileCommands.cpp) ----
 
   // ---- run commands (DesignerRunCommands.cpp) ----
+  // Enables the Run menu's entries from the show and the strip; sets the loop check mark.
+  void Run1Click();
+  // Toggles "&Loop Until Esc Pressed" and the document's loop flag; marks the show modified.
+  void Loop1Click();
+  // Run the show full screen and return when it has ended: from the first slide (the
+  // loop flag is ignored when the program was started to run once) or from the strip's
+  // current slide.
+  void RunFromStart1Click();
+  void RunFromSelectedSlide1Click();
+  // Runs the show from `startIndex`; false when there was no such slide to run.
+  bool RunShow(int startIndex, bool loop);
+  QAction* Loop1 = nullptr;
+  QAction* RunFromStart1 = nullptr;
+  QAction* RunFromSelectedSlide1 = nullptr;
 
   // ---- picture import (DesignerImport.cpp) ----
 

@@ -1,0 +1,271 @@
+#include "player/SlidePrepForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <algorithm>
+
+#include "effects/FxImage.h"
+#include "platform/HelpViewer.h"
+#include "platform/QtPrompts.h"
+
+namespace lrw {
+
+namespace {
+
+constexpr int kBlackScreenWaitMs = 250;
+
+// Runs `call` on the user-interface thread; the sound's end arrives from the audio thread.
+void PostToUiThread(std::function<void()> call) {
+  if (QCoreApplication* app = QCoreApplication::instance()) {
+    QMetaObject::invokeMethod(app, std::move(call), Qt::QueuedConnection);
+  }
+}
+
+}  // namespace
+
+class TSlidePrepForm::Timer : public RunnerTimer {
+ public:
+  explicit Timer(QTimer& timer) : timer_(timer) {}
+  void SetEnabled(bool enabled) override {
+    if (enabled) {
+      timer_.start();
+    } else {
+      timer_.stop();
+    }
+  }
+  bool Enabled() const override { return timer_.isActive(); }
+  void SetInterval(int ms) override { timer_.setInterval(ms); }
+  int Interval() const override { return timer_.interval(); }
+
+ private:
+  QTimer& timer_;
+};
+
+class TSlidePrepForm::Clock : public RunnerClock {
+ public:
+  Clock() { clock_.start(); }
+  int64_t NowMs() const override { return clock_.elapsed(); }
+
+ private:
+  QElapsedTimer clock_;  // monotonic
+};
+
+RunnerKey RunnerKeyFromQt(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return RunnerKey::Enter;
+    case Qt::Key_Right: return RunnerKey::Right;
+    case Qt::Key_Left: return RunnerKey::Left;
+    case Qt::Key_Backspace: return RunnerKey::Backspace;
+    case Qt::Key_Escape: return RunnerKey::Escape;
+    case Qt::Key_P: return RunnerKey::P;
+    case Qt::Key_Pause: return RunnerKey::Pause;
+    case Qt::Key_F1: return RunnerKey::F1;
+    default: return RunnerKey::Other;
+  }
+}
+
+TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      MediaPlayer1(&PostToUiThread),
+      timer_(std::make_unique<Timer>(Timer1)),
+      clock_(std::make_unique<Clock>()),
+      runner_(slides, *this, *timer_, *clock_, MediaPlayer1),
+      prompts_(prompts) {
+  setObjectName("SlidePrepForm");
+  setWindowTitle(QApplication::applicationDisplayName());
+  setFocusPolicy(Qt::StrongFocus);
+  QPalette black = palette();
+  black.setColor(QPalette::Window, Qt::black);
+  setPalette(black);
+  setAutoFillBackground(true);
+
+  SlideCanvas = new TFxImage(this);
+  SlideCanvas->setObjectName("SlideCanvas");
+  SlideCanvas->setFocusPolicy(Qt::NoFocus);
+  SlideCanvas->installEventFilter(this);
+
+  Button1 = new QPushButton(this);
+  Button1->setObjectName("Button1");
+  Button1->setFocusPolicy(Qt::NoFocus);
+  Button1->hide();
+  connect(Button1, &QPushButton::clicked, this, [this] { Finish(1); });
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName("Memo1");
+  Memo1->setFocusPolicy(Qt::NoFocus);
+  Memo1->hide();
+
+  Timer1.setTimerType(Qt::PreciseTimer);
+  Timer1.setSingleShot(false);
+  connect(&Timer1, &QTimer::timeout, this, [this] { runner_.Timer1Timer(); });
+  MediaPlayer1.OnNotify = [this] { runner_.MediaPlayer1Notify(); };
+
+  FormCreate();
+}
+
+TSlidePrepForm::~TSlidePrepForm() {
+  runner_.FormDestroy();
+  ShowPointer();
+  MediaPlayer1.OnNotify = nullptr;
+}
+
+void TSlidePrepForm::FormCreate() {
+  QRect screen(0, 0, 1024, 768);
+  if (QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->geometry();
+  setGeometry(screen);
+  SlideCanvas->setGeometry(0, 0, screen.width(), screen.height());
+  slideBitmap_ = QImage(screen.size(), QImage::Format_RGB32);
+  slideBitmap_.fill(Qt::black);
+}
+
+void TSlidePrepForm::SetTransitionPacing(double factor) { SlideCanvas->SetPacingFactor(factor); }
+
+int TSlidePrepForm::exec() {
+  // Like a modal window: the program's other windows take no input meanwhile. A help
+  // window opened from the show stays usable.
+  HelpViewer* help = FindHelpViewer();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w != this && w != help && w->isEnabled() && !w->isAncestorOf(this)) {
+      w->setEnabled(false);
+      disabledWindows_.emplace_back(w);
+    }
+  }
+
+  result_ = 0;
+  running_ = true;
+  showFullScreen();
+  raise();
+  activateWindow();
+  setFocus(Qt::ActiveWindowFocusReason);
+  if (running_) loop_.exec();
+
+  for (const QPointer<QWidget>& w : disabledWindows_) {
+    if (w) w->setEnabled(true);
+  }
+  disabledWindows_.clear();
+  return result_;
+}
+
+void TSlidePrepForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FormShow();
+}
+
+void TSlidePrepForm::FormShow() {
+  if (started_) return;
+  started_ = true;
+  HidePointer();
+  // The show starts once the window is on screen and the event loop runs.
+  QTimer::singleShot(0, this, [this] { runner_.StartShow(); });
+}
+
+void TSlidePrepForm::keyPressEvent(QKeyEvent* event) {
+  runner_.FormKeyDown(RunnerKeyFromQt(event->key()), static_cast<unsigned>(event->modifiers()));
+  event->accept();
+}
+
+bool TSlidePrepForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == SlideCanvas && (event->type() == QEvent::MouseButtonPress ||
+                                 event->type() == QEvent::MouseButtonDblClick)) {
+    SlideCanvasMouseDown(static_cast<QMouseEvent*>(event));
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TSlidePrepForm::SlideCanvasMouseDown(QMouseEvent* event) {
+  RunnerButton button = RunnerButton::Middle;
+  if (event->button() == Qt::LeftButton) button = RunnerButton::Left;
+  if (event->button() == Qt::RightButton) button = RunnerButton::Right;
+  runner_.SlideCanvasMouseDown(button, static_cast<unsigned>(event->modifiers()));
+}
+
+void TSlidePrepForm::closeEvent(QCloseEvent* event) {
+  // Closed by the system or the window manager: the show ends here, and the pointer
+  // and the desktop come back as on the show's own end.
+  runner_.FormDestroy();
+  Finish(0);
+  event->accept();
+}
+
+void TSlidePrepForm::Finish(int result) {
+  ShowPointer();
+  if (!running_) return;
+  running_ = false;
+  result_ = result;
+  hide();  // leaves full screen: the desktop's panels come back
+  loop_.exit(result);
+}
+
+void TSlidePrepForm::HidePointer() {
+  pointerHidden_ = true;
+  setCursor(Qt::BlankCursor);
+  SlideCanvas->setCursor(Qt::BlankCursor);
+}
+
+void TSlidePrepForm::ShowPointer() {
+  pointerHidden_ = false;
+  unsetCursor();
+  if (SlideCanvas) SlideCanvas->unsetCursor();
+}
+
+void TSlidePrepForm::ShowBlack() {
+  slideBitmap_ = QImage(size(), QImage::Format_RGB32);
+  slideBitmap_.fill(Qt::black);
+  SlideCanvas->SetEffect(0);
+  SlideCanvas->SetBoxWidth(1);
+  SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);
+  repaint();
+  QCoreApplication::processEvents();
+  QThread::msleep(kBlackScreenWaitMs);
+}
+
+void TSlidePrepForm::ComposeSlide(const SlideRecord& slide) {
+  composer_.ComposeSlide(slide, slideBitmap_);
+}
+
+void TSlidePrepForm::PresentSlide(int effect, int boxWidth) {
+  SlideCanvas->SetEffect(static_cast<uint8_t>(std::clamp(effect, 0, 255)));
+  SlideCanvas->SetBoxWidth(static_cast<uint8_t>(std::clamp(boxWidth, 0, 255)));
+  SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);
+  QCoreApplication::processEvents();  // the transition plays here
+  QCoreApplication::processEvents();  // then the input that came during it
+}
+
+void TSlidePrepForm::ShowPauseMessage() {
+  ShowPointer();
+  if (prompts_) {
+    prompts_->Tell(kPausedText, QApplication::applicationDisplayName().toStdString(),
+                   PromptIcon::None);
+  } else {
+    QtPrompts own(this);
+    own.Tell(kPausedText, QApplication::applicationDisplayName().toStdString(), PromptIcon::None);
+  }
+  HidePointer();
+}
+
+void TSlidePrepForm::ShowHelp() {
+  lrw::ShowHelp(HelpContext);
+  if (HelpViewer* help = FindHelpViewer()) {
+    help->raise();
+    help->activateWindow();
+  }
+}
+
+void TSlidePrepForm::EndShow() {
+  // The modal run ends once what is queued has been handled.
+  QMetaObject::invokeMethod(Button1, &QPushButton::click, Qt::QueuedConnection);
+  ShowPointer();
+}
+
+}  // namespace lrw

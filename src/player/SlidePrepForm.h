@@ -1,0 +1,105 @@
+// The show runner window: frameless and full screen on the primary screen, the pointer
+// hidden, one effect image control over the whole screen. It feeds the window's keys,
+// clicks, timer ticks and sound notifications to ShowRunner and supplies what the runner
+// draws with. Run it with exec(); it returns when the show has ended.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "document/SlideRecord.h"
+#include "player/MediaPlayer.h"
+#include "player/ShowRunner.h"
+#include "player/SlideComposer.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lrw {
+
+class Prompts;
+class TFxImage;
+
+class TSlidePrepForm : public QWidget, private RunnerScreen {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kPausedText = "Slide Show paused.";
+  static constexpr int HelpContext = ShowRunner::kHelpContext;
+
+  // `slides` is read, never copied, and must outlive the window. `prompts` answers the
+  // pause message (the window's own message box when null).
+  explicit TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts = nullptr,
+                          QWidget* parent = nullptr);
+  ~TSlidePrepForm() override;
+
+  // The runner: set StartIndex and LoopShow before exec().
+  ShowRunner& Runner() { return runner_; }
+
+  // Shows the window full screen and runs until the show ends (1) or the window is
+  // closed by other means (0). Other windows of the program take no input meanwhile.
+  int exec();
+
+  // The slide bitmap: the next slide, composed off screen.
+  const QImage& SlideBitmap() const { return slideBitmap_; }
+  SlideComposer& Composer() { return composer_; }
+  bool PointerHidden() const { return pointerHidden_; }
+  // Speeds transitions up or down (1 is the designed speed; tests use 0).
+  void SetTransitionPacing(double factor);
+
+  // Controls, named as the window's design names them.
+  TFxImage* SlideCanvas = nullptr;
+  MediaPlayer MediaPlayer1;
+  QTimer Timer1;
+  QPushButton* Button1 = nullptr;   // hidden; a click ends the modal run with OK
+  QPlainTextEdit* Memo1 = nullptr;  // hidden and unused
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  class Timer;
+  class Clock;
+
+  void FormCreate();
+  void FormShow();
+  void SlideCanvasMouseDown(QMouseEvent* event);
+  void Finish(int result);
+  void HidePointer();
+  void ShowPointer();
+
+  // RunnerScreen
+  void ShowBlack() override;
+  void ComposeSlide(const SlideRecord& slide) override;
+  void PresentSlide(int effect, int boxWidth) override;
+  void ShowPauseMessage() override;
+  void ShowHelp() override;
+  void EndShow() override;
+
+  std::unique_ptr<Timer> timer_;
+  std::unique_ptr<Clock> clock_;
+  ShowRunner runner_;
+  Prompts* prompts_;
+  QImage slideBitmap_;
+  SlideComposer composer_;
+  QEventLoop loop_;
+  bool running_ = false;
+  bool started_ = false;
+  bool pointerHidden_ = false;
+  int result_ = 0;
+  std::vector<QPointer<QWidget>> disabledWindows_;
+};
+
+// Maps a Qt key to the keys the runner knows.
+RunnerKey RunnerKeyFromQt(int qtKey);
+
+}  // namespace lrw
