@@ -9,6 +9,8 @@ namespace {
 
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
+constexpr uint64_t kMaxRlePixelsPerByte = 256;
+constexpr uint64_t kRleAllowancePixels = 4096;
 
 enum Compression : uint32_t {
   kBiRgb = 0,
@@ -354,9 +356,17 @@ std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* erro
   }
   if (dataStart > file.size()) return Fail(error, "The bitmap's pixel data is missing.");
   const std::span<const uint8_t> data = file.subspan(dataStart);
+  // Run-length data can claim any size in a few bytes (an end-of-bitmap escape leaves
+  // the rest unpainted). Real encoders stay well below 256 pixels per byte, so more
+  // than that, beyond a small allowance, is refused rather than allocated.
+  const bool rle = hd.compression == kBiRle8 || hd.compression == kBiRle4;
+  if (rle && static_cast<uint64_t>(hd.width) * static_cast<uint64_t>(hd.height) >
+                 kMaxRlePixelsPerByte * data.size() + kRleAllowancePixels) {
+    return Fail(error, "The bitmap's run-length data is too short for its size.");
+  }
 
   Bitmap bmp(static_cast<int>(hd.width), static_cast<int>(hd.height));
-  if (hd.compression == kBiRle8 || hd.compression == kBiRle4) {
+  if (rle) {
     bmp.pixels.assign(bmp.pixels.size(), palette[0]);
     DecodeRle(data, hd.compression == kBiRle4, palette, bmp, hd.topDown);
   } else if (!DecodeUncompressed(data, hd, palette, bmp)) {

@@ -23,7 +23,9 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap);
 // BI_BITFIELDS, BI_RLE4, BI_RLE8; bottom-up or top-down; every information header
 // from the 12-byte core header to the 124-byte version 5 header). Returns nothing
 // and sets *error (when given) for anything malformed or beyond kMaxBmpPixels.
-// An image with zero width or height decodes to an empty bitmap.
+// An image with zero width or height decodes to an empty bitmap. A run-length image
+// may not claim more than 256 pixels per byte of its data (plus 4096), so that a
+// few hostile bytes cannot demand a huge bitmap.
 std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* error);
 
 }  // namespace lrw

@@ -124,10 +124,13 @@ class SlideReader {
     return false;
   }
 
+  // The text reads "<kind>. Slide <n> of "<path>": <detail>." so that the user learns
+  // both what went wrong and where the show stops.
   void Fail(std::string_view kind, const std::string& detail) {
     result_.status = ReadStatus::ReadError;
-    result_.errorText = std::string(kind) + ": " + detail + " (slide " +
-                        std::to_string(result_.slides.size() + 1) + " of \"" + path_ + "\").";
+    result_.errorText = std::string(kind) + ". Slide " + std::to_string(result_.slides.size() + 1) +
+                        " of \"" + path_ + "\": " + detail;
+    if (result_.errorText.back() != '.') result_.errorText += '.';
   }
 
  private:
@@ -171,7 +174,7 @@ class SlideReader {
     std::string why;
     slide.Thumbnail = DecodeBmp(bmp, &why);
     if (!slide.Thumbnail) {
-      Fail(kInvalidBitmap, "thumbnail: " + why);
+      Fail(kInvalidBitmap, "its thumbnail is damaged. " + why);
       return false;
     }
     return true;

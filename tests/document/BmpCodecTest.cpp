@@ -315,6 +315,7 @@ TEST(DecodeBmp, RefusesMalformedAndHostileFiles) {
       {"huge dimensions", Patched(Patched(good, 18, 100000), 22, 100000)},
       {"huge top-down height", Patched(good, 22, 0x80000000)},
       {"huge rle image", Patched(Patched(rle, 18, 40000), 22, 40000)},
+      {"rle image too large for its data", Patched(Patched(rle, 18, 1000), 22, 1000)},
       {"depth 7", Patched(good, 28, 7, 2)},
       {"depth 0", Patched(good, 28, 0, 2)},
       {"jpeg compression", Patched(good, 30, 4)},
@@ -331,6 +332,18 @@ TEST(DecodeBmp, RefusesMalformedAndHostileFiles) {
     EXPECT_FALSE(DecodeBmp(h.file, &error).has_value()) << h.name;
     EXPECT_FALSE(error.empty()) << h.name;
   }
+}
+
+TEST(DecodeBmp, ShortRunLengthDataMayLeaveASmallImageUnpainted) {
+  BmpSpec s;
+  s.width = 64;
+  s.height = 64;
+  s.bitCount = 8;
+  s.compression = 1;
+  s.palette = {0x336699};
+  const auto bmp = DecodeBmp(MakeBmp(s, {0x00, 0x01}), nullptr);
+  ASSERT_TRUE(bmp);
+  EXPECT_EQ(bmp->pixels, std::vector<uint32_t>(64 * 64, 0xFF336699u));
 }
 
 TEST(DecodeBmp, ZeroSizedImageIsEmpty) {

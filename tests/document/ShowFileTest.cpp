@@ -430,7 +430,8 @@ TEST(ShowFileDamage, MalformedBlocksStopWithAReadError) {
     const ShowFileReadResult r = ParseShowFile(fileWith(c.block), "/shows/bad.sho");
     EXPECT_EQ(r.status, ReadStatus::ReadError) << c.name;
     EXPECT_EQ(r.errorText.rfind(c.kind, 0), 0u) << c.name << ": " << r.errorText;
-    EXPECT_NE(r.errorText.find("slide 2"), std::string::npos) << r.errorText;
+    EXPECT_NE(r.errorText.find(". Slide 2 of \"/shows/bad.sho\": "), std::string::npos)
+        << r.errorText;
     ASSERT_EQ(r.slides.size(), 1u) << c.name;
     ExpectSameSlide(r.slides[0], first, c.name);
   }

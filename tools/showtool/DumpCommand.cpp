@@ -51,8 +51,26 @@ std::string Text(const std::string& cp1252) {
 
 // Paths and error texts are UTF-8 already, but a file name need not be valid UTF-8;
 // bytes that are not are shown as Windows-1252 so the output stays valid JSON.
+bool IsUtf8(const std::string& s) {
+  size_t i = 0;
+  while (i < s.size()) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const size_t len = b < 0x80             ? 1
+                       : (b & 0xE0) == 0xC0 ? 2
+                       : (b & 0xF0) == 0xE0 ? 3
+                       : (b & 0xF8) == 0xF0 ? 4
+                                            : 0;
+    if (len == 0 || i + len > s.size()) return false;
+    for (size_t k = 1; k < len; ++k) {
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += len;
+  }
+  return true;
+}
+
 std::string PathText(const std::string& bytes) {
-  return Utf8ToCp1252(bytes) ? Quote(bytes) : Text(bytes);
+  return IsUtf8(bytes) ? Quote(bytes) : Text(bytes);
 }
 
 void AppendSlide(std::string& out, const SlideRecord& s) {
