@@ -86,6 +86,37 @@ class TSlideshowDesignForm : public QMainWindow {
   // ---- property panel (DesignerPanel.cpp) ----
 
   // ---- file and help commands (DesignerFileCommands.cpp) ----
+  // The save prompt: No without asking when nothing changed; Yes after saving.
+  // When the save does not happen, Cancel (or, without Cancel, the question again).
+  PromptAnswer QuerySaveChanges(bool offerCancel);
+  // Reads a show file into the document and the strip (start-up, "&Open");
+  // false when it is not a show file or could not be read completely.
+  bool OpenFile(const std::string& path);
+  // "&Save" and "Save &As"; false when nothing was written.
+  bool SaveShow();
+  bool SaveShowAs();
+  void File1Click();
+  void Help1Click();
+  void Open1Click();
+  void Save1Click() { SaveShow(); }
+  void SaveAs1Click() { SaveShowAs(); }
+  void BuildaPortableShow1Click();
+  void Close1Click();
+  void Exit1Click();
+  void HelpContents1Click();
+  void AboutBrightframework1Click();
+  // "Lanternreelworks!" or the file's name followed by " - Lanternreelworks!".
+  void SetTitleFor(const std::string& path);
+  QAction* Open1 = nullptr;
+  QAction* Save1 = nullptr;
+  QAction* SaveAs1 = nullptr;
+  QAction* BuildaPortableShow1 = nullptr;
+  QAction* Close1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* HelpContents1 = nullptr;
+  QAction* AboutBrightframework1 = nullptr;
+  FileDialogOptions OpenDialog2;  // the dialogs keep what they last held
+  FileDialogOptions SaveDialog1;
 
   // ---- run commands (DesignerRunCommands.cpp) ----
   // Enables the Run menu's entries from the show and the strip; sets the loop check mark.
