@@ -1,8 +1,77 @@
 // Adding picture slides: "&Add slides" and AddPictureSlide.
+#include <QAction>
+#include <QFileInfo>
+#include <QProgressDialog>
+
 #include "designer/SlideshowDesignForm.h"
+#include "document/Paths.h"
+#include "import/AddPictureSlide.h"
+#include "import/LoadPicture.h"
 
 namespace lrw {
+namespace {
 
-void TSlideshowDesignForm::WireImport() {}
+constexpr const char* kPictureFilter =
+    "Image Files|*.bmp;*.wmf;*.ico;*.jpg; *.jif; *.gif,*.dib;*.rle;*.tga;*.pcx;*.wpg;*.art;"
+    "*.cur;*.cut;*.emf;*.gem;*.hrz;*.iff;*.img;*.lbm;*.mac;*.msp;*.pbm;*.pgm;*.pic;*.png;*.pnm;"
+    "*.ppm*.ras;*.tif|*.bmp|Bitmap|*.cur|Cursor|*.gif|Graphics Interchange Format|*.ico|Icon|"
+    "*.jpg|JPEG|*.rle|Run-length Encoded Bitmap|*.tga|Targa TrueVision|*.tif|Tagged Image File|"
+    "*.wmf;*.emf|Windows Meta-file|*.wpg|Word Perfect Graphic";
+
+// Imports of fewer files finish before a progress window would be worth showing.
+constexpr int kProgressDelayMs = 400;
+
+}  // namespace
+
+void TSlideshowDesignForm::WireImport() {
+  connect(Addslides1, &QAction::triggered, this, [this] { Addslides1Click(); });
+}
+
+TLoadPictureModule& TSlideshowDesignForm::LoadPictureModule() {
+  if (!loadPictureModule_) loadPictureModule_ = std::make_shared<TLoadPictureModule>();
+  return *loadPictureModule_;
+}
+
+void TSlideshowDesignForm::AddPictureSlide(const std::string& path) {
+  const PictureImportContext context{Document(),
+                                     CurrentIndex(),
+                                     Services().screenSize.width(),
+                                     Services().screenSize.height(),
+                                     Services().prompts,
+                                     LoadPictureModule(),
+                                     {}};
+  const int at = lrw::AddPictureSlide(context, path);
+  if (at < 0) return;
+  StripInserted(at);
+  if (CurrentIndex() >= 0) ImageListBoxClick();
+}
+
+void TSlideshowDesignForm::Addslides1Click() {
+  FileDialogOptions options;
+  options.filter = QString::fromUtf8(kPictureFilter);
+  options.directory = QString::fromStdString(LastPictureFolder);
+  const std::optional<QStringList> chosen = Services().dialogs.OpenFiles(this, options);
+  if (!chosen || chosen->isEmpty()) return;
+
+  // Each file lands directly after the current slide, so adding the last first
+  // leaves them in the dialog's order. Cancel stops between files.
+  const int count = static_cast<int>(chosen->size());
+  QProgressDialog progress(QStringLiteral("Adding slides..."), QStringLiteral("Cancel"), 0, count,
+                           this);
+  progress.setWindowTitle(QStringLiteral("Add slides"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(kProgressDelayMs);
+  progress.setAutoClose(false);
+  progress.setAutoReset(false);
+  for (int done = 0; done < count; ++done) {
+    if (progress.wasCanceled()) break;
+    const QString& file = (*chosen)[count - 1 - done];
+    progress.setLabelText(QStringLiteral("Reading %1").arg(QFileInfo(file).fileName()));
+    progress.setValue(done);
+    AddPictureSlide(file.toStdString());
+  }
+  progress.setValue(count);
+  LastPictureFolder = FolderOf(chosen->front().toStdString());
+}
 
 }  // namespace lrw

@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 #include <string>
 
 #include "app/StartupOptions.h"
@@ -135,6 +136,14 @@ class TSlideshowDesignForm : public QMainWindow {
   QAction* RunFromSelectedSlide1 = nullptr;
 
   // ---- picture import (DesignerImport.cpp) ----
+  // Adds the picture file (UTF-8 path) as a new slide after the current one, or
+  // tells why not; the strip and the panel follow.
+  void AddPictureSlide(const std::string& path);
+  // "&Add slides": the multi-select picture dialog.
+  void Addslides1Click();
+  // The picture loader, made on first use and kept for the program's life.
+  TLoadPictureModule& LoadPictureModule();
+  std::shared_ptr<TLoadPictureModule> loadPictureModule_;  // shared_ptr: incomplete type here
 
   // ---- controls (names as the design gives them) ----
   QLabel* Label1 = nullptr;

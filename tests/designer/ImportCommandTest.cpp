@@ -1,0 +1,113 @@
+// "&Add slides" and the designer side of picture import: dialog, order,
+// strip, panel and messages.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "designer/DesignerTestSupport.h"
+#include "designer/FakeServices.h"
+#include "designer/SlideshowDesignForm.h"
+
+namespace lrw {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class ImportCommand : public ::testing::Test {
+ protected:
+  test::FakeServices fakes;
+  TSlideshowDesignForm form{fakes.services()};
+  QTemporaryDir dir;
+
+  QString Picture(const QString& name, int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(image.save(path, "PNG"));
+    return path;
+  }
+  std::string Folder() const { return (dir.path() + "/").toStdString(); }
+};
+
+TEST_F(ImportCommand, AddsAfterTheCurrentSlideInTheDialogsOrder) {
+  std::vector<SlideRecord> slides;
+  for (const char* n : {"s1.jpg", "s2.jpg", "s3.jpg", "s4.jpg", "s5.jpg"})
+    slides.push_back(test::PictureSlide(n));
+  test::LoadShow(form, std::move(slides));
+  test::SelectSlides(form, {1});
+  form.LastPictureFolder = "/Pictures/";
+  fakes.dialogs.openFilesResults.push_back(
+      QStringList{Picture("a.png", 101, 101), Picture("b.png", 20, 10), Picture("c.png", 8, 8)});
+
+  form.Addslides1->trigger();
+
+  ASSERT_EQ(fakes.dialogs.openFilesRequests.size(), 1u);
+  const FileDialogOptions& o = fakes.dialogs.openFilesRequests[0];
+  EXPECT_EQ(o.directory, QStringLiteral("/Pictures/"));
+  EXPECT_TRUE(o.filter.startsWith("Image Files|*.bmp;*.wmf;*.ico;*.jpg; *.jif; *.gif,*.dib;"));
+  EXPECT_TRUE(o.filter.endsWith("|*.wpg|Word Perfect Graphic"));
+  EXPECT_EQ(test::SlideNames(form), Names({"s1.jpg", "s2.jpg", "a.png", "b.png", "c.png",
+                                           "s3.jpg", "s4.jpg", "s5.jpg"}));
+  EXPECT_EQ(test::StripTexts(form), test::SlideNames(form));
+  EXPECT_EQ(form.CurrentIndex(), 1);
+  const SlideRecord& a = form.Document().SlideAt(2);
+  EXPECT_EQ(a.PictureFolder, Folder());
+  EXPECT_EQ(a.ImageLeft, 461);
+  EXPECT_EQ(a.ImageTop, 333);
+  ASSERT_TRUE(form.Document().SlideAt(3).Thumbnail);
+  EXPECT_EQ(form.Document().SlideAt(3).Thumbnail->width, 60);
+  EXPECT_EQ(form.Document().SlideAt(3).Thumbnail->height, 30);
+  EXPECT_EQ(form.LastPictureFolder, Folder());
+  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(fakes.prompts.asked.empty());
+}
+
+TEST_F(ImportCommand, FirstPictureOfAnEmptyShowBecomesCurrent) {
+  form.AddPictureSlide(Picture("only.png", 30, 30).toStdString());
+  ASSERT_EQ(form.Document().Count(), 1);
+  EXPECT_EQ(form.CurrentIndex(), 0);
+  EXPECT_EQ(test::StripTexts(form), Names({"only.png"}));
+  EXPECT_TRUE(form.Document().Modified);
+}
+
+TEST_F(ImportCommand, AFailingFileIsReportedAndTheOthersAreAdded) {
+  const QString broken = dir.filePath("broken.jpg");
+  QFile f(broken);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("not a picture");
+  f.close();
+  fakes.dialogs.openFilesResults.push_back(
+      QStringList{Picture("a.png", 5, 5), broken, dir.filePath("notes.txt")});
+  form.Addslides1Click();
+  EXPECT_EQ(test::SlideNames(form), Names({"a.png"}));
+  ASSERT_EQ(fakes.prompts.asked.size(), 1u);
+  EXPECT_EQ(fakes.prompts.asked[0].icon, PromptIcon::Error);
+  EXPECT_NE(fakes.prompts.asked[0].text.find(broken.toStdString()), std::string::npos);
+  EXPECT_EQ(fakes.prompts.beeps, std::vector<BeepKind>{BeepKind::Error});
+}
+
+TEST_F(ImportCommand, AnimationIsRefusedWithItsMessage) {
+  const std::string mov = dir.filePath("clip.mov").toStdString();
+  form.AddPictureSlide(mov);
+  EXPECT_EQ(form.Document().Count(), 0);
+  ASSERT_EQ(fakes.prompts.asked.size(), 1u);
+  EXPECT_EQ(fakes.prompts.asked[0].text, "Image " + mov +
+                                             " is an animation and cannot be added to a "
+                                             "slideshow.\nTry converting it to a bitmap.");
+  EXPECT_EQ(fakes.prompts.beeps, std::vector<BeepKind>{BeepKind::Warning});
+}
+
+TEST_F(ImportCommand, CancelledDialogChangesNothing) {
+  form.LastPictureFolder = "/Pictures/";
+  form.Addslides1Click();
+  EXPECT_EQ(form.Document().Count(), 0);
+  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_EQ(form.LastPictureFolder, "/Pictures/");
+}
+
+}  // namespace
+}  // namespace lrw
