@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
-#include <QShortcut>
 #include <algorithm>
 #include <cctype>
 
@@ -100,8 +99,7 @@ void TSlideshowDesignForm::WireFileCommands() {
   connect(Help1, &QMenu::aboutToShow, this, &TSlideshowDesignForm::Help1Click);
   Help1Click();
 
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, [this] { ShowHelp(HelpContext); });
+  InstallHelpKey(this, HelpContext);
 
   OpenDialog2.filter = QString::fromUtf8(kOpenFilter);
   SaveDialog1.title = QString::fromUtf8(kSaveDialogTitle);

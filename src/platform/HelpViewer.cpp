@@ -91,6 +91,11 @@ HelpViewer* FindHelpViewer() {
   return nullptr;
 }
 
+void InstallHelpKey(QWidget* window, int context) {
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);  // owned by the window
+  QObject::connect(key, &QShortcut::activated, window, [context] { ShowHelp(context); });
+}
+
 void ShowHelp(int context) {
   HelpViewer* viewer = FindHelpViewer();
   if (!viewer) {

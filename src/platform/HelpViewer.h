@@ -47,4 +47,7 @@ void ShowHelp(int context);
 // The open help window, or null.
 HelpViewer* FindHelpViewer();
 
+// Makes F1 in `window` (and its child widgets) open the help at `context`.
+void InstallHelpKey(QWidget* window, int context);
+
 }  // namespace lrw
