@@ -66,41 +66,54 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
 
-  const fs::path dir = fs::temp_directory_path() / ("lrw-compose-bench-" + std::to_string(getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("lrw-compose-bench-" + std::to_string(getpid()));
   fs::create_directories(dir);
   const fs::path jpeg = dir / "photo.jpg";
   WritePhoto(jpeg);
   const lrw::SlideRecord slide = PhotoSlide(jpeg);
-  const std::string vips =
-      "vips thumbnail '" + jpeg.string() + "' '" + (dir / "out.v").string() + "' 1920 --height 1080";
+  const std::string vips = "vips thumbnail '" + jpeg.string() + "' '" + (dir / "out.v").string() +
+                           "' 1920 --height 1080";
 
-  benchmark::RegisterBenchmark("ComposeSlide_24MP_to_1920x1080", [&](benchmark::State& state) {
-    QImage screen(1920, 1080, QImage::Format_RGB32);
-    for (auto _ : state) {
-      lrw::SlideComposer composer;  // a fresh cache: the picture is decoded every time
-      composer.ComposeSlide(slide, screen);
-      benchmark::DoNotOptimize(screen.constBits());
-    }
-  })->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+  benchmark::RegisterBenchmark(
+      "ComposeSlide_24MP_to_1920x1080",
+      [&](benchmark::State& state) {
+        QImage screen(1920, 1080, QImage::Format_RGB32);
+        for (auto _ : state) {
+          lrw::SlideComposer composer;  // a fresh cache: the picture is decoded every time
+          composer.ComposeSlide(slide, screen);
+          benchmark::DoNotOptimize(screen.constBits());
+        }
+      })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->MinTime(3);
 
-  benchmark::RegisterBenchmark("ComposeSlide_cached_picture", [&](benchmark::State& state) {
-    QImage screen(1920, 1080, QImage::Format_RGB32);
-    lrw::SlideComposer composer;
-    composer.ComposeSlide(slide, screen);
-    for (auto _ : state) {
-      composer.ComposeSlide(slide, screen);
-      benchmark::DoNotOptimize(screen.constBits());
-    }
-  })->Unit(benchmark::kMillisecond)->UseRealTime();
+  benchmark::RegisterBenchmark("ComposeSlide_cached_picture",
+                               [&](benchmark::State& state) {
+                                 QImage screen(1920, 1080, QImage::Format_RGB32);
+                                 lrw::SlideComposer composer;
+                                 composer.ComposeSlide(slide, screen);
+                                 for (auto _ : state) {
+                                   composer.ComposeSlide(slide, screen);
+                                   benchmark::DoNotOptimize(screen.constBits());
+                                 }
+                               })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
 
-  benchmark::RegisterBenchmark("VipsThumbnail_24MP_1920x1080", [&](benchmark::State& state) {
-    for (auto _ : state) {
-      if (std::system(vips.c_str()) != 0) {
-        state.SkipWithError("vips thumbnail failed");
-        break;
-      }
-    }
-  })->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+  benchmark::RegisterBenchmark("VipsThumbnail_24MP_1920x1080",
+                               [&](benchmark::State& state) {
+                                 for (auto _ : state) {
+                                   if (std::system(vips.c_str()) != 0) {
+                                     state.SkipWithError("vips thumbnail failed");
+                                     break;
+                                   }
+                                 }
+                               })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->MinTime(3);
 
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

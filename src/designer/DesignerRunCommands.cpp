@@ -18,7 +18,8 @@ void TSlideshowDesignForm::WireRunCommands() {
   RunFromStart1->setObjectName(QStringLiteral("RunFromStart1"));
   RunFromStart1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
   RunFromStart1->setShortcutContext(Qt::WindowShortcut);
-  RunFromSelectedSlide1 = new QAction(QStringLiteral("Run the Show from the &Selected Slide"), this);
+  RunFromSelectedSlide1 =
+      new QAction(QStringLiteral("Run the Show from the &Selected Slide"), this);
   RunFromSelectedSlide1->setObjectName(QStringLiteral("RunFromSelectedSlide1"));
 
   Run1->addAction(Loop1);

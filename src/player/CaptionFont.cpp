@@ -7,7 +7,9 @@
 
 namespace lrw {
 
-int PointsToPixels(int points) { return (std::abs(points) * 96 + 36) / 72; }
+int PointsToPixels(int points) {
+  return (std::abs(points) * 96 + 36) / 72;
+}
 
 QFont CaptionFont(const SlideRecord& slide) {
   QFont font(FromCp1252(slide.CaptionFontName));

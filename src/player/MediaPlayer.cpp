@@ -89,7 +89,9 @@ MediaPlayer::MediaPlayer(PostFunction postToOwner)
   core_->post = post_;
 }
 
-MediaPlayer::~MediaPlayer() { core_->CloseDevice(); }
+MediaPlayer::~MediaPlayer() {
+  core_->CloseDevice();
+}
 
 void MediaPlayer::Fail(int code, std::string message) {
   error_ = code;
@@ -113,8 +115,8 @@ void MediaPlayer::Open() {
   SF_INFO info{};
   SNDFILE* file = sf_open(fileName_.c_str(), SFM_READ, &info);
   if (!file) {
-    Fail(kMediaFileError, "The sound file \"" + shown + "\" cannot be played: " +
-                              sf_strerror(nullptr) + ".");
+    Fail(kMediaFileError,
+         "The sound file \"" + shown + "\" cannot be played: " + sf_strerror(nullptr) + ".");
     return;
   }
   struct FileCloser {
@@ -134,8 +136,8 @@ void MediaPlayer::Open() {
   std::vector<int16_t> decoded(static_cast<size_t>(info.frames) * info.channels);
   const sf_count_t got = sf_readf_short(file, decoded.data(), info.frames);
   if (got < 0 || (got == 0 && info.frames > 0)) {
-    Fail(kMediaFileError, "The sound file \"" + shown + "\" cannot be read: " +
-                              sf_strerror(file) + ".");
+    Fail(kMediaFileError,
+         "The sound file \"" + shown + "\" cannot be read: " + sf_strerror(file) + ".");
     return;
   }
   const size_t frames = static_cast<size_t>(got);
@@ -200,8 +202,17 @@ void MediaPlayer::Play() {
   SDL_PauseAudioDevice(core_->device, 0);
   Succeed();
   if (wait_) {
-    while (core_->playing.load()) SDL_Delay(5);
-    SDL_PauseAudioDevice(core_->device, 1);
+    // An output that stops taking samples must not hang the program: give up a while
+    // after the sound should have ended.
+    const size_t left =
+        core_->endFrame.load() - std::min(core_->position.load(), core_->endFrame.load());
+    const Uint64 limit = SDL_GetTicks64() + left * 1000 / static_cast<size_t>(core_->rate) + 2000;
+    while (core_->playing.load() && SDL_GetTicks64() < limit) SDL_Delay(5);
+    if (core_->playing.load()) {
+      Stop();
+    } else {
+      SDL_PauseAudioDevice(core_->device, 1);
+    }
   }
 }
 

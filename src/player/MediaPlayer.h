@@ -16,10 +16,10 @@ namespace lrw {
 // Error codes of the player's commands.
 enum MediaError : int {
   kMediaOk = 0,
-  kMediaNotOpen = 1,       // a command that needs an open file, without one
-  kMediaFileError = 2,     // the file cannot be read or is not a sound libsndfile knows
-  kMediaDeviceError = 3,   // no audio output
-  kMediaTooLong = 4,       // the decoded sound would not fit in memory sensibly
+  kMediaNotOpen = 1,      // a command that needs an open file, without one
+  kMediaFileError = 2,    // the file cannot be read or is not a sound libsndfile knows
+  kMediaDeviceError = 3,  // no audio output
+  kMediaTooLong = 4,      // the decoded sound would not fit in memory sensibly
 };
 
 class MediaPlayer : public MediaControl {

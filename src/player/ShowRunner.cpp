@@ -148,7 +148,9 @@ void ShowRunner::ArmTimer(int32_t remainingMs) {
   timer_.SetEnabled(true);
 }
 
-void ShowRunner::AdvanceNow() { ArmTimer(1); }
+void ShowRunner::AdvanceNow() {
+  ArmTimer(1);
+}
 
 void ShowRunner::Timer1Timer() {
   // While a slide is being brought up, a tick waits: the timer keeps running and

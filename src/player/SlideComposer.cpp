@@ -18,8 +18,8 @@ namespace {
 constexpr qint64 kMaxPrescaledPixels = 16LL * 1024 * 1024;
 
 QImage WrapBitmap(const Bitmap& bitmap) {
-  return QImage(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width,
-                bitmap.height, bitmap.width * 4, QImage::Format_RGB32);
+  return QImage(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
+                bitmap.width * 4, QImage::Format_RGB32);
 }
 
 void DrawStretched(QPainter& painter, const QRect& target, const QImage& picture) {

@@ -61,15 +61,24 @@ class TSlidePrepForm::Clock : public RunnerClock {
 RunnerKey RunnerKeyFromQt(int qtKey) {
   switch (qtKey) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return RunnerKey::Enter;
-    case Qt::Key_Right: return RunnerKey::Right;
-    case Qt::Key_Left: return RunnerKey::Left;
-    case Qt::Key_Backspace: return RunnerKey::Backspace;
-    case Qt::Key_Escape: return RunnerKey::Escape;
-    case Qt::Key_P: return RunnerKey::P;
-    case Qt::Key_Pause: return RunnerKey::Pause;
-    case Qt::Key_F1: return RunnerKey::F1;
-    default: return RunnerKey::Other;
+    case Qt::Key_Enter:
+      return RunnerKey::Enter;
+    case Qt::Key_Right:
+      return RunnerKey::Right;
+    case Qt::Key_Left:
+      return RunnerKey::Left;
+    case Qt::Key_Backspace:
+      return RunnerKey::Backspace;
+    case Qt::Key_Escape:
+      return RunnerKey::Escape;
+    case Qt::Key_P:
+      return RunnerKey::P;
+    case Qt::Key_Pause:
+      return RunnerKey::Pause;
+    case Qt::Key_F1:
+      return RunnerKey::F1;
+    default:
+      return RunnerKey::Other;
   }
 }
 
@@ -128,7 +137,9 @@ void TSlidePrepForm::FormCreate() {
   slideBitmap_.fill(Qt::black);
 }
 
-void TSlidePrepForm::SetTransitionPacing(double factor) { SlideCanvas->SetPacingFactor(factor); }
+void TSlidePrepForm::SetTransitionPacing(double factor) {
+  SlideCanvas->SetPacingFactor(factor);
+}
 
 int TSlidePrepForm::exec() {
   // Like a modal window: the program's other windows take no input meanwhile. A help
@@ -175,8 +186,8 @@ void TSlidePrepForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TSlidePrepForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == SlideCanvas && (event->type() == QEvent::MouseButtonPress ||
-                                 event->type() == QEvent::MouseButtonDblClick)) {
+  if (watched == SlideCanvas &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
     SlideCanvasMouseDown(static_cast<QMouseEvent*>(event));
     return true;
   }

@@ -118,8 +118,7 @@ TEST_F(MediaPlayerTest, PlayWithWaitReturnsAtEndPosition) {
   player.SetWait(true);
   const auto t0 = Clock::now();
   player.Play();
-  const auto ms =
-      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count();
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count();
   EXPECT_EQ(player.Error(), 0);
   EXPECT_EQ(player.Mode(), MediaMode::Stopped);
   EXPECT_GE(ms, 150);

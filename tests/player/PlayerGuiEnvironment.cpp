@@ -1,6 +1,6 @@
 // One QApplication for every window test of this executable.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include <memory>
 

@@ -253,8 +253,8 @@ TEST_F(ShowRunnerTest, ClickDuringTransitionIsHeldAsArrowKey) {
 }
 
 TEST_F(ShowRunnerTest, RightClickOnFirstSlideShowsLastSlideWithoutLooping) {
-  ShowRunner& r = Start({Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0),
-                         Slide("c", EnterPressed, 0)});
+  ShowRunner& r = Start(
+      {Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0), Slide("c", EnterPressed, 0)});
   r.SlideCanvasMouseDown(RunnerButton::Right);
   EXPECT_EQ(r.NextIndex, 2);
   EXPECT_EQ(screen.composed.back(), "c");
@@ -324,8 +324,8 @@ TEST_F(ShowRunnerTest, NinetySecondsAfterSoundAreTimedInTwoChunks) {
 }
 
 TEST_F(ShowRunnerTest, SoundEndedWithoutOwnSoundFollowsEarlierSound) {
-  ShowRunner& r = Start({Slide("a", EnterPressed, 0, true), Slide("b", SoundEnded, 1),
-                         Slide("c", EnterPressed, 0)});
+  ShowRunner& r = Start(
+      {Slide("a", EnterPressed, 0, true), Slide("b", SoundEnded, 1), Slide("c", EnterPressed, 0)});
   ASSERT_EQ(media.mode, MediaMode::Playing);
   r.FormKeyDown(RunnerKey::Enter);  // mode 0: the sound goes on under the next slide
   Tick();

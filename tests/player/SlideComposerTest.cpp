@@ -1,9 +1,9 @@
 #include "player/SlideComposer.h"
 
-#include <QImage>
-#include <QPainter>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <QImage>
+#include <QPainter>
 
 #include <filesystem>
 
@@ -92,8 +92,8 @@ class CentredPicture : public SlideComposerTest,
 
 TEST_P(CentredPicture, HalvesTruncateTowardZero) {
   const CentringCase c = GetParam();
-  SlideRecord slide = PictureSlide(WritePicture("c.png", c.pictureWidth, 10, c.split),
-                                   c.pictureWidth, 10);
+  SlideRecord slide =
+      PictureSlide(WritePicture("c.png", c.pictureWidth, 10, c.split), c.pictureWidth, 10);
   slide.CenterImage = 1;
   slide.ImageLeft = 5;  // not used when centred
   QImage screen = Screen();

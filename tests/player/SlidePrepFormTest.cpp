@@ -1,10 +1,10 @@
 #include "player/SlidePrepForm.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <functional>
 

@@ -13,7 +13,9 @@ using Lines = std::vector<std::string>;
 
 // 'w' 7 and 'W' 9 wide ("WW" is 18), '-' 3, every other character 5: "Hello " is 30
 // and "world " is 32 pixels.
-FixedWidthMeasurer Font() { return FixedWidthMeasurer(5, {{'w', 7}, {'W', 9}, {'-', 3}}); }
+FixedWidthMeasurer Font() {
+  return FixedWidthMeasurer(5, {{'w', 7}, {'W', 9}, {'-', 3}});
+}
 
 struct WrapCase {
   const char* name;
@@ -53,8 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"TrailingBlankDoesNotCount", {"aaa bbb"}, 35, {"aaa bbb "}},
         WrapCase{"OneMorePixelBreaks", {"aaa bbb"}, 34, {"aaa ", "bbb "}},
         WrapCase{"SeveralBlanksStayWithTheirPieces", {"a  b"}, 100, {"a  b "}},
-        WrapCase{"EmptyCaption", {}, 40, {""}},
-        WrapCase{"EmptyLines", {"", ""}, 40, {""}}),
+        WrapCase{"EmptyCaption", {}, 40, {""}}, WrapCase{"EmptyLines", {"", ""}, 40, {""}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WrapCaption, WidthIsRaisedToDoubleW) {
