@@ -76,7 +76,7 @@ convert -size ${W}x${H} xc:'#5a0a12' \
   -quality 80 08-curtain.jpg
 
 # A soft two-note chime, 0.9 seconds, 22 kHz mono.
-sox -n -r 22050 -c 1 -b 16 chime.wav synth 0.45 sine 784 sine 1175 remix 1,2 vol 0.5 \
+sox -D -n -r 22050 -c 1 -b 16 chime.wav synth 0.45 sine 784 sine 1175 remix 1,2 vol 0.5 \
   fade h 0.01 0.45 0.3 : synth 0.45 sine 1047 sine 1568 remix 1,2 vol 0.5 fade h 0.01 0.45 0.35 \
   norm -4
 
@@ -87,9 +87,9 @@ m=$work/media
   "$m/08-curtain.jpg" >/dev/null
 
 set_() { "$showtool" set "$show" "$@"; }
-# Every caption: white bold text on a dark box, centred under the picture.
+# Every caption: white bold text on a dark box under the picture, as wide as it.
 set_ all font=Arial fontsize=20 fontstyle=b fontcolor=#FFFFFF captionback=#1D2B4F \
-  captionbox=232,640,560 speed=6 duration=time seconds=4 background=#101828
+  captionbox=192,640,640 speed=6 duration=time seconds=4 background=#101828
 set_ 1 effect=35 caption='Lanternreelworks!¶A slide show in eight pictures' \
   sound="$m/chime.wav" duration=enter background=#1D2B4F
 set_ 2 effect=18 caption='Night falls over the hills' background=#02030A
