@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <vector>
 
 #include "designer/SlideshowDesignForm.h"
 #include "document/Paths.h"
@@ -54,8 +55,15 @@ void TSlideshowDesignForm::Addslides1Click() {
   if (!chosen || chosen->isEmpty()) return;
 
   // Each file lands directly after the current slide, so adding the last first
-  // leaves them in the dialog's order. Cancel stops between files.
+  // leaves them in the dialog's order. An empty show has no current slide until
+  // the first picture arrives, and that one becomes current: so the dialog's
+  // first file goes in first there, the others after it. Cancel stops between
+  // files.
   const int count = static_cast<int>(chosen->size());
+  std::vector<int> order;
+  const bool emptyShow = Document().Count() == 0;
+  if (emptyShow) order.push_back(0);
+  for (int i = count - 1; i >= (emptyShow ? 1 : 0); --i) order.push_back(i);
   QProgressDialog progress(QStringLiteral("Adding slides..."), QStringLiteral("Cancel"), 0, count,
                            this);
   progress.setWindowTitle(QStringLiteral("Add slides"));
@@ -65,7 +73,7 @@ void TSlideshowDesignForm::Addslides1Click() {
   progress.setAutoReset(false);
   for (int done = 0; done < count; ++done) {
     if (progress.wasCanceled()) break;
-    const QString& file = (*chosen)[count - 1 - done];
+    const QString& file = (*chosen)[order[static_cast<size_t>(done)]];
     progress.setLabelText(QStringLiteral("Reading %1").arg(QFileInfo(file).fileName()));
     progress.setValue(done);
     AddPictureSlide(file.toStdString());

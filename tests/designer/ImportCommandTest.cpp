@@ -74,6 +74,16 @@ TEST_F(ImportCommand, FirstPictureOfAnEmptyShowBecomesCurrent) {
   EXPECT_TRUE(form.Document().Modified);
 }
 
+TEST_F(ImportCommand, PicturesForAnEmptyShowKeepTheDialogsOrder) {
+  fakes.dialogs.openFilesResults.push_back(QStringList{
+      Picture("a.png", 5, 5), Picture("b.png", 5, 5), Picture("c.png", 5, 5),
+      Picture("d.png", 5, 5)});
+  form.Addslides1Click();
+  EXPECT_EQ(test::SlideNames(form), Names({"a.png", "b.png", "c.png", "d.png"}));
+  EXPECT_EQ(test::StripTexts(form), test::SlideNames(form));
+  EXPECT_EQ(form.CurrentIndex(), 0);
+}
+
 TEST_F(ImportCommand, AFailingFileIsReportedAndTheOthersAreAdded) {
   const QString broken = dir.filePath("broken.jpg");
   QFile f(broken);
