@@ -56,8 +56,8 @@ class BusyCursor {
 }  // namespace
 
 void TSlideshowDesignForm::WireFileCommands() {
-  auto add = [this](QMenu* menu, const char* text, QKeySequence key, void (TSlideshowDesignForm::*
-                                                                           handler)()) {
+  auto add = [this](QMenu* menu, const char* text, QKeySequence key,
+                    void (TSlideshowDesignForm::*handler)()) {
     QAction* a = menu->addAction(QString::fromUtf8(text));
     if (!key.isEmpty()) a->setShortcut(key);
     connect(a, &QAction::triggered, this, [this, a, menu, handler] {
@@ -73,13 +73,15 @@ void TSlideshowDesignForm::WireFileCommands() {
     });
     return a;
   };
-  Open1 = add(File1, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O), &TSlideshowDesignForm::Open1Click);
+  Open1 =
+      add(File1, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O), &TSlideshowDesignForm::Open1Click);
   File1->addSeparator();
-  Save1 = add(File1, "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), &TSlideshowDesignForm::Save1Click);
+  Save1 =
+      add(File1, "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), &TSlideshowDesignForm::Save1Click);
   SaveAs1 = add(File1, "Save &As", {}, &TSlideshowDesignForm::SaveAs1Click);
   File1->addSeparator();
-  BuildaPortableShow1 = add(File1, "&Build a Portable Show", {},
-                            &TSlideshowDesignForm::BuildaPortableShow1Click);
+  BuildaPortableShow1 =
+      add(File1, "&Build a Portable Show", {}, &TSlideshowDesignForm::BuildaPortableShow1Click);
   File1->addSeparator();
   Close1 =
       add(File1, "&Close", QKeySequence(Qt::CTRL | Qt::Key_F4), &TSlideshowDesignForm::Close1Click);
@@ -127,10 +129,9 @@ void TSlideshowDesignForm::SetTitleFor(const std::string& path) {
 
 PromptAnswer TSlideshowDesignForm::QuerySaveChanges(bool offerCancel) {
   while (Document().Modified) {
-    const PromptAnswer answer =
-        Services().prompts.Ask(kSaveQuestion, "Confirm", PromptIcon::Question,
-                               offerCancel ? PromptButtons::YesNoCancel : PromptButtons::YesNo,
-                               PromptAnswer::Yes);
+    const PromptAnswer answer = Services().prompts.Ask(
+        kSaveQuestion, "Confirm", PromptIcon::Question,
+        offerCancel ? PromptButtons::YesNoCancel : PromptButtons::YesNo, PromptAnswer::Yes);
     if (answer != PromptAnswer::Yes) return answer;
     if (SaveShow()) return PromptAnswer::Yes;
     // Not saved (the name dialog was cancelled or the file could not be
@@ -217,8 +218,9 @@ bool TSlideshowDesignForm::SaveShow() {
 
 bool TSlideshowDesignForm::SaveShowAs() {
   SlideShowDocument& doc = Document();
-  SaveDialog1.fileName =
-      doc.FileName.empty() ? QString() : QString::fromStdString(WithoutExtension(Trim(doc.FileName)));
+  SaveDialog1.fileName = doc.FileName.empty()
+                             ? QString()
+                             : QString::fromStdString(WithoutExtension(Trim(doc.FileName)));
   SaveDialog1.filter = QString::fromUtf8(kLocalFilter);
   SaveDialog1.defaultSuffix = QStringLiteral("sho");
   const std::optional<QString> chosen = Services().dialogs.SaveFile(this, SaveDialog1);
@@ -282,8 +284,12 @@ void TSlideshowDesignForm::Exit1Click() {
   close();
 }
 
-void TSlideshowDesignForm::HelpContents1Click() { ShowHelp(kHelpContents); }
+void TSlideshowDesignForm::HelpContents1Click() {
+  ShowHelp(kHelpContents);
+}
 
-void TSlideshowDesignForm::AboutBrightframework1Click() { ShowAboutBox(this); }
+void TSlideshowDesignForm::AboutBrightframework1Click() {
+  ShowAboutBox(this);
+}
 
 }  // namespace lrw

@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 
 // The resources live in a static library, linked in only when referenced.
-static void InitProgramResources() { Q_INIT_RESOURCE(resources); }
+static void InitProgramResources() {
+  Q_INIT_RESOURCE(resources);
+}
 
 namespace lrw {
 namespace {
@@ -75,7 +77,9 @@ void HelpViewer::ShowTopic(int context) {
   browser_->setSource(QUrl(HelpPageFor(context)));
 }
 
-QString HelpViewer::CurrentPage() const { return browser_->source().toString(); }
+QString HelpViewer::CurrentPage() const {
+  return browser_->source().toString();
+}
 
 void HelpViewer::UpdateButtons() {
   back_->setEnabled(browser_->isBackwardAvailable());
@@ -105,8 +109,8 @@ void ShowHelp(int context) {
   // Help asked for from a window that stays on top (the full-screen show, the
   // arrangement stage) must not open hidden behind it.
   const QWidget* asking = QApplication::activeWindow();
-  const bool onTop = asking && asking != viewer &&
-                     asking->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  const bool onTop =
+      asking && asking != viewer && asking->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
   if (viewer->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
     viewer->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   }

@@ -22,7 +22,7 @@ class TAboutForm : public QDialog {
   QFrame* Panel1 = nullptr;
   QLabel* ProductName = nullptr;
   QLabel* lblCurrent_Release = nullptr;
-  QPlainTextEdit* Comments = nullptr;   // with a vertical scroll bar
+  QPlainTextEdit* Comments = nullptr;  // with a vertical scroll bar
   QPlainTextEdit* Copyright = nullptr;
   QPushButton* OKButton = nullptr;
 

@@ -11,7 +11,9 @@
 #include <QTimer>
 
 // The resources live in a static library, linked in only when referenced.
-static void InitProgramResources() { Q_INIT_RESOURCE(resources); }
+static void InitProgramResources() {
+  Q_INIT_RESOURCE(resources);
+}
 
 namespace lrw {
 namespace {
@@ -100,9 +102,9 @@ TSplashForm::TSplashForm(std::unique_ptr<SplashTimer> timer, std::function<void(
   lblWorking->setStyleSheet("color: #6b5a2e; background: transparent;");
   lblWorking->raise();
 
-  for (QObject* o : {static_cast<QObject*>(Panel1), static_cast<QObject*>(Panel2),
-                     static_cast<QObject*>(Image1), static_cast<QObject*>(lblCurrent_Release),
-                     static_cast<QObject*>(lblWorking)}) {
+  for (QObject* o :
+       {static_cast<QObject*>(Panel1), static_cast<QObject*>(Panel2), static_cast<QObject*>(Image1),
+        static_cast<QObject*>(lblCurrent_Release), static_cast<QObject*>(lblWorking)}) {
     o->installEventFilter(this);
   }
 
@@ -150,7 +152,8 @@ void TSplashForm::Timer1Timer() {
   RestoreCursor();
   // Posted: the request may come while the window is still being shown, before
   // its modal loop runs.
-  QMetaObject::invokeMethod(this, [this] { done(QDialog::Accepted); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { done(QDialog::Accepted); }, Qt::QueuedConnection);
 }
 
 void TSplashForm::RestoreCursor() {

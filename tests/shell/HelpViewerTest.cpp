@@ -53,7 +53,8 @@ TEST_F(HelpViewerTest, OneWindowServesEveryRequestAndAClosedOneIsReplaced) {
   ShowHelp(kHelpShowPlayer);
   EXPECT_EQ(FindHelpViewer(), first);
   int viewers = 0;
-  for (QWidget* w : QApplication::topLevelWidgets()) viewers += qobject_cast<HelpViewer*>(w) ? 1 : 0;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    viewers += qobject_cast<HelpViewer*>(w) ? 1 : 0;
   EXPECT_EQ(viewers, 1);
 
   first->close();  // deleted later, not yet
@@ -67,8 +68,8 @@ TEST_F(HelpViewerTest, EveryLinkOfTheContentsLeadsToAPage) {
   ShowHelp(kHelpContents);
   HelpViewer* viewer = FindHelpViewer();
   ASSERT_NE(viewer, nullptr);
-  const QStringList pages = {"designer.html",       "files.html",       "caption-editor.html",
-                             "arrangement.html",    "show-player.html", "command-line.html"};
+  const QStringList pages = {"designer.html",    "files.html",       "caption-editor.html",
+                             "arrangement.html", "show-player.html", "command-line.html"};
   const QString html = viewer->Browser()->toHtml();
   for (const QString& page : pages) {
     SCOPED_TRACE(page.toStdString());

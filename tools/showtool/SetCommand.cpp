@@ -114,13 +114,14 @@ std::string Apply(SlideRecord& s, const std::string& key, const std::string& val
   } else if (key == "center" || key == "showcaption" || key == "playsound") {
     const auto v = ParseInt(value, 0, 1);
     if (!v) return bad;
-    uint8_t& field = key == "center" ? s.CenterImage : key == "showcaption" ? s.ShowCaption
-                                                                             : s.PlaySound;
+    uint8_t& field = key == "center"        ? s.CenterImage
+                     : key == "showcaption" ? s.ShowCaption
+                                            : s.PlaySound;
     field = static_cast<uint8_t>(*v);
   } else if (key == "background" || key == "captionback" || key == "fontcolor") {
     const auto c = ParseColor(value);
     if (!c) return bad;
-    (key == "background" ? s.BackgroundColor
+    (key == "background"    ? s.BackgroundColor
      : key == "captionback" ? s.CaptionBackColor
                             : s.CaptionFontColor) = *c;
   } else if (key == "image") {
@@ -170,7 +171,8 @@ std::string Apply(SlideRecord& s, const std::string& key, const std::string& val
     const auto folder = Utf8ToCp1252(FolderOf(full));
     const auto name = Utf8ToCp1252(FileNameOf(full));
     if (ec || !folder || !name || name->empty()) return bad;
-    if (folder->size() > kFolderCapacity || name->size() > kNameCapacity) return bad + " (too long)";
+    if (folder->size() > kFolderCapacity || name->size() > kNameCapacity)
+      return bad + " (too long)";
     s.SoundFolder = *folder;
     s.SoundName = *name;
     s.PlaySound = 1;
