@@ -1,0 +1,75 @@
+// The caption text editor: a modal dialog in which a slide's caption is typed
+// and its font and box colour are picked, shown as the caption will look.
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QFont>
+#include <QStringList>
+#include <cstdint>
+#include <string>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lrw {
+
+class Dialogs;
+class Prompts;
+struct SlideRecord;
+
+// A caption font as a slide stores it: face name (Windows-1252), size in points,
+// style bits and a record colour (0x00BBGGRR or a system colour).
+struct CaptionFontRecord {
+  std::string Name;
+  int16_t Size = 0;
+  uint8_t Style = 0;
+  uint32_t Color = 0;
+
+  static CaptionFontRecord Of(const SlideRecord& slide);
+  // Writes the font fields of the slide; the name is cut to its 32 characters.
+  void StoreInto(SlideRecord& slide) const;
+};
+
+// Sizes are points at 96 pixels per inch, as the player draws captions.
+QFont QFontFromCaptionFont(const CaptionFontRecord& font);
+// The font part of a QFont; the colour is left to the caller.
+CaptionFontRecord CaptionFontFromQFont(const QFont& font);
+
+class TSlideCaptionForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int HelpContext = 2003;
+
+  TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget* parent = nullptr);
+
+  // Each line becomes a line of the text area; the caret goes to the very end.
+  void SetCaptionLines(const QStringList& lines);
+  // The text area's lines as it shows them: every soft and hard line end starts a
+  // new line, so joining them gives back the typed text. Empty text gives no lines.
+  QStringList CaptionLines() const;
+
+  void SetCaptionFont(const QFont& font, int points, const QColor& color);
+  QFont CaptionQFont() const;
+  int CaptionPoints() const { return points_; }
+  QColor CaptionFontColor() const;
+
+  void SetBackColor(const QColor& color);
+  QColor BackColor() const;
+
+  void BitBtn3Click();  // font
+  void BitBtn4Click();  // background colour
+
+  QPlainTextEdit* Memo1 = nullptr;
+  QPushButton* BitBtn1 = nullptr;  // OK
+  QPushButton* BitBtn2 = nullptr;  // Cancel
+  QPushButton* BitBtn3 = nullptr;  // font
+  QPushButton* BitBtn4 = nullptr;  // background colour
+
+ private:
+  Dialogs& dialogs_;
+  int points_ = 8;
+};
+
+}  // namespace lrw

@@ -1,0 +1,252 @@
+// The caption text editor, on its own and through the panel's "Edit" button.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <numeric>
+
+#include "designer/DesignerTestSupport.h"
+#include "designer/FakeServices.h"
+#include "designer/ModalDriver.h"
+#include "designer/SlideCaptionForm.h"
+#include "designer/SlideshowDesignForm.h"
+#include "player/CaptionFont.h"
+#include "player/WrapCaption.h"
+
+namespace lrw {
+namespace {
+
+using Editor = TSlideCaptionForm;
+
+// Types any characters, as a keyboard layout that has them would.
+void TypeText(QWidget* w, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+  }
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  return std::accumulate(lines.begin(), lines.end(), std::string());
+}
+
+class CaptionEditor : public ::testing::Test {
+ protected:
+  test::FakeServices fakes;
+  TSlideshowDesignForm form{fakes.services()};
+
+  void SetUp() override {
+    SlideRecord slide = test::PictureSlide("one.jpg");
+    slide.CaptionFontName = "DejaVu Sans";
+    slide.CaptionFontSize = 12;
+    slide.CaptionFontColor = 0x00102030u;
+    slide.CaptionBackColor = 0x00FFFFFFu;
+    test::LoadShow(form, {slide});
+    test::SelectSlides(form, {0});
+  }
+  SlideRecord& Slide() { return form.Document().SlideAt(0); }
+
+  // Opens the editor with "Edit" and lets `act` work in it.
+  void Edit(std::function<void(Editor&)> act) {
+    test::WhenModal<Editor>(std::move(act));
+    form.btnEdit_CaptionClick();
+  }
+};
+
+TEST_F(CaptionEditor, EnterLeavesAPilcrowAndStartsANewLine) {
+  Edit([](Editor& e) {
+    QTest::keyClicks(e.Memo1, "Hello");
+    QTest::keyClick(e.Memo1, Qt::Key_Return);
+    QTest::keyClicks(e.Memo1, "World");
+    e.BitBtn1->click();
+  });
+  EXPECT_EQ(Slide().Caption, (std::vector<std::string>{"Hello\xB6", "World"}));
+  EXPECT_TRUE(form.Document().Modified);
+
+  // The caption layout breaks at the pilcrow, whatever the width.
+  const QtTextMeasurer measurer(CaptionFont(Slide()));
+  std::vector<std::string> shown;
+  int width = 500;
+  WrapCaption(Slide().Caption, measurer, shown, width);
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(TrimCaptionRight(shown[0]), "Hello");
+  EXPECT_EQ(TrimCaptionRight(shown[1]), "World");
+}
+
+TEST_F(CaptionEditor, ShiftEnterAndKeypadEnterAlsoEndTheLineWithAPilcrow) {
+  Edit([](Editor& e) {
+    QTest::keyClicks(e.Memo1, "a");
+    QTest::keyClick(e.Memo1, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(e.Memo1, "b");
+    QTest::keyClick(e.Memo1, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClicks(e.Memo1, "c");
+    e.BitBtn1->click();
+  });
+  EXPECT_EQ(Slide().Caption, (std::vector<std::string>{"a\xB6", "b\xB6", "c"}));
+}
+
+TEST_F(CaptionEditor, SoftLineEndsComeBackAsLinesThatJoinToTheTypedText) {
+  const std::string sentence =
+      "The quick brown fox jumps over the lazy dog while the patient slide show waits "
+      "for its caption to be typed in one long line without a single press of Enter.";
+  Edit([&](Editor& e) {
+    QTest::keyClicks(e.Memo1, QString::fromStdString(sentence));
+    e.BitBtn1->click();
+  });
+  EXPECT_GE(Slide().Caption.size(), 2u);
+  EXPECT_EQ(Joined(Slide().Caption), sentence);
+  // The caption is broken by its own width, not by the editor's lines.
+  const QtTextMeasurer measurer(CaptionFont(Slide()));
+  std::vector<std::string> shown;
+  int width = 4000;
+  WrapCaption(Slide().Caption, measurer, shown, width);
+  EXPECT_EQ(shown.size(), 1u);
+}
+
+TEST_F(CaptionEditor, CancelAfterChangingFontAndColoursKeepsTheSlide) {
+  const SlideRecord before = Slide();
+  QFont big("DejaVu Serif");
+  big.setPointSize(24);
+  big.setBold(true);
+  fakes.dialogs.fontResults.push_back({big, QColor(255, 0, 0)});
+  fakes.dialogs.colorResults.push_back(QColor(0, 0, 255));
+  Edit([](Editor& e) {
+    QTest::keyClicks(e.Memo1, "changed");
+    e.BitBtn3->click();
+    // Shown at once: 24 points at 96 dpi, bold, red on blue.
+    EXPECT_EQ(e.Memo1->font().pixelSize(), 32);
+    EXPECT_TRUE(e.Memo1->font().bold());
+    EXPECT_EQ(e.CaptionFontColor(), QColor(255, 0, 0));
+    e.BitBtn4->click();
+    EXPECT_EQ(e.BackColor(), QColor(0, 0, 255));
+    e.BitBtn2->click();
+  });
+  EXPECT_EQ(Slide().ToBytes(), before.ToBytes());
+  EXPECT_TRUE(Slide().Caption.empty());
+  EXPECT_FALSE(form.Document().Modified);
+}
+
+TEST_F(CaptionEditor, OkStoresTheChosenFontAndColours) {
+  QFont big("DejaVu Serif");
+  big.setPointSize(24);
+  big.setBold(true);
+  big.setItalic(true);
+  fakes.dialogs.fontResults.push_back({big, QColor(255, 0, 0)});
+  fakes.dialogs.colorResults.push_back(QColor(0, 128, 0));
+  Edit([](Editor& e) {
+    QTest::keyClicks(e.Memo1, "x");
+    e.BitBtn3->click();
+    e.BitBtn4->click();
+    e.BitBtn1->click();
+  });
+  // The dialogs opened on the slide's own font, size and colours.
+  ASSERT_EQ(fakes.dialogs.fontRequests.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.fontRequests[0].first.family(), "DejaVu Sans");
+  EXPECT_EQ(fakes.dialogs.fontRequests[0].first.pointSize(), 12);
+  EXPECT_EQ(fakes.dialogs.fontRequests[0].second, QColor(0x30, 0x20, 0x10));
+  ASSERT_EQ(fakes.dialogs.colorRequests.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.colorRequests[0], QColor(255, 255, 255));
+
+  EXPECT_EQ(Slide().CaptionFontName, "DejaVu Serif");
+  EXPECT_EQ(Slide().CaptionFontSize, 24);
+  EXPECT_EQ(Slide().CaptionFontStyle, kBold | kItalic);
+  EXPECT_EQ(Slide().CaptionFontColor, 0x000000FFu);
+  EXPECT_EQ(Slide().CaptionBackColor, 0x00008000u);
+}
+
+TEST_F(CaptionEditor, CancelledFontAndColourDialogsLeaveTheTextAreaAsItWas) {
+  Edit([](Editor& e) {
+    const QFont font = e.Memo1->font();
+    e.BitBtn3->click();
+    e.BitBtn4->click();
+    EXPECT_EQ(e.Memo1->font(), font);
+    EXPECT_EQ(e.CaptionFontColor(), QColor(0x30, 0x20, 0x10));
+    EXPECT_EQ(e.BackColor(), QColor(255, 255, 255));
+    QTest::keyClicks(e.Memo1, "x");
+    e.BitBtn1->click();
+  });
+  EXPECT_EQ(Slide().CaptionFontSize, 12);
+  EXPECT_EQ(Slide().CaptionFontColor, 0x00102030u);
+}
+
+TEST_F(CaptionEditor, SystemColoursLeftAloneStaySystemColours) {
+  Slide().CaptionFontColor = kWindowTextColor;
+  Slide().CaptionBackColor = 0x80000005u;
+  Edit([](Editor& e) {
+    QTest::keyClicks(e.Memo1, "x");
+    e.BitBtn1->click();
+  });
+  EXPECT_EQ(Slide().CaptionFontColor, kWindowTextColor);
+  EXPECT_EQ(Slide().CaptionBackColor, 0x80000005u);
+}
+
+TEST_F(CaptionEditor, OpensOnAnExistingCaptionWithTheCaretAtTheEnd) {
+  Slide().Caption = {"First ", "second"};
+  Edit([](Editor& e) {
+    EXPECT_EQ(e.Memo1->toPlainText(), "First \nsecond");
+    EXPECT_TRUE(e.Memo1->textCursor().atEnd());
+    QTest::keyClicks(e.Memo1, "!");
+    e.BitBtn1->click();
+  });
+  EXPECT_EQ(Slide().Caption, (std::vector<std::string>{"First ", "second!"}));
+}
+
+TEST_F(CaptionEditor, EmptyTextLeftWithOkGivesAnEmptyCaption) {
+  Slide().Caption = {"gone"};
+  Edit([](Editor& e) {
+    e.Memo1->selectAll();
+    QTest::keyClick(e.Memo1, Qt::Key_Delete);
+    e.BitBtn1->click();
+  });
+  EXPECT_TRUE(Slide().Caption.empty());
+}
+
+TEST_F(CaptionEditor, CharactersAWindows1252TextCannotHoldAreRefusedWithABeep) {
+  Edit([this](Editor& e) {
+    TypeText(e.Memo1, QString::fromUtf8("caf\u00e9 \u20ac5"));
+    EXPECT_TRUE(fakes.prompts.beeps.empty());
+    TypeText(e.Memo1, QString::fromUtf8("\u03a9\u4e2d"));
+    EXPECT_EQ(fakes.prompts.beeps.size(), 2u);
+
+    QApplication::clipboard()->setText(QString::fromUtf8(" a\u03a9b"));
+    e.Memo1->paste();
+    EXPECT_EQ(fakes.prompts.beeps.size(), 3u);
+    QApplication::clipboard()->setText(QStringLiteral(" ok"));
+    e.Memo1->paste();
+    EXPECT_EQ(fakes.prompts.beeps.size(), 3u);
+    e.BitBtn1->click();
+  });
+  EXPECT_EQ(Slide().Caption, (std::vector<std::string>{"caf\xE9 \x80"
+                                                       "5 ok"}));
+}
+
+TEST_F(CaptionEditor, WindowHasItsTitleSizeButtonsAndHints) {
+  Edit([](Editor& e) {
+    EXPECT_EQ(e.windowTitle(), "Brightframework - Slide Caption");
+    EXPECT_EQ(e.size(), QSize(663, 332));
+    EXPECT_EQ(e.Memo1->geometry(), QRect(22, 16, 547, 265));
+    EXPECT_EQ(e.BitBtn1->geometry(), QRect(145, 288, 66, 25));
+    EXPECT_EQ(e.BitBtn2->geometry(), QRect(232, 288, 68, 25));
+    EXPECT_EQ(e.BitBtn3->geometry(), QRect(596, 24, 33, 33));
+    EXPECT_EQ(e.BitBtn4->geometry(), QRect(596, 64, 33, 33));
+    EXPECT_EQ(e.BitBtn1->text(), "OK");
+    EXPECT_EQ(e.BitBtn2->text(), "Cancel");
+    EXPECT_EQ(e.BitBtn3->toolTip(), "Font");
+    EXPECT_EQ(e.BitBtn4->toolTip(), "Background color");
+    EXPECT_FALSE(e.BitBtn3->icon().isNull());
+    EXPECT_FALSE(e.BitBtn4->icon().isNull());
+    EXPECT_EQ(e.property("helpContext").toInt(), 2003);
+    // Esc leaves with Cancel.
+    QTest::keyClick(e.Memo1, Qt::Key_Escape);
+  });
+  EXPECT_TRUE(Slide().Caption.empty());
+}
+
+}  // namespace
+}  // namespace lrw

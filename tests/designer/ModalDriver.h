@@ -1,0 +1,29 @@
+// Acting inside a modal dialog that a handler under test opens with exec().
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace lrw::test {
+
+// Runs `act` on the first modal dialog of type T that comes up, from inside its own
+// event loop. Gives up after about five seconds so that a missing dialog fails the
+// test instead of hanging it.
+template <typename T>
+void WhenModal(std::function<void(T&)> act) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  auto ticks = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, act, ticks] {
+    T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (!dialog && ++*ticks < 1000) return;
+    timer->stop();
+    timer->deleteLater();
+    if (dialog) act(*dialog);
+  });
+  timer->start();
+}
+
+}  // namespace lrw::test
