@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/StartupOptions.h"
+#include "designer/SecondsSpinBox.h"
 #include "document/SlideShowDocument.h"
 #include "platform/DesignerServices.h"
 
@@ -55,6 +56,7 @@ class TSlideshowDesignForm : public QMainWindow {
   std::string LastPictureFolder;       // UTF-8 folder ending with "/"
   quint64 ControllerWindow = 0;        // automation controller, 0 for none
   StartupOptions Options;              // what the command line asked for
+  int HelpContext = 1;                 // help topic of this window
 
   // ---- window area (SlideshowDesignForm.cpp) ----
   // Loads the panel from the selected slides and refreshes the command states.
@@ -74,6 +76,9 @@ class TSlideshowDesignForm : public QMainWindow {
   void StripReset();                   // after the whole slide list changed
   void StripRepaint();
   SlideStrip* Strip() const { return ImageListBox; }
+  // The one-line status bar text.
+  QString StatusText() const;
+  void SetStatusText(const QString& text);
   // Menus recompute their entries when they open; tests call these directly.
   void Edit1Click();
 
@@ -85,6 +90,32 @@ class TSlideshowDesignForm : public QMainWindow {
   void btnDuplicateClick();
 
   // ---- property panel (DesignerPanel.cpp) ----
+  // Change handlers; settings for several slides visit the strip first to last.
+  void cbTransitionChange();
+  void tbBox_WidthChange();
+  void cbxCenterClick();
+  void lbBackgroundClick();  // the "Change" button and the swatch
+  void cbxShow_CaptionClick();
+  void btnEdit_CaptionClick();
+  void cbxPlay_SoundClick();
+  void btnChange_SoundClick();
+  void btnPlay_SoundClick();
+  void rbEnterPressedClick();
+  void rbSoundEndedClick();
+  void rbTimeElapsedClick();
+  void seAdditional_TimeChange();
+  void btnShowTransitionClick();
+  void btnPreviewClick();  // also the strip's double-click
+  // The colour dialog preset with a record colour; the given colour when cancelled.
+  uint32_t ChangeBackground(uint32_t color);
+  // Runs the caption editor and returns its modal result (QDialog::Accepted or
+  // Rejected); on Accepted the three arguments hold the edited values.
+  int EditCaption(std::vector<std::string>& lines, struct CaptionFontRecord& font,
+                  uint32_t& backColor);
+  // Lets the user pick the current slide's sound: 1 when chosen, 2 when cancelled.
+  int ChooseSoundFile();
+  // Opens the arrangement stage on slide `index`; installed by the arrangement code.
+  std::function<void(int index)> ArrangeSlide;
 
   // ---- file and help commands (DesignerFileCommands.cpp) ----
   // The save prompt: No without asking when nothing changed; Yes after saving.
@@ -178,7 +209,7 @@ class TSlideshowDesignForm : public QMainWindow {
   QRadioButton* rbEnterPressed = nullptr;
   QRadioButton* rbSoundEnded = nullptr;
   QRadioButton* rbTimeElapsed = nullptr;
-  QSpinBox* seAdditional_Time = nullptr;
+  SecondsSpinBox* seAdditional_Time = nullptr;
   QLabel* Label5 = nullptr;
   QPushButton* btnPreview = nullptr;
   QStatusBar* StatusBar1 = nullptr;
@@ -201,6 +232,10 @@ class TSlideshowDesignForm : public QMainWindow {
   QAction* Duplicate2 = nullptr;
   QAction* InsertBlank2 = nullptr;
 
+ signals:
+  // The window has closed for good (not cancelled by the save prompt).
+  void FormClosed();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -215,8 +250,13 @@ class TSlideshowDesignForm : public QMainWindow {
   void WireRunCommands();
   void WireImport();
 
+  void PlaceAtBottomRight();
+  void OnStripContextMenu(const QPoint& pos);
+
   DesignerServices services_;
   SlideShowDocument document_;
+  QLabel* statusText_ = nullptr;
+  bool placedWithFrame_ = false;
 };
 
 // The one designer window of the program; cleared when it closes.

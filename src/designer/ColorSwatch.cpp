@@ -1,0 +1,37 @@
+#include "designer/ColorSwatch.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lrw {
+
+ColorSwatch::ColorSwatch(QWidget* parent) : QFrame(parent) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(1);
+  setCursor(Qt::PointingHandCursor);
+}
+
+void ColorSwatch::setColor(const QColor& color) {
+  if (color == color_) return;
+  color_ = color;
+  update();
+}
+
+void ColorSwatch::paintEvent(QPaintEvent* event) {
+  {
+    // The colour stays visible when disabled: it still describes the selection.
+    QPainter p(this);
+    p.fillRect(contentsRect(), color_);
+  }
+  QFrame::paintEvent(event);
+}
+
+void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+      isEnabled()) {
+    emit clicked();
+  }
+  QFrame::mouseReleaseEvent(event);
+}
+
+}  // namespace lrw

@@ -1,0 +1,300 @@
+#include "designer/SlideStrip.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+
+#include "platform/QtText.h"
+#include "platform/SystemColors.h"
+
+namespace lrw {
+namespace {
+
+constexpr int kCellWidth = kStripCellWidth;
+constexpr int kBlankSize = 60;  // the swatch of a blank slide, as big as the largest thumbnail
+const QString kBlankLabel = QStringLiteral("(blank)");
+const QString kEllipsis = QStringLiteral("...");
+
+// A one-pixel frame around the inclusive rectangle (l, t)..(r, b), drawn one pixel
+// outside it: `first` on the left and top (owning the bottom-left and top-left
+// corners), `second` on the right and bottom (owning the top-right and bottom-right).
+void DrawBevel(QPainter& p, int l, int t, int r, int b, const QColor& first, const QColor& second) {
+  const int x0 = l - 1, y0 = t - 1, x1 = r + 1, y1 = b + 1;
+  p.fillRect(x0, y0, 1, y1 - y0 + 1, first);   // left, bottom-left corner to top-left
+  p.fillRect(x0, y0, x1 - x0, 1, first);       // top, up to the top-right corner
+  p.fillRect(x1, y0, 1, y1 - y0 + 1, second);  // right, top-right to bottom-right
+  p.fillRect(x0 + 1, y1, x1 - x0, 1, second);  // bottom, back to the bottom-left corner
+}
+
+}  // namespace
+
+QFont StripFont(int points) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize((points * 96 + 36) / 72);
+  return font;
+}
+
+int StripItemHeight() {
+  // The height of a line of text, as the text extent of "M" gives it.
+  return QFontMetrics(StripFont(8)).height() + 74;
+}
+
+QString FitCellLabel(const QString& label, int width, const QFontMetrics& metrics) {
+  if (metrics.horizontalAdvance(label) <= width) return label;
+  QString text = label;
+  do {
+    text.chop(1);
+  } while (!text.isEmpty() && metrics.horizontalAdvance(text + kEllipsis) > width);
+  return text + kEllipsis;
+}
+
+void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& slide, bool selected,
+                          const CellColors& colors) {
+  p.save();
+  // R with right and bottom exclusive.
+  const int rl = cell.x(), rt = cell.y();
+  const int rr = cell.x() + cell.width(), rb = cell.y() + cell.height();
+
+  const bool hasThumb = slide.Thumbnail.has_value() && !slide.Thumbnail->empty();
+  const int w = hasThumb ? slide.Thumbnail->width : kBlankSize;
+  const int h = hasThumb ? slide.Thumbnail->height : kBlankSize;
+  // The picture is centred in the top 70 pixels of the cell; P is inclusive.
+  const int pl = rl + (kCellWidth - w) / 2;
+  const int pt = rt + (70 - h) / 2;
+  const int pr = pl + w - 1;
+  const int pb = pt + h - 1;
+  const QRect label(rl + 6, rt + 66, (rr - 6) - (rl + 6), (rb - 6) - (rt + 66));
+
+  const QColor brush = selected ? colors.highlight : colors.face;
+  p.fillRect(cell, brush);
+  p.setPen(colors.face);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(rl, rt, cell.width() - 1, cell.height() - 1);
+
+  // Raised cell frame around F = (R.left + 2, R.top + 2, R.right - 4, R.bottom - 5).
+  DrawBevel(p, rl + 2, rt + 2, rr - 4, rb - 5, Qt::white, Qt::black);
+  // Sunken frame around the picture.
+  DrawBevel(p, pl, pt, pr, pb, Qt::black, Qt::white);
+
+  QString text;
+  if (hasThumb) {
+    const Bitmap& b = *slide.Thumbnail;
+    const QImage image(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
+                       b.width * 4, QImage::Format_RGB32);
+    p.drawImage(pl, pt, image);
+    text = FromCp1252(slide.PictureName);
+  } else {
+    p.fillRect(pl, pt, w, h, ColorFromRecord(slide.BackgroundColor));
+    text = kBlankLabel;
+  }
+
+  const QFont font = StripFont(8);
+  const QFontMetrics fm(font);
+  text = FitCellLabel(text, label.width(), fm);
+  const int x = label.left() + (label.width() - fm.horizontalAdvance(text)) / 2;
+  p.setFont(font);
+  p.setPen(selected ? colors.highlightText : colors.text);
+  p.setClipRect(label);
+  p.drawText(QRect(x, label.top(), fm.horizontalAdvance(text) + 1, fm.height()),
+             Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+  p.restore();
+}
+
+// ---- model ----
+
+int SlideStripModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
+}
+
+const SlideRecord* SlideStripModel::SlideFor(const QModelIndex& index) const {
+  if (!index.isValid() || !document_.ValidIndex(index.row())) return nullptr;
+  return &document_.SlideAt(index.row());
+}
+
+QVariant SlideStripModel::data(const QModelIndex& index, int role) const {
+  const SlideRecord* slide = SlideFor(index);
+  if (!slide || role != Qt::DisplayRole) return {};
+  return FromCp1252(slide->PictureName);
+}
+
+void SlideStripModel::Inserted(int index) {
+  index = std::clamp(index, 0, rows_);
+  beginInsertRows(QModelIndex(), index, index);
+  ++rows_;
+  endInsertRows();
+}
+
+void SlideStripModel::Removed(int index) {
+  if (index < 0 || index >= rows_) return;
+  beginRemoveRows(QModelIndex(), index, index);
+  --rows_;
+  endRemoveRows();
+}
+
+void SlideStripModel::Exchanged(int i, int j) {
+  if (i < 0 || j < 0 || i >= rows_ || j >= rows_) return;
+  emit dataChanged(this->index(i), this->index(i));
+  emit dataChanged(this->index(j), this->index(j));
+}
+
+void SlideStripModel::Reset() {
+  beginResetModel();
+  rows_ = document_.Count();
+  endResetModel();
+}
+
+// ---- delegate ----
+
+void SlideCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const {
+  const SlideRecord* slide = model_.SlideFor(index);
+  if (!slide) return;
+  const auto* strip = qobject_cast<const SlideStrip*>(option.widget);
+  const CellColors colors = strip ? strip->Colors()
+                                  : CellColors{option.palette.color(QPalette::Button),
+                                               option.palette.color(QPalette::Highlight),
+                                               option.palette.color(QPalette::HighlightedText),
+                                               option.palette.color(QPalette::Text)};
+  const QRect cell(option.rect.topLeft(), QSize(kCellWidth, itemHeight_));
+  ImageListBoxDrawItem(*painter, cell, *slide, option.state & QStyle::State_Selected, colors);
+  if (option.state & QStyle::State_HasFocus) {
+    // The focused item is the current slide; mark it as list boxes do.
+    painter->save();
+    QPen pen(slide && (option.state & QStyle::State_Selected) ? colors.highlightText : colors.text);
+    pen.setStyle(Qt::DotLine);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(cell.adjusted(0, 0, -1, -1));
+    painter->restore();
+  }
+}
+
+QSize SlideCellDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
+  return {kCellWidth, itemHeight_};
+}
+
+// ---- strip ----
+
+SlideStrip::SlideStrip(const SlideShowDocument& document, QWidget* parent)
+    : QListView(parent),
+      model_(new SlideStripModel(document, this)),
+      delegate_(new SlideCellDelegate(*model_, this)) {
+  setModel(model_);
+  setItemDelegate(delegate_);
+  setViewMode(QListView::ListMode);
+  setFlow(QListView::LeftToRight);
+  setWrapping(false);
+  setUniformItemSizes(true);
+  setMovement(QListView::Static);
+  setSpacing(0);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(1);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+  setPalette(pal);
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    if (programmatic_ == 0) emit UserSelectionChanged();
+  });
+}
+
+void SlideStrip::SetItemHeight(int height) {
+  if (height == delegate_->ItemHeight()) return;
+  delegate_->SetItemHeight(height);
+  // The view caches the uniform item size; a layout pass picks up the new one.
+  scheduleDelayedItemsLayout();
+  doItemsLayout();
+}
+
+int SlideStrip::ScrollBarHeight() const {
+  return horizontalScrollBar()->sizeHint().height();
+}
+
+CellColors SlideStrip::Colors() const {
+  const QPalette& pal = palette();
+  return {pal.color(QPalette::Active, QPalette::Button),
+          pal.color(QPalette::Active, QPalette::Highlight),
+          pal.color(QPalette::Active, QPalette::HighlightedText),
+          pal.color(QPalette::Active, QPalette::Text)};
+}
+
+QString SlideStrip::ItemText(int index) const {
+  return model_->data(model_->index(index), Qt::DisplayRole).toString();
+}
+
+void SlideStrip::ItemInserted(int index) {
+  ++programmatic_;
+  const bool wasEmpty = Count() == 0;
+  model_->Inserted(index);
+  if (wasEmpty || !currentIndex().isValid())
+    selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
+  --programmatic_;
+}
+
+void SlideStrip::ItemRemoved(int index) {
+  ++programmatic_;
+  model_->Removed(index);
+  --programmatic_;
+}
+
+void SlideStrip::ItemsExchanged(int i, int j) {
+  model_->Exchanged(i, j);
+}
+
+void SlideStrip::ResetItems() {
+  ++programmatic_;
+  model_->Reset();
+  if (Count() > 0)
+    selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
+  --programmatic_;
+}
+
+int SlideStrip::CurrentIndex() const {
+  const QModelIndex current = currentIndex();
+  if (current.isValid() && current.row() < Count()) return current.row();
+  return Count() > 0 ? 0 : -1;
+}
+
+void SlideStrip::SetCurrentIndex(int index) {
+  if (index < 0 || index >= Count()) return;
+  ++programmatic_;
+  selectionModel()->setCurrentIndex(model_->index(index), QItemSelectionModel::NoUpdate);
+  scrollTo(model_->index(index));
+  --programmatic_;
+}
+
+bool SlideStrip::IsSelected(int index) const {
+  return index >= 0 && index < Count() && selectionModel()->isSelected(model_->index(index));
+}
+
+void SlideStrip::SetSelected(int index, bool selected) {
+  if (index < 0 || index >= Count()) return;
+  ++programmatic_;
+  selectionModel()->select(model_->index(index),
+                           selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+  --programmatic_;
+}
+
+int SlideStrip::SelectedCount() const {
+  return static_cast<int>(SelectedRows().size());
+}
+
+std::vector<int> SlideStrip::SelectedRows() const {
+  std::vector<int> rows;
+  for (const QItemSelectionRange& range : selectionModel()->selection())
+    for (int r = range.top(); r <= range.bottom(); ++r) rows.push_back(r);
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+}  // namespace lrw

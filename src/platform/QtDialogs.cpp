@@ -1,0 +1,140 @@
+#include "platform/QtDialogs.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+namespace lrw {
+
+QString QtFilterFromPipes(const QString& pipes) {
+  const QStringList parts = pipes.split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString text = parts[i].trimmed();
+    // Descriptions often repeat their patterns, "Pictures (*.bmp;*.jpg)"; Qt reads the
+    // patterns from the last parenthesis, so the old one is replaced, not doubled.
+    static const QRegularExpression kTrailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    text.remove(kTrailingPatterns);
+    QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& p : patterns) p = p.trimmed();
+    filters << QStringLiteral("%1 (%2)").arg(text, patterns.join(QLatin1Char(' ')));
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+void Prepare(QFileDialog& d, const FileDialogOptions& o) {
+  if (!o.title.isEmpty()) d.setWindowTitle(o.title);
+  const QString filter = QtFilterFromPipes(o.filter);
+  if (!filter.isEmpty()) d.setNameFilter(filter);
+  if (!o.defaultSuffix.isEmpty()) d.setDefaultSuffix(o.defaultSuffix);
+  if (!o.directory.isEmpty()) d.setDirectory(o.directory);
+  if (!o.fileName.isEmpty()) {
+    // A preset path opens the dialog in its own folder.
+    const QFileInfo info(o.fileName);
+    if (!info.path().isEmpty() && info.path() != QStringLiteral(".")) d.setDirectory(info.path());
+    d.selectFile(info.fileName());
+  }
+}
+
+// A font dialog with a colour button: captions need both, and one dialog keeps
+// the choice together (Cancel drops both).
+class FontAndColorDialog : public QDialog {
+ public:
+  FontAndColorDialog(QWidget* parent, const QFont& font, const QColor& color)
+      : QDialog(parent), color_(color) {
+    setWindowTitle(tr("Font"));
+    fonts_ = new QFontDialog(font, this);
+    fonts_->setWindowFlags(Qt::Widget);
+    fonts_->setOptions(QFontDialog::NoButtons);
+    auto* colorRow = new QHBoxLayout;
+    colorRow->addWidget(new QLabel(tr("Colour:"), this));
+    swatch_ = new QPushButton(this);
+    swatch_->setFixedSize(64, 22);
+    connect(swatch_, &QPushButton::clicked, this, [this] {
+      const QColor c = QColorDialog::getColor(color_, this);
+      if (c.isValid()) {
+        color_ = c;
+        ShowColor();
+      }
+    });
+    colorRow->addWidget(swatch_);
+    colorRow->addStretch(1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fonts_);
+    layout->addLayout(colorRow);
+    layout->addWidget(buttons);
+    ShowColor();
+  }
+
+  QFont font() const { return fonts_->currentFont(); }
+  QColor color() const { return color_; }
+
+ private:
+  void ShowColor() {
+    swatch_->setStyleSheet(
+        QStringLiteral("background-color: %1; border: 1px solid #808080;").arg(color_.name()));
+  }
+
+  QFontDialog* fonts_ = nullptr;
+  QPushButton* swatch_ = nullptr;
+  QColor color_;
+};
+
+}  // namespace
+
+std::optional<QString> QtDialogs::OpenFile(QWidget* parent, const FileDialogOptions& o) {
+  QFileDialog d(parent);
+  d.setAcceptMode(QFileDialog::AcceptOpen);
+  d.setFileMode(QFileDialog::ExistingFile);
+  Prepare(d, o);
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+  return d.selectedFiles().front();
+}
+
+std::optional<QStringList> QtDialogs::OpenFiles(QWidget* parent, const FileDialogOptions& o) {
+  QFileDialog d(parent);
+  d.setAcceptMode(QFileDialog::AcceptOpen);
+  d.setFileMode(QFileDialog::ExistingFiles);
+  Prepare(d, o);
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+  return d.selectedFiles();
+}
+
+std::optional<QString> QtDialogs::SaveFile(QWidget* parent, const FileDialogOptions& o) {
+  QFileDialog d(parent);
+  d.setAcceptMode(QFileDialog::AcceptSave);
+  d.setFileMode(QFileDialog::AnyFile);
+  d.setOption(QFileDialog::DontConfirmOverwrite, !o.overwritePrompt);
+  Prepare(d, o);
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+  return d.selectedFiles().front();
+}
+
+std::optional<QColor> QtDialogs::ChooseColor(QWidget* parent, const QColor& initial) {
+  const QColor c = QColorDialog::getColor(initial, parent);
+  if (!c.isValid()) return std::nullopt;
+  return c;
+}
+
+std::optional<QFont> QtDialogs::ChooseFont(QWidget* parent, const QFont& initial,
+                                           const QColor& initialColor, QColor* chosenColor) {
+  FontAndColorDialog d(parent, initial, initialColor);
+  if (d.exec() != QDialog::Accepted) return std::nullopt;
+  if (chosenColor) *chosenColor = d.color();
+  return d.font();
+}
+
+}  // namespace lrw

@@ -1,0 +1,89 @@
+// Opens the designer on a sample show of pictures and blank slides and saves a
+// screenshot of the whole screen: designer_screenshot out.png [slides]
+#include <QApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <cstring>
+
+#include "designer/DesignerTestSupport.h"
+#include "designer/SlideStrip.h"
+#include "designer/SlideshowDesignForm.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtPrompts.h"
+
+namespace {
+
+lrw::Bitmap SampleThumbnail(int i) {
+  const int w = i % 3 == 1 ? 45 : 60;
+  const int h = i % 3 == 1 ? 60 : 45;
+  QImage image(w, h, QImage::Format_RGB32);
+  QPainter p(&image);
+  QLinearGradient sky(0, 0, 0, h);
+  sky.setColorAt(0, QColor::fromHsv((i * 47) % 360, 120, 250));
+  sky.setColorAt(1, QColor::fromHsv((i * 47 + 40) % 360, 60, 255));
+  p.fillRect(image.rect(), sky);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(240, 200, 40));
+  p.drawEllipse(QPoint(w - 14, 12), 6, 6);
+  p.setBrush(QColor::fromHsv(100 + (i * 13) % 40, 180, 140));
+  const QPoint hills[] = {{0, h},         {0, h * 2 / 3}, {w / 3, h / 2}, {w * 2 / 3, h * 3 / 4},
+                          {w, h / 2 + 5}, {w, h}};
+  p.drawPolygon(hills, 6);
+  p.end();
+  lrw::Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    std::memcpy(b.row(y), image.constScanLine(y), static_cast<size_t>(w) * 4);
+  return b;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("designer.png");
+  const int count = argc > 2 ? std::atoi(argv[2]) : 12;
+
+  lrw::QtPrompts prompts;
+  lrw::QtDialogs dialogs;
+  lrw::TSlideshowDesignForm form(
+      lrw::DesignerServices{prompts, dialogs, QGuiApplication::primaryScreen()->size()});
+  prompts.setParent(&form);
+
+  const char* names[] = {
+      "Harbour at dawn.jpg", "cat.png",   "Grandmother's 90th birthday.jpg", "map.gif",
+      "IMG_2041.JPG",        "sunset.bmp"};
+  std::vector<lrw::SlideRecord> slides;
+  for (int i = 0; i < count; ++i) {
+    if (i % 4 == 2) {
+      slides.push_back(lrw::test::BlankSlide(i % 8 == 2 ? 0x00000000u : 0x00804010u));
+      continue;
+    }
+    lrw::SlideRecord s = lrw::test::PictureSlide(names[i % 6], 60, 45, 0, "/home/ann/Pictures/");
+    s.Thumbnail = SampleThumbnail(i);
+    s.Effect = static_cast<uint8_t>(i % 42);
+    s.BoxWidth = 4;
+    if (i == 1) {
+      s.ShowCaption = 1;
+      s.Caption = {"Our cat"};
+      s.PlaySound = 1;
+      s.SoundFolder = "/home/ann/Sounds/";
+      s.SoundName = "purr & meow.wav";
+      s.DurationMode = lrw::SoundEnded;
+    }
+    slides.push_back(std::move(s));
+  }
+  lrw::test::LoadShow(form, std::move(slides));
+  form.show();
+  if (count > 1) lrw::test::SelectSlides(form, {1});
+  form.ImageListBox->setFocus();
+
+  QTimer::singleShot(800, &app, [&] {
+    QGuiApplication::primaryScreen()->grabWindow(0).save(out);
+    form.Document().Modified = false;
+    app.quit();
+  });
+  return app.exec();
+}
