@@ -14,7 +14,9 @@ void Refuse(Prompts& prompts, const std::string& text) {
 }
 
 // Halving a screen position truncates toward zero, as integer division does.
-int16_t CentredPosition(int screen, int picture) { return static_cast<int16_t>((screen - picture) / 2); }
+int16_t CentredPosition(int screen, int picture) {
+  return static_cast<int16_t>((screen - picture) / 2);
+}
 
 }  // namespace
 
@@ -28,8 +30,8 @@ std::string RemovableDiskMessage(const std::string& path) {
 }
 
 SlideRecord MakePictureSlide(SlideRecord slide, const std::string& folder, const std::string& name,
-                             int pictureWidth, int pictureHeight, int screenWidth,
-                             int screenHeight, Bitmap thumbnail) {
+                             int pictureWidth, int pictureHeight, int screenWidth, int screenHeight,
+                             Bitmap thumbnail) {
   slide.PictureFolder = CutToCapacity(folder, kFolderCapacity);
   slide.PictureName = CutToCapacity(name, kNameCapacity);
   if (const auto format = PictureFormatOf(slide.PictureName)) {
@@ -57,8 +59,7 @@ int AddPictureSlide(const PictureImportContext& context, const std::string& path
     Refuse(context.prompts, AnimationMessage(path));
     return -1;
   }
-  const bool removable =
-      context.isRemovable ? context.isRemovable(path) : IsOnRemovableDrive(path);
+  const bool removable = context.isRemovable ? context.isRemovable(path) : IsOnRemovableDrive(path);
   if (removable) {
     Refuse(context.prompts, RemovableDiskMessage(path));
     return -1;
@@ -94,9 +95,8 @@ int AddPictureSlide(const PictureImportContext& context, const std::string& path
 
   SlideShowDocument& document = context.document;
   SlideRecord slide = MakePictureSlide(document.TemplateFor(context.current), folder, name,
-                                       picture.fullWidth, picture.fullHeight,
-                                       context.screenWidth, context.screenHeight,
-                                       std::move(picture.bitmap));
+                                       picture.fullWidth, picture.fullHeight, context.screenWidth,
+                                       context.screenHeight, std::move(picture.bitmap));
   const int at = document.ValidIndex(context.current) ? context.current + 1 : 0;
   document.InsertSlide(at, std::move(slide));
   document.MarkModified();

@@ -34,8 +34,8 @@ int AddPictureSlide(const PictureImportContext& context, const std::string& path
 // current slide or the first-slide defaults) and centred on the screen.
 // Folder and name are Windows-1252 text.
 SlideRecord MakePictureSlide(SlideRecord from, const std::string& folder, const std::string& name,
-                             int pictureWidth, int pictureHeight, int screenWidth,
-                             int screenHeight, Bitmap thumbnail);
+                             int pictureWidth, int pictureHeight, int screenWidth, int screenHeight,
+                             Bitmap thumbnail);
 
 // The refusal texts.
 std::string AnimationMessage(const std::string& path);

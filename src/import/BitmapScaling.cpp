@@ -82,8 +82,8 @@ Bitmap ScaleBitmap(const Bitmap& source, int width, int height) {
     uint32_t* out = result.row(y);
     for (int x = 0; x < width; ++x) {
       auto channel = [&](int i) {
-        return static_cast<uint32_t>(std::clamp(acc[static_cast<size_t>(x) * 3 + i] + 0.5f, 0.0f,
-                                                255.0f));
+        return static_cast<uint32_t>(
+            std::clamp(acc[static_cast<size_t>(x) * 3 + i] + 0.5f, 0.0f, 255.0f));
       };
       out[x] = 0xFF000000u | (channel(0) << 16) | (channel(1) << 8) | channel(2);
     }

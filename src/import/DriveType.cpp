@@ -66,10 +66,10 @@ bool DeviceIsRemovable(const std::string& name, const std::string& sysfsRoot, in
   if (!ReadAll(block + "/partition").empty()) {
     const std::string link = RealPath(block);
     const size_t slash = link.rfind('/');
-    const size_t parentSlash = slash == std::string::npos || slash == 0
-                                   ? std::string::npos
-                                   : link.rfind('/', slash - 1);
-    if (parentSlash != std::string::npos) disk = link.substr(parentSlash + 1, slash - parentSlash - 1);
+    const size_t parentSlash =
+        slash == std::string::npos || slash == 0 ? std::string::npos : link.rfind('/', slash - 1);
+    if (parentSlash != std::string::npos)
+      disk = link.substr(parentSlash + 1, slash - parentSlash - 1);
   }
   const std::string diskDir = sysfsRoot + "/class/block/" + disk;
   if (ReadAll(diskDir + "/removable").rfind('1', 0) == 0) return true;

@@ -32,8 +32,9 @@ std::string CoderForFormat(int format) {
 // and some of them would run external programs.
 bool IsAllowedCoder(std::string_view coder) {
   static constexpr std::array<std::string_view, 27> kAllowed = {
-      "BMP", "DIB", "WMF", "ICO", "CUR", "JPEG", "GIF",  "RLE", "TGA", "PCX", "DCX", "WPG", "ART", "CUT",
-      "HRZ", "MAC", "PBM", "PGM", "PNM", "PPM",  "PAM", "SUN", "RAS", "TIFF", "PNG", "JNG", "MNG"};
+      "BMP", "DIB", "WMF", "ICO", "CUR", "JPEG", "GIF", "RLE", "TGA",
+      "PCX", "DCX", "WPG", "ART", "CUT", "HRZ",  "MAC", "PBM", "PGM",
+      "PNM", "PPM", "PAM", "SUN", "RAS", "TIFF", "PNG", "JNG", "MNG"};
   return std::find(kAllowed.begin(), kAllowed.end(), coder) != kAllowed.end();
 }
 
@@ -125,7 +126,9 @@ bool SwapsSides(Magick::OrientationType o) {
 
 }  // namespace
 
-GraphicsMagickDecoder::GraphicsMagickDecoder() { StartGraphicsMagick(); }
+GraphicsMagickDecoder::GraphicsMagickDecoder() {
+  StartGraphicsMagick();
+}
 
 DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format, int hintWidth,
                                              int hintHeight) const {
@@ -157,8 +160,8 @@ DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format
       firstError = e.what();
     }
   } else {
-    firstError = std::string("the file holds ") + detected +
-                 " data, not a picture this program reads";
+    firstError =
+        std::string("the file holds ") + detected + " data, not a picture this program reads";
   }
   // Signatures of a few bytes can match by chance (a DR Halo picture 40 pixels
   // wide starts like a DIB), so the extension's own format is tried as well.
@@ -178,8 +181,8 @@ DecodedPicture GraphicsMagickDecoder::DecodeWith(const std::function<void(Magick
     image.subImage(0);  // the first frame of an animation or a multi-page file
     image.subRange(1);
     if (coder == "JPEG" && hintWidth > 0 && hintHeight > 0) {
-      image.size(Magick::Geometry(static_cast<unsigned>(hintWidth),
-                                  static_cast<unsigned>(hintHeight)));
+      image.size(
+          Magick::Geometry(static_cast<unsigned>(hintWidth), static_cast<unsigned>(hintHeight)));
     }
     image.magick(coder);
     try {

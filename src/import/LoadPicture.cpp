@@ -22,10 +22,14 @@ Bitmap DecodeLegacy(int format, const std::string& path) {
   const std::vector<uint8_t> file = ReadPictureFile(path);
   switch (format) {
     case kFormatIff:
-    case kFormatLbm: return formats::DecodeIff(file);
-    case kFormatImg: return formats::DecodeGemImg(file);
-    case kFormatMsp: return formats::DecodeMsp(file);
-    default: return formats::DecodePcPaintPic(file);
+    case kFormatLbm:
+      return formats::DecodeIff(file);
+    case kFormatImg:
+      return formats::DecodeGemImg(file);
+    case kFormatMsp:
+      return formats::DecodeMsp(file);
+    default:
+      return formats::DecodePcPaintPic(file);
   }
 }
 

@@ -53,8 +53,8 @@ Bitmap ToBitmap(const AVFrame& frame) {
   CheckFrameSize(frame.width, frame.height);
   const auto format = static_cast<AVPixelFormat>(frame.format);
   std::unique_ptr<SwsContext, ScaleFreer> scale(
-      sws_getContext(frame.width, frame.height, format, frame.width, frame.height,
-                     AV_PIX_FMT_BGRA, SWS_POINT, nullptr, nullptr, nullptr));
+      sws_getContext(frame.width, frame.height, format, frame.width, frame.height, AV_PIX_FMT_BGRA,
+                     SWS_POINT, nullptr, nullptr, nullptr));
   if (!scale) throw DecodeError(kVideoNoFrameError);
   Bitmap bitmap(frame.width, frame.height);
   // BGRA bytes are 0xAARRGGBB words on this little-endian layout.

@@ -13,7 +13,8 @@ inline constexpr const char* kVideoOpenError = "Unable to open AVI file";
 inline constexpr const char* kVideoNoStreamError = "Audio file--unsupported";
 inline constexpr const char* kVideoFrameOpenError = "Error on frame open";
 inline constexpr const char* kVideoBeginError = "Error on AVIBegin";
-inline constexpr const char* kVideoNoFrameError = "The first frame of the AVI file cannot be decoded";
+inline constexpr const char* kVideoNoFrameError =
+    "The first frame of the AVI file cannot be decoded";
 
 // The first frame at its own pixel size (sample aspect ignored). Raises
 // DecodeError with one of the texts above.

@@ -50,8 +50,8 @@ TEST_F(ImportCommand, AddsAfterTheCurrentSlideInTheDialogsOrder) {
   EXPECT_EQ(o.directory, QStringLiteral("/Pictures/"));
   EXPECT_TRUE(o.filter.startsWith("Image Files|*.bmp;*.wmf;*.ico;*.jpg; *.jif; *.gif,*.dib;"));
   EXPECT_TRUE(o.filter.endsWith("|*.wpg|Word Perfect Graphic"));
-  EXPECT_EQ(test::SlideNames(form), Names({"s1.jpg", "s2.jpg", "a.png", "b.png", "c.png",
-                                           "s3.jpg", "s4.jpg", "s5.jpg"}));
+  EXPECT_EQ(test::SlideNames(form),
+            Names({"s1.jpg", "s2.jpg", "a.png", "b.png", "c.png", "s3.jpg", "s4.jpg", "s5.jpg"}));
   EXPECT_EQ(test::StripTexts(form), test::SlideNames(form));
   EXPECT_EQ(form.CurrentIndex(), 1);
   const SlideRecord& a = form.Document().SlideAt(2);
@@ -75,9 +75,9 @@ TEST_F(ImportCommand, FirstPictureOfAnEmptyShowBecomesCurrent) {
 }
 
 TEST_F(ImportCommand, PicturesForAnEmptyShowKeepTheDialogsOrder) {
-  fakes.dialogs.openFilesResults.push_back(QStringList{
-      Picture("a.png", 5, 5), Picture("b.png", 5, 5), Picture("c.png", 5, 5),
-      Picture("d.png", 5, 5)});
+  fakes.dialogs.openFilesResults.push_back(
+      QStringList{Picture("a.png", 5, 5), Picture("b.png", 5, 5), Picture("c.png", 5, 5),
+                  Picture("d.png", 5, 5)});
   form.Addslides1Click();
   EXPECT_EQ(test::SlideNames(form), Names({"a.png", "b.png", "c.png", "d.png"}));
   EXPECT_EQ(test::StripTexts(form), test::SlideNames(form));

@@ -30,7 +30,12 @@ class AddPictureSlideTest : public ::testing::Test {
     return path;
   }
   int Add(const std::string& path, int current, bool removable = false) {
-    PictureImportContext c{doc, current, 1024, 768, prompts, loader,
+    PictureImportContext c{doc,
+                           current,
+                           1024,
+                           768,
+                           prompts,
+                           loader,
                            [removable](const std::string&) { return removable; }};
     return AddPictureSlide(c, path);
   }
@@ -96,9 +101,9 @@ TEST(PictureSlideCentring, TruncatesTowardZero) {
   struct Case {
     int w, h, screenW, screenH, left, top;
   };
-  for (const Case& c : {Case{1024, 768, 1024, 768, 0, 0}, Case{101, 101, 1024, 768, 461, 333},
-                        Case{1101, 845, 1024, 768, -38, -38}, Case{1, 1, 2, 2, 0, 0},
-                        Case{3, 3, 2, 2, 0, 0}}) {
+  for (const Case& c :
+       {Case{1024, 768, 1024, 768, 0, 0}, Case{101, 101, 1024, 768, 461, 333},
+        Case{1101, 845, 1024, 768, -38, -38}, Case{1, 1, 2, 2, 0, 0}, Case{3, 3, 2, 2, 0, 0}}) {
     const SlideRecord s =
         MakePictureSlide(FirstSlideDefaults(), "/f/", "a.bmp", c.w, c.h, c.screenW, c.screenH, {});
     EXPECT_EQ(s.ImageLeft, c.left) << c.w << "x" << c.h;

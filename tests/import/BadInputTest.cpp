@@ -28,10 +28,18 @@ IndexedPicture Picture() {
 // A complete, valid file of each format whose truncation is tested.
 std::vector<std::pair<std::string, std::vector<uint8_t>>> ValidFiles(const test::TempDir& dir) {
   std::vector<std::pair<std::string, std::vector<uint8_t>>> files;
-  for (const auto& [ext, magick] : std::vector<std::pair<std::string, std::string>>{
-           {"bmp", "BMP"}, {"jpg", "JPEG"}, {"gif", "GIF"}, {"png", "PNG"}, {"tif", "TIFF"},
-           {"tga", "TGA"}, {"pcx", "PCX"}, {"ras", "SUN"}, {"ppm", "PPM"}, {"pgm", "PGM"},
-           {"pbm", "PBM"}}) {
+  for (const auto& [ext, magick] :
+       std::vector<std::pair<std::string, std::string>>{{"bmp", "BMP"},
+                                                        {"jpg", "JPEG"},
+                                                        {"gif", "GIF"},
+                                                        {"png", "PNG"},
+                                                        {"tif", "TIFF"},
+                                                        {"tga", "TGA"},
+                                                        {"pcx", "PCX"},
+                                                        {"ras", "SUN"},
+                                                        {"ppm", "PPM"},
+                                                        {"pgm", "PGM"},
+                                                        {"pbm", "PBM"}}) {
     const std::string path = dir.File("valid." + ext);
     test::WriteWithMagick(Picture().ToBitmap(), path, magick);
     files.emplace_back(ext, ReadBack(path));
@@ -50,8 +58,8 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> ValidFiles(const test:
 void ExpectFailsClearly(TLoadPictureModule& loader, const std::string& path) {
   for (LoaderMode mode : {FullSizeMode, ThumbnailMode}) {
     const LoadPictureResult r = loader.LoadPicture(path, mode);
-    EXPECT_EQ(r.status, LoadFailed) << path << " decoded as " << r.bitmap.width << "x"
-                                    << r.bitmap.height;
+    EXPECT_EQ(r.status, LoadFailed)
+        << path << " decoded as " << r.bitmap.width << "x" << r.bitmap.height;
     EXPECT_FALSE(r.errorText.empty()) << path;
     EXPECT_TRUE(r.bitmap.empty()) << path;
   }
@@ -139,10 +147,18 @@ TEST(BadInput, ContentThatIsNotWhatTheExtensionSays) {
   std::vector<uint8_t> postscript = {'%', '!', 'P', 'S', '\n'};
   const std::string png = dir.File("real.png");
   test::WriteWithMagick(Picture().ToBitmap(), png, "PNG");
-  for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::vector<uint8_t>>>{
-           {"text.png", text}, {"text.jpg", text}, {"text.tga", text}, {"text.iff", text},
-           {"text.msp", text}, {"text.pic", text}, {"text.img", text}, {"text.avi", text},
-           {"script.jpg", postscript}, {"png.iff", ReadBack(png)}, {"png.pic", ReadBack(png)}}) {
+  for (const auto& [name, bytes] :
+       std::vector<std::pair<std::string, std::vector<uint8_t>>>{{"text.png", text},
+                                                                 {"text.jpg", text},
+                                                                 {"text.tga", text},
+                                                                 {"text.iff", text},
+                                                                 {"text.msp", text},
+                                                                 {"text.pic", text},
+                                                                 {"text.img", text},
+                                                                 {"text.avi", text},
+                                                                 {"script.jpg", postscript},
+                                                                 {"png.iff", ReadBack(png)},
+                                                                 {"png.pic", ReadBack(png)}}) {
     const std::string path = dir.File(name);
     test::WriteFile(path, bytes);
     ExpectFailsClearly(loader, path);

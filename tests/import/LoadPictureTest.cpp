@@ -22,8 +22,12 @@ using test::kWhite;
 constexpr int kW = 40;
 constexpr int kH = 30;
 
-IndexedPicture ColourQuadrants() { return test::Quadrants(kW, kH, {kRed, kGreen, kBlue, kWhite}); }
-IndexedPicture MonoQuadrants() { return test::Quadrants(kW, kH, {kBlack, kWhite, kBlack, kWhite}); }
+IndexedPicture ColourQuadrants() {
+  return test::Quadrants(kW, kH, {kRed, kGreen, kBlue, kWhite});
+}
+IndexedPicture MonoQuadrants() {
+  return test::Quadrants(kW, kH, {kBlack, kWhite, kBlack, kWhite});
+}
 
 struct FormatCase {
   std::string name;  // file name written in the temporary folder
@@ -80,9 +84,14 @@ std::vector<FormatCase> Cases() {
       {"a.lbm", Bytes([] { return test::IlbmFile(ColourQuadrants(), 8, true, 0, true); }), kW, kH,
        kColour},
       {"a.img",
-       Bytes([] { return test::GemImgFile(test::Quadrants(kW, kH, {}), 2); }), kW, kH,
+       Bytes([] { return test::GemImgFile(test::Quadrants(kW, kH, {}), 2); }),
+       kW,
+       kH,
        {kWhite, 0xFFFF0000, 0xFF00FF00, kBlack}},
-      {"a.msp", Bytes([] { return test::MspFile(MonoQuadrants(), 2); }), kW, kH,
+      {"a.msp",
+       Bytes([] { return test::MspFile(MonoQuadrants(), 2); }),
+       kW,
+       kH,
        {kBlack, kWhite, kBlack, kWhite}},
       {"a.pic", Bytes([] { return test::PcPaintPicFile(ColourQuadrants(), false, true); }), kW, kH,
        kColour, 4},

@@ -26,9 +26,13 @@ std::vector<uint8_t> JpegWithOrientation(const test::TempDir& dir, int width, in
   test::WriteWithMagick(b, plain, "JPEG");
   std::vector<uint8_t> jpeg = ReadBack(plain);
   // APP1 "Exif": a little-endian TIFF header and one IFD entry, Orientation.
-  std::vector<uint8_t> exif = {'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0,
-                               0x12, 0x01, 3, 0, 1, 0, 0, 0,
-                               static_cast<uint8_t>(orientation), 0, 0, 0, 0, 0, 0, 0};
+  std::vector<uint8_t> exif = {'E', 'x',  'i',  'f', 0,
+                               0,   'I',  'I',  42,  0,
+                               8,   0,    0,    0,   1,
+                               0,   0x12, 0x01, 3,   0,
+                               1,   0,    0,    0,   static_cast<uint8_t>(orientation),
+                               0,   0,    0,    0,   0,
+                               0,   0};
   const size_t length = exif.size() + 2;
   std::vector<uint8_t> segment = {0xFF, 0xE1, static_cast<uint8_t>(length >> 8),
                                   static_cast<uint8_t>(length & 0xFF)};

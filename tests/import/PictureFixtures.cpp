@@ -24,10 +24,22 @@ class Bytes {
  public:
   std::vector<uint8_t> data;
   void U8(unsigned v) { data.push_back(static_cast<uint8_t>(v)); }
-  void U16LE(unsigned v) { U8(v & 0xFF); U8((v >> 8) & 0xFF); }
-  void U16BE(unsigned v) { U8((v >> 8) & 0xFF); U8(v & 0xFF); }
-  void U32LE(uint32_t v) { U16LE(v & 0xFFFF); U16LE(v >> 16); }
-  void U32BE(uint32_t v) { U16BE(v >> 16); U16BE(v & 0xFFFF); }
+  void U16LE(unsigned v) {
+    U8(v & 0xFF);
+    U8((v >> 8) & 0xFF);
+  }
+  void U16BE(unsigned v) {
+    U8((v >> 8) & 0xFF);
+    U8(v & 0xFF);
+  }
+  void U32LE(uint32_t v) {
+    U16LE(v & 0xFFFF);
+    U16LE(v >> 16);
+  }
+  void U32BE(uint32_t v) {
+    U16BE(v >> 16);
+    U16BE(v & 0xFFFF);
+  }
   void Text(const std::string& s) { data.insert(data.end(), s.begin(), s.end()); }
   void Append(const std::vector<uint8_t>& b) { data.insert(data.end(), b.begin(), b.end()); }
   void Zeros(size_t n) { data.insert(data.end(), n, 0); }
@@ -39,9 +51,15 @@ class Bytes {
   }
 };
 
-uint8_t R(uint32_t p) { return (p >> 16) & 0xFF; }
-uint8_t G(uint32_t p) { return (p >> 8) & 0xFF; }
-uint8_t B(uint32_t p) { return p & 0xFF; }
+uint8_t R(uint32_t p) {
+  return (p >> 16) & 0xFF;
+}
+uint8_t G(uint32_t p) {
+  return (p >> 8) & 0xFF;
+}
+uint8_t B(uint32_t p) {
+  return p & 0xFF;
+}
 
 // Bit planes of one row: plane p's bytes hold bit p of each index, MSB first.
 std::vector<uint8_t> PlaneRow(const IndexedPicture& p, int y, int plane, size_t bytes) {
@@ -73,7 +91,8 @@ std::vector<uint8_t> PackBits(const std::vector<uint8_t>& in) {
       ++lit;
     }
     out.push_back(static_cast<uint8_t>(lit - 1));
-    out.insert(out.end(), in.begin() + static_cast<long>(i), in.begin() + static_cast<long>(i + lit));
+    out.insert(out.end(), in.begin() + static_cast<long>(i),
+               in.begin() + static_cast<long>(i + lit));
     i += lit;
   }
   return out;
@@ -110,7 +129,8 @@ IndexedPicture Quadrants(int width, int height, std::vector<uint32_t> palette) {
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path);
 }
 
@@ -556,7 +576,8 @@ void WriteAvi(const std::string& path, int width, int height, int frames, bool w
   AVFormatContext* oc = nullptr;
   avformat_alloc_output_context2(&oc, nullptr, "avi", path.c_str());
   if (!oc) throw std::runtime_error("no avi muxer");
-  const AVCodec* codec = avcodec_find_encoder(withVideo ? AV_CODEC_ID_MPEG4 : AV_CODEC_ID_PCM_S16LE);
+  const AVCodec* codec =
+      avcodec_find_encoder(withVideo ? AV_CODEC_ID_MPEG4 : AV_CODEC_ID_PCM_S16LE);
   AVStream* st = avformat_new_stream(oc, nullptr);
   AVCodecContext* c = avcodec_alloc_context3(codec);
   if (withVideo) {
@@ -594,8 +615,7 @@ void WriteAvi(const std::string& path, int width, int height, int frames, bool w
     frame->width = width;
     frame->height = height;
     av_frame_get_buffer(frame, 0);
-    const Bitmap first =
-        Quadrants(width, height, {kRed, kGreen, kBlue, kWhite}).ToBitmap();
+    const Bitmap first = Quadrants(width, height, {kRed, kGreen, kBlue, kWhite}).ToBitmap();
     SwsContext* sws = sws_getContext(width, height, AV_PIX_FMT_BGRA, width, height,
                                      AV_PIX_FMT_YUV420P, SWS_POINT, nullptr, nullptr, nullptr);
     for (int i = 0; i < frames; ++i) {

@@ -38,8 +38,8 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 void WriteWithMagick(const Bitmap& picture, const std::string& path, const std::string& magick);
 
 // Our own writers. The IFF writer packs with ByteRun1 when `compress`.
-std::vector<uint8_t> IlbmFile(const IndexedPicture& p, int planes, bool compress,
-                              uint32_t camg = 0, bool chunky = false);
+std::vector<uint8_t> IlbmFile(const IndexedPicture& p, int planes, bool compress, uint32_t camg = 0,
+                              bool chunky = false);
 std::vector<uint8_t> GemImgFile(const IndexedPicture& p, int planes);
 std::vector<uint8_t> MspFile(const IndexedPicture& p, int version);  // index 1 = white
 std::vector<uint8_t> PcPaintPicFile(const IndexedPicture& p, bool planar, bool compress);

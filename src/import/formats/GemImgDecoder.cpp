@@ -17,10 +17,10 @@ uint32_t Rgb(int r, int g, int b) {
 // file carries no palette.
 std::vector<uint32_t> DefaultPalette(int planes) {
   static const std::array<uint32_t, 16> k16 = {
-      Rgb(255, 255, 255), Rgb(255, 0, 0),     Rgb(0, 255, 0),     Rgb(255, 255, 0),
-      Rgb(0, 0, 255),     Rgb(255, 0, 255),   Rgb(0, 255, 255),   Rgb(192, 192, 192),
-      Rgb(128, 128, 128), Rgb(128, 0, 0),     Rgb(0, 128, 0),     Rgb(128, 128, 0),
-      Rgb(0, 0, 128),     Rgb(128, 0, 128),   Rgb(0, 128, 128),   Rgb(0, 0, 0)};
+      Rgb(255, 255, 255), Rgb(255, 0, 0),   Rgb(0, 255, 0),   Rgb(255, 255, 0),
+      Rgb(0, 0, 255),     Rgb(255, 0, 255), Rgb(0, 255, 255), Rgb(192, 192, 192),
+      Rgb(128, 128, 128), Rgb(128, 0, 0),   Rgb(0, 128, 0),   Rgb(128, 128, 0),
+      Rgb(0, 0, 128),     Rgb(128, 0, 128), Rgb(0, 128, 128), Rgb(0, 0, 0)};
   const int n = 1 << planes;
   std::vector<uint32_t> palette;
   if (planes == 1) {

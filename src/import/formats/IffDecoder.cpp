@@ -103,8 +103,8 @@ Bitmap DecodeBody(ByteReader& body, const BitmapHeader& h, bool chunky,
                       std::to_string(h.compression) + ")");
   }
   const bool ham = (camg & kCamgHam) && (h.planes == 6 || h.planes == 8);
-  if (chunky ? h.planes > 8 : !(h.planes >= 1 && (h.planes <= 8 || h.planes == 24 ||
-                                                    h.planes == 32))) {
+  if (chunky ? h.planes > 8
+             : !(h.planes >= 1 && (h.planes <= 8 || h.planes == 24 || h.planes == 32))) {
     throw DecodeError("the IFF picture has an unsupported number of bit planes (" +
                       std::to_string(h.planes) + ")");
   }
@@ -135,13 +135,20 @@ Bitmap DecodeBody(ByteReader& body, const BitmapHeader& h, bool chunky,
         const int dataBits = h.planes - 2;
         const uint32_t control = value >> dataBits;
         const uint32_t data = value & ((1u << dataBits) - 1);
-        const uint32_t level =
-            dataBits == 4 ? (data << 4) | data : (data << 2) | (data >> 4);
+        const uint32_t level = dataBits == 4 ? (data << 4) | data : (data << 2) | (data >> 4);
         switch (control) {
-          case 0: held = palette[data]; break;
-          case 1: held = (held & 0xFFFFFF00u) | level; break;
-          case 2: held = (held & 0xFF00FFFFu) | (level << 16); break;
-          default: held = (held & 0xFFFF00FFu) | (level << 8); break;
+          case 0:
+            held = palette[data];
+            break;
+          case 1:
+            held = (held & 0xFFFFFF00u) | level;
+            break;
+          case 2:
+            held = (held & 0xFF00FFFFu) | (level << 16);
+            break;
+          default:
+            held = (held & 0xFFFF00FFu) | (level << 8);
+            break;
         }
         out[x] = held;
       } else {

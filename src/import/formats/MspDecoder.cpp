@@ -10,8 +10,7 @@ namespace {
 void PutRow(Bitmap& bitmap, int y, std::span<const uint8_t> bits) {
   uint32_t* out = bitmap.row(y);
   for (int x = 0; x < bitmap.width; ++x) {
-    out[x] = ((bits[static_cast<size_t>(x) >> 3] >> (7 - (x & 7))) & 1) ? 0xFFFFFFFFu
-                                                                         : 0xFF000000u;
+    out[x] = ((bits[static_cast<size_t>(x) >> 3] >> (7 - (x & 7))) & 1) ? 0xFFFFFFFFu : 0xFF000000u;
   }
 }
 

@@ -20,10 +20,10 @@ uint32_t Rgb(int r, int g, int b) {
 // The 16 colours of the PC's text and EGA default palette.
 uint32_t Pc16(int i) {
   static const std::array<uint32_t, 16> k = {
-      Rgb(0, 0, 0),      Rgb(0, 0, 170),     Rgb(0, 170, 0),     Rgb(0, 170, 170),
-      Rgb(170, 0, 0),    Rgb(170, 0, 170),   Rgb(170, 85, 0),    Rgb(170, 170, 170),
-      Rgb(85, 85, 85),   Rgb(85, 85, 255),   Rgb(85, 255, 85),   Rgb(85, 255, 255),
-      Rgb(255, 85, 85),  Rgb(255, 85, 255),  Rgb(255, 255, 85),  Rgb(255, 255, 255)};
+      Rgb(0, 0, 0),     Rgb(0, 0, 170),    Rgb(0, 170, 0),    Rgb(0, 170, 170),
+      Rgb(170, 0, 0),   Rgb(170, 0, 170),  Rgb(170, 85, 0),   Rgb(170, 170, 170),
+      Rgb(85, 85, 85),  Rgb(85, 85, 255),  Rgb(85, 255, 85),  Rgb(85, 255, 255),
+      Rgb(255, 85, 85), Rgb(255, 85, 255), Rgb(255, 255, 85), Rgb(255, 255, 255)};
   return k[static_cast<size_t>(i & 15)];
 }
 
@@ -94,21 +94,33 @@ Bitmap DecodePcPaintPic(std::span<const uint8_t> file) {
   const uint8_t planeInfo = in.U8();
   const uint8_t paletteFlag = in.U8();
   in.Skip(1);  // video mode
-  if (paletteFlag != 0xFF) throw DecodeError("this early version of PC Paint picture is not supported");
+  if (paletteFlag != 0xFF)
+    throw DecodeError("this early version of PC Paint picture is not supported");
   const uint16_t paletteKind = in.U16LE();
   const uint16_t paletteSize = in.U16LE();
   const auto paletteData = in.Bytes(paletteSize);
   const int blocks = in.U16LE();
   CheckPictureSize(width, height);
 
-  int bits = 0;       // bits of one pixel in one plane
+  int bits = 0;  // bits of one pixel in one plane
   int planes = 1;
   switch (planeInfo) {
-    case 0x01: bits = 1; break;
-    case 0x02: bits = 2; break;
-    case 0x04: bits = 4; break;
-    case 0x08: bits = 8; break;
-    case 0x31: bits = 1; planes = 4; break;
+    case 0x01:
+      bits = 1;
+      break;
+    case 0x02:
+      bits = 2;
+      break;
+    case 0x04:
+      bits = 4;
+      break;
+    case 0x08:
+      bits = 8;
+      break;
+    case 0x31:
+      bits = 1;
+      planes = 4;
+      break;
     default:
       throw DecodeError("this kind of PC Paint picture is not supported (plane info " +
                         std::to_string(planeInfo) + ")");
@@ -116,10 +128,14 @@ Bitmap DecodePcPaintPic(std::span<const uint8_t> file) {
   const int colours = 1 << (bits * planes);
   std::vector<uint32_t> palette;
   if (paletteKind == kNoPalette) {
-    if (colours == 2) palette = {Rgb(0, 0, 0), Rgb(255, 255, 255)};
-    else if (colours == 4) palette = CgaPalette(3, 0);
-    else if (colours == 16) for (int i = 0; i < 16; ++i) palette.push_back(Pc16(i));
-    else for (int i = 0; i < 256; ++i) palette.push_back(Rgb(i, i, i));
+    if (colours == 2)
+      palette = {Rgb(0, 0, 0), Rgb(255, 255, 255)};
+    else if (colours == 4)
+      palette = CgaPalette(3, 0);
+    else if (colours == 16)
+      for (int i = 0; i < 16; ++i) palette.push_back(Pc16(i));
+    else
+      for (int i = 0; i < 256; ++i) palette.push_back(Rgb(i, i, i));
   } else if (paletteKind == kCgaPalette) {
     palette = CgaPalette(paletteData.size() > 0 ? paletteData[0] : 3,
                          paletteData.size() > 1 ? paletteData[1] : 0);
