@@ -2,7 +2,6 @@
 // thumbnail fitted to 60 x 60, or, for the two vector formats, fails clearly.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 
 #include "PictureFixtures.h"
@@ -229,13 +228,6 @@ TEST(LoadPicture, ContentDecidesTheFormat) {
   const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
   ASSERT_EQ(r.status, Loaded) << r.errorText;
   EXPECT_EQ(r.bitmap.at(5, 5), kRed);
-}
-
-// Writes the fixtures for a look with other tools:
-// test_import --gtest_also_run_disabled_tests --gtest_filter='*Dump*'
-TEST(DISABLED_DumpFixtures, ToTmp) {
-  std::filesystem::create_directories("/tmp/lrw-fixtures");
-  for (const auto& c : Cases()) c.write("/tmp/lrw-fixtures/" + c.name);
 }
 
 }  // namespace
