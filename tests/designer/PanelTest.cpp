@@ -327,6 +327,8 @@ class Sound : public Panel {
  protected:
   std::string wave;
   void SetUp() override {
+    // Played without a sound card; SDL's silent output still paces the play.
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
     wave = TempPath("chime.wav");
     WriteTone(wave, 0.2);
     Load({PictureSlide("a.jpg")});
@@ -346,6 +348,17 @@ TEST_F(Sound, TickingPlayASoundAndCancellingUnticksAndLeavesTheShowUnmodified) {
   EXPECT_EQ(Slide(0).PlaySound, 0);
   EXPECT_FALSE(form.btnPlay_Sound->isEnabled());
   EXPECT_FALSE(form.btnChange_Sound->isEnabled());
+  EXPECT_FALSE(Modified());
+}
+
+TEST_F(Sound, HandlerRunAgainFromInsideItselfAsksOnceAndEndsTheSameWay) {
+  QObject::connect(form.cbxPlay_Sound, &QCheckBox::toggled, &form,
+                   [this] { form.cbxPlay_SoundClick(); });
+  Click(form.cbxPlay_Sound);
+  EXPECT_EQ(fakes.dialogs.openFileRequests.size(), 1u);
+  EXPECT_FALSE(form.cbxPlay_Sound->isChecked());
+  EXPECT_EQ(Slide(0).PlaySound, 0);
+  EXPECT_FALSE(form.btnPlay_Sound->isEnabled());
   EXPECT_FALSE(Modified());
 }
 
