@@ -16,6 +16,7 @@
 #include "document/Cp1252.h"
 #include "document/SlideRecord.h"
 #include "platform/Dialogs.h"
+#include "platform/HelpViewer.h"
 #include "platform/Prompts.h"
 #include "platform/QtText.h"
 #include "player/CaptionFont.h"
@@ -134,7 +135,7 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setProperty("helpContext", HelpContext);
+  InstallHelpKey(this, HelpContext);
   setFixedSize(663, 332);
 
   auto* memo = new CaptionMemo(prompts, this);

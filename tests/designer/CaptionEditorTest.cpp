@@ -14,6 +14,7 @@
 #include "designer/ModalDriver.h"
 #include "designer/SlideCaptionForm.h"
 #include "designer/SlideshowDesignForm.h"
+#include "platform/HelpViewer.h"
 #include "player/CaptionFont.h"
 #include "player/WrapCaption.h"
 
@@ -241,7 +242,10 @@ TEST_F(CaptionEditor, WindowHasItsTitleSizeButtonsAndHints) {
     EXPECT_EQ(e.BitBtn4->toolTip(), "Background color");
     EXPECT_FALSE(e.BitBtn3->icon().isNull());
     EXPECT_FALSE(e.BitBtn4->icon().isNull());
-    EXPECT_EQ(e.property("helpContext").toInt(), 2003);
+    QTest::keyClick(e.Memo1, Qt::Key_F1);
+    ASSERT_NE(FindHelpViewer(), nullptr);
+    EXPECT_EQ(FindHelpViewer()->CurrentPage(), HelpPageFor(2003));
+    FindHelpViewer()->close();
     // Esc leaves with Cancel.
     QTest::keyClick(e.Memo1, Qt::Key_Escape);
   });
