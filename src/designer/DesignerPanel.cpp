@@ -1,13 +1,11 @@
 // The property panel: every control that edits the selected slides.
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QSpinBox>
 #include <algorithm>
 #include <optional>
 
@@ -74,13 +72,9 @@ void TSlideshowDesignForm::WirePanel() {
   connect(rbEnterPressed, &QRadioButton::clicked, this, [this] { rbEnterPressedClick(); });
   connect(rbSoundEnded, &QRadioButton::clicked, this, [this] { rbSoundEndedClick(); });
   connect(rbTimeElapsed, &QRadioButton::clicked, this, [this] { rbTimeElapsedClick(); });
-  if (auto* seconds = qobject_cast<SecondsSpinBox*>(seAdditional_Time)) {
-    connect(seconds, &SecondsSpinBox::secondsTextChanged, this,
-            [this] { seAdditional_TimeChange(); });
-    seconds->onRefusedKey = [this] { Services().prompts.Beep(BeepKind::Default); };
-  } else {
-    connect(seAdditional_Time, &QSpinBox::textChanged, this, [this] { seAdditional_TimeChange(); });
-  }
+  connect(seAdditional_Time, &SecondsSpinBox::secondsTextChanged, this,
+          [this] { seAdditional_TimeChange(); });
+  seAdditional_Time->onRefusedKey = [this] { Services().prompts.Beep(BeepKind::Default); };
   connect(btnShowTransition, &QPushButton::clicked, this, [this] { btnShowTransitionClick(); });
   connect(btnPreview, &QPushButton::clicked, this, [this] { btnPreviewClick(); });
 }
