@@ -1,6 +1,7 @@
 // Opens the designer on a sample show of pictures and blank slides and saves a
-// screenshot of the whole screen: designer_screenshot out.png [slides]
+// screenshot of the whole screen: designer_screenshot out.png [slides | show file]
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -44,7 +45,9 @@ lrw::Bitmap SampleThumbnail(int i) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("designer.png");
-  const int count = argc > 2 ? std::atoi(argv[2]) : 12;
+  const QString second = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+  const bool showFile = QFileInfo(second).isFile();
+  const int count = showFile ? 0 : (argc > 2 ? std::atoi(argv[2]) : 12);
 
   lrw::QtPrompts prompts;
   lrw::QtDialogs dialogs;
@@ -76,8 +79,9 @@ int main(int argc, char** argv) {
     slides.push_back(std::move(s));
   }
   lrw::test::LoadShow(form, std::move(slides));
+  if (showFile && !form.OpenFile(second.toStdString())) return 1;
   form.show();
-  if (count > 1) lrw::test::SelectSlides(form, {1});
+  if (form.Document().Count() > 1) lrw::test::SelectSlides(form, {1});
   form.ImageListBox->setFocus();
 
   QTimer::singleShot(800, &app, [&] {
