@@ -62,6 +62,7 @@ int PlayPaced(const TransitionPacing& pacing, PacingClock& clock, double frameSe
   const double start = clock.Now();
   size_t done = 0;
   int frames = 0;
+  double tick = 0;  // frame grid index of the last wait
   for (;;) {
     const double elapsed = clock.Now() - start;
     const size_t due = pacing.DueCount(elapsed);
@@ -72,8 +73,8 @@ int PlayPaced(const TransitionPacing& pacing, PacingClock& clock, double frameSe
     }
     if (done == count) break;
     // Next tick on the frame grid; a late frame is followed by the next one at once.
-    const double ticks = std::floor(elapsed / frameSeconds) + 1;
-    clock.WaitUntil(start + ticks * frameSeconds);
+    tick = std::max(tick + 1, std::floor(elapsed / frameSeconds) + 1);
+    clock.WaitUntil(start + tick * frameSeconds);
   }
   return frames;
 }
