@@ -270,7 +270,6 @@ void TSlideshowDesignForm::BuildControls() {
   seAdditional_Time->setValue(0);
   seAdditional_Time->setGeometry(36, 91, 49, 22);
   Label5 = MakeLabel(gbDuration, QStringLiteral("... seconds"), 96, 98);
-  Label5->move(96, 91 + (22 - Label5->height()) / 2);
 
   btnPreview = new QPushButton(QIcon(QStringLiteral(":/icons/arrange.svg")),
                                QStringLiteral("&Arrange Slide"), client);
@@ -338,6 +337,9 @@ void TSlideshowDesignForm::BuildMenus() {
 
   EditPopup = new QMenu(this);
   EditPopup->setObjectName(QStringLiteral("EditPopup"));
+  // Menus are windows of their own; they take the window's font as well.
+  for (QMenu* menu : {File1, Edit1, Run1, Help1, EditPopup})
+    menu->setAttribute(Qt::WA_WindowPropagation);
   MoveLeft2 = make(EditPopup, QStringLiteral("Move &Left"), left, {});
   MoveRight2 = make(EditPopup, QStringLiteral("Move &Right"), right, {});
   Delete2 = make(EditPopup, QStringLiteral("D&elete"), del, {});

@@ -1,9 +1,13 @@
 // Opens the designer on a sample show of pictures and blank slides and saves a
-// screenshot of the whole screen: designer_screenshot out.png [slides | show file]
+// screenshot of the whole screen:
+//   designer_screenshot out.png [slides | show file] [edit | popup]
+// "edit" opens the Edit menu and "popup" the strip's context menu before the shot.
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QLinearGradient>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -84,6 +88,14 @@ int main(int argc, char** argv) {
   if (form.Document().Count() > 1) lrw::test::SelectSlides(form, {1});
   form.ImageListBox->setFocus();
 
+  const QString menu = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+  QTimer::singleShot(300, &app, [&] {
+    if (menu == QLatin1String("edit")) {
+      form.menuBar()->setActiveAction(form.Edit1->menuAction());
+    } else if (menu == QLatin1String("popup")) {
+      emit form.ImageListBox->customContextMenuRequested(QPoint(100, 40));
+    }
+  });
   QTimer::singleShot(800, &app, [&] {
     QGuiApplication::primaryScreen()->grabWindow(0).save(out);
     form.Document().Modified = false;

@@ -20,6 +20,7 @@
 #include "designer/ColorSwatch.h"
 #include "designer/DesignerTestSupport.h"
 #include "designer/FakeServices.h"
+#include "designer/GrayableCheckBox.h"
 #include "designer/SecondsSpinBox.h"
 #include "designer/SlideStrip.h"
 #include "designer/SlideshowDesignForm.h"
@@ -64,6 +65,27 @@ TEST_F(DesignerWindow, ControlsHaveTheirCaptionsHintsAndPlaces) {
     EXPECT_EQ(button->geometry(), expect.second) << expect.first;
     EXPECT_FALSE(button->icon().isNull()) << expect.first;
   }
+  // Places within their group boxes (width and height where the design fixes them).
+  const std::pair<QWidget*, QRect> places[] = {
+      {form.Label1, QRect(122, 5, 0, 0)},          {form.cbTransition, QRect(16, 30, 177, 0)},
+      {form.lblBox_Width, QRect(7, 68, 0, 0)},     {form.lblSlower, QRect(13, 112, 0, 0)},
+      {form.lblFaster, QRect(161, 112, 0, 0)},     {form.btnShowTransition, QRect(49, 140, 93, 31)},
+      {form.cbxCenter, QRect(35, 186, 0, 0)},      {form.btnBackground, QRect(11, 19, 82, 25)},
+      {form.cbxShow_Caption, QRect(28, 20, 0, 0)}, {form.btnEdit_Caption, QRect(84, 16, 49, 25)},
+      {form.cbxPlay_Sound, QRect(16, 15, 0, 0)},   {form.lblSound_File_Name, QRect(12, 43, 0, 0)},
+      {form.btnPlay_Sound, QRect(16, 71, 57, 26)}, {form.btnChange_Sound, QRect(88, 71, 57, 26)},
+      {form.rbEnterPressed, QRect(9, 16, 0, 0)},   {form.rbSoundEnded, QRect(9, 40, 0, 0)},
+      {form.rbTimeElapsed, QRect(9, 64, 0, 0)},    {form.seAdditional_Time, QRect(36, 91, 49, 22)},
+      {form.Label5, QRect(96, 98, 0, 0)},
+  };
+  for (const auto& [w, r] : places) {
+    const QRect g = w->geometry();
+    EXPECT_EQ(g.topLeft(), r.topLeft()) << w->metaObject()->className();
+    if (r.width() > 0) EXPECT_EQ(g.width(), r.width()) << w->metaObject()->className();
+    if (r.height() > 0) EXPECT_EQ(g.height(), r.height()) << w->metaObject()->className();
+  }
+  EXPECT_EQ(form.btnPreview->x(), 405);
+  EXPECT_EQ(form.btnPreview->size(), QSize(134, 24));
   EXPECT_EQ(form.cbTransition->count(), 42);
   EXPECT_EQ(form.cbTransition->itemText(35), "Dissolve");
   EXPECT_FALSE(form.cbTransition->isEditable());
@@ -374,6 +396,39 @@ TEST_F(DesignerWindow, ClosingAsksToSaveAChangedShowAndCancelKeepsItOpen) {
   fakes.prompts.answers = {PromptAnswer::No};
   EXPECT_TRUE(form.close());
   EXPECT_EQ(SlideshowDesignForm.data(), nullptr);
+}
+
+}  // namespace
+}  // namespace lrw
+
+namespace lrw {
+namespace {
+
+TEST(ColorSwatch, ShowsItsColourInsideTheBevelAndClicksOnlyWhenEnabled) {
+  ColorSwatch swatch;
+  swatch.resize(49, 22);
+  swatch.setColor(Qt::red);
+  const QImage image = swatch.grab().toImage();
+  EXPECT_EQ(image.pixelColor(24, 11), QColor(Qt::red));
+  EXPECT_NE(image.pixelColor(0, 0), QColor(Qt::red));
+  int clicks = 0;
+  QObject::connect(&swatch, &ColorSwatch::clicked, [&] { ++clicks; });
+  QTest::mouseClick(&swatch, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+  swatch.setEnabled(false);
+  QTest::mouseClick(&swatch, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(GrayableCheckBox, AClickOnTheGrayedBoxChecksItAndClicksNeverGrayIt) {
+  GrayableCheckBox box(QStringLiteral("Show"));
+  box.resize(80, 20);
+  box.setCheckState(Qt::PartiallyChecked);
+  const Qt::CheckState expected[] = {Qt::Checked, Qt::Unchecked, Qt::Checked, Qt::Unchecked};
+  for (Qt::CheckState state : expected) {
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_EQ(box.checkState(), state);
+  }
 }
 
 }  // namespace
