@@ -12,6 +12,18 @@ std::string Lower(std::string s) {
   return s;
 }
 
+// The start-up switches and those of the automation support, in lower case.
+bool IsSwitch(const std::string& arg) {
+  static constexpr const char* kSwitches[] = {"/s",           "/r",          "/c",
+                                              "/regserver",   "/unregserver", "/automation",
+                                              "/embedding",   "-regserver",  "-unregserver",
+                                              "-automation"};
+  for (const char* s : kSwitches) {
+    if (arg == s) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 StartupOptions ParseCommandLine(const std::vector<std::string>& args) {
@@ -30,9 +42,10 @@ StartupOptions ParseCommandLine(const std::vector<std::string>& args) {
       o.QuietStart = true;
       o.AutomationStart = true;
     }
-    // Anything not starting with "/" is a candidate, "-embedding" included: it
-    // names no existing file, so nothing is opened for it.
-    if (!arg.empty() && arg[0] != '/') o.StartFile = *it;
+    // Anything that is not a switch is a start-file candidate, "-embedding"
+    // included (it names no existing file, so nothing is opened for it). Absolute
+    // paths begin with "/" here, so only the known switches are taken as switches.
+    if (!arg.empty() && !IsSwitch(arg)) o.StartFile = *it;
   }
   return o;
 }

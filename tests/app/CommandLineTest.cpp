@@ -28,8 +28,9 @@ TEST(CommandLine, SwitchesAndStartFile) {
       // "-embedding" is quiet, automated, and itself a start-file candidate.
       {{"-Embedding"}, true, true, false, false, "-Embedding"},
       {{"-embedding", "a.sho"}, true, true, false, false, "-embedding"},
-      // Unknown slash arguments are ignored.
-      {{"/x", "/automation", "b.bld"}, false, false, false, false, "b.bld"},
+      // Absolute paths are files, not switches; automation switches are not files.
+      {{"/r", "/home/u/Show.sho"}, false, false, true, false, "/home/u/Show.sho"},
+      {{"/C", "/AUTOMATION", "/tmp/b.bld"}, false, false, false, true, "/tmp/b.bld"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.args));

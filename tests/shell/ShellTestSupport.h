@@ -1,6 +1,8 @@
 // The QApplication the window tests need, and saving what they look like.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -9,13 +11,8 @@
 
 namespace lrw::test {
 
-inline void EnsureApplication() {
-  if (QApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "test_shell";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-}
+// The application is made by the shared test environment (tests/support).
+inline void EnsureApplication() { ASSERT_NE(QApplication::instance(), nullptr); }
 
 // With LRW_SCREENSHOT_DIR set, keeps a picture of `w` there for people to look at.
 inline void KeepScreenshot(QWidget& w, const QString& name) {

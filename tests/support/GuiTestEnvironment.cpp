@@ -1,4 +1,6 @@
-// One QApplication for every window test of this executable.
+// One QApplication for every window test of an executable, made before the first test
+// and destroyed after the last one (inside main: at exit, Qt's input devices would
+// outlive the platform they belong to).
 #include <gtest/gtest.h>
 #include <QApplication>
 
@@ -16,7 +18,7 @@ class GuiEnvironment : public ::testing::Environment {
 
  private:
   int argc_ = 1;
-  char name_[16] = "test_designer";
+  char name_[16] = "lrw_gui_test";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> app_;
 };
