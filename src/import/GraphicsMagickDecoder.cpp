@@ -27,14 +27,15 @@ std::string CoderForFormat(int format) {
   return coder;
 }
 
-// Coders a signature may select. Anything else that GraphicsMagick recognises
-// (PostScript, SVG, scripts, ...) is refused: those are not pictures of the table
-// and some of them would run external programs.
+// The coders of our picture formats (with those they use inside: ICODIB for the
+// bitmaps of an icon). Anything else GraphicsMagick knows (PostScript, SVG,
+// scripts, ...) is refused: those are not pictures of the table and some of
+// them would run external programs.
 bool IsAllowedCoder(std::string_view coder) {
-  static constexpr std::array<std::string_view, 27> kAllowed = {
-      "BMP", "DIB", "WMF", "ICO", "CUR", "JPEG", "GIF", "RLE", "TGA",
-      "PCX", "DCX", "WPG", "ART", "CUT", "HRZ",  "MAC", "PBM", "PGM",
-      "PNM", "PPM", "PAM", "SUN", "RAS", "TIFF", "PNG", "JNG", "MNG"};
+  static constexpr std::array<std::string_view, 29> kAllowed = {
+      "BMP", "DIB", "ICODIB", "WMF", "ICON", "ICO",  "CUR", "JPEG", "GIF", "RLE",
+      "TGA", "PCX", "DCX",    "WPG", "ART",  "CUT",  "HRZ", "MAC",  "PBM", "PGM",
+      "PNM", "PPM", "PAM",    "SUN", "RAS",  "TIFF", "PNG", "JNG",  "MNG"};
   return std::find(kAllowed.begin(), kAllowed.end(), coder) != kAllowed.end();
 }
 
@@ -53,6 +54,20 @@ void StartGraphicsMagick() {
     SetMagickResourceLimit(MemoryResource, 768LL * 1024 * 1024);
     SetMagickResourceLimit(MapResource, 768LL * 1024 * 1024);
     SetMagickResourceLimit(DiskResource, 0);
+    // Only the coders of our picture formats stay registered. GraphicsMagick
+    // chooses a coder by the content's signature, so otherwise a file named .jpg
+    // holding PostScript or SVG would reach an interpreter or an external program.
+    ExceptionInfo exception;
+    GetExceptionInfo(&exception);
+    std::vector<std::string> unwanted;
+    if (MagickInfo** all = GetMagickInfoArray(&exception)) {
+      for (size_t i = 0; all[i] != nullptr; ++i) {
+        if (all[i]->name && !IsAllowedCoder(all[i]->name)) unwanted.emplace_back(all[i]->name);
+      }
+      MagickFree(all);
+    }
+    DestroyExceptionInfo(&exception);
+    for (const std::string& name : unwanted) UnregisterMagickInfo(name.c_str());
   });
 }
 
@@ -66,7 +81,12 @@ std::string CleanMessage(const std::string& what) {
   if (reported != std::string::npos) text.erase(reported);
   const size_t paren = text.find(" (");
   if (paren != std::string::npos && !text.empty() && text.back() == ')') text.erase(paren);
-  return text.empty() ? std::string("the picture cannot be decoded") : text;
+  if (text.empty()) return "the picture cannot be decoded";
+  // Content of a format whose coder is not registered (see StartGraphicsMagick).
+  if (text.rfind("No decode delegate", 0) == 0 || text.rfind("Unrecognized image format", 0) == 0) {
+    return "the file does not hold a picture this program reads";
+  }
+  return text;
 }
 
 bool IsBenignWarning(const std::string& what) {
@@ -139,36 +159,34 @@ DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format
   if (byExtension == "PCX" && (detected == nullptr || std::string_view(detected) == "PCX")) {
     CheckPcxComplete(data);
   }
-  // Reading from memory, GraphicsMagick picks the coder by the content's
-  // signature and only falls back to the one named. Content it would hand to a
-  // coder we do not allow never reaches it: such a file is read from disk with
-  // the extension's coder forced.
+  // GraphicsMagick picks the coder by the content's signature whatever coder is
+  // named, so content whose signature names a coder we do not allow (PostScript,
+  // SVG, scripts, some of which run external programs) never reaches it.
+  if (detected != nullptr && !IsAllowedCoder(detected)) {
+    throw DecodeError(std::string("the file holds ") + detected +
+                      " data, not a picture this program reads");
+  }
   const auto fromMemory = [&data](Magick::Image& image) {
     image.read(Magick::Blob(data.data(), data.size()));
-  };
-  const auto forced = [&path, &byExtension](Magick::Image& image) {
-    image.read(byExtension + ":" + path);
   };
   if (detected == nullptr || detected == byExtension) {
     return DecodeWith(fromMemory, byExtension, hintWidth, hintHeight);
   }
-  std::string firstError;
-  if (IsAllowedCoder(detected)) {
-    try {
-      return DecodeWith(fromMemory, detected, hintWidth, hintHeight);
-    } catch (const DecodeError& e) {
-      firstError = e.what();
-    }
-  } else {
-    firstError =
-        std::string("the file holds ") + detected + " data, not a picture this program reads";
-  }
-  // Signatures of a few bytes can match by chance (a DR Halo picture 40 pixels
-  // wide starts like a DIB), so the extension's own format is tried as well.
   try {
-    return DecodeWith(forced, byExtension, hintWidth, hintHeight);
-  } catch (const DecodeError&) {
-    throw DecodeError(firstError);
+    return DecodeWith(fromMemory, detected, hintWidth, hintHeight);
+  } catch (const DecodeError& e) {
+    // Signatures of a few bytes can match by chance (a DR Halo picture 40 pixels
+    // wide starts like a DIB), so the extension's own format is tried as well;
+    // naming it in the file name makes GraphicsMagick use it.
+    const std::string firstError = e.what();
+    const auto forced = [&path, &byExtension](Magick::Image& image) {
+      image.read(byExtension + ":" + path);
+    };
+    try {
+      return DecodeWith(forced, byExtension, hintWidth, hintHeight);
+    } catch (const DecodeError&) {
+      throw DecodeError(firstError);
+    }
   }
 }
 

@@ -164,6 +164,10 @@ TEST(BadInput, ContentThatIsNotWhatTheExtensionSays) {
     ExpectFailsClearly(loader, path);
   }
   EXPECT_EQ(loader.LoadPicture(dir.File("text.avi"), FullSizeMode).errorText, kVideoOpenError);
+  // PostScript is never handed to an interpreter.
+  EXPECT_EQ(loader.LoadPicture(dir.File("script.jpg"), FullSizeMode).errorText,
+            "Unable to read the picture " + dir.File("script.jpg") +
+                ": the file does not hold a picture this program reads.");
 }
 
 TEST(BadInput, VideoWithoutAVideoStream) {
