@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -205,6 +206,16 @@ SlideStrip::SlideStrip(const SlideShowDocument& document, QWidget* parent)
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
     if (programmatic_ == 0) emit UserSelectionChanged();
   });
+}
+
+void SlideStrip::mousePressEvent(QMouseEvent* event) {
+  // The right button only opens the context menu: its commands act on the
+  // selection as it was, so the click must not change it.
+  if (event->button() == Qt::RightButton) {
+    event->accept();
+    return;
+  }
+  QListView::mousePressEvent(event);
 }
 
 void SlideStrip::SetItemHeight(int height) {

@@ -105,6 +105,9 @@ class SlideStrip : public QListView {
   // The selection changed through the mouse or the keyboard (not from code).
   void UserSelectionChanged();
 
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
  private:
   SlideStripModel* model_;
   SlideCellDelegate* delegate_;

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QSpinBox>
 #include <QTest>
@@ -273,6 +275,20 @@ TEST_F(EditShortcuts, ShortcutsRunTheCommands) {
   EXPECT_EQ(fakes.prompts.asked.size(), 1u);
   EXPECT_EQ(form.Document().Count(), 6);
   ExpectInStep();
+}
+
+TEST_F(EditShortcuts, ARightClickKeepsTheSelectionForTheContextMenu) {
+  test::SelectSlides(form, {1, 3});
+  int requests = 0;
+  QObject::connect(form.ImageListBox, &QWidget::customContextMenuRequested, [&] { ++requests; });
+  const QPoint first(38, StripItemHeight() / 2);
+  QTest::mouseClick(form.ImageListBox->viewport(), Qt::RightButton, {}, first);
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, first,
+                         form.ImageListBox->viewport()->mapToGlobal(first));
+  QApplication::sendEvent(form.ImageListBox->viewport(), &menu);
+  EXPECT_EQ(requests, 1);
+  EXPECT_EQ(test::SelectedIndices(form), std::vector<int>({1, 3}));
+  form.EditPopup->close();
 }
 
 TEST_F(EditShortcuts, TextFieldsKeepDeleteAndCopy) {
