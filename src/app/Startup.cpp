@@ -62,7 +62,6 @@ int RunProgram(QApplication& app) {
   SeedRandomFromClock();
   QApplication::setWindowIcon(QIcon(":/icons/QRVLICON.svg"));
   QApplication::setApplicationName("Lanternreelworks");
-  QApplication::setApplicationDisplayName("Lanternreelworks");
 
   std::vector<std::string> args;
   const QStringList qargs = QApplication::arguments();
@@ -75,6 +74,8 @@ int RunProgram(QApplication& app) {
   if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->size();
   TSlideshowDesignForm form(DesignerServices{prompts, dialogs, screen});
   prompts.setParent(&form);
+  // Message boxes and dialogs in the same face and size as the designer.
+  QApplication::setFont(form.font());
   const StartupOptions final = StartDesigner(form, options);
   if (final.RunAndExit) {
     // The show has run (or there was none to run): close the designer, which asks
