@@ -144,8 +144,8 @@ TEST_F(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
 
 TEST_F(SlideTransitionDemo, SeveralWindowsAtOnceEachFreeingItself) {
   SlideRecord slide;
-  slide.Effect = 200;   // a damaged record: the last effect
-  slide.BoxWidth = 1;   // stored as 2
+  slide.Effect = 200;  // a damaged record: the last effect
+  slide.BoxWidth = 1;  // stored as 2
   QPointer<TSlideTransitionForm> first = ShowTransitionDemo(slide, nullptr, 0.0);
   slide.BoxWidth = 300;
   QPointer<TSlideTransitionForm> second = ShowTransitionDemo(slide, nullptr, 0.0);

@@ -53,8 +53,8 @@ TEST_F(FxImageTest, NewControlDefaults) {
 TEST_F(FxImageTest, EffectAndBoxWidthAreCorrectedAsStored) {
   const struct {
     int written, effect, boxWidth;
-  } cases[] = {{0, 0, 2}, {1, 1, 2}, {2, 2, 2}, {10, 10, 10}, {41, 41, 41},
-               {42, 41, 42}, {200, 41, 200}, {255, 41, 255}};
+  } cases[] = {{0, 0, 2},    {1, 1, 2},    {2, 2, 2},      {10, 10, 10},
+               {41, 41, 41}, {42, 41, 42}, {200, 41, 200}, {255, 41, 255}};
   for (const auto& c : cases) {
     image->SetEffect(static_cast<uint8_t>(c.written));
     image->SetBoxWidth(static_cast<uint8_t>(c.written));
@@ -64,9 +64,7 @@ TEST_F(FxImageTest, EffectAndBoxWidthAreCorrectedAsStored) {
 }
 
 TEST_F(FxImageTest, CanvasOfAnEmptyPictureMakesABitmapOfTheControlsSize) {
-  {
-    FxCanvas canvas = image->Canvas();
-  }
+  { FxCanvas canvas = image->Canvas(); }
   ASSERT_TRUE(image->Picture().HoldsBitmap());
   EXPECT_EQ(image->Picture().Width(), 105);
   EXPECT_EQ(image->Picture().Height(), 105);
@@ -205,8 +203,8 @@ TEST_F(FxImageTest, InputDuringATransitionIsHandledAfterIt) {
   QString seenDuringTransition = "unset";
   image->SetFrameObserver([&](int frame, const QRegion&) {
     if (frame == 2) {
-      QCoreApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A,
-                                                       Qt::NoModifier, "a"));
+      QCoreApplication::postEvent(&edit,
+                                  new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
     }
     if (frame == 10) seenDuringTransition = edit.text();
   });
