@@ -319,14 +319,16 @@ void TFXGraphic::Present(const QRegion& region) {
 }
 
 void TFXGraphic::PlayTransition(const QRegion& requested) {
+  if (!picture_.HoldsBitmap()) return;
+  QPointer<TFXGraphic> self(this);
+  const bool visible = WaitUntilExposed();
+  // The wait may have resized the control or changed its picture.
+  if (!self || !picture_.HoldsBitmap()) return;
   EnsureScreenSize();
-  if (!picture_.HoldsBitmap() || screen_.empty()) return;
+  if (screen_.empty()) return;
   const Bitmap& source = picture_.bitmap();
   const QRegion region = requested & rect();
   if (region.isEmpty()) return;
-  QPointer<TFXGraphic> self(this);
-  const bool visible = WaitUntilExposed();
-  if (!self) return;
 
   // What the screen shows in the region: a control that is not opaque has it erased first.
   if (!opaque_) {
