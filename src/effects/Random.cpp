@@ -6,11 +6,8 @@ namespace lrw {
 
 namespace {
 
+// The one program-wide generator; the program seeds it from the clock at start-up.
 uint32_t g_randomState = 0;
-
-// Seed before main so that every show starts from a different random order, as the player
-// relies on without doing anything itself.
-[[maybe_unused]] const bool g_seededAtStart = (SeedRandomFromClock(), true);
 
 }  // namespace
 
