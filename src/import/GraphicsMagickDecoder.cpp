@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
+#include <memory>
 #include <mutex>
+#include <span>
 #include <string_view>
 
 #include "document/PictureFormatTable.h"
@@ -118,7 +121,7 @@ Bitmap ToBitmap(Magick::Image& image) {
 
 // GraphicsMagick's PCX reader fills a picture whose packed data ends early
 // without a word; count what the data unpacks to instead.
-void CheckPcxComplete(const std::vector<uint8_t>& data) {
+void CheckPcxComplete(std::span<const uint8_t> data) {
   if (data.size() < 128 || data[2] != 1) return;  // not run-length packed
   const auto word = [&data](size_t at) { return data[at] | (data[at + 1] << 8); };
   const int64_t height = static_cast<int64_t>(word(10)) - word(6) + 1;
@@ -139,6 +142,45 @@ void CheckPcxComplete(const std::vector<uint8_t>& data) {
   if (unpacked < needed) throw DecodeError("the file is truncated");
 }
 
+// Notes a warning a read ended with; the picture read is kept.
+void NoteWarning(const std::function<void()>& raise, ReadWarning& warning) {
+  try {
+    raise();
+  } catch (const Magick::WarningCorruptImage& w) {
+    warning = {true, w.what()};
+  } catch (const Magick::Warning& w) {
+    warning = {false, w.what()};
+  }
+}
+
+// Decodes the bytes in place (Magick::Blob would copy them first).
+Magick::Image ReadFromMemory(std::span<const uint8_t> data, const std::string& coder, int width,
+                             int height, ReadWarning& warning) {
+  using namespace MagickLib;
+  std::unique_ptr<ImageInfo, void (*)(ImageInfo*)> info(CloneImageInfo(nullptr), &DestroyImageInfo);
+  std::snprintf(info->magick, sizeof info->magick, "%s", coder.c_str());
+  std::snprintf(info->filename, sizeof info->filename, "%s:", coder.c_str());
+  info->subimage = 0;
+  info->subrange = 1;
+  if (width > 0 && height > 0) {
+    CloneString(&info->size, (std::to_string(width) + "x" + std::to_string(height)).c_str());
+  }
+  ExceptionInfo exception;
+  GetExceptionInfo(&exception);
+  struct Release {
+    ExceptionInfo* e;
+    ~Release() { DestroyExceptionInfo(e); }
+  } release{&exception};
+  MagickLib::Image* raw = BlobToImage(info.get(), data.data(), data.size(), &exception);
+  Magick::Image image;
+  if (raw != nullptr) image = Magick::Image(raw);
+  if (exception.severity != UndefinedException) {
+    NoteWarning([&exception] { Magick::throwException(exception, false); }, warning);
+  }
+  if (raw == nullptr) throw DecodeError("the picture cannot be decoded");
+  return image;
+}
+
 bool SwapsSides(Magick::OrientationType o) {
   return o == Magick::LeftTopOrientation || o == Magick::RightTopOrientation ||
          o == Magick::RightBottomOrientation || o == Magick::LeftBottomOrientation;
@@ -152,7 +194,8 @@ GraphicsMagickDecoder::GraphicsMagickDecoder() {
 
 DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format, int hintWidth,
                                              int hintHeight) const {
-  const std::vector<uint8_t> data = ReadPictureFile(path);
+  const MappedPictureFile file(path);
+  const std::span<const uint8_t> data = file.Bytes();
   const char* detected =
       MagickLib::GetImageMagick(data.data(), std::min<size_t>(data.size(), 2048));
   const std::string byExtension = CoderForFormat(format);
@@ -166,8 +209,8 @@ DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format
     throw DecodeError(std::string("the file holds ") + detected +
                       " data, not a picture this program reads");
   }
-  const auto fromMemory = [&data](Magick::Image& image) {
-    image.read(Magick::Blob(data.data(), data.size()));
+  const auto fromMemory = [data](const std::string& coder, int w, int h, ReadWarning& warning) {
+    return ReadFromMemory(data, coder, w, h, warning);
   };
   if (detected == nullptr || detected == byExtension) {
     return DecodeWith(fromMemory, byExtension, hintWidth, hintHeight);
@@ -179,8 +222,15 @@ DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format
     // wide starts like a DIB), so the extension's own format is tried as well;
     // naming it in the file name makes GraphicsMagick use it.
     const std::string firstError = e.what();
-    const auto forced = [&path, &byExtension](Magick::Image& image) {
-      image.read(byExtension + ":" + path);
+    const auto forced = [&path](const std::string& coder, int w, int h, ReadWarning& warning) {
+      Magick::Image image;
+      image.subImage(0);
+      image.subRange(1);
+      if (w > 0 && h > 0) {
+        image.size(Magick::Geometry(static_cast<unsigned>(w), static_cast<unsigned>(h)));
+      }
+      NoteWarning([&] { image.read(coder + ":" + path); }, warning);
+      return image;
     };
     try {
       return DecodeWith(forced, byExtension, hintWidth, hintHeight);
@@ -190,25 +240,19 @@ DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format
   }
 }
 
-DecodedPicture GraphicsMagickDecoder::DecodeWith(const std::function<void(Magick::Image&)>& read,
-                                                 const std::string& coder, int hintWidth,
-                                                 int hintHeight) const {
+DecodedPicture GraphicsMagickDecoder::DecodeWith(const Reader& read, const std::string& coder,
+                                                 int hintWidth, int hintHeight) const {
+  // The size hint only changes how JPEG is read; other coders would take it as
+  // the size of raw data.
+  const bool hinted = coder == "JPEG" && hintWidth > 0 && hintHeight > 0;
   Magick::Image image;
   try {
-    image.quiet(false);
-    image.subImage(0);  // the first frame of an animation or a multi-page file
-    image.subRange(1);
-    if (coder == "JPEG" && hintWidth > 0 && hintHeight > 0) {
-      image.size(
-          Magick::Geometry(static_cast<unsigned>(hintWidth), static_cast<unsigned>(hintHeight)));
-    }
-    image.magick(coder);
-    try {
-      read(image);
-    } catch (const Magick::WarningCorruptImage& w) {
-      if (!IsBenignWarning(w.what())) throw DecodeError(CleanMessage(w.what()));
-    } catch (const Magick::Warning&) {
-      // Other warnings (unknown tags and the like) leave a usable picture.
+    ReadWarning warning;
+    image = read(coder, hinted ? hintWidth : 0, hinted ? hintHeight : 0, warning);
+    // A damaged or cut-off picture is refused; other warnings (unknown tags and
+    // the like) leave a usable picture.
+    if (warning.corrupt && !IsBenignWarning(warning.text)) {
+      throw DecodeError(CleanMessage(warning.text));
     }
     if (!image.isValid() || image.columns() == 0 || image.rows() == 0) {
       throw DecodeError("the picture has no pixels");

@@ -17,6 +17,12 @@ namespace lrw {
 // other use of the library (the decoder's constructor calls it).
 void StartGraphicsMagick();
 
+// A warning GraphicsMagick gave while reading; `corrupt` for damaged data.
+struct ReadWarning {
+  bool corrupt = false;
+  std::string text;
+};
+
 class GraphicsMagickDecoder {
  public:
   // Starts GraphicsMagick (once per process) and sets its resource limits.
@@ -31,8 +37,12 @@ class GraphicsMagickDecoder {
                         int hintHeight = 0) const;
 
  private:
-  DecodedPicture DecodeWith(const std::function<void(Magick::Image&)>& read,
-                            const std::string& coder, int hintWidth, int hintHeight) const;
+  // Reads with the named coder and the JPEG size hint (0 x 0: none); a warning
+  // the read ended with is noted in the ReadWarning.
+  using Reader = std::function<Magick::Image(const std::string& coder, int width, int height,
+                                             ReadWarning& warning)>;
+  DecodedPicture DecodeWith(const Reader& read, const std::string& coder, int hintWidth,
+                            int hintHeight) const;
 };
 
 }  // namespace lrw

@@ -164,10 +164,11 @@ TEST(BadInput, ContentThatIsNotWhatTheExtensionSays) {
     ExpectFailsClearly(loader, path);
   }
   EXPECT_EQ(loader.LoadPicture(dir.File("text.avi"), FullSizeMode).errorText, kVideoOpenError);
-  // PostScript is never handed to an interpreter.
-  EXPECT_EQ(loader.LoadPicture(dir.File("script.jpg"), FullSizeMode).errorText,
-            "Unable to read the picture " + dir.File("script.jpg") +
-                ": the file does not hold a picture this program reads.");
+  // PostScript is never handed to an interpreter (whose failure would be reported
+  // as the "Postscript delegate").
+  const std::string script = loader.LoadPicture(dir.File("script.jpg"), FullSizeMode).errorText;
+  EXPECT_EQ(script.find("delegate"), std::string::npos) << script;
+  EXPECT_EQ(script.find("Postscript"), std::string::npos) << script;
 }
 
 TEST(BadInput, VideoWithoutAVideoStream) {
