@@ -1,5 +1,8 @@
 #include "import/LoadPicture.h"
 
+#include <filesystem>
+#include <span>
+
 #include "document/PictureFormatTable.h"
 #include "import/BitmapScaling.h"
 #include "import/DecodedPicture.h"
@@ -19,7 +22,8 @@ constexpr int kFormatMsp = 21;
 constexpr int kFormatPic = 24;
 
 Bitmap DecodeLegacy(int format, const std::string& path) {
-  const std::vector<uint8_t> file = ReadPictureFile(path);
+  const MappedPictureFile mapped(path);
+  const std::span<const uint8_t> file = mapped.Bytes();
   switch (format) {
     case kFormatIff:
     case kFormatLbm:
@@ -81,6 +85,9 @@ LoadPictureResult TLoadPictureModule::Decode(const std::string& path, int format
   LoadPictureResult result;
   try {
     if (format == kFormatAvi) {
+      // FFmpeg would wait forever on a pipe.
+      std::error_code ec;
+      if (!std::filesystem::is_regular_file(path, ec)) throw DecodeError(kVideoOpenError);
       Bitmap still = ReadVideoStill(path);
       result.fullWidth = still.width;
       result.fullHeight = still.height;

@@ -1,20 +1,17 @@
-// Reading a whole picture file into memory, with the errors a user can act on.
+// A picture file's bytes in memory, with the errors a user can act on.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace lrw {
 
-// The file's bytes. Raises DecodeError when it cannot be opened, is empty or is
-// larger than kMaxPictureFileBytes.
-std::vector<uint8_t> ReadPictureFile(const std::string& path);
-
 // A picture file mapped read-only into memory, so large files are decoded
-// without being copied. Raises DecodeError like ReadPictureFile.
+// without being copied. Raises DecodeError when it cannot be opened, is not a
+// plain file (a pipe would block the program), is empty or is larger than
+// kMaxPictureFileBytes.
 class MappedPictureFile {
  public:
   explicit MappedPictureFile(const std::string& path);

@@ -2,6 +2,7 @@
 // crash, a hang or a huge allocation.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <fstream>
@@ -169,6 +170,19 @@ TEST(BadInput, ContentThatIsNotWhatTheExtensionSays) {
   const std::string script = loader.LoadPicture(dir.File("script.jpg"), FullSizeMode).errorText;
   EXPECT_EQ(script.find("delegate"), std::string::npos) << script;
   EXPECT_EQ(script.find("Postscript"), std::string::npos) << script;
+}
+
+TEST(BadInput, PipesAndFoldersAreNotRead) {
+  test::TempDir dir;
+  TLoadPictureModule loader;
+  for (const std::string name : {"pipe.jpg", "pipe.iff", "pipe.avi"}) {
+    const std::string path = dir.File(name);
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    ExpectFailsClearly(loader, path);  // returns instead of waiting for a writer
+  }
+  const std::string folder = dir.File("folder.png");
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  ExpectFailsClearly(loader, folder);
 }
 
 TEST(BadInput, VideoWithoutAVideoStream) {
