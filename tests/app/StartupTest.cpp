@@ -1,0 +1,112 @@
+// The start-up state table: what the designer looks like after start-up for each
+// kind of command line that does not run a show (runs are covered end to end).
+#include "app/Startup.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <fstream>
+
+#include "app/CommandLine.h"
+#include "designer/FakeServices.h"
+#include "designer/SlideshowDesignForm.h"
+#include "document/ShowFile.h"
+
+namespace lrw {
+namespace {
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("lrw-startup-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  // A two-slide show file, written as the program writes it.
+  std::string WriteShow(const std::string& name) {
+    SlideShowDocument doc;
+    doc.NewBlankSlide(-1);
+    doc.NewBlankSlide(0);
+    doc.Loop = true;
+    const std::string path = (dir_ / name).string();
+    EXPECT_TRUE(WriteShowFile(doc, path, false).ok);
+    return path;
+  }
+
+  StartupOptions Start(TSlideshowDesignForm& form, std::vector<std::string> args) {
+    return StartDesigner(form, ParseCommandLine(args), /*showSplash=*/false);
+  }
+
+  test::FakePrompts prompts_;
+  test::FakeDialogs dialogs_;
+  DesignerServices services_{prompts_, dialogs_, QSize(1024, 768)};
+  std::filesystem::path dir_;
+};
+
+TEST_F(StartupTest, NoArgumentsShowsTheEmptyDesigner) {
+  TSlideshowDesignForm form(services_);
+  const StartupOptions o = Start(form, {});
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(form.isEnabled());
+  EXPECT_EQ(form.Document().Count(), 0);
+  EXPECT_FALSE(o.RunAndExit);
+  EXPECT_TRUE(prompts_.asked.empty());
+  EXPECT_EQ(form.LastPictureFolder.back(), '/');
+}
+
+TEST_F(StartupTest, AShowFileByAbsolutePathIsOpenedWithThePlainTitle) {
+  const std::string path = WriteShow("Trip.sho");
+  TSlideshowDesignForm form(services_);
+  Start(form, {path});
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.Document().Count(), 2);
+  EXPECT_EQ(form.Document().FileName, path);
+  EXPECT_TRUE(form.Document().Loop);
+  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_EQ(form.windowTitle().toStdString(), "Lanternreelworks!");
+}
+
+TEST_F(StartupTest, AMissingStartFileOpensNothingAndSaysNothing) {
+  TSlideshowDesignForm form(services_);
+  const StartupOptions o = Start(form, {(dir_ / "gone.sho").string(), "/c"});
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.Document().Count(), 0);
+  EXPECT_FALSE(o.RunAndStay);
+  EXPECT_TRUE(prompts_.asked.empty());
+}
+
+TEST_F(StartupTest, RunAndExitWithoutAFileNeverShowsTheDesigner) {
+  TSlideshowDesignForm form(services_);
+  const StartupOptions o = Start(form, {"/r"});
+  EXPECT_TRUE(o.RunAndExit);
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(StartupTest, AFileThatIsNoShowIsReportedAndCancelsTheRun) {
+  const std::string path = (dir_ / "notes.txt").string();
+  std::ofstream(path) << "just some text, not a show\n";
+  TSlideshowDesignForm form(services_);
+  const StartupOptions o = Start(form, {"/R", path});
+  ASSERT_EQ(prompts_.asked.size(), 1u);
+  EXPECT_EQ(prompts_.asked[0].text, "File " + path + " is not a slide show file.");
+  EXPECT_EQ(prompts_.beeps, std::vector<BeepKind>{BeepKind::Warning});
+  EXPECT_FALSE(o.RunAndExit);
+  EXPECT_FALSE(o.RunAndStay);
+  EXPECT_TRUE(form.isVisible()) << "the empty designer is shown normally";
+  EXPECT_EQ(form.Document().Count(), 0);
+}
+
+TEST_F(StartupTest, AutomationStartKeepsTheDesignerHidden) {
+  TSlideshowDesignForm form(services_);
+  const StartupOptions o = Start(form, {"-embedding"});
+  EXPECT_TRUE(o.AutomationStart);
+  EXPECT_TRUE(o.QuietStart);
+  EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace lrw
