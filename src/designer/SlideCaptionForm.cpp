@@ -108,13 +108,7 @@ void CaptionFontRecord::StoreInto(SlideRecord& slide) const {
 }
 
 QFont QFontFromCaptionFont(const CaptionFontRecord& font) {
-  QFont f(FromCp1252(font.Name));
-  f.setPixelSize(std::max(1, PointsToPixels(font.Size)));
-  f.setBold(font.Style & kBold);
-  f.setItalic(font.Style & kItalic);
-  f.setUnderline(font.Style & kUnderline);
-  f.setStrikeOut(font.Style & kStrikeOut);
-  return f;
+  return MakeCaptionFont(font.Name, font.Size, font.Style);
 }
 
 CaptionFontRecord CaptionFontFromQFont(const QFont& font) {

@@ -1,5 +1,6 @@
 #include "player/CaptionFont.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -11,14 +12,18 @@ int PointsToPixels(int points) {
   return (std::abs(points) * 96 + 36) / 72;
 }
 
-QFont CaptionFont(const SlideRecord& slide) {
-  QFont font(FromCp1252(slide.CaptionFontName));
-  font.setPixelSize(std::max(1, PointsToPixels(slide.CaptionFontSize)));
-  font.setBold(slide.CaptionFontStyle & kBold);
-  font.setItalic(slide.CaptionFontStyle & kItalic);
-  font.setUnderline(slide.CaptionFontStyle & kUnderline);
-  font.setStrikeOut(slide.CaptionFontStyle & kStrikeOut);
+QFont MakeCaptionFont(const std::string& faceCp1252, int points, uint8_t style) {
+  QFont font(FromCp1252(faceCp1252));
+  font.setPixelSize(std::max(1, PointsToPixels(points)));
+  font.setBold(style & kBold);
+  font.setItalic(style & kItalic);
+  font.setUnderline(style & kUnderline);
+  font.setStrikeOut(style & kStrikeOut);
   return font;
+}
+
+QFont CaptionFont(const SlideRecord& slide) {
+  return MakeCaptionFont(slide.CaptionFontName, slide.CaptionFontSize, slide.CaptionFontStyle);
 }
 
 int QtTextMeasurer::TextWidth(std::string_view cp1252) const {

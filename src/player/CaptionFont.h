@@ -14,7 +14,11 @@ namespace lrw {
 // Pixel height of the em for a size in points at 96 pixels per inch, rounded.
 int PointsToPixels(int points);
 
-// Face, size and style bits (bold, italic, underline, strike-out) of the slide's caption.
+// A caption font from its record fields: face (Windows-1252), size in points and style
+// bits (bold, italic, underline, strike-out).
+QFont MakeCaptionFont(const std::string& faceCp1252, int points, uint8_t style);
+
+// The slide's caption font.
 QFont CaptionFont(const SlideRecord& slide);
 
 class QtTextMeasurer : public TextMeasurer {
