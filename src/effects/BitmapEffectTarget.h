@@ -21,8 +21,13 @@ class BitmapEffectTarget : public EffectTarget {
   // pixels outside the source bitmap are not read and their target pixels stay unchanged;
   // target pixels outside the target bitmap are not written.
   void Copy(const EffectRect& from, const EffectRect& to) override;
+  // Boxes that continue the previous one (the next box of a row or column) are copied
+  // together as one rectangle: the same pixels as box by box, with one pass over the rows.
+  void CopyBoxes(const EffectRect* boxes, size_t count) override;
 
  private:
+  // A copy with from == to, clipped to both bitmaps.
+  void CopyInPlace(const EffectRect& rect);
   void CopyDirect(const EffectRect& from, const EffectRect& to);
   void CopyStretched(const EffectRect& from, const EffectRect& to);
 

@@ -11,23 +11,27 @@ EffectPlayer::EffectPlayer(const EffectGrid& grid, EffectTarget& target,
 }
 
 void EffectPlayer::Whole() {
+  Flush();
   target_.Copy(grid_.clip, grid_.clip);
   if (log_) log_->push_back({EffectCopyKind::Whole, 0, 0, grid_.clip, grid_.clip});
 }
 
 void EffectPlayer::HorizontalLine(int y) {
+  Flush();
   const EffectRect rect = grid_.HorizontalLine(y);
   target_.Copy(rect, rect);
   if (log_) log_->push_back({EffectCopyKind::HorizontalLine, y, 0, rect, rect});
 }
 
 void EffectPlayer::VerticalLine(int x) {
+  Flush();
   const EffectRect rect = grid_.VerticalLine(x);
   target_.Copy(rect, rect);
   if (log_) log_->push_back({EffectCopyKind::VerticalLine, x, 0, rect, rect});
 }
 
 void EffectPlayer::Strip(int source, int target) {
+  Flush();
   const EffectRect from = grid_.Strip(source);
   const EffectRect to = grid_.Strip(target);
   target_.Copy(from, to);

@@ -2,6 +2,7 @@
 // the target, skips positions outside the grid and remembers which boxes were copied.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -28,7 +29,8 @@ class EffectPlayer {
     if (!grid_.Contains(c, r)) return;
     if (!copied_.empty()) copied_[static_cast<size_t>(r - 1) * grid_.columns + (c - 1)] = 1;
     const EffectRect rect = grid_.Box(c, r);
-    target_.Copy(rect, rect);
+    pending_[pendingCount_++] = rect;
+    if (pendingCount_ == pending_.size()) Flush();
     if (log_) log_->push_back({EffectCopyKind::Box, c, r, rect, rect});
   }
   void HorizontalLine(int y);
@@ -52,11 +54,24 @@ class EffectPlayer {
   // Copies, in row order, every box the effect has not copied (needs trackBoxes).
   void FinishMissingBoxes();
 
+  // Hands the boxes not yet passed on to the target. Other kinds of copy flush first, so the
+  // target sees every copy in order; the caller flushes once at the end.
+  void Flush() {
+    if (pendingCount_ == 0) return;
+    const size_t count = pendingCount_;
+    pendingCount_ = 0;
+    target_.CopyBoxes(pending_.data(), count);
+  }
+
  private:
   EffectGrid grid_;
   EffectTarget& target_;
   std::vector<EffectCopy>* log_;
   std::vector<uint8_t> copied_;
+  // Boxes made but not yet passed on: enough to spare the target a call per box, few enough
+  // to stay in the first-level cache.
+  std::array<EffectRect, 256> pending_;
+  size_t pendingCount_ = 0;
 };
 
 // The effect families; each plays the effects of its range.

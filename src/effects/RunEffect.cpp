@@ -11,6 +11,7 @@ namespace {
 class NullTarget : public EffectTarget {
  public:
   void Copy(const EffectRect&, const EffectRect&) override {}
+  void CopyBoxes(const EffectRect*, size_t) override {}
 };
 
 void Play(int effect, EffectPlayer& player) {
@@ -34,6 +35,7 @@ void Run(uint8_t effect, const EffectRect& sourceClip, EffectTarget& target, uin
   EffectPlayer player(grid, target, log, finish);
   Play(number, player);
   if (finish) player.FinishMissingBoxes();
+  player.Flush();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // from a source surface onto a target surface.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace lrw {
@@ -22,6 +23,12 @@ class EffectTarget {
   // from == to; for Screen Drip `to` is another strip, and the copy is stretched when the
   // heights differ. Pixels outside the source's clip rectangle are not read (left unchanged).
   virtual void Copy(const EffectRect& from, const EffectRect& to) = 0;
+  // Consecutive box copies (each with from == to), in order. The engine hands boxes over in
+  // batches so that a target can copy them without a call per box; the default copies them
+  // one by one.
+  virtual void CopyBoxes(const EffectRect* boxes, size_t count) {
+    for (size_t i = 0; i < count; ++i) Copy(boxes[i], boxes[i]);
+  }
 };
 
 inline constexpr uint8_t kLastEffect = 41;
