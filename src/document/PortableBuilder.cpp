@@ -46,11 +46,6 @@ std::string RefusedName(int slideNumber, const char* kind, const std::string& na
 
 }  // namespace
 
-bool IsPlainFileName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  return name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
-}
-
 std::string CopyMediaFile(const std::string& source, const std::string& target) {
   // Copying a file onto itself would truncate it before reading it.
   if (SameFile(source, target)) return {};

@@ -29,7 +29,10 @@ CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
                                const std::string& targetFolder);
 
 // Whether `name` (record text, surrounding blanks removed) can stand alone in a
-// portable show's folder.
-bool IsPlainFileName(const std::string& name);
+// portable show's folder. Inline: the show file reader uses it too, without the copying.
+inline bool IsPlainFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  return name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+}
 
 }  // namespace lrw

@@ -10,11 +10,13 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "document/AtomicFile.h"
 #include "document/BmpCodec.h"
 #include "document/Cp1252.h"
 #include "document/Paths.h"
+#include "document/PortableBuilder.h"
 
 namespace lrw {
 namespace {
@@ -146,6 +148,18 @@ class SlideReader {
 
   bool ApplyPortableFolder(SlideRecord& slide) {
     if (slide.PictureName.empty() && slide.SoundName.empty()) return true;
+    // The builder writes plain file names only, so a name with a folder in it, or "..",
+    // was not made by a build: it would point outside the show's folder, and a later
+    // Save would copy from or to there. Such a file is damaged like any other.
+    for (const auto& [name, kind] : {std::pair{&slide.PictureName, "picture"},
+                                     std::pair{&slide.SoundName, "sound"}}) {
+      if (!name->empty() && !IsPlainFileName(Trim(*name))) {
+        Fail(kStreamReadError, std::string("its ") + kind + " name \"" + Cp1252ToUtf8(*name) +
+                                   "\" is not a plain file name, but a portable show keeps "
+                                   "its files beside the show file");
+        return false;
+      }
+    }
     if (!portableFolder_) {
       portableFolder_ = PortableFolder(path_);
       if (portableFolder_->empty()) {

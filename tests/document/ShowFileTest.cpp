@@ -7,6 +7,8 @@
 
 #include "document/BmpCodec.h"
 #include "document/Cp1252.h"
+#include "document/Paths.h"
+#include "document/PortableBuilder.h"
 #include "document/ShowFile.h"
 #include "document/ShowFileTestSupport.h"
 
@@ -302,6 +304,57 @@ TEST(PortableShow, RelativePathGivesAbsoluteFolder) {
   ASSERT_EQ(r.status, ReadStatus::Ok);
   const std::string cwd = std::filesystem::current_path().string();
   EXPECT_EQ(r.slides[0].PictureFolder, *Utf8ToCp1252(cwd + "/shows/"));
+}
+
+// A portable show names its files without folders; a name that leads elsewhere was
+// not written by a build and must not make the show read (or a Save copy) outside.
+TEST(PortableShow, NamesThatLeaveTheShowFolderAreReadErrors) {
+  struct Case {
+    std::string picture, sound;
+    bool portable;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"../x.jpg", "", true, true},
+      {"sub/x.jpg", "", true, true},
+      {"..", "", true, true},
+      {" .. ", "", true, true},
+      {"a\\b.jpg", "", true, true},
+      {"/etc/x.jpg", "", true, true},
+      {"p.png", "../../s.wav", true, true},
+      {"", "snd/s.wav", true, true},
+      {" p.png ", "s.wav", true, false},  // blank-padded plain names are fine
+      {"..p.png", "s..wav", true, false},
+      {"../x.jpg", "sub/s.wav", false, false},  // a local show names folders anyway
+  };
+  for (const Case& c : cases) {
+    SlideRecord good = FirstSlideDefaults();
+    good.PictureName = "first.png";
+    SlideRecord odd = FirstSlideDefaults();
+    odd.PictureName = c.picture;
+    odd.SoundName = c.sound;
+    Bytes f = Header(kShowSignature, false, c.portable);
+    Append(f, Bytes(5, 0));
+    for (const SlideRecord& s : {good, odd}) {
+      Append(f, RecordBytes(s));
+      Append(f, {0x01, 0x00});
+    }
+    const ShowFileReadResult r = ParseShowFile(f, "/shows/x.bld");
+    SCOPED_TRACE(c.picture + " | " + c.sound);
+    if (!c.refused) {
+      EXPECT_EQ(r.status, ReadStatus::Ok) << r.errorText;
+      EXPECT_EQ(r.slides.size(), 2u);
+      continue;
+    }
+    EXPECT_EQ(r.status, ReadStatus::ReadError);
+    ASSERT_EQ(r.slides.size(), 1u) << "the slide before stays";
+    EXPECT_EQ(r.slides[0].PictureFolder, "/shows/");
+    const std::string& bad = c.picture.empty() || IsPlainFileName(Trim(c.picture)) ? c.sound
+                                                                                    : c.picture;
+    EXPECT_NE(r.errorText.find("Slide 2 of \"/shows/x.bld\""), std::string::npos) << r.errorText;
+    EXPECT_NE(r.errorText.find("\"" + bad + "\" is not a plain file name"), std::string::npos)
+        << r.errorText;
+  }
 }
 
 TEST(PortableShow, FolderWithoutWindows1252NameIsRefused) {
