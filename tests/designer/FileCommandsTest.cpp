@@ -294,6 +294,76 @@ TEST_F(FileCommandsTest, SavePromptNeverLetsUnsavedWorkGo) {
   EXPECT_TRUE(fake_.prompts.asked.empty());
 }
 
+// Every command that discards the show: Yes to the prompt followed by a save that
+// does not happen (name dialog cancelled, or the file cannot be written) must stop
+// the command with the show intact; a save that happens lets it go on.
+TEST_F(FileCommandsTest, EveryDiscardingCommandStopsWhenTheSaveDoesNotHappen) {
+  const std::string other = ShowOnDisk("other.sho", {Picture("b.png")}, false);
+  enum class Command { Open, Close, Exit, CloseWindow };
+  enum class Save { DialogCancelled, WriteFails, Saved };
+  struct Case {
+    Command command;
+    Save save;
+  };
+  const Case cases[] = {
+      {Command::Open, Save::DialogCancelled},   {Command::Open, Save::WriteFails},
+      {Command::Open, Save::Saved},             {Command::Close, Save::DialogCancelled},
+      {Command::Close, Save::WriteFails},       {Command::Close, Save::Saved},
+      {Command::Exit, Save::DialogCancelled},   {Command::Exit, Save::WriteFails},
+      {Command::Exit, Save::Saved},             {Command::CloseWindow, Save::DialogCancelled},
+      {Command::CloseWindow, Save::WriteFails}, {Command::CloseWindow, Save::Saved},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "command " << static_cast<int>(c.command) << ", save "
+                                    << static_cast<int>(c.save));
+    form_ = std::make_unique<TSlideshowDesignForm>(fake_.services());
+    form_->show();
+    const std::string saved = root_ + "saved" + std::to_string(++n) + ".sho";
+    Load({Picture("a.png")}, c.save == Save::WriteFails ? root_ + "missing/x.sho" : "");
+    Doc().MarkModified();
+    fake_.prompts.asked.clear();
+    fake_.prompts.answers = {PromptAnswer::Yes};
+    fake_.dialogs.saveFileResults.clear();
+    if (c.save == Save::DialogCancelled) fake_.dialogs.saveFileResults.push_back(std::nullopt);
+    if (c.save == Save::Saved) fake_.dialogs.saveFileResults.push_back(QString::fromStdString(saved));
+    QSignalSpy closed(form_.get(), &TSlideshowDesignForm::FormClosed);
+    switch (c.command) {
+      case Command::Open:
+        fake_.dialogs.openFileResults = {QString::fromStdString(other)};
+        form_->Open1Click();
+        break;
+      case Command::Close:
+        form_->Close1Click();
+        break;
+      case Command::Exit:
+        form_->Exit1Click();
+        break;
+      case Command::CloseWindow:
+        form_->close();
+        break;
+    }
+    EXPECT_EQ(QuestionsAsked(), 1);
+    if (c.save != Save::Saved) {
+      EXPECT_EQ(test::SlideNames(*form_), (std::vector<std::string>{"a.png"}));
+      EXPECT_TRUE(Doc().Modified);
+      EXPECT_TRUE(form_->isVisible());
+      EXPECT_EQ(closed.count(), 0);
+      continue;
+    }
+    const ShowFileReadResult back = ReadShowFile(saved);
+    ASSERT_EQ(back.status, ReadStatus::Ok);
+    EXPECT_EQ(back.slides.size(), 1u);
+    const bool ends = c.command == Command::Exit || c.command == Command::CloseWindow;
+    EXPECT_EQ(closed.count(), ends ? 1 : 0);
+    if (c.command == Command::Open) {
+      EXPECT_EQ(test::SlideNames(*form_), std::vector<std::string>{"b.png"});
+    } else if (c.command != Command::CloseWindow) {
+      EXPECT_TRUE(Doc().Slides.empty());
+    }
+  }
+}
+
 TEST_F(FileCommandsTest, CloseWhoseSaveIsCancelledKeepsTheShow) {
   Load({Picture("a.png")});
   Doc().MarkModified();

@@ -37,6 +37,11 @@ TEST_F(AboutTest, ShowsNameVersionAndFocusedOkButton) {
   // The second area has no scroll bar: its text must fit.
   EXPECT_EQ(about.Copyright->verticalScrollBar()->maximum(), 0);
   EXPECT_TRUE(about.OKButton->isDefault());
+  // Focus within the box, and keyboard focus once the window is active (a display
+  // without a window manager may not activate it by itself).
+  EXPECT_EQ(about.focusWidget(), about.OKButton);
+  about.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
   EXPECT_TRUE(about.OKButton->hasFocus());
   test::KeepScreenshot(about, "about");
 }
