@@ -85,6 +85,17 @@ std::string CleanMessage(const std::string& what) {
   const size_t paren = text.find(" (");
   if (paren != std::string::npos && !text.empty() && text.back() == ')') text.erase(paren);
   if (text.empty()) return "the picture cannot be decoded";
+  // The resource limits stop a picture that declares a huge size; the libraries
+  // word that in their own terms ("Backing store not supported" from libjpeg).
+  for (const char* limit :
+       {"Backing store not supported", "Insufficient memory", "Memory allocation failed",
+        "limit exceeded", "exceeds resource limit"}) {
+    if (text.find(limit) != std::string::npos) return "the picture is too large";
+  }
+  // libpng says only this, both for a size beyond its limits and for a bad header.
+  if (text.find("Invalid IHDR data") != std::string::npos) {
+    return "the picture's header is damaged or declares too large a size";
+  }
   // Content of a format whose coder is not registered (see StartGraphicsMagick).
   if (text.rfind("No decode delegate", 0) == 0 || text.rfind("Unrecognized image format", 0) == 0) {
     return "the file does not hold a picture this program reads";

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 
 #include "designer/DesignerTestSupport.h"
@@ -109,6 +110,61 @@ TEST_F(ImportCommand, AnimationIsRefusedWithItsMessage) {
                                              " is an animation and cannot be added to a "
                                              "slideshow.\nTry converting it to a bitmap.");
   EXPECT_EQ(fakes.prompts.beeps, std::vector<BeepKind>{BeepKind::Warning});
+}
+
+TEST_F(ImportCommand, DialogOpensInTheLastPictureFolderWithTheFullFilter) {
+  form.LastPictureFolder = "/Pictures/";
+  form.Addslides1Click();
+  ASSERT_EQ(fakes.dialogs.openFilesRequests.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.openFilesRequests[0].directory, QStringLiteral("/Pictures/"));
+  EXPECT_EQ(fakes.dialogs.openFilesRequests[0].filter.toStdString(),
+            "Image Files|*.bmp;*.wmf;*.ico;*.jpg; *.jif; *.gif,*.dib;*.rle;*.tga;*.pcx;*.wpg;"
+            "*.art;*.cur;*.cut;*.emf;*.gem;*.hrz;*.iff;*.img;*.lbm;*.mac;*.msp;*.pbm;*.pgm;*.pic;"
+            "*.png;*.pnm;*.ppm*.ras;*.tif|*.bmp|Bitmap|*.cur|Cursor|*.gif|Graphics Interchange "
+            "Format|*.ico|Icon|*.jpg|JPEG|*.rle|Run-length Encoded Bitmap|*.tga|Targa TrueVision|"
+            "*.tif|Tagged Image File|*.wmf;*.emf|Windows Meta-file|*.wpg|Word Perfect Graphic");
+}
+
+// Prompts that press the progress window's Cancel while an error is shown.
+class CancellingPrompts : public test::FakePrompts {
+ public:
+  QWidget* form = nullptr;
+  PromptAnswer Ask(const std::string& text, const std::string& caption, PromptIcon icon,
+                   PromptButtons buttons, PromptAnswer defaultButton) override {
+    if (auto* progress = form->findChild<QProgressDialog*>()) progress->cancel();
+    return FakePrompts::Ask(text, caption, icon, buttons, defaultButton);
+  }
+};
+
+TEST(ImportCommandCancel, CancelStopsBetweenFiles) {
+  CancellingPrompts prompts;
+  test::FakeDialogs dialogs;
+  QSize screen{1024, 768};
+  TSlideshowDesignForm form{DesignerServices{prompts, dialogs, screen}};
+  prompts.form = &form;
+  test::LoadShow(form, {test::PictureSlide("s1.jpg")});
+  test::SelectSlides(form, {0});
+  QTemporaryDir dir;
+  QStringList files;
+  for (const char* name : {"a.png", "b.png", "c.png"}) {
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(dir.filePath(name), "PNG"));
+    files << dir.filePath(name);
+  }
+  // The files are read last to first; the broken one's error cancels the rest.
+  QFile broken(dir.filePath("b.png"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  broken.write("not a picture");
+  broken.close();
+  dialogs.openFilesResults.push_back(files);
+
+  form.Addslides1Click();
+
+  EXPECT_EQ(test::SlideNames(form), Names({"s1.jpg", "c.png"}));
+  EXPECT_EQ(test::StripTexts(form), test::SlideNames(form));
+  EXPECT_EQ(prompts.asked.size(), 1u);
+  EXPECT_EQ(form.LastPictureFolder, (dir.path() + "/").toStdString());
 }
 
 TEST_F(ImportCommand, CancelledDialogChangesNothing) {

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <zlib.h>
 
+#include <Magick++.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -135,6 +137,54 @@ TEST(BadInput, OversizedAndZeroSizedPictures) {
     const std::string path = dir.File(name);
     test::WriteFile(path, bytes);
     ExpectFailsClearly(loader, path);
+  }
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  EXPECT_LT(usage.ru_maxrss, 1024L * 1024);  // kilobytes
+}
+
+// A small progressive JPEG whose frame header is changed to declare w x h: libjpeg
+// would keep the whole picture's coefficients in memory while reading it.
+std::vector<uint8_t> ProgressiveJpegDeclaring(const test::TempDir& dir, uint16_t w, uint16_t h) {
+  const std::string small = dir.File("small.jpg");
+  const std::vector<uint8_t> red(64 * 64 * 3, 0x80);
+  Magick::Image image(64, 64, "RGB", Magick::CharPixel, red.data());
+  image.interlaceType(Magick::LineInterlace);
+  image.write("JPEG:" + small);
+  std::vector<uint8_t> jpeg = ReadBack(small);
+  for (size_t i = 2; i + 9 < jpeg.size();) {
+    const uint8_t marker = jpeg[i + 1];
+    if (marker == 0xC2 || marker == 0xC0) {
+      jpeg[i + 5] = static_cast<uint8_t>(h >> 8);
+      jpeg[i + 6] = static_cast<uint8_t>(h);
+      jpeg[i + 7] = static_cast<uint8_t>(w >> 8);
+      jpeg[i + 8] = static_cast<uint8_t>(w);
+      break;
+    }
+    i += 2 + ((jpeg[i + 2] << 8) | jpeg[i + 3]);
+  }
+  return jpeg;
+}
+
+TEST(BadInput, HugeDeclaredSizesAreRefusedAsTooLarge) {
+  test::TempDir dir;
+  TLoadPictureModule loader;
+  const std::vector<std::pair<std::string, std::vector<uint8_t>>> files = {
+      {"huge.png", PngDeclaring(100000, 100000)},
+      {"wide.png", PngDeclaring(30000, 30000)},
+      {"huge.jpg", ProgressiveJpegDeclaring(dir, 30000, 30000)},
+      {"long.jpg", ProgressiveJpegDeclaring(dir, 65000, 200)},
+  };
+  // (The reduced read of long.jpg fits the limits and then finds the data cut off.)
+  for (const auto& [name, bytes] : files) {
+    const std::string path = dir.File(name);
+    test::WriteFile(path, bytes);
+    ExpectFailsClearly(loader, path);
+    for (LoaderMode mode : {FullSizeMode, ThumbnailMode}) {
+      if (name == "long.jpg" && mode == ThumbnailMode) continue;
+      const std::string text = loader.LoadPicture(path, mode).errorText;
+      EXPECT_NE(text.find("too large"), std::string::npos) << name << ": " << text;
+    }
   }
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);

@@ -16,12 +16,9 @@ std::vector<uint8_t> ReadBack(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// A JPEG of a red top half and a blue bottom half with an EXIF orientation.
-std::vector<uint8_t> JpegWithOrientation(const test::TempDir& dir, int width, int height,
+// `b` as a JPEG with an EXIF orientation.
+std::vector<uint8_t> JpegWithOrientation(const test::TempDir& dir, const Bitmap& b,
                                          uint16_t orientation) {
-  Bitmap b(width, height, test::kRed);
-  for (int y = height / 2; y < height; ++y)
-    for (int x = 0; x < width; ++x) b.at(x, y) = test::kBlue;
   const std::string plain = dir.File("plain.jpg");
   test::WriteWithMagick(b, plain, "JPEG");
   std::vector<uint8_t> jpeg = ReadBack(plain);
@@ -39,6 +36,15 @@ std::vector<uint8_t> JpegWithOrientation(const test::TempDir& dir, int width, in
   segment.insert(segment.end(), exif.begin(), exif.end());
   jpeg.insert(jpeg.begin() + 2, segment.begin(), segment.end());
   return jpeg;
+}
+
+// A JPEG of a red top half and a blue bottom half with an EXIF orientation.
+std::vector<uint8_t> JpegWithOrientation(const test::TempDir& dir, int width, int height,
+                                         uint16_t orientation) {
+  Bitmap b(width, height, test::kRed);
+  for (int y = height / 2; y < height; ++y)
+    for (int x = 0; x < width; ++x) b.at(x, y) = test::kBlue;
+  return JpegWithOrientation(dir, b, orientation);
 }
 
 TEST(Orientation, JpegIsTurnedUprightInEveryMode) {
@@ -61,6 +67,58 @@ TEST(Orientation, JpegIsTurnedUprightInEveryMode) {
   EXPECT_EQ(thumb.bitmap.width, 30);
   EXPECT_EQ(thumb.bitmap.height, 60);
 }
+
+// Every orientation a camera records: the stored quadrants red (top left), green
+// (top right), blue (bottom left) and white (bottom right) of an 80 x 40 picture,
+// and the quadrant seen at the upright picture's top left, top right and bottom left.
+struct OrientationCase {
+  uint16_t orientation;
+  bool sidesSwap;
+  uint32_t topLeft, topRight, bottomLeft;
+};
+
+class EveryOrientation : public ::testing::TestWithParam<OrientationCase> {};
+
+TEST_P(EveryOrientation, JpegIsShownAsTheCameraSawIt) {
+  const OrientationCase& c = GetParam();
+  test::TempDir dir;
+  Bitmap stored(80, 40, test::kRed);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 80; ++x)
+      stored.at(x, y) =
+          y < 20 ? (x < 40 ? test::kRed : test::kGreen) : (x < 40 ? test::kBlue : test::kWhite);
+  const std::string path = dir.File("camera.jpg");
+  test::WriteFile(path, JpegWithOrientation(dir, stored, c.orientation));
+  TLoadPictureModule loader;
+  const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
+  ASSERT_EQ(r.status, Loaded) << r.errorText;
+  const int w = c.sidesSwap ? 40 : 80, h = c.sidesSwap ? 80 : 40;
+  ASSERT_EQ(r.bitmap.width, w);
+  ASSERT_EQ(r.bitmap.height, h);
+  EXPECT_EQ(r.fullWidth, w);
+  EXPECT_EQ(r.fullHeight, h);
+  EXPECT_LE(test::ColorDistance(r.bitmap.at(w / 4, h / 4), c.topLeft), 40);
+  EXPECT_LE(test::ColorDistance(r.bitmap.at(w * 3 / 4, h / 4), c.topRight), 40);
+  EXPECT_LE(test::ColorDistance(r.bitmap.at(w / 4, h * 3 / 4), c.bottomLeft), 40);
+
+  const LoadPictureResult thumb = loader.LoadPicture(path, ThumbnailMode);
+  ASSERT_EQ(thumb.status, Loaded) << thumb.errorText;
+  EXPECT_EQ(thumb.fullWidth, w);
+  EXPECT_EQ(thumb.fullHeight, h);
+  EXPECT_EQ(thumb.bitmap.width, c.sidesSwap ? 30 : 60);
+  EXPECT_EQ(thumb.bitmap.height, c.sidesSwap ? 60 : 30);
+  EXPECT_LE(test::ColorDistance(thumb.bitmap.at(thumb.bitmap.width / 4, thumb.bitmap.height / 4),
+                                c.topLeft),
+            40);
+}
+
+constexpr uint32_t R = test::kRed, G = test::kGreen, B = test::kBlue, W = test::kWhite;
+INSTANTIATE_TEST_SUITE_P(
+    Orientation, EveryOrientation,
+    ::testing::Values(OrientationCase{1, false, R, G, B}, OrientationCase{2, false, G, R, W},
+                      OrientationCase{3, false, W, B, G}, OrientationCase{4, false, B, W, R},
+                      OrientationCase{5, true, R, B, G}, OrientationCase{6, true, B, R, W},
+                      OrientationCase{7, true, W, G, B}, OrientationCase{8, true, G, W, R}));
 
 TEST(Orientation, TiffOrientationIsApplied) {
   test::TempDir dir;

@@ -1,0 +1,70 @@
+// libFuzzer target for our own legacy picture decoders (IFF/LBM, GEM IMG, MSP,
+// PC Paint PIC). The first byte picks the decoder so that one corpus covers all
+// four; LRW_FUZZ_DECODER (iff, img, msp, pic) pins one decoder for a focused run.
+// Any input must either decode to a consistent bitmap within the size limits or
+// raise DecodeError; nothing else may escape.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <span>
+
+#include "import/DecodedPicture.h"
+#include "import/formats/LegacyFormats.h"
+
+namespace {
+
+using Decoder = lrw::Bitmap (*)(std::span<const uint8_t>);
+
+struct Family {
+  const char* name;
+  Decoder decode;
+};
+
+constexpr Family kFamilies[] = {
+    {"iff", &lrw::formats::DecodeIff},
+    {"img", &lrw::formats::DecodeGemImg},
+    {"msp", &lrw::formats::DecodeMsp},
+    {"pic", &lrw::formats::DecodePcPaintPic},
+};
+constexpr int kFamilyCount = sizeof(kFamilies) / sizeof(kFamilies[0]);
+
+int PinnedFamily() {
+  static const int pinned = [] {
+    const char* name = std::getenv("LRW_FUZZ_DECODER");
+    if (name == nullptr) return -1;
+    for (int i = 0; i < kFamilyCount; ++i) {
+      if (std::strcmp(name, kFamilies[i].name) == 0) return i;
+    }
+    return -1;
+  }();
+  return pinned;
+}
+
+void Check(bool ok) {
+  if (!ok) std::abort();
+}
+
+void Run(Decoder decode, std::span<const uint8_t> file) {
+  try {
+    const lrw::Bitmap bmp = decode(file);
+    Check(bmp.width > 0 && bmp.height > 0);
+    Check(bmp.width <= lrw::kMaxPictureSide && bmp.height <= lrw::kMaxPictureSide);
+    Check(static_cast<int64_t>(bmp.width) * bmp.height <= lrw::kMaxPicturePixels);
+    Check(bmp.pixels.size() == static_cast<size_t>(bmp.width) * bmp.height);
+  } catch (const lrw::DecodeError& e) {
+    Check(e.what()[0] != '\0');
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const int pinned = PinnedFamily();
+  if (pinned >= 0) {
+    Run(kFamilies[pinned].decode, std::span<const uint8_t>(data, size));
+    return 0;
+  }
+  if (size == 0) return 0;
+  Run(kFamilies[data[0] % kFamilyCount].decode, std::span<const uint8_t>(data + 1, size - 1));
+  return 0;
+}
