@@ -144,6 +144,15 @@ if [ "${1:-}" = "--inside" ]; then
   expect "ended" "$ended" yes
   expect "exit status" "$status" 0
 
+  # "-embedding" (started for automation): no splash, the designer stays hidden.
+  case_name="-embedding"
+  limit=4 stop_at_designer=yes
+  observe -embedding
+  expect "splash" "$splash" no
+  expect "designer" "$designer" no
+  expect "ended" "$ended" no
+  stop_program
+
   echo "failures=$failures" >"$work/result"
   exit 0
 fi
