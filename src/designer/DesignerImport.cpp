@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QProgressDialog>
-#include <vector>
 
 #include "designer/SlideshowDesignForm.h"
 #include "document/Paths.h"
@@ -56,14 +55,10 @@ void TSlideshowDesignForm::Addslides1Click() {
 
   // Each file lands directly after the current slide, so adding the last first
   // leaves them in the dialog's order. An empty show has no current slide until
-  // the first picture arrives, and that one becomes current: so the dialog's
-  // first file goes in first there, the others after it. Cancel stops between
-  // files.
+  // a picture arrives, and that one becomes current: so while the show is empty
+  // the files are taken from the front (a file that fails leaves it empty), then
+  // the rest from the back. Cancel stops between files.
   const int count = static_cast<int>(chosen->size());
-  std::vector<int> order;
-  const bool emptyShow = Document().Count() == 0;
-  if (emptyShow) order.push_back(0);
-  for (int i = count - 1; i >= (emptyShow ? 1 : 0); --i) order.push_back(i);
   QProgressDialog progress(QStringLiteral("Adding slides..."), QStringLiteral("Cancel"), 0, count,
                            this);
   progress.setWindowTitle(QStringLiteral("Add slides"));
@@ -71,9 +66,11 @@ void TSlideshowDesignForm::Addslides1Click() {
   progress.setMinimumDuration(kProgressDelayMs);
   progress.setAutoClose(false);
   progress.setAutoReset(false);
+  int front = 0, back = count - 1;
   for (int done = 0; done < count; ++done) {
     if (progress.wasCanceled()) break;
-    const QString& file = (*chosen)[order[static_cast<size_t>(done)]];
+    const bool empty = CurrentIndex() < 0;
+    const QString& file = (*chosen)[empty ? front++ : back--];
     progress.setLabelText(QStringLiteral("Reading %1").arg(QFileInfo(file).fileName()));
     progress.setValue(done);
     AddPictureSlide(file.toStdString());

@@ -85,6 +85,20 @@ TEST_F(ImportCommand, PicturesForAnEmptyShowKeepTheDialogsOrder) {
   EXPECT_EQ(form.CurrentIndex(), 0);
 }
 
+TEST_F(ImportCommand, AnEmptyShowWhoseFirstFileFailsKeepsTheDialogsOrder) {
+  const QString broken = dir.filePath("broken.png");
+  QFile f(broken);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("not a picture");
+  f.close();
+  fakes.dialogs.openFilesResults.push_back(
+      QStringList{broken, Picture("a.png", 5, 5), Picture("b.png", 5, 5), Picture("c.png", 5, 5)});
+  form.Addslides1Click();
+  EXPECT_EQ(test::SlideNames(form), Names({"a.png", "b.png", "c.png"}));
+  EXPECT_EQ(test::StripTexts(form), test::SlideNames(form));
+  EXPECT_EQ(fakes.prompts.asked.size(), 1u);
+}
+
 TEST_F(ImportCommand, AFailingFileIsReportedAndTheOthersAreAdded) {
   const QString broken = dir.filePath("broken.jpg");
   QFile f(broken);
