@@ -88,8 +88,45 @@ QStyle* GroupBoxStyle(QWidget* owner) {
   return style;
 }
 
+// A group box whose access key leads to its first control that can take the focus
+// now (a checked radio button first), skipping disabled ones; the toolkit's own
+// stops at the first control even when that one is disabled.
+class AccessGroupBox : public QGroupBox {
+ public:
+  using QGroupBox::QGroupBox;
+
+ protected:
+  bool event(QEvent* e) override {
+    if (e->type() != QEvent::Shortcut) return QGroupBox::event(e);
+    QWidget* first = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this && isAncestorOf(w); w = w->nextInFocusChain()) {
+      if (!w->isEnabled() || !w->isVisible()) continue;
+      if (auto* radio = qobject_cast<QRadioButton*>(w); radio && radio->isChecked()) {
+        first = w;
+        break;
+      }
+      if (!first && (w->focusPolicy() & Qt::TabFocus)) first = w;
+    }
+    if (first) first->setFocus(Qt::ShortcutFocusReason);
+    return true;
+  }
+};
+
+// Tab enters a group of radio buttons at its checked button, or at the first when
+// none is checked. The toolkit keeps the tab stop on the button that last had the
+// focus, which is stale once the panel has been loaded from another slide.
+void MoveRadioTabStop(QButtonGroup* group) {
+  const QList<QAbstractButton*> buttons = group->buttons();
+  QAbstractButton* stop = group->checkedButton();
+  if (!stop && !buttons.isEmpty()) stop = buttons.front();
+  for (QAbstractButton* b : buttons) {
+    b->setFocusPolicy(b == stop ? Qt::StrongFocus
+                                : static_cast<Qt::FocusPolicy>(Qt::StrongFocus & ~Qt::TabFocus));
+  }
+}
+
 QGroupBox* MakeGroup(QWidget* parent, const QString& title, int x, int y, int w, int h) {
-  auto* g = new QGroupBox(title, parent);
+  auto* g = new AccessGroupBox(title, parent);
   if (QStyle* style = GroupBoxStyle(parent->window())) g->setStyle(style);
   g->setGeometry(x, y, w, h);
   return g;
@@ -191,8 +228,6 @@ void TSlideshowDesignForm::BuildControls() {
       MakeGlyphButton(gbMoves, QStringLiteral(":/icons/duplicate.svg"), "Duplicate", 41, 48);
   btnInsertBlank =
       MakeGlyphButton(gbMoves, QStringLiteral(":/icons/insert-blank.svg"), "Insert blank", 73, 48);
-  // The group's accelerator leads into it.
-  gbMoves->setFocusProxy(btnMoveUp);
 
   gbTransition = MakeGroup(client, QStringLiteral("&Transition and Position"), 6, 127, 209, 223);
   cbTransition = new QComboBox(gbTransition);
@@ -407,6 +442,7 @@ void TSlideshowDesignForm::StripExchanged(int i, int j) {
 }
 void TSlideshowDesignForm::StripReset() {
   ImageListBox->ResetItems();
+  ClearPanel();
 }
 void TSlideshowDesignForm::StripRepaint() {
   ImageListBox->viewport()->update();
@@ -476,9 +512,27 @@ void TSlideshowDesignForm::ImageListBoxClick() {
     } else if (ref.DurationMode <= TimeElapsed) {
       modes[ref.DurationMode]->setChecked(true);
     }
+    MoveRadioTabStop(durationGroup);
     UpdateCommandStates();
   }
   document_.Modified = wasModified;
+}
+
+void TSlideshowDesignForm::ClearPanel() {
+  SetStatusText(QString());
+  const QSignalBlocker b1(cbTransition), b2(tbBox_Width), b3(cbxCenter), b4(cbxShow_Caption),
+      b5(cbxPlay_Sound), b6(seAdditional_Time), b7(durationGroup), b8(lbBackground);
+  cbTransition->setCurrentIndex(-1);
+  tbBox_Width->setValue(tbBox_Width->minimum());
+  for (QCheckBox* box : {cbxCenter, cbxShow_Caption, cbxPlay_Sound})
+    box->setCheckState(Qt::Unchecked);
+  lbBackground->setColor(Qt::white);
+  lblSound_File_Name->clear();
+  seAdditional_Time->setValue(0);
+  durationGroup->setExclusive(false);
+  for (QAbstractButton* r : durationGroup->buttons()) r->setChecked(false);
+  durationGroup->setExclusive(true);
+  MoveRadioTabStop(durationGroup);
 }
 
 void TSlideshowDesignForm::UpdateCommandStates() {

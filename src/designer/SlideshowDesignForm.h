@@ -252,6 +252,9 @@ class TSlideshowDesignForm : public QMainWindow {
 
   void PlaceAtBottomRight();
   void OnStripContextMenu(const QPoint& pos);
+  // Puts the panel's values and the status line back to their initial state, so that
+  // nothing of slides that are gone stays on show.
+  void ClearPanel();
 
   DesignerServices services_;
   SlideShowDocument document_;

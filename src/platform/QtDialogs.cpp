@@ -1,15 +1,21 @@
 #include "platform/QtDialogs.h"
 
+#include <QButtonGroup>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace lrw {
@@ -46,6 +52,15 @@ void Prepare(QFileDialog& d, const FileDialogOptions& o) {
   }
 }
 
+QIcon SwatchIcon(const QColor& color, const QSize& size) {
+  QPixmap pixmap(size);
+  pixmap.fill(color);
+  QPainter p(&pixmap);
+  p.setPen(QColor(128, 128, 128));
+  p.drawRect(0, 0, size.width() - 1, size.height() - 1);
+  return QIcon(pixmap);
+}
+
 // A font dialog with a colour button: captions need both, and one dialog keeps
 // the choice together (Cancel drops both).
 class FontAndColorDialog : public QDialog {
@@ -53,17 +68,24 @@ class FontAndColorDialog : public QDialog {
   FontAndColorDialog(QWidget* parent, const QFont& font, const QColor& color)
       : QDialog(parent), color_(color) {
     setWindowTitle(tr("Font"));
-    fonts_ = new QFontDialog(font, this);
+    // A family name this desktop lacks stands for the face it resolves to; presetting
+    // that face offers its real styles (bold among them) instead of an alias's.
+    QFont preset = font;
+    if (!QFontDatabase::hasFamily(preset.family())) preset.setFamily(QFontInfo(font).family());
+    fonts_ = new QFontDialog(preset, this);
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setOptions(QFontDialog::NoButtons);
     auto* colorRow = new QHBoxLayout;
-    colorRow->addWidget(new QLabel(tr("Colour:"), this));
+    auto* colorLabel = new QLabel(tr("C&olor:"), this);
+    colorRow->addWidget(colorLabel);
     swatch_ = new QPushButton(this);
+    swatch_->setObjectName(QStringLiteral("fontColor"));
     swatch_->setFixedSize(64, 22);
+    colorLabel->setBuddy(swatch_);
     connect(swatch_, &QPushButton::clicked, this, [this] {
-      const QColor c = QColorDialog::getColor(color_, this);
-      if (c.isValid()) {
-        color_ = c;
+      BasicColorDialog colors(color_, this);
+      if (colors.exec() == QDialog::Accepted) {
+        color_ = colors.color();
         ShowColor();
       }
     });
@@ -95,6 +117,49 @@ class FontAndColorDialog : public QDialog {
 
 }  // namespace
 
+BasicColorDialog::BasicColorDialog(const QColor& initial, QWidget* parent)
+    : QDialog(parent), color_(initial) {
+  setWindowTitle(tr("Color"));
+  setObjectName(QStringLiteral("BasicColorDialog"));
+  auto* grid = new QGridLayout;
+  grid->setSpacing(4);
+  swatches_ = new QButtonGroup(this);
+  swatches_->setExclusive(true);
+  QAbstractButton* initialSwatch = nullptr;
+  for (int i = 0; i < kRows * kColumns; ++i) {
+    const QColor c = QColorDialog::standardColor(i);
+    auto* b = new QToolButton(this);
+    b->setCheckable(true);
+    b->setIcon(SwatchIcon(c, QSize(20, 16)));
+    b->setIconSize(QSize(20, 16));
+    b->setToolTip(c.name());
+    swatches_->addButton(b, i);
+    // Column by column, as the toolkit's own colour grid orders them.
+    grid->addWidget(b, i % kRows, i / kRows);
+    if (!initialSwatch && c.rgb() == initial.rgb()) initialSwatch = b;
+  }
+  if (initialSwatch) initialSwatch->setChecked(true);
+  connect(swatches_, &QButtonGroup::idClicked, this,
+          [this](int id) { color_ = QColorDialog::standardColor(id); });
+
+  auto* label = new QLabel(tr("&Basic colors:"), this);
+  label->setBuddy(initialSwatch ? initialSwatch : swatches_->button(0));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addLayout(grid);
+  layout->addSpacing(6);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  (initialSwatch ? initialSwatch : swatches_->button(0))->setFocus();
+}
+
+QAbstractButton* BasicColorDialog::Swatch(int index) const {
+  return swatches_->button(index);
+}
+
 std::optional<QString> QtDialogs::OpenFile(QWidget* parent, const FileDialogOptions& o) {
   QFileDialog d(parent);
   d.setAcceptMode(QFileDialog::AcceptOpen);
@@ -124,9 +189,9 @@ std::optional<QString> QtDialogs::SaveFile(QWidget* parent, const FileDialogOpti
 }
 
 std::optional<QColor> QtDialogs::ChooseColor(QWidget* parent, const QColor& initial) {
-  const QColor c = QColorDialog::getColor(initial, parent);
-  if (!c.isValid()) return std::nullopt;
-  return c;
+  BasicColorDialog d(initial, parent);
+  if (d.exec() != QDialog::Accepted) return std::nullopt;
+  return d.color();
 }
 
 std::optional<QFont> QtDialogs::ChooseFont(QWidget* parent, const QFont& initial,

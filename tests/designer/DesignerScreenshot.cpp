@@ -1,7 +1,9 @@
 // Opens the designer on a sample show of pictures and blank slides and saves a
 // screenshot of the whole screen:
 //   designer_screenshot out.png [slides | show file] [edit | popup]
-// "edit" opens the Edit menu and "popup" the strip's context menu before the shot.
+// "edit" opens the Edit menu and "popup" the strip's context menu before the shot;
+// "caption" opens the caption editor on the selected slide, "font" and "color" its
+// font and colour dialogs, "background" the panel's colour dialog.
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
@@ -14,6 +16,7 @@
 #include <cstring>
 
 #include "designer/DesignerTestSupport.h"
+#include "designer/SlideCaptionForm.h"
 #include "designer/SlideStrip.h"
 #include "designer/SlideshowDesignForm.h"
 #include "platform/QtDialogs.h"
@@ -94,10 +97,23 @@ int main(int argc, char** argv) {
       form.menuBar()->setActiveAction(form.Edit1->menuAction());
     } else if (menu == QLatin1String("popup")) {
       emit form.ImageListBox->customContextMenuRequested(QPoint(100, 40));
+    } else if (menu == QLatin1String("background")) {
+      form.lbBackgroundClick();
+    } else if (menu == QLatin1String("caption") || menu == QLatin1String("font") ||
+               menu == QLatin1String("color")) {
+      form.btnEdit_CaptionClick();
     }
   });
-  QTimer::singleShot(800, &app, [&] {
+  QTimer::singleShot(500, &app, [&] {
+    auto* editor = qobject_cast<lrw::TSlideCaptionForm*>(QApplication::activeModalWidget());
+    if (!editor) return;
+    if (menu == QLatin1String("font")) editor->BitBtn3Click();
+    if (menu == QLatin1String("color")) editor->BitBtn4Click();
+  });
+  QTimer::singleShot(1200, &app, [&] {
     QGuiApplication::primaryScreen()->grabWindow(0).save(out);
+    // Leave every dialog still open; their loops end before the application's.
+    while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     form.Document().Modified = false;
     app.quit();
   });

@@ -1,10 +1,17 @@
 // The record colour mapping and the file dialog filter notation.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QPalette>
+#include <QPushButton>
 
+#include "designer/ModalDriver.h"
 #include "platform/Dialogs.h"
+#include "platform/QtDialogs.h"
 #include "platform/SystemColors.h"
 
 namespace lrw {
@@ -41,6 +48,67 @@ TEST(QtFilterFromPipes, ConvertsTheDesignerNotation) {
       {"", ""},
   };
   for (const auto& [pipes, qt] : cases) EXPECT_EQ(QtFilterFromPipes(pipes), qt) << pipes;
+}
+
+TEST(BasicColorDialog, OffersTheBasicColoursAndNothingToDefineNewOnes) {
+  const QColor initial = QColorDialog::standardColor(9);
+  BasicColorDialog d(initial);
+  EXPECT_EQ(d.findChildren<QColorDialog*>().size(), 0);
+  // The 48 swatches, OK and Cancel: no custom colours, no mixer, no screen picker.
+  EXPECT_EQ(d.findChildren<QAbstractButton*>().size(), 48 + 2);
+  EXPECT_TRUE(d.Swatch(9)->isChecked());
+  EXPECT_EQ(d.color(), initial);
+  d.Swatch(3)->click();
+  EXPECT_EQ(d.color(), QColorDialog::standardColor(3));
+  EXPECT_FALSE(d.Swatch(9)->isChecked());
+}
+
+TEST(QtDialogsColor, GivesThePickedColourTheShownOneOrNothing) {
+  QtDialogs dialogs;
+  const QColor unusual(1, 2, 3);
+  struct Case {
+    QColor initial;
+    int swatch;  // -1: none clicked
+    bool accept;
+    std::optional<QColor> expected;
+  };
+  const Case cases[] = {
+      {Qt::white, 5, true, QColorDialog::standardColor(5)},
+      {unusual, -1, true, unusual},
+      {Qt::white, 5, false, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    test::WhenModal<BasicColorDialog>([&](BasicColorDialog& d) {
+      if (c.swatch >= 0) d.Swatch(c.swatch)->click();
+      c.accept ? d.accept() : d.reject();
+    });
+    EXPECT_EQ(dialogs.ChooseColor(nullptr, c.initial), c.expected) << c.swatch << c.accept;
+  }
+}
+
+TEST(QtDialogsFont, PresetsTheRealFaceOfAMissingFamilyAndPicksTheColourFromTheBasicOnes) {
+  QtDialogs dialogs;
+  QString presetFamily;
+  test::WhenModal<QDialog>([&](QDialog& outer) {
+    auto* fonts = outer.findChild<QFontDialog*>();
+    if (fonts) presetFamily = fonts->currentFont().family();
+    test::WhenModal<BasicColorDialog>([](BasicColorDialog& d) {
+      d.Swatch(7)->click();
+      d.accept();
+    });
+    if (auto* color = outer.findChild<QPushButton*>(QStringLiteral("fontColor"))) color->click();
+    outer.accept();
+  });
+  QColor chosen;
+  const std::optional<QFont> font =
+      dialogs.ChooseFont(nullptr, QFont(QStringLiteral("MS Sans Serif")), Qt::black, &chosen);
+  ASSERT_TRUE(font.has_value());
+  // A face this desktop has, so that its own styles (bold among them) are offered.
+  EXPECT_TRUE(QFontDatabase::hasFamily(presetFamily)) << presetFamily.toStdString();
+  EXPECT_TRUE(QFontDatabase::styles(presetFamily).join(' ').contains(QStringLiteral("Bold")))
+      << presetFamily.toStdString() << ": "
+      << QFontDatabase::styles(presetFamily).join(',').toStdString();
+  EXPECT_EQ(chosen, QColorDialog::standardColor(7));
 }
 
 }  // namespace
