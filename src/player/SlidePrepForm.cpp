@@ -255,7 +255,9 @@ void TSlidePrepForm::PresentSlide(int effect, int boxWidth) {
 
 void TSlidePrepForm::ShowPauseMessage() {
   ShowPointer();
-  if (prompts_) {
+  // The program's own message boxes belong to the designer, which is hidden or behind
+  // this window during a show: the pause message is this window's, centred on the show.
+  if (prompts_ && !dynamic_cast<QtPrompts*>(prompts_)) {
     prompts_->Tell(kPausedText, QApplication::applicationDisplayName().toStdString(),
                    PromptIcon::None);
   } else {

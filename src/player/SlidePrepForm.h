@@ -34,7 +34,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   static constexpr int HelpContext = ShowRunner::kHelpContext;
 
   // `slides` is read, never copied, and must outlive the window. `prompts` answers the
-  // pause message (the window's own message box when null).
+  // pause message; when null or the program's own message boxes, the box is this window's.
   explicit TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts = nullptr,
                           QWidget* parent = nullptr);
   ~TSlidePrepForm() override;

@@ -108,6 +108,25 @@ TEST_F(MediaPlayerTest, MissingOrBrokenFilesGiveErrorCodeAndText) {
   }
 }
 
+TEST_F(MediaPlayerTest, NoSoundOutputGivesDeviceErrorAndLeavesNothingOpen) {
+  WriteWave(dir / "tone.wav", 200);
+  setenv("SDL_AUDIODRIVER", "lrw-no-such-output", 1);
+  MediaPlayer player;
+  player.SetFileName((dir / "tone.wav").string());
+  player.Open();
+  const int error = player.Error();
+  const std::string message = player.ErrorMessage();
+  const MediaMode mode = player.Mode();
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  EXPECT_EQ(error, kMediaDeviceError);
+  EXPECT_FALSE(message.empty());
+  EXPECT_EQ(mode, MediaMode::NotOpen);
+  // The output comes back for the next open.
+  player.Open();
+  EXPECT_EQ(player.Error(), kMediaOk) << player.ErrorMessage();
+  EXPECT_EQ(player.Mode(), MediaMode::Stopped);
+}
+
 TEST_F(MediaPlayerTest, PlayWithWaitReturnsAtEndPosition) {
   WriteWave(dir / "long.wav", 3000);
   MediaPlayer player;

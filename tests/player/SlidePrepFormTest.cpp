@@ -1,15 +1,25 @@
 #include "player/SlidePrepForm.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "designer/FakeServices.h"
+#include "document/Paths.h"
 #include "effects/FxImage.h"
+#include "platform/QtPrompts.h"
 
 namespace lrw {
 namespace {
@@ -125,6 +135,140 @@ TEST(SlidePrepForm, PauseShowsMessageThenGoesOn) {
   EXPECT_EQ(prompts.asked[0].text, "Slide Show paused.");
   EXPECT_EQ(form.Runner().CurrentIndex, 1);
 }
+
+TEST(SlidePrepForm, PauseMessageOfTheProgramIsTheShowWindowsOwn) {
+  // The program's message boxes normally belong to the designer, which is hidden or
+  // behind the show; the pause message must come up over the show.
+  QWidget designer;
+  QtPrompts programPrompts(&designer);
+  std::vector<SlideRecord> slides = {Blank(0, EnterPressed, 0), Blank(0, TimeElapsed, 0)};
+  TSlidePrepForm form(slides, &programPrompts);
+  QWidget* boxParent = nullptr;
+  QString boxText;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &form, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      boxParent = box->parentWidget();
+      boxText = box->text();
+      box->accept();
+    }
+  });
+  poll.start(10);
+  const int result = RunShow(form, [&] { QTest::keyClick(&form, Qt::Key_P); });
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(boxText, "Slide Show paused.");
+  EXPECT_EQ(boxParent, &form);
+}
+
+// A mono 16-bit wave file of silence lasting `ms`.
+void WriteSilentWave(const std::string& path, int ms) {
+  const uint32_t rate = 8000;
+  const uint32_t bytes = rate * 2 * static_cast<uint32_t>(ms) / 1000;
+  std::ofstream f(path, std::ios::binary);
+  auto u32 = [&f](uint32_t v) { f.write(reinterpret_cast<const char*>(&v), 4); };
+  auto u16 = [&f](uint16_t v) { f.write(reinterpret_cast<const char*>(&v), 2); };
+  f.write("RIFF", 4);
+  u32(36 + bytes);
+  f.write("WAVEfmt ", 8);
+  u32(16);
+  u16(1);  // PCM
+  u16(1);  // mono
+  u32(rate);
+  u32(rate * 2);
+  u16(2);
+  u16(16);
+  f.write("data", 4);
+  u32(bytes);
+  const std::string silence(bytes, '\0');
+  f.write(silence.data(), static_cast<std::streamsize>(silence.size()));
+}
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    setenv(name, value, 1);
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+struct SoundTimingCase {
+  const char* name;
+  const char* audioDriver;  // "dummy" plays; an unknown driver gives no sound output
+  uint8_t mode;
+  int16_t seconds;
+  int soundMs;
+  bool endsByItself;  // without any key
+  int atLeastMs;      // when it ends by itself
+};
+
+class SoundTiming : public ::testing::TestWithParam<SoundTimingCase> {};
+
+TEST_P(SoundTiming, SlideWithRealSoundFollowsItsRule) {
+  const SoundTimingCase& c = GetParam();
+  ScopedEnv driver("SDL_AUDIODRIVER", c.audioDriver);
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("lrw_prep_sound_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string wave = (dir / "tone.wav").string();
+  WriteSilentWave(wave, c.soundMs);
+
+  SlideRecord slide = Blank(0x000000FF, c.mode, c.seconds);
+  slide.PlaySound = 1;
+  slide.SoundFolder = FolderOf(wave);
+  slide.SoundName = FileNameOf(wave);
+  std::vector<SlideRecord> slides = {slide};
+  test::FakePrompts prompts;
+  TSlidePrepForm form(slides, &prompts);
+
+  QElapsedTimer clock;
+  std::optional<int64_t> endedAfter;
+  QObject::connect(form.Button1, &QPushButton::clicked, &form, [&] {
+    if (!endedAfter) endedAfter = clock.elapsed();
+  });
+  bool stillUpBeforeKey = false;
+  const int result = RunShow(form, [&] {
+    clock.start();
+    if (!c.endsByItself) {
+      QTest::qWait(c.seconds * 1000 + c.soundMs + 500);
+      stillUpBeforeKey = form.isVisible() && !form.Runner().Finished();
+      QTest::keyClick(&form, Qt::Key_Return);
+    }
+  });
+  std::filesystem::remove_all(dir);
+
+  EXPECT_EQ(result, 1);
+  EXPECT_TRUE(prompts.asked.empty()) << "a sound problem gives no message";
+  ASSERT_TRUE(endedAfter.has_value());
+  if (c.endsByItself) {
+    EXPECT_GE(*endedAfter, c.atLeastMs);
+  } else {
+    EXPECT_TRUE(stillUpBeforeKey);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, SoundTiming,
+    ::testing::Values(SoundTimingCase{"EnterWaitsForTheKeyWhileSoundPlays", "dummy", EnterPressed,
+                                      1, 200, false, 0},
+                      SoundTimingCase{"SoundEndedGoesOnAfterTheSound", "dummy", SoundEnded, 0, 600,
+                                      true, 500},
+                      SoundTimingCase{"NoSoundOutputTimesModeZeroBySeconds", "lrw-no-such-output",
+                                      EnterPressed, 1, 200, true, 900},
+                      SoundTimingCase{"NoSoundOutputTimesModeOneBySeconds", "lrw-no-such-output",
+                                      SoundEnded, 1, 3000, true, 900}),
+    [](const ::testing::TestParamInfo<SoundTimingCase>& info) { return info.param.name; });
 
 TEST(SlidePrepForm, ClosedBySystemEndsRunAndRestoresEverything) {
   std::vector<SlideRecord> slides = {Blank(0, TimeElapsed, 60), Blank(0, TimeElapsed, 60)};
