@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <limits>
 
 namespace lrw {
 
@@ -61,6 +63,28 @@ QIcon SwatchIcon(const QColor& color, const QSize& size) {
   return QIcon(pixmap);
 }
 
+// The face's own name of the style nearest to the font's weight and slant. The font
+// dialog looks styles up by name, and a generic name such as "Normal" that the face
+// does not use would leave it on the face's first style, an oblique or condensed one as
+// often as not.
+QString NearestStyle(const QFont& font) {
+  QString best;
+  int bestScore = std::numeric_limits<int>::max();
+  const bool slanted = font.style() != QFont::StyleNormal;
+  for (const QString& style : QFontDatabase::styles(font.family())) {
+    // Oblique faces count as slanted too (the database's italic() only knows italic).
+    const QFont face = QFontDatabase::font(font.family(), style, 12);
+    const int score = std::abs(face.weight() - font.weight()) +
+                      ((face.style() != QFont::StyleNormal) != slanted ? 10000 : 0);
+    // Among equals the plainest, which has the shortest name ("Book", not "Condensed").
+    if (score < bestScore || (score == bestScore && style.size() < best.size())) {
+      bestScore = score;
+      best = style;
+    }
+  }
+  return best;
+}
+
 // A font dialog with a colour button: captions need both, and one dialog keeps
 // the choice together (Cancel drops both).
 class FontAndColorDialog : public QDialog {
@@ -72,6 +96,7 @@ class FontAndColorDialog : public QDialog {
     // that face offers its real styles (bold among them) instead of an alias's.
     QFont preset = font;
     if (!QFontDatabase::hasFamily(preset.family())) preset.setFamily(QFontInfo(font).family());
+    preset.setStyleName(NearestStyle(preset));
     fonts_ = new QFontDialog(preset, this);
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setOptions(QFontDialog::NoButtons);

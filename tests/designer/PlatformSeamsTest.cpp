@@ -86,6 +86,30 @@ TEST(QtDialogsColor, GivesThePickedColourTheShownOneOrNothing) {
   }
 }
 
+TEST(QtDialogsFont, OkWithoutChangesGivesTheFontBack) {
+  QtDialogs dialogs;
+  struct Case {
+    bool bold, italic;
+  };
+  for (const Case c :
+       {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(12);
+    font.setBold(c.bold);
+    font.setItalic(c.italic);
+    test::WhenModal<QDialog>([](QDialog& d) { d.accept(); });
+    QColor chosen;
+    const std::optional<QFont> back = dialogs.ChooseFont(nullptr, font, Qt::black, &chosen);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->bold(), c.bold) << c.bold << c.italic;
+    EXPECT_EQ(back->italic(), c.italic) << c.bold << c.italic;
+    EXPECT_FALSE(back->styleName().contains(QStringLiteral("Condensed")))
+        << back->styleName().toStdString();
+    EXPECT_EQ(back->pointSize(), 12);
+    EXPECT_EQ(chosen, QColor(Qt::black));
+  }
+}
+
 TEST(QtDialogsFont, PresetsTheRealFaceOfAMissingFamilyAndPicksTheColourFromTheBasicOnes) {
   QtDialogs dialogs;
   QString presetFamily;
