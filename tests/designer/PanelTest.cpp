@@ -439,7 +439,12 @@ TEST_F(Sound, ATwelveSecondSoundPlaysOnlyItsFirstFiveSeconds) {
   const qsizetype n = bytes.size() / 2;
   qsizetype sounding = n;
   while (sounding > 0 && samples[sounding - 1] == 0) --sounding;
-  EXPECT_EQ(sounding, 5 * kRate);
+  // Five seconds, not twelve. The disk output works in device buffers of 2048 frames and,
+  // on a loaded machine, has once been seen to write one buffer more than was played;
+  // one buffer either way is far from the seven seconds that must be cut.
+  constexpr qsizetype kDeviceBuffer = 2048;
+  EXPECT_GE(sounding, 5 * kRate - kDeviceBuffer);
+  EXPECT_LE(sounding, 5 * kRate + kDeviceBuffer);
 }
 
 TEST_F(Sound, AMissingFileIsReported) {
