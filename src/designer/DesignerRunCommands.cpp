@@ -30,11 +30,23 @@ void TSlideshowDesignForm::WireRunCommands() {
   addAction(RunFromStart1);
 
   connect(Run1, &QMenu::aboutToShow, this, [this] { Run1Click(); });
+  // Closed, the menu leaves the shortcut live: its states were worked out when the menu
+  // last opened, perhaps before the show had slides. It is judged when it fires.
+  connect(Run1, &QMenu::aboutToHide, this, [this] { RunFromStart1->setEnabled(true); });
   connect(Loop1, &QAction::triggered, this, [this] { Loop1Click(); });
-  connect(RunFromStart1, &QAction::triggered, this, [this] { RunFromStart1Click(); });
+  connect(RunFromStart1, &QAction::triggered, this, [this] {
+    if (!Run1->isVisible()) {
+      Run1Click();
+      const bool enabled = RunFromStart1->isEnabled();
+      RunFromStart1->setEnabled(true);
+      if (!enabled) return;
+    }
+    RunFromStart1Click();
+  });
   connect(RunFromSelectedSlide1, &QAction::triggered, this,
           [this] { RunFromSelectedSlide1Click(); });
   Run1Click();
+  RunFromStart1->setEnabled(true);
 }
 
 void TSlideshowDesignForm::Run1Click() {

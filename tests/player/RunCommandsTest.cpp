@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -76,6 +77,24 @@ TEST_F(RunCommandsTest, EmptyShowOffersNothingAndDoesNotRun) {
   EXPECT_FALSE(form->RunFromSelectedSlide1->isEnabled());
   RunWatched([&] { form->RunFromStart1Click(); });
   EXPECT_FALSE(ran);
+}
+
+TEST_F(RunCommandsTest, ShortcutRunsAShowLoadedAfterTheMenuWasLastOpened) {
+  // The menu's states were worked out for an empty show; slides come afterwards.
+  form->Run1Click();
+  ASSERT_FALSE(form->RunFromStart1->isEnabled());
+  form->Run1->aboutToHide();
+  form->show();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  RunWatched([&] { QTest::keyClick(form.get(), Qt::Key_B, Qt::ControlModifier); });
+  EXPECT_FALSE(ran) << "an empty show does not run";
+
+  test::LoadShow(*form, {Quick(0x0000FF), Quick(0x00FF00)});
+  RunWatched([&] { QTest::keyClick(form.get(), Qt::Key_B, Qt::ControlModifier); });
+  EXPECT_TRUE(ran);
+  EXPECT_FALSE(timedOut);
+  EXPECT_EQ(shown, (std::set<int>{0, 1}));
 }
 
 TEST_F(RunCommandsTest, SlidesEnableTheEntriesAndLoopMarkFollowsTheShow) {
