@@ -13,14 +13,6 @@
 namespace lrw {
 namespace {
 
-constexpr int kFormatEmf = 14;
-constexpr int kFormatGem = 15;
-constexpr int kFormatIff = 17;
-constexpr int kFormatImg = 18;
-constexpr int kFormatLbm = 19;
-constexpr int kFormatMsp = 21;
-constexpr int kFormatPic = 24;
-
 Bitmap DecodeLegacy(int format, const std::string& path) {
   const MappedPictureFile mapped(path);
   const std::span<const uint8_t> file = mapped.Bytes();
