@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "LoadShow.h"
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
 #include "document/ShowFile.h"
@@ -19,16 +20,8 @@ int RunBuild(const std::vector<std::string>& args) {
     return 2;
   }
   const std::string& source = args[0];
-  ShowFileReadResult read = ReadShowFile(source);
-  if (read.status != ReadStatus::Ok) {
-    std::fprintf(stderr, "showtool build: %s\n",
-                 read.status == ReadStatus::NotAShowFile ? NotAShowFileText(source).c_str()
-                                                         : read.errorText.c_str());
-    return 1;
-  }
   SlideShowDocument doc;
-  doc.Slides = std::move(read.slides);
-  doc.Loop = read.loop;
+  if (!LoadShowOrReport("build", source, doc)) return 1;
 
   std::error_code ec;
   const std::string target = std::filesystem::absolute(args[1], ec).lexically_normal().string();

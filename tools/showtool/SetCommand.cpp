@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "LoadShow.h"
 #include "document/Cp1252.h"
 #include "document/Paths.h"
 #include "document/ShowFile.h"
@@ -205,17 +206,8 @@ int RunSet(const std::vector<std::string>& args) {
     return 2;
   }
   const std::string& path = args[0];
-  ShowFileReadResult read = ReadShowFile(path);
-  if (read.status != ReadStatus::Ok) {
-    std::fprintf(stderr, "showtool set: %s\n",
-                 read.status == ReadStatus::NotAShowFile ? NotAShowFileText(path).c_str()
-                                                         : read.errorText.c_str());
-    return 1;
-  }
   SlideShowDocument doc;
-  doc.Slides = std::move(read.slides);
-  doc.Loop = read.loop;
-  doc.FileName = path;
+  if (!LoadShowOrReport("set", path, doc)) return 1;
 
   const std::string& which = args[1];
   long first = 1;
