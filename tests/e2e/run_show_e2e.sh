@@ -10,7 +10,7 @@ make_show="$2"
 limit="${3:-60}"
 
 [ -x "$program" ] || { echo "no program at $program" >&2; exit 1; }
-command -v xvfb-run >/dev/null || { echo "xvfb-run is missing (scripts/install-deps)" >&2; exit 1; }
+here="$(cd "$(dirname "$0")" && pwd)"
 
 work="$(mktemp -d /tmp/lrw-e2e-XXXXXX)"
 trap '[ -n "${LRW_E2E_DEBUG:-}" ] || rm -rf "$work"' EXIT
@@ -44,7 +44,7 @@ INSIDE
 chmod +x "$work/inside.sh"
 
 export XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
-timeout "$limit" xvfb-run -a -s "-screen 0 1024x768x24" "$work/inside.sh" "$work" "$program" || {
+timeout "$limit" "$here/with_xvfb.sh" "$work/inside.sh" "$work" "$program" || {
   echo "the show did not end within $limit seconds" >&2
   cat "$work/program.log" >&2 || true
   exit 1

@@ -162,7 +162,8 @@ make_show="$(realpath "$2")"
 limit="${3:-240}"
 
 [ -x "$program" ] || { echo "no program at $program" >&2; exit 1; }
-for tool in xvfb-run xwininfo import convert; do
+here="$(cd "$(dirname "$0")" && pwd)"
+for tool in Xvfb xwininfo import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps)" >&2; exit 1; }
 done
 
@@ -175,7 +176,7 @@ chmod 700 "$work/runtime"
 mv "$work/show.sho" "$work/My Show.sho"
 
 export XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
-timeout "$limit" xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$work" "$program" || {
+timeout "$limit" "$here/with_xvfb.sh" "$0" --inside "$work" "$program" || {
   echo "the start-up checks did not finish within $limit seconds" >&2
   cat "$work/program.log" >&2 || true
   exit 1
