@@ -67,6 +67,7 @@ struct SlideRecord {
   std::optional<Bitmap> Thumbnail;
 
   bool IsBlank() const { return PictureName.empty(); }
+  bool operator==(const SlideRecord&) const = default;
   // Folder and name joined, as Windows-1252 bytes.
   std::string PicturePath() const { return PictureFolder + PictureName; }
   std::string SoundPath() const { return SoundFolder + SoundName; }
