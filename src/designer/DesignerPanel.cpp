@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "arrange/SlidePreviewBackgroundForm.h"
 #include "designer/ColorSwatch.h"
 #include "designer/SecondsSpinBox.h"
 #include "designer/SlideCaptionForm.h"
@@ -30,9 +31,10 @@ constexpr int kFirstCaptionWidth = 110;
 constexpr size_t kPathCapacity = 255;
 constexpr int64_t kPreviewMs = 5000;
 
-std::optional<uint32_t> AskColor(TSlideshowDesignForm& form, uint32_t color) {
+std::optional<uint32_t> AskColor(TSlideshowDesignForm& form, uint32_t color,
+                                 QWidget* parent = nullptr) {
   const std::optional<QColor> chosen =
-      form.Services().dialogs.ChooseColor(&form, ColorFromRecord(color));
+      form.Services().dialogs.ChooseColor(parent ? parent : &form, ColorFromRecord(color));
   if (!chosen || !chosen->isValid()) return std::nullopt;
   return RecordFromColor(*chosen);
 }
@@ -77,6 +79,7 @@ void TSlideshowDesignForm::WirePanel() {
   seAdditional_Time->onRefusedKey = [this] { Services().prompts.Beep(BeepKind::Default); };
   connect(btnShowTransition, &QPushButton::clicked, this, [this] { btnShowTransitionClick(); });
   connect(btnPreview, &QPushButton::clicked, this, [this] { btnPreviewClick(); });
+  ArrangeSlide = [this](int index) { OpenArrangementStage(*this, index); };
 }
 
 void TSlideshowDesignForm::cbTransitionChange() {
@@ -116,8 +119,8 @@ void TSlideshowDesignForm::cbxCenterClick() {
   }
 }
 
-uint32_t TSlideshowDesignForm::ChangeBackground(uint32_t color) {
-  return AskColor(*this, color).value_or(color);
+uint32_t TSlideshowDesignForm::ChangeBackground(uint32_t color, QWidget* parent) {
+  return AskColor(*this, color, parent).value_or(color);
 }
 
 void TSlideshowDesignForm::lbBackgroundClick() {
@@ -152,8 +155,8 @@ void TSlideshowDesignForm::lbBackgroundClick() {
 }
 
 int TSlideshowDesignForm::EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font,
-                                      uint32_t& backColor) {
-  TSlideCaptionForm editor(Services().dialogs, Services().prompts, this);
+                                      uint32_t& backColor, QWidget* parent) {
+  TSlideCaptionForm editor(Services().dialogs, Services().prompts, parent ? parent : this);
   QStringList shown;
   for (const std::string& line : lines) shown << FromCp1252(line);
   editor.SetCaptionLines(shown);

@@ -202,7 +202,11 @@ TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* p
 }
 
 TSlideshowDesignForm::~TSlideshowDesignForm() {
-  // FormDestroy
+  // FormDestroy. A stage still open works on this window's show: it goes first.
+  if (ArrangementStage) {
+    ArrangementStage->disconnect(this);
+    delete ArrangementStage.data();
+  }
   document_.ReleaseSlides();
   if (SlideshowDesignForm == this) SlideshowDesignForm = nullptr;
 }
@@ -593,7 +597,13 @@ void TSlideshowDesignForm::showEvent(QShowEvent* event) {
 }
 
 void TSlideshowDesignForm::closeEvent(QCloseEvent* event) {
-  // FormClose
+  // FormClose. While a slide is being arranged the stage is finished first.
+  if (ArrangementStage) {
+    event->ignore();
+    ArrangementStage->raise();
+    ArrangementStage->activateWindow();
+    return;
+  }
   if (QuerySaveChanges(true) == PromptAnswer::Cancel) {
     event->ignore();
     return;

@@ -107,15 +107,18 @@ class TSlideshowDesignForm : public QMainWindow {
   void btnShowTransitionClick();
   void btnPreviewClick();  // also the strip's double-click
   // The colour dialog preset with a record colour; the given colour when cancelled.
-  uint32_t ChangeBackground(uint32_t color);
+  // `parent` (default: the designer) is the window the dialog opens over.
+  uint32_t ChangeBackground(uint32_t color, QWidget* parent = nullptr);
   // Runs the caption editor and returns its modal result (QDialog::Accepted or
   // Rejected); on Accepted the three arguments hold the edited values.
   int EditCaption(std::vector<std::string>& lines, struct CaptionFontRecord& font,
-                  uint32_t& backColor);
+                  uint32_t& backColor, QWidget* parent = nullptr);
   // Lets the user pick the current slide's sound: 1 when chosen, 2 when cancelled.
   int ChooseSoundFile();
-  // Opens the arrangement stage on slide `index`; installed by the arrangement code.
+  // Opens the arrangement stage on slide `index`; tests may put something else here.
   std::function<void(int index)> ArrangeSlide;
+  // The open arrangement stage, if any; the designer is disabled while it is open.
+  QPointer<QWidget> ArrangementStage;
 
   // ---- file and help commands (DesignerFileCommands.cpp) ----
   // The save prompt: No without asking when nothing changed; Yes after saving.

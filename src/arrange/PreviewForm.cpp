@@ -1,0 +1,222 @@
+#include "arrange/PreviewForm.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "arrange/SlidePreviewBackgroundForm.h"
+#include "platform/HelpViewer.h"
+
+namespace lrw {
+
+namespace {
+constexpr int kArrangeHelpContext = 2012;
+}
+
+TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm* stage, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), Stage(stage) {
+  setWindowTitle(QStringLiteral("Move or Size This Window"));
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  PopupMenu1 = new QMenu(this);
+  InstallHelpKey(this, kArrangeHelpContext);
+}
+
+QRect TPreviewForm::ClientRect() const {
+  return rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
+}
+
+void TPreviewForm::SetBounds(const WindowBox& box) {
+  setGeometry(box.left, box.top, box.width, box.height);
+}
+
+void TPreviewForm::SetFrameActive(bool active) {
+  if (frameActive_ == active) return;
+  frameActive_ = active;
+  update();
+}
+
+void TPreviewForm::Activate() {
+  raise();
+  activateWindow();
+  setFocus(Qt::ActiveWindowFocusReason);
+  if (Stage) Stage->PlacementActivated(this);
+}
+
+void TPreviewForm::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.save();
+  painter.setClipRect(ClientRect());
+  painter.translate(ClientRect().topLeft());
+  PaintClient(painter);
+  painter.restore();
+  // The band from (1, 1) to (width - 1, height - 1), 4 pixels wide, then a black line
+  // around the whole window.
+  const QColor band = frameActive_ ? QColor(255, 0, 0) : QColor(128, 128, 128);
+  const int w = width();
+  const int h = height();
+  painter.fillRect(1, 1, w - 2, 4, band);
+  painter.fillRect(1, h - 5, w - 2, 4, band);
+  painter.fillRect(1, 1, 4, h - 2, band);
+  painter.fillRect(w - 5, 1, 4, h - 2, band);
+  painter.setPen(Qt::black);
+  painter.drawRect(0, 0, w - 1, h - 1);
+}
+
+bool TPreviewForm::FormKeyDown(int, Qt::KeyboardModifiers) {
+  return false;
+}
+
+void TPreviewForm::PopUpAtCorner() {
+  PopupMenu1->popup(QPoint(x() + 10, y() + 10));
+}
+
+void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
+  FormKeyDown(key, modifiers);
+  const bool ctrl = modifiers & Qt::ControlModifier;
+  const bool shift = modifiers & Qt::ShiftModifier;
+  std::optional<ArrowKey> arrow;
+  switch (key) {
+    case Qt::Key_Left:
+      arrow = ArrowKey::Left;
+      break;
+    case Qt::Key_Up:
+      arrow = ArrowKey::Up;
+      break;
+    case Qt::Key_Right:
+      arrow = ArrowKey::Right;
+      break;
+    case Qt::Key_Down:
+      arrow = ArrowKey::Down;
+      break;
+    default:
+      break;
+  }
+  if (arrow && Stage) {
+    const QSize screen = Stage->ScreenSize();
+    if (const auto box = NudgeWindow(Bounds(), *arrow, ctrl, shift, HeightKeys, ClientHeight(),
+                                     screen.width(), screen.height())) {
+      SetBounds(*box);
+    }
+    return;
+  }
+  if (!Stage) return;
+  if (key == Qt::Key_Escape) {
+    Stage->FormKeyDown(Qt::Key_Escape, modifiers);
+  } else if (key == Qt::Key_F6) {
+    Stage->SwitchWindows(this);
+  } else if (key == Qt::Key_F4 && (modifiers & Qt::AltModifier)) {
+    // Desktops without a window manager that closes on Alt+F4 still get the close.
+    close();
+  }
+}
+
+void TPreviewForm::keyPressEvent(QKeyEvent* event) {
+  HandleKey(event->key(), event->modifiers());
+  event->accept();
+}
+
+bool TPreviewForm::event(QEvent* event) {
+  // Shift+F10 and Esc reach the window even where a shortcut would take them first.
+  if (event->type() == QEvent::ShortcutOverride) {
+    event->accept();
+    return true;
+  }
+  if (event->type() == QEvent::WindowActivate && Stage) Stage->PlacementActivated(this);
+  return QWidget::event(event);
+}
+
+Qt::Edges TPreviewForm::EdgesAt(const QPoint& pos) const {
+  Qt::Edges edges;
+  // Corners grab a little further along the border, as window frames do.
+  const int corner = 3 * kFrameWidth;
+  const bool left = pos.x() < kFrameWidth;
+  const bool right = pos.x() >= width() - kFrameWidth;
+  const bool top = pos.y() < kFrameWidth;
+  const bool bottom = pos.y() >= height() - kFrameWidth;
+  if (!(left || right || top || bottom)) return edges;
+  if (left || ((top || bottom) && pos.x() < corner)) edges |= Qt::LeftEdge;
+  if (right || ((top || bottom) && pos.x() >= width() - corner)) edges |= Qt::RightEdge;
+  if (top || ((left || right) && pos.y() < corner)) edges |= Qt::TopEdge;
+  if (bottom || ((left || right) && pos.y() >= height() - corner)) edges |= Qt::BottomEdge;
+  return edges;
+}
+
+void TPreviewForm::UpdateCursor(const QPoint& pos) {
+  const Qt::Edges e = EdgesAt(pos);
+  const bool horizontal = e & (Qt::LeftEdge | Qt::RightEdge);
+  const bool vertical = e & (Qt::TopEdge | Qt::BottomEdge);
+  if (horizontal && vertical) {
+    const bool falling = (e.testFlag(Qt::LeftEdge) && e.testFlag(Qt::TopEdge)) ||
+                         (e.testFlag(Qt::RightEdge) && e.testFlag(Qt::BottomEdge));
+    setCursor(falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor);
+  } else if (horizontal) {
+    setCursor(Qt::SizeHorCursor);
+  } else if (vertical) {
+    setCursor(Qt::SizeVerCursor);
+  } else {
+    unsetCursor();
+  }
+}
+
+void TPreviewForm::mousePressEvent(QMouseEvent* event) {
+  Activate();
+  if (event->button() == Qt::RightButton) {
+    PopupMenu1->popup(event->globalPosition().toPoint());
+    return;
+  }
+  if (event->button() != Qt::LeftButton) return;
+  dragEdges_ = EdgesAt(event->position().toPoint());
+  drag_ = dragEdges_ ? Drag::Size : Drag::Move;
+  dragLast_ = event->globalPosition().toPoint();
+}
+
+void TPreviewForm::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint global = event->globalPosition().toPoint();
+  if (drag_ == Drag::None) {
+    UpdateCursor(event->position().toPoint());
+    return;
+  }
+  const QPoint delta = global - dragLast_;
+  if (delta.isNull()) return;
+  WindowBox box = Bounds();
+  if (drag_ == Drag::Move) {
+    box.left += delta.x();
+    box.top += delta.y();
+  } else {
+    // The border follows the pointer; the client area never shrinks below one pixel.
+    const int minimum = 2 * kFrameWidth + 1;
+    if (dragEdges_ & Qt::LeftEdge) {
+      const int w = std::max(minimum, box.width - delta.x());
+      box.left += box.width - w;
+      box.width = w;
+    }
+    if (dragEdges_ & Qt::RightEdge) box.width = std::max(minimum, box.width + delta.x());
+    if (dragEdges_ & Qt::TopEdge) {
+      const int h = std::max(minimum, box.height - delta.y());
+      box.top += box.height - h;
+      box.height = h;
+    }
+    if (dragEdges_ & Qt::BottomEdge) box.height = std::max(minimum, box.height + delta.y());
+  }
+  dragLast_ = global;
+  SetBounds(box);
+}
+
+void TPreviewForm::mouseReleaseEvent(QMouseEvent*) {
+  drag_ = Drag::None;
+}
+
+void TPreviewForm::closeEvent(QCloseEvent* event) {
+  // Closing either placement window ends the arrangement with saving; the stage frees
+  // this window itself.
+  event->ignore();
+  if (Stage) Stage->close();
+}
+
+}  // namespace lrw

@@ -1,0 +1,76 @@
+// What both placement windows on the arrangement stage share: a frameless tool
+// window above the stage with a sizing border of its own (red while active, grey
+// otherwise), moved by dragging anywhere inside, sized by dragging the border,
+// nudged with Ctrl/Shift+arrows, and a popup menu on the right button and Shift+F10.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+
+#include "arrange/PlacementRules.h"
+
+class QMenu;
+
+namespace lrw {
+
+class TSlidePreviewBackgroundForm;
+
+class TPreviewForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The sizing border on each side: a black line and a 4-pixel coloured band.
+  static constexpr int kFrameWidth = 5;
+
+  TPreviewForm(TSlidePreviewBackgroundForm* stage, QWidget* parent);
+
+  TSlidePreviewBackgroundForm* Stage = nullptr;
+  bool HeightKeys = false;
+  QMenu* PopupMenu1 = nullptr;
+
+  QRect ClientRect() const;
+  int ClientWidth() const { return width() - 2 * kFrameWidth; }
+  int ClientHeight() const { return height() - 2 * kFrameWidth; }
+  void SetClientWidth(int w) { resize(w + 2 * kFrameWidth, height()); }
+  void SetClientHeight(int h) { resize(width(), h + 2 * kFrameWidth); }
+  WindowBox Bounds() const { return {x(), y(), width(), height()}; }
+  void SetBounds(const WindowBox& box);
+
+  // Whether the frame shows this window as the active one.
+  bool FrameActive() const { return frameActive_; }
+  void SetFrameActive(bool active);
+  // Makes this window the active placement window: red frame and keyboard focus.
+  void Activate();
+
+  // The key handling every placement window gets: the window's own keys first, then
+  // nudging, Esc (leave without saving), F6 (the other window) and Alt+F4 (leave saving).
+  void HandleKey(int key, Qt::KeyboardModifiers modifiers);
+
+ protected:
+  // The window's own key handler; true when it consumed the key.
+  virtual bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Draws the client area; the frame is drawn over the rest afterwards.
+  virtual void PaintClient(class QPainter& painter) = 0;
+  void PopUpAtCorner();
+
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  // Which edges a press at `pos` grabs (none: the press drags the window).
+  Qt::Edges EdgesAt(const QPoint& pos) const;
+  void UpdateCursor(const QPoint& pos);
+
+  bool frameActive_ = false;
+  enum class Drag { None, Move, Size } drag_ = Drag::None;
+  Qt::Edges dragEdges_;
+  QPoint dragLast_;
+};
+
+}  // namespace lrw

@@ -1,0 +1,101 @@
+#include "arrange/SlideCaptionPreviewForm.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QMenu>
+#include <QPainter>
+
+#include "arrange/SlidePreviewBackgroundForm.h"
+#include "designer/SlideshowDesignForm.h"
+#include "platform/QtText.h"
+#include "platform/SystemColors.h"
+#include "player/CaptionFont.h"
+#include "player/WrapCaption.h"
+
+namespace lrw {
+
+TSlideCaptionPreviewForm::TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm* stage,
+                                                   QWidget* parent)
+    : TPreviewForm(stage, parent) {
+  HeightKeys = false;
+  resize(194, 117);
+  EdittheCaption1 = PopupMenu1->addAction(QStringLiteral("Edit the Caption"));
+  MatchBackground1 = PopupMenu1->addAction(QStringLiteral("&Match Background"));
+  PopupMenu1->addSeparator();
+  ExitandSave1 = PopupMenu1->addAction(QStringLiteral("Exit and &Save"));
+  ExitWithoutSaving1 = PopupMenu1->addAction(QStringLiteral("Exit &Without Saving"));
+  connect(EdittheCaption1, &QAction::triggered, this, [this] { EdittheCaption1Click(); });
+  connect(MatchBackground1, &QAction::triggered, this, [this] { MatchBackground1Click(); });
+  connect(ExitandSave1, &QAction::triggered, this, [this] {
+    if (Stage) Stage->close();
+  });
+  connect(ExitWithoutSaving1, &QAction::triggered, this, [this] {
+    if (Stage) Stage->FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
+  });
+}
+
+void TSlideCaptionPreviewForm::FitToText() {
+  if (!Stage) return;
+  const QtTextMeasurer measurer(QFontFromCaptionFont(Stage->CaptionFont));
+  // A visible window fits itself again from the size change; a hidden one gets no
+  // resize events until it is shown, so the loop finishes the fitting either way.
+  for (int round = 0; round < 4; ++round) {
+    int w = ClientWidth();
+    WrapCaption(Stage->CaptionText, measurer, WrappedLines, w);
+    if (ClientWidth() != w) {
+      SetClientWidth(w);
+      continue;
+    }
+    const int h = static_cast<int>(WrappedLines.size()) * measurer.TextHeight();
+    if (h == ClientHeight()) {
+      update();
+      return;
+    }
+    SetClientHeight(h);
+  }
+}
+
+void TSlideCaptionPreviewForm::EdittheCaption1Click() {
+  if (!Stage) return;
+  if (Stage->Designer().EditCaption(Stage->CaptionText, Stage->CaptionFont, Stage->CaptionBack,
+                                    this) == QDialog::Accepted)
+    FitToText();
+}
+
+void TSlideCaptionPreviewForm::MatchBackground1Click() {
+  if (!Stage) return;
+  Stage->CaptionBack = Stage->WindowColor();
+  update();
+  Stage->SaveOnClose = true;
+}
+
+bool TSlideCaptionPreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  if (key == Qt::Key_F10 && (modifiers & (Qt::ShiftModifier | Qt::ControlModifier |
+                                          Qt::AltModifier)) == Qt::ShiftModifier) {
+    PopUpAtCorner();
+    return true;
+  }
+  return false;
+}
+
+void TSlideCaptionPreviewForm::PaintClient(QPainter& painter) {
+  if (!Stage) return;
+  painter.fillRect(QRect(QPoint(0, 0), ClientRect().size()), ColorFromRecord(Stage->CaptionBack));
+  const QFont font = QFontFromCaptionFont(Stage->CaptionFont);
+  const QtTextMeasurer measurer(font);
+  const int ascent = measurer.Metrics().ascent();
+  painter.setFont(font);
+  painter.setPen(ColorFromRecord(Stage->CaptionFont.Color));
+  int y = 0;
+  for (const std::string& line : WrappedLines) {
+    painter.drawText(QPoint(0, y + ascent), FromCp1252(line));
+    y += measurer.TextHeight();
+  }
+}
+
+void TSlideCaptionPreviewForm::resizeEvent(QResizeEvent* event) {
+  TPreviewForm::resizeEvent(event);
+  FitToText();
+}
+
+}  // namespace lrw

@@ -1,0 +1,118 @@
+#include "arrange/SlidePreviewForm.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include "arrange/SlidePreviewBackgroundForm.h"
+
+namespace lrw {
+
+TSlidePreviewForm::TSlidePreviewForm(TSlidePreviewBackgroundForm* stage, QWidget* parent)
+    : TPreviewForm(stage, parent) {
+  HeightKeys = true;
+  CentertheImage1 = PopupMenu1->addAction(QStringLiteral("&Center the Image"));
+  Restoreproportionalwidth1 = PopupMenu1->addAction(QStringLiteral("Restore Proportional &Width"));
+  RestoreProportionalHeight1 =
+      PopupMenu1->addAction(QStringLiteral("Restore Proportional &Height"));
+  RestoreOriginalDimensions1 =
+      PopupMenu1->addAction(QStringLiteral("Restore Original &Dimensions"));
+  PopupMenu1->addSeparator();
+  ExitandSave1 = PopupMenu1->addAction(QStringLiteral("Exit and &Save"));
+  ExitWithoutSaving1 = PopupMenu1->addAction(QStringLiteral("Exit &Without Saving"));
+  connect(CentertheImage1, &QAction::triggered, this, [this] { CentertheImage1Click(); });
+  connect(Restoreproportionalwidth1, &QAction::triggered, this,
+          [this] { Restoreproportionalwidth1Click(); });
+  connect(RestoreProportionalHeight1, &QAction::triggered, this,
+          [this] { RestoreProportionalHeight1Click(); });
+  connect(RestoreOriginalDimensions1, &QAction::triggered, this,
+          [this] { RestoreOriginalDimensions1Click(); });
+  connect(ExitandSave1, &QAction::triggered, this, [this] {
+    if (Stage) Stage->close();
+  });
+  connect(ExitWithoutSaving1, &QAction::triggered, this, [this] {
+    if (Stage) Stage->FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
+  });
+}
+
+void TSlidePreviewForm::CentertheImage1Click() {
+  if (!Stage) return;
+  const QSize screen = Stage->ScreenSize();
+  const WindowBox box = CenteredBox(Bounds(), screen.width(), screen.height());
+  LastTop = box.top;
+  LastLeft = box.left;
+  move(box.left, box.top);
+  Stage->Centered = true;
+}
+
+void TSlidePreviewForm::Restoreproportionalwidth1Click() {
+  if (!Stage || Stage->LoadedPicture.isNull()) return;
+  const QImage& picture = Stage->LoadedPicture;
+  if (const auto w = ProportionalClientWidth(picture.width(), picture.height(), ClientHeight()))
+    SetClientWidth(*w);
+}
+
+void TSlidePreviewForm::RestoreProportionalHeight1Click() {
+  if (!Stage || Stage->LoadedPicture.isNull()) return;
+  const QImage& picture = Stage->LoadedPicture;
+  if (const auto h = ProportionalClientHeight(picture.width(), picture.height(), ClientWidth()))
+    SetClientHeight(*h);
+}
+
+void TSlidePreviewForm::RestoreOriginalDimensions1Click() {
+  if (!Stage || Stage->LoadedPicture.isNull()) return;
+  const QImage& picture = Stage->LoadedPicture;
+  const QSize screen = Stage->ScreenSize();
+  if (const auto box = OriginalDimensionsBox(Bounds(), picture.width(), picture.height(),
+                                             screen.width(), screen.height()))
+    SetBounds(*box);
+}
+
+bool TSlidePreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  if (key == Qt::Key_F10 && (modifiers & (Qt::ShiftModifier | Qt::ControlModifier |
+                                          Qt::AltModifier)) == Qt::ShiftModifier) {
+    PopUpAtCorner();
+    return true;
+  }
+  return false;
+}
+
+void TSlidePreviewForm::PaintClient(QPainter& painter) {
+  const QRect area(QPoint(0, 0), ClientRect().size());
+  if (Image1.isNull()) {
+    painter.fillRect(area, palette().window());
+    return;
+  }
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(area, Image1);
+}
+
+void TSlidePreviewForm::showEvent(QShowEvent* event) {
+  TPreviewForm::showEvent(event);
+  LastLeft = x();
+  LastTop = y();
+  lastSize_ = size();
+}
+
+void TSlidePreviewForm::moveEvent(QMoveEvent* event) {
+  TPreviewForm::moveEvent(event);
+  // When the size changed too, the resize that follows centres first and checks after.
+  if (!isVisible() || size() != lastSize_) return;
+  PositionChanged();
+}
+
+void TSlidePreviewForm::resizeEvent(QResizeEvent* event) {
+  TPreviewForm::resizeEvent(event);
+  if (!isVisible()) return;
+  lastSize_ = size();
+  update();
+  if (Stage && Stage->Centered) CentertheImage1Click();
+  PositionChanged();
+}
+
+void TSlidePreviewForm::PositionChanged() {
+  if (Stage && (x() != LastLeft || y() != LastTop)) Stage->Centered = false;
+}
+
+}  // namespace lrw
