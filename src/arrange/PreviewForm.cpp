@@ -24,7 +24,6 @@ TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm* stage, QWidget* parent)
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   PopupMenu1 = new QMenu(this);
-  InstallHelpKey(this, kArrangeHelpContext);
 }
 
 QRect TPreviewForm::ClientRect() const {
@@ -106,7 +105,10 @@ void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
     return;
   }
   if (!Stage) return;
-  if (key == Qt::Key_Escape) {
+  if (key == Qt::Key_F1) {
+    // Handled here: the toolkit gives a tool window's shortcuts to its owner instead.
+    ShowHelp(kArrangeHelpContext);
+  } else if (key == Qt::Key_Escape) {
     Stage->FormKeyDown(Qt::Key_Escape, modifiers);
   } else if (key == Qt::Key_F6) {
     Stage->SwitchWindows(this);
@@ -122,11 +124,6 @@ void TPreviewForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TPreviewForm::event(QEvent* event) {
-  // Shift+F10 and Esc reach the window even where a shortcut would take them first.
-  if (event->type() == QEvent::ShortcutOverride) {
-    event->accept();
-    return true;
-  }
   if (event->type() == QEvent::WindowActivate && Stage) Stage->PlacementActivated(this);
   return QWidget::event(event);
 }

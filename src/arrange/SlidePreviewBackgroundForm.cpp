@@ -211,14 +211,6 @@ void TSlidePreviewBackgroundForm::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-bool TSlidePreviewBackgroundForm::event(QEvent* event) {
-  if (event->type() == QEvent::ShortcutOverride) {
-    event->accept();
-    return true;
-  }
-  return QWidget::event(event);
-}
-
 void TSlidePreviewBackgroundForm::contextMenuEvent(QContextMenuEvent* event) {
   PopupMenu1->popup(event->globalPos());
 }

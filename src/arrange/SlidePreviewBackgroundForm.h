@@ -77,7 +77,6 @@ class TSlidePreviewBackgroundForm : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  bool event(QEvent* event) override;
 
  private:
   // Writes back (when saving), frees the placement windows and releases the stage.

@@ -21,6 +21,7 @@
 #include "designer/ModalDriver.h"
 #include "designer/SlideCaptionForm.h"
 #include "designer/SlideshowDesignForm.h"
+#include "platform/HelpViewer.h"
 #include "player/CaptionFont.h"
 
 namespace lrw {
@@ -374,6 +375,20 @@ TEST_F(Arrange, ClosingAPlacementWindowEndsWithSaving) {
   WaitClosed();
   EXPECT_EQ(Slide().ImageTop, 51);
   EXPECT_TRUE(form.Document().Modified);
+}
+
+TEST_F(Arrange, F1OnTheStageAndOnAPlacementWindowOpensTheStagesHelp) {
+  Open(PictureSlide());
+  for (QWidget* window : {static_cast<QWidget*>(&Stage()), static_cast<QWidget*>(ImageWindow())}) {
+    if (HelpViewer* viewer = FindHelpViewer()) viewer->ShowTopic(0);
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_F1);
+    ASSERT_NE(FindHelpViewer(), nullptr);
+    EXPECT_EQ(FindHelpViewer()->CurrentPage(), "qrc:/help/arrangement.html")
+        << window->metaObject()->className();
+  }
+  EXPECT_TRUE(form.ArrangementStage) << "help leaves the stage open";
+  delete FindHelpViewer();
 }
 
 TEST_F(Arrange, TheDesignerCannotCloseWhileASlideIsArranged) {
