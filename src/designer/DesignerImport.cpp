@@ -3,10 +3,13 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 
+#include "designer/SlideStrip.h"
 #include "designer/SlideshowDesignForm.h"
 #include "document/Paths.h"
 #include "import/AddPictureSlide.h"
 #include "import/LoadPicture.h"
+#include "shell/DragDropFiles.h"
+#include "shell/DroppedFiles.h"
 
 namespace lrw {
 namespace {
@@ -25,6 +28,21 @@ constexpr int kProgressDelayMs = 400;
 
 void TSlideshowDesignForm::WireImport() {
   connect(Addslides1, &QAction::triggered, this, [this] { Addslides1Click(); });
+  DragDrop1 = new TDragDropFiles(this);
+  DragDrop1->SetDragDropControl(ImageListBox);
+  DragDrop1->SetTargetEffects(deCopy | deMove);
+  connect(DragDrop1, &TDragDropFiles::ProcessDropped, this, [this] { DragDrop1ProcessDropped(); });
+}
+
+void TSlideshowDesignForm::DragDrop1ProcessDropped() {
+  // Each file lands directly after the same current slide, so a drop of several files
+  // stands in the strip in reverse order.
+  const DroppedPictures dropped = PicturesFromDrop(DragDrop1->FileList, ShortcutLink1);
+  for (const std::string& path : dropped.paths) AddPictureSlide(path);
+  if (!dropped.error.empty()) {
+    Services().prompts.Beep(BeepKind::Error);
+    Services().prompts.Tell(dropped.error, "Error", PromptIcon::Error);
+  }
 }
 
 TLoadPictureModule& TSlideshowDesignForm::LoadPictureModule() {

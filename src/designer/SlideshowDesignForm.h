@@ -20,6 +20,7 @@
 #include "designer/SecondsSpinBox.h"
 #include "document/SlideShowDocument.h"
 #include "platform/DesignerServices.h"
+#include "shell/ShortcutLink.h"
 
 class QAction;
 class QButtonGroup;
@@ -39,6 +40,7 @@ namespace lrw {
 
 class SlideStrip;
 class ColorSwatch;
+class TDragDropFiles;
 class TLoadPictureModule;
 
 class TSlideshowDesignForm : public QMainWindow {
@@ -178,6 +180,12 @@ class TSlideshowDesignForm : public QMainWindow {
   // The picture loader, made on first use and kept for the program's life.
   TLoadPictureModule& LoadPictureModule();
   std::shared_ptr<TLoadPictureModule> loadPictureModule_;  // shared_ptr: incomplete type here
+
+  // ---- dropped files (DesignerImport.cpp) ----
+  // Adds the pictures of a drop on the strip, shortcuts standing for their targets.
+  void DragDrop1ProcessDropped();
+  TDragDropFiles* DragDrop1 = nullptr;
+  TShortcutLink ShortcutLink1;
 
   // ---- controls (names as the design gives them) ----
   QLabel* Label1 = nullptr;

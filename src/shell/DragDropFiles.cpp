@@ -1,0 +1,173 @@
+#include "shell/DragDropFiles.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QApplication>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
+namespace lrw {
+
+namespace {
+
+bool HasLocalFiles(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return false;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) return true;
+  return false;
+}
+
+}  // namespace
+
+TDragDropFiles::TDragDropFiles(QObject* parent) : QObject(parent) {
+  menu_ = new QMenu;
+  copy_ = menu_->addAction(QString());
+  move_ = menu_->addAction(QString());
+  link_ = menu_->addAction(QString());
+  menu_->addSeparator();
+  cancel_ = menu_->addAction(QString());
+  SetMenuLanguage(PrimaryLanguageIdOf(QLocale().name().toStdString()));
+}
+
+TDragDropFiles::~TDragDropFiles() {
+  DetachTarget();
+  delete menu_;
+}
+
+void TDragDropFiles::SetMenuLanguage(int primaryLanguageId) {
+  const DropMenuCaptions captions = DropMenuCaptionsFor(primaryLanguageId);
+  copy_->setText(QString::fromStdString(captions.copy));
+  move_->setText(QString::fromStdString(captions.move));
+  link_->setText(QString::fromStdString(captions.link));
+  cancel_->setText(QString::fromStdString(captions.cancel));
+}
+
+void TDragDropFiles::SetDragDropControl(QWidget* control) {
+  if (control == control_) return;
+  DetachTarget();
+  control_ = control;
+  AttachTarget();
+}
+
+void TDragDropFiles::SetTargetEffects(TDropEffectSet effects) {
+  targetEffects_ = effects;
+  if (effects == deNone)
+    DetachTarget();
+  else
+    AttachTarget();
+}
+
+QWidget* TDragDropFiles::DropWidget() const {
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(control_.data())) return area->viewport();
+  return control_;
+}
+
+void TDragDropFiles::AttachTarget() {
+  if (attached_ || !control_ || targetEffects_ == deNone) return;
+  QWidget* widget = DropWidget();
+  if (!widget) return;
+  control_->setAcceptDrops(true);
+  widget->setAcceptDrops(true);
+  widget->installEventFilter(this);
+  attachedTo_ = widget;
+  attached_ = true;
+}
+
+void TDragDropFiles::DetachTarget() {
+  if (!attached_) return;
+  if (attachedTo_) {
+    attachedTo_->removeEventFilter(this);
+    attachedTo_->setAcceptDrops(false);
+  }
+  if (control_) control_->setAcceptDrops(false);
+  attachedTo_ = nullptr;
+  attached_ = false;
+}
+
+TDropEffect TDragDropFiles::EffectFor(const QMimeData* data, QObject* source,
+                                      Qt::KeyboardModifiers keys, Qt::DropActions allowed) const {
+  if (!HasLocalFiles(data)) return deNone;
+  DropEffectQuery query;
+  query.ownDrag = source && control_ && (source == control_ || source == attachedTo_);
+  query.acceptOwnDnD = AcceptOwnDnD;
+  query.shift = keys & Qt::ShiftModifier;
+  query.ctrl = keys & Qt::ControlModifier;
+  query.targetEffects = targetEffects_;
+  query.sourceEffects = static_cast<int>(allowed);  // Qt's action bits are the same
+  return ChooseDropEffect(query);
+}
+
+TDropEffect TDragDropFiles::AskEffect(const QPoint& global, TDropEffect chosen) {
+  copy_->setVisible(targetEffects_ & deCopy);
+  move_->setVisible(targetEffects_ & deMove);
+  link_->setVisible(targetEffects_ & deLink);
+  QAction* preferred = chosen == deCopy ? copy_ : chosen == deMove ? move_ : link_;
+  menu_->setDefaultAction(preferred);
+  const QAction* picked = menu_->exec(global, preferred);
+  if (picked == copy_) return deCopy;
+  if (picked == move_) return deMove;
+  if (picked == link_) return deLink;
+  return deNone;
+}
+
+bool TDragDropFiles::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != attachedTo_) return QObject::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* e = static_cast<QDragMoveEvent*>(event);
+      if (event->type() == QEvent::DragEnter) rightButtonDrag_ = e->buttons() & Qt::RightButton;
+      const TDropEffect effect =
+          EffectFor(e->mimeData(), e->source(), e->modifiers(), e->possibleActions());
+      if (effect == deNone) {
+        e->ignore();
+      } else {
+        e->setDropAction(static_cast<Qt::DropAction>(effect));
+        e->accept();
+      }
+      return true;
+    }
+    case QEvent::DragLeave:
+      return true;
+    case QEvent::Drop: {
+      auto* e = static_cast<QDropEvent*>(event);
+      const Qt::KeyboardModifiers keys = e->modifiers();
+      const QPoint point = e->position().toPoint();
+      TDropEffect effect = EffectFor(e->mimeData(), e->source(), keys, e->possibleActions());
+      if (effect != deNone && TargetPopUpMenu &&
+          (rightButtonDrag_ || (e->buttons() & Qt::RightButton)))
+        effect = AskEffect(attachedTo_->mapToGlobal(point), effect);
+      if (effect == deNone) {
+        e->ignore();
+        return true;
+      }
+      if (BringToFront && control_) control_->window()->activateWindow();
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+      FileList.clear();
+      for (const QUrl& url : e->mimeData()->urls())
+        if (url.isLocalFile()) FileList.push_back(url.toLocalFile().toStdString());
+      QApplication::restoreOverrideCursor();
+      // Reported after the drop has gone back to its source, outside its drag loop.
+      QMetaObject::invokeMethod(
+          this, [this, keys, point, effect] { emit ProcessDropped(keys, point, effect); },
+          Qt::QueuedConnection);
+      const TDropEffect reported =
+          ReportedDropEffect(effect, static_cast<int>(e->possibleActions()));
+      if (reported == deNone) {
+        e->ignore();
+      } else {
+        e->setDropAction(static_cast<Qt::DropAction>(reported));
+        e->accept();
+      }
+      return true;
+    }
+    default:
+      return QObject::eventFilter(watched, event);
+  }
+}
+
+}  // namespace lrw

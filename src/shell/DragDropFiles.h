@@ -1,0 +1,77 @@
+// Makes one control a drop target for files: the drag shows the effect the keys and
+// both sides allow, a right-button drop asks for the effect in a popup menu, and after
+// the drop has returned to its source the component reports it through
+// ProcessDropped with the dropped file names in FileList.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <string>
+#include <vector>
+
+#include "shell/DropEffects.h"
+
+class QMenu;
+class QAction;
+class QMimeData;
+class QWidget;
+
+namespace lrw {
+
+class TDragDropFiles : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TDragDropFiles(QObject* parent = nullptr);
+  ~TDragDropFiles() override;
+
+  // The control whose area takes the drops (for a scroll area, its viewport).
+  QWidget* DragDropControl() const { return control_; }
+  void SetDragDropControl(QWidget* control);
+  TDropEffectSet TargetEffects() const { return targetEffects_; }
+  // An empty set leaves the control no drop target.
+  void SetTargetEffects(TDropEffectSet effects);
+  bool Attached() const { return attached_; }
+
+  bool TargetPopUpMenu = true;
+  bool AcceptOwnDnD = false;
+  bool BringToFront = false;
+
+  // The local files of the last drop, UTF-8, in the order the source listed them.
+  std::vector<std::string> FileList;
+
+  // The effect menu of a right-button drop, in the user's language.
+  QMenu* PopupMenu() const { return menu_; }
+  void SetMenuLanguage(int primaryLanguageId);
+  // Shows the effect menu at `global` with `chosen` as the default item and returns
+  // the effect picked (none when cancelled or dismissed).
+  TDropEffect AskEffect(const QPoint& global, TDropEffect chosen);
+
+ signals:
+  // Once per completed drop, after the drop has returned to the source.
+  void ProcessDropped(Qt::KeyboardModifiers keys, const QPoint& point, int effect);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void AttachTarget();
+  void DetachTarget();
+  QWidget* DropWidget() const;
+  TDropEffect EffectFor(const QMimeData* data, QObject* source, Qt::KeyboardModifiers keys,
+                        Qt::DropActions allowed) const;
+
+  QPointer<QWidget> control_;
+  QPointer<QWidget> attachedTo_;
+  TDropEffectSet targetEffects_ = deNone;
+  bool attached_ = false;
+  bool rightButtonDrag_ = false;  // seen when the drag entered, while the button was held
+  QMenu* menu_ = nullptr;
+  QAction* copy_ = nullptr;
+  QAction* move_ = nullptr;
+  QAction* link_ = nullptr;
+  QAction* cancel_ = nullptr;
+};
+
+}  // namespace lrw

@@ -1,0 +1,21 @@
+// Which of the files dropped on the slide strip become slides: folders and paths that
+// cannot be looked at are passed over, shortcut (.lnk) files stand for their targets,
+// and only pictures of the picture format table are kept.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lrw {
+
+class TShortcutLink;
+
+struct DroppedPictures {
+  std::vector<std::string> paths;  // UTF-8, in drop order
+  // Set when a shortcut could not be read; the files after it were not looked at.
+  std::string error;
+};
+
+DroppedPictures PicturesFromDrop(const std::vector<std::string>& dropped, TShortcutLink& link);
+
+}  // namespace lrw

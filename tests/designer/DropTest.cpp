@@ -1,0 +1,167 @@
+// Files dropped on the slide strip become slides after the drop has returned.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include "designer/DesignerTestSupport.h"
+#include "designer/FakeServices.h"
+#include "designer/SlideStrip.h"
+#include "designer/SlideshowDesignForm.h"
+#include "shell/DragDropFiles.h"
+
+namespace lrw {
+namespace {
+
+class Drop : public ::testing::Test {
+ protected:
+  test::FakeServices fakes;
+  TSlideshowDesignForm form{fakes.services()};
+  QTemporaryDir dir;
+
+  void SetUp() override {
+    test::LoadShow(form, {test::PictureSlide("first.jpg")});
+    test::SelectSlides(form, {0});
+  }
+  QString Picture(const QString& name) {
+    QImage image(32, 24, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(image.save(path, "BMP"));
+    return path;
+  }
+  QWidget* Target() { return form.ImageListBox->viewport(); }
+
+  // Drags `files` over the strip and drops them; returns the drop event's outcome.
+  struct Outcome {
+    bool enterAccepted;
+    Qt::DropAction shown;
+    bool dropAccepted;
+    Qt::DropAction reported;
+  };
+  Outcome DragAndDrop(const QStringList& files, Qt::KeyboardModifiers keys = Qt::NoModifier,
+                      Qt::MouseButtons buttons = Qt::LeftButton,
+                      Qt::DropActions allowed = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction) {
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString& f : files) urls << QUrl::fromLocalFile(f);
+    mime.setUrls(urls);
+    return DragAndDrop(mime, keys, buttons, allowed);
+  }
+  Outcome DragAndDrop(const QMimeData& mime, Qt::KeyboardModifiers keys, Qt::MouseButtons buttons,
+                      Qt::DropActions allowed) {
+    const QPoint at(20, 20);
+    QDragEnterEvent enter(at, allowed, &mime, buttons, keys);
+    QApplication::sendEvent(Target(), &enter);
+    QDragMoveEvent over(at, allowed, &mime, buttons, keys);
+    QApplication::sendEvent(Target(), &over);
+    QDropEvent drop(QPointF(at), allowed, &mime, Qt::NoButton, keys);
+    QApplication::sendEvent(Target(), &drop);
+    return {enter.isAccepted(), over.dropAction(), drop.isAccepted(), drop.dropAction()};
+  }
+  std::vector<std::string> Names() { return test::SlideNames(form); }
+};
+
+TEST_F(Drop, DroppedPicturesBecomeSlidesAfterTheDropInReverseOrder) {
+  const Outcome o = DragAndDrop({Picture("a.bmp"), Picture("b.bmp")});
+  EXPECT_TRUE(o.enterAccepted);
+  EXPECT_EQ(o.shown, Qt::CopyAction);
+  EXPECT_TRUE(o.dropAccepted);
+  EXPECT_EQ(o.reported, Qt::CopyAction);
+  EXPECT_EQ(Names(), std::vector<std::string>{"first.jpg"}) << "not while the drop runs";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"first.jpg", "b.bmp", "a.bmp"}));
+  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_EQ(form.DragDrop1->FileList.size(), 2u);
+}
+
+TEST_F(Drop, ShiftShowsAMoveButTheSourceIsToldCopy) {
+  const Outcome o = DragAndDrop({Picture("a.bmp")}, Qt::ShiftModifier);
+  EXPECT_EQ(o.shown, Qt::MoveAction);
+  EXPECT_EQ(o.reported, Qt::CopyAction) << "the source must keep its file";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Names().size(), 2u);
+}
+
+TEST_F(Drop, FoldersMissingFilesAndOtherFilesAreLeftOut) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.bmp"));
+  QFile text(dir.filePath("notes.txt"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+  text.write("hello");
+  text.close();
+  DragAndDrop({dir.filePath("folder.bmp"), dir.filePath("notes.txt"), dir.filePath("gone.bmp"),
+               Picture("c.bmp")});
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"first.jpg", "c.bmp"}));
+  EXPECT_TRUE(fakes.prompts.asked.empty());
+}
+
+TEST_F(Drop, AShortcutThatCannotBeReadIsReportedAndEndsTheDrop) {
+  QFile broken(dir.filePath("broken.lnk"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  broken.write("not a shortcut");
+  broken.close();
+  DragAndDrop({Picture("a.bmp"), broken.fileName(), Picture("b.bmp")});
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"first.jpg", "a.bmp"}));
+  ASSERT_EQ(fakes.prompts.asked.size(), 1u);
+  EXPECT_EQ(fakes.prompts.asked[0].text, "Unable to open link file");
+  EXPECT_EQ(fakes.prompts.asked[0].icon, PromptIcon::Error);
+}
+
+TEST_F(Drop, DataWithoutFilesIsRefused) {
+  QMimeData mime;
+  mime.setText("just text");
+  const Outcome o = DragAndDrop(mime, Qt::NoModifier, Qt::LeftButton, Qt::CopyAction);
+  EXPECT_FALSE(o.enterAccepted);
+  EXPECT_FALSE(o.dropAccepted);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Names().size(), 1u);
+}
+
+TEST_F(Drop, ARightButtonDropAsksForTheEffect) {
+  QStringList shown;
+  QString bold;
+  auto answer = [&](const QString& pick) {
+    QTimer::singleShot(20, [&, pick] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(menu, nullptr);
+      shown.clear();
+      for (QAction* a : menu->actions())
+        if (a->isVisible() && !a->isSeparator()) shown << a->text();
+      bold = menu->defaultAction() ? menu->defaultAction()->text() : QString();
+      for (QAction* a : menu->actions())
+        if (a->text() == pick) menu->setActiveAction(a);
+      QTest::keyClick(menu, Qt::Key_Return);
+    });
+  };
+  form.DragDrop1->SetMenuLanguage(kLangEnglish);
+  answer("&Abort");
+  Outcome o = DragAndDrop({Picture("a.bmp")}, Qt::NoModifier, Qt::RightButton);
+  EXPECT_EQ(shown, (QStringList{"&Copy Here", "&Move Here", "&Abort"}));
+  EXPECT_EQ(bold, "&Copy Here");
+  EXPECT_FALSE(o.dropAccepted);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Names().size(), 1u) << "a cancelled menu adds nothing";
+
+  form.DragDrop1->SetMenuLanguage(kLangGerman);
+  answer("Hierher &verschieben");
+  o = DragAndDrop({Picture("b.bmp")}, Qt::NoModifier, Qt::RightButton);
+  EXPECT_EQ(shown, (QStringList{"Hierher &kopieren", "Hierher &verschieben", "&Abbrechen"}));
+  EXPECT_TRUE(o.dropAccepted);
+  EXPECT_EQ(o.reported, Qt::CopyAction);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"first.jpg", "b.bmp"}));
+}
+
+}  // namespace
+}  // namespace lrw

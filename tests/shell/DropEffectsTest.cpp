@@ -1,0 +1,69 @@
+// The strip's drop rules: the effect a drag gets, what the source is told, and the
+// effect menu's captions.
+#include <gtest/gtest.h>
+
+#include "shell/DropEffects.h"
+
+namespace lrw {
+namespace {
+
+constexpr TDropEffectSet kStrip = deCopy | deMove;  // what the slide strip accepts
+constexpr TDropEffectSet kAll = deCopy | deMove | deLink;
+
+TEST(DropEffects, TheKeysAndBothSidesChooseTheEffect) {
+  struct Case {
+    const char* what;
+    DropEffectQuery query;
+    TDropEffect expected;
+  };
+  const Case cases[] = {
+      {"plain drag", {false, false, false, false, kStrip, kAll}, deCopy},
+      {"Shift", {false, false, true, false, kStrip, kAll}, deMove},
+      {"Shift, even when the source offers only copy",
+       {false, false, true, false, kStrip, deCopy},
+       deMove},
+      {"Ctrl", {false, false, false, true, kStrip, kAll}, deCopy},
+      {"Ctrl+Shift without link on the strip", {false, false, true, true, kStrip, kAll}, deCopy},
+      {"Ctrl+Shift with a target that links", {false, false, true, true, kAll, kAll}, deLink},
+      {"Ctrl+Shift, source offers only move", {false, false, true, true, kStrip, deMove}, deMove},
+      {"source offers only link", {false, false, false, false, kStrip, deLink}, deNone},
+      {"own drag refused", {true, false, false, false, kStrip, kAll}, deNone},
+      {"own drag accepted", {true, true, false, false, kStrip, kAll}, deCopy},
+      {"no target effects", {false, false, false, false, deNone, kAll}, deNone},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ChooseDropEffect(c.query), c.expected) << c.what;
+}
+
+TEST(DropEffects, AMoveIsNeverReportedToTheSource) {
+  EXPECT_EQ(ReportedDropEffect(deMove, kAll), deCopy);
+  EXPECT_EQ(ReportedDropEffect(deMove, deMove | deLink), deLink);
+  EXPECT_EQ(ReportedDropEffect(deMove, deMove), deNone);
+  EXPECT_EQ(ReportedDropEffect(deCopy, kAll), deCopy);
+  EXPECT_EQ(ReportedDropEffect(deLink, kAll), deLink);
+}
+
+TEST(DropEffects, TheMenuSpeaksTheUsersLanguage) {
+  EXPECT_EQ(PrimaryLanguageIdOf("de_DE"), kLangGerman);
+  EXPECT_EQ(PrimaryLanguageIdOf("pt_BR"), kLangPortuguese);
+  EXPECT_EQ(PrimaryLanguageIdOf("pl"), kLangPolish);
+  EXPECT_EQ(PrimaryLanguageIdOf("nl_NL"), kLangEnglish);
+  EXPECT_EQ(PrimaryLanguageIdOf("C"), kLangEnglish);
+
+  const DropMenuCaptions english = DropMenuCaptionsFor(kLangEnglish);
+  EXPECT_EQ(english.copy, "&Copy Here");
+  EXPECT_EQ(english.move, "&Move Here");
+  EXPECT_EQ(english.link, "&Shortcut(s) Create Here");
+  EXPECT_EQ(english.cancel, "&Abort");
+  const DropMenuCaptions german = DropMenuCaptionsFor(kLangGerman);
+  EXPECT_EQ(german.copy, "Hierher &kopieren");
+  EXPECT_EQ(german.move, "Hierher &verschieben");
+  EXPECT_EQ(german.cancel, "&Abbrechen");
+  EXPECT_EQ(DropMenuCaptionsFor(kLangSpanish).link, "&Atajo(s) crea aquí ");
+  EXPECT_EQ(DropMenuCaptionsFor(kLangPolish).move, "&Przenieś tutaj");
+  EXPECT_EQ(DropMenuCaptionsFor(kLangFrench).cancel, "&Arrêt");
+  EXPECT_EQ(DropMenuCaptionsFor(kLangItalian).copy, "&Copiare qui");
+  EXPECT_EQ(DropMenuCaptionsFor(kLangPortuguese).link, "&Atalho(s) cría aqui");
+}
+
+}  // namespace
+}  // namespace lrw
