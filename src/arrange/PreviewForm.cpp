@@ -16,8 +16,10 @@ namespace {
 constexpr int kArrangeHelpContext = 2012;
 }
 
+// A tool window of the stage stays above the stage; it is not made to stay above
+// everything, so that the dialogs it opens are never hidden behind it.
 TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm* stage, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), Stage(stage) {
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), Stage(stage) {
   setWindowTitle(QStringLiteral("Move or Size This Window"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setFocusPolicy(Qt::StrongFocus);

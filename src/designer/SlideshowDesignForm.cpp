@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -585,15 +586,25 @@ void TSlideshowDesignForm::resizeEvent(QResizeEvent* event) {
 
 void TSlideshowDesignForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (event->spontaneous()) return;
-  // FormShow
-  setWindowTitle(QStringLiteral("Lanternreelworks!"));
-  UpdateCommandStates();
-  if (!placedWithFrame_ && frameGeometry().size() != size()) {
-    // The desktop's frame is known only now; keep the outer corner where it belongs.
+  if (!event->spontaneous()) {
+    // FormShow
+    setWindowTitle(QStringLiteral("Lanternreelworks!"));
+    UpdateCommandStates();
+  }
+  PlaceOnceFrameIsKnown();
+}
+
+void TSlideshowDesignForm::PlaceOnceFrameIsKnown() {
+  if (placedWithFrame_ || !isVisible()) return;
+  if (frameGeometry().size() != size()) {
+    // Only now is the desktop's frame known: keep the outer corner where it belongs.
     placedWithFrame_ = true;
     PlaceAtBottomRight();
+    return;
   }
+  // A window manager reports its frame a moment after the window appears; without
+  // one there is no frame and the window already stands in its place.
+  if (++framePolls_ < 20) QTimer::singleShot(50, this, [this] { PlaceOnceFrameIsKnown(); });
 }
 
 void TSlideshowDesignForm::closeEvent(QCloseEvent* event) {

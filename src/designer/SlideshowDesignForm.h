@@ -262,6 +262,7 @@ class TSlideshowDesignForm : public QMainWindow {
   void WireImport();
 
   void PlaceAtBottomRight();
+  void PlaceOnceFrameIsKnown();
   void OnStripContextMenu(const QPoint& pos);
   // Puts the panel's values and the status line back to their initial state, so that
   // nothing of slides that are gone stays on show.
@@ -271,6 +272,7 @@ class TSlideshowDesignForm : public QMainWindow {
   SlideShowDocument document_;
   QLabel* statusText_ = nullptr;
   bool placedWithFrame_ = false;
+  int framePolls_ = 0;
 };
 
 // The one designer window of the program; cleared when it closes.
