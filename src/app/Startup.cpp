@@ -8,7 +8,10 @@
 #include <QScreen>
 #include <filesystem>
 
+#include "app/AutomationServer.h"
+#include "app/AutomationSwitches.h"
 #include "app/CommandLine.h"
+#include "app/Registration.h"
 #include "app/SingleInstance.h"
 #include "designer/SlideshowDesignForm.h"
 #include "effects/Random.h"
@@ -67,6 +70,9 @@ int RunProgram(QApplication& app) {
   const QStringList qargs = QApplication::arguments();
   for (qsizetype i = 1; i < qargs.size(); ++i) args.push_back(qargs[i].toStdString());
   const StartupOptions options = ParseCommandLine(args);
+  const AutomationStartMode automationMode = FindAutomationStartMode(args);
+  // The registration is renewed on every start, so it follows the program if it moves.
+  UpdateRegistration(automationMode);
 
   QtPrompts prompts;
   QtDialogs dialogs;
@@ -83,6 +89,13 @@ int RunProgram(QApplication& app) {
     form.close();
     return 0;
   }
+  // The program ends when the designer closes, also when it never was on screen
+  // (started for automation) and other windows are still open.
+  QApplication::setQuitOnLastWindowClosed(false);
+  QObject::connect(&form, &TSlideshowDesignForm::FormClosed, &app, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
+  AutomationServer server(automationMode == AutomationStartMode::Automation);
+  server.Register(QDBusConnection::sessionBus());
   return app.exec();
 }
 

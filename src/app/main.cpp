@@ -1,9 +1,21 @@
-// Program entry: one copy at a time, the application's identity, the designer.
+// Program entry: the automation registration switches, then one copy at a time, the
+// application's identity, the designer.
 #include <QApplication>
+#include <string>
+#include <vector>
 
+#include "app/AutomationSwitches.h"
+#include "app/Registration.h"
 #include "app/Startup.h"
 
 int main(int argc, char** argv) {
+  // "REGSERVER" and "UNREGSERVER" end without a window, so they need no display.
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const lrw::AutomationStartMode mode = lrw::FindAutomationStartMode(args);
+  if (mode == lrw::AutomationStartMode::RegServer ||
+      mode == lrw::AutomationStartMode::UnregServer) {
+    return lrw::UpdateRegistration(mode);
+  }
   QApplication app(argc, argv);
   return lrw::RunProgram(app);
 }

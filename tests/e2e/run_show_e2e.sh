@@ -43,7 +43,9 @@ echo "status=$status seen=$seen seconds=$(echo "$end - $start" | bc)" > "$work/r
 INSIDE
 chmod +x "$work/inside.sh"
 
-export XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+# XDG_DATA_HOME: every start renews the automation registration; keep it in $work.
+export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy \
+  QT_QPA_PLATFORM=xcb
 timeout "$limit" "$here/with_xvfb.sh" "$work/inside.sh" "$work" "$program" || {
   echo "the show did not end within $limit seconds" >&2
   cat "$work/program.log" >&2 || true

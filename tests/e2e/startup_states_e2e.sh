@@ -175,7 +175,9 @@ chmod 700 "$work/runtime"
 # A name with a blank and capitals: the file is opened under its name exactly as given.
 mv "$work/show.sho" "$work/My Show.sho"
 
-export XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+# XDG_DATA_HOME: every start renews the automation registration; keep it in $work.
+export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy \
+  QT_QPA_PLATFORM=xcb
 timeout "$limit" "$here/with_xvfb.sh" "$0" --inside "$work" "$program" || {
   echo "the start-up checks did not finish within $limit seconds" >&2
   cat "$work/program.log" >&2 || true

@@ -1,0 +1,131 @@
+#include "app/AutomationServer.h"
+
+#include <QCoreApplication>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <cstdio>
+
+#include "app/ServiceFile.h"
+#include "designer/SlideshowDesignForm.h"
+
+namespace lrw {
+namespace {
+
+void LogUnavailable(const QString& reason) {
+  std::fprintf(stderr, "lanternreelworks: the automation server is not available: %s\n",
+               reason.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+AutomationServer::AutomationServer(bool startedForAutomation, int idleMilliseconds, QObject* parent)
+    : QObject(parent), clients_(startedForAutomation) {
+  idle_.setSingleShot(true);
+  idle_.setInterval(idleMilliseconds);
+  connect(&idle_, &QTimer::timeout, this, &AutomationServer::IdleTimeout);
+  connect(&object_, &TSlideShowOLE::ClientCalled, this, &AutomationServer::ClientCalled);
+  connect(&object_, &TSlideShowOLE::CallStarted, this, [this] {
+    clients_.CallStarted();
+    UpdateIdleTimer();
+  });
+  connect(&object_, &TSlideShowOLE::CallFinished, this, [this] {
+    clients_.CallFinished();
+    UpdateIdleTimer();
+  });
+  connect(this, &AutomationServer::AutomationEnded, this, &EndAutomationProgram);
+  object_.WatchDesigner();
+  UpdateIdleTimer();
+}
+
+AutomationServer::~AutomationServer() {
+  if (connection_) {
+    connection_->unregisterObject(kAutomationObjectPath);
+    connection_->unregisterService(kAutomationServiceName);
+  }
+}
+
+bool AutomationServer::Register(const QDBusConnection& bus) {
+  if (!bus.isConnected()) {
+    const QString why = bus.lastError().message();
+    LogUnavailable(why.isEmpty() ? QStringLiteral("no session bus") : why);
+    return false;
+  }
+  QDBusConnection c = bus;
+  if (!c.registerObject(
+          kAutomationObjectPath, &object_,
+          QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals)) {
+    LogUnavailable(QStringLiteral("the object %1 is taken").arg(kAutomationObjectPath));
+    return false;
+  }
+  if (!c.registerService(kAutomationServiceName)) {
+    c.unregisterObject(kAutomationObjectPath);
+    LogUnavailable(QStringLiteral("the name %1 is taken").arg(kAutomationServiceName));
+    return false;
+  }
+  connection_ = c;
+  watcher_ = new QDBusServiceWatcher(this);
+  watcher_->setConnection(c);
+  watcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+  connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this, &AutomationServer::ClientGone);
+  // Connected after the bus's own relay of the signal, so it runs after the send.
+  connect(&object_, &TSlideShowOLE::ControllerMessage, this, &AutomationServer::FlushBus);
+  return true;
+}
+
+void AutomationServer::ClientCalled(const QString& name) {
+  if (name.isEmpty() || !clients_.Add(name.toStdString())) return;
+  hadClient_ = true;
+  if (watcher_) {
+    watcher_->addWatchedService(name);
+    // A caller that closed its connection before the watch was in place would never
+    // be seen leaving; the bus answers this after it has taken the watch.
+    if (connection_ && !connection_->interface()->isServiceRegistered(name).value()) {
+      ClientGone(name);
+      return;
+    }
+  }
+  UpdateIdleTimer();
+}
+
+void AutomationServer::ClientGone(const QString& name) {
+  if (watcher_) watcher_->removeWatchedService(name);
+  if (clients_.Remove(name.toStdString())) UpdateIdleTimer();
+}
+
+void AutomationServer::UpdateIdleTimer() {
+  if (clients_.Idle()) {
+    if (!idle_.isActive()) idle_.start();
+  } else {
+    idle_.stop();
+  }
+}
+
+void AutomationServer::IdleTimeout() {
+  if (!clients_.Idle()) return;
+  // Started for automation but with the designer on screen before any client came:
+  // the user has it, not a controller.
+  if (!hadClient_ && SlideshowDesignForm && SlideshowDesignForm->isVisible()) return;
+  emit AutomationEnded();
+}
+
+void AutomationServer::FlushBus() {
+  if (!connection_) return;
+  // Messages leave in order: once the bus has answered this, the signal is out.
+  connection_->call(QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                                   "org.freedesktop.DBus.Peer", "Ping"),
+                    QDBus::Block, 2000);
+}
+
+void EndAutomationProgram() {
+  TSlideshowDesignForm* form = SlideshowDesignForm.data();
+  if (form && form->isVisible()) {
+    // The user may have unsaved work on screen: closing asks, and Cancel keeps the
+    // designer open for the user.
+    form->close();
+    return;
+  }
+  QCoreApplication::quit();
+}
+
+}  // namespace lrw

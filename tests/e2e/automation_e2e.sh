@@ -1,0 +1,190 @@
+#!/usr/bin/env bash
+# End to end: the automation server of the real program on a private session bus and
+# a virtual X display, driven with dbus-send as a controller would drive it. Checks
+# that "/regserver" lets the bus start the program hidden, that AddSlide,
+# ShowDesignForm, IdentifyController and RunShow act on the designer, that the
+# controller hears 1025 (show finished) and then 1026 (designer closed), that the
+# program ends by itself once its clients have gone, that a second "-embedding"
+# start is refused, and that "/unregserver" removes the registration.
+#
+# usage: automation_e2e.sh PROGRAM MAKE_SHOW [TIME_LIMIT_SECONDS]
+set -euo pipefail
+
+if [ "${1:-}" = "--inside" ]; then
+  shift
+  work="$1"
+  program="$2"
+  service_file="$XDG_DATA_HOME/dbus-1/services/Quorvel.SlideShowOLE.service"
+  call=(dbus-send --session --print-reply --reply-timeout=20000 --dest=Quorvel.SlideShowOLE
+        /SlideShowOLE)
+
+  failures=0
+  expect() {  # expect NAME ACTUAL WANTED
+    if [ "$2" != "$3" ]; then
+      echo "FAIL $case_name: $1 is $2, expected $3"
+      failures=$((failures + 1))
+    fi
+  }
+  viewable() {  # a window with exactly this title is on the screen
+    local id
+    for id in $(xwininfo -root -tree 2>/dev/null | grep -F " \"$1\": " | awk '{print $1}'); do
+      xwininfo -id "$id" 2>/dev/null | grep -q "Map State: IsViewable" && return 0
+    done
+    return 1
+  }
+  picture_shown() {  # make_e2e_show paints its picture #D02090
+    import -display "$DISPLAY" -window root "$work/shot.png" 2>/dev/null || return 1
+    convert "$work/shot.png" -crop 1x1+512+384 -depth 8 txt:- 2>/dev/null | grep -q "#D02090"
+  }
+  # The pid of the process that owns the server's name, empty when none does.
+  server_pid() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+      org.freedesktop.DBus.GetConnectionUnixProcessID string:Quorvel.SlideShowOLE 2>/dev/null |
+      awk '/uint32/ {print $2}'
+  }
+  # The controller messages seen so far, as "handle:message" words.
+  messages() {
+    awk '/member=ControllerMessage/ {n = 0; next}
+         /uint32/ && n < 2 {v[n++] = $2; if (n == 2) printf "%s:%s ", v[0], v[1]}' \
+      "$work/monitor.log"
+  }
+  wait_gone() {  # wait_gone PID SECONDS: yes when the process ended in time
+    local i
+    for i in $(seq 1 $(($2 * 10))); do
+      kill -0 "$1" 2>/dev/null || { echo yes; return; }
+      sleep 0.1
+    done
+    echo no
+  }
+
+  dbus-monitor --session "type='signal',interface='Quorvel.SlideShowOLE'" \
+    >"$work/monitor.log" 2>&1 &
+  monitor=$!
+  sleep 0.5
+
+  # Registration needs no display and ends at once.
+  case_name="/RegServer"
+  set +e
+  env -u DISPLAY "$program" /RegServer >>"$work/program.log" 2>&1
+  status=$?
+  set -e
+  expect "exit status" "$status" 0
+  expect "service file" "$(grep -c "^Exec=.*lanternreelworks -embedding$" "$service_file")" 1
+
+  # The bus starts the program for the first call; the designer stays hidden until
+  # the controller shows it; the show runs, then 1025 and 1026, then the program ends.
+  case_name="activation and RunShow"
+  expect "AddSlide" "$("${call[@]}" Quorvel.SlideShowOLE.AddSlide string:"$work/picture.bmp" \
+    >/dev/null 2>>"$work/program.log" && echo ok)" ok
+  pid="$(server_pid)"
+  expect "started by the bus" "$([ -n "$pid" ] && echo yes)" yes
+  sleep 0.5
+  expect "designer before ShowDesignForm" "$(viewable "Lanternreelworks!" && echo shown || echo hidden)" hidden
+  "${call[@]}" Quorvel.SlideShowOLE.ShowDesignForm >/dev/null
+  seen=no
+  for _ in $(seq 1 50); do viewable "Lanternreelworks!" && { seen=yes; break; }; sleep 0.1; done
+  expect "designer after ShowDesignForm" "$seen" yes
+  "${call[@]}" Quorvel.SlideShowOLE.IdentifyController uint32:4242 >/dev/null
+  "${call[@]}" Quorvel.SlideShowOLE.RunShow string:"$work/show.sho" >/dev/null
+  picture=no
+  for _ in $(seq 1 150); do
+    [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null && break
+    picture_shown && { picture=yes; break; }
+    sleep 0.1
+  done
+  expect "show played" "$picture" yes
+  expect "program ended" "$([ -n "$pid" ] && wait_gone "$pid" 60)" yes
+  sleep 0.5
+  expect "controller messages" "$(messages)" "4242:1025 4242:1026 "
+
+  # Started by hand for automation: a second copy is refused; with the designer on
+  # screen the last client's leaving closes it (1026), and the program ends.
+  case_name="last client leaves a shown designer"
+  : >"$work/monitor.log"
+  "$program" -embedding >>"$work/program.log" 2>&1 &
+  pid=$!
+  for _ in $(seq 1 100); do [ -n "$(server_pid)" ] && break; sleep 0.1; done
+  "$program" -embedding >>"$work/program.log" 2>&1 &
+  second=$!
+  refused=no
+  for _ in $(seq 1 100); do viewable "Already Running" && { refused=yes; break; }; sleep 0.1; done
+  expect "second copy refused" "$refused" yes
+  kill "$second" 2>/dev/null || true
+  wait "$second" 2>/dev/null || true
+  "${call[@]}" Quorvel.SlideShowOLE.IdentifyController uint32:7 >/dev/null
+  "${call[@]}" Quorvel.SlideShowOLE.ShowDesignForm >/dev/null
+  expect "program ended" "$(wait_gone "$pid" 40)" yes
+  set +e
+  wait "$pid"
+  status=$?
+  set -e
+  expect "exit status" "$status" 0
+  sleep 0.5
+  expect "controller messages" "$(messages)" "7:1026 "
+
+  # A hidden designer simply ends with its last client.
+  case_name="last client leaves a hidden designer"
+  : >"$work/monitor.log"
+  "$program" -embedding >>"$work/program.log" 2>&1 &
+  pid=$!
+  for _ in $(seq 1 100); do [ -n "$(server_pid)" ] && break; sleep 0.1; done
+  "${call[@]}" Quorvel.SlideShowOLE.AddSlide string:"$work/picture.bmp" >/dev/null
+  expect "program ended" "$(wait_gone "$pid" 40)" yes
+  set +e
+  wait "$pid"
+  status=$?
+  set -e
+  expect "exit status" "$status" 0
+  expect "designer" "$(viewable "Lanternreelworks!" && echo shown || echo hidden)" hidden
+
+  # Unregistering removes the file; the bus can no longer start the program.
+  case_name="/unregserver"
+  set +e
+  env -u DISPLAY "$program" -UNREGSERVER >>"$work/program.log" 2>&1
+  status=$?
+  set -e
+  expect "exit status" "$status" 0
+  expect "service file" "$([ -e "$service_file" ] && echo present || echo gone)" gone
+  sleep 1
+  expect "activation" "$("${call[@]}" Quorvel.SlideShowOLE.ShowDesignForm 2>&1 |
+    grep -o ServiceUnknown | head -n 1)" ServiceUnknown
+
+  kill "$monitor" 2>/dev/null || true
+  echo "failures=$failures" >"$work/result"
+  exit 0
+fi
+
+program="$(realpath "$1")"
+make_show="$(realpath "$2")"
+limit="${3:-180}"
+
+[ -x "$program" ] || { echo "no program at $program" >&2; exit 1; }
+here="$(cd "$(dirname "$0")" && pwd)"
+for tool in Xvfb xwininfo import convert dbus-run-session dbus-send dbus-monitor; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps)" >&2; exit 1; }
+done
+
+work="$(mktemp -d /tmp/lrw-e2e-automation-XXXXXX)"
+trap '[ -n "${LRW_E2E_DEBUG:-}" ] || rm -rf "$work"' EXIT
+mkdir -p "$work/runtime" "$work/data"
+chmod 700 "$work/runtime"
+"$make_show" "$work"
+
+# The bus reads service files from $XDG_DATA_HOME/dbus-1/services: a private folder,
+# so the test neither uses nor changes the user's registration.
+export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy \
+  QT_QPA_PLATFORM=xcb
+unset DBUS_SESSION_BUS_ADDRESS
+timeout "$limit" "$here/with_xvfb.sh" dbus-run-session -- "$0" --inside "$work" "$program" \
+  2>>"$work/bus.log" || {
+  echo "the automation checks did not finish within $limit seconds" >&2
+  cat "$work/program.log" "$work/bus.log" >&2 || true
+  exit 1
+}
+read -r result <"$work/result"
+if [ "$result" != "failures=0" ]; then
+  cat "$work/result" >&2
+  cat "$work/program.log" >&2 || true
+  exit 1
+fi
+echo "the automation server behaves as expected"
