@@ -2,14 +2,16 @@
 # Runs a command on a virtual X display of its own (1024 x 768, 24 bits).
 # The server chooses a free display number itself and reports it once it accepts
 # connections (-displayfd), so end-to-end tests started side by side, or by other
-# users of the machine, never end up sharing one server.
+# users of the machine, never end up sharing one server. -noreset: by default the
+# server resets whenever its last client leaves, and a program that connects during
+# the reset is refused, as happens between two runs of the program under test.
 #
 # usage: with_xvfb.sh COMMAND [ARGS...]
 set -euo pipefail
 command -v Xvfb >/dev/null || { echo "Xvfb is missing (scripts/install-deps)" >&2; exit 1; }
 
 dir="$(mktemp -d /tmp/lrw-xvfb-XXXXXX)"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" 2>"$dir/server.log" &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/server.log" &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -rf "$dir"' EXIT
 
