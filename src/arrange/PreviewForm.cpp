@@ -127,6 +127,8 @@ void TPreviewForm::keyPressEvent(QKeyEvent* event) {
 
 bool TPreviewForm::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && Stage) Stage->PlacementActivated(this);
+  // Clicking the stage or another program leaves neither placement window active.
+  if (event->type() == QEvent::WindowDeactivate) SetFrameActive(false);
   return QWidget::event(event);
 }
 
