@@ -52,9 +52,7 @@ bool AutomationServer::Register(const QDBusConnection& bus) {
     return false;
   }
   QDBusConnection c = bus;
-  if (!c.registerObject(
-          kAutomationObjectPath, &object_,
-          QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals)) {
+  if (!c.registerObject(kAutomationObjectPath, &object_, QDBusConnection::ExportScriptableSlots)) {
     LogUnavailable(QStringLiteral("the object %1 is taken").arg(kAutomationObjectPath));
     return false;
   }
@@ -68,8 +66,7 @@ bool AutomationServer::Register(const QDBusConnection& bus) {
   watcher_->setConnection(c);
   watcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
   connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this, &AutomationServer::ClientGone);
-  // Connected after the bus's own relay of the signal, so it runs after the send.
-  connect(&object_, &TSlideShowOLE::ControllerMessage, this, &AutomationServer::FlushBus);
+  connect(&object_, &TSlideShowOLE::ControllerMessage, this, &AutomationServer::SendMessage);
   return true;
 }
 
@@ -109,9 +106,14 @@ void AutomationServer::IdleTimeout() {
   emit AutomationEnded();
 }
 
-void AutomationServer::FlushBus() {
+void AutomationServer::SendMessage(uint controller, uint message) {
   if (!connection_) return;
-  // Messages leave in order: once the bus has answered this, the signal is out.
+  QDBusMessage signal = QDBusMessage::createSignal(kAutomationObjectPath, kAutomationServiceName,
+                                                   "ControllerMessage");
+  signal << controller << message;
+  connection_->send(signal);
+  // 1026 comes right before the program ends. Messages leave in the order they were
+  // given, so once the bus has answered this the signal is out.
   connection_->call(QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
                                                    "org.freedesktop.DBus.Peer", "Ping"),
                     QDBus::Block, 2000);

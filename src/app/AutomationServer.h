@@ -54,8 +54,9 @@ class AutomationServer : public QObject {
  private:
   void UpdateIdleTimer();
   void IdleTimeout();
-  // Makes sure a signal just sent reaches the bus before the program may end.
-  void FlushBus();
+  // Sends the controller message as the bus signal ControllerMessage(u, u) and waits
+  // until it is out, since the program may end right after it.
+  void SendMessage(uint controller, uint message);
 
   TSlideShowOLE object_;
   AutomationClients clients_;

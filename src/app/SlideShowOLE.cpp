@@ -1,5 +1,6 @@
 #include "app/SlideShowOLE.h"
 
+#include <QApplication>
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -54,6 +55,16 @@ bool ToHandle(const QVariant& v, uint& handle) {
   }
 }
 
+// The designer is in the middle of a command of its own: a modal window (the show,
+// a message, a dialog) or the arrangement stage is open. Those hold the show's slides
+// by reference, so nothing may add to or replace them meanwhile.
+bool DesignerBusy(const TSlideshowDesignForm& form) {
+  return QApplication::activeModalWidget() != nullptr || form.ArrangementStage;
+}
+
+constexpr const char* kBusyError = "Quorvel.SlideShowOLE.Error.Busy";
+constexpr const char* kBusyText = "The designer is busy with a show, a message or a dialog.";
+
 }  // namespace
 
 TSlideShowOLE::TSlideShowOLE(QObject* parent) : QObject(parent) {}
@@ -84,19 +95,28 @@ bool TSlideShowOLE::BeginCall() {
 
 void TSlideShowOLE::AddSlide(const QString& fileName) {
   if (!BeginCall()) return;
+  if (DesignerBusy(*SlideshowDesignForm)) return Fail(kBusyError, kBusyText);
   CallScope scope(*this);
   SlideshowDesignForm->AddPictureSlide(fileName.toStdString());
 }
 
 void TSlideShowOLE::RunShow(const QString& fileName) {
   if (!BeginCall()) return;
+  if (DesignerBusy(*SlideshowDesignForm)) return Fail(kBusyError, kBusyText);
   // The show can run for as long as the user likes; the caller hears of its end
   // through message 1025 instead of waiting for the reply.
   emit CallStarted();
-  QTimer::singleShot(0, this, [this, fileName] {
-    RunShowNow(fileName);
-    emit CallFinished();
-  });
+  QTimer::singleShot(0, this, [this, fileName] { RunShowWhenFree(fileName); });
+}
+
+void TSlideShowOLE::RunShowWhenFree(const QString& fileName) {
+  // Something modal may have opened between the call and now; the show waits for it.
+  if (SlideshowDesignForm && DesignerBusy(*SlideshowDesignForm)) {
+    QTimer::singleShot(100, this, [this, fileName] { RunShowWhenFree(fileName); });
+    return;
+  }
+  RunShowNow(fileName);
+  emit CallFinished();
 }
 
 void TSlideShowOLE::RunShowNow(const QString& fileName) {

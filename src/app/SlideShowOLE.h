@@ -14,6 +14,25 @@ namespace lrw {
 class TSlideShowOLE : public QObject, protected QDBusContext {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "Quorvel.SlideShowOLE")
+  // Written out because the signal is sent by the server itself (see
+  // AutomationServer), not relayed by the bus library.
+  Q_CLASSINFO(
+      "D-Bus Introspection",
+      "  <interface name=\"Quorvel.SlideShowOLE\">\n"
+      "    <method name=\"AddSlide\"><arg name=\"fileName\" type=\"s\" "
+      "direction=\"in\"/></method>\n"
+      "    <method name=\"RunShow\"><arg name=\"fileName\" type=\"s\" direction=\"in\"/></method>\n"
+      "    <method name=\"ShowDesignForm\"/>\n"
+      "    <method name=\"CloseServer\"/>\n"
+      "    <method name=\"IdentifyController\"><arg name=\"handle\" type=\"u\" "
+      "direction=\"in\"/></method>\n"
+      "    <method name=\"Invoke\"><arg name=\"dispId\" type=\"i\" direction=\"in\"/>"
+      "<arg name=\"args\" type=\"av\" direction=\"in\"/></method>\n"
+      "    <method name=\"GetDispatchId\"><arg name=\"name\" type=\"s\" direction=\"in\"/>"
+      "<arg type=\"i\" direction=\"out\"/></method>\n"
+      "    <signal name=\"ControllerMessage\"><arg name=\"controller\" type=\"u\"/>"
+      "<arg name=\"message\" type=\"u\"/></signal>\n"
+      "  </interface>\n")
 
  public:
   explicit TSlideShowOLE(QObject* parent = nullptr);
@@ -23,6 +42,9 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
   void WatchDesigner();
 
  public slots:
+  // AddSlide and RunShow are refused (error "Quorvel.SlideShowOLE.Error.Busy") while
+  // the designer is busy with a show, a message, a dialog or the arrangement stage.
+  //
   // Dispatch id 1: the picture file becomes a new slide, as if the user had chosen it.
   Q_SCRIPTABLE void AddSlide(const QString& fileName);
   // Dispatch id 2: opens the show file and runs it from the beginning, then sends
@@ -41,9 +63,9 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
   Q_SCRIPTABLE int GetDispatchId(const QString& name);
 
  signals:
-  // Message 1025 (show finished) or 1026 (designer closed) for the controller; sent
-  // only when a controller has identified itself.
-  Q_SCRIPTABLE void ControllerMessage(uint controller, uint message);
+  // Message 1025 (show finished) or 1026 (designer closed) for the controller; emitted
+  // only when a controller has identified itself. The server puts it on the bus.
+  void ControllerMessage(uint controller, uint message);
   // A bus client called a method; `caller` is its connection's unique name.
   void ClientCalled(const QString& caller);
   // Work for a call began or ended (RunShow's show ends after its call has returned).
@@ -54,7 +76,8 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
   void CallRefused(const QString& text);
 
  private:
-  // Runs after RunShow's reply has gone out.
+  // Run after RunShow's reply has gone out, once the designer is free.
+  void RunShowWhenFree(const QString& fileName);
   void RunShowNow(const QString& fileName);
   // Counts the caller; false (with an error reply) when there is no designer any more.
   bool BeginCall();

@@ -105,6 +105,24 @@ TEST_F(AutomationBusTest, CallsByNameAndByDispatchId) {
   EXPECT_TRUE(form_->isVisible());
 }
 
+TEST_F(AutomationBusTest, IntrospectionNamesEveryMethodAndTheSignal) {
+  StartServer();
+  QDBusMessage m = QDBusMessage::createMethodCall(kAutomationServiceName, kAutomationObjectPath,
+                                                  "org.freedesktop.DBus.Introspectable",
+                                                  "Introspect");
+  QDBusPendingCall pending = Client().asyncCall(m, 5000);
+  for (int i = 0; i < 500 && !pending.isFinished(); ++i) QTest::qWait(10);
+  const QDBusMessage reply = pending.reply();
+  ASSERT_EQ(reply.arguments().size(), 1);
+  const QString xml = reply.arguments()[0].toString();
+  EXPECT_TRUE(xml.contains("<interface name=\"Quorvel.SlideShowOLE\">"));
+  for (const AutomationMethod& method : kAutomationMethods) {
+    const QString name = QString::fromLatin1(method.name.data(), method.name.size());
+    EXPECT_TRUE(xml.contains("<method name=\"" + name + "\"")) << name.toStdString();
+  }
+  EXPECT_TRUE(xml.contains("<signal name=\"ControllerMessage\">"));
+}
+
 TEST_F(AutomationBusTest, TheControllerHearsOfTheClose) {
   StartServer();
   SignalCatcher catcher;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QMetaMethod>
 #include <QSignalSpy>
 #include <QTest>
@@ -184,6 +185,35 @@ TEST_F(SlideShowOLETest, InvokeCallsByDispatchIdAndRefusesWhatDoesNotFit) {
   EXPECT_EQ(form_->Document().Count(), 1);
   EXPECT_EQ(ole_.GetDispatchId("identifycontroller"), 5);
   EXPECT_EQ(ole_.GetDispatchId("Nothing"), -1);
+}
+
+TEST_F(SlideShowOLETest, NothingChangesTheShowWhileTheDesignerIsBusy) {
+  QSignalSpy refused(&ole_, &TSlideShowOLE::CallRefused);
+  QSignalSpy started(&ole_, &TSlideShowOLE::CallStarted);
+  const QString picture = QString::fromStdString(WritePicture("busy.bmp"));
+  {
+    // A modal window (a message, a dialog, the show) is open.
+    QDialog modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    ole_.AddSlide(picture);
+    ole_.RunShow(picture);
+  }
+  {
+    // The arrangement stage holds a slide by reference.
+    QWidget stage;
+    form_->ArrangementStage = &stage;
+    ole_.AddSlide(picture);
+    form_->ArrangementStage = nullptr;
+  }
+  EXPECT_EQ(refused.size(), 3);
+  EXPECT_EQ(started.size(), 0);
+  EXPECT_EQ(form_->Document().Count(), 0);
+  // Harmless calls still work, and once free the show can be changed again.
+  ole_.IdentifyController(9);
+  EXPECT_EQ(form_->ControllerWindow, 9u);
+  ole_.AddSlide(picture);
+  EXPECT_EQ(form_->Document().Count(), 1);
 }
 
 TEST_F(SlideShowOLETest, CallsWithoutADesignerAreRefused) {

@@ -122,6 +122,30 @@ if [ "${1:-}" = "--inside" ]; then
   sleep 0.5
   expect "controller messages" "$(messages)" "7:1026 "
 
+  # RunShow on the hidden designer: the show plays, 1025 and 1026, the program ends.
+  case_name="RunShow while hidden"
+  : >"$work/monitor.log"
+  "$program" -embedding >>"$work/program.log" 2>&1 &
+  pid=$!
+  for _ in $(seq 1 100); do [ -n "$(server_pid)" ] && break; sleep 0.1; done
+  "${call[@]}" Quorvel.SlideShowOLE.IdentifyController uint32:11 >/dev/null
+  "${call[@]}" Quorvel.SlideShowOLE.RunShow string:"$work/show.sho" >/dev/null
+  picture=no
+  for _ in $(seq 1 150); do
+    kill -0 "$pid" 2>/dev/null || break
+    picture_shown && { picture=yes; break; }
+    sleep 0.1
+  done
+  expect "show played" "$picture" yes
+  expect "program ended" "$(wait_gone "$pid" 60)" yes
+  set +e
+  wait "$pid"
+  status=$?
+  set -e
+  expect "exit status" "$status" 0
+  sleep 0.5
+  expect "controller messages" "$(messages)" "11:1025 11:1026 "
+
   # A hidden designer simply ends with its last client.
   case_name="last client leaves a hidden designer"
   : >"$work/monitor.log"
