@@ -1,5 +1,6 @@
 #include "arrange/PreviewForm.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFont>
 #include <QKeyEvent>
@@ -69,8 +70,24 @@ void TPreviewForm::paintEvent(QPaintEvent*) {
   painter.drawRect(0, 0, w - 1, h - 1);
 }
 
-bool TPreviewForm::FormKeyDown(int, Qt::KeyboardModifiers) {
-  return false;
+bool TPreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  const Qt::KeyboardModifiers held =
+      modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  if (key != Qt::Key_F10 || held != Qt::ShiftModifier) return false;
+  PopUpAtCorner();
+  return true;
+}
+
+void TPreviewForm::AddExitItems() {
+  PopupMenu1->addSeparator();
+  ExitandSave1 = PopupMenu1->addAction(QStringLiteral("Exit and &Save"));
+  ExitWithoutSaving1 = PopupMenu1->addAction(QStringLiteral("Exit &Without Saving"));
+  connect(ExitandSave1, &QAction::triggered, this, [this] {
+    if (Stage) Stage->close();
+  });
+  connect(ExitWithoutSaving1, &QAction::triggered, this, [this] {
+    if (Stage) Stage->FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
+  });
 }
 
 void TPreviewForm::PopUpAtCorner() {

@@ -10,6 +10,7 @@
 
 #include "arrange/PlacementRules.h"
 
+class QAction;
 class QMenu;
 
 namespace lrw {
@@ -28,6 +29,8 @@ class TPreviewForm : public QWidget {
   TSlidePreviewBackgroundForm* Stage = nullptr;
   bool HeightKeys = false;
   QMenu* PopupMenu1 = nullptr;
+  QAction* ExitandSave1 = nullptr;
+  QAction* ExitWithoutSaving1 = nullptr;
 
   QRect ClientRect() const;
   int ClientWidth() const { return width() - 2 * kFrameWidth; }
@@ -48,8 +51,10 @@ class TPreviewForm : public QWidget {
   void HandleKey(int key, Qt::KeyboardModifiers modifiers);
 
  protected:
-  // The window's own key handler; true when it consumed the key.
-  virtual bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // The window's own key handler (Shift+F10: the popup menu); true when it consumed the key.
+  bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Ends the popup menu with a separator, "Exit and &Save" and "Exit &Without Saving".
+  void AddExitItems();
   // Draws the client area; the frame is drawn over the rest afterwards.
   virtual void PaintClient(class QPainter& painter) = 0;
   void PopUpAtCorner();

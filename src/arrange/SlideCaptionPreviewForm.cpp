@@ -21,17 +21,9 @@ TSlideCaptionPreviewForm::TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm* 
   resize(194, 117);
   EdittheCaption1 = PopupMenu1->addAction(QStringLiteral("Edit the Caption"));
   MatchBackground1 = PopupMenu1->addAction(QStringLiteral("&Match Background"));
-  PopupMenu1->addSeparator();
-  ExitandSave1 = PopupMenu1->addAction(QStringLiteral("Exit and &Save"));
-  ExitWithoutSaving1 = PopupMenu1->addAction(QStringLiteral("Exit &Without Saving"));
+  AddExitItems();
   connect(EdittheCaption1, &QAction::triggered, this, [this] { EdittheCaption1Click(); });
   connect(MatchBackground1, &QAction::triggered, this, [this] { MatchBackground1Click(); });
-  connect(ExitandSave1, &QAction::triggered, this, [this] {
-    if (Stage) Stage->close();
-  });
-  connect(ExitWithoutSaving1, &QAction::triggered, this, [this] {
-    if (Stage) Stage->FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
-  });
 }
 
 void TSlideCaptionPreviewForm::FitToText() {
@@ -67,15 +59,6 @@ void TSlideCaptionPreviewForm::MatchBackground1Click() {
   Stage->CaptionBack = Stage->WindowColor();
   update();
   Stage->SaveOnClose = true;
-}
-
-bool TSlideCaptionPreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  if (key == Qt::Key_F10 && (modifiers & (Qt::ShiftModifier | Qt::ControlModifier |
-                                          Qt::AltModifier)) == Qt::ShiftModifier) {
-    PopUpAtCorner();
-    return true;
-  }
-  return false;
 }
 
 void TSlideCaptionPreviewForm::PaintClient(QPainter& painter) {

@@ -25,8 +25,6 @@ class TSlideCaptionPreviewForm : public TPreviewForm {
 
   QAction* EdittheCaption1 = nullptr;
   QAction* MatchBackground1 = nullptr;
-  QAction* ExitandSave1 = nullptr;
-  QAction* ExitWithoutSaving1 = nullptr;
 
   void EdittheCaption1Click();
   void MatchBackground1Click();
@@ -34,7 +32,6 @@ class TSlideCaptionPreviewForm : public TPreviewForm {
   void FitToText();
 
  protected:
-  bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
   void PaintClient(QPainter& painter) override;
   void resizeEvent(QResizeEvent* event) override;
 };

@@ -18,9 +18,7 @@ TSlidePreviewForm::TSlidePreviewForm(TSlidePreviewBackgroundForm* stage, QWidget
       PopupMenu1->addAction(QStringLiteral("Restore Proportional &Height"));
   RestoreOriginalDimensions1 =
       PopupMenu1->addAction(QStringLiteral("Restore Original &Dimensions"));
-  PopupMenu1->addSeparator();
-  ExitandSave1 = PopupMenu1->addAction(QStringLiteral("Exit and &Save"));
-  ExitWithoutSaving1 = PopupMenu1->addAction(QStringLiteral("Exit &Without Saving"));
+  AddExitItems();
   connect(CentertheImage1, &QAction::triggered, this, [this] { CentertheImage1Click(); });
   connect(Restoreproportionalwidth1, &QAction::triggered, this,
           [this] { Restoreproportionalwidth1Click(); });
@@ -28,12 +26,6 @@ TSlidePreviewForm::TSlidePreviewForm(TSlidePreviewBackgroundForm* stage, QWidget
           [this] { RestoreProportionalHeight1Click(); });
   connect(RestoreOriginalDimensions1, &QAction::triggered, this,
           [this] { RestoreOriginalDimensions1Click(); });
-  connect(ExitandSave1, &QAction::triggered, this, [this] {
-    if (Stage) Stage->close();
-  });
-  connect(ExitWithoutSaving1, &QAction::triggered, this, [this] {
-    if (Stage) Stage->FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
-  });
 }
 
 void TSlidePreviewForm::CentertheImage1Click() {
@@ -67,15 +59,6 @@ void TSlidePreviewForm::RestoreOriginalDimensions1Click() {
   if (const auto box = OriginalDimensionsBox(Bounds(), picture.width(), picture.height(),
                                              screen.width(), screen.height()))
     SetBounds(*box);
-}
-
-bool TSlidePreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  if (key == Qt::Key_F10 && (modifiers & (Qt::ShiftModifier | Qt::ControlModifier |
-                                          Qt::AltModifier)) == Qt::ShiftModifier) {
-    PopUpAtCorner();
-    return true;
-  }
-  return false;
 }
 
 void TSlidePreviewForm::PaintClient(QPainter& painter) {

@@ -27,8 +27,6 @@ class TSlidePreviewForm : public TPreviewForm {
   QAction* Restoreproportionalwidth1 = nullptr;
   QAction* RestoreProportionalHeight1 = nullptr;
   QAction* RestoreOriginalDimensions1 = nullptr;
-  QAction* ExitandSave1 = nullptr;
-  QAction* ExitWithoutSaving1 = nullptr;
 
   void CentertheImage1Click();
   void Restoreproportionalwidth1Click();
@@ -36,7 +34,6 @@ class TSlidePreviewForm : public TPreviewForm {
   void RestoreOriginalDimensions1Click();
 
  protected:
-  bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
   void PaintClient(QPainter& painter) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;

@@ -23,4 +23,7 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 std::optional<char> CodePointToCp1252(char32_t codePoint);
 char32_t Cp1252ToCodePoint(char byte);
 
+// Appends one Unicode code point as UTF-8.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 }  // namespace lrw

@@ -332,6 +332,24 @@ TEST_F(Arrange, MatchBackgroundGivesTheCaptionTheStagesColour) {
   EXPECT_EQ(Slide().BackgroundColor, 0x800000u);
 }
 
+TEST_F(Arrange, ShiftF10OpensEachWindowsMenuAtItsCorner) {
+  SlideRecord s = PictureSlide();
+  GiveCaption(s, {"Hello"});
+  Open(s);
+  for (TPreviewForm* window :
+       {static_cast<TPreviewForm*>(ImageWindow()), static_cast<TPreviewForm*>(CaptionWindow())}) {
+    window->HandleKey(Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(window->PopupMenu1->isVisible());
+    EXPECT_EQ(window->PopupMenu1->pos(), window->pos() + QPoint(10, 10));
+    EXPECT_EQ(window->PopupMenu1->actions().last()->text(), "Exit &Without Saving");
+    window->PopupMenu1->close();
+    window->HandleKey(Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_FALSE(window->PopupMenu1->isVisible()) << "Shift alone";
+  }
+  EXPECT_EQ(ImageWindow()->PopupMenu1->actions().size(), 7);
+  EXPECT_EQ(CaptionWindow()->PopupMenu1->actions().size(), 5);
+}
+
 TEST_F(Arrange, F6SwitchesTheActiveFrameBetweenTheWindows) {
   SlideRecord s = PictureSlide();
   GiveCaption(s, {"Hello"});
