@@ -57,6 +57,33 @@ if [ "${1:-}" = "--inside" ]; then
     echo no
   }
 
+  # Starts the program for automation by hand and waits until it holds the bus name.
+  start_embedded() {
+    : >"$work/monitor.log"
+    "$program" -embedding >>"$work/program.log" 2>&1 &
+    pid=$!
+    for _ in $(seq 1 100); do [ -n "$(server_pid)" ] && break; sleep 0.1; done
+  }
+  # expect_ended SECONDS: the program ends in time, by itself, with status 0.
+  expect_ended() {
+    expect "program ended" "$(wait_gone "$pid" "$1")" yes
+    set +e
+    wait "$pid"
+    status=$?
+    set -e
+    expect "exit status" "$status" 0
+  }
+  # picture_while_running: yes once the show's picture is on the screen.
+  picture_while_running() {
+    local i
+    for i in $(seq 1 150); do
+      [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null && break
+      picture_shown && { echo yes; return; }
+      sleep 0.1
+    done
+    echo no
+  }
+
   dbus-monitor --session "type='signal',interface='Quorvel.SlideShowOLE'" \
     >"$work/monitor.log" 2>&1 &
   monitor=$!
@@ -86,13 +113,7 @@ if [ "${1:-}" = "--inside" ]; then
   expect "designer after ShowDesignForm" "$seen" yes
   "${call[@]}" Quorvel.SlideShowOLE.IdentifyController uint32:4242 >/dev/null
   "${call[@]}" Quorvel.SlideShowOLE.RunShow string:"$work/show.sho" >/dev/null
-  picture=no
-  for _ in $(seq 1 150); do
-    [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null && break
-    picture_shown && { picture=yes; break; }
-    sleep 0.1
-  done
-  expect "show played" "$picture" yes
+  expect "show played" "$(picture_while_running)" yes
   expect "program ended" "$([ -n "$pid" ] && wait_gone "$pid" 60)" yes
   sleep 0.5
   expect "controller messages" "$(messages)" "4242:1025 4242:1026 "
@@ -100,10 +121,7 @@ if [ "${1:-}" = "--inside" ]; then
   # Started by hand for automation: a second copy is refused; with the designer on
   # screen the last client's leaving closes it (1026), and the program ends.
   case_name="last client leaves a shown designer"
-  : >"$work/monitor.log"
-  "$program" -embedding >>"$work/program.log" 2>&1 &
-  pid=$!
-  for _ in $(seq 1 100); do [ -n "$(server_pid)" ] && break; sleep 0.1; done
+  start_embedded
   "$program" -embedding >>"$work/program.log" 2>&1 &
   second=$!
   refused=no
@@ -113,52 +131,25 @@ if [ "${1:-}" = "--inside" ]; then
   wait "$second" 2>/dev/null || true
   "${call[@]}" Quorvel.SlideShowOLE.IdentifyController uint32:7 >/dev/null
   "${call[@]}" Quorvel.SlideShowOLE.ShowDesignForm >/dev/null
-  expect "program ended" "$(wait_gone "$pid" 40)" yes
-  set +e
-  wait "$pid"
-  status=$?
-  set -e
-  expect "exit status" "$status" 0
+  expect_ended 40
   sleep 0.5
   expect "controller messages" "$(messages)" "7:1026 "
 
   # RunShow on the hidden designer: the show plays, 1025 and 1026, the program ends.
   case_name="RunShow while hidden"
-  : >"$work/monitor.log"
-  "$program" -embedding >>"$work/program.log" 2>&1 &
-  pid=$!
-  for _ in $(seq 1 100); do [ -n "$(server_pid)" ] && break; sleep 0.1; done
+  start_embedded
   "${call[@]}" Quorvel.SlideShowOLE.IdentifyController uint32:11 >/dev/null
   "${call[@]}" Quorvel.SlideShowOLE.RunShow string:"$work/show.sho" >/dev/null
-  picture=no
-  for _ in $(seq 1 150); do
-    kill -0 "$pid" 2>/dev/null || break
-    picture_shown && { picture=yes; break; }
-    sleep 0.1
-  done
-  expect "show played" "$picture" yes
-  expect "program ended" "$(wait_gone "$pid" 60)" yes
-  set +e
-  wait "$pid"
-  status=$?
-  set -e
-  expect "exit status" "$status" 0
+  expect "show played" "$(picture_while_running)" yes
+  expect_ended 60
   sleep 0.5
   expect "controller messages" "$(messages)" "11:1025 11:1026 "
 
   # A hidden designer simply ends with its last client.
   case_name="last client leaves a hidden designer"
-  : >"$work/monitor.log"
-  "$program" -embedding >>"$work/program.log" 2>&1 &
-  pid=$!
-  for _ in $(seq 1 100); do [ -n "$(server_pid)" ] && break; sleep 0.1; done
+  start_embedded
   "${call[@]}" Quorvel.SlideShowOLE.AddSlide string:"$work/picture.bmp" >/dev/null
-  expect "program ended" "$(wait_gone "$pid" 40)" yes
-  set +e
-  wait "$pid"
-  status=$?
-  set -e
-  expect "exit status" "$status" 0
+  expect_ended 40
   expect "designer" "$(viewable "Lanternreelworks!" && echo shown || echo hidden)" hidden
 
   # Unregistering removes the file; the bus can no longer start the program.
