@@ -158,6 +158,10 @@ void TSlideShowOLE::IdentifyController(uint handle) {
   SlideshowDesignForm->ControllerWindow = handle;
 }
 
+void TSlideShowOLE::IdentifyController(int handle) {
+  IdentifyController(static_cast<uint>(handle));
+}
+
 void TSlideShowOLE::Invoke(int dispId, const QVariantList& wrapped) {
   // Arguments may come as variants inside variants; only the innermost value counts.
   QVariantList args;

@@ -26,6 +26,8 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
       "    <method name=\"CloseServer\"/>\n"
       "    <method name=\"IdentifyController\"><arg name=\"handle\" type=\"u\" "
       "direction=\"in\"/></method>\n"
+      "    <method name=\"IdentifyController\"><arg name=\"handle\" type=\"i\" "
+      "direction=\"in\"/></method>\n"
       "    <method name=\"Invoke\"><arg name=\"dispId\" type=\"i\" direction=\"in\"/>"
       "<arg name=\"args\" type=\"av\" direction=\"in\"/></method>\n"
       "    <method name=\"GetDispatchId\"><arg name=\"name\" type=\"s\" direction=\"in\"/>"
@@ -57,6 +59,9 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
   Q_SCRIPTABLE void CloseServer();
   // Dispatch id 5: the controller that messages 1025 and 1026 are meant for.
   Q_SCRIPTABLE void IdentifyController(uint handle);
+  // The same for a controller that passes its handle as a signed 32-bit integer, as
+  // window handles often are.
+  Q_SCRIPTABLE void IdentifyController(int handle);
   // Late-bound calls: the method with that dispatch id, with its one argument or none.
   Q_SCRIPTABLE void Invoke(int dispId, const QVariantList& args);
   // The dispatch id of a method name (any case).

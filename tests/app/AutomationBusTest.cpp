@@ -80,8 +80,17 @@ class AutomationBusTest : public ::testing::Test {
 
 TEST_F(AutomationBusTest, CallsByNameAndByDispatchId) {
   StartServer();
-  EXPECT_EQ(Call("IdentifyController", {QVariant(uint(99))}).type(), QDBusMessage::ReplyMessage);
-  EXPECT_EQ(form_->ControllerWindow, 99u);
+  // A window handle is a 32-bit integer; controllers send it signed or unsigned.
+  const struct {
+    QVariant handle;
+    uint stored;
+  } handles[] = {
+      {QVariant(uint(99)), 99u}, {QVariant(int(4242)), 4242u}, {QVariant(-2), 0xFFFFFFFEu}};
+  for (const auto& h : handles) {
+    const QDBusMessage r = Call("IdentifyController", {h.handle});
+    EXPECT_EQ(r.type(), QDBusMessage::ReplyMessage) << r.errorMessage().toStdString();
+    EXPECT_EQ(form_->ControllerWindow, h.stored);
+  }
 
   const QVariant seven = QVariant::fromValue(QDBusVariant(QVariant(int(7))));
   const QDBusMessage r = Call("Invoke", {QVariant(5), QVariant(QVariantList{seven})});
