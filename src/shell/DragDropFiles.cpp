@@ -24,7 +24,7 @@ bool HasLocalFiles(const QMimeData* data) {
 }  // namespace
 
 TDragDropFiles::TDragDropFiles(QObject* parent) : QObject(parent) {
-  menu_ = new QMenu;
+  menu_ = std::make_unique<QMenu>();
   copy_ = menu_->addAction(QString());
   move_ = menu_->addAction(QString());
   link_ = menu_->addAction(QString());
@@ -35,7 +35,6 @@ TDragDropFiles::TDragDropFiles(QObject* parent) : QObject(parent) {
 
 TDragDropFiles::~TDragDropFiles() {
   DetachTarget();
-  delete menu_;
 }
 
 void TDragDropFiles::SetMenuLanguage(int primaryLanguageId) {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,7 @@ class TDragDropFiles : public QObject {
   std::vector<std::string> FileList;
 
   // The effect menu of a right-button drop, in the user's language.
-  QMenu* PopupMenu() const { return menu_; }
+  QMenu* PopupMenu() const { return menu_.get(); }
   void SetMenuLanguage(int primaryLanguageId);
   // Shows the effect menu at `global` with `chosen` as the default item and returns
   // the effect picked (none when cancelled or dismissed).
@@ -67,7 +68,8 @@ class TDragDropFiles : public QObject {
   TDropEffectSet targetEffects_ = deNone;
   bool attached_ = false;
   bool rightButtonDrag_ = false;  // seen when the drag entered, while the button was held
-  QMenu* menu_ = nullptr;
+  // A popup of its own, without a parent window.
+  std::unique_ptr<QMenu> menu_;
   QAction* copy_ = nullptr;
   QAction* move_ = nullptr;
   QAction* link_ = nullptr;
