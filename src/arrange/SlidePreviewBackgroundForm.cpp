@@ -17,6 +17,7 @@
 #include "document/Cp1252.h"
 #include "import/LoadPicture.h"
 #include "platform/HelpViewer.h"
+#include "platform/QtPrompts.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
 
@@ -97,8 +98,16 @@ void TSlidePreviewBackgroundForm::OpenImageWindow() {
       designer_.LoadPictureModule().LoadPicture(Cp1252ToUtf8(Slide->PicturePath()), FullSizeMode);
   LoadedPicture = loaded.status == Loaded ? ToImage(loaded.bitmap) : QImage();
   if (loaded.status == LoadFailed) {
-    designer_.Services().prompts.Beep(BeepKind::Error);
-    designer_.Services().prompts.Tell(loaded.errorText, "Error", PromptIcon::Error);
+    Prompts& prompts = designer_.Services().prompts;
+    prompts.Beep(BeepKind::Error);
+    if (dynamic_cast<QtPrompts*>(&prompts)) {
+      // The program's message boxes belong to the designer, and one would lift the
+      // designer over the stage: this box is the stage's, shown on top of it.
+      QtPrompts own(this);
+      own.Tell(loaded.errorText, "Error", PromptIcon::Error);
+    } else {
+      prompts.Tell(loaded.errorText, "Error", PromptIcon::Error);
+    }
   }
 
   auto* window = new TSlidePreviewForm(this, this);

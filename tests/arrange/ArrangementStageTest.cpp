@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 #include "designer/SlideCaptionForm.h"
 #include "designer/SlideshowDesignForm.h"
 #include "platform/HelpViewer.h"
+#include "platform/QtPrompts.h"
 #include "player/CaptionFont.h"
 
 namespace lrw {
@@ -384,6 +386,37 @@ TEST_F(Arrange, AnUnreadablePictureOpensAnEmptyWindowAndSaysWhy) {
   ImageWindow()->HandleKey(Qt::Key_Down, Qt::ControlModifier);
   ExitAndSave();
   EXPECT_EQ(Slide().ImageTop, 51) << "the box is stored all the same";
+}
+
+// With the program's own message boxes, which belong to the designer: the load error
+// must come up on the stage instead of lifting the designer over it.
+TEST(ArrangeMessages, TheLoadErrorIsTheStagesOwnBox) {
+  test::FakeServices fakes;
+  QtPrompts prompts;
+  TSlideshowDesignForm form(DesignerServices{prompts, fakes.dialogs, fakes.screenSize});
+  prompts.setParent(&form);
+  QTemporaryDir dir;
+  QFile bad(dir.filePath("pic.bmp"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("not a picture at all");
+  bad.close();
+  test::LoadShow(form, {test::PictureSlide("pic.bmp", 60, 45, 0xFF3070C0u,
+                                           dir.path().toStdString() + "/")});
+  test::SelectSlides(form, {0});
+  QWidget* owner = nullptr;
+  QString text;
+  test::WhenModal<QMessageBox>([&](QMessageBox& box) {
+    owner = box.parentWidget();
+    text = box.text();
+    box.button(QMessageBox::Ok)->click();
+  });
+  form.btnPreviewClick();
+  ASSERT_FALSE(form.ArrangementStage.isNull());
+  EXPECT_EQ(owner, form.ArrangementStage.data());
+  EXPECT_TRUE(text.contains("pic.bmp")) << text.toStdString();
+  qobject_cast<TSlidePreviewBackgroundForm*>(form.ArrangementStage.data())
+      ->FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.ArrangementStage.isNull(); }, 2000));
 }
 
 TEST_F(Arrange, ClosingAPlacementWindowEndsWithSaving) {
