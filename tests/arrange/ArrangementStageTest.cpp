@@ -400,8 +400,8 @@ TEST(ArrangeMessages, TheLoadErrorIsTheStagesOwnBox) {
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
   bad.write("not a picture at all");
   bad.close();
-  test::LoadShow(form, {test::PictureSlide("pic.bmp", 60, 45, 0xFF3070C0u,
-                                           dir.path().toStdString() + "/")});
+  test::LoadShow(
+      form, {test::PictureSlide("pic.bmp", 60, 45, 0xFF3070C0u, dir.path().toStdString() + "/")});
   test::SelectSlides(form, {0});
   QWidget* owner = nullptr;
   QString text;
