@@ -366,6 +366,36 @@ TEST_F(Arrange, F6SwitchesTheActiveFrameBetweenTheWindows) {
   EXPECT_TRUE(CaptionWindow()->FrameActive());
 }
 
+TEST_F(Arrange, F6OnTheStageOfABlankSlideFocusesTheCaptionWindow) {
+  SlideRecord s = test::BlankSlide(0x00FF00);
+  GiveCaption(s, {"Hello"});
+  Open(s);
+  ASSERT_EQ(ImageWindow(), nullptr);
+  Stage().PlacementActivated(nullptr);
+  ASSERT_FALSE(CaptionWindow()->FrameActive());
+  Stage().FormKeyDown(Qt::Key_F6, Qt::NoModifier);
+  EXPECT_TRUE(CaptionWindow()->FrameActive());
+}
+
+TEST_F(Arrange, ARightClickAnywhereInAPlacementWindowOpensItsMenuThere) {
+  SlideRecord s = PictureSlide();
+  GiveCaption(s, {"Hello"});
+  Open(s);
+  // Inside the picture, and on the frame.
+  for (const QPoint at : {QPoint(60, 40), QPoint(1, 100)}) {
+    TSlidePreviewForm& image = *ImageWindow();
+    QTest::mouseClick(&image, Qt::RightButton, Qt::NoModifier, at);
+    ASSERT_TRUE(image.PopupMenu1->isVisible());
+    EXPECT_EQ(image.PopupMenu1->pos(), image.mapToGlobal(at));
+    image.PopupMenu1->close();
+  }
+  TSlideCaptionPreviewForm& caption = *CaptionWindow();
+  QTest::mouseClick(&caption, Qt::RightButton, Qt::NoModifier, QPoint(20, 8));
+  ASSERT_TRUE(caption.PopupMenu1->isVisible());
+  EXPECT_EQ(caption.PopupMenu1->pos(), caption.mapToGlobal(QPoint(20, 8)));
+  caption.PopupMenu1->close();
+}
+
 TEST_F(Arrange, AnUnreadablePictureOpensAnEmptyWindowAndSaysWhy) {
   SlideRecord s = PictureSlide();
   QFile bad(dir.filePath("pic.bmp"));
