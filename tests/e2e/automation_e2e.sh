@@ -9,6 +9,9 @@
 #
 # usage: automation_e2e.sh PROGRAM MAKE_SHOW [TIME_LIMIT_SECONDS]
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=e2e_lib.sh
+. "$here/e2e_lib.sh"
 
 if [ "${1:-}" = "--inside" ]; then
   shift
@@ -18,24 +21,6 @@ if [ "${1:-}" = "--inside" ]; then
   call=(dbus-send --session --print-reply --reply-timeout=20000 --dest=Quorvel.SlideShowOLE
         /SlideShowOLE)
 
-  failures=0
-  expect() {  # expect NAME ACTUAL WANTED
-    if [ "$2" != "$3" ]; then
-      echo "FAIL $case_name: $1 is $2, expected $3"
-      failures=$((failures + 1))
-    fi
-  }
-  viewable() {  # a window with exactly this title is on the screen
-    local id
-    for id in $(xwininfo -root -tree 2>/dev/null | grep -F " \"$1\": " | awk '{print $1}'); do
-      xwininfo -id "$id" 2>/dev/null | grep -q "Map State: IsViewable" && return 0
-    done
-    return 1
-  }
-  picture_shown() {  # make_e2e_show paints its picture #D02090
-    import -display "$DISPLAY" -window root "$work/shot.png" 2>/dev/null || return 1
-    convert "$work/shot.png" -crop 1x1+512+384 -depth 8 txt:- 2>/dev/null | grep -q "#D02090"
-  }
   # The pid of the process that owns the server's name, empty when none does.
   server_pid() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
@@ -169,26 +154,11 @@ if [ "${1:-}" = "--inside" ]; then
   exit 0
 fi
 
-program="$(realpath "$1")"
-make_show="$(realpath "$2")"
 limit="${3:-180}"
-
-[ -x "$program" ] || { echo "no program at $program" >&2; exit 1; }
-here="$(cd "$(dirname "$0")" && pwd)"
-for tool in Xvfb xwininfo import convert dbus-run-session dbus-send dbus-monitor; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps)" >&2; exit 1; }
-done
-
-work="$(mktemp -d /tmp/lrw-e2e-automation-XXXXXX)"
-trap '[ -n "${LRW_E2E_DEBUG:-}" ] || rm -rf "$work"' EXIT
-mkdir -p "$work/runtime" "$work/data"
-chmod 700 "$work/runtime"
-"$make_show" "$work"
-
-# The bus reads service files from $XDG_DATA_HOME/dbus-1/services: a private folder,
-# so the test neither uses nor changes the user's registration.
-export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy \
-  QT_QPA_PLATFORM=xcb
+e2e_prepare automation "$1" "$2" Xvfb xwininfo import convert dbus-run-session dbus-send \
+  dbus-monitor
+# The bus reads service files from $XDG_DATA_HOME/dbus-1/services, which e2e_prepare
+# made private: the test neither uses nor changes the user's registration.
 unset DBUS_SESSION_BUS_ADDRESS
 timeout "$limit" "$here/with_xvfb.sh" dbus-run-session -- "$0" --inside "$work" "$program" \
   2>>"$work/bus.log" || {
@@ -196,10 +166,4 @@ timeout "$limit" "$here/with_xvfb.sh" dbus-run-session -- "$0" --inside "$work" 
   cat "$work/program.log" "$work/bus.log" >&2 || true
   exit 1
 }
-read -r result <"$work/result"
-if [ "$result" != "failures=0" ]; then
-  cat "$work/result" >&2
-  cat "$work/program.log" >&2 || true
-  exit 1
-fi
-echo "the automation server behaves as expected"
+e2e_report "the automation server behaves as expected" "$work/program.log"

@@ -6,6 +6,9 @@
 #
 # usage: startup_states_e2e.sh PROGRAM MAKE_SHOW [TIME_LIMIT_SECONDS]
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=e2e_lib.sh
+. "$here/e2e_lib.sh"
 
 if [ "${1:-}" = "--inside" ]; then
   shift
@@ -14,21 +17,6 @@ if [ "${1:-}" = "--inside" ]; then
   designer_title="Lanternreelworks!"
   splash_title="Velmorra"
   refusal_title="Already Running"
-
-  # Whether a window with exactly this title is on the screen.
-  viewable() {
-    local id
-    for id in $(xwininfo -root -tree 2>/dev/null | grep -F " \"$1\": " | awk '{print $1}'); do
-      xwininfo -id "$id" 2>/dev/null | grep -q "Map State: IsViewable" && return 0
-    done
-    return 1
-  }
-
-  # The show's picture (make_e2e_show paints it #D02090) in the middle of the screen.
-  picture_shown() {
-    import -display "$DISPLAY" -window root "$work/shot.png" 2>/dev/null || return 1
-    convert "$work/shot.png" -crop 1x1+512+384 -depth 8 txt:- 2>/dev/null | grep -q "#D02090"
-  }
 
   # Starts the program in $work with the given arguments and watches it until it
   # ends, until the designer appears (when $stop_at_designer is yes) or for $limit
@@ -62,14 +50,6 @@ if [ "${1:-}" = "--inside" ]; then
   stop_program() {
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-  }
-
-  failures=0
-  expect() {  # expect NAME ACTUAL WANTED
-    if [ "$2" != "$3" ]; then
-      echo "FAIL $case_name: $1 is $2, expected $3"
-      failures=$((failures + 1))
-    fi
   }
 
   # No arguments: splash, then the empty designer. A second copy started while the
@@ -157,36 +137,14 @@ if [ "${1:-}" = "--inside" ]; then
   exit 0
 fi
 
-program="$(realpath "$1")"
-make_show="$(realpath "$2")"
 limit="${3:-240}"
-
-[ -x "$program" ] || { echo "no program at $program" >&2; exit 1; }
-here="$(cd "$(dirname "$0")" && pwd)"
-for tool in Xvfb xwininfo import convert; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps)" >&2; exit 1; }
-done
-
-work="$(mktemp -d /tmp/lrw-e2e-startup-XXXXXX)"
-trap '[ -n "${LRW_E2E_DEBUG:-}" ] || rm -rf "$work"' EXIT
-mkdir -p "$work/runtime"
-chmod 700 "$work/runtime"
-"$make_show" "$work"
+e2e_prepare startup "$1" "$2" Xvfb xwininfo import convert
 # A name with a blank and capitals: the file is opened under its name exactly as given.
 mv "$work/show.sho" "$work/My Show.sho"
 
-# XDG_DATA_HOME: every start renews the automation registration; keep it in $work.
-export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy \
-  QT_QPA_PLATFORM=xcb
 timeout "$limit" "$here/with_xvfb.sh" "$0" --inside "$work" "$program" || {
   echo "the start-up checks did not finish within $limit seconds" >&2
   cat "$work/program.log" >&2 || true
   exit 1
 }
-read -r result <"$work/result"
-if [ "$result" != "failures=0" ]; then
-  echo "$result" >&2
-  cat "$work/program.log" >&2 || true
-  exit 1
-fi
-echo "every start-up state behaves as expected"
+e2e_report "every start-up state behaves as expected" "$work/program.log"
