@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 
+#include "document/LittleEndian.h"
+
 namespace lrw {
 namespace {
 
@@ -19,24 +21,6 @@ enum Compression : uint32_t {
   kBiBitfields = 3,
   kBiAlphaBitfields = 6,
 };
-
-uint16_t Le16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-uint32_t Le32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-void Put16(std::vector<uint8_t>& out, uint16_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
 
 std::optional<Bitmap> Fail(std::string* error, const char* text) {
   if (error) *error = text;
@@ -216,7 +200,7 @@ bool DecodeUncompressed(std::span<const uint8_t> data, const Header& hd,
           pixel = palette[row[x]];
           break;
         case 16: {
-          const uint32_t v = Le16(row + x * 2);
+          const uint32_t v = ReadLe16(row + x * 2);
           pixel = Rgb(red.Extract(v), green.Extract(v), blue.Extract(v));
           break;
         }
@@ -224,7 +208,7 @@ bool DecodeUncompressed(std::span<const uint8_t> data, const Header& hd,
           pixel = Rgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
           break;
         case 32: {
-          const uint32_t v = Le32(row + x * 4);
+          const uint32_t v = ReadLe32(row + x * 4);
           pixel = Rgb(red.Extract(v), green.Extract(v), blue.Extract(v));
           break;
         }
@@ -246,21 +230,21 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap) {
   out.reserve(offset + imageSize);
   out.push_back('B');
   out.push_back('M');
-  Put32(out, offset + imageSize);
-  Put16(out, 0);
-  Put16(out, 0);
-  Put32(out, offset);
-  Put32(out, kInfoHeaderSize);
-  Put32(out, static_cast<uint32_t>(bitmap.width));
-  Put32(out, static_cast<uint32_t>(bitmap.height));  // positive: bottom-up rows
-  Put16(out, 1);
-  Put16(out, 24);
-  Put32(out, kBiRgb);
-  Put32(out, imageSize);
-  Put32(out, 3780);  // 96 pixels per inch
-  Put32(out, 3780);
-  Put32(out, 0);
-  Put32(out, 0);
+  AppendLe32(out, offset + imageSize);
+  AppendLe16(out, 0);
+  AppendLe16(out, 0);
+  AppendLe32(out, offset);
+  AppendLe32(out, kInfoHeaderSize);
+  AppendLe32(out, static_cast<uint32_t>(bitmap.width));
+  AppendLe32(out, static_cast<uint32_t>(bitmap.height));  // positive: bottom-up rows
+  AppendLe16(out, 1);
+  AppendLe16(out, 24);
+  AppendLe32(out, kBiRgb);
+  AppendLe32(out, imageSize);
+  AppendLe32(out, 3780);  // 96 pixels per inch
+  AppendLe32(out, 3780);
+  AppendLe32(out, 0);
+  AppendLe32(out, 0);
   for (int y = bitmap.height - 1; y >= 0; --y) {
     const uint32_t* row = bitmap.row(y);
     for (int x = 0; x < bitmap.width; ++x) {
@@ -278,10 +262,10 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap) {
 std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* error) {
   if (file.size() < kFileHeaderSize + 4) return Fail(error, "The bitmap file is too short.");
   if (file[0] != 'B' || file[1] != 'M') return Fail(error, "The file is not a bitmap.");
-  const uint32_t pixelOffset = Le32(file.data() + 10);
+  const uint32_t pixelOffset = ReadLe32(file.data() + 10);
 
   Header hd;
-  hd.size = Le32(file.data() + kFileHeaderSize);
+  hd.size = ReadLe32(file.data() + kFileHeaderSize);
   if (!KnownHeaderSize(hd.size)) return Fail(error, "Unknown bitmap header size.");
   if (file.size() < kFileHeaderSize + hd.size) {
     return Fail(error, "The bitmap header runs past the end of the file.");
@@ -289,17 +273,17 @@ std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* erro
   const uint8_t* ih = file.data() + kFileHeaderSize;
   int64_t height = 0;
   if (hd.size == 12) {
-    hd.width = Le16(ih + 4);
-    height = Le16(ih + 6);
-    hd.bitCount = Le16(ih + 10);
+    hd.width = ReadLe16(ih + 4);
+    height = ReadLe16(ih + 6);
+    hd.bitCount = ReadLe16(ih + 10);
     hd.paletteEntrySize = 3;
   } else {
-    hd.width = static_cast<int32_t>(Le32(ih + 4));
-    height = static_cast<int32_t>(Le32(ih + 8));
-    hd.bitCount = Le16(ih + 14);
+    hd.width = static_cast<int32_t>(ReadLe32(ih + 4));
+    height = static_cast<int32_t>(ReadLe32(ih + 8));
+    hd.bitCount = ReadLe16(ih + 14);
     if (hd.size >= 40) {
-      hd.compression = Le32(ih + 16);
-      hd.colorsUsed = Le32(ih + 32);
+      hd.compression = ReadLe32(ih + 16);
+      hd.colorsUsed = ReadLe32(ih + 32);
     }
     // The 64-byte header of the other family has no masks; its compressions 3
     // and 4 are Huffman and RLE24, which no thumbnail uses.
@@ -308,7 +292,7 @@ std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* erro
       return Fail(error, "Unsupported bitmap compression.");
     }
     if (hd.size >= 52 && hd.size != 64) {
-      hd.masks = {Le32(ih + 40), Le32(ih + 44), Le32(ih + 48)};
+      hd.masks = {ReadLe32(ih + 40), ReadLe32(ih + 44), ReadLe32(ih + 48)};
       hd.hasMasks = true;
     }
   }
@@ -326,7 +310,8 @@ std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* erro
     // The masks of a 40-byte header follow it.
     const size_t maskBytes = hd.compression == kBiAlphaBitfields ? 16 : 12;
     if (file.size() < pos + maskBytes) return Fail(error, "The bitmap masks are missing.");
-    hd.masks = {Le32(file.data() + pos), Le32(file.data() + pos + 4), Le32(file.data() + pos + 8)};
+    hd.masks = {ReadLe32(file.data() + pos), ReadLe32(file.data() + pos + 4),
+                ReadLe32(file.data() + pos + 8)};
     pos += maskBytes;
   }
 

@@ -15,6 +15,7 @@
 #include "document/AtomicFile.h"
 #include "document/BmpCodec.h"
 #include "document/Cp1252.h"
+#include "document/LittleEndian.h"
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
 
@@ -69,15 +70,6 @@ class FileSource : public ByteSource {
   std::unique_ptr<std::FILE, Closer> file_;
   uint64_t remaining_;
 };
-
-uint32_t Le32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
 
 std::optional<std::string_view> RecognisedSignature(const uint8_t* header) {
   for (std::string_view sig : {kShowSignature, kShowSignatureV3, kShowSignatureV2}) {
@@ -151,8 +143,8 @@ class SlideReader {
     // The builder writes plain file names only, so a name with a folder in it, or "..",
     // was not made by a build: it would point outside the show's folder, and a later
     // Save would copy from or to there. Such a file is damaged like any other.
-    for (const auto& [name, kind] : {std::pair{&slide.PictureName, "picture"},
-                                     std::pair{&slide.SoundName, "sound"}}) {
+    for (const auto& [name, kind] :
+         {std::pair{&slide.PictureName, "picture"}, std::pair{&slide.SoundName, "sound"}}) {
       if (!name->empty() && !IsPlainFileName(Trim(*name))) {
         Fail(kStreamReadError, std::string("its ") + kind + " name \"" + Cp1252ToUtf8(*name) +
                                    "\" is not a plain file name, but a portable show keeps "
@@ -177,7 +169,7 @@ class SlideReader {
   bool ReadThumbnail(SlideRecord& slide) {
     uint8_t lengthBytes[4];
     if (!Read(lengthBytes, 4, "the thumbnail length")) return false;
-    const uint32_t length = Le32(lengthBytes);
+    const uint32_t length = ReadLe32(lengthBytes);
     if (length == 0) {
       slide.Thumbnail = Bitmap();
       return true;
@@ -213,7 +205,7 @@ class SlideReader {
       } else if (tag == kLongLine) {
         uint8_t n[4];
         if (!Read(n, 4, "a caption line")) return false;
-        length = Le32(n);
+        length = ReadLe32(n);
       } else {
         Fail(kStreamReadError, "the caption list holds an item that is not a text line");
         return false;
@@ -318,7 +310,7 @@ std::vector<uint8_t> EncodeCaptionList(const std::vector<std::string>& lines) {
       out.push_back(static_cast<uint8_t>(line.size()));
     } else {
       out.push_back(kLongLine);
-      Put32(out, static_cast<uint32_t>(line.size()));
+      AppendLe32(out, static_cast<uint32_t>(line.size()));
     }
     out.insert(out.end(), line.begin(), line.end());
   }
@@ -333,7 +325,7 @@ std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable)
   out[kLoopFlagOffset] = doc.Loop ? 1 : 0;
   out[kPortableFlagOffset] = portable ? 1 : 0;
   out.push_back(kOriginByte);
-  Put32(out, kOriginWord);
+  AppendLe32(out, kOriginWord);
 
   for (const SlideRecord& slide : doc.Slides) {
     SlideRecordBytes record = slide.ToBytes();
@@ -345,7 +337,7 @@ std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable)
     out.insert(out.end(), record.begin(), record.end());
     if (slide.Thumbnail) {
       const std::vector<uint8_t> bmp = EncodeBmp(*slide.Thumbnail);
-      Put32(out, static_cast<uint32_t>(bmp.size()));
+      AppendLe32(out, static_cast<uint32_t>(bmp.size()));
       out.insert(out.end(), bmp.begin(), bmp.end());
     }
     const std::vector<uint8_t> caption = EncodeCaptionList(slide.Caption);

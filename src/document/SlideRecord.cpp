@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "document/LittleEndian.h"
+
 namespace lrw {
 namespace {
 
@@ -49,22 +51,19 @@ std::string GetShort(std::span<const uint8_t, kSlideRecordSize> b, size_t at, si
 }
 
 void Put16(SlideRecordBytes& b, size_t at, int16_t v) {
-  const auto u = static_cast<uint16_t>(v);
-  b[at] = static_cast<uint8_t>(u & 0xFF);
-  b[at + 1] = static_cast<uint8_t>(u >> 8);
+  WriteLe16(b.data() + at, static_cast<uint16_t>(v));
 }
 
 int16_t Get16(std::span<const uint8_t, kSlideRecordSize> b, size_t at) {
-  return static_cast<int16_t>(static_cast<uint16_t>(b[at] | (b[at + 1] << 8)));
+  return static_cast<int16_t>(ReadLe16(b.data() + at));
 }
 
 void Put32(SlideRecordBytes& b, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  WriteLe32(b.data() + at, v);
 }
 
 uint32_t Get32(std::span<const uint8_t, kSlideRecordSize> b, size_t at) {
-  return static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8) |
-         (static_cast<uint32_t>(b[at + 2]) << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
+  return ReadLe32(b.data() + at);
 }
 
 }  // namespace

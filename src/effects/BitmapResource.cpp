@@ -3,27 +3,14 @@
 #include <QFile>
 
 #include "document/BmpCodec.h"
+#include "document/LittleEndian.h"
 
 // The resources live in a static library, whose registration is linked in only when referenced.
 static void RegisterProgramResources() {
   Q_INIT_RESOURCE(resources);
 }
 
-namespace {
-
-uint32_t ReadLe32(std::span<const uint8_t> bytes, size_t at) {
-  return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) |
-         (static_cast<uint32_t>(bytes[at + 3]) << 24);
-}
-uint16_t ReadLe16(std::span<const uint8_t> bytes, size_t at) {
-  return static_cast<uint16_t>(bytes[at] | (bytes[at + 1] << 8));
-}
-
-void PutLe32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 namespace lrw {
 
@@ -32,17 +19,17 @@ std::vector<uint8_t> BitmapFileFromResource(std::span<const uint8_t> dib) {
   constexpr uint32_t kInfoHeader = 40;
   constexpr uint32_t kBitFields = 3;
   if (dib.size() < 4) return {};
-  const uint32_t headerSize = ReadLe32(dib, 0);
+  const uint32_t headerSize = ReadLe32(dib.data() + 0);
   if (headerSize < kCoreHeader || headerSize > dib.size()) return {};
   uint64_t tableBytes = 0;
   if (headerSize == kCoreHeader) {
-    const uint16_t bitCount = ReadLe16(dib, 10);
+    const uint16_t bitCount = ReadLe16(dib.data() + 10);
     if (bitCount <= 8) tableBytes = 3ull << bitCount;
   } else {
     if (headerSize < 16 + 4) return {};
-    const uint16_t bitCount = ReadLe16(dib, 14);
-    const uint32_t compression = headerSize >= 20 ? ReadLe32(dib, 16) : 0;
-    const uint32_t used = headerSize >= 36 ? ReadLe32(dib, 32) : 0;
+    const uint16_t bitCount = ReadLe16(dib.data() + 14);
+    const uint32_t compression = headerSize >= 20 ? ReadLe32(dib.data() + 16) : 0;
+    const uint32_t used = headerSize >= 36 ? ReadLe32(dib.data() + 32) : 0;
     uint64_t entries = used;
     if (entries == 0 && bitCount <= 8) entries = 1ull << bitCount;
     tableBytes = entries * 4;
@@ -57,9 +44,9 @@ std::vector<uint8_t> BitmapFileFromResource(std::span<const uint8_t> dib) {
   file.reserve(static_cast<size_t>(fileSize));
   file.push_back('B');
   file.push_back('M');
-  PutLe32(file, static_cast<uint32_t>(fileSize));
-  PutLe32(file, 0);  // two reserved 16-bit fields
-  PutLe32(file, static_cast<uint32_t>(offset));
+  AppendLe32(file, static_cast<uint32_t>(fileSize));
+  AppendLe32(file, 0);  // two reserved 16-bit fields
+  AppendLe32(file, static_cast<uint32_t>(offset));
   file.insert(file.end(), dib.begin(), dib.end());
   return file;
 }

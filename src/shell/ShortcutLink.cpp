@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/Cp1252.h"
+#include "document/LittleEndian.h"
 
 namespace lrw {
 
@@ -44,12 +45,11 @@ constexpr uint32_t kNetworkLinkMinSize = 0x14;
 constexpr std::streamsize kMaxShortcutBytes = 16 * 1024 * 1024;
 
 uint16_t U16(std::span<const uint8_t> b, size_t at) {
-  return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
+  return ReadLe16(b.data() + at);
 }
 
 uint32_t U32(std::span<const uint8_t> b, size_t at) {
-  return static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8) |
-         (static_cast<uint32_t>(b[at + 2]) << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
+  return ReadLe32(b.data() + at);
 }
 
 // UTF-16LE code units to UTF-8, up to the first zero unit; a lone surrogate becomes U+FFFD.
