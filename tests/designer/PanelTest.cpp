@@ -28,27 +28,13 @@
 #include "designer/SlideshowDesignForm.h"
 #include "effects/SlideTransitionForm.h"
 #include "player/CaptionFont.h"
+#include "support/TestWave.h"
 
 namespace lrw {
 namespace {
 
 using test::BlankSlide;
 using test::PictureSlide;
-
-// A mono 16-bit wave of `seconds`, never silent, so that played sound can be told
-// from the silence an audio output pads with.
-void WriteTone(const std::string& path, double seconds, int rate = 8000) {
-  SF_INFO info{};
-  info.samplerate = rate;
-  info.channels = 1;
-  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-  SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
-  ASSERT_NE(f, nullptr);
-  std::vector<short> samples(static_cast<size_t>(seconds * rate));
-  for (size_t i = 0; i < samples.size(); ++i) samples[i] = (i / 20) % 2 ? 8000 : -8000;
-  sf_writef_short(f, samples.data(), static_cast<sf_count_t>(samples.size()));
-  sf_close(f);
-}
 
 class Panel : public ::testing::Test {
  protected:
@@ -330,7 +316,7 @@ class Sound : public Panel {
     // Played without a sound card; SDL's silent output still paces the play.
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
     wave = TempPath("chime.wav");
-    WriteTone(wave, 0.2);
+    ASSERT_TRUE(test::WriteTestWave(wave, 0.2, 8000));
     Load({PictureSlide("a.jpg")});
     test::SelectSlides(form, {0});
   }
@@ -418,7 +404,7 @@ TEST_F(Sound, ATwelveSecondSoundPlaysOnlyItsFirstFiveSeconds) {
   // SDL's disk output writes what is played to a file, at the pace of real time.
   const std::string longWave = TempPath("long.wav");
   constexpr int kRate = 8000;
-  WriteTone(longWave, 12.0, kRate);
+  ASSERT_TRUE(test::WriteTestWave(longWave, 12.0, kRate));
   const std::string raw = TempPath("played.raw");
   const QByteArray oldDriver = qgetenv("SDL_AUDIODRIVER");
   qputenv("SDL_AUDIODRIVER", "disk");

@@ -2,9 +2,6 @@
 // caption and a slide with a short sound, each quick, and the files they name.
 //
 // usage: make_e2e_show DIR   (writes DIR/show.sho, DIR/picture.bmp, DIR/beep.wav)
-#include <sndfile.h>
-
-#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -14,6 +11,7 @@
 #include "document/Cp1252.h"
 #include "document/ShowFile.h"
 #include "document/SlideShowDocument.h"
+#include "support/TestWave.h"
 
 namespace {
 
@@ -27,21 +25,6 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   return static_cast<bool>(out);
 }
 
-bool WriteBeep(const std::string& path) {
-  SF_INFO info{};
-  info.samplerate = 22050;
-  info.channels = 1;
-  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-  SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
-  if (!f) return false;
-  std::vector<short> samples(22050 * 3 / 10);  // 0.3 s
-  for (size_t i = 0; i < samples.size(); ++i) {
-    samples[i] = static_cast<short>(6000 * std::sin(2 * M_PI * 660 * i / 22050.0));
-  }
-  sf_write_short(f, samples.data(), static_cast<sf_count_t>(samples.size()));
-  return sf_close(f) == 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,7 +36,7 @@ int main(int argc, char** argv) {
   const std::string folder = lrw::Utf8ToCp1252(dir).value_or(dir);
 
   if (!WriteFile(dir + "picture.bmp", lrw::EncodeBmp(lrw::Bitmap(320, 240, kPicturePixel))) ||
-      !WriteBeep(dir + "beep.wav")) {
+      !lrw::test::WriteTestWave(dir + "beep.wav", 0.3)) {
     std::fprintf(stderr, "cannot write the show's files in %s\n", dir.c_str());
     return 1;
   }

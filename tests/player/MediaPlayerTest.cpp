@@ -4,7 +4,6 @@
 #include <sndfile.h>
 
 #include <chrono>
-#include <cmath>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
@@ -14,26 +13,17 @@
 #include <thread>
 #include <vector>
 
+#include "support/TestWave.h"
+
 namespace lrw {
 namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-// Writes a mono 16-bit wave file with a tone of the given length.
+// A tone of `ms` milliseconds.
 void WriteWave(const fs::path& path, int ms, int rate = 22050) {
-  SF_INFO info{};
-  info.samplerate = rate;
-  info.channels = 1;
-  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-  SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
-  ASSERT_NE(f, nullptr) << sf_strerror(nullptr);
-  std::vector<short> samples(static_cast<size_t>(rate) * ms / 1000);
-  for (size_t i = 0; i < samples.size(); ++i) {
-    samples[i] = static_cast<short>(8000 * std::sin(2 * M_PI * 440 * i / rate));
-  }
-  sf_write_short(f, samples.data(), static_cast<sf_count_t>(samples.size()));
-  sf_close(f);
+  ASSERT_TRUE(test::WriteTestWave(path.string(), ms / 1000.0, rate)) << sf_strerror(nullptr);
 }
 
 // Stands in for the window layer's queue: posted calls wait until the test runs them.
