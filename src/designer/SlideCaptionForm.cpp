@@ -95,18 +95,6 @@ class CaptionMemo : public QPlainTextEdit {
 
 }  // namespace
 
-CaptionFontRecord CaptionFontRecord::Of(const SlideRecord& slide) {
-  return CaptionFontRecord{slide.CaptionFontName, slide.CaptionFontSize, slide.CaptionFontStyle,
-                           slide.CaptionFontColor};
-}
-
-void CaptionFontRecord::StoreInto(SlideRecord& slide) const {
-  slide.CaptionFontName = CutToCapacity(Name, kFontNameCapacity);
-  slide.CaptionFontSize = Size;
-  slide.CaptionFontStyle = Style;
-  slide.CaptionFontColor = Color;
-}
-
 QFont QFontFromCaptionFont(const CaptionFontRecord& font) {
   return MakeCaptionFont(font.Name, font.Size, font.Style);
 }

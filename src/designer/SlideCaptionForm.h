@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "document/CaptionFontRecord.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -17,19 +19,6 @@ namespace lrw {
 class Dialogs;
 class Prompts;
 struct SlideRecord;
-
-// A caption font as a slide stores it: face name (Windows-1252), size in points,
-// style bits and a record colour (0x00BBGGRR or a system colour).
-struct CaptionFontRecord {
-  std::string Name;
-  int16_t Size = 0;
-  uint8_t Style = 0;
-  uint32_t Color = 0;
-
-  static CaptionFontRecord Of(const SlideRecord& slide);
-  // Writes the font fields of the slide; the name is cut to its 32 characters.
-  void StoreInto(SlideRecord& slide) const;
-};
 
 // Sizes are points at 96 pixels per inch, as the player draws captions.
 QFont QFontFromCaptionFont(const CaptionFontRecord& font);
