@@ -146,9 +146,10 @@ void ShowEditor::Record(DocumentStep step) {
 }
 
 bool ShowEditor::Execute(EditorCommand& command) {
-  // A command inside another is part of it, also while the outer one waits for a
-  // dialog of its own.
-  if (depth_ == 0 ? !IsEnabled(command) : !command.OnEnabled(*this)) return false;
+  // Whatever asks while a dialog, the show or the stage is up is refused, also when it
+  // arrives in the middle of a command (its dialog's event loop). A command run from
+  // inside another, outside such a wait, is part of it.
+  if (!IsEnabled(command)) return false;
   if (depth_++ > 0) {
     command.OnExecute(*this);
     --depth_;

@@ -92,8 +92,8 @@ class ShowEditor : private DocumentListener, private DocumentRecorder {
 
   // ---- commands ----
   bool IsEnabled(const EditorCommand& command) const;
-  // Runs the command when it is enabled; false when it was not. A command run from
-  // inside another belongs to the same step.
+  // Runs the command when it is enabled and the editor is not busy; false when it was
+  // not run. A command run from inside another belongs to the same step.
   bool Execute(EditorCommand& command);
   bool Execute(EditorCommand&& command) { return Execute(command); }
 
