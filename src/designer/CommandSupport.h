@@ -12,9 +12,8 @@
 
 namespace lrw {
 
-inline PromptAnswer AskUser(ShowEditor& editor, const std::string& text,
-                            const std::string& caption, PromptIcon icon, PromptButtons buttons,
-                            PromptAnswer defaultButton) {
+inline PromptAnswer AskUser(ShowEditor& editor, const std::string& text, const std::string& caption,
+                            PromptIcon icon, PromptButtons buttons, PromptAnswer defaultButton) {
   ShowEditor::BusyScope busy(editor, kBusyModal);
   return editor.Services().prompts.Ask(text, caption, icon, buttons, defaultButton);
 }

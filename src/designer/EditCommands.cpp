@@ -18,14 +18,11 @@ const char* const kPictureFilter =
 namespace {
 
 // Imports one picture after the current slide; the problem (if any) is returned.
-PictureImport AddPicture(ShowEditor& editor, SlideShowDocument& document,
-                         const std::string& path) {
+PictureImport AddPicture(ShowEditor& editor, SlideShowDocument& document, const std::string& path) {
   const int current = editor.CurrentIndex();
-  PictureImport import =
-      editor.Services().media.ImportPicture(path, document.TemplateFor(current));
+  PictureImport import = editor.Services().media.ImportPicture(path, document.TemplateFor(current));
   if (import.slide) {
-    document.InsertSlide(document.ValidIndex(current) ? current + 1 : 0,
-                         std::move(*import.slide));
+    document.InsertSlide(document.ValidIndex(current) ? current + 1 : 0, std::move(*import.slide));
     import.slide.reset();
   }
   return import;

@@ -20,7 +20,7 @@ class Prompts;
 
 // The file dialogs' settings, in the designer's notation ("Text|*.a;*.b|Text2|*.c").
 struct FileChoice {
-  std::string title;          // empty: the toolkit's default title
+  std::string title;  // empty: the toolkit's default title
   std::string filter;
   std::string defaultSuffix;  // without the dot
   std::string folder;         // where the dialog opens (UTF-8, may be empty)

@@ -77,9 +77,9 @@ std::string WindowTitleFor(const std::string& path) {
 
 PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel) {
   while (editor.Document().Modified()) {
-    const PromptAnswer answer = AskUser(
-        editor, kSaveQuestion, "Confirm", PromptIcon::Question,
-        offerCancel ? PromptButtons::YesNoCancel : PromptButtons::YesNo, PromptAnswer::Yes);
+    const PromptAnswer answer =
+        AskUser(editor, kSaveQuestion, "Confirm", PromptIcon::Question,
+                offerCancel ? PromptButtons::YesNoCancel : PromptButtons::YesNo, PromptAnswer::Yes);
     if (answer != PromptAnswer::Yes) return answer;
     SaveShowCommand save(true);
     if (editor.Execute(save) && save.Saved()) return PromptAnswer::Yes;
@@ -202,8 +202,7 @@ void BuildPortableShowCommand::OnExecute(ShowEditor& editor) {
   editor.MarkSaved();
   editor.SetTitlePath(*chosen);
   Beep(editor, BeepKind::Warning);
-  TellUser(editor, "File " + Trim(*chosen) + " has been built.", kMessageCaption,
-           PromptIcon::None);
+  TellUser(editor, "File " + Trim(*chosen) + " has been built.", kMessageCaption, PromptIcon::None);
 }
 
 bool CloseShowCommand::OnEnabled(const ShowEditor& editor) const {

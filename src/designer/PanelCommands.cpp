@@ -63,7 +63,8 @@ bool SetSpeedCommand::OnEnabled(const ShowEditor& editor) const {
 }
 
 void SetSpeedCommand::OnExecute(ShowEditor& editor) {
-  EditSelected(editor, Document(editor), [this](SlideRecord& s) { s.BoxWidth = ToInt16(boxWidth_); });
+  EditSelected(editor, Document(editor),
+               [this](SlideRecord& s) { s.BoxWidth = ToInt16(boxWidth_); });
 }
 
 bool SetCenterCommand::OnEnabled(const ShowEditor& editor) const {
@@ -141,8 +142,8 @@ void EditCaptionCommand::OnExecute(ShowEditor& editor) {
   std::vector<std::string> lines = before.Caption;
   CaptionFontRecord font = CaptionFontRecord::Of(before);
   uint32_t backColor = before.CaptionBackColor;
-  const bool ok = WithDialog(
-      editor, [&](EditorDialogs& d) { return d.EditCaption(lines, font, backColor); });
+  const bool ok =
+      WithDialog(editor, [&](EditorDialogs& d) { return d.EditCaption(lines, font, backColor); });
   if (!ok) return;
   int16_t width = 0;
   if (!hadLines) {

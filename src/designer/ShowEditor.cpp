@@ -62,8 +62,7 @@ void ShowEditor::Normalize(EditorSelection& s) const {
   // One selected slide is the current one: the panel shows it and the per-slide
   // commands change it, so the two can never disagree.
   if (s.selected.size() == 1) s.current = s.selected.front();
-  if (document_.IndexOf(s.current) < 0)
-    s.current = document_.Count() > 0 ? document_.IdAt(0) : 0;
+  if (document_.IndexOf(s.current) < 0) s.current = document_.Count() > 0 ? document_.IdAt(0) : 0;
 }
 
 void ShowEditor::SetSelection(EditorSelection selection) {
@@ -170,8 +169,8 @@ bool ShowEditor::Execute(EditorCommand& command) {
     command.OnExecute(*this);
   }
   if (!recorded_.empty()) {
-    history_.Push(EditStep{command.Name(), std::move(recorded_), before, selection_,
-                           command.MergeKey()});
+    history_.Push(
+        EditStep{command.Name(), std::move(recorded_), before, selection_, command.MergeKey()});
     recorded_.clear();
   }
   SyncModified();
@@ -260,8 +259,18 @@ void ShowEditor::FinishArrangement(const std::optional<SlideRecord>& arranged) {
   if (slide == 0) return;
   stageSlide_ = 0;
   busy_ &= ~static_cast<unsigned>(kBusyStage);
-  if (arranged) {
-    ArrangementCommand write(slide, *arranged);
+  const SlideRecord* before = document_.Find(slide);
+  if (arranged && before) {
+    SlideRecord result = *arranged;
+    if (result.CenterImage && !before->CenterImage && !result.IsBlank()) {
+      // Centring chosen on the stage places the picture as the centre box of the panel
+      // does, on this slide alone.
+      result.ImageTop =
+          static_cast<int16_t>((services_.media.ScreenHeight() - result.ImageHeight) / 2);
+      result.ImageLeft =
+          static_cast<int16_t>((services_.media.ScreenWidth() - result.ImageWidth) / 2);
+    }
+    ArrangementCommand write(slide, result);
     Execute(write);
   }
   TellStates();

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -24,6 +23,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <optional>

@@ -55,10 +55,10 @@ class TSlideshowDesignForm : public QMainWindow {
   const SlideShowDocument& Document() const { return document_; }
   DesignerServices& Services() { return services_; }
   static constexpr int CellWidth = 76;
-  std::string LastPictureFolder;       // UTF-8 folder ending with "/"
-  quint64 ControllerWindow = 0;        // automation controller, 0 for none
-  StartupOptions Options;              // what the command line asked for
-  int HelpContext = 1;                 // help topic of this window
+  std::string LastPictureFolder;  // UTF-8 folder ending with "/"
+  quint64 ControllerWindow = 0;   // automation controller, 0 for none
+  StartupOptions Options;         // what the command line asked for
+  int HelpContext = 1;            // help topic of this window
 
   // ---- window area (SlideshowDesignForm.cpp) ----
   // Loads the panel from the selected slides and refreshes the command states.
@@ -67,15 +67,15 @@ class TSlideshowDesignForm : public QMainWindow {
   void ImageListBoxDblClick();
   void FormResize();
   // Strip primitives, keeping the strip in step with Document().Slides.
-  int CurrentIndex() const;            // -1 only when the strip is empty
+  int CurrentIndex() const;  // -1 only when the strip is empty
   void SetCurrentIndex(int index);
   bool IsSelected(int index) const;
   void SetSelected(int index, bool selected);
   int SelectedCount() const;
-  void StripInserted(int index);       // after Document().InsertSlide(index, ...)
-  void StripRemoved(int index);        // after Document().DeleteSlide(index)
-  void StripExchanged(int i, int j);   // after Document().ExchangeSlides(i, j)
-  void StripReset();                   // after the whole slide list changed
+  void StripInserted(int index);      // after Document().InsertSlide(index, ...)
+  void StripRemoved(int index);       // after Document().DeleteSlide(index)
+  void StripExchanged(int i, int j);  // after Document().ExchangeSlides(i, j)
+  void StripReset();                  // after the whole slide list changed
   void StripRepaint();
   SlideStrip* Strip() const { return ImageListBox; }
   // The one-line status bar text.
@@ -237,7 +237,7 @@ class TSlideshowDesignForm : public QMainWindow {
   QAction* Delete1 = nullptr;
   QAction* Duplicate1 = nullptr;
   QAction* InsertBlank1 = nullptr;
-  QAction* MoveLeft2 = nullptr;   // context menu entries
+  QAction* MoveLeft2 = nullptr;  // context menu entries
   QAction* MoveRight2 = nullptr;
   QAction* Delete2 = nullptr;
   QAction* Duplicate2 = nullptr;

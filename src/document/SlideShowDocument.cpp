@@ -11,8 +11,8 @@ SlideFields ChangedFields(const SlideRecord& a, const SlideRecord& b) {
       a.PictureFormat != b.PictureFormat) {
     f |= kFieldPicture;
   }
-  if (a.ImageHeight != b.ImageHeight || a.ImageWidth != b.ImageWidth ||
-      a.ImageTop != b.ImageTop || a.ImageLeft != b.ImageLeft) {
+  if (a.ImageHeight != b.ImageHeight || a.ImageWidth != b.ImageWidth || a.ImageTop != b.ImageTop ||
+      a.ImageLeft != b.ImageLeft) {
     f |= kFieldPlacement;
   }
   if (a.CenterImage != b.CenterImage) f |= kFieldCenter;
@@ -27,8 +27,7 @@ SlideFields ChangedFields(const SlideRecord& a, const SlideRecord& b) {
   }
   if (a.Effect != b.Effect) f |= kFieldEffect;
   if (a.BoxWidth != b.BoxWidth) f |= kFieldSpeed;
-  if (a.PlaySound != b.PlaySound || a.SoundFolder != b.SoundFolder ||
-      a.SoundName != b.SoundName) {
+  if (a.PlaySound != b.PlaySound || a.SoundFolder != b.SoundFolder || a.SoundName != b.SoundName) {
     f |= kFieldSound;
   }
   if (a.DurationMode != b.DurationMode || a.ExtraSeconds != b.ExtraSeconds) f |= kFieldDuration;

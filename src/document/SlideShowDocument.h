@@ -27,7 +27,7 @@ enum SlideField : uint32_t {
   kFieldCaption = 1u << 5,  // text, font, box colour and placement
   kFieldEffect = 1u << 6,
   kFieldSpeed = 1u << 7,
-  kFieldSound = 1u << 8,  // PlaySound, folder, name
+  kFieldSound = 1u << 8,     // PlaySound, folder, name
   kFieldDuration = 1u << 9,  // DurationMode, ExtraSeconds
   kFieldThumbnail = 1u << 10,
 };
@@ -55,9 +55,9 @@ class DocumentListener {
 // they can be undone. Opening, closing and saving are not steps.
 struct DocumentStep {
   enum class Kind { Insert, Remove, Move, Change, Loop } kind = Kind::Insert;
-  int index = 0;     // Insert, Remove, Change: the slide's index; Move: from
-  int to = 0;        // Move
-  SlideId id = 0;    // Insert, Remove, Change
+  int index = 0;       // Insert, Remove, Change: the slide's index; Move: from
+  int to = 0;          // Move
+  SlideId id = 0;      // Insert, Remove, Change
   SlideRecord before;  // Remove, Change
   SlideRecord after;   // Insert, Change
   bool loop = false;   // Loop: the new value

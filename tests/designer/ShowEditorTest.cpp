@@ -7,10 +7,10 @@
 #include <functional>
 
 #include "designer/EditCommands.h"
+#include "designer/EditorFakes.h"
 #include "designer/FileCommands.h"
 #include "designer/PanelCommands.h"
 #include "designer/RunCommands.h"
-#include "designer/EditorFakes.h"
 #include "document/ShowFile.h"
 #include "document/ShowFileTestSupport.h"
 
@@ -69,10 +69,10 @@ TEST(SlideShowDocument, TellsEveryChangeAndKeepsIdentities) {
   doc.DeleteSlide(1);
   doc.SetLoop(true);
   doc.SetLoop(true);
-  EXPECT_EQ(log.lines, (std::vector<std::string>{
-                           "insert 0", "modified", "insert 1", "insert 0", "unmodified",
-                           "move 0>2", "modified", "change 1 " + std::to_string(kFieldEffect),
-                           "move 0>2", "move 1>0", "remove 1", "loop"}));
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"insert 0", "modified", "insert 1", "insert 0",
+                                                 "unmodified", "move 0>2", "modified",
+                                                 "change 1 " + std::to_string(kFieldEffect),
+                                                 "move 0>2", "move 1>0", "remove 1", "loop"}));
   // Identities follow their slides through moves, inserts and deletes.
   EXPECT_EQ(doc.IndexOf(c), 0);
   EXPECT_EQ(doc.IndexOf(a), 1);
@@ -89,7 +89,8 @@ void Fill(EditorRig& rig, const std::string& names) {
   // Each lands right after the first slide, so all but the first go in backwards.
   std::vector<std::string> paths;
   if (!names.empty()) paths.push_back("/pictures/" + names.substr(0, 1) + ".bmp");
-  for (size_t i = names.size(); i-- > 1;) paths.push_back("/pictures/" + names.substr(i, 1) + ".bmp");
+  for (size_t i = names.size(); i-- > 1;)
+    paths.push_back("/pictures/" + names.substr(i, 1) + ".bmp");
   rig.editor.Execute(AddPictureFilesCommand(paths, "Add Slides"));
   rig.editor.ClearHistory();
   rig.editor.MarkSaved();
@@ -110,9 +111,8 @@ TEST(ShowEditor, EnablingRules) {
     int current;
   };
   const Case cases[] = {
-      {"empty", "", {}, -1},        {"none selected", "abc", {}, 1},
-      {"first", "abc", {0}, 0},     {"middle", "abc", {1}, 1},
-      {"last", "abc", {2}, 2},      {"two", "abc", {0, 2}, 0},
+      {"empty", "", {}, -1},        {"none selected", "abc", {}, 1}, {"first", "abc", {0}, 0},
+      {"middle", "abc", {1}, 1},    {"last", "abc", {2}, 2},         {"two", "abc", {0, 2}, 0},
       {"blank alone", "a", {1}, 1},  // an inserted blank slide after "a"
   };
   using Factory = std::function<std::unique_ptr<EditorCommand>()>;
@@ -128,14 +128,15 @@ TEST(ShowEditor, EnablingRules) {
       {"edit caption", [] { return std::make_unique<EditCaptionCommand>(); }},
       {"arrange", [] { return std::make_unique<ArrangeSlideCommand>(); }},
       {"save", [] { return std::make_unique<SaveShowCommand>(); }},
-      {"run selected", [] { return std::make_unique<RunShowCommand>(RunShowCommand::From::CurrentSlide); }},
+      {"run selected",
+       [] { return std::make_unique<RunShowCommand>(RunShowCommand::From::CurrentSlide); }},
       {"undo", [] { return std::make_unique<UndoCommand>(); }},
   };
   // Expected, one letter per command above: y enabled, n not.
   const std::map<std::string, std::string> expected = {
-      {"empty", "nnnnynnnnnnnn"},        {"none selected", "nnnnynnnnnyyn"},
-      {"first", "nyyyyyyynyyyn"},        {"middle", "yyyyyyyynyyyn"},
-      {"last", "ynyyyyyynyyyn"},         {"two", "nnynnyynnnyyn"},
+      {"empty", "nnnnynnnnnnnn"},       {"none selected", "nnnnynnnnnyyn"},
+      {"first", "nyyyyyyynyyyn"},       {"middle", "yyyyyyyynyyyn"},
+      {"last", "ynyyyyyynyyyn"},        {"two", "nnynnyynnnyyn"},
       {"blank alone", "ynyyyynynyyyy"},
   };
   for (const Case& c : cases) {
@@ -179,7 +180,8 @@ TEST(ShowEditor, EveryKindOfEditUndoesToTheSavedBytesAndRedoesAgain) {
   EXPECT_TRUE(e.Execute(SetDurationModeCommand(EnterPressed)));
   EXPECT_TRUE(e.Execute(SetSecondsCommand(42)));
   select({2});
-  rig.dialogs.captions.push_back(test::FakeEditorDialogs::CaptionAnswer{{"Hello", "World"}, {}, {}});
+  rig.dialogs.captions.push_back(
+      test::FakeEditorDialogs::CaptionAnswer{{"Hello", "World"}, {}, {}});
   EXPECT_TRUE(e.Execute(ShowCaptionCommand(true)));
   rig.dialogs.openFile.push_back("/sounds/chime.wav");
   EXPECT_TRUE(e.Execute(PlaySoundCommand(true)));
