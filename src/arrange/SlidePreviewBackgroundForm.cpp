@@ -269,7 +269,7 @@ void TSlidePreviewBackgroundForm::FormClose() {
 
     const QtTextMeasurer measurer(QFontFromCaptionFont(CaptionFont));
     if (WriteArrangement(*Slide, outcome, measurer)) {
-      designer_.Document().MarkModified();
+      designer_.Document().SetModified(true);
       if (hasPicture && designer_.cbxCenter) {
         // Changing the box runs its own click behaviour, as a click would.
         const Qt::CheckState wanted = Centered ? Qt::Checked : Qt::Unchecked;
@@ -310,7 +310,7 @@ void OpenArrangementStage(TSlideshowDesignForm& designer, int index) {
     designer.ImageListBoxClick();
     designer.StripRepaint();
   });
-  stage->Open(designer.Document().SlideAt(index));
+  stage->Open(MutableSlide(designer.Document(), index));
 }
 
 }  // namespace lrw

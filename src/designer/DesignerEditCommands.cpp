@@ -62,7 +62,7 @@ static void MoveCurrentSlide(TSlideshowDesignForm& form, int from, int to) {
   for (int i : form.Strip()->SelectedRows()) form.SetSelected(i, false);
   form.SetSelected(to, true);
   form.UpdateCommandStates();
-  form.Document().MarkModified();
+  form.Document().SetModified(true);
 }
 
 void TSlideshowDesignForm::btnMoveUpClick() {
@@ -93,7 +93,7 @@ void TSlideshowDesignForm::btnDeleteClick() {
     }
   }
   UpdateCommandStates();
-  document_.MarkModified();
+  document_.SetModified(true);
 }
 
 void TSlideshowDesignForm::btnInsertBlankClick() {
@@ -101,7 +101,7 @@ void TSlideshowDesignForm::btnInsertBlankClick() {
   const int p = CurrentIndex();
   const int at = document_.NewBlankSlide(p);
   StripInserted(at);
-  document_.MarkModified();
+  document_.SetModified(true);
   if (CurrentIndex() >= 0) ImageListBoxClick();
 }
 
@@ -111,7 +111,7 @@ void TSlideshowDesignForm::btnDuplicateClick() {
   const int at = document_.DuplicateSlide(p);
   if (at < 0) return;
   StripInserted(at);
-  document_.MarkModified();
+  document_.SetModified(true);
   ImageListBoxClick();
 }
 

@@ -128,7 +128,7 @@ void TSlideshowDesignForm::SetTitleFor(const std::string& path) {
 }
 
 PromptAnswer TSlideshowDesignForm::QuerySaveChanges(bool offerCancel) {
-  while (Document().Modified) {
+  while (Document().Modified()) {
     const PromptAnswer answer = Services().prompts.Ask(
         kSaveQuestion, "Confirm", PromptIcon::Question,
         offerCancel ? PromptButtons::YesNoCancel : PromptButtons::YesNo, PromptAnswer::Yes);
@@ -162,7 +162,7 @@ ReadStatus OpenIntoDesigner(TSlideshowDesignForm& form, const std::string& path)
   // The document now holds the slides read (all of them, or those before damage).
   form.StripReset();
   form.UpdateCommandStates();
-  form.Document().Modified = false;
+  form.Document().SetModified(false);
   if (result.status == ReadStatus::ReadError) {
     prompts.Tell(result.errorText, kMessageCaption, PromptIcon::Error);
   }
@@ -196,12 +196,12 @@ void TSlideshowDesignForm::Open1Click() {
 
 bool TSlideshowDesignForm::SaveShow() {
   SlideShowDocument& doc = Document();
-  if (doc.FileName.empty()) return SaveShowAs();
-  const std::string path = doc.FileName;
+  if (doc.FileName().empty()) return SaveShowAs();
+  const std::string path = doc.FileName();
   const bool portable = Lower(ExtensionOf(path)) == ".bld";
   if (portable) {
     // A portable show stays complete when slides were added since it was built.
-    const CopyMediaResult copied = CopyMediaFiles(doc.Slides, FolderOf(path));
+    const CopyMediaResult copied = CopyMediaFiles(doc.Slides(), FolderOf(path));
     if (!copied.ok()) {
       Services().prompts.Tell(copied.error, kMessageCaption, PromptIcon::Error);
       return false;
@@ -218,21 +218,21 @@ bool TSlideshowDesignForm::SaveShow() {
 
 bool TSlideshowDesignForm::SaveShowAs() {
   SlideShowDocument& doc = Document();
-  SaveDialog1.fileName = doc.FileName.empty()
+  SaveDialog1.fileName = doc.FileName().empty()
                              ? QString()
-                             : QString::fromStdString(WithoutExtension(Trim(doc.FileName)));
+                             : QString::fromStdString(WithoutExtension(Trim(doc.FileName())));
   SaveDialog1.filter = QString::fromUtf8(kLocalFilter);
   SaveDialog1.defaultSuffix = QStringLiteral("sho");
   const std::optional<QString> chosen = Services().dialogs.SaveFile(this, SaveDialog1);
   if (!chosen) return false;
   SaveDialog1.fileName = *chosen;
   const std::string path = chosen->toStdString();
-  const std::string previous = doc.FileName;
-  doc.FileName = path;
+  const std::string previous = doc.FileName();
+  doc.SetFileName(path);
   const WriteResult written = WriteShowFile(doc, path, false);
   if (!written.ok) {
     // Nothing was written: the show still belongs to the file it came from.
-    doc.FileName = previous;
+    doc.SetFileName(previous);
     Services().prompts.Tell(written.errorText, kMessageCaption, PromptIcon::Error);
     return false;
   }
@@ -250,7 +250,7 @@ void TSlideshowDesignForm::BuildaPortableShow1Click() {
   const std::string path = chosen->toStdString();
   {
     BusyCursor busy;
-    const CopyMediaResult copied = CopyMediaFiles(Document().Slides, FolderOf(path));
+    const CopyMediaResult copied = CopyMediaFiles(Document().Slides(), FolderOf(path));
     if (!copied.ok()) {
       Services().prompts.Tell(copied.error, kMessageCaption, PromptIcon::Error);
       return;
@@ -274,7 +274,7 @@ void TSlideshowDesignForm::Close1Click() {
   StripReset();
   UpdateCommandStates();
   SetTitleFor({});
-  Document().FileName.clear();  // the loop flag stays as it is
+  Document().SetFileName({});  // the loop flag stays as it is
 }
 
 void TSlideshowDesignForm::Exit1Click() {

@@ -87,8 +87,8 @@ void TSlideshowDesignForm::cbTransitionChange() {
   if (effect < 0) return;
   for (int i = 0; i < Document().Count(); ++i) {
     if (!IsSelected(i)) continue;
-    SlideRecord& slide = Document().SlideAt(i);
-    if (!Document().Modified && slide.Effect != effect) Document().MarkModified();
+    SlideRecord& slide = MutableSlide(Document(), i);
+    if (!Document().Modified() && slide.Effect != effect) Document().SetModified(true);
     slide.Effect = static_cast<uint8_t>(effect);
   }
 }
@@ -96,8 +96,8 @@ void TSlideshowDesignForm::cbTransitionChange() {
 void TSlideshowDesignForm::tbBox_WidthChange() {
   for (int i = 0; i < Document().Count(); ++i) {
     if (!IsSelected(i)) continue;
-    Document().SlideAt(i).BoxWidth = static_cast<int16_t>(tbBox_Width->value());
-    Document().MarkModified();
+    MutableSlide(Document(), i).BoxWidth = static_cast<int16_t>(tbBox_Width->value());
+    Document().SetModified(true);
   }
 }
 
@@ -108,9 +108,9 @@ void TSlideshowDesignForm::cbxCenterClick() {
   const QSize screen = Services().screenSize;
   for (int i = 0; i < Document().Count(); ++i) {
     if (!IsSelected(i)) continue;
-    SlideRecord& slide = Document().SlideAt(i);
+    SlideRecord& slide = MutableSlide(Document(), i);
     slide.CenterImage = center ? 1 : 0;
-    Document().MarkModified();
+    Document().SetModified(true);
     if (center) {
       // Integer division truncates toward zero, as every halving of a position must.
       slide.ImageTop = static_cast<int16_t>((screen.height() - slide.ImageHeight) / 2);
@@ -144,10 +144,10 @@ void TSlideshowDesignForm::lbBackgroundClick() {
   bool repaintStrip = false;
   for (int i = 0; i < Document().Count(); ++i) {
     if (!IsSelected(i)) continue;
-    SlideRecord& slide = Document().SlideAt(i);
+    SlideRecord& slide = MutableSlide(Document(), i);
     if (slide.BackgroundColor == c) continue;
     slide.BackgroundColor = c;
-    Document().MarkModified();
+    Document().SetModified(true);
     lbBackground->setColor(ColorFromRecord(c));
     if (!slide.Thumbnail) repaintStrip = true;
   }
@@ -187,7 +187,7 @@ int TSlideshowDesignForm::EditCaption(std::vector<std::string>& lines, CaptionFo
 void TSlideshowDesignForm::btnEdit_CaptionClick() {
   const int index = CurrentIndex();
   if (!Document().ValidIndex(index)) return;
-  SlideRecord& before = Document().SlideAt(index);
+  SlideRecord& before = MutableSlide(Document(), index);
   const bool hadLines = !before.Caption.empty();
   std::vector<std::string> lines = before.Caption;
   CaptionFontRecord font = CaptionFontRecord::Of(before);
@@ -195,13 +195,13 @@ void TSlideshowDesignForm::btnEdit_CaptionClick() {
   if (EditCaption(lines, font, backColor) != QDialog::Accepted) return;
   // The editor ran its own event loop: look the slide up again.
   if (!Document().ValidIndex(index)) return;
-  SlideRecord& slide = Document().SlideAt(index);
+  SlideRecord& slide = MutableSlide(Document(), index);
   slide.Caption = std::move(lines);
   slide.CaptionBackColor = backColor;
   font.StoreInto(slide);
   // Only a first caption gets its box sized; later the placement window sizes it.
   if (!hadLines) slide.CaptionWidth = FirstCaptionWidth(slide.Caption, font);
-  Document().MarkModified();
+  Document().SetModified(true);
 }
 
 void TSlideshowDesignForm::cbxShow_CaptionClick() {
@@ -221,9 +221,9 @@ void TSlideshowDesignForm::cbxShow_CaptionClick() {
     }
   }
   const bool show = cbxShow_Caption->isChecked();
-  Document().SlideAt(index).ShowCaption = show ? 1 : 0;
+  MutableSlide(Document(), index).ShowCaption = show ? 1 : 0;
   btnEdit_Caption->setEnabled(show);
-  Document().MarkModified();
+  Document().SetModified(true);
 }
 
 void TSlideshowDesignForm::cbxPlay_SoundClick() {
@@ -240,8 +240,8 @@ void TSlideshowDesignForm::cbxPlay_SoundClick() {
     if (!Document().ValidIndex(index)) return;
   }
   const bool play = cbxPlay_Sound->isChecked();
-  SlideRecord& slide = Document().SlideAt(index);
-  if (slide.PlaySound != (play ? 1 : 0)) Document().MarkModified();
+  SlideRecord& slide = MutableSlide(Document(), index);
+  if (slide.PlaySound != (play ? 1 : 0)) Document().SetModified(true);
   slide.PlaySound = play ? 1 : 0;
   btnChange_Sound->setEnabled(play);
   btnPlay_Sound->setEnabled(play);
@@ -271,8 +271,8 @@ int TSlideshowDesignForm::ChooseSoundFile() {
     return 2;
   }
   if (!Document().ValidIndex(index)) return 2;
-  SlideRecord& slide = Document().SlideAt(index);
-  if (!Document().Modified && *path != slide.SoundPath()) Document().MarkModified();
+  SlideRecord& slide = MutableSlide(Document(), index);
+  if (!Document().Modified() && *path != slide.SoundPath()) Document().SetModified(true);
   slide.SoundFolder = CutToCapacity(FolderOf(*path), kFolderCapacity);
   slide.SoundName = CutToCapacity(FileNameOf(*path), kNameCapacity);
   lblSound_File_Name->setText(FromCp1252(slide.SoundName));
@@ -311,8 +311,8 @@ void TSlideshowDesignForm::btnPlay_SoundClick() {
 void TSlideshowDesignForm::rbEnterPressedClick() {
   for (int i = 0; i < Document().Count(); ++i) {
     if (!IsSelected(i)) continue;
-    Document().SlideAt(i).DurationMode = EnterPressed;
-    Document().MarkModified();
+    MutableSlide(Document(), i).DurationMode = EnterPressed;
+    Document().SetModified(true);
   }
   seAdditional_Time->setEnabled(false);
 }
@@ -320,8 +320,8 @@ void TSlideshowDesignForm::rbEnterPressedClick() {
 void TSlideshowDesignForm::rbSoundEndedClick() {
   for (int i = 0; i < Document().Count(); ++i) {
     if (!IsSelected(i)) continue;
-    Document().SlideAt(i).DurationMode = SoundEnded;
-    Document().MarkModified();
+    MutableSlide(Document(), i).DurationMode = SoundEnded;
+    Document().SetModified(true);
   }
   seAdditional_Time->setEnabled(true);
 }
@@ -329,8 +329,8 @@ void TSlideshowDesignForm::rbSoundEndedClick() {
 void TSlideshowDesignForm::rbTimeElapsedClick() {
   for (int i = 0; i < Document().Count(); ++i) {
     if (!IsSelected(i)) continue;
-    Document().SlideAt(i).DurationMode = TimeElapsed;
-    Document().MarkModified();
+    MutableSlide(Document(), i).DurationMode = TimeElapsed;
+    Document().SetModified(true);
   }
   seAdditional_Time->setEnabled(true);
 }
@@ -342,8 +342,8 @@ void TSlideshowDesignForm::seAdditional_TimeChange() {
   const auto seconds = static_cast<int16_t>(std::clamp(typed, -32768, 32767));
   for (int i = 0; i < Document().Count(); ++i) {
     if (!IsSelected(i)) continue;
-    Document().SlideAt(i).ExtraSeconds = seconds;
-    Document().MarkModified();
+    MutableSlide(Document(), i).ExtraSeconds = seconds;
+    Document().SetModified(true);
   }
 }
 

@@ -13,7 +13,7 @@ void TSlideshowDesignForm::WireRunCommands() {
   Loop1 = new QAction(QStringLiteral("&Loop Until Esc Pressed"), this);
   Loop1->setObjectName(QStringLiteral("Loop1"));
   Loop1->setCheckable(true);
-  Loop1->setChecked(Document().Loop);
+  Loop1->setChecked(Document().Loop());
   RunFromStart1 = new QAction(QStringLiteral("Run the Show from the &Beginning"), this);
   RunFromStart1->setObjectName(QStringLiteral("RunFromStart1"));
   RunFromStart1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
@@ -51,32 +51,32 @@ void TSlideshowDesignForm::WireRunCommands() {
 
 void TSlideshowDesignForm::Run1Click() {
   const bool hasSlides = Document().Count() > 0;
-  Loop1->setChecked(Document().Loop);
+  Loop1->setChecked(Document().Loop());
   Loop1->setEnabled(hasSlides);
   RunFromStart1->setEnabled(hasSlides);
   RunFromSelectedSlide1->setEnabled(Document().ValidIndex(CurrentIndex()));
 }
 
 void TSlideshowDesignForm::Loop1Click() {
-  Document().Loop = !Document().Loop;
-  Loop1->setChecked(Document().Loop);
-  Document().MarkModified();
+  Document().SetLoop(!Document().Loop());
+  Loop1->setChecked(Document().Loop());
+  Document().SetModified(true);
 }
 
 void TSlideshowDesignForm::RunFromStart1Click() {
   // Started only to run the show: it runs once, whatever the file says.
-  RunShow(0, Options.RunAndExit ? false : Document().Loop);
+  RunShow(0, Options.RunAndExit ? false : Document().Loop());
 }
 
 void TSlideshowDesignForm::RunFromSelectedSlide1Click() {
-  RunShow(CurrentIndex(), Document().Loop);
+  RunShow(CurrentIndex(), Document().Loop());
 }
 
 bool TSlideshowDesignForm::RunShow(int startIndex, bool loop) {
   // The shortcut can fire while the menu's states are stale.
   if (!Document().ValidIndex(startIndex)) return false;
   {
-    TSlidePrepForm player(Document().Slides, &Services().prompts);
+    TSlidePrepForm player(Document().Slides(), &Services().prompts);
     player.Runner().StartIndex = startIndex;
     player.Runner().LoopShow = loop;
     player.exec();

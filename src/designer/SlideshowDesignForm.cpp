@@ -183,8 +183,8 @@ TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* p
   ControllerWindow = 0;
   document_.ReleaseSlides();
   StripReset();
-  document_.FileName.clear();
-  document_.Modified = false;
+  document_.SetFileName({});
+  document_.SetModified(false);
   lblSound_File_Name->clear();
   ImageListBox->SetItemHeight(64);
   std::string cwd = QDir::currentPath().toStdString();
@@ -466,7 +466,7 @@ void TSlideshowDesignForm::ImageListBoxClick() {
   SetStatusText(QString());
   const std::vector<int> selected = ImageListBox->SelectedRows();
   if (selected.empty()) return;
-  const bool wasModified = document_.Modified;
+  const bool wasModified = document_.Modified();
 
   const SlideRecord& ref = document_.SlideAt(selected.front());
   bool mixCenter = false, mixCaption = false, mixEffect = false, mixBox = false, mixBack = false,
@@ -520,7 +520,7 @@ void TSlideshowDesignForm::ImageListBoxClick() {
     MoveRadioTabStop(durationGroup);
     UpdateCommandStates();
   }
-  document_.Modified = wasModified;
+  document_.SetModified(wasModified);
 }
 
 void TSlideshowDesignForm::ClearPanel() {

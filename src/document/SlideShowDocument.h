@@ -166,3 +166,10 @@ class SlideShowDocument {
 SlideRecord MakeBlankSlide(SlideRecord from);
 
 }  // namespace lrw
+
+namespace lrw {
+// Transitional: the old designer writes slides in place.
+inline SlideRecord& MutableSlide(const SlideShowDocument& d, int i) {
+  return const_cast<SlideRecord&>(d.SlideAt(i));
+}
+}  // namespace lrw

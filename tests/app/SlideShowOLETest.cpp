@@ -72,7 +72,7 @@ TEST_F(SlideShowOLETest, AddSlideFillsTheHiddenDesignerAndShowDesignFormBringsIt
   ole_.AddSlide(QString::fromStdString(WritePicture("one.bmp")));
   EXPECT_EQ(form_->Document().Count(), 1);
   EXPECT_FALSE(form_->isVisible());
-  EXPECT_TRUE(form_->Document().Modified);
+  EXPECT_TRUE(form_->Document().Modified());
 
   ole_.ShowDesignForm();
   EXPECT_TRUE(form_->isVisible());
@@ -88,22 +88,22 @@ TEST_F(SlideShowOLETest, CloseServerAsksWithYesAndNoOnlyWhenChanged) {
 
   form_->Document().NewBlankSlide(-1);
   form_->StripReset();
-  form_->Document().MarkModified();
+  form_->Document().SetModified(true);
   fakes_.prompts.answers = {PromptAnswer::No};
   ole_.CloseServer();
   ASSERT_EQ(fakes_.prompts.asked.size(), 1u);
   EXPECT_EQ(fakes_.prompts.asked[0].text, "Do you want to save your slideshow changes?");
   EXPECT_EQ(fakes_.prompts.asked[0].buttons, PromptButtons::YesNo);
-  EXPECT_TRUE(form_->Document().Modified);
+  EXPECT_TRUE(form_->Document().Modified());
   EXPECT_TRUE(SlideshowDesignForm);  // the designer is not closed by it
 
   const fs::path file = dir_ / "kept.sho";
-  form_->Document().FileName = file.string();
+  form_->Document().SetFileName(file.string());
   fakes_.prompts.answers = {PromptAnswer::Yes};
   ole_.CloseServer();
   EXPECT_EQ(fakes_.prompts.asked.size(), 2u);
   EXPECT_TRUE(fs::exists(file));
-  EXPECT_FALSE(form_->Document().Modified);
+  EXPECT_FALSE(form_->Document().Modified());
 }
 
 TEST_F(SlideShowOLETest, ControllerHearsOfTheDesignersCloseOnlyWhenIdentified) {

@@ -31,7 +31,7 @@ class StartupTest : public ::testing::Test {
     SlideShowDocument doc;
     doc.NewBlankSlide(-1);
     doc.NewBlankSlide(0);
-    doc.Loop = true;
+    doc.SetLoop(true);
     const std::string path = (dir_ / name).string();
     EXPECT_TRUE(WriteShowFile(doc, path, false).ok);
     return path;
@@ -64,9 +64,9 @@ TEST_F(StartupTest, AShowFileByAbsolutePathIsOpenedWithThePlainTitle) {
   Start(form, {path});
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.Document().Count(), 2);
-  EXPECT_EQ(form.Document().FileName, path);
-  EXPECT_TRUE(form.Document().Loop);
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_EQ(form.Document().FileName(), path);
+  EXPECT_TRUE(form.Document().Loop());
+  EXPECT_FALSE(form.Document().Modified());
   EXPECT_EQ(form.windowTitle().toStdString(), "Lanternreelworks!");
 }
 

@@ -117,7 +117,7 @@ TEST_F(Arrange, ThePictureWindowsClientAreaLandsOnTheStoredBox) {
   EXPECT_EQ(Slide().ImageWidth, 320);
   EXPECT_EQ(Slide().ImageHeight, 241);
   EXPECT_EQ(Slide().CenterImage, 0);
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 }
 
 TEST_F(Arrange, NothingChangedStillMarksAPictureSlideModified) {
@@ -125,7 +125,7 @@ TEST_F(Arrange, NothingChangedStillMarksAPictureSlideModified) {
   ExitAndSave();
   EXPECT_EQ(Slide().ImageLeft, 100);
   EXPECT_EQ(Slide().BackgroundColor, 0x203040u);
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 }
 
 TEST_F(Arrange, CentringSurvivesResizingButNotMoving) {
@@ -181,7 +181,7 @@ TEST_F(Arrange, EscapeWritesNothingEvenAfterChanges) {
   CaptionWindow()->HandleKey(Qt::Key_Escape, Qt::NoModifier);
   WaitClosed();
   EXPECT_EQ(Slide(), before);
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
 }
 
 TEST_F(Arrange, ExitWithoutSavingFromThePictureWindowWritesNothing) {
@@ -190,7 +190,7 @@ TEST_F(Arrange, ExitWithoutSavingFromThePictureWindowWritesNothing) {
   ImageWindow()->ExitWithoutSaving1->trigger();
   WaitClosed();
   EXPECT_EQ(Slide().ImageLeft, 100);
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
 }
 
 TEST_F(Arrange, ABlankSlideWithoutCaptionLeftAloneIsNotModified) {
@@ -199,7 +199,7 @@ TEST_F(Arrange, ABlankSlideWithoutCaptionLeftAloneIsNotModified) {
   EXPECT_EQ(CaptionWindow(), nullptr);
   EXPECT_FALSE(Stage().SaveOnClose);
   ExitAndSave();
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
 }
 
 TEST_F(Arrange, ANewBackgroundColourIsStoredAndShownInThePanel) {
@@ -210,7 +210,7 @@ TEST_F(Arrange, ANewBackgroundColourIsStoredAndShownInThePanel) {
   ExitAndSave();
   EXPECT_EQ(Slide().BackgroundColor, 0xFF0000u);
   EXPECT_EQ(form.lbBackground->color(), QColor(0, 0, 255));
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 }
 
 TEST_F(Arrange, TheSameColourOrACancelledDialogChangesNothing) {
@@ -220,7 +220,7 @@ TEST_F(Arrange, TheSameColourOrACancelledDialogChangesNothing) {
   Stage().Changebackgroundcolor1Click();  // cancelled
   EXPECT_FALSE(Stage().SaveOnClose);
   ExitAndSave();
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
 }
 
 TEST_F(Arrange, AddingACaptionOpensItsWindowAndSavesIt) {
@@ -254,7 +254,7 @@ TEST_F(Arrange, AddingACaptionOpensItsWindowAndSavesIt) {
   EXPECT_EQ(Slide().CaptionTop, 500);
   const QtTextMeasurer m(CaptionFont(Slide()));
   EXPECT_EQ(Slide().CaptionWidth, std::max(m.TextWidth("WW"), m.TextWidth("A new caption")));
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
   EXPECT_TRUE(form.cbxShow_Caption->isChecked()) << "the panel shows the new caption";
 }
 
@@ -266,7 +266,7 @@ TEST_F(Arrange, ACancelledCaptionEditorAddsNoCaption) {
   EXPECT_FALSE(Stage().HasCaption);
   ExitAndSave();
   EXPECT_EQ(Slide().ShowCaption, 0);
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
 }
 
 TEST_F(Arrange, TheCaptionWindowsHeightAlwaysFollowsItsText) {
@@ -455,7 +455,7 @@ TEST_F(Arrange, ClosingAPlacementWindowEndsWithSaving) {
   ImageWindow()->close();
   WaitClosed();
   EXPECT_EQ(Slide().ImageTop, 51);
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 }
 
 TEST_F(Arrange, F1OnTheStageAndOnAPlacementWindowOpensTheStagesHelp) {

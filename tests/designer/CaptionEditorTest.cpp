@@ -51,7 +51,7 @@ class CaptionEditor : public ::testing::Test {
     test::LoadShow(form, {slide});
     test::SelectSlides(form, {0});
   }
-  SlideRecord& Slide() { return form.Document().SlideAt(0); }
+  SlideRecord& Slide() { return MutableSlide(form.Document(), 0); }
 
   // Opens the editor with "Edit" and lets `act` work in it.
   void Edit(std::function<void(Editor&)> act) {
@@ -68,7 +68,7 @@ TEST_F(CaptionEditor, EnterLeavesAPilcrowAndStartsANewLine) {
     e.BitBtn1->click();
   });
   EXPECT_EQ(Slide().Caption, (std::vector<std::string>{"Hello\xB6", "World"}));
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 
   // The caption layout breaks at the pilcrow, whatever the width.
   const QtTextMeasurer measurer(CaptionFont(Slide()));
@@ -130,7 +130,7 @@ TEST_F(CaptionEditor, CancelAfterChangingFontAndColoursKeepsTheSlide) {
   });
   EXPECT_EQ(Slide().ToBytes(), before.ToBytes());
   EXPECT_TRUE(Slide().Caption.empty());
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
 }
 
 TEST_F(CaptionEditor, OkStoresTheChosenFontAndColours) {

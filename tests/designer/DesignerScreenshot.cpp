@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
     QGuiApplication::primaryScreen()->grabWindow(0).save(out);
     // Leave every dialog still open; their loops end before the application's.
     while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    form.Document().Modified = false;
+    form.Document().SetModified(false);
     app.quit();
   });
   return app.exec();

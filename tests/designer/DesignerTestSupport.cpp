@@ -23,10 +23,9 @@ SlideRecord BlankSlide(uint32_t background) {
 }
 
 void LoadShow(TSlideshowDesignForm& form, std::vector<SlideRecord> slides) {
-  form.Document().ReleaseSlides();
-  form.Document().Slides = std::move(slides);
+  form.Document().Load(std::move(slides), {}, form.Document().Loop());
   form.StripReset();
-  form.Document().Modified = false;
+  form.Document().SetModified(false);
   form.UpdateCommandStates();
 }
 
@@ -39,7 +38,7 @@ void SelectSlides(TSlideshowDesignForm& form, std::initializer_list<int> indices
 
 std::vector<std::string> SlideNames(const TSlideshowDesignForm& form) {
   std::vector<std::string> names;
-  for (const SlideRecord& s : form.Document().Slides) names.push_back(s.PictureName);
+  for (const SlideRecord& s : form.Document().Slides()) names.push_back(s.PictureName);
   return names;
 }
 

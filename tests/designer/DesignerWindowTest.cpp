@@ -243,7 +243,7 @@ TEST_F(DesignerWindow, OneSlideLoadsItsValuesAndThePathIntoTheStatusLine) {
   EXPECT_EQ(form.seAdditional_Time->value(), 42);
   EXPECT_TRUE(form.rbSoundEnded->isChecked());
   EXPECT_EQ(form.cbxCenter->checkState(), Qt::Unchecked);
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
 }
 
 TEST_F(DesignerWindow, BlankSlideShowsBlankInTheStatusLine) {
@@ -277,7 +277,7 @@ TEST_F(DesignerWindow, TwoDifferentSlidesShowMixedValues) {
   EXPECT_FALSE(form.rbEnterPressed->isChecked());
   EXPECT_FALSE(form.rbSoundEnded->isChecked());
   EXPECT_FALSE(form.rbTimeElapsed->isChecked());
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
 }
 
 TEST_F(DesignerWindow, TwoEqualSlidesShowTheirCommonValues) {
@@ -305,16 +305,16 @@ TEST_F(DesignerWindow, LoadingKeepsTheModifiedFlagAndRunsNoChangeHandler) {
   QObject::connect(form.tbBox_Width, &QSlider::valueChanged, [&] { ++changes; });
   QObject::connect(form.cbxCenter, &QCheckBox::stateChanged, [&] { ++changes; });
   QObject::connect(form.seAdditional_Time, &QSpinBox::textChanged, [&] { ++changes; });
-  form.Document().SlideAt(1).Effect = 20;
-  form.Document().SlideAt(1).CenterImage = 0;
-  form.Document().SlideAt(1).BoxWidth = 4;
-  form.Document().SlideAt(1).ExtraSeconds = 8;
+  MutableSlide(form.Document(), 1).Effect = 20;
+  MutableSlide(form.Document(), 1).CenterImage = 0;
+  MutableSlide(form.Document(), 1).BoxWidth = 4;
+  MutableSlide(form.Document(), 1).ExtraSeconds = 8;
   test::SelectSlides(form, {1});
   EXPECT_EQ(changes, 0);
-  EXPECT_FALSE(form.Document().Modified);
-  form.Document().Modified = true;
+  EXPECT_FALSE(form.Document().Modified());
+  form.Document().SetModified(true);
   test::SelectSlides(form, {0});
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 }
 
 TEST_F(DesignerWindow, MouseAndKeyboardSelection) {
@@ -350,7 +350,7 @@ TEST_F(DesignerWindow, MouseAndKeyboardSelection) {
 
 TEST_F(DesignerWindow, DeselectingTheLastSlideKeepsThePanel) {
   LoadFive();
-  form.Document().SlideAt(2).Effect = 9;
+  MutableSlide(form.Document(), 2).Effect = 9;
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   QWidget* vp = form.ImageListBox->viewport();
@@ -385,7 +385,7 @@ TEST_F(DesignerWindow, ThousandsOfSlidesScrollByWholeCells) {
 TEST_F(DesignerWindow, ClosingAsksToSaveAChangedShowAndCancelKeepsItOpen) {
   LoadFive();
   form.show();
-  form.Document().MarkModified();
+  form.Document().SetModified(true);
   fakes.prompts.answers = {PromptAnswer::Cancel};
   EXPECT_FALSE(form.close());
   ASSERT_EQ(fakes.prompts.asked.size(), 1u);

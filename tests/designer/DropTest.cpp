@@ -80,7 +80,7 @@ TEST_F(Drop, DroppedPicturesBecomeSlidesAfterTheDropInReverseOrder) {
   EXPECT_EQ(Names(), std::vector<std::string>{"first.jpg"}) << "not while the drop runs";
   QCoreApplication::processEvents();
   EXPECT_EQ(Names(), (std::vector<std::string>{"first.jpg", "b.bmp", "a.bmp"}));
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
   EXPECT_EQ(form.DragDrop1->FileList.size(), 2u);
 }
 

@@ -47,7 +47,7 @@ TEST_F(EditCommands, MoveLeftFromThreeKeepsTheSlideSelectedAtTwo) {
   EXPECT_EQ(form.CurrentIndex(), 2);
   EXPECT_TRUE(form.btnMoveUp->isEnabled());
   EXPECT_TRUE(form.btnMoveDown->isEnabled());
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 }
 
 TEST_F(EditCommands, MovingSlideOneLeftDisablesMoveLeft) {
@@ -84,7 +84,7 @@ TEST_F(EditCommands, MovesThatHaveNoTargetDoNothing) {
     (c.left ? form.MoveLeft1 : form.MoveRight1)->setEnabled(true);
     (c.left ? form.MoveLeft1 : form.MoveRight1)->trigger();
     EXPECT_EQ(test::SlideNames(form), Names({"s0.jpg", "s1.jpg", "s2.jpg", "s3.jpg", "s4.jpg"}));
-    EXPECT_FALSE(form.Document().Modified);
+    EXPECT_FALSE(form.Document().Modified());
   }
 }
 
@@ -104,7 +104,7 @@ TEST_F(EditCommands, DeleteAsksWithAQuestionBeepAndRemovesTheSelectedSlides) {
   EXPECT_EQ(test::SlideNames(form), Names({"s0.jpg", "s2.jpg"}));
   ExpectInStep();
   EXPECT_EQ(form.SelectedCount(), 0);
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
   EXPECT_TRUE(form.btnInsertBlank->isEnabled());
   EXPECT_FALSE(form.btnDelete->isEnabled());
   EXPECT_FALSE(form.cbTransition->isEnabled());
@@ -127,14 +127,14 @@ TEST_F(EditCommands, AnsweringNoKeepsEverySlideButMarksTheShowModified) {
   form.Delete1->trigger();
   EXPECT_EQ(form.Document().Count(), 5);
   EXPECT_EQ(test::SelectedIndices(form), std::vector<int>({0, 2}));
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 }
 
 TEST_F(EditCommands, InsertBlankIntoAnEmptyShowUsesTheFirstSlideDefaults) {
   form.btnInsertBlank->click();
   ASSERT_EQ(form.Document().Count(), 1);
   ASSERT_EQ(form.Strip()->Count(), 1);
-  const SlideRecord& s = form.Document().SlideAt(0);
+  const SlideRecord& s = MutableSlide(form.Document(), 0);
   EXPECT_TRUE(s.IsBlank());
   EXPECT_EQ(s.BackgroundColor, 0u);
   EXPECT_EQ(s.Effect, 0);
@@ -145,12 +145,12 @@ TEST_F(EditCommands, InsertBlankIntoAnEmptyShowUsesTheFirstSlideDefaults) {
   EXPECT_EQ(s.CaptionFontName, kDesignerFontName);
   EXPECT_EQ(form.Strip()->ItemText(0), "");
   EXPECT_EQ(form.SelectedCount(), 0);
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 }
 
 TEST_F(EditCommands, InsertBlankAfterTheCurrentSlideInheritsItsSettings) {
   LoadFive();
-  SlideRecord& two = form.Document().SlideAt(2);
+  SlideRecord& two = MutableSlide(form.Document(), 2);
   two.BackgroundColor = 0x000000FFu;
   two.Effect = 17;
   two.BoxWidth = 6;
@@ -164,7 +164,7 @@ TEST_F(EditCommands, InsertBlankAfterTheCurrentSlideInheritsItsSettings) {
   form.InsertBlank2->trigger();
   ASSERT_EQ(form.Document().Count(), 6);
   ExpectInStep();
-  const SlideRecord& b = form.Document().SlideAt(3);
+  const SlideRecord& b = MutableSlide(form.Document(), 3);
   EXPECT_TRUE(b.IsBlank());
   EXPECT_EQ(b.BackgroundColor, 0x000000FFu);
   EXPECT_EQ(b.Effect, 17);
@@ -189,12 +189,12 @@ TEST_F(EditCommands, InsertBlankAndDuplicateRefuseSeveralSelectedSlides) {
   form.btnInsertBlankClick();
   form.btnDuplicateClick();
   EXPECT_EQ(form.Document().Count(), 5);
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
 }
 
 TEST_F(EditCommands, DuplicateDropsTheSoundAndOwnsItsCaption) {
   LoadFive();
-  SlideRecord& one = form.Document().SlideAt(1);
+  SlideRecord& one = MutableSlide(form.Document(), 1);
   one.PlaySound = 1;
   one.SoundFolder = "/snd/";
   one.SoundName = "bell.wav";
@@ -203,8 +203,8 @@ TEST_F(EditCommands, DuplicateDropsTheSoundAndOwnsItsCaption) {
   form.btnDuplicate->click();
   ASSERT_EQ(form.Document().Count(), 6);
   ExpectInStep();
-  const SlideRecord& src = form.Document().SlideAt(1);
-  SlideRecord& copy = form.Document().SlideAt(2);
+  const SlideRecord& src = MutableSlide(form.Document(), 1);
+  SlideRecord& copy = MutableSlide(form.Document(), 2);
   EXPECT_EQ(copy.PictureName, "s1.jpg");
   EXPECT_EQ(form.Strip()->ItemText(2), "s1.jpg");
   EXPECT_EQ(copy.PlaySound, 0);
@@ -217,7 +217,7 @@ TEST_F(EditCommands, DuplicateDropsTheSoundAndOwnsItsCaption) {
   EXPECT_EQ(src.SoundName, "bell.wav");
   EXPECT_EQ(test::SelectedIndices(form), std::vector<int>({1}));
   EXPECT_EQ(form.CurrentIndex(), 1);
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 }
 
 TEST_F(EditCommands, MenuEntriesCopyTheButtonStatesWhenTheMenusOpen) {

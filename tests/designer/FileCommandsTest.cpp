@@ -57,14 +57,14 @@ class FileCommandsTest : public ::testing::Test {
   // Writes a show file the way the designer would and returns its path.
   std::string ShowOnDisk(const std::string& name, std::vector<SlideRecord> slides, bool portable) {
     SlideShowDocument doc;
-    doc.Slides = std::move(slides);
+    doc.Load(std::move(slides), {}, false);
     const std::string path = root_ + name;
     EXPECT_TRUE(WriteShowFile(doc, path, portable).ok);
     return path;
   }
   void Load(std::vector<SlideRecord> slides, const std::string& fileName = {}) {
     test::LoadShow(*form_, std::move(slides));
-    form_->Document().FileName = fileName;
+    form_->Document().SetFileName(fileName);
   }
   SlideShowDocument& Doc() { return form_->Document(); }
   int QuestionsAsked() const {
@@ -122,7 +122,7 @@ TEST_F(FileCommandsTest, ShortcutIsJudgedWhenItFiresNotWhenTheMenuLastOpened) {
   emit form_->File1->aboutToShow();
   emit form_->File1->aboutToHide();
   Load({Picture("a.png")});
-  Doc().MarkModified();
+  Doc().SetModified(true);
   fake_.dialogs.saveFileResults.push_back(QString::fromStdString(root_ + "new.sho"));
   form_->Save1->trigger();
   EXPECT_EQ(fake_.dialogs.saveFileRequests.size(), 1u);
@@ -137,7 +137,7 @@ TEST_F(FileCommandsTest, ShortcutIsJudgedWhenItFiresNotWhenTheMenuLastOpened) {
 TEST_F(FileCommandsTest, OpenAsksTheSavePromptOnlyAfterAFileIsChosen) {
   const std::string other = ShowOnDisk("other.sho", {Picture("b.png"), Picture("c.png")}, false);
   Load({Picture("a.png")}, root_ + "mine.sho");
-  Doc().MarkModified();
+  Doc().SetModified(true);
 
   fake_.dialogs.openFileResults.push_back(std::nullopt);  // the dialog is cancelled
   form_->Open1Click();
@@ -157,15 +157,15 @@ TEST_F(FileCommandsTest, OpenAsksTheSavePromptOnlyAfterAFileIsChosen) {
   EXPECT_EQ(QuestionsAsked(), 1);
   EXPECT_EQ(fake_.prompts.asked.back().buttons, PromptButtons::YesNoCancel);
   EXPECT_EQ(test::SlideNames(*form_), (std::vector<std::string>{"a.png"}));
-  EXPECT_TRUE(Doc().Modified);
+  EXPECT_TRUE(Doc().Modified());
 
   fake_.dialogs.openFileResults.push_back(QString::fromStdString(other));
   fake_.prompts.answers.push_back(PromptAnswer::No);
   form_->Open1Click();
   EXPECT_EQ(test::SlideNames(*form_), (std::vector<std::string>{"b.png", "c.png"}));
   EXPECT_EQ(test::StripTexts(*form_), (std::vector<std::string>{"b.png", "c.png"}));
-  EXPECT_FALSE(Doc().Modified);
-  EXPECT_EQ(Doc().FileName, other);
+  EXPECT_FALSE(Doc().Modified());
+  EXPECT_EQ(Doc().FileName(), other);
   EXPECT_EQ(form_->windowTitle(), "other.sho - Lanternreelworks!");
 }
 
@@ -183,12 +183,12 @@ TEST_F(FileCommandsTest, OpeningATextFileKeepsTheShowAndSaysSo) {
             "File " + root_ + "notes.sho is not a slide show file.");
   EXPECT_EQ(form_->windowTitle(), "Lanternreelworks!");
   EXPECT_EQ(test::SlideNames(*form_), (std::vector<std::string>{"a.png"}));
-  EXPECT_EQ(Doc().FileName, mine);
+  EXPECT_EQ(Doc().FileName(), mine);
 }
 
 TEST_F(FileCommandsTest, SaveOfANeverSavedShowRunsSaveAs) {
   Load({Picture("a.png")});
-  Doc().MarkModified();
+  Doc().SetModified(true);
   fake_.dialogs.saveFileResults.push_back(QString::fromStdString(root_ + "first.sho"));
   form_->Save1Click();
 
@@ -199,8 +199,8 @@ TEST_F(FileCommandsTest, SaveOfANeverSavedShowRunsSaveAs) {
   EXPECT_EQ(o.defaultSuffix, "sho");
   EXPECT_TRUE(o.overwritePrompt);
   EXPECT_TRUE(o.fileName.isEmpty());
-  EXPECT_EQ(Doc().FileName, root_ + "first.sho");
-  EXPECT_FALSE(Doc().Modified);
+  EXPECT_EQ(Doc().FileName(), root_ + "first.sho");
+  EXPECT_FALSE(Doc().Modified());
   EXPECT_EQ(form_->windowTitle(), "first.sho - Lanternreelworks!");
   const ShowFileReadResult back = ReadShowFile(root_ + "first.sho");
   ASSERT_EQ(back.status, ReadStatus::Ok);
@@ -213,7 +213,7 @@ TEST_F(FileCommandsTest, SaveOfAPortableShowCopiesNewMediaAndStaysPortable) {
   Write(root_ + "out/a.png", "already there");
   SlideRecord there = test::PictureSlide("a.png", 60, 45, 0xFF3070C0u, root_ + "out/");
   Load({there, Picture("b.png")}, root_ + "out/trip.bld");
-  Doc().MarkModified();
+  Doc().SetModified(true);
 
   form_->Save1Click();
   EXPECT_TRUE(fake_.dialogs.saveFileRequests.empty());
@@ -224,7 +224,7 @@ TEST_F(FileCommandsTest, SaveOfAPortableShowCopiesNewMediaAndStaysPortable) {
   EXPECT_TRUE(back.portable);
   EXPECT_EQ(back.slides.at(1).PictureFolder, root_ + "out/");
   // The slides in memory keep their own folders.
-  EXPECT_EQ(Doc().Slides[1].PictureFolder, root_ + "pics/");
+  EXPECT_EQ(Doc().Slides()[1].PictureFolder, root_ + "pics/");
   EXPECT_EQ(form_->windowTitle(), "trip.bld - Lanternreelworks!");
 
   // Save As offers the name without extension and writes a local show.
@@ -233,7 +233,7 @@ TEST_F(FileCommandsTest, SaveOfAPortableShowCopiesNewMediaAndStaysPortable) {
   EXPECT_EQ(fake_.dialogs.saveFileRequests.at(0).fileName,
             QString::fromStdString(root_ + "out/trip"));
   EXPECT_FALSE(ReadShowFile(root_ + "trip.sho").portable);
-  EXPECT_EQ(Doc().FileName, root_ + "trip.sho");
+  EXPECT_EQ(Doc().FileName(), root_ + "trip.sho");
 }
 
 TEST_F(FileCommandsTest, SavePromptNeverLetsUnsavedWorkGo) {
@@ -276,7 +276,7 @@ TEST_F(FileCommandsTest, SavePromptNeverLetsUnsavedWorkGo) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Load({Picture("a.png")}, c.named ? unwritable : std::string());
-    Doc().MarkModified();
+    Doc().SetModified(true);
     fake_.prompts.asked.clear();
     fake_.prompts.answers = c.answers;
     fake_.dialogs.saveFileResults = c.saveDialog;
@@ -285,7 +285,7 @@ TEST_F(FileCommandsTest, SavePromptNeverLetsUnsavedWorkGo) {
     EXPECT_EQ(fake_.prompts.asked.front().buttons,
               c.offerCancel ? PromptButtons::YesNoCancel : PromptButtons::YesNo);
     EXPECT_EQ(fake_.prompts.asked.front().icon, PromptIcon::Question);
-    EXPECT_EQ(Doc().Modified, c.expected != PromptAnswer::Yes);
+    EXPECT_EQ(Doc().Modified(), c.expected != PromptAnswer::Yes);
   }
   // Nothing changed: no question at all.
   Load({Picture("a.png")});
@@ -321,7 +321,7 @@ TEST_F(FileCommandsTest, EveryDiscardingCommandStopsWhenTheSaveDoesNotHappen) {
     form_->show();
     const std::string saved = root_ + "saved" + std::to_string(++n) + ".sho";
     Load({Picture("a.png")}, c.save == Save::WriteFails ? root_ + "missing/x.sho" : "");
-    Doc().MarkModified();
+    Doc().SetModified(true);
     fake_.prompts.asked.clear();
     fake_.prompts.answers = {PromptAnswer::Yes};
     fake_.dialogs.saveFileResults.clear();
@@ -346,7 +346,7 @@ TEST_F(FileCommandsTest, EveryDiscardingCommandStopsWhenTheSaveDoesNotHappen) {
     EXPECT_EQ(QuestionsAsked(), 1);
     if (c.save != Save::Saved) {
       EXPECT_EQ(test::SlideNames(*form_), (std::vector<std::string>{"a.png"}));
-      EXPECT_TRUE(Doc().Modified);
+      EXPECT_TRUE(Doc().Modified());
       EXPECT_TRUE(form_->isVisible());
       EXPECT_EQ(closed.count(), 0);
       continue;
@@ -359,41 +359,41 @@ TEST_F(FileCommandsTest, EveryDiscardingCommandStopsWhenTheSaveDoesNotHappen) {
     if (c.command == Command::Open) {
       EXPECT_EQ(test::SlideNames(*form_), std::vector<std::string>{"b.png"});
     } else if (c.command != Command::CloseWindow) {
-      EXPECT_TRUE(Doc().Slides.empty());
+      EXPECT_TRUE(Doc().Slides().empty());
     }
   }
 }
 
 TEST_F(FileCommandsTest, CloseWhoseSaveIsCancelledKeepsTheShow) {
   Load({Picture("a.png")});
-  Doc().MarkModified();
+  Doc().SetModified(true);
   fake_.prompts.answers.push_back(PromptAnswer::Yes);
   fake_.dialogs.saveFileResults.push_back(std::nullopt);
   form_->Close1Click();
   EXPECT_EQ(test::SlideNames(*form_), (std::vector<std::string>{"a.png"}));
-  EXPECT_TRUE(Doc().Modified);
+  EXPECT_TRUE(Doc().Modified());
 }
 
 TEST_F(FileCommandsTest, CloseEmptiesTheShowButKeepsTheLoopMark) {
   const std::string mine = ShowOnDisk("mine.sho", {Picture("a.png")}, false);
   fake_.dialogs.openFileResults.push_back(QString::fromStdString(mine));
   form_->Open1Click();
-  Doc().Loop = true;
-  Doc().MarkModified();
+  Doc().SetLoop(true);
+  Doc().SetModified(true);
   fake_.prompts.answers.push_back(PromptAnswer::No);
   form_->Close1Click();
-  EXPECT_TRUE(Doc().Slides.empty());
+  EXPECT_TRUE(Doc().Slides().empty());
   EXPECT_TRUE(test::StripTexts(*form_).empty());
-  EXPECT_TRUE(Doc().FileName.empty());
-  EXPECT_TRUE(Doc().Loop);
-  EXPECT_FALSE(Doc().Modified);
+  EXPECT_TRUE(Doc().FileName().empty());
+  EXPECT_TRUE(Doc().Loop());
+  EXPECT_FALSE(Doc().Modified());
   EXPECT_EQ(form_->windowTitle(), "Lanternreelworks!");
 }
 
 TEST_F(FileCommandsTest, ExitAsksOnceAndCancelKeepsTheWindow) {
   Load({Picture("a.png")});
   form_->show();
-  Doc().MarkModified();
+  Doc().SetModified(true);
   QSignalSpy closed(form_.get(), &TSlideshowDesignForm::FormClosed);
 
   fake_.prompts.answers.push_back(PromptAnswer::Cancel);
@@ -415,7 +415,7 @@ TEST_F(FileCommandsTest, BuildCopiesMediaWritesPortableShowAndKeepsTheFileName) 
   withSound.SoundName = "tune.wav";
   // Same name in another folder: only the first is copied.
   Load({withSound, Picture("a.png", "other"), test::BlankSlide(0)}, root_ + "mine.sho");
-  Doc().MarkModified();
+  Doc().SetModified(true);
 
   const std::string bld = root_ + "out/show.bld";
   fake_.dialogs.saveFileResults.push_back(QString::fromStdString(bld));
@@ -430,8 +430,8 @@ TEST_F(FileCommandsTest, BuildCopiesMediaWritesPortableShowAndKeepsTheFileName) 
   ASSERT_EQ(back.status, ReadStatus::Ok);
   EXPECT_TRUE(back.portable);
   EXPECT_EQ(back.slides.size(), 3u);
-  EXPECT_EQ(Doc().FileName, root_ + "mine.sho");
-  EXPECT_FALSE(Doc().Modified);
+  EXPECT_EQ(Doc().FileName(), root_ + "mine.sho");
+  EXPECT_FALSE(Doc().Modified());
   EXPECT_EQ(form_->windowTitle(), "show.bld - Lanternreelworks!");
   EXPECT_EQ(fake_.prompts.beeps, std::vector<BeepKind>{BeepKind::Warning});
   EXPECT_EQ(fake_.prompts.asked.back().text, "File " + bld + " has been built.");
@@ -446,7 +446,7 @@ TEST_F(FileCommandsTest, BuildCopiesMediaWritesPortableShowAndKeepsTheFileName) 
   EXPECT_EQ(Read(root_ + "out/a.png"), "picture pics/a.png");
 
   // Save afterwards writes the show's own file, as a local show.
-  Doc().MarkModified();
+  Doc().SetModified(true);
   form_->Save1Click();
   EXPECT_FALSE(ReadShowFile(root_ + "mine.sho").portable);
   EXPECT_EQ(form_->windowTitle(), "mine.sho - Lanternreelworks!");
@@ -468,7 +468,7 @@ TEST_F(FileCommandsTest, BuildStopsAtAVanishedPictureOrABadName) {
     fs::create_directories(root_ + "out");
     SlideRecord bad = test::PictureSlide(c.badName, 60, 45, 0xFF3070C0u, root_ + "pics/");
     Load({Picture("a.png"), bad, Picture("c.png")}, root_ + "mine.sho");
-    Doc().MarkModified();
+    Doc().SetModified(true);
     fake_.prompts.asked.clear();
     fake_.prompts.beeps.clear();
     fake_.dialogs.saveFileResults.push_back(QString::fromStdString(root_ + "out/show.bld"));
@@ -480,7 +480,7 @@ TEST_F(FileCommandsTest, BuildStopsAtAVanishedPictureOrABadName) {
     EXPECT_FALSE(fs::exists(root_ + "out/show.bld"));
     EXPECT_FALSE(fs::exists(root_ + "out/c.png"));
     EXPECT_FALSE(fs::exists(root_ + "escape.png"));
-    EXPECT_TRUE(Doc().Modified);
+    EXPECT_TRUE(Doc().Modified());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
 }

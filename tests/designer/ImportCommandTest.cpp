@@ -55,7 +55,7 @@ TEST_F(ImportCommand, AddsAfterTheCurrentSlideInTheDialogsOrder) {
             Names({"s1.jpg", "s2.jpg", "a.png", "b.png", "c.png", "s3.jpg", "s4.jpg", "s5.jpg"}));
   EXPECT_EQ(test::StripTexts(form), test::SlideNames(form));
   EXPECT_EQ(form.CurrentIndex(), 1);
-  const SlideRecord& a = form.Document().SlideAt(2);
+  const SlideRecord& a = MutableSlide(form.Document(), 2);
   EXPECT_EQ(a.PictureFolder, Folder());
   EXPECT_EQ(a.ImageLeft, 461);
   EXPECT_EQ(a.ImageTop, 333);
@@ -63,7 +63,7 @@ TEST_F(ImportCommand, AddsAfterTheCurrentSlideInTheDialogsOrder) {
   EXPECT_EQ(form.Document().SlideAt(3).Thumbnail->width, 60);
   EXPECT_EQ(form.Document().SlideAt(3).Thumbnail->height, 30);
   EXPECT_EQ(form.LastPictureFolder, Folder());
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
   EXPECT_TRUE(fakes.prompts.asked.empty());
 }
 
@@ -72,7 +72,7 @@ TEST_F(ImportCommand, FirstPictureOfAnEmptyShowBecomesCurrent) {
   ASSERT_EQ(form.Document().Count(), 1);
   EXPECT_EQ(form.CurrentIndex(), 0);
   EXPECT_EQ(test::StripTexts(form), Names({"only.png"}));
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(form.Document().Modified());
 }
 
 TEST_F(ImportCommand, PicturesForAnEmptyShowKeepTheDialogsOrder) {
@@ -185,7 +185,7 @@ TEST_F(ImportCommand, CancelledDialogChangesNothing) {
   form.LastPictureFolder = "/Pictures/";
   form.Addslides1Click();
   EXPECT_EQ(form.Document().Count(), 0);
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
   EXPECT_EQ(form.LastPictureFolder, "/Pictures/");
 }
 

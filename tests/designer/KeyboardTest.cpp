@@ -102,7 +102,7 @@ TEST_F(Keyboard, TabVisitsTheControlsFromTheStripThroughThePanel) {
 TEST_F(Keyboard, OpeningAShowLeavesNothingOfTheOldOneInThePanel) {
   QTemporaryDir dir;
   SlideShowDocument other;
-  other.Slides = {test::PictureSlide("new.jpg"), test::BlankSlide(0x00FF0000u)};
+  other.Load({test::PictureSlide("new.jpg"), test::BlankSlide(0x00FF0000u)}, {}, false);
   const std::string path = dir.filePath("other.sho").toStdString();
   ASSERT_TRUE(WriteShowFile(other, path, false).ok);
 
@@ -113,7 +113,7 @@ TEST_F(Keyboard, OpeningAShowLeavesNothingOfTheOldOneInThePanel) {
 
   EXPECT_EQ(form.CurrentIndex(), 0);
   EXPECT_EQ(form.SelectedCount(), 0);
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
   EXPECT_EQ(form.StatusText(), "");
   EXPECT_EQ(form.lblSound_File_Name->text(), "");
   EXPECT_EQ(form.cbTransition->currentIndex(), -1);
@@ -130,7 +130,7 @@ TEST_F(Keyboard, OpeningAShowLeavesNothingOfTheOldOneInThePanel) {
                     QPoint(TSlideshowDesignForm::CellWidth / 2, StripItemHeight() / 2));
   EXPECT_EQ(form.SelectedCount(), 1);
   EXPECT_TRUE(form.cbTransition->isEnabled());
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(form.Document().Modified());
 }
 
 }  // namespace

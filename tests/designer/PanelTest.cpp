@@ -42,8 +42,8 @@ class Panel : public ::testing::Test {
   TSlideshowDesignForm form{fakes.services()};
   QTemporaryDir dir;
 
-  SlideRecord& Slide(int i) { return form.Document().SlideAt(i); }
-  bool Modified() const { return form.Document().Modified; }
+  SlideRecord& Slide(int i) { return MutableSlide(form.Document(), i); }
+  bool Modified() const { return form.Document().Modified(); }
   void Load(std::vector<SlideRecord> slides) { test::LoadShow(form, std::move(slides)); }
   std::string TempPath(const char* name) { return dir.filePath(name).toStdString(); }
 

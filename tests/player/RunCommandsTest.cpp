@@ -99,7 +99,7 @@ TEST_F(RunCommandsTest, ShortcutRunsAShowLoadedAfterTheMenuWasLastOpened) {
 
 TEST_F(RunCommandsTest, SlidesEnableTheEntriesAndLoopMarkFollowsTheShow) {
   test::LoadShow(*form, {Quick(0), Quick(0)});
-  form->Document().Loop = true;  // as read from a file
+  form->Document().SetLoop(true);  // as read from a file
   form->Run1Click();
   EXPECT_TRUE(form->Loop1->isEnabled());
   EXPECT_TRUE(form->RunFromStart1->isEnabled());
@@ -111,32 +111,32 @@ TEST_F(RunCommandsTest, LoopToggleMarksTheShowModified) {
   test::LoadShow(*form, {Quick(0)});
   form->Run1Click();
   form->Loop1->trigger();
-  EXPECT_TRUE(form->Document().Loop);
+  EXPECT_TRUE(form->Document().Loop());
   EXPECT_TRUE(form->Loop1->isChecked());
-  EXPECT_TRUE(form->Document().Modified);
-  form->Document().Modified = false;
+  EXPECT_TRUE(form->Document().Modified());
+  form->Document().SetModified(false);
   form->Loop1Click();
-  EXPECT_FALSE(form->Document().Loop);
+  EXPECT_FALSE(form->Document().Loop());
   EXPECT_FALSE(form->Loop1->isChecked());
-  EXPECT_TRUE(form->Document().Modified);
+  EXPECT_TRUE(form->Document().Modified());
 }
 
 TEST_F(RunCommandsTest, RunOnceWhenStartedToRunAndExitEvenIfTheShowLoops) {
   test::LoadShow(*form, {Quick(0x0000FF), Quick(0x00FF00)});
-  form->Document().Loop = true;
+  form->Document().SetLoop(true);
   form->Options.RunAndExit = true;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   RunWatched([&] { form->RunFromStart1Click(); });
   EXPECT_TRUE(ran);
   EXPECT_FALSE(timedOut);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the arrow again
-  EXPECT_TRUE(form->Document().Loop);                  // the show's own flag is kept
-  EXPECT_FALSE(form->Document().Modified);
+  EXPECT_TRUE(form->Document().Loop());                  // the show's own flag is kept
+  EXPECT_FALSE(form->Document().Modified());
 }
 
 TEST_F(RunCommandsTest, LoopingShowRunsUntilStopped) {
   test::LoadShow(*form, {Quick(0x0000FF), Quick(0x00FF00)});
-  form->Document().Loop = true;
+  form->Document().SetLoop(true);
   RunWatched([&] { form->RunFromStart1Click(); }, 600);
   EXPECT_TRUE(timedOut);
   EXPECT_EQ(shown, (std::set<int>{0, 1}));
@@ -145,7 +145,7 @@ TEST_F(RunCommandsTest, LoopingShowRunsUntilStopped) {
 TEST_F(RunCommandsTest, RunFromSelectedSlideStartsAtTheCurrentSlide) {
   test::LoadShow(*form, {Quick(0), Quick(0), Quick(0)});
   form->SetCurrentIndex(2);
-  form->Document().Loop = false;
+  form->Document().SetLoop(false);
   RunWatched([&] { form->RunFromSelectedSlide1Click(); });
   EXPECT_FALSE(timedOut);
   EXPECT_EQ(shown, (std::set<int>{2}));
