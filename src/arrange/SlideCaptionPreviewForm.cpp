@@ -6,7 +6,6 @@
 #include <QPainter>
 
 #include "arrange/SlidePreviewBackgroundForm.h"
-#include "designer/SlideshowDesignForm.h"
 #include "platform/QtText.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
@@ -49,8 +48,7 @@ void TSlideCaptionPreviewForm::FitToText() {
 
 void TSlideCaptionPreviewForm::EdittheCaption1Click() {
   if (!Stage) return;
-  if (Stage->Designer().EditCaption(Stage->CaptionText, Stage->CaptionFont, Stage->CaptionBack,
-                                    this) == QDialog::Accepted)
+  if (Stage->Host().EditCaption(Stage->CaptionText, Stage->CaptionFont, Stage->CaptionBack, this))
     FitToText();
 }
 

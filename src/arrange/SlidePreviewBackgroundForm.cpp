@@ -12,8 +12,6 @@
 #include "arrange/ArrangementWriteBack.h"
 #include "arrange/SlideCaptionPreviewForm.h"
 #include "arrange/SlidePreviewForm.h"
-#include "designer/ColorSwatch.h"
-#include "designer/SlideshowDesignForm.h"
 #include "document/Cp1252.h"
 #include "import/LoadPicture.h"
 #include "platform/HelpViewer.h"
@@ -41,8 +39,8 @@ const char* const TSlidePreviewBackgroundForm::kHelpLine1 =
 const char* const TSlidePreviewBackgroundForm::kHelpLine2 =
     "   Drag borders to resize windows    Drag windows to reposition    F6=Switch Windows";
 
-TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(TSlideshowDesignForm& designer)
-    : QWidget(nullptr, Qt::FramelessWindowHint), designer_(designer) {
+TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(ArrangementHost& host)
+    : QWidget(nullptr, Qt::FramelessWindowHint), host_(host) {
   setObjectName(QStringLiteral("SlidePreviewBackgroundForm"));
   setWindowTitle(QStringLiteral("Lanternreelworks!"));
   setFont(MakeCaptionFont("Courier New", 8, 0));
@@ -68,7 +66,7 @@ TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(TSlideshowDesignForm& d
 TSlidePreviewBackgroundForm::~TSlidePreviewBackgroundForm() = default;
 
 QSize TSlidePreviewBackgroundForm::ScreenSize() const {
-  return designer_.Services().screenSize;
+  return host_.ScreenSize();
 }
 
 void TSlidePreviewBackgroundForm::SetWindowColor(uint32_t color) {
@@ -95,10 +93,10 @@ void TSlidePreviewBackgroundForm::Open(SlideRecord& slide) {
 void TSlidePreviewBackgroundForm::OpenImageWindow() {
   if (!Slide || Slide->PictureName.empty()) return;
   const LoadPictureResult loaded =
-      designer_.LoadPictureModule().LoadPicture(Cp1252ToUtf8(Slide->PicturePath()), FullSizeMode);
+      host_.PictureLoader().LoadPicture(Cp1252ToUtf8(Slide->PicturePath()), FullSizeMode);
   LoadedPicture = loaded.status == Loaded ? ToImage(loaded.bitmap) : QImage();
   if (loaded.status == LoadFailed) {
-    Prompts& prompts = designer_.Services().prompts;
+    Prompts& prompts = host_.UserPrompts();
     prompts.Beep(BeepKind::Error);
     if (dynamic_cast<QtPrompts*>(&prompts)) {
       // The program's message boxes belong to the designer, and one would lift the
@@ -148,7 +146,7 @@ void TSlidePreviewBackgroundForm::OpenCaptionWindow() {
 }
 
 void TSlidePreviewBackgroundForm::Changebackgroundcolor1Click() {
-  const uint32_t chosen = designer_.ChangeBackground(windowColor_, this);
+  const uint32_t chosen = host_.ChangeBackground(windowColor_, this);
   if (chosen == windowColor_) return;
   SetWindowColor(chosen);
   SaveOnClose = true;
@@ -157,12 +155,9 @@ void TSlidePreviewBackgroundForm::Changebackgroundcolor1Click() {
 void TSlidePreviewBackgroundForm::AddaCaption1Click() {
   if (HasCaption) return;
   // A new caption starts in the designer's font on white.
-  SlideRecord defaults;
-  SetDesignerCaptionFont(defaults);
-  CaptionFont = CaptionFontRecord::Of(defaults);
+  CaptionFont = host_.DesignerFont();
   CaptionBack = kWhite;
-  if (designer_.EditCaption(CaptionText, CaptionFont, CaptionBack, this) != QDialog::Accepted)
-    return;
+  if (!host_.EditCaption(CaptionText, CaptionFont, CaptionBack, this)) return;
   HasCaption = true;
   OpenCaptionWindow();
   SaveOnClose = true;
@@ -232,6 +227,7 @@ void TSlidePreviewBackgroundForm::closeEvent(QCloseEvent* event) {
 void TSlidePreviewBackgroundForm::FormClose() {
   if (closed_) return;
   closed_ = true;
+  std::optional<SlideRecord> result;
   if (Slide) {
     ArrangementOutcome outcome;
     outcome.saveOnClose = SaveOnClose;
@@ -268,18 +264,8 @@ void TSlidePreviewBackgroundForm::FormClose() {
     outcome.backgroundColor = windowColor_;
 
     const QtTextMeasurer measurer(QFontFromCaptionFont(CaptionFont));
-    if (WriteArrangement(*Slide, outcome, measurer)) {
-      designer_.Document().SetModified(true);
-      if (hasPicture && designer_.cbxCenter) {
-        // Changing the box runs its own click behaviour, as a click would.
-        const Qt::CheckState wanted = Centered ? Qt::Checked : Qt::Unchecked;
-        if (designer_.cbxCenter->checkState() != wanted) {
-          designer_.cbxCenter->setCheckState(wanted);
-          designer_.cbxCenterClick();
-        }
-      }
-      if (designer_.lbBackground) designer_.lbBackground->setColor(ColorFromRecord(windowColor_));
-    }
+    SlideRecord arranged = *Slide;
+    if (WriteArrangement(arranged, outcome, measurer)) result = std::move(arranged);
   }
   for (QWidget* window :
        {static_cast<QWidget*>(imageWindow_.data()), static_cast<QWidget*>(captionWindow_.data())}) {
@@ -290,27 +276,20 @@ void TSlidePreviewBackgroundForm::FormClose() {
   imageWindow_ = nullptr;
   captionWindow_ = nullptr;
   hide();
+  host_.ArrangementFinished(std::move(result));
   // Released after the current event, which may still be running in this window.
   deleteLater();
 }
 
-void OpenArrangementStage(TSlideshowDesignForm& designer, int index) {
-  if (!designer.Document().ValidIndex(index)) return;
-  if (designer.ArrangementStage) {
-    designer.ArrangementStage->raise();
-    designer.ArrangementStage->activateWindow();
-    return;
+TSlidePreviewBackgroundForm* OpenArrangementStage(ArrangementHost& host) {
+  const SlideRecord* slide = host.ArrangedSlide();
+  if (!slide) {
+    host.ArrangementFinished(std::nullopt);
+    return nullptr;
   }
-  auto* stage = new TSlidePreviewBackgroundForm(designer);
-  designer.ArrangementStage = stage;
-  // The slide record must stay where it is until the stage is gone.
-  designer.setEnabled(false);
-  QObject::connect(stage, &QObject::destroyed, &designer, [&designer] {
-    designer.setEnabled(true);
-    designer.ImageListBoxClick();
-    designer.StripRepaint();
-  });
-  stage->Open(MutableSlide(designer.Document(), index));
+  auto* stage = new TSlidePreviewBackgroundForm(host);
+  stage->Open(*const_cast<SlideRecord*>(slide));
+  return stage;
 }
 
 }  // namespace lrw

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "arrange/ArrangementHost.h"
 #include "arrange/SlideCaptionPreviewForm.h"
 #include "arrange/SlidePreviewForm.h"
 #include "designer/SlideCaptionForm.h"
@@ -20,13 +21,11 @@ class QMenu;
 
 namespace lrw {
 
-class TSlideshowDesignForm;
-
 class TSlidePreviewBackgroundForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TSlidePreviewBackgroundForm(TSlideshowDesignForm& designer);
+  explicit TSlidePreviewBackgroundForm(ArrangementHost& host);
   ~TSlidePreviewBackgroundForm() override;
 
   // ---- state ----
@@ -59,7 +58,7 @@ class TSlidePreviewBackgroundForm : public QWidget {
 
   TSlidePreviewForm* SlidePreviewForm() const { return imageWindow_; }
   TSlideCaptionPreviewForm* SlideCaptionPreviewForm() const { return captionWindow_; }
-  TSlideshowDesignForm& Designer() { return designer_; }
+  ArrangementHost& Host() { return host_; }
   QSize ScreenSize() const;
 
   QMenu* PopupMenu1 = nullptr;
@@ -82,15 +81,15 @@ class TSlidePreviewBackgroundForm : public QWidget {
   // Writes back (when saving), frees the placement windows and releases the stage.
   void FormClose();
 
-  TSlideshowDesignForm& designer_;
+  ArrangementHost& host_;
   uint32_t windowColor_ = 0;
   bool closed_ = false;
   QPointer<TSlidePreviewForm> imageWindow_;
   QPointer<TSlideCaptionPreviewForm> captionWindow_;
 };
 
-// "&Arrange Slide": opens the stage on slide `index` of the designer's show. The
-// designer stays disabled while the stage is open, so the slide cannot go away.
-void OpenArrangementStage(TSlideshowDesignForm& designer, int index);
+// Opens the stage on the host's slide; it reports its end to the host and then
+// releases itself.
+TSlidePreviewBackgroundForm* OpenArrangementStage(ArrangementHost& host);
 
 }  // namespace lrw

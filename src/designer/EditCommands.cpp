@@ -33,14 +33,15 @@ PictureImport AddPicture(ShowEditor& editor, SlideShowDocument& document, const 
 // ---- move ----
 
 bool MoveSlideCommand::OnEnabled(const ShowEditor& editor) const {
-  const int i = editor.CurrentIndex();
-  return editor.SelectedCount() == 1 && editor.Document().ValidIndex(i) &&
-         editor.Document().ValidIndex(i + direction_);
+  const int i = editor.TargetIndex();
+  return i >= 0 && editor.Document().ValidIndex(i + direction_);
 }
 
 void MoveSlideCommand::OnExecute(ShowEditor& editor) {
-  const int i = editor.CurrentIndex();
+  const int i = editor.TargetIndex();
   Document(editor).ExchangeSlides(i, i + direction_);
+  // The moved slide is again the only selected slide, and the current one.
+  editor.Select({i + direction_}, i + direction_);
 }
 
 // ---- delete ----
@@ -63,11 +64,11 @@ void DeleteSlidesCommand::OnExecute(ShowEditor& editor) {
 // ---- duplicate, insert blank ----
 
 bool DuplicateSlideCommand::OnEnabled(const ShowEditor& editor) const {
-  return editor.SelectedCount() == 1 && editor.Document().ValidIndex(editor.CurrentIndex());
+  return editor.TargetIndex() >= 0;
 }
 
 void DuplicateSlideCommand::OnExecute(ShowEditor& editor) {
-  Document(editor).DuplicateSlide(editor.CurrentIndex());
+  Document(editor).DuplicateSlide(editor.TargetIndex());
 }
 
 bool InsertBlankCommand::OnEnabled(const ShowEditor& editor) const {
@@ -75,7 +76,9 @@ bool InsertBlankCommand::OnEnabled(const ShowEditor& editor) const {
 }
 
 void InsertBlankCommand::OnExecute(ShowEditor& editor) {
-  Document(editor).NewBlankSlide(editor.CurrentIndex());
+  // After the selected slide, or the current one when none is selected.
+  const int target = editor.TargetIndex();
+  Document(editor).NewBlankSlide(target >= 0 ? target : editor.CurrentIndex());
 }
 
 // ---- adding pictures ----

@@ -17,11 +17,12 @@ constexpr size_t kPathCapacity = 255;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
 bool OneSelected(const ShowEditor& editor) {
-  return editor.SelectedCount() == 1 && editor.Document().ValidIndex(editor.CurrentIndex());
+  return editor.TargetIndex() >= 0;
 }
 
-const SlideRecord& Current(const ShowEditor& editor) {
-  return editor.Document().SlideAt(editor.CurrentIndex());
+// The one selected slide.
+const SlideRecord& Target(const ShowEditor& editor) {
+  return editor.Document().SlideAt(editor.TargetIndex());
 }
 
 // Applies `edit` to every selected slide, first to last.
@@ -70,7 +71,7 @@ void SetSpeedCommand::OnExecute(ShowEditor& editor) {
 bool SetCenterCommand::OnEnabled(const ShowEditor& editor) const {
   const int n = editor.SelectedCount();
   // A blank slide alone cannot be centred: it has no picture.
-  if (n == 1) return OneSelected(editor) && Current(editor).Thumbnail.has_value();
+  if (n == 1) return OneSelected(editor) && Target(editor).Thumbnail.has_value();
   return n >= 1;
 }
 
@@ -117,9 +118,9 @@ bool ShowCaptionCommand::OnEnabled(const ShowEditor& editor) const {
 }
 
 void ShowCaptionCommand::OnExecute(ShowEditor& editor) {
-  const SlideId slide = editor.CurrentId();
+  const SlideId slide = editor.TargetId();
   bool show = show_;
-  if (show && Current(editor).Caption.empty()) {
+  if (show && Target(editor).Caption.empty()) {
     EditCaptionCommand edit(true);
     editor.Execute(edit);
     const int index = editor.Document().IndexOf(slide);
@@ -132,12 +133,12 @@ void ShowCaptionCommand::OnExecute(ShowEditor& editor) {
 }
 
 bool EditCaptionCommand::OnEnabled(const ShowEditor& editor) const {
-  return OneSelected(editor) && (forNewCaption_ || Current(editor).ShowCaption != 0);
+  return OneSelected(editor) && (forNewCaption_ || Target(editor).ShowCaption != 0);
 }
 
 void EditCaptionCommand::OnExecute(ShowEditor& editor) {
-  const SlideId slide = editor.CurrentId();
-  const SlideRecord& before = Current(editor);
+  const SlideId slide = editor.TargetId();
+  const SlideRecord& before = Target(editor);
   const bool hadLines = !before.Caption.empty();
   std::vector<std::string> lines = before.Caption;
   CaptionFontRecord font = CaptionFontRecord::Of(before);
@@ -166,9 +167,9 @@ bool PlaySoundCommand::OnEnabled(const ShowEditor& editor) const {
 }
 
 void PlaySoundCommand::OnExecute(ShowEditor& editor) {
-  const SlideId slide = editor.CurrentId();
+  const SlideId slide = editor.TargetId();
   bool play = play_;
-  if (play && Current(editor).SoundName.empty()) {
+  if (play && Target(editor).SoundName.empty()) {
     ChangeSoundCommand choose(true);
     play = editor.Execute(choose) && choose.Chosen();
   }
@@ -178,12 +179,12 @@ void PlaySoundCommand::OnExecute(ShowEditor& editor) {
 }
 
 bool ChangeSoundCommand::OnEnabled(const ShowEditor& editor) const {
-  return OneSelected(editor) && (forNewSound_ || Current(editor).PlaySound != 0);
+  return OneSelected(editor) && (forNewSound_ || Target(editor).PlaySound != 0);
 }
 
 void ChangeSoundCommand::OnExecute(ShowEditor& editor) {
-  const SlideId slide = editor.CurrentId();
-  const SlideRecord& current = Current(editor);
+  const SlideId slide = editor.TargetId();
+  const SlideRecord& current = Target(editor);
   FileChoice choice;
   choice.title = "Brightframework - Select a Sound File";
   choice.filter = "Sound files (*.wav)|*.wav";
@@ -223,11 +224,11 @@ void ChangeSoundCommand::OnExecute(ShowEditor& editor) {
 }
 
 bool PreviewSoundCommand::OnEnabled(const ShowEditor& editor) const {
-  return OneSelected(editor) && Current(editor).PlaySound != 0;
+  return OneSelected(editor) && Target(editor).PlaySound != 0;
 }
 
 void PreviewSoundCommand::OnExecute(ShowEditor& editor) {
-  const std::string path = Cp1252ToUtf8(CutToCapacity(Current(editor).SoundPath(), kPathCapacity));
+  const std::string path = Cp1252ToUtf8(CutToCapacity(Target(editor).SoundPath(), kPathCapacity));
   const std::string error = [&] {
     ShowEditor::BusyScope busy(editor, kBusyModal);
     return editor.Services().windows.PreviewSound(path);
@@ -263,7 +264,7 @@ bool DemonstrateTransitionCommand::OnEnabled(const ShowEditor& editor) const {
 
 void DemonstrateTransitionCommand::OnExecute(ShowEditor& editor) {
   // A copy: the demonstration lives on after the command.
-  editor.Services().windows.DemonstrateTransition(Current(editor));
+  editor.Services().windows.DemonstrateTransition(Target(editor));
 }
 
 bool ArrangeSlideCommand::OnEnabled(const ShowEditor& editor) const {
@@ -271,7 +272,7 @@ bool ArrangeSlideCommand::OnEnabled(const ShowEditor& editor) const {
 }
 
 void ArrangeSlideCommand::OnExecute(ShowEditor& editor) {
-  const SlideId slide = editor.CurrentId();
+  const SlideId slide = editor.TargetId();
   editor.StageOpened(slide);
   editor.Services().windows.OpenStage(slide);
 }

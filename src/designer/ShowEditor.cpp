@@ -45,6 +45,14 @@ std::vector<int> ShowEditor::SelectedIndices() const {
   return indices;
 }
 
+int ShowEditor::TargetIndex() const {
+  return selection_.selected.size() == 1 ? document_.IndexOf(selection_.selected.front()) : -1;
+}
+
+SlideId ShowEditor::TargetId() const {
+  return selection_.selected.size() == 1 ? selection_.selected.front() : 0;
+}
+
 bool ShowEditor::IsSelected(int index) const {
   if (!document_.ValidIndex(index)) return false;
   const SlideId id = document_.IdAt(index);
@@ -59,9 +67,6 @@ void ShowEditor::Normalize(EditorSelection& s) const {
     if (document_.IndexOf(id) >= 0 && std::find(kept.begin(), kept.end(), id) == kept.end())
       kept.push_back(id);
   s.selected = std::move(kept);
-  // One selected slide is the current one: the panel shows it and the per-slide
-  // commands change it, so the two can never disagree.
-  if (s.selected.size() == 1) s.current = s.selected.front();
   if (document_.IndexOf(s.current) < 0) s.current = document_.Count() > 0 ? document_.IdAt(0) : 0;
 }
 

@@ -66,10 +66,16 @@ class ShowEditor : private DocumentListener, private DocumentRecorder {
   std::vector<int> SelectedIndices() const;
   int SelectedCount() const { return static_cast<int>(selection_.selected.size()); }
   bool IsSelected(int index) const;
-  // The current slide: where new slides go and what the per-slide commands act on.
-  // With exactly one slide selected it is that slide. -1 only when the show is empty.
+  // The current slide (the strip's focus): where new slides go and where "Run the Show
+  // from the &Selected Slide" starts. -1 only when the show is empty.
   int CurrentIndex() const { return document_.IndexOf(selection_.current); }
   SlideId CurrentId() const { return selection_.current; }
+  // The slide the per-slide commands (move, duplicate, caption, sound, arrange) act on,
+  // and the one the panel and status line show: the one selected slide; -1 unless
+  // exactly one is selected. It may differ from the current slide (Ctrl+arrows move
+  // the focus alone), but never from what the user sees selected.
+  int TargetIndex() const;
+  SlideId TargetId() const;
   const EditorSelection& Selection() const { return selection_; }
   // The user's selection in the strip.
   void Select(const std::vector<int>& indices, int current);

@@ -187,12 +187,12 @@ void SlideShowDocument::SetModified(bool modified) {
   Tell([modified](DocumentListener& l) { l.ModifiedChanged(modified); });
 }
 
-void SlideShowDocument::AddListener(DocumentListener* listener) {
+void SlideShowDocument::AddListener(DocumentListener* listener) const {
   if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
     listeners_.push_back(listener);
 }
 
-void SlideShowDocument::RemoveListener(DocumentListener* listener) {
+void SlideShowDocument::RemoveListener(DocumentListener* listener) const {
   listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 

@@ -137,8 +137,9 @@ class SlideShowDocument {
   int DuplicateSlide(int index);
 
   // ---- who is told ----
-  void AddListener(DocumentListener* listener);
-  void RemoveListener(DocumentListener* listener);
+  // Listening reads the show; it changes nothing.
+  void AddListener(DocumentListener* listener) const;
+  void RemoveListener(DocumentListener* listener) const;
   // At most one; null stops recording.
   void SetRecorder(DocumentRecorder* recorder) { recorder_ = recorder; }
 
@@ -158,18 +159,11 @@ class SlideShowDocument {
   std::string fileName_;
   bool loop_ = false;
   bool modified_ = false;
-  std::vector<DocumentListener*> listeners_;
+  mutable std::vector<DocumentListener*> listeners_;
   DocumentRecorder* recorder_ = nullptr;
 };
 
 // The blank slide made from a template (its settings kept, its content cleared).
 SlideRecord MakeBlankSlide(SlideRecord from);
 
-}  // namespace lrw
-
-namespace lrw {
-// Transitional: the old designer writes slides in place.
-inline SlideRecord& MutableSlide(const SlideShowDocument& d, int i) {
-  return const_cast<SlideRecord&>(d.SlideAt(i));
-}
 }  // namespace lrw

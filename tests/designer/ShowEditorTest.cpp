@@ -312,22 +312,25 @@ TEST(ShowEditor, UndoBringsBackTheSelectionOfItsMoment) {
   EXPECT_EQ(e.SelectedIndices(), (std::vector<int>{1})) << "the moved slide, where it went";
 }
 
-TEST(ShowEditor, OneSelectedSlideIsAlwaysTheCurrentOne) {
+TEST(ShowEditor, PerSlideCommandsChangeTheSelectedSlideWhereverTheFocusIs) {
   EditorRig rig;
   ShowEditor& e = rig.editor;
   Fill(rig, "abc");
-  // As Ctrl+click leaves it: slide a selected, the focus on slide c.
+  // As Ctrl+click and Ctrl+arrows leave it: slide a selected, the focus on slide c.
   e.Select({0}, 2);
-  EXPECT_EQ(e.CurrentIndex(), 0);
+  EXPECT_EQ(e.CurrentIndex(), 2);
+  EXPECT_EQ(e.TargetIndex(), 0);
   rig.dialogs.captions.push_back(test::FakeEditorDialogs::CaptionAnswer{{"on a"}, {}, {}});
   e.Execute(ShowCaptionCommand(true));
   EXPECT_EQ(e.Document().SlideAt(0).ShowCaption, 1);
   EXPECT_EQ(e.Document().SlideAt(2).ShowCaption, 0);
-  // With none selected the focus stays where new slides go.
+  e.Execute(MoveRightCommand());
+  EXPECT_EQ(Names(e), "bac");
+  EXPECT_EQ(e.CurrentIndex(), 1) << "the moved slide becomes current";
+  // With none selected the focus says where new slides go.
   e.Select({}, 2);
-  EXPECT_EQ(e.CurrentIndex(), 2);
   e.Execute(InsertBlankCommand());
-  EXPECT_EQ(Names(e), "abc_");
+  EXPECT_EQ(Names(e), "bac_");
 }
 
 TEST(ShowEditor, NothingChangesTheShowWhileItIsBusy) {
