@@ -167,6 +167,8 @@ TEST_F(HelpViewerTest, PagesReadInLightAndDarkThemes) {
   while (HelpViewer* v = FindHelpViewer()) v->close();
   ShowHelp(kHelpDesigner);
   checkAllPages("dark, opened in it");
+  FindHelpViewer()->ShowTopic(kHelpDesigner);
+  test::KeepScreenshot(*FindHelpViewer(), "help-dark");
   QApplication::setPalette(light);
 }
 
