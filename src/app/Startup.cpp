@@ -11,7 +11,6 @@
 #include "app/AutomationServer.h"
 #include "app/AutomationSwitches.h"
 #include "app/CommandLine.h"
-#include "app/Registration.h"
 #include "app/SingleInstance.h"
 #include "designer/FileCommands.h"
 #include "designer/RunCommands.h"
@@ -78,8 +77,6 @@ int RunProgram(QApplication& app) {
   for (qsizetype i = 1; i < qargs.size(); ++i) args.push_back(qargs[i].toStdString());
   const StartupOptions options = ParseCommandLine(args);
   const AutomationStartMode automationMode = FindAutomationStartMode(args);
-  // The registration is renewed on every start, so it follows the program if it moves.
-  UpdateRegistration(automationMode);
 
   QtPrompts prompts;
   QtDialogs dialogs;

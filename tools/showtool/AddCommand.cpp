@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "ScreenSize.h"
 #include "document/ShowFile.h"
 #include "import/AddPictureSlide.h"
 #include "import/LoadPicture.h"
@@ -36,15 +37,6 @@ class ConsolePrompts : public Prompts {
   int messages = 0;
 };
 
-std::optional<std::pair<int, int>> ParseScreen(const std::string& text) {
-  int w = 0, h = 0;
-  char x = 0, extra = 0;
-  if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &extra) != 3 || (x != 'x' && x != 'X') ||
-      w <= 0 || h <= 0 || w > 32767 || h > 32767)
-    return std::nullopt;
-  return std::make_pair(w, h);
-}
-
 bool EndsWithBld(const std::string& path) {
   const std::string ext = std::filesystem::path(path).extension().string();
   return ext.size() == 4 && (ext[1] | 0x20) == 'b' && (ext[2] | 0x20) == 'l' &&
@@ -59,7 +51,7 @@ int RunAdd(const std::vector<std::string>& args) {
   int screenWidth = 1024, screenHeight = 768;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--screen") {
-      const auto size = i + 1 < args.size() ? ParseScreen(args[i + 1]) : std::nullopt;
+      const auto size = i + 1 < args.size() ? ParseScreenSize(args[i + 1]) : std::nullopt;
       if (!size) {
         std::fputs(kUsage, stderr);
         return 2;
