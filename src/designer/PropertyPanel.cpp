@@ -39,10 +39,12 @@ PropertyPanel::PropertyPanel(ShowEditor& editor, QWidget* parent)
   BuildControls();
   Connect();
   editor_.AddListener(this);
+  editor_.Document().AddListener(this);
   UpdateStates();
 }
 
 PropertyPanel::~PropertyPanel() {
+  editor_.Document().RemoveListener(this);
   editor_.RemoveListener(this);
 }
 
@@ -215,10 +217,13 @@ void PropertyPanel::CommandStatesChanged() {
   Reload();
 }
 
+void PropertyPanel::SlidesReset() {
+  ClearValues();
+}
+
 void PropertyPanel::Reload() {
   const std::vector<int> selected = editor_.SelectedIndices();
   if (!selected.empty()) ShowValues(selected);
-  if (editor_.Document().Count() == 0) ClearValues();
   UpdateStates();
 }
 
@@ -269,7 +274,6 @@ void PropertyPanel::ShowValues(const std::vector<int>& selected) {
 }
 
 void PropertyPanel::ClearValues() {
-  // Nothing of slides that are gone stays on show.
   const QSignalBlocker b1(effectList_), b2(speedSlider_), b3(centerCheck_), b4(showCaptionCheck_),
       b5(playSoundCheck_), b6(secondsBox_), b7(durationButtons_), b8(backgroundSwatch_);
   effectList_->setCurrentIndex(-1);

@@ -22,7 +22,7 @@ namespace lrw {
 class ColorSwatch;
 class SecondsSpinBox;
 
-class PropertyPanel : public QWidget, private EditorListener {
+class PropertyPanel : public QWidget, private EditorListener, private DocumentListener {
   Q_OBJECT
 
  public:
@@ -38,6 +38,8 @@ class PropertyPanel : public QWidget, private EditorListener {
  private:
   void SelectionChanged() override;
   void CommandStatesChanged() override;
+  // Another show: nothing of the previous one stays on show.
+  void SlidesReset() override;
 
   void BuildControls();
   void Connect();

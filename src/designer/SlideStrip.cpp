@@ -243,10 +243,14 @@ void SlideStrip::ShowEditorSelection() {
   // While a notice is still on its way to the rows, the rows catch up first.
   if (!editor_ || !model_->InStep()) return;
   ++programmatic_;
-  QItemSelection selection;
-  for (int row : editor_->SelectedIndices())
-    selection.select(model_->index(row), model_->index(row));
-  selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  const std::vector<int> wanted = editor_->SelectedIndices();
+  // Left alone when it already agrees, so a mouse or key selection in progress keeps
+  // its anchor.
+  if (wanted != SelectedRows()) {
+    QItemSelection selection;
+    for (int row : wanted) selection.select(model_->index(row), model_->index(row));
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  }
   const int current = editor_->CurrentIndex();
   if (current >= 0) {
     const bool moved = !currentIndex().isValid() || currentIndex().row() != current;
