@@ -53,7 +53,7 @@ QString FitCellLabel(const QString& label, int width, const QFontMetrics& metric
 }
 
 void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& slide, bool selected,
-                          const CellColors& colors) {
+                          const CellColors& colors, const QImage& sharp) {
   p.save();
   // R with right and bottom exclusive.
   const int rl = cell.x(), rt = cell.y();
@@ -83,9 +83,13 @@ void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& sli
   QString text;
   if (hasThumb) {
     const Bitmap& b = *slide.Thumbnail;
-    const QImage image(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
-                       b.width * 4, QImage::Format_RGB32);
-    p.drawImage(pl, pt, image);
+    if (!sharp.isNull()) {
+      p.drawImage(QRect(pl, pt, w, h), sharp);
+    } else {
+      const QImage image(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
+                         b.width * 4, QImage::Format_RGB32);
+      p.drawImage(pl, pt, image);
+    }
     text = FromCp1252(slide.PictureName);
   } else {
     p.fillRect(pl, pt, w, h, ColorFromRecord(slide.BackgroundColor));
@@ -174,7 +178,9 @@ void SlideCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
                                                option.palette.color(QPalette::HighlightedText),
                                                option.palette.color(QPalette::Text)};
   const QRect cell(option.rect.topLeft(), QSize(kCellWidth, itemHeight_));
-  ImageListBoxDrawItem(*painter, cell, *slide, option.state & QStyle::State_Selected, colors);
+  const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+  ImageListBoxDrawItem(*painter, cell, *slide, option.state & QStyle::State_Selected, colors,
+                       sharp_.Find(*slide, ratio));
   if (option.state & QStyle::State_HasFocus) {
     // The focused item is the current slide; mark it as list boxes do.
     painter->save();
@@ -196,7 +202,8 @@ QSize SlideCellDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex
 SlideStrip::SlideStrip(const SlideShowDocument& document, QWidget* parent)
     : QListView(parent),
       model_(new SlideStripModel(document, this)),
-      delegate_(new SlideCellDelegate(*model_, this)) {
+      sharp_(new SharpThumbnails(this)),
+      delegate_(new SlideCellDelegate(*model_, *sharp_, this)) {
   setModel(model_);
   setItemDelegate(delegate_);
   setViewMode(QListView::ListMode);
@@ -220,6 +227,7 @@ SlideStrip::SlideStrip(const SlideShowDocument& document, QWidget* parent)
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { TellEditor(); });
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { TellEditor(); });
   connect(model_, &SlideStripModel::CaughtUp, this, [this] { ShowEditorSelection(); });
+  connect(sharp_, &SharpThumbnails::Ready, viewport(), qOverload<>(&QWidget::update));
 }
 
 SlideStrip::~SlideStrip() {

@@ -8,6 +8,7 @@
 #include <QStyledItemDelegate>
 #include <vector>
 
+#include "designer/SharpThumbnails.h"
 #include "designer/ShowEditor.h"
 #include "document/SlideShowDocument.h"
 
@@ -36,9 +37,10 @@ struct CellColors {
 };
 
 // Draws one strip cell into `cell` (CellWidth wide, one item high): frame, sunken
-// picture frame, thumbnail or background swatch, and the label.
+// picture frame, thumbnail or background swatch, and the label. `sharp`, when not null,
+// is the thumbnail at the screen's device pixels, drawn in the stored thumbnail's place.
 void ImageListBoxDrawItem(QPainter& painter, const QRect& cell, const SlideRecord& slide,
-                          bool selected, const CellColors& colors);
+                          bool selected, const CellColors& colors, const QImage& sharp = {});
 
 // The rows follow the document's notices; drawing reads the slide records themselves.
 class SlideStripModel : public QAbstractListModel, private DocumentListener {
@@ -72,8 +74,8 @@ class SlideStripModel : public QAbstractListModel, private DocumentListener {
 
 class SlideCellDelegate : public QStyledItemDelegate {
  public:
-  SlideCellDelegate(const SlideStripModel& model, QObject* parent)
-      : QStyledItemDelegate(parent), model_(model) {}
+  SlideCellDelegate(const SlideStripModel& model, SharpThumbnails& sharp, QObject* parent)
+      : QStyledItemDelegate(parent), model_(model), sharp_(sharp) {}
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -82,6 +84,7 @@ class SlideCellDelegate : public QStyledItemDelegate {
 
  private:
   const SlideStripModel& model_;
+  SharpThumbnails& sharp_;
   int itemHeight_ = 64;
 };
 
@@ -119,6 +122,7 @@ class SlideStrip : public QListView, private EditorListener {
   void TellEditor();
 
   SlideStripModel* model_;
+  SharpThumbnails* sharp_;
   SlideCellDelegate* delegate_;
   ShowEditor* editor_ = nullptr;
   int programmatic_ = 0;
