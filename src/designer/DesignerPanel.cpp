@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "arrange/ArrangementHost.h"
 #include "arrange/SlidePreviewBackgroundForm.h"
 #include "designer/ColorSwatch.h"
 #include "designer/SecondsSpinBox.h"
@@ -52,6 +54,40 @@ int16_t FirstCaptionWidth(const std::vector<std::string>& lines, const CaptionFo
   return static_cast<int16_t>(std::min(widest, 32767));
 }
 
+// Transitional: this window as the arrangement stage's host until the editor's own host
+// replaces it. Lives as long as its stage.
+class DesignerStageHost : public QObject, public ArrangementHost {
+ public:
+  DesignerStageHost(TSlideshowDesignForm& form, SlideId slide)
+      : QObject(&form), form_(form), slide_(slide) {}
+  const SlideRecord* ArrangedSlide() const override { return form_.Document().Find(slide_); }
+  QSize ScreenSize() const override { return form_.Services().screenSize; }
+  uint32_t ChangeBackground(uint32_t color, QWidget* parent) override {
+    return form_.ChangeBackground(color, parent);
+  }
+  bool EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font, uint32_t& backColor,
+                   QWidget* parent) override {
+    return form_.EditCaption(lines, font, backColor, parent) == QDialog::Accepted;
+  }
+  CaptionFontRecord DesignerFont() const override {
+    SlideRecord defaults;
+    SetDesignerCaptionFont(defaults);
+    return CaptionFontRecord::Of(defaults);
+  }
+  TLoadPictureModule& PictureLoader() override { return form_.LoadPictureModule(); }
+  Prompts& UserPrompts() override { return form_.Services().prompts; }
+  void ArrangementFinished(std::optional<SlideRecord> arranged) override {
+    const int index = form_.Document().IndexOf(slide_);
+    if (!arranged || index < 0) return;
+    form_.Document().ReplaceSlide(index, std::move(*arranged));
+    form_.Document().SetModified(true);
+  }
+
+ private:
+  TSlideshowDesignForm& form_;
+  SlideId slide_;
+};
+
 }  // namespace
 
 void TSlideshowDesignForm::WirePanel() {
@@ -79,7 +115,30 @@ void TSlideshowDesignForm::WirePanel() {
   seAdditional_Time->onRefusedKey = [this] { Services().prompts.Beep(BeepKind::Default); };
   connect(btnShowTransition, &QPushButton::clicked, this, [this] { btnShowTransitionClick(); });
   connect(btnPreview, &QPushButton::clicked, this, [this] { btnPreviewClick(); });
-  ArrangeSlide = [this](int index) { OpenArrangementStage(*this, index); };
+  ArrangeSlide = [this](int index) {
+    if (!Document().ValidIndex(index)) return;
+    if (ArrangementStage) {
+      ArrangementStage->raise();
+      ArrangementStage->activateWindow();
+      return;
+    }
+    auto* host = new DesignerStageHost(*this, Document().IdAt(index));
+    // The slide list must not change until the stage is gone.
+    setEnabled(false);
+    TSlidePreviewBackgroundForm* stage = OpenArrangementStage(*host);
+    if (!stage) {
+      setEnabled(true);
+      host->deleteLater();
+      return;
+    }
+    ArrangementStage = stage;
+    connect(stage, &QObject::destroyed, this, [this, host] {
+      host->deleteLater();
+      setEnabled(true);
+      ImageListBoxClick();
+      StripRepaint();
+    });
+  };
 }
 
 void TSlideshowDesignForm::cbTransitionChange() {
