@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFont>
 #include <QKeyEvent>
@@ -55,6 +56,10 @@ void TPreviewForm::focusOutEvent(QFocusEvent* event) {
   // Clicking the stage, the other form or another program leaves this one grey; its
   // own popup menu does not.
   if (event->reason() != Qt::PopupFocusReason) SetFrameActive(false);
+}
+
+void TPreviewForm::contextMenuEvent(QContextMenuEvent* event) {
+  event->accept();
 }
 
 void TPreviewForm::paintEvent(QPaintEvent*) {

@@ -72,6 +72,8 @@ class TPreviewForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  // The right button has opened this form's menu already; the stage's must not follow.
+  void contextMenuEvent(QContextMenuEvent* event) override;
   // Tab does not wander between the forms and the stage.
   bool focusNextPrevChild(bool) override { return false; }
 

@@ -45,7 +45,6 @@ TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(ArrangementHost& host)
   setFont(MakeCaptionFont("Courier New", 8, 0));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  InstallHelpKey(this, kHelpArrangementStage);
 
   PopupMenu1 = new QMenu(this);
   Changebackgroundcolor1 = PopupMenu1->addAction(QStringLiteral("Change background color"));
@@ -190,6 +189,9 @@ void TSlidePreviewBackgroundForm::FormKeyDown(int key, Qt::KeyboardModifiers mod
     FormClose();
   } else if (key == Qt::Key_F10 && held == Qt::ShiftModifier) {
     PopupMenu1->popup(mapToGlobal(QPoint(10, 10)));
+  } else if (key == Qt::Key_F1) {
+    // A key of the stage, not a shortcut: it works before the window is active too.
+    ShowHelp(kHelpArrangementStage);
   } else if (key == Qt::Key_F6) {
     if (imageWindow_)
       imageWindow_->Activate();
