@@ -453,6 +453,7 @@ TEST_F(ArrangeStage, MenusAndFramesFollowTheKeysAndTheMouse) {
       QTest::mouseClick(Window(), Qt::RightButton, {}, inStage);
       ASSERT_TRUE(form->PopupMenu1->isVisible());
       EXPECT_EQ(form->PopupMenu1->pos(), stage->mapToGlobal(inStage));
+      EXPECT_FALSE(stage->PopupMenu1->isVisible()) << "only the form's own menu";
       form->PopupMenu1->close();
     }
   }
