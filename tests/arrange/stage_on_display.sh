@@ -22,7 +22,9 @@ case "$mode" in
     for tool in openbox xdotool xprop; do
       command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps)" >&2; exit 1; }
     done
-    # The inner script runs on the private display that with_xvfb.sh starts.
+    # The inner script runs on the private display that with_xvfb.sh starts; it expands
+    # its own variables there.
+    # shellcheck disable=SC2016
     inner='
       openbox --sm-disable >"$0/openbox.log" 2>&1 &
       wm=$!
