@@ -1,7 +1,6 @@
 #include "arrange/SlidePreviewBackgroundForm.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -9,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "arrange/ArrangementHost.h"
 #include "arrange/ArrangementWriteBack.h"
 #include "arrange/SlideCaptionPreviewForm.h"
 #include "arrange/SlidePreviewForm.h"
@@ -22,7 +22,6 @@
 namespace lrw {
 
 namespace {
-constexpr int kArrangeHelpContext = 2012;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBandBlue = 0xFF0000;  // a record colour: blue
 
@@ -46,7 +45,6 @@ TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(ArrangementHost& host)
   setFont(MakeCaptionFont("Courier New", 8, 0));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  InstallHelpKey(this, kArrangeHelpContext);
 
   PopupMenu1 = new QMenu(this);
   Changebackgroundcolor1 = PopupMenu1->addAction(QStringLiteral("Change background color"));
@@ -63,10 +61,19 @@ TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(ArrangementHost& host)
           [this] { FormKeyDown(Qt::Key_Escape, Qt::NoModifier); });
 }
 
-TSlidePreviewBackgroundForm::~TSlidePreviewBackgroundForm() = default;
+TSlidePreviewBackgroundForm::~TSlidePreviewBackgroundForm() {
+  if (!closed_) {
+    closed_ = true;
+    host_.ArrangementFinished(std::nullopt);
+  }
+}
 
 QSize TSlidePreviewBackgroundForm::ScreenSize() const {
   return host_.ScreenSize();
+}
+
+QFont TSlidePreviewBackgroundForm::CaptionQFont() const {
+  return MakeCaptionFont(CaptionFont.Name, CaptionFont.Size, CaptionFont.Style);
 }
 
 void TSlidePreviewBackgroundForm::SetWindowColor(uint32_t color) {
@@ -74,26 +81,32 @@ void TSlidePreviewBackgroundForm::SetWindowColor(uint32_t color) {
   update();
 }
 
-void TSlidePreviewBackgroundForm::Open(SlideRecord& slide) {
-  Slide = &slide;
+bool TSlidePreviewBackgroundForm::Open() {
+  const SlideRecord* found = host_.ArrangedSlide();
+  if (!found) return false;
+  // What the forms open on; the show's own record is looked up again when it is needed.
+  const SlideRecord slide = *found;
   // FormShow
   SetWindowColor(slide.BackgroundColor);
   Centered = slide.CenterImage != 0;
   HasCaption = slide.ShowCaption != 0;
+  // The stage's own coordinates are the stored screen coordinates: it covers the
+  // primary screen from its origin.
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
   setGeometry(QRect(origin, ScreenSize()));
   showFullScreen();
   raise();
   activateWindow();
-  OpenImageWindow();
-  LoadCaption();
+  OpenImageWindow(slide);
+  LoadCaption(slide);
+  return true;
 }
 
-void TSlidePreviewBackgroundForm::OpenImageWindow() {
-  if (!Slide || Slide->PictureName.empty()) return;
+void TSlidePreviewBackgroundForm::OpenImageWindow(const SlideRecord& slide) {
+  if (slide.PictureName.empty()) return;
   const LoadPictureResult loaded =
-      host_.PictureLoader().LoadPicture(Cp1252ToUtf8(Slide->PicturePath()), FullSizeMode);
+      host_.PictureLoader().LoadPicture(Cp1252ToUtf8(slide.PicturePath()), FullSizeMode);
   LoadedPicture = loaded.status == Loaded ? ToImage(loaded.bitmap) : QImage();
   if (loaded.status == LoadFailed) {
     Prompts& prompts = host_.UserPrompts();
@@ -108,41 +121,41 @@ void TSlidePreviewBackgroundForm::OpenImageWindow() {
     }
   }
 
-  auto* window = new TSlidePreviewForm(this, this);
-  imageWindow_ = window;
-  window->Slide = Slide;
-  ImageFrameWidth = TPreviewForm::kFrameWidth;
-  // The client area, not the frame, lands on the stored box.
-  window->SetBounds({Slide->ImageLeft - ImageFrameWidth, Slide->ImageTop - ImageFrameWidth,
-                     Slide->ImageWidth + 2 * ImageFrameWidth,
-                     Slide->ImageHeight + 2 * ImageFrameWidth});
-  window->Image1 = LoadedPicture;
-  window->LastLeft = window->x();
-  window->LastTop = window->y();
-  window->show();
-  window->Activate();
+  auto* form = new TSlidePreviewForm(*this);
+  imageWindow_ = form;
+  ImageFrameWidth = (form->width() - form->ClientWidth()) / 2;
+  // The client area, not the frame, lands on the stored box, wherever that is: a box
+  // larger than the screen stays as it is.
+  form->SetBounds({slide.ImageLeft - ImageFrameWidth, slide.ImageTop - ImageFrameWidth,
+                   slide.ImageWidth + 2 * ImageFrameWidth,
+                   slide.ImageHeight + 2 * ImageFrameWidth});
+  form->Image1 = LoadedPicture;
+  form->LastLeft = form->x();
+  form->LastTop = form->y();
+  form->show();
+  form->Activate();
   SaveOnClose = true;
 }
 
-void TSlidePreviewBackgroundForm::LoadCaption() {
-  if (!HasCaption || !Slide) return;
-  CaptionFont = CaptionFontRecord::Of(*Slide);
-  CaptionText = Slide->Caption;
-  CaptionBack = Slide->CaptionBackColor;
-  OpenCaptionWindow();
+void TSlidePreviewBackgroundForm::LoadCaption(const SlideRecord& slide) {
+  if (!HasCaption) return;
+  CaptionFont = CaptionFontRecord::Of(slide);
+  CaptionText = slide.Caption;
+  CaptionBack = slide.CaptionBackColor;
+  OpenCaptionWindow(slide.CaptionWidth, slide.CaptionLeft, slide.CaptionTop);
   SaveOnClose = true;
 }
 
-void TSlidePreviewBackgroundForm::OpenCaptionWindow() {
-  auto* window = new TSlideCaptionPreviewForm(this, this);
-  captionWindow_ = window;
-  window->Slide = Slide;
-  window->SetClientWidth(Slide ? Slide->CaptionWidth : 0);
-  // The outer corner, unlike the image window's client corner.
-  if (Slide) window->move(Slide->CaptionLeft, Slide->CaptionTop);
-  window->FitToText();
-  window->show();
-  window->Activate();
+void TSlidePreviewBackgroundForm::OpenCaptionWindow(int16_t clientWidth, int16_t left,
+                                                    int16_t top) {
+  auto* form = new TSlideCaptionPreviewForm(*this);
+  captionWindow_ = form;
+  form->SetClientWidth(clientWidth);
+  // The outer corner, unlike the picture form's client corner.
+  form->move(left, top);
+  form->FitToText();
+  form->show();
+  form->Activate();
 }
 
 void TSlidePreviewBackgroundForm::Changebackgroundcolor1Click() {
@@ -159,7 +172,12 @@ void TSlidePreviewBackgroundForm::AddaCaption1Click() {
   CaptionBack = kWhite;
   if (!host_.EditCaption(CaptionText, CaptionFont, CaptionBack, this)) return;
   HasCaption = true;
-  OpenCaptionWindow();
+  // The box the slide keeps for its caption, even while it shows none.
+  const SlideRecord* slide = host_.ArrangedSlide();
+  if (slide)
+    OpenCaptionWindow(slide->CaptionWidth, slide->CaptionLeft, slide->CaptionTop);
+  else
+    OpenCaptionWindow(0, 0, 0);
   SaveOnClose = true;
 }
 
@@ -170,7 +188,10 @@ void TSlidePreviewBackgroundForm::FormKeyDown(int key, Qt::KeyboardModifiers mod
     SaveOnClose = false;
     FormClose();
   } else if (key == Qt::Key_F10 && held == Qt::ShiftModifier) {
-    PopupMenu1->popup(QPoint(x() + 10, y() + 10));
+    PopupMenu1->popup(mapToGlobal(QPoint(10, 10)));
+  } else if (key == Qt::Key_F1) {
+    // A key of the stage, not a shortcut: it works before the window is active too.
+    ShowHelp(kHelpArrangementStage);
   } else if (key == Qt::Key_F6) {
     if (imageWindow_)
       imageWindow_->Activate();
@@ -191,9 +212,9 @@ void TSlidePreviewBackgroundForm::SwitchWindows(TPreviewForm* from) {
     caption->Activate();
 }
 
-void TSlidePreviewBackgroundForm::PlacementActivated(TPreviewForm* window) {
-  if (imageWindow_) imageWindow_->SetFrameActive(imageWindow_ == window);
-  if (captionWindow_) captionWindow_->SetFrameActive(captionWindow_ == window);
+void TSlidePreviewBackgroundForm::PlacementActivated(TPreviewForm* form) {
+  if (imageWindow_) imageWindow_->SetFrameActive(imageWindow_ == form);
+  if (captionWindow_) captionWindow_->SetFrameActive(captionWindow_ == form);
 }
 
 void TSlidePreviewBackgroundForm::paintEvent(QPaintEvent*) {
@@ -224,71 +245,73 @@ void TSlidePreviewBackgroundForm::closeEvent(QCloseEvent* event) {
   if (!closed_) FormClose();
 }
 
+std::optional<SlideRecord> TSlidePreviewBackgroundForm::ArrangedSlide() const {
+  const SlideRecord* now = host_.ArrangedSlide();
+  if (!now || !SaveOnClose) return std::nullopt;
+  SlideRecord slide = *now;
+  ArrangementOutcome outcome;
+  outcome.saveOnClose = SaveOnClose;
+  // The forms' geometry is the stage's own doing, never a window manager's.
+  if (const TSlidePreviewForm* image = imageWindow_.data()) {
+    outcome.imageClientLeft = image->x() + ImageFrameWidth;
+    outcome.imageClientTop = image->y() + ImageFrameWidth;
+    outcome.imageClientWidth = image->ClientWidth();
+    outcome.imageClientHeight = image->ClientHeight();
+  } else {
+    outcome.imageClientLeft = slide.ImageLeft;
+    outcome.imageClientTop = slide.ImageTop;
+    outcome.imageClientWidth = slide.ImageWidth;
+    outcome.imageClientHeight = slide.ImageHeight;
+  }
+  outcome.centered = Centered;
+  outcome.hasCaption = HasCaption;
+  outcome.captionText = CaptionText;
+  outcome.captionFontName = CaptionFont.Name;
+  outcome.captionFontSize = CaptionFont.Size;
+  outcome.captionFontStyle = CaptionFont.Style;
+  outcome.captionFontColor = CaptionFont.Color;
+  outcome.captionBackColor = CaptionBack;
+  if (const TSlideCaptionPreviewForm* caption = captionWindow_.data()) {
+    outcome.captionWindowLeft = caption->x();
+    outcome.captionWindowTop = caption->y();
+    outcome.captionClientWidth = caption->ClientWidth();
+  } else {
+    outcome.captionWindowLeft = slide.CaptionLeft;
+    outcome.captionWindowTop = slide.CaptionTop;
+    outcome.captionClientWidth = slide.CaptionWidth;
+  }
+  outcome.backgroundColor = windowColor_;
+  const QtTextMeasurer measurer(CaptionQFont());
+  if (!WriteArrangement(slide, outcome, measurer)) return std::nullopt;
+  return slide;
+}
+
 void TSlidePreviewBackgroundForm::FormClose() {
   if (closed_) return;
   closed_ = true;
-  std::optional<SlideRecord> result;
-  if (Slide) {
-    ArrangementOutcome outcome;
-    outcome.saveOnClose = SaveOnClose;
-    const bool hasPicture = !Slide->PictureName.empty();
-    // A window that is already gone leaves the stored values as they were.
-    if (const TSlidePreviewForm* image = imageWindow_.data()) {
-      outcome.imageClientLeft = image->x() + ImageFrameWidth;
-      outcome.imageClientTop = image->y() + ImageFrameWidth;
-      outcome.imageClientWidth = image->ClientWidth();
-      outcome.imageClientHeight = image->ClientHeight();
-    } else {
-      outcome.imageClientLeft = Slide->ImageLeft;
-      outcome.imageClientTop = Slide->ImageTop;
-      outcome.imageClientWidth = Slide->ImageWidth;
-      outcome.imageClientHeight = Slide->ImageHeight;
-    }
-    outcome.centered = Centered;
-    outcome.hasCaption = HasCaption;
-    outcome.captionText = CaptionText;
-    outcome.captionFontName = CaptionFont.Name;
-    outcome.captionFontSize = CaptionFont.Size;
-    outcome.captionFontStyle = CaptionFont.Style;
-    outcome.captionFontColor = CaptionFont.Color;
-    outcome.captionBackColor = CaptionBack;
-    if (const TSlideCaptionPreviewForm* caption = captionWindow_.data()) {
-      outcome.captionWindowLeft = caption->x();
-      outcome.captionWindowTop = caption->y();
-      outcome.captionClientWidth = caption->ClientWidth();
-    } else {
-      outcome.captionWindowLeft = Slide->CaptionLeft;
-      outcome.captionWindowTop = Slide->CaptionTop;
-      outcome.captionClientWidth = Slide->CaptionWidth;
-    }
-    outcome.backgroundColor = windowColor_;
-
-    const QtTextMeasurer measurer(QFontFromCaptionFont(CaptionFont));
-    SlideRecord arranged = *Slide;
-    if (WriteArrangement(arranged, outcome, measurer)) result = std::move(arranged);
-  }
-  for (QWidget* window :
+  std::optional<SlideRecord> arranged = ArrangedSlide();
+  for (QWidget* form :
        {static_cast<QWidget*>(imageWindow_.data()), static_cast<QWidget*>(captionWindow_.data())}) {
-    if (!window) continue;
-    window->hide();
-    window->deleteLater();
+    if (!form) continue;
+    form->hide();
+    form->deleteLater();
   }
   imageWindow_ = nullptr;
   captionWindow_ = nullptr;
   hide();
-  host_.ArrangementFinished(std::move(result));
   // Released after the current event, which may still be running in this window.
   deleteLater();
+  // Last: the host may end its part of the arrangement here, itself included.
+  host_.ArrangementFinished(std::move(arranged));
 }
 
 TSlidePreviewBackgroundForm* OpenArrangementStage(ArrangementHost& host) {
-  const SlideRecord* slide = host.ArrangedSlide();
-  if (!slide) {
-    host.ArrangementFinished(std::nullopt);
+  auto* stage = new TSlidePreviewBackgroundForm(host);
+  if (!stage->Open()) {
+    // Told once, by the stage going away unopened.
+    delete stage;
     return nullptr;
   }
-  auto* stage = new TSlidePreviewBackgroundForm(host);
-  stage->Open(*const_cast<SlideRecord*>(slide));
   return stage;
 }
 
