@@ -105,9 +105,15 @@ bool TSlidePreviewBackgroundForm::Open() {
 
 void TSlidePreviewBackgroundForm::OpenImageWindow(const SlideRecord& slide) {
   if (slide.PictureName.empty()) return;
-  const LoadPictureResult loaded =
-      host_.PictureLoader().LoadPicture(Cp1252ToUtf8(slide.PicturePath()), FullSizeMode);
+  // Decoded large enough for the screen's device pixels, no larger: a photo of many
+  // megapixels is read at a reduced scale, as the show reads it.
+  const qreal ratio = devicePixelRatioF();
+  const QSize screen = ScreenSize();
+  const LoadPictureResult loaded = host_.PictureLoader().LoadPictureForSize(
+      Cp1252ToUtf8(slide.PicturePath()), static_cast<int>(screen.width() * ratio),
+      static_cast<int>(screen.height() * ratio));
   LoadedPicture = loaded.status == Loaded ? ToImage(loaded.bitmap) : QImage();
+  PictureSize = loaded.status == Loaded ? QSize(loaded.fullWidth, loaded.fullHeight) : QSize();
   if (loaded.status == LoadFailed) {
     Prompts& prompts = host_.UserPrompts();
     prompts.Beep(BeepKind::Error);

@@ -34,7 +34,10 @@ class TSlidePreviewBackgroundForm : public QWidget {
   // ---- state ----
   int ImageFrameWidth = 0;
   bool SaveOnClose = false;
-  QImage LoadedPicture;  // null when the picture could not be loaded
+  // The picture as decoded for the screen (a large photo at a reduced size), null when
+  // it could not be loaded, and the picture's own size, which proportions follow.
+  QImage LoadedPicture;
+  QSize PictureSize;
   bool Centered = false;
   CaptionFontRecord CaptionFont;
   std::vector<std::string> CaptionText;  // Windows-1252 lines

@@ -38,22 +38,22 @@ void TSlidePreviewForm::CentertheImage1Click() {
 }
 
 void TSlidePreviewForm::Restoreproportionalwidth1Click() {
-  const QImage& picture = Stage.LoadedPicture;
-  if (picture.isNull()) return;
+  const QSize picture = Stage.PictureSize;
+  if (picture.isEmpty()) return;
   if (const auto w = ProportionalClientWidth(picture.width(), picture.height(), ClientHeight()))
     SetClientWidth(*w);
 }
 
 void TSlidePreviewForm::RestoreProportionalHeight1Click() {
-  const QImage& picture = Stage.LoadedPicture;
-  if (picture.isNull()) return;
+  const QSize picture = Stage.PictureSize;
+  if (picture.isEmpty()) return;
   if (const auto h = ProportionalClientHeight(picture.width(), picture.height(), ClientWidth()))
     SetClientHeight(*h);
 }
 
 void TSlidePreviewForm::RestoreOriginalDimensions1Click() {
-  const QImage& picture = Stage.LoadedPicture;
-  if (picture.isNull()) return;
+  const QSize picture = Stage.PictureSize;
+  if (picture.isEmpty()) return;
   const QSize screen = Stage.ScreenSize();
   if (const auto box = OriginalDimensionsBox(Bounds(), picture.width(), picture.height(),
                                              screen.width(), screen.height()))

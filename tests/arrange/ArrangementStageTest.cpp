@@ -218,7 +218,7 @@ TEST_F(ArrangeStage, ThePictureFormsClientAreaIsTheStoredBoxAndFollowsKeysAndMou
   EXPECT_EQ(stage->ImageFrameWidth, kFrame);
   EXPECT_EQ(Image()->geometry(),
             QRect(100 - kFrame, 50 - kFrame, 320 + 2 * kFrame, 240 + 2 * kFrame));
-  EXPECT_EQ(stage->LoadedPicture.size(), QSize(640, 480));
+  EXPECT_EQ(stage->PictureSize, QSize(640, 480));
   EXPECT_TRUE(Image()->hasFocus() || !stage->isActiveWindow());
 
   Key(Qt::Key_Right, Qt::ControlModifier);              // moves by 1
