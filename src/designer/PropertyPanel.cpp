@@ -216,9 +216,19 @@ void PropertyPanel::CommandStatesChanged() {
 }
 
 void PropertyPanel::Reload() {
+  const SlideShowDocument& doc = editor_.Document();
   const std::vector<int> selected = editor_.SelectedIndices();
-  if (!selected.empty()) ShowValues(selected);
-  if (editor_.Document().Count() == 0) ClearValues();
+  if (!selected.empty()) {
+    ShowValues(selected);
+    shown_.clear();
+    for (int index : selected) shown_.push_back(doc.IdAt(index));
+  } else if (std::none_of(shown_.begin(), shown_.end(),
+                          [&](SlideId id) { return doc.IndexOf(id) >= 0; })) {
+    // Deselected slides stay on show; slides that are gone (another show opened, the
+    // slides deleted) do not.
+    ClearValues();
+    shown_.clear();
+  }
   UpdateStates();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "designer/ShowEditor.h"
 
@@ -41,7 +42,8 @@ class PropertyPanel : public QWidget, private EditorListener {
 
   void BuildControls();
   void Connect();
-  // Shows the selected slides' settings; with none selected the values stay.
+  // Shows the selected slides' settings; with none selected the values stay, unless
+  // the slides they belong to are gone.
   void Reload();
   void ShowValues(const std::vector<int>& selected);
   void UpdateStates();
@@ -77,6 +79,7 @@ class PropertyPanel : public QWidget, private EditorListener {
   QLabel* secondsLabel_ = nullptr;
   QPushButton* arrangeButton_ = nullptr;
   int top_ = 0;
+  std::vector<SlideId> shown_;  // the slides whose values the controls show
 };
 
 }  // namespace lrw
