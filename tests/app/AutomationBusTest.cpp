@@ -10,6 +10,7 @@
 #include <QDBusPendingCall>
 #include <QDBusPendingReply>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -20,10 +21,9 @@
 #include <functional>
 
 #include "app/ServiceFile.h"
+#include "designer/DesignerTestSupport.h"
 #include "designer/FakeServices.h"
 #include "designer/SlideshowDesignForm.h"
-#include "document/BmpCodec.h"
-#include "document/ShowFile.h"
 #include "player/SlidePrepForm.h"
 
 namespace lrw {
@@ -105,24 +105,19 @@ class AutomationBusTest : public ::testing::Test {
     f.write(content);
     return f.fileName();
   }
-  // A show of blank slides, each waiting for Enter or shown for no time at all.
-  QString Show(bool waitForEnter) {
-    SlideShowDocument show;
-    for (int i = 0; i < 2; ++i) {
-      SlideRecord s = FirstSlideDefaults();
-      s.DurationMode = waitForEnter ? EnterPressed : TimeElapsed;
-      s.ExtraSeconds = 0;
-      show.InsertSlide(i, s);
-    }
-    const QString path = dir_.filePath(QStringLiteral("show.sho"));
-    EXPECT_TRUE(WriteShowFile(show, path.toStdString(), false).ok);
-    return path;
-  }
   QString Picture() {
-    return File("p.bmp", QByteArray::fromStdString([] {
-                  const std::vector<uint8_t> b = EncodeBmp(Bitmap(8, 8, 0xFF3060C0u));
-                  return std::string(b.begin(), b.end());
-                }()));
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    EXPECT_TRUE(picture.save(dir_.filePath("p.bmp"), "BMP"));
+    return dir_.filePath("p.bmp");
+  }
+  // A show of two blank slides that wait for Enter or go at once.
+  QString Show(bool waitForEnter) {
+    SlideRecord s = test::BlankSlide(0);
+    s.DurationMode = waitForEnter ? EnterPressed : TimeElapsed;
+    s.ExtraSeconds = 0;
+    EXPECT_TRUE(test::WriteShow(dir_.filePath("show.sho").toStdString(), {s, s}));
+    return dir_.filePath("show.sho");
   }
   bool Heard(std::vector<std::pair<uint, uint>> expected) {
     QTest::qWaitFor([&] { return catcher_.received.size() >= expected.size(); }, 5000);
@@ -161,8 +156,11 @@ TEST_F(AutomationBusTest, CallsByNameAndByDispatchId) {
   const QDBusMessage unknown = Call("Invoke", {QVariant(9), QVariant(QVariantList{})});
   EXPECT_EQ(unknown.type(), QDBusMessage::ErrorMessage);
   EXPECT_EQ(unknown.errorName(), "org.freedesktop.DBus.Error.UnknownMethod");
-  const QDBusMessage wrong = Call("Invoke", {QVariant(5), QVariant(QVariantList{})});
-  EXPECT_EQ(wrong.errorName(), "org.freedesktop.DBus.Error.InvalidArgs");
+  for (const QVariantList& wrong :
+       {QVariantList{}, QVariantList{QVariant(qlonglong(1) << 33)}, QVariantList{QVariant("7")}})
+    EXPECT_EQ(Call("Invoke", {QVariant(5), QVariant(wrong)}).errorName(),
+              "org.freedesktop.DBus.Error.InvalidArgs");
+  EXPECT_EQ(server_->Object().Controller(), 7u);
 
   const QDBusMessage id = Call("GetDispatchId", {QVariant(QStringLiteral("closeserver"))});
   ASSERT_EQ(id.arguments().size(), 1);

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMetaMethod>
+#include <QImage>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -13,7 +13,6 @@
 
 #include "designer/DesignerFixture.h"
 #include "designer/ModalDriver.h"
-#include "document/BmpCodec.h"
 #include "shell/HelpAbout.h"
 
 namespace lrw {
@@ -27,12 +26,11 @@ class SlideShowOLETest : public ::testing::Test {
     QObject::connect(&form_, &TSlideshowDesignForm::FormClosed, &ole_,
                      &TSlideShowOLE::DesignerClosed);
   }
-  QString Picture(const std::string& name) {
-    const std::vector<uint8_t> bytes = EncodeBmp(Bitmap(40, 30, 0xFF3060C0u));
-    const std::string path = dir_.filePath(QString::fromStdString(name)).toStdString();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return QString::fromStdString(path);
+  QString Picture(const QString& name) {
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    EXPECT_TRUE(picture.save(dir_.filePath(name), "BMP"));
+    return dir_.filePath(name);
   }
   const SlideShowDocument& Doc() const { return form_.Editor().Document(); }
 
@@ -41,19 +39,6 @@ class SlideShowOLETest : public ::testing::Test {
   TSlideshowDesignForm form_{fakes_.services()};
   TSlideShowOLE ole_;
 };
-
-TEST_F(SlideShowOLETest, EveryMethodOfTheTableIsOnTheBusWithItsParameter) {
-  const QMetaObject& mo = TSlideShowOLE::staticMetaObject;
-  for (const AutomationMethod& m : kAutomationMethods) {
-    const char* parameter = m.parameter == AutomationParameter::Text     ? "QString"
-                            : m.parameter == AutomationParameter::Handle ? "uint"
-                                                                         : "";
-    const std::string signature = std::string(m.name) + "(" + parameter + ")";
-    const int index = mo.indexOfMethod(signature.c_str());
-    ASSERT_GE(index, 0) << signature;
-    EXPECT_TRUE(mo.method(index).attributes() & QMetaMethod::Scriptable) << signature;
-  }
-}
 
 TEST_F(SlideShowOLETest, AddSlideFillsTheHiddenDesignerAndShowDesignFormBringsItUp) {
   form_.setEnabled(false);
@@ -119,37 +104,6 @@ TEST_F(SlideShowOLETest, RunShowOfAMissingOrBrokenFileRunsNothingAndSendsNothing
   // Only the file that is not a show was reported (by the designer's own open).
   ASSERT_EQ(fakes_.prompts.asked.size(), 1u);
   EXPECT_EQ(Doc().Count(), 1);
-}
-
-TEST_F(SlideShowOLETest, InvokeCallsByDispatchIdAndRefusesWhatDoesNotFit) {
-  QSignalSpy refused(&ole_, &TSlideShowOLE::CallRefused);
-  const struct {
-    int id;
-    QVariantList args;
-    bool accepted;
-    uint controller;  // afterwards
-  } cases[] = {
-      {5, {QVariant(int(77))}, true, 77},
-      {5, {QVariant(uint(4000000000u))}, true, 4000000000u},
-      {5, {QVariant(qlonglong(-1))}, true, 0xFFFFFFFFu},
-      {5, {QVariant(qlonglong(1) << 33)}, false, 0xFFFFFFFFu},
-      {5, {QVariant(QStringLiteral("77"))}, false, 0xFFFFFFFFu},
-      {5, {}, false, 0xFFFFFFFFu},
-      {9, {}, false, 0xFFFFFFFFu},
-      {1, {QVariant(12)}, false, 0xFFFFFFFFu},
-      {3, {}, true, 0xFFFFFFFFu},
-  };
-  for (const auto& c : cases) {
-    const int before = refused.size();
-    ole_.Invoke(c.id, c.args);
-    EXPECT_EQ(refused.size() == before, c.accepted) << c.id;
-    EXPECT_EQ(ole_.Controller(), c.controller) << c.id;
-  }
-  EXPECT_TRUE(form_.isVisible());  // id 3 is ShowDesignForm
-  ole_.Invoke(1, {QVariant(Picture("two.bmp"))});
-  EXPECT_EQ(Doc().Count(), 1);
-  EXPECT_EQ(ole_.GetDispatchId("identifycontroller"), 5);
-  EXPECT_EQ(ole_.GetDispatchId("Nothing"), -1);
 }
 
 TEST_F(SlideShowOLETest, NothingChangesTheShowWhileAMessageOrTheStageIsUp) {

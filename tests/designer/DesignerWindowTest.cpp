@@ -5,7 +5,6 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -40,69 +39,7 @@ class DesignerWindow : public test::DesignerFixture {
     QWidget* w = W(name);
     return QRect(w->mapTo(form.centralWidget(), QPoint(0, 0)), w->size());
   }
-  // Three pictures, a blank slide, a picture.
-  void OpenFive() {
-    Open({PictureSlide("one.jpg"), PictureSlide("two.jpg"), PictureSlide("three.jpg"),
-          BlankSlide(0x00FF0000u), PictureSlide("five.jpg")});
-  }
 };
-
-// What a control says: a group's title, a glyph button's hint, a label's or button's text.
-QString TextOf(QWidget* w) {
-  if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
-  if (auto* b = qobject_cast<QToolButton*>(w)) return b->toolTip();
-  if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
-  if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
-  return {};
-}
-
-TEST_F(DesignerWindow, ControlsKeepTheirNamesTextsAndPlaces) {
-  struct Control {
-    const char* name;
-    const char* text;
-    int x, y;
-  };
-  const Control controls[] = {
-      {"Label1", "&Slideshow sequence", 122, 5},
-      {"gbMoves", "&Moves", 6, 16},
-      {"btnMoveUp", "Move left", 25, 16},
-      {"btnMoveDown", "Move right", 57, 16},
-      {"btnDelete", "Delete", 9, 48},
-      {"btnDuplicate", "Duplicate", 41, 48},
-      {"btnInsertBlank", "Insert blank", 73, 48},
-      {"cbTransition", "", 16, 30},
-      {"lblBox_Width", "Speed", 7, 68},
-      {"tbBox_Width", "", 4, 83},
-      {"lblSlower", "Slower", 13, 112},
-      {"lblFaster", "Faster", 161, 112},
-      {"btnShowTransition", "Show Me", 49, 140},
-      {"cbxCenter", "Center image on screen", 35, 186},
-      {"btnBackground", "Change", 11, 19},
-      {"lbBackground", "", 100, 20},
-      {"cbxShow_Caption", "Show", 28, 20},
-      {"btnEdit_Caption", "Edit", 84, 16},
-      {"cbxPlay_Sound", "Play a Sound", 16, 15},
-      {"lblSound_File_Name", "", 12, 43},
-      {"btnPlay_Sound", "Play", 16, 71},
-      {"btnChange_Sound", "Change", 88, 71},
-      {"rbEnterPressed", "Display until Enter is pressed", 9, 16},
-      {"rbSoundEnded", "Display until sound ends plus...", 9, 40},
-      {"rbTimeElapsed", "Display for specified time", 9, 64},
-      {"seAdditional_Time", "", 36, 91},
-      {"Label5", "... seconds", 96, 98},
-  };
-  for (const Control& c : controls) {
-    QWidget* w = W(c.name);
-    if (!w) continue;
-    EXPECT_EQ(w->pos(), QPoint(c.x, c.y)) << c.name;
-    EXPECT_EQ(TextOf(w), QString::fromUtf8(c.text)) << c.name;
-  }
-  EXPECT_EQ(W<QLabel>("Label1")->buddy(), Strip());
-  EXPECT_EQ(W<QComboBox>("cbTransition")->count(), 42);
-  EXPECT_EQ(W<QPushButton>("btnPreview")->text(), "&Arrange Slide");
-  EXPECT_FALSE(W<QStatusBar>("StatusBar1")->isSizeGripEnabled());
-  EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
-}
 
 TEST_F(DesignerWindow, MenusHoldTheirEntriesWithAccessKeysAndShortcuts) {
   const std::pair<const char*, QStringList> menus[] = {
@@ -156,6 +93,9 @@ TEST_F(DesignerWindow, OpensAtTheBottomRightAndLaysOutByTheWindowWidth) {
     for (const auto& [name, r] : groups) EXPECT_EQ(InWindow(name), r) << name;
     EXPECT_EQ(InWindow("btnPreview"), QRect(405, 2 * y + 8, 134, 24));
   }
+  EXPECT_EQ(W<QLabel>("Label1")->buddy(), Strip());
+  EXPECT_FALSE(W<QStatusBar>("StatusBar1")->isSizeGripEnabled());
+  EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
 TEST_F(DesignerWindow, EveryControlAndEntryIsEnabledByTheSelection) {
@@ -165,7 +105,9 @@ TEST_F(DesignerWindow, EveryControlAndEntryIsEnabledByTheSelection) {
     EXPECT_FALSE(Enabled(name)) << name;
   EXPECT_TRUE(Enabled("Open1") && Enabled("Exit1"));
 
-  OpenFive();
+  // Three pictures, a blank slide, a picture.
+  Open({PictureSlide("one.jpg"), PictureSlide("two.jpg"), PictureSlide("three.jpg"),
+        BlankSlide(0x00FF0000u), PictureSlide("five.jpg")});
   const std::vector<const char*> groups[] = {
       {"cbTransition", "tbBox_Width", "lblSlower", "btnBackground", "lbBackground",
        "rbEnterPressed", "seAdditional_Time", "btnDelete", "Delete1", "Delete2"},
@@ -261,26 +203,6 @@ TEST_F(DesignerWindow, PanelAndStatusLineShowTheSelectedSlidesValues) {
   EXPECT_EQ(list->viewport()->height() / list->sizeHintForRow(0), 16);
   EXPECT_LT(list->window()->height(), form.screen()->geometry().height() / 2);
   effects->hidePopup();
-}
-
-TEST_F(DesignerWindow, MouseAndKeyboardSelection) {
-  OpenFive();
-  ClickCell(1);
-  EXPECT_EQ(Selected(), std::vector<int>({1}));
-  EXPECT_EQ(Strip()->CurrentIndex(), 1);
-  EXPECT_EQ(form.StatusText(), "/pics/two.jpg");
-  ClickCell(3, Qt::ControlModifier);
-  EXPECT_EQ(Selected(), std::vector<int>({1, 3}));
-  EXPECT_EQ(form.StatusText(), "");
-  ClickCell(0);
-  ClickCell(2, Qt::ShiftModifier);
-  EXPECT_EQ(Selected(), std::vector<int>({0, 1, 2}));
-  ClickCell(2);
-  QTest::keyClick(Strip(), Qt::Key_Right);
-  EXPECT_EQ(Selected(), std::vector<int>({3}));
-  EXPECT_EQ(form.StatusText(), "(blank)");
-  QTest::keyClick(Strip(), Qt::Key_Left, Qt::ShiftModifier);
-  EXPECT_EQ(Selected(), std::vector<int>({2, 3}));
 }
 
 // Ctrl+arrows and Ctrl+click move the focus without the selection: whatever the focus,

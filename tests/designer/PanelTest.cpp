@@ -1,6 +1,6 @@
 // The property panel: what each control writes into the selected slides (one undoable
-// step each), the caption and sound boxes with their dialogs, the seconds box, the
-// demonstration and the arrangement stage opened from the panel.
+// step each), the caption and sound boxes with their dialogs, the seconds box and the
+// arrangement stage opened from the strip.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -9,7 +9,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -20,7 +19,6 @@
 #include "designer/DesignerFixture.h"
 #include "designer/ModalDriver.h"
 #include "designer/SlideCaptionForm.h"
-#include "effects/SlideTransitionForm.h"
 #include "support/TestWave.h"
 
 namespace lrw {
@@ -158,18 +156,6 @@ TEST_F(Panel, ASoundIsChosenWhenPlayASoundIsTickedAndOnlyItsFirstFiveSecondsPlay
   while (sounding > 0 && samples[sounding - 1] == 0) --sounding;
   // Five seconds, not twelve, give or take one device buffer of 2048 frames.
   EXPECT_NEAR(sounding, 5 * kRate, 2048);
-}
-
-TEST_F(Panel, ShowMeOpensADemonstrationThatGoesAwayByItself) {
-  Open({PictureSlide("a")});  // "No Effect": the second picture at once
-  ClickCell(0);
-  W<QPushButton>("btnShowTransition")->click();
-  QPointer<TSlideTransitionForm> demo;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* d = qobject_cast<TSlideTransitionForm*>(w)) demo = d;
-  ASSERT_FALSE(demo.isNull());
-  EXPECT_EQ(demo->windowTitle(), "Brightframework - SlideTransition");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return demo.isNull(); }, 3000));
 }
 
 // The entry of a placement window's menu with that text.
