@@ -1,5 +1,5 @@
-// The designer window: its controls, menus and layout, what the panel and the status
-// line show for the selection, and how the selection is made.
+// The designer window: its menus and layout, what is enabled, what the panel and the
+// status line show for the selection, and which slide the per-slide commands change.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>

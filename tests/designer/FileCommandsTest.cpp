@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -67,6 +68,21 @@ TEST_F(FileCommands, DialogsOpenWithTheirOptionsAndTheTitleNamesTheFileWritten) 
   EXPECT_EQ(form.windowTitle(), "show.bld - Lanternreelworks!");
   EXPECT_EQ(Doc().FileName(), Path("copy.sho"));
 
+  // Saving the portable show copies the pictures added since and keeps it portable.
+  fakes.dialogs.openFileResults.push_back(QString::fromStdString(Path("out/show.bld")));
+  Action("Open1")->trigger();
+  QImage picture(8, 8, QImage::Format_RGB32);
+  picture.fill(Qt::green);
+  ASSERT_TRUE(picture.save(QString::fromStdString(Path("new.png"))));
+  fakes.dialogs.openFilesResults.push_back(QStringList{QString::fromStdString(Path("new.png"))});
+  Action("Addslides1")->trigger();
+  Action("Save1")->trigger();
+  EXPECT_TRUE(fs::exists(Path("out/new.png")));
+  EXPECT_TRUE(ReadShowFile(Path("out/show.bld")).portable);
+  fakes.dialogs.saveFileResults.push_back(std::nullopt);
+  Action("SaveAs1")->trigger();
+  EXPECT_EQ(fakes.dialogs.saveFileRequests.back().fileName.toStdString(), Path("out/show"));
+
   std::ofstream(Path("notes.sho")) << "just some text, long enough to fill a show file's header";
   fakes.dialogs.openFileResults.push_back(QString::fromStdString(Path("notes.sho")));
   Action("Open1")->trigger();
@@ -74,7 +90,7 @@ TEST_F(FileCommands, DialogsOpenWithTheirOptionsAndTheTitleNamesTheFileWritten) 
             "File " + Path("notes.sho") + " is not a slide show file.");
   EXPECT_EQ(fakes.prompts.beeps.back(), BeepKind::Warning);
   EXPECT_EQ(form.windowTitle(), "Lanternreelworks!");
-  EXPECT_EQ(Names(), std::vector<std::string>{"a.png"});
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a.png", "new.png"})) << "the show stays";
 
   Action("Loop1")->trigger();
   fakes.prompts.answers = {PromptAnswer::No};
