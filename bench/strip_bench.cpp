@@ -34,7 +34,8 @@ void BM_DrawCell(benchmark::State& state) {
   const lrw::CellColors colors{Qt::lightGray, Qt::darkBlue, Qt::white, Qt::black};
   for (auto _ : state) {
     QPainter p(&image);
-    lrw::ImageListBoxDrawItem(p, image.rect(), doc.SlideAt(static_cast<int>(state.iterations() % 2)), false, colors);
+    lrw::ImageListBoxDrawItem(p, image.rect(),
+                              doc.SlideAt(static_cast<int>(state.iterations() % 2)), false, colors);
   }
 }
 BENCHMARK(BM_DrawCell);
@@ -45,7 +46,6 @@ void BM_ScrollAndPaint(benchmark::State& state) {
   MakeShow(doc, static_cast<int>(state.range(0)));
   lrw::SlideStrip strip(doc, nullptr);
   strip.SetItemHeight(lrw::StripItemHeight());
-  strip.ResetItems();
   strip.resize(76 * 10 + 2, lrw::StripItemHeight() + strip.ScrollBarHeight() + 2);
   QImage target(strip.size(), QImage::Format_RGB32);
   QScrollBar* bar = strip.horizontalScrollBar();

@@ -113,22 +113,30 @@ void TSlideShowOLE::RunShow(const QString& fileName) {
   if (!FitsAPath(fileName.toStdString())) return Fail(kNotAddedError, kTooLongText);
   // The show can run for as long as the user likes: the caller is answered before it
   // runs and hears of its end through message 1025.
-  QDBusMessage reply;
+  QDBusMessage call;  // answered later, on the connection it came on
+  QString bus;
   if (calledFromDBus()) {
     setDelayedReply(true);
-    reply = message().createReply();
+    call = message();
+    bus = connection().name();
   }
   emit CallStarted();
-  QTimer::singleShot(0, this, [this, fileName, reply] { RunShowWhenFree(fileName, reply); });
+  QTimer::singleShot(0, this,
+                     [this, fileName, call, bus] { RunShowWhenFree(fileName, call, bus); });
 }
 
-void TSlideShowOLE::RunShowWhenFree(const QString& fileName, const QDBusMessage& reply) {
-  auto answer = [&](const QDBusMessage& m) {
-    if (m.type() != QDBusMessage::InvalidMessage) QDBusConnection::sessionBus().send(m);
+void TSlideShowOLE::RunShowWhenFree(const QString& fileName, const QDBusMessage& call,
+                                    const QString& bus) {
+  // Error replies are made from the call itself, never from a reply.
+  auto answer = [&](bool ok) {
+    if (call.type() == QDBusMessage::InvalidMessage) return;
+    QDBusConnection(bus).send(ok ? call.createReply()
+                                 : call.createErrorReply(kNotSavedError, kNotSavedText));
   };
   // Something modal may have opened between the call and now; the show waits for it.
   if (target_ && target_->Busy()) {
-    QTimer::singleShot(100, this, [this, fileName, reply] { RunShowWhenFree(fileName, reply); });
+    QTimer::singleShot(100, this,
+                       [this, fileName, call, bus] { RunShowWhenFree(fileName, call, bus); });
     return;
   }
   struct Finished {
@@ -138,16 +146,15 @@ void TSlideShowOLE::RunShowWhenFree(const QString& fileName, const QDBusMessage&
   const std::string path = fileName.toStdString();
   std::error_code ec;
   if (!target_ || path.empty() || !std::filesystem::is_regular_file(path, ec)) {
-    answer(reply);  // a missing file runs nothing and sends nothing
+    answer(true);  // a missing file runs nothing and sends nothing
     return;
   }
   if (!target_->ReleaseShow()) {
     emit CallRefused(QString::fromLatin1(kNotSavedText));
-    if (reply.type() != QDBusMessage::InvalidMessage)
-      answer(reply.createErrorReply(kNotSavedError, kNotSavedText));
+    answer(false);
     return;
   }
-  answer(reply);
+  answer(true);
   QPointer<TSlideShowOLE> self(this);
   if (!target_ || !target_->RunShowFile(path) || !self) return;
   if (controller_ != 0) emit ControllerMessage(controller_, kShowFinishedMessage);

@@ -87,8 +87,9 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
   void CallRefused(const QString& text);
 
  private:
-  // Run from the event loop once the designer is free; `reply` answers the caller.
-  void RunShowWhenFree(const QString& fileName, const QDBusMessage& reply);
+  // Run from the event loop once the designer is free; `call` (invalid when not called
+  // on the bus) is answered on the connection named `bus`.
+  void RunShowWhenFree(const QString& fileName, const QDBusMessage& call, const QString& bus);
   // Counts the caller; false (with an error reply) when there is no designer any more.
   bool BeginCall();
   // False (with the busy error) while the target is busy.

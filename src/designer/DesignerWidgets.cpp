@@ -37,8 +37,10 @@ class AccessGroupBox : public QGroupBox {
   bool event(QEvent* e) override {
     if (e->type() != QEvent::Shortcut) return QGroupBox::event(e);
     QWidget* first = nullptr;
-    for (QWidget* w = nextInFocusChain(); w != this && isAncestorOf(w); w = w->nextInFocusChain()) {
-      if (!w->isEnabled() || !w->isVisible()) continue;
+    // The whole chain: controls made after other widgets of the window (the menu bar)
+    // do not follow the group directly.
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+      if (!isAncestorOf(w) || !w->isEnabled() || !w->isVisible()) continue;
       if (auto* radio = qobject_cast<QRadioButton*>(w); radio && radio->isChecked()) {
         first = w;
         break;

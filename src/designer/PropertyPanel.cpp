@@ -39,12 +39,10 @@ PropertyPanel::PropertyPanel(ShowEditor& editor, QWidget* parent)
   BuildControls();
   Connect();
   editor_.AddListener(this);
-  editor_.Document().AddListener(this);
   UpdateStates();
 }
 
 PropertyPanel::~PropertyPanel() {
-  editor_.Document().RemoveListener(this);
   editor_.RemoveListener(this);
 }
 
@@ -217,13 +215,20 @@ void PropertyPanel::CommandStatesChanged() {
   Reload();
 }
 
-void PropertyPanel::SlidesReset() {
-  ClearValues();
-}
-
 void PropertyPanel::Reload() {
+  const SlideShowDocument& doc = editor_.Document();
   const std::vector<int> selected = editor_.SelectedIndices();
-  if (!selected.empty()) ShowValues(selected);
+  if (!selected.empty()) {
+    ShowValues(selected);
+    shown_.clear();
+    for (int index : selected) shown_.push_back(doc.IdAt(index));
+  } else if (std::none_of(shown_.begin(), shown_.end(),
+                          [&](SlideId id) { return doc.IndexOf(id) >= 0; })) {
+    // Deselected slides stay on show; slides that are gone (another show opened, the
+    // slides deleted) do not.
+    ClearValues();
+    shown_.clear();
+  }
   UpdateStates();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "designer/ShowEditor.h"
 
@@ -22,7 +23,7 @@ namespace lrw {
 class ColorSwatch;
 class SecondsSpinBox;
 
-class PropertyPanel : public QWidget, private EditorListener, private DocumentListener {
+class PropertyPanel : public QWidget, private EditorListener {
   Q_OBJECT
 
  public:
@@ -38,12 +39,11 @@ class PropertyPanel : public QWidget, private EditorListener, private DocumentLi
  private:
   void SelectionChanged() override;
   void CommandStatesChanged() override;
-  // Another show: nothing of the previous one stays on show.
-  void SlidesReset() override;
 
   void BuildControls();
   void Connect();
-  // Shows the selected slides' settings; with none selected the values stay.
+  // Shows the selected slides' settings; with none selected the values stay, unless
+  // the slides they belong to are gone.
   void Reload();
   void ShowValues(const std::vector<int>& selected);
   void UpdateStates();
@@ -79,6 +79,7 @@ class PropertyPanel : public QWidget, private EditorListener, private DocumentLi
   QLabel* secondsLabel_ = nullptr;
   QPushButton* arrangeButton_ = nullptr;
   int top_ = 0;
+  std::vector<SlideId> shown_;  // the slides whose values the controls show
 };
 
 }  // namespace lrw

@@ -97,6 +97,10 @@ TSlideshowDesignForm::~TSlideshowDesignForm() {
   // A stage still open works on this window's show: it goes first.
   if (stage_) delete stage_.data();
   editor_.RemoveListener(this);
+  // The strip, the panel and the actions listen to the editor and its document, which
+  // are members and would be gone before the window's children: they go first.
+  delete actions_;
+  delete centralWidget();
 }
 
 AutomationTarget& TSlideshowDesignForm::Automation() {

@@ -52,10 +52,10 @@ TEST_F(StartupTest, NoArgumentsShowsTheEmptyDesigner) {
   const StartupOptions o = Start(form, {});
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(form.isEnabled());
-  EXPECT_EQ(form.Document().Count(), 0);
+  EXPECT_EQ(form.Editor().Document().Count(), 0);
   EXPECT_FALSE(o.RunAndExit);
   EXPECT_TRUE(prompts_.asked.empty());
-  EXPECT_EQ(form.LastPictureFolder.back(), '/');
+  EXPECT_EQ(form.Editor().LastPictureFolder.back(), '/');
 }
 
 TEST_F(StartupTest, AShowFileByAbsolutePathIsOpenedWithThePlainTitle) {
@@ -63,10 +63,10 @@ TEST_F(StartupTest, AShowFileByAbsolutePathIsOpenedWithThePlainTitle) {
   TSlideshowDesignForm form(services_);
   Start(form, {path});
   EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.Document().Count(), 2);
-  EXPECT_EQ(form.Document().FileName(), path);
-  EXPECT_TRUE(form.Document().Loop());
-  EXPECT_FALSE(form.Document().Modified());
+  EXPECT_EQ(form.Editor().Document().Count(), 2);
+  EXPECT_EQ(form.Editor().Document().FileName(), path);
+  EXPECT_TRUE(form.Editor().Document().Loop());
+  EXPECT_FALSE(form.Editor().Document().Modified());
   EXPECT_EQ(form.windowTitle().toStdString(), "Lanternreelworks!");
 }
 
@@ -74,7 +74,7 @@ TEST_F(StartupTest, AMissingStartFileOpensNothingAndSaysNothing) {
   TSlideshowDesignForm form(services_);
   const StartupOptions o = Start(form, {(dir_ / "gone.sho").string(), "/c"});
   EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.Document().Count(), 0);
+  EXPECT_EQ(form.Editor().Document().Count(), 0);
   EXPECT_FALSE(o.RunAndStay);
   EXPECT_TRUE(prompts_.asked.empty());
 }
@@ -97,7 +97,7 @@ TEST_F(StartupTest, AFileThatIsNoShowIsReportedAndCancelsTheRun) {
   EXPECT_FALSE(o.RunAndExit);
   EXPECT_FALSE(o.RunAndStay);
   EXPECT_TRUE(form.isVisible()) << "the empty designer is shown normally";
-  EXPECT_EQ(form.Document().Count(), 0);
+  EXPECT_EQ(form.Editor().Document().Count(), 0);
 }
 
 TEST_F(StartupTest, AutomationStartKeepsTheDesignerHidden) {
