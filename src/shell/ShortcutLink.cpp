@@ -11,6 +11,7 @@
 
 #include "document/Cp1252.h"
 #include "document/LittleEndian.h"
+#include "document/Paths.h"
 
 namespace lrw {
 
@@ -198,8 +199,7 @@ std::optional<std::string> ExistingPath(const fs::path& candidate) {
 }
 
 std::vector<uint8_t> ReadShortcutFile(const std::string& file) {
-  std::error_code ec;
-  if (file.empty() || !fs::is_regular_file(file, ec)) Fail(kShortcutOpenError);
+  if (!IsRegularFile(file)) Fail(kShortcutOpenError);
   std::ifstream in(file, std::ios::binary);
   if (!in) Fail(kShortcutOpenError);
   std::vector<uint8_t> bytes(static_cast<size_t>(kMaxShortcutBytes));

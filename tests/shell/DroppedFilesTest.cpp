@@ -43,10 +43,13 @@ class DroppedFiles : public ::testing::Test {
 
 TEST_F(DroppedFiles, OnlyPicturesOfTheTableAreKeptInDropOrder) {
   fs::create_directories(dir_ / "folder.jpg");
+  fs::create_symlink("loop-b.jpg", dir_ / "loop-a.jpg");
+  fs::create_symlink("loop-a.jpg", dir_ / "loop-b.jpg");
   const std::string b = File("b.JPG");
   const std::string a = File("a.png");
   const DroppedPictures got = PicturesFromDrop(
-      {(dir_ / "folder.jpg").string(), File("notes.txt"), b, (dir_ / "gone.bmp").string(), a},
+      {(dir_ / "folder.jpg").string(), File("notes.txt"), b, (dir_ / "gone.bmp").string(),
+       (dir_ / "loop-a.jpg").string(), (dir_ / (std::string(300, 'n') + ".lnk")).string(), a},
       link_);
   EXPECT_EQ(got.paths, (std::vector<std::string>{b, a}));
   EXPECT_TRUE(got.error.empty());
