@@ -255,11 +255,13 @@ ShellLinkData ParseShellLink(std::span<const uint8_t> bytes) {
   if (flags & kHasLinkInfo) {
     if (bytes.size() - pos < 4) Fail(kShortcutTargetError);
     const uint32_t infoSize = U32(bytes, pos);
-    if (infoSize < kLinkInfoMinHeader || infoSize > bytes.size() - pos) {
-      Fail(kShortcutTargetError);
+    if (infoSize < 4 || infoSize > bytes.size() - pos) Fail(kShortcutTargetError);
+    // A block the flags mark as ignored is only stepped over: whatever it holds must
+    // not fail the shortcut.
+    if (!(flags & kForceNoLinkInfo)) {
+      if (infoSize < kLinkInfoMinHeader) Fail(kShortcutTargetError);
+      link.linkInfoPath = ParseLinkInfo(bytes.subspan(pos, infoSize));
     }
-    const std::string path = ParseLinkInfo(bytes.subspan(pos, infoSize));
-    if (!(flags & kForceNoLinkInfo)) link.linkInfoPath = path;
     pos += infoSize;
   }
 

@@ -70,6 +70,25 @@ TEST_F(DroppedFiles, AShortcutThatDoesNotResolveIsNotTakenForTheOneBefore) {
   EXPECT_EQ(got.paths, std::vector<std::string>{picture});
 }
 
+// Writers that mark LinkInfo as ignored may leave anything in it; only its size counts.
+TEST_F(DroppedFiles, ALinkInfoMarkedIgnoredIsNotRead) {
+  const std::string picture = File("sea.jpg");
+  test::LinkFields fields;
+  fields.localPath = "C:\\sea.jpg";
+  fields.relativePath = ".\\sea.jpg";
+  std::vector<uint8_t> damaged = test::BuildLink(fields);
+  damaged[0x4C + 24] = 0xF0;  // the common path suffix offset points past the block
+  fields.forceNoLinkInfo = true;
+  std::vector<uint8_t> ignored = test::BuildLink(fields);
+  ignored[0x4C + 24] = 0xF0;
+
+  DroppedPictures got = PicturesFromDrop({File("ignored.lnk", ignored)}, link_);
+  EXPECT_EQ(got.paths, std::vector<std::string>{picture});
+  EXPECT_TRUE(got.error.empty()) << got.error;
+  got = PicturesFromDrop({File("damaged.lnk", damaged)}, link_);
+  EXPECT_EQ(got.error, "Error in getting Target");
+}
+
 TEST_F(DroppedFiles, AnUnreadableShortcutEndsTheDrop) {
   const std::string first = File("first.bmp");
   const DroppedPictures got =
