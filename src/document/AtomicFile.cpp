@@ -86,6 +86,35 @@ ResolvedPath ResolveLinks(const std::string& path) {
   }
 }
 
+// Whether `name` (without folder) has the form of our named temporaries,
+// "." + target name + ".tmp-" + process id + "-" + stamp + "-" + attempt; `pid` is then
+// the process that made it.
+bool IsOwnTemporaryName(const std::string& name, long& pid) {
+  if (name.size() < 2 || name.front() != '.') return false;
+  size_t end = name.size();
+  long fields[3] = {};
+  for (int i = 2; i >= 0; --i) {
+    const size_t dash = name.rfind('-', end - 1);
+    if (dash == std::string::npos || dash + 1 == end || end - dash - 1 > 18) return false;
+    long value = 0;
+    for (size_t k = dash + 1; k < end; ++k) {
+      if (name[k] < '0' || name[k] > '9') return false;
+      value = value * 10 + (name[k] - '0');
+    }
+    fields[i] = value;
+    end = dash;
+    if (i > 0 && end == 0) return false;
+  }
+  // `end` is now at the dash of ".tmp-".
+  const size_t markerAt = end + 1 - kTempMarker.size();
+  if (end + 1 < kTempMarker.size() + 2 ||
+      std::string_view(name).substr(markerAt, kTempMarker.size()) != kTempMarker) {
+    return false;
+  }
+  pid = fields[0];
+  return true;
+}
+
 bool ProcessIsGone(long pid) {
   if (pid <= 0 || pid > std::numeric_limits<pid_t>::max() || pid == ::getpid()) return false;
   return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
@@ -125,33 +154,6 @@ bool CanLinkUnnamed() {
 }
 
 }  // namespace
-
-bool IsOwnTemporaryName(const std::string& name, long& pid) {
-  // "." + name + ".tmp-" + pid + "-" + stamp + "-" + attempt
-  if (name.size() < 2 || name.front() != '.') return false;
-  size_t end = name.size();
-  long fields[3] = {};
-  for (int i = 2; i >= 0; --i) {
-    const size_t dash = name.rfind('-', end - 1);
-    if (dash == std::string::npos || dash + 1 == end || end - dash - 1 > 18) return false;
-    long value = 0;
-    for (size_t k = dash + 1; k < end; ++k) {
-      if (name[k] < '0' || name[k] > '9') return false;
-      value = value * 10 + (name[k] - '0');
-    }
-    fields[i] = value;
-    end = dash;
-    if (i > 0 && end == 0) return false;
-  }
-  // `end` is now at the dash of ".tmp-".
-  const size_t markerAt = end + 1 - kTempMarker.size();
-  if (end + 1 < kTempMarker.size() + 2 ||
-      std::string_view(name).substr(markerAt, kTempMarker.size()) != kTempMarker) {
-    return false;
-  }
-  pid = fields[0];
-  return true;
-}
 
 AtomicFileWriter::AtomicFileWriter(const std::string& path, TemporaryKind kind) : path_(path) {
   const ResolvedPath resolved = ResolveLinks(path);
@@ -200,13 +202,16 @@ AtomicFileWriter::~AtomicFileWriter() {
   Discard();
 }
 
-bool AtomicFileWriter::OpenNamed() {
+std::string AtomicFileWriter::TemporaryName(int attempt) const {
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  // The name is shortened so that a target near the length limit still gets a temporary.
+  return folder_ + "." + name_.substr(0, 128) + std::string(kTempMarker) +
+         std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" + std::to_string(attempt);
+}
+
+bool AtomicFileWriter::OpenNamed() {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    // The name is shortened so that a target near the length limit still gets a temporary.
-    tempPath_ = folder_ + "." + name_.substr(0, 128) + std::string(kTempMarker) +
-                std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" +
-                std::to_string(attempt);
+    tempPath_ = TemporaryName(attempt);
     fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ >= 0) return true;
     if (errno != EEXIST) break;
@@ -272,11 +277,8 @@ std::optional<std::string> AtomicFileWriter::PutInPlace() {
       if (errno != EEXIST) return CreateError(path_, errno);
     }
     // An existing file is replaced by a rename, which needs a name to rename from.
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; tempPath_.empty(); ++attempt) {
-      const std::string temp = folder_ + "." + name_.substr(0, 128) + std::string(kTempMarker) +
-                               std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" +
-                               std::to_string(attempt);
+      const std::string temp = TemporaryName(attempt);
       if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
         tempPath_ = temp;
       } else if (errno != EEXIST || attempt == 100) {

@@ -43,6 +43,7 @@ class AtomicFileWriter {
 
  private:
   void Discard();
+  std::string TemporaryName(int attempt) const;
   bool OpenNamed();
   std::optional<std::string> PutInPlace();
 
@@ -60,10 +61,5 @@ class AtomicFileWriter {
 std::optional<std::string> WriteFileAtomically(const std::string& path,
                                                std::span<const uint8_t> bytes,
                                                TemporaryKind kind = TemporaryKind::Unnamed);
-
-// Whether `name` (without folder) has the form of this program's named temporary files,
-// "." + target name + ".tmp-" + process id + "-" + stamp + "-" + attempt; `pid` is then
-// the process that made it.
-bool IsOwnTemporaryName(const std::string& name, long& pid);
 
 }  // namespace lrw
