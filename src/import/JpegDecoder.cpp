@@ -213,10 +213,6 @@ Outcome Read(std::span<const uint8_t> data, int hintWidth, int hintHeight, Error
 
 }  // namespace
 
-bool LooksLikeJpeg(std::span<const uint8_t> data) {
-  return data.size() >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
-}
-
 DecodedPicture DecodeJpeg(std::span<const uint8_t> data, int hintWidth, int hintHeight) {
   ErrorManager errors{};
   DecodedPicture picture;

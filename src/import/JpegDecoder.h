@@ -14,9 +14,6 @@ namespace lrw {
 // a progressive picture, which it holds whole whatever the scale.
 inline constexpr int64_t kJpegLibraryMemory = 160LL * 1024 * 1024;
 
-// Whether the bytes begin as a JPEG file does.
-bool LooksLikeJpeg(std::span<const uint8_t> data);
-
 // Decodes a JPEG file image, turned upright by its EXIF orientation. Without a hint at
 // its own size; with hintWidth/hintHeight > 0 at the smallest scale M/8 that still
 // covers hintWidth x hintHeight, lowered further where needed to stay within
