@@ -33,7 +33,8 @@ inline constexpr int64_t kMaxPictureSide = 32767;
 // - the most pixels one decode produces (4 bytes each in our bitmap). A JPEG is
 //   decoded at a reduced scale where that is enough, so larger photos still come in;
 inline constexpr int64_t kMaxDecodedPixels = 24LL * 1024 * 1024;
-// - GraphicsMagick's own copy of those pixels (up to 10 bytes each);
+// - GraphicsMagick's own memory: its copy of those pixels (up to 10 bytes each) and its
+//   readers' buffers (the JPEG library's limit is in JpegDecoder.h);
 inline constexpr int64_t kLibraryMemoryLimit = 320LL * 1024 * 1024;
 // - the file, which is read into memory whole.
 inline constexpr int64_t kMaxPictureFileBytes = 64LL * 1024 * 1024;
