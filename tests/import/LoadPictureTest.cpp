@@ -9,6 +9,7 @@
 
 #include "PictureFixtures.h"
 #include "import/BitmapScaling.h"
+#include "import/GraphicsMagickDecoder.h"
 #include "import/LoadPicture.h"
 
 namespace lrw {
@@ -50,6 +51,7 @@ auto Magick(const std::string& magick) {
 // A JPEG stored in CMYK (with Adobe's inverted inks) or in grey.
 auto JpegIn(Magick::ColorspaceType space) {
   return [space](const std::string& path) {
+    StartGraphicsMagick();
     const Bitmap b = ColourQuadrants().ToBitmap();
     Magick::Image image(static_cast<unsigned>(b.width), static_cast<unsigned>(b.height), "BGRA",
                         Magick::CharPixel, b.pixels.data());
