@@ -13,6 +13,7 @@
 #include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "designer/SlideshowDesignForm.h"
+#include "document/Paths.h"
 #include "effects/Random.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrompts.h"
@@ -31,7 +32,7 @@ StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& o
     form.setEnabled(true);
   }
 
-  if (!o.StartFile.empty() && std::filesystem::is_regular_file(o.StartFile)) {
+  if (!o.StartFile.empty() && IsRegularFile(o.StartFile)) {
     if (form.OpenFile(o.StartFile)) {
       // A show opened from the command line keeps the plain title until it is saved.
       form.setWindowTitle("Lanternreelworks!");
