@@ -51,9 +51,12 @@ void ShowRunner::ShowNextSlide() {
   if (finished_) return;
   FlagScope bringingUp(busy_);
 
-  // A key that came during the last transition acts now, as if just pressed.
+  // A key that came during the last transition acts now, as if just pressed. The change
+  // under way is the advance it asks for, so it arms no further one: the slide it brings
+  // (the next, the previous, the one after the pause) keeps its own duration rule.
   if (PendingKey.held) {
     const HeldKey held = PendingKey;
+    FlagScope replaying(replayingHeldKey_);
     FormKeyDown(held.key, held.shift);
   }
 
@@ -149,6 +152,11 @@ void ShowRunner::ArmTimer(int32_t remainingMs) {
 }
 
 void ShowRunner::AdvanceNow() {
+  if (replayingHeldKey_) {
+    timer_.SetEnabled(false);
+    RemainingMs = 0;
+    return;
+  }
   ArmTimer(1);
 }
 

@@ -72,7 +72,8 @@ TEST_F(StartupTest, AShowFileByAbsolutePathIsOpenedWithThePlainTitle) {
 
 TEST_F(StartupTest, AMissingStartFileOpensNothingAndSaysNothing) {
   TSlideshowDesignForm form(services_);
-  const StartupOptions o = Start(form, {(dir_ / "gone.sho").string(), "/c"});
+  // A relative name: an absolute path that names nothing is an unknown switch, not a file.
+  const StartupOptions o = Start(form, {"lrw-gone.sho", "/c"});
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.Document().Count(), 0);
   EXPECT_FALSE(o.RunAndStay);
