@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Commands.h"
@@ -103,6 +104,9 @@ int RunExport(const std::vector<std::string>& args) {
 
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
+  // A file size limit makes writes fail (and the export report it) instead of ending the
+  // program with the partial file left behind.
+  std::signal(SIGXFSZ, SIG_IGN);
   const bool terminal = !quiet && ::isatty(STDERR_FILENO);
   ExportCallbacks callbacks;
   if (terminal) {
