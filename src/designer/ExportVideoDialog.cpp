@@ -47,7 +47,7 @@ ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget
 
   FileEdit = new QLineEdit(this);
   FileEdit->setMinimumWidth(320);
-  BrowseButton = new QPushButton(tr("&Browse..."), this);
+  BrowseButton = new QPushButton(QStringLiteral("&Browse..."), this);
   connect(BrowseButton, &QPushButton::clicked, this, [this] { BrowseClick(); });
   auto* fileRow = new QHBoxLayout;
   fileRow->addWidget(FileEdit);
@@ -61,23 +61,23 @@ ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget
   FpsBox = new QSpinBox(this);
   FpsBox->setRange(kMinVideoFps, kMaxVideoFps);
   FpsBox->setValue(defaults.fps);
-  FpsBox->setSuffix(tr(" frames a second"));
+  FpsBox->setSuffix(QStringLiteral(" frames a second"));
 
   EnterSecondsBox = new QSpinBox(this);
   EnterSecondsBox->setRange(0, 120);
   EnterSecondsBox->setValue(static_cast<int>(defaults.enterSeconds));
-  EnterSecondsBox->setSuffix(tr(" seconds"));
+  EnterSecondsBox->setSuffix(QStringLiteral(" seconds"));
 
   auto* form = new QFormLayout;
-  auto* fileLabel = new QLabel(tr("&File:"), this);
+  auto* fileLabel = new QLabel(QStringLiteral("&File:"), this);
   fileLabel->setBuddy(FileEdit);
   form->addRow(fileLabel, fileRow);
-  form->addRow(tr("&Size:"), SizeBox);
-  form->addRow(tr("&Frame rate:"), FpsBox);
-  form->addRow(tr("Slides that wait for &Enter stay:"), EnterSecondsBox);
+  form->addRow(QStringLiteral("&Size:"), SizeBox);
+  form->addRow(QStringLiteral("&Frame rate:"), FpsBox);
+  form->addRow(QStringLiteral("Slides that wait for &Enter stay:"), EnterSecondsBox);
 
   auto* buttons = new QDialogButtonBox(this);
-  OkButton = buttons->addButton(tr("E&xport"), QDialogButtonBox::AcceptRole);
+  OkButton = buttons->addButton(QStringLiteral("E&xport"), QDialogButtonBox::AcceptRole);
   CancelButton = buttons->addButton(QDialogButtonBox::Cancel);
   OkButton->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &ExportVideoDialog::accept);
@@ -112,7 +112,7 @@ ExportOptions ExportVideoDialog::Options() const {
 
 void ExportVideoDialog::BrowseClick() {
   FileDialogOptions o;
-  o.title = tr("Export as Video");
+  o.title = QStringLiteral("Export as Video");
   o.filter = QString::fromUtf8(kVideoFilter);
   o.defaultSuffix = QStringLiteral("mp4");
   const QFileInfo current(FileName());

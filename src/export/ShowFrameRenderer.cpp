@@ -1,6 +1,7 @@
 #include "export/ShowFrameRenderer.h"
 
 #include <algorithm>
+#include <exception>
 #include <new>
 
 #include "effects/BitmapEffectTarget.h"
@@ -154,9 +155,11 @@ void ShowFrameRenderer::Run() {
   try {
     RenderPlan plan(slides_, timeline_, transitions_, options_.width, options_.height, queue_);
     PlanFrames(timeline_, options_.fps, plan);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception& e) {
     FrameStep failed;
-    failed.error = "There is not enough memory to export the video.";
+    failed.error = dynamic_cast<const std::bad_alloc*>(&e)
+                       ? "There is not enough memory to export the video."
+                       : std::string("The video could not be rendered: ") + e.what();
     queue_.Push(std::move(failed));
   }
   queue_.Finish();

@@ -114,6 +114,8 @@ ExportResult ExportShowVideo(const std::vector<SlideRecord>& slides, const std::
     return Export(slides, target, options, cancel, callbacks);
   } catch (const std::bad_alloc&) {
     return Failed("There is not enough memory to export the video.");
+  } catch (const std::exception& e) {
+    return Failed(std::string("The video could not be exported: ") + e.what());
   }
 }
 
