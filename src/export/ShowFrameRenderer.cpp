@@ -43,6 +43,7 @@ class RenderPlan : public FramePlan {
     const size_t index = timeline_.slides[slide].slide;
     QImage canvas = WrapBitmap(composed_);
     composer_.ComposeSlide(slides_[index], canvas);
+    transition_.reset();  // the copies of a large screen take room; one set at a time
     transition_.emplace(transitions_.Record(index));
     showing_ = static_cast<int>(index);
     preview_ =
@@ -51,8 +52,8 @@ class RenderPlan : public FramePlan {
   }
 
   void Apply(size_t, size_t first, size_t last) override {
-    BitmapEffectTarget target(composed_, screen_);
     if (!transition_) return;
+    BitmapEffectTarget target(composed_, screen_);
     last = std::min(last, transition_->copies.size());
     // Box copies go to the target in runs, as the engine hands them over.
     std::vector<EffectRect> boxes;
