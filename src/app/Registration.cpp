@@ -8,6 +8,7 @@
 namespace lrw {
 
 int UpdateRegistration(AutomationStartMode mode) {
+  if (mode != AutomationStartMode::RegServer && mode != AutomationStartMode::UnregServer) return 0;
   const std::filesystem::path folder = ServiceFileFolder();
   std::string error;
   if (folder.empty()) {

@@ -1,6 +1,7 @@
 // The automation server's registration: a D-Bus session service file that lets the
 // bus start the program, with "-embedding", when a client calls the server's name.
-// Written on every start except "UNREGSERVER", removed by "UNREGSERVER".
+// Written by "REGSERVER" (for a program run from where it was built), removed by
+// "UNREGSERVER"; an installed program's package puts its own in the system's folder.
 #pragma once
 
 #include <filesystem>

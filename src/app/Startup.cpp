@@ -11,9 +11,9 @@
 #include "app/AutomationServer.h"
 #include "app/AutomationSwitches.h"
 #include "app/CommandLine.h"
-#include "app/Registration.h"
 #include "app/SingleInstance.h"
 #include "designer/SlideshowDesignForm.h"
+#include "document/Paths.h"
 #include "effects/Random.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrompts.h"
@@ -32,7 +32,7 @@ StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& o
     form.setEnabled(true);
   }
 
-  if (!o.StartFile.empty() && std::filesystem::is_regular_file(o.StartFile)) {
+  if (!o.StartFile.empty() && IsRegularFile(o.StartFile)) {
     if (form.OpenFile(o.StartFile)) {
       // A show opened from the command line keeps the plain title until it is saved.
       form.setWindowTitle("Lanternreelworks!");
@@ -71,8 +71,6 @@ int RunProgram(QApplication& app) {
   for (qsizetype i = 1; i < qargs.size(); ++i) args.push_back(qargs[i].toStdString());
   const StartupOptions options = ParseCommandLine(args);
   const AutomationStartMode automationMode = FindAutomationStartMode(args);
-  // The registration is renewed on every start, so it follows the program if it moves.
-  UpdateRegistration(automationMode);
 
   QtPrompts prompts;
   QtDialogs dialogs;

@@ -16,6 +16,9 @@ int main(int argc, char** argv) {
       mode == lrw::AutomationStartMode::UnregServer) {
     return lrw::UpdateRegistration(mode);
   }
+  // The name of the installed desktop entry: Wayland compositors and docks match the
+  // program's windows to it (its icon, its name).
+  QGuiApplication::setDesktopFileName("io.github.lanternreelworks.Lanternreelworks");
   QApplication app(argc, argv);
   return lrw::RunProgram(app);
 }

@@ -1,10 +1,12 @@
 #include "platform/HelpViewer.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -18,6 +20,12 @@ namespace lrw {
 namespace {
 
 constexpr const char* kViewerName = "HelpViewer";
+
+// The pages' own style sheet has no colours: text and links take the palette's, and
+// table headings stand out by the palette's alternate background.
+QString HelpColorStyleSheet(const QPalette& palette) {
+  return QString("th { background-color: %1; }").arg(palette.color(QPalette::AlternateBase).name());
+}
 
 }  // namespace
 
@@ -53,6 +61,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   browser_ = new QTextBrowser(this);
   browser_->setOpenExternalLinks(true);
   browser_->setSearchPaths({":/help"});
+  ApplyPaletteColors();
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(contents_);
@@ -79,6 +88,18 @@ void HelpViewer::ShowTopic(int context) {
 
 QString HelpViewer::CurrentPage() const {
   return browser_->source().toString();
+}
+
+void HelpViewer::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange && browser_) {
+    ApplyPaletteColors();
+    if (!browser_->source().isEmpty()) browser_->reload();
+  }
+}
+
+void HelpViewer::ApplyPaletteColors() {
+  browser_->document()->setDefaultStyleSheet(HelpColorStyleSheet(palette()));
 }
 
 void HelpViewer::UpdateButtons() {

@@ -31,8 +31,12 @@ class HelpViewer : public QWidget {
   // The page on show, as a qrc URL string.
   QString CurrentPage() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void UpdateButtons();
+  void ApplyPaletteColors();
 
   QTextBrowser* browser_ = nullptr;
   QToolButton* contents_ = nullptr;

@@ -1,96 +1,64 @@
 #include "platform/SystemColors.h"
 
-#include <QGuiApplication>
-#include <QPalette>
+#include <array>
 
 namespace lrw {
 namespace {
 
-// The system colour indices that shows store, with the palette role closest to each.
-struct SystemColorRole {
-  QPalette::ColorGroup group;
-  QPalette::ColorRole role;
+constexpr uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) {
+  return r | (g << 8) | (b << 16);
+}
+
+constexpr uint32_t kWindowTextIndex = 8;
+
+// The classic default scheme, as 0x00BBGGRR, by system colour index.
+constexpr std::array<uint32_t, kSystemColorCount> kClassicSystemColors = {
+    Rgb(212, 208, 200),  // 0 scroll bar
+    Rgb(58, 110, 165),   // 1 desktop
+    Rgb(10, 36, 106),    // 2 active caption
+    Rgb(128, 128, 128),  // 3 inactive caption
+    Rgb(212, 208, 200),  // 4 menu
+    Rgb(255, 255, 255),  // 5 window
+    Rgb(0, 0, 0),        // 6 window frame
+    Rgb(0, 0, 0),        // 7 menu text
+    Rgb(0, 0, 0),        // 8 window text
+    Rgb(255, 255, 255),  // 9 caption text
+    Rgb(212, 208, 200),  // 10 active border
+    Rgb(212, 208, 200),  // 11 inactive border
+    Rgb(128, 128, 128),  // 12 application workspace
+    Rgb(10, 36, 106),    // 13 highlight
+    Rgb(255, 255, 255),  // 14 highlight text
+    Rgb(212, 208, 200),  // 15 button face
+    Rgb(128, 128, 128),  // 16 button shadow
+    Rgb(128, 128, 128),  // 17 grey text
+    Rgb(0, 0, 0),        // 18 button text
+    Rgb(212, 208, 200),  // 19 inactive caption text
+    Rgb(255, 255, 255),  // 20 button highlight
+    Rgb(64, 64, 64),     // 21 3D dark shadow
+    Rgb(212, 208, 200),  // 22 3D light
+    Rgb(0, 0, 0),        // 23 tooltip text
+    Rgb(255, 255, 225),  // 24 tooltip background
+    Rgb(181, 181, 181),  // 25 alternate button face
+    Rgb(0, 0, 128),      // 26 hot-tracked item
+    Rgb(166, 202, 240),  // 27 gradient of the active caption
+    Rgb(192, 192, 192),  // 28 gradient of the inactive caption
+    Rgb(10, 36, 106),    // 29 menu highlight (as highlight: the classic menus are not flat)
+    Rgb(212, 208, 200),  // 30 menu bar (as menu)
 };
 
-SystemColorRole RoleFor(uint32_t index) {
-  using G = QPalette::ColorGroup;
-  using R = QPalette::ColorRole;
-  switch (index) {
-    case 0:
-      return {G::Active, R::Mid};  // scroll bar
-    case 1:
-      return {G::Active, R::Dark};  // desktop
-    case 2:
-      return {G::Active, R::Highlight};  // active caption
-    case 3:
-      return {G::Inactive, R::Mid};  // inactive caption
-    case 4:
-      return {G::Active, R::Window};  // menu
-    case 5:
-      return {G::Active, R::Base};  // window
-    case 6:
-      return {G::Active, R::Shadow};  // window frame
-    case 7:
-      return {G::Active, R::WindowText};  // menu text
-    case 8:
-      return {G::Active, R::Text};  // window text
-    case 9:
-      return {G::Active, R::HighlightedText};  // caption text
-    case 10:
-      return {G::Active, R::Button};  // active border
-    case 11:
-      return {G::Inactive, R::Button};  // inactive border
-    case 12:
-      return {G::Active, R::Dark};  // application workspace
-    case 13:
-      return {G::Active, R::Highlight};  // highlight
-    case 14:
-      return {G::Active, R::HighlightedText};  // highlight text
-    case 15:
-      return {G::Active, R::Button};  // button face
-    case 16:
-      return {G::Active, R::Dark};  // button shadow
-    case 17:
-      return {G::Disabled, R::Text};  // gray text
-    case 18:
-      return {G::Active, R::ButtonText};  // button text
-    case 19:
-      return {G::Inactive, R::WindowText};  // inactive caption text
-    case 20:
-      return {G::Active, R::Light};  // button highlight
-    case 21:
-      return {G::Active, R::Shadow};  // 3D dark shadow
-    case 22:
-      return {G::Active, R::Midlight};  // 3D light
-    case 23:
-      return {G::Active, R::ToolTipText};  // info text
-    case 24:
-      return {G::Active, R::ToolTipBase};  // info background
-    case 26:
-      return {G::Active, R::Link};  // hot-tracked item
-    case 27:
-      return {G::Active, R::Highlight};  // gradient active caption
-    case 28:
-      return {G::Inactive, R::Mid};  // gradient inactive caption
-    case 29:
-      return {G::Active, R::Highlight};  // menu highlight
-    case 30:
-      return {G::Active, R::Window};  // menu bar
-    default:
-      break;
-  }
-  return {G::Active, R::Text};
+// The direct colour (0x00BBGGRR) a record colour is drawn in.
+uint32_t ResolveRecordColor(uint32_t colorRef) {
+  if ((colorRef & 0xFF000000u) != kSystemColorFlag) return colorRef & 0x00FFFFFFu;
+  const uint32_t index = colorRef & 0x00FFFFFFu;
+  return kClassicSystemColors[index < kSystemColorCount ? index : kWindowTextIndex];
 }
 
 }  // namespace
 
 QColor ColorFromRecord(uint32_t colorRef) {
-  if ((colorRef & 0xFF000000u) == kSystemColorFlag) {
-    const SystemColorRole r = RoleFor(colorRef & 0xFFu);
-    return QGuiApplication::palette().color(r.group, r.role);
-  }
-  return QColor(static_cast<int>(colorRef & 0xFFu), static_cast<int>((colorRef >> 8) & 0xFFu),
-                static_cast<int>((colorRef >> 16) & 0xFFu));
+  const uint32_t c = ResolveRecordColor(colorRef);
+  return QColor(static_cast<int>(c & 0xFFu), static_cast<int>((c >> 8) & 0xFFu),
+                static_cast<int>((c >> 16) & 0xFFu));
 }
 
 uint32_t RecordFromColor(const QColor& color) {

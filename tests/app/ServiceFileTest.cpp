@@ -128,11 +128,15 @@ TEST_F(ServiceFileTest, RegistrationOfTheRunningProgram) {
   EXPECT_EQ(ReadAll(file), ServiceFileText(program));
   EXPECT_EQ(UpdateRegistration(AutomationStartMode::UnregServer), 0);
   EXPECT_FALSE(fs::exists(file));
-  // Every other start writes it again.
+  // Other starts leave the registration as it is: absent stays absent, present unchanged.
   EXPECT_EQ(UpdateRegistration(AutomationStartMode::Standalone), 0);
-  EXPECT_TRUE(fs::exists(file));
   EXPECT_EQ(UpdateRegistration(AutomationStartMode::Automation), 0);
-  EXPECT_TRUE(fs::exists(file));
+  EXPECT_FALSE(fs::exists(file));
+  ASSERT_EQ(UpdateRegistration(AutomationStartMode::RegServer), 0);
+  const fs::file_time_type written = fs::last_write_time(file);
+  EXPECT_EQ(UpdateRegistration(AutomationStartMode::Standalone), 0);
+  EXPECT_EQ(fs::last_write_time(file), written);
+  fs::remove(file);
   if (old) {
     ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
   } else {

@@ -79,6 +79,22 @@ TEST_F(StartupTest, AMissingStartFileOpensNothingAndSaysNothing) {
   EXPECT_TRUE(prompts_.asked.empty());
 }
 
+// A name longer than the system allows and a loop of links cannot be looked at: like a
+// missing file they open nothing and say nothing (instead of ending the program).
+TEST_F(StartupTest, AStartPathThatCannotBeLookedAtIsTakenAsMissing) {
+  std::filesystem::create_symlink("loop-b.sho", dir_ / "loop-a.sho");
+  std::filesystem::create_symlink("loop-a.sho", dir_ / "loop-b.sho");
+  for (const std::string& path :
+       {(dir_ / (std::string(300, 'n') + ".sho")).string(), (dir_ / "loop-a.sho").string()}) {
+    TSlideshowDesignForm form(services_);
+    const StartupOptions o = Start(form, {path, "/c"});
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.Document().Count(), 0);
+    EXPECT_FALSE(o.RunAndStay);
+    EXPECT_TRUE(prompts_.asked.empty());
+  }
+}
+
 TEST_F(StartupTest, RunAndExitWithoutAFileNeverShowsTheDesigner) {
   TSlideshowDesignForm form(services_);
   const StartupOptions o = Start(form, {"/r"});

@@ -8,6 +8,7 @@
 #include <QFontDialog>
 #include <QPalette>
 #include <QPushButton>
+#include <vector>
 
 #include "designer/ModalDriver.h"
 #include "platform/Dialogs.h"
@@ -29,13 +30,28 @@ TEST(SystemColors, DirectColoursConvertBothWays) {
   }
 }
 
-TEST(SystemColors, SystemColoursTakeThePalette) {
-  const QPalette pal = QApplication::palette();
-  EXPECT_EQ(ColorFromRecord(0x80000008u), pal.color(QPalette::Active, QPalette::Text));
-  EXPECT_EQ(ColorFromRecord(0x8000000Fu), pal.color(QPalette::Active, QPalette::Button));
-  EXPECT_EQ(ColorFromRecord(0x8000000Du), pal.color(QPalette::Active, QPalette::Highlight));
+TEST(SystemColors, SystemColoursIgnoreTheDesktopPalette) {
+  const QPalette saved = QApplication::palette();
+  std::vector<QColor> light;
+  for (uint32_t n = 0; n < kSystemColorCount; ++n)
+    light.push_back(ColorFromRecord(0x80000000u + n));
+
+  QPalette dark(QColor(30, 30, 30));
+  dark.setColor(QPalette::Text, Qt::white);
+  dark.setColor(QPalette::Base, QColor(20, 20, 20));
+  QApplication::setPalette(dark);
+  for (uint32_t n = 0; n < kSystemColorCount; ++n) {
+    EXPECT_EQ(ColorFromRecord(0x80000000u + n), light[n]) << "system colour " << n;
+  }
+  EXPECT_EQ(ColorFromRecord(0x80000008u), QColor(Qt::black));  // window text
+  EXPECT_EQ(ColorFromRecord(0x80000005u), QColor(Qt::white));  // window
+  // Past the table: window text.
+  EXPECT_EQ(ColorFromRecord(0x80000000u + kSystemColorCount), QColor(Qt::black));
+  EXPECT_EQ(ColorFromRecord(0x800000FFu), QColor(Qt::black));
+  QApplication::setPalette(saved);
+
   // A system colour stored back is the colour it showed.
-  const QColor shown = ColorFromRecord(0x80000005u);
+  const QColor shown = ColorFromRecord(0x8000000Du);
   EXPECT_EQ(ColorFromRecord(RecordFromColor(shown)), shown);
 }
 

@@ -46,7 +46,7 @@ e2e_prepare() {
   mkdir -p "$work/runtime" "$work/data"
   chmod 700 "$work/runtime"
   "$make_show" "$work"
-  # XDG_DATA_HOME: every start renews the automation registration; keep it in $work.
+  # XDG_DATA_HOME: where "/regserver" writes the automation registration; keep it in $work.
   export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy \
     QT_QPA_PLATFORM=xcb
 }

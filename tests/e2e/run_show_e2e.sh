@@ -43,7 +43,7 @@ echo "status=$status seen=$seen seconds=$(echo "$end - $start" | bc)" > "$work/r
 INSIDE
 chmod +x "$work/inside.sh"
 
-# XDG_DATA_HOME: every start renews the automation registration; keep it in $work.
+# XDG_DATA_HOME: where "/regserver" writes the automation registration; keep it in $work.
 export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy \
   QT_QPA_PLATFORM=xcb
 timeout "$limit" "$here/with_xvfb.sh" "$work/inside.sh" "$work" "$program" || {

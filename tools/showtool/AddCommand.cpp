@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "Commands.h"
+#include "ScreenSize.h"
+#include "document/Paths.h"
+#include "document/PortableBuilder.h"
 #include "document/ShowFile.h"
 #include "import/AddPictureSlide.h"
 #include "import/LoadPicture.h"
@@ -21,7 +24,9 @@ constexpr const char* kUsage =
     "usage: showtool add SHOW PICTURE... [--screen WxH]\n"
     "  Adds the pictures after the last slide, in the order given, centred on a\n"
     "  screen of WxH pixels (default 1024x768). SHOW is created when missing;\n"
-    "  a .bld name writes a portable show file.\n";
+    "  a .bld name writes a portable show file and copies the pictures beside it,\n"
+    "  as a save does. When no picture could be added, nothing is written and the\n"
+    "  exit status is 1.\n";
 
 // Messages go to the terminal instead of message boxes.
 class ConsolePrompts : public Prompts {
@@ -35,15 +40,6 @@ class ConsolePrompts : public Prompts {
   }
   int messages = 0;
 };
-
-std::optional<std::pair<int, int>> ParseScreen(const std::string& text) {
-  int w = 0, h = 0;
-  char x = 0, extra = 0;
-  if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &extra) != 3 || (x != 'x' && x != 'X') ||
-      w <= 0 || h <= 0 || w > 32767 || h > 32767)
-    return std::nullopt;
-  return std::make_pair(w, h);
-}
 
 bool EndsWithBld(const std::string& path) {
   const std::string ext = std::filesystem::path(path).extension().string();
@@ -59,7 +55,7 @@ int RunAdd(const std::vector<std::string>& args) {
   int screenWidth = 1024, screenHeight = 768;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--screen") {
-      const auto size = i + 1 < args.size() ? ParseScreen(args[i + 1]) : std::nullopt;
+      const auto size = i + 1 < args.size() ? ParseScreenSize(args[i + 1]) : std::nullopt;
       if (!size) {
         std::fputs(kUsage, stderr);
         return 2;
@@ -106,7 +102,24 @@ int RunAdd(const std::vector<std::string>& args) {
     prompts.messages = 0;
   }
 
-  const WriteResult written = WriteShowFile(document, show, EndsWithBld(show));
+  if (added == 0) {
+    std::fprintf(stderr, "showtool add: no picture was added; %s is left as it was\n",
+                 show.c_str());
+    return 1;
+  }
+  const bool portable = EndsWithBld(show);
+  if (portable) {
+    // A portable show names its files without folders: they must lie beside it.
+    const std::string folder =
+        FolderOf(std::filesystem::absolute(show, ec).lexically_normal().string());
+    const CopyMediaResult copied = CopyMediaFiles(document.Slides, folder);
+    for (const std::string& file : copied.copied) std::printf("copied %s\n", file.c_str());
+    if (!copied.ok()) {
+      std::fprintf(stderr, "showtool add: %s\n", copied.error.c_str());
+      return 1;
+    }
+  }
+  const WriteResult written = WriteShowFile(document, show, portable);
   if (!written.ok) {
     std::fprintf(stderr, "showtool add: %s\n", written.errorText.c_str());
     return 1;

@@ -12,6 +12,7 @@ int RunResave(const std::vector<std::string>& args);
 int RunSet(const std::vector<std::string>& args);
 int RunBuild(const std::vector<std::string>& args);
 int RunAdd(const std::vector<std::string>& args);
+int RunThumbnail(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
 
 }  // namespace lrw::showtool
