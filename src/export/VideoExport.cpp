@@ -1,10 +1,11 @@
 #include "export/VideoExport.h"
 
 #include <chrono>
+#include <filesystem>
 #include <new>
 
+#include "document/AtomicFile.h"
 #include "export/AudioTrack.h"
-#include "export/PartialFile.h"
 #include "export/ShowFrameRenderer.h"
 #include "export/VideoEncoder.h"
 
@@ -39,8 +40,13 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
   if (slides.empty()) return Failed("The show has no slides to export.");
   const VideoContainer container = *ContainerFromFileName(target);
 
-  PartialFile file(target, options.replaceExisting);
-  if (!file.Error().empty()) return Failed(file.Error());
+  std::error_code ec;
+  if (!options.replaceExisting && std::filesystem::exists(target, ec)) {
+    return Failed("The file \"" + target + "\" already exists.");
+  }
+  // The encoder writes the new content by name; it takes the target's name only when whole.
+  AtomicFileWriter file(target);
+  if (!file.ok()) return Failed(file.Error());
 
   ShowFrameRenderer renderer(slides, options);
   const ShowTimeline& timeline = renderer.Timeline();
@@ -55,7 +61,7 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
   settings.quality = options.quality.value_or(DefaultQuality(container));
   settings.audio = !timeline.sounds.empty();
   VideoEncoder encoder;
-  if (std::string error = encoder.Open(file.TemporaryPath(), target, settings); !error.empty()) {
+  if (std::string error = encoder.Open(file.ContentPath(), target, settings); !error.empty()) {
     return Failed(std::move(error));
   }
   AudioTrack audio(timeline.sounds);
@@ -100,7 +106,7 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
       !error.empty()) {
     return Failed(std::move(error));
   }
-  if (std::string error = file.Commit(); !error.empty()) return Failed(std::move(error));
+  if (std::optional<std::string> error = file.Commit()) return Failed(std::move(*error));
   report(true);
   return {ExportStatus::Done, {}, frames, static_cast<double>(frames) / options.fps};
 }

@@ -32,7 +32,7 @@ constexpr const char* kUsage =
     "  --force             replace OUT when it exists\n"
     "  --quiet             no progress line and no summary\n";
 
-// Ctrl+C cancels the export, so that the partial file is removed.
+// Ctrl+C cancels the export, so that the unfinished file is removed.
 std::atomic<bool> g_interrupted{false};
 
 extern "C" void OnInterrupt(int) {
@@ -105,7 +105,7 @@ int RunExport(const std::vector<std::string>& args) {
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
   // A file size limit makes writes fail (and the export report it) instead of ending the
-  // program with the partial file left behind.
+  // program with the unfinished file left behind.
   std::signal(SIGXFSZ, SIG_IGN);
   const bool terminal = !quiet && ::isatty(STDERR_FILENO);
   ExportCallbacks callbacks;
