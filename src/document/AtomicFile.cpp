@@ -244,6 +244,12 @@ bool AtomicFileWriter::Write(std::span<const uint8_t> bytes) {
   return true;
 }
 
+std::string AtomicFileWriter::ContentPath() const {
+  if (!ok() || fd_ < 0) return {};
+  // An unnamed file is reached through its descriptor's entry in /proc.
+  return tempPath_.empty() ? "/proc/self/fd/" + std::to_string(fd_) : tempPath_;
+}
+
 std::optional<std::string> AtomicFileWriter::Commit() {
   if (!ok()) return error_;
   std::optional<std::string> failure;

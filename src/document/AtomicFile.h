@@ -37,6 +37,9 @@ class AtomicFileWriter {
 
   // Appends bytes; false (with Error() set) on failure.
   bool Write(std::span<const uint8_t> bytes);
+  // A name under which a library that opens files by name (to write, seek and read back)
+  // reaches the new content instead of calling Write; empty after a failure.
+  std::string ContentPath() const;
   // Flushes the file to the disk and puts it in place. Returns the error text on failure,
   // in which case the old file is untouched and nothing is left behind.
   std::optional<std::string> Commit();

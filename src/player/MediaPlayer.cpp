@@ -14,8 +14,6 @@ namespace lrw {
 
 namespace {
 
-// 256 MB of 16-bit samples: about 25 minutes of CD-quality stereo.
-constexpr int64_t kMaxSamples = 128LL * 1024 * 1024;
 constexpr int kOutputChannelsMax = 2;
 
 // A library's reason as the end of our sentence: the libraries' texts sometimes end with a
