@@ -49,7 +49,7 @@ void Run(Decoder decode, std::span<const uint8_t> file) {
     const lrw::Bitmap bmp = decode(file);
     Check(bmp.width > 0 && bmp.height > 0);
     Check(bmp.width <= lrw::kMaxPictureSide && bmp.height <= lrw::kMaxPictureSide);
-    Check(static_cast<int64_t>(bmp.width) * bmp.height <= lrw::kMaxPicturePixels);
+    Check(static_cast<int64_t>(bmp.width) * bmp.height <= lrw::kMaxDecodedPixels);
     Check(bmp.pixels.size() == static_cast<size_t>(bmp.width) * bmp.height);
   } catch (const lrw::DecodeError& e) {
     Check(e.what()[0] != '\0');

@@ -15,6 +15,7 @@
 #include "designer/FileCommands.h"
 #include "designer/RunCommands.h"
 #include "designer/SlideshowDesignForm.h"
+#include "document/Paths.h"
 #include "effects/Random.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrompts.h"
@@ -35,8 +36,7 @@ StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& o
     form.setEnabled(true);
   }
 
-  std::error_code ec;
-  if (!o.StartFile.empty() && std::filesystem::is_regular_file(o.StartFile, ec)) {
+  if (!o.StartFile.empty() && IsRegularFile(o.StartFile)) {
     LoadShowCommand load(o.StartFile);
     editor.Execute(load);
     // A show opened from the command line keeps the plain title until it is saved.

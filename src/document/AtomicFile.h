@@ -1,4 +1,5 @@
-// Replacing a file so that a failure never leaves it half written.
+// Replacing a file so that a failure, or the program being killed, never leaves it half
+// written and never leaves a temporary file behind.
 #pragma once
 
 #include <cstdint>
@@ -8,11 +9,60 @@
 
 namespace lrw {
 
-// Writes `bytes` to a new file beside `path`, flushes it to the disk and renames it
-// over `path`. On any failure the old file (if any) is untouched, the temporary file
-// is removed, and the user-facing error text is returned. A replaced file keeps its
-// permission bits; a symbolic link is followed and its target replaced.
+// How the new content is held until it takes its place.
+enum class TemporaryKind {
+  // A file without a name (O_TMPFILE), linked into place when complete, so that a killed
+  // process leaves nothing; a named file where the file system cannot do that.
+  Unnamed,
+  // Always a named file beside the target (what Unnamed falls back to).
+  Named,
+};
+
+// Writes a new file that takes the place of `path` (UTF-8) only when Commit() succeeds.
+// Only a regular file, a symbolic link to one (its target is replaced and the link kept)
+// or a name not yet taken can be replaced; anything else (folder, named pipe, device,
+// socket, directly or through links) is refused with a clear text and left alone. A
+// replaced file keeps its permission bits. Opening also removes the temporary files that
+// killed saves of this program left in the same folder.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(const std::string& path, TemporaryKind kind = TemporaryKind::Unnamed);
+  ~AtomicFileWriter();  // discards what was not committed
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // Empty while all is well; otherwise the text for the user.
+  const std::string& Error() const { return error_; }
+  bool ok() const { return error_.empty(); }
+
+  // Appends bytes; false (with Error() set) on failure.
+  bool Write(std::span<const uint8_t> bytes);
+  // A name under which a library that opens files by name (to write, seek and read back)
+  // reaches the new content instead of calling Write; empty after a failure.
+  std::string ContentPath() const;
+  // Flushes the file to the disk and puts it in place. Returns the error text on failure,
+  // in which case the old file is untouched and nothing is left behind.
+  std::optional<std::string> Commit();
+
+ private:
+  void Discard();
+  std::string TemporaryName(int attempt) const;
+  bool OpenNamed();
+  std::optional<std::string> PutInPlace();
+
+  std::string path_;    // as given, for messages
+  std::string target_;  // the file replaced: links resolved
+  std::string folder_;
+  std::string name_;
+  std::string tempPath_;  // of a named temporary; empty for an unnamed one
+  int fd_ = -1;
+  bool replacing_ = false;
+  std::string error_;
+};
+
+// The whole content at once, through an AtomicFileWriter.
 std::optional<std::string> WriteFileAtomically(const std::string& path,
-                                               std::span<const uint8_t> bytes);
+                                               std::span<const uint8_t> bytes,
+                                               TemporaryKind kind = TemporaryKind::Unnamed);
 
 }  // namespace lrw

@@ -1,8 +1,10 @@
 // Paths are a folder ending with "/" joined to a file name by plain concatenation.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace lrw {
 
@@ -26,6 +28,14 @@ inline std::string Trim(std::string_view s) {
   if (b == std::string_view::npos) return {};
   const size_t e = s.find_last_not_of(' ');
   return std::string(s.substr(b, e - b + 1));
+}
+
+// Whether `path` names a regular file (links followed). Never throws: a path that cannot
+// be looked at (too long, a loop of links, no permission) counts as no file, as a
+// missing one does.
+inline bool IsRegularFile(const std::string& path) noexcept {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec) && !ec;
 }
 
 inline std::string TrimRight(std::string_view s) {

@@ -5,10 +5,11 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <system_error>
 
+#include "document/AtomicFile.h"
 #include "document/Cp1252.h"
-#include "document/Paths.h"
 
 namespace lrw {
 namespace {
@@ -54,48 +55,21 @@ std::string CopyMediaFile(const std::string& source, const std::string& target) 
   FilePtr in(std::fopen(source.c_str(), "rb"));
   if (!in) return FileError("Cannot open", source, errno);
 
-  // Write beside the target and rename at the end, so that a failed copy never
+  // The copy takes its place only when complete, so that a failed or killed copy never
   // leaves a partial file that a later build would take as already copied.
-  const std::string temp = target + ".lrw-copy";
-  errno = 0;
-  FilePtr out(std::fopen(temp.c_str(), "wb"));
-  if (!out) return FileError("Cannot create", target, errno);
-
-  auto fail = [&](const char* what, const std::string& path, int err) {
-    out.reset();
-    std::error_code ec;
-    fs::remove(temp, ec);
-    return FileError(what, path, err);
-  };
-
+  AtomicFileWriter out(target);
   char buffer[64 * 1024];
   for (;;) {
     const size_t n = std::fread(buffer, 1, sizeof buffer, in.get());
-    if (n > 0 && std::fwrite(buffer, 1, n, out.get()) != n) {
-      return fail("Cannot write", target, errno);
+    if (n > 0 && !out.Write(std::span(reinterpret_cast<const uint8_t*>(buffer), n))) {
+      return out.Error();
     }
     if (n < sizeof buffer) {
-      if (std::ferror(in.get())) return fail("Cannot read", source, errno ? errno : EIO);
+      if (std::ferror(in.get())) return FileError("Cannot read", source, errno ? errno : EIO);
       break;
     }
   }
-  errno = 0;
-  if (std::fflush(out.get()) != 0) return fail("Cannot write", target, errno);
-  std::FILE* raw = out.release();
-  if (std::fclose(raw) != 0) {
-    const int err = errno;
-    std::error_code ec;
-    fs::remove(temp, ec);
-    return FileError("Cannot write", target, err);
-  }
-  std::error_code ec;
-  fs::rename(temp, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return FileError("Cannot create", target, ec.value());
-  }
-  return {};
+  return out.Commit().value_or(std::string());
 }
 
 CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
@@ -106,22 +80,24 @@ CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
   for (size_t i = 0; i < slides.size(); ++i) {
     const SlideRecord& s = slides[i];
     const int number = static_cast<int>(i) + 1;
-    if (!s.PictureName.empty() && !IsPlainFileName(Trim(s.PictureName))) {
+    if (!s.PictureName.empty() && !IsPlainFileName(s.PictureName)) {
       result.error = RefusedName(number, "picture", s.PictureName);
       return result;
     }
-    if (!s.SoundName.empty() && !IsPlainFileName(Trim(s.SoundName))) {
+    if (!s.SoundName.empty() && !IsPlainFileName(s.SoundName)) {
       result.error = RefusedName(number, "sound", s.SoundName);
       return result;
     }
   }
 
+  // Names are used exactly as stored: blanks around a name are part of it on this
+  // system, and the trimmed name may be another file, or none.
   auto copyOne = [&](const std::string& folder, const std::string& name) {
     if (name.empty()) return true;
-    const std::string bare = Cp1252ToUtf8(Trim(name));
+    const std::string bare = Cp1252ToUtf8(name);
     const std::string target = targetFolder + bare;
     if (NameTaken(target)) return true;  // files are identified by name alone
-    const std::string source = Cp1252ToUtf8(Trim(folder)) + bare;
+    const std::string source = Cp1252ToUtf8(folder) + bare;
     result.error = CopyMediaFile(source, target);
     if (!result.ok()) return false;
     result.copied.push_back(target);

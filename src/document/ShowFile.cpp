@@ -145,7 +145,7 @@ class SlideReader {
     // Save would copy from or to there. Such a file is damaged like any other.
     for (const auto& [name, kind] :
          {std::pair{&slide.PictureName, "picture"}, std::pair{&slide.SoundName, "sound"}}) {
-      if (!name->empty() && !IsPlainFileName(Trim(*name))) {
+      if (!name->empty() && !IsPlainFileName(*name)) {
         Fail(kStreamReadError, std::string("its ") + kind + " name \"" + Cp1252ToUtf8(*name) +
                                    "\" is not a plain file name, but a portable show keeps "
                                    "its files beside the show file");

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -187,8 +188,12 @@ void FxPicture::Changed() {
 
 // ---- FxCanvas
 
-FxCanvas::FxCanvas(FxPicture& picture) : picture_(picture), image_(WrapBitmap(picture.bitmap_)) {
-  if (!image_.isNull()) painter_.begin(&image_);
+FxCanvas::FxCanvas(FxPicture& picture, double devicePixelRatio)
+    : picture_(picture), image_(WrapBitmap(picture.bitmap_)) {
+  if (image_.isNull()) return;
+  // The image is the only user of the bitmap's pixels, so this keeps drawing on them.
+  image_.setDevicePixelRatio(devicePixelRatio);
+  painter_.begin(&image_);
 }
 
 FxCanvas::~FxCanvas() {
@@ -222,16 +227,58 @@ void TFXGraphic::SetPicture(const FxPicture& picture) {
 
 FxCanvas TFXGraphic::Canvas() {
   if (picture_.IsEmpty()) {
-    picture_.SetBitmap(Bitmap(width(), height(), 0xFFFFFFFFu));
+    const QSize size = DeviceSize();
+    picture_.SetBitmap(Bitmap(size.width(), size.height(), 0xFFFFFFFFu));
   } else if (!picture_.HoldsBitmap()) {
     throw EInvalidOperation("SImageCanvasNeedsBitmap");
   }
-  return FxCanvas(picture_);
+  return FxCanvas(picture_, devicePixelRatioF());
 }
 
 QImage TFXGraphic::ScreenImage() const {
   if (screen_.empty()) return QImage();
   return screenImage_.copy();
+}
+
+QSize TFXGraphic::DeviceSize() const {
+  const double ratio = devicePixelRatioF();
+  return QSize(static_cast<int>(std::lround(std::max(width(), 0) * ratio)),
+               static_cast<int>(std::lround(std::max(height(), 0) * ratio)));
+}
+
+uint8_t TFXGraphic::DeviceBoxWidth() const {
+  const long scaled = std::lround(boxWidth_ * devicePixelRatioF());
+  return static_cast<uint8_t>(std::clamp<long>(scaled, kSmallestBoxWidth, 255));
+}
+
+QRegion TFXGraphic::ToDevice(const QRegion& logical) const {
+  const double ratio = devicePixelRatioF();
+  if (ratio == 1.0) return logical;
+  const QSize size = DeviceSize();
+  QRegion device;
+  for (const QRect& r : logical) {
+    // Outward, so that every device pixel the logical rectangle touches is included.
+    const int left = static_cast<int>(std::floor(r.left() * ratio));
+    const int top = static_cast<int>(std::floor(r.top() * ratio));
+    const int right = static_cast<int>(std::ceil((r.right() + 1) * ratio));
+    const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) * ratio));
+    device += QRect(left, top, right - left, bottom - top);
+  }
+  return device & QRect(QPoint(0, 0), size);
+}
+
+QRegion TFXGraphic::ToLogical(const QRegion& device) const {
+  const double ratio = devicePixelRatioF();
+  if (ratio == 1.0) return device;
+  QRegion logical;
+  for (const QRect& r : device) {
+    const int left = static_cast<int>(std::floor(r.left() / ratio));
+    const int top = static_cast<int>(std::floor(r.top() / ratio));
+    const int right = static_cast<int>(std::ceil((r.right() + 1) / ratio));
+    const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) / ratio));
+    logical += QRect(left, top, right - left, bottom - top);
+  }
+  return logical & rect();
 }
 
 uint32_t TFXGraphic::BackgroundPixel() const {
@@ -240,7 +287,8 @@ uint32_t TFXGraphic::BackgroundPixel() const {
 }
 
 void TFXGraphic::EnsureScreenSize() {
-  const int w = std::max(width(), 0), h = std::max(height(), 0);
+  const QSize size = DeviceSize();
+  const int w = size.width(), h = size.height();
   if (screen_.width == w && screen_.height == h) return;
   // Keep what was shown where the old and new sizes overlap; the rest shows the parent.
   Bitmap resized(w, h, BackgroundPixel());
@@ -257,8 +305,9 @@ void TFXGraphic::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
 }
 
-void TFXGraphic::RequestPlay(const QRegion& region) {
+void TFXGraphic::RequestPlay(const QRegion& region, bool pictureChanged) {
   pending_ += region;
+  pendingChange_ = pendingChange_ || pictureChanged;
   if (playPosted_ || playing_) return;
   playPosted_ = true;
   QCoreApplication::postEvent(this, new QEvent(kPlayEvent));
@@ -276,7 +325,15 @@ bool TFXGraphic::event(QEvent* event) {
 void TFXGraphic::paintEvent(QPaintEvent* event) {
   EnsureScreenSize();
   QPainter painter(this);
-  for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), screenImage_, r);
+  const double ratio = devicePixelRatioF();
+  for (const QRect& r : event->region()) {
+    // Device pixels of the screen image onto the same device pixels of the window.
+    for (const QRect& source : ToDevice(QRegion(r))) {
+      painter.drawImage(QRectF(source.x() / ratio, source.y() / ratio, source.width() / ratio,
+                               source.height() / ratio),
+                        screenImage_, QRectF(source));
+    }
+  }
   // A repaint that the transition did not ask for (uncovering, showing, resizing) plays the
   // effect again on that part.
   const QRegion foreign = presenting_ ? event->region() - presentedRegion_ : event->region();
@@ -289,8 +346,10 @@ void TFXGraphic::PlayPending() {
   QPointer<TFXGraphic> self(this);
   while (self && !pending_.isEmpty()) {
     const QRegion region = pending_ & rect();
+    const bool pictureChanged = pendingChange_;
     pending_ = QRegion();
-    PlayTransition(region);
+    pendingChange_ = false;
+    PlayTransition(region, pictureChanged);
   }
   if (self) playing_ = false;
 }
@@ -310,15 +369,15 @@ bool TFXGraphic::WaitUntilExposed() {
   }
 }
 
-void TFXGraphic::Present(const QRegion& region) {
-  presentedRegion_ = region;
+void TFXGraphic::Present(const QRegion& deviceRegion) {
+  presentedRegion_ = ToLogical(deviceRegion);
   presenting_ = true;
-  repaint(region);
+  repaint(presentedRegion_);
   presenting_ = false;
   presentedRegion_ = QRegion();
 }
 
-void TFXGraphic::PlayTransition(const QRegion& requested) {
+void TFXGraphic::PlayTransition(const QRegion& requested, bool pictureChanged) {
   if (!picture_.HoldsBitmap()) return;
   QPointer<TFXGraphic> self(this);
   const bool visible = WaitUntilExposed();
@@ -327,7 +386,8 @@ void TFXGraphic::PlayTransition(const QRegion& requested) {
   EnsureScreenSize();
   if (screen_.empty()) return;
   const Bitmap& source = picture_.bitmap();
-  const QRegion region = requested & rect();
+  // From here on everything is in device pixels.
+  const QRegion region = ToDevice(requested & rect());
   if (region.isEmpty()) return;
 
   // What the screen shows in the region: a control that is not opaque has it erased first.
@@ -341,29 +401,32 @@ void TFXGraphic::PlayTransition(const QRegion& requested) {
     if (visible) Present(region);
   }
 
-  // Nothing to reveal when the region already shows the picture (Qt's backing store restores
-  // uncovered parts itself).
-  const QRect pictureRect(0, 0, source.width, source.height);
-  bool alreadyShown = true;
-  for (const QRect& r : region) {
-    // Pixels outside the picture are never copied; only the part inside can change.
-    const QRect inside = r & pictureRect;
-    if (inside.isEmpty()) continue;
-    if (!SamePixels(screen_, source, inside)) {
-      alreadyShown = false;
-      break;
+  // A repaint of a part that already shows the picture has nothing to reveal (Qt's backing
+  // store restores uncovered parts itself). A new picture always plays its transition: its
+  // length must not depend on what the screen showed before.
+  if (!pictureChanged) {
+    const QRect pictureRect(0, 0, source.width, source.height);
+    bool alreadyShown = true;
+    for (const QRect& r : region) {
+      // Pixels outside the picture are never copied; only the part inside can change.
+      const QRect inside = r & pictureRect;
+      if (inside.isEmpty()) continue;
+      if (!SamePixels(screen_, source, inside)) {
+        alreadyShown = false;
+        break;
+      }
     }
+    if (alreadyShown) return;
   }
-  if (alreadyShown) return;
 
   RecordingEffectTarget recorder;
   const EffectRect clip{0, 0, source.width, source.height};
-  RunEffect(effect_, clip, recorder, boxWidth_);
+  RunEffect(effect_, clip, recorder, DeviceBoxWidth());
 
   // Copies are kept only where they touch the region; a repaint of part of the control replays
   // that part.
   const QRect bounds = region.boundingRect();
-  const bool whole = region == QRegion(rect());
+  const bool whole = region == QRegion(0, 0, screen_.width, screen_.height);
   const EffectRect area{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
   std::vector<RecordedCopy> copies;
   copies.reserve(recorder.copies().size());
@@ -381,7 +444,8 @@ void TFXGraphic::PlayTransition(const QRegion& requested) {
   const EffectRect paintArea{std::max(area.left, clip.left), std::max(area.top, clip.top),
                              std::min(area.right, clip.right), std::min(area.bottom, clip.bottom)};
   const double factor = visible ? pacingFactor_ : 0.0;
-  TransitionPacing pacing(copies, paintArea, screen_.width, screen_.height, factor);
+  TransitionPacing pacing(copies, paintArea, screen_.width, screen_.height, factor,
+                          devicePixelRatioF());
   double rate = screen() ? screen()->refreshRate() : PacingCosts::kMaxFramesPerSecond;
   if (!(rate > 0) || rate > PacingCosts::kMaxFramesPerSecond) {
     rate = PacingCosts::kMaxFramesPerSecond;
@@ -402,7 +466,7 @@ void TFXGraphic::PlayTransition(const QRegion& requested) {
     ++frame;
     if (frameObserver_) frameObserver_(frame, changed);
   });
-  if (self && !visible) update(region);
+  if (self && !visible) update(ToLogical(region));
 }
 
 // ---- TFxImage
@@ -422,11 +486,15 @@ void TFxImage::SetAutoSize(bool autoSize) {
 }
 
 void TFxImage::PictureChanged() {
+  // The picture is in device pixels.
   const int w = picture_.Width(), h = picture_.Height();
-  if (autoSize_ && w > 0 && h > 0) resize(w, h);
-  SetOpaque(w == width() && h == height());
+  if (autoSize_ && w > 0 && h > 0) {
+    const double ratio = devicePixelRatioF();
+    resize(static_cast<int>(std::lround(w / ratio)), static_cast<int>(std::lround(h / ratio)));
+  }
+  SetOpaque(QSize(w, h) == DeviceSize());
   EnsureScreenSize();
-  RequestPlay(rect());
+  RequestPlay(rect(), true);
 }
 
 }  // namespace lrw

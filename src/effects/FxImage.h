@@ -9,6 +9,11 @@
 // changed. The pacing (effects/TransitionPacing.h) gives every copy a fixed virtual cost, so the
 // box width sets the speed the same way on every machine and screen.
 //
+// The control works at the screen's device pixels: its picture bitmap and screen image are the
+// control's size times the device pixel ratio, and the boxes of the effect grid grow by that
+// ratio, so a transition looks and lasts the same on a HiDPI screen, only sharper. The canvas
+// paints in the control's own (logical) coordinates.
+//
 // Use:
 //   image->SetEffect(slide.Effect);
 //   image->SetBoxWidth(slide.BoxWidth);
@@ -17,7 +22,9 @@
 //
 // Every change of the picture and every repaint Qt asks for posts one play request; the
 // transition runs when the event loop delivers it, synchronously and without processing other
-// events, so input that arrives meanwhile is handled afterwards.
+// events, so input that arrives meanwhile is handled afterwards. A change of the picture always
+// plays its whole transition, also when the screen already shows the same pixels, so that what
+// follows a transition never comes earlier because of what was shown before.
 #pragma once
 
 #include <QImage>
@@ -93,7 +100,8 @@ class FxCanvas {
 
  private:
   friend class TFXGraphic;
-  explicit FxCanvas(FxPicture& picture);
+  // `devicePixelRatio` device pixels of the bitmap make one unit of the painter.
+  FxCanvas(FxPicture& picture, double devicePixelRatio);
 
   FxPicture& picture_;
   QImage image_;  // wraps the picture bitmap's pixels
@@ -120,7 +128,7 @@ class TFXGraphic : public QWidget {
   void SetPicture(const FxPicture& picture);
 
   // The drawing surface of the picture bitmap. An empty picture first receives a white bitmap of
-  // the control's size. Throws EInvalidOperation("SImageCanvasNeedsBitmap") when the picture
+  // the control's device size. Throws EInvalidOperation("SImageCanvasNeedsBitmap") when the picture
   // holds another kind of graphic.
   FxCanvas Canvas();
 
@@ -129,8 +137,13 @@ class TFXGraphic : public QWidget {
   // is revealed in it again.
   bool IsOpaque() const { return opaque_; }
 
-  // What the control shows now (the screen image).
+  // What the control shows now (the screen image), in device pixels.
   QImage ScreenImage() const;
+  // The control's size in device pixels: the size of its screen image and of a picture that
+  // covers it.
+  QSize DeviceSize() const;
+  // The box width the effect grid uses: BoxWidth() in device pixels.
+  uint8_t DeviceBoxWidth() const;
   bool IsPlaying() const { return playing_; }
 
   // Time stretch of the transitions: 1 is the designed speed, 0 plays each at once.
@@ -155,8 +168,10 @@ class TFXGraphic : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
 
-  // Asks for the effect to be played over `region` when the event loop next runs.
-  void RequestPlay(const QRegion& region);
+  // Asks for the effect to be played over `region` (logical) when the event loop next runs.
+  // `pictureChanged`: a new picture, whose transition plays even where the screen already
+  // shows its pixels.
+  void RequestPlay(const QRegion& region, bool pictureChanged = false);
   void SetOpaque(bool opaque) { opaque_ = opaque; }
   // Gives the screen image the control's size, keeping what overlaps.
   void EnsureScreenSize();
@@ -166,8 +181,11 @@ class TFXGraphic : public QWidget {
  private:
   uint32_t BackgroundPixel() const;
   bool WaitUntilExposed();
-  void PlayTransition(const QRegion& region);
-  void Present(const QRegion& region);
+  void PlayTransition(const QRegion& region, bool pictureChanged);
+  // Shows the part of the screen image given in device pixels.
+  void Present(const QRegion& deviceRegion);
+  QRegion ToDevice(const QRegion& logical) const;
+  QRegion ToLogical(const QRegion& device) const;
 
   uint8_t effect_ = 0;
   uint8_t boxWidth_ = 5;
@@ -175,6 +193,7 @@ class TFXGraphic : public QWidget {
   bool playing_ = false;
   bool playPosted_ = false;
   bool presenting_ = false;
+  bool pendingChange_ = false;
   QRegion pending_;
   QRegion presentedRegion_;
   Bitmap screen_;

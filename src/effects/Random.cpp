@@ -6,8 +6,10 @@ namespace lrw {
 
 namespace {
 
-// The one program-wide generator; the program seeds it from the clock at start-up.
-uint32_t g_randomState = 0;
+// The program-wide generator of the windows' thread, which seeds it from the clock at
+// start-up. A video export plays effects on a thread of its own, with its own state, so
+// that the two never race.
+thread_local uint32_t g_randomState = 0;
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The program-wide pseudo-random generator of the random effects. One 32-bit state, advanced
-// by every draw; seeded from the time of day when the program starts.
+// by every draw; seeded from the time of day when the program starts. Each thread has its
+// own state (the windows use one thread; a video export draws on its own).
 #pragma once
 
 #include <cstdint>

@@ -26,13 +26,19 @@ double TransitionPacing::CopyCost(const RecordedCopy& copy, const EffectRect& pa
 
 TransitionPacing::TransitionPacing(std::span<const RecordedCopy> copies,
                                    const EffectRect& paintArea, int width, int height,
-                                   double factor) {
+                                   double factor, double devicePixelRatio) {
   dueAt_.reserve(copies.size());
   const double area = static_cast<double>(std::max(width, 1)) * std::max(height, 1);
   const bool instant = copies.size() <= 1 || !(factor > 0);
+  // A copy of n device pixels writes n / r^2 logical pixels of a surface of area / r^2: its
+  // pixel cost is what it is on the device surface, and its fixed cost is that of one copy of
+  // the logical surface, r^2 times the device surface's.
+  const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+  const double extraFixed =
+      PacingCosts::kCopySeconds * (ratio * ratio - 1.0) * PacingCosts::kReferenceArea / area;
   double t = 0;
   for (const RecordedCopy& copy : copies) {
-    if (!instant) t += CopyCost(copy, paintArea, area) * factor;
+    if (!instant) t += (CopyCost(copy, paintArea, area) + extraFixed) * factor;
     dueAt_.push_back(t);
   }
 }

@@ -29,8 +29,10 @@ class TransitionPacing {
   // counts as pixels written (the picture's bounds, or the part being repainted). `width` and
   // `height` give the size of the whole surface. `factor` stretches time: 1 is the designed
   // speed, 0 plays everything at once. A sequence of one copy is always presented at once.
+  // Copies given in device pixels of a HiDPI screen (`devicePixelRatio` of them to a logical
+  // pixel, boxes grown to match) cost what the same copies of the logical surface cost.
   TransitionPacing(std::span<const RecordedCopy> copies, const EffectRect& paintArea, int width,
-                   int height, double factor = 1.0);
+                   int height, double factor = 1.0, double devicePixelRatio = 1.0);
 
   size_t size() const { return dueAt_.size(); }
   // Seconds from the start until the last copy is due.

@@ -26,15 +26,24 @@ struct DecodedPicture {
   int fullHeight = 0;
 };
 
-// A slide stores its picture size in signed 16-bit fields.
+// A slide stores its picture size in signed 16-bit fields: no side can be longer.
 inline constexpr int64_t kMaxPictureSide = 32767;
-// 64 megapixels: the decoder's own copy (8 bytes a pixel) plus our bitmap stay
-// well under 1 GB.
-inline constexpr int64_t kMaxPicturePixels = 64LL * 1024 * 1024;
-// Files larger than this are not read into memory.
-inline constexpr int64_t kMaxPictureFileBytes = 512LL * 1024 * 1024;
+// The limits that keep one decode, whatever the file holds, within about 400 MB on top
+// of the program (README.md gives the figures measured):
+// - the most pixels one decode produces (4 bytes each in our bitmap). A JPEG is
+//   decoded at a reduced scale where that is enough, so larger photos still come in;
+inline constexpr int64_t kMaxDecodedPixels = 24LL * 1024 * 1024;
+// - GraphicsMagick's own memory: its copy of those pixels (up to 10 bytes each) and its
+//   readers' buffers (the JPEG library's limit is in JpegDecoder.h);
+inline constexpr int64_t kLibraryMemoryLimit = 320LL * 1024 * 1024;
+// - the file, which is read into memory whole.
+inline constexpr int64_t kMaxPictureFileBytes = 64LL * 1024 * 1024;
 
-// Raises DecodeError when a picture of this size has no pixels or is too large.
+// Raises DecodeError when a picture of this size has no pixels or a side a slide
+// cannot hold.
 void CheckPictureSize(int64_t width, int64_t height);
+// Raises DecodeError when a picture decoded at this size would take more memory than
+// one decode may.
+void CheckDecodedSize(int64_t width, int64_t height);
 
 }  // namespace lrw

@@ -57,8 +57,10 @@ bool DeviceIsRemovable(const std::string& name, const std::string& sysfsRoot, in
   // A mapped device (dm-*, md*) is removable when what it is built on is.
   std::error_code ec;
   if (depth < 4) {
-    for (const auto& slave : std::filesystem::directory_iterator(block + "/slaves", ec)) {
-      if (DeviceIsRemovable(slave.path().filename().string(), sysfsRoot, depth + 1)) return true;
+    // Stepping with an error code: the range loop's step would throw on a read error.
+    for (std::filesystem::directory_iterator slave(block + "/slaves", ec), end; !ec && slave != end;
+         slave.increment(ec)) {
+      if (DeviceIsRemovable(slave->path().filename().string(), sysfsRoot, depth + 1)) return true;
     }
   }
   // A partition's parent folder is its disk.

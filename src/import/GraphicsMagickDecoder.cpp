@@ -10,8 +10,11 @@
 #include <mutex>
 #include <span>
 #include <string_view>
+#include <utility>
 
 #include "document/PictureFormatTable.h"
+#include "import/BitmapOrientation.h"
+#include "import/JpegDecoder.h"
 #include "import/PictureFile.h"
 
 namespace lrw {
@@ -49,13 +52,13 @@ void StartGraphicsMagick() {
   std::call_once(once, [] {
     Magick::InitializeMagick(nullptr);
     using namespace MagickLib;
-    // Pixel counts and sides match our own limits; the memory limits keep the
-    // pixel cache of the largest allowed picture in memory and nothing beyond.
-    SetMagickResourceLimit(PixelsResource, kMaxPicturePixels);
+    // The decoded size and the library's memory stay within what one decode may take
+    // (DecodedPicture.h); nothing is ever moved to the disk instead.
+    SetMagickResourceLimit(PixelsResource, kMaxDecodedPixels);
     SetMagickResourceLimit(WidthResource, kMaxPictureSide);
     SetMagickResourceLimit(HeightResource, kMaxPictureSide);
-    SetMagickResourceLimit(MemoryResource, 768LL * 1024 * 1024);
-    SetMagickResourceLimit(MapResource, 768LL * 1024 * 1024);
+    SetMagickResourceLimit(MemoryResource, kLibraryMemoryLimit);
+    SetMagickResourceLimit(MapResource, kLibraryMemoryLimit);
     SetMagickResourceLimit(DiskResource, 0);
     // Only the coders of our picture formats stay registered. GraphicsMagick
     // chooses a coder by the content's signature, so otherwise a file named .jpg
@@ -165,17 +168,14 @@ void NoteWarning(const std::function<void()>& raise, ReadWarning& warning) {
 }
 
 // Decodes the bytes in place (Magick::Blob would copy them first).
-Magick::Image ReadFromMemory(std::span<const uint8_t> data, const std::string& coder, int width,
-                             int height, ReadWarning& warning) {
+Magick::Image ReadFromMemory(std::span<const uint8_t> data, const std::string& coder,
+                             ReadWarning& warning) {
   using namespace MagickLib;
   std::unique_ptr<ImageInfo, void (*)(ImageInfo*)> info(CloneImageInfo(nullptr), &DestroyImageInfo);
   std::snprintf(info->magick, sizeof info->magick, "%s", coder.c_str());
   std::snprintf(info->filename, sizeof info->filename, "%s:", coder.c_str());
   info->subimage = 0;
   info->subrange = 1;
-  if (width > 0 && height > 0) {
-    CloneString(&info->size, (std::to_string(width) + "x" + std::to_string(height)).c_str());
-  }
   ExceptionInfo exception;
   GetExceptionInfo(&exception);
   struct Release {
@@ -220,46 +220,42 @@ DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format
     throw DecodeError(std::string("the file holds ") + detected +
                       " data, not a picture this program reads");
   }
-  const auto fromMemory = [data](const std::string& coder, int w, int h, ReadWarning& warning) {
-    return ReadFromMemory(data, coder, w, h, warning);
+  const auto fromMemory = [data](const std::string& coder, ReadWarning& warning) {
+    return ReadFromMemory(data, coder, warning);
   };
-  if (detected == nullptr || detected == byExtension) {
-    return DecodeWith(fromMemory, byExtension, hintWidth, hintHeight);
-  }
+  // Signatures of a few bytes can match by chance (a DR Halo picture 40 pixels wide
+  // starts like a DIB), so the extension's own format is tried as well; naming it in
+  // the file name makes GraphicsMagick use it.
+  const auto forced = [&path](const std::string& coder, ReadWarning& warning) {
+    Magick::Image image;
+    image.subImage(0);
+    image.subRange(1);
+    NoteWarning([&] { image.read(coder + ":" + path); }, warning);
+    return image;
+  };
+  // JPEG goes to the JPEG library itself (JpegDecoder.h).
+  const auto decodeAs = [&](const std::string& coder, const Reader& read) {
+    return coder == "JPEG" ? DecodeJpeg(data, hintWidth, hintHeight) : DecodeWith(read, coder);
+  };
+  if (detected == nullptr || detected == byExtension) return decodeAs(byExtension, fromMemory);
   try {
-    return DecodeWith(fromMemory, detected, hintWidth, hintHeight);
+    return decodeAs(detected, fromMemory);
   } catch (const DecodeError& e) {
-    // Signatures of a few bytes can match by chance (a DR Halo picture 40 pixels
-    // wide starts like a DIB), so the extension's own format is tried as well;
-    // naming it in the file name makes GraphicsMagick use it.
     const std::string firstError = e.what();
-    const auto forced = [&path](const std::string& coder, int w, int h, ReadWarning& warning) {
-      Magick::Image image;
-      image.subImage(0);
-      image.subRange(1);
-      if (w > 0 && h > 0) {
-        image.size(Magick::Geometry(static_cast<unsigned>(w), static_cast<unsigned>(h)));
-      }
-      NoteWarning([&] { image.read(coder + ":" + path); }, warning);
-      return image;
-    };
     try {
-      return DecodeWith(forced, byExtension, hintWidth, hintHeight);
+      return decodeAs(byExtension, forced);
     } catch (const DecodeError&) {
       throw DecodeError(firstError);
     }
   }
 }
 
-DecodedPicture GraphicsMagickDecoder::DecodeWith(const Reader& read, const std::string& coder,
-                                                 int hintWidth, int hintHeight) const {
-  // The size hint only changes how JPEG is read; other coders would take it as
-  // the size of raw data.
-  const bool hinted = coder == "JPEG" && hintWidth > 0 && hintHeight > 0;
+DecodedPicture GraphicsMagickDecoder::DecodeWith(const Reader& read,
+                                                 const std::string& coder) const {
   Magick::Image image;
   try {
     ReadWarning warning;
-    image = read(coder, hinted ? hintWidth : 0, hinted ? hintHeight : 0, warning);
+    image = read(coder, warning);
     // A damaged or cut-off picture is refused; other warnings (unknown tags and
     // the like) leave a usable picture.
     if (warning.corrupt && !IsBenignWarning(warning.text)) {
@@ -270,17 +266,15 @@ DecodedPicture GraphicsMagickDecoder::DecodeWith(const Reader& read, const std::
     }
     int64_t fullW = image.baseColumns() ? image.baseColumns() : image.columns();
     int64_t fullH = image.baseRows() ? image.baseRows() : image.rows();
-    if (coder == "JPEG" || coder == "TIFF") {
-      const Magick::OrientationType o = image.orientation();
-      if (SwapsSides(o)) std::swap(fullW, fullH);
-      if (o != Magick::UndefinedOrientation && o != Magick::TopLeftOrientation) {
-        image.autoOrient();
-      }
-    }
+    const Magick::OrientationType orientation =
+        coder == "TIFF" ? image.orientation() : Magick::UndefinedOrientation;
+    if (SwapsSides(orientation)) std::swap(fullW, fullH);
     CheckPictureSize(fullW, fullH);
     if (image.colorSpace() != Magick::RGBColorspace) image.colorSpace(Magick::RGBColorspace);
     DecodedPicture result;
     result.bitmap = ToBitmap(image);
+    image = Magick::Image();  // the library's copy goes before the bitmap is turned
+    result.bitmap = Oriented(std::move(result.bitmap), static_cast<int>(orientation));
     result.fullWidth = static_cast<int>(fullW);
     result.fullHeight = static_cast<int>(fullH);
     return result;

@@ -1,5 +1,6 @@
-// Decoding through GraphicsMagick for every picture format it reads. The format
-// is taken from the file's content when it names one; otherwise from the extension.
+// Decoding every picture format GraphicsMagick reads; JPEG through the JPEG library
+// itself. The format is taken from the file's content when it names one; otherwise
+// from the extension.
 #pragma once
 
 #include <functional>
@@ -29,20 +30,18 @@ class GraphicsMagickDecoder {
   GraphicsMagickDecoder();
 
   // Decodes `path` (UTF-8), whose extension has index `format` in the picture
-  // format table. With hintWidth/hintHeight > 0 a JPEG is decoded at the smallest
-  // reduced scale (1/2, 1/4, 1/8) that still covers that size; other formats at
-  // their own size. JPEG and TIFF pictures are turned upright by their recorded
-  // orientation. Raises DecodeError.
+  // format table. A JPEG goes to DecodeJpeg with the size hint (see there); other
+  // formats are decoded at their own size, TIFF turned upright by its recorded
+  // orientation. Raises DecodeError (also for a picture whose decode would take more
+  // memory than allowed).
   DecodedPicture Decode(const std::string& path, int format, int hintWidth = 0,
                         int hintHeight = 0) const;
 
  private:
-  // Reads with the named coder and the JPEG size hint (0 x 0: none); a warning
-  // the read ended with is noted in the ReadWarning.
-  using Reader = std::function<Magick::Image(const std::string& coder, int width, int height,
-                                             ReadWarning& warning)>;
-  DecodedPicture DecodeWith(const Reader& read, const std::string& coder, int hintWidth,
-                            int hintHeight) const;
+  // Reads with the named coder; a warning the read ended with is noted in the
+  // ReadWarning.
+  using Reader = std::function<Magick::Image(const std::string& coder, ReadWarning& warning)>;
+  DecodedPicture DecodeWith(const Reader& read, const std::string& coder) const;
 };
 
 }  // namespace lrw

@@ -1,8 +1,8 @@
 #include "import/LoadPicture.h"
 
-#include <filesystem>
 #include <span>
 
+#include "document/Paths.h"
 #include "document/PictureFormatTable.h"
 #include "import/BitmapScaling.h"
 #include "import/DecodedPicture.h"
@@ -78,8 +78,7 @@ LoadPictureResult TLoadPictureModule::Decode(const std::string& path, int format
   try {
     if (format == kFormatAvi) {
       // FFmpeg would wait forever on a pipe.
-      std::error_code ec;
-      if (!std::filesystem::is_regular_file(path, ec)) throw DecodeError(kVideoOpenError);
+      if (!IsRegularFile(path)) throw DecodeError(kVideoOpenError);
       Bitmap still = ReadVideoStill(path);
       result.fullWidth = still.width;
       result.fullHeight = still.height;

@@ -40,10 +40,10 @@ void QuietLibraries() {
   std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
 }
 
-// The still's size must be one a slide can hold.
+// The still's size must be one a slide can hold, and one decoded whole.
 void CheckFrameSize(int width, int height) {
   try {
-    CheckPictureSize(width, height);
+    CheckDecodedSize(width, height);
   } catch (const DecodeError& e) {
     throw DecodeError(std::string("The first frame of the AVI file cannot be used: ") + e.what());
   }
@@ -96,6 +96,8 @@ Bitmap ReadVideoStill(const std::string& path) {
     throw DecodeError(kVideoFrameOpenError);
   }
   decoder->thread_count = 1;
+  // A damaged frame is an error, not a picture with its missing part filled in.
+  decoder->err_recognition |= AV_EF_EXPLODE;
   if (avcodec_open2(decoder.get(), codec, nullptr) < 0) throw DecodeError(kVideoFrameOpenError);
   if (parameters->width > 0 && parameters->height > 0) {
     CheckFrameSize(parameters->width, parameters->height);
@@ -108,13 +110,21 @@ Bitmap ReadVideoStill(const std::string& path) {
   std::unique_ptr<AVFrame, FrameFreer> frame(av_frame_alloc());
   if (!packet || !frame) throw DecodeError(kVideoFrameOpenError);
 
+  // A frame the decoder had to patch up (its data cut off or damaged) is refused, as a
+  // cut-off picture is.
+  const auto still = [&frame]() {
+    if (frame->decode_error_flags != 0 || (frame->flags & AV_FRAME_FLAG_CORRUPT)) {
+      throw DecodeError(kVideoNoFrameError);
+    }
+    return ToBitmap(*frame);
+  };
   bool anyPacket = false;
   for (int n = 0; n < kMaxPackets; ++n) {
     const int r = av_read_frame(format.get(), packet.get());
     if (r < 0) {
       // End of the file: the decoder may still hold the frame.
       avcodec_send_packet(decoder.get(), nullptr);
-      if (avcodec_receive_frame(decoder.get(), frame.get()) == 0) return ToBitmap(*frame);
+      if (avcodec_receive_frame(decoder.get(), frame.get()) == 0) return still();
       break;
     }
     if (packet->stream_index != index) {
@@ -122,9 +132,12 @@ Bitmap ReadVideoStill(const std::string& path) {
       continue;
     }
     anyPacket = true;
-    avcodec_send_packet(decoder.get(), packet.get());
+    // A packet shorter than the file said (the file ends inside it).
+    const bool cut = packet->flags & AV_PKT_FLAG_CORRUPT;
+    const int sent = avcodec_send_packet(decoder.get(), packet.get());
     av_packet_unref(packet.get());
-    if (avcodec_receive_frame(decoder.get(), frame.get()) == 0) return ToBitmap(*frame);
+    if (cut || (sent < 0 && sent != AVERROR(EAGAIN))) throw DecodeError(kVideoNoFrameError);
+    if (avcodec_receive_frame(decoder.get(), frame.get()) == 0) return still();
   }
   // A stream without a single packet cannot begin; one whose packets give no
   // frame is damaged.

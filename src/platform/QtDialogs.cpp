@@ -100,6 +100,8 @@ class FontAndColorDialog : public QDialog {
     fonts_ = new QFontDialog(preset, this);
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setOptions(QFontDialog::NoButtons);
+    // Embedded, its own resize grip would sit in the middle of this dialog.
+    fonts_->setSizeGripEnabled(false);
     auto* colorRow = new QHBoxLayout;
     auto* colorLabel = new QLabel(tr("C&olor:"), this);
     colorRow->addWidget(colorLabel);

@@ -14,9 +14,15 @@ namespace lrw {
 
 namespace {
 
-// 256 MB of 16-bit samples: about 25 minutes of CD-quality stereo.
-constexpr int64_t kMaxSamples = 128LL * 1024 * 1024;
 constexpr int kOutputChannelsMax = 2;
+
+// A library's reason as the end of our sentence: the libraries' texts sometimes end with a
+// full stop of their own, sometimes not, and sometimes with a line break.
+std::string AsSentenceEnd(std::string reason) {
+  while (!reason.empty() && std::strchr(" \t\r\n", reason.back())) reason.pop_back();
+  if (reason.empty() || !std::strchr(".!?", reason.back())) reason += '.';
+  return reason;
+}
 
 }  // namespace
 
@@ -115,8 +121,8 @@ void MediaPlayer::Open() {
   SF_INFO info{};
   SNDFILE* file = sf_open(fileName_.c_str(), SFM_READ, &info);
   if (!file) {
-    Fail(kMediaFileError,
-         "The sound file \"" + shown + "\" cannot be played: " + sf_strerror(nullptr) + ".");
+    Fail(kMediaFileError, "The sound file \"" + shown +
+                              "\" cannot be played: " + AsSentenceEnd(sf_strerror(nullptr)));
     return;
   }
   struct FileCloser {
@@ -137,7 +143,7 @@ void MediaPlayer::Open() {
   const sf_count_t got = sf_readf_short(file, decoded.data(), info.frames);
   if (got < 0 || (got == 0 && info.frames > 0)) {
     Fail(kMediaFileError,
-         "The sound file \"" + shown + "\" cannot be read: " + sf_strerror(file) + ".");
+         "The sound file \"" + shown + "\" cannot be read: " + AsSentenceEnd(sf_strerror(file)));
     return;
   }
   const size_t frames = static_cast<size_t>(got);
@@ -158,7 +164,8 @@ void MediaPlayer::Open() {
 
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    Fail(kMediaDeviceError, std::string("No sound output is available: ") + SDL_GetError());
+    Fail(kMediaDeviceError,
+         std::string("No sound output is available: ") + AsSentenceEnd(SDL_GetError()));
     return;
   }
   core_->sdlStarted = true;
@@ -183,7 +190,7 @@ void MediaPlayer::Open() {
   if (core_->device == 0) {
     const std::string reason = SDL_GetError();
     core_->CloseDevice();
-    Fail(kMediaDeviceError, "The sound output cannot be opened: " + reason);
+    Fail(kMediaDeviceError, "The sound output cannot be opened: " + AsSentenceEnd(reason));
     return;
   }
   Succeed();

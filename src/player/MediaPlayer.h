@@ -24,6 +24,10 @@ enum MediaError : int {
 
 class MediaPlayer : public MediaControl {
  public:
+  // The most samples (frames times channels) a sound may have: 256 MB of 16-bit samples,
+  // about 25 minutes of CD-quality stereo. A longer one is not played.
+  static constexpr int64_t kMaxSamples = 128LL * 1024 * 1024;
+
   // Runs a function later on the owner's thread; must be callable from any thread.
   using PostFunction = std::function<void(std::function<void()>)>;
 

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "document/Cp1252.h"
-#include "document/Paths.h"
+#include "player/SlideWait.h"
 
 namespace lrw {
 
@@ -51,9 +50,12 @@ void ShowRunner::ShowNextSlide() {
   if (finished_) return;
   FlagScope bringingUp(busy_);
 
-  // A key that came during the last transition acts now, as if just pressed.
+  // A key that came during the last transition acts now, as if just pressed. The change
+  // under way is the advance it asks for, so it arms no further one: the slide it brings
+  // (the next, the previous, the one after the pause) keeps its own duration rule.
   if (PendingKey.held) {
     const HeldKey held = PendingKey;
+    FlagScope replaying(replayingHeldKey_);
     FormKeyDown(held.key, held.shift);
   }
 
@@ -104,12 +106,9 @@ void ShowRunner::ShowNextSlide() {
     if (const SlideRecord* next = SlideAt(NextIndex)) screen_.ComposeSlide(*next);
   }
 
-  // Until the sound ends, without a sound of its own: an earlier slide's sound counts.
-  if (slide->DurationMode == SoundEnded && !slide->PlaySound) {
-    soundOk = media_.Mode() == MediaMode::Playing;
-  }
+  if (WaitsForEarlierSound(*slide)) soundOk = media_.Mode() == MediaMode::Playing;
 
-  if (slide->DurationMode == TimeElapsed || !soundOk) {
+  if (ChooseSlideWait(*slide, soundOk) == SlideWait::Timed) {
     const int64_t elapsed = clock_.NowMs() - t0;
     ArmTimer(static_cast<int32_t>(int64_t{slide->ExtraSeconds} * 1000 - elapsed));
   }
@@ -130,7 +129,7 @@ bool ShowRunner::StartSlideSound(const SlideRecord& slide) {
       }
     }
     media_.SetWait(false);
-    media_.SetFileName(Cp1252ToUtf8(Trim(slide.SoundFolder) + Trim(slide.SoundName)));
+    media_.SetFileName(SlideSoundFile(slide));
     media_.Open();
     if (media_.Error() == 0) {
       media_.SetNotify(true);
@@ -149,6 +148,11 @@ void ShowRunner::ArmTimer(int32_t remainingMs) {
 }
 
 void ShowRunner::AdvanceNow() {
+  if (replayingHeldKey_) {
+    timer_.SetEnabled(false);
+    RemainingMs = 0;
+    return;
+  }
   ArmTimer(1);
 }
 

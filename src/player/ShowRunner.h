@@ -1,6 +1,6 @@
 // The show runner's logic: which slide is on screen, which comes next, when to go on
-// (the three duration rules), and what keys and clicks do. The full-screen window
-// (TSlidePrepForm) supplies the screen, the timer, the clock and the sound player
+// (the three duration rules), and what keys and clicks do. It knows no window: whoever
+// shows the slides supplies the screen, the timer, the clock and the sound player
 // through the small interfaces below and forwards its events to the handlers.
 #pragma once
 
@@ -107,6 +107,8 @@ class ShowRunner {
   // A slide is being brought up: timer ticks wait until it is on screen, so that the
   // slide's own timing (or a held key's) applies and nothing re-enters.
   bool busy_ = false;
+  // A key held during the last transition is acting at the slide change it waited for.
+  bool replayingHeldKey_ = false;
   bool finished_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "document/Cp1252.h"
 #include "platform/QtText.h"
@@ -22,17 +23,30 @@ QImage WrapBitmap(const Bitmap& bitmap) {
                 bitmap.width * 4, QImage::Format_RGB32);
 }
 
-void DrawStretched(QPainter& painter, const QRect& target, const QImage& picture) {
-  if (target.size() == picture.size()) {
-    painter.drawImage(target.topLeft(), picture);
+// Device pixels for `logical` ones at `ratio`, rounded.
+QSize ToDevice(const QSize& logical, double ratio) {
+  return QSize(static_cast<int>(std::lround(logical.width() * ratio)),
+               static_cast<int>(std::lround(logical.height() * ratio)));
+}
+
+// Draws `picture` into `target` (logical); the painter's device has `ratio` device pixels to
+// a logical one, and the picture is stretched to the target's device pixels.
+void DrawStretched(QPainter& painter, const QRect& target, const QImage& picture, double ratio) {
+  const QSize deviceSize = ToDevice(target.size(), ratio);
+  if (deviceSize == picture.size()) {
+    // One picture pixel on each device pixel.
+    painter.drawImage(QRectF(target), picture, QRectF(picture.rect()));
     return;
   }
   const QPaintDevice* device = painter.device();
-  if (!target.intersects(QRect(0, 0, device->width(), device->height()))) return;
-  if (qint64{target.width()} * target.height() <= kMaxPrescaledPixels) {
+  const QRect visible(0, 0, static_cast<int>(std::ceil(device->width() / ratio)),
+                      static_cast<int>(std::ceil(device->height() / ratio)));
+  if (!target.intersects(visible)) return;
+  if (qint64{deviceSize.width()} * deviceSize.height() <= kMaxPrescaledPixels) {
     // Area averaging when reducing, bilinear when enlarging.
-    painter.drawImage(target.topLeft(), picture.scaled(target.size(), Qt::IgnoreAspectRatio,
-                                                       Qt::SmoothTransformation));
+    const QImage stretched =
+        picture.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    painter.drawImage(QRectF(target), stretched, QRectF(stretched.rect()));
   } else {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -70,15 +84,21 @@ void DrawCaption(QPainter& painter, const SlideRecord& slide) {
 }
 
 void SlideComposer::ComposeSlide(const SlideRecord& slide, QImage& bitmap) {
+  // The painter works in logical pixels, the units of the record; a bitmap with a device
+  // pixel ratio (a HiDPI screen) gets positions, sizes and the caption's font scaled by it.
+  const double ratio = bitmap.devicePixelRatio();
+  const QSize screen = bitmap.deviceIndependentSize().toSize();
+  bitmap.fill(ColorFromRecord(slide.BackgroundColor));
   QPainter painter(&bitmap);
-  painter.fillRect(bitmap.rect(), ColorFromRecord(slide.BackgroundColor));
 
   if (!slide.PictureName.empty()) {
     const int width = slide.ImageWidth;
     const int height = slide.ImageHeight;
-    if (width > 0 && height > 0 && LoadCached(Cp1252ToUtf8(slide.PicturePath()), width, height)) {
-      const QRect target(PicturePosition(slide, bitmap.size()), QSize(width, height));
-      DrawStretched(painter, target, cachedPicture_);
+    const QSize deviceSize = ToDevice(QSize(width, height), ratio);
+    if (width > 0 && height > 0 &&
+        LoadCached(Cp1252ToUtf8(slide.PicturePath()), deviceSize.width(), deviceSize.height())) {
+      const QRect target(PicturePosition(slide, screen), QSize(width, height));
+      DrawStretched(painter, target, cachedPicture_, ratio);
     }
   }
 

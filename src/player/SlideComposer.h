@@ -24,8 +24,11 @@ class SlideComposer {
  public:
   SlideComposer() = default;
 
-  // Composes `slide` into `bitmap` (the screen's size, Format_RGB32). A picture that
-  // cannot be loaded is left out without a message.
+  // Composes `slide` into `bitmap` (Format_RGB32, the screen's size in device pixels, with
+  // the screen's device pixel ratio; 1 when the bitmap has none). Record positions and
+  // sizes are logical pixels and are scaled by that ratio; the picture is decoded large
+  // enough for its device pixels. A picture that cannot be loaded is left out without a
+  // message.
   void ComposeSlide(const SlideRecord& slide, QImage& bitmap);
 
   // The cache: the file the cached picture came from, and how many decodes were made.

@@ -133,7 +133,14 @@ void TSlidePrepForm::FormCreate() {
   if (QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->geometry();
   setGeometry(screen);
   SlideCanvas->setGeometry(0, 0, screen.width(), screen.height());
-  slideBitmap_ = QImage(screen.size(), QImage::Format_RGB32);
+  NewSlideBitmap();
+}
+
+void TSlidePrepForm::NewSlideBitmap() {
+  // The screen's device pixels: on a HiDPI screen slides are composed and revealed sharp,
+  // while their stored positions stay in the screen's logical pixels.
+  slideBitmap_ = QImage(SlideCanvas->DeviceSize(), QImage::Format_RGB32);
+  slideBitmap_.setDevicePixelRatio(SlideCanvas->devicePixelRatioF());
   slideBitmap_.fill(Qt::black);
 }
 
@@ -231,8 +238,7 @@ void TSlidePrepForm::ShowPointer() {
 }
 
 void TSlidePrepForm::ShowBlack() {
-  slideBitmap_ = QImage(size(), QImage::Format_RGB32);
-  slideBitmap_.fill(Qt::black);
+  NewSlideBitmap();
   SlideCanvas->SetEffect(0);
   SlideCanvas->SetBoxWidth(1);
   SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);

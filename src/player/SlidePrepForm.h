@@ -46,7 +46,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   // closed by other means (0). Other windows of the program take no input meanwhile.
   int exec();
 
-  // The slide bitmap: the next slide, composed off screen.
+  // The slide bitmap: the next slide, composed off screen in device pixels.
   const QImage& SlideBitmap() const { return slideBitmap_; }
   SlideComposer& Composer() { return composer_; }
   bool PointerHidden() const { return pointerHidden_; }
@@ -72,6 +72,8 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
 
   void FormCreate();
   void FormShow();
+  // A black slide bitmap of the canvas's size in device pixels.
+  void NewSlideBitmap();
   void SlideCanvasMouseDown(QMouseEvent* event);
   void Finish(int result);
   void HidePointer();

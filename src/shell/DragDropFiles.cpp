@@ -100,6 +100,15 @@ TDropEffect TDragDropFiles::EffectFor(const QMimeData* data, QObject* source,
   return ChooseDropEffect(query);
 }
 
+void TDragDropFiles::Answer(QDropEvent& event, TDropEffect effect) {
+  if (effect == deNone) {
+    event.ignore();
+    return;
+  }
+  event.setDropAction(static_cast<Qt::DropAction>(effect));
+  event.accept();
+}
+
 TDropEffect TDragDropFiles::AskEffect(const QPoint& global, TDropEffect chosen) {
   copy_->setVisible(targetEffects_ & deCopy);
   move_->setVisible(targetEffects_ & deMove);
@@ -122,12 +131,9 @@ bool TDragDropFiles::eventFilter(QObject* watched, QEvent* event) {
       if (event->type() == QEvent::DragEnter) rightButtonDrag_ = e->buttons() & Qt::RightButton;
       const TDropEffect effect =
           EffectFor(e->mimeData(), e->source(), e->modifiers(), e->possibleActions());
-      if (effect == deNone) {
-        e->ignore();
-      } else {
-        e->setDropAction(static_cast<Qt::DropAction>(effect));
-        e->accept();
-      }
+      // The source hears the same answer now as after the drop: a source that trusts a
+      // move answer may delete its files as soon as the drop is done.
+      Answer(*e, ReportedDropEffect(effect, static_cast<int>(e->possibleActions())));
       return true;
     }
     case QEvent::DragLeave:
@@ -140,10 +146,11 @@ bool TDragDropFiles::eventFilter(QObject* watched, QEvent* event) {
       if (effect != deNone && TargetPopUpMenu &&
           (rightButtonDrag_ || (e->buttons() & Qt::RightButton)))
         effect = AskEffect(attachedTo_->mapToGlobal(point), effect);
-      if (effect == deNone) {
-        e->ignore();
-        return true;
-      }
+      // A drop the source cannot take as a copy or a link (one that offers only a move) is
+      // refused whole: nothing is added for a drop the source was told failed.
+      const TDropEffect answer = ReportedDropEffect(effect, static_cast<int>(e->possibleActions()));
+      Answer(*e, answer);
+      if (answer == deNone) return true;
       if (BringToFront && control_) control_->window()->activateWindow();
       QApplication::setOverrideCursor(Qt::WaitCursor);
       FileList.clear();
@@ -154,14 +161,6 @@ bool TDragDropFiles::eventFilter(QObject* watched, QEvent* event) {
       QMetaObject::invokeMethod(
           this, [this, keys, point, effect] { emit ProcessDropped(keys, point, effect); },
           Qt::QueuedConnection);
-      const TDropEffect reported =
-          ReportedDropEffect(effect, static_cast<int>(e->possibleActions()));
-      if (reported == deNone) {
-        e->ignore();
-      } else {
-        e->setDropAction(static_cast<Qt::DropAction>(reported));
-        e->accept();
-      }
       return true;
     }
     default:

@@ -1,7 +1,8 @@
-// Makes one control a drop target for files: the drag shows the effect the keys and
-// both sides allow, a right-button drop asks for the effect in a popup menu, and after
-// the drop has returned to its source the component reports it through
-// ProcessDropped with the dropped file names in FileList.
+// Makes one control a drop target for files: the effect is chosen from the keys and
+// what both sides allow, a right-button drop asks for it in a popup menu, and after the
+// drop has returned to its source the component reports it through ProcessDropped with
+// the dropped file names in FileList. The source is never answered "move", at any stage
+// of the drag: the files are only read.
 #pragma once
 
 #include <QObject>
@@ -15,6 +16,7 @@
 
 class QMenu;
 class QAction;
+class QDropEvent;
 class QMimeData;
 class QWidget;
 
@@ -62,6 +64,8 @@ class TDragDropFiles : public QObject {
   QWidget* DropWidget() const;
   TDropEffect EffectFor(const QMimeData* data, QObject* source, Qt::KeyboardModifiers keys,
                         Qt::DropActions allowed) const;
+  // Accepts the event with `effect` as the answer to the source, or refuses it for none.
+  static void Answer(QDropEvent& event, TDropEffect effect);
 
   QPointer<QWidget> control_;
   QPointer<QWidget> attachedTo_;

@@ -25,9 +25,9 @@ struct DropEffectQuery {
 // otherwise the first of copy, move and link that both sides allow.
 TDropEffect ChooseDropEffect(const DropEffectQuery& query);
 
-// The effect reported back to the drag source after a drop: the strip only reads the
-// files, so a move is reported as a copy (or a link) and never lets the source delete
-// its files; none when the source allows neither.
+// The effect answered to the drag source, over the strip and after the drop alike: the
+// strip only reads the files, so a move is answered as a copy (or a link) and never lets
+// the source delete its files; none (a refusal) when the source allows neither.
 TDropEffect ReportedDropEffect(TDropEffect chosen, TDropEffectSet sourceEffects);
 
 struct DropMenuCaptions {

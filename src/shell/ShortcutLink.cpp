@@ -11,6 +11,7 @@
 
 #include "document/Cp1252.h"
 #include "document/LittleEndian.h"
+#include "document/Paths.h"
 
 namespace lrw {
 
@@ -198,8 +199,7 @@ std::optional<std::string> ExistingPath(const fs::path& candidate) {
 }
 
 std::vector<uint8_t> ReadShortcutFile(const std::string& file) {
-  std::error_code ec;
-  if (file.empty() || !fs::is_regular_file(file, ec)) Fail(kShortcutOpenError);
+  if (!IsRegularFile(file)) Fail(kShortcutOpenError);
   std::ifstream in(file, std::ios::binary);
   if (!in) Fail(kShortcutOpenError);
   std::vector<uint8_t> bytes(static_cast<size_t>(kMaxShortcutBytes));
@@ -255,11 +255,13 @@ ShellLinkData ParseShellLink(std::span<const uint8_t> bytes) {
   if (flags & kHasLinkInfo) {
     if (bytes.size() - pos < 4) Fail(kShortcutTargetError);
     const uint32_t infoSize = U32(bytes, pos);
-    if (infoSize < kLinkInfoMinHeader || infoSize > bytes.size() - pos) {
-      Fail(kShortcutTargetError);
+    if (infoSize < 4 || infoSize > bytes.size() - pos) Fail(kShortcutTargetError);
+    // A block the flags mark as ignored is only stepped over: whatever it holds must
+    // not fail the shortcut.
+    if (!(flags & kForceNoLinkInfo)) {
+      if (infoSize < kLinkInfoMinHeader) Fail(kShortcutTargetError);
+      link.linkInfoPath = ParseLinkInfo(bytes.subspan(pos, infoSize));
     }
-    const std::string path = ParseLinkInfo(bytes.subspan(pos, infoSize));
-    if (!(flags & kForceNoLinkInfo)) link.linkInfoPath = path;
     pos += infoSize;
   }
 

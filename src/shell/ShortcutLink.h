@@ -8,7 +8,7 @@
 //     through a Windows drive, which cannot exist here, and LinkInfo carries the same path;
 //   - LinkInfo: the local base path and common path suffix (their Unicode forms when
 //     present) or, for a network target, the share name with the suffix. The volume id and
-//     device name are ignored;
+//     device name are ignored, and so is the whole block when the flags say so;
 //   - the five strings of StringData (description, relative path, working folder,
 //     arguments, icon location), Unicode or Windows-1252.
 // Extra data blocks after the strings (environment paths, known folders, property stores,

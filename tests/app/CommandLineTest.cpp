@@ -1,9 +1,15 @@
 #include "app/CommandLine.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 namespace lrw {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct Case {
   std::vector<std::string> args;
@@ -11,7 +17,35 @@ struct Case {
   std::string startFile;
 };
 
-TEST(CommandLine, SwitchesAndStartFile) {
+// A folder with one real show file, a symbolic-link loop and a name with a blank.
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("lrw_cmdline_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    show = (dir / "Show.sho").string();
+    spaced = (dir / "My Show#1.sho").string();
+    std::ofstream(show) << "x";
+    std::ofstream(spaced) << "x";
+    fs::create_symlink(dir / "loop", dir / "loop");
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  static void Check(const Case& c) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const StartupOptions o = ParseCommandLine(c.args);
+    EXPECT_EQ(o.QuietStart, c.quiet);
+    EXPECT_EQ(o.AutomationStart, c.automation);
+    EXPECT_EQ(o.RunAndExit, c.runAndExit);
+    EXPECT_EQ(o.RunAndStay, c.runAndStay);
+    EXPECT_EQ(o.StartFile, c.startFile);
+  }
+
+  fs::path dir;
+  std::string show, spaced;
+};
+
+TEST_F(CommandLine, SwitchesAndStartFile) {
   const Case cases[] = {
       {{}, false, false, false, false, ""},
       {{"show.sho"}, false, false, false, false, "show.sho"},
@@ -28,19 +62,55 @@ TEST(CommandLine, SwitchesAndStartFile) {
       // "-embedding" is quiet, automated, and itself a start-file candidate.
       {{"-Embedding"}, true, true, false, false, "-Embedding"},
       {{"-embedding", "a.sho"}, true, true, false, false, "-embedding"},
-      // Absolute paths are files, not switches; automation switches are not files.
-      {{"/r", "/home/u/Show.sho"}, false, false, true, false, "/home/u/Show.sho"},
-      {{"/C", "/AUTOMATION", "/tmp/b.bld"}, false, false, false, true, "/tmp/b.bld"},
+      // Automation switches are not files.
+      {{"/C", "/AUTOMATION", "b.bld"}, false, false, false, true, "b.bld"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::PrintToString(c.args));
-    const StartupOptions o = ParseCommandLine(c.args);
-    EXPECT_EQ(o.QuietStart, c.quiet);
-    EXPECT_EQ(o.AutomationStart, c.automation);
-    EXPECT_EQ(o.RunAndExit, c.runAndExit);
-    EXPECT_EQ(o.RunAndStay, c.runAndStay);
-    EXPECT_EQ(o.StartFile, c.startFile);
-  }
+  for (const Case& c : cases) Check(c);
+}
+
+TEST_F(CommandLine, ArgumentsBeginningWithASlashAreFilesOnlyWhenTheyExist) {
+  const std::string tooLong = "/" + std::string(300, 'n') + ".sho";
+  const std::string throughLoop = (dir / "loop" / "x.sho").string();
+  const Case cases[] = {
+      // An unknown switch no longer takes the place of the show.
+      {{"/r", "/s", "/q", "show.sho"}, true, false, true, false, "show.sho"},
+      {{"/x", "/r", "show.sho", "/y"}, false, false, true, false, "show.sho"},
+      // Absolute paths of existing files are files.
+      {{"/r", show}, false, false, true, false, show},
+      {{show, "second.sho"}, false, false, false, false, show},
+      // A missing absolute path, a name too long for the system and a path through a
+      // link loop name nothing: ignored like unknown switches, without an error.
+      {{"/r", (dir / "missing.sho").string(), "later.sho"}, false, false, true, false, "later.sho"},
+      {{tooLong, "/c"}, false, false, false, true, ""},
+      {{throughLoop, "/s"}, true, false, false, false, ""},
+      // A folder is no file either.
+      {{dir.string(), "show.sho"}, false, false, false, false, "show.sho"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
+TEST_F(CommandLine, LocalFileUrisNameTheirFile) {
+  const std::string spacedUri = "file://" + (dir / "My%20Show%231.sho").string();
+  const Case cases[] = {
+      {{"file://" + show, "/r"}, false, false, true, false, show},
+      {{"/r", spacedUri}, false, false, true, false, spaced},
+      {{"FILE://LocalHost" + show}, false, false, false, false, show},
+      // A missing file is still the start file, as a plain name is.
+      {{"file:///tmp/no%C3%A9.sho"}, false, false, false, false, "/tmp/no\xC3\xA9.sho"},
+      // A fragment or query is no part of the name.
+      {{"file://" + show + "#page"}, false, false, false, false, show},
+      // Other computers' files and undecodable URIs are passed over.
+      {{"file://server/share/a.sho", "b.sho"}, false, false, false, false, "b.sho"},
+      {{"file:///a%2.sho", "file:///a%00b.sho", "file:a.sho", "c.sho"},
+       false,
+       false,
+       false,
+       false,
+       "c.sho"},
+      // Percent signs in a plain name are the name's own.
+      {{"100%25.sho"}, false, false, false, false, "100%25.sho"},
+  };
+  for (const Case& c : cases) Check(c);
 }
 
 }  // namespace

@@ -78,13 +78,6 @@ TEST_F(Drop, DroppedPicturesBecomeSlidesAfterTheDropInReverseOrder) {
   EXPECT_EQ(Action("Undo1")->text(), "&Undo Drop");
 }
 
-TEST_F(Drop, WithShiftTheSourceIsStillToldCopy) {
-  const Outcome o = DragAndDrop({Picture("a.bmp")}, Qt::ShiftModifier);
-  EXPECT_EQ(o.reported, Qt::CopyAction) << "the source must keep its file";
-  QCoreApplication::processEvents();
-  EXPECT_EQ(Names().size(), 2u);
-}
-
 TEST_F(Drop, FoldersMissingFilesAndOtherFilesAreLeftOut) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("folder.bmp"));
   QFile text(dir.filePath("notes.txt"));

@@ -18,7 +18,9 @@ void WhenModal(std::function<void(T&)> act) {
   auto ticks = std::make_shared<int>(0);
   QObject::connect(timer, &QTimer::timeout, [timer, act, ticks] {
     T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (!dialog && ++*ticks < 1000) return;
+    // Keys reach the dialog's shortcuts (F1, for one) only once it is the active window,
+    // which a loaded machine or a sanitizer build can take a moment to report.
+    if (!(dialog && dialog->isActiveWindow()) && ++*ticks < 1000) return;
     timer->stop();
     timer->deleteLater();
     if (dialog) act(*dialog);

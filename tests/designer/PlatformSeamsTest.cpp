@@ -8,6 +8,7 @@
 #include <QFontDialog>
 #include <QPalette>
 #include <QPushButton>
+#include <QSizeGrip>
 #include <vector>
 
 #include "designer/ModalDriver.h"
@@ -149,6 +150,21 @@ TEST(QtDialogsFont, PresetsTheRealFaceOfAMissingFamilyAndPicksTheColourFromTheBa
       << presetFamily.toStdString() << ": "
       << QFontDatabase::styles(presetFamily).join(',').toStdString();
   EXPECT_EQ(chosen, QColorDialog::standardColor(7));
+}
+
+TEST(QtDialogsFont, HasNoSizeGripInTheMiddleOfTheDialog) {
+  QtDialogs dialogs;
+  int visibleGrips = -1;
+  test::WhenModal<QDialog>([&](QDialog& outer) {
+    visibleGrips = 0;
+    for (const QSizeGrip* grip : outer.findChildren<QSizeGrip*>()) {
+      visibleGrips += grip->isVisible();
+    }
+    outer.reject();
+  });
+  QColor chosen;
+  dialogs.ChooseFont(nullptr, QFont(QStringLiteral("DejaVu Sans")), Qt::black, &chosen);
+  EXPECT_EQ(visibleGrips, 0);
 }
 
 }  // namespace

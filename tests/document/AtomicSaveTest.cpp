@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
+#include <random>
+#include <thread>
 
 #include "document/AtomicFile.h"
 #include "document/ShowFile.h"
@@ -125,6 +133,171 @@ TEST(AtomicSave, ReplacingKeepsPermissionsAndFollowsLinks) {
   ASSERT_EQ(::stat(real.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
   EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"link.sho", "real.sho"}));
+}
+
+// Saving over anything but a file would replace it with a file: a pipe, a device (as the
+// superuser, through a link to /dev/null, the system's own), a socket or a folder.
+TEST(AtomicSave, OnlyFilesAreReplacedAlsoThroughLinks) {
+  TempDir dir;
+  const std::string fifo = dir.File("pipe");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string socketPath = dir.File("socket");
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+  ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  fs::create_directory(dir.File("folder"));
+  // A device node of our own (the null device), so that a failure cannot touch /dev.
+  const std::string device = dir.File("null");
+  const bool haveDevice = ::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+
+  struct Case {
+    std::string name, target, kind;
+  };
+  std::vector<Case> cases = {{"pipe", "", "a named pipe"},
+                             {"socket", "", "a socket"},
+                             {"folder", "", "a folder"},
+                             {"to-pipe.sho", "pipe", "a named pipe"},
+                             {"to-folder.sho", "folder", "a folder"},
+                             {"to-to-pipe.sho", "to-pipe.sho", "a named pipe"}};
+  if (haveDevice) {
+    cases.push_back({"null", "", "a device"});
+    cases.push_back({"to-null.sho", "null", "a device"});
+  }
+  for (const Case& c : cases) {
+    if (!c.target.empty()) fs::create_symlink(c.target, dir.File(c.name));
+  }
+  SlideShowDocument doc = BigShow();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = dir.File(c.name);
+    const fs::file_status before = fs::symlink_status(path);
+    const WriteResult w = WriteShowFile(doc, path, false);
+    EXPECT_FALSE(w.ok);
+    EXPECT_EQ(w.errorText.rfind("Cannot create file \"" + path + "\". ", 0), 0u) << w.errorText;
+    EXPECT_NE(w.errorText.find(c.kind + ", not a file; it has been left as it is."),
+              std::string::npos)
+        << w.errorText;
+    if (!c.target.empty()) {
+      EXPECT_NE(w.errorText.find("It links to \""), std::string::npos);
+    }
+    EXPECT_EQ(fs::symlink_status(path).type(), before.type());
+  }
+  EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
+  EXPECT_EQ(fs::status(socketPath).type(), fs::file_type::socket);
+  if (haveDevice) {
+    EXPECT_EQ(fs::status(device).type(), fs::file_type::character);
+  }
+  ::close(sock);
+
+  // A loop of links is refused like any path that cannot be followed.
+  fs::create_symlink("loop-b.sho", dir.File("loop-a.sho"));
+  fs::create_symlink("loop-a.sho", dir.File("loop-b.sho"));
+  const WriteResult loop = WriteShowFile(doc, dir.File("loop-a.sho"), false);
+  EXPECT_FALSE(loop.ok);
+  EXPECT_NE(loop.errorText.find(std::strerror(ELOOP)), std::string::npos) << loop.errorText;
+  EXPECT_TRUE(fs::is_symlink(dir.File("loop-a.sho")));
+}
+
+TEST(AtomicSave, AChainOfRelativeLinksWritesTheFileAndKeepsTheLinks) {
+  TempDir dir;
+  fs::create_directory(dir.File("shows"));
+  WriteBytes(dir.File("shows/real.sho"), {'o', 'l', 'd'});
+  fs::create_symlink("shows/real.sho", dir.File("first.sho"));
+  fs::create_symlink("first.sho", dir.File("second.sho"));
+  // A dangling link: saving creates the file it names.
+  fs::create_symlink("shows/new.sho", dir.File("dangling.sho"));
+  SlideShowDocument doc = BigShow();
+  ASSERT_TRUE(WriteShowFile(doc, dir.File("second.sho"), false).ok);
+  ASSERT_TRUE(WriteShowFile(doc, dir.File("dangling.sho"), false).ok);
+  EXPECT_EQ(ReadBytes(dir.File("shows/real.sho")), EncodeShowFile(doc, false));
+  EXPECT_EQ(ReadBytes(dir.File("shows/new.sho")), EncodeShowFile(doc, false));
+  for (const char* link : {"first.sho", "second.sho", "dangling.sho"}) {
+    EXPECT_TRUE(fs::is_symlink(dir.File(link))) << link;
+  }
+  EXPECT_EQ(Entries(dir.File("shows")), (std::vector<std::string>{"new.sho", "real.sho"}));
+}
+
+// A show big enough that killing its save lands in the middle of writing it.
+std::vector<uint8_t> LargeShowBytes() {
+  SlideShowDocument doc;
+  for (int i = 0; i < 2000; ++i) {
+    SlideRecord s = VariedSlide(i % 7);
+    s.Thumbnail = Bitmap(60, 60, 0xFF000000u + static_cast<uint32_t>(i));
+    doc.InsertSlide(i, s);
+  }
+  return EncodeShowFile(doc, false);
+}
+
+// Saves over and over in a child process and kills it at a random moment, several
+// times; returns how many kills landed.
+int KillSavesAtRandom(const std::string& path, const std::vector<uint8_t>& bytes,
+                      TemporaryKind kind, int kills) {
+  std::mt19937 random(12345);
+  for (int k = 0; k < kills; ++k) {
+    int ready[2];
+    if (::pipe(ready) != 0) return k;
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ::close(ready[0]);
+      const char go = 1;
+      if (::write(ready[1], &go, 1) != 1) ::_exit(2);
+      for (;;) {
+        if (WriteFileAtomically(path, bytes, kind)) ::_exit(1);
+      }
+    }
+    ::close(ready[1]);
+    char go = 0;
+    EXPECT_EQ(::read(ready[0], &go, 1), 1);
+    ::close(ready[0]);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5 + random() % 60));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status)) << "the child's saves failed";
+  }
+  return kills;
+}
+
+TEST(AtomicSave, AKilledSaveLeavesNothingBehind) {
+  TempDir dir;
+  const std::string path = dir.File("show.sho");
+  const std::vector<uint8_t> old = {'o', 'l', 'd'};
+  WriteBytes(path, old);
+  const std::vector<uint8_t> bytes = LargeShowBytes();
+  ASSERT_GT(bytes.size(), 10u * 1024 * 1024);
+
+  KillSavesAtRandom(path, bytes, TemporaryKind::Unnamed, 8);
+  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"show.sho"});
+  const std::vector<uint8_t> now = ReadBytes(path);
+  EXPECT_TRUE(now == old || now == bytes) << "a save is whole or not there at all";
+
+  // Where only named temporaries can be made, a killed save leaves one; the next save
+  // in the folder removes those whose process has gone.
+  KillSavesAtRandom(path, bytes, TemporaryKind::Named, 8);
+  ASSERT_FALSE(WriteFileAtomically(path, old));
+  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"show.sho"});
+  EXPECT_EQ(ReadBytes(path), old);
+}
+
+TEST(AtomicSave, OnlyOwnTemporariesOfEndedProcessesAreRemoved) {
+  TempDir dir;
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string stale = ".other.sho.tmp-" + std::to_string(gone) + "-99-0";
+  const std::string running = ".other.sho.tmp-" + std::to_string(::getppid()) + "-99-0";
+  const std::vector<std::string> kept = {running, ".notes.tmp-1-x-0",
+                                         "x.sho.tmp-" + std::to_string(gone) + "-1-2",
+                                         ".a.tmp-" + std::to_string(gone) + "-1"};
+  for (const std::string& name : kept) WriteBytes(dir.File(name), {1});
+  WriteBytes(dir.File(stale), {1});
+  fs::create_directory(dir.File(".dir.tmp-" + std::to_string(gone) + "-1-1"));
+  ASSERT_FALSE(WriteFileAtomically(dir.File("show.sho"), std::vector<uint8_t>{'n', 'e', 'w'}));
+  EXPECT_FALSE(fs::exists(dir.File(stale)));
+  for (const std::string& name : kept) EXPECT_TRUE(fs::exists(dir.File(name))) << name;
+  EXPECT_TRUE(fs::is_directory(dir.File(".dir.tmp-" + std::to_string(gone) + "-1-1")));
 }
 
 TEST(AtomicSave, LongFileNameStillSaves) {

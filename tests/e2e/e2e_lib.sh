@@ -61,5 +61,12 @@ e2e_report() {
     cat "$@" >&2 || true
     exit 1
   fi
+  # In the sanitizer build: a finding in a run that was ended from outside (and so never
+  # reached its exit status) still fails the test.
+  if grep -qE "ERROR: (Address|Leak)Sanitizer|runtime error:" "$@" 2>/dev/null; then
+    echo "the program reported a sanitizer finding:" >&2
+    cat "$@" >&2
+    exit 1
+  fi
   echo "$success"
 }

@@ -64,6 +64,17 @@ TEST(TransitionPacing, SlowerSpeedsTakeLonger) {
   }
 }
 
+TEST(TransitionPacing, DevicePixelsOfAHiDpiScreenLastAsLongAsLogicalOnes) {
+  // At twice the density the surface has four times the pixels and the boxes twice the width.
+  for (const uint8_t effect : {uint8_t{1}, uint8_t{18}, uint8_t{35}}) {
+    const double logical = Pace(Record(effect, 1024, 768, 4), 1024, 768).Duration();
+    const double device =
+        TransitionPacing(Record(effect, 2048, 1536, 8), {0, 0, 2048, 1536}, 2048, 1536, 1.0, 2.0)
+            .Duration();
+    EXPECT_NEAR(device, logical, logical * 0.02) << "effect " << int(effect);
+  }
+}
+
 TEST(TransitionPacing, OneCopyAndFactorZeroAreImmediate) {
   const auto whole = Record(0, 1024, 768, 2);
   ASSERT_EQ(whole.size(), 1u);

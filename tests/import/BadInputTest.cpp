@@ -7,6 +7,7 @@
 
 #include <Magick++.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -251,7 +252,16 @@ TEST(BadInput, TruncatedVideo) {
   test::WriteAvi(path, 320, 240, 3);
   const std::vector<uint8_t> bytes = ReadBack(path);
   TLoadPictureModule loader;
-  for (size_t keep : {size_t{12}, size_t{300}}) {
+  // Also inside the first frame's chunk ("00dc", a 32-bit size, the data): the decoder
+  // would fill in the missing part of the still.
+  const std::string movi = "movi", tag = "00dc";
+  const auto list = std::search(bytes.begin(), bytes.end(), movi.begin(), movi.end());
+  const auto chunk = std::search(list, bytes.end(), tag.begin(), tag.end());
+  ASSERT_NE(chunk, bytes.end());
+  const size_t at = static_cast<size_t>(chunk - bytes.begin());
+  const size_t frameBytes = bytes[at + 4] | (bytes[at + 5] << 8) | (bytes[at + 6] << 16);
+  for (size_t keep : {size_t{12}, size_t{300}, at + 8 + frameBytes / 3, at + 8 + frameBytes / 2,
+                      at + 8 + frameBytes - 1}) {
     const std::string cut = dir.File("cut" + std::to_string(keep) + ".avi");
     test::WriteFile(cut, std::vector<uint8_t>(bytes.begin(), bytes.begin() + keep));
     const LoadPictureResult r = loader.LoadPicture(cut, FullSizeMode);

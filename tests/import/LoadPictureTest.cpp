@@ -2,10 +2,14 @@
 // thumbnail fitted to 60 x 60, or, for the two vector formats, fails clearly.
 #include <gtest/gtest.h>
 
+#include <Magick++.h>
+
+#include <algorithm>
 #include <functional>
 
 #include "PictureFixtures.h"
 #include "import/BitmapScaling.h"
+#include "import/GraphicsMagickDecoder.h"
 #include "import/LoadPicture.h"
 
 namespace lrw {
@@ -44,6 +48,23 @@ auto Magick(const std::string& magick) {
     test::WriteWithMagick(ColourQuadrants().ToBitmap(), path, magick);
   };
 }
+// A JPEG stored in CMYK (with Adobe's inverted inks) or in grey.
+auto JpegIn(Magick::ColorspaceType space) {
+  return [space](const std::string& path) {
+    StartGraphicsMagick();
+    const Bitmap b = ColourQuadrants().ToBitmap();
+    Magick::Image image(static_cast<unsigned>(b.width), static_cast<unsigned>(b.height), "BGRA",
+                        Magick::CharPixel, b.pixels.data());
+    image.matte(false);
+    image.quality(95);
+    if (space == Magick::GRAYColorspace) {
+      image.type(Magick::GrayscaleType);
+    } else {
+      image.colorSpace(space);
+    }
+    image.write("JPEG:" + path);
+  };
+}
 auto Bytes(std::function<std::vector<uint8_t>()> make) {
   return [make](const std::string& path) { test::WriteFile(path, make()); };
 }
@@ -57,6 +78,8 @@ std::vector<FormatCase> Cases() {
       {"a.bmp", Magick("BMP"), kW, kH, kColour},
       {"a.jpg", Magick("JPEG"), kW, kH, kColour, 40},
       {"a.JIF", Magick("JPEG"), kW, kH, kColour, 40},
+      {"cmyk.jpg", JpegIn(Magick::CMYKColorspace), kW, kH, kColour, 40},
+      {"grey.jpg", JpegIn(Magick::GRAYColorspace), kW, kH, kGreyLevels, 12},
       {"a.gif", Magick("GIF"), kW, kH, kColour},
       {"a.dib", Magick("BMP"), kW, kH, kColour},
       {"a.png", Magick("PNG"), kW, kH, kColour},
@@ -151,7 +174,9 @@ TEST_P(LoadPictureFormatTest, DecodesFullSizeAndThumbnail) {
 
 INSTANTIATE_TEST_SUITE_P(AllFormats, LoadPictureFormatTest, ::testing::ValuesIn(Cases()),
                          [](const auto& info) {
-                           std::string n = info.param.name.substr(2);
+                           std::string n = info.param.name;
+                           if (n.rfind("a.", 0) == 0) n = n.substr(2);
+                           std::replace(n.begin(), n.end(), '.', '_');
                            return n;
                          });
 

@@ -92,6 +92,9 @@ TEST_F(MediaPlayerTest, MissingOrBrokenFilesGiveErrorCodeAndText) {
     player.Open();
     EXPECT_EQ(player.Error(), kMediaFileError) << name;
     EXPECT_NE(player.ErrorMessage().find(name), std::string::npos) << player.ErrorMessage();
+    // One sentence, whatever punctuation the library's reason brings.
+    EXPECT_EQ(player.ErrorMessage().back(), '.') << player.ErrorMessage();
+    EXPECT_EQ(player.ErrorMessage().find(".."), std::string::npos) << player.ErrorMessage();
     EXPECT_EQ(player.Mode(), MediaMode::NotOpen);
     player.Play();
     EXPECT_EQ(player.Error(), kMediaNotOpen);
@@ -109,7 +112,9 @@ TEST_F(MediaPlayerTest, NoSoundOutputGivesDeviceErrorAndLeavesNothingOpen) {
   const MediaMode mode = player.Mode();
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   EXPECT_EQ(error, kMediaDeviceError);
-  EXPECT_FALSE(message.empty());
+  ASSERT_FALSE(message.empty());
+  EXPECT_EQ(message.back(), '.') << message;
+  EXPECT_EQ(message.find(".."), std::string::npos) << message;
   EXPECT_EQ(mode, MediaMode::NotOpen);
   // The output comes back for the next open.
   player.Open();

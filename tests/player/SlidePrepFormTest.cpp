@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -35,8 +36,9 @@ SlideRecord Blank(uint32_t background, uint8_t mode, int16_t seconds) {
 
 // Runs the window's show; `during` is called once the first slide is up. Returns
 // exec()'s result, or -1 when the show did not end within the time limit.
-int RunShow(TSlidePrepForm& form, std::function<void()> during = {}, int limitMs = 10000) {
-  form.SetTransitionPacing(0);
+int RunShow(TSlidePrepForm& form, std::function<void()> during = {}, int limitMs = 10000,
+            double pacing = 0) {
+  form.SetTransitionPacing(pacing);
   bool timedOut = false;
   QTimer limit;
   limit.setSingleShot(true);
@@ -158,6 +160,84 @@ TEST(SlidePrepForm, PauseMessageOfTheProgramIsTheShowWindowsOwn) {
   EXPECT_EQ(result, 1);
   EXPECT_EQ(boxText, "Slide Show paused.");
   EXPECT_EQ(boxParent, &form);
+}
+
+// Waits until slide `index` is fully on screen, then a little longer so that anything armed
+// meanwhile has its chance to move on.
+void SettleOn(TSlidePrepForm& form, int index) {
+  QElapsedTimer t;
+  t.start();
+  while ((form.Runner().CurrentIndex != index || !form.Runner().SlideReady) && t.elapsed() < 3000) {
+    QTest::qWait(5);
+  }
+  QTest::qWait(400);
+}
+
+TEST(SlidePrepForm, KeyPressedDuringATransitionActsOnceAtTheNextChange) {
+  // b is timed and on its way in with a real transition when the key arrives; a and c wait
+  // for Enter, d would end the show.
+  struct Case {
+    Qt::Key key;
+    int settlesOn;
+    size_t pauses;
+  } cases[] = {{Qt::Key_P, 2, 1}, {Qt::Key_Backspace, 0, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    test::FakePrompts prompts;
+    SlideRecord b = Blank(0x0000FF00, TimeElapsed, 0);
+    b.Effect = 1;
+    std::vector<SlideRecord> slides = {Blank(0x000000FF, EnterPressed, 0), b,
+                                       Blank(0x00FF0000, EnterPressed, 0),
+                                       Blank(0x00FFFFFF, TimeElapsed, 0)};
+    TSlidePrepForm form(slides, &prompts);
+    int transitionsOfB = 0;
+    bool posted = false;
+    int shownAfterwards = -1;
+    const int result = RunShow(
+        form,
+        [&] {
+          form.SlideCanvas->SetFrameObserver([&](int frame, const QRegion&) {
+            if (form.Runner().CurrentIndex != 1 || frame != 1) return;
+            ++transitionsOfB;
+            if (posted) return;
+            posted = true;
+            QCoreApplication::postEvent(&form,
+                                        new QKeyEvent(QEvent::KeyPress, c.key, Qt::NoModifier));
+          });
+          QTest::keyClick(&form, Qt::Key_Return);
+          SettleOn(form, c.settlesOn);
+          shownAfterwards = form.Runner().SlideReady ? form.Runner().CurrentIndex : -1;
+          form.SlideCanvas->SetFrameObserver(nullptr);
+          QTest::keyClick(&form, Qt::Key_Escape);
+        },
+        10000, 1);
+    EXPECT_EQ(result, 1);
+    EXPECT_TRUE(posted);
+    EXPECT_EQ(shownAfterwards, c.settlesOn);
+    EXPECT_EQ(transitionsOfB, 1) << "b's transition is not played again";
+    EXPECT_EQ(prompts.asked.size(), c.pauses);
+  }
+}
+
+TEST(SlidePrepForm, ASlideLikeThePreviousOneStillPlaysItsTransition) {
+  SlideRecord same = Blank(0x00336699, TimeElapsed, 0);
+  same.Effect = 1;
+  std::vector<SlideRecord> slides = {same, same, Blank(0, EnterPressed, 0)};
+  TSlidePrepForm form(slides);
+  int framesOfSecond = 0;
+  form.SlideCanvas->SetFrameObserver([&](int, const QRegion&) {
+    if (form.Runner().CurrentIndex == 1) ++framesOfSecond;
+  });
+  const int result = RunShow(
+      form,
+      [&] {
+        SettleOn(form, 2);
+        QTest::keyClick(&form, Qt::Key_Escape);
+      },
+      10000, 1);
+  EXPECT_EQ(result, 1);
+  // The second slide's time starts after a whole transition, as the first one's did.
+  EXPECT_GT(framesOfSecond, 2);
 }
 
 // A mono 16-bit wave file of silence lasting `ms`.

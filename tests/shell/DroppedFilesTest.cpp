@@ -43,10 +43,13 @@ class DroppedFiles : public ::testing::Test {
 
 TEST_F(DroppedFiles, OnlyPicturesOfTheTableAreKeptInDropOrder) {
   fs::create_directories(dir_ / "folder.jpg");
+  fs::create_symlink("loop-b.jpg", dir_ / "loop-a.jpg");
+  fs::create_symlink("loop-a.jpg", dir_ / "loop-b.jpg");
   const std::string b = File("b.JPG");
   const std::string a = File("a.png");
   const DroppedPictures got = PicturesFromDrop(
-      {(dir_ / "folder.jpg").string(), File("notes.txt"), b, (dir_ / "gone.bmp").string(), a},
+      {(dir_ / "folder.jpg").string(), File("notes.txt"), b, (dir_ / "gone.bmp").string(),
+       (dir_ / "loop-a.jpg").string(), (dir_ / (std::string(300, 'n') + ".lnk")).string(), a},
       link_);
   EXPECT_EQ(got.paths, (std::vector<std::string>{b, a}));
   EXPECT_TRUE(got.error.empty());
@@ -65,6 +68,25 @@ TEST_F(DroppedFiles, AShortcutThatDoesNotResolveIsNotTakenForTheOneBefore) {
   const DroppedPictures got = PicturesFromDrop(
       {Shortcut("one.lnk", ".\\sea.jpg"), Shortcut("lost.lnk", ".\\elsewhere\\gone.jpg")}, link_);
   EXPECT_EQ(got.paths, std::vector<std::string>{picture});
+}
+
+// Writers that mark LinkInfo as ignored may leave anything in it; only its size counts.
+TEST_F(DroppedFiles, ALinkInfoMarkedIgnoredIsNotRead) {
+  const std::string picture = File("sea.jpg");
+  test::LinkFields fields;
+  fields.localPath = "C:\\sea.jpg";
+  fields.relativePath = ".\\sea.jpg";
+  std::vector<uint8_t> damaged = test::BuildLink(fields);
+  damaged[0x4C + 24] = 0xF0;  // the common path suffix offset points past the block
+  fields.forceNoLinkInfo = true;
+  std::vector<uint8_t> ignored = test::BuildLink(fields);
+  ignored[0x4C + 24] = 0xF0;
+
+  DroppedPictures got = PicturesFromDrop({File("ignored.lnk", ignored)}, link_);
+  EXPECT_EQ(got.paths, std::vector<std::string>{picture});
+  EXPECT_TRUE(got.error.empty()) << got.error;
+  got = PicturesFromDrop({File("damaged.lnk", damaged)}, link_);
+  EXPECT_EQ(got.error, "Error in getting Target");
 }
 
 TEST_F(DroppedFiles, AnUnreadableShortcutEndsTheDrop) {

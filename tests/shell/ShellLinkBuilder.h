@@ -15,6 +15,7 @@ struct LinkFields {
   bool unicode = true;
   bool idList = false;
   std::optional<std::string> localPath;  // LinkInfo's local base path (ANSI bytes)
+  bool forceNoLinkInfo = false;          // the flag that says LinkInfo is to be ignored
   std::optional<std::string> name, relativePath, workingDir, arguments, iconLocation;
   int32_t iconIndex = 0;
   uint32_t showCommand = 1;
@@ -59,6 +60,7 @@ inline std::vector<uint8_t> BuildLink(const LinkFields& fields) {
   if (fields.arguments) flags |= 1u << 5;
   if (fields.iconLocation) flags |= 1u << 6;
   if (fields.unicode) flags |= 1u << 7;
+  if (fields.forceNoLinkInfo) flags |= 1u << 8;
 
   std::vector<uint8_t> b;
   Put32(b, 0x4C);

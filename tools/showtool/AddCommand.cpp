@@ -10,6 +10,8 @@
 
 #include "Commands.h"
 #include "ScreenSize.h"
+#include "document/Paths.h"
+#include "document/PortableBuilder.h"
 #include "document/ShowFile.h"
 #include "import/AddPictureSlide.h"
 #include "import/LoadPicture.h"
@@ -22,7 +24,9 @@ constexpr const char* kUsage =
     "usage: showtool add SHOW PICTURE... [--screen WxH]\n"
     "  Adds the pictures after the last slide, in the order given, centred on a\n"
     "  screen of WxH pixels (default 1024x768). SHOW is created when missing;\n"
-    "  a .bld name writes a portable show file.\n";
+    "  a .bld name writes a portable show file and copies the pictures beside it,\n"
+    "  as a save does. When no picture could be added, nothing is written and the\n"
+    "  exit status is 1.\n";
 
 // Messages go to the terminal instead of message boxes.
 class ConsolePrompts : public Prompts {
@@ -98,7 +102,24 @@ int RunAdd(const std::vector<std::string>& args) {
     prompts.messages = 0;
   }
 
-  const WriteResult written = WriteShowFile(document, show, EndsWithBld(show));
+  if (added == 0) {
+    std::fprintf(stderr, "showtool add: no picture was added; %s is left as it was\n",
+                 show.c_str());
+    return 1;
+  }
+  const bool portable = EndsWithBld(show);
+  if (portable) {
+    // A portable show names its files without folders: they must lie beside it.
+    const std::string folder =
+        FolderOf(std::filesystem::absolute(show, ec).lexically_normal().string());
+    const CopyMediaResult copied = CopyMediaFiles(document.Slides(), folder);
+    for (const std::string& file : copied.copied) std::printf("copied %s\n", file.c_str());
+    if (!copied.ok()) {
+      std::fprintf(stderr, "showtool add: %s\n", copied.error.c_str());
+      return 1;
+    }
+  }
+  const WriteResult written = WriteShowFile(document, show, portable);
   if (!written.ok) {
     std::fprintf(stderr, "showtool add: %s\n", written.errorText.c_str());
     return 1;

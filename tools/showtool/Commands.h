@@ -13,5 +13,6 @@ int RunSet(const std::vector<std::string>& args);
 int RunBuild(const std::vector<std::string>& args);
 int RunAdd(const std::vector<std::string>& args);
 int RunThumbnail(const std::vector<std::string>& args);
+int RunExport(const std::vector<std::string>& args);
 
 }  // namespace lrw::showtool

@@ -25,6 +25,9 @@ const Command kCommands[] = {
     {"build", "SHOW TARGET.bld", &lrw::showtool::RunBuild},
     {"add", "SHOW PICTURE... [--screen WxH]", &lrw::showtool::RunAdd},
     {"thumbnail", "SHOW OUT.png SIZE [--screen WxH]", &lrw::showtool::RunThumbnail},
+    {"export",
+     "SHOW OUT [--size WxH] [--fps N] [--enter-seconds S] [--quality Q] [--force] [--quiet]",
+     &lrw::showtool::RunExport},
     {"", "", nullptr},
 };
 

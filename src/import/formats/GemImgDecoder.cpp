@@ -93,7 +93,7 @@ Bitmap DecodeGemImg(std::span<const uint8_t> file) {
     throw DecodeError("the GEM picture has an unsupported number of planes (" +
                       std::to_string(planes) + ")");
   }
-  CheckPictureSize(width, height);
+  CheckDecodedSize(width, height);
   std::vector<uint32_t> palette = DefaultPalette(planes);
   // XIMG: an RGB palette in thousandths follows the basic header.
   if (headerWords >= 11 + 3 * (1 << planes) && in.Tag(4) == "XIMG" && in.U16BE() == 0) {
@@ -105,8 +105,14 @@ Bitmap DecodeGemImg(std::span<const uint8_t> file) {
   }
   in.Seek(static_cast<size_t>(headerWords) * 2);
 
-  Bitmap bitmap(width, height);
+  // Before the pixels are allocated, the data must be able to hold them: one byte gives
+  // at most 255 bytes of a plane's line, and one line stands for at most 255 lines.
   const size_t lineBytes = static_cast<size_t>((width + 7) / 8);
+  const uint64_t groups = (static_cast<uint64_t>(height) + 254) / 255;
+  if (in.Remaining() < groups * static_cast<uint64_t>(planes) * ((lineBytes + 254) / 255)) {
+    ByteReader::Truncated();
+  }
+  Bitmap bitmap(width, height);
   std::vector<uint8_t> lines(lineBytes * static_cast<size_t>(planes));
   int y = 0;
   while (y < height) {

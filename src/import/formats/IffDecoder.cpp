@@ -97,7 +97,7 @@ std::vector<uint32_t> BuildPalette(const std::vector<uint8_t>& cmap, int planes,
 
 Bitmap DecodeBody(ByteReader& body, const BitmapHeader& h, bool chunky,
                   const std::vector<uint32_t>& palette, uint32_t camg) {
-  CheckPictureSize(h.width, h.height);
+  CheckDecodedSize(h.width, h.height);
   if (h.compression > 1) {
     throw DecodeError("the IFF picture uses an unknown compression (" +
                       std::to_string(h.compression) + ")");
@@ -108,12 +108,18 @@ Bitmap DecodeBody(ByteReader& body, const BitmapHeader& h, bool chunky,
     throw DecodeError("the IFF picture has an unsupported number of bit planes (" +
                       std::to_string(h.planes) + ")");
   }
-  Bitmap bitmap(h.width, h.height);
-  RowUnpacker unpack(body, h.compression == 1);
   const size_t planeBytes = static_cast<size_t>((h.width + 15) / 16) * 2;
   const int storedPlanes = h.planes + (h.masking == 1 ? 1 : 0);
   std::vector<uint8_t> row(chunky ? static_cast<size_t>(h.width + (h.width & 1))
                                   : planeBytes * static_cast<size_t>(storedPlanes));
+  // The body must be able to hold the rows before their pixels are allocated: stored
+  // as they are, or packed, where two bytes give at most 128.
+  const uint64_t rowsBytes = uint64_t{row.size()} * static_cast<uint64_t>(h.height);
+  if (body.Remaining() < (h.compression == 1 ? (rowsBytes + 127) / 128 * 2 : rowsBytes)) {
+    ByteReader::Truncated();
+  }
+  Bitmap bitmap(h.width, h.height);
+  RowUnpacker unpack(body, h.compression == 1);
   for (int y = 0; y < h.height; ++y) {
     unpack.Read(row);
     uint32_t* out = bitmap.row(y);

@@ -24,17 +24,25 @@ Bitmap DecodeMsp(std::span<const uint8_t> file) {
   if (!version1 && key != "LinS") throw DecodeError("it is not a Microsoft Paint picture");
   const int width = in.U16LE();
   const int height = in.U16LE();
-  CheckPictureSize(width, height);
+  CheckDecodedSize(width, height);
   in.Seek(32);
   const size_t rowBytes = static_cast<size_t>((width + 7) / 8);
-  Bitmap bitmap(width, height);
+  // The rows must all be there before their pixels are allocated.
   if (version1) {
+    if (in.Remaining() < rowBytes * static_cast<size_t>(height)) ByteReader::Truncated();
+    Bitmap bitmap(width, height);
     for (int y = 0; y < height; ++y) PutRow(bitmap, y, in.Bytes(rowBytes));
     return bitmap;
   }
   // Version 2: a table of each row's packed size, then the packed rows.
   std::vector<uint16_t> rowSizes(static_cast<size_t>(height));
-  for (uint16_t& s : rowSizes) s = in.U16LE();
+  uint64_t packedBytes = 0;
+  for (uint16_t& s : rowSizes) {
+    s = in.U16LE();
+    packedBytes += s;
+  }
+  if (in.Remaining() < packedBytes) ByteReader::Truncated();
+  Bitmap bitmap(width, height);
   std::vector<uint8_t> row(rowBytes);
   for (int y = 0; y < height; ++y) {
     const uint16_t packed = rowSizes[static_cast<size_t>(y)];

@@ -59,9 +59,10 @@ std::vector<uint32_t> RgbPalette(std::span<const uint8_t> data, size_t count) {
   return palette;
 }
 
+// The unpacked bytes grow with the data actually there, so a file that declares more
+// than it holds never has the declared size allocated.
 std::vector<uint8_t> Unpack(ByteReader& in, int blocks, size_t expected) {
   std::vector<uint8_t> out;
-  out.reserve(expected);
   for (int b = 0; b < blocks && out.size() < expected; ++b) {
     const size_t packed = in.U16LE();
     in.Skip(2);  // unpacked size
@@ -100,7 +101,7 @@ Bitmap DecodePcPaintPic(std::span<const uint8_t> file) {
   const uint16_t paletteSize = in.U16LE();
   const auto paletteData = in.Bytes(paletteSize);
   const int blocks = in.U16LE();
-  CheckPictureSize(width, height);
+  CheckDecodedSize(width, height);
 
   int bits = 0;  // bits of one pixel in one plane
   int planes = 1;

@@ -1,0 +1,69 @@
+// Peak memory of decoding pictures as the program does: each file is decoded in a child
+// process of its own (so one file's peak does not hide the next one's), and the child's
+// peak resident size is printed with what the loader said.
+//
+// usage: picture_memory thumbnail|full|WxH FILE...
+//   thumbnail  as picture import decodes (ThumbnailMode)
+//   full       as the arrangement stage decodes (FullSizeMode)
+//   WxH        as the show runner decodes for a picture drawn W x H (LoadPictureForSize)
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "import/LoadPicture.h"
+
+namespace {
+
+lrw::LoadPictureResult Decode(lrw::TLoadPictureModule& loader, const std::string& mode,
+                              const std::string& path) {
+  if (mode == "thumbnail") return loader.LoadPicture(path, lrw::ThumbnailMode);
+  if (mode == "full") return loader.LoadPicture(path, lrw::FullSizeMode);
+  int w = 0, h = 0;
+  std::sscanf(mode.c_str(), "%dx%d", &w, &h);
+  return loader.LoadPictureForSize(path, w, h);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fputs("usage: picture_memory thumbnail|full|WxH FILE...\n", stderr);
+    return 2;
+  }
+  const std::string mode = argv[1];
+  long worst = 0;
+  for (int i = 2; i < argc; ++i) {
+    int report[2];
+    if (::pipe(report) != 0) return 1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ::close(report[0]);
+      lrw::TLoadPictureModule loader;
+      const lrw::LoadPictureResult r = Decode(loader, mode, argv[i]);
+      const std::string text =
+          r.status == lrw::Loaded
+              ? "loaded " + std::to_string(r.bitmap.width) + "x" + std::to_string(r.bitmap.height) +
+                    " of " + std::to_string(r.fullWidth) + "x" + std::to_string(r.fullHeight)
+              : r.errorText;
+      if (::write(report[1], text.data(), text.size()) < 0) return 1;
+      ::_exit(0);
+    }
+    ::close(report[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(report[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+    ::close(report[0]);
+    int status = 0;
+    rusage usage{};
+    ::wait4(child, &status, 0, &usage);
+    if (!WIFEXITED(status)) text = "ended by signal " + std::to_string(WTERMSIG(status));
+    worst = std::max(worst, usage.ru_maxrss);
+    std::printf("%8.1f MB  %s: %s\n", usage.ru_maxrss / 1024.0, argv[i], text.c_str());
+  }
+  std::printf("%8.1f MB  the largest\n", worst / 1024.0);
+  return 0;
+}

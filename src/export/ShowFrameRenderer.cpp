@@ -1,0 +1,169 @@
+#include "export/ShowFrameRenderer.h"
+
+#include <algorithm>
+#include <exception>
+#include <new>
+
+#include "effects/BitmapEffectTarget.h"
+#include "export/AudioTrack.h"
+#include "export/FrameConverter.h"
+#include "export/FramePlanner.h"
+#include "player/SlideComposer.h"
+
+namespace lrw {
+
+namespace {
+
+// Enough to keep the encoder busy while the next slide is composed, few enough to bound the
+// memory of pictures waiting.
+constexpr size_t kQueuedSteps = 4;
+constexpr size_t kBoxRun = 256;
+constexpr int kPreviewWidth = 192;
+constexpr int kPreviewHeight = 108;
+
+QImage WrapBitmap(Bitmap& bitmap) {
+  return QImage(reinterpret_cast<uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
+                bitmap.width * 4, QImage::Format_RGB32);
+}
+
+class RenderPlan : public FramePlan {
+ public:
+  RenderPlan(const std::vector<SlideRecord>& slides, const ShowTimeline& timeline,
+             const ShowTransitions& transitions, int width, int height,
+             FrameQueue<FrameStep>& queue)
+      : slides_(slides),
+        timeline_(timeline),
+        transitions_(transitions),
+        screen_(width, height),
+        composed_(width, height),
+        converter_(width, height),
+        queue_(queue) {}
+
+  const TransitionPacing& BeginTransition(size_t slide) override {
+    const size_t index = timeline_.slides[slide].slide;
+    QImage canvas = WrapBitmap(composed_);
+    composer_.ComposeSlide(slides_[index], canvas);
+    transition_.reset();  // the copies of a large screen take room; one set at a time
+    transition_.emplace(transitions_.Record(index));
+    showing_ = static_cast<int>(index);
+    preview_ =
+        canvas.scaled(kPreviewWidth, kPreviewHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return transition_->pacing;
+  }
+
+  void Apply(size_t, size_t first, size_t last) override {
+    if (!transition_) return;
+    BitmapEffectTarget target(composed_, screen_);
+    last = std::min(last, transition_->copies.size());
+    // Box copies go to the target in runs, as the engine hands them over.
+    std::vector<EffectRect> boxes;
+    boxes.reserve(kBoxRun);
+    const auto flush = [&] {
+      if (!boxes.empty()) target.CopyBoxes(boxes.data(), boxes.size());
+      boxes.clear();
+    };
+    for (size_t i = first; i < last; ++i) {
+      const RecordedCopy& copy = transition_->copies[i];
+      Include(copy.to);
+      if (copy.from == copy.to) {
+        boxes.push_back(copy.to);
+        if (boxes.size() == kBoxRun) flush();
+      } else {
+        flush();
+        target.Copy(copy.from, copy.to);
+      }
+    }
+    flush();
+  }
+
+  bool Emit(int64_t frame, int64_t repeat, bool changed) override {
+    FrameStep step;
+    if (changed || !last_) {
+      last_ = last_ ? converter_.Update(*last_, screen_, dirty_) : converter_.Convert(screen_);
+      dirty_ = {};
+      if (!last_) {
+        step.error = "There is not enough memory to export the video.";
+        queue_.Push(std::move(step));
+        return false;
+      }
+    }
+    step.frame.reset(av_frame_clone(last_.get()));
+    step.first = frame;
+    step.repeat = repeat;
+    step.changed = changed;
+    step.slide = showing_;
+    step.preview = std::move(preview_);
+    preview_ = QImage();
+    return queue_.Push(std::move(step));
+  }
+
+ private:
+  // Widens the part of the screen changed since the last frame.
+  void Include(const EffectRect& rect) {
+    if (rect.width() <= 0 || rect.height() <= 0) return;
+    if (dirty_.width() <= 0 || dirty_.height() <= 0) {
+      dirty_ = rect;
+      return;
+    }
+    dirty_ = {std::min(dirty_.left, rect.left), std::min(dirty_.top, rect.top),
+              std::max(dirty_.right, rect.right), std::max(dirty_.bottom, rect.bottom)};
+  }
+
+  const std::vector<SlideRecord>& slides_;
+  const ShowTimeline& timeline_;
+  const ShowTransitions& transitions_;
+  Bitmap screen_;    // what the video shows
+  Bitmap composed_;  // the slide whose transition plays
+  SlideComposer composer_;
+  std::optional<RecordedTransition> transition_;
+  FrameConverter converter_;
+  AvFramePtr last_;   // the frame of the screen as last emitted
+  EffectRect dirty_;  // changed since
+  int showing_ = -1;
+  QImage preview_;
+  FrameQueue<FrameStep>& queue_;
+};
+
+}  // namespace
+
+ShowFrameRenderer::ShowFrameRenderer(const std::vector<SlideRecord>& slides,
+                                     const ExportOptions& options)
+    : slides_(slides),
+      options_(options),
+      transitions_(slides, options.width, options.height),
+      queue_(kQueuedSteps) {
+  TimelineSources sources;
+  sources.transitionSeconds = [&](size_t slide) { return transitions_.Seconds(slide); };
+  sources.soundSeconds = [](const std::string& file) { return SoundFileSeconds(file); };
+  timeline_ = BuildShowTimeline(slides, options.enterSeconds, sources);
+  frameCount_ = VideoFrameCount(timeline_.duration, options.fps);
+}
+
+ShowFrameRenderer::~ShowFrameRenderer() {
+  Stop();
+}
+
+void ShowFrameRenderer::Start() {
+  if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
+}
+
+void ShowFrameRenderer::Stop() {
+  queue_.Close();
+  if (thread_.joinable()) thread_.join();
+}
+
+void ShowFrameRenderer::Run() {
+  try {
+    RenderPlan plan(slides_, timeline_, transitions_, options_.width, options_.height, queue_);
+    PlanFrames(timeline_, options_.fps, plan);
+  } catch (const std::exception& e) {
+    FrameStep failed;
+    failed.error = dynamic_cast<const std::bad_alloc*>(&e)
+                       ? "There is not enough memory to export the video."
+                       : std::string("The video could not be rendered: ") + e.what();
+    queue_.Push(std::move(failed));
+  }
+  queue_.Finish();
+}
+
+}  // namespace lrw

@@ -1,0 +1,260 @@
+#include "export/VideoEncoder.h"
+
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+}
+
+#include <algorithm>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "export/AudioTrack.h"
+
+namespace lrw {
+
+namespace {
+
+constexpr int kAacBitRate = 192000;
+constexpr int kOpusBitRate = 128000;
+
+// The libraries' own log lines would only repeat what the errors returned here say.
+void QuietLibraries() {
+  static std::once_flag once;
+  std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
+
+std::string AvErrorText(int error) {
+  char text[AV_ERROR_MAX_STRING_SIZE] = {};
+  av_strerror(error, text, sizeof text);
+  return text;
+}
+
+const char* FormatName(VideoContainer container) {
+  switch (container) {
+    case VideoContainer::Mp4:
+      return "mp4";
+    case VideoContainer::Mkv:
+      return "matroska";
+    case VideoContainer::WebM:
+      return "webm";
+  }
+  return "mp4";
+}
+
+}  // namespace
+
+struct VideoEncoder::Stream {
+  AvCodecPtr codec;
+  AVStream* stream = nullptr;
+  AvFramePtr frame;  // audio: the frame being filled
+  bool planar = false;
+};
+
+VideoEncoder::VideoEncoder() : packet_(av_packet_alloc()) {
+  QuietLibraries();
+}
+
+VideoEncoder::~VideoEncoder() {
+  video_.reset();
+  audio_.reset();
+  if (format_) {
+    if (format_->pb) avio_closep(&format_->pb);
+    avformat_free_context(format_);
+  }
+}
+
+std::string VideoEncoder::WriteError(int error) const {
+  return "Cannot write file \"" + shownPath_ + "\". " + AvErrorText(error);
+}
+
+std::string VideoEncoder::EncoderError(const char* what, int error) const {
+  return std::string("The ") + what + " encoder failed: " + AvErrorText(error);
+}
+
+std::string VideoEncoder::Open(const std::string& path, const std::string& shownPath,
+                               const VideoEncoderSettings& settings) {
+  shownPath_ = shownPath;
+  if (!packet_) return "There is not enough memory to export the video.";
+  if (avformat_alloc_output_context2(&format_, nullptr, FormatName(settings.container),
+                                     path.c_str()) < 0 ||
+      !format_) {
+    return "The video format cannot be written.";
+  }
+  const bool webm = settings.container == VideoContainer::WebM;
+  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+
+  // Video.
+  const char* videoName = webm ? "libvpx-vp9" : "libx264";
+  const AVCodec* videoCodec = avcodec_find_encoder_by_name(videoName);
+  if (!videoCodec) return std::string("The video encoder ") + videoName + " is not available.";
+  video_ = std::make_unique<Stream>();
+  video_->codec.reset(avcodec_alloc_context3(videoCodec));
+  video_->stream = avformat_new_stream(format_, nullptr);
+  if (!video_->codec || !video_->stream) return "There is not enough memory to export the video.";
+  AVCodecContext& v = *video_->codec;
+  v.width = settings.width;
+  v.height = settings.height;
+  v.pix_fmt = AV_PIX_FMT_YUV420P;
+  v.time_base = AVRational{1, settings.fps};
+  v.framerate = AVRational{settings.fps, 1};
+  v.sample_aspect_ratio = AVRational{1, 1};
+  v.color_primaries = AVCOL_PRI_BT709;
+  v.color_trc = AVCOL_TRC_BT709;
+  v.colorspace = AVCOL_SPC_BT709;
+  v.color_range = AVCOL_RANGE_MPEG;
+  if (format_->oformat->flags & AVFMT_GLOBALHEADER) v.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+  AVDictionary* videoOptions = nullptr;
+  av_dict_set_int(&videoOptions, "crf", settings.quality, 0);
+  if (webm) {
+    v.bit_rate = 0;  // constant quality
+    v.thread_count = static_cast<int>(cores);
+    av_dict_set(&videoOptions, "deadline", "realtime", 0);
+    av_dict_set(&videoOptions, "cpu-used", "8", 0);
+    av_dict_set(&videoOptions, "row-mt", "1", 0);
+  } else {
+    v.thread_count = 0;  // x264 picks its threads for every core
+    av_dict_set(&videoOptions, "preset", "veryfast", 0);
+  }
+  int error = avcodec_open2(&v, videoCodec, &videoOptions);
+  av_dict_free(&videoOptions);
+  if (error < 0) return EncoderError("video", error);
+  if ((error = avcodec_parameters_from_context(video_->stream->codecpar, &v)) < 0) {
+    return EncoderError("video", error);
+  }
+  video_->stream->time_base = v.time_base;
+  video_->stream->avg_frame_rate = v.framerate;
+
+  // Sound.
+  if (settings.audio) {
+    const char* audioName = webm ? "libopus" : "aac";
+    const AVCodec* audioCodec = avcodec_find_encoder_by_name(audioName);
+    if (!audioCodec) return std::string("The sound encoder ") + audioName + " is not available.";
+    audio_ = std::make_unique<Stream>();
+    audio_->codec.reset(avcodec_alloc_context3(audioCodec));
+    audio_->stream = avformat_new_stream(format_, nullptr);
+    if (!audio_->codec || !audio_->stream) return "There is not enough memory to export the video.";
+    AVCodecContext& a = *audio_->codec;
+    // Interleaved float when the encoder takes it, planar float otherwise.
+    a.sample_fmt = AV_SAMPLE_FMT_FLTP;
+    for (const AVSampleFormat* f = audioCodec->sample_fmts; f && *f != AV_SAMPLE_FMT_NONE; ++f) {
+      if (*f == AV_SAMPLE_FMT_FLT) a.sample_fmt = AV_SAMPLE_FMT_FLT;
+    }
+    audio_->planar = a.sample_fmt == AV_SAMPLE_FMT_FLTP;
+    a.sample_rate = kAudioRate;
+    av_channel_layout_default(&a.ch_layout, kAudioChannels);
+    a.time_base = AVRational{1, kAudioRate};
+    a.bit_rate = webm ? kOpusBitRate : kAacBitRate;
+    if (format_->oformat->flags & AVFMT_GLOBALHEADER) a.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    if ((error = avcodec_open2(&a, audioCodec, nullptr)) < 0) return EncoderError("sound", error);
+    if ((error = avcodec_parameters_from_context(audio_->stream->codecpar, &a)) < 0) {
+      return EncoderError("sound", error);
+    }
+    audio_->stream->time_base = a.time_base;
+    audio_->frame.reset(av_frame_alloc());
+    if (!audio_->frame) return "There is not enough memory to export the video.";
+    audio_->frame->format = a.sample_fmt;
+    audio_->frame->sample_rate = a.sample_rate;
+    audio_->frame->nb_samples = a.frame_size > 0 ? a.frame_size : 1024;
+    av_channel_layout_copy(&audio_->frame->ch_layout, &a.ch_layout);
+    if ((error = av_frame_get_buffer(audio_->frame.get(), 0)) < 0) {
+      return EncoderError("sound", error);
+    }
+  }
+
+  if ((error = avio_open(&format_->pb, path.c_str(), AVIO_FLAG_WRITE)) < 0) {
+    return "Cannot create file \"" + shownPath_ + "\". " + AvErrorText(error);
+  }
+  AVDictionary* muxOptions = nullptr;
+  // The index at the front, so that a player can start before the whole file has arrived.
+  if (settings.container == VideoContainer::Mp4)
+    av_dict_set(&muxOptions, "movflags", "+faststart", 0);
+  error = avformat_write_header(format_, &muxOptions);
+  av_dict_free(&muxOptions);
+  if (error < 0) return WriteError(error);
+  headerWritten_ = true;
+  return {};
+}
+
+std::string VideoEncoder::Encode(Stream& stream, const AVFrame* frame) {
+  const bool isVideo = &stream == video_.get();
+  int error = avcodec_send_frame(stream.codec.get(), frame);
+  if (error < 0) return EncoderError(isVideo ? "video" : "sound", error);
+  for (;;) {
+    error = avcodec_receive_packet(stream.codec.get(), packet_.get());
+    if (error == AVERROR(EAGAIN) || error == AVERROR_EOF) return {};
+    if (error < 0) return EncoderError(isVideo ? "video" : "sound", error);
+    av_packet_rescale_ts(packet_.get(), stream.codec->time_base, stream.stream->time_base);
+    packet_->stream_index = stream.stream->index;
+    error = av_interleaved_write_frame(format_, packet_.get());
+    if (error < 0) return WriteError(error);
+  }
+}
+
+std::string VideoEncoder::WriteVideo(const AVFrame& frame, int64_t index) {
+  AvFramePtr shown(av_frame_clone(&frame));  // shares the picture, carries its own time
+  if (!shown) return "There is not enough memory to export the video.";
+  shown->pts = index;
+  return Encode(*video_, shown.get());
+}
+
+std::string VideoEncoder::WriteAudioFrame(AudioTrack& track, int samples) {
+  AVFrame& frame = *audio_->frame;
+  int error = av_frame_make_writable(&frame);
+  if (error < 0) return EncoderError("sound", error);
+  frame.nb_samples = samples;
+  frame.pts = audioWritten_;
+  if (audio_->planar) {
+    std::vector<float> interleaved(static_cast<size_t>(samples) * kAudioChannels);
+    track.Read(interleaved.data(), samples);
+    auto* left = reinterpret_cast<float*>(frame.data[0]);
+    auto* right = reinterpret_cast<float*>(frame.data[1]);
+    for (int i = 0; i < samples; ++i) {
+      left[i] = interleaved[static_cast<size_t>(i) * 2];
+      right[i] = interleaved[static_cast<size_t>(i) * 2 + 1];
+    }
+  } else {
+    track.Read(reinterpret_cast<float*>(frame.data[0]), samples);
+  }
+  audioWritten_ += samples;
+  return Encode(*audio_, &frame);
+}
+
+std::string VideoEncoder::WriteAudioUntil(AudioTrack& track, int64_t end) {
+  if (!audio_) return {};
+  const int frameSize = audio_->codec->frame_size > 0 ? audio_->codec->frame_size : 1024;
+  while (audioWritten_ + frameSize <= end) {
+    if (std::string error = WriteAudioFrame(track, frameSize); !error.empty()) return error;
+  }
+  return {};
+}
+
+std::string VideoEncoder::Finish(AudioTrack* track, int64_t end) {
+  if (audio_ && track) {
+    if (std::string error = WriteAudioUntil(*track, end); !error.empty()) return error;
+    const int frameSize = audio_->codec->frame_size > 0 ? audio_->codec->frame_size : 1024;
+    const int rest = static_cast<int>(end - audioWritten_);
+    if (rest > 0) {
+      // A short last frame where the encoder takes one; otherwise silence pads it out.
+      const bool small = audio_->codec->codec->capabilities & AV_CODEC_CAP_SMALL_LAST_FRAME;
+      if (std::string error = WriteAudioFrame(*track, small ? rest : frameSize); !error.empty()) {
+        return error;
+      }
+    }
+  }
+  if (std::string error = Encode(*video_, nullptr); !error.empty()) return error;
+  if (audio_) {
+    if (std::string error = Encode(*audio_, nullptr); !error.empty()) return error;
+  }
+  int error = av_write_trailer(format_);
+  headerWritten_ = false;
+  if (error < 0) return WriteError(error);
+  if (format_->pb && format_->pb->error < 0) return WriteError(format_->pb->error);
+  error = avio_closep(&format_->pb);
+  if (error < 0) return WriteError(error);
+  return {};
+}
+
+}  // namespace lrw

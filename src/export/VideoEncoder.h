@@ -1,0 +1,62 @@
+// Encodes frames and sound into a video file with FFmpeg's libraries: H.264 (libx264, preset
+// veryfast) with AAC in MP4 or Matroska, VP9 (libvpx, realtime) with Opus in WebM. Encoders
+// use every core. Every failure comes back as a text for the user.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "export/AvPointers.h"
+#include "export/ExportOptions.h"
+
+struct AVFormatContext;
+
+namespace lrw {
+
+class AudioTrack;
+
+struct VideoEncoderSettings {
+  VideoContainer container = VideoContainer::Mp4;
+  int width = 1920;
+  int height = 1080;
+  int fps = 30;
+  int quality = 20;    // constant rate factor
+  bool audio = false;  // whether the file gets a sound track
+};
+
+class VideoEncoder {
+ public:
+  VideoEncoder();
+  ~VideoEncoder();
+  VideoEncoder(const VideoEncoder&) = delete;
+  VideoEncoder& operator=(const VideoEncoder&) = delete;
+
+  // Creates `path` and prepares the encoders; messages name `shownPath`. Returns an error
+  // text, empty on success.
+  std::string Open(const std::string& path, const std::string& shownPath,
+                   const VideoEncoderSettings& settings);
+  // Encodes `frame` (4:2:0, the video's size; left unchanged) as frame number `index`.
+  std::string WriteVideo(const AVFrame& frame, int64_t index);
+  // Encodes the sound track up to sample `end` (48 kHz), as far as whole encoder frames go.
+  std::string WriteAudioUntil(AudioTrack& track, int64_t end);
+  // Encodes the rest of the sound up to `end`, drains the encoders and completes the file.
+  std::string Finish(AudioTrack* track, int64_t end);
+
+ private:
+  struct Stream;
+  std::string Encode(Stream& stream, const AVFrame* frame);
+  std::string WriteAudioFrame(AudioTrack& track, int samples);
+  std::string WriteError(int error) const;
+  std::string EncoderError(const char* what, int error) const;
+
+  std::string shownPath_;
+  AVFormatContext* format_ = nullptr;
+  bool headerWritten_ = false;
+  std::unique_ptr<Stream> video_;
+  std::unique_ptr<Stream> audio_;
+  int64_t audioWritten_ = 0;
+  AvPacketPtr packet_;
+};
+
+}  // namespace lrw

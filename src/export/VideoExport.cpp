@@ -1,0 +1,128 @@
+#include "export/VideoExport.h"
+
+#include <chrono>
+#include <filesystem>
+#include <new>
+
+#include "document/AtomicFile.h"
+#include "export/AudioTrack.h"
+#include "export/ShowFrameRenderer.h"
+#include "export/VideoEncoder.h"
+
+namespace lrw {
+
+namespace {
+
+// Progress reports at most this often.
+constexpr double kProgressInterval = 0.1;
+
+ExportResult Failed(std::string message) {
+  return {ExportStatus::Failed, std::move(message), 0, 0};
+}
+
+class Stopwatch {
+ public:
+  double Seconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+  }
+
+ private:
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& target,
+                    const ExportOptions& options, const std::atomic<bool>& cancel,
+                    const ExportCallbacks& callbacks) {
+  const Stopwatch clock;
+  if (std::string problem = CheckExportOptions(target, options); !problem.empty()) {
+    return Failed(std::move(problem));
+  }
+  if (slides.empty()) return Failed("The show has no slides to export.");
+  const VideoContainer container = *ContainerFromFileName(target);
+
+  std::error_code ec;
+  if (!options.replaceExisting && std::filesystem::exists(target, ec)) {
+    return Failed("The file \"" + target + "\" already exists.");
+  }
+  // The encoder writes the new content by name; it takes the target's name only when whole.
+  AtomicFileWriter file(target);
+  if (!file.ok()) return Failed(file.Error());
+
+  ShowFrameRenderer renderer(slides, options);
+  const ShowTimeline& timeline = renderer.Timeline();
+  const int64_t frames = renderer.FrameCount();
+  const int64_t audioEnd = AudioSampleAt(static_cast<double>(frames) / options.fps);
+
+  VideoEncoderSettings settings;
+  settings.container = container;
+  settings.width = options.width;
+  settings.height = options.height;
+  settings.fps = options.fps;
+  settings.quality = options.quality.value_or(DefaultQuality(container));
+  settings.audio = !timeline.sounds.empty();
+  VideoEncoder encoder;
+  if (std::string error = encoder.Open(file.ContentPath(), target, settings); !error.empty()) {
+    return Failed(std::move(error));
+  }
+  AudioTrack audio(timeline.sounds);
+
+  ExportProgress progress;
+  progress.frames = frames;
+  progress.fps = options.fps;
+  double reported = -kProgressInterval;
+  const auto report = [&](bool always) {
+    progress.elapsed = clock.Seconds();
+    if (!callbacks.progress || (!always && progress.elapsed - reported < kProgressInterval)) return;
+    reported = progress.elapsed;
+    callbacks.progress(progress);
+  };
+
+  renderer.Start();
+  while (std::optional<FrameStep> step = renderer.Next()) {
+    if (!step->error.empty()) return Failed(step->error);
+    if (!step->preview.isNull() && callbacks.slideShown) {
+      callbacks.slideShown(step->slide, step->preview);
+    }
+    progress.slide = step->slide;
+    for (int64_t i = 0; i < step->repeat; ++i) {
+      if (cancel.load()) return {ExportStatus::Cancelled, kExportCancelledText, 0, 0};
+      const int64_t index = step->first + i;
+      if (settings.audio) {
+        const int64_t soundEnd = AudioSampleAt(static_cast<double>(index + 1) / options.fps);
+        if (std::string error = encoder.WriteAudioUntil(audio, soundEnd); !error.empty()) {
+          return Failed(std::move(error));
+        }
+      }
+      if (std::string error = encoder.WriteVideo(*step->frame, index); !error.empty()) {
+        return Failed(std::move(error));
+      }
+      progress.frame = index + 1;
+      report(false);
+    }
+  }
+  if (cancel.load()) return {ExportStatus::Cancelled, kExportCancelledText, 0, 0};
+  if (progress.frame != frames) return Failed("The video could not be rendered to its end.");
+  if (std::string error = encoder.Finish(settings.audio ? &audio : nullptr, audioEnd);
+      !error.empty()) {
+    return Failed(std::move(error));
+  }
+  if (std::optional<std::string> error = file.Commit()) return Failed(std::move(*error));
+  report(true);
+  return {ExportStatus::Done, {}, frames, static_cast<double>(frames) / options.fps};
+}
+
+}  // namespace
+
+ExportResult ExportShowVideo(const std::vector<SlideRecord>& slides, const std::string& target,
+                             const ExportOptions& options, const std::atomic<bool>& cancel,
+                             const ExportCallbacks& callbacks) {
+  try {
+    return Export(slides, target, options, cancel, callbacks);
+  } catch (const std::bad_alloc&) {
+    return Failed("There is not enough memory to export the video.");
+  } catch (const std::exception& e) {
+    return Failed(std::string("The video could not be exported: ") + e.what());
+  }
+}
+
+}  // namespace lrw

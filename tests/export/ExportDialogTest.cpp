@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "designer/ExportProgressDialog.h"
+#include "designer/ExportShowAsVideo.h"
+#include "designer/ExportVideoDialog.h"
+#include "designer/FakeServices.h"
+#include "designer/ModalDriver.h"
+#include "export/VideoExport.h"
+#include "export/VideoProbe.h"
+
+namespace lrw {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A blank slide with a caption that stays `seconds`, or waits for Enter.
+std::vector<SlideRecord> Show(int seconds) {
+  SlideRecord slide = FirstSlideDefaults();
+  slide.BackgroundColor = 0x00406080;
+  slide.ShowCaption = 1;
+  slide.Caption = {"Exported"};
+  slide.DurationMode = seconds > 0 ? TimeElapsed : EnterPressed;
+  slide.ExtraSeconds = static_cast<int16_t>(seconds);
+  return {slide};
+}
+
+class ExportDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(tmp_.isValid()); }
+  std::string Path(const std::string& name) const { return tmp_.path().toStdString() + "/" + name; }
+  std::vector<std::string> Files() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(tmp_.path().toStdString())) {
+      names.push_back(e.path().filename());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  const test::FakePrompts::Question& LastMessage() const { return fake_.prompts.asked.back(); }
+
+  QTemporaryDir tmp_;
+  test::FakeServices fake_;
+};
+
+TEST_F(ExportDialogTest, ExportsWithTheChosenOptions) {
+  const std::string chosen = Path("chosen.mp4");
+  fake_.dialogs.saveFileResults.push_back(QString::fromStdString(chosen));
+  bool refusedBadName = false;
+  test::WhenModal<ExportVideoDialog>([&](ExportVideoDialog& d) {
+    // Suggested from the show's own name.
+    EXPECT_EQ(d.FileEdit->text().toStdString(), Path("My show.mp4"));
+    d.FileEdit->setText(QString::fromStdString(Path("clip.avi")));
+    d.OkButton->click();
+    refusedBadName = d.isVisible() && fake_.prompts.asked.size() == 1 &&
+                     LastMessage().text == "The video file name must end in .mp4, .mkv or .webm.";
+    d.BrowseButton->click();
+    d.SizeBox->setCurrentIndex(0);  // 1280 x 720
+    d.FpsBox->setValue(24);
+    d.OkButton->click();
+  });
+  ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts, Path("My show.sho"));
+
+  EXPECT_TRUE(refusedBadName);
+  ASSERT_EQ(fake_.dialogs.saveFileRequests.size(), 1u);
+  EXPECT_TRUE(fake_.dialogs.saveFileRequests[0].filter.contains("*.webm"));
+  ASSERT_EQ(fake_.prompts.asked.size(), 2u);
+  EXPECT_EQ(LastMessage().icon, PromptIcon::Information);
+  EXPECT_EQ(
+      LastMessage().text,
+      "The video \"" + chosen + "\" has been exported: 0:01, 1280 x 720 at 24 frames a second.");
+  const test::ProbedVideo video = test::ProbeVideo(chosen);
+  EXPECT_EQ(video.width, 1280);
+  EXPECT_EQ(video.height, 720);
+  EXPECT_DOUBLE_EQ(video.fps, 24);
+  EXPECT_EQ(Files(), std::vector<std::string>{"chosen.mp4"});
+}
+
+TEST_F(ExportDialogTest, AnExistingFileIsReplacedOnlyWhenConfirmed) {
+  const std::string existing = Path("old.webm");
+  std::ofstream(existing) << "older";
+  const auto chooseExisting = [&](ExportVideoDialog& d) {
+    d.FileEdit->setText(QString::fromStdString(existing));
+    d.SizeBox->setCurrentIndex(0);
+    d.OkButton->click();
+  };
+  const std::string question =
+      "The file \"" + existing + "\" already exists.\nDo you want to replace it?";
+
+  fake_.prompts.answers = {PromptAnswer::No};
+  test::WhenModal<ExportVideoDialog>(chooseExisting);
+  ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts);
+  ASSERT_EQ(fake_.prompts.asked.size(), 1u);
+  EXPECT_EQ(LastMessage().text, question);
+  EXPECT_EQ(LastMessage().buttons, PromptButtons::YesNo);
+  EXPECT_EQ(LastMessage().defaultButton, PromptAnswer::No);
+  EXPECT_EQ(fs::file_size(existing), 5u);
+
+  fake_.prompts.answers = {PromptAnswer::Yes};
+  test::WhenModal<ExportVideoDialog>(chooseExisting);
+  ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts);
+  ASSERT_EQ(fake_.prompts.asked.size(), 3u);
+  EXPECT_EQ(fake_.prompts.asked[1].text, question);
+  EXPECT_EQ(LastMessage().icon, PromptIcon::Information);
+  EXPECT_EQ(test::ProbeVideo(existing).videoCodec, "vp9");
+}
+
+TEST_F(ExportDialogTest, CancelLeavesNoFile) {
+  bool thumbnailShown = false;
+  test::WhenModal<ExportVideoDialog>([&](ExportVideoDialog& d) {
+    d.FileEdit->setText(QString::fromStdString(Path("long.mp4")));
+    d.SizeBox->setCurrentIndex(0);
+    d.EnterSecondsBox->setValue(120);  // two minutes of video
+    d.OkButton->click();
+  });
+  test::WhenModal<ExportProgressDialog>([&](ExportProgressDialog& d) {
+    // Let the first slide arrive, then cancel while the export is far from done.
+    QTimer::singleShot(300, &d, [&] {
+      thumbnailShown = !d.Thumbnail->pixmap().isNull();
+      d.CancelButton->click();
+      EXPECT_FALSE(d.CancelButton->isEnabled());
+    });
+  });
+  ExportShowAsVideo(nullptr, Show(0), fake_.dialogs, fake_.prompts);
+  EXPECT_TRUE(thumbnailShown);
+  ASSERT_EQ(fake_.prompts.asked.size(), 1u);
+  EXPECT_EQ(LastMessage().text, kExportCancelledText);
+  EXPECT_TRUE(Files().empty());
+}
+
+}  // namespace
+}  // namespace lrw
