@@ -79,16 +79,14 @@ void DesignerActions::Bind(Entry entry) {
 }
 
 void DesignerActions::Run(const Entry& entry) {
-  if (entry.make) {
-    const std::unique_ptr<EditorCommand> command = entry.make();
-    editor_.Execute(*command);
-  }
+  const std::unique_ptr<EditorCommand> command = entry.make();
+  editor_.Execute(*command);
   Refresh();
 }
 
 void DesignerActions::BuildFileMenu(QMenu* menu) {
   auto add = [&](const char* name, const char* text, QKeySequence key, auto make) {
-    Bind({make, {AddAction(menu, name, QString::fromUtf8(text), key, {})}, nullptr, {}});
+    Bind({make, {AddAction(menu, name, QString::fromUtf8(text), key, {})}, nullptr});
   };
   add("Open1", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O), Make<OpenShowCommand>());
   menu->addSeparator();
@@ -96,25 +94,10 @@ void DesignerActions::BuildFileMenu(QMenu* menu) {
   add("SaveAs1", "Save &As", {}, Make<SaveShowAsCommand>(false));
   menu->addSeparator();
   add("BuildaPortableShow1", "&Build a Portable Show", {}, Make<BuildPortableShowCommand>());
-  fileSeparator_ = menu->addSeparator();
+  add("ExportasVideo1", "E&xport as Video...", {}, Make<ExportVideoCommand>());
+  menu->addSeparator();
   add("Close1", "&Close", QKeySequence(Qt::CTRL | Qt::Key_F4), Make<CloseShowCommand>());
   add("Exit1", "&Exit", {}, Make<ExitCommand>());
-}
-
-QAction* DesignerActions::AddFileEntry(const QString& text, std::function<void()> run,
-                                       std::function<bool()> enabled) {
-  auto* a = new QAction(text, fileMenu_);
-  fileMenu_->insertAction(fileSeparator_, a);
-  connect(a, &QAction::triggered, this, [this, run] {
-    run();
-    Refresh();
-  });
-  Entry entry;
-  entry.actions = {a};
-  entry.enabled = std::move(enabled);
-  entries_.push_back(std::move(entry));
-  Refresh();
-  return a;
 }
 
 void DesignerActions::BuildEditMenus(QMenu* edit, QWidget* moves) {
@@ -129,14 +112,13 @@ void DesignerActions::BuildEditMenus(QMenu* edit, QWidget* moves) {
   QAction* redo2 = AddAction(popup, "Redo2", QStringLiteral("&Redo"), {}, {});
   undoActions_ = {undo1, undo2};
   redoActions_ = {redo1, redo2};
-  Bind({Make<UndoCommand>(), undoActions_, nullptr, {}});
-  Bind({Make<RedoCommand>(), redoActions_, nullptr, {}});
+  Bind({Make<UndoCommand>(), undoActions_, nullptr});
+  Bind({Make<RedoCommand>(), redoActions_, nullptr});
   edit->addSeparator();
   popup->addSeparator();
   Bind({Make<AddSlidesCommand>(),
         {AddAction(edit, "Addslides1", QStringLiteral("&Add slides"), {}, {})},
-        nullptr,
-        {}});
+        nullptr});
   edit->addSeparator();
 
   auto button = [moves](const char* name, const QString& icon, const char* hint, int x, int y) {
@@ -153,50 +135,43 @@ void DesignerActions::BuildEditMenus(QMenu* edit, QWidget* moves) {
         {AddAction(edit, "MoveLeft1", QStringLiteral("Move &Left"),
                    QKeySequence(Qt::CTRL | Qt::Key_L), kLeft),
          AddAction(popup, "MoveLeft2", QStringLiteral("Move &Left"), {}, kLeft)},
-        left,
-        {}});
+        left});
   Bind({Make<MoveRightCommand>(),
         {AddAction(edit, "MoveRight1", QStringLiteral("Move &Right"),
                    QKeySequence(Qt::CTRL | Qt::Key_R), kRight),
          AddAction(popup, "MoveRight2", QStringLiteral("Move &Right"), {}, kRight)},
-        right,
-        {}});
+        right});
   Bind({Make<DeleteSlidesCommand>(),
         {AddAction(edit, "Delete1", QStringLiteral("D&elete"), QKeySequence(Qt::Key_Delete),
                    kDelete),
          AddAction(popup, "Delete2", QStringLiteral("D&elete"), {}, kDelete)},
-        del,
-        {}});
+        del});
   Bind({Make<DuplicateSlideCommand>(),
         {AddAction(edit, "Duplicate1", QStringLiteral("Dupli&cate"),
                    QKeySequence(Qt::CTRL | Qt::Key_C), kDuplicate),
          AddAction(popup, "Duplicate2", QStringLiteral("Dupli&cate"), {}, kDuplicate)},
-        dup,
-        {}});
+        dup});
   edit->addSeparator();
   Bind({Make<InsertBlankCommand>(),
         {AddAction(edit, "InsertBlank1", QStringLiteral("Insert Blan&k"),
                    QKeySequence(Qt::CTRL | Qt::Key_K), kBlank),
          AddAction(popup, "InsertBlank2", QStringLiteral("Insert &Blank"), {}, kBlank)},
-        blank,
-        {}});
+        blank});
 }
 
 void DesignerActions::BuildRunMenu(QMenu* menu) {
   loopAction_ = AddAction(menu, "Loop1", QStringLiteral("&Loop Until Esc Pressed"), {}, {});
   loopAction_->setCheckable(true);
-  Bind({Make<ToggleLoopCommand>(), {loopAction_}, nullptr, {}});
+  Bind({Make<ToggleLoopCommand>(), {loopAction_}, nullptr});
   menu->addSeparator();
   Bind({Make<RunShowCommand>(RunShowCommand::From::Beginning),
         {AddAction(menu, "RunFromStart1", QStringLiteral("Run the Show from the &Beginning"),
                    QKeySequence(Qt::CTRL | Qt::Key_B), {})},
-        nullptr,
-        {}});
+        nullptr});
   Bind({Make<RunShowCommand>(RunShowCommand::From::CurrentSlide),
         {AddAction(menu, "RunFromSelectedSlide1",
                    QStringLiteral("Run the Show from the &Selected Slide"), {}, {})},
-        nullptr,
-        {}});
+        nullptr});
 }
 
 void DesignerActions::BuildHelpMenu(QMenu* menu) {
@@ -214,16 +189,10 @@ void DesignerActions::BuildHelpMenu(QMenu* menu) {
 
 void DesignerActions::Refresh() {
   for (const Entry& entry : entries_) {
-    bool enabled = true;
-    bool shown = true;
-    if (entry.make) {
-      const std::unique_ptr<EditorCommand> command = entry.make();
-      enabled = editor_.IsEnabled(*command);
-      // A button stays as its rule says while a dialog over the window is up.
-      shown = command->OnEnabled(editor_);
-    } else if (entry.enabled) {
-      enabled = shown = entry.enabled();
-    }
+    const std::unique_ptr<EditorCommand> command = entry.make();
+    const bool enabled = editor_.IsEnabled(*command);
+    // A button stays as its rule says while a dialog over the window is up.
+    const bool shown = command->OnEnabled(editor_);
     for (QAction* a : entry.actions) a->setEnabled(enabled);
     if (entry.button) entry.button->setEnabled(shown);
   }

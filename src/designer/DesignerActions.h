@@ -28,9 +28,6 @@ class DesignerActions : public QObject, private EditorListener {
   ~DesignerActions() override;
 
   QMenu* ContextMenu() const { return contextMenu_; }
-  // Adds an entry to the File menu before "&Exit" (for commands of other parts).
-  QAction* AddFileEntry(const QString& text, std::function<void()> run,
-                        std::function<bool()> enabled);
 
   // Sets every entry's enabled state and the Undo and Redo texts from the editor.
   void Refresh();
@@ -45,7 +42,6 @@ class DesignerActions : public QObject, private EditorListener {
     std::function<std::unique_ptr<EditorCommand>()> make;
     std::vector<QAction*> actions;
     QToolButton* button = nullptr;
-    std::function<bool()> enabled;  // for entries that are not editor commands
   };
   QAction* AddAction(QMenu* menu, const char* objectName, const QString& text,
                      const QKeySequence& key, const QString& icon);
@@ -60,7 +56,6 @@ class DesignerActions : public QObject, private EditorListener {
   QMainWindow& window_;
   QMenu* fileMenu_ = nullptr;
   QMenu* contextMenu_ = nullptr;
-  QAction* fileSeparator_ = nullptr;  // after "&Build a Portable Show"
   QAction* loopAction_ = nullptr;
   std::vector<QAction*> undoActions_;
   std::vector<QAction*> redoActions_;

@@ -64,6 +64,9 @@ class EditorWindows {
   virtual void DemonstrateTransition(const SlideRecord& slide) = 0;
   // Plays at most the first five seconds of a sound and waits; the error text, or "".
   virtual std::string PreviewSound(const std::string& utf8Path) = 0;
+  // "E&xport as Video...": the options, then the video made from this copy of the show
+  // (named after `showFileName` where it has one), with progress; returns when done.
+  virtual void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName) = 0;
   // Progress of adding `count` files; null when no progress is shown.
   virtual std::unique_ptr<ImportProgress> BeginImport(int count) = 0;
   // The designer window closes (Exit); it asks nothing more, the show being unmodified.

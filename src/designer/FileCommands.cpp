@@ -205,6 +205,15 @@ void BuildPortableShowCommand::OnExecute(ShowEditor& editor) {
   TellUser(editor, "File " + Trim(*chosen) + " has been built.", kMessageCaption, PromptIcon::None);
 }
 
+bool ExportVideoCommand::OnEnabled(const ShowEditor& editor) const {
+  return HasSlides(editor);
+}
+
+void ExportVideoCommand::OnExecute(ShowEditor& editor) {
+  ShowEditor::BusyScope busy(editor, kBusyModal);
+  editor.Services().windows.ExportVideo(editor.Document().Slides(), editor.Document().FileName());
+}
+
 bool CloseShowCommand::OnEnabled(const ShowEditor& editor) const {
   return HasSlides(editor);
 }

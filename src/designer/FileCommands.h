@@ -80,6 +80,15 @@ class BuildPortableShowCommand : public EditorCommand {
   void OnExecute(ShowEditor& editor) override;
 };
 
+// "E&xport as Video...": a copy of the show made into a video; nothing changes the show
+// while the export runs.
+class ExportVideoCommand : public EditorCommand {
+ public:
+  std::string Name() const override { return "Export as Video"; }
+  bool OnEnabled(const ShowEditor& editor) const override;
+  void OnExecute(ShowEditor& editor) override;
+};
+
 class CloseShowCommand : public EditorCommand {
  public:
   std::string Name() const override { return "Close"; }

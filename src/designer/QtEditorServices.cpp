@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 
+#include "designer/ExportShowAsVideo.h"
 #include "designer/SlideCaptionForm.h"
 #include "effects/SlideTransitionForm.h"
 #include "import/AddPictureSlide.h"
@@ -105,6 +106,11 @@ void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, b
 
 void DesignerWindows::DemonstrateTransition(const SlideRecord& slide) {
   ShowTransitionDemo(slide, owner_);
+}
+
+void DesignerWindows::ExportVideo(std::vector<SlideRecord> slides,
+                                  const std::string& showFileName) {
+  ExportShowAsVideo(owner_, std::move(slides), dialogs_, prompts_, showFileName);
 }
 
 std::string DesignerWindows::PreviewSound(const std::string& path) {

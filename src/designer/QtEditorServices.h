@@ -40,9 +40,10 @@ std::optional<uint32_t> AskRecordColor(Dialogs& dialogs, QWidget* parent, uint32
 class DesignerWindows : public EditorWindows {
  public:
   // `openStage` opens the arrangement stage; `closeDesigner` closes the designer.
-  DesignerWindows(Prompts& prompts, QWidget* owner, std::function<void(SlideId)> openStage,
-                  std::function<void()> closeDesigner)
+  DesignerWindows(Prompts& prompts, Dialogs& dialogs, QWidget* owner,
+                  std::function<void(SlideId)> openStage, std::function<void()> closeDesigner)
       : prompts_(prompts),
+        dialogs_(dialogs),
         owner_(owner),
         openStage_(std::move(openStage)),
         closeDesigner_(std::move(closeDesigner)) {}
@@ -50,6 +51,7 @@ class DesignerWindows : public EditorWindows {
   void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop) override;
   void OpenStage(SlideId slide) override { openStage_(slide); }
   void DemonstrateTransition(const SlideRecord& slide) override;
+  void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName) override;
   std::string PreviewSound(const std::string& utf8Path) override;
   std::unique_ptr<ImportProgress> BeginImport(int count) override;
   void CloseDesigner() override { closeDesigner_(); }
@@ -60,6 +62,7 @@ class DesignerWindows : public EditorWindows {
 
  private:
   Prompts& prompts_;
+  Dialogs& dialogs_;
   QPointer<QWidget> owner_;
   std::function<void(SlideId)> openStage_;
   std::function<void()> closeDesigner_;

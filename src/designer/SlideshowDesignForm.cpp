@@ -66,7 +66,8 @@ TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* p
       services_(services),
       editorDialogs_(services.dialogs, services.prompts, this),
       windows_(
-          services.prompts, this, [this](SlideId) { OpenStage(); }, [this] { close(); }),
+          services.prompts, services.dialogs, this, [this](SlideId) { OpenStage(); },
+          [this] { close(); }),
       media_(services.screenSize),
       editor_(EditorServices{services.prompts, editorDialogs_, windows_, media_}),
       stageHost_(std::make_unique<DesignerArrangementHost>(*this)),

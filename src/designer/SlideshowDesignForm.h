@@ -45,8 +45,6 @@ class TSlideshowDesignForm : public QMainWindow, private EditorListener {
   QWidget* Stage() const { return stage_; }
   // The one-line status bar text.
   QString StatusText() const;
-  // Adds an entry to the File menu before the separator above "&Close".
-  DesignerActions& Actions() { return *actions_; }
 
  signals:
   // The window has closed for good (not cancelled by the save prompt).

@@ -45,7 +45,7 @@ TEST_F(DesignerWindow, MenusHoldTheirEntriesWithAccessKeysAndShortcuts) {
   const std::pair<const char*, QStringList> menus[] = {
       {"File1",
        {"F&ile", "&Open Ctrl+O", "-", "&Save Ctrl+S", "Save &As", "-", "&Build a Portable Show",
-        "-", "&Close Ctrl+F4", "&Exit"}},
+        "E&xport as Video...", "-", "&Close Ctrl+F4", "&Exit"}},
       {"Edit1",
        {"&Edit", "&Undo Ctrl+Z", "&Redo Ctrl+Shift+Z, Ctrl+Y", "-", "&Add slides", "-",
         "Move &Left Ctrl+L", "Move &Right Ctrl+R", "D&elete Del", "Dupli&cate Ctrl+C", "-",

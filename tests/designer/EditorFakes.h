@@ -95,6 +95,11 @@ class FakeEditorWindows : public EditorWindows {
   }
   void OpenStage(SlideId slide) override { stages.push_back(slide); }
   void DemonstrateTransition(const SlideRecord&) override { ++demonstrations; }
+  void ExportVideo(std::vector<SlideRecord> slides, const std::string&) override {
+    exports.push_back(slides.size());
+    if (whileRunning) whileRunning();
+  }
+  std::vector<size_t> exports;
   std::string PreviewSound(const std::string& path) override {
     previews.push_back(path);
     return previewError;

@@ -128,16 +128,17 @@ TEST(ShowEditor, EnablingRules) {
       {"edit caption", [] { return std::make_unique<EditCaptionCommand>(); }},
       {"arrange", [] { return std::make_unique<ArrangeSlideCommand>(); }},
       {"save", [] { return std::make_unique<SaveShowCommand>(); }},
+      {"export", [] { return std::make_unique<ExportVideoCommand>(); }},
       {"run selected",
        [] { return std::make_unique<RunShowCommand>(RunShowCommand::From::CurrentSlide); }},
       {"undo", [] { return std::make_unique<UndoCommand>(); }},
   };
   // Expected, one letter per command above: y enabled, n not.
   const std::map<std::string, std::string> expected = {
-      {"empty", "nnnnynnnnnnnn"},       {"none selected", "nnnnynnnnnyyn"},
-      {"first", "nyyyyyyynyyyn"},       {"middle", "yyyyyyyynyyyn"},
-      {"last", "ynyyyyyynyyyn"},        {"two", "nnynnyynnnyyn"},
-      {"blank alone", "ynyyyynynyyyy"},
+      {"empty", "nnnnynnnnnnnnn"},       {"none selected", "nnnnynnnnnyyyn"},
+      {"first", "nyyyyyyynyyyyn"},       {"middle", "yyyyyyyynyyyyn"},
+      {"last", "ynyyyyyynyyyyn"},        {"two", "nnynnyynnnyyyn"},
+      {"blank alone", "ynyyyynynyyyyy"},
   };
   for (const Case& c : cases) {
     EditorRig rig;
@@ -347,13 +348,15 @@ TEST(ShowEditor, NothingChangesTheShowWhileItIsBusy) {
   rig.dialogs.whileOpen = tryEverything;  // a colour dialog is up
   rig.dialogs.colors.push_back(0x00FF00u);
   e.Execute(ChangeBackgroundCommand());
-  rig.windows.whileRunning = tryEverything;  // the show runs
+  rig.windows.whileRunning = tryEverything;  // the show runs, a video is made
   e.Execute(RunShowCommand(RunShowCommand::From::Beginning));
+  e.Execute(ExportVideoCommand());
+  EXPECT_EQ(rig.windows.exports, std::vector<size_t>{3});
   e.Execute(ArrangeSlideCommand());  // the stage is open
   ASSERT_EQ(rig.windows.stages, std::vector<SlideId>{e.Document().IdAt(1)});
   tryEverything();
   EXPECT_FALSE(e.Execute(ArrangeSlideCommand())) << "one stage at a time";
-  EXPECT_EQ(refused, (std::vector<bool>{true, true, true}));
+  EXPECT_EQ(refused, (std::vector<bool>{true, true, true, true}));
   EXPECT_EQ(Names(e), "abc");
   // The stage writes back into its own slide only, as one step.
   SlideRecord arranged = e.Document().SlideAt(1);
