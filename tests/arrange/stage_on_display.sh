@@ -52,7 +52,9 @@ case "$mode" in
     done
     status=0
     if [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]; then
-      QT_QPA_PLATFORM=wayland "$tests" --gtest_filter="$filter" || status=$?
+      QT_QPA_PLATFORM=wayland \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0" \
+        "$tests" --gtest_filter="$filter" || status=$?
     else
       echo "weston did not start:" >&2
       cat "$work/weston.log" >&2
