@@ -13,37 +13,39 @@
 
 namespace {
 
-lrw::SlideShowDocument MakeShow(int count) {
-  lrw::SlideShowDocument doc;
+void MakeShow(lrw::SlideShowDocument& doc, int count) {
+  std::vector<lrw::SlideRecord> slides;
   for (int i = 0; i < count; ++i) {
     lrw::SlideRecord s = lrw::FirstSlideDefaults();
     if (i % 5 != 4) {
       s.PictureName = "picture " + std::to_string(i) + ".jpg";
       s.Thumbnail = lrw::Bitmap(60, 45, 0xFF000000u | static_cast<uint32_t>(i * 2654435761u));
     }
-    doc.Slides.push_back(std::move(s));
+    slides.push_back(std::move(s));
   }
-  return doc;
+  doc.Load(std::move(slides), {}, false);
 }
 
 // One cell drawn into an image, as the strip's delegate does it.
 void BM_DrawCell(benchmark::State& state) {
-  const lrw::SlideShowDocument doc = MakeShow(2);
+  lrw::SlideShowDocument doc;
+  MakeShow(doc, 2);
   QImage image(76, lrw::StripItemHeight(), QImage::Format_RGB32);
   const lrw::CellColors colors{Qt::lightGray, Qt::darkBlue, Qt::white, Qt::black};
   for (auto _ : state) {
     QPainter p(&image);
-    lrw::ImageListBoxDrawItem(p, image.rect(), doc.Slides[state.iterations() % 2], false, colors);
+    lrw::ImageListBoxDrawItem(p, image.rect(),
+                              doc.SlideAt(static_cast<int>(state.iterations() % 2)), false, colors);
   }
 }
 BENCHMARK(BM_DrawCell);
 
 // Scrolling the strip one cell and repainting it, for shows of growing length.
 void BM_ScrollAndPaint(benchmark::State& state) {
-  const lrw::SlideShowDocument doc = MakeShow(static_cast<int>(state.range(0)));
+  lrw::SlideShowDocument doc;
+  MakeShow(doc, static_cast<int>(state.range(0)));
   lrw::SlideStrip strip(doc, nullptr);
   strip.SetItemHeight(lrw::StripItemHeight());
-  strip.ResetItems();
   strip.resize(76 * 10 + 2, lrw::StripItemHeight() + strip.ScrollBarHeight() + 2);
   QImage target(strip.size(), QImage::Format_RGB32);
   QScrollBar* bar = strip.horizontalScrollBar();

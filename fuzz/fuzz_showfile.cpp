@@ -30,8 +30,7 @@ void FuzzShow(std::span<const uint8_t> data) {
   const lrw::ShowFileReadResult r = lrw::ParseShowFile(data, "/fuzz/show.bld");
   Check((r.status == lrw::ReadStatus::Ok) == r.errorText.empty());
   lrw::SlideShowDocument doc;
-  doc.Loop = r.loop;
-  doc.Slides = r.slides;
+  doc.Load(r.slides, {}, r.loop);
   const std::vector<uint8_t> saved = lrw::EncodeShowFile(doc, false);
   const lrw::ShowFileReadResult back = lrw::ParseShowFile(saved, "/fuzz/again.sho");
   Check(back.status == lrw::ReadStatus::Ok);

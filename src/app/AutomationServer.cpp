@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "app/ServiceFile.h"
-#include "designer/SlideshowDesignForm.h"
 
 namespace lrw {
 namespace {
@@ -33,8 +32,8 @@ AutomationServer::AutomationServer(bool startedForAutomation, int idleMillisecon
     clients_.CallFinished();
     UpdateIdleTimer();
   });
-  connect(this, &AutomationServer::AutomationEnded, this, &EndAutomationProgram);
-  object_.WatchDesigner();
+  connect(this, &AutomationServer::AutomationEnded, this,
+          [this] { EndAutomationProgram(object_.Target()); });
   UpdateIdleTimer();
 }
 
@@ -102,7 +101,8 @@ void AutomationServer::IdleTimeout() {
   if (!clients_.Idle()) return;
   // Started for automation but with the designer on screen before any client came:
   // the user has it, not a controller.
-  if (!hadClient_ && SlideshowDesignForm && SlideshowDesignForm->isVisible()) return;
+  AutomationTarget* target = object_.Target();
+  if (!hadClient_ && target && target->DesignerVisible()) return;
   emit AutomationEnded();
 }
 
@@ -119,12 +119,11 @@ void AutomationServer::SendMessage(uint controller, uint message) {
                     QDBus::Block, 2000);
 }
 
-void EndAutomationProgram() {
-  TSlideshowDesignForm* form = SlideshowDesignForm.data();
-  if (form && form->isVisible()) {
+void EndAutomationProgram(AutomationTarget* target) {
+  if (target && target->DesignerVisible()) {
     // The user may have unsaved work on screen: closing asks, and Cancel keeps the
     // designer open for the user.
-    form->close();
+    target->CloseDesigner();
     return;
   }
   QCoreApplication::quit();

@@ -68,6 +68,6 @@ class AutomationServer : public QObject {
 
 // What ending a program started for automation does: a designer on screen is closed
 // as by the user (save prompt, message 1026, end); a hidden one ends the program.
-void EndAutomationProgram();
+void EndAutomationProgram(AutomationTarget* target);
 
 }  // namespace lrw

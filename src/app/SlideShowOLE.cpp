@@ -1,15 +1,15 @@
 #include "app/SlideShowOLE.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QPointer>
 #include <QTimer>
+#include <climits>
 #include <filesystem>
 #include <limits>
-
-#include "designer/SlideshowDesignForm.h"
 
 namespace lrw {
 namespace {
@@ -25,6 +25,12 @@ class CallScope {
  private:
   TSlideShowOLE& server_;
 };
+
+// Whether the text can name a file on this system at all; a longer one is refused before
+// anything looks at it (a path of megabytes would otherwise be laid out in messages).
+bool FitsAPath(const std::string& path) {
+  return path.size() <= PATH_MAX;
+}
 
 // A window handle given to Invoke: any integer that fits in 32 bits, signed or not.
 bool ToHandle(const QVariant& v, uint& handle) {
@@ -55,28 +61,22 @@ bool ToHandle(const QVariant& v, uint& handle) {
   }
 }
 
-// The designer is in the middle of a command of its own: a modal window (the show,
-// a message, a dialog) or the arrangement stage is open. Those hold the show's slides
-// by reference, so nothing may add to or replace them meanwhile.
-bool DesignerBusy(const TSlideshowDesignForm& form) {
-  return QApplication::activeModalWidget() != nullptr || form.ArrangementStage;
-}
-
 constexpr const char* kBusyError = "Quorvel.SlideShowOLE.Error.Busy";
-constexpr const char* kBusyText = "The designer is busy with a show, a message or a dialog.";
+constexpr const char* kBusyText =
+    "The designer is busy with a show, a message, a dialog or the arrangement stage.";
+constexpr const char* kNotAddedError = "Quorvel.SlideShowOLE.Error.NotAdded";
+constexpr const char* kNotSavedError = "Quorvel.SlideShowOLE.Error.NotSaved";
+constexpr const char* kNotSavedText =
+    "The show in the designer has changes that were not saved; it was not replaced.";
+constexpr const char* kTooLongText = "The file name is longer than any this system can open.";
 
 }  // namespace
 
 TSlideShowOLE::TSlideShowOLE(QObject* parent) : QObject(parent) {}
 
-void TSlideShowOLE::WatchDesigner() {
-  QPointer<TSlideshowDesignForm> form = SlideshowDesignForm.data();
-  if (!form) return;
-  connect(form, &TSlideshowDesignForm::FormClosed, this, [this, form] {
-    if (form && form->ControllerWindow != 0) {
-      emit ControllerMessage(static_cast<uint>(form->ControllerWindow), kDesignerClosedMessage);
-    }
-  });
+void TSlideShowOLE::DesignerClosed() {
+  target_ = nullptr;
+  if (controller_ != 0) emit ControllerMessage(controller_, kDesignerClosedMessage);
 }
 
 void TSlideShowOLE::Fail(const QString& errorName, const QString& text) {
@@ -86,80 +86,97 @@ void TSlideShowOLE::Fail(const QString& errorName, const QString& text) {
 
 bool TSlideShowOLE::BeginCall() {
   if (calledFromDBus()) emit ClientCalled(message().service());
-  if (!SlideshowDesignForm) {
+  if (!target_) {
     Fail(QDBusError::errorString(QDBusError::Failed), "The designer window has closed.");
     return false;
   }
   return true;
 }
 
+bool TSlideShowOLE::RefuseWhenBusy() {
+  if (!target_->Busy()) return false;
+  Fail(kBusyError, kBusyText);
+  return true;
+}
+
 void TSlideShowOLE::AddSlide(const QString& fileName) {
-  if (!BeginCall()) return;
-  if (DesignerBusy(*SlideshowDesignForm)) return Fail(kBusyError, kBusyText);
+  if (!BeginCall() || RefuseWhenBusy()) return;
+  const std::string path = fileName.toStdString();
+  if (!FitsAPath(path)) return Fail(kNotAddedError, kTooLongText);
   CallScope scope(*this);
-  SlideshowDesignForm->AddPictureSlide(fileName.toStdString());
+  const std::string why = target_->AddSlide(path);
+  if (!why.empty()) Fail(kNotAddedError, QString::fromStdString(why));
 }
 
 void TSlideShowOLE::RunShow(const QString& fileName) {
-  if (!BeginCall()) return;
-  if (DesignerBusy(*SlideshowDesignForm)) return Fail(kBusyError, kBusyText);
-  // The show can run for as long as the user likes; the caller hears of its end
-  // through message 1025 instead of waiting for the reply.
+  if (!BeginCall() || RefuseWhenBusy()) return;
+  if (!FitsAPath(fileName.toStdString())) return Fail(kNotAddedError, kTooLongText);
+  // The show can run for as long as the user likes: the caller is answered before it
+  // runs and hears of its end through message 1025.
+  QDBusMessage call;  // answered later, on the connection it came on
+  QString bus;
+  if (calledFromDBus()) {
+    setDelayedReply(true);
+    call = message();
+    bus = connection().name();
+  }
   emit CallStarted();
-  QTimer::singleShot(0, this, [this, fileName] { RunShowWhenFree(fileName); });
+  QTimer::singleShot(0, this,
+                     [this, fileName, call, bus] { RunShowWhenFree(fileName, call, bus); });
 }
 
-void TSlideShowOLE::RunShowWhenFree(const QString& fileName) {
+void TSlideShowOLE::RunShowWhenFree(const QString& fileName, const QDBusMessage& call,
+                                    const QString& bus) {
+  // Error replies are made from the call itself, never from a reply.
+  auto answer = [&](bool ok) {
+    if (call.type() == QDBusMessage::InvalidMessage) return;
+    QDBusConnection(bus).send(ok ? call.createReply()
+                                 : call.createErrorReply(kNotSavedError, kNotSavedText));
+  };
   // Something modal may have opened between the call and now; the show waits for it.
-  if (SlideshowDesignForm && DesignerBusy(*SlideshowDesignForm)) {
-    QTimer::singleShot(100, this, [this, fileName] { RunShowWhenFree(fileName); });
+  if (target_ && target_->Busy()) {
+    QTimer::singleShot(100, this,
+                       [this, fileName, call, bus] { RunShowWhenFree(fileName, call, bus); });
     return;
   }
-  RunShowNow(fileName);
-  emit CallFinished();
-}
-
-void TSlideShowOLE::RunShowNow(const QString& fileName) {
-  QPointer<TSlideshowDesignForm> form = SlideshowDesignForm.data();
-  if (!form) return;
+  struct Finished {
+    TSlideShowOLE& o;
+    ~Finished() { emit o.CallFinished(); }
+  } finished{*this};
   const std::string path = fileName.toStdString();
   std::error_code ec;
-  if (path.empty() || !std::filesystem::is_regular_file(path, ec)) return;
-  if (!form->OpenFile(path)) return;
-  form->RunFromStart1Click();
-  if (!form) return;
-  if (form->ControllerWindow != 0) {
-    emit ControllerMessage(static_cast<uint>(form->ControllerWindow), kShowFinishedMessage);
+  if (!target_ || path.empty() || !std::filesystem::is_regular_file(path, ec)) {
+    answer(true);  // a missing file runs nothing and sends nothing
+    return;
   }
+  if (!target_->ReleaseShow()) {
+    emit CallRefused(QString::fromLatin1(kNotSavedText));
+    answer(false);
+    return;
+  }
+  answer(true);
+  QPointer<TSlideShowOLE> self(this);
+  if (!target_ || !target_->RunShowFile(path) || !self) return;
+  if (controller_ != 0) emit ControllerMessage(controller_, kShowFinishedMessage);
   // Closed like a close by hand: the save prompt, message 1026, the end of the program.
-  QMetaObject::invokeMethod(form, "close", Qt::QueuedConnection);
+  if (target_) target_->CloseDesigner();
 }
 
 void TSlideShowOLE::ShowDesignForm() {
   if (!BeginCall()) return;
   CallScope scope(*this);
-  TSlideshowDesignForm& form = *SlideshowDesignForm;
-  form.setWindowState(form.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-  form.showNormal();
-  form.setVisible(true);
-  form.setEnabled(true);
-  form.raise();
-  form.activateWindow();
+  target_->ShowDesignForm();
 }
 
 void TSlideShowOLE::CloseServer() {
-  if (!BeginCall()) return;
+  if (!BeginCall() || RefuseWhenBusy()) return;
   CallScope scope(*this);
-  SlideshowDesignForm->QuerySaveChanges(false);
+  target_->CloseServer();
 }
 
 void TSlideShowOLE::IdentifyController(uint handle) {
   if (!BeginCall()) return;
-  SlideshowDesignForm->ControllerWindow = handle;
-}
-
-void TSlideShowOLE::IdentifyController(int handle) {
-  IdentifyController(static_cast<uint>(handle));
+  controller_ = handle;
 }
 
 void TSlideShowOLE::Invoke(int dispId, const QVariantList& wrapped) {

@@ -1,13 +1,16 @@
-// The automation object: the methods a controller calls on the bus. It holds no state
-// of its own; every method acts on the one designer window and its show.
+// The automation object: the methods a controller calls on the bus. Every method acts
+// on the show's owner through AutomationTarget; the object itself only remembers the
+// controller that messages 1025 and 1026 are meant for.
 #pragma once
 
 #include <QDBusContext>
+#include <QDBusMessage>
 #include <QObject>
 #include <QString>
 #include <QVariantList>
 
 #include "app/AutomationMethods.h"
+#include "app/AutomationTarget.h"
 
 namespace lrw {
 
@@ -26,8 +29,6 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
       "    <method name=\"CloseServer\"/>\n"
       "    <method name=\"IdentifyController\"><arg name=\"handle\" type=\"u\" "
       "direction=\"in\"/></method>\n"
-      "    <method name=\"IdentifyController\"><arg name=\"handle\" type=\"i\" "
-      "direction=\"in\"/></method>\n"
       "    <method name=\"Invoke\"><arg name=\"dispId\" type=\"i\" direction=\"in\"/>"
       "<arg name=\"args\" type=\"av\" direction=\"in\"/></method>\n"
       "    <method name=\"GetDispatchId\"><arg name=\"name\" type=\"s\" direction=\"in\"/>"
@@ -39,19 +40,26 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
  public:
   explicit TSlideShowOLE(QObject* parent = nullptr);
 
-  // Starts watching the designer for its close (message 1026); call once the designer
-  // exists.
-  void WatchDesigner();
+  // What the methods act on; null (before the designer exists or after it has gone)
+  // refuses every call.
+  void SetTarget(AutomationTarget* target) { target_ = target; }
+  AutomationTarget* Target() const { return target_; }
+  // The designer has closed: message 1026 for the controller.
+  void DesignerClosed();
+  quint32 Controller() const { return controller_; }
 
  public slots:
-  // AddSlide and RunShow are refused (error "Quorvel.SlideShowOLE.Error.Busy") while
-  // the designer is busy with a show, a message, a dialog or the arrangement stage.
+  // AddSlide, RunShow and CloseServer are refused (error
+  // "Quorvel.SlideShowOLE.Error.Busy") while the designer is busy with a show, a
+  // message, a dialog or the arrangement stage.
   //
   // Dispatch id 1: the picture file becomes a new slide, as if the user had chosen it.
+  // A picture that cannot be added is an error reply with the reason.
   Q_SCRIPTABLE void AddSlide(const QString& fileName);
-  // Dispatch id 2: opens the show file and runs it from the beginning, then sends
-  // message 1025 and closes the designer. The call returns at once; the show runs
-  // as soon as the program is back in its event loop.
+  // Dispatch id 2: asks whether to save a changed show first (Yes, No), opens the show
+  // file and runs it from the beginning, then sends message 1025 and closes the
+  // designer. The reply comes once the show is about to run (an error reply when Yes
+  // did not lead to a save); the show runs from the event loop.
   Q_SCRIPTABLE void RunShow(const QString& fileName);
   // Dispatch id 3: the designer in its normal state, visible, enabled and in front.
   Q_SCRIPTABLE void ShowDesignForm();
@@ -59,10 +67,8 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
   Q_SCRIPTABLE void CloseServer();
   // Dispatch id 5: the controller that messages 1025 and 1026 are meant for.
   Q_SCRIPTABLE void IdentifyController(uint handle);
-  // The same for a controller that passes its handle as a signed 32-bit integer, as
-  // window handles often are.
-  Q_SCRIPTABLE void IdentifyController(int handle);
-  // Late-bound calls: the method with that dispatch id, with its one argument or none.
+  // Late-bound calls: the method with that dispatch id, with its one argument or none
+  // (a handle may be any integer type that fits in 32 bits).
   Q_SCRIPTABLE void Invoke(int dispId, const QVariantList& args);
   // The dispatch id of a method name (any case).
   Q_SCRIPTABLE int GetDispatchId(const QString& name);
@@ -81,12 +87,17 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
   void CallRefused(const QString& text);
 
  private:
-  // Run after RunShow's reply has gone out, once the designer is free.
-  void RunShowWhenFree(const QString& fileName);
-  void RunShowNow(const QString& fileName);
+  // Run from the event loop once the designer is free; `call` (invalid when not called
+  // on the bus) is answered on the connection named `bus`.
+  void RunShowWhenFree(const QString& fileName, const QDBusMessage& call, const QString& bus);
   // Counts the caller; false (with an error reply) when there is no designer any more.
   bool BeginCall();
+  // False (with the busy error) while the target is busy.
+  bool RefuseWhenBusy();
   void Fail(const QString& errorName, const QString& text);
+
+  AutomationTarget* target_ = nullptr;
+  quint32 controller_ = 0;
 };
 
 }  // namespace lrw

@@ -12,6 +12,8 @@
 #include "app/AutomationSwitches.h"
 #include "app/CommandLine.h"
 #include "app/SingleInstance.h"
+#include "designer/FileCommands.h"
+#include "designer/RunCommands.h"
 #include "designer/SlideshowDesignForm.h"
 #include "document/Paths.h"
 #include "effects/Random.h"
@@ -24,7 +26,9 @@ namespace lrw {
 StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& options,
                              bool showSplash) {
   StartupOptions o = options;
-  form.Options = o;
+  ShowEditor& editor = form.Editor();
+  // Started only to run the show: it runs once, whatever the file says.
+  editor.RunOnce = o.RunAndExit;
 
   if (!o.QuietStart && showSplash) {
     form.setEnabled(false);
@@ -33,10 +37,12 @@ StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& o
   }
 
   if (!o.StartFile.empty() && IsRegularFile(o.StartFile)) {
-    if (form.OpenFile(o.StartFile)) {
-      // A show opened from the command line keeps the plain title until it is saved.
-      form.setWindowTitle("Lanternreelworks!");
-      if (o.RunAndExit || o.RunAndStay) form.RunFromStart1Click();
+    LoadShowCommand load(o.StartFile);
+    editor.Execute(load);
+    // A show opened from the command line keeps the plain title until it is saved.
+    if (load.Status() == ReadStatus::Ok) {
+      if (o.RunAndExit || o.RunAndStay)
+        editor.Execute(RunShowCommand(RunShowCommand::From::Beginning));
     } else {
       o.RunAndExit = false;
       o.RunAndStay = false;
@@ -44,9 +50,9 @@ StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& o
   } else if (!o.StartFile.empty() && o.RunAndStay) {
     o.RunAndStay = false;
   }
-  form.Options = o;
+  editor.RunOnce = o.RunAndExit;
 
-  form.LastPictureFolder = QDir::currentPath().toStdString() + "/";
+  editor.LastPictureFolder = QDir::currentPath().toStdString() + "/";
 
   // With "/r" the designer is never shown; the caller closes it.
   if (!o.RunAndExit && !o.AutomationStart) {
@@ -93,6 +99,9 @@ int RunProgram(QApplication& app) {
   QObject::connect(&form, &TSlideshowDesignForm::FormClosed, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
   AutomationServer server(automationMode == AutomationStartMode::Automation);
+  server.Object().SetTarget(&form.Automation());
+  QObject::connect(&form, &TSlideshowDesignForm::FormClosed, &server.Object(),
+                   &TSlideShowOLE::DesignerClosed);
   server.Register(QDBusConnection::sessionBus());
   return app.exec();
 }

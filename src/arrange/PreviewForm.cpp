@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QMenu>
@@ -13,14 +15,8 @@
 
 namespace lrw {
 
-namespace {
-constexpr int kArrangeHelpContext = 2012;
-}
-
-// A tool window of the stage stays above the stage; it is not made to stay above
-// everything, so that the dialogs it opens are never hidden behind it.
-TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm* stage, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), Stage(stage) {
+TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm& stage) : QWidget(&stage), Stage(stage) {
+  // Never visible, but what the form has always been called.
   setWindowTitle(QStringLiteral("Move or Size This Window"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setFocusPolicy(Qt::StrongFocus);
@@ -45,9 +41,25 @@ void TPreviewForm::SetFrameActive(bool active) {
 
 void TPreviewForm::Activate() {
   raise();
-  activateWindow();
-  setFocus(Qt::ActiveWindowFocusReason);
-  if (Stage) Stage->PlacementActivated(this);
+  setFocus(Qt::OtherFocusReason);
+  // Also while the stage window is not active yet (no focus notice then).
+  Stage.PlacementActivated(this);
+}
+
+void TPreviewForm::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  Stage.PlacementActivated(this);
+}
+
+void TPreviewForm::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  // Clicking the stage, the other form or another program leaves this one grey; its
+  // own popup menu does not.
+  if (event->reason() != Qt::PopupFocusReason) SetFrameActive(false);
+}
+
+void TPreviewForm::contextMenuEvent(QContextMenuEvent* event) {
+  event->accept();
 }
 
 void TPreviewForm::paintEvent(QPaintEvent*) {
@@ -58,7 +70,7 @@ void TPreviewForm::paintEvent(QPaintEvent*) {
   PaintClient(painter);
   painter.restore();
   // The band from (1, 1) to (width - 1, height - 1), 4 pixels wide, then a black line
-  // around the whole window.
+  // around the whole form.
   const QColor band = frameActive_ ? QColor(255, 0, 0) : QColor(128, 128, 128);
   const int w = width();
   const int h = height();
@@ -82,16 +94,14 @@ void TPreviewForm::AddExitItems() {
   PopupMenu1->addSeparator();
   ExitandSave1 = PopupMenu1->addAction(QStringLiteral("Exit and &Save"));
   ExitWithoutSaving1 = PopupMenu1->addAction(QStringLiteral("Exit &Without Saving"));
-  connect(ExitandSave1, &QAction::triggered, this, [this] {
-    if (Stage) Stage->close();
-  });
-  connect(ExitWithoutSaving1, &QAction::triggered, this, [this] {
-    if (Stage) Stage->FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
-  });
+  connect(ExitandSave1, &QAction::triggered, this, [this] { Stage.close(); });
+  connect(ExitWithoutSaving1, &QAction::triggered, this,
+          [this] { Stage.FormKeyDown(Qt::Key_Escape, Qt::NoModifier); });
 }
 
 void TPreviewForm::PopUpAtCorner() {
-  PopupMenu1->popup(QPoint(x() + 10, y() + 10));
+  // Left + 10, top + 10 of the form, in screen coordinates.
+  PopupMenu1->popup(mapToGlobal(QPoint(10, 10)));
 }
 
 void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
@@ -115,22 +125,20 @@ void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
     default:
       break;
   }
-  if (arrow && Stage) {
-    const QSize screen = Stage->ScreenSize();
+  if (arrow) {
+    const QSize screen = Stage.ScreenSize();
     if (const auto box = NudgeWindow(Bounds(), *arrow, ctrl, shift, HeightKeys, ClientHeight(),
                                      screen.width(), screen.height())) {
       SetBounds(*box);
     }
     return;
   }
-  if (!Stage) return;
   if (key == Qt::Key_F1) {
-    // Handled here: the toolkit gives a tool window's shortcuts to its owner instead.
-    ShowHelp(kArrangeHelpContext);
+    ShowHelp(kHelpArrangementStage);
   } else if (key == Qt::Key_Escape) {
-    Stage->FormKeyDown(Qt::Key_Escape, modifiers);
+    Stage.FormKeyDown(Qt::Key_Escape, modifiers);
   } else if (key == Qt::Key_F6) {
-    Stage->SwitchWindows(this);
+    Stage.SwitchWindows(this);
   } else if (key == Qt::Key_F4 && (modifiers & Qt::AltModifier)) {
     // Desktops without a window manager that closes on Alt+F4 still get the close.
     close();
@@ -140,13 +148,6 @@ void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
 void TPreviewForm::keyPressEvent(QKeyEvent* event) {
   HandleKey(event->key(), event->modifiers());
   event->accept();
-}
-
-bool TPreviewForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && Stage) Stage->PlacementActivated(this);
-  // Clicking the stage or another program leaves neither placement window active.
-  if (event->type() == QEvent::WindowDeactivate) SetFrameActive(false);
-  return QWidget::event(event);
 }
 
 Qt::Edges TPreviewForm::EdgesAt(const QPoint& pos) const {
@@ -200,6 +201,7 @@ void TPreviewForm::mouseMoveEvent(QMouseEvent* event) {
     UpdateCursor(event->position().toPoint());
     return;
   }
+  // Screen deltas, not positions read back: the form follows the pointer exactly.
   const QPoint delta = global - dragLast_;
   if (delta.isNull()) return;
   WindowBox box = Bounds();
@@ -231,10 +233,10 @@ void TPreviewForm::mouseReleaseEvent(QMouseEvent*) {
 }
 
 void TPreviewForm::closeEvent(QCloseEvent* event) {
-  // Closing either placement window ends the arrangement with saving; the stage frees
-  // this window itself.
+  // Closing either placement form ends the arrangement with saving; the stage frees
+  // the form itself.
   event->ignore();
-  if (Stage) Stage->close();
+  Stage.close();
 }
 
 }  // namespace lrw

@@ -1,7 +1,11 @@
-// What both placement windows on the arrangement stage share: a frameless tool
-// window above the stage with a sizing border of its own (red while active, grey
-// otherwise), moved by dragging anywhere inside, sized by dragging the border,
-// nudged with Ctrl/Shift+arrows, and a popup menu on the right button and Shift+F10.
+// What both placement forms on the arrangement stage share: a frameless box inside the
+// stage window with a sizing border of its own (red while it has the keyboard, grey
+// otherwise), moved by dragging anywhere inside, sized by dragging the border, nudged
+// with Ctrl/Shift+arrows, and a popup menu on the right button and Shift+F10.
+//
+// The forms are child widgets of the stage, never windows of their own: their position
+// is whatever the stage gives them in its own coordinates (the stored screen
+// coordinates), so no window manager or compositor can move, clamp or ignore it.
 #pragma once
 
 #include <QPoint>
@@ -24,9 +28,9 @@ class TPreviewForm : public QWidget {
   // The sizing border on each side: a black line and a 4-pixel coloured band.
   static constexpr int kFrameWidth = 5;
 
-  TPreviewForm(TSlidePreviewBackgroundForm* stage, QWidget* parent);
+  explicit TPreviewForm(TSlidePreviewBackgroundForm& stage);
 
-  TSlidePreviewBackgroundForm* Stage = nullptr;
+  TSlidePreviewBackgroundForm& Stage;
   bool HeightKeys = false;
   QMenu* PopupMenu1 = nullptr;
   QAction* ExitandSave1 = nullptr;
@@ -37,21 +41,22 @@ class TPreviewForm : public QWidget {
   int ClientHeight() const { return height() - 2 * kFrameWidth; }
   void SetClientWidth(int w) { resize(w + 2 * kFrameWidth, height()); }
   void SetClientHeight(int h) { resize(width(), h + 2 * kFrameWidth); }
+  // The outer box in stage (= screen) coordinates, frame included.
   WindowBox Bounds() const { return {x(), y(), width(), height()}; }
   void SetBounds(const WindowBox& box);
 
-  // Whether the frame shows this window as the active one.
+  // Whether the frame shows this form as the active one.
   bool FrameActive() const { return frameActive_; }
   void SetFrameActive(bool active);
-  // Makes this window the active placement window: red frame and keyboard focus.
+  // Makes this the active placement form: on top of the other, red frame, keyboard focus.
   void Activate();
 
-  // The key handling every placement window gets: the window's own keys first, then
-  // nudging, Esc (leave without saving), F6 (the other window) and Alt+F4 (leave saving).
+  // The key handling every placement form gets: the form's own keys first, then
+  // nudging, Esc (leave without saving), F6 (the other form), F1 and Alt+F4 (leave saving).
   void HandleKey(int key, Qt::KeyboardModifiers modifiers);
 
  protected:
-  // The window's own key handler (Shift+F10: the popup menu); true when it consumed the key.
+  // The form's own key handler (Shift+F10: the popup menu); true when it consumed the key.
   bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
   // Ends the popup menu with a separator, "Exit and &Save" and "Exit &Without Saving".
   void AddExitItems();
@@ -65,10 +70,15 @@ class TPreviewForm : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool event(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  // The right button has opened this form's menu already; the stage's must not follow.
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  // Tab does not wander between the forms and the stage.
+  bool focusNextPrevChild(bool) override { return false; }
 
  private:
-  // Which edges a press at `pos` grabs (none: the press drags the window).
+  // Which edges a press at `pos` grabs (none: the press drags the form).
   Qt::Edges EdgesAt(const QPoint& pos) const;
   void UpdateCursor(const QPoint& pos);
 

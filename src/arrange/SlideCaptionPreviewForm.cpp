@@ -1,12 +1,11 @@
 #include "arrange/SlideCaptionPreviewForm.h"
 
 #include <QAction>
-#include <QDialog>
 #include <QMenu>
 #include <QPainter>
 
+#include "arrange/ArrangementHost.h"
 #include "arrange/SlidePreviewBackgroundForm.h"
-#include "designer/SlideshowDesignForm.h"
 #include "platform/QtText.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
@@ -14,9 +13,9 @@
 
 namespace lrw {
 
-TSlideCaptionPreviewForm::TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm* stage,
-                                                   QWidget* parent)
-    : TPreviewForm(stage, parent) {
+TSlideCaptionPreviewForm::TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm& stage)
+    : TPreviewForm(stage) {
+  setObjectName(QStringLiteral("SlideCaptionPreviewForm"));
   HeightKeys = false;
   resize(194, 117);
   EdittheCaption1 = PopupMenu1->addAction(QStringLiteral("Edit the Caption"));
@@ -27,13 +26,12 @@ TSlideCaptionPreviewForm::TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm* 
 }
 
 void TSlideCaptionPreviewForm::FitToText() {
-  if (!Stage) return;
-  const QtTextMeasurer measurer(QFontFromCaptionFont(Stage->CaptionFont));
-  // A visible window fits itself again from the size change; a hidden one gets no
+  const QtTextMeasurer measurer(Stage.CaptionQFont());
+  // A visible form fits itself again from the size change; a hidden one gets no
   // resize events until it is shown, so the loop finishes the fitting either way.
   for (int round = 0; round < 4; ++round) {
     int w = ClientWidth();
-    WrapCaption(Stage->CaptionText, measurer, WrappedLines, w);
+    WrapCaption(Stage.CaptionText, measurer, WrappedLines, w);
     if (ClientWidth() != w) {
       SetClientWidth(w);
       continue;
@@ -48,27 +46,23 @@ void TSlideCaptionPreviewForm::FitToText() {
 }
 
 void TSlideCaptionPreviewForm::EdittheCaption1Click() {
-  if (!Stage) return;
-  if (Stage->Designer().EditCaption(Stage->CaptionText, Stage->CaptionFont, Stage->CaptionBack,
-                                    this) == QDialog::Accepted)
+  if (Stage.Host().EditCaption(Stage.CaptionText, Stage.CaptionFont, Stage.CaptionBack, this))
     FitToText();
 }
 
 void TSlideCaptionPreviewForm::MatchBackground1Click() {
-  if (!Stage) return;
-  Stage->CaptionBack = Stage->WindowColor();
+  Stage.CaptionBack = Stage.WindowColor();
   update();
-  Stage->SaveOnClose = true;
+  Stage.SaveOnClose = true;
 }
 
 void TSlideCaptionPreviewForm::PaintClient(QPainter& painter) {
-  if (!Stage) return;
-  painter.fillRect(QRect(QPoint(0, 0), ClientRect().size()), ColorFromRecord(Stage->CaptionBack));
-  const QFont font = QFontFromCaptionFont(Stage->CaptionFont);
+  painter.fillRect(QRect(QPoint(0, 0), ClientRect().size()), ColorFromRecord(Stage.CaptionBack));
+  const QFont font = Stage.CaptionQFont();
   const QtTextMeasurer measurer(font);
   const int ascent = measurer.Metrics().ascent();
   painter.setFont(font);
-  painter.setPen(ColorFromRecord(Stage->CaptionFont.Color));
+  painter.setPen(ColorFromRecord(Stage.CaptionFont.Color));
   int y = 0;
   for (const std::string& line : WrappedLines) {
     painter.drawText(QPoint(0, y + ascent), FromCp1252(line));

@@ -1,5 +1,5 @@
-// The caption's placement window on the arrangement stage: the caption broken at the
-// window's width in its font on its background. The width is the user's; the height
+// The caption's placement form on the arrangement stage: the caption broken at the
+// form's width in its font on its background. The width is the user's; the height
 // always follows the text.
 #pragma once
 
@@ -12,23 +12,20 @@ class QAction;
 
 namespace lrw {
 
-struct SlideRecord;
-
 class TSlideCaptionPreviewForm : public TPreviewForm {
   Q_OBJECT
 
  public:
-  TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm* stage, QWidget* parent);
+  explicit TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm& stage);
 
   std::vector<std::string> WrappedLines;
-  SlideRecord* Slide = nullptr;
 
   QAction* EdittheCaption1 = nullptr;
   QAction* MatchBackground1 = nullptr;
 
   void EdittheCaption1Click();
   void MatchBackground1Click();
-  // Breaks the caption at the client width and makes the window fit the text.
+  // Breaks the caption at the client width and makes the form fit the text.
   void FitToText();
 
  protected:

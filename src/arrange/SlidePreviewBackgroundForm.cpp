@@ -1,7 +1,6 @@
 #include "arrange/SlidePreviewBackgroundForm.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -9,11 +8,10 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "arrange/ArrangementHost.h"
 #include "arrange/ArrangementWriteBack.h"
 #include "arrange/SlideCaptionPreviewForm.h"
 #include "arrange/SlidePreviewForm.h"
-#include "designer/ColorSwatch.h"
-#include "designer/SlideshowDesignForm.h"
 #include "document/Cp1252.h"
 #include "import/LoadPicture.h"
 #include "platform/HelpViewer.h"
@@ -24,7 +22,6 @@
 namespace lrw {
 
 namespace {
-constexpr int kArrangeHelpContext = 2012;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBandBlue = 0xFF0000;  // a record colour: blue
 
@@ -41,14 +38,13 @@ const char* const TSlidePreviewBackgroundForm::kHelpLine1 =
 const char* const TSlidePreviewBackgroundForm::kHelpLine2 =
     "   Drag borders to resize windows    Drag windows to reposition    F6=Switch Windows";
 
-TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(TSlideshowDesignForm& designer)
-    : QWidget(nullptr, Qt::FramelessWindowHint), designer_(designer) {
+TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(ArrangementHost& host)
+    : QWidget(nullptr, Qt::FramelessWindowHint), host_(host) {
   setObjectName(QStringLiteral("SlidePreviewBackgroundForm"));
   setWindowTitle(QStringLiteral("Lanternreelworks!"));
   setFont(MakeCaptionFont("Courier New", 8, 0));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  InstallHelpKey(this, kArrangeHelpContext);
 
   PopupMenu1 = new QMenu(this);
   Changebackgroundcolor1 = PopupMenu1->addAction(QStringLiteral("Change background color"));
@@ -65,10 +61,19 @@ TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(TSlideshowDesignForm& d
           [this] { FormKeyDown(Qt::Key_Escape, Qt::NoModifier); });
 }
 
-TSlidePreviewBackgroundForm::~TSlidePreviewBackgroundForm() = default;
+TSlidePreviewBackgroundForm::~TSlidePreviewBackgroundForm() {
+  if (!closed_) {
+    closed_ = true;
+    host_.ArrangementFinished(std::nullopt);
+  }
+}
 
 QSize TSlidePreviewBackgroundForm::ScreenSize() const {
-  return designer_.Services().screenSize;
+  return host_.ScreenSize();
+}
+
+QFont TSlidePreviewBackgroundForm::CaptionQFont() const {
+  return MakeCaptionFont(CaptionFont.Name, CaptionFont.Size, CaptionFont.Style);
 }
 
 void TSlidePreviewBackgroundForm::SetWindowColor(uint32_t color) {
@@ -76,29 +81,41 @@ void TSlidePreviewBackgroundForm::SetWindowColor(uint32_t color) {
   update();
 }
 
-void TSlidePreviewBackgroundForm::Open(SlideRecord& slide) {
-  Slide = &slide;
+bool TSlidePreviewBackgroundForm::Open() {
+  const SlideRecord* found = host_.ArrangedSlide();
+  if (!found) return false;
+  // What the forms open on; the show's own record is looked up again when it is needed.
+  const SlideRecord slide = *found;
   // FormShow
   SetWindowColor(slide.BackgroundColor);
   Centered = slide.CenterImage != 0;
   HasCaption = slide.ShowCaption != 0;
+  // The stage's own coordinates are the stored screen coordinates: it covers the
+  // primary screen from its origin.
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
   setGeometry(QRect(origin, ScreenSize()));
   showFullScreen();
   raise();
   activateWindow();
-  OpenImageWindow();
-  LoadCaption();
+  OpenImageWindow(slide);
+  LoadCaption(slide);
+  return true;
 }
 
-void TSlidePreviewBackgroundForm::OpenImageWindow() {
-  if (!Slide || Slide->PictureName.empty()) return;
-  const LoadPictureResult loaded =
-      designer_.LoadPictureModule().LoadPicture(Cp1252ToUtf8(Slide->PicturePath()), FullSizeMode);
+void TSlidePreviewBackgroundForm::OpenImageWindow(const SlideRecord& slide) {
+  if (slide.PictureName.empty()) return;
+  // Decoded large enough for the screen's device pixels, no larger: a photo of many
+  // megapixels is read at a reduced scale, as the show reads it.
+  const qreal ratio = devicePixelRatioF();
+  const QSize screen = ScreenSize();
+  const LoadPictureResult loaded = host_.PictureLoader().LoadPictureForSize(
+      Cp1252ToUtf8(slide.PicturePath()), static_cast<int>(screen.width() * ratio),
+      static_cast<int>(screen.height() * ratio));
   LoadedPicture = loaded.status == Loaded ? ToImage(loaded.bitmap) : QImage();
+  PictureSize = loaded.status == Loaded ? QSize(loaded.fullWidth, loaded.fullHeight) : QSize();
   if (loaded.status == LoadFailed) {
-    Prompts& prompts = designer_.Services().prompts;
+    Prompts& prompts = host_.UserPrompts();
     prompts.Beep(BeepKind::Error);
     if (dynamic_cast<QtPrompts*>(&prompts)) {
       // The program's message boxes belong to the designer, and one would lift the
@@ -110,45 +127,45 @@ void TSlidePreviewBackgroundForm::OpenImageWindow() {
     }
   }
 
-  auto* window = new TSlidePreviewForm(this, this);
-  imageWindow_ = window;
-  window->Slide = Slide;
-  ImageFrameWidth = TPreviewForm::kFrameWidth;
-  // The client area, not the frame, lands on the stored box.
-  window->SetBounds({Slide->ImageLeft - ImageFrameWidth, Slide->ImageTop - ImageFrameWidth,
-                     Slide->ImageWidth + 2 * ImageFrameWidth,
-                     Slide->ImageHeight + 2 * ImageFrameWidth});
-  window->Image1 = LoadedPicture;
-  window->LastLeft = window->x();
-  window->LastTop = window->y();
-  window->show();
-  window->Activate();
+  auto* form = new TSlidePreviewForm(*this);
+  imageWindow_ = form;
+  ImageFrameWidth = (form->width() - form->ClientWidth()) / 2;
+  // The client area, not the frame, lands on the stored box, wherever that is: a box
+  // larger than the screen stays as it is.
+  form->SetBounds({slide.ImageLeft - ImageFrameWidth, slide.ImageTop - ImageFrameWidth,
+                   slide.ImageWidth + 2 * ImageFrameWidth,
+                   slide.ImageHeight + 2 * ImageFrameWidth});
+  form->Image1 = LoadedPicture;
+  form->LastLeft = form->x();
+  form->LastTop = form->y();
+  form->show();
+  form->Activate();
   SaveOnClose = true;
 }
 
-void TSlidePreviewBackgroundForm::LoadCaption() {
-  if (!HasCaption || !Slide) return;
-  CaptionFont = CaptionFontRecord::Of(*Slide);
-  CaptionText = Slide->Caption;
-  CaptionBack = Slide->CaptionBackColor;
-  OpenCaptionWindow();
+void TSlidePreviewBackgroundForm::LoadCaption(const SlideRecord& slide) {
+  if (!HasCaption) return;
+  CaptionFont = CaptionFontRecord::Of(slide);
+  CaptionText = slide.Caption;
+  CaptionBack = slide.CaptionBackColor;
+  OpenCaptionWindow(slide.CaptionWidth, slide.CaptionLeft, slide.CaptionTop);
   SaveOnClose = true;
 }
 
-void TSlidePreviewBackgroundForm::OpenCaptionWindow() {
-  auto* window = new TSlideCaptionPreviewForm(this, this);
-  captionWindow_ = window;
-  window->Slide = Slide;
-  window->SetClientWidth(Slide ? Slide->CaptionWidth : 0);
-  // The outer corner, unlike the image window's client corner.
-  if (Slide) window->move(Slide->CaptionLeft, Slide->CaptionTop);
-  window->FitToText();
-  window->show();
-  window->Activate();
+void TSlidePreviewBackgroundForm::OpenCaptionWindow(int16_t clientWidth, int16_t left,
+                                                    int16_t top) {
+  auto* form = new TSlideCaptionPreviewForm(*this);
+  captionWindow_ = form;
+  form->SetClientWidth(clientWidth);
+  // The outer corner, unlike the picture form's client corner.
+  form->move(left, top);
+  form->FitToText();
+  form->show();
+  form->Activate();
 }
 
 void TSlidePreviewBackgroundForm::Changebackgroundcolor1Click() {
-  const uint32_t chosen = designer_.ChangeBackground(windowColor_, this);
+  const uint32_t chosen = host_.ChangeBackground(windowColor_, this);
   if (chosen == windowColor_) return;
   SetWindowColor(chosen);
   SaveOnClose = true;
@@ -157,14 +174,16 @@ void TSlidePreviewBackgroundForm::Changebackgroundcolor1Click() {
 void TSlidePreviewBackgroundForm::AddaCaption1Click() {
   if (HasCaption) return;
   // A new caption starts in the designer's font on white.
-  SlideRecord defaults;
-  SetDesignerCaptionFont(defaults);
-  CaptionFont = CaptionFontRecord::Of(defaults);
+  CaptionFont = host_.DesignerFont();
   CaptionBack = kWhite;
-  if (designer_.EditCaption(CaptionText, CaptionFont, CaptionBack, this) != QDialog::Accepted)
-    return;
+  if (!host_.EditCaption(CaptionText, CaptionFont, CaptionBack, this)) return;
   HasCaption = true;
-  OpenCaptionWindow();
+  // The box the slide keeps for its caption, even while it shows none.
+  const SlideRecord* slide = host_.ArrangedSlide();
+  if (slide)
+    OpenCaptionWindow(slide->CaptionWidth, slide->CaptionLeft, slide->CaptionTop);
+  else
+    OpenCaptionWindow(0, 0, 0);
   SaveOnClose = true;
 }
 
@@ -175,7 +194,10 @@ void TSlidePreviewBackgroundForm::FormKeyDown(int key, Qt::KeyboardModifiers mod
     SaveOnClose = false;
     FormClose();
   } else if (key == Qt::Key_F10 && held == Qt::ShiftModifier) {
-    PopupMenu1->popup(QPoint(x() + 10, y() + 10));
+    PopupMenu1->popup(mapToGlobal(QPoint(10, 10)));
+  } else if (key == Qt::Key_F1) {
+    // A key of the stage, not a shortcut: it works before the window is active too.
+    ShowHelp(kHelpArrangementStage);
   } else if (key == Qt::Key_F6) {
     if (imageWindow_)
       imageWindow_->Activate();
@@ -196,9 +218,9 @@ void TSlidePreviewBackgroundForm::SwitchWindows(TPreviewForm* from) {
     caption->Activate();
 }
 
-void TSlidePreviewBackgroundForm::PlacementActivated(TPreviewForm* window) {
-  if (imageWindow_) imageWindow_->SetFrameActive(imageWindow_ == window);
-  if (captionWindow_) captionWindow_->SetFrameActive(captionWindow_ == window);
+void TSlidePreviewBackgroundForm::PlacementActivated(TPreviewForm* form) {
+  if (imageWindow_) imageWindow_->SetFrameActive(imageWindow_ == form);
+  if (captionWindow_) captionWindow_->SetFrameActive(captionWindow_ == form);
 }
 
 void TSlidePreviewBackgroundForm::paintEvent(QPaintEvent*) {
@@ -229,88 +251,74 @@ void TSlidePreviewBackgroundForm::closeEvent(QCloseEvent* event) {
   if (!closed_) FormClose();
 }
 
+std::optional<SlideRecord> TSlidePreviewBackgroundForm::ArrangedSlide() const {
+  const SlideRecord* now = host_.ArrangedSlide();
+  if (!now || !SaveOnClose) return std::nullopt;
+  SlideRecord slide = *now;
+  ArrangementOutcome outcome;
+  outcome.saveOnClose = SaveOnClose;
+  // The forms' geometry is the stage's own doing, never a window manager's.
+  if (const TSlidePreviewForm* image = imageWindow_.data()) {
+    outcome.imageClientLeft = image->x() + ImageFrameWidth;
+    outcome.imageClientTop = image->y() + ImageFrameWidth;
+    outcome.imageClientWidth = image->ClientWidth();
+    outcome.imageClientHeight = image->ClientHeight();
+  } else {
+    outcome.imageClientLeft = slide.ImageLeft;
+    outcome.imageClientTop = slide.ImageTop;
+    outcome.imageClientWidth = slide.ImageWidth;
+    outcome.imageClientHeight = slide.ImageHeight;
+  }
+  outcome.centered = Centered;
+  outcome.hasCaption = HasCaption;
+  outcome.captionText = CaptionText;
+  outcome.captionFontName = CaptionFont.Name;
+  outcome.captionFontSize = CaptionFont.Size;
+  outcome.captionFontStyle = CaptionFont.Style;
+  outcome.captionFontColor = CaptionFont.Color;
+  outcome.captionBackColor = CaptionBack;
+  if (const TSlideCaptionPreviewForm* caption = captionWindow_.data()) {
+    outcome.captionWindowLeft = caption->x();
+    outcome.captionWindowTop = caption->y();
+    outcome.captionClientWidth = caption->ClientWidth();
+  } else {
+    outcome.captionWindowLeft = slide.CaptionLeft;
+    outcome.captionWindowTop = slide.CaptionTop;
+    outcome.captionClientWidth = slide.CaptionWidth;
+  }
+  outcome.backgroundColor = windowColor_;
+  const QtTextMeasurer measurer(CaptionQFont());
+  if (!WriteArrangement(slide, outcome, measurer)) return std::nullopt;
+  return slide;
+}
+
 void TSlidePreviewBackgroundForm::FormClose() {
   if (closed_) return;
   closed_ = true;
-  if (Slide) {
-    ArrangementOutcome outcome;
-    outcome.saveOnClose = SaveOnClose;
-    const bool hasPicture = !Slide->PictureName.empty();
-    // A window that is already gone leaves the stored values as they were.
-    if (const TSlidePreviewForm* image = imageWindow_.data()) {
-      outcome.imageClientLeft = image->x() + ImageFrameWidth;
-      outcome.imageClientTop = image->y() + ImageFrameWidth;
-      outcome.imageClientWidth = image->ClientWidth();
-      outcome.imageClientHeight = image->ClientHeight();
-    } else {
-      outcome.imageClientLeft = Slide->ImageLeft;
-      outcome.imageClientTop = Slide->ImageTop;
-      outcome.imageClientWidth = Slide->ImageWidth;
-      outcome.imageClientHeight = Slide->ImageHeight;
-    }
-    outcome.centered = Centered;
-    outcome.hasCaption = HasCaption;
-    outcome.captionText = CaptionText;
-    outcome.captionFontName = CaptionFont.Name;
-    outcome.captionFontSize = CaptionFont.Size;
-    outcome.captionFontStyle = CaptionFont.Style;
-    outcome.captionFontColor = CaptionFont.Color;
-    outcome.captionBackColor = CaptionBack;
-    if (const TSlideCaptionPreviewForm* caption = captionWindow_.data()) {
-      outcome.captionWindowLeft = caption->x();
-      outcome.captionWindowTop = caption->y();
-      outcome.captionClientWidth = caption->ClientWidth();
-    } else {
-      outcome.captionWindowLeft = Slide->CaptionLeft;
-      outcome.captionWindowTop = Slide->CaptionTop;
-      outcome.captionClientWidth = Slide->CaptionWidth;
-    }
-    outcome.backgroundColor = windowColor_;
-
-    const QtTextMeasurer measurer(QFontFromCaptionFont(CaptionFont));
-    if (WriteArrangement(*Slide, outcome, measurer)) {
-      designer_.Document().MarkModified();
-      if (hasPicture && designer_.cbxCenter) {
-        // Changing the box runs its own click behaviour, as a click would.
-        const Qt::CheckState wanted = Centered ? Qt::Checked : Qt::Unchecked;
-        if (designer_.cbxCenter->checkState() != wanted) {
-          designer_.cbxCenter->setCheckState(wanted);
-          designer_.cbxCenterClick();
-        }
-      }
-      if (designer_.lbBackground) designer_.lbBackground->setColor(ColorFromRecord(windowColor_));
-    }
-  }
-  for (QWidget* window :
+  std::optional<SlideRecord> arranged = ArrangedSlide();
+  for (QWidget* form :
        {static_cast<QWidget*>(imageWindow_.data()), static_cast<QWidget*>(captionWindow_.data())}) {
-    if (!window) continue;
-    window->hide();
-    window->deleteLater();
+    if (!form) continue;
+    form->hide();
+    form->deleteLater();
   }
   imageWindow_ = nullptr;
   captionWindow_ = nullptr;
   hide();
   // Released after the current event, which may still be running in this window.
   deleteLater();
+  // Last: the host may end its part of the arrangement here, itself included.
+  host_.ArrangementFinished(std::move(arranged));
 }
 
-void OpenArrangementStage(TSlideshowDesignForm& designer, int index) {
-  if (!designer.Document().ValidIndex(index)) return;
-  if (designer.ArrangementStage) {
-    designer.ArrangementStage->raise();
-    designer.ArrangementStage->activateWindow();
-    return;
+TSlidePreviewBackgroundForm* OpenArrangementStage(ArrangementHost& host) {
+  auto* stage = new TSlidePreviewBackgroundForm(host);
+  if (!stage->Open()) {
+    // Told once, by the stage going away unopened.
+    delete stage;
+    return nullptr;
   }
-  auto* stage = new TSlidePreviewBackgroundForm(designer);
-  designer.ArrangementStage = stage;
-  // The slide record must stay where it is until the stage is gone.
-  designer.setEnabled(false);
-  QObject::connect(stage, &QObject::destroyed, &designer, [&designer] {
-    designer.setEnabled(true);
-    designer.ImageListBoxClick();
-    designer.StripRepaint();
-  });
-  stage->Open(designer.Document().SlideAt(index));
+  return stage;
 }
 
 }  // namespace lrw

@@ -9,8 +9,8 @@
 
 namespace lrw {
 
-TSlidePreviewForm::TSlidePreviewForm(TSlidePreviewBackgroundForm* stage, QWidget* parent)
-    : TPreviewForm(stage, parent) {
+TSlidePreviewForm::TSlidePreviewForm(TSlidePreviewBackgroundForm& stage) : TPreviewForm(stage) {
+  setObjectName(QStringLiteral("SlidePreviewForm"));
   HeightKeys = true;
   CentertheImage1 = PopupMenu1->addAction(QStringLiteral("&Center the Image"));
   Restoreproportionalwidth1 = PopupMenu1->addAction(QStringLiteral("Restore Proportional &Width"));
@@ -29,33 +29,32 @@ TSlidePreviewForm::TSlidePreviewForm(TSlidePreviewBackgroundForm* stage, QWidget
 }
 
 void TSlidePreviewForm::CentertheImage1Click() {
-  if (!Stage) return;
-  const QSize screen = Stage->ScreenSize();
+  const QSize screen = Stage.ScreenSize();
   const WindowBox box = CenteredBox(Bounds(), screen.width(), screen.height());
   LastTop = box.top;
   LastLeft = box.left;
   move(box.left, box.top);
-  Stage->Centered = true;
+  Stage.Centered = true;
 }
 
 void TSlidePreviewForm::Restoreproportionalwidth1Click() {
-  if (!Stage || Stage->LoadedPicture.isNull()) return;
-  const QImage& picture = Stage->LoadedPicture;
+  const QSize picture = Stage.PictureSize;
+  if (picture.isEmpty()) return;
   if (const auto w = ProportionalClientWidth(picture.width(), picture.height(), ClientHeight()))
     SetClientWidth(*w);
 }
 
 void TSlidePreviewForm::RestoreProportionalHeight1Click() {
-  if (!Stage || Stage->LoadedPicture.isNull()) return;
-  const QImage& picture = Stage->LoadedPicture;
+  const QSize picture = Stage.PictureSize;
+  if (picture.isEmpty()) return;
   if (const auto h = ProportionalClientHeight(picture.width(), picture.height(), ClientWidth()))
     SetClientHeight(*h);
 }
 
 void TSlidePreviewForm::RestoreOriginalDimensions1Click() {
-  if (!Stage || Stage->LoadedPicture.isNull()) return;
-  const QImage& picture = Stage->LoadedPicture;
-  const QSize screen = Stage->ScreenSize();
+  const QSize picture = Stage.PictureSize;
+  if (picture.isEmpty()) return;
+  const QSize screen = Stage.ScreenSize();
   if (const auto box = OriginalDimensionsBox(Bounds(), picture.width(), picture.height(),
                                              screen.width(), screen.height()))
     SetBounds(*box);
@@ -68,7 +67,19 @@ void TSlidePreviewForm::PaintClient(QPainter& painter) {
     return;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(area, Image1);
+  const qreal ratio = devicePixelRatioF();
+  const QSize device(qRound(area.width() * ratio), qRound(area.height() * ratio));
+  if (device.width() > Image1.width() || device.height() > Image1.height()) {
+    // Enlarged: filtered straight into the device pixels, with no copy as large as the
+    // box (which may be far larger than the screen).
+    painter.drawImage(area, Image1);
+    return;
+  }
+  if (scaled_.size() != device || scaled_.devicePixelRatio() != ratio) {
+    scaled_ = Image1.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled_.setDevicePixelRatio(ratio);
+  }
+  painter.drawImage(QPoint(0, 0), scaled_);
 }
 
 void TSlidePreviewForm::showEvent(QShowEvent* event) {
@@ -90,12 +101,12 @@ void TSlidePreviewForm::resizeEvent(QResizeEvent* event) {
   if (!isVisible()) return;
   lastSize_ = size();
   update();
-  if (Stage && Stage->Centered) CentertheImage1Click();
+  if (Stage.Centered) CentertheImage1Click();
   PositionChanged();
 }
 
 void TSlidePreviewForm::PositionChanged() {
-  if (Stage && (x() != LastLeft || y() != LastTop)) Stage->Centered = false;
+  if (x() != LastLeft || y() != LastTop) Stage.Centered = false;
 }
 
 }  // namespace lrw

@@ -1,5 +1,5 @@
-// The picture's placement window on the arrangement stage: the picture stretched to
-// the client area, with commands to centre it and restore its proportions or size.
+// The picture's placement form on the arrangement stage: the picture stretched to the
+// client area, with commands to centre it and restore its proportions or size.
 #pragma once
 
 #include <QImage>
@@ -10,18 +10,15 @@ class QAction;
 
 namespace lrw {
 
-struct SlideRecord;
-
 class TSlidePreviewForm : public TPreviewForm {
   Q_OBJECT
 
  public:
-  TSlidePreviewForm(TSlidePreviewBackgroundForm* stage, QWidget* parent);
+  explicit TSlidePreviewForm(TSlidePreviewBackgroundForm& stage);
 
   QImage Image1;  // shown stretched to the client area
   int LastLeft = 0;
   int LastTop = 0;
-  SlideRecord* Slide = nullptr;
 
   QAction* CentertheImage1 = nullptr;
   QAction* Restoreproportionalwidth1 = nullptr;
@@ -43,6 +40,9 @@ class TSlidePreviewForm : public TPreviewForm {
   // A move that is not back to the recorded position ends the centring.
   void PositionChanged();
   QSize lastSize_;
+  // Image1 smoothly scaled to the client area's device pixels, so that the picture is
+  // sharp on a high-density screen and cheap to repaint while the form moves.
+  QImage scaled_;
 };
 
 }  // namespace lrw

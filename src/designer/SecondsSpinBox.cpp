@@ -53,6 +53,11 @@ void SecondsSpinBox::stepBy(int steps) {
 }
 
 void SecondsSpinBox::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // The box would show the bounded number without telling anyone; what is shown is
+    // what is stored.
+    ClampTypedText();
+  }
   const QString t = event->text();
   const bool typesText = !t.isEmpty() && t.at(0).isPrint() &&
                          !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
@@ -64,7 +69,7 @@ void SecondsSpinBox::keyPressEvent(QKeyEvent* event) {
   QSpinBox::keyPressEvent(event);
 }
 
-void SecondsSpinBox::focusOutEvent(QFocusEvent* event) {
+void SecondsSpinBox::ClampTypedText() {
   bool ok = false;
   const int typed = text().trimmed().toInt(&ok, 10);
   if (ok && (typed < minimum() || typed > maximum())) {
@@ -72,6 +77,10 @@ void SecondsSpinBox::focusOutEvent(QFocusEvent* event) {
     // Through the line edit, so that the change is announced like a typed one.
     lineEdit()->setText(QString::number(bounded));
   }
+}
+
+void SecondsSpinBox::focusOutEvent(QFocusEvent* event) {
+  ClampTypedText();
   QSpinBox::focusOutEvent(event);
 }
 

@@ -1,6 +1,6 @@
 // The duration seconds box. Unlike a plain spin box it keeps any number typed
-// (up to three characters) until it loses the focus, and only then pulls a value
-// outside its range to the nearer bound.
+// (up to three characters) until it loses the focus or Enter is pressed, and only then
+// pulls a value outside its range to the nearer bound.
 #pragma once
 
 #include <QSpinBox>
@@ -35,6 +35,8 @@ class SecondsSpinBox : public QSpinBox {
 
  private:
   bool AllowedCharacter(QChar c) const;
+  // A number outside the range becomes the nearer bound, announced as a typed change.
+  void ClampTypedText();
 };
 
 }  // namespace lrw

@@ -1,5 +1,6 @@
 #include "designer/SlideCaptionForm.h"
 
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/Prompts.h"
 #include "platform/QtText.h"
+#include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
 
 namespace lrw {
@@ -94,18 +96,6 @@ class CaptionMemo : public QPlainTextEdit {
 };
 
 }  // namespace
-
-CaptionFontRecord CaptionFontRecord::Of(const SlideRecord& slide) {
-  return CaptionFontRecord{slide.CaptionFontName, slide.CaptionFontSize, slide.CaptionFontStyle,
-                           slide.CaptionFontColor};
-}
-
-void CaptionFontRecord::StoreInto(SlideRecord& slide) const {
-  slide.CaptionFontName = CutToCapacity(Name, kFontNameCapacity);
-  slide.CaptionFontSize = Size;
-  slide.CaptionFontStyle = Style;
-  slide.CaptionFontColor = Color;
-}
 
 QFont QFontFromCaptionFont(const CaptionFontRecord& font) {
   return MakeCaptionFont(font.Name, font.Size, font.Style);
@@ -210,49 +200,81 @@ QStringList TSlideCaptionForm::CaptionLines() const {
   return out;
 }
 
-void TSlideCaptionForm::SetCaptionFont(const QFont& font, int points, const QColor& color) {
-  points_ = points;
-  QFont shown = font;
-  shown.setPixelSize(std::max(1, PointsToPixels(points)));
-  Memo1->setFont(shown);
-  QPalette p = Memo1->palette();
-  p.setColor(QPalette::Text, color);
-  Memo1->setPalette(p);
+void TSlideCaptionForm::SetCaptionFont(const CaptionFontRecord& font) {
+  font_ = font;
+  ShowFont();
 }
 
-QFont TSlideCaptionForm::CaptionQFont() const {
-  return Memo1->font();
+void TSlideCaptionForm::ShowFont() {
+  QFont shown = QFontFromCaptionFont(font_);
+  shown.setPixelSize(std::max(1, PointsToPixels(font_.Size)));
+  Memo1->setFont(shown);
+  QPalette p = Memo1->palette();
+  p.setColor(QPalette::Text, ColorFromRecord(font_.Color));
+  Memo1->setPalette(p);
 }
 
 QColor TSlideCaptionForm::CaptionFontColor() const {
   return Memo1->palette().color(QPalette::Text);
 }
 
-void TSlideCaptionForm::SetBackColor(const QColor& color) {
+void TSlideCaptionForm::SetBackColor(uint32_t color) {
+  backColor_ = color;
   QPalette p = Memo1->palette();
-  p.setColor(QPalette::Base, color);
+  p.setColor(QPalette::Base, ColorFromRecord(color));
   Memo1->setPalette(p);
 }
 
-QColor TSlideCaptionForm::BackColor() const {
+QColor TSlideCaptionForm::ShownBackColor() const {
   return Memo1->palette().color(QPalette::Base);
 }
 
 void TSlideCaptionForm::BitBtn3Click() {
   // The dialog speaks points; the text area shows them at 96 pixels per inch.
   QFont preset = Memo1->font();
-  preset.setPointSize(points_);
-  QColor chosenColor = CaptionFontColor();
-  const std::optional<QFont> font =
-      dialogs_.ChooseFont(this, preset, CaptionFontColor(), &chosenColor);
-  if (!font) return;
-  const CaptionFontRecord size = CaptionFontFromQFont(*font);
-  SetCaptionFont(*font, size.Size, chosenColor.isValid() ? chosenColor : CaptionFontColor());
+  preset.setPointSize(std::max<int>(1, font_.Size));
+  const QColor shownColor = CaptionFontColor();
+  QColor chosenColor = shownColor;
+  const std::optional<QFont> chosen = dialogs_.ChooseFont(this, preset, shownColor, &chosenColor);
+  if (!chosen) return;
+  // Only what the user changed is written back: a face that is only shown through a
+  // substitute keeps its stored name, a system colour stays one.
+  const CaptionFontRecord was = CaptionFontFromQFont(preset);
+  const CaptionFontRecord now = CaptionFontFromQFont(*chosen);
+  if (QFontInfo(*chosen).family() != QFontInfo(preset).family() && !now.Name.empty())
+    font_.Name = now.Name;
+  if (now.Style != was.Style) font_.Style = now.Style;
+  if (now.Size != was.Size) font_.Size = now.Size;
+  if (chosenColor.isValid() && chosenColor != shownColor)
+    font_.Color = RecordFromColor(chosenColor);
+  ShowFont();
 }
 
 void TSlideCaptionForm::BitBtn4Click() {
-  const std::optional<QColor> color = dialogs_.ChooseColor(this, BackColor());
-  if (color && color->isValid()) SetBackColor(*color);
+  const QColor shown = ShownBackColor();
+  const std::optional<QColor> color = dialogs_.ChooseColor(this, shown);
+  if (color && color->isValid() && *color != shown) SetBackColor(RecordFromColor(*color));
+}
+
+bool EditCaptionInDialog(Dialogs& dialogs, Prompts& prompts, QWidget* parent,
+                         std::vector<std::string>& lines, CaptionFontRecord& font,
+                         uint32_t& backColor) {
+  TSlideCaptionForm editor(dialogs, prompts, parent);
+  QStringList shown;
+  for (const std::string& line : lines) shown << FromCp1252(line);
+  editor.SetCaptionLines(shown);
+  editor.SetCaptionFont(font);
+  editor.SetBackColor(backColor);
+  if (editor.exec() != QDialog::Accepted) return false;
+  std::vector<std::string> edited;
+  for (const QString& line : editor.CaptionLines()) {
+    // The text area only admits characters the record can hold.
+    edited.push_back(ToCp1252(line).value_or(std::string()));
+  }
+  lines = std::move(edited);
+  font = editor.CaptionFont();
+  backColor = editor.BackColor();
+  return true;
 }
 
 }  // namespace lrw

@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "document/CaptionFontRecord.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -17,19 +20,6 @@ namespace lrw {
 class Dialogs;
 class Prompts;
 struct SlideRecord;
-
-// A caption font as a slide stores it: face name (Windows-1252), size in points,
-// style bits and a record colour (0x00BBGGRR or a system colour).
-struct CaptionFontRecord {
-  std::string Name;
-  int16_t Size = 0;
-  uint8_t Style = 0;
-  uint32_t Color = 0;
-
-  static CaptionFontRecord Of(const SlideRecord& slide);
-  // Writes the font fields of the slide; the name is cut to its 32 characters.
-  void StoreInto(SlideRecord& slide) const;
-};
 
 // Sizes are points at 96 pixels per inch, as the player draws captions.
 QFont QFontFromCaptionFont(const CaptionFontRecord& font);
@@ -50,13 +40,15 @@ class TSlideCaptionForm : public QDialog {
   // new line, so joining them gives back the typed text. Empty text gives no lines.
   QStringList CaptionLines() const;
 
-  void SetCaptionFont(const QFont& font, int points, const QColor& color);
-  QFont CaptionQFont() const;
-  int CaptionPoints() const { return points_; }
-  QColor CaptionFontColor() const;
+  // The caption font as stored; the text area shows it.
+  void SetCaptionFont(const CaptionFontRecord& font);
+  const CaptionFontRecord& CaptionFont() const { return font_; }
+  QColor CaptionFontColor() const;  // as shown
 
-  void SetBackColor(const QColor& color);
-  QColor BackColor() const;
+  // A record colour; the text area's background shows it.
+  void SetBackColor(uint32_t color);
+  uint32_t BackColor() const { return backColor_; }
+  QColor ShownBackColor() const;
 
   void BitBtn3Click();  // font
   void BitBtn4Click();  // background colour
@@ -68,8 +60,18 @@ class TSlideCaptionForm : public QDialog {
   QPushButton* BitBtn4 = nullptr;  // background colour
 
  private:
+  void ShowFont();
+
   Dialogs& dialogs_;
-  int points_ = 8;
+  CaptionFontRecord font_;
+  uint32_t backColor_ = 0xFFFFFF;
 };
+
+// Runs the caption editor over `parent` on the three values, which are overwritten only
+// when the user leaves with OK (true). A font or colour left unchanged keeps its stored
+// value, so a face shown through a substitute and a system colour stay as they were.
+bool EditCaptionInDialog(Dialogs& dialogs, Prompts& prompts, QWidget* parent,
+                         std::vector<std::string>& lines, CaptionFontRecord& font,
+                         uint32_t& backColor);
 
 }  // namespace lrw

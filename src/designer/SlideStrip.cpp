@@ -53,7 +53,7 @@ QString FitCellLabel(const QString& label, int width, const QFontMetrics& metric
 }
 
 void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& slide, bool selected,
-                          const CellColors& colors) {
+                          const CellColors& colors, const QImage& sharp) {
   p.save();
   // R with right and bottom exclusive.
   const int rl = cell.x(), rt = cell.y();
@@ -83,9 +83,13 @@ void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& sli
   QString text;
   if (hasThumb) {
     const Bitmap& b = *slide.Thumbnail;
-    const QImage image(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
-                       b.width * 4, QImage::Format_RGB32);
-    p.drawImage(pl, pt, image);
+    if (!sharp.isNull()) {
+      p.drawImage(QRect(pl, pt, w, h), sharp);
+    } else {
+      const QImage image(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
+                         b.width * 4, QImage::Format_RGB32);
+      p.drawImage(pl, pt, image);
+    }
     text = FromCp1252(slide.PictureName);
   } else {
     p.fillRect(pl, pt, w, h, ColorFromRecord(slide.BackgroundColor));
@@ -106,12 +110,21 @@ void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& sli
 
 // ---- model ----
 
+SlideStripModel::SlideStripModel(const SlideShowDocument& document, QObject* parent)
+    : QAbstractListModel(parent), document_(document), rows_(document.Count()) {
+  document_.AddListener(this);
+}
+
+SlideStripModel::~SlideStripModel() {
+  document_.RemoveListener(this);
+}
+
 int SlideStripModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : rows_;
 }
 
 const SlideRecord* SlideStripModel::SlideFor(const QModelIndex& index) const {
-  if (!index.isValid() || !document_.ValidIndex(index.row())) return nullptr;
+  if (!index.isValid() || !InStep() || !document_.ValidIndex(index.row())) return nullptr;
   return &document_.SlideAt(index.row());
 }
 
@@ -121,30 +134,35 @@ QVariant SlideStripModel::data(const QModelIndex& index, int role) const {
   return FromCp1252(slide->PictureName);
 }
 
-void SlideStripModel::Inserted(int index) {
-  index = std::clamp(index, 0, rows_);
+void SlideStripModel::SlideInserted(int index) {
   beginInsertRows(QModelIndex(), index, index);
   ++rows_;
   endInsertRows();
+  emit CaughtUp();
 }
 
-void SlideStripModel::Removed(int index) {
-  if (index < 0 || index >= rows_) return;
+void SlideStripModel::SlideRemoved(int index, SlideId) {
   beginRemoveRows(QModelIndex(), index, index);
   --rows_;
   endRemoveRows();
+  emit CaughtUp();
 }
 
-void SlideStripModel::Exchanged(int i, int j) {
-  if (i < 0 || j < 0 || i >= rows_ || j >= rows_) return;
-  emit dataChanged(this->index(i), this->index(i));
-  emit dataChanged(this->index(j), this->index(j));
+void SlideStripModel::SlideMoved(int from, int to) {
+  beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
+  endMoveRows();
+  emit CaughtUp();
 }
 
-void SlideStripModel::Reset() {
+void SlideStripModel::SlideChanged(int index, SlideFields) {
+  emit dataChanged(this->index(index), this->index(index));
+}
+
+void SlideStripModel::SlidesReset() {
   beginResetModel();
   rows_ = document_.Count();
   endResetModel();
+  emit CaughtUp();
 }
 
 // ---- delegate ----
@@ -160,11 +178,13 @@ void SlideCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
                                                option.palette.color(QPalette::HighlightedText),
                                                option.palette.color(QPalette::Text)};
   const QRect cell(option.rect.topLeft(), QSize(kCellWidth, itemHeight_));
-  ImageListBoxDrawItem(*painter, cell, *slide, option.state & QStyle::State_Selected, colors);
+  const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+  ImageListBoxDrawItem(*painter, cell, *slide, option.state & QStyle::State_Selected, colors,
+                       sharp_.Find(*slide, ratio));
   if (option.state & QStyle::State_HasFocus) {
     // The focused item is the current slide; mark it as list boxes do.
     painter->save();
-    QPen pen(slide && (option.state & QStyle::State_Selected) ? colors.highlightText : colors.text);
+    QPen pen((option.state & QStyle::State_Selected) ? colors.highlightText : colors.text);
     pen.setStyle(Qt::DotLine);
     painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);
@@ -182,7 +202,8 @@ QSize SlideCellDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex
 SlideStrip::SlideStrip(const SlideShowDocument& document, QWidget* parent)
     : QListView(parent),
       model_(new SlideStripModel(document, this)),
-      delegate_(new SlideCellDelegate(*model_, this)) {
+      sharp_(new SharpThumbnails(this)),
+      delegate_(new SlideCellDelegate(*model_, *sharp_, this)) {
   setModel(model_);
   setItemDelegate(delegate_);
   setViewMode(QListView::ListMode);
@@ -203,9 +224,57 @@ SlideStrip::SlideStrip(const SlideShowDocument& document, QWidget* parent)
   QPalette pal = palette();
   pal.setColor(QPalette::Base, pal.color(QPalette::Button));
   setPalette(pal);
-  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-    if (programmatic_ == 0) emit UserSelectionChanged();
-  });
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { TellEditor(); });
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { TellEditor(); });
+  connect(model_, &SlideStripModel::CaughtUp, this, [this] { ShowEditorSelection(); });
+  connect(sharp_, &SharpThumbnails::Ready, viewport(), qOverload<>(&QWidget::update));
+}
+
+SlideStrip::~SlideStrip() {
+  AttachEditor(nullptr);
+}
+
+void SlideStrip::AttachEditor(ShowEditor* editor) {
+  if (editor_) editor_->RemoveListener(this);
+  editor_ = editor;
+  if (editor_) {
+    editor_->AddListener(this);
+    ShowEditorSelection();
+  }
+}
+
+void SlideStrip::SelectionChanged() {
+  ShowEditorSelection();
+}
+
+void SlideStrip::ShowEditorSelection() {
+  // While a notice is still on its way to the rows, the rows catch up first.
+  if (!editor_ || !model_->InStep()) return;
+  ++programmatic_;
+  const std::vector<int> wanted = editor_->SelectedIndices();
+  // Left alone when it already agrees, so a mouse or key selection in progress keeps
+  // its anchor.
+  if (wanted != SelectedRows()) {
+    QItemSelection selection;
+    for (int row : wanted) selection.select(model_->index(row), model_->index(row));
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  }
+  const int current = editor_->CurrentIndex();
+  if (current >= 0) {
+    const bool moved = !currentIndex().isValid() || currentIndex().row() != current;
+    selectionModel()->setCurrentIndex(model_->index(current), QItemSelectionModel::NoUpdate);
+    if (moved) scrollTo(model_->index(current));
+  } else {
+    selectionModel()->clearCurrentIndex();
+  }
+  --programmatic_;
+  viewport()->update();
+}
+
+void SlideStrip::TellEditor() {
+  if (programmatic_ > 0 || !editor_ || !model_->InStep()) return;
+  const QModelIndex current = currentIndex();
+  editor_->Select(SelectedRows(), current.isValid() ? current.row() : -1);
 }
 
 void SlideStrip::mousePressEvent(QMouseEvent* event) {
@@ -231,6 +300,8 @@ int SlideStrip::ScrollBarHeight() const {
 }
 
 CellColors SlideStrip::Colors() const {
+  // The active colours also while the strip has no focus, so the selected slide is
+  // always plain to see.
   const QPalette& pal = palette();
   return {pal.color(QPalette::Active, QPalette::Button),
           pal.color(QPalette::Active, QPalette::Highlight),
@@ -242,61 +313,10 @@ QString SlideStrip::ItemText(int index) const {
   return model_->data(model_->index(index), Qt::DisplayRole).toString();
 }
 
-void SlideStrip::ItemInserted(int index) {
-  ++programmatic_;
-  const bool wasEmpty = Count() == 0;
-  model_->Inserted(index);
-  if (wasEmpty || !currentIndex().isValid())
-    selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
-  --programmatic_;
-}
-
-void SlideStrip::ItemRemoved(int index) {
-  ++programmatic_;
-  model_->Removed(index);
-  --programmatic_;
-}
-
-void SlideStrip::ItemsExchanged(int i, int j) {
-  model_->Exchanged(i, j);
-}
-
-void SlideStrip::ResetItems() {
-  ++programmatic_;
-  model_->Reset();
-  if (Count() > 0)
-    selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
-  --programmatic_;
-}
-
 int SlideStrip::CurrentIndex() const {
   const QModelIndex current = currentIndex();
   if (current.isValid() && current.row() < Count()) return current.row();
   return Count() > 0 ? 0 : -1;
-}
-
-void SlideStrip::SetCurrentIndex(int index) {
-  if (index < 0 || index >= Count()) return;
-  ++programmatic_;
-  selectionModel()->setCurrentIndex(model_->index(index), QItemSelectionModel::NoUpdate);
-  scrollTo(model_->index(index));
-  --programmatic_;
-}
-
-bool SlideStrip::IsSelected(int index) const {
-  return index >= 0 && index < Count() && selectionModel()->isSelected(model_->index(index));
-}
-
-void SlideStrip::SetSelected(int index, bool selected) {
-  if (index < 0 || index >= Count()) return;
-  ++programmatic_;
-  selectionModel()->select(model_->index(index),
-                           selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
-  --programmatic_;
-}
-
-int SlideStrip::SelectedCount() const {
-  return static_cast<int>(SelectedRows().size());
 }
 
 std::vector<int> SlideStrip::SelectedRows() const {

@@ -1,6 +1,5 @@
 // The slide strip: one row of owner-drawn cells, one per slide, scrolling
-// horizontally. The strip reads the document directly; its item count is kept in
-// step by the owner through ItemInserted/ItemRemoved/ItemsExchanged/ResetItems.
+// horizontally, a view of the document that follows its notices.
 #pragma once
 
 #include <QAbstractListModel>
@@ -9,6 +8,8 @@
 #include <QStyledItemDelegate>
 #include <vector>
 
+#include "designer/SharpThumbnails.h"
+#include "designer/ShowEditor.h"
 #include "document/SlideShowDocument.h"
 
 class QFontMetrics;
@@ -36,33 +37,45 @@ struct CellColors {
 };
 
 // Draws one strip cell into `cell` (CellWidth wide, one item high): frame, sunken
-// picture frame, thumbnail or background swatch, and the label.
+// picture frame, thumbnail or background swatch, and the label. `sharp`, when not null,
+// is the thumbnail at the screen's device pixels, drawn in the stored thumbnail's place.
 void ImageListBoxDrawItem(QPainter& painter, const QRect& cell, const SlideRecord& slide,
-                          bool selected, const CellColors& colors);
+                          bool selected, const CellColors& colors, const QImage& sharp = {});
 
-class SlideStripModel : public QAbstractListModel {
+// The rows follow the document's notices; drawing reads the slide records themselves.
+class SlideStripModel : public QAbstractListModel, private DocumentListener {
+  Q_OBJECT
+
  public:
-  SlideStripModel(const SlideShowDocument& document, QObject* parent)
-      : QAbstractListModel(parent), document_(document) {}
+  SlideStripModel(const SlideShowDocument& document, QObject* parent);
+  ~SlideStripModel() override;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   const SlideRecord* SlideFor(const QModelIndex& index) const;
+  // Whether the rows stand for the document's slides as they are now (not while a
+  // notice is on its way).
+  bool InStep() const { return rows_ == document_.Count(); }
 
-  void Inserted(int index);
-  void Removed(int index);
-  void Exchanged(int i, int j);
-  void Reset();
+ signals:
+  // The rows have caught up with a change of the document.
+  void CaughtUp();
 
  private:
+  void SlideInserted(int index) override;
+  void SlideRemoved(int index, SlideId id) override;
+  void SlideMoved(int from, int to) override;
+  void SlideChanged(int index, SlideFields fields) override;
+  void SlidesReset() override;
+
   const SlideShowDocument& document_;
   int rows_ = 0;
 };
 
 class SlideCellDelegate : public QStyledItemDelegate {
  public:
-  SlideCellDelegate(const SlideStripModel& model, QObject* parent)
-      : QStyledItemDelegate(parent), model_(model) {}
+  SlideCellDelegate(const SlideStripModel& model, SharpThumbnails& sharp, QObject* parent)
+      : QStyledItemDelegate(parent), model_(model), sharp_(sharp) {}
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -71,14 +84,22 @@ class SlideCellDelegate : public QStyledItemDelegate {
 
  private:
   const SlideStripModel& model_;
+  SharpThumbnails& sharp_;
   int itemHeight_ = 64;
 };
 
-class SlideStrip : public QListView {
+// The strip. Its selection and focus are the editor's: what the user does in the strip
+// goes to the editor, and what the editor says is shown.
+class SlideStrip : public QListView, private EditorListener {
   Q_OBJECT
 
  public:
   SlideStrip(const SlideShowDocument& document, QWidget* parent);
+  ~SlideStrip() override;
+
+  // From now on the selection is the editor's (the designer's strip); without an
+  // editor the strip only shows the show.
+  void AttachEditor(ShowEditor* editor);
 
   int ItemHeight() const { return delegate_->ItemHeight(); }
   void SetItemHeight(int height);
@@ -88,29 +109,22 @@ class SlideStrip : public QListView {
 
   int Count() const { return model_->rowCount(); }
   QString ItemText(int index) const;
-  void ItemInserted(int index);
-  void ItemRemoved(int index);
-  void ItemsExchanged(int i, int j);
-  void ResetItems();
-
-  // The focused item; -1 only when the strip is empty.
+  // The focused item, -1 only when the strip is empty.
   int CurrentIndex() const;
-  void SetCurrentIndex(int index);
-  bool IsSelected(int index) const;
-  void SetSelected(int index, bool selected);
-  int SelectedCount() const;
   std::vector<int> SelectedRows() const;  // in strip order
-
- signals:
-  // The selection changed through the mouse or the keyboard (not from code).
-  void UserSelectionChanged();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  void SelectionChanged() override;  // the editor's
+  void ShowEditorSelection();
+  void TellEditor();
+
   SlideStripModel* model_;
+  SharpThumbnails* sharp_;
   SlideCellDelegate* delegate_;
+  ShowEditor* editor_ = nullptr;
   int programmatic_ = 0;
 };
 

@@ -292,12 +292,8 @@ ShowFileReadResult OpenShowFile(SlideShowDocument& doc, const std::string& path)
   }
   // Also on a read error the old slides go: the document now belongs to `path`, and
   // a later save must not write another show's slides over it.
-  doc.FileName = path;
-  doc.Loop = result.loop;
-  doc.ReleaseSlides();
-  doc.Slides = std::move(result.slides);
+  doc.Load(std::move(result.slides), path, result.loop);
   result.slides.clear();
-  doc.Modified = false;
   return result;
 }
 
@@ -322,12 +318,12 @@ std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable)
   std::vector<uint8_t> out(kShowHeaderSize, 0);
   out[0] = static_cast<uint8_t>(kShowSignature.size());
   std::memcpy(out.data() + 1, kShowSignature.data(), kShowSignature.size());
-  out[kLoopFlagOffset] = doc.Loop ? 1 : 0;
+  out[kLoopFlagOffset] = doc.Loop() ? 1 : 0;
   out[kPortableFlagOffset] = portable ? 1 : 0;
   out.push_back(kOriginByte);
   AppendLe32(out, kOriginWord);
 
-  for (const SlideRecord& slide : doc.Slides) {
+  for (const SlideRecord& slide : doc.Slides()) {
     SlideRecordBytes record = slide.ToBytes();
     if (portable) {
       // Clear the whole field, so that no trace of the local folder travels along.
@@ -346,10 +342,9 @@ std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable)
   return out;
 }
 
-WriteResult WriteShowFile(SlideShowDocument& doc, const std::string& path, bool portable) {
+WriteResult WriteShowFile(const SlideShowDocument& doc, const std::string& path, bool portable) {
   const std::vector<uint8_t> bytes = EncodeShowFile(doc, portable);
   if (auto error = WriteFileAtomically(path, bytes)) return {false, *error};
-  doc.Modified = false;
   return {true, {}};
 }
 

@@ -58,8 +58,8 @@ ShowFileReadResult ReadShowFile(const std::string& path);
 ShowFileReadResult ParseShowFile(std::span<const uint8_t> bytes, const std::string& path);
 
 // Opens a show into the document. NotAShowFile and CannotOpen leave `doc` untouched;
-// otherwise FileName := path, Loop := the header's flag, Slides := the slides read
-// (the completed ones on a read error) and Modified := false. The slides are moved
+// otherwise the document is loaded with the slides read (the completed ones on a read
+// error), the path as its file name and the header's loop flag, unmodified. The slides are moved
 // into the document, so the returned result holds none.
 ShowFileReadResult OpenShowFile(SlideShowDocument& doc, const std::string& path);
 
@@ -75,8 +75,8 @@ struct WriteResult {
 };
 
 // Writes the document to `path`, replacing any file there only once the new one is
-// complete on disk. On success Modified := false; on failure the old file and Modified
-// are untouched and errorText says why.
-WriteResult WriteShowFile(SlideShowDocument& doc, const std::string& path, bool portable);
+// complete on disk. On failure the old file is untouched and errorText says why. The
+// document's modified state is its owner's business (the editor marks the show saved).
+WriteResult WriteShowFile(const SlideShowDocument& doc, const std::string& path, bool portable);
 
 }  // namespace lrw

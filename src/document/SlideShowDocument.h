@@ -1,7 +1,12 @@
-// The one show the designer edits: the ordered slides, the file it belongs to,
-// the loop flag and whether there are unsaved changes.
+// The one show the designer edits: the ordered slides, the file it belongs to, the loop
+// flag and whether there are unsaved changes. The slides are private: every change goes
+// through the operations below, which tell the listeners and set the modified state
+// themselves, only when something really changed. Each slide has an identity that
+// survives moves and other slides' insertions and deletions; whoever keeps a slide
+// across events keeps its identity, never an index or a pointer.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,35 +14,153 @@
 
 namespace lrw {
 
+// Never 0 for a slide; never given twice by the same document.
+using SlideId = uint64_t;
+
+// Which parts of a slide a change touched (a notice may name several).
+enum SlideField : uint32_t {
+  kFieldPicture = 1u << 0,     // folder, name, format
+  kFieldPlacement = 1u << 1,   // picture box
+  kFieldCenter = 1u << 2,      // CenterImage
+  kFieldBackground = 1u << 3,  // BackgroundColor
+  kFieldShowCaption = 1u << 4,
+  kFieldCaption = 1u << 5,  // text, font, box colour and placement
+  kFieldEffect = 1u << 6,
+  kFieldSpeed = 1u << 7,
+  kFieldSound = 1u << 8,     // PlaySound, folder, name
+  kFieldDuration = 1u << 9,  // DurationMode, ExtraSeconds
+  kFieldThumbnail = 1u << 10,
+};
+using SlideFields = uint32_t;
+
+// The fields in which two versions of a slide differ.
+SlideFields ChangedFields(const SlideRecord& before, const SlideRecord& after);
+
+// Told of every change, after it happened. Indices are those after the change.
+class DocumentListener {
+ public:
+  virtual ~DocumentListener() = default;
+  virtual void SlideInserted(int /*index*/) {}
+  virtual void SlideRemoved(int /*index*/, SlideId /*id*/) {}
+  virtual void SlideMoved(int /*from*/, int /*to*/) {}
+  virtual void SlideChanged(int /*index*/, SlideFields /*fields*/) {}
+  // Every slide was replaced (a show opened, closed or started anew).
+  virtual void SlidesReset() {}
+  virtual void ModifiedChanged(bool /*modified*/) {}
+  virtual void FileNameChanged() {}
+  virtual void LoopChanged() {}
+};
+
+// Sees every change to the slides and the loop flag as one of these steps, so that
+// they can be undone. Opening, closing and saving are not steps.
+struct DocumentStep {
+  enum class Kind { Insert, Remove, Move, Change, Loop } kind = Kind::Insert;
+  int index = 0;       // Insert, Remove, Change: the slide's index; Move: from
+  int to = 0;          // Move
+  SlideId id = 0;      // Insert, Remove, Change
+  SlideRecord before;  // Remove, Change
+  SlideRecord after;   // Insert, Change
+  bool loop = false;   // Loop: the new value
+};
+
+class DocumentRecorder {
+ public:
+  virtual ~DocumentRecorder() = default;
+  virtual void Record(DocumentStep step) = 0;
+};
+
 class SlideShowDocument {
  public:
-  std::vector<SlideRecord> Slides;
-  std::string FileName;  // UTF-8 path of the show file; empty for a show without a file
-  bool Loop = false;
-  bool Modified = false;
+  SlideShowDocument() = default;
+  SlideShowDocument(const SlideShowDocument&) = delete;
+  SlideShowDocument& operator=(const SlideShowDocument&) = delete;
+  // The show moves; who listens to the old object does not move with it.
+  SlideShowDocument(SlideShowDocument&& other) noexcept
+      : slides_(std::move(other.slides_)),
+        ids_(std::move(other.ids_)),
+        nextId_(other.nextId_),
+        fileName_(std::move(other.fileName_)),
+        loop_(other.loop_),
+        modified_(other.modified_) {}
 
-  // Releases every slide and clears Modified.
-  void ReleaseSlides();
-  // Inserts at index (0 = before the first slide; clamped to the ends).
-  void InsertSlide(int index, SlideRecord slide);
-  // Index outside the show: nothing happens.
-  void DeleteSlide(int index);
-  void ExchangeSlides(int i, int j);
-  SlideRecord& SlideAt(int index) { return Slides.at(static_cast<size_t>(index)); }
-  const SlideRecord& SlideAt(int index) const { return Slides.at(static_cast<size_t>(index)); }
-  int Count() const { return static_cast<int>(Slides.size()); }
+  // ---- reading ----
+  int Count() const { return static_cast<int>(slides_.size()); }
   bool ValidIndex(int index) const { return index >= 0 && index < Count(); }
-  void MarkModified() { Modified = true; }
+  const SlideRecord& SlideAt(int index) const { return slides_.at(static_cast<size_t>(index)); }
+  SlideId IdAt(int index) const { return ids_.at(static_cast<size_t>(index)); }
+  // -1 when the slide is gone.
+  int IndexOf(SlideId id) const;
+  const SlideRecord* Find(SlideId id) const;
+  // In show order; for readers that take the whole show (file writer, player).
+  const std::vector<SlideRecord>& Slides() const { return slides_; }
 
-  // A blank slide copied from the slide at `current` (or the first-slide defaults
-  // when there is none), inserted right after it; sets Modified. Returns its index.
-  int NewBlankSlide(int current);
-  // A copy of slide `index` with its own caption and thumbnail and without sound,
-  // inserted right after it; sets Modified. Returns its index, or -1 for a bad index.
-  int DuplicateSlide(int index);
+  const std::string& FileName() const { return fileName_; }  // UTF-8; empty: no file yet
+  bool Loop() const { return loop_; }
+  bool Modified() const { return modified_; }
 
+  // ---- changing (each tells the listeners and sets Modified on a real change) ----
+  // Inserts at `index` (clamped to the ends) and returns the new slide's identity;
+  // `id` restores a removed slide under its old identity (undo).
+  SlideId InsertSlide(int index, SlideRecord slide, SlideId id = 0);
+  // An index outside the show does nothing.
+  void DeleteSlide(int index);
+  void MoveSlide(int from, int to);
+  void ExchangeSlides(int i, int j);
+  // Replaces slide `index`; false (and nothing told) when it is the same.
+  bool ReplaceSlide(int index, SlideRecord after);
+  // Changes slide `index` through `edit`; false when nothing changed.
+  template <typename Edit>
+  bool EditSlide(int index, Edit&& edit) {
+    if (!ValidIndex(index)) return false;
+    SlideRecord copy = SlideAt(index);
+    edit(copy);
+    return ReplaceSlide(index, std::move(copy));
+  }
+  void SetLoop(bool loop);
+
+  // ---- whole-show operations (not undoable steps) ----
+  // A show read from a file: slides, file name and loop flag replaced; unmodified.
+  void Load(std::vector<SlideRecord> slides, std::string fileName, bool loop);
+  // Releases every slide and clears Modified; file name and loop flag stay.
+  void ReleaseSlides();
+  void SetFileName(std::string fileName);
+  void SetModified(bool modified);
+
+  // ---- slides made from the show ----
   // The slide a new slide starts from: a copy of slide `current`, or the defaults.
   SlideRecord TemplateFor(int current) const;
+  // A blank slide copied from `current` (or the first-slide defaults), inserted right
+  // after it. Returns its index.
+  int NewBlankSlide(int current);
+  // A copy of slide `index` with its own caption and thumbnail and without sound,
+  // inserted right after it. Returns its index, or -1 for a bad index.
+  int DuplicateSlide(int index);
+
+  // ---- who is told ----
+  // Listening reads the show; it changes nothing.
+  void AddListener(DocumentListener* listener) const;
+  void RemoveListener(DocumentListener* listener) const;
+  // At most one; null stops recording.
+  void SetRecorder(DocumentRecorder* recorder) { recorder_ = recorder; }
+
+ private:
+  template <typename Notice>
+  void Tell(Notice&& notice) {
+    // A copy: a listener may remove itself while being told.
+    const std::vector<DocumentListener*> listeners = listeners_;
+    for (DocumentListener* l : listeners) notice(*l);
+  }
+  void Changed();
+  void Record(DocumentStep step);
+
+  std::vector<SlideRecord> slides_;
+  std::vector<SlideId> ids_;  // parallel to slides_
+  SlideId nextId_ = 1;
+  std::string fileName_;
+  bool loop_ = false;
+  bool modified_ = false;
+  mutable std::vector<DocumentListener*> listeners_;
+  DocumentRecorder* recorder_ = nullptr;
 };
 
 // The blank slide made from a template (its settings kept, its content cleared).

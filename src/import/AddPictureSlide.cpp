@@ -5,13 +5,13 @@
 #include "document/PictureFormatTable.h"
 #include "import/DriveType.h"
 
+#include <climits>
+
 namespace lrw {
 namespace {
 
-void Refuse(Prompts& prompts, const std::string& text) {
-  prompts.Beep(BeepKind::Warning);
-  prompts.Tell(text, "", PromptIcon::Warning);
-}
+// The longest path the system opens; anything longer cannot name a file here.
+constexpr size_t kMaxPathBytes = PATH_MAX;
 
 // Halving a screen position truncates toward zero, as integer division does.
 int16_t CentredPosition(int screen, int picture) {
@@ -53,53 +53,66 @@ SlideRecord MakePictureSlide(SlideRecord slide, const std::string& folder, const
   return slide;
 }
 
-int AddPictureSlide(const PictureImportContext& context, const std::string& path) {
+PictureImport ImportPicture(const std::string& path, const SlideRecord& from, int screenWidth,
+                            int screenHeight, TLoadPictureModule& loader,
+                            const RemovableDriveTest& isRemovable) {
+  auto refuse = [](std::string text) {
+    PictureImport r;
+    r.message = std::move(text);
+    r.refusal = true;
+    return r;
+  };
+  // Laid out in a message, a path of megabytes would take the program with it.
+  if (path.size() > kMaxPathBytes) {
+    return refuse("Image " + path.substr(0, 255) +
+                  "... cannot be added to a slideshow: its name is too long.");
+  }
   const std::optional<int> format = PictureFormatOf(path);
-  if (format == kFormatMov) {
-    Refuse(context.prompts, AnimationMessage(path));
-    return -1;
-  }
-  const bool removable = context.isRemovable ? context.isRemovable(path) : IsOnRemovableDrive(path);
-  if (removable) {
-    Refuse(context.prompts, RemovableDiskMessage(path));
-    return -1;
-  }
-  if (!format) return -1;
+  if (format == kFormatMov) return refuse(AnimationMessage(path));
+  const bool removable = isRemovable ? isRemovable(path) : IsOnRemovableDrive(path);
+  if (removable) return refuse(RemovableDiskMessage(path));
+  if (!format) return {};
 
   // The record stores Windows-1252 text in fields of 255 characters: a name that
   // does not fit would be stored damaged and the slide could not find its picture.
   const std::optional<std::string> stored = Utf8ToCp1252(path);
   if (!stored) {
-    Refuse(context.prompts, "Image " + path +
-                                " cannot be added to a slideshow: its name holds characters that "
-                                "a show file cannot store.");
-    return -1;
+    return refuse("Image " + path +
+                  " cannot be added to a slideshow: its name holds characters that "
+                  "a show file cannot store.");
   }
   const std::string folder = FolderOf(*stored);
   const std::string name = FileNameOf(*stored);
   if (folder.size() > kFolderCapacity || name.size() > kNameCapacity) {
-    Refuse(context.prompts, "Image " + path +
-                                " cannot be added to a slideshow: its folder or file name is "
-                                "longer than 255 characters.");
-    return -1;
+    return refuse("Image " + path +
+                  " cannot be added to a slideshow: its folder or file name is "
+                  "longer than 255 characters.");
   }
 
   // One read gives both the picture's own size and the thumbnail.
-  LoadPictureResult picture = context.loader.LoadPicture(path, ThumbnailMode);
+  LoadPictureResult picture = loader.LoadPicture(path, ThumbnailMode);
+  PictureImport result;
   if (picture.status == LoadFailed) {
-    context.prompts.Beep(BeepKind::Error);
-    context.prompts.Tell(picture.errorText, "Error", PromptIcon::Error);
+    result.message = picture.errorText;
+    return result;
+  }
+  if (picture.status != Loaded) return result;
+  result.slide = MakePictureSlide(from, folder, name, picture.fullWidth, picture.fullHeight,
+                                  screenWidth, screenHeight, std::move(picture.bitmap));
+  return result;
+}
+
+int AddPictureSlide(const PictureImportContext& context, const std::string& path) {
+  SlideShowDocument& document = context.document;
+  PictureImport import =
+      ImportPicture(path, document.TemplateFor(context.current), context.screenWidth,
+                    context.screenHeight, context.loader, context.isRemovable);
+  if (!import.slide) {
+    TellImportProblem(context.prompts, import);
     return -1;
   }
-  if (picture.status != Loaded) return -1;
-
-  SlideShowDocument& document = context.document;
-  SlideRecord slide = MakePictureSlide(document.TemplateFor(context.current), folder, name,
-                                       picture.fullWidth, picture.fullHeight, context.screenWidth,
-                                       context.screenHeight, std::move(picture.bitmap));
   const int at = document.ValidIndex(context.current) ? context.current + 1 : 0;
-  document.InsertSlide(at, std::move(slide));
-  document.MarkModified();
+  document.InsertSlide(at, std::move(*import.slide));
   return at;
 }
 

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "document/SlideShowDocument.h"
 #include "import/LoadPicture.h"
+#include "import/PictureImport.h"
 #include "platform/Prompts.h"
 
 namespace lrw {
@@ -24,10 +26,15 @@ struct PictureImportContext {
   RemovableDriveTest isRemovable;  // empty: IsOnRemovableDrive
 };
 
-// Adds the picture `path` (UTF-8) as a new slide directly after the current one
-// and sets Modified. Refusals and decoding failures are told through the
-// prompts; a file outside the picture format table is refused silently.
-// Returns the new slide's index, or -1 when no slide was added.
+// Builds the slide for the picture `path` (UTF-8) from `from` (a copy of the current
+// slide or the first-slide defaults), centred on a screen of the given size.
+PictureImport ImportPicture(const std::string& path, const SlideRecord& from, int screenWidth,
+                            int screenHeight, TLoadPictureModule& loader,
+                            const RemovableDriveTest& isRemovable = {});
+
+// Adds the picture `path` (UTF-8) as a new slide directly after the current one.
+// Refusals and decoding failures are told through the prompts. Returns the new
+// slide's index, or -1 when no slide was added.
 int AddPictureSlide(const PictureImportContext& context, const std::string& path);
 
 // The slide for a picture of the given size, built from `from` (a copy of the

@@ -9,14 +9,22 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingReply>
+#include <QFile>
+#include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "app/ServiceFile.h"
+#include "designer/DesignerTestSupport.h"
 #include "designer/FakeServices.h"
 #include "designer/SlideshowDesignForm.h"
+#include "player/SlidePrepForm.h"
 
 namespace lrw {
 namespace {
@@ -30,6 +38,17 @@ class SignalCatcher : public QObject {
   void Take(uint controller, uint message) { received.emplace_back(controller, message); }
 };
 
+// Prompts that can do something while a message is up.
+class WatchedPrompts : public test::FakePrompts {
+ public:
+  std::function<void()> whileAsked;
+  PromptAnswer Ask(const std::string& text, const std::string& caption, PromptIcon icon,
+                   PromptButtons buttons, PromptAnswer defaultButton) override {
+    if (whileAsked) whileAsked();
+    return FakePrompts::Ask(text, caption, icon, buttons, defaultButton);
+  }
+};
+
 class AutomationBusTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -40,7 +59,9 @@ class AutomationBusTest : public ::testing::Test {
     for (int i = 0; i < 100 && !bus_.canReadLine(); ++i) bus_.waitForReadyRead(100);
     address_ = QString::fromUtf8(bus_.readLine()).trimmed();
     ASSERT_FALSE(address_.isEmpty());
-    form_ = std::make_unique<TSlideshowDesignForm>(fakes_.services());
+    form_ = std::make_unique<TSlideshowDesignForm>(
+        DesignerServices{prompts_, dialogs_, QSize(1024, 768)});
+    form_->Windows().TransitionPacing = 0;
   }
   void TearDown() override {
     server_.reset();
@@ -54,9 +75,15 @@ class AutomationBusTest : public ::testing::Test {
     }
   }
 
+  // The server with the designer as its target, and a client that hears its signals.
   void StartServer(int idleMs = 10000) {
     server_ = std::make_unique<AutomationServer>(true, idleMs);
+    server_->Object().SetTarget(&form_->Automation());
+    QObject::connect(form_.get(), &TSlideshowDesignForm::FormClosed, &server_->Object(),
+                     &TSlideShowOLE::DesignerClosed);
     ASSERT_TRUE(server_->Register(QDBusConnection::connectToBus(address_, "lrw-server")));
+    ASSERT_TRUE(Client().connect(QString(), kAutomationObjectPath, kAutomationServiceName,
+                                 "ControllerMessage", &catcher_, SLOT(Take(uint, uint))));
   }
   QDBusConnection Client() { return QDBusConnection::connectToBus(address_, "lrw-client"); }
 
@@ -67,44 +94,73 @@ class AutomationBusTest : public ::testing::Test {
                                                     kAutomationServiceName, method);
     m.setArguments(args);
     QDBusPendingCall pending = Client().asyncCall(m, 5000);
+    pending_ = &pending;
     for (int i = 0; i < 500 && !pending.isFinished(); ++i) QTest::qWait(10);
+    pending_ = nullptr;
     return pending.reply();
+  }
+  QString File(const QString& name, const QByteArray& content) {
+    QFile f(dir_.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    return f.fileName();
+  }
+  QString Picture() {
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    EXPECT_TRUE(picture.save(dir_.filePath("p.bmp"), "BMP"));
+    return dir_.filePath("p.bmp");
+  }
+  // A show of two blank slides that wait for Enter or go at once.
+  QString Show(bool waitForEnter) {
+    SlideRecord s = test::BlankSlide(0);
+    s.DurationMode = waitForEnter ? EnterPressed : TimeElapsed;
+    s.ExtraSeconds = 0;
+    EXPECT_TRUE(test::WriteShow(dir_.filePath("show.sho").toStdString(), {s, s}));
+    return dir_.filePath("show.sho");
+  }
+  bool Heard(std::vector<std::pair<uint, uint>> expected) {
+    QTest::qWaitFor([&] { return catcher_.received.size() >= expected.size(); }, 5000);
+    return catcher_.received == expected;
   }
 
   QProcess bus_;
   QString address_;
-  test::FakeServices fakes_;
+  QTemporaryDir dir_;
+  WatchedPrompts prompts_;
+  test::FakeDialogs dialogs_;
   std::unique_ptr<TSlideshowDesignForm> form_;
   std::unique_ptr<AutomationServer> server_;
+  SignalCatcher catcher_;
+  QDBusPendingCall* pending_ = nullptr;  // the call under way
 };
 
 TEST_F(AutomationBusTest, CallsByNameAndByDispatchId) {
   StartServer();
-  // A window handle is a 32-bit integer; controllers send it signed or unsigned.
+  EXPECT_EQ(Call("IdentifyController", {QVariant(uint(99))}).type(), QDBusMessage::ReplyMessage);
+  EXPECT_EQ(server_->Object().Controller(), 99u);
+  // By dispatch id a window handle may come as any integer type, signed or not.
   const struct {
     QVariant handle;
     uint stored;
-  } handles[] = {
-      {QVariant(uint(99)), 99u}, {QVariant(int(4242)), 4242u}, {QVariant(-2), 0xFFFFFFFEu}};
+  } handles[] = {{QVariant(int(4242)), 4242u},
+                 {QVariant(-2), 0xFFFFFFFEu},
+                 {QVariant(uint(8)), 8u},
+                 {QVariant::fromValue(QDBusVariant(QVariant(qlonglong(7)))), 7u}};
   for (const auto& h : handles) {
-    const QDBusMessage r = Call("IdentifyController", {h.handle});
+    const QDBusMessage r = Call("Invoke", {QVariant(5), QVariant(QVariantList{h.handle})});
     EXPECT_EQ(r.type(), QDBusMessage::ReplyMessage) << r.errorMessage().toStdString();
-    EXPECT_EQ(form_->ControllerWindow, h.stored);
+    EXPECT_EQ(server_->Object().Controller(), h.stored);
   }
-
-  const QVariant seven = QVariant::fromValue(QDBusVariant(QVariant(int(7))));
-  const QDBusMessage r = Call("Invoke", {QVariant(5), QVariant(QVariantList{seven})});
-  EXPECT_EQ(r.type(), QDBusMessage::ReplyMessage) << r.errorMessage().toStdString();
-  EXPECT_EQ(form_->ControllerWindow, 7u);
-  EXPECT_EQ(Call("Invoke", {QVariant(5), QVariant(QVariantList{QVariant(uint(8))})}).type(),
-            QDBusMessage::ReplyMessage);
-  EXPECT_EQ(form_->ControllerWindow, 8u);
 
   const QDBusMessage unknown = Call("Invoke", {QVariant(9), QVariant(QVariantList{})});
   EXPECT_EQ(unknown.type(), QDBusMessage::ErrorMessage);
   EXPECT_EQ(unknown.errorName(), "org.freedesktop.DBus.Error.UnknownMethod");
-  const QDBusMessage wrong = Call("Invoke", {QVariant(5), QVariant(QVariantList{})});
-  EXPECT_EQ(wrong.errorName(), "org.freedesktop.DBus.Error.InvalidArgs");
+  for (const QVariantList& wrong :
+       {QVariantList{}, QVariantList{QVariant(qlonglong(1) << 33)}, QVariantList{QVariant("7")}})
+    EXPECT_EQ(Call("Invoke", {QVariant(5), QVariant(wrong)}).errorName(),
+              "org.freedesktop.DBus.Error.InvalidArgs");
+  EXPECT_EQ(server_->Object().Controller(), 7u);
 
   const QDBusMessage id = Call("GetDispatchId", {QVariant(QStringLiteral("closeserver"))});
   ASSERT_EQ(id.arguments().size(), 1);
@@ -116,9 +172,9 @@ TEST_F(AutomationBusTest, CallsByNameAndByDispatchId) {
 
 TEST_F(AutomationBusTest, IntrospectionNamesEveryMethodAndTheSignal) {
   StartServer();
-  QDBusMessage m = QDBusMessage::createMethodCall(kAutomationServiceName, kAutomationObjectPath,
-                                                  "org.freedesktop.DBus.Introspectable",
-                                                  "Introspect");
+  QDBusMessage m =
+      QDBusMessage::createMethodCall(kAutomationServiceName, kAutomationObjectPath,
+                                     "org.freedesktop.DBus.Introspectable", "Introspect");
   QDBusPendingCall pending = Client().asyncCall(m, 5000);
   for (int i = 0; i < 500 && !pending.isFinished(); ++i) QTest::qWait(10);
   const QDBusMessage reply = pending.reply();
@@ -130,18 +186,86 @@ TEST_F(AutomationBusTest, IntrospectionNamesEveryMethodAndTheSignal) {
     EXPECT_TRUE(xml.contains("<method name=\"" + name + "\"")) << name.toStdString();
   }
   EXPECT_TRUE(xml.contains("<signal name=\"ControllerMessage\">"));
+  // One method per name: a client cannot choose between two.
+  EXPECT_EQ(xml.count("<method name=\"IdentifyController\""), 1);
+  EXPECT_TRUE(xml.contains(QRegularExpression(
+      "<method name=\"IdentifyController\">\\s*<arg name=\"handle\" type=\"u\"")));
 }
 
 TEST_F(AutomationBusTest, TheControllerHearsOfTheClose) {
   StartServer();
-  SignalCatcher catcher;
-  ASSERT_TRUE(Client().connect(QString(), kAutomationObjectPath, kAutomationServiceName,
-                               "ControllerMessage", &catcher, SLOT(Take(uint, uint))));
   Call("IdentifyController", {QVariant(uint(42))});
   form_->close();
-  for (int i = 0; i < 300 && catcher.received.empty(); ++i) QTest::qWait(10);
-  ASSERT_EQ(catcher.received.size(), 1u);
-  EXPECT_EQ(catcher.received[0], std::make_pair(42u, 1026u));
+  EXPECT_TRUE(Heard({{42u, 1026u}}));
+}
+
+// A picture that cannot be added is an error reply with the reason. A hidden designer
+// shows nothing; one on screen shows the message too, once the caller has its answer.
+TEST_F(AutomationBusTest, AFailedAddSlideIsAnErrorReplyAndABoxOnlyOnScreen) {
+  StartServer();
+  const QString broken = File("broken.bmp", "not a picture");
+  QDBusMessage r = Call("AddSlide", {broken});
+  EXPECT_EQ(r.errorName(), "Quorvel.SlideShowOLE.Error.NotAdded");
+  EXPECT_TRUE(r.errorMessage().contains(broken)) << r.errorMessage().toStdString();
+  QTest::qWait(100);
+  EXPECT_TRUE(prompts_.asked.empty());
+
+  form_->show();
+  bool answeredFirst = false;
+  prompts_.whileAsked = [&] {
+    for (int i = 0; i < 200 && pending_ && !pending_->isFinished(); ++i) QTest::qWait(10);
+    answeredFirst = !pending_ || pending_->isFinished();
+  };
+  r = Call("AddSlide", {broken});
+  EXPECT_EQ(r.errorName(), "Quorvel.SlideShowOLE.Error.NotAdded");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts_.asked.empty(); }));
+  EXPECT_EQ(QString::fromStdString(prompts_.asked[0].text), r.errorMessage());
+  EXPECT_TRUE(answeredFirst);
+  EXPECT_EQ(form_->Editor().Document().Count(), 0);
+}
+
+TEST_F(AutomationBusTest, RunShowAsksToSaveFirstAndKeepsTheShowWhenTheSaveDoesNotHappen) {
+  StartServer();
+  const QString show = Show(false);
+  ASSERT_EQ(Call("AddSlide", {Picture()}).type(), QDBusMessage::ReplyMessage);
+  Call("IdentifyController", {QVariant(uint(42))});
+  prompts_.answers = {PromptAnswer::Yes};  // and the name dialog is cancelled
+  const QDBusMessage refused = Call("RunShow", {show});
+  EXPECT_EQ(refused.errorName(), "Quorvel.SlideShowOLE.Error.NotSaved");
+  ASSERT_EQ(prompts_.asked.size(), 1u);
+  EXPECT_EQ(prompts_.asked[0].text, "Do you want to save your slideshow changes?");
+  EXPECT_EQ(prompts_.asked[0].buttons, PromptButtons::YesNo);
+  EXPECT_EQ(form_->Editor().Document().Count(), 1);
+  EXPECT_TRUE(form_->Editor().Document().Modified());
+
+  prompts_.answers = {PromptAnswer::No};
+  EXPECT_EQ(Call("RunShow", {show}).type(), QDBusMessage::ReplyMessage);
+  EXPECT_TRUE(Heard({{42u, 1025u}, {42u, 1026u}})) << "the show ran, then the designer closed";
+  EXPECT_EQ(form_->Editor().Document().FileName(), show.toStdString());
+}
+
+TEST_F(AutomationBusTest, CallsWhileAShowRunsAreRefusedAsBusy) {
+  StartServer();
+  const QString show = Show(true);
+  QStringList errors;
+  bool called = false;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* player = qobject_cast<TSlidePrepForm*>(w);
+      if (!player || called || !player->Runner().SlideReady) continue;
+      called = true;
+      errors << Call("AddSlide", {Picture()}).errorName() << Call("RunShow", {show}).errorName()
+             << Call("CloseServer").errorName();
+      QTest::keyClick(player, Qt::Key_Escape);
+    }
+  });
+  watch.start(20);
+  Call("IdentifyController", {QVariant(uint(7))});
+  EXPECT_EQ(Call("RunShow", {show}).type(), QDBusMessage::ReplyMessage);
+  EXPECT_TRUE(Heard({{7u, 1025u}, {7u, 1026u}}));
+  EXPECT_EQ(errors, QStringList(3, QStringLiteral("Quorvel.SlideShowOLE.Error.Busy")));
+  EXPECT_EQ(form_->Editor().Document().Count(), 2) << "the show's slides and nothing else";
 }
 
 TEST_F(AutomationBusTest, TheProgramEndsWhenItsLastClientHasGone) {

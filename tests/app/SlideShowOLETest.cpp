@@ -1,231 +1,147 @@
-// The automation object's methods, called directly on a designer with scripted prompts.
+// The automation object with the real designer as its target, its methods called as the
+// bus calls them: what they do to the designer, and what they refuse while it is busy.
 #include "app/SlideShowOLE.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
-#include <QDialog>
-#include <QMetaMethod>
+#include <QImage>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <filesystem>
 #include <fstream>
 
-#include "designer/FakeServices.h"
-#include "designer/SlideshowDesignForm.h"
-#include "document/Bitmap.h"
-#include "document/BmpCodec.h"
+#include "designer/DesignerFixture.h"
+#include "designer/ModalDriver.h"
+#include "shell/HelpAbout.h"
 
 namespace lrw {
 namespace {
-namespace fs = std::filesystem;
 
 class SlideShowOLETest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("lrw-ole-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-    form_ = std::make_unique<TSlideshowDesignForm>(fakes_.services());
-    ole_.WatchDesigner();
+    ole_.SetTarget(&form_.Automation());
+    // As the program does: the server hears of the designer's end.
+    QObject::connect(&form_, &TSlideshowDesignForm::FormClosed, &ole_,
+                     &TSlideShowOLE::DesignerClosed);
   }
-  void TearDown() override {
-    form_.reset();
-    fs::remove_all(dir_);
+  QString Picture(const QString& name) {
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    EXPECT_TRUE(picture.save(dir_.filePath(name), "BMP"));
+    return dir_.filePath(name);
   }
+  const SlideShowDocument& Doc() const { return form_.Editor().Document(); }
 
-  std::string WritePicture(const std::string& name) {
-    const std::vector<uint8_t> bytes = EncodeBmp(Bitmap(40, 30, 0xFF3060C0u));
-    const fs::path p = dir_ / name;
-    std::ofstream(p, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return p.string();
-  }
-
+  QTemporaryDir dir_;
   test::FakeServices fakes_;
-  std::unique_ptr<TSlideshowDesignForm> form_;
+  TSlideshowDesignForm form_{fakes_.services()};
   TSlideShowOLE ole_;
-  fs::path dir_;
 };
 
-TEST_F(SlideShowOLETest, EveryMethodOfTheTableIsOnTheBusWithItsParameter) {
-  const QMetaObject& mo = TSlideShowOLE::staticMetaObject;
-  for (const AutomationMethod& m : kAutomationMethods) {
-    const std::string name(m.name);
-    const char* parameter = m.parameter == AutomationParameter::Text     ? "QString"
-                            : m.parameter == AutomationParameter::Handle ? "uint"
-                                                                         : "";
-    const std::string signature = name + "(" + parameter + ")";
-    const int index = mo.indexOfMethod(signature.c_str());
-    ASSERT_GE(index, 0) << signature;
-    EXPECT_TRUE(mo.method(index).attributes() & QMetaMethod::Scriptable) << signature;
-  }
-  EXPECT_STREQ(mo.classInfo(mo.indexOfClassInfo("D-Bus Interface")).value(),
-               "Quorvel.SlideShowOLE");
-}
-
 TEST_F(SlideShowOLETest, AddSlideFillsTheHiddenDesignerAndShowDesignFormBringsItUp) {
-  form_->setEnabled(false);
-  form_->setWindowState(Qt::WindowMinimized);
-  ole_.AddSlide(QString::fromStdString(WritePicture("one.bmp")));
-  EXPECT_EQ(form_->Document().Count(), 1);
-  EXPECT_FALSE(form_->isVisible());
-  EXPECT_TRUE(form_->Document().Modified);
-
+  form_.setEnabled(false);
+  form_.setWindowState(Qt::WindowMinimized);
+  ole_.AddSlide(Picture("one.bmp"));
+  EXPECT_EQ(Doc().Count(), 1);
+  EXPECT_FALSE(form_.isVisible());
+  EXPECT_TRUE(Doc().Modified());
   ole_.ShowDesignForm();
-  EXPECT_TRUE(form_->isVisible());
-  EXPECT_TRUE(form_->isEnabled());
-  EXPECT_FALSE(form_->isMinimized());
-  EXPECT_FALSE(form_->isMaximized());
-  EXPECT_EQ(form_->Document().Count(), 1);
+  EXPECT_TRUE(form_.isVisible() && form_.isEnabled());
+  EXPECT_FALSE(form_.isMinimized() || form_.isMaximized());
+  EXPECT_EQ(test::Find<SlideStrip>(form_, "ImageListBox")->Count(), 1);
 }
 
 TEST_F(SlideShowOLETest, CloseServerAsksWithYesAndNoOnlyWhenChanged) {
   ole_.CloseServer();
   EXPECT_TRUE(fakes_.prompts.asked.empty());
-
-  form_->Document().NewBlankSlide(-1);
-  form_->StripReset();
-  form_->Document().MarkModified();
+  ole_.AddSlide(Picture("one.bmp"));
   fakes_.prompts.answers = {PromptAnswer::No};
   ole_.CloseServer();
   ASSERT_EQ(fakes_.prompts.asked.size(), 1u);
   EXPECT_EQ(fakes_.prompts.asked[0].text, "Do you want to save your slideshow changes?");
   EXPECT_EQ(fakes_.prompts.asked[0].buttons, PromptButtons::YesNo);
-  EXPECT_TRUE(form_->Document().Modified);
-  EXPECT_TRUE(SlideshowDesignForm);  // the designer is not closed by it
-
-  const fs::path file = dir_ / "kept.sho";
-  form_->Document().FileName = file.string();
+  EXPECT_TRUE(Doc().Modified());
   fakes_.prompts.answers = {PromptAnswer::Yes};
+  fakes_.dialogs.saveFileResults.push_back(dir_.filePath("kept.sho"));
   ole_.CloseServer();
-  EXPECT_EQ(fakes_.prompts.asked.size(), 2u);
-  EXPECT_TRUE(fs::exists(file));
-  EXPECT_FALSE(form_->Document().Modified);
+  EXPECT_TRUE(QFile::exists(dir_.filePath("kept.sho")));
+  EXPECT_FALSE(Doc().Modified());
+  EXPECT_NE(ole_.Target(), nullptr) << "the designer stays";
 }
 
-TEST_F(SlideShowOLETest, ControllerHearsOfTheDesignersCloseOnlyWhenIdentified) {
+TEST_F(SlideShowOLETest, ControllerHearsOfTheDesignersCloseAndLaterCallsAreRefused) {
   QSignalSpy messages(&ole_, &TSlideShowOLE::ControllerMessage);
+  QSignalSpy refused(&ole_, &TSlideShowOLE::CallRefused);
   ole_.IdentifyController(4242);
-  EXPECT_EQ(form_->ControllerWindow, 4242u);
   ole_.IdentifyController(77);  // a later controller replaces the first
-  EXPECT_EQ(form_->ControllerWindow, 77u);
-  form_->close();
+  form_.close();
   ASSERT_EQ(messages.size(), 1);
   EXPECT_EQ(messages[0][0].toUInt(), 77u);
   EXPECT_EQ(messages[0][1].toUInt(), kDesignerClosedMessage);
-
-  // A designer closed without a controller sends nothing.
-  form_ = std::make_unique<TSlideshowDesignForm>(fakes_.services());
-  TSlideShowOLE second;
-  second.WatchDesigner();
-  QSignalSpy none(&second, &TSlideShowOLE::ControllerMessage);
-  form_->close();
-  EXPECT_EQ(none.size(), 0);
+  ole_.AddSlide("x.bmp");
+  ole_.ShowDesignForm();
+  ole_.RunShow("x.sho");
+  ASSERT_EQ(refused.size(), 3);
+  EXPECT_EQ(refused[0][0].toString(), "The designer window has closed.");
 }
 
 TEST_F(SlideShowOLETest, RunShowOfAMissingOrBrokenFileRunsNothingAndSendsNothing) {
   QSignalSpy messages(&ole_, &TSlideShowOLE::ControllerMessage);
-  QSignalSpy closed(form_.get(), &TSlideshowDesignForm::FormClosed);
   QSignalSpy finished(&ole_, &TSlideShowOLE::CallFinished);
   ole_.IdentifyController(5);
-  form_->Document().NewBlankSlide(-1);
-  form_->StripReset();
-
-  std::ofstream(dir_ / "notes.sho") << "not a show";
-  const std::string names[] = {"", (dir_ / "missing.sho").string(), dir_.string(),
-                               (dir_ / "notes.sho").string()};
-  for (const std::string& name : names) {
-    SCOPED_TRACE(name);
+  ole_.AddSlide(Picture("one.bmp"));
+  std::ofstream(dir_.filePath("notes.sho").toStdString()) << "not a show";
+  for (const QString& name :
+       {QString(), dir_.filePath("missing.sho"), dir_.path(), dir_.filePath("notes.sho")}) {
     const int before = finished.size();
-    ole_.RunShow(QString::fromStdString(name));
-    ASSERT_TRUE(finished.size() > before || finished.wait(5000));
-    QTest::qWait(10);
+    ole_.RunShow(name);
+    ASSERT_TRUE(finished.size() > before || finished.wait(5000)) << name.toStdString();
   }
   EXPECT_EQ(messages.size(), 0);
-  EXPECT_EQ(closed.size(), 0);
+  EXPECT_TRUE(form_.isEnabled());
   // Only the file that is not a show was reported (by the designer's own open).
-  EXPECT_EQ(fakes_.prompts.asked.size(), 1u);
-  EXPECT_EQ(form_->Document().Count(), 1);
+  ASSERT_EQ(fakes_.prompts.asked.size(), 1u);
+  EXPECT_EQ(Doc().Count(), 1);
 }
 
-TEST_F(SlideShowOLETest, InvokeCallsByDispatchIdAndRefusesWhatDoesNotFit) {
+TEST_F(SlideShowOLETest, NothingChangesTheShowWhileAMessageOrTheStageIsUp) {
   QSignalSpy refused(&ole_, &TSlideShowOLE::CallRefused);
-  const struct {
-    int id;
-    QVariantList args;
-    bool accepted;
-    uint controller;  // ControllerWindow afterwards
-  } cases[] = {
-      {5, {QVariant(int(77))}, true, 77},
-      {5, {QVariant(uint(4000000000u))}, true, 4000000000u},
-      {5, {QVariant(int(-1))}, true, 0xFFFFFFFFu},
-      {5, {QVariant(qlonglong(1) << 33)}, false, 0xFFFFFFFFu},
-      {5, {QVariant(QStringLiteral("77"))}, false, 0xFFFFFFFFu},
-      {5, {}, false, 0xFFFFFFFFu},
-      {5, {QVariant(1), QVariant(2)}, false, 0xFFFFFFFFu},
-      {9, {}, false, 0xFFFFFFFFu},
-      {0, {}, false, 0xFFFFFFFFu},
-      {1, {QVariant(12)}, false, 0xFFFFFFFFu},
-      {4, {QVariant(QStringLiteral("x"))}, false, 0xFFFFFFFFu},
-      {3, {}, true, 0xFFFFFFFFu},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.id);
-    const int before = refused.size();
-    ole_.Invoke(c.id, c.args);
-    EXPECT_EQ(refused.size() == before, c.accepted);
-    EXPECT_EQ(form_->ControllerWindow, c.controller);
-  }
-  EXPECT_TRUE(form_->isVisible());  // id 3 is ShowDesignForm
-
-  ole_.Invoke(1, {QVariant(QString::fromStdString(WritePicture("two.bmp")))});
-  EXPECT_EQ(form_->Document().Count(), 1);
-  EXPECT_EQ(ole_.GetDispatchId("identifycontroller"), 5);
-  EXPECT_EQ(ole_.GetDispatchId("Nothing"), -1);
-}
-
-TEST_F(SlideShowOLETest, NothingChangesTheShowWhileTheDesignerIsBusy) {
-  QSignalSpy refused(&ole_, &TSlideShowOLE::CallRefused);
-  QSignalSpy started(&ole_, &TSlideShowOLE::CallStarted);
-  const QString picture = QString::fromStdString(WritePicture("busy.bmp"));
-  {
-    // A modal window (a message, a dialog, the show) is open.
-    QDialog modal;
-    modal.setWindowModality(Qt::ApplicationModal);
-    modal.show();
+  const QString picture = Picture("busy.bmp");
+  ole_.AddSlide(picture);
+  form_.show();
+  // The About box is up: a modal window of the designer's own.
+  test::WhenModal<TAboutForm>([&](TAboutForm& about) {
     ole_.AddSlide(picture);
     ole_.RunShow(picture);
-  }
-  {
-    // The arrangement stage holds a slide by reference.
-    QWidget stage;
-    form_->ArrangementStage = &stage;
-    ole_.AddSlide(picture);
-    form_->ArrangementStage = nullptr;
-  }
-  EXPECT_EQ(refused.size(), 3);
-  EXPECT_EQ(started.size(), 0);
-  EXPECT_EQ(form_->Document().Count(), 0);
-  // Harmless calls still work, and once free the show can be changed again.
-  ole_.IdentifyController(9);
-  EXPECT_EQ(form_->ControllerWindow, 9u);
-  ole_.AddSlide(picture);
-  EXPECT_EQ(form_->Document().Count(), 1);
-}
+    about.accept();
+  });
+  test::Find<QAction>(form_, "AboutBrightframework1")->trigger();
+  EXPECT_EQ(refused.size(), 2);
 
-TEST_F(SlideShowOLETest, CallsWithoutADesignerAreRefused) {
-  form_.reset();
-  QSignalSpy refused(&ole_, &TSlideShowOLE::CallRefused);
-  ole_.AddSlide("x.bmp");
-  ole_.ShowDesignForm();
+  // A slide is being arranged: the designer stays disabled behind the stage.
+  test::Find<SlideStrip>(form_, "ImageListBox")->selectAll();
+  test::Find<QPushButton>(form_, "btnPreview")->click();
+  ASSERT_TRUE(form_.Stage());
+  ole_.AddSlide(picture);
   ole_.CloseServer();
-  ole_.IdentifyController(3);
-  ole_.RunShow("x.sho");
-  ASSERT_EQ(refused.size(), 5);
-  EXPECT_EQ(refused[0][0].toString(), "The designer window has closed.");
+  ole_.RunShow(picture);
+  ole_.ShowDesignForm();
+  EXPECT_FALSE(form_.isEnabled());
+  EXPECT_EQ(refused.size(), 5);
+  for (const QList<QVariant>& r : refused)
+    EXPECT_EQ(r[0].toString(),
+              "The designer is busy with a show, a message, a dialog or the arrangement stage.");
+  EXPECT_EQ(Doc().Count(), 1);
+  ole_.IdentifyController(9);  // harmless calls still work
+  EXPECT_EQ(ole_.Controller(), 9u);
+
+  QTest::keyClick(form_.Stage(), Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !form_.Stage(); }));
+  EXPECT_TRUE(form_.isEnabled());
+  ole_.AddSlide(picture);
+  EXPECT_EQ(Doc().Count(), 2);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class StartupTest : public ::testing::Test {
     SlideShowDocument doc;
     doc.NewBlankSlide(-1);
     doc.NewBlankSlide(0);
-    doc.Loop = true;
+    doc.SetLoop(true);
     const std::string path = (dir_ / name).string();
     EXPECT_TRUE(WriteShowFile(doc, path, false).ok);
     return path;
@@ -52,10 +52,10 @@ TEST_F(StartupTest, NoArgumentsShowsTheEmptyDesigner) {
   const StartupOptions o = Start(form, {});
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(form.isEnabled());
-  EXPECT_EQ(form.Document().Count(), 0);
+  EXPECT_EQ(form.Editor().Document().Count(), 0);
   EXPECT_FALSE(o.RunAndExit);
   EXPECT_TRUE(prompts_.asked.empty());
-  EXPECT_EQ(form.LastPictureFolder.back(), '/');
+  EXPECT_EQ(form.Editor().LastPictureFolder.back(), '/');
 }
 
 TEST_F(StartupTest, AShowFileByAbsolutePathIsOpenedWithThePlainTitle) {
@@ -63,10 +63,10 @@ TEST_F(StartupTest, AShowFileByAbsolutePathIsOpenedWithThePlainTitle) {
   TSlideshowDesignForm form(services_);
   Start(form, {path});
   EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.Document().Count(), 2);
-  EXPECT_EQ(form.Document().FileName, path);
-  EXPECT_TRUE(form.Document().Loop);
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_EQ(form.Editor().Document().Count(), 2);
+  EXPECT_EQ(form.Editor().Document().FileName(), path);
+  EXPECT_TRUE(form.Editor().Document().Loop());
+  EXPECT_FALSE(form.Editor().Document().Modified());
   EXPECT_EQ(form.windowTitle().toStdString(), "Lanternreelworks!");
 }
 
@@ -75,7 +75,7 @@ TEST_F(StartupTest, AMissingStartFileOpensNothingAndSaysNothing) {
   // A relative name: an absolute path that names nothing is an unknown switch, not a file.
   const StartupOptions o = Start(form, {"lrw-gone.sho", "/c"});
   EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.Document().Count(), 0);
+  EXPECT_EQ(form.Editor().Document().Count(), 0);
   EXPECT_FALSE(o.RunAndStay);
   EXPECT_TRUE(prompts_.asked.empty());
 }
@@ -93,7 +93,7 @@ TEST_F(StartupTest, AStartPathThatCannotBeLookedAtIsTakenAsMissing) {
     TSlideshowDesignForm form(services_);
     const StartupOptions o = Start(form, {path, "/c"});
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.Document().Count(), 0);
+    EXPECT_EQ(form.Editor().Document().Count(), 0);
     EXPECT_FALSE(o.RunAndStay);
     EXPECT_TRUE(prompts_.asked.empty());
   }
@@ -117,7 +117,7 @@ TEST_F(StartupTest, AFileThatIsNoShowIsReportedAndCancelsTheRun) {
   EXPECT_FALSE(o.RunAndExit);
   EXPECT_FALSE(o.RunAndStay);
   EXPECT_TRUE(form.isVisible()) << "the empty designer is shown normally";
-  EXPECT_EQ(form.Document().Count(), 0);
+  EXPECT_EQ(form.Editor().Document().Count(), 0);
 }
 
 TEST_F(StartupTest, AutomationStartKeepsTheDesignerHidden) {

@@ -1,62 +1,113 @@
-// The arrangement stage opened from the designer on a real show: what its windows
-// show, how they move and size, and what closing writes back into the slide.
+// The arrangement stage on a real slide with real picture files, driven by key and
+// mouse events through its own window, with a host that stands where the designer
+// stands: what the forms show, how they move and size, and what the stage hands back.
+//
+// LRW_STAGE_X_KEYS=1 (on an X display, with xdotool) sends the keys of the kept-slide
+// test through the X server, so that a window manager sees them as a user's keys.
+// LRW_EXPECT_DEVICE_PIXEL_RATIO checks that a high-density run really is one.
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCheckBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <deque>
+#include <functional>
 
-#include "arrange/SlideCaptionPreviewForm.h"
+#include "arrange/ArrangementHost.h"
+#include "arrange/ArrangementWriteBack.h"
 #include "arrange/SlidePreviewBackgroundForm.h"
-#include "arrange/SlidePreviewForm.h"
-#include "designer/ColorSwatch.h"
-#include "designer/DesignerTestSupport.h"
-#include "designer/FakeServices.h"
 #include "designer/ModalDriver.h"
-#include "designer/SlideCaptionForm.h"
-#include "designer/SlideshowDesignForm.h"
+#include "import/LoadPicture.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtPrompts.h"
 #include "player/CaptionFont.h"
+#include "support/FakePrompts.h"
 
 namespace lrw {
 namespace {
 
 constexpr int kFrame = TPreviewForm::kFrameWidth;
+using CaptionEdit = std::function<void(std::vector<std::string>&, CaptionFontRecord&, uint32_t&)>;
 
-class Arrange : public ::testing::Test {
- protected:
-  test::FakeServices fakes;
-  TSlideshowDesignForm form{fakes.services()};
-  QTemporaryDir dir;
+// The stage's whole world: one slide of a show (gone once `slide` is empty), the real
+// picture loader, scripted dialogs, and every slide the stage handed back.
+class TestHost : public ArrangementHost {
+ public:
+  std::optional<SlideRecord> slide;
+  TLoadPictureModule loader;
+  test::FakePrompts fakePrompts;
+  Prompts* prompts = &fakePrompts;
+  std::deque<uint32_t> colours;   // the colour dialog's answers; none left: cancelled
+  std::deque<CaptionEdit> edits;  // the caption editor's; none left: cancelled
+  std::vector<std::vector<std::string>> editorStartedWith;
+  std::vector<std::optional<SlideRecord>> finished;
 
-  void TearDown() override {
-    if (form.ArrangementStage) Stage().FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
-    QTest::qWaitFor([&] { return form.ArrangementStage.isNull(); }, 2000);
+  const SlideRecord* ArrangedSlide() const override { return slide ? &*slide : nullptr; }
+  QSize ScreenSize() const override { return QGuiApplication::primaryScreen()->size(); }
+  uint32_t ChangeBackground(uint32_t color, QWidget*) override {
+    if (colours.empty()) return color;
+    const uint32_t c = colours.front();
+    colours.pop_front();
+    return c;
   }
+  bool EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font, uint32_t& back,
+                   QWidget*) override {
+    editorStartedWith.push_back(lines);
+    if (edits.empty()) return false;
+    edits.front()(lines, font, back);
+    edits.pop_front();
+    return true;
+  }
+  CaptionFontRecord DesignerFont() const override { return {"DejaVu Sans", 9, kBold, 0x0000FF}; }
+  TLoadPictureModule& PictureLoader() override { return loader; }
+  Prompts& UserPrompts() override { return *prompts; }
+  void ArrangementFinished(std::optional<SlideRecord> arranged) override {
+    finished.push_back(arranged);
+    if (arranged && slide) slide = *arranged;
+  }
+};
 
-  // A picture slide whose picture is a w x h file in the temporary folder.
+class ArrangeStage : public ::testing::Test {
+ public:
+  TestHost host;
+  QTemporaryDir dir;
+  QPointer<TSlidePreviewBackgroundForm> stage;
+
+  void TearDown() override { delete stage.data(); }
+
+  QSize Screen() const { return host.ScreenSize(); }
+  // A picture slide on a real w x h picture file, its box at (100, 50) 320 x 240.
   SlideRecord PictureSlide(int w = 640, int h = 480) {
     QImage picture(w, h, QImage::Format_RGB32);
     picture.fill(QColor(200, 40, 90));
     EXPECT_TRUE(picture.save(dir.filePath("pic.bmp"), "BMP"));
-    SlideRecord s =
-        test::PictureSlide("pic.bmp", 60, 45, 0xFF3070C0u, dir.path().toStdString() + "/");
+    SlideRecord s = FirstSlideDefaults();
+    s.PictureFolder = dir.path().toStdString() + "/";
+    s.PictureName = "pic.bmp";
     s.ImageLeft = 100;
     s.ImageTop = 50;
     s.ImageWidth = 320;
     s.ImageHeight = 240;
     s.CenterImage = 0;
     s.BackgroundColor = 0x203040;
+    s.Effect = 7;
     return s;
   }
+  static SlideRecord BlankSlide() {
+    SlideRecord s = FirstSlideDefaults();
+    s.BackgroundColor = 0x00FF00;
+    return s;
+  }
+  // A caption at (60, 70) whose stored width is what the stage stores for it.
   static void GiveCaption(SlideRecord& s, std::vector<std::string> lines) {
     s.ShowCaption = 1;
     s.Caption = std::move(lines);
@@ -64,418 +115,439 @@ class Arrange : public ::testing::Test {
     s.CaptionFontSize = 12;
     s.CaptionFontColor = 0x000000;
     s.CaptionBackColor = 0xFFFFFF;
-    s.CaptionLeft = 200;
-    s.CaptionTop = 600;
-    s.CaptionWidth = 150;
+    s.CaptionLeft = 60;
+    s.CaptionTop = 70;
+    s.CaptionWidth = static_cast<int16_t>(
+        ArrangedCaptionWidth(s.Caption, QtTextMeasurer(CaptionFont(s)), 32767));
   }
 
-  void Open(SlideRecord slide) {
-    test::LoadShow(form, {std::move(slide)});
-    test::SelectSlides(form, {0});
-    form.btnPreviewClick();
-    ASSERT_FALSE(form.ArrangementStage.isNull());
+  // `active`: the stage is the active window (no message box came up over it).
+  void Open(const SlideRecord& s, bool active = true) {
+    host.slide = s;
+    host.finished.clear();
+    stage = OpenArrangementStage(host);
+    ASSERT_FALSE(stage.isNull());
+    // A Wayland client cannot ask for the activation.
+    if (!active || QGuiApplication::platformName() == "wayland")
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(stage.data()));
+    else
+      ASSERT_TRUE(QTest::qWaitForWindowActive(stage.data()));
   }
-  TSlidePreviewBackgroundForm& Stage() {
-    return *qobject_cast<TSlidePreviewBackgroundForm*>(form.ArrangementStage.data());
+  TSlidePreviewForm* Image() { return stage->SlidePreviewForm(); }
+  TSlideCaptionPreviewForm* Caption() { return stage->SlideCaptionPreviewForm(); }
+  QWindow* Window() { return stage->windowHandle(); }
+  // A key as the window system delivers it: to the stage window's focus.
+  void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::keyClick(Window(), static_cast<Qt::Key>(key), mods);
   }
-  TSlidePreviewForm* ImageWindow() { return Stage().SlidePreviewForm(); }
-  TSlideCaptionPreviewForm* CaptionWindow() { return Stage().SlideCaptionPreviewForm(); }
-  void WaitClosed() {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form.ArrangementStage.isNull(); }, 2000));
+  // A mouse drag by `delta` from `at` in `form`, through the stage window.
+  void Drag(QWidget* form, QPoint at, QPoint delta) {
+    const QPoint from = form->mapTo(stage.data(), at);
+    QTest::mousePress(Window(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Window(), from + delta);
+    QTest::mouseRelease(Window(), Qt::LeftButton, {}, from + delta);
   }
-  void ExitAndSave() {
-    Stage().ExitandSave1->trigger();
-    WaitClosed();
+  // Waits for the stage to go and returns what it handed back (once).
+  std::optional<SlideRecord> Closed() {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stage.isNull(); }, 3000));
+    EXPECT_EQ(host.finished.size(), 1u);
+    return host.finished.empty() ? std::nullopt : host.finished.back();
   }
-  const SlideRecord& Slide() { return form.Document().SlideAt(0); }
-  int CaptionLineHeight() { return QtTextMeasurer(CaptionFont(Slide())).TextHeight(); }
+  std::optional<SlideRecord> ExitAndSave() {
+    stage->ExitandSave1->trigger();
+    return Closed();
+  }
+
+  static bool XKeys() { return qgetenv("LRW_STAGE_X_KEYS") == "1"; }
+  // Keys through the X server, where a window manager sees them first, or through Qt.
+  void UserKeys(const char* xdotoolKeys, int key, Qt::KeyboardModifiers mods) {
+    if (XKeys())
+      ASSERT_EQ(QProcess::execute("xdotool", {"key", xdotoolKeys}), 0);
+    else
+      Key(key, mods);
+  }
 };
 
-TEST_F(Arrange, ThePictureWindowsClientAreaLandsOnTheStoredBox) {
+TEST_F(ArrangeStage, KeptUntouchedTheSlideKeepsItsBytesAndCtrlRightMovesTheCaption) {
+  const QSize screen = Screen();
+  const auto centred = [&](SlideRecord s, int w, int h) {
+    s.CenterImage = 1;
+    s.ImageWidth = static_cast<int16_t>(w);
+    s.ImageHeight = static_cast<int16_t>(h);
+    s.ImageLeft = static_cast<int16_t>((screen.width() - w) / 2);
+    s.ImageTop = static_cast<int16_t>((screen.height() - h) / 2);
+    return s;
+  };
+  SlideRecord larger = PictureSlide();
+  larger.ImageLeft = -40;
+  larger.ImageTop = -30;
+  larger.ImageWidth = static_cast<int16_t>(screen.width() + 80);
+  larger.ImageHeight = static_cast<int16_t>(screen.height() + 60);
+  const std::vector<SlideRecord> slides = {
+      larger, centred(PictureSlide(), 320, 240),
+      centred(PictureSlide(), screen.width() + 100, screen.height() + 50)};
+  for (SlideRecord slide : slides) {
+    GiveCaption(slide, {"Hello\xB6", "World"});
+    for (const int moves : {0, 5}) {
+      SCOPED_TRACE(testing::Message()
+                   << slide.ImageWidth << " x " << slide.ImageHeight << ", Ctrl+Right " << moves);
+      Open(slide);
+      ASSERT_TRUE(Caption()->hasFocus() || !stage->isActiveWindow());
+      for (int i = 0; i < moves; ++i) UserKeys("ctrl+Right", Qt::Key_Right, Qt::ControlModifier);
+      QTest::qWaitFor([&] { return Caption()->x() == slide.CaptionLeft + moves; }, 2000);
+      UserKeys("alt+F4", Qt::Key_F4, Qt::AltModifier);
+      const std::optional<SlideRecord> kept = Closed();
+      ASSERT_TRUE(kept.has_value());
+      SlideRecord expected = slide;
+      expected.CaptionLeft = static_cast<int16_t>(slide.CaptionLeft + moves);
+      EXPECT_EQ(kept->ToBytes(), expected.ToBytes());
+      EXPECT_EQ(kept->Caption, expected.Caption);
+    }
+  }
+}
+
+TEST_F(ArrangeStage, ThePictureFormsClientAreaIsTheStoredBoxAndFollowsKeysAndMouse) {
   Open(PictureSlide());
-  TSlidePreviewBackgroundForm& stage = Stage();
-  EXPECT_TRUE(stage.isVisible());
-  EXPECT_EQ(stage.WindowColor(), 0x203040u);
-  EXPECT_EQ(stage.PopupMenu1->actions().size(), 5);
-  EXPECT_FALSE(form.isEnabled()) << "the designer waits while a slide is arranged";
-  ASSERT_NE(ImageWindow(), nullptr);
-  EXPECT_EQ(CaptionWindow(), nullptr);
-  EXPECT_EQ(stage.ImageFrameWidth, kFrame);
-  EXPECT_EQ(ImageWindow()->geometry(),
+  EXPECT_TRUE(stage->isFullScreen());
+  EXPECT_EQ(stage->WindowColor(), 0x203040u);
+  EXPECT_EQ(stage->PopupMenu1->actions().size(), 5);
+  ASSERT_NE(Image(), nullptr);
+  EXPECT_EQ(Caption(), nullptr);
+  EXPECT_EQ(Image()->parentWidget(), stage.data()) << "inside the stage, not a window";
+  EXPECT_FALSE(Image()->isWindow());
+  EXPECT_EQ(stage->ImageFrameWidth, kFrame);
+  EXPECT_EQ(Image()->geometry(),
             QRect(100 - kFrame, 50 - kFrame, 320 + 2 * kFrame, 240 + 2 * kFrame));
-  EXPECT_EQ(ImageWindow()->windowTitle(), "Move or Size This Window");
-  EXPECT_EQ(stage.LoadedPicture.size(), QSize(640, 480));
-  EXPECT_TRUE(stage.SaveOnClose);
+  EXPECT_EQ(stage->PictureSize, QSize(640, 480));
+  EXPECT_TRUE(Image()->hasFocus() || !stage->isActiveWindow());
 
-  // Nudged by keys: Ctrl+Right moves by 1, Shift+Down makes it 1 taller.
-  ImageWindow()->HandleKey(Qt::Key_Right, Qt::ControlModifier);
-  ImageWindow()->HandleKey(Qt::Key_Down, Qt::ShiftModifier);
-  ExitAndSave();
-  EXPECT_TRUE(form.isEnabled());
-  EXPECT_EQ(Slide().ImageLeft, 101);
-  EXPECT_EQ(Slide().ImageTop, 50);
-  EXPECT_EQ(Slide().ImageWidth, 320);
-  EXPECT_EQ(Slide().ImageHeight, 241);
-  EXPECT_EQ(Slide().CenterImage, 0);
-  EXPECT_TRUE(form.Document().Modified);
+  Key(Qt::Key_Right, Qt::ControlModifier);              // moves by 1
+  Key(Qt::Key_Down, Qt::ShiftModifier);                 // 1 taller
+  Key(Qt::Key_Left, Qt::ShiftModifier);                 // 1 narrower
+  Drag(Image(), {50, 50}, {30, 20});                    // dragged from inside
+  Drag(Image(), {Image()->width() - 2, 100}, {15, 0});  // the right border
+  Drag(Image(), {100, 1}, {0, -4});                     // the top border
+  const std::optional<SlideRecord> s = ExitAndSave();
+  ASSERT_TRUE(s.has_value());
+  EXPECT_EQ(s->ImageLeft, 131);
+  EXPECT_EQ(s->ImageTop, 66);
+  EXPECT_EQ(s->ImageWidth, 334);
+  EXPECT_EQ(s->ImageHeight, 245);
+  EXPECT_EQ(s->CenterImage, 0);
+  EXPECT_EQ(s->Effect, 7) << "nothing else changes";
 }
 
-TEST_F(Arrange, NothingChangedStillMarksAPictureSlideModified) {
+TEST_F(ArrangeStage, CentringSurvivesResizingButNotMoving) {
   Open(PictureSlide());
-  ExitAndSave();
-  EXPECT_EQ(Slide().ImageLeft, 100);
-  EXPECT_EQ(Slide().BackgroundColor, 0x203040u);
-  EXPECT_TRUE(form.Document().Modified);
-}
-
-TEST_F(Arrange, CentringSurvivesResizingButNotMoving) {
-  Open(PictureSlide());
-  TSlidePreviewForm& image = *ImageWindow();
-  image.CentertheImage1Click();
-  EXPECT_TRUE(Stage().Centered);
-  EXPECT_EQ(image.pos(), QPoint((1024 - 330) / 2, (768 - 250) / 2));
-
-  // Wider by one and back to the picture's proportions: centred again each time.
-  image.HandleKey(Qt::Key_Right, Qt::ShiftModifier);
-  EXPECT_TRUE(Stage().Centered);
-  EXPECT_EQ(image.x(), static_cast<int>((1024 - 331) * 0.5));
-  image.Restoreproportionalwidth1Click();
+  const QSize screen = Screen();
+  TSlidePreviewForm& image = *Image();
+  image.CentertheImage1->trigger();
+  EXPECT_TRUE(stage->Centered);
+  EXPECT_EQ(image.pos(), QPoint((screen.width() - 330) / 2, (screen.height() - 250) / 2));
+  Key(Qt::Key_Right, Qt::ShiftModifier);  // one wider: centred again
+  EXPECT_TRUE(stage->Centered);
+  EXPECT_EQ(image.x(), static_cast<int>((screen.width() - 331) * 0.5));
+  image.Restoreproportionalwidth1->trigger();
   EXPECT_EQ(image.ClientWidth(), 320);  // 240 * 640 / 480
-  EXPECT_TRUE(Stage().Centered);
-  EXPECT_EQ(image.x(), (1024 - 330) / 2);
-  image.RestoreOriginalDimensions1Click();
+  image.RestoreOriginalDimensions1->trigger();
   EXPECT_EQ(image.size(), QSize(640, 480));
-  EXPECT_EQ(image.pos(), QPoint(192, 144));
-  EXPECT_TRUE(Stage().Centered);
+  EXPECT_TRUE(stage->Centered);
+  const QPoint centre = image.pos();
+  std::optional<SlideRecord> s = ExitAndSave();
+  ASSERT_TRUE(s.has_value());
+  EXPECT_EQ(s->CenterImage, 1);
+  EXPECT_EQ(s->ImageLeft, centre.x() + kFrame);
+  EXPECT_EQ(s->ImageWidth, 640 - 2 * kFrame);
 
-  ExitAndSave();
-  EXPECT_EQ(Slide().CenterImage, 1);
-  EXPECT_EQ(Slide().ImageLeft, 192 + kFrame);
-  EXPECT_EQ(Slide().ImageWidth, 640 - 2 * kFrame);
-  EXPECT_TRUE(form.cbxCenter->isChecked()) << "the panel follows the stored flag";
+  // Moving a centred picture ends the centring.
+  Open(*host.slide);
+  EXPECT_TRUE(stage->Centered);
+  Key(Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_FALSE(stage->Centered);
+  s = ExitAndSave();
+  EXPECT_EQ(s->CenterImage, 0);
+  EXPECT_EQ(s->ImageLeft, centre.x() + kFrame - 1);
 }
 
-TEST_F(Arrange, MovingACentredWindowEndsTheCentring) {
-  SlideRecord s = PictureSlide();
-  s.CenterImage = 1;
-  Open(s);
-  EXPECT_TRUE(Stage().Centered);
-  ImageWindow()->HandleKey(Qt::Key_Left, Qt::ControlModifier);
-  EXPECT_FALSE(Stage().Centered);
-  ExitAndSave();
-  EXPECT_EQ(Slide().CenterImage, 0);
-  EXPECT_EQ(Slide().ImageLeft, 99);
-  EXPECT_FALSE(form.cbxCenter->isChecked());
+// Every way out hands back exactly once: the slide as it is now with the arrangement,
+// or nothing.
+TEST_F(ArrangeStage, EveryWayOutTellsTheHostOnce) {
+  struct Way {
+    const char* name;
+    std::function<void(ArrangeStage&)> leave;
+    bool stored;
+  };
+  const std::vector<Way> ways = {
+      {"Alt+F4", [](ArrangeStage& t) { t.Key(Qt::Key_F4, Qt::AltModifier); }, true},
+      {"Esc", [](ArrangeStage& t) { t.Key(Qt::Key_Escape); }, false},
+      {"stage: Exit and Save", [](ArrangeStage& t) { t.stage->ExitandSave1->trigger(); }, true},
+      {"stage: Exit Without Saving",
+       [](ArrangeStage& t) { t.stage->ExitWithoutSaving1->trigger(); }, false},
+      {"picture: Exit Without Saving",
+       [](ArrangeStage& t) { t.Image()->ExitWithoutSaving1->trigger(); }, false},
+      {"caption: Exit and Save", [](ArrangeStage& t) { t.Caption()->ExitandSave1->trigger(); },
+       true},
+      {"picture form closed", [](ArrangeStage& t) { t.Image()->close(); }, true},
+      {"stage window closed", [](ArrangeStage& t) { t.stage->close(); }, true},
+      {"stage destroyed", [](ArrangeStage& t) { delete t.stage.data(); }, false},
+  };
+  SlideRecord slide = PictureSlide();
+  GiveCaption(slide, {"Hello"});
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    Open(slide);
+    // The show changed the slide meanwhile; the stage's changes go on top.
+    host.slide->Effect = 12;
+    stage->SetWindowColor(0x0000FF);
+    Key(Qt::Key_Down, Qt::ControlModifier);
+    way.leave(*this);
+    const std::optional<SlideRecord> s = Closed();
+    ASSERT_EQ(s.has_value(), way.stored);
+    if (!s) continue;
+    EXPECT_EQ(s->Effect, 12);
+    EXPECT_EQ(s->BackgroundColor, 0x0000FFu);
+    EXPECT_EQ(s->CaptionTop, slide.CaptionTop + 1) << "the caption form had the keys";
+  }
+
+  // A slide gone meanwhile gets nothing; a slide gone before opening opens no stage.
+  Open(slide);
+  host.slide.reset();
+  EXPECT_FALSE(ExitAndSave().has_value());
+  host.finished.clear();
+  EXPECT_EQ(OpenArrangementStage(host), nullptr);
+  EXPECT_EQ(host.finished, std::vector<std::optional<SlideRecord>>{std::nullopt});
 }
 
-TEST_F(Arrange, EscapeWritesNothingEvenAfterChanges) {
-  SlideRecord s = PictureSlide();
-  GiveCaption(s, {"Hello"});
-  Open(s);
-  const SlideRecord before = Slide();
-  fakes.dialogs.colorResults.push_back(QColor(255, 0, 0));
-  Stage().Changebackgroundcolor1Click();
-  EXPECT_EQ(Stage().WindowColor(), 0x0000FFu);
-  CaptionWindow()->MatchBackground1Click();
-  ImageWindow()->HandleKey(Qt::Key_Right, Qt::ControlModifier);
-  CaptionWindow()->HandleKey(Qt::Key_Escape, Qt::NoModifier);
-  WaitClosed();
-  EXPECT_EQ(Slide(), before);
-  EXPECT_FALSE(form.Document().Modified);
+TEST_F(ArrangeStage, WhatIsWrittenForColoursAndBlankSlides) {
+  // A blank slide without a caption left alone: nothing to write.
+  Open(BlankSlide());
+  EXPECT_EQ(Image(), nullptr);
+  EXPECT_FALSE(stage->SaveOnClose);
+  EXPECT_FALSE(ExitAndSave().has_value());
+
+  // The same colour again or a cancelled dialog changes nothing either.
+  Open(BlankSlide());
+  host.colours = {0x00FF00};
+  stage->Changebackgroundcolor1->trigger();
+  stage->Changebackgroundcolor1->trigger();
+  EXPECT_FALSE(stage->SaveOnClose);
+  EXPECT_FALSE(ExitAndSave().has_value());
+
+  // A new colour is stored.
+  Open(BlankSlide());
+  host.colours = {0xFF0000};
+  stage->Changebackgroundcolor1->trigger();
+  const std::optional<SlideRecord> s = ExitAndSave();
+  ASSERT_TRUE(s.has_value());
+  EXPECT_EQ(s->BackgroundColor, 0xFF0000u);
 }
 
-TEST_F(Arrange, ExitWithoutSavingFromThePictureWindowWritesNothing) {
-  Open(PictureSlide());
-  ImageWindow()->HandleKey(Qt::Key_Right, Qt::ControlModifier);
-  ImageWindow()->ExitWithoutSaving1->trigger();
-  WaitClosed();
-  EXPECT_EQ(Slide().ImageLeft, 100);
-  EXPECT_FALSE(form.Document().Modified);
-}
-
-TEST_F(Arrange, ABlankSlideWithoutCaptionLeftAloneIsNotModified) {
-  Open(test::BlankSlide(0x00FF00));
-  EXPECT_EQ(ImageWindow(), nullptr);
-  EXPECT_EQ(CaptionWindow(), nullptr);
-  EXPECT_FALSE(Stage().SaveOnClose);
-  ExitAndSave();
-  EXPECT_FALSE(form.Document().Modified);
-}
-
-TEST_F(Arrange, ANewBackgroundColourIsStoredAndShownInThePanel) {
-  Open(test::BlankSlide(0x00FF00));
-  fakes.dialogs.colorResults.push_back(QColor(0, 0, 255));
-  Stage().Changebackgroundcolor1Click();
-  EXPECT_TRUE(Stage().SaveOnClose);
-  ExitAndSave();
-  EXPECT_EQ(Slide().BackgroundColor, 0xFF0000u);
-  EXPECT_EQ(form.lbBackground->color(), QColor(0, 0, 255));
-  EXPECT_TRUE(form.Document().Modified);
-}
-
-TEST_F(Arrange, TheSameColourOrACancelledDialogChangesNothing) {
-  Open(test::BlankSlide(0x00FF00));
-  fakes.dialogs.colorResults.push_back(QColor(0, 255, 0));
-  Stage().Changebackgroundcolor1Click();
-  Stage().Changebackgroundcolor1Click();  // cancelled
-  EXPECT_FALSE(Stage().SaveOnClose);
-  ExitAndSave();
-  EXPECT_FALSE(form.Document().Modified);
-}
-
-TEST_F(Arrange, AddingACaptionOpensItsWindowAndSavesIt) {
+TEST_F(ArrangeStage, AddingACaptionStartsEmptyInTheDesignersFontAndStoresWhereItWasDragged) {
   // A caption that is switched off: its old lines are not what the editor starts with.
-  SlideRecord s = test::BlankSlide(0x00FF00);
-  s.Caption = {"old"};
-  s.CaptionWidth = 300;
-  Open(s);
-  emit Stage().PopupMenu1->aboutToShow();
-  EXPECT_TRUE(Stage().AddaCaption1->isEnabled());
-  QString startedWith = "?";
-  test::WhenModal<TSlideCaptionForm>([&startedWith](TSlideCaptionForm& e) {
-    startedWith = e.Memo1->toPlainText();
-    QTest::keyClicks(e.Memo1, "A new caption");
-    e.BitBtn1->click();
-  });
-  Stage().AddaCaption1Click();
-  EXPECT_EQ(startedWith, "");
-  ASSERT_NE(CaptionWindow(), nullptr);
-  EXPECT_TRUE(Stage().HasCaption);
-  EXPECT_EQ(CaptionWindow()->ClientWidth(), 300);
-  emit Stage().PopupMenu1->aboutToShow();
-  EXPECT_FALSE(Stage().AddaCaption1->isEnabled());
-  CaptionWindow()->move(40, 500);
-  ExitAndSave();
-  EXPECT_EQ(Slide().ShowCaption, 1);
-  EXPECT_EQ(Slide().Caption, std::vector<std::string>{"A new caption"});
-  EXPECT_EQ(Slide().CaptionFontName, kDesignerFontName);
-  EXPECT_EQ(Slide().CaptionBackColor, 0xFFFFFFu);
-  EXPECT_EQ(Slide().CaptionLeft, 40);
-  EXPECT_EQ(Slide().CaptionTop, 500);
-  const QtTextMeasurer m(CaptionFont(Slide()));
-  EXPECT_EQ(Slide().CaptionWidth, std::max(m.TextWidth("WW"), m.TextWidth("A new caption")));
-  EXPECT_TRUE(form.Document().Modified);
-  EXPECT_TRUE(form.cbxShow_Caption->isChecked()) << "the panel shows the new caption";
+  SlideRecord slide = BlankSlide();
+  slide.Caption = {"old"};
+  slide.CaptionWidth = 300;
+  slide.CaptionLeft = 20;
+  slide.CaptionTop = 30;
+  Open(slide);
+  emit stage->PopupMenu1->aboutToShow();
+  EXPECT_TRUE(stage->AddaCaption1->isEnabled());
+  stage->AddaCaption1->trigger();  // cancelled
+  EXPECT_EQ(Caption(), nullptr);
+  host.edits = {[](auto& lines, auto&, auto&) { lines = {"A new caption"}; }};
+  stage->AddaCaption1->trigger();
+  ASSERT_EQ(host.editorStartedWith.size(), 2u);
+  EXPECT_TRUE(host.editorStartedWith[1].empty());
+  ASSERT_NE(Caption(), nullptr);
+  EXPECT_EQ(Caption()->pos(), QPoint(20, 30));
+  EXPECT_EQ(Caption()->ClientWidth(), 300);
+  emit stage->PopupMenu1->aboutToShow();
+  EXPECT_FALSE(stage->AddaCaption1->isEnabled());
+  Drag(Caption(), {20, 8}, {20, 470});
+  const std::optional<SlideRecord> s = ExitAndSave();
+  ASSERT_TRUE(s.has_value());
+  EXPECT_EQ(s->ShowCaption, 1);
+  EXPECT_EQ(s->Caption, std::vector<std::string>{"A new caption"});
+  EXPECT_EQ(CaptionFontRecord::Of(*s), host.DesignerFont());
+  EXPECT_EQ(s->CaptionBackColor, 0xFFFFFFu);
+  EXPECT_EQ(s->CaptionLeft, 40);
+  EXPECT_EQ(s->CaptionTop, 500);
+  const QtTextMeasurer m(CaptionFont(*s));
+  EXPECT_EQ(s->CaptionWidth, std::max(m.TextWidth("WW"), m.TextWidth("A new caption")));
 }
 
-TEST_F(Arrange, ACancelledCaptionEditorAddsNoCaption) {
-  Open(test::BlankSlide(0x00FF00));
-  test::WhenModal<TSlideCaptionForm>([](TSlideCaptionForm& e) { e.BitBtn2->click(); });
-  Stage().AddaCaption1Click();
-  EXPECT_EQ(CaptionWindow(), nullptr);
-  EXPECT_FALSE(Stage().HasCaption);
-  ExitAndSave();
-  EXPECT_EQ(Slide().ShowCaption, 0);
-  EXPECT_FALSE(form.Document().Modified);
-}
-
-TEST_F(Arrange, TheCaptionWindowsHeightAlwaysFollowsItsText) {
-  SlideRecord s = test::BlankSlide(0x00FF00);
-  GiveCaption(s, {"one two three four five six seven eight nine ten"});
-  Open(s);
-  TSlideCaptionPreviewForm& caption = *CaptionWindow();
-  EXPECT_EQ(caption.pos(), QPoint(200, 600));
+TEST_F(ArrangeStage, TheCaptionFormsHeightFollowsItsText) {
+  SlideRecord slide = BlankSlide();
+  GiveCaption(slide, {"one two three four five six seven eight nine ten"});
+  slide.CaptionWidth = 150;
+  Open(slide);
+  TSlideCaptionPreviewForm& caption = *Caption();
+  const int lineHeight = QtTextMeasurer(CaptionFont(slide)).TextHeight();
+  const auto lines = [&] { return static_cast<int>(caption.WrappedLines.size()); };
+  EXPECT_EQ(caption.pos(), QPoint(60, 70));
   EXPECT_EQ(caption.ClientWidth(), 150);
-  const int lines = static_cast<int>(caption.WrappedLines.size());
-  EXPECT_GT(lines, 1);
-  EXPECT_EQ(caption.ClientHeight(), lines * CaptionLineHeight());
+  const int before = lines();
+  EXPECT_GT(before, 1);
+  EXPECT_EQ(caption.ClientHeight(), before * lineHeight);
 
-  caption.SetClientHeight(400);
-  EXPECT_EQ(caption.ClientHeight(), lines * CaptionLineHeight()) << "snaps back to the text";
-  caption.HandleKey(Qt::Key_Up, Qt::ShiftModifier);
-  caption.HandleKey(Qt::Key_Down, Qt::ShiftModifier);
-  EXPECT_EQ(caption.ClientHeight(), lines * CaptionLineHeight());
-  caption.HandleKey(Qt::Key_Right, Qt::ShiftModifier);
+  Drag(&caption, {40, caption.height() - 2}, {0, 200});  // the bottom border
+  EXPECT_EQ(caption.ClientHeight(), before * lineHeight) << "snaps back to the text";
+  Key(Qt::Key_Up, Qt::ShiftModifier);
+  Key(Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(caption.ClientHeight(), before * lineHeight);
+  Key(Qt::Key_Right, Qt::ShiftModifier);
   EXPECT_EQ(caption.ClientWidth(), 151);
-
-  // Narrower than "WW": back to the width of "WW".
-  caption.SetClientWidth(3);
-  const QtTextMeasurer m(CaptionFont(Slide()));
+  caption.SetClientWidth(3);  // narrower than "WW": back to its width
+  const QtTextMeasurer m(CaptionFont(slide));
   EXPECT_EQ(caption.ClientWidth(), m.TextWidth("WW"));
-  EXPECT_GT(static_cast<int>(caption.WrappedLines.size()), lines);
-  EXPECT_EQ(caption.ClientHeight(),
-            static_cast<int>(caption.WrappedLines.size()) * CaptionLineHeight());
+  EXPECT_GT(lines(), before);
+  EXPECT_EQ(caption.ClientHeight(), lines() * lineHeight);
+
+  // Edited to more lines: taller at once. "&Match Background" takes the stage's colour.
+  host.edits = {[](auto& text, auto&, auto&) { text = {"one\xB6", "two"}; }};
+  caption.SetClientWidth(300);
+  caption.EdittheCaption1->trigger();
+  EXPECT_EQ(caption.ClientHeight(), 2 * lineHeight);
+  host.colours = {0x800000};
+  stage->Changebackgroundcolor1->trigger();
+  caption.MatchBackground1->trigger();
+  const std::optional<SlideRecord> s = ExitAndSave();
+  ASSERT_TRUE(s.has_value());
+  EXPECT_EQ(s->Caption.size(), 2u);
+  EXPECT_EQ(s->CaptionBackColor, 0x800000u);
+  EXPECT_EQ(s->BackgroundColor, 0x800000u);
+
+  // An empty caption is one line high.
+  GiveCaption(slide, {});
+  Open(slide);
+  EXPECT_EQ(Caption()->WrappedLines.size(), 1u);
+  EXPECT_EQ(Caption()->ClientHeight(), lineHeight);
 }
 
-TEST_F(Arrange, AnEmptyCaptionIsOneLineHigh) {
-  SlideRecord s = test::BlankSlide(0x00FF00);
-  GiveCaption(s, {});
-  Open(s);
-  EXPECT_EQ(CaptionWindow()->WrappedLines.size(), 1u);
-  EXPECT_EQ(CaptionWindow()->ClientHeight(), CaptionLineHeight());
-}
+TEST_F(ArrangeStage, MenusAndFramesFollowTheKeysAndTheMouse) {
+  SlideRecord slide = PictureSlide();
+  GiveCaption(slide, {"Hello"});
+  Open(slide);
+  // The caption form opens last: on top, with the red frame and the keys.
+  EXPECT_TRUE(Caption()->FrameActive());
+  EXPECT_FALSE(Image()->FrameActive());
+  Key(Qt::Key_F6);
+  EXPECT_TRUE(Image()->FrameActive());
+  EXPECT_FALSE(Caption()->FrameActive());
+  Key(Qt::Key_F6);
+  EXPECT_TRUE(Caption()->FrameActive());
 
-TEST_F(Arrange, EditingTheCaptionRefitsTheWindow) {
-  SlideRecord s = test::BlankSlide(0x00FF00);
-  GiveCaption(s, {"one"});
-  Open(s);
-  EXPECT_EQ(CaptionWindow()->ClientHeight(), CaptionLineHeight());
-  test::WhenModal<TSlideCaptionForm>([](TSlideCaptionForm& e) {
-    QTest::keyClick(e.Memo1, Qt::Key_Return);
-    QTest::keyClicks(e.Memo1, "two");
-    e.BitBtn1->click();
-  });
-  CaptionWindow()->EdittheCaption1Click();
-  EXPECT_EQ(CaptionWindow()->ClientHeight(), 2 * CaptionLineHeight());
-  ExitAndSave();
-  EXPECT_EQ(Slide().Caption.size(), 2u);
-}
-
-TEST_F(Arrange, MatchBackgroundGivesTheCaptionTheStagesColour) {
-  SlideRecord s = test::BlankSlide(0x00FF00);
-  GiveCaption(s, {"Hello"});
-  Open(s);
-  fakes.dialogs.colorResults.push_back(QColor(0, 0, 128));
-  Stage().Changebackgroundcolor1Click();
-  CaptionWindow()->MatchBackground1Click();
-  EXPECT_EQ(Stage().CaptionBack, 0x800000u);
-  ExitAndSave();
-  EXPECT_EQ(Slide().CaptionBackColor, 0x800000u);
-  EXPECT_EQ(Slide().BackgroundColor, 0x800000u);
-}
-
-TEST_F(Arrange, ShiftF10OpensEachWindowsMenuAtItsCorner) {
-  SlideRecord s = PictureSlide();
-  GiveCaption(s, {"Hello"});
-  Open(s);
-  for (TPreviewForm* window :
-       {static_cast<TPreviewForm*>(ImageWindow()), static_cast<TPreviewForm*>(CaptionWindow())}) {
-    window->HandleKey(Qt::Key_F10, Qt::ShiftModifier);
-    ASSERT_TRUE(window->PopupMenu1->isVisible());
-    EXPECT_EQ(window->PopupMenu1->pos(), window->pos() + QPoint(10, 10));
-    EXPECT_EQ(window->PopupMenu1->actions().last()->text(), "Exit &Without Saving");
-    window->PopupMenu1->close();
-    window->HandleKey(Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier);
-    EXPECT_FALSE(window->PopupMenu1->isVisible()) << "Shift alone";
+  for (TPreviewForm* form :
+       {static_cast<TPreviewForm*>(Image()), static_cast<TPreviewForm*>(Caption())}) {
+    form->Activate();
+    Key(Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(form->PopupMenu1->isVisible());
+    EXPECT_EQ(form->PopupMenu1->pos(), form->mapToGlobal(QPoint(10, 10)));
+    EXPECT_EQ(form->PopupMenu1->actions().last()->text(), "Exit &Without Saving");
+    form->PopupMenu1->close();
+    Key(Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_FALSE(form->PopupMenu1->isVisible()) << "Shift alone";
+    // A right click anywhere in the form, frame included, opens its menu there.
+    for (const QPoint at : {QPoint(20, 8), QPoint(1, 6)}) {
+      const QPoint inStage = form->mapTo(stage.data(), at);
+      QTest::mouseClick(Window(), Qt::RightButton, {}, inStage);
+      ASSERT_TRUE(form->PopupMenu1->isVisible());
+      EXPECT_EQ(form->PopupMenu1->pos(), stage->mapToGlobal(inStage));
+      EXPECT_FALSE(stage->PopupMenu1->isVisible()) << "only the form's own menu";
+      form->PopupMenu1->close();
+    }
   }
-  EXPECT_EQ(ImageWindow()->PopupMenu1->actions().size(), 7);
-  EXPECT_EQ(CaptionWindow()->PopupMenu1->actions().size(), 5);
-}
+  EXPECT_EQ(Image()->PopupMenu1->actions().size(), 7);
+  EXPECT_EQ(Caption()->PopupMenu1->actions().size(), 5);
 
-TEST_F(Arrange, F6SwitchesTheActiveFrameBetweenTheWindows) {
-  SlideRecord s = PictureSlide();
-  GiveCaption(s, {"Hello"});
-  Open(s);
-  // The caption window opens last and so is the active one.
-  EXPECT_TRUE(CaptionWindow()->FrameActive());
-  EXPECT_FALSE(ImageWindow()->FrameActive());
-  CaptionWindow()->HandleKey(Qt::Key_F6, Qt::NoModifier);
-  EXPECT_TRUE(ImageWindow()->FrameActive());
-  EXPECT_FALSE(CaptionWindow()->FrameActive());
-  ImageWindow()->HandleKey(Qt::Key_F6, Qt::NoModifier);
-  EXPECT_TRUE(CaptionWindow()->FrameActive());
-}
-
-TEST_F(Arrange, F6OnTheStageOfABlankSlideFocusesTheCaptionWindow) {
-  SlideRecord s = test::BlankSlide(0x00FF00);
-  GiveCaption(s, {"Hello"});
-  Open(s);
-  ASSERT_EQ(ImageWindow(), nullptr);
-  Stage().PlacementActivated(nullptr);
-  ASSERT_FALSE(CaptionWindow()->FrameActive());
-  Stage().FormKeyDown(Qt::Key_F6, Qt::NoModifier);
-  EXPECT_TRUE(CaptionWindow()->FrameActive());
-}
-
-TEST_F(Arrange, ARightClickAnywhereInAPlacementWindowOpensItsMenuThere) {
-  SlideRecord s = PictureSlide();
-  GiveCaption(s, {"Hello"});
-  Open(s);
-  // Inside the picture, and on the frame.
-  for (const QPoint at : {QPoint(60, 40), QPoint(1, 100)}) {
-    TSlidePreviewForm& image = *ImageWindow();
-    QTest::mouseClick(&image, Qt::RightButton, Qt::NoModifier, at);
-    ASSERT_TRUE(image.PopupMenu1->isVisible());
-    EXPECT_EQ(image.PopupMenu1->pos(), image.mapToGlobal(at));
-    image.PopupMenu1->close();
+  // Clicking the stage leaves neither form active; F6 there picks the picture.
+  if (stage->isActiveWindow()) {
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(Screen().width() - 3, 3));
+    EXPECT_FALSE(Image()->FrameActive());
+    EXPECT_FALSE(Caption()->FrameActive());
   }
-  TSlideCaptionPreviewForm& caption = *CaptionWindow();
-  QTest::mouseClick(&caption, Qt::RightButton, Qt::NoModifier, QPoint(20, 8));
-  ASSERT_TRUE(caption.PopupMenu1->isVisible());
-  EXPECT_EQ(caption.PopupMenu1->pos(), caption.mapToGlobal(QPoint(20, 8)));
-  caption.PopupMenu1->close();
+  Key(Qt::Key_F6);
+  EXPECT_TRUE(Image()->FrameActive());
+
+  // On a blank slide F6 on the stage picks the caption.
+  delete stage.data();
+  slide = BlankSlide();
+  GiveCaption(slide, {"Hello"});
+  Open(slide);
+  stage->PlacementActivated(nullptr);
+  stage->setFocus();
+  Key(Qt::Key_F6);
+  EXPECT_TRUE(Caption()->FrameActive());
+
+  // F1 on a form and on the stage: the stage's help, and the stage stays.
+  for (QWidget* focus : {static_cast<QWidget*>(Caption()), static_cast<QWidget*>(stage.data())}) {
+    focus->setFocus();
+    Key(Qt::Key_F1);
+    ASSERT_NE(FindHelpViewer(), nullptr) << focus->metaObject()->className();
+    EXPECT_EQ(FindHelpViewer()->CurrentPage(), "qrc:/help/arrangement.html");
+    delete FindHelpViewer();
+  }
+  EXPECT_FALSE(stage.isNull());
 }
 
-TEST_F(Arrange, AnUnreadablePictureOpensAnEmptyWindowAndSaysWhy) {
-  SlideRecord s = PictureSlide();
+TEST_F(ArrangeStage, AnUnreadablePictureOpensAnEmptyFormAndSaysWhy) {
+  SlideRecord slide = PictureSlide();
   QFile bad(dir.filePath("pic.bmp"));
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
   bad.write("not a picture at all");
   bad.close();
-  Open(s);
-  EXPECT_EQ(fakes.prompts.beeps, std::vector<BeepKind>{BeepKind::Error});
-  ASSERT_EQ(fakes.prompts.asked.size(), 1u);
-  EXPECT_EQ(fakes.prompts.asked[0].icon, PromptIcon::Error);
-  EXPECT_FALSE(fakes.prompts.asked[0].text.empty());
-  ASSERT_NE(ImageWindow(), nullptr);
-  EXPECT_TRUE(Stage().LoadedPicture.isNull());
-  const QRect before = ImageWindow()->geometry();
-  ImageWindow()->RestoreOriginalDimensions1Click();
-  ImageWindow()->Restoreproportionalwidth1Click();
-  EXPECT_EQ(ImageWindow()->geometry(), before);
-  ImageWindow()->HandleKey(Qt::Key_Down, Qt::ControlModifier);
-  ExitAndSave();
-  EXPECT_EQ(Slide().ImageTop, 51) << "the box is stored all the same";
-}
+  Open(slide);
+  EXPECT_EQ(host.fakePrompts.beeps, std::vector<BeepKind>{BeepKind::Error});
+  ASSERT_EQ(host.fakePrompts.asked.size(), 1u);
+  EXPECT_EQ(host.fakePrompts.asked[0].icon, PromptIcon::Error);
+  EXPECT_NE(host.fakePrompts.asked[0].text.find("pic.bmp"), std::string::npos);
+  ASSERT_NE(Image(), nullptr);
+  EXPECT_TRUE(stage->LoadedPicture.isNull());
+  const QRect before = Image()->geometry();
+  Image()->RestoreOriginalDimensions1->trigger();
+  Image()->Restoreproportionalwidth1->trigger();
+  EXPECT_EQ(Image()->geometry(), before);
+  Key(Qt::Key_Down, Qt::ControlModifier);
+  const std::optional<SlideRecord> s = ExitAndSave();
+  ASSERT_TRUE(s.has_value());
+  EXPECT_EQ(s->ImageTop, 51) << "the box is stored all the same";
 
-// With the program's own message boxes, which belong to the designer: the load error
-// must come up on the stage instead of lifting the designer over it.
-TEST(ArrangeMessages, TheLoadErrorIsTheStagesOwnBox) {
-  test::FakeServices fakes;
+  // With the program's own message boxes the error box is the stage's own, so that it
+  // comes up on the stage instead of lifting another window over it.
   QtPrompts prompts;
-  TSlideshowDesignForm form(DesignerServices{prompts, fakes.dialogs, fakes.screenSize});
-  prompts.setParent(&form);
-  QTemporaryDir dir;
-  QFile bad(dir.filePath("pic.bmp"));
-  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-  bad.write("not a picture at all");
-  bad.close();
-  test::LoadShow(
-      form, {test::PictureSlide("pic.bmp", 60, 45, 0xFF3070C0u, dir.path().toStdString() + "/")});
-  test::SelectSlides(form, {0});
+  host.prompts = &prompts;
   QWidget* owner = nullptr;
-  QString text;
   test::WhenModal<QMessageBox>([&](QMessageBox& box) {
     owner = box.parentWidget();
-    text = box.text();
     box.button(QMessageBox::Ok)->click();
   });
-  form.btnPreviewClick();
-  ASSERT_FALSE(form.ArrangementStage.isNull());
-  EXPECT_EQ(owner, form.ArrangementStage.data());
-  EXPECT_TRUE(text.contains("pic.bmp")) << text.toStdString();
-  qobject_cast<TSlidePreviewBackgroundForm*>(form.ArrangementStage.data())
-      ->FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return form.ArrangementStage.isNull(); }, 2000));
+  Open(slide, false);
+  EXPECT_EQ(owner, stage.data());
 }
 
-TEST_F(Arrange, ClosingAPlacementWindowEndsWithSaving) {
-  Open(PictureSlide());
-  ImageWindow()->HandleKey(Qt::Key_Down, Qt::ControlModifier);
-  ImageWindow()->close();
-  WaitClosed();
-  EXPECT_EQ(Slide().ImageTop, 51);
-  EXPECT_TRUE(form.Document().Modified);
-}
-
-TEST_F(Arrange, F1OnTheStageAndOnAPlacementWindowOpensTheStagesHelp) {
-  Open(PictureSlide());
-  for (QWidget* window : {static_cast<QWidget*>(&Stage()), static_cast<QWidget*>(ImageWindow())}) {
-    if (HelpViewer* viewer = FindHelpViewer()) viewer->ShowTopic(0);
-    QApplication::setActiveWindow(window);
-    QTest::keyClick(window, Qt::Key_F1);
-    ASSERT_NE(FindHelpViewer(), nullptr);
-    EXPECT_EQ(FindHelpViewer()->CurrentPage(), "qrc:/help/arrangement.html")
-        << window->metaObject()->className();
+// On a high-density screen the picture is drawn at the screen's own pixels: a picture
+// of one-pixel stripes in a box of as many device pixels keeps every stripe.
+TEST_F(ArrangeStage, ThePictureIsDrawnAtDevicePixels) {
+  const QByteArray expected = qgetenv("LRW_EXPECT_DEVICE_PIXEL_RATIO");
+  QImage stripes(480, 240, QImage::Format_RGB32);
+  for (int x = 0; x < stripes.width(); ++x)
+    for (int y = 0; y < stripes.height(); ++y)
+      stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+  const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+  if (!expected.isEmpty()) ASSERT_EQ(ratio, expected.toDouble());
+  SlideRecord slide = PictureSlide(480, 240);
+  ASSERT_TRUE(stripes.save(dir.filePath("pic.bmp"), "BMP"));
+  slide.ImageWidth = static_cast<int16_t>(480 / ratio);
+  slide.ImageHeight = static_cast<int16_t>(240 / ratio);
+  Open(slide);
+  const QImage shot = Image()->grab().toImage();
+  const int offset = static_cast<int>(kFrame * ratio);
+  int exact = 0;
+  for (int x = 0; x < 480; ++x) {
+    const int grey = qGray(shot.pixel(offset + x, offset + 120));
+    exact += (x % 2 ? grey > 235 : grey < 20) ? 1 : 0;
   }
-  EXPECT_TRUE(form.ArrangementStage) << "help leaves the stage open";
-  delete FindHelpViewer();
-}
-
-TEST_F(Arrange, TheDesignerCannotCloseWhileASlideIsArranged) {
-  Open(PictureSlide());
-  EXPECT_FALSE(form.close());
-  EXPECT_FALSE(form.ArrangementStage.isNull());
+  EXPECT_EQ(exact, 480);
 }
 
 }  // namespace

@@ -9,12 +9,12 @@
 #include <QTest>
 #include <numeric>
 
-#include "designer/DesignerTestSupport.h"
-#include "designer/FakeServices.h"
+#include "designer/DesignerFixture.h"
+#include "designer/FileCommands.h"
 #include "designer/ModalDriver.h"
 #include "designer/SlideCaptionForm.h"
-#include "designer/SlideshowDesignForm.h"
 #include "platform/HelpViewer.h"
+#include "platform/QtDialogs.h"
 #include "player/CaptionFont.h"
 #include "player/WrapCaption.h"
 
@@ -37,26 +37,27 @@ std::string Joined(const std::vector<std::string>& lines) {
   return std::accumulate(lines.begin(), lines.end(), std::string());
 }
 
-class CaptionEditor : public ::testing::Test {
+class CaptionEditor : public test::DesignerFixture {
  protected:
-  test::FakeServices fakes;
-  TSlideshowDesignForm form{fakes.services()};
-
-  void SetUp() override {
+  // Opens a show of one picture slide with a caption to edit, changed by `change`.
+  void OpenSlide(const std::function<void(SlideRecord&)>& change = {}) {
     SlideRecord slide = test::PictureSlide("one.jpg");
+    slide.ShowCaption = 1;
     slide.CaptionFontName = "DejaVu Sans";
     slide.CaptionFontSize = 12;
     slide.CaptionFontColor = 0x00102030u;
     slide.CaptionBackColor = 0x00FFFFFFu;
-    test::LoadShow(form, {slide});
-    test::SelectSlides(form, {0});
+    if (change) change(slide);
+    Open({slide});
+    ClickCell(0);
   }
-  SlideRecord& Slide() { return form.Document().SlideAt(0); }
+  const SlideRecord& Slide() const { return Doc().SlideAt(0); }
 
   // Opens the editor with "Edit" and lets `act` work in it.
   void Edit(std::function<void(Editor&)> act) {
+    if (Doc().Count() == 0) OpenSlide();
     test::WhenModal<Editor>(std::move(act));
-    form.btnEdit_CaptionClick();
+    W<QPushButton>("btnEdit_Caption")->click();
   }
 };
 
@@ -68,7 +69,7 @@ TEST_F(CaptionEditor, EnterLeavesAPilcrowAndStartsANewLine) {
     e.BitBtn1->click();
   });
   EXPECT_EQ(Slide().Caption, (std::vector<std::string>{"Hello\xB6", "World"}));
-  EXPECT_TRUE(form.Document().Modified);
+  EXPECT_TRUE(Doc().Modified());
 
   // The caption layout breaks at the pilcrow, whatever the width.
   const QtTextMeasurer measurer(CaptionFont(Slide()));
@@ -111,6 +112,7 @@ TEST_F(CaptionEditor, SoftLineEndsComeBackAsLinesThatJoinToTheTypedText) {
 }
 
 TEST_F(CaptionEditor, CancelAfterChangingFontAndColoursKeepsTheSlide) {
+  OpenSlide();
   const SlideRecord before = Slide();
   QFont big("DejaVu Serif");
   big.setPointSize(24);
@@ -125,12 +127,12 @@ TEST_F(CaptionEditor, CancelAfterChangingFontAndColoursKeepsTheSlide) {
     EXPECT_TRUE(e.Memo1->font().bold());
     EXPECT_EQ(e.CaptionFontColor(), QColor(255, 0, 0));
     e.BitBtn4->click();
-    EXPECT_EQ(e.BackColor(), QColor(0, 0, 255));
+    EXPECT_EQ(e.ShownBackColor(), QColor(0, 0, 255));
     e.BitBtn2->click();
   });
   EXPECT_EQ(Slide().ToBytes(), before.ToBytes());
   EXPECT_TRUE(Slide().Caption.empty());
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_FALSE(Doc().Modified());
 }
 
 TEST_F(CaptionEditor, OkStoresTheChosenFontAndColours) {
@@ -168,7 +170,7 @@ TEST_F(CaptionEditor, CancelledFontAndColourDialogsLeaveTheTextAreaAsItWas) {
     e.BitBtn4->click();
     EXPECT_EQ(e.Memo1->font(), font);
     EXPECT_EQ(e.CaptionFontColor(), QColor(0x30, 0x20, 0x10));
-    EXPECT_EQ(e.BackColor(), QColor(255, 255, 255));
+    EXPECT_EQ(e.ShownBackColor(), QColor(255, 255, 255));
     QTest::keyClicks(e.Memo1, "x");
     e.BitBtn1->click();
   });
@@ -177,8 +179,10 @@ TEST_F(CaptionEditor, CancelledFontAndColourDialogsLeaveTheTextAreaAsItWas) {
 }
 
 TEST_F(CaptionEditor, SystemColoursLeftAloneStaySystemColours) {
-  Slide().CaptionFontColor = kWindowTextColor;
-  Slide().CaptionBackColor = 0x80000005u;
+  OpenSlide([](SlideRecord& s) {
+    s.CaptionFontColor = kWindowTextColor;
+    s.CaptionBackColor = 0x80000005u;
+  });
   Edit([](Editor& e) {
     QTest::keyClicks(e.Memo1, "x");
     e.BitBtn1->click();
@@ -188,7 +192,7 @@ TEST_F(CaptionEditor, SystemColoursLeftAloneStaySystemColours) {
 }
 
 TEST_F(CaptionEditor, OpensOnAnExistingCaptionWithTheCaretAtTheEnd) {
-  Slide().Caption = {"First ", "second"};
+  OpenSlide([](SlideRecord& s) { s.Caption = {"First ", "second"}; });
   Edit([](Editor& e) {
     EXPECT_EQ(e.Memo1->toPlainText(), "First \nsecond");
     EXPECT_TRUE(e.Memo1->textCursor().atEnd());
@@ -199,13 +203,35 @@ TEST_F(CaptionEditor, OpensOnAnExistingCaptionWithTheCaretAtTheEnd) {
 }
 
 TEST_F(CaptionEditor, EmptyTextLeftWithOkGivesAnEmptyCaption) {
-  Slide().Caption = {"gone"};
+  OpenSlide([](SlideRecord& s) { s.Caption = {"gone"}; });
   Edit([](Editor& e) {
     e.Memo1->selectAll();
     QTest::keyClick(e.Memo1, Qt::Key_Delete);
     e.BitBtn1->click();
   });
   EXPECT_TRUE(Slide().Caption.empty());
+}
+
+// The face a show names is kept when the font dialog is left with OK unchanged, also
+// when this desktop shows it through a substitute.
+TEST_F(CaptionEditor, OkInTheFontDialogWithoutAChangeKeepsTheStoredFace) {
+  QtDialogs dialogs;
+  TSlideshowDesignForm designer(DesignerServices{fakes.prompts, dialogs, QSize(1024, 768)});
+  SlideRecord slide = test::PictureSlide("one.jpg");
+  slide.ShowCaption = 1;
+  slide.Caption = {"Hello"};
+  slide.CaptionFontName = "MS Sans Serif";
+  ASSERT_TRUE(test::WriteShow(Path("old.sho"), {slide}));
+  designer.Editor().Execute(LoadShowCommand(Path("old.sho")));
+  designer.Editor().Select({0}, 0);
+  test::WhenModal<Editor>([](Editor& e) {
+    test::WhenModal<QDialog>([](QDialog& fonts) { fonts.accept(); });
+    e.BitBtn3->click();
+    e.BitBtn1->click();
+  });
+  test::Find<QPushButton>(designer, "btnEdit_Caption")->click();
+  EXPECT_EQ(designer.Editor().Document().SlideAt(0).CaptionFontName, "MS Sans Serif");
+  EXPECT_FALSE(designer.Editor().Document().Modified());
 }
 
 TEST_F(CaptionEditor, CharactersAWindows1252TextCannotHoldAreRefusedWithABeep) {

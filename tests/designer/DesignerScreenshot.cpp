@@ -11,13 +11,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstring>
 
 #include "designer/DesignerTestSupport.h"
+#include "designer/FileCommands.h"
 #include "designer/SlideCaptionForm.h"
-#include "designer/SlideStrip.h"
 #include "designer/SlideshowDesignForm.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrompts.h"
@@ -85,23 +87,32 @@ int main(int argc, char** argv) {
     }
     slides.push_back(std::move(s));
   }
-  lrw::test::LoadShow(form, std::move(slides));
-  if (showFile && !form.OpenFile(second.toStdString())) return 1;
+  // The sample show goes through a show file, as any show reaches the designer.
+  QTemporaryDir dir;
+  const std::string sample = dir.filePath(QStringLiteral("sample.sho")).toStdString();
+  const std::string file = showFile ? second.toStdString() : sample;
+  if (!showFile && !lrw::test::WriteShow(sample, std::move(slides))) return 1;
+  lrw::ShowEditor& editor = form.Editor();
+  lrw::LoadShowCommand load(file);
+  editor.Execute(load);
+  if (load.Status() != lrw::ReadStatus::Ok) return 1;
   form.show();
-  if (form.Document().Count() > 1) lrw::test::SelectSlides(form, {1});
-  form.ImageListBox->setFocus();
+  if (editor.Document().Count() > 1) editor.Select({1}, 1);
+  auto* strip = form.findChild<QWidget*>(QStringLiteral("ImageListBox"));
+  strip->setFocus();
 
   const QString menu = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
   QTimer::singleShot(300, &app, [&] {
     if (menu == QLatin1String("edit")) {
-      form.menuBar()->setActiveAction(form.Edit1->menuAction());
+      form.menuBar()->setActiveAction(
+          form.findChild<QMenu*>(QStringLiteral("Edit1"))->menuAction());
     } else if (menu == QLatin1String("popup")) {
-      emit form.ImageListBox->customContextMenuRequested(QPoint(100, 40));
+      emit strip->customContextMenuRequested(QPoint(100, 40));
     } else if (menu == QLatin1String("background")) {
-      form.lbBackgroundClick();
+      form.findChild<QPushButton*>(QStringLiteral("btnBackground"))->click();
     } else if (menu == QLatin1String("caption") || menu == QLatin1String("font") ||
                menu == QLatin1String("color")) {
-      form.btnEdit_CaptionClick();
+      form.findChild<QPushButton*>(QStringLiteral("btnEdit_Caption"))->click();
     }
   });
   QTimer::singleShot(500, &app, [&] {
@@ -114,8 +125,7 @@ int main(int argc, char** argv) {
     QGuiApplication::primaryScreen()->grabWindow(0).save(out);
     // Leave every dialog still open; their loops end before the application's.
     while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    form.Document().Modified = false;
-    app.quit();
+    QApplication::exit(0);  // without asking the windows, which may still be busy
   });
   return app.exec();
 }

@@ -1,7 +1,7 @@
 #include "designer/DesignerTestSupport.h"
 
-#include "designer/SlideStrip.h"
-#include "designer/SlideshowDesignForm.h"
+#include "document/ShowFile.h"
+#include "document/SlideShowDocument.h"
 
 namespace lrw::test {
 
@@ -22,36 +22,10 @@ SlideRecord BlankSlide(uint32_t background) {
   return s;
 }
 
-void LoadShow(TSlideshowDesignForm& form, std::vector<SlideRecord> slides) {
-  form.Document().ReleaseSlides();
-  form.Document().Slides = std::move(slides);
-  form.StripReset();
-  form.Document().Modified = false;
-  form.UpdateCommandStates();
-}
-
-void SelectSlides(TSlideshowDesignForm& form, std::initializer_list<int> indices) {
-  for (int i : form.Strip()->SelectedRows()) form.SetSelected(i, false);
-  for (int i : indices) form.SetSelected(i, true);
-  if (indices.size() > 0) form.SetCurrentIndex(*indices.begin());
-  form.ImageListBoxClick();
-}
-
-std::vector<std::string> SlideNames(const TSlideshowDesignForm& form) {
-  std::vector<std::string> names;
-  for (const SlideRecord& s : form.Document().Slides) names.push_back(s.PictureName);
-  return names;
-}
-
-std::vector<std::string> StripTexts(const TSlideshowDesignForm& form) {
-  std::vector<std::string> texts;
-  for (int i = 0; i < form.Strip()->Count(); ++i)
-    texts.push_back(form.Strip()->ItemText(i).toStdString());
-  return texts;
-}
-
-std::vector<int> SelectedIndices(const TSlideshowDesignForm& form) {
-  return form.Strip()->SelectedRows();
+bool WriteShow(const std::string& path, std::vector<SlideRecord> slides, bool loop) {
+  SlideShowDocument doc;
+  doc.Load(std::move(slides), path, loop);
+  return WriteShowFile(doc, path, false).ok;
 }
 
 }  // namespace lrw::test

@@ -1,16 +1,12 @@
-// Building shows for the designer's window tests.
+// Building shows for the designer's window tests and tools: slides, and show files
+// written as the designer writes them (the windows open them through their own path).
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "document/SlideRecord.h"
-
-namespace lrw {
-class TSlideshowDesignForm;
-}
 
 namespace lrw::test {
 
@@ -20,16 +16,7 @@ SlideRecord PictureSlide(const std::string& name, int w = 60, int h = 45,
 // A blank slide with the given background (0x00BBGGRR).
 SlideRecord BlankSlide(uint32_t background);
 
-// Replaces the form's show by `slides`, unmodified, with nothing selected.
-void LoadShow(TSlideshowDesignForm& form, std::vector<SlideRecord> slides);
-
-// Selects exactly `indices` (the first becomes current) as a click would, and
-// loads the panel.
-void SelectSlides(TSlideshowDesignForm& form, std::initializer_list<int> indices);
-
-// The picture names of the show in order, and the strip's texts in order.
-std::vector<std::string> SlideNames(const TSlideshowDesignForm& form);
-std::vector<std::string> StripTexts(const TSlideshowDesignForm& form);
-std::vector<int> SelectedIndices(const TSlideshowDesignForm& form);
+// Writes the slides as a local show file; false when it could not be written.
+bool WriteShow(const std::string& path, std::vector<SlideRecord> slides, bool loop = false);
 
 }  // namespace lrw::test

@@ -8,29 +8,22 @@
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
-#include "designer/DesignerTestSupport.h"
-#include "designer/FakeServices.h"
-#include "designer/SlideStrip.h"
-#include "designer/SlideshowDesignForm.h"
+#include "designer/DesignerFixture.h"
 #include "shell/DragDropFiles.h"
 
 namespace lrw {
 namespace {
 
-class Drop : public ::testing::Test {
+class Drop : public test::DesignerFixture {
  protected:
-  test::FakeServices fakes;
-  TSlideshowDesignForm form{fakes.services()};
-  QTemporaryDir dir;
-
   void SetUp() override {
-    test::LoadShow(form, {test::PictureSlide("first.jpg")});
-    test::SelectSlides(form, {0});
+    DesignerFixture::SetUp();
+    Open({test::PictureSlide("first.jpg")});
+    ClickCell(0);
   }
   QString Picture(const QString& name) {
     QImage image(32, 24, QImage::Format_RGB32);
@@ -39,7 +32,8 @@ class Drop : public ::testing::Test {
     EXPECT_TRUE(image.save(path, "BMP"));
     return path;
   }
-  QWidget* Target() { return form.ImageListBox->viewport(); }
+  QWidget* Target() { return Strip()->viewport(); }
+  TDragDropFiles* DropTarget() { return form.findChild<TDragDropFiles*>(); }
 
   // Drags `files` over the strip and drops them; returns the drop event's outcome.
   struct Outcome {
@@ -68,7 +62,6 @@ class Drop : public ::testing::Test {
     QApplication::sendEvent(Target(), &drop);
     return {enter.isAccepted(), over.dropAction(), drop.isAccepted(), drop.dropAction()};
   }
-  std::vector<std::string> Names() { return test::SlideNames(form); }
 };
 
 TEST_F(Drop, DroppedPicturesBecomeSlidesAfterTheDropInReverseOrder) {
@@ -80,8 +73,9 @@ TEST_F(Drop, DroppedPicturesBecomeSlidesAfterTheDropInReverseOrder) {
   EXPECT_EQ(Names(), std::vector<std::string>{"first.jpg"}) << "not while the drop runs";
   QCoreApplication::processEvents();
   EXPECT_EQ(Names(), (std::vector<std::string>{"first.jpg", "b.bmp", "a.bmp"}));
-  EXPECT_TRUE(form.Document().Modified);
-  EXPECT_EQ(form.DragDrop1->FileList.size(), 2u);
+  EXPECT_TRUE(Doc().Modified());
+  EXPECT_EQ(DropTarget()->FileList.size(), 2u);
+  EXPECT_EQ(Action("Undo1")->text(), "&Undo Drop");
 }
 
 TEST_F(Drop, FoldersMissingFilesAndOtherFilesAreLeftOut) {
@@ -110,6 +104,19 @@ TEST_F(Drop, AShortcutThatCannotBeReadIsReportedAndEndsTheDrop) {
   EXPECT_EQ(fakes.prompts.asked[0].icon, PromptIcon::Error);
 }
 
+TEST_F(Drop, WhileASlideIsArrangedADropIsRefused) {
+  W<QPushButton>("btnPreview")->click();
+  ASSERT_TRUE(form.Stage());
+  const Outcome o = DragAndDrop({Picture("a.bmp")});
+  EXPECT_FALSE(o.enterAccepted);
+  EXPECT_FALSE(o.dropAccepted);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Names(), std::vector<std::string>{"first.jpg"});
+  QTest::keyClick(form.Stage(), Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Stage(); }));
+  EXPECT_TRUE(DragAndDrop({Picture("b.bmp")}).dropAccepted);
+}
+
 TEST_F(Drop, DataWithoutFilesIsRefused) {
   QMimeData mime;
   mime.setText("just text");
@@ -136,7 +143,7 @@ TEST_F(Drop, ARightButtonDropAsksForTheEffect) {
       QTest::keyClick(menu, Qt::Key_Return);
     });
   };
-  form.DragDrop1->SetMenuLanguage(kLangEnglish);
+  DropTarget()->SetMenuLanguage(kLangEnglish);
   answer("&Abort");
   Outcome o = DragAndDrop({Picture("a.bmp")}, Qt::NoModifier, Qt::RightButton);
   EXPECT_EQ(shown, (QStringList{"&Copy Here", "&Move Here", "&Abort"}));
@@ -145,7 +152,7 @@ TEST_F(Drop, ARightButtonDropAsksForTheEffect) {
   QCoreApplication::processEvents();
   EXPECT_EQ(Names().size(), 1u) << "a cancelled menu adds nothing";
 
-  form.DragDrop1->SetMenuLanguage(kLangGerman);
+  DropTarget()->SetMenuLanguage(kLangGerman);
   answer("Hierher &verschieben");
   o = DragAndDrop({Picture("b.bmp")}, Qt::NoModifier, Qt::RightButton);
   EXPECT_EQ(shown, (QStringList{"Hierher &kopieren", "Hierher &verschieben", "&Abbrechen"}));

@@ -9,38 +9,24 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 
 #include "designer/ColorSwatch.h"
-#include "designer/DesignerTestSupport.h"
-#include "designer/FakeServices.h"
-#include "designer/SecondsSpinBox.h"
-#include "designer/SlideStrip.h"
-#include "designer/SlideshowDesignForm.h"
-#include "document/ShowFile.h"
+#include "designer/DesignerFixture.h"
 
 namespace lrw {
 namespace {
 
-class Keyboard : public ::testing::Test {
+class Keyboard : public test::DesignerFixture {
  protected:
-  test::FakeServices fakes;
-  TSlideshowDesignForm form{fakes.services()};
-
   void SetUp() override {
+    DesignerFixture::SetUp();
     SlideRecord sounding = test::PictureSlide("two.jpg");
     sounding.PlaySound = 1;
     sounding.SoundFolder = "/Sounds/";
     sounding.SoundName = "ding.wav";
     sounding.DurationMode = SoundEnded;
-    test::LoadShow(form,
-                   {test::PictureSlide("one.jpg"), sounding, test::PictureSlide("three.jpg")});
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Open({test::PictureSlide("one.jpg"), sounding, test::PictureSlide("three.jpg")});
   }
 
   QWidget* AfterAltKey(char key) {
@@ -52,85 +38,75 @@ class Keyboard : public ::testing::Test {
 TEST_F(Keyboard, AccessKeysLeadToTheFirstControlThatCanTakeTheFocus) {
   // The second slide is current first, so "Move left" once had the focus; with the
   // first slide selected it is disabled and "&Moves" must skip it.
-  test::SelectSlides(form, {1});
-  form.btnMoveUp->setFocus();
-  test::SelectSlides(form, {0});
-  ASSERT_FALSE(form.btnMoveUp->isEnabled());
+  ClickCell(1);
+  W("btnMoveUp")->setFocus();
+  ClickCell(0);
+  ASSERT_FALSE(W("btnMoveUp")->isEnabled());
   const std::pair<char, QWidget*> cases[] = {
-      {'M', form.btnMoveDown},     {'T', form.cbTransition},  {'B', form.btnBackground},
-      {'C', form.cbxShow_Caption}, {'D', form.rbTimeElapsed},
+      {'M', W("btnMoveDown")},     {'T', W("cbTransition")},  {'B', W("btnBackground")},
+      {'C', W("cbxShow_Caption")}, {'D', W("rbTimeElapsed")},
   };
   for (const auto& [key, expected] : cases) {
-    form.btnInsertBlank->setFocus();
-    EXPECT_EQ(AfterAltKey(key), expected) << "Alt+" << key;
+    W("btnInsertBlank")->setFocus();
+    QWidget* got = AfterAltKey(key);
+    EXPECT_EQ(got, expected) << "Alt+" << key << " "
+                             << (got ? got->objectName().toStdString() : "");
   }
   // "&Slideshow sequence" and "&Sound" share their key: it goes to each in turn.
-  form.btnInsertBlank->setFocus();
-  EXPECT_EQ(AfterAltKey('S'), form.ImageListBox);
-  EXPECT_EQ(AfterAltKey('S'), form.cbxPlay_Sound);
-  EXPECT_EQ(AfterAltKey('S'), form.ImageListBox);
+  W("btnInsertBlank")->setFocus();
+  EXPECT_EQ(AfterAltKey('S'), W("ImageListBox"));
+  EXPECT_EQ(AfterAltKey('S'), W("cbxPlay_Sound"));
+  EXPECT_EQ(AfterAltKey('S'), W("ImageListBox"));
   // The checked duration button is the one the group leads to.
-  test::SelectSlides(form, {1});
-  form.btnInsertBlank->setFocus();
-  EXPECT_EQ(AfterAltKey('D'), form.rbSoundEnded);
-  form.btnInsertBlank->setFocus();
-  EXPECT_EQ(AfterAltKey('M'), form.btnMoveUp);
+  ClickCell(1);
+  W("btnInsertBlank")->setFocus();
+  EXPECT_EQ(AfterAltKey('D'), W("rbSoundEnded"));
+  W("btnInsertBlank")->setFocus();
+  EXPECT_EQ(AfterAltKey('M'), W("btnMoveUp"));
 }
 
 TEST_F(Keyboard, TabVisitsTheControlsFromTheStripThroughThePanel) {
   // A duration button that had the focus for another slide is no tab stop later.
-  test::SelectSlides(form, {0});
-  form.rbTimeElapsed->setFocus();
-  test::SelectSlides(form, {1});
-  form.ImageListBox->setFocus();
+  ClickCell(0);
+  W("rbTimeElapsed")->setFocus();
+  ClickCell(1);
+  W("ImageListBox")->setFocus();
   const std::vector<QWidget*> order = {
-      form.btnMoveUp,      form.btnMoveDown,     form.btnDelete,       form.btnDuplicate,
-      form.btnInsertBlank, form.cbTransition,    form.tbBox_Width,     form.btnShowTransition,
-      form.cbxCenter,      form.btnBackground,   form.cbxShow_Caption, form.cbxPlay_Sound,
-      form.btnPlay_Sound,  form.btnChange_Sound, form.rbSoundEnded,    form.seAdditional_Time,
-      form.btnPreview,     form.ImageListBox};
+      W("btnMoveUp"),      W("btnMoveDown"),     W("btnDelete"),       W("btnDuplicate"),
+      W("btnInsertBlank"), W("cbTransition"),    W("tbBox_Width"),     W("btnShowTransition"),
+      W("cbxCenter"),      W("btnBackground"),   W("cbxShow_Caption"), W("cbxPlay_Sound"),
+      W("btnPlay_Sound"),  W("btnChange_Sound"), W("rbSoundEnded"),    W("seAdditional_Time"),
+      W("btnPreview"),     W("ImageListBox")};
   for (QWidget* expected : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget* focus = QApplication::focusWidget();
     // A spin box takes the focus in its text field.
-    if (focus && focus->parentWidget() == form.seAdditional_Time) focus = form.seAdditional_Time;
+    if (focus && focus->parentWidget() == W("seAdditional_Time")) focus = W("seAdditional_Time");
     EXPECT_EQ(focus, expected) << expected->metaObject()->className() << " "
                                << expected->toolTip().toStdString();
   }
 }
 
 TEST_F(Keyboard, OpeningAShowLeavesNothingOfTheOldOneInThePanel) {
-  QTemporaryDir dir;
-  SlideShowDocument other;
-  other.Slides = {test::PictureSlide("new.jpg"), test::BlankSlide(0x00FF0000u)};
-  const std::string path = dir.filePath("other.sho").toStdString();
-  ASSERT_TRUE(WriteShowFile(other, path, false).ok);
+  ClickCell(1);
+  ASSERT_EQ(W<QLabel>("lblSound_File_Name")->text(), "ding.wav");
+  Open({test::PictureSlide("new.jpg"), test::BlankSlide(0x00FF0000u)}, "other.sho");
 
-  test::SelectSlides(form, {1});
-  ASSERT_EQ(form.lblSound_File_Name->text(), "ding.wav");
-  ASSERT_FALSE(form.StatusText().isEmpty());
-  ASSERT_TRUE(form.OpenFile(path));
-
-  EXPECT_EQ(form.CurrentIndex(), 0);
-  EXPECT_EQ(form.SelectedCount(), 0);
-  EXPECT_FALSE(form.Document().Modified);
+  EXPECT_EQ(Strip()->CurrentIndex(), 0);
+  EXPECT_TRUE(Selected().empty());
   EXPECT_EQ(form.StatusText(), "");
-  EXPECT_EQ(form.lblSound_File_Name->text(), "");
-  EXPECT_EQ(form.cbTransition->currentIndex(), -1);
-  EXPECT_EQ(form.cbxPlay_Sound->checkState(), Qt::Unchecked);
-  EXPECT_FALSE(form.rbSoundEnded->isChecked());
-  EXPECT_EQ(form.lbBackground->color(), QColor(Qt::white));
-  for (QWidget* w :
-       {static_cast<QWidget*>(form.cbTransition), static_cast<QWidget*>(form.cbxPlay_Sound),
-        static_cast<QWidget*>(form.btnPreview)}) {
-    EXPECT_FALSE(w->isEnabled());
-  }
+  EXPECT_EQ(W<QLabel>("lblSound_File_Name")->text(), "");
+  EXPECT_EQ(W<QComboBox>("cbTransition")->currentIndex(), -1);
+  EXPECT_EQ(W<QCheckBox>("cbxPlay_Sound")->checkState(), Qt::Unchecked);
+  EXPECT_FALSE(W<QRadioButton>("rbSoundEnded")->isChecked());
+  EXPECT_EQ(W<ColorSwatch>("lbBackground")->color(), QColor(Qt::white));
+  for (const char* name : {"cbTransition", "cbxPlay_Sound", "btnPreview"})
+    EXPECT_FALSE(W(name)->isEnabled()) << name;
   // Clearing the panel is not an edit, and the first click loads the new show.
-  QTest::mouseClick(form.ImageListBox->viewport(), Qt::LeftButton, {},
-                    QPoint(TSlideshowDesignForm::CellWidth / 2, StripItemHeight() / 2));
-  EXPECT_EQ(form.SelectedCount(), 1);
-  EXPECT_TRUE(form.cbTransition->isEnabled());
-  EXPECT_FALSE(form.Document().Modified);
+  ClickCell(0);
+  EXPECT_EQ(Selected(), std::vector<int>{0});
+  EXPECT_TRUE(W("cbTransition")->isEnabled());
+  EXPECT_FALSE(Doc().Modified());
 }
 
 }  // namespace

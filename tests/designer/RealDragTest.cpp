@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractItemView>
+#include <QAction>
 #include <QDrag>
 #include <QImage>
 #include <QMimeData>
@@ -44,8 +46,12 @@ class RealDrag : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "run on an X display";
-    test::LoadShow(form, {test::PictureSlide("first.jpg")});
-    test::SelectSlides(form, {0});
+    // Opened as the user opens a show, with its first slide selected.
+    const std::string show = dir.filePath("show.sho").toStdString();
+    ASSERT_TRUE(test::WriteShow(show, {test::PictureSlide("first.jpg")}, false));
+    fakes.dialogs.openFileResults.push_back(QString::fromStdString(show));
+    form.findChild<QAction*>("Open1")->trigger();
+    form.Editor().Select({0}, 0);
     form.show();
     source.setWindowTitle("drag source");
     source.resize(120, 120);
@@ -85,7 +91,7 @@ class RealDrag : public ::testing::Test {
     const QPoint start = source.rect().center();
     QTest::mousePress(from, Qt::LeftButton, keys, start);
     const QPoint begin = source.mapToGlobal(start);
-    QWidget* strip = form.ImageListBox->viewport();
+    QWidget* strip = form.findChild<QAbstractItemView*>("ImageListBox")->viewport();
     const QPoint end = strip->mapToGlobal(strip->rect().center());
     // The pointer moves and is released inside the drag's own event loop.
     QTimer::singleShot(50, &source, [this, begin, end, keys] {
@@ -129,7 +135,12 @@ TEST_F(RealDrag, TheSourceIsNeverAnsweredMove) {
       {"a source that only moves, Shift", Qt::MoveAction, Qt::ShiftModifier, Qt::IgnoreAction,
        false},
   };
-  std::vector<std::string> expected = test::SlideNames(form);
+  auto names = [this] {
+    std::vector<std::string> all;
+    for (const SlideRecord& s : form.Editor().Document().Slides()) all.push_back(s.PictureName);
+    return all;
+  };
+  std::vector<std::string> expected = names();
   int n = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -139,7 +150,7 @@ TEST_F(RealDrag, TheSourceIsNeverAnsweredMove) {
     EXPECT_FALSE(o.shown.contains(Qt::MoveAction));
     EXPECT_EQ(o.result, c.result);
     if (c.added) expected.insert(expected.begin() + 1, name.toStdString());
-    EXPECT_EQ(test::SlideNames(form), expected);
+    EXPECT_EQ(names(), expected);
   }
   EXPECT_TRUE(fakes.prompts.asked.empty());
 }

@@ -89,7 +89,7 @@ TEST_F(PortableBuilderTest, NamesAreUsedExactlyAsStoredThroughBuildAndReading) {
   second.SoundName = " tune.wav";
   doc.InsertSlide(1, second);
 
-  const CopyMediaResult r = CopyMediaFiles(doc.Slides, Dir("out"));
+  const CopyMediaResult r = CopyMediaFiles(doc.Slides(), Dir("out"));
   ASSERT_TRUE(r.ok()) << r.error;
   EXPECT_EQ(Read(Dir("out") + " a.png "), "padded");
   EXPECT_FALSE(fs::exists(Dir("out") + "a.png"));
@@ -100,12 +100,12 @@ TEST_F(PortableBuilderTest, NamesAreUsedExactlyAsStoredThroughBuildAndReading) {
   SlideShowDocument back;
   ASSERT_EQ(OpenShowFile(back, Dir("moved") + "show.bld").status, ReadStatus::Ok);
   ASSERT_EQ(back.Count(), 2);
-  EXPECT_EQ(Read(back.Slides[0].PictureFolder + back.Slides[0].PictureName), "padded");
-  EXPECT_EQ(Read(back.Slides[1].PictureFolder + back.Slides[1].PictureName), "backslash");
-  EXPECT_EQ(Read(back.Slides[1].SoundFolder + back.Slides[1].SoundName), "padded sound");
+  EXPECT_EQ(Read(back.Slides()[0].PictureFolder + back.Slides()[0].PictureName), "padded");
+  EXPECT_EQ(Read(back.Slides()[1].PictureFolder + back.Slides()[1].PictureName), "backslash");
+  EXPECT_EQ(Read(back.Slides()[1].SoundFolder + back.Slides()[1].SoundName), "padded sound");
 
   // Saving it again (as Save does for a .bld) copies nothing more: every name is there.
-  EXPECT_TRUE(CopyMediaFiles(back.Slides, Dir("moved")).copied.empty());
+  EXPECT_TRUE(CopyMediaFiles(back.Slides(), Dir("moved")).copied.empty());
 }
 
 TEST_F(PortableBuilderTest, BuildingWherePicturesLieCopiesNothingAndKeepsThem) {

@@ -44,7 +44,7 @@ Bytes RecordBytes(const SlideRecord& s) {
 // with an empty thumbnail, sound only.
 SlideShowDocument MixedShow() {
   SlideShowDocument doc;
-  doc.Loop = true;
+  doc.SetLoop(true);
   doc.InsertSlide(0, VariedSlide(1));
   doc.NewBlankSlide(0);
   SlideRecord emptyThumb = VariedSlide(2);
@@ -74,7 +74,7 @@ TEST(ShowFileLayout, BlankShowIs1166Bytes) {
   EXPECT_EQ(f[1164], 0x01);
   EXPECT_EQ(f[1165], 0x00);
 
-  doc.Loop = true;
+  doc.SetLoop(true);
   const Bytes g = EncodeShowFile(doc, true);
   EXPECT_EQ(g[41], 1);
   EXPECT_EQ(g[42], 1);
@@ -101,7 +101,7 @@ TEST(ShowFileLayout, CaptionLinesUseTheShortestForm) {
   }
   SlideShowDocument doc;
   doc.NewBlankSlide(-1);
-  doc.SlideAt(0).Caption = {"a", "bc"};
+  doc.EditSlide(0, [](SlideRecord& s) { s.Caption = {"a", "bc"}; });
   const Bytes f = EncodeShowFile(doc, false);
   EXPECT_EQ(Bytes(f.end() - 9, f.end()),
             (Bytes{0x01, 0x06, 0x01, 0x61, 0x06, 0x02, 0x62, 0x63, 0x00}));
@@ -127,23 +127,22 @@ TEST(ShowFileRoundTrip, EveryFieldSurvivesWriteAndOpen) {
   TempDir dir;
   SlideShowDocument doc = MixedShow();
   for (int i = 3; i < 8; ++i) doc.InsertSlide(doc.Count(), VariedSlide(i));
-  doc.Modified = true;
+  doc.SetModified(true);
   const std::string path = dir.File("show.sho");
   const WriteResult w = WriteShowFile(doc, path, false);
   ASSERT_TRUE(w.ok) << w.errorText;
-  EXPECT_FALSE(doc.Modified);
 
   SlideShowDocument back;
-  back.Modified = true;
+  back.SetModified(true);
   const ShowFileReadResult r = OpenShowFile(back, path);
   ASSERT_EQ(r.status, ReadStatus::Ok) << r.errorText;
   EXPECT_EQ(r.signature, "Lanternreelworks 4.0");
   EXPECT_TRUE(r.loop);
   EXPECT_FALSE(r.portable);
   EXPECT_TRUE(r.errorText.empty());
-  EXPECT_EQ(back.FileName, path);
-  EXPECT_TRUE(back.Loop);
-  EXPECT_FALSE(back.Modified);
+  EXPECT_EQ(back.FileName(), path);
+  EXPECT_TRUE(back.Loop());
+  EXPECT_FALSE(back.Modified());
   ASSERT_EQ(back.Count(), doc.Count());
   for (int i = 0; i < doc.Count(); ++i) {
     ExpectSameSlide(back.SlideAt(i), doc.SlideAt(i), "slide " + std::to_string(i));
@@ -212,16 +211,16 @@ TEST(ShowFileSignatures, AnythingElseIsNotAShowFile) {
     const std::string path = dir.File(std::string(name) + ".sho");
     WriteBytes(path, bytes);
     SlideShowDocument doc = MixedShow();
-    doc.FileName = "/previous.sho";
-    doc.Modified = true;
+    doc.SetFileName("/previous.sho");
+    doc.SetModified(true);
     const ShowFileReadResult r = OpenShowFile(doc, path);
     EXPECT_EQ(r.status, ReadStatus::NotAShowFile) << name;
     EXPECT_EQ(r.errorText, "File " + path + " is not a slide show file.") << name;
     EXPECT_TRUE(r.signature.empty());
     EXPECT_EQ(doc.Count(), MixedShow().Count()) << name;
-    EXPECT_EQ(doc.FileName, "/previous.sho") << name;
-    EXPECT_TRUE(doc.Modified) << name;
-    EXPECT_TRUE(doc.Loop) << name;
+    EXPECT_EQ(doc.FileName(), "/previous.sho") << name;
+    EXPECT_TRUE(doc.Modified()) << name;
+    EXPECT_TRUE(doc.Loop()) << name;
   }
 }
 
@@ -234,7 +233,7 @@ TEST(ShowFileSignatures, MissingFileOrFolderCannotBeOpened) {
     EXPECT_NE(r.errorText.find("Cannot open file \"" + path + "\""), std::string::npos)
         << r.errorText;
     EXPECT_EQ(doc.Count(), MixedShow().Count());
-    EXPECT_TRUE(doc.FileName.empty());
+    EXPECT_TRUE(doc.FileName().empty());
   }
 }
 
@@ -259,7 +258,7 @@ TEST(PortableShow, ReaderGivesNamedFilesTheShowFolder) {
   std::filesystem::create_directory(sub);
   SlideShowDocument doc = MixedShow();
   // A stored folder beside an empty name stays as read.
-  doc.SlideAt(1).PictureFolder = "";
+  doc.EditSlide(1, [](SlideRecord& s) { s.PictureFolder = ""; });
   const std::string path = sub + "/show.bld";
   ASSERT_TRUE(WriteShowFile(doc, path, true).ok);
 
@@ -369,14 +368,14 @@ TEST(PortableShow, FolderWithoutWindows1252NameIsRefused) {
   EXPECT_EQ(r.status, ReadStatus::ReadError);
   EXPECT_NE(r.errorText.find("Windows-1252"), std::string::npos) << r.errorText;
   EXPECT_EQ(back.Count(), 1) << "only the blank slide before it";
-  EXPECT_EQ(back.FileName, path);
+  EXPECT_EQ(back.FileName(), path);
 }
 
 // Where each slide block of MixedShow's file ends.
 std::vector<size_t> SlideEnds(const SlideShowDocument& doc) {
   std::vector<size_t> ends;
   size_t at = kShowHeaderSize + kOriginBlockSize;
-  for (const SlideRecord& s : doc.Slides) {
+  for (const SlideRecord& s : doc.Slides()) {
     SlideShowDocument one;
     one.InsertSlide(0, s);
     at += EncodeShowFile(one, false).size() - kShowHeaderSize - kOriginBlockSize;
@@ -423,13 +422,13 @@ TEST(ShowFileDamage, OpeningADamagedFileReplacesTheShow) {
     WriteBytes(path, Bytes(f.begin(), f.begin() + static_cast<long>(n)));
     SlideShowDocument doc;
     doc.InsertSlide(0, VariedSlide(9));
-    doc.Modified = true;
+    doc.SetModified(true);
     const ShowFileReadResult r = OpenShowFile(doc, path);
     EXPECT_EQ(r.status, ReadStatus::ReadError) << n;
     EXPECT_NE(r.errorText.find(path), std::string::npos);
-    EXPECT_EQ(doc.FileName, path);
-    EXPECT_TRUE(doc.Loop);
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_EQ(doc.FileName(), path);
+    EXPECT_TRUE(doc.Loop());
+    EXPECT_FALSE(doc.Modified());
     const size_t complete =
         std::count_if(ends.begin(), ends.end(), [&](size_t e) { return e <= n; });
     ASSERT_EQ(static_cast<size_t>(doc.Count()), complete) << n;
@@ -539,8 +538,10 @@ TEST(ShowFileRoundTrip, SmallShowsOfEveryKindReadBack) {
   shows.push_back({"one.sho", EncodeShowFile(one, false)});
   shows.push_back({"one.bld", EncodeShowFile(one, true)});
   SlideShowDocument mixed = MixedShow();
-  for (SlideRecord& s : mixed.Slides) {
-    if (s.Caption.size() > 2) s.Caption.resize(2);
+  for (int i = 0; i < mixed.Count(); ++i) {
+    mixed.EditSlide(i, [](SlideRecord& s) {
+      if (s.Caption.size() > 2) s.Caption.resize(2);
+    });
   }
   shows.push_back({"mixed.sho", EncodeShowFile(mixed, false)});
   Bytes old = Header(kShowSignatureV2, false, false);

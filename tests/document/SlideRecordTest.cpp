@@ -182,7 +182,7 @@ TEST(SlideShowDocument, BlankSlideInEmptyShowUsesDefaults) {
   SlideShowDocument doc;
   EXPECT_EQ(doc.NewBlankSlide(-1), 0);
   ASSERT_EQ(doc.Count(), 1);
-  EXPECT_TRUE(doc.Modified);
+  EXPECT_TRUE(doc.Modified());
   EXPECT_EQ(doc.SlideAt(0).ToBytes(), FirstSlideDefaults().ToBytes());
   EXPECT_TRUE(doc.SlideAt(0).IsBlank());
 }
@@ -233,17 +233,19 @@ TEST(SlideShowDocument, DuplicateDropsSoundAndOwnsItsCaption) {
   SlideShowDocument doc;
   doc.InsertSlide(0, DistinctSlide());
   EXPECT_EQ(doc.DuplicateSlide(0), 1);
-  EXPECT_TRUE(doc.Modified);
+  EXPECT_TRUE(doc.Modified());
   ASSERT_EQ(doc.Count(), 2);
-  SlideRecord& copy = doc.SlideAt(1);
+  const SlideRecord& copy = doc.SlideAt(1);
   EXPECT_EQ(copy.PlaySound, 0);
   EXPECT_EQ(copy.SoundFolder, "");
   EXPECT_EQ(copy.SoundName, "");
   EXPECT_EQ(copy.Caption, doc.SlideAt(0).Caption);
   EXPECT_EQ(copy.Thumbnail, doc.SlideAt(0).Thumbnail);
   EXPECT_EQ(copy.PictureName, doc.SlideAt(0).PictureName);
-  copy.Caption[0] = "edited";
-  copy.Thumbnail->at(0, 0) = 0xFF000000;
+  doc.EditSlide(1, [](SlideRecord& c) {
+    c.Caption[0] = "edited";
+    c.Thumbnail->at(0, 0) = 0xFF000000;
+  });
   EXPECT_EQ(doc.SlideAt(0).Caption[0], "line one");
   EXPECT_EQ(doc.SlideAt(0).Thumbnail->at(0, 0), 0xFF00FF00u);
   EXPECT_EQ(doc.SlideAt(0).PlaySound, 1);
@@ -252,7 +254,7 @@ TEST(SlideShowDocument, DuplicateDropsSoundAndOwnsItsCaption) {
 TEST(SlideShowDocument, DuplicateOfBlankSlideIsBlank) {
   SlideShowDocument doc;
   doc.NewBlankSlide(-1);
-  doc.Modified = false;
+  doc.SetModified(false);
   EXPECT_EQ(doc.DuplicateSlide(0), 1);
   EXPECT_TRUE(doc.SlideAt(1).IsBlank());
   EXPECT_FALSE(doc.SlideAt(1).Thumbnail.has_value());
@@ -275,7 +277,7 @@ TEST(SlideShowDocument, InsertDeleteExchangeAndRelease) {
   doc.InsertSlide(3, named("c"));
   auto names = [&] {
     std::string all;
-    for (const SlideRecord& s : doc.Slides) all += s.PictureName;
+    for (const SlideRecord& s : doc.Slides()) all += s.PictureName;
     return all;
   };
   EXPECT_EQ(names(), "0abcd");
@@ -286,18 +288,17 @@ TEST(SlideShowDocument, InsertDeleteExchangeAndRelease) {
   doc.DeleteSlide(0);
   doc.DeleteSlide(7);
   EXPECT_EQ(names(), "dbca");
-  doc.MarkModified();
-  EXPECT_TRUE(doc.Modified);
+  EXPECT_TRUE(doc.Modified());
   doc.ReleaseSlides();
   EXPECT_EQ(doc.Count(), 0);
-  EXPECT_FALSE(doc.Modified);
+  EXPECT_FALSE(doc.Modified());
 }
 
 TEST(SlideShowDocument, BlankSlideGoesAfterCurrent) {
   SlideShowDocument doc;
   doc.NewBlankSlide(-1);
   doc.NewBlankSlide(0);
-  doc.SlideAt(1).Effect = 9;
+  doc.EditSlide(1, [](SlideRecord& s) { s.Effect = 9; });
   EXPECT_EQ(doc.NewBlankSlide(1), 2);
   EXPECT_EQ(doc.SlideAt(2).Effect, 9);
   EXPECT_EQ(doc.NewBlankSlide(7), 0) << "no such current slide: insert first, with defaults";

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   picture.DurationMode = lrw::TimeElapsed;
   picture.ExtraSeconds = 1;
   picture.Thumbnail = lrw::Bitmap(60, 45, kPicturePixel);
-  doc.Slides.push_back(picture);
+  doc.InsertSlide(doc.Count(), picture);
 
   lrw::SlideRecord caption = lrw::FirstSlideDefaults();
   caption.BackgroundColor = 0x00402000;
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   caption.BoxWidth = 10;
   caption.DurationMode = lrw::TimeElapsed;
   caption.ExtraSeconds = 0;
-  doc.Slides.push_back(caption);
+  doc.InsertSlide(doc.Count(), caption);
 
   lrw::SlideRecord sound = lrw::FirstSlideDefaults();
   sound.BackgroundColor = 0x00008000;
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   sound.Effect = 0;
   sound.DurationMode = lrw::SoundEnded;
   sound.ExtraSeconds = 0;
-  doc.Slides.push_back(sound);
+  doc.InsertSlide(doc.Count(), sound);
 
   const lrw::WriteResult written = lrw::WriteShowFile(doc, dir + "show.sho", false);
   if (!written.ok) {

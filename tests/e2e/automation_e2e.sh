@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # End to end: the automation server of the real program on a private session bus and
 # a virtual X display, driven with dbus-send as a controller would drive it. Checks
-# that "/regserver" lets the bus start the program hidden, that AddSlide,
-# ShowDesignForm, IdentifyController and RunShow act on the designer, that the
-# controller hears 1025 (show finished) and then 1026 (designer closed), that the
-# program ends by itself once its clients have gone, that a second "-embedding"
-# start is refused, and that "/unregserver" removes the registration.
+# that "/regserver" lets the bus start the program hidden, that the introspection
+# names each method once, that a failed AddSlide is an error reply, that AddSlide,
+# ShowDesignForm, IdentifyController and RunShow (after its save question) act on the
+# designer, that the controller hears 1025 (show finished) and then 1026 (designer
+# closed), that the program ends by itself once its clients have gone, that a second
+# "-embedding" start is refused, and that "/unregserver" removes the registration.
 #
 # usage: automation_e2e.sh PROGRAM MAKE_SHOW [TIME_LIMIT_SECONDS]
 set -euo pipefail
@@ -90,6 +91,17 @@ if [ "${1:-}" = "--inside" ]; then
     >/dev/null 2>>"$work/program.log" && echo ok)" ok
   pid="$(server_pid)"
   expect "started by the bus" "$([ -n "$pid" ] && echo yes)" yes
+  # One method per name: a client cannot choose between two signatures.
+  xml="$(dbus-send --session --print-reply --dest=Quorvel.SlideShowOLE /SlideShowOLE \
+    org.freedesktop.DBus.Introspectable.Introspect)"
+  for method in AddSlide RunShow ShowDesignForm CloseServer IdentifyController; do
+    expect "$method in the introspection" "$(grep -c "<method name=\"$method\"" <<<"$xml")" 1
+  done
+  # A picture that cannot be added is an error reply with the reason, and the hidden
+  # designer shows no message.
+  failed="$("${call[@]}" Quorvel.SlideShowOLE.AddSlide string:"$work/show.sho" 2>&1 || true)"
+  expect "failed AddSlide" "$(grep -c "Quorvel.SlideShowOLE.Error.NotAdded" <<<"$failed")" 1
+  expect "message while hidden" "$(viewable "Error" && echo shown || echo none)" none
   sleep 0.5
   expect "designer before ShowDesignForm" "$(viewable "Lanternreelworks!" && echo shown || echo hidden)" hidden
   "${call[@]}" Quorvel.SlideShowOLE.ShowDesignForm >/dev/null
@@ -97,7 +109,16 @@ if [ "${1:-}" = "--inside" ]; then
   for _ in $(seq 1 50); do viewable "Lanternreelworks!" && { seen=yes; break; }; sleep 0.1; done
   expect "designer after ShowDesignForm" "$seen" yes
   "${call[@]}" Quorvel.SlideShowOLE.IdentifyController uint32:4242 >/dev/null
-  "${call[@]}" Quorvel.SlideShowOLE.RunShow string:"$work/show.sho" >/dev/null
+  # The added slide is not saved: RunShow asks first, and No lets the show replace it.
+  "${call[@]}" Quorvel.SlideShowOLE.RunShow string:"$work/show.sho" >/dev/null 2>&1 &
+  runshow=$!
+  asked=no
+  for _ in $(seq 1 100); do viewable "Confirm" && { asked=yes; break; }; sleep 0.1; done
+  expect "save question" "$asked" yes
+  xdotool search --name '^Confirm$' windowfocus --sync key --clearmodifiers alt+n 2>/dev/null || true
+  answered=yes
+  wait "$runshow" || answered=no
+  expect "RunShow answered" "$answered" yes
   expect "show played" "$(picture_while_running)" yes
   expect "program ended" "$([ -n "$pid" ] && wait_gone "$pid" 60)" yes
   sleep 0.5
@@ -155,8 +176,8 @@ if [ "${1:-}" = "--inside" ]; then
 fi
 
 limit="${3:-180}"
-e2e_prepare automation "$1" "$2" Xvfb xwininfo import convert dbus-run-session dbus-send \
-  dbus-monitor
+e2e_prepare automation "$1" "$2" Xvfb xwininfo xdotool import convert dbus-run-session \
+  dbus-send dbus-monitor
 # The bus reads service files from $XDG_DATA_HOME/dbus-1/services, which e2e_prepare
 # made private: the test neither uses nor changes the user's registration.
 unset DBUS_SESSION_BUS_ADDRESS

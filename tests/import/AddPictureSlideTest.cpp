@@ -66,7 +66,7 @@ TEST_F(AddPictureSlideTest, FirstSlideGetsTheDefaultsAndAThumbnail) {
   EXPECT_EQ(s.Thumbnail->width, 60);
   EXPECT_EQ(s.Thumbnail->height, 45);
   EXPECT_EQ(s.Thumbnail->at(30, 20), test::kRed);
-  EXPECT_TRUE(doc.Modified);
+  EXPECT_TRUE(doc.Modified());
   EXPECT_TRUE(prompts.texts.empty());
 }
 
@@ -123,7 +123,7 @@ TEST_F(AddPictureSlideTest, SlidesLandDirectlyAfterTheCurrentSlide) {
                                            Picture("c.png", 5, 5)};
   for (auto it = chosen.rbegin(); it != chosen.rend(); ++it) EXPECT_EQ(Add(*it, 1), 2);
   std::vector<std::string> names;
-  for (const SlideRecord& s : doc.Slides) names.push_back(s.PictureName);
+  for (const SlideRecord& s : doc.Slides()) names.push_back(s.PictureName);
   EXPECT_EQ(names, (std::vector<std::string>{"old1", "old2", "a.png", "b.png", "c.png", "old3",
                                              "old4", "old5"}));
 }
@@ -161,7 +161,7 @@ TEST_F(AddPictureSlideTest, RefusalsAndFailures) {
     }
   }
   EXPECT_EQ(doc.Count(), 0);
-  EXPECT_FALSE(doc.Modified);
+  EXPECT_FALSE(doc.Modified());
 }
 
 TEST(PictureSlideMessages, ExactTexts) {

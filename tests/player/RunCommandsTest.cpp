@@ -1,17 +1,13 @@
+// The Run menu of the designer running the real show window: which slides are shown,
+// from where, how often, and what the designer looks like afterwards.
 #include <gtest/gtest.h>
-#include <QAction>
+
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMenu>
-#include <QTest>
 #include <QTimer>
-
-#include <memory>
 #include <set>
 
-#include "designer/DesignerTestSupport.h"
-#include "designer/FakeServices.h"
-#include "designer/SlideshowDesignForm.h"
+#include "designer/DesignerFixture.h"
 #include "player/SlidePrepForm.h"
 
 namespace lrw {
@@ -24,9 +20,13 @@ SlideRecord Quick(uint32_t background) {
   return s;
 }
 
-class RunCommandsTest : public ::testing::Test {
+class RunCommandsTest : public test::DesignerFixture {
  protected:
-  // Runs `command` while watching the runner window: records the slides it shows and
+  void SetUp() override {
+    DesignerFixture::SetUp();
+    form.Windows().TransitionPacing = 0;
+  }
+  // Runs `command` while watching the show window: records the slides it shows and
   // closes it after a time limit (a show that would not end by itself).
   void RunWatched(const std::function<void()>& command, int limitMs = 8000) {
     QTimer watch;
@@ -48,105 +48,45 @@ class RunCommandsTest : public ::testing::Test {
     command();
   }
 
-  test::FakeServices fake;
-  std::unique_ptr<TSlideshowDesignForm> form =
-      std::make_unique<TSlideshowDesignForm>(fake.services());
   bool ran = false;
   bool timedOut = false;
   std::set<int> shown;
 };
 
-TEST_F(RunCommandsTest, MenuEntriesInOrder) {
-  const QList<QAction*> actions = form->Run1->actions();
-  ASSERT_EQ(actions.size(), 4);
-  EXPECT_EQ(actions[0], form->Loop1);
-  EXPECT_TRUE(actions[1]->isSeparator());
-  EXPECT_EQ(actions[2], form->RunFromStart1);
-  EXPECT_EQ(actions[3], form->RunFromSelectedSlide1);
-  EXPECT_EQ(form->Loop1->text(), "&Loop Until Esc Pressed");
-  EXPECT_TRUE(form->Loop1->isCheckable());
-  EXPECT_EQ(form->RunFromStart1->text(), "Run the Show from the &Beginning");
-  EXPECT_EQ(form->RunFromStart1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
-  EXPECT_EQ(form->RunFromSelectedSlide1->text(), "Run the Show from the &Selected Slide");
-}
-
-TEST_F(RunCommandsTest, EmptyShowOffersNothingAndDoesNotRun) {
-  form->Run1Click();
-  EXPECT_FALSE(form->Loop1->isEnabled());
-  EXPECT_FALSE(form->RunFromStart1->isEnabled());
-  EXPECT_FALSE(form->RunFromSelectedSlide1->isEnabled());
-  RunWatched([&] { form->RunFromStart1Click(); });
-  EXPECT_FALSE(ran);
-}
-
-TEST_F(RunCommandsTest, ShortcutRunsAShowLoadedAfterTheMenuWasLastOpened) {
-  // The menu's states were worked out for an empty show; slides come afterwards.
-  form->Run1Click();
-  ASSERT_FALSE(form->RunFromStart1->isEnabled());
-  form->Run1->aboutToHide();
-  form->show();
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  RunWatched([&] { QTest::keyClick(form.get(), Qt::Key_B, Qt::ControlModifier); });
+TEST_F(RunCommandsTest, CtrlBRunsTheShowFromItsFirstSlideOnceItHasSlides) {
+  RunWatched([&] { QTest::keyClick(&form, Qt::Key_B, Qt::ControlModifier); });
   EXPECT_FALSE(ran) << "an empty show does not run";
-
-  test::LoadShow(*form, {Quick(0x0000FF), Quick(0x00FF00)});
-  RunWatched([&] { QTest::keyClick(form.get(), Qt::Key_B, Qt::ControlModifier); });
+  Open({Quick(0x0000FF), Quick(0x00FF00)});
+  ClickCell(1);
+  RunWatched([&] { QTest::keyClick(&form, Qt::Key_B, Qt::ControlModifier); });
   EXPECT_TRUE(ran);
   EXPECT_FALSE(timedOut);
   EXPECT_EQ(shown, (std::set<int>{0, 1}));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(Selected(), std::vector<int>{1}) << "the designer as it was";
 }
 
-TEST_F(RunCommandsTest, SlidesEnableTheEntriesAndLoopMarkFollowsTheShow) {
-  test::LoadShow(*form, {Quick(0), Quick(0)});
-  form->Document().Loop = true;  // as read from a file
-  form->Run1Click();
-  EXPECT_TRUE(form->Loop1->isEnabled());
-  EXPECT_TRUE(form->RunFromStart1->isEnabled());
-  EXPECT_EQ(form->RunFromSelectedSlide1->isEnabled(), form->CurrentIndex() >= 0);
-  EXPECT_TRUE(form->Loop1->isChecked());
-}
-
-TEST_F(RunCommandsTest, LoopToggleMarksTheShowModified) {
-  test::LoadShow(*form, {Quick(0)});
-  form->Run1Click();
-  form->Loop1->trigger();
-  EXPECT_TRUE(form->Document().Loop);
-  EXPECT_TRUE(form->Loop1->isChecked());
-  EXPECT_TRUE(form->Document().Modified);
-  form->Document().Modified = false;
-  form->Loop1Click();
-  EXPECT_FALSE(form->Document().Loop);
-  EXPECT_FALSE(form->Loop1->isChecked());
-  EXPECT_TRUE(form->Document().Modified);
-}
-
-TEST_F(RunCommandsTest, RunOnceWhenStartedToRunAndExitEvenIfTheShowLoops) {
-  test::LoadShow(*form, {Quick(0x0000FF), Quick(0x00FF00)});
-  form->Document().Loop = true;
-  form->Options.RunAndExit = true;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  RunWatched([&] { form->RunFromStart1Click(); });
-  EXPECT_TRUE(ran);
-  EXPECT_FALSE(timedOut);
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the arrow again
-  EXPECT_TRUE(form->Document().Loop);                  // the show's own flag is kept
-  EXPECT_FALSE(form->Document().Modified);
-}
-
-TEST_F(RunCommandsTest, LoopingShowRunsUntilStopped) {
-  test::LoadShow(*form, {Quick(0x0000FF), Quick(0x00FF00)});
-  form->Document().Loop = true;
-  RunWatched([&] { form->RunFromStart1Click(); }, 600);
+TEST_F(RunCommandsTest, ALoopingShowRunsUntilStoppedUnlessStartedToRunOnce) {
+  Open({Quick(0x0000FF), Quick(0x00FF00)}, "loop.sho", true);
+  EXPECT_TRUE(Action("Loop1")->isChecked());
+  RunWatched([&] { Action("RunFromStart1")->trigger(); }, 600);
   EXPECT_TRUE(timedOut);
   EXPECT_EQ(shown, (std::set<int>{0, 1}));
+
+  timedOut = false;
+  form.Editor().RunOnce = true;  // started with "/r"
+  RunWatched([&] { Action("RunFromStart1")->trigger(); });
+  EXPECT_FALSE(timedOut);
+  EXPECT_TRUE(Action("Loop1")->isChecked()) << "the show keeps its own flag";
+  EXPECT_FALSE(Doc().Modified());
 }
 
-TEST_F(RunCommandsTest, RunFromSelectedSlideStartsAtTheCurrentSlide) {
-  test::LoadShow(*form, {Quick(0), Quick(0), Quick(0)});
-  form->SetCurrentIndex(2);
-  form->Document().Loop = false;
-  RunWatched([&] { form->RunFromSelectedSlide1Click(); });
+TEST_F(RunCommandsTest, RunFromTheSelectedSlideStartsAtTheFocusedSlideEvenWithNoneSelected) {
+  Open({Quick(0), Quick(0), Quick(0)});
+  ClickCell(2);
+  ClickCell(2, Qt::ControlModifier);
+  ASSERT_TRUE(Selected().empty());
+  RunWatched([&] { Action("RunFromSelectedSlide1")->trigger(); });
   EXPECT_FALSE(timedOut);
   EXPECT_EQ(shown, (std::set<int>{2}));
 }

@@ -70,7 +70,7 @@ TEST_F(ShowtoolAdd, APortableShowGetsItsPicturesBesideIt) {
   SlideShowDocument doc;
   ASSERT_EQ(OpenShowFile(doc, Path("moved/trip.bld")).status, ReadStatus::Ok);
   ASSERT_EQ(doc.Count(), 2);
-  for (const SlideRecord& s : doc.Slides) {
+  for (const SlideRecord& s : doc.Slides()) {
     EXPECT_TRUE(fs::is_regular_file(s.PictureFolder + s.PictureName)) << s.PictureName;
   }
 }

@@ -130,7 +130,7 @@ int RunDump(const std::vector<std::string>& args) {
   const bool recognised = r.status == ReadStatus::Ok || r.status == ReadStatus::ReadError;
   std::string out = "{\n";
   out += "  \"signature\": " + (recognised ? Text(r.signature) : std::string("null")) + ",\n";
-  out += std::string("  \"loop\": ") + (doc.Loop ? "true" : "false") + ",\n";
+  out += std::string("  \"loop\": ") + (doc.Loop() ? "true" : "false") + ",\n";
   out += std::string("  \"portable\": ") + (r.portable ? "true" : "false") + ",\n";
   out += "  \"slides\": [";
   for (int i = 0; i < doc.Count(); ++i) {

@@ -242,13 +242,14 @@ int RunSet(const std::vector<std::string>& args) {
       if (key != "loop" || !v) {
         error = "with \"show\" only loop=0|1 can be set";
       } else {
-        doc.Loop = *v == 1;
+        doc.SetLoop(*v == 1);
       }
     } else if (key == "loop") {
       error = "loop belongs to the show: use SLIDES = show";
     } else {
       for (long n = first; n <= last && error.empty(); ++n) {
-        error = Apply(doc.SlideAt(static_cast<int>(n - 1)), key, value);
+        doc.EditSlide(static_cast<int>(n - 1),
+                     [&](SlideRecord& slide) { error = Apply(slide, key, value); });
       }
     }
     if (!error.empty()) {

@@ -1,0 +1,79 @@
+#include "designer/DesignerAutomation.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+
+#include "designer/CommandSupport.h"
+#include "designer/EditCommands.h"
+#include "designer/FileCommands.h"
+#include "designer/RunCommands.h"
+#include "designer/SlideshowDesignForm.h"
+
+namespace lrw {
+
+std::string DesignerAutomation::AddSlide(const std::string& path) {
+  AddPictureFilesCommand add({path}, "Add Slides");
+  if (!editor_.Execute(add)) return "The designer is busy.";
+  if (add.Added() > 0) return {};
+  if (add.Problems().empty()) return "The file " + path + " is not a picture a slide can show.";
+  const PictureImport problem = add.Problems().front();
+  if (designer_.isVisible()) {
+    // The caller has its answer first; the user sees the box as for a picture of their
+    // own, once the call is over.
+    QPointer<TSlideshowDesignForm> designer(&designer_);
+    ShowEditor* editor = &editor_;
+    QTimer::singleShot(0, &designer_, [designer, editor, problem] {
+      if (!designer) return;
+      ShowEditor::BusyScope busy(*editor, kBusyModal);
+      TellImportProblem(editor->Services().prompts, problem);
+    });
+  }
+  return problem.message;
+}
+
+bool DesignerAutomation::ReleaseShow() {
+  if (!editor_.Document().Modified()) return true;
+  const PromptAnswer answer = AskUser(editor_, kSaveQuestion, "Confirm", PromptIcon::Question,
+                                      PromptButtons::YesNo, PromptAnswer::Yes);
+  if (answer != PromptAnswer::Yes) return true;
+  SaveShowCommand save(true);
+  return editor_.Execute(save) && save.Saved();
+}
+
+bool DesignerAutomation::RunShowFile(const std::string& path) {
+  LoadShowCommand load(path);
+  if (!editor_.Execute(load) || load.Status() != ReadStatus::Ok) return false;
+  QPointer<TSlideshowDesignForm> designer(&designer_);
+  editor_.Execute(RunShowCommand(RunShowCommand::From::Beginning));
+  return designer != nullptr;
+}
+
+void DesignerAutomation::ShowDesignForm() {
+  TSlideshowDesignForm& form = designer_;
+  form.setWindowState(form.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+  form.showNormal();
+  form.raise();
+  form.activateWindow();
+  if (QWidget* stage = form.Stage()) {
+    // The stage keeps the designer until it closes, and stays in front of it.
+    stage->raise();
+    stage->activateWindow();
+    return;
+  }
+  form.setEnabled(true);
+}
+
+void DesignerAutomation::CloseServer() {
+  QuerySaveChanges(editor_, false);
+}
+
+void DesignerAutomation::CloseDesigner() {
+  QMetaObject::invokeMethod(&designer_, "close", Qt::QueuedConnection);
+}
+
+bool DesignerAutomation::DesignerVisible() const {
+  return designer_.isVisible();
+}
+
+}  // namespace lrw

@@ -1,0 +1,33 @@
+// The designer as the automation server sees it: the five methods carried out through
+// the show editor's commands, the window shown, raised and closed.
+#pragma once
+
+#include "app/AutomationTarget.h"
+#include "designer/ShowEditor.h"
+
+class QWidget;
+
+namespace lrw {
+
+class TSlideshowDesignForm;
+
+class DesignerAutomation : public AutomationTarget {
+ public:
+  DesignerAutomation(ShowEditor& editor, TSlideshowDesignForm& designer)
+      : editor_(editor), designer_(designer) {}
+
+  bool Busy() const override { return editor_.Busy(); }
+  std::string AddSlide(const std::string& utf8Path) override;
+  bool ReleaseShow() override;
+  bool RunShowFile(const std::string& utf8Path) override;
+  void ShowDesignForm() override;
+  void CloseServer() override;
+  void CloseDesigner() override;
+  bool DesignerVisible() const override;
+
+ private:
+  ShowEditor& editor_;
+  TSlideshowDesignForm& designer_;
+};
+
+}  // namespace lrw

@@ -1,0 +1,237 @@
+#include "designer/FileCommands.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "designer/CommandSupport.h"
+#include "document/Paths.h"
+#include "document/PortableBuilder.h"
+
+namespace lrw {
+namespace {
+
+constexpr const char* kSaveDialogTitle = "Brightframework - Save the Slideshow";
+constexpr const char* kLocalFilter = "Local Slide Shows (*.sho)|*.sho";
+constexpr const char* kPortableFilter = "Portable Slide Shows (*.bld)|*.bld";
+
+// The extension of the file name part, dot included ("" when there is none).
+std::string ExtensionOf(const std::string& path) {
+  const std::string name = FileNameOf(path);
+  const size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+std::string WithoutExtension(const std::string& path) {
+  return path.substr(0, path.size() - ExtensionOf(path).size());
+}
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+bool HasSlides(const ShowEditor& editor) {
+  return editor.Document().Count() > 0;
+}
+
+// The busy pointer for as long as the scope lasts.
+class BusyPointer {
+ public:
+  explicit BusyPointer(ShowEditor& editor) : windows_(editor.Services().windows) {
+    windows_.SetBusyPointer(true);
+  }
+  ~BusyPointer() { windows_.SetBusyPointer(false); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  EditorWindows& windows_;
+};
+
+// Writes the show; tells the user why not. True when written.
+bool Write(ShowEditor& editor, const std::string& path, bool portable) {
+  const WriteResult written = WriteShowFile(editor.Document(), path, portable);
+  if (!written.ok) {
+    TellUser(editor, written.errorText, kMessageCaption, PromptIcon::Error);
+    return false;
+  }
+  return true;
+}
+
+bool CopyMedia(ShowEditor& editor, const std::string& folder) {
+  const CopyMediaResult copied = [&] {
+    BusyPointer pointer(editor);
+    return CopyMediaFiles(editor.Document().Slides(), folder);
+  }();
+  if (copied.ok()) return true;
+  TellUser(editor, copied.error, kMessageCaption, PromptIcon::Error);
+  return false;
+}
+
+}  // namespace
+
+std::string WindowTitleFor(const std::string& path) {
+  return path.empty() ? std::string(kPlainTitle) : FileNameOf(path) + kTitleSuffix;
+}
+
+PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel) {
+  while (editor.Document().Modified()) {
+    const PromptAnswer answer =
+        AskUser(editor, kSaveQuestion, "Confirm", PromptIcon::Question,
+                offerCancel ? PromptButtons::YesNoCancel : PromptButtons::YesNo, PromptAnswer::Yes);
+    if (answer != PromptAnswer::Yes) return answer;
+    SaveShowCommand save(true);
+    if (editor.Execute(save) && save.Saved()) return PromptAnswer::Yes;
+    // Not saved: the command that asked must not go on and discard the show.
+    if (offerCancel) return PromptAnswer::Cancel;
+  }
+  return PromptAnswer::No;
+}
+
+void LoadShowCommand::OnExecute(ShowEditor& editor) {
+  ShowFileReadResult result = [&] {
+    BusyPointer pointer(editor);
+    return ReadShowFile(path_);
+  }();
+  status_ = result.status;
+  switch (result.status) {
+    case ReadStatus::NotAShowFile:
+      Beep(editor, BeepKind::Warning);
+      TellUser(editor, NotAShowFileText(path_), kMessageCaption, PromptIcon::Warning);
+      return;
+    case ReadStatus::CannotOpen:
+      TellUser(editor, result.errorText, kMessageCaption, PromptIcon::Error);
+      return;
+    case ReadStatus::ReadError:
+    case ReadStatus::Ok:
+      break;
+  }
+  // Also on a read error the old slides go: the show now belongs to this file, and a
+  // later save must not write another show's slides over it.
+  Document(editor).Load(std::move(result.slides), path_, result.loop);
+  editor.ClearHistory();
+  if (result.status == ReadStatus::ReadError)
+    TellUser(editor, result.errorText, kMessageCaption, PromptIcon::Error);
+}
+
+void OpenShowCommand::OnExecute(ShowEditor& editor) {
+  FileChoice choice;
+  choice.filter = kOpenFilter;
+  const std::optional<std::string> chosen =
+      WithDialog(editor, [&](EditorDialogs& d) { return d.OpenFile(choice); });
+  if (!chosen) return;
+  if (QuerySaveChanges(editor, true) == PromptAnswer::Cancel) return;
+  LoadShowCommand load(*chosen);
+  editor.Execute(load);
+  switch (load.Status()) {
+    case ReadStatus::Ok:
+    case ReadStatus::ReadError:  // the slides before the damage are loaded from it
+      editor.SetTitlePath(*chosen);
+      break;
+    case ReadStatus::NotAShowFile:
+      editor.SetTitlePath({});
+      break;
+    case ReadStatus::CannotOpen:  // nothing changed
+      break;
+  }
+}
+
+bool SaveShowCommand::OnEnabled(const ShowEditor& editor) const {
+  return forPrompt_ || HasSlides(editor);
+}
+
+void SaveShowCommand::OnExecute(ShowEditor& editor) {
+  const std::string path = editor.Document().FileName();
+  if (path.empty()) {
+    SaveShowAsCommand saveAs(forPrompt_);
+    saved_ = editor.Execute(saveAs) && saveAs.Saved();
+    return;
+  }
+  const bool portable = Lower(ExtensionOf(path)) == ".bld";
+  // A portable show stays complete when slides were added since it was built.
+  if (portable && !CopyMedia(editor, FolderOf(path))) return;
+  if (!Write(editor, path, portable)) return;
+  editor.MarkSaved();
+  editor.SetTitlePath(path);
+  saved_ = true;
+}
+
+bool SaveShowAsCommand::OnEnabled(const ShowEditor& editor) const {
+  return forPrompt_ || HasSlides(editor);
+}
+
+void SaveShowAsCommand::OnExecute(ShowEditor& editor) {
+  const std::string previous = editor.Document().FileName();
+  FileChoice choice;
+  choice.title = kSaveDialogTitle;
+  choice.filter = kLocalFilter;
+  choice.defaultSuffix = "sho";
+  choice.overwritePrompt = true;
+  choice.fileName = previous.empty() ? std::string() : WithoutExtension(Trim(previous));
+  const std::optional<std::string> chosen =
+      WithDialog(editor, [&](EditorDialogs& d) { return d.SaveFile(choice); });
+  if (!chosen) return;
+  editor.SaveDialogName = *chosen;
+  // Nothing written: the show still belongs to the file it came from.
+  if (!Write(editor, *chosen, false)) return;
+  Document(editor).SetFileName(*chosen);
+  editor.MarkSaved();
+  editor.SetTitlePath(*chosen);
+  saved_ = true;
+}
+
+bool BuildPortableShowCommand::OnEnabled(const ShowEditor& editor) const {
+  return HasSlides(editor);
+}
+
+void BuildPortableShowCommand::OnExecute(ShowEditor& editor) {
+  FileChoice choice;
+  choice.title = kSaveDialogTitle;
+  choice.filter = kPortableFilter;
+  choice.defaultSuffix = "bld";
+  choice.overwritePrompt = true;
+  choice.fileName = editor.SaveDialogName;  // the dialog shows the name it last held
+  const std::optional<std::string> chosen =
+      WithDialog(editor, [&](EditorDialogs& d) { return d.SaveFile(choice); });
+  if (!chosen) return;
+  editor.SaveDialogName = *chosen;
+  if (!CopyMedia(editor, FolderOf(*chosen))) return;
+  // The show keeps its own file name: a later Save writes there.
+  if (!Write(editor, *chosen, true)) return;
+  editor.MarkSaved();
+  editor.SetTitlePath(*chosen);
+  Beep(editor, BeepKind::Warning);
+  TellUser(editor, "File " + Trim(*chosen) + " has been built.", kMessageCaption, PromptIcon::None);
+}
+
+bool ExportVideoCommand::OnEnabled(const ShowEditor& editor) const {
+  return HasSlides(editor);
+}
+
+void ExportVideoCommand::OnExecute(ShowEditor& editor) {
+  ShowEditor::BusyScope busy(editor, kBusyModal);
+  editor.Services().windows.ExportVideo(editor.Document().Slides(), editor.Document().FileName());
+}
+
+bool CloseShowCommand::OnEnabled(const ShowEditor& editor) const {
+  return HasSlides(editor);
+}
+
+void CloseShowCommand::OnExecute(ShowEditor& editor) {
+  if (QuerySaveChanges(editor, true) == PromptAnswer::Cancel) return;
+  SlideShowDocument& document = Document(editor);
+  document.ReleaseSlides();
+  document.SetFileName({});  // the loop flag stays as it is
+  editor.ClearHistory();
+  editor.SetTitlePath({});
+}
+
+void ExitCommand::OnExecute(ShowEditor& editor) {
+  if (QuerySaveChanges(editor, true) == PromptAnswer::Cancel) return;
+  Document(editor).ReleaseSlides();
+  editor.ClearHistory();
+  editor.Services().windows.CloseDesigner();
+}
+
+}  // namespace lrw

@@ -1,0 +1,117 @@
+// Opening, saving, building, closing and leaving a show, and the save prompt that
+// guards every command which would discard changes.
+#pragma once
+
+#include <string>
+
+#include "designer/ShowEditor.h"
+#include "document/ShowFile.h"
+#include "platform/Prompts.h"
+
+namespace lrw {
+
+// The save prompt: No without asking when nothing changed; Yes after saving. When Yes
+// does not lead to a save (the name dialog cancelled, the file not written), Cancel;
+// without Cancel the question comes again.
+PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel);
+
+// Reads a show file into the editor (start-up, automation, and "&Open" once a file is
+// chosen), telling the user what went wrong. A file that is not a show, or cannot be
+// opened, leaves the show as it was; otherwise the show read (on a read error, the
+// slides before the damage) replaces it and the history starts anew. The title is the
+// caller's business.
+class LoadShowCommand : public EditorCommand {
+ public:
+  explicit LoadShowCommand(std::string utf8Path) : path_(std::move(utf8Path)) {}
+  std::string Name() const override { return "Open"; }
+  bool OnEnabled(const ShowEditor&) const override { return true; }
+  void OnExecute(ShowEditor& editor) override;
+  ReadStatus Status() const { return status_; }
+
+ private:
+  std::string path_;
+  ReadStatus status_ = ReadStatus::CannotOpen;
+};
+
+// "&Open": the dialog, then the save prompt, then the file; the title names the file.
+class OpenShowCommand : public EditorCommand {
+ public:
+  std::string Name() const override { return "Open"; }
+  bool OnEnabled(const ShowEditor&) const override { return true; }
+  void OnExecute(ShowEditor& editor) override;
+};
+
+// "&Save": "Save &As" for a show without a file; a .bld file stays a portable show,
+// with its media copied beside it first.
+class SaveShowCommand : public EditorCommand {
+ public:
+  // The save prompt saves also a show whose slides were all deleted, which the menu
+  // entry does not offer.
+  explicit SaveShowCommand(bool forPrompt = false) : forPrompt_(forPrompt) {}
+  std::string Name() const override { return "Save"; }
+  bool OnEnabled(const ShowEditor& editor) const override;
+  void OnExecute(ShowEditor& editor) override;
+  bool Saved() const { return saved_; }
+
+ private:
+  bool forPrompt_;
+  bool saved_ = false;
+};
+
+// "Save &As": always a local show.
+class SaveShowAsCommand : public EditorCommand {
+ public:
+  explicit SaveShowAsCommand(bool forPrompt = false) : forPrompt_(forPrompt) {}
+  std::string Name() const override { return "Save As"; }
+  bool OnEnabled(const ShowEditor& editor) const override;
+  void OnExecute(ShowEditor& editor) override;
+  bool Saved() const { return saved_; }
+
+ private:
+  bool forPrompt_;
+  bool saved_ = false;
+};
+
+// "&Build a Portable Show": media copied into the chosen folder, a .bld written there.
+class BuildPortableShowCommand : public EditorCommand {
+ public:
+  std::string Name() const override { return "Build a Portable Show"; }
+  bool OnEnabled(const ShowEditor& editor) const override;
+  void OnExecute(ShowEditor& editor) override;
+};
+
+// "E&xport as Video...": a copy of the show made into a video; nothing changes the show
+// while the export runs.
+class ExportVideoCommand : public EditorCommand {
+ public:
+  std::string Name() const override { return "Export as Video"; }
+  bool OnEnabled(const ShowEditor& editor) const override;
+  void OnExecute(ShowEditor& editor) override;
+};
+
+class CloseShowCommand : public EditorCommand {
+ public:
+  std::string Name() const override { return "Close"; }
+  bool OnEnabled(const ShowEditor& editor) const override;
+  void OnExecute(ShowEditor& editor) override;
+};
+
+class ExitCommand : public EditorCommand {
+ public:
+  std::string Name() const override { return "Exit"; }
+  bool OnEnabled(const ShowEditor&) const override { return true; }
+  void OnExecute(ShowEditor& editor) override;
+};
+
+// Texts of the file commands.
+inline constexpr const char* kPlainTitle = "Lanternreelworks!";
+inline constexpr const char* kTitleSuffix = " - Lanternreelworks!";
+inline constexpr const char* kSaveQuestion = "Do you want to save your slideshow changes?";
+inline constexpr const char* kOpenFilter =
+    "All Slideshow Files (*.sho;*.bld)|*.sho;*.bld|Local Slideshow Files (*.sho)|*.sho|"
+    "Portable Slideshow Files (*.bld)|*.bld";
+
+// "Lanternreelworks!" or the file's name followed by " - Lanternreelworks!".
+std::string WindowTitleFor(const std::string& path);
+
+}  // namespace lrw

@@ -1,0 +1,321 @@
+#include "designer/PropertyPanel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <algorithm>
+
+#include "designer/ColorSwatch.h"
+#include "designer/DesignerWidgets.h"
+#include "designer/GrayableCheckBox.h"
+#include "designer/PanelCommands.h"
+#include "designer/SecondsSpinBox.h"
+#include "effects/EffectNames.h"
+#include "platform/QtText.h"
+#include "platform/SystemColors.h"
+
+namespace lrw {
+namespace {
+
+// The effect list shows this many entries at a time and scrolls the rest.
+constexpr int kVisibleEffects = 16;
+
+void ShowCheck(QCheckBox* box, bool mixed, uint8_t value) {
+  box->setCheckState(mixed ? Qt::PartiallyChecked : (value ? Qt::Checked : Qt::Unchecked));
+}
+
+}  // namespace
+
+PropertyPanel::PropertyPanel(ShowEditor& editor, QWidget* parent)
+    : QWidget(parent), editor_(editor) {
+  setObjectName(QStringLiteral("PropertyPanel"));
+  BuildControls();
+  Connect();
+  editor_.AddListener(this);
+  UpdateStates();
+}
+
+PropertyPanel::~PropertyPanel() {
+  editor_.RemoveListener(this);
+}
+
+void PropertyPanel::BuildControls() {
+  transitionGroup_ =
+      MakeGroup(this, "gbTransition", QStringLiteral("&Transition and Position"), 6, 0, 209, 223);
+  effectList_ = new QComboBox(transitionGroup_);
+  effectList_->setObjectName(QStringLiteral("cbTransition"));
+  for (std::string_view name : EffectNames())
+    effectList_->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  // A list of its own below the box, whatever the style would do with a long list.
+  effectList_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  effectList_->setMaxVisibleItems(kVisibleEffects);
+  effectList_->setGeometry(16, 30, 177, effectList_->sizeHint().height());
+  speedLabel_ = MakeLabel(transitionGroup_, "lblBox_Width", QStringLiteral("Speed"), 7, 68);
+  speedSlider_ = new QSlider(Qt::Horizontal, transitionGroup_);
+  speedSlider_->setObjectName(QStringLiteral("tbBox_Width"));
+  speedSlider_->setRange(2, 10);
+  speedSlider_->setPageStep(5);
+  speedSlider_->setSingleStep(1);
+  speedSlider_->setValue(2);
+  speedSlider_->setTickPosition(QSlider::NoTicks);
+  speedSlider_->setGeometry(4, 83, 196, 30);
+  // A very small font, in the desktop's text colour.
+  QFont tiny = font();
+  tiny.setPixelSize(9);
+  slowerLabel_ = new QLabel(QStringLiteral("Slower"), transitionGroup_);
+  slowerLabel_->setObjectName(QStringLiteral("lblSlower"));
+  fasterLabel_ = new QLabel(QStringLiteral("Faster"), transitionGroup_);
+  fasterLabel_->setObjectName(QStringLiteral("lblFaster"));
+  for (QLabel* l : {slowerLabel_, fasterLabel_}) {
+    l->setFont(tiny);
+    l->adjustSize();
+  }
+  slowerLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  slowerLabel_->move(13, 112);
+  fasterLabel_->move(161, 112);
+  showTransitionButton_ = new QPushButton(QIcon(QStringLiteral(":/icons/show-me.svg")),
+                                          QStringLiteral("Show Me"), transitionGroup_);
+  showTransitionButton_->setObjectName(QStringLiteral("btnShowTransition"));
+  showTransitionButton_->setIconSize(QSize(20, 20));
+  showTransitionButton_->setToolTip(QStringLiteral("Demonstrate the transition"));
+  showTransitionButton_->setGeometry(49, 140, 93, 31);
+  centerCheck_ =
+      Place(new GrayableCheckBox(QStringLiteral("Center image on screen"), transitionGroup_),
+            QStringLiteral("cbxCenter"), 35, 186);
+
+  backgroundGroup_ =
+      MakeGroup(this, "gbBackground", QStringLiteral("&Background"), 219, 0, 157, 56);
+  backgroundButton_ = new QPushButton(QStringLiteral("Change"), backgroundGroup_);
+  backgroundButton_->setObjectName(QStringLiteral("btnBackground"));
+  backgroundButton_->setGeometry(11, 19, 82, 25);
+  backgroundSwatch_ = new ColorSwatch(backgroundGroup_);
+  backgroundSwatch_->setObjectName(QStringLiteral("lbBackground"));
+  backgroundSwatch_->setColor(Qt::white);
+  backgroundSwatch_->setGeometry(100, 20, 49, 22);
+
+  captionGroup_ = MakeGroup(this, "gbCaption", QStringLiteral("&Caption"), 219, 61, 157, 56);
+  showCaptionCheck_ = Place(new GrayableCheckBox(QStringLiteral("Show"), captionGroup_),
+                            QStringLiteral("cbxShow_Caption"), 28, 20);
+  editCaptionButton_ = new QPushButton(QStringLiteral("Edit"), captionGroup_);
+  editCaptionButton_->setObjectName(QStringLiteral("btnEdit_Caption"));
+  editCaptionButton_->setGeometry(84, 16, 49, 25);
+
+  soundGroup_ = MakeGroup(this, "gbSound", QStringLiteral("&Sound"), 219, 122, 157, 104);
+  playSoundCheck_ = Place(new GrayableCheckBox(QStringLiteral("Play a Sound"), soundGroup_),
+                          QStringLiteral("cbxPlay_Sound"), 16, 15);
+  soundNameLabel_ = new QLabel(soundGroup_);
+  soundNameLabel_->setObjectName(QStringLiteral("lblSound_File_Name"));
+  soundNameLabel_->setTextFormat(Qt::PlainText);
+  soundNameLabel_->setGeometry(12, 43, 157 - 12 - 6, 16);
+  playSoundButton_ = new QPushButton(QStringLiteral("Play"), soundGroup_);
+  playSoundButton_->setObjectName(QStringLiteral("btnPlay_Sound"));
+  playSoundButton_->setGeometry(16, 71, 57, 26);
+  changeSoundButton_ = new QPushButton(QStringLiteral("Change"), soundGroup_);
+  changeSoundButton_->setObjectName(QStringLiteral("btnChange_Sound"));
+  changeSoundButton_->setGeometry(88, 71, 57, 26);
+
+  durationGroup_ = MakeGroup(this, "gbDuration", QStringLiteral("&Duration"), 380, 0, 185, 120);
+  enterPressedRadio_ =
+      Place(new QRadioButton(QStringLiteral("Display until Enter is pressed"), durationGroup_),
+            QStringLiteral("rbEnterPressed"), 9, 16);
+  soundEndedRadio_ =
+      Place(new QRadioButton(QStringLiteral("Display until sound ends plus..."), durationGroup_),
+            QStringLiteral("rbSoundEnded"), 9, 40);
+  timeElapsedRadio_ =
+      Place(new QRadioButton(QStringLiteral("Display for specified time"), durationGroup_),
+            QStringLiteral("rbTimeElapsed"), 9, 64);
+  durationButtons_ = new QButtonGroup(this);
+  durationButtons_->addButton(enterPressedRadio_, EnterPressed);
+  durationButtons_->addButton(soundEndedRadio_, SoundEnded);
+  durationButtons_->addButton(timeElapsedRadio_, TimeElapsed);
+  secondsBox_ = new SecondsSpinBox(durationGroup_);
+  secondsBox_->setObjectName(QStringLiteral("seAdditional_Time"));
+  secondsBox_->setRange(0, 120);
+  secondsBox_->setValue(0);
+  secondsBox_->setGeometry(36, 91, 49, 22);
+  secondsLabel_ = MakeLabel(durationGroup_, "Label5", QStringLiteral("... seconds"), 96, 98);
+
+  arrangeButton_ = new QPushButton(QIcon(QStringLiteral(":/icons/arrange.svg")),
+                                   QStringLiteral("&Arrange Slide"), this);
+  arrangeButton_->setObjectName(QStringLiteral("btnPreview"));
+  arrangeButton_->setIconSize(QSize(18, 18));
+  arrangeButton_->setToolTip(QStringLiteral("Set image and caption placement"));
+  arrangeButton_->setGeometry(405, 8, 134, 24);
+}
+
+void PropertyPanel::Run(EditorCommand&& command) {
+  editor_.Execute(command);
+  // A command that did nothing (a cancelled dialog) leaves the controls showing what
+  // the user did; the slides say otherwise.
+  Reload();
+}
+
+void PropertyPanel::Connect() {
+  // Only the user's changes: loading sets the controls with their signals blocked.
+  connect(effectList_, &QComboBox::activated, this, [this](int index) {
+    if (index >= 0) Run(SetEffectCommand(index));
+  });
+  connect(speedSlider_, &QSlider::valueChanged, this,
+          [this](int value) { Run(SetSpeedCommand(value)); });
+  connect(centerCheck_, &QCheckBox::clicked, this,
+          [this](bool checked) { Run(SetCenterCommand(checked)); });
+  connect(backgroundButton_, &QPushButton::clicked, this,
+          [this] { Run(ChangeBackgroundCommand()); });
+  connect(backgroundSwatch_, &ColorSwatch::clicked, this,
+          [this] { Run(ChangeBackgroundCommand()); });
+  connect(showCaptionCheck_, &QCheckBox::clicked, this,
+          [this](bool checked) { Run(ShowCaptionCommand(checked)); });
+  connect(editCaptionButton_, &QPushButton::clicked, this, [this] { Run(EditCaptionCommand()); });
+  connect(playSoundCheck_, &QCheckBox::clicked, this,
+          [this](bool checked) { Run(PlaySoundCommand(checked)); });
+  connect(changeSoundButton_, &QPushButton::clicked, this, [this] { Run(ChangeSoundCommand()); });
+  connect(playSoundButton_, &QPushButton::clicked, this, [this] { Run(PreviewSoundCommand()); });
+  connect(durationButtons_, &QButtonGroup::idClicked, this,
+          [this](int mode) { Run(SetDurationModeCommand(mode)); });
+  connect(secondsBox_, &SecondsSpinBox::secondsTextChanged, this, [this](const QString& text) {
+    Run(SetSecondsCommand(SecondsSpinBox::ParseSeconds(text)));
+  });
+  secondsBox_->onRefusedKey = [this] { editor_.Services().prompts.Beep(BeepKind::Default); };
+  connect(showTransitionButton_, &QPushButton::clicked, this,
+          [this] { Run(DemonstrateTransitionCommand()); });
+  connect(arrangeButton_, &QPushButton::clicked, this, [this] { Run(ArrangeSlideCommand()); });
+}
+
+void PropertyPanel::PlaceAt(int top, int clientWidth) {
+  top_ = top;
+  setGeometry(0, top, clientWidth, ContentHeight() + 1);
+  captionGroup_->move(captionGroup_->x(), backgroundGroup_->height() + 4);
+  soundGroup_->move(soundGroup_->x(), captionGroup_->y() + captionGroup_->height() + 4);
+  // Twice the top of "&Duration" plus 8, in the window's client area.
+  arrangeButton_->move(arrangeButton_->x(), top + 8);
+}
+
+int PropertyPanel::ContentHeight() const {
+  int bottom = 0;
+  for (const QWidget* w :
+       std::initializer_list<const QWidget*>{transitionGroup_, backgroundGroup_, captionGroup_,
+                                             soundGroup_, durationGroup_, arrangeButton_}) {
+    bottom = std::max(bottom, w->geometry().bottom());
+  }
+  return bottom;
+}
+
+void PropertyPanel::SelectionChanged() {
+  Reload();
+}
+
+void PropertyPanel::CommandStatesChanged() {
+  Reload();
+}
+
+void PropertyPanel::Reload() {
+  const SlideShowDocument& doc = editor_.Document();
+  const std::vector<int> selected = editor_.SelectedIndices();
+  if (!selected.empty()) {
+    ShowValues(selected);
+    shown_.clear();
+    for (int index : selected) shown_.push_back(doc.IdAt(index));
+  } else if (std::none_of(shown_.begin(), shown_.end(),
+                          [&](SlideId id) { return doc.IndexOf(id) >= 0; })) {
+    // Deselected slides stay on show; slides that are gone (another show opened, the
+    // slides deleted) do not.
+    ClearValues();
+    shown_.clear();
+  }
+  UpdateStates();
+}
+
+void PropertyPanel::ShowValues(const std::vector<int>& selected) {
+  const SlideShowDocument& doc = editor_.Document();
+  const SlideRecord& ref = doc.SlideAt(selected.front());
+  bool mixCenter = false, mixCaption = false, mixEffect = false, mixBox = false, mixBack = false,
+       mixPlay = false, mixSound = false, mixSeconds = false, mixMode = false;
+  for (size_t k = 1; k < selected.size(); ++k) {
+    const SlideRecord& s = doc.SlideAt(selected[k]);
+    mixCenter |= s.CenterImage != ref.CenterImage;
+    mixCaption |= s.ShowCaption != ref.ShowCaption;
+    mixEffect |= s.Effect != ref.Effect;
+    mixBox |= s.BoxWidth != ref.BoxWidth;
+    mixBack |= s.BackgroundColor != ref.BackgroundColor;
+    mixPlay |= s.PlaySound != ref.PlaySound;
+    mixSound |= s.SoundName != ref.SoundName;
+    mixSeconds |= s.ExtraSeconds != ref.ExtraSeconds;
+    mixMode |= s.DurationMode != ref.DurationMode;
+  }
+  // Filling the controls is not an edit: their change signals stay quiet.
+  const QSignalBlocker b1(effectList_), b2(speedSlider_), b3(centerCheck_), b4(showCaptionCheck_),
+      b5(playSoundCheck_), b6(durationButtons_), b7(secondsBox_), b8(backgroundSwatch_);
+  ShowCheck(centerCheck_, mixCenter, ref.CenterImage);
+  ShowCheck(showCaptionCheck_, mixCaption, ref.ShowCaption);
+  ShowCheck(playSoundCheck_, mixPlay, ref.PlaySound);
+  effectList_->setCurrentIndex(
+      mixEffect || ref.Effect >= effectList_->count() ? -1 : static_cast<int>(ref.Effect));
+  speedSlider_->setValue(mixBox ? speedSlider_->minimum() : ref.BoxWidth);
+  backgroundSwatch_->setColor(mixBack ? QColor(Qt::white) : ColorFromRecord(ref.BackgroundColor));
+  soundNameLabel_->setText(mixSound ? QString() : FromCp1252(ref.SoundName));
+  if (mixSeconds) {
+    secondsBox_->clear();
+  } else if (!secondsBox_->hasFocus() &&
+             (secondsBox_->text().isEmpty() || secondsBox_->TypedValue() != ref.ExtraSeconds)) {
+    // Never under the user's fingers: what is typed is stored as it is typed.
+    secondsBox_->setValue(ref.ExtraSeconds);
+  }
+  QRadioButton* const modes[] = {enterPressedRadio_, soundEndedRadio_, timeElapsedRadio_};
+  if (mixMode) {
+    durationButtons_->setExclusive(false);
+    for (QRadioButton* r : modes) r->setChecked(false);
+    durationButtons_->setExclusive(true);
+  } else if (ref.DurationMode <= TimeElapsed) {
+    modes[ref.DurationMode]->setChecked(true);
+  }
+  MoveRadioTabStop(durationButtons_);
+}
+
+void PropertyPanel::ClearValues() {
+  const QSignalBlocker b1(effectList_), b2(speedSlider_), b3(centerCheck_), b4(showCaptionCheck_),
+      b5(playSoundCheck_), b6(secondsBox_), b7(durationButtons_), b8(backgroundSwatch_);
+  effectList_->setCurrentIndex(-1);
+  speedSlider_->setValue(speedSlider_->minimum());
+  for (QCheckBox* box : {centerCheck_, showCaptionCheck_, playSoundCheck_})
+    box->setCheckState(Qt::Unchecked);
+  backgroundSwatch_->setColor(Qt::white);
+  soundNameLabel_->clear();
+  secondsBox_->setValue(0);
+  durationButtons_->setExclusive(false);
+  for (QAbstractButton* r : durationButtons_->buttons()) r->setChecked(false);
+  durationButtons_->setExclusive(true);
+  MoveRadioTabStop(durationButtons_);
+}
+
+void PropertyPanel::UpdateStates() {
+  // What each control can do now, by the rules of the commands behind it.
+  const ShowEditor& e = editor_;
+  const bool some = SetEffectCommand(0).OnEnabled(e);
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           effectList_, speedLabel_, slowerLabel_, fasterLabel_, speedSlider_, backgroundButton_,
+           backgroundSwatch_, enterPressedRadio_, soundEndedRadio_, timeElapsedRadio_}) {
+    w->setEnabled(some);
+  }
+  centerCheck_->setEnabled(SetCenterCommand(true).OnEnabled(e));
+  // Seconds count unless every selected slide waits for Enter.
+  bool allWaitForEnter = some;
+  for (int index : e.SelectedIndices())
+    allWaitForEnter &= e.Document().SlideAt(index).DurationMode == EnterPressed;
+  secondsBox_->setEnabled(some && !allWaitForEnter);
+  showCaptionCheck_->setEnabled(ShowCaptionCommand(true).OnEnabled(e));
+  editCaptionButton_->setEnabled(EditCaptionCommand().OnEnabled(e));
+  showTransitionButton_->setEnabled(DemonstrateTransitionCommand().OnEnabled(e));
+  playSoundCheck_->setEnabled(PlaySoundCommand(true).OnEnabled(e));
+  playSoundButton_->setEnabled(PreviewSoundCommand().OnEnabled(e));
+  changeSoundButton_->setEnabled(ChangeSoundCommand().OnEnabled(e));
+  arrangeButton_->setEnabled(ArrangeSlideCommand().OnEnabled(e));
+}
+
+}  // namespace lrw

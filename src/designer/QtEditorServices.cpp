@@ -1,0 +1,151 @@
+#include "designer/QtEditorServices.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QProgressDialog>
+
+#include "designer/ExportShowAsVideo.h"
+#include "designer/SlideCaptionForm.h"
+#include "effects/SlideTransitionForm.h"
+#include "import/AddPictureSlide.h"
+#include "platform/SystemColors.h"
+#include "player/CaptionFont.h"
+#include "player/MediaPlayer.h"
+#include "player/SlidePrepForm.h"
+
+namespace lrw {
+namespace {
+
+// Imports of fewer files finish before a progress window would be worth showing.
+constexpr int kProgressDelayMs = 400;
+constexpr int64_t kPreviewMs = 5000;
+
+FileDialogOptions ToOptions(const FileChoice& c) {
+  FileDialogOptions o;
+  o.title = QString::fromStdString(c.title);
+  o.filter = QString::fromStdString(c.filter);
+  o.defaultSuffix = QString::fromStdString(c.defaultSuffix);
+  o.directory = QString::fromStdString(c.folder);
+  o.fileName = QString::fromStdString(c.fileName);
+  o.overwritePrompt = c.overwritePrompt;
+  return o;
+}
+
+class ProgressWindow : public ImportProgress {
+ public:
+  ProgressWindow(int count, QWidget* parent)
+      : dialog_(QStringLiteral("Adding slides..."), QStringLiteral("Cancel"), 0, count, parent) {
+    dialog_.setWindowTitle(QStringLiteral("Add slides"));
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(kProgressDelayMs);
+    dialog_.setAutoClose(false);
+    dialog_.setAutoReset(false);
+  }
+  bool Step(int done, const std::string& fileName) override {
+    if (dialog_.wasCanceled()) return false;
+    if (!fileName.empty())
+      dialog_.setLabelText(QStringLiteral("Reading %1").arg(QString::fromStdString(fileName)));
+    dialog_.setValue(done);
+    return !dialog_.wasCanceled();
+  }
+
+ private:
+  QProgressDialog dialog_;
+};
+
+}  // namespace
+
+std::optional<uint32_t> AskRecordColor(Dialogs& dialogs, QWidget* parent, uint32_t initial) {
+  const std::optional<QColor> chosen = dialogs.ChooseColor(parent, ColorFromRecord(initial));
+  if (!chosen || !chosen->isValid()) return std::nullopt;
+  // The same colour again keeps its record value, so a system colour stays one.
+  if (*chosen == ColorFromRecord(initial)) return initial;
+  return RecordFromColor(*chosen);
+}
+
+std::optional<std::string> QtEditorDialogs::OpenFile(const FileChoice& choice) {
+  const std::optional<QString> chosen = dialogs_.OpenFile(parent_, ToOptions(choice));
+  if (!chosen) return std::nullopt;
+  return chosen->toStdString();
+}
+
+std::optional<std::vector<std::string>> QtEditorDialogs::OpenFiles(const FileChoice& choice) {
+  const std::optional<QStringList> chosen = dialogs_.OpenFiles(parent_, ToOptions(choice));
+  if (!chosen) return std::nullopt;
+  std::vector<std::string> paths;
+  for (const QString& p : *chosen) paths.push_back(p.toStdString());
+  return paths;
+}
+
+std::optional<std::string> QtEditorDialogs::SaveFile(const FileChoice& choice) {
+  const std::optional<QString> chosen = dialogs_.SaveFile(parent_, ToOptions(choice));
+  if (!chosen) return std::nullopt;
+  return chosen->toStdString();
+}
+
+std::optional<uint32_t> QtEditorDialogs::ChooseColor(uint32_t initial) {
+  return AskRecordColor(dialogs_, parent_, initial);
+}
+
+bool QtEditorDialogs::EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font,
+                                  uint32_t& backColor) {
+  return EditCaptionInDialog(dialogs_, prompts_, parent_, lines, font, backColor);
+}
+
+void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop) {
+  {
+    TSlidePrepForm player(slides, &prompts_);
+    player.Runner().StartIndex = startIndex;
+    player.Runner().LoopShow = loop;
+    player.SetTransitionPacing(TransitionPacing);
+    player.exec();
+  }
+  while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+  if (owner_) owner_->unsetCursor();
+}
+
+void DesignerWindows::DemonstrateTransition(const SlideRecord& slide) {
+  ShowTransitionDemo(slide, owner_);
+}
+
+void DesignerWindows::ExportVideo(std::vector<SlideRecord> slides,
+                                  const std::string& showFileName) {
+  ExportShowAsVideo(owner_, std::move(slides), dialogs_, prompts_, showFileName);
+}
+
+std::string DesignerWindows::PreviewSound(const std::string& path) {
+  // A preview: at most the first five seconds, and the window waits for it.
+  MediaPlayer player;
+  player.SetFileName(path);
+  player.Open();
+  if (player.Error() == kMediaOk) {
+    if (player.LengthMs() > kPreviewMs) player.SetEndPosition(kPreviewMs);
+    player.SetWait(true);
+    player.Play();
+  }
+  std::string error;
+  if (player.Error() != kMediaOk) error = player.ErrorMessage();
+  player.Close();
+  return error;
+}
+
+std::unique_ptr<ImportProgress> DesignerWindows::BeginImport(int count) {
+  return std::make_unique<ProgressWindow>(count, owner_);
+}
+
+void DesignerWindows::SetBusyPointer(bool busy) {
+  if (busy)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+PictureImport DesignerMedia::ImportPicture(const std::string& path, const SlideRecord& from) {
+  return lrw::ImportPicture(path, from, screen_.width(), screen_.height(), loader_);
+}
+
+std::unique_ptr<TextMeasurer> DesignerMedia::Measurer(const CaptionFontRecord& font) {
+  return std::make_unique<QtTextMeasurer>(QFontFromCaptionFont(font));
+}
+
+}  // namespace lrw

@@ -1,0 +1,67 @@
+#include "designer/SharpThumbnails.h"
+
+#include <QRunnable>
+#include <cmath>
+
+#include "document/Cp1252.h"
+#include "import/BitmapScaling.h"
+#include "import/LoadPicture.h"
+
+namespace lrw {
+namespace {
+
+// Enough for a long show; beyond it the oldest are made again when they come back.
+constexpr size_t kMaxKept = 512;
+
+}  // namespace
+
+SharpThumbnails::SharpThumbnails(QObject* parent) : QObject(parent) {
+  // One picture at a time: the designer's own work comes first.
+  pool_.setMaxThreadCount(1);
+}
+
+SharpThumbnails::~SharpThumbnails() {
+  pool_.clear();
+  pool_.waitForDone();
+}
+
+void SharpThumbnails::WaitForAll() {
+  pool_.waitForDone();
+}
+
+QImage SharpThumbnails::Find(const SlideRecord& slide, qreal ratio) {
+  if (ratio <= 1.0 || !slide.Thumbnail || slide.Thumbnail->empty() || slide.IsBlank()) return {};
+  const int width = static_cast<int>(std::lround(slide.Thumbnail->width * ratio));
+  const int height = static_cast<int>(std::lround(slide.Thumbnail->height * ratio));
+  const std::string path = Cp1252ToUtf8(slide.PicturePath());
+  const std::string key = path + '\n' + std::to_string(width) + 'x' + std::to_string(height);
+  if (const auto it = made_.find(key); it != made_.end()) return it->second;
+  if (pending_.insert(key).second) {
+    pool_.start([this, key, path, width, height, ratio] {
+      TLoadPictureModule loader;
+      const LoadPictureResult loaded = loader.LoadPictureForSize(path, width, height);
+      QImage image;
+      if (loaded.status == Loaded && !loaded.bitmap.empty()) {
+        const Bitmap scaled = ScaleBitmap(loaded.bitmap, width, height);
+        image = QImage(reinterpret_cast<const uchar*>(scaled.pixels.data()), width, height,
+                       width * 4, QImage::Format_RGB32)
+                    .copy();
+        image.setDevicePixelRatio(ratio);
+      }
+      // Handed to the strip's thread; the destructor waits for this job, so the object
+      // is still there when the call is queued.
+      QMetaObject::invokeMethod(
+          this, [this, key, image] { Store(key, image); }, Qt::QueuedConnection);
+    });
+  }
+  return {};
+}
+
+void SharpThumbnails::Store(const std::string& key, const QImage& image) {
+  pending_.erase(key);
+  if (made_.size() >= kMaxKept) made_.clear();
+  made_[key] = image;
+  if (!image.isNull()) emit Ready();
+}
+
+}  // namespace lrw

@@ -1,0 +1,157 @@
+// Stand-ins for what the show editor asks of the desktop, so that its commands are tested
+// without a display: scripted dialog answers, recorded window requests, pictures made
+// from their names and text measured at fixed widths.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "designer/EditorServices.h"
+#include "designer/ShowEditor.h"
+#include "document/Paths.h"
+#include "player/FixedWidthMeasurer.h"
+#include "support/FakePrompts.h"
+
+namespace lrw::test {
+
+template <typename T>
+std::optional<T> TakeFront(std::deque<std::optional<T>>& queue) {
+  if (queue.empty()) return std::nullopt;
+  std::optional<T> v = std::move(queue.front());
+  queue.pop_front();
+  return v;
+}
+
+class FakeEditorDialogs : public EditorDialogs {
+ public:
+  std::deque<std::optional<std::string>> openFile, saveFile;
+  std::deque<std::optional<std::vector<std::string>>> openFiles;
+  std::deque<std::optional<uint32_t>> colors;
+  struct CaptionAnswer {
+    std::vector<std::string> lines;
+    std::optional<CaptionFontRecord> font;  // unchanged when not given
+    std::optional<uint32_t> back;
+  };
+  std::deque<std::optional<CaptionAnswer>> captions;
+  std::vector<FileChoice> requests;
+  std::vector<uint32_t> colorRequests;
+  // Something the test does while a dialog is up (it is, for the editor, busy then).
+  std::function<void()> whileOpen;
+
+  std::optional<std::string> OpenFile(const FileChoice& c) override { return Take(c, openFile); }
+  std::optional<std::vector<std::string>> OpenFiles(const FileChoice& c) override {
+    return Take(c, openFiles);
+  }
+  std::optional<std::string> SaveFile(const FileChoice& c) override { return Take(c, saveFile); }
+  std::optional<uint32_t> ChooseColor(uint32_t initial) override {
+    colorRequests.push_back(initial);
+    Up();
+    return TakeFront(colors);
+  }
+  bool EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font,
+                   uint32_t& back) override {
+    Up();
+    const std::optional<CaptionAnswer> a = TakeFront(captions);
+    if (!a) return false;
+    lines = a->lines;
+    if (a->font) font = *a->font;
+    if (a->back) back = *a->back;
+    return true;
+  }
+
+ private:
+  void Up() {
+    if (whileOpen) whileOpen();
+  }
+  template <typename T>
+  std::optional<T> Take(const FileChoice& c, std::deque<std::optional<T>>& q) {
+    requests.push_back(c);
+    Up();
+    return TakeFront(q);
+  }
+};
+
+class FakeEditorWindows : public EditorWindows {
+ public:
+  struct Run {
+    size_t slides;
+    int start;
+    bool loop;
+  };
+  std::vector<Run> runs;
+  std::vector<SlideId> stages;
+  std::vector<std::string> previews;
+  std::string previewError;
+  int demonstrations = 0;
+  int closes = 0;
+  std::function<void()> whileRunning;
+
+  void RunShow(std::vector<SlideRecord> slides, int start, bool loop) override {
+    runs.push_back({slides.size(), start, loop});
+    if (whileRunning) whileRunning();
+  }
+  void OpenStage(SlideId slide) override { stages.push_back(slide); }
+  void DemonstrateTransition(const SlideRecord&) override { ++demonstrations; }
+  void ExportVideo(std::vector<SlideRecord> slides, const std::string&) override {
+    exports.push_back(slides.size());
+    if (whileRunning) whileRunning();
+  }
+  std::vector<size_t> exports;
+  std::string PreviewSound(const std::string& path) override {
+    previews.push_back(path);
+    return previewError;
+  }
+  std::unique_ptr<ImportProgress> BeginImport(int) override { return nullptr; }
+  void CloseDesigner() override { ++closes; }
+  void SetBusyPointer(bool) override {}
+};
+
+// A picture file "NAME.bmp" becomes a 100 x 50 picture slide named after it; a name
+// containing "broken" fails to decode, "far" lies on a removable disk.
+class FakeEditorMedia : public EditorMedia {
+ public:
+  PictureImport ImportPicture(const std::string& path, const SlideRecord& from) override {
+    PictureImport r;
+    if (path.find("broken") != std::string::npos) {
+      r.message = "Cannot read " + path;
+      return r;
+    }
+    if (path.find("far") != std::string::npos) {
+      r.message = "Image " + path + " is on a removeable disk";
+      r.refusal = true;
+      return r;
+    }
+    SlideRecord s = from;
+    s.PictureFolder = FolderOf(path);
+    s.PictureName = FileNameOf(path);
+    s.ImageWidth = 100;
+    s.ImageHeight = 50;
+    s.Caption.clear();
+    s.ShowCaption = 0;
+    s.PlaySound = 0;
+    s.SoundFolder.clear();
+    s.SoundName.clear();
+    s.Thumbnail = Bitmap(6, 3, 0xFF102030);
+    r.slide = std::move(s);
+    return r;
+  }
+  std::unique_ptr<TextMeasurer> Measurer(const CaptionFontRecord&) override {
+    return std::make_unique<FixedWidthMeasurer>(5);
+  }
+  int ScreenWidth() const override { return 1024; }
+  int ScreenHeight() const override { return 768; }
+};
+
+// An editor with all of the above.
+struct EditorRig {
+  FakePrompts prompts;
+  FakeEditorDialogs dialogs;
+  FakeEditorWindows windows;
+  FakeEditorMedia media;
+  ShowEditor editor{EditorServices{prompts, dialogs, windows, media}};
+};
+
+}  // namespace lrw::test
