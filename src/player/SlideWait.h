@@ -16,7 +16,7 @@ enum class SlideWait {
   ForSoundEnd,  // until the playing sound ends, then ExtraSeconds
 };
 
-// The sound file a slide plays: its trimmed folder and name, as UTF-8.
+// The sound file a slide plays: its folder and name exactly as stored, as UTF-8.
 std::string SlideSoundFile(const SlideRecord& slide);
 
 // A slide that waits for the sound to end without a sound of its own waits for the one an

@@ -15,7 +15,7 @@ SlideRecord Slide(uint8_t mode, int16_t seconds, const std::string& sound = {}) 
   if (!sound.empty()) {
     slide.PlaySound = 1;
     slide.SoundFolder = "/s/";
-    slide.SoundName = " " + sound + " ";  // the runner trims both parts
+    slide.SoundName = sound;
   }
   return slide;
 }

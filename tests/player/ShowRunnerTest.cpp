@@ -102,8 +102,8 @@ SlideRecord Slide(const std::string& name, uint8_t mode, int16_t seconds, bool s
   s.BoxWidth = 4;
   if (sound) {
     s.PlaySound = 1;
-    s.SoundFolder = "/sounds/ ";
-    s.SoundName = " " + name + ".wav";
+    s.SoundFolder = "/sounds/";
+    s.SoundName = name + ".wav";
   }
   return s;
 }
@@ -309,9 +309,12 @@ TEST_F(ShowRunnerTest, OneSlideShowInModeZeroEndsAfterEnter) {
 }
 
 TEST_F(ShowRunnerTest, SoundEndedWithOwnSoundWaitsForNotification) {
-  ShowRunner& r = Start({Slide("a", SoundEnded, 2, true), Slide("b", EnterPressed, 0)});
-  EXPECT_EQ(media.fileName, "/sounds/a.wav");  // folder and name trimmed
-  EXPECT_EQ(media.log, (std::vector<std::string>{"open /sounds/a.wav", "play notify"}));
+  SlideRecord padded = Slide("a", SoundEnded, 2, true);
+  padded.SoundName = " a.wav ";
+  ShowRunner& r = Start({padded, Slide("b", EnterPressed, 0)});
+  // The name exactly as stored, blanks included, as the portable builder copies it.
+  EXPECT_EQ(media.fileName, "/sounds/ a.wav ");
+  EXPECT_EQ(media.log, (std::vector<std::string>{"open /sounds/ a.wav ", "play notify"}));
   EXPECT_FALSE(timer.Enabled());
   media.mode = MediaMode::Stopped;
   r.MediaPlayer1Notify();
