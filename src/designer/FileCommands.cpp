@@ -137,7 +137,7 @@ void OpenShowCommand::OnExecute(ShowEditor& editor) {
   }
 }
 
-bool SaveShowCommand::OnEnabled(const ShowEditor& editor) const {
+bool SavingCommand::OnEnabled(const ShowEditor& editor) const {
   return forPrompt_ || HasSlides(editor);
 }
 
@@ -155,10 +155,6 @@ void SaveShowCommand::OnExecute(ShowEditor& editor) {
   editor.MarkSaved();
   editor.SetTitlePath(path);
   saved_ = true;
-}
-
-bool SaveShowAsCommand::OnEnabled(const ShowEditor& editor) const {
-  return forPrompt_ || HasSlides(editor);
 }
 
 void SaveShowAsCommand::OnExecute(ShowEditor& editor) {

@@ -41,35 +41,35 @@ class OpenShowCommand : public EditorCommand {
   void OnExecute(ShowEditor& editor) override;
 };
 
-// "&Save": "Save &As" for a show without a file; a .bld file stays a portable show,
-// with its media copied beside it first.
-class SaveShowCommand : public EditorCommand {
+// What "&Save" and "Save &As" share: enabled when the show has slides, except for the
+// save prompt, which saves also a show whose slides were all deleted; and whether the
+// show was written.
+class SavingCommand : public EditorCommand {
  public:
-  // The save prompt saves also a show whose slides were all deleted, which the menu
-  // entry does not offer.
-  explicit SaveShowCommand(bool forPrompt = false) : forPrompt_(forPrompt) {}
-  std::string Name() const override { return "Save"; }
+  explicit SavingCommand(bool forPrompt) : forPrompt_(forPrompt) {}
   bool OnEnabled(const ShowEditor& editor) const override;
-  void OnExecute(ShowEditor& editor) override;
   bool Saved() const { return saved_; }
 
- private:
+ protected:
   bool forPrompt_;
   bool saved_ = false;
 };
 
-// "Save &As": always a local show.
-class SaveShowAsCommand : public EditorCommand {
+// "&Save": "Save &As" for a show without a file; a .bld file stays a portable show,
+// with its media copied beside it first.
+class SaveShowCommand : public SavingCommand {
  public:
-  explicit SaveShowAsCommand(bool forPrompt = false) : forPrompt_(forPrompt) {}
-  std::string Name() const override { return "Save As"; }
-  bool OnEnabled(const ShowEditor& editor) const override;
+  explicit SaveShowCommand(bool forPrompt = false) : SavingCommand(forPrompt) {}
+  std::string Name() const override { return "Save"; }
   void OnExecute(ShowEditor& editor) override;
-  bool Saved() const { return saved_; }
+};
 
- private:
-  bool forPrompt_;
-  bool saved_ = false;
+// "Save &As": always a local show.
+class SaveShowAsCommand : public SavingCommand {
+ public:
+  explicit SaveShowAsCommand(bool forPrompt = false) : SavingCommand(forPrompt) {}
+  std::string Name() const override { return "Save As"; }
+  void OnExecute(ShowEditor& editor) override;
 };
 
 // "&Build a Portable Show": media copied into the chosen folder, a .bld written there.

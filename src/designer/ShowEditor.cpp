@@ -189,28 +189,20 @@ void ShowEditor::SyncModified() {
   document_.SetModified(!history_.IsClean());
 }
 
-void ShowEditor::UndoLast() {
-  if (!history_.CanUndo()) return;
+void ShowEditor::Replay(bool forward) {
+  if (forward ? !history_.CanRedo() : !history_.CanUndo()) return;
   // Played back, not recorded again.
   DocumentRecorder* recording = depth_ > 0 ? this : nullptr;
   document_.SetRecorder(nullptr);
-  const EditStep& step = history_.UndoStep();
-  UndoChanges(document_, step.changes);
-  const EditorSelection selection = step.before;
-  history_.StepBack();
-  document_.SetRecorder(recording);
-  SetSelection(selection);
-  SyncModified();
-}
-
-void ShowEditor::RedoNext() {
-  if (!history_.CanRedo()) return;
-  DocumentRecorder* recording = depth_ > 0 ? this : nullptr;
-  document_.SetRecorder(nullptr);
-  const EditStep& step = history_.RedoStep();
-  RedoChanges(document_, step.changes);
-  const EditorSelection selection = step.after;
-  history_.StepForward();
+  const EditStep& step = forward ? history_.RedoStep() : history_.UndoStep();
+  const EditorSelection selection = forward ? step.after : step.before;
+  if (forward) {
+    RedoChanges(document_, step.changes);
+    history_.StepForward();
+  } else {
+    UndoChanges(document_, step.changes);
+    history_.StepBack();
+  }
   document_.SetRecorder(recording);
   SetSelection(selection);
   SyncModified();

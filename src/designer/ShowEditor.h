@@ -107,8 +107,8 @@ class ShowEditor : private DocumentListener, private DocumentRecorder {
   const EditHistory& History() const { return history_; }
   // Plays the last step backwards (or the next forwards) and restores the selection
   // of its moment. Run through the Undo and Redo commands.
-  void UndoLast();
-  void RedoNext();
+  void UndoLast() { Replay(false); }
+  void RedoNext() { Replay(true); }
   // The history starts anew (a show opened, closed or started).
   void ClearHistory();
   // The show as it is now is on disk.
@@ -148,6 +148,7 @@ class ShowEditor : private DocumentListener, private DocumentRecorder {
   // DocumentRecorder
   void Record(DocumentStep step) override;
 
+  void Replay(bool forward);
   void SetSelection(EditorSelection selection);
   void Normalize(EditorSelection& selection) const;
   void SyncModified();
