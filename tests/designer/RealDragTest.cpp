@@ -2,9 +2,9 @@
 // carried by the platform's own drag-and-drop machinery on a virtual X display.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QDrag>
 #include <QImage>
 #include <QMimeData>

@@ -249,7 +249,7 @@ int RunSet(const std::vector<std::string>& args) {
     } else {
       for (long n = first; n <= last && error.empty(); ++n) {
         doc.EditSlide(static_cast<int>(n - 1),
-                     [&](SlideRecord& slide) { error = Apply(slide, key, value); });
+                      [&](SlideRecord& slide) { error = Apply(slide, key, value); });
       }
     }
     if (!error.empty()) {
