@@ -54,16 +54,13 @@ int RunAdd(const std::vector<std::string>& args) {
   std::vector<std::string> pictures;
   int screenWidth = 1024, screenHeight = 768;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--screen") {
-      const auto size = i + 1 < args.size() ? ParseScreenSize(args[i + 1]) : std::nullopt;
-      if (!size) {
-        std::fputs(kUsage, stderr);
-        return 2;
-      }
-      screenWidth = size->first;
-      screenHeight = size->second;
-      ++i;
-    } else if (show.empty()) {
+    const ScreenOption screen = TakeScreenOption(args, i, screenWidth, screenHeight);
+    if (screen == ScreenOption::Bad) {
+      std::fputs(kUsage, stderr);
+      return 2;
+    }
+    if (screen == ScreenOption::Taken) continue;
+    if (show.empty()) {
       show = args[i];
     } else {
       pictures.push_back(args[i]);

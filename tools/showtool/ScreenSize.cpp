@@ -13,4 +13,15 @@ std::optional<std::pair<int, int>> ParseScreenSize(const std::string& text) {
   return std::make_pair(w, h);
 }
 
+ScreenOption TakeScreenOption(const std::vector<std::string>& args, size_t& i, int& width,
+                              int& height) {
+  if (args[i] != "--screen") return ScreenOption::NotThere;
+  const auto size = i + 1 < args.size() ? ParseScreenSize(args[i + 1]) : std::nullopt;
+  if (!size) return ScreenOption::Bad;
+  width = size->first;
+  height = size->second;
+  ++i;
+  return ScreenOption::Taken;
+}
+
 }  // namespace lrw::showtool

@@ -59,18 +59,12 @@ int RunThumbnail(const std::vector<std::string>& args) {
   std::vector<std::string> plain;
   int screenWidth = 1920, screenHeight = 1080;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--screen") {
-      const auto size = i + 1 < args.size() ? ParseScreenSize(args[i + 1]) : std::nullopt;
-      if (!size) {
-        std::fputs(kUsage, stderr);
-        return 2;
-      }
-      screenWidth = size->first;
-      screenHeight = size->second;
-      ++i;
-    } else {
-      plain.push_back(args[i]);
+    const ScreenOption screen = TakeScreenOption(args, i, screenWidth, screenHeight);
+    if (screen == ScreenOption::Bad) {
+      std::fputs(kUsage, stderr);
+      return 2;
     }
+    if (screen == ScreenOption::NotThere) plain.push_back(args[i]);
   }
   int size = 0;
   char extra = 0;
