@@ -1,5 +1,7 @@
 #include "app/SlideShowOLE.h"
 
+#include "document/Paths.h"
+
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusError>
@@ -7,8 +9,6 @@
 #include <QDBusVariant>
 #include <QPointer>
 #include <QTimer>
-#include <climits>
-#include <filesystem>
 #include <limits>
 
 namespace lrw {
@@ -25,12 +25,6 @@ class CallScope {
  private:
   TSlideShowOLE& server_;
 };
-
-// Whether the text can name a file on this system at all; a longer one is refused before
-// anything looks at it (a path of megabytes would otherwise be laid out in messages).
-bool FitsAPath(const std::string& path) {
-  return path.size() <= PATH_MAX;
-}
 
 // A window handle given to Invoke: any integer that fits in 32 bits, signed or not.
 bool ToHandle(const QVariant& v, uint& handle) {
@@ -68,7 +62,6 @@ constexpr const char* kNotAddedError = "Quorvel.SlideShowOLE.Error.NotAdded";
 constexpr const char* kNotSavedError = "Quorvel.SlideShowOLE.Error.NotSaved";
 constexpr const char* kNotSavedText =
     "The show in the designer has changes that were not saved; it was not replaced.";
-constexpr const char* kTooLongText = "The file name is longer than any this system can open.";
 
 }  // namespace
 
@@ -101,16 +94,14 @@ bool TSlideShowOLE::RefuseWhenBusy() {
 
 void TSlideShowOLE::AddSlide(const QString& fileName) {
   if (!BeginCall() || RefuseWhenBusy()) return;
-  const std::string path = fileName.toStdString();
-  if (!FitsAPath(path)) return Fail(kNotAddedError, kTooLongText);
   CallScope scope(*this);
-  const std::string why = target_->AddSlide(path);
+  // A name too long for the system is refused by the import before anything else.
+  const std::string why = target_->AddSlide(fileName.toStdString());
   if (!why.empty()) Fail(kNotAddedError, QString::fromStdString(why));
 }
 
 void TSlideShowOLE::RunShow(const QString& fileName) {
   if (!BeginCall() || RefuseWhenBusy()) return;
-  if (!FitsAPath(fileName.toStdString())) return Fail(kNotAddedError, kTooLongText);
   // The show can run for as long as the user likes: the caller is answered before it
   // runs and hears of its end through message 1025.
   QDBusMessage call;  // answered later, on the connection it came on
@@ -144,8 +135,7 @@ void TSlideShowOLE::RunShowWhenFree(const QString& fileName, const QDBusMessage&
     ~Finished() { emit o.CallFinished(); }
   } finished{*this};
   const std::string path = fileName.toStdString();
-  std::error_code ec;
-  if (!target_ || path.empty() || !std::filesystem::is_regular_file(path, ec)) {
+  if (!target_ || path.empty() || !IsRegularFile(path)) {
     answer(true);  // a missing file runs nothing and sends nothing
     return;
   }
