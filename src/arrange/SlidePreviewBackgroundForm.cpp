@@ -15,6 +15,7 @@
 #include "document/Cp1252.h"
 #include "import/LoadPicture.h"
 #include "platform/HelpViewer.h"
+#include "platform/QtBitmap.h"
 #include "platform/QtPrompts.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
@@ -25,12 +26,6 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBandBlue = 0xFF0000;  // a record colour: blue
 
-QImage ToImage(const Bitmap& bitmap) {
-  if (bitmap.empty()) return {};
-  const QImage wrapped(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width,
-                       bitmap.height, bitmap.width * 4, QImage::Format_RGB32);
-  return wrapped.copy();
-}
 }  // namespace
 
 const char* const TSlidePreviewBackgroundForm::kHelpLine1 =
@@ -112,7 +107,7 @@ void TSlidePreviewBackgroundForm::OpenImageWindow(const SlideRecord& slide) {
   const LoadPictureResult loaded = host_.PictureLoader().LoadPictureForSize(
       Cp1252ToUtf8(slide.PicturePath()), static_cast<int>(screen.width() * ratio),
       static_cast<int>(screen.height() * ratio));
-  LoadedPicture = loaded.status == Loaded ? ToImage(loaded.bitmap) : QImage();
+  LoadedPicture = loaded.status == Loaded ? ImageFromBitmap(loaded.bitmap) : QImage();
   PictureSize = loaded.status == Loaded ? QSize(loaded.fullWidth, loaded.fullHeight) : QSize();
   if (loaded.status == LoadFailed) {
     Prompts& prompts = host_.UserPrompts();

@@ -6,6 +6,7 @@
 #include "document/Cp1252.h"
 #include "import/BitmapScaling.h"
 #include "import/LoadPicture.h"
+#include "platform/QtBitmap.h"
 
 namespace lrw {
 namespace {
@@ -42,10 +43,7 @@ QImage SharpThumbnails::Find(const SlideRecord& slide, qreal ratio) {
       const LoadPictureResult loaded = loader.LoadPictureForSize(path, width, height);
       QImage image;
       if (loaded.status == Loaded && !loaded.bitmap.empty()) {
-        const Bitmap scaled = ScaleBitmap(loaded.bitmap, width, height);
-        image = QImage(reinterpret_cast<const uchar*>(scaled.pixels.data()), width, height,
-                       width * 4, QImage::Format_RGB32)
-                    .copy();
+        image = ImageFromBitmap(ScaleBitmap(loaded.bitmap, width, height));
         image.setDevicePixelRatio(ratio);
       }
       // Handed to the strip's thread; the destructor waits for this job, so the object

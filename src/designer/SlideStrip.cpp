@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "platform/QtBitmap.h"
 #include "platform/QtText.h"
 #include "platform/SystemColors.h"
 
@@ -82,13 +83,10 @@ void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& sli
 
   QString text;
   if (hasThumb) {
-    const Bitmap& b = *slide.Thumbnail;
     if (!sharp.isNull()) {
       p.drawImage(QRect(pl, pt, w, h), sharp);
     } else {
-      const QImage image(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
-                         b.width * 4, QImage::Format_RGB32);
-      p.drawImage(pl, pt, image);
+      p.drawImage(pl, pt, WrapBitmap(*slide.Thumbnail));
     }
     text = FromCp1252(slide.PictureName);
   } else {

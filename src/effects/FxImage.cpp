@@ -15,18 +15,13 @@
 #include "effects/BitmapEffectTarget.h"
 #include "effects/RecordingEffectTarget.h"
 #include "effects/RunEffect.h"
+#include "platform/QtBitmap.h"
 
 namespace lrw {
 
 namespace {
 
 const QEvent::Type kPlayEvent = static_cast<QEvent::Type>(QEvent::User + 0x4658);
-
-QImage WrapBitmap(Bitmap& bitmap) {
-  if (bitmap.empty()) return QImage();
-  return QImage(reinterpret_cast<uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
-                bitmap.width * 4, QImage::Format_RGB32);
-}
 
 QRect ToQRect(const EffectRect& r) {
   return QRect(r.left, r.top, r.width(), r.height());

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "effects/BitmapResource.h"
+#include "platform/QtBitmap.h"
 
 namespace lrw {
 
@@ -15,17 +16,12 @@ namespace {
 
 constexpr int kReleaseDelayMs = 700;
 
-QImage WrapConst(const Bitmap& bitmap) {
-  return QImage(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
-                bitmap.width * 4, QImage::Format_RGB32);
-}
-
 // Draws `bitmap` stretched over the whole control; the canvas notifies the change as it goes.
 void StretchDraw(TFxImage& image, const std::optional<Bitmap>& bitmap) {
   if (!bitmap || bitmap->empty()) return;
   FxCanvas canvas = image.Canvas();
   canvas->setRenderHint(QPainter::SmoothPixmapTransform, false);
-  canvas->drawImage(QRect(0, 0, image.width(), image.height()), WrapConst(*bitmap));
+  canvas->drawImage(QRect(0, 0, image.width(), image.height()), WrapBitmap(*bitmap));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "export/AudioTrack.h"
 #include "export/FrameConverter.h"
 #include "export/FramePlanner.h"
+#include "platform/QtBitmap.h"
 #include "player/SlideComposer.h"
 
 namespace lrw {
@@ -20,11 +21,6 @@ constexpr size_t kQueuedSteps = 4;
 constexpr size_t kBoxRun = 256;
 constexpr int kPreviewWidth = 192;
 constexpr int kPreviewHeight = 108;
-
-QImage WrapBitmap(Bitmap& bitmap) {
-  return QImage(reinterpret_cast<uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
-                bitmap.width * 4, QImage::Format_RGB32);
-}
 
 class RenderPlan : public FramePlan {
  public:

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "document/Cp1252.h"
+#include "platform/QtBitmap.h"
 #include "platform/QtText.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
@@ -17,11 +18,6 @@ namespace {
 // Above this many pixels the stretched picture is not made as a whole first; the
 // painter then stretches only what the screen shows.
 constexpr qint64 kMaxPrescaledPixels = 16LL * 1024 * 1024;
-
-QImage WrapBitmap(const Bitmap& bitmap) {
-  return QImage(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
-                bitmap.width * 4, QImage::Format_RGB32);
-}
 
 // Device pixels for `logical` ones at `ratio`, rounded.
 QSize ToDevice(const QSize& logical, double ratio) {

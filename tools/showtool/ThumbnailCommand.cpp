@@ -13,6 +13,7 @@
 #include "LoadShow.h"
 #include "ScreenSize.h"
 #include "document/Cp1252.h"
+#include "platform/QtBitmap.h"
 #include "platform/SystemColors.h"
 #include "player/SlideComposer.h"
 
@@ -25,11 +26,6 @@ constexpr const char* kUsage =
     "  (1 to 4096), composed on a screen of WxH pixels (default 1920x1080).\n";
 
 constexpr int kMaxSize = 4096;
-
-QImage WrapBitmap(const Bitmap& bitmap) {
-  return QImage(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
-                bitmap.width * 4, QImage::Format_RGB32);
-}
 
 // The slide as the show draws it. Where its picture cannot be read (a file manager's
 // sandbox shows a thumbnailer only the show file itself), the slide's own small
