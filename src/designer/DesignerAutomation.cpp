@@ -33,12 +33,7 @@ std::string DesignerAutomation::AddSlide(const std::string& path) {
 }
 
 bool DesignerAutomation::ReleaseShow() {
-  if (!editor_.Document().Modified()) return true;
-  const PromptAnswer answer = AskUser(editor_, kSaveQuestion, "Confirm", PromptIcon::Question,
-                                      PromptButtons::YesNo, PromptAnswer::Yes);
-  if (answer != PromptAnswer::Yes) return true;
-  SaveShowCommand save(true);
-  return editor_.Execute(save) && save.Saved();
+  return QuerySaveChanges(editor_, false, false) != PromptAnswer::Cancel;
 }
 
 bool DesignerAutomation::RunShowFile(const std::string& path) {

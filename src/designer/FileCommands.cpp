@@ -75,7 +75,7 @@ std::string WindowTitleFor(const std::string& path) {
   return path.empty() ? std::string(kPlainTitle) : FileNameOf(path) + kTitleSuffix;
 }
 
-PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel) {
+PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel, bool askAgain) {
   while (editor.Document().Modified()) {
     const PromptAnswer answer =
         AskUser(editor, kSaveQuestion, "Confirm", PromptIcon::Question,
@@ -84,7 +84,7 @@ PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel) {
     SaveShowCommand save(true);
     if (editor.Execute(save) && save.Saved()) return PromptAnswer::Yes;
     // Not saved: the command that asked must not go on and discard the show.
-    if (offerCancel) return PromptAnswer::Cancel;
+    if (offerCancel || !askAgain) return PromptAnswer::Cancel;
   }
   return PromptAnswer::No;
 }

@@ -12,8 +12,8 @@ namespace lrw {
 
 // The save prompt: No without asking when nothing changed; Yes after saving. When Yes
 // does not lead to a save (the name dialog cancelled, the file not written), Cancel;
-// without Cancel the question comes again.
-PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel);
+// without Cancel the question comes again, unless `askAgain` is false.
+PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel, bool askAgain = true);
 
 // Reads a show file into the editor (start-up, automation, and "&Open" once a file is
 // chosen), telling the user what went wrong. A file that is not a show, or cannot be
