@@ -31,21 +31,11 @@ class CommandLine : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir); }
 
-  static void Check(const Case& c) {
-    SCOPED_TRACE(::testing::PrintToString(c.args));
-    const StartupOptions o = ParseCommandLine(c.args);
-    EXPECT_EQ(o.QuietStart, c.quiet);
-    EXPECT_EQ(o.AutomationStart, c.automation);
-    EXPECT_EQ(o.RunAndExit, c.runAndExit);
-    EXPECT_EQ(o.RunAndStay, c.runAndStay);
-    EXPECT_EQ(o.StartFile, c.startFile);
-  }
-
   fs::path dir;
   std::string show, spaced;
 };
 
-TEST_F(CommandLine, SwitchesAndStartFile) {
+TEST_F(CommandLine, SwitchesStartFilesAndFileUris) {
   const Case cases[] = {
       {{}, false, false, false, false, ""},
       {{"show.sho"}, false, false, false, false, "show.sho"},
@@ -64,15 +54,8 @@ TEST_F(CommandLine, SwitchesAndStartFile) {
       {{"-embedding", "a.sho"}, true, true, false, false, "-embedding"},
       // Automation switches are not files.
       {{"/C", "/AUTOMATION", "b.bld"}, false, false, false, true, "b.bld"},
-  };
-  for (const Case& c : cases) Check(c);
-}
-
-TEST_F(CommandLine, ArgumentsBeginningWithASlashAreFilesOnlyWhenTheyExist) {
-  const std::string tooLong = "/" + std::string(300, 'n') + ".sho";
-  const std::string throughLoop = (dir / "loop" / "x.sho").string();
-  const Case cases[] = {
-      // An unknown switch no longer takes the place of the show.
+      // An argument beginning with "/" is a file only when it names an existing one: an
+      // unknown switch does not take the place of the show.
       {{"/r", "/s", "/q", "show.sho"}, true, false, true, false, "show.sho"},
       {{"/x", "/r", "show.sho", "/y"}, false, false, true, false, "show.sho"},
       // Absolute paths of existing files are files.
@@ -81,19 +64,13 @@ TEST_F(CommandLine, ArgumentsBeginningWithASlashAreFilesOnlyWhenTheyExist) {
       // A missing absolute path, a name too long for the system and a path through a
       // link loop name nothing: ignored like unknown switches, without an error.
       {{"/r", (dir / "missing.sho").string(), "later.sho"}, false, false, true, false, "later.sho"},
-      {{tooLong, "/c"}, false, false, false, true, ""},
-      {{throughLoop, "/s"}, true, false, false, false, ""},
+      {{"/" + std::string(300, 'n') + ".sho", "/c"}, false, false, false, true, ""},
+      {{(dir / "loop" / "x.sho").string(), "/s"}, true, false, false, false, ""},
       // A folder is no file either.
       {{dir.string(), "show.sho"}, false, false, false, false, "show.sho"},
-  };
-  for (const Case& c : cases) Check(c);
-}
-
-TEST_F(CommandLine, LocalFileUrisNameTheirFile) {
-  const std::string spacedUri = "file://" + (dir / "My%20Show%231.sho").string();
-  const Case cases[] = {
+      // Local file URIs name their file.
       {{"file://" + show, "/r"}, false, false, true, false, show},
-      {{"/r", spacedUri}, false, false, true, false, spaced},
+      {{"/r", "file://" + (dir / "My%20Show%231.sho").string()}, false, false, true, false, spaced},
       {{"FILE://LocalHost" + show}, false, false, false, false, show},
       // A missing file is still the start file, as a plain name is.
       {{"file:///tmp/no%C3%A9.sho"}, false, false, false, false, "/tmp/no\xC3\xA9.sho"},
@@ -101,16 +78,20 @@ TEST_F(CommandLine, LocalFileUrisNameTheirFile) {
       {{"file://" + show + "#page"}, false, false, false, false, show},
       // Other computers' files and undecodable URIs are passed over.
       {{"file://server/share/a.sho", "b.sho"}, false, false, false, false, "b.sho"},
-      {{"file:///a%2.sho", "file:///a%00b.sho", "file:a.sho", "c.sho"},
-       false,
-       false,
-       false,
-       false,
-       "c.sho"},
+      {{"file:///a%2.sho", "file:///a%00b.sho", "c.sho"}, false, false, false, false, "c.sho"},
+      {{"file:a.sho", "c.sho"}, false, false, false, false, "c.sho"},
       // Percent signs in a plain name are the name's own.
       {{"100%25.sho"}, false, false, false, false, "100%25.sho"},
   };
-  for (const Case& c : cases) Check(c);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const StartupOptions o = ParseCommandLine(c.args);
+    EXPECT_EQ(o.QuietStart, c.quiet);
+    EXPECT_EQ(o.AutomationStart, c.automation);
+    EXPECT_EQ(o.RunAndExit, c.runAndExit);
+    EXPECT_EQ(o.RunAndStay, c.runAndStay);
+    EXPECT_EQ(o.StartFile, c.startFile);
+  }
 }
 
 }  // namespace

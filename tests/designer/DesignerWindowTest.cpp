@@ -1,5 +1,6 @@
-// The designer window: its menus and layout, what is enabled, what the panel and the
-// status line show for the selection, and which slide the per-slide commands change.
+// The designer window: its menus and layout, what the panel and the status line show
+// for the selection, and which slide the per-slide commands change. Which command is
+// enabled when is the editor's rule (ShowEditorTest).
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -28,18 +29,7 @@ namespace {
 using test::BlankSlide;
 using test::PictureSlide;
 
-class DesignerWindow : public test::DesignerFixture {
- protected:
-  bool Enabled(const char* name) {
-    QObject* o = form.findChild<QObject*>(name);
-    if (auto* a = qobject_cast<QAction*>(o)) return a->isEnabled();
-    return W(name) && W(name)->isEnabled();
-  }
-  QRect InWindow(const char* name) {
-    QWidget* w = W(name);
-    return QRect(w->mapTo(form.centralWidget(), QPoint(0, 0)), w->size());
-  }
-};
+class DesignerWindow : public test::DesignerFixture {};
 
 TEST_F(DesignerWindow, MenusHoldTheirEntriesWithAccessKeysAndShortcuts) {
   const std::pair<const char*, QStringList> menus[] = {
@@ -72,12 +62,11 @@ TEST_F(DesignerWindow, MenusHoldTheirEntriesWithAccessKeysAndShortcuts) {
   }
 }
 
-TEST_F(DesignerWindow, OpensAtTheBottomRightAndLaysOutByTheWindowWidth) {
+TEST_F(DesignerWindow, OpensAtTheBottomRightAndTheStripShowsWholeCellsAtEveryWidth) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_EQ(form.frameGeometry().bottomRight(), area.bottomRight());
   const int item = StripItemHeight();
   const int stripHeight = item + Strip()->ScrollBarHeight() + 2;
-  const int y = 22 + stripHeight + 6;
   for (int width : {580, 500, 351, 350, 1000}) {
     SCOPED_TRACE(width);
     form.resize(width, 420);
@@ -85,67 +74,9 @@ TEST_F(DesignerWindow, OpensAtTheBottomRightAndLaysOutByTheWindowWidth) {
     EXPECT_EQ(Strip()->geometry(), QRect(120, 22, 76 * cells + 2, stripHeight));
     // The cells fill the strip's inside exactly: never a partial column.
     EXPECT_EQ(Strip()->viewport()->size(), QSize(76 * cells, item));
-    const std::pair<const char*, QRect> groups[] = {
-        {"gbTransition", {6, y, 209, 223}},    {"gbBackground", {219, y, 157, 56}},
-        {"gbCaption", {219, y + 60, 157, 56}}, {"gbSound", {219, y + 120, 157, 104}},
-        {"gbDuration", {380, y, 185, 120}},
-    };
-    for (const auto& [name, r] : groups) EXPECT_EQ(InWindow(name), r) << name;
-    EXPECT_EQ(InWindow("btnPreview"), QRect(405, 2 * y + 8, 134, 24));
   }
-  EXPECT_EQ(W<QLabel>("Label1")->buddy(), Strip());
   EXPECT_FALSE(W<QStatusBar>("StatusBar1")->isSizeGripEnabled());
   EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
-}
-
-TEST_F(DesignerWindow, EveryControlAndEntryIsEnabledByTheSelection) {
-  // Before any show: the File menu offers Open and Exit, the Run menu nothing.
-  for (const char* name : {"Save1", "SaveAs1", "BuildaPortableShow1", "Close1", "Loop1",
-                           "RunFromStart1", "RunFromSelectedSlide1", "Delete1"})
-    EXPECT_FALSE(Enabled(name)) << name;
-  EXPECT_TRUE(Enabled("Open1") && Enabled("Exit1"));
-
-  // Three pictures, a blank slide, a picture.
-  Open({PictureSlide("one.jpg"), PictureSlide("two.jpg"), PictureSlide("three.jpg"),
-        BlankSlide(0x00FF0000u), PictureSlide("five.jpg")});
-  const std::vector<const char*> groups[] = {
-      {"cbTransition", "tbBox_Width", "lblSlower", "btnBackground", "lbBackground",
-       "rbEnterPressed", "seAdditional_Time", "btnDelete", "Delete1", "Delete2"},
-      {"cbxShow_Caption", "btnShowTransition", "cbxPlay_Sound", "btnPreview", "btnDuplicate",
-       "Duplicate1"},
-      {"btnInsertBlank", "InsertBlank1", "InsertBlank2"},
-      {"cbxCenter"},
-      {"btnMoveUp", "MoveLeft1", "MoveLeft2"},
-      {"btnMoveDown", "MoveRight1", "MoveRight2"},
-  };
-  struct Case {
-    const char* state;
-    std::vector<std::pair<int, bool>> clicks;  // cell, with Ctrl
-    const char* enabled;                       // one letter per group above
-  };
-  const Case cases[] = {
-      {"nothing selected", {}, "nnynnn"},
-      {"first picture", {{0, false}}, "yyyyny"},
-      {"middle picture", {{2, false}}, "yyyyyy"},
-      {"last picture", {{4, false}}, "yyyyyn"},
-      {"blank slide", {{3, false}}, "yyynyy"},
-      {"two slides", {{1, false}, {2, true}}, "ynnynn"},
-      {"all deselected again", {{1, true}, {2, true}}, "nnynnn"},
-  };
-  for (const Case& c : cases) {
-    for (const auto& [cell, ctrl] : c.clicks)
-      ClickCell(cell, ctrl ? Qt::ControlModifier : Qt::NoModifier);
-    std::string got;
-    for (const auto& group : groups) {
-      got += Enabled(group.front()) ? 'y' : 'n';
-      for (const char* name : group)
-        EXPECT_EQ(Enabled(name), got.back() == 'y') << c.state << ": " << name;
-    }
-    EXPECT_EQ(got, c.enabled) << c.state;
-    // The caption and sound buttons follow their boxes, unticked here.
-    for (const char* name : {"btnEdit_Caption", "btnPlay_Sound", "btnChange_Sound"})
-      EXPECT_FALSE(W(name)->isEnabled()) << c.state << ": " << name;
-  }
 }
 
 TEST_F(DesignerWindow, PanelAndStatusLineShowTheSelectedSlidesValues) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+#include <fstream>
 
 #include "designer/DesignerFixture.h"
 #include "shell/DragDropFiles.h"
@@ -74,16 +75,12 @@ TEST_F(Drop, DroppedPicturesBecomeSlidesAfterTheDropInReverseOrder) {
   QCoreApplication::processEvents();
   EXPECT_EQ(Names(), (std::vector<std::string>{"first.jpg", "b.bmp", "a.bmp"}));
   EXPECT_TRUE(Doc().Modified());
-  EXPECT_EQ(DropTarget()->FileList.size(), 2u);
   EXPECT_EQ(Action("Undo1")->text(), "&Undo Drop");
 }
 
 TEST_F(Drop, FoldersMissingFilesAndOtherFilesAreLeftOut) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("folder.bmp"));
-  QFile text(dir.filePath("notes.txt"));
-  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-  text.write("hello");
-  text.close();
+  std::ofstream(Path("notes.txt")) << "hello";
   DragAndDrop({dir.filePath("folder.bmp"), dir.filePath("notes.txt"), dir.filePath("gone.bmp"),
                Picture("c.bmp")});
   QCoreApplication::processEvents();
@@ -92,11 +89,8 @@ TEST_F(Drop, FoldersMissingFilesAndOtherFilesAreLeftOut) {
 }
 
 TEST_F(Drop, AShortcutThatCannotBeReadIsReportedAndEndsTheDrop) {
-  QFile broken(dir.filePath("broken.lnk"));
-  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-  broken.write("not a shortcut");
-  broken.close();
-  DragAndDrop({Picture("a.bmp"), broken.fileName(), Picture("b.bmp")});
+  std::ofstream(Path("broken.lnk")) << "not a shortcut";
+  DragAndDrop({Picture("a.bmp"), dir.filePath("broken.lnk"), Picture("b.bmp")});
   QCoreApplication::processEvents();
   EXPECT_EQ(Names(), (std::vector<std::string>{"first.jpg", "a.bmp"}));
   ASSERT_EQ(fakes.prompts.asked.size(), 1u);

@@ -48,9 +48,7 @@ TEST_F(Keyboard, AccessKeysLeadToTheFirstControlThatCanTakeTheFocus) {
   };
   for (const auto& [key, expected] : cases) {
     W("btnInsertBlank")->setFocus();
-    QWidget* got = AfterAltKey(key);
-    EXPECT_EQ(got, expected) << "Alt+" << key << " "
-                             << (got ? got->objectName().toStdString() : "");
+    EXPECT_EQ(AfterAltKey(key), expected) << "Alt+" << key;
   }
   // "&Slideshow sequence" and "&Sound" share their key: it goes to each in turn.
   W("btnInsertBlank")->setFocus();

@@ -2,22 +2,15 @@
 // carried by the platform's own drag-and-drop machinery on a virtual X display.
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
 #include <QDrag>
 #include <QImage>
 #include <QMimeData>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
-#include "designer/DesignerTestSupport.h"
-#include "designer/FakeServices.h"
-#include "designer/SlideStrip.h"
-#include "designer/SlideshowDesignForm.h"
+#include "designer/DesignerFixture.h"
 
 namespace lrw {
 namespace {
@@ -37,27 +30,19 @@ class EnterWatch : public QObject {
   QWidget* widget_;
 };
 
-class RealDrag : public ::testing::Test {
+class RealDrag : public test::DesignerFixture {
  protected:
-  test::FakeServices fakes;
-  TSlideshowDesignForm form{fakes.services()};
   QWidget source;
-  QTemporaryDir dir;
 
   void SetUp() override {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "run on an X display";
-    // Opened as the user opens a show, with its first slide selected.
-    const std::string show = dir.filePath("show.sho").toStdString();
-    ASSERT_TRUE(test::WriteShow(show, {test::PictureSlide("first.jpg")}, false));
-    fakes.dialogs.openFileResults.push_back(QString::fromStdString(show));
-    form.findChild<QAction*>("Open1")->trigger();
-    form.Editor().Select({0}, 0);
-    form.show();
+    DesignerFixture::SetUp();
+    Open({test::PictureSlide("first.jpg")});
+    ClickCell(0);
     source.setWindowTitle("drag source");
     source.resize(120, 120);
     source.move(0, 0);
     source.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&source));
   }
 
@@ -91,7 +76,7 @@ class RealDrag : public ::testing::Test {
     const QPoint start = source.rect().center();
     QTest::mousePress(from, Qt::LeftButton, keys, start);
     const QPoint begin = source.mapToGlobal(start);
-    QWidget* strip = form.findChild<QAbstractItemView*>("ImageListBox")->viewport();
+    QWidget* strip = Strip()->viewport();
     const QPoint end = strip->mapToGlobal(strip->rect().center());
     // The pointer moves and is released inside the drag's own event loop.
     QTimer::singleShot(50, &source, [this, begin, end, keys] {
@@ -135,12 +120,7 @@ TEST_F(RealDrag, TheSourceIsNeverAnsweredMove) {
       {"a source that only moves, Shift", Qt::MoveAction, Qt::ShiftModifier, Qt::IgnoreAction,
        false},
   };
-  auto names = [this] {
-    std::vector<std::string> all;
-    for (const SlideRecord& s : form.Editor().Document().Slides()) all.push_back(s.PictureName);
-    return all;
-  };
-  std::vector<std::string> expected = names();
+  std::vector<std::string> expected = Names();
   int n = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -150,7 +130,7 @@ TEST_F(RealDrag, TheSourceIsNeverAnsweredMove) {
     EXPECT_FALSE(o.shown.contains(Qt::MoveAction));
     EXPECT_EQ(o.result, c.result);
     if (c.added) expected.insert(expected.begin() + 1, name.toStdString());
-    EXPECT_EQ(names(), expected);
+    EXPECT_EQ(Names(), expected);
   }
   EXPECT_TRUE(fakes.prompts.asked.empty());
 }
