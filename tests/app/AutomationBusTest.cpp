@@ -195,10 +195,10 @@ TEST_F(AutomationBusTest, AFailedAddSlideIsAnErrorReplyAndABoxOnlyOnScreen) {
   QDBusMessage r = Call("AddSlide", {broken});
   EXPECT_EQ(r.errorName(), "Quorvel.SlideShowOLE.Error.NotAdded");
   EXPECT_TRUE(r.errorMessage().contains(broken)) << r.errorMessage().toStdString();
-  // A name longer than any path is refused as it is, without being laid out anywhere.
+  // A name longer than any path is refused as it is: the reason shows only its start.
   r = Call("AddSlide", {QString(1 << 20, 'p')});
   EXPECT_EQ(r.errorName(), "Quorvel.SlideShowOLE.Error.NotAdded");
-  EXPECT_LT(r.errorMessage().size(), 200);
+  EXPECT_LT(r.errorMessage().size(), 400);
   QTest::qWait(100);
   EXPECT_TRUE(prompts_.asked.empty());
 
