@@ -31,37 +31,6 @@ using test::PictureSlide;
 
 class DesignerWindow : public test::DesignerFixture {};
 
-TEST_F(DesignerWindow, MenusHoldTheirEntriesWithAccessKeysAndShortcuts) {
-  const std::pair<const char*, QStringList> menus[] = {
-      {"File1",
-       {"F&ile", "&Open Ctrl+O", "-", "&Save Ctrl+S", "Save &As", "-", "&Build a Portable Show",
-        "E&xport as Video...", "-", "&Close Ctrl+F4", "&Exit"}},
-      {"Edit1",
-       {"&Edit", "&Undo Ctrl+Z", "&Redo Ctrl+Shift+Z, Ctrl+Y", "-", "&Add slides", "-",
-        "Move &Left Ctrl+L", "Move &Right Ctrl+R", "D&elete Del", "Dupli&cate Ctrl+C", "-",
-        "Insert Blan&k Ctrl+K"}},
-      {"EditPopup",
-       {"", "&Undo", "&Redo", "-", "Move &Left", "Move &Right", "D&elete", "Dupli&cate",
-        "Insert &Blank"}},
-      {"Run1",
-       {"&Run", "&Loop Until Esc Pressed", "-", "Run the Show from the &Beginning Ctrl+B",
-        "Run the Show from the &Selected Slide"}},
-      {"Help1", {"&Help", "Help &Topics", "-", "About Lanternreelworks!"}},
-  };
-  for (const auto& [name, expected] : menus) {
-    QMenu* menu = W<QMenu>(name);
-    if (!menu) continue;
-    QStringList entries{menu->title()};
-    for (QAction* a : menu->actions()) {
-      QStringList keys;
-      for (const QKeySequence& k : a->shortcuts()) keys << k.toString();
-      entries << (a->isSeparator() ? QStringLiteral("-")
-                                   : (a->text() + ' ' + keys.join(QStringLiteral(", "))).trimmed());
-    }
-    EXPECT_EQ(entries, expected) << name;
-  }
-}
-
 TEST_F(DesignerWindow, OpensAtTheBottomRightAndTheStripShowsWholeCellsAtEveryWidth) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_EQ(form.frameGeometry().bottomRight(), area.bottomRight());

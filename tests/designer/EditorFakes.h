@@ -36,8 +36,6 @@ class FakeEditorDialogs : public EditorDialogs {
     std::optional<uint32_t> back;
   };
   std::deque<std::optional<CaptionAnswer>> captions;
-  std::vector<FileChoice> requests;
-  std::vector<uint32_t> colorRequests;
   // Something the test does while a dialog is up (it is, for the editor, busy then).
   std::function<void()> whileOpen;
 
@@ -46,8 +44,7 @@ class FakeEditorDialogs : public EditorDialogs {
     return Take(c, openFiles);
   }
   std::optional<std::string> SaveFile(const FileChoice& c) override { return Take(c, saveFile); }
-  std::optional<uint32_t> ChooseColor(uint32_t initial) override {
-    colorRequests.push_back(initial);
+  std::optional<uint32_t> ChooseColor(uint32_t) override {
     Up();
     return TakeFront(colors);
   }
@@ -67,8 +64,7 @@ class FakeEditorDialogs : public EditorDialogs {
     if (whileOpen) whileOpen();
   }
   template <typename T>
-  std::optional<T> Take(const FileChoice& c, std::deque<std::optional<T>>& q) {
-    requests.push_back(c);
+  std::optional<T> Take(const FileChoice&, std::deque<std::optional<T>>& q) {
     Up();
     return TakeFront(q);
   }
@@ -83,10 +79,6 @@ class FakeEditorWindows : public EditorWindows {
   };
   std::vector<Run> runs;
   std::vector<SlideId> stages;
-  std::vector<std::string> previews;
-  std::string previewError;
-  int demonstrations = 0;
-  int closes = 0;
   std::function<void()> whileRunning;
 
   void RunShow(std::vector<SlideRecord> slides, int start, bool loop) override {
@@ -94,18 +86,15 @@ class FakeEditorWindows : public EditorWindows {
     if (whileRunning) whileRunning();
   }
   void OpenStage(SlideId slide) override { stages.push_back(slide); }
-  void DemonstrateTransition(const SlideRecord&) override { ++demonstrations; }
+  void DemonstrateTransition(const SlideRecord&) override {}
   void ExportVideo(std::vector<SlideRecord> slides, const std::string&) override {
     exports.push_back(slides.size());
     if (whileRunning) whileRunning();
   }
   std::vector<size_t> exports;
-  std::string PreviewSound(const std::string& path) override {
-    previews.push_back(path);
-    return previewError;
-  }
+  std::string PreviewSound(const std::string&) override { return {}; }
   std::unique_ptr<ImportProgress> BeginImport(int) override { return nullptr; }
-  void CloseDesigner() override { ++closes; }
+  void CloseDesigner() override {}
   void SetBusyPointer(bool) override {}
 };
 

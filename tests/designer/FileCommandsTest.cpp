@@ -33,18 +33,13 @@ class FileCommands : public test::DesignerFixture {
   }
 };
 
-TEST_F(FileCommands, DialogsOpenWithTheirOptionsAndTheTitleNamesTheFileWritten) {
+TEST_F(FileCommands, SaveAsBuildAndOpenNameTheirFilesInTheTitle) {
   Open({Picture("a.png")}, "mine.sho");
-  const FileDialogOptions& open = fakes.dialogs.openFileRequests.at(0);
-  EXPECT_TRUE(open.title.isEmpty() && open.fileName.isEmpty() && open.defaultSuffix.isEmpty());
   EXPECT_EQ(form.windowTitle(), "mine.sho - Lanternreelworks!");
 
   fakes.dialogs.saveFileResults.push_back(QString::fromStdString(Path("copy.sho")));
   Action("SaveAs1")->trigger();
   const FileDialogOptions& saveAs = fakes.dialogs.saveFileRequests.at(0);
-  EXPECT_EQ(saveAs.title, "Brightframework - Save the Slideshow");
-  EXPECT_EQ(saveAs.filter, "Local Slide Shows (*.sho)|*.sho");
-  EXPECT_EQ(saveAs.defaultSuffix, "sho");
   EXPECT_TRUE(saveAs.overwritePrompt);
   EXPECT_EQ(saveAs.fileName.toStdString(), Path("mine")) << "offered without its extension";
   EXPECT_EQ(form.windowTitle(), "copy.sho - Lanternreelworks!");
@@ -53,8 +48,6 @@ TEST_F(FileCommands, DialogsOpenWithTheirOptionsAndTheTitleNamesTheFileWritten) 
   fakes.dialogs.saveFileResults.push_back(QString::fromStdString(Path("out/show.bld")));
   Action("BuildaPortableShow1")->trigger();
   const FileDialogOptions& build = fakes.dialogs.saveFileRequests.at(1);
-  EXPECT_EQ(build.filter, "Portable Slide Shows (*.bld)|*.bld");
-  EXPECT_EQ(build.defaultSuffix, "bld");
   EXPECT_EQ(build.fileName.toStdString(), Path("copy.sho")) << "the name the dialog last held";
   EXPECT_TRUE(fs::exists(Path("out/a.png")));
   EXPECT_EQ(fakes.prompts.asked.back().text, "File " + Path("out/show.bld") + " has been built.");
