@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -117,36 +115,38 @@ TEST(AtomicSave, ReadOnlyFolderAndFileAreRefused) {
   EXPECT_TRUE(doc.Modified());
 }
 
+// Through a chain of relative links the file at its end is replaced; a dangling link
+// gets the file it names.
 TEST(AtomicSave, ReplacingKeepsPermissionsAndFollowsLinks) {
   TempDir dir;
-  const std::string real = dir.File("real.sho");
+  fs::create_directory(dir.File("shows"));
+  const std::string real = dir.File("shows/real.sho");
   WriteBytes(real, {'o', 'l', 'd'});
   ::chmod(real.c_str(), 0640);
-  const std::string link = dir.File("link.sho");
-  fs::create_symlink(real, link);
+  fs::create_symlink("shows/real.sho", dir.File("first.sho"));
+  fs::create_symlink("first.sho", dir.File("link.sho"));
+  fs::create_symlink("shows/new.sho", dir.File("dangling.sho"));
   SlideShowDocument doc = BigShow();
-  const WriteResult w = WriteShowFile(doc, link, false);
+  const WriteResult w = WriteShowFile(doc, dir.File("link.sho"), false);
   ASSERT_TRUE(w.ok) << w.errorText;
-  EXPECT_TRUE(fs::is_symlink(link));
+  ASSERT_TRUE(WriteShowFile(doc, dir.File("dangling.sho"), false).ok);
   EXPECT_EQ(ReadBytes(real), EncodeShowFile(doc, false));
+  EXPECT_EQ(ReadBytes(dir.File("shows/new.sho")), EncodeShowFile(doc, false));
   struct stat st {};
   ASSERT_EQ(::stat(real.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
-  EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"link.sho", "real.sho"}));
+  for (const char* link : {"first.sho", "link.sho", "dangling.sho"}) {
+    EXPECT_TRUE(fs::is_symlink(dir.File(link))) << link;
+  }
+  EXPECT_EQ(Entries(dir.File("shows")), (std::vector<std::string>{"new.sho", "real.sho"}));
 }
 
 // Saving over anything but a file would replace it with a file: a pipe, a device (as the
-// superuser, through a link to /dev/null, the system's own), a socket or a folder.
+// superuser, through a link to /dev/null, the system's own) or a folder.
 TEST(AtomicSave, OnlyFilesAreReplacedAlsoThroughLinks) {
   TempDir dir;
   const std::string fifo = dir.File("pipe");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  const std::string socketPath = dir.File("socket");
-  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
-  ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
   fs::create_directory(dir.File("folder"));
   // A device node of our own (the null device), so that a failure cannot touch /dev.
   const std::string device = dir.File("null");
@@ -156,7 +156,6 @@ TEST(AtomicSave, OnlyFilesAreReplacedAlsoThroughLinks) {
     std::string name, target, kind;
   };
   std::vector<Case> cases = {{"pipe", "", "a named pipe"},
-                             {"socket", "", "a socket"},
                              {"folder", "", "a folder"},
                              {"to-pipe.sho", "pipe", "a named pipe"},
                              {"to-folder.sho", "folder", "a folder"},
@@ -185,11 +184,9 @@ TEST(AtomicSave, OnlyFilesAreReplacedAlsoThroughLinks) {
     EXPECT_EQ(fs::symlink_status(path).type(), before.type());
   }
   EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
-  EXPECT_EQ(fs::status(socketPath).type(), fs::file_type::socket);
   if (haveDevice) {
     EXPECT_EQ(fs::status(device).type(), fs::file_type::character);
   }
-  ::close(sock);
 
   // A loop of links is refused like any path that cannot be followed.
   fs::create_symlink("loop-b.sho", dir.File("loop-a.sho"));
@@ -198,25 +195,6 @@ TEST(AtomicSave, OnlyFilesAreReplacedAlsoThroughLinks) {
   EXPECT_FALSE(loop.ok);
   EXPECT_NE(loop.errorText.find(std::strerror(ELOOP)), std::string::npos) << loop.errorText;
   EXPECT_TRUE(fs::is_symlink(dir.File("loop-a.sho")));
-}
-
-TEST(AtomicSave, AChainOfRelativeLinksWritesTheFileAndKeepsTheLinks) {
-  TempDir dir;
-  fs::create_directory(dir.File("shows"));
-  WriteBytes(dir.File("shows/real.sho"), {'o', 'l', 'd'});
-  fs::create_symlink("shows/real.sho", dir.File("first.sho"));
-  fs::create_symlink("first.sho", dir.File("second.sho"));
-  // A dangling link: saving creates the file it names.
-  fs::create_symlink("shows/new.sho", dir.File("dangling.sho"));
-  SlideShowDocument doc = BigShow();
-  ASSERT_TRUE(WriteShowFile(doc, dir.File("second.sho"), false).ok);
-  ASSERT_TRUE(WriteShowFile(doc, dir.File("dangling.sho"), false).ok);
-  EXPECT_EQ(ReadBytes(dir.File("shows/real.sho")), EncodeShowFile(doc, false));
-  EXPECT_EQ(ReadBytes(dir.File("shows/new.sho")), EncodeShowFile(doc, false));
-  for (const char* link : {"first.sho", "second.sho", "dangling.sho"}) {
-    EXPECT_TRUE(fs::is_symlink(dir.File(link))) << link;
-  }
-  EXPECT_EQ(Entries(dir.File("shows")), (std::vector<std::string>{"new.sho", "real.sho"}));
 }
 
 // A show big enough that killing its save lands in the middle of writing it.
@@ -230,34 +208,23 @@ std::vector<uint8_t> LargeShowBytes() {
   return EncodeShowFile(doc, false);
 }
 
-// Saves over and over in a child process and kills it at a random moment, several
-// times; returns how many kills landed.
-int KillSavesAtRandom(const std::string& path, const std::vector<uint8_t>& bytes,
-                      TemporaryKind kind, int kills) {
+// Saves over and over in a child process and kills it at a random moment, several times.
+void KillSavesAtRandom(const std::string& path, const std::vector<uint8_t>& bytes,
+                       TemporaryKind kind, int kills) {
   std::mt19937 random(12345);
   for (int k = 0; k < kills; ++k) {
-    int ready[2];
-    if (::pipe(ready) != 0) return k;
     const pid_t child = ::fork();
     if (child == 0) {
-      ::close(ready[0]);
-      const char go = 1;
-      if (::write(ready[1], &go, 1) != 1) ::_exit(2);
       for (;;) {
         if (WriteFileAtomically(path, bytes, kind)) ::_exit(1);
       }
     }
-    ::close(ready[1]);
-    char go = 0;
-    EXPECT_EQ(::read(ready[0], &go, 1), 1);
-    ::close(ready[0]);
     std::this_thread::sleep_for(std::chrono::milliseconds(5 + random() % 60));
     ::kill(child, SIGKILL);
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFSIGNALED(status)) << "the child's saves failed";
   }
-  return kills;
 }
 
 TEST(AtomicSave, AKilledSaveLeavesNothingBehind) {
@@ -274,30 +241,23 @@ TEST(AtomicSave, AKilledSaveLeavesNothingBehind) {
   EXPECT_TRUE(now == old || now == bytes) << "a save is whole or not there at all";
 
   // Where only named temporaries can be made, a killed save leaves one; the next save
-  // in the folder removes those whose process has gone.
+  // in the folder removes those of ours whose process has gone, and nothing else.
   KillSavesAtRandom(path, bytes, TemporaryKind::Named, 8);
-  ASSERT_FALSE(WriteFileAtomically(path, old));
-  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"show.sho"});
-  EXPECT_EQ(ReadBytes(path), old);
-}
-
-TEST(AtomicSave, OnlyOwnTemporariesOfEndedProcessesAreRemoved) {
-  TempDir dir;
   const pid_t gone = ::fork();
   if (gone == 0) ::_exit(0);
   ::waitpid(gone, nullptr, 0);
-  const std::string stale = ".other.sho.tmp-" + std::to_string(gone) + "-99-0";
-  const std::string running = ".other.sho.tmp-" + std::to_string(::getppid()) + "-99-0";
-  const std::vector<std::string> kept = {running, ".notes.tmp-1-x-0",
-                                         "x.sho.tmp-" + std::to_string(gone) + "-1-2",
-                                         ".a.tmp-" + std::to_string(gone) + "-1"};
+  const std::string ended = std::to_string(gone), running = std::to_string(::getppid());
+  WriteBytes(dir.File(".other.sho.tmp-" + ended + "-99-0"), {1});  // stale, of another show
+  const std::vector<std::string> kept = {".other.sho.tmp-" + running + "-99-0", ".notes.tmp-1-x-0",
+                                         "x.sho.tmp-" + ended + "-1-2", ".a.tmp-" + ended + "-1"};
   for (const std::string& name : kept) WriteBytes(dir.File(name), {1});
-  WriteBytes(dir.File(stale), {1});
-  fs::create_directory(dir.File(".dir.tmp-" + std::to_string(gone) + "-1-1"));
-  ASSERT_FALSE(WriteFileAtomically(dir.File("show.sho"), std::vector<uint8_t>{'n', 'e', 'w'}));
-  EXPECT_FALSE(fs::exists(dir.File(stale)));
-  for (const std::string& name : kept) EXPECT_TRUE(fs::exists(dir.File(name))) << name;
-  EXPECT_TRUE(fs::is_directory(dir.File(".dir.tmp-" + std::to_string(gone) + "-1-1")));
+  fs::create_directory(dir.File(".dir.tmp-" + ended + "-1-1"));
+  ASSERT_FALSE(WriteFileAtomically(path, old));
+  std::vector<std::string> expected = kept;
+  expected.insert(expected.end(), {".dir.tmp-" + ended + "-1-1", "show.sho"});
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Entries(dir.path()), expected);
+  EXPECT_EQ(ReadBytes(path), old);
 }
 
 TEST(AtomicSave, LongFileNameStillSaves) {

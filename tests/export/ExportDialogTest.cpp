@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,13 +39,8 @@ class ExportDialogTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(tmp_.isValid()); }
   std::string Path(const std::string& name) const { return tmp_.path().toStdString() + "/" + name; }
-  std::vector<std::string> Files() const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(tmp_.path().toStdString())) {
-      names.push_back(e.path().filename());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+  QStringList Files() const {
+    return QDir(tmp_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
   }
   const test::FakePrompts::Question& LastMessage() const { return fake_.prompts.asked.back(); }
 
@@ -52,16 +48,34 @@ class ExportDialogTest : public ::testing::Test {
   test::FakeServices fake_;
 };
 
-TEST_F(ExportDialogTest, ExportsWithTheChosenOptions) {
-  const std::string chosen = Path("chosen.mp4");
+TEST_F(ExportDialogTest, ExportsWithTheChosenOptionsOverAConfirmedFile) {
+  const std::string chosen = Path("chosen.webm");
+  std::ofstream(chosen) << "older";
+  const std::string question =
+      "The file \"" + chosen + "\" already exists.\nDo you want to replace it?";
+
+  // Not confirmed: the file stays as it is.
+  fake_.prompts.answers = {PromptAnswer::No};
+  test::WhenModal<ExportVideoDialog>([&](ExportVideoDialog& d) {
+    d.FileEdit->setText(QString::fromStdString(chosen));
+    d.OkButton->click();
+  });
+  ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts);
+  ASSERT_EQ(fake_.prompts.asked.size(), 1u);
+  EXPECT_EQ(LastMessage().text, question);
+  EXPECT_EQ(LastMessage().buttons, PromptButtons::YesNo);
+  EXPECT_EQ(LastMessage().defaultButton, PromptAnswer::No);
+  EXPECT_EQ(fs::file_size(chosen), 5u);
+
   fake_.dialogs.saveFileResults.push_back(QString::fromStdString(chosen));
+  fake_.prompts.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
   bool refusedBadName = false;
   test::WhenModal<ExportVideoDialog>([&](ExportVideoDialog& d) {
     // Suggested from the show's own name.
     EXPECT_EQ(d.FileEdit->text().toStdString(), Path("My show.mp4"));
     d.FileEdit->setText(QString::fromStdString(Path("clip.avi")));
     d.OkButton->click();
-    refusedBadName = d.isVisible() && fake_.prompts.asked.size() == 1 &&
+    refusedBadName = d.isVisible() && fake_.prompts.asked.size() == 2 &&
                      LastMessage().text == "The video file name must end in .mp4, .mkv or .webm.";
     d.BrowseButton->click();
     d.SizeBox->setCurrentIndex(0);  // 1280 x 720
@@ -73,45 +87,18 @@ TEST_F(ExportDialogTest, ExportsWithTheChosenOptions) {
   EXPECT_TRUE(refusedBadName);
   ASSERT_EQ(fake_.dialogs.saveFileRequests.size(), 1u);
   EXPECT_TRUE(fake_.dialogs.saveFileRequests[0].filter.contains("*.webm"));
-  ASSERT_EQ(fake_.prompts.asked.size(), 2u);
+  ASSERT_EQ(fake_.prompts.asked.size(), 4u);
+  EXPECT_EQ(fake_.prompts.asked[2].text, question);
   EXPECT_EQ(LastMessage().icon, PromptIcon::Information);
   EXPECT_EQ(
       LastMessage().text,
       "The video \"" + chosen + "\" has been exported: 0:01, 1280 x 720 at 24 frames a second.");
   const test::ProbedVideo video = test::ProbeVideo(chosen);
+  EXPECT_EQ(video.videoCodec, "vp9");
   EXPECT_EQ(video.width, 1280);
   EXPECT_EQ(video.height, 720);
   EXPECT_DOUBLE_EQ(video.fps, 24);
-  EXPECT_EQ(Files(), std::vector<std::string>{"chosen.mp4"});
-}
-
-TEST_F(ExportDialogTest, AnExistingFileIsReplacedOnlyWhenConfirmed) {
-  const std::string existing = Path("old.webm");
-  std::ofstream(existing) << "older";
-  const auto chooseExisting = [&](ExportVideoDialog& d) {
-    d.FileEdit->setText(QString::fromStdString(existing));
-    d.SizeBox->setCurrentIndex(0);
-    d.OkButton->click();
-  };
-  const std::string question =
-      "The file \"" + existing + "\" already exists.\nDo you want to replace it?";
-
-  fake_.prompts.answers = {PromptAnswer::No};
-  test::WhenModal<ExportVideoDialog>(chooseExisting);
-  ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts);
-  ASSERT_EQ(fake_.prompts.asked.size(), 1u);
-  EXPECT_EQ(LastMessage().text, question);
-  EXPECT_EQ(LastMessage().buttons, PromptButtons::YesNo);
-  EXPECT_EQ(LastMessage().defaultButton, PromptAnswer::No);
-  EXPECT_EQ(fs::file_size(existing), 5u);
-
-  fake_.prompts.answers = {PromptAnswer::Yes};
-  test::WhenModal<ExportVideoDialog>(chooseExisting);
-  ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts);
-  ASSERT_EQ(fake_.prompts.asked.size(), 3u);
-  EXPECT_EQ(fake_.prompts.asked[1].text, question);
-  EXPECT_EQ(LastMessage().icon, PromptIcon::Information);
-  EXPECT_EQ(test::ProbeVideo(existing).videoCodec, "vp9");
+  EXPECT_EQ(Files(), QStringList{"chosen.webm"});
 }
 
 TEST_F(ExportDialogTest, CancelLeavesNoFile) {

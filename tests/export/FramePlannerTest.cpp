@@ -111,30 +111,5 @@ TEST(FramePlannerTest, EachFrameShowsTheCopiesDueByItsTime) {
   }
 }
 
-TEST(FramePlannerTest, ATransitionLastsAsLongAsOnScreen) {
-  // "Left To Right" with boxes of 2 pixels: about 2.5 s on a screen of any size.
-  const RecordedTransition transition = RecordTransition(Transition(1, 2), 640, 480);
-  const double seconds = transition.pacing.Duration();
-  EXPECT_NEAR(seconds, 2.5, 0.1);
-  ShowTimeline timeline;
-  timeline.slides.push_back(
-      {0, kLeadInSeconds, kLeadInSeconds + seconds, kLeadInSeconds + seconds});
-  timeline.duration = timeline.slides[0].leave;
-  struct Counter : FramePlan {
-    explicit Counter(const RecordedTransition& transition) : t(transition) {}
-    const RecordedTransition& t;
-    int64_t changedFrames = 0;
-    const TransitionPacing& BeginTransition(size_t) override { return t.pacing; }
-    void Apply(size_t, size_t, size_t) override {}
-    bool Emit(int64_t, int64_t repeat, bool changed) override {
-      changedFrames += changed ? 1 : 0;
-      return true;
-    }
-  } counter(transition);
-  PlanFrames(timeline, 30, counter);
-  // One changing frame per frame time of the transition, plus the black first frame.
-  EXPECT_NEAR(static_cast<double>(counter.changedFrames - 1), seconds * 30, 1.0);
-}
-
 }  // namespace
 }  // namespace lrw

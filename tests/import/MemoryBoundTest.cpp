@@ -16,6 +16,7 @@
 #include "PictureFixtures.h"
 #include "import/AddPictureSlide.h"
 #include "import/LoadPicture.h"
+#include "support/FakePrompts.h"
 
 namespace lrw {
 namespace {
@@ -66,92 +67,28 @@ ChildDecode DecodeInChild(const std::string& path, LoaderMode mode) {
   return result;
 }
 
-void PutBe16(std::vector<uint8_t>& f, unsigned v) {
-  f.push_back(static_cast<uint8_t>(v >> 8));
-  f.push_back(static_cast<uint8_t>(v));
-}
-void PutBe32(std::vector<uint8_t>& f, uint32_t v) {
-  PutBe16(f, v >> 16);
-  PutBe16(f, v & 0xFFFF);
-}
-void PutLe16(std::vector<uint8_t>& f, unsigned v) {
-  f.push_back(static_cast<uint8_t>(v));
-  f.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-// An ILBM picture of `planes` planes whose BODY holds `body`.
-std::vector<uint8_t> Iff(int w, int h, int planes, bool packed, const std::vector<uint8_t>& body) {
-  std::vector<uint8_t> f = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'I', 'L', 'B', 'M', 'B', 'M', 'H', 'D'};
-  PutBe32(f, 20);
-  PutBe16(f, w);
-  PutBe16(f, h);
-  PutBe32(f, 0);
-  f.insert(f.end(), {static_cast<uint8_t>(planes), 0, static_cast<uint8_t>(packed), 0});
-  PutBe16(f, 0);
-  f.insert(f.end(), {10, 11});
-  PutBe16(f, w);
-  PutBe16(f, h);
-  f.insert(f.end(), {'B', 'O', 'D', 'Y'});
-  PutBe32(f, static_cast<uint32_t>(body.size()));
-  f.insert(f.end(), body.begin(), body.end());
-  if (body.size() % 2) f.push_back(0);
-  const uint32_t form = static_cast<uint32_t>(f.size() - 8);
-  for (int i = 0; i < 4; ++i) f[4 + i] = static_cast<uint8_t>(form >> (24 - 8 * i));
+// A small picture of our own writers with a declared size of `side` x `side`, the width
+// and the height as two 16-bit numbers at `at`.
+std::vector<uint8_t> Declaring(std::vector<uint8_t> f, size_t at, bool bigEndian, unsigned side) {
+  for (size_t i : {at, at + 2}) {
+    f[i + (bigEndian ? 0 : 1)] = static_cast<uint8_t>(side >> 8);
+    f[i + (bigEndian ? 1 : 0)] = static_cast<uint8_t>(side);
+  }
   return f;
 }
 
-// The most an ILBM body can be packed: every row runs of 128 zero bytes, two bytes each.
-std::vector<uint8_t> PackedRows(int w, int h, int planes) {
-  std::vector<uint8_t> body;
-  for (int y = 0; y < h; ++y) {
-    for (int left = (w + 15) / 16 * 2 * planes; left > 0; left -= 128) {
-      body.push_back(static_cast<uint8_t>(1 - std::min(left, 128)));
-      body.push_back(0);
-    }
-  }
-  return body;
-}
-
-std::vector<uint8_t> GemImg(int w, int h, int planes, const std::vector<uint8_t>& body) {
-  std::vector<uint8_t> f;
-  for (unsigned v : {1u, 8u, static_cast<unsigned>(planes), 2u, 85u, 85u, static_cast<unsigned>(w),
-                     static_cast<unsigned>(h)}) {
-    PutBe16(f, v);
-  }
-  f.insert(f.end(), body.begin(), body.end());
-  return f;
-}
-
-// The most a GEM picture can be packed: each line repeated 255 times, of solid runs.
-std::vector<uint8_t> RepeatedSolidLines(int w, int h, int planes) {
-  std::vector<uint8_t> group = {0x00, 0x00, 0xFF, 0xFF};
-  for (int p = 0; p < planes; ++p) {
-    for (int left = (w + 7) / 8; left > 0; left -= 127) {
-      group.push_back(static_cast<uint8_t>(std::min(left, 127)));
-    }
-  }
-  std::vector<uint8_t> body;
-  for (int y = 0; y < h; y += 255) body.insert(body.end(), group.begin(), group.end());
-  return body;
-}
-
+// Microsoft Paint 2: a table saying each row holds `rowSize` packed bytes, and no rows.
 std::vector<uint8_t> Msp2(int w, int h, unsigned rowSize) {
-  std::vector<uint8_t> f = {'L', 'i', 'n', 'S'};
-  PutLe16(f, w);
-  PutLe16(f, h);
+  std::vector<uint8_t> f = {'L',
+                            'i',
+                            'n',
+                            'S',
+                            static_cast<uint8_t>(w),
+                            static_cast<uint8_t>(w >> 8),
+                            static_cast<uint8_t>(h),
+                            static_cast<uint8_t>(h >> 8)};
   f.resize(32, 0);
-  for (int y = 0; y < h; ++y) PutLe16(f, rowSize);
-  return f;
-}
-
-std::vector<uint8_t> PcPaintPic(int w, int h, const std::vector<uint8_t>& data, int blocks) {
-  std::vector<uint8_t> f;
-  PutLe16(f, 0x1234);
-  PutLe16(f, w);
-  PutLe16(f, h);
-  f.insert(f.end(), {0, 0, 0, 0, 0x08, 0xFF, 0x13, 0, 0, 0, 0});
-  PutLe16(f, blocks);
-  f.insert(f.end(), data.begin(), data.end());
+  for (int y = 0; y < h; ++y) f.insert(f.end(), {static_cast<uint8_t>(rowSize), 0});
   return f;
 }
 
@@ -185,14 +122,16 @@ void WriteLargeJpeg(const std::string& path, int w, int h) {
 TEST(MemoryBound, FilesThatCannotHoldWhatTheyDeclareAreRefusedBeforeAllocating) {
   test::TempDir dir;
   // 4096 x 4096 is within the pixel limit: only the data can give these away.
-  const int n = 4096;
+  const unsigned n = 4096;
+  const test::IndexedPicture small =
+      test::Quadrants(16, 16, {test::kRed, test::kGreen, test::kBlue, test::kWhite});
   const std::vector<std::pair<std::string, std::vector<uint8_t>>> files = {
-      {"packed.iff", Iff(n, n, 8, true, {0x81, 0, 0x81, 0})},
-      {"raw.lbm", Iff(n, n, 8, false, std::vector<uint8_t>(4096, 0))},
-      {"packed.img", GemImg(n, n, 8, {0, 0, 0xFF, 0xFF, 0x7F})},
+      {"packed.iff", Declaring(test::IlbmFile(small, 8, true), 20, true, n)},
+      {"raw.lbm", Declaring(test::IlbmFile(small, 8, false), 20, true, n)},
+      {"packed.img", Declaring(test::GemImgFile(small, 4), 12, true, n)},
       {"rows.msp", Msp2(n, n, 200)},
-      {"raw.pic", PcPaintPic(n, n, std::vector<uint8_t>(100, 7), 0)},
-      {"packed.pic", PcPaintPic(n, n, {10, 0, 100, 0, 0, 0, 0, 0xFF, 0xFF, 7}, 1)},
+      {"raw.pic", Declaring(test::PcPaintPicFile(small, false, false), 2, false, n)},
+      {"packed.pic", Declaring(test::PcPaintPicFile(small, false, true), 2, false, n)},
   };
   for (const auto& [name, bytes] : files) {
     const std::string path = dir.File(name);
@@ -208,10 +147,11 @@ TEST(MemoryBound, FilesThatCannotHoldWhatTheyDeclareAreRefusedBeforeAllocating) 
 TEST(MemoryBound, PicturesPackedAsTightlyAsTheirFormatAllowsAreRead) {
   test::TempDir dir;
   const int w = 2000, h = 1500;
+  // One colour: runs as long as the format allows, and GEM repeats each line 255 times.
+  const test::IndexedPicture plain{w, h, std::vector<uint8_t>(size_t{w} * h, 0), {test::kBlack}};
   const std::vector<std::pair<std::string, std::vector<uint8_t>>> files = {
-      {"packed.iff", Iff(w, h, 24, true, PackedRows(w, h, 24))},
-      {"packed.img", GemImg(w, h, 4, RepeatedSolidLines(w, h, 4))},
-      {"white.msp", Msp2(w, h, 0)},
+      {"packed.iff", test::IlbmFile(plain, 24, true)},
+      {"packed.img", test::GemImgFile(plain, 4)},
   };
   TLoadPictureModule loader;
   for (const auto& [name, bytes] : files) {
@@ -239,19 +179,12 @@ TEST(MemoryBound, A108MegapixelPhotoComesInAtAReducedScale) {
   EXPECT_NE(full.text.find("too large"), std::string::npos) << full.text;
 
   SlideShowDocument doc;
-  struct Silent : Prompts {
-    std::vector<std::string> texts;
-    void Beep(BeepKind) override {}
-    PromptAnswer Ask(const std::string& text, const std::string&, PromptIcon, PromptButtons,
-                     PromptAnswer) override {
-      texts.push_back(text);
-      return PromptAnswer::Ok;
-    }
-  } prompts;
+  test::FakePrompts prompts;
   TLoadPictureModule loader;
   const PictureImportContext context{
       doc, -1, 1920, 1080, prompts, loader, [](const std::string&) { return false; }};
-  ASSERT_EQ(AddPictureSlide(context, path), 0) << (prompts.texts.empty() ? "" : prompts.texts[0]);
+  ASSERT_EQ(AddPictureSlide(context, path), 0)
+      << (prompts.asked.empty() ? "" : prompts.asked[0].text);
   EXPECT_EQ(doc.SlideAt(0).ImageWidth, 12000);
   EXPECT_EQ(doc.SlideAt(0).ImageHeight, 9000);
 

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
 # Installation: "cmake --install" into a scratch prefix and the Debian package from
-# cpack, checked as a desktop would use them. The desktop entry and the metainfo
-# validate; the MIME database built from the prefix types show files by name and by
-# content; the icons, man pages, bus service and thumbnailer that the entries name are
-# there and work; the package names its libraries' packages, installs into a scratch
-# root with dpkg, makes its show files open with the program there, and removes
-# itself without a trace.
+# cpack, installed into a scratch root with dpkg and removed again, checked as a desktop
+# would use them.
 #
 # usage: install_test.sh BUILD_DIR MAKE_SHOW
 set -euo pipefail

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <unistd.h>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPalette>
 
 #include <filesystem>
 
@@ -190,49 +188,6 @@ TEST_F(SlideComposerTest, CaptionBoxBoundsAndText) {
     }
   }
   EXPECT_GT(reddish, 100);
-}
-
-// A caption in the system colours window text on window is black on white, whatever
-// theme the desktop has.
-TEST_F(SlideComposerTest, SystemColoursDoNotFollowADarkTheme) {
-  const QPalette saved = QGuiApplication::palette();
-  QPalette dark(QColor(40, 40, 40));
-  dark.setColor(QPalette::Text, QColor(230, 230, 230));
-  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-  dark.setColor(QPalette::Base, QColor(25, 25, 25));
-  QGuiApplication::setPalette(dark);
-
-  SlideRecord slide;
-  slide.BackgroundColor = 0x00402000;
-  slide.ShowCaption = 1;
-  slide.Caption = {"Readable on every desktop"};
-  slide.CaptionFontName = "DejaVu Sans";
-  slide.CaptionFontSize = 24;
-  slide.CaptionFontColor = 0x80000008u;  // window text
-  slide.CaptionBackColor = 0x80000005u;  // window
-  slide.CaptionLeft = 30;
-  slide.CaptionTop = 30;
-  slide.CaptionWidth = 600;
-  QImage screen = Screen();
-  composer.ComposeSlide(slide, screen);
-  QGuiApplication::setPalette(saved);
-
-  const CaptionLayout layout = LayoutCaption(slide, QtTextMeasurer(CaptionFont(slide)));
-  EXPECT_EQ(screen.pixel(layout.boxLeft, layout.boxTop), 0xFFFFFFFFu);
-  EXPECT_EQ(screen.pixel(layout.boxRight - 1, layout.boxBottom - 1), 0xFFFFFFFFu);
-  int black = 0, other = 0;
-  for (int y = layout.boxTop; y < layout.boxBottom; ++y) {
-    for (int x = layout.boxLeft; x < layout.boxRight; ++x) {
-      const QColor c = screen.pixelColor(x, y);
-      if (c == Qt::black) {
-        ++black;
-      } else if (c.red() != c.green() || c.green() != c.blue()) {
-        ++other;  // only black, white and the greys of smoothed edges belong here
-      }
-    }
-  }
-  EXPECT_GT(black, 200);
-  EXPECT_EQ(other, 0);
 }
 
 TEST(CaptionFontTest, PointsAtNinetySixPixelsPerInchAndStyleBits) {

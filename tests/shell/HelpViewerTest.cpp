@@ -85,42 +85,35 @@ TEST_F(HelpViewerTest, EveryLinkOfTheContentsLeadsToAPage) {
   test::KeepScreenshot(*viewer, "help");
 }
 
-double Luminance(const QColor& c) {
-  auto channel = [](double v) {
-    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b) {
-  const double la = Luminance(a), lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// The lowest contrast of any text on the page shown, as the browser paints it: a
-// colour a page or style sheet gives, or else the palette's.
+// The lowest contrast (4.5:1 reads well) of any text on the page shown, as the browser paints
+// it: a colour the page gives, or else the palette's, over its cell's, block's or page's.
 double LowestTextContrast(QTextBrowser& browser, QString* where) {
-  const QPalette& pal = browser.palette();
+  const auto luminance = [](const QColor& c) {
+    const auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const auto over = [](const QBrush& brush, QColor& colour) {
+    if (brush.style() != Qt::NoBrush) colour = brush.color();
+  };
   double lowest = 100;
   QTextDocument* doc = browser.document();
   for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       if (fragment.text().trimmed().isEmpty()) continue;
-      const QTextCharFormat format = fragment.charFormat();
-      const QColor text = format.foreground().style() != Qt::NoBrush ? format.foreground().color()
-                                                                     : pal.color(QPalette::Text);
-      QColor back = pal.color(QPalette::Base);
+      QColor text = browser.palette().color(QPalette::Text);
+      QColor back = browser.palette().color(QPalette::Base);
+      over(fragment.charFormat().foreground(), text);
+      over(block.blockFormat().background(), back);
       QTextCursor cursor(doc);
       cursor.setPosition(fragment.position());
-      if (block.blockFormat().background().style() != Qt::NoBrush)
-        back = block.blockFormat().background().color();
-      if (QTextTable* table = cursor.currentTable()) {
-        const QBrush cell = table->cellAt(cursor).format().background();
-        if (cell.style() != Qt::NoBrush) back = cell.color();
-      }
-      if (format.background().style() != Qt::NoBrush) back = format.background().color();
-      const double contrast = Contrast(text, back);
+      if (QTextTable* table = cursor.currentTable())
+        over(table->cellAt(cursor).format().background(), back);
+      over(fragment.charFormat().background(), back);
+      const double l1 = luminance(text), l2 = luminance(back);
+      const double contrast = (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
       if (contrast < lowest) {
         lowest = contrast;
         *where = fragment.text().left(40);
@@ -130,9 +123,8 @@ double LowestTextContrast(QTextBrowser& browser, QString* where) {
   return lowest;
 }
 
-// The help pages follow the desktop's palette: every text keeps a readable contrast
-// (4.5:1) in a light and in a dark theme, also when the theme changes while the help
-// window is open.
+// The help pages follow the desktop's palette, light or dark, also when it changes while
+// the help window is open.
 TEST_F(HelpViewerTest, PagesReadInLightAndDarkThemes) {
   const QPalette light = QApplication::palette();
   QPalette dark(QColor(45, 45, 45));
@@ -141,34 +133,26 @@ TEST_F(HelpViewerTest, PagesReadInLightAndDarkThemes) {
   dark.setColor(QPalette::Text, QColor(225, 225, 225));
   dark.setColor(QPalette::WindowText, QColor(225, 225, 225));
   dark.setColor(QPalette::Link, QColor(120, 170, 255));
-
-  const int contexts[] = {kHelpContents, kHelpDesigner, kHelpCaptionEditor, kHelpShowPlayer,
-                          kHelpArrangementStage};
-  auto checkAllPages = [&](const char* theme) {
+  const auto checkAllPages = [&](const char* theme) {
     HelpViewer* viewer = FindHelpViewer();
     ASSERT_NE(viewer, nullptr);
-    QStringList pages;
-    for (int context : contexts) pages << HelpPageFor(context);
-    pages << "qrc:/help/files.html"
-          << "qrc:/help/command-line.html";
-    for (const QString& page : pages) {
-      viewer->Browser()->setSource(QUrl(page));
+    for (const char* page : {"contents", "designer", "files", "caption-editor", "arrangement",
+                             "show-player", "command-line"}) {
+      viewer->Browser()->setSource(QUrl(QString("qrc:/help/%1.html").arg(page)));
       QString where;
       EXPECT_GE(LowestTextContrast(*viewer->Browser(), &where), 4.5)
-          << theme << ", " << page.toStdString() << ": \"" << where.toStdString() << "\"";
+          << theme << ", " << page << ": \"" << where.toStdString() << "\"";
     }
   };
 
   ShowHelp(kHelpContents);
   checkAllPages("light");
-  QApplication::setPalette(dark);  // the open window follows
+  QApplication::setPalette(dark);
   QCoreApplication::processEvents();
   checkAllPages("dark, changed while open");
   while (HelpViewer* v = FindHelpViewer()) v->close();
   ShowHelp(kHelpDesigner);
   checkAllPages("dark, opened in it");
-  FindHelpViewer()->ShowTopic(kHelpDesigner);
-  test::KeepScreenshot(*FindHelpViewer(), "help-dark");
   QApplication::setPalette(light);
 }
 

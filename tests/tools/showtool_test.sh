@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# showtool as a user runs it, on real files. "add" gives a portable show its pictures
+# beside it and writes nothing when nothing was added. "export" writes a complete video
+# and ends with status 0, or says why on standard error, ends with status 1 and leaves
+# no file behind.
+#
+# usage: showtool_test.sh SHOWTOOL SOURCE_DIR
+set -euo pipefail
+
+showtool="$1"
+demo="$2/examples/demo"
+work="$(mktemp -d /tmp/lrw-showtool-XXXXXX)"
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# expect STATUS MESSAGE_PART COMMAND ARGS...: runs showtool (with files limited to
+# $fsize kilobytes) and checks its status and standard error.
+expect() {
+  local status="$1" message="$2" actual=0
+  shift 2
+  (trap '' XFSZ; ulimit -f "${fsize:-unlimited}"; exec "$showtool" "$@") \
+    >"$work/out.txt" 2>"$work/err.txt" || actual=$?
+  [ "$actual" = "$status" ] || fail "$* ended with $actual, not $status: $(cat "$work/err.txt")"
+  [ -z "$message" ] || grep -qF -- "$message" "$work/err.txt" || fail "$* did not say '$message': $(cat "$work/err.txt")"
+}
+md5() { md5sum <"$1"; }
+
+# add: the portable show's folder travels with its pictures.
+mkdir -p "$work/add/pics" "$work/add/trip"
+cp "$demo/01-dawn.jpg" "$demo/02-night.jpg" "$work/add/pics/"
+expect 0 "" add "$work/add/trip/trip.bld" "$work/add/pics/01-dawn.jpg"
+expect 0 "" add "$work/add/trip/trip.bld" "$work/add/pics/02-night.jpg"
+mv "$work/add/pics" "$work/add/gone"
+mv "$work/add/trip" "$work/add/moved"
+for picture in 01-dawn.jpg 02-night.jpg; do
+  cmp -s "$demo/$picture" "$work/add/moved/$picture" || fail "$picture was not copied beside the show"
+done
+"$showtool" dump "$work/add/moved/trip.bld" >"$work/dump.json"
+[ "$(grep -c "\"PictureFolder\": \"$work/add/moved/\"" "$work/dump.json")" = 2 ] ||
+  fail "the moved show does not find its pictures: $(grep Picture "$work/dump.json")"
+
+# add that adds nothing: no new show, and an existing one left exactly as it was.
+echo "not a picture" >"$work/add/notes.txt"
+for show in new.bld new.sho; do
+  expect 1 "no picture was added" add "$work/add/$show" "$work/add/notes.txt" "$work/add/gone.bmp"
+  [ ! -e "$work/add/$show" ] || fail "$show was written with nothing added"
+done
+before=$(md5 "$work/add/moved/trip.bld")
+expect 1 "no picture was added" add "$work/add/moved/trip.bld" "$work/add/notes.txt"
+[ "$(md5 "$work/add/moved/trip.bld")" = "$before" ] || fail "adding nothing changed the show"
+rm -rf "$work/add"
+
+# export
+"$showtool" add "$work/s.sho" "$demo/01-dawn.jpg" "$demo/02-night.jpg" --screen 320x240 >/dev/null
+"$showtool" set "$work/s.sho" all effect=1 speed=8 duration=time seconds=1 >/dev/null
+
+expect 0 "" export "$work/s.sho" "$work/v.mp4" --size 320x240 --fps 24 --quiet
+[ ! -s "$work/out.txt" ] || fail "--quiet printed: $(cat "$work/out.txt")"
+duration=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$work/v.mp4")
+# 0.25 s of black, two transitions of about 0.2 s and two slides of 1 s.
+awk -v d="$duration" 'BEGIN { exit !(d > 2.5 && d < 2.8) }' || fail "duration $duration"
+before=$(md5 "$work/v.mp4")
+
+expect 1 "showtool export: The file \"$work/v.mp4\" already exists." \
+  export "$work/s.sho" "$work/v.mp4" --size 320x240
+[ "$(md5 "$work/v.mp4")" = "$before" ] || fail "an existing file was changed without --force"
+# A disk that fills up: the old file stays.
+fsize=4 expect 1 "showtool export: Cannot write file \"$work/v.mp4\"." \
+  export "$work/s.sho" "$work/v.mp4" --size 320x240 --force
+[ "$(md5 "$work/v.mp4")" = "$before" ] || fail "a failed export changed the existing file"
+expect 0 "" export "$work/s.sho" "$work/v.mp4" --size 320x240 --enter-seconds 1 --quality 30 --force
+grep -q "exported $work/v.mp4: " "$work/out.txt" || fail "no summary: $(cat "$work/out.txt")"
+
+# The extension chooses the format; an upright size; the sound gets its own codec.
+"$showtool" set "$work/s.sho" 1 sound="$demo/chime.wav" >/dev/null
+for format in "webm vp9 opus" "MKV h264 aac"; do
+  read -r extension video audio <<<"$format"
+  expect 0 "" export "$work/s.sho" "$work/v.$extension" --size 240x320 --quiet
+  streams=$(ffprobe -v error -show_entries stream=codec_name,width -of csv=p=0 "$work/v.$extension" |
+    sort | tr '\n' ' ')
+  [ "$streams" = "$audio $video,240 " ] || fail "v.$extension has the streams $streams"
+done
+
+mkdir "$work/locked"
+chmod 500 "$work/locked"
+for target in "$work/missing/v.webm" "$work/s.sho/v.mp4" "$work/locked/v.mp4"; do
+  # The superuser writes into any folder.
+  [ "$target" != "$work/locked/v.mp4" ] || [ "$(id -u)" != 0 ] || continue
+  expect 1 "showtool export: Cannot create file \"$target\"." export "$work/s.sho" "$target" \
+    --size 320x240
+done
+expect 1 "two even numbers" export "$work/s.sho" "$work/w.mp4" --size 321x240
+expect 1 "must end in .mp4, .mkv or .webm" export "$work/s.sho" "$work/w.avi"
+expect 1 "from 0 (best) to 63" export "$work/s.sho" "$work/w.webm" --quality 70
+expect 2 "usage: showtool export" export "$work/s.sho" "$work/w.mp4" --speed 3
+
+leftover=$(cd "$work" && ls -A | grep -v -x -e s.sho -e v.mp4 -e v.webm -e v.MKV -e locked \
+  -e out.txt -e err.txt -e dump.json || true)
+[ -z "$leftover" ] || fail "files left behind: $leftover"
+echo "showtool: ok"
