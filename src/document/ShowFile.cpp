@@ -177,8 +177,15 @@ class SlideReader {
     if (!Need(length, "the thumbnail")) return false;
     std::vector<uint8_t> bmp(length);
     if (!Read(bmp.data(), length, "the thumbnail")) return false;
+    const std::optional<BmpLimit> declared = DeclaredBmpSize(bmp);
+    if (declared &&
+        (declared->maxWidth > kMaxThumbnailSide || declared->maxHeight > kMaxThumbnailSide)) {
+      slide.Thumbnail.reset();
+      ++result_.droppedThumbnails;
+      return true;
+    }
     std::string why;
-    slide.Thumbnail = DecodeBmp(bmp, &why);
+    slide.Thumbnail = DecodeBmp(bmp, &why, BmpLimit{kMaxThumbnailSide, kMaxThumbnailSide});
     if (!slide.Thumbnail) {
       Fail(kInvalidBitmap, "its thumbnail is damaged. " + why);
       return false;
