@@ -19,11 +19,14 @@
 #include <QTimer>
 #include <fstream>
 #include <functional>
+#include <utility>
 
 #include "app/ServiceFile.h"
 #include "designer/DesignerTestSupport.h"
 #include "designer/FakeServices.h"
+#include "designer/FileCommands.h"
 #include "designer/SlideshowDesignForm.h"
+#include "document/ShowFile.h"
 #include "player/SlidePrepForm.h"
 
 namespace lrw {
@@ -34,8 +37,10 @@ class SignalCatcher : public QObject {
   Q_OBJECT
  public:
   std::vector<std::pair<uint, uint>> received;
+  QStringList notSaved;
  public slots:
   void Take(uint controller, uint message) { received.emplace_back(controller, message); }
+  void TakeNotSaved(const QString& file, const QString&) { notSaved << file; }
 };
 
 // Prompts that can do something while a message is up.
@@ -216,24 +221,80 @@ TEST_F(AutomationBusTest, AFailedAddSlideIsAnErrorReplyAndABoxOnlyOnScreen) {
   EXPECT_EQ(form_->Editor().Document().Count(), 0);
 }
 
-TEST_F(AutomationBusTest, RunShowAsksToSaveFirstAndKeepsTheShowWhenTheSaveDoesNotHappen) {
+// No call waits for a person: RunShow on a changed show is answered at once, and the
+// save question's outcome comes as the show running or as the NotSaved signal. While
+// the question is up another RunShow is Busy, and it never runs later.
+TEST_F(AutomationBusTest, RunShowAnswersAtOnceAndTheSaveQuestionsOutcomeFollows) {
   StartServer();
+  ASSERT_TRUE(Client().connect(QString(), kAutomationObjectPath, kAutomationServiceName, "NotSaved",
+                               &catcher_, SLOT(TakeNotSaved(QString, QString))));
   const QString show = Show(false);
   ASSERT_EQ(Call("AddSlide", {Picture()}).type(), QDBusMessage::ReplyMessage);
   Call("IdentifyController", {QVariant(uint(42))});
-  prompts_.answers = {PromptAnswer::Yes};  // and the name dialog is cancelled
-  const QDBusMessage refused = Call("RunShow", {show});
-  EXPECT_EQ(refused.errorName(), "Quorvel.SlideShowOLE.Error.NotSaved");
-  ASSERT_EQ(prompts_.asked.size(), 1u);
-  EXPECT_EQ(prompts_.asked[0].text, "Do you want to save your slideshow changes?");
-  EXPECT_EQ(prompts_.asked[0].buttons, PromptButtons::YesNo);
-  EXPECT_EQ(form_->Editor().Document().Count(), 1);
-  EXPECT_TRUE(form_->Editor().Document().Modified());
 
-  prompts_.answers = {PromptAnswer::No};
-  EXPECT_EQ(Call("RunShow", {show}).type(), QDBusMessage::ReplyMessage);
-  EXPECT_TRUE(Heard({{42u, 1025u}, {42u, 1026u}})) << "the show ran, then the designer closed";
+  struct Round {
+    PromptAnswer answer;  // Yes: the name dialog is cancelled, so nothing is saved
+    bool runs;
+  };
+  for (const Round round : {Round{PromptAnswer::Yes, false}, Round{PromptAnswer::No, true}}) {
+    SCOPED_TRACE(round.runs);
+    bool answeredBeforeThePerson = false;
+    QString second;
+    bool once = false;
+    prompts_.whileAsked = [&] {
+      if (std::exchange(once, true)) return;
+      QDBusPendingCall* first = pending_;
+      answeredBeforeThePerson = first &&
+                                QTest::qWaitFor([&] { return first->isFinished(); }, 1000) &&
+                                first->reply().type() == QDBusMessage::ReplyMessage;
+      second = Call("RunShow", {show}).errorName();
+    };
+    prompts_.answers = {round.answer};
+    prompts_.asked.clear();
+    EXPECT_EQ(Call("RunShow", {show}).type(), QDBusMessage::ReplyMessage);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts_.asked.empty(); }, 5000));
+    ASSERT_EQ(prompts_.asked.size(), 1u);
+    EXPECT_EQ(prompts_.asked[0].text, "Do you want to save your slideshow changes?");
+    EXPECT_EQ(prompts_.asked[0].buttons, PromptButtons::YesNo);
+    EXPECT_TRUE(answeredBeforeThePerson);
+    EXPECT_EQ(second, "Quorvel.SlideShowOLE.Error.Busy");
+    if (!round.runs) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !catcher_.notSaved.isEmpty(); }, 5000));
+      EXPECT_EQ(catcher_.notSaved, QStringList{show});
+      EXPECT_EQ(form_->Editor().Document().Count(), 1);
+      EXPECT_TRUE(form_->Editor().Document().Modified());
+    }
+  }
+  prompts_.whileAsked = nullptr;
+  EXPECT_TRUE(Heard({{42u, 1025u}, {42u, 1026u}})) << "the show ran once, then the designer closed";
   EXPECT_EQ(form_->Editor().Document().FileName(), show.toStdString());
+  EXPECT_EQ(catcher_.notSaved.size(), 1);
+}
+
+// Changes to a show read from a damaged file would be saved over it: over the bus,
+// where nobody may answer, that is refused at once and nothing is asked or written.
+TEST_F(AutomationBusTest, ChangesToADamagedShowAreNotSavedOverItFromTheBus) {
+  StartServer();
+  const QString show = Show(false);
+  const std::string damaged = dir_.filePath("damaged.sho").toStdString();
+  {
+    std::ifstream in(show.toStdString(), std::ios::binary);
+    std::string bytes(std::istreambuf_iterator<char>(in), {});
+    std::ofstream(damaged, std::ios::binary) << bytes.substr(0, bytes.size() - 3);
+  }
+  form_->Editor().Execute(LoadShowCommand(damaged));
+  ASSERT_EQ(form_->Editor().Document().Count(), 1);
+  prompts_.asked.clear();
+  ASSERT_EQ(Call("AddSlide", {Picture()}).type(), QDBusMessage::ReplyMessage);
+  for (const char* method : {"RunShow", "CloseServer"}) {
+    const QDBusMessage reply =
+        Call(method, method == std::string("RunShow") ? QVariantList{show} : QVariantList{});
+    EXPECT_EQ(reply.errorName(), "Quorvel.SlideShowOLE.Error.NotSaved") << method;
+  }
+  QTest::qWait(200);
+  EXPECT_TRUE(prompts_.asked.empty());
+  EXPECT_EQ(form_->Editor().Document().FileName(), damaged);
+  EXPECT_EQ(ReadShowFile(damaged).status, ReadStatus::ReadError) << "the file is untouched";
 }
 
 TEST_F(AutomationBusTest, CallsWhileAShowRunsAreRefusedAsBusy) {
