@@ -92,6 +92,47 @@ TEST_F(Panel, EachControlChangesEverySelectedSlideInOneUndoableStep) {
   EXPECT_FALSE(seconds->isEnabled()) << "every selected slide waits for Enter";
 }
 
+// Typed seconds, then the show's Undo and Redo from the menu and from the box's own keys:
+// the focused box always shows what the slide holds.
+TEST_F(Panel, UndoAndRedoShowTheSlidesSecondsAlsoInTheFocusedBox) {
+  SlideRecord a = PictureSlide("a");
+  a.DurationMode = TimeElapsed;
+  a.ExtraSeconds = 5;
+  Open({a});
+  ClickCell(0);
+  auto* seconds = W<QSpinBox>("seAdditional_Time");
+  seconds->setFocus();
+  seconds->selectAll();
+  QTest::keyClicks(seconds, "12");
+  ASSERT_EQ(Slide(0).ExtraSeconds, 12);
+  struct Step {
+    const char* how;
+    std::function<void()> act;
+    int value;
+  };
+  const Step steps[] = {
+      {"Edit > Undo", [&] { Action("Undo1")->trigger(); }, 5},
+      {"Edit > Redo", [&] { Action("Redo1")->trigger(); }, 12},
+      {"Ctrl+Z", [&] { QTest::keyClick(seconds, Qt::Key_Z, Qt::ControlModifier); }, 5},
+      {"Ctrl+Shift+Z",
+       [&] { QTest::keyClick(seconds, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }, 12},
+      {"Ctrl+Z again", [&] { QTest::keyClick(seconds, Qt::Key_Z, Qt::ControlModifier); }, 5},
+      {"Ctrl+Y", [&] { QTest::keyClick(seconds, Qt::Key_Y, Qt::ControlModifier); }, 12},
+      {"Ctrl+Z in the transition list",
+       [&] { QTest::keyClick(W("cbTransition"), Qt::Key_Z, Qt::ControlModifier); }, 5},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_EQ(Slide(0).ExtraSeconds, step.value) << step.how;
+    EXPECT_EQ(seconds->text(), QString::number(step.value)) << step.how;
+  }
+  // Enter stores what the box shows, and only that.
+  seconds->setFocus();
+  QTest::keyClick(seconds, Qt::Key_Return);
+  EXPECT_EQ(Slide(0).ExtraSeconds, 5);
+  EXPECT_FALSE(Doc().Modified()) << "back at the opened show";
+}
+
 TEST_F(Panel, TickingShowOpensTheCaptionEditorAndAFirstCaptionGetsTheWidthOfItsText) {
   Open({PictureSlide("a")});
   ClickCell(0);
