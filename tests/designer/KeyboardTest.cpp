@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include "designer/ColorSwatch.h"
@@ -105,6 +108,28 @@ TEST_F(Keyboard, OpeningAShowLeavesNothingOfTheOldOneInThePanel) {
   EXPECT_EQ(Selected(), std::vector<int>{0});
   EXPECT_TRUE(W("cbTransition")->isEnabled());
   EXPECT_FALSE(Doc().Modified());
+}
+
+// Every key of the designer's menus is told on a help page, under the command it runs.
+TEST_F(Keyboard, TheHelpPagesTellEveryMenuKey) {
+  QString help;
+  for (const QString& page : QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")})) {
+    QFile file(QStringLiteral(":/help/") + page);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+    QTextDocument text;
+    text.setHtml(QString::fromUtf8(file.readAll()));
+    help += text.toPlainText() + QLatin1Char('\n');
+  }
+  ASSERT_FALSE(help.isEmpty()) << "no help pages";
+  int keys = 0;
+  for (const QAction* action : form.findChildren<QAction*>()) {
+    for (const QKeySequence& key : action->shortcuts()) {
+      ++keys;
+      EXPECT_TRUE(help.contains(key.toString(QKeySequence::PortableText)))
+          << action->objectName().toStdString() << ": " << key.toString().toStdString();
+    }
+  }
+  EXPECT_GT(keys, 5);
 }
 
 }  // namespace
