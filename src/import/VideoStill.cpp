@@ -16,6 +16,10 @@ extern "C" {
 namespace lrw {
 namespace {
 
+// The decoders' own pixel limit: ours, with room for the padding they add to a frame's
+// width, so that every frame our limit admits is decoded.
+constexpr int64_t kDecoderMaxPixels = kMaxDecodedPixels + kMaxDecodedPixels / 16;
+
 // Packets read while looking for the first frame: a stream that yields nothing
 // within these is treated as undecodable instead of being read to its end.
 constexpr int kMaxPackets = 2000;
@@ -87,7 +91,7 @@ Bitmap ReadVideoStill(const std::string& path) {
   }
   std::vector<AVDictionary*> probeOptions(format->nb_streams, nullptr);
   for (AVDictionary*& options : probeOptions) {
-    av_dict_set_int(&options, "max_pixels", kMaxDecodedPixels, 0);
+    av_dict_set_int(&options, "max_pixels", kDecoderMaxPixels, 0);
   }
   const int probed = avformat_find_stream_info(format.get(), probeOptions.data());
   for (AVDictionary*& options : probeOptions) av_dict_free(&options);
@@ -113,7 +117,7 @@ Bitmap ReadVideoStill(const std::string& path) {
   }
   decoder->thread_count = 1;
   // Whatever the stream declared, no frame larger than one decode may hold is made.
-  decoder->max_pixels = kMaxDecodedPixels;
+  decoder->max_pixels = kDecoderMaxPixels;
   // A damaged frame is an error, not a picture with its missing part filled in.
   decoder->err_recognition |= AV_EF_EXPLODE;
   if (parameters->width > 0 || parameters->height > 0) {

@@ -17,9 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <utility>
 
 #include "app/ServiceFile.h"
 #include "designer/DesignerTestSupport.h"
@@ -222,8 +222,8 @@ TEST_F(AutomationBusTest, AFailedAddSlideIsAnErrorReplyAndABoxOnlyOnScreen) {
 }
 
 // No call waits for a person: RunShow on a changed show is answered at once, and the
-// save question's outcome comes as the show running or as the NotSaved signal. While
-// the question is up another RunShow is Busy, and it never runs later.
+// save question's outcome follows as the NotSaved signal (Yes, the name dialog
+// cancelled) or as the show running (No). While the question is up RunShow is Busy.
 TEST_F(AutomationBusTest, RunShowAnswersAtOnceAndTheSaveQuestionsOutcomeFollows) {
   StartServer();
   ASSERT_TRUE(Client().connect(QString(), kAutomationObjectPath, kAutomationServiceName, "NotSaved",
@@ -231,70 +231,39 @@ TEST_F(AutomationBusTest, RunShowAnswersAtOnceAndTheSaveQuestionsOutcomeFollows)
   const QString show = Show(false);
   ASSERT_EQ(Call("AddSlide", {Picture()}).type(), QDBusMessage::ReplyMessage);
   Call("IdentifyController", {QVariant(uint(42))});
-
-  struct Round {
-    PromptAnswer answer;  // Yes: the name dialog is cancelled, so nothing is saved
-    bool runs;
-  };
-  for (const Round round : {Round{PromptAnswer::Yes, false}, Round{PromptAnswer::No, true}}) {
-    SCOPED_TRACE(round.runs);
-    bool answeredBeforeThePerson = false;
-    QString second;
-    bool once = false;
+  for (const PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No}) {
+    QStringList seen;  // while the question is up: the first reply, a second call
     prompts_.whileAsked = [&] {
-      if (std::exchange(once, true)) return;
+      if (!seen.isEmpty()) return;
       QDBusPendingCall* first = pending_;
-      answeredBeforeThePerson = first &&
-                                QTest::qWaitFor([&] { return first->isFinished(); }, 1000) &&
-                                first->reply().type() == QDBusMessage::ReplyMessage;
-      second = Call("RunShow", {show}).errorName();
+      seen << (QTest::qWaitFor([&] { return first->isFinished(); }, 1000) ? "answered" : "waits")
+           << Call("RunShow", {show}).errorName();
     };
-    prompts_.answers = {round.answer};
-    prompts_.asked.clear();
+    prompts_.answers = {answer};
     EXPECT_EQ(Call("RunShow", {show}).type(), QDBusMessage::ReplyMessage);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts_.asked.empty(); }, 5000));
-    ASSERT_EQ(prompts_.asked.size(), 1u);
-    EXPECT_EQ(prompts_.asked[0].text, "Do you want to save your slideshow changes?");
-    EXPECT_EQ(prompts_.asked[0].buttons, PromptButtons::YesNo);
-    EXPECT_TRUE(answeredBeforeThePerson);
-    EXPECT_EQ(second, "Quorvel.SlideShowOLE.Error.Busy");
-    if (!round.runs) {
-      ASSERT_TRUE(QTest::qWaitFor([&] { return !catcher_.notSaved.isEmpty(); }, 5000));
-      EXPECT_EQ(catcher_.notSaved, QStringList{show});
-      EXPECT_EQ(form_->Editor().Document().Count(), 1);
-      EXPECT_TRUE(form_->Editor().Document().Modified());
-    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !seen.isEmpty(); }, 5000));
+    EXPECT_EQ(seen, QStringList({"answered", "Quorvel.SlideShowOLE.Error.Busy"}));
+    EXPECT_EQ(prompts_.asked.back().text, "Do you want to save your slideshow changes?");
+    prompts_.whileAsked = nullptr;
   }
-  prompts_.whileAsked = nullptr;
   EXPECT_TRUE(Heard({{42u, 1025u}, {42u, 1026u}})) << "the show ran once, then the designer closed";
-  EXPECT_EQ(form_->Editor().Document().FileName(), show.toStdString());
-  EXPECT_EQ(catcher_.notSaved.size(), 1);
+  EXPECT_EQ(catcher_.notSaved, QStringList{show});
 }
 
-// Changes to a show read from a damaged file would be saved over it: over the bus,
-// where nobody may answer, that is refused at once and nothing is asked or written.
+// Changes to a show read from a damaged file are never saved over it from the bus.
 TEST_F(AutomationBusTest, ChangesToADamagedShowAreNotSavedOverItFromTheBus) {
   StartServer();
   const QString show = Show(false);
   const std::string damaged = dir_.filePath("damaged.sho").toStdString();
-  {
-    std::ifstream in(show.toStdString(), std::ios::binary);
-    std::string bytes(std::istreambuf_iterator<char>(in), {});
-    std::ofstream(damaged, std::ios::binary) << bytes.substr(0, bytes.size() - 3);
-  }
+  std::filesystem::copy_file(show.toStdString(), damaged);
+  std::filesystem::resize_file(damaged, std::filesystem::file_size(damaged) - 3);
   form_->Editor().Execute(LoadShowCommand(damaged));
-  ASSERT_EQ(form_->Editor().Document().Count(), 1);
-  prompts_.asked.clear();
   ASSERT_EQ(Call("AddSlide", {Picture()}).type(), QDBusMessage::ReplyMessage);
-  for (const char* method : {"RunShow", "CloseServer"}) {
-    const QDBusMessage reply =
-        Call(method, method == std::string("RunShow") ? QVariantList{show} : QVariantList{});
-    EXPECT_EQ(reply.errorName(), "Quorvel.SlideShowOLE.Error.NotSaved") << method;
-  }
-  QTest::qWait(200);
+  prompts_.asked.clear();
+  EXPECT_EQ(Call("RunShow", {show}).errorName(), "Quorvel.SlideShowOLE.Error.NotSaved");
+  EXPECT_EQ(Call("CloseServer").errorName(), "Quorvel.SlideShowOLE.Error.NotSaved");
+  QTest::qWait(100);
   EXPECT_TRUE(prompts_.asked.empty());
-  EXPECT_EQ(form_->Editor().Document().FileName(), damaged);
-  EXPECT_EQ(ReadShowFile(damaged).status, ReadStatus::ReadError) << "the file is untouched";
 }
 
 TEST_F(AutomationBusTest, CallsWhileAShowRunsAreRefusedAsBusy) {

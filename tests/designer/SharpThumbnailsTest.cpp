@@ -52,18 +52,13 @@ TEST(SharpThumbnails, DecodesThePictureAtTheScreensPixelsOnceAndRemembersFailure
   QCoreApplication::processEvents();
   EXPECT_EQ(ready.count(), 1) << "a picture that cannot be read is not tried again";
 
-  // A picture slide whose file kept no thumbnail (or one too large to be one) gets one
-  // from its picture, fitted into 60 x 60, also at one pixel per pixel.
-  SlideRecord bare = slide;
-  bare.Thumbnail.reset();
+  // A picture slide kept without its thumbnail gets one, fitted into 60 x 60, at any ratio.
+  slide.Thumbnail.reset();
   for (const qreal ratio : {1.0, 2.0}) {
-    EXPECT_TRUE(sharp.Find(bare, ratio).isNull()) << "asked for, not made yet";
+    sharp.Find(slide, ratio);
     sharp.WaitForAll();
     QCoreApplication::processEvents();
-    const QImage drawn = sharp.Find(bare, ratio);
-    ASSERT_FALSE(drawn.isNull()) << ratio;
-    EXPECT_EQ(drawn.deviceIndependentSize(), QSizeF(60, 45)) << ratio;
-    EXPECT_EQ(drawn.pixel(2, drawn.height() / 2), 0xFF0000FFu) << ratio;
+    EXPECT_EQ(sharp.Find(slide, ratio).deviceIndependentSize(), QSizeF(60, 45)) << ratio;
   }
   std::filesystem::remove_all(dir);
 }

@@ -12,10 +12,6 @@
 #include <sstream>
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-}
 
 #include "PictureFixtures.h"
 #include "import/AddPictureSlide.h"
@@ -145,75 +141,6 @@ TEST(MemoryBound, FilesThatCannotHoldWhatTheyDeclareAreRefusedBeforeAllocating) 
     EXPECT_NE(r.text.find("truncated"), std::string::npos) << name << ":" << r.text;
     // The 4096 x 4096 bitmap alone would be 64 MB.
     EXPECT_LT(r.grewKilobytes, 16 * 1024) << name;
-  }
-}
-
-// An AVI whose one frame is a black PNG of `width` x `height`, while the container
-// declares `declaredWidth` x `declaredHeight`.
-void WritePngAvi(const std::string& path, int width, int height, int declaredWidth,
-                 int declaredHeight) {
-  const AVCodec* png = avcodec_find_encoder(AV_CODEC_ID_PNG);
-  ASSERT_NE(png, nullptr);
-  AVCodecContext* encoder = avcodec_alloc_context3(png);
-  encoder->width = width;
-  encoder->height = height;
-  encoder->pix_fmt = AV_PIX_FMT_RGB24;
-  encoder->time_base = {1, 25};
-  encoder->compression_level = 1;
-  ASSERT_EQ(avcodec_open2(encoder, png, nullptr), 0);
-  AVFrame* frame = av_frame_alloc();
-  frame->format = AV_PIX_FMT_RGB24;
-  frame->width = width;
-  frame->height = height;
-  ASSERT_EQ(av_frame_get_buffer(frame, 0), 0);
-  for (int y = 0; y < height; ++y)
-    std::memset(frame->data[0] + y * frame->linesize[0], 0, width * 3);
-  AVPacket* packet = av_packet_alloc();
-  ASSERT_EQ(avcodec_send_frame(encoder, frame), 0);
-  ASSERT_EQ(avcodec_receive_packet(encoder, packet), 0);
-  av_frame_free(&frame);
-
-  AVFormatContext* out = nullptr;
-  avformat_alloc_output_context2(&out, nullptr, "avi", path.c_str());
-  ASSERT_NE(out, nullptr);
-  AVStream* stream = avformat_new_stream(out, nullptr);
-  stream->codecpar->codec_type = AVMEDIA_TYPE_VIDEO;
-  stream->codecpar->codec_id = AV_CODEC_ID_PNG;
-  stream->codecpar->width = declaredWidth;
-  stream->codecpar->height = declaredHeight;
-  stream->time_base = {1, 25};
-  ASSERT_GE(avio_open(&out->pb, path.c_str(), AVIO_FLAG_WRITE), 0);
-  ASSERT_GE(avformat_write_header(out, nullptr), 0);
-  packet->stream_index = 0;
-  packet->pts = packet->dts = 0;
-  packet->flags |= AV_PKT_FLAG_KEY;
-  ASSERT_GE(av_interleaved_write_frame(out, packet), 0);
-  av_write_trailer(out);
-  avio_closep(&out->pb);
-  avformat_free_context(out);
-  av_packet_free(&packet);
-  avcodec_free_context(&encoder);
-}
-
-// A video whose frame is larger than one decode may hold is refused from what its
-// container declares, before the probe or the decoder makes the frame; one that hides
-// its size from the container meets the decoder's own pixel limit.
-TEST(MemoryBound, HugeVideoFramesAreRefusedBeforeTheyAreDecoded) {
-  test::TempDir dir;
-  struct Case {
-    const char* name;
-    int declared;
-    const char* text;
-  };
-  // 6000 x 6000 is 36 megapixels, 108 MB as the decoder's RGB frame.
-  for (const Case& c :
-       {Case{"declared.avi", 6000, "too large"}, Case{"hidden.avi", 64, "cannot be decoded"}}) {
-    const std::string path = dir.File(c.name);
-    WritePngAvi(path, 6000, 6000, c.declared, c.declared);
-    const ChildDecode r = DecodeInChild(path, ThumbnailMode);
-    EXPECT_EQ(r.status, LoadFailed) << c.name;
-    EXPECT_NE(r.text.find(c.text), std::string::npos) << c.name << ": " << r.text;
-    EXPECT_LT(r.grewKilobytes, 16 * 1024) << c.name;
   }
 }
 
