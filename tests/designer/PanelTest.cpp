@@ -3,6 +3,7 @@
 // arrangement stage opened from the strip.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -107,7 +108,11 @@ TEST_F(Panel, UndoAndRedoShowTheSlidesSecondsAlsoInTheFocusedBox) {
     return [=] { QTest::keyClick(w, k, m); };
   };
   const std::pair<std::function<void()>, int> steps[] = {
-      {[&] { Action("Undo1")->trigger(); }, 5},
+      {[&] {  // Alt+E U: Edit > Undo from the keyboard
+         QTest::keyClick(&form, Qt::Key_E, Qt::AltModifier);
+         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_U);
+       },
+       5},
       {[&] { Action("Redo1")->trigger(); }, 12},
       {key(seconds, Qt::Key_Z), 5},
       {key(seconds, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier), 12},
