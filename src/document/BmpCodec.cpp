@@ -304,20 +304,20 @@ const char* ReadHeader(std::span<const uint8_t> file, Header& hd) {
 
 }  // namespace
 
-std::optional<BmpLimit> DeclaredBmpSize(std::span<const uint8_t> file) {
+std::optional<BmpSize> DeclaredBmpSize(std::span<const uint8_t> file) {
   Header hd;
   if (ReadHeader(file, hd)) return std::nullopt;
-  return BmpLimit{hd.width, hd.height};
+  return BmpSize{hd.width, hd.height};
 }
 
 std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* error,
-                                std::optional<BmpLimit> limit) {
+                                std::optional<BmpSize> maxSize) {
   Header hd;
   if (const char* fault = ReadHeader(file, hd)) return Fail(error, fault);
   if (!ValidDepth(hd)) return Fail(error, "Unsupported bitmap colour depth or compression.");
   if (hd.width == 0 || hd.height == 0) return Bitmap();
   if (static_cast<uint64_t>(hd.width) * static_cast<uint64_t>(hd.height) > kMaxBmpPixels ||
-      (limit && (hd.width > limit->maxWidth || hd.height > limit->maxHeight))) {
+      (maxSize && (hd.width > maxSize->width || hd.height > maxSize->height))) {
     return Fail(error, "The bitmap is too large.");
   }
   const uint32_t pixelOffset = ReadLe32(file.data() + 10);

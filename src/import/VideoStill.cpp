@@ -85,7 +85,7 @@ Bitmap ReadVideoStill(const std::string& path) {
   // huge frame is refused at the cost of reading a header.
   for (unsigned i = 0; i < format->nb_streams; ++i) {
     const AVCodecParameters* p = format->streams[i]->codecpar;
-    if (p->codec_type == AVMEDIA_TYPE_VIDEO && (p->width > 0 || p->height > 0)) {
+    if (p->codec_type == AVMEDIA_TYPE_VIDEO && p->width > 0 && p->height > 0) {
       CheckFrameSize(p->width, p->height);
     }
   }
@@ -120,7 +120,7 @@ Bitmap ReadVideoStill(const std::string& path) {
   decoder->max_pixels = kDecoderMaxPixels;
   // A damaged frame is an error, not a picture with its missing part filled in.
   decoder->err_recognition |= AV_EF_EXPLODE;
-  if (parameters->width > 0 || parameters->height > 0) {
+  if (parameters->width > 0 && parameters->height > 0) {
     CheckFrameSize(parameters->width, parameters->height);
   }
   if (avcodec_open2(decoder.get(), codec, nullptr) < 0) throw DecodeError(kVideoFrameOpenError);
