@@ -1,19 +1,22 @@
 // Peak memory of decoding pictures as the program does: each file is decoded in a child
 // process of its own (so one file's peak does not hide the next one's), and the child's
-// peak resident size is printed with what the loader said.
+// peak resident size and time are printed with what the loader said.
 //
-// usage: picture_memory thumbnail|full|WxH FILE...
+// usage: picture_memory thumbnail|full|WxH|show FILE...
 //   thumbnail  as picture import decodes (ThumbnailMode)
 //   full       as the arrangement stage decodes (FullSizeMode)
 //   WxH        as the show runner decodes for a picture drawn W x H (LoadPictureForSize)
+//   show       as every opening of a show file reads it, thumbnails included (ReadShowFile)
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "document/ShowFile.h"
 #include "import/LoadPicture.h"
 
 namespace {
@@ -31,7 +34,7 @@ lrw::LoadPictureResult Decode(lrw::TLoadPictureModule& loader, const std::string
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fputs("usage: picture_memory thumbnail|full|WxH FILE...\n", stderr);
+    std::fputs("usage: picture_memory thumbnail|full|WxH|show FILE...\n", stderr);
     return 2;
   }
   const std::string mode = argv[1];
@@ -39,9 +42,21 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; ++i) {
     int report[2];
     if (::pipe(report) != 0) return 1;
+    const auto started = std::chrono::steady_clock::now();
     const pid_t child = ::fork();
     if (child == 0) {
       ::close(report[0]);
+      if (mode == "show") {
+        const lrw::ShowFileReadResult show = lrw::ReadShowFile(argv[i]);
+        int thumbnails = 0;
+        for (const lrw::SlideRecord& slide : show.slides) thumbnails += slide.Thumbnail ? 1 : 0;
+        const std::string text = std::to_string(show.slides.size()) + " slides, " +
+                                 std::to_string(thumbnails) + " thumbnails, " +
+                                 std::to_string(show.droppedThumbnails) + " left out" +
+                                 (show.errorText.empty() ? "" : "; " + show.errorText);
+        if (::write(report[1], text.data(), text.size()) < 0) return 1;
+        ::_exit(0);
+      }
       lrw::TLoadPictureModule loader;
       const lrw::LoadPictureResult r = Decode(loader, mode, argv[i]);
       const std::string text =
@@ -62,7 +77,10 @@ int main(int argc, char** argv) {
     ::wait4(child, &status, 0, &usage);
     if (!WIFEXITED(status)) text = "ended by signal " + std::to_string(WTERMSIG(status));
     worst = std::max(worst, usage.ru_maxrss);
-    std::printf("%8.1f MB  %s: %s\n", usage.ru_maxrss / 1024.0, argv[i], text.c_str());
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::printf("%8.1f MB %6.2f s  %s: %s\n", usage.ru_maxrss / 1024.0, seconds, argv[i],
+                text.c_str());
   }
   std::printf("%8.1f MB  the largest\n", worst / 1024.0);
   return 0;

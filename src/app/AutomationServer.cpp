@@ -66,6 +66,13 @@ bool AutomationServer::Register(const QDBusConnection& bus) {
   watcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
   connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this, &AutomationServer::ClientGone);
   connect(&object_, &TSlideShowOLE::ControllerMessage, this, &AutomationServer::SendMessage);
+  connect(
+      &object_, &TSlideShowOLE::NotSaved, this, [this](const QString& file, const QString& why) {
+        QDBusMessage signal =
+            QDBusMessage::createSignal(kAutomationObjectPath, kAutomationServiceName, "NotSaved");
+        signal << file << why;
+        connection_->send(signal);
+      });
   return true;
 }
 

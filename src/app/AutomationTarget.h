@@ -16,6 +16,9 @@ class AutomationTarget {
   // Adds the picture as a slide, as the user's "&Add slides" does. Returns why it was
   // not added ("" when it was); a designer on screen also tells the user.
   virtual std::string AddSlide(const std::string& utf8Path) = 0;
+  // The show has changes that could only be saved over the damaged file it was read
+  // from, which needs the user's agreement: a caller nobody may answer is refused.
+  virtual bool SaveWouldReplaceDamagedFile() const = 0;
   // Before a show replaces this one: the save prompt with Yes and No. False when Yes did
   // not lead to a save, so the show must stay.
   virtual bool ReleaseShow() = 0;

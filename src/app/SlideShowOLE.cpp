@@ -26,6 +26,18 @@ class CallScope {
   TSlideShowOLE& server_;
 };
 
+// Ends the work of a call that was answered before its work began.
+class FinishesCall {
+ public:
+  explicit FinishesCall(TSlideShowOLE& server) : server_(server) {}
+  ~FinishesCall() { emit server_.CallFinished(); }
+  FinishesCall(const FinishesCall&) = delete;
+  FinishesCall& operator=(const FinishesCall&) = delete;
+
+ private:
+  TSlideShowOLE& server_;
+};
+
 // A window handle given to Invoke: any integer that fits in 32 bits, signed or not.
 bool ToHandle(const QVariant& v, uint& handle) {
   bool ok = false;
@@ -62,6 +74,9 @@ constexpr const char* kNotAddedError = "Quorvel.SlideShowOLE.Error.NotAdded";
 constexpr const char* kNotSavedError = "Quorvel.SlideShowOLE.Error.NotSaved";
 constexpr const char* kNotSavedText =
     "The show in the designer has changes that were not saved; it was not replaced.";
+constexpr const char* kDamagedText =
+    "The show in the designer was read from a damaged file and has changes; saving them "
+    "would replace that file, which only the user may agree to. Nothing was saved.";
 
 }  // namespace
 
@@ -87,7 +102,7 @@ bool TSlideShowOLE::BeginCall() {
 }
 
 bool TSlideShowOLE::RefuseWhenBusy() {
-  if (!target_->Busy()) return false;
+  if (!target_->Busy() && !accepted_) return false;
   Fail(kBusyError, kBusyText);
   return true;
 }
@@ -100,53 +115,43 @@ void TSlideShowOLE::AddSlide(const QString& fileName) {
   if (!why.empty()) Fail(kNotAddedError, QString::fromStdString(why));
 }
 
-void TSlideShowOLE::RunShow(const QString& fileName) {
-  if (!BeginCall() || RefuseWhenBusy()) return;
-  // The show can run for as long as the user likes: the caller is answered before it
-  // runs and hears of its end through message 1025.
-  QDBusMessage call;  // answered later, on the connection it came on
-  QString bus;
-  if (calledFromDBus()) {
-    setDelayedReply(true);
-    call = message();
-    bus = connection().name();
-  }
-  emit CallStarted();
-  QTimer::singleShot(0, this,
-                     [this, fileName, call, bus] { RunShowWhenFree(fileName, call, bus); });
+bool TSlideShowOLE::RefuseUnsavedDamage() {
+  if (!target_->SaveWouldReplaceDamagedFile()) return false;
+  Fail(kNotSavedError, kDamagedText);
+  return true;
 }
 
-void TSlideShowOLE::RunShowWhenFree(const QString& fileName, const QDBusMessage& call,
-                                    const QString& bus) {
-  // Error replies are made from the call itself, never from a reply.
-  auto answer = [&](bool ok) {
-    if (call.type() == QDBusMessage::InvalidMessage) return;
-    QDBusConnection(bus).send(ok ? call.createReply()
-                                 : call.createErrorReply(kNotSavedError, kNotSavedText));
-  };
-  // Something modal may have opened between the call and now; the show waits for it.
-  if (target_ && target_->Busy()) {
-    QTimer::singleShot(100, this,
-                       [this, fileName, call, bus] { RunShowWhenFree(fileName, call, bus); });
-    return;
-  }
-  struct Finished {
-    TSlideShowOLE& o;
-    ~Finished() { emit o.CallFinished(); }
-  } finished{*this};
+void TSlideShowOLE::RunShow(const QString& fileName) {
+  if (!BeginCall() || RefuseWhenBusy()) return;
   const std::string path = fileName.toStdString();
-  if (!target_ || path.empty() || !IsRegularFile(path)) {
-    answer(true);  // a missing file runs nothing and sends nothing
+  if (path.empty() || !IsRegularFile(path)) {
+    CallScope scope(*this);  // runs nothing and sends nothing
     return;
   }
+  if (RefuseUnsavedDamage()) return;
+  // Answered now (the reply goes out when this returns); the question and the show
+  // follow from the event loop, and until the question is up other calls are Busy.
+  accepted_ = true;
+  emit CallStarted();
+  QTimer::singleShot(0, this, [this, fileName] { RunAcceptedShow(fileName); });
+}
+
+void TSlideShowOLE::RunAcceptedShow(const QString& fileName) {
+  // Something modal may have opened between the reply and now; the show waits for it.
+  if (target_ && target_->Busy()) {
+    QTimer::singleShot(100, this, [this, fileName] { RunAcceptedShow(fileName); });
+    return;
+  }
+  accepted_ = false;
+  FinishesCall finished(*this);
+  if (!target_) return;
   if (!target_->ReleaseShow()) {
     emit CallRefused(QString::fromLatin1(kNotSavedText));
-    answer(false);
+    emit NotSaved(fileName, QString::fromLatin1(kNotSavedText));
     return;
   }
-  answer(true);
   QPointer<TSlideShowOLE> self(this);
-  if (!target_ || !target_->RunShowFile(path) || !self) return;
+  if (!target_ || !target_->RunShowFile(fileName.toStdString()) || !self) return;
   if (controller_ != 0) emit ControllerMessage(controller_, kShowFinishedMessage);
   // Closed like a close by hand: the save prompt, message 1026, the end of the program.
   if (target_) target_->CloseDesigner();
@@ -159,9 +164,20 @@ void TSlideShowOLE::ShowDesignForm() {
 }
 
 void TSlideShowOLE::CloseServer() {
-  if (!BeginCall() || RefuseWhenBusy()) return;
-  CallScope scope(*this);
-  target_->CloseServer();
+  if (!BeginCall() || RefuseWhenBusy() || RefuseUnsavedDamage()) return;
+  accepted_ = true;
+  emit CallStarted();
+  QTimer::singleShot(0, this, [this] { AskToSaveAccepted(); });
+}
+
+void TSlideShowOLE::AskToSaveAccepted() {
+  if (target_ && target_->Busy()) {
+    QTimer::singleShot(100, this, [this] { AskToSaveAccepted(); });
+    return;
+  }
+  accepted_ = false;
+  FinishesCall finished(*this);
+  if (target_) target_->CloseServer();
 }
 
 void TSlideShowOLE::IdentifyController(uint handle) {

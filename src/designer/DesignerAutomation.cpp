@@ -32,6 +32,10 @@ std::string DesignerAutomation::AddSlide(const std::string& path) {
   return problem.message;
 }
 
+bool DesignerAutomation::SaveWouldReplaceDamagedFile() const {
+  return lrw::SaveWouldReplaceDamagedFile(editor_);
+}
+
 bool DesignerAutomation::ReleaseShow() {
   return QuerySaveChanges(editor_, false, false) != PromptAnswer::Cancel;
 }

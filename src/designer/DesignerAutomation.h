@@ -18,6 +18,7 @@ class DesignerAutomation : public AutomationTarget {
 
   bool Busy() const override { return editor_.Busy(); }
   std::string AddSlide(const std::string& utf8Path) override;
+  bool SaveWouldReplaceDamagedFile() const override;
   bool ReleaseShow() override;
   bool RunShowFile(const std::string& utf8Path) override;
   void ShowDesignForm() override;

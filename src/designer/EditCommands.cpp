@@ -76,9 +76,10 @@ bool InsertBlankCommand::OnEnabled(const ShowEditor& editor) const {
 }
 
 void InsertBlankCommand::OnExecute(ShowEditor& editor) {
-  // After the selected slide, or the current one when none is selected.
-  const int target = editor.TargetIndex();
-  Document(editor).NewBlankSlide(target >= 0 ? target : editor.CurrentIndex());
+  // After the current (focused) slide, copying it, as every other new slide does; the
+  // selected one only when no slide is current.
+  const int current = editor.CurrentIndex();
+  Document(editor).NewBlankSlide(current >= 0 ? current : editor.TargetIndex());
 }
 
 // ---- adding pictures ----

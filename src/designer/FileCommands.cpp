@@ -59,13 +59,29 @@ bool Write(ShowEditor& editor, const std::string& path, bool portable) {
   return true;
 }
 
-bool CopyMedia(ShowEditor& editor, const std::string& folder) {
-  const CopyMediaResult copied = [&] {
+// Copies the show's media into `folder`; the files copied, or nothing when the copy
+// failed (what it had copied is gone again, and the user has been told).
+std::optional<std::vector<std::string>> CopyMedia(ShowEditor& editor, const std::string& folder) {
+  CopyMediaResult copied = [&] {
     BusyPointer pointer(editor);
     return CopyMediaFiles(editor.Document().Slides(), folder);
   }();
-  if (copied.ok()) return true;
+  if (copied.ok()) return std::move(copied.copied);
   TellUser(editor, copied.error, kMessageCaption, PromptIcon::Error);
+  return std::nullopt;
+}
+
+// Copies the media, then writes the portable show: one act, so a failed write removes
+// the copies again.
+bool WritePortable(ShowEditor& editor, const std::string& path) {
+  const auto copied = CopyMedia(editor, FolderOf(path));
+  if (!copied) return false;
+  const WriteResult written = WriteShowFile(editor.Document(), path, true);
+  if (written.ok) return true;
+  const std::string removed = RemoveCopiedMedia(*copied);
+  const std::string joint = written.errorText.ends_with('.') ? " " : ". ";
+  TellUser(editor, written.errorText + (removed.empty() ? "" : joint + removed), kMessageCaption,
+           PromptIcon::Error);
   return false;
 }
 
@@ -73,6 +89,19 @@ bool CopyMedia(ShowEditor& editor, const std::string& folder) {
 
 std::string WindowTitleFor(const std::string& path) {
   return path.empty() ? std::string(kPlainTitle) : FileNameOf(path) + kTitleSuffix;
+}
+
+std::string DamagedFileText(const ShowEditor::DamagedFile& damaged) {
+  const std::string slides = damaged.slidesRead == 1 ? "the 1 slide that could be read"
+                                                     : "the " + std::to_string(damaged.slidesRead) +
+                                                           " slides that could be read";
+  return "File " + Trim(damaged.path) + " was damaged; saving replaces it with " + slides +
+         ".\n\nReplace it? Choose No to save the show under another name.";
+}
+
+bool SaveWouldReplaceDamagedFile(const ShowEditor& editor) {
+  return editor.Document().Modified() && editor.Damaged &&
+         editor.Damaged->path == editor.Document().FileName();
 }
 
 PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel, bool askAgain) {
@@ -109,6 +138,10 @@ void LoadShowCommand::OnExecute(ShowEditor& editor) {
   }
   // Also on a read error the old slides go: the show now belongs to this file, and a
   // later save must not write another show's slides over it.
+  editor.Damaged.reset();
+  if (result.status == ReadStatus::ReadError) {
+    editor.Damaged = ShowEditor::DamagedFile{path_, static_cast<int>(result.slides.size())};
+  }
   Document(editor).Load(std::move(result.slides), path_, result.loop);
   editor.ClearHistory();
   if (result.status == ReadStatus::ReadError)
@@ -148,10 +181,22 @@ void SaveShowCommand::OnExecute(ShowEditor& editor) {
     saved_ = editor.Execute(saveAs) && saveAs.Saved();
     return;
   }
+  if (editor.Damaged && editor.Damaged->path == path) {
+    // Whatever lay beyond the damage is still in the file: gone once it is replaced.
+    const PromptAnswer answer =
+        AskUser(editor, DamagedFileText(*editor.Damaged), kMessageCaption, PromptIcon::Warning,
+                PromptButtons::YesNoCancel, PromptAnswer::No);
+    if (answer == PromptAnswer::Cancel) return;
+    if (answer == PromptAnswer::No) {
+      SaveShowAsCommand saveAs(forPrompt_);
+      saved_ = editor.Execute(saveAs) && saveAs.Saved();
+      return;
+    }
+  }
   const bool portable = Lower(ExtensionOf(path)) == ".bld";
   // A portable show stays complete when slides were added since it was built.
-  if (portable && !CopyMedia(editor, FolderOf(path))) return;
-  if (!Write(editor, path, portable)) return;
+  if (portable ? !WritePortable(editor, path) : !Write(editor, path, false)) return;
+  editor.Damaged.reset();
   editor.MarkSaved();
   editor.SetTitlePath(path);
   saved_ = true;
@@ -172,6 +217,8 @@ void SaveShowAsCommand::OnExecute(ShowEditor& editor) {
   // Nothing written: the show still belongs to the file it came from.
   if (!Write(editor, *chosen, false)) return;
   Document(editor).SetFileName(*chosen);
+  // The show belongs to the file chosen now (the damaged one only by the user's choice).
+  editor.Damaged.reset();
   editor.MarkSaved();
   editor.SetTitlePath(*chosen);
   saved_ = true;
@@ -192,9 +239,8 @@ void BuildPortableShowCommand::OnExecute(ShowEditor& editor) {
       WithDialog(editor, [&](EditorDialogs& d) { return d.SaveFile(choice); });
   if (!chosen) return;
   editor.SaveDialogName = *chosen;
-  if (!CopyMedia(editor, FolderOf(*chosen))) return;
   // The show keeps its own file name: a later Save writes there.
-  if (!Write(editor, *chosen, true)) return;
+  if (!WritePortable(editor, *chosen)) return;
   editor.MarkSaved();
   editor.SetTitlePath(*chosen);
   Beep(editor, BeepKind::Warning);
@@ -219,6 +265,7 @@ void CloseShowCommand::OnExecute(ShowEditor& editor) {
   SlideShowDocument& document = Document(editor);
   document.ReleaseSlides();
   document.SetFileName({});  // the loop flag stays as it is
+  editor.Damaged.reset();
   editor.ClearHistory();
   editor.SetTitlePath({});
 }

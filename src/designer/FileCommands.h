@@ -56,7 +56,8 @@ class SavingCommand : public EditorCommand {
 };
 
 // "&Save": "Save &As" for a show without a file; a .bld file stays a portable show,
-// with its media copied beside it first.
+// with its media copied beside it first. The first save over a file that was read only
+// up to damage asks first (Yes replaces it, No saves under another name instead).
 class SaveShowCommand : public SavingCommand {
  public:
   explicit SaveShowCommand(bool forPrompt = false) : SavingCommand(forPrompt) {}
@@ -110,6 +111,12 @@ inline constexpr const char* kSaveQuestion = "Do you want to save your slideshow
 inline constexpr const char* kOpenFilter =
     "All Slideshow Files (*.sho;*.bld)|*.sho;*.bld|Local Slideshow Files (*.sho)|*.sho|"
     "Portable Slideshow Files (*.bld)|*.bld";
+
+// "File NAME was damaged; saving replaces it with the N slides that could be read."
+std::string DamagedFileText(const ShowEditor::DamagedFile& damaged);
+// A save would write over a damaged file the show came from: the changes can only be
+// saved after the user has agreed, so a caller nobody may answer must not save.
+bool SaveWouldReplaceDamagedFile(const ShowEditor& editor);
 
 // "Lanternreelworks!" or the file's name followed by " - Lanternreelworks!".
 std::string WindowTitleFor(const std::string& path);

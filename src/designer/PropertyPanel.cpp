@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +40,7 @@ PropertyPanel::PropertyPanel(ShowEditor& editor, QWidget* parent)
   setObjectName(QStringLiteral("PropertyPanel"));
   BuildControls();
   Connect();
+  for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
   editor_.AddListener(this);
   UpdateStates();
 }
@@ -180,12 +183,28 @@ void PropertyPanel::Connect() {
   connect(durationButtons_, &QButtonGroup::idClicked, this,
           [this](int mode) { Run(SetDurationModeCommand(mode)); });
   connect(secondsBox_, &SecondsSpinBox::secondsTextChanged, this, [this](const QString& text) {
+    storingSeconds_ = true;
     Run(SetSecondsCommand(SecondsSpinBox::ParseSeconds(text)));
+    storingSeconds_ = false;
   });
   secondsBox_->onRefusedKey = [this] { editor_.Services().prompts.Beep(BeepKind::Default); };
   connect(showTransitionButton_, &QPushButton::clicked, this,
           [this] { Run(DemonstrateTransitionCommand()); });
   connect(arrangeButton_, &QPushButton::clicked, this, [this] { Run(ArrangeSlideCommand()); });
+}
+
+bool PropertyPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QKeySequence& history :
+         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+          QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+      // Left unclaimed, the key goes to the window's shortcuts.
+      if (pressed == history) return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void PropertyPanel::PlaceAt(int top, int clientWidth) {
@@ -262,9 +281,10 @@ void PropertyPanel::ShowValues(const std::vector<int>& selected) {
   soundNameLabel_->setText(mixSound ? QString() : FromCp1252(ref.SoundName));
   if (mixSeconds) {
     secondsBox_->clear();
-  } else if (!secondsBox_->hasFocus() &&
+  } else if (!storingSeconds_ &&
              (secondsBox_->text().isEmpty() || secondsBox_->TypedValue() != ref.ExtraSeconds)) {
-    // Never under the user's fingers: what is typed is stored as it is typed.
+    // Never while the typed text is being stored ("" stays empty, not "0"); any other
+    // change (undo, redo, another slide) shows the slide's value, also in a focused box.
     secondsBox_->setValue(ref.ExtraSeconds);
   }
   QRadioButton* const modes[] = {enterPressedRadio_, soundEndedRadio_, timeElapsedRadio_};

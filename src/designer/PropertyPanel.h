@@ -36,6 +36,11 @@ class PropertyPanel : public QWidget, private EditorListener {
   // The bottom of the lowest group box, in the panel's coordinates.
   int ContentHeight() const;
 
+ protected:
+  // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y in the panel's controls are the show's Undo and Redo,
+  // not a text box's own.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void SelectionChanged() override;
   void CommandStatesChanged() override;
@@ -76,6 +81,9 @@ class PropertyPanel : public QWidget, private EditorListener {
   QRadioButton* soundEndedRadio_ = nullptr;
   QRadioButton* timeElapsedRadio_ = nullptr;
   SecondsSpinBox* secondsBox_ = nullptr;
+  // The seconds box's own text is being stored: it is not written back under the
+  // user's fingers.
+  bool storingSeconds_ = false;
   QLabel* secondsLabel_ = nullptr;
   QPushButton* arrangeButton_ = nullptr;
   int top_ = 0;

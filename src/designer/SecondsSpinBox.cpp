@@ -55,8 +55,10 @@ void SecondsSpinBox::stepBy(int steps) {
 void SecondsSpinBox::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     // The box would show the bounded number without telling anyone; what is shown is
-    // what is stored.
+    // what is stored, also when the text has not changed since the slide last changed.
     ClampTypedText();
+    // An empty box (slides that differ) stores nothing.
+    if (!text().trimmed().isEmpty()) emit secondsTextChanged(text());
   }
   const QString t = event->text();
   const bool typesText = !t.isEmpty() && t.at(0).isPrint() &&

@@ -31,20 +31,34 @@ void SharpThumbnails::WaitForAll() {
 }
 
 QImage SharpThumbnails::Find(const SlideRecord& slide, qreal ratio) {
-  if (ratio <= 1.0 || !slide.Thumbnail || slide.Thumbnail->empty() || slide.IsBlank()) return {};
-  const int width = static_cast<int>(std::lround(slide.Thumbnail->width * ratio));
-  const int height = static_cast<int>(std::lround(slide.Thumbnail->height * ratio));
+  if (slide.IsBlank()) return {};
+  // A picture slide without a thumbnail (its file kept none, or one too large to be
+  // one) gets one made from its picture, as the import would have made it.
+  const bool stored = slide.Thumbnail && !slide.Thumbnail->empty();
+  if (stored && ratio <= 1.0) return {};
+  const int width = stored ? static_cast<int>(std::lround(slide.Thumbnail->width * ratio)) : 0;
+  const int height = stored ? static_cast<int>(std::lround(slide.Thumbnail->height * ratio)) : 0;
   const std::string path = Cp1252ToUtf8(slide.PicturePath());
-  const std::string key = path + '\n' + std::to_string(width) + 'x' + std::to_string(height);
+  const std::string key = path + '\n' + std::to_string(width) + 'x' + std::to_string(height) +
+                          (stored ? std::string() : "@" + std::to_string(ratio));
   if (const auto it = made_.find(key); it != made_.end()) return it->second;
   if (pending_.insert(key).second) {
     pool_.start([this, key, path, width, height, ratio] {
       TLoadPictureModule loader;
-      const LoadPictureResult loaded = loader.LoadPictureForSize(path, width, height);
+      int w = width, h = height;
       QImage image;
-      if (loaded.status == Loaded && !loaded.bitmap.empty()) {
-        image = ImageFromBitmap(ScaleBitmap(loaded.bitmap, width, height));
-        image.setDevicePixelRatio(ratio);
+      if (w == 0) {
+        const LoadPictureResult small = loader.LoadPicture(path, ThumbnailMode);
+        w = static_cast<int>(std::lround(small.bitmap.width * ratio));
+        h = static_cast<int>(std::lround(small.bitmap.height * ratio));
+        if (ratio <= 1.0 && small.status == Loaded) image = ImageFromBitmap(small.bitmap);
+      }
+      if (image.isNull() && w > 0 && h > 0) {
+        const LoadPictureResult loaded = loader.LoadPictureForSize(path, w, h);
+        if (loaded.status == Loaded && !loaded.bitmap.empty()) {
+          image = ImageFromBitmap(ScaleBitmap(loaded.bitmap, w, h));
+          image.setDevicePixelRatio(ratio);
+        }
       }
       // Handed to the strip's thread; the destructor waits for this job, so the object
       // is still there when the call is queued.

@@ -24,8 +24,10 @@ class SharpThumbnails : public QObject {
   ~SharpThumbnails() override;
 
   // The slide's picture at its thumbnail's size times `ratio` (device pixels per logical
-  // pixel), with that ratio set; null when the ratio is 1, the slide has no thumbnail,
-  // the picture cannot be read, or it is not made yet (it is asked for then).
+  // pixel), with that ratio set; for a picture slide without a thumbnail, the picture
+  // fitted into 60 x 60 logical pixels, at any ratio. Null when the ratio is 1 and the
+  // slide has its thumbnail, for a blank slide, when the picture cannot be read, or when
+  // it is not made yet (it is asked for then).
   QImage Find(const SlideRecord& slide, qreal ratio);
   // Waits until every picture asked for has been made (tests).
   void WaitForAll();

@@ -6,6 +6,7 @@
 // a command that is not enabled does nothing.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,14 @@ class ShowEditor : private DocumentListener, private DocumentRecorder {
   bool RunOnce = false;
   // The names the save dialog last held.
   std::string SaveDialogName;
+  // The show's file was read only up to damage: what lay beyond is still in the file,
+  // so the first save over it asks first. Cleared once the show belongs to another file
+  // or has been written over this one.
+  struct DamagedFile {
+    std::string path;
+    int slidesRead = 0;
+  };
+  std::optional<DamagedFile> Damaged;
 
   void AddListener(EditorListener* listener);
   void RemoveListener(EditorListener* listener);

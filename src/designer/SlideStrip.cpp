@@ -60,9 +60,12 @@ void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& sli
   const int rl = cell.x(), rt = cell.y();
   const int rr = cell.x() + cell.width(), rb = cell.y() + cell.height();
 
-  const bool hasThumb = slide.Thumbnail.has_value() && !slide.Thumbnail->empty();
-  const int w = hasThumb ? slide.Thumbnail->width : kBlankSize;
-  const int h = hasThumb ? slide.Thumbnail->height : kBlankSize;
+  const bool stored = slide.Thumbnail.has_value() && !slide.Thumbnail->empty();
+  // A picture slide without a stored thumbnail shows one made from its picture.
+  const bool hasThumb = stored || !sharp.isNull();
+  const QSize made = sharp.deviceIndependentSize().toSize();
+  const int w = stored ? slide.Thumbnail->width : hasThumb ? made.width() : kBlankSize;
+  const int h = stored ? slide.Thumbnail->height : hasThumb ? made.height() : kBlankSize;
   // The picture is centred in the top 70 pixels of the cell; P is inclusive.
   const int pl = rl + (kCellWidth - w) / 2;
   const int pt = rt + (70 - h) / 2;
@@ -81,18 +84,17 @@ void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& sli
   // Sunken frame around the picture.
   DrawBevel(p, pl, pt, pr, pb, Qt::black, Qt::white);
 
-  QString text;
   if (hasThumb) {
     if (!sharp.isNull()) {
       p.drawImage(QRect(pl, pt, w, h), sharp);
     } else {
       p.drawImage(pl, pt, WrapBitmap(*slide.Thumbnail));
     }
-    text = FromCp1252(slide.PictureName);
   } else {
     p.fillRect(pl, pt, w, h, ColorFromRecord(slide.BackgroundColor));
-    text = kBlankLabel;
   }
+  // A picture slide keeps its name also while its picture cannot be drawn.
+  QString text = slide.IsBlank() ? kBlankLabel : FromCp1252(slide.PictureName);
 
   const QFont font = StripFont(8);
   const QFontMetrics fm(font);

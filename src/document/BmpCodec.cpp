@@ -259,16 +259,16 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap) {
   return out;
 }
 
-std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* error) {
-  if (file.size() < kFileHeaderSize + 4) return Fail(error, "The bitmap file is too short.");
-  if (file[0] != 'B' || file[1] != 'M') return Fail(error, "The file is not a bitmap.");
-  const uint32_t pixelOffset = ReadLe32(file.data() + 10);
+namespace {
 
-  Header hd;
+// Reads the file and information headers into `hd`; the text of the fault otherwise.
+const char* ReadHeader(std::span<const uint8_t> file, Header& hd) {
+  if (file.size() < kFileHeaderSize + 4) return "The bitmap file is too short.";
+  if (file[0] != 'B' || file[1] != 'M') return "The file is not a bitmap.";
   hd.size = ReadLe32(file.data() + kFileHeaderSize);
-  if (!KnownHeaderSize(hd.size)) return Fail(error, "Unknown bitmap header size.");
+  if (!KnownHeaderSize(hd.size)) return "Unknown bitmap header size.";
   if (file.size() < kFileHeaderSize + hd.size) {
-    return Fail(error, "The bitmap header runs past the end of the file.");
+    return "The bitmap header runs past the end of the file.";
   }
   const uint8_t* ih = file.data() + kFileHeaderSize;
   int64_t height = 0;
@@ -289,7 +289,7 @@ std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* erro
     // and 4 are Huffman and RLE24, which no thumbnail uses.
     if (hd.size == 64 && hd.compression != kBiRgb && hd.compression != kBiRle8 &&
         hd.compression != kBiRle4) {
-      return Fail(error, "Unsupported bitmap compression.");
+      return "Unsupported bitmap compression.";
     }
     if (hd.size >= 52 && hd.size != 64) {
       hd.masks = {ReadLe32(ih + 40), ReadLe32(ih + 44), ReadLe32(ih + 48)};
@@ -298,12 +298,29 @@ std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* erro
   }
   hd.topDown = height < 0;
   hd.height = height < 0 ? -height : height;
-  if (hd.width < 0) return Fail(error, "The bitmap has a negative width.");
+  if (hd.width < 0) return "The bitmap has a negative width.";
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<BmpSize> DeclaredBmpSize(std::span<const uint8_t> file) {
+  Header hd;
+  if (ReadHeader(file, hd)) return std::nullopt;
+  return BmpSize{hd.width, hd.height};
+}
+
+std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* error,
+                                std::optional<BmpSize> maxSize) {
+  Header hd;
+  if (const char* fault = ReadHeader(file, hd)) return Fail(error, fault);
   if (!ValidDepth(hd)) return Fail(error, "Unsupported bitmap colour depth or compression.");
   if (hd.width == 0 || hd.height == 0) return Bitmap();
-  if (static_cast<uint64_t>(hd.width) * static_cast<uint64_t>(hd.height) > kMaxBmpPixels) {
+  if (static_cast<uint64_t>(hd.width) * static_cast<uint64_t>(hd.height) > kMaxBmpPixels ||
+      (maxSize && (hd.width > maxSize->width || hd.height > maxSize->height))) {
     return Fail(error, "The bitmap is too large.");
   }
+  const uint32_t pixelOffset = ReadLe32(file.data() + 10);
 
   size_t pos = kFileHeaderSize + hd.size;
   if ((hd.compression == kBiBitfields || hd.compression == kBiAlphaBitfields) && !hd.hasMasks) {

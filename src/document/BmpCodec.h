@@ -14,6 +14,16 @@ namespace lrw {
 // Largest image the decoder accepts, in pixels (256 MB of 32-bit pixels).
 inline constexpr uint64_t kMaxBmpPixels = 64ull * 1024 * 1024;
 
+// A width and height in pixels.
+struct BmpSize {
+  int64_t width = 0;
+  int64_t height = 0;
+};
+
+// The width and height a BMP file declares, from its header alone (nothing is
+// allocated); nothing when the bytes do not start with a BMP header.
+std::optional<BmpSize> DeclaredBmpSize(std::span<const uint8_t> file);
+
 // A complete BMP file: 14-byte file header, 40-byte information header, 24-bit
 // bottom-up rows. An empty bitmap gives no bytes at all, the form an empty
 // thumbnail takes in a show file.
@@ -25,7 +35,9 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap);
 // and sets *error (when given) for anything malformed or beyond kMaxBmpPixels.
 // An image with zero width or height decodes to an empty bitmap. A run-length image
 // may not claim more than 256 pixels per byte of its data (plus 4096), so that a
-// few hostile bytes cannot demand a huge bitmap.
-std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* error);
+// few hostile bytes cannot demand a huge bitmap. With `maxSize`, an image wider or
+// taller than it is refused before anything is allocated.
+std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* error,
+                                std::optional<BmpSize> maxSize = std::nullopt);
 
 }  // namespace lrw

@@ -104,10 +104,32 @@ CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
     return true;
   };
   for (const SlideRecord& s : slides) {
-    if (!copyOne(s.PictureFolder, s.PictureName)) break;
-    if (!copyOne(s.SoundFolder, s.SoundName)) break;
+    if (copyOne(s.PictureFolder, s.PictureName) && copyOne(s.SoundFolder, s.SoundName)) continue;
+    const std::string removed = RemoveCopiedMedia(result.copied);
+    if (!removed.empty()) result.error += (result.error.back() == '.' ? " " : ". ") + removed;
+    result.copied.clear();
+    break;
   }
   return result;
+}
+
+std::string RemoveCopiedMedia(const std::vector<std::string>& copied) {
+  if (copied.empty()) return {};
+  std::vector<std::string> left;
+  for (const std::string& path : copied) {
+    std::error_code ec;
+    fs::remove(path, ec);
+    if (ec) left.push_back(path);
+  }
+  const bool one = copied.size() == 1;
+  std::string text =
+      (one ? std::string("The 1 file") : "The " + std::to_string(copied.size()) + " files") +
+      " this build had copied " + (one ? "was" : "were") + " removed again";
+  if (!left.empty()) {
+    text += ", except " + std::to_string(left.size()) + " that could not be removed:";
+    for (const std::string& path : left) text += " \"" + path + "\"";
+  }
+  return text + "; files that were there before are untouched.";
 }
 
 }  // namespace lrw

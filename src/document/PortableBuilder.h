@@ -23,10 +23,17 @@ std::string CopyMediaFile(const std::string& source, const std::string& target);
 
 // Copies every slide's picture and sound into `targetFolder` (UTF-8, ending with
 // "/") under its name exactly as stored, unless a file of that name is already
-// there. Stops at the first failure; files copied before it stay. A name that is
-// not a plain file name refuses the whole copy before anything is written.
+// there. A build is one act: at the first failure the files this call copied are
+// removed again (never a file that was there before), `copied` is left empty and the
+// error says so. A name that is not a plain file name refuses the whole copy before
+// anything is written.
 CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
                                const std::string& targetFolder);
+
+// Removes the files a build copied (when what followed the copy failed) and returns the
+// sentence that tells the user so, to follow the reason of the failure ("" when there
+// were none).
+std::string RemoveCopiedMedia(const std::vector<std::string>& copied);
 
 // Whether `name` (record text, as stored) can stand alone in a portable show's folder:
 // not empty, not "." or "..", and without "/" or a zero byte. A backslash is an ordinary

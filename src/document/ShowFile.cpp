@@ -177,8 +177,14 @@ class SlideReader {
     if (!Need(length, "the thumbnail")) return false;
     std::vector<uint8_t> bmp(length);
     if (!Read(bmp.data(), length, "the thumbnail")) return false;
+    const std::optional<BmpSize> declared = DeclaredBmpSize(bmp);
+    if (declared && (declared->width > kMaxThumbnailSide || declared->height > kMaxThumbnailSide)) {
+      slide.Thumbnail.reset();
+      ++result_.droppedThumbnails;
+      return true;
+    }
     std::string why;
-    slide.Thumbnail = DecodeBmp(bmp, &why);
+    slide.Thumbnail = DecodeBmp(bmp, &why, BmpSize{kMaxThumbnailSide, kMaxThumbnailSide});
     if (!slide.Thumbnail) {
       Fail(kInvalidBitmap, "its thumbnail is damaged. " + why);
       return false;

@@ -21,6 +21,13 @@ inline constexpr std::string_view kShowSignature = "Lanternreelworks 4.0";
 inline constexpr std::string_view kShowSignatureV3 = "Brightframework Slideshow 3.0";
 inline constexpr std::string_view kShowSignatureV2 = "Brightframework Slideshow 2.0";
 
+// The largest thumbnail the reader decodes. Every writer of show files stores its
+// thumbnails fitted into 60 x 60; 1024 leaves room for any that might keep a sharper one
+// (17 times as wide and high) while one thumbnail stays under 4 MB decoded. A larger one
+// is not a thumbnail but damage: the slide is read without it (the strip then draws it
+// from its picture), since dropping a thumbnail loses nothing of the show itself.
+inline constexpr int64_t kMaxThumbnailSide = 1024;
+
 // Caption list tags.
 inline constexpr uint8_t kListStart = 0x01;
 inline constexpr uint8_t kListEnd = 0x00;
@@ -45,7 +52,8 @@ struct ShowFileReadResult {
   bool loop = false;
   bool portable = false;
   std::vector<SlideRecord> slides;
-  std::string errorText;  // empty when Ok; the text to show the user otherwise
+  std::string errorText;      // empty when Ok; the text to show the user otherwise
+  int droppedThumbnails = 0;  // thumbnails larger than kMaxThumbnailSide, left out
 };
 
 // "File " + path + " is not a slide show file."

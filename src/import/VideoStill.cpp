@@ -9,11 +9,16 @@ extern "C" {
 
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "import/DecodedPicture.h"
 
 namespace lrw {
 namespace {
+
+// The decoders' own pixel limit: ours, with room for the padding they add to a frame's
+// width, so that every frame our limit admits is decoded.
+constexpr int64_t kDecoderMaxPixels = kMaxDecodedPixels + kMaxDecodedPixels / 16;
 
 // Packets read while looking for the first frame: a stream that yields nothing
 // within these is treated as undecodable instead of being read to its end.
@@ -75,7 +80,22 @@ Bitmap ReadVideoStill(const std::string& path) {
     throw DecodeError(kVideoOpenError);
   }
   std::unique_ptr<AVFormatContext, FormatCloser> format(rawFormat);
-  if (avformat_find_stream_info(format.get(), nullptr) < 0) throw DecodeError(kVideoOpenError);
+  // The stream probe decodes a frame of each stream: the sizes the container declares
+  // are checked before it, and its decoders get the same pixel limit as ours, so that a
+  // huge frame is refused at the cost of reading a header.
+  for (unsigned i = 0; i < format->nb_streams; ++i) {
+    const AVCodecParameters* p = format->streams[i]->codecpar;
+    if (p->codec_type == AVMEDIA_TYPE_VIDEO && p->width > 0 && p->height > 0) {
+      CheckFrameSize(p->width, p->height);
+    }
+  }
+  std::vector<AVDictionary*> probeOptions(format->nb_streams, nullptr);
+  for (AVDictionary*& options : probeOptions) {
+    av_dict_set_int(&options, "max_pixels", kDecoderMaxPixels, 0);
+  }
+  const int probed = avformat_find_stream_info(format.get(), probeOptions.data());
+  for (AVDictionary*& options : probeOptions) av_dict_free(&options);
+  if (probed < 0) throw DecodeError(kVideoOpenError);
 
   int index = -1;
   for (unsigned i = 0; i < format->nb_streams; ++i) {
@@ -96,12 +116,14 @@ Bitmap ReadVideoStill(const std::string& path) {
     throw DecodeError(kVideoFrameOpenError);
   }
   decoder->thread_count = 1;
+  // Whatever the stream declared, no frame larger than one decode may hold is made.
+  decoder->max_pixels = kDecoderMaxPixels;
   // A damaged frame is an error, not a picture with its missing part filled in.
   decoder->err_recognition |= AV_EF_EXPLODE;
-  if (avcodec_open2(decoder.get(), codec, nullptr) < 0) throw DecodeError(kVideoFrameOpenError);
   if (parameters->width > 0 && parameters->height > 0) {
     CheckFrameSize(parameters->width, parameters->height);
   }
+  if (avcodec_open2(decoder.get(), codec, nullptr) < 0) throw DecodeError(kVideoFrameOpenError);
 
   for (unsigned i = 0; i < format->nb_streams; ++i) {
     if (static_cast<int>(i) != index) format->streams[i]->discard = AVDISCARD_ALL;

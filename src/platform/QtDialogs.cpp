@@ -102,6 +102,10 @@ class FontAndColorDialog : public QDialog {
     fonts_->setOptions(QFontDialog::NoButtons);
     // Embedded, its own resize grip would sit in the middle of this dialog.
     fonts_->setSizeGripEnabled(false);
+    // Esc (or Enter) in the font lists would only close the embedded chooser and leave
+    // an empty dialog: they answer for the whole dialog instead.
+    connect(fonts_, &QDialog::rejected, this, &QDialog::reject);
+    connect(fonts_, &QDialog::accepted, this, &QDialog::accept);
     auto* colorRow = new QHBoxLayout;
     auto* colorLabel = new QLabel(tr("C&olor:"), this);
     colorRow->addWidget(colorLabel);

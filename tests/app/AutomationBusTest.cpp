@@ -17,13 +17,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
 #include "app/ServiceFile.h"
 #include "designer/DesignerTestSupport.h"
 #include "designer/FakeServices.h"
+#include "designer/FileCommands.h"
 #include "designer/SlideshowDesignForm.h"
+#include "document/ShowFile.h"
 #include "player/SlidePrepForm.h"
 
 namespace lrw {
@@ -34,8 +37,10 @@ class SignalCatcher : public QObject {
   Q_OBJECT
  public:
   std::vector<std::pair<uint, uint>> received;
+  QStringList notSaved;
  public slots:
   void Take(uint controller, uint message) { received.emplace_back(controller, message); }
+  void TakeNotSaved(const QString& file, const QString&) { notSaved << file; }
 };
 
 // Prompts that can do something while a message is up.
@@ -216,24 +221,49 @@ TEST_F(AutomationBusTest, AFailedAddSlideIsAnErrorReplyAndABoxOnlyOnScreen) {
   EXPECT_EQ(form_->Editor().Document().Count(), 0);
 }
 
-TEST_F(AutomationBusTest, RunShowAsksToSaveFirstAndKeepsTheShowWhenTheSaveDoesNotHappen) {
+// No call waits for a person: RunShow on a changed show is answered at once, and the
+// save question's outcome follows as the NotSaved signal (Yes, the name dialog
+// cancelled) or as the show running (No). While the question is up RunShow is Busy.
+TEST_F(AutomationBusTest, RunShowAnswersAtOnceAndTheSaveQuestionsOutcomeFollows) {
   StartServer();
+  ASSERT_TRUE(Client().connect(QString(), kAutomationObjectPath, kAutomationServiceName, "NotSaved",
+                               &catcher_, SLOT(TakeNotSaved(QString, QString))));
   const QString show = Show(false);
   ASSERT_EQ(Call("AddSlide", {Picture()}).type(), QDBusMessage::ReplyMessage);
   Call("IdentifyController", {QVariant(uint(42))});
-  prompts_.answers = {PromptAnswer::Yes};  // and the name dialog is cancelled
-  const QDBusMessage refused = Call("RunShow", {show});
-  EXPECT_EQ(refused.errorName(), "Quorvel.SlideShowOLE.Error.NotSaved");
-  ASSERT_EQ(prompts_.asked.size(), 1u);
-  EXPECT_EQ(prompts_.asked[0].text, "Do you want to save your slideshow changes?");
-  EXPECT_EQ(prompts_.asked[0].buttons, PromptButtons::YesNo);
-  EXPECT_EQ(form_->Editor().Document().Count(), 1);
-  EXPECT_TRUE(form_->Editor().Document().Modified());
+  for (const PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No}) {
+    QStringList seen;  // while the question is up: the first reply, a second call
+    prompts_.whileAsked = [&] {
+      if (!seen.isEmpty()) return;
+      QDBusPendingCall* first = pending_;
+      seen << (QTest::qWaitFor([&] { return first->isFinished(); }, 1000) ? "answered" : "waits")
+           << Call("RunShow", {show}).errorName();
+    };
+    prompts_.answers = {answer};
+    EXPECT_EQ(Call("RunShow", {show}).type(), QDBusMessage::ReplyMessage);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !seen.isEmpty(); }, 5000));
+    EXPECT_EQ(seen, QStringList({"answered", "Quorvel.SlideShowOLE.Error.Busy"}));
+    EXPECT_EQ(prompts_.asked.back().text, "Do you want to save your slideshow changes?");
+    prompts_.whileAsked = nullptr;
+  }
+  EXPECT_TRUE(Heard({{42u, 1025u}, {42u, 1026u}})) << "the show ran once, then the designer closed";
+  EXPECT_EQ(catcher_.notSaved, QStringList{show});
+}
 
-  prompts_.answers = {PromptAnswer::No};
-  EXPECT_EQ(Call("RunShow", {show}).type(), QDBusMessage::ReplyMessage);
-  EXPECT_TRUE(Heard({{42u, 1025u}, {42u, 1026u}})) << "the show ran, then the designer closed";
-  EXPECT_EQ(form_->Editor().Document().FileName(), show.toStdString());
+// Changes to a show read from a damaged file are never saved over it from the bus.
+TEST_F(AutomationBusTest, ChangesToADamagedShowAreNotSavedOverItFromTheBus) {
+  StartServer();
+  const QString show = Show(false);
+  const std::string damaged = dir_.filePath("damaged.sho").toStdString();
+  std::filesystem::copy_file(show.toStdString(), damaged);
+  std::filesystem::resize_file(damaged, std::filesystem::file_size(damaged) - 3);
+  form_->Editor().Execute(LoadShowCommand(damaged));
+  ASSERT_EQ(Call("AddSlide", {Picture()}).type(), QDBusMessage::ReplyMessage);
+  prompts_.asked.clear();
+  EXPECT_EQ(Call("RunShow", {show}).errorName(), "Quorvel.SlideShowOLE.Error.NotSaved");
+  EXPECT_EQ(Call("CloseServer").errorName(), "Quorvel.SlideShowOLE.Error.NotSaved");
+  QTest::qWait(100);
+  EXPECT_TRUE(prompts_.asked.empty());
 }
 
 TEST_F(AutomationBusTest, CallsWhileAShowRunsAreRefusedAsBusy) {

@@ -54,18 +54,24 @@ TEST_F(SlideShowOLETest, AddSlideFillsTheHiddenDesignerAndShowDesignFormBringsIt
 }
 
 TEST_F(SlideShowOLETest, CloseServerAsksWithYesAndNoOnlyWhenChanged) {
-  ole_.CloseServer();
+  // Answered at once; the question follows from the event loop.
+  const auto closeServer = [this] {
+    QSignalSpy finished(&ole_, &TSlideShowOLE::CallFinished);
+    ole_.CloseServer();
+    EXPECT_TRUE(finished.wait(5000));
+  };
+  closeServer();
   EXPECT_TRUE(fakes_.prompts.asked.empty());
   ole_.AddSlide(Picture("one.bmp"));
   fakes_.prompts.answers = {PromptAnswer::No};
-  ole_.CloseServer();
+  closeServer();
   ASSERT_EQ(fakes_.prompts.asked.size(), 1u);
   EXPECT_EQ(fakes_.prompts.asked[0].text, "Do you want to save your slideshow changes?");
   EXPECT_EQ(fakes_.prompts.asked[0].buttons, PromptButtons::YesNo);
   EXPECT_TRUE(Doc().Modified());
   fakes_.prompts.answers = {PromptAnswer::Yes};
   fakes_.dialogs.saveFileResults.push_back(dir_.filePath("kept.sho"));
-  ole_.CloseServer();
+  closeServer();
   EXPECT_TRUE(QFile::exists(dir_.filePath("kept.sho")));
   EXPECT_FALSE(Doc().Modified());
   EXPECT_NE(ole_.Target(), nullptr) << "the designer stays";

@@ -75,6 +75,19 @@ TEST_F(EditCommands, ButtonsMenusAndShortcutsRunTheCommandsAndTheStripFollows) {
   EXPECT_EQ(fakes.prompts.beeps, std::vector<BeepKind>{BeepKind::Question});
 }
 
+// Select slide 2, move the focus with Ctrl+Right to slide 5: a blank slide goes after
+// slide 5 and copies it, as pictures added from the menu do.
+TEST_F(EditCommands, InsertBlankGoesAfterTheFocusedSlideAndCopiesIt) {
+  std::vector<SlideRecord> slides = Doc().Slides();
+  for (int i = 0; i < 5; ++i) slides[i].Effect = static_cast<uint8_t>(i + 3);
+  Open(std::move(slides), "effects.sho");
+  ClickCell(1);
+  for (int i = 0; i < 3; ++i) Key(Qt::Key_Right);
+  W<QToolButton>("btnInsertBlank")->click();
+  EXPECT_EQ(Names(), (List{"s0", "s1", "s2", "s3", "s4", ""}));
+  EXPECT_EQ(Doc().SlideAt(5).Effect, 7);
+}
+
 TEST_F(EditCommands, CtrlZAfterADeleteBringsTheSlidesBackWithTheirThumbnailsAndSelection) {
   ClickCell(1);
   ClickCell(3, Qt::ControlModifier);

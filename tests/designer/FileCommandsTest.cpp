@@ -87,6 +87,33 @@ TEST_F(FileCommands, SaveAsBuildAndOpenNameTheirFilesInTheTitle) {
   EXPECT_EQ(form.windowTitle(), "Lanternreelworks!");
 }
 
+// A show read only up to damage keeps its file's name, but the first save over that file
+// asks first: Cancel writes nothing, No saves under another name, Yes replaces it.
+TEST_F(FileCommands, TheFirstSaveOverADamagedFileAsksAndOffersSaveAs) {
+  std::vector<SlideRecord> slides;
+  for (int i = 0; i < 5; ++i) slides.push_back(Picture("p" + std::to_string(i) + ".png"));
+  ASSERT_TRUE(test::WriteShow(Path("three.sho"), {slides[0], slides[1], slides[2]}));
+  ASSERT_TRUE(test::WriteShow(Path("damaged.sho"), slides));
+  fs::resize_file(Path("damaged.sho"), fs::file_size(Path("three.sho")) + 100);
+  for (const PromptAnswer answer : {PromptAnswer::Cancel, PromptAnswer::No, PromptAnswer::Yes}) {
+    fakes.prompts.answers = {PromptAnswer::No};  // the previous round's changes go
+    fakes.dialogs.openFileResults.push_back(QString::fromStdString(Path("damaged.sho")));
+    Action("Open1")->trigger();
+    W<QToolButton>("btnInsertBlank")->click();
+    fakes.prompts.answers = {answer};
+    fakes.dialogs.saveFileResults = {QString::fromStdString(Path("other.sho"))};
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(fakes.prompts.asked.back().text,
+              "File " + Path("damaged.sho") + " was damaged; saving replaces it with the 3 " +
+                  "slides that could be read.\n\nReplace it? Choose No to save the show under " +
+                  "another name.");
+    EXPECT_EQ(ReadShowFile(Path("damaged.sho")).slides.size(),
+              answer == PromptAnswer::Yes ? 4u : 3u);
+    EXPECT_EQ(fs::exists(Path("other.sho")), answer == PromptAnswer::No);
+    fs::remove(Path("other.sho"));
+  }
+}
+
 // Exit and closing the window end the program only when the show is safe: Yes to the
 // save prompt followed by a save that does not happen keeps the designer open.
 TEST_F(FileCommands, TheDesignerClosesOnlyWhenTheSaveHappens) {

@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include "designer/ColorSwatch.h"
@@ -105,6 +108,21 @@ TEST_F(Keyboard, OpeningAShowLeavesNothingOfTheOldOneInThePanel) {
   EXPECT_EQ(Selected(), std::vector<int>{0});
   EXPECT_TRUE(W("cbTransition")->isEnabled());
   EXPECT_FALSE(Doc().Modified());
+}
+
+// Every key of the designer's menus is told on a help page.
+TEST_F(Keyboard, TheHelpPagesTellEveryMenuKey) {
+  QString help;
+  for (const QString& page : QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")})) {
+    QFile file(QStringLiteral(":/help/") + page);
+    QTextDocument text;
+    text.setHtml(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
+    help += text.toPlainText();
+  }
+  for (const QAction* action : form.findChildren<QAction*>()) {
+    for (const QKeySequence& key : action->shortcuts())
+      EXPECT_TRUE(help.contains(key.toString())) << action->objectName().toStdString();
+  }
 }
 
 }  // namespace

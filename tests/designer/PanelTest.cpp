@@ -3,6 +3,7 @@
 // arrangement stage opened from the strip.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -90,6 +91,41 @@ TEST_F(Panel, EachControlChangesEverySelectedSlideInOneUndoableStep) {
   EXPECT_EQ(seconds->text(), "0");
   W<QRadioButton>("rbEnterPressed")->click();
   EXPECT_FALSE(seconds->isEnabled()) << "every selected slide waits for Enter";
+}
+
+// Typed seconds, then the show's Undo and Redo from the menu and from the keys in the
+// panel's controls: the focused box always shows what the slide holds.
+TEST_F(Panel, UndoAndRedoShowTheSlidesSecondsAlsoInTheFocusedBox) {
+  SlideRecord a = PictureSlide("a");
+  a.ExtraSeconds = 5;
+  Open({a});
+  ClickCell(0);
+  auto* seconds = W<QSpinBox>("seAdditional_Time");
+  seconds->setFocus();
+  seconds->selectAll();
+  QTest::keyClicks(seconds, "12");
+  const auto key = [](QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+    return [=] { QTest::keyClick(w, k, m); };
+  };
+  const std::pair<std::function<void()>, int> steps[] = {
+      {[&] {  // Alt+E U: Edit > Undo from the keyboard
+         QTest::keyClick(&form, Qt::Key_E, Qt::AltModifier);
+         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_U);
+       },
+       5},
+      {[&] { Action("Redo1")->trigger(); }, 12},
+      {key(seconds, Qt::Key_Z), 5},
+      {key(seconds, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier), 12},
+      {key(seconds, Qt::Key_Z), 5},
+      {key(seconds, Qt::Key_Y), 12},
+      {key(W("cbTransition"), Qt::Key_Z), 5},
+      {key(seconds, Qt::Key_Return, Qt::NoModifier), 5}};
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    steps[i].first();
+    EXPECT_EQ(Slide(0).ExtraSeconds, steps[i].second) << i;
+    EXPECT_EQ(seconds->text(), QString::number(steps[i].second)) << i;
+  }
+  EXPECT_FALSE(Doc().Modified()) << "Enter stored only what the box showed";
 }
 
 TEST_F(Panel, TickingShowOpensTheCaptionEditorAndAFirstCaptionGetsTheWidthOfItsText) {

@@ -9,6 +9,8 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QSizeGrip>
+#include <QTest>
+#include <QTimer>
 #include <vector>
 
 #include "designer/ModalDriver.h"
@@ -150,6 +152,21 @@ TEST(QtDialogsFont, PresetsTheRealFaceOfAMissingFamilyAndPicksTheColourFromTheBa
       << presetFamily.toStdString() << ": "
       << QFontDatabase::styles(presetFamily).join(',').toStdString();
   EXPECT_EQ(chosen, QColorDialog::standardColor(7));
+}
+
+// One Esc in the font chooser cancels the whole dialog.
+TEST(QtDialogsFont, EscInTheFontListsCancelsTheWholeDialog) {
+  bool leftOpen = false;
+  test::WhenModal<QDialog>([&](QDialog& outer) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);  // in the family list
+    QTimer::singleShot(300, &outer, [&] {
+      leftOpen = true;
+      outer.reject();
+    });
+  });
+  QColor chosen;
+  EXPECT_FALSE(QtDialogs().ChooseFont(nullptr, QFont(), Qt::black, &chosen).has_value());
+  EXPECT_FALSE(leftOpen) << "Esc left the dialog open without its font chooser";
 }
 
 TEST(QtDialogsFont, HasNoSizeGripInTheMiddleOfTheDialog) {

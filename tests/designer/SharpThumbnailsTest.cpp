@@ -51,6 +51,15 @@ TEST(SharpThumbnails, DecodesThePictureAtTheScreensPixelsOnceAndRemembersFailure
   sharp.WaitForAll();
   QCoreApplication::processEvents();
   EXPECT_EQ(ready.count(), 1) << "a picture that cannot be read is not tried again";
+
+  // A picture slide kept without its thumbnail gets one, fitted into 60 x 60, at any ratio.
+  slide.Thumbnail.reset();
+  for (const qreal ratio : {1.0, 2.0}) {
+    sharp.Find(slide, ratio);
+    sharp.WaitForAll();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sharp.Find(slide, ratio).deviceIndependentSize(), QSizeF(60, 45)) << ratio;
+  }
   std::filesystem::remove_all(dir);
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "document/BmpCodec.h"
+#include "document/BmpFixture.h"
 #include "document/Cp1252.h"
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
@@ -490,6 +491,31 @@ TEST(ShowFileDamage, MalformedBlocksStopWithAReadError) {
   const ShowFileReadResult ok = ParseShowFile(fileWith(with(goodBmp, {0x01, 0x00})), "/x.sho");
   EXPECT_EQ(ok.status, ReadStatus::Ok) << ok.errorText;
   EXPECT_EQ(ok.slides.size(), 2u);
+}
+
+// Thumbnails far larger than any writer makes (run-length data claiming 8192 x 8192 in
+// a few hundred kilobytes) are left out unread; the slides read whole.
+TEST(ShowFileDamage, OversizedThumbnailsAreLeftOutAndTheSlidesKept) {
+  Bytes f = Header(kShowSignature, false, false);
+  Append(f, Bytes(5, 0));
+  SlideRecord slide = VariedSlide(3);
+  slide.Thumbnail = Bitmap(1, 1);
+  for (const auto [w, h] : {std::pair{8192, 8192}, {1025, 60}, {60, -1025}, {1024, 1024}}) {
+    const Bytes rle(size_t(w) * std::abs(h) / 256 + 4, 0);  // end-of-line escapes
+    const Bytes bmp = testing::MakeBmp({40, w, h, 8, 1, {0xFF}}, rle);
+    Append(f, RecordBytes(slide));
+    Append(f, {uint8_t(bmp.size()), uint8_t(bmp.size() >> 8), uint8_t(bmp.size() >> 16), 0});
+    Append(f, bmp);
+    Append(f, EncodeCaptionList(slide.Caption));
+  }
+  const ShowFileReadResult r = ParseShowFile(f, "/shows/bomb.sho");
+  ASSERT_EQ(r.status, ReadStatus::Ok) << r.errorText;
+  ASSERT_EQ(r.slides.size(), 4u);
+  EXPECT_EQ(r.droppedThumbnails, 3);
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(r.slides[i].Thumbnail.has_value()) << i;
+  ASSERT_TRUE(r.slides[3].Thumbnail.has_value());
+  EXPECT_EQ(r.slides[3].Thumbnail->width, 1024);
+  EXPECT_EQ(r.slides[3].Caption, slide.Caption);
 }
 
 TEST(ShowFileDamage, RegressionInputsReadWithoutHarm) {

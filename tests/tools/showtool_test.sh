@@ -50,6 +50,35 @@ expect 1 "no picture was added" add "$work/add/moved/trip.bld" "$work/add/notes.
 [ "$(md5 "$work/add/moved/trip.bld")" = "$before" ] || fail "adding nothing changed the show"
 rm -rf "$work/add"
 
+# add: a video frame larger than one decode may hold is refused from the size the file
+# declares, before anything is decoded (this 6000 x 6000 frame alone is 216 MB).
+python3 -c 'import sys; sys.path.insert(0, sys.argv[1]); import hostile_shows
+hostile_shows.png_avi(sys.argv[2], 6000, 6000)' "$2/bench" "$work/big.avi"
+refusal=$(python3 -c 'import resource, subprocess, sys
+r = subprocess.run(sys.argv[1:], capture_output=True, text=True)
+print(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss, "too large" in r.stderr)' \
+  "$showtool" add "$work/big.sho" "$work/big.avi")
+[ "${refusal#* }" = True ] && [ "${refusal% *}" -lt 100000 ] || fail "huge frame: $refusal KB"
+rm "$work/big.avi"
+
+# build is one act: when a copy or the show file cannot be written (a full disk, here a
+# file size limit), what this build copied is removed again, and nothing that was there.
+b="$work/build"
+mkdir -p "$b/out"
+head -c 14000 /dev/zero >"$b/sound.wav"
+"$showtool" add "$b/show.sho" "$demo/01-dawn.jpg" "$demo/02-night.jpg" --screen 320x240 >/dev/null
+"$showtool" set "$b/show.sho" 1 sound="$b/sound.wav" >/dev/null
+echo "kept" | tee "$b/out/02-night.jpg" >"$b/out/trip.bld"
+# 12 KB: the picture (10 KB) fits, the sound after it not; 16 KB: both fit, the show not.
+for limit in 12 16; do
+  fsize=$limit expect 1 "removed again; files that were there before are untouched" \
+    build "$b/show.sho" "$b/out/trip.bld"
+  [ "$(cat "$b/out/"*)" = "$(printf 'kept\nkept')" ] || fail "a failed build left $(ls "$b/out")"
+done
+expect 0 "" build "$b/show.sho" "$b/out/trip.bld"
+[ "$(ls "$b/out" | tr '\n' ' ')" = "01-dawn.jpg 02-night.jpg sound.wav trip.bld " ] || fail "built $(ls "$b/out")"
+rm -rf "$b"
+
 # export
 "$showtool" add "$work/s.sho" "$demo/01-dawn.jpg" "$demo/02-night.jpg" --screen 320x240 >/dev/null
 "$showtool" set "$work/s.sho" all effect=1 speed=8 duration=time seconds=1 >/dev/null

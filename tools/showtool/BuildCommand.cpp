@@ -26,16 +26,19 @@ int RunBuild(const std::vector<std::string>& args) {
   std::error_code ec;
   const std::string target = std::filesystem::absolute(args[1], ec).lexically_normal().string();
   const CopyMediaResult copied = CopyMediaFiles(doc.Slides(), FolderOf(target));
-  for (const std::string& file : copied.copied) std::printf("copied %s\n", file.c_str());
   if (!copied.ok()) {
     std::fprintf(stderr, "showtool build: %s\n", copied.error.c_str());
     return 1;
   }
   const WriteResult written = WriteShowFile(doc, target, true);
   if (!written.ok) {
-    std::fprintf(stderr, "showtool build: %s\n", written.errorText.c_str());
+    const std::string removed = RemoveCopiedMedia(copied.copied);
+    std::fprintf(stderr, "showtool build: %s%s%s\n", written.errorText.c_str(),
+                 removed.empty() ? "" : (written.errorText.ends_with('.') ? " " : ". "),
+                 removed.c_str());
     return 1;
   }
+  for (const std::string& file : copied.copied) std::printf("copied %s\n", file.c_str());
   std::printf("File %s has been built.\n", target.c_str());
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "LoadShow.h"
 #include "document/Cp1252.h"
 #include "document/ShowFile.h"
 #include "document/SlideShowDocument.h"
@@ -127,6 +128,7 @@ int RunDump(const std::vector<std::string>& args) {
   }
   SlideShowDocument doc;
   const ShowFileReadResult r = OpenShowFile(doc, args[0]);
+  ReportDroppedThumbnails("dump", r);
   const bool recognised = r.status == ReadStatus::Ok || r.status == ReadStatus::ReadError;
   std::string out = "{\n";
   out += "  \"signature\": " + (recognised ? Text(r.signature) : std::string("null")) + ",\n";

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "document/ShowFile.h"
 #include "document/SlideShowDocument.h"
 
 namespace lrw::showtool {
@@ -10,5 +11,7 @@ namespace lrw::showtool {
 // Reads `path` into `doc` as the designer opens a file. On failure prints
 // "showtool COMMAND: <reason>" to stderr and returns false.
 bool LoadShowOrReport(const char* command, const std::string& path, SlideShowDocument& doc);
+// Tells on stderr how many thumbnails too large to be thumbnails the read left out.
+void ReportDroppedThumbnails(const char* command, const ShowFileReadResult& read);
 
 }  // namespace lrw::showtool
