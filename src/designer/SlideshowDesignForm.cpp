@@ -1,5 +1,7 @@
 #include "designer/SlideshowDesignForm.h"
 
+#include "document/TextMark.h"
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
@@ -117,10 +119,13 @@ void TSlideshowDesignForm::BuildControls() {
   strip_->setGeometry(kStripLeft, kStripTop, CellWidth + 2, 120);
   strip_->setContextMenuPolicy(Qt::CustomContextMenu);
   strip_->AttachEditor(&editor_);
-  stripLabel_ = MakeLabel(client, "Label1", QStringLiteral("&Slideshow sequence"), 122, 5);
+  stripLabel_ = MakeLabel(client, "Label1", tr("&Slideshow sequence"), 122, 5);
   stripLabel_->setBuddy(strip_);
+  strip_->setAccessibleName(tr("Slideshow sequence"));
+  strip_->setAccessibleDescription(
+      tr("The slides in show order; arrow keys move, Shift and Ctrl select several"));
 
-  movesGroup_ = MakeGroup(client, "gbMoves", QStringLiteral("&Moves"), 6, 16, 107, 81);
+  movesGroup_ = MakeGroup(client, "gbMoves", tr("&Moves"), 6, 16, 107, 81);
   actions_ = new DesignerActions(editor_, *this, movesGroup_);
   panel_ = new PropertyPanel(editor_, client);
 
@@ -129,6 +134,7 @@ void TSlideshowDesignForm::BuildControls() {
   status->setSizeGripEnabled(false);
   statusText_ = new QLabel(status);
   statusText_->setTextFormat(Qt::PlainText);
+  statusText_->setAccessibleName(tr("Selected slide"));
   status->addWidget(statusText_, 1);
 
   connect(strip_, &QAbstractItemView::doubleClicked, this,
@@ -214,7 +220,7 @@ void TSlideshowDesignForm::UpdateStatus() {
   }
   const SlideRecord& slide = editor_.Document().SlideAt(target);
   if (slide.PictureName.empty()) {
-    statusText_->setText(QStringLiteral("(blank)"));
+    statusText_->setText(SlideStrip::tr("(blank)"));
     return;
   }
   // The folder in lower case, the file name as it is; the whole cut to 255 characters.
@@ -256,7 +262,7 @@ void TSlideshowDesignForm::ProcessDroppedFiles() {
   }
   if (!dropped.error.empty()) {
     Beep(editor_, BeepKind::Error);
-    TellUser(editor_, dropped.error, "Error", PromptIcon::Error);
+    TellUser(editor_, dropped.error, LRW_TR_NOOP("lrw::Messages", "Error"), PromptIcon::Error);
   }
 }
 

@@ -1,7 +1,10 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/ColorNames.h"
+
 #include <QButtonGroup>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -88,6 +91,8 @@ QString NearestStyle(const QFont& font) {
 // A font dialog with a colour button: captions need both, and one dialog keeps
 // the choice together (Cancel drops both).
 class FontAndColorDialog : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(lrw::FontAndColorDialog)
+
  public:
   FontAndColorDialog(QWidget* parent, const QFont& font, const QColor& color)
       : QDialog(parent), color_(color) {
@@ -135,6 +140,7 @@ class FontAndColorDialog : public QDialog {
   void ShowColor() {
     swatch_->setStyleSheet(
         QStringLiteral("background-color: %1; border: 1px solid #808080;").arg(color_.name()));
+    swatch_->setAccessibleName(tr("Color: %1").arg(ColorName(color_)));
   }
 
   QFontDialog* fonts_ = nullptr;
@@ -159,7 +165,8 @@ BasicColorDialog::BasicColorDialog(const QColor& initial, QWidget* parent)
     b->setCheckable(true);
     b->setIcon(SwatchIcon(c, QSize(20, 16)));
     b->setIconSize(QSize(20, 16));
-    b->setToolTip(c.name());
+    b->setToolTip(ColorName(c));
+    b->setAccessibleName(ColorName(c));
     swatches_->addButton(b, i);
     // Column by column, as the toolkit's own colour grid orders them.
     grid->addWidget(b, i % kRows, i / kRows);
