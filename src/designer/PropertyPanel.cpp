@@ -208,8 +208,13 @@ void PropertyPanel::PlaceAt(int top, int clientWidth) {
   setGeometry(0, top, clientWidth, ContentHeight() + 1);
   captionGroup_->move(captionGroup_->x(), backgroundGroup_->height() + 4);
   soundGroup_->move(soundGroup_->x(), captionGroup_->y() + captionGroup_->height() + 4);
-  // Twice the top of "&Duration" plus 8, in the window's client area.
-  arrangeButton_->move(arrangeButton_->x(), top + 8);
+  // Twice the top of "&Duration" plus 8, in the window's client area; where larger texts
+  // widened the groups beside it or lengthened "&Duration", clear of them.
+  int middleRight = 0;
+  for (const QWidget* g : {backgroundGroup_, captionGroup_, soundGroup_})
+    middleRight = std::max(middleRight, g->geometry().right());
+  arrangeButton_->move(std::max(arrangeButton_->x(), middleRight + 9),
+                       std::max(top + 8, durationGroup_->geometry().bottom() + 9));
 }
 
 int PropertyPanel::ContentHeight() const {

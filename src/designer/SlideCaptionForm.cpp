@@ -1,5 +1,7 @@
 #include "designer/SlideCaptionForm.h"
 
+#include "designer/DesignerWidgets.h"
+
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -164,6 +166,9 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
   BitBtn4->setAutoDefault(false);
   BitBtn4->setAccessibleName(tr("Caption background color"));
   connect(BitBtn4, &QPushButton::clicked, this, &TSlideCaptionForm::BitBtn4Click);
+
+  // Longer button texts of a translation or a larger font widen the dialog.
+  setFixedSize(FitToContents(this).expandedTo(QSize(663, 332)));
 
   setTabOrder(Memo1, BitBtn1);
   setTabOrder(BitBtn1, BitBtn2);

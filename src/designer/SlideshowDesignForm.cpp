@@ -87,7 +87,12 @@ TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* p
   InstallHelpKey(this, kHelpContext);
   editor_.AddListener(this);
 
-  resize(kOuterWidth - kDesignedFrameWidth, kOuterHeight - kDesignedFrameHeight);
+  // A translation or a larger desktop font gets the room it needs; the designed texts at
+  // the designed font fit as they are.
+  FitToContents(centralWidget());
+  const int panelWidth = FitToContents(panel_).width();
+  resize(std::max(kOuterWidth - kDesignedFrameWidth, panelWidth + kPanelMargin),
+         kOuterHeight - kDesignedFrameHeight);
   FormResize();
   // The panel must fit whatever heights the menu bar and status bar of this desktop take.
   const int needed = menuBar()->sizeHint().height() + panel_->y() + panel_->ContentHeight() + 1 +
@@ -162,10 +167,15 @@ void TSlideshowDesignForm::FormResize() {
   const int itemHeight = StripItemHeight();
   strip_->SetItemHeight(itemHeight);
   const int stripHeight = itemHeight + strip_->ScrollBarHeight() + 2;
+  // Right of the Moves group and below the strip's label, however large their font.
+  const int left = std::max(kStripLeft, movesGroup_->geometry().right() + 8);
+  const int top = std::max(kStripTop, stripLabel_->geometry().bottom() + 2);
   // As many whole cells as fit, plus the border.
-  const int columns = std::max(0, (width() - kStripLeft) / CellWidth);
-  strip_->setGeometry(kStripLeft, kStripTop, CellWidth * columns + 2, stripHeight);
-  panel_->PlaceAt(kStripTop + stripHeight + 6, centralWidget()->width());
+  const int columns = std::max(0, (width() - left) / CellWidth);
+  strip_->setGeometry(left, top, CellWidth * columns + 2, stripHeight);
+  stripLabel_->move(left + 2, stripLabel_->y());
+  panel_->PlaceAt(std::max(top + stripHeight, movesGroup_->geometry().bottom()) + 6,
+                  centralWidget()->width());
 }
 
 void TSlideshowDesignForm::PlaceAtBottomRight() {
