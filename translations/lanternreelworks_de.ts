@@ -572,6 +572,27 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Als Video exportieren</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
+        <translation>Das Video „%1“ wurde exportiert: %2, %L3 x %L4 mit %L5 Bildern pro Sekunde.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Die Show enthält keine Dias zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>Die Datei „%1“ ist bereits vorhanden.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportVideoDialog</name>
     <message>
         <source>Video file</source>
@@ -952,7 +973,7 @@ Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in e
         <translation>Beschriftung</translation>
     </message>
     <message>
-        <source>The caption&apos;s text; Ctrl+Enter starts a new line</source>
+        <source>The caption's text; Ctrl+Enter starts a new line</source>
         <translation>Der Text der Beschriftung; Strg+Eingabe beginnt eine neue Zeile</translation>
     </message>
     <message>

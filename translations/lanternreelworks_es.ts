@@ -572,6 +572,27 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exportar como vídeo</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
+        <translation>El vídeo «%1» se ha exportado: %2, %L3 x %L4 a %L5 fotogramas por segundo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>La presentación no tiene diapositivas que exportar.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>El archivo «%1» ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportVideoDialog</name>
     <message>
         <source>Video file</source>
@@ -952,7 +973,7 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
         <translation>Leyenda</translation>
     </message>
     <message>
-        <source>The caption&apos;s text; Ctrl+Enter starts a new line</source>
+        <source>The caption's text; Ctrl+Enter starts a new line</source>
         <translation>El texto de la leyenda; Ctrl+Intro empieza una línea nueva</translation>
     </message>
     <message>

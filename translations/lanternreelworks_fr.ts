@@ -572,6 +572,27 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exporter en vidéo</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
+        <translation>La vidéo « %1 » a été exportée : %2, %L3 x %L4 à %L5 images par seconde.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Le diaporama ne contient aucune diapositive à exporter.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>Le fichier « %1 » existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportVideoDialog</name>
     <message>
         <source>Video file</source>
@@ -952,7 +973,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
         <translation>Légende</translation>
     </message>
     <message>
-        <source>The caption&apos;s text; Ctrl+Enter starts a new line</source>
+        <source>The caption's text; Ctrl+Enter starts a new line</source>
         <translation>Le texte de la légende ; Ctrl+Entrée commence une nouvelle ligne</translation>
     </message>
     <message>

@@ -572,6 +572,27 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Esporta come video</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
+        <translation>Il video «%1» è stato esportato: %2, %L3 x %L4 a %L5 fotogrammi al secondo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>La presentazione non ha diapositive da esportare.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>Il file «%1» esiste già.
+Sostituirlo?</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportVideoDialog</name>
     <message>
         <source>Video file</source>
@@ -952,7 +973,7 @@ Crea una presentazione portatile per portare una presentazione con tutte le sue 
         <translation>Didascalia</translation>
     </message>
     <message>
-        <source>The caption&apos;s text; Ctrl+Enter starts a new line</source>
+        <source>The caption's text; Ctrl+Enter starts a new line</source>
         <translation>Il testo della didascalia; Ctrl+Invio inizia una nuova riga</translation>
     </message>
     <message>

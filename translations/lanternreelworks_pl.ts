@@ -572,6 +572,27 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Eksportuj jako wideo</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
+        <translation>Wideo „%1” zostało wyeksportowane: %2, %L3 x %L4, %L5 klatek na sekundę.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Pokaz nie zawiera slajdów do wyeksportowania.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>Plik „%1” już istnieje.
+Czy chcesz go zastąpić?</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportVideoDialog</name>
     <message>
         <source>Video file</source>
@@ -952,7 +973,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
         <translation>Podpis</translation>
     </message>
     <message>
-        <source>The caption&apos;s text; Ctrl+Enter starts a new line</source>
+        <source>The caption's text; Ctrl+Enter starts a new line</source>
         <translation>Tekst podpisu; Ctrl+Enter zaczyna nowy wiersz</translation>
     </message>
     <message>

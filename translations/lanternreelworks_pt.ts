@@ -572,6 +572,27 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exportar como vídeo</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
+        <translation>O vídeo «%1» foi exportado: %2, %L3 x %L4 a %L5 imagens por segundo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>A apresentação não tem diapositivos para exportar.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>O ficheiro «%1» já existe.
+Pretende substituí-lo?</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportVideoDialog</name>
     <message>
         <source>Video file</source>
@@ -952,7 +973,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
         <translation>Legenda</translation>
     </message>
     <message>
-        <source>The caption&apos;s text; Ctrl+Enter starts a new line</source>
+        <source>The caption's text; Ctrl+Enter starts a new line</source>
         <translation>O texto da legenda; Ctrl+Enter começa uma nova linha</translation>
     </message>
     <message>
