@@ -8,9 +8,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
 
@@ -18,6 +22,7 @@
 #include "designer/FakeServices.h"
 #include "designer/SlideCaptionForm.h"
 #include "designer/SlideshowDesignForm.h"
+#include "platform/HelpViewer.h"
 #include "platform/Translations.h"
 
 namespace lrw {
@@ -122,6 +127,40 @@ TEST(TranslatedLayout, NoTextIsCutOffInAnyLanguageAtAnyFontSize) {
     }
   }
   QApplication::setFont(desktop);
+}
+
+// Help opens in the user's language where a page is translated and in English where
+// not, and no link of any page, in any language, leads nowhere.
+TEST(TranslatedHelp, PagesFollowTheLanguageAndEveryLinkResolves) {
+  const QLocale before;
+  for (const char* code : kTranslatedLanguages) {
+    QLocale::setDefault(QLocale(QString::fromLatin1(code)));
+    const QString page = HelpPageFor(kHelpDesigner);
+    EXPECT_TRUE(page.startsWith(QStringLiteral("qrc:/help/%1/").arg(QString::fromLatin1(code))))
+        << page.toStdString();
+    EXPECT_TRUE(HelpPageFor(kHelpArrangementStage).startsWith(QStringLiteral("qrc:/help/")));
+  }
+  QLocale::setDefault(QLocale(QLocale::Dutch));
+  EXPECT_EQ(HelpPageFor(kHelpDesigner), "qrc:/help/designer.html");
+  QLocale::setDefault(before);
+
+  const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"#:]+)\""));
+  QDirIterator pages(QStringLiteral(":/help"), {QStringLiteral("*.html")}, QDir::Files,
+                     QDirIterator::Subdirectories);
+  int seen = 0;
+  while (pages.hasNext()) {
+    const QString path = pages.next();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    for (auto m = link.globalMatch(html); m.hasNext();) {
+      const QString target = QFileInfo(path).dir().filePath(m.next().captured(1));
+      EXPECT_TRUE(QFile::exists(QDir::cleanPath(target)))
+          << path.toStdString() << " -> " << target.toStdString();
+    }
+    ++seen;
+  }
+  EXPECT_GE(seen, 7 + 2 * 6);
 }
 
 }  // namespace
