@@ -973,10 +973,6 @@ Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in e
         <translation>Beschriftung</translation>
     </message>
     <message>
-        <source>The caption's text; Ctrl+Enter starts a new line</source>
-        <translation>Der Text der Beschriftung; Strg+Eingabe beginnt eine neue Zeile</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -999,6 +995,10 @@ Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in e
     <message>
         <source>Caption background color</source>
         <translation>Hintergrundfarbe der Beschriftung</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>Der Text der Beschriftung; Eingabe beginnt eine neue Zeile, Tab verlässt das Feld</translation>
     </message>
 </context>
 <context>

@@ -973,10 +973,6 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
         <translation>Leyenda</translation>
     </message>
     <message>
-        <source>The caption's text; Ctrl+Enter starts a new line</source>
-        <translation>El texto de la leyenda; Ctrl+Intro empieza una línea nueva</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -999,6 +995,10 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     <message>
         <source>Caption background color</source>
         <translation>Color de fondo de la leyenda</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>El texto de la leyenda; Intro empieza una línea nueva, Tab sale del campo</translation>
     </message>
 </context>
 <context>

@@ -973,10 +973,6 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
         <translation>Légende</translation>
     </message>
     <message>
-        <source>The caption's text; Ctrl+Enter starts a new line</source>
-        <translation>Le texte de la légende ; Ctrl+Entrée commence une nouvelle ligne</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -999,6 +995,10 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     <message>
         <source>Caption background color</source>
         <translation>Couleur de fond de la légende</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>Le texte de la légende ; Entrée commence une nouvelle ligne, Tab quitte le champ</translation>
     </message>
 </context>
 <context>

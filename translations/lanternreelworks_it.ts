@@ -973,10 +973,6 @@ Crea una presentazione portatile per portare una presentazione con tutte le sue 
         <translation>Didascalia</translation>
     </message>
     <message>
-        <source>The caption's text; Ctrl+Enter starts a new line</source>
-        <translation>Il testo della didascalia; Ctrl+Invio inizia una nuova riga</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -999,6 +995,10 @@ Crea una presentazione portatile per portare una presentazione con tutte le sue 
     <message>
         <source>Caption background color</source>
         <translation>Colore di sfondo della didascalia</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>Il testo della didascalia; Invio inizia una nuova riga, Tab esce dal campo</translation>
     </message>
 </context>
 <context>

@@ -973,10 +973,6 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
         <translation>Podpis</translation>
     </message>
     <message>
-        <source>The caption's text; Ctrl+Enter starts a new line</source>
-        <translation>Tekst podpisu; Ctrl+Enter zaczyna nowy wiersz</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -999,6 +995,10 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     <message>
         <source>Caption background color</source>
         <translation>Kolor tła podpisu</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>Tekst podpisu; Enter zaczyna nowy wiersz, Tab opuszcza pole</translation>
     </message>
 </context>
 <context>

@@ -973,10 +973,6 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
         <translation>Legenda</translation>
     </message>
     <message>
-        <source>The caption's text; Ctrl+Enter starts a new line</source>
-        <translation>O texto da legenda; Ctrl+Enter começa uma nova linha</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -999,6 +995,10 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     <message>
         <source>Caption background color</source>
         <translation>Cor de fundo da legenda</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>O texto da legenda; Enter começa uma nova linha, Tab sai do campo</translation>
     </message>
 </context>
 <context>

@@ -132,7 +132,7 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
   Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   Memo1->setTabChangesFocus(true);
   Memo1->setAccessibleName(tr("Caption"));
-  Memo1->setAccessibleDescription(tr("The caption's text; Ctrl+Enter starts a new line"));
+  Memo1->setAccessibleDescription(tr("The caption's text; Enter starts a new line, Tab leaves it"));
 
   BitBtn1 = new QPushButton(tr("OK"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
