@@ -578,8 +578,8 @@
         <translation>Als Video exportieren</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
-        <translation>Das Video „%1“ wurde exportiert: %2, %L3 x %L4 mit %L5 Bildern pro Sekunde.</translation>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>Das Video „%1“ wurde exportiert: %2, %3 x %4 mit %L5 Bildern pro Sekunde.</translation>
     </message>
     <message>
         <source>The show has no slides to export.</source>
@@ -641,6 +641,49 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Als Video exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Alle Show-Dateien</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>Lokale Show-Dateien</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>Portable Show-Dateien</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Lokale Shows</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Portable Shows</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Bilddateien</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Tondateien</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>MP4-Video</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Matroska-Video</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>WebM-Video</translation>
     </message>
 </context>
 <context>
@@ -918,6 +961,14 @@ Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in e
     <message>
         <source>About %1</source>
         <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>Was das Programm tut</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Urheberrecht und Mitwirkende</translation>
     </message>
 </context>
 <context>

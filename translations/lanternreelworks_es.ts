@@ -578,8 +578,8 @@
         <translation>Exportar como vídeo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
-        <translation>El vídeo «%1» se ha exportado: %2, %L3 x %L4 a %L5 fotogramas por segundo.</translation>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>El vídeo «%1» se ha exportado: %2, %3 x %4 a %L5 fotogramas por segundo.</translation>
     </message>
     <message>
         <source>The show has no slides to export.</source>
@@ -641,6 +641,49 @@ Do you want to replace it?</source>
     <message>
         <source>Export as Video</source>
         <translation>Exportar como vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Todos los archivos de presentación</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>Archivos de presentación locales</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>Archivos de presentación portátiles</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Presentaciones locales</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Presentaciones portátiles</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Archivos de imagen</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Archivos de sonido</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>Vídeo MP4</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Vídeo Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>Vídeo WebM</translation>
     </message>
 </context>
 <context>
@@ -918,6 +961,14 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     <message>
         <source>About %1</source>
         <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>Qué hace el programa</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Derechos de autor y créditos</translation>
     </message>
 </context>
 <context>

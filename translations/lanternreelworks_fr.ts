@@ -578,8 +578,8 @@
         <translation>Exporter en vidéo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
-        <translation>La vidéo « %1 » a été exportée : %2, %L3 x %L4 à %L5 images par seconde.</translation>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>La vidéo « %1 » a été exportée : %2, %3 x %4 à %L5 images par seconde.</translation>
     </message>
     <message>
         <source>The show has no slides to export.</source>
@@ -641,6 +641,49 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Exporter en vidéo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Tous les fichiers de diaporama</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>Fichiers de diaporama locaux</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>Fichiers de diaporama portables</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Diaporamas locaux</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Diaporamas portables</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Fichiers image</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Fichiers son</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>Vidéo MP4</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Vidéo Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>Vidéo WebM</translation>
     </message>
 </context>
 <context>
@@ -918,6 +961,14 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     <message>
         <source>About %1</source>
         <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>Ce que fait le programme</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Droits d’auteur et remerciements</translation>
     </message>
 </context>
 <context>

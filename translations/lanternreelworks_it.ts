@@ -578,8 +578,8 @@
         <translation>Esporta come video</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
-        <translation>Il video «%1» è stato esportato: %2, %L3 x %L4 a %L5 fotogrammi al secondo.</translation>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>Il video «%1» è stato esportato: %2, %3 x %4 a %L5 fotogrammi al secondo.</translation>
     </message>
     <message>
         <source>The show has no slides to export.</source>
@@ -641,6 +641,49 @@ Sostituirlo?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Esporta come video</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Tutti i file di presentazione</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>File di presentazione locali</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>File di presentazione portatili</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Presentazioni locali</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Presentazioni portatili</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>File immagine</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>File audio</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>Video MP4</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Video Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>Video WebM</translation>
     </message>
 </context>
 <context>
@@ -918,6 +961,14 @@ Crea una presentazione portatile per portare una presentazione con tutte le sue 
     <message>
         <source>About %1</source>
         <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>Cosa fa il programma</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Copyright e riconoscimenti</translation>
     </message>
 </context>
 <context>

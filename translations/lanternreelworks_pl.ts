@@ -578,8 +578,8 @@
         <translation>Eksportuj jako wideo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
-        <translation>Wideo „%1” zostało wyeksportowane: %2, %L3 x %L4, %L5 klatek na sekundę.</translation>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>Wideo „%1” zostało wyeksportowane: %2, %3 x %4, %L5 klatek na sekundę.</translation>
     </message>
     <message>
         <source>The show has no slides to export.</source>
@@ -641,6 +641,49 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Eksportuj jako wideo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Wszystkie pliki pokazów</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>Lokalne pliki pokazów</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>Przenośne pliki pokazów</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Pokazy lokalne</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Pokazy przenośne</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Pliki obrazów</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Pliki dźwiękowe</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>Wideo MP4</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Wideo Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>Wideo WebM</translation>
     </message>
 </context>
 <context>
@@ -918,6 +961,14 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     <message>
         <source>About %1</source>
         <translation>O programie %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>Co robi program</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Prawa autorskie i podziękowania</translation>
     </message>
 </context>
 <context>

@@ -578,8 +578,8 @@
         <translation>Exportar como vídeo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %L3 x %L4 at %L5 frames a second.</source>
-        <translation>O vídeo «%1» foi exportado: %2, %L3 x %L4 a %L5 imagens por segundo.</translation>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>O vídeo «%1» foi exportado: %2, %3 x %4 a %L5 imagens por segundo.</translation>
     </message>
     <message>
         <source>The show has no slides to export.</source>
@@ -641,6 +641,49 @@ Pretende substituí-lo?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Exportar como vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Todos os ficheiros de apresentação</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>Ficheiros de apresentação locais</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>Ficheiros de apresentação portáteis</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Apresentações locais</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Apresentações portáteis</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Ficheiros de imagem</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Ficheiros de som</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>Vídeo MP4</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Vídeo Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>Vídeo WebM</translation>
     </message>
 </context>
 <context>
@@ -918,6 +961,14 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     <message>
         <source>About %1</source>
         <translation>Acerca do %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>O que o programa faz</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Direitos de autor e créditos</translation>
     </message>
 </context>
 <context>

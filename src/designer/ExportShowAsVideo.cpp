@@ -27,10 +27,10 @@ QString SuggestedName(const std::string& showFileName) {
 
 std::string DoneText(const std::string& path, const ExportOptions& options,
                      const ExportResult& result) {
-  // Numbers as the user's language writes them.
+  // The frame rate as the user's language writes numbers; a video size stays "1920 x 1080".
   return QCoreApplication::translate(
              "lrw::ExportShowAsVideo",
-             "The video \"%1\" has been exported: %2, %L3 x %L4 at %L5 frames a second.")
+             "The video \"%1\" has been exported: %2, %3 x %4 at %L5 frames a second.")
       .arg(QString::fromStdString(path), QString::fromStdString(FormatClock(result.seconds)))
       .arg(options.width)
       .arg(options.height)

@@ -25,6 +25,25 @@
 
 namespace lrw {
 
+namespace {
+
+// The descriptions the program's filters use, for the translators; a description not
+// listed here shows as written.
+[[maybe_unused]] constexpr const char* kFilterDescriptions[] = {
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "All Slideshow Files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Local Slideshow Files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Portable Slideshow Files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Local Slide Shows"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Portable Slide Shows"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Image Files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Sound files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "MP4 video"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Matroska video"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "WebM video"),
+};
+
+}  // namespace
+
 QString QtFilterFromPipes(const QString& pipes) {
   const QStringList parts = pipes.split(QLatin1Char('|'));
   QStringList filters;
@@ -34,6 +53,7 @@ QString QtFilterFromPipes(const QString& pipes) {
     // patterns from the last parenthesis, so the old one is replaced, not doubled.
     static const QRegularExpression kTrailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
     text.remove(kTrailingPatterns);
+    text = QCoreApplication::translate("lrw::FileTypes", text.toUtf8().constData());
     QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (QString& p : patterns) p = p.trimmed();
     filters << QStringLiteral("%1 (%2)").arg(text, patterns.join(QLatin1Char(' ')));

@@ -83,7 +83,9 @@ TAboutForm::TAboutForm(QWidget* parent)
 
   Comments = MakeTextArea(Panel1, QRect(30, 63, 220, 94), tr(kCommentsText), true);
   Comments->setObjectName("Comments");
+  Comments->setAccessibleName(tr("What the program does"));
   Copyright = MakeTextArea(Panel1, QRect(30, 172, 220, 94), kCopyrightText, false);
+  Copyright->setAccessibleName(tr("Copyright and credits"));
   Copyright->setObjectName("Copyright");
 
   OKButton = new QPushButton(tr("OK"), this);

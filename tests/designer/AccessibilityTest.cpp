@@ -6,34 +6,26 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <map>
+#include <set>
 
 #include "arrange/SlidePreviewBackgroundForm.h"
 #include "designer/DesignerFixture.h"
 #include "designer/ExportVideoDialog.h"
 #include "designer/ModalDriver.h"
 #include "designer/SlideCaptionForm.h"
+#include "platform/HelpViewer.h"
+#include "platform/QtDialogs.h"
+#include "shell/HelpAbout.h"
 
 namespace lrw {
 namespace {
 
 bool Operable(QAccessible::Role role) {
-  switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::Slider:
-    case QAccessible::SpinBox:
-    case QAccessible::EditableText:
-    case QAccessible::List:
-    case QAccessible::ListItem:
-    case QAccessible::MenuItem:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-      return true;
-    default:
-      return false;
-  }
+  using R = QAccessible::Role;
+  static const std::set<R> kOperable{
+      R::PushButton,   R::CheckBox, R::RadioButton, R::ComboBox, R::Slider,     R::SpinBox,
+      R::EditableText, R::List,     R::ListItem,    R::MenuItem, R::ButtonMenu, R::ButtonDropDown};
+  return kOperable.count(role) > 0;
 }
 
 struct Found {
@@ -141,6 +133,19 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasANameOfItsOwn) {
   EXPECT_TRUE(picture->accessibleName().contains(QString::number(picture->width())));
   QTest::keyClick(form.Stage(), Qt::Key_Escape);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Stage(); }));
+}
+
+// The smaller windows: the colour grid says each colour, help and About name their buttons.
+TEST(AccessibleDialogs, ColourHelpAndAboutNameEveryControl) {
+  BasicColorDialog colors(Qt::white);
+  HelpViewer help;
+  TAboutForm about;
+  for (QWidget* window : std::initializer_list<QWidget*>{&colors, &help, &about}) {
+    window->show();
+    std::vector<std::string> faults;
+    Audit(window, faults);
+    EXPECT_EQ(faults, std::vector<std::string>{}) << window->metaObject()->className();
+  }
 }
 
 }  // namespace
