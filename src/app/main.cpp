@@ -7,6 +7,7 @@
 #include "app/AutomationSwitches.h"
 #include "app/Registration.h"
 #include "app/Startup.h"
+#include "platform/Translations.h"
 
 int main(int argc, char** argv) {
   // "REGSERVER" and "UNREGSERVER" end without a window, so they need no display.
@@ -20,5 +21,7 @@ int main(int argc, char** argv) {
   // program's windows to it (its icon, its name).
   QGuiApplication::setDesktopFileName("io.github.lanternreelworks.Lanternreelworks");
   QApplication app(argc, argv);
+  // The desktop's language, before the first window or message.
+  const lrw::Translations translations;
   return lrw::RunProgram(app);
 }

@@ -17,12 +17,40 @@ namespace lrw {
 
 TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm& stage) : QWidget(&stage), Stage(stage) {
   // Never visible, but what the form has always been called.
-  setWindowTitle(QStringLiteral("Move or Size This Window"));
+  setWindowTitle(tr("Move or Size This Window"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   PopupMenu1 = new QMenu(this);
+}
+
+void TPreviewForm::SetBoxLabel(const QString& label) {
+  boxLabel_ = label;
+  setAccessibleDescription(
+      tr("Ctrl+arrows move the box, Ctrl+Shift+arrows move it further, Shift+arrows size "
+         "it, F6 goes to the other box, Shift+F10 opens its menu, Esc leaves without saving"));
+  AnnouncePlace();
+}
+
+void TPreviewForm::AnnouncePlace() {
+  if (boxLabel_.isEmpty()) return;
+  setAccessibleName(tr("%1, left %L2, top %L3, %L4 by %L5 pixels")
+                        .arg(boxLabel_)
+                        .arg(x())
+                        .arg(y())
+                        .arg(width())
+                        .arg(height()));
+}
+
+void TPreviewForm::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  AnnouncePlace();
+}
+
+void TPreviewForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  AnnouncePlace();
 }
 
 QRect TPreviewForm::ClientRect() const {
@@ -92,8 +120,8 @@ bool TPreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 
 void TPreviewForm::AddExitItems() {
   PopupMenu1->addSeparator();
-  ExitandSave1 = PopupMenu1->addAction(QStringLiteral("Exit and &Save"));
-  ExitWithoutSaving1 = PopupMenu1->addAction(QStringLiteral("Exit &Without Saving"));
+  ExitandSave1 = PopupMenu1->addAction(tr("Exit and &Save"));
+  ExitWithoutSaving1 = PopupMenu1->addAction(tr("Exit &Without Saving"));
   connect(ExitandSave1, &QAction::triggered, this, [this] { Stage.close(); });
   connect(ExitWithoutSaving1, &QAction::triggered, this,
           [this] { Stage.FormKeyDown(Qt::Key_Escape, Qt::NoModifier); });

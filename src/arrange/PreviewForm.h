@@ -55,7 +55,13 @@ class TPreviewForm : public QWidget {
   // nudging, Esc (leave without saving), F6 (the other form), F1 and Alt+F4 (leave saving).
   void HandleKey(int key, Qt::KeyboardModifiers modifiers);
 
+  // What the box holds ("Picture", "Caption"); a screen reader hears it with the box's
+  // place and size, again whenever they change.
+  void SetBoxLabel(const QString& label);
+
  protected:
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   // The form's own key handler (Shift+F10: the popup menu); true when it consumed the key.
   bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
   // Ends the popup menu with a separator, "Exit and &Save" and "Exit &Without Saving".
@@ -83,6 +89,9 @@ class TPreviewForm : public QWidget {
   void UpdateCursor(const QPoint& pos);
 
   bool frameActive_ = false;
+  void AnnouncePlace();
+
+  QString boxLabel_;
   enum class Drag { None, Move, Size } drag_ = Drag::None;
   Qt::Edges dragEdges_;
   QPoint dragLast_;

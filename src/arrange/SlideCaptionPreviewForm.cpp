@@ -17,9 +17,10 @@ TSlideCaptionPreviewForm::TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm& 
     : TPreviewForm(stage) {
   setObjectName(QStringLiteral("SlideCaptionPreviewForm"));
   HeightKeys = false;
+  SetBoxLabel(tr("Caption"));
   resize(194, 117);
-  EdittheCaption1 = PopupMenu1->addAction(QStringLiteral("Edit the Caption"));
-  MatchBackground1 = PopupMenu1->addAction(QStringLiteral("&Match Background"));
+  EdittheCaption1 = PopupMenu1->addAction(tr("Edit the Caption"));
+  MatchBackground1 = PopupMenu1->addAction(tr("&Match Background"));
   AddExitItems();
   connect(EdittheCaption1, &QAction::triggered, this, [this] { EdittheCaption1Click(); });
   connect(MatchBackground1, &QAction::triggered, this, [this] { MatchBackground1Click(); });

@@ -40,13 +40,17 @@ TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(ArrangementHost& host)
   setFont(MakeCaptionFont("Courier New", 8, 0));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(tr("Slide arrangement"));
+  setAccessibleDescription(
+      tr("Shift+F10 opens the menu, F6 goes to the picture or caption box, "
+         "Esc leaves without saving, Alt+F4 saves and leaves"));
 
   PopupMenu1 = new QMenu(this);
-  Changebackgroundcolor1 = PopupMenu1->addAction(QStringLiteral("Change background color"));
-  AddaCaption1 = PopupMenu1->addAction(QStringLiteral("&Add a Caption"));
+  Changebackgroundcolor1 = PopupMenu1->addAction(tr("Change background color"));
+  AddaCaption1 = PopupMenu1->addAction(tr("&Add a Caption"));
   PopupMenu1->addSeparator();
-  ExitandSave1 = PopupMenu1->addAction(QStringLiteral("Exit and &Save"));
-  ExitWithoutSaving1 = PopupMenu1->addAction(QStringLiteral("Exit &Without Saving"));
+  ExitandSave1 = PopupMenu1->addAction(tr("Exit and &Save"));
+  ExitWithoutSaving1 = PopupMenu1->addAction(tr("Exit &Without Saving"));
   connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { AddaCaption1->setEnabled(!HasCaption); });
   connect(Changebackgroundcolor1, &QAction::triggered, this,
           [this] { Changebackgroundcolor1Click(); });

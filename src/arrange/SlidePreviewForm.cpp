@@ -12,12 +12,11 @@ namespace lrw {
 TSlidePreviewForm::TSlidePreviewForm(TSlidePreviewBackgroundForm& stage) : TPreviewForm(stage) {
   setObjectName(QStringLiteral("SlidePreviewForm"));
   HeightKeys = true;
-  CentertheImage1 = PopupMenu1->addAction(QStringLiteral("&Center the Image"));
-  Restoreproportionalwidth1 = PopupMenu1->addAction(QStringLiteral("Restore Proportional &Width"));
-  RestoreProportionalHeight1 =
-      PopupMenu1->addAction(QStringLiteral("Restore Proportional &Height"));
-  RestoreOriginalDimensions1 =
-      PopupMenu1->addAction(QStringLiteral("Restore Original &Dimensions"));
+  SetBoxLabel(tr("Picture"));
+  CentertheImage1 = PopupMenu1->addAction(tr("&Center the Image"));
+  Restoreproportionalwidth1 = PopupMenu1->addAction(tr("Restore Proportional &Width"));
+  RestoreProportionalHeight1 = PopupMenu1->addAction(tr("Restore Proportional &Height"));
+  RestoreOriginalDimensions1 = PopupMenu1->addAction(tr("Restore Original &Dimensions"));
   AddExitItems();
   connect(CentertheImage1, &QAction::triggered, this, [this] { CentertheImage1Click(); });
   connect(Restoreproportionalwidth1, &QAction::triggered, this,

@@ -15,6 +15,8 @@ class ColorSwatch : public QFrame {
 
   QColor color() const { return color_; }
   void setColor(const QColor& color);
+  // What the swatch shows the colour of; a screen reader hears it with the colour's name.
+  void SetAccessibleLabel(const QString& label);
 
  signals:
   // A left click while the swatch is enabled.
@@ -25,7 +27,10 @@ class ColorSwatch : public QFrame {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void NameColor();
+
   QColor color_ = Qt::white;
+  QString label_;
 };
 
 }  // namespace lrw

@@ -12,6 +12,7 @@
 #include "designer/EditCommands.h"
 #include "designer/FileCommands.h"
 #include "designer/RunCommands.h"
+#include "platform/CoreText.h"
 #include "platform/HelpViewer.h"
 #include "shell/HelpAbout.h"
 
@@ -34,10 +35,10 @@ const QString kBlank = QStringLiteral(":/icons/insert-blank.svg");
 DesignerActions::DesignerActions(ShowEditor& editor, QMainWindow& window, QWidget* moves)
     : QObject(&window), editor_(editor), window_(window) {
   QMenuBar* bar = window.menuBar();
-  fileMenu_ = bar->addMenu(QStringLiteral("F&ile"));
-  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-  QMenu* run = bar->addMenu(QStringLiteral("&Run"));
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  fileMenu_ = bar->addMenu(tr("F&ile"));
+  QMenu* edit = bar->addMenu(tr("&Edit"));
+  QMenu* run = bar->addMenu(tr("&Run"));
+  QMenu* help = bar->addMenu(tr("&Help"));
   contextMenu_ = new QMenu(&window);
   fileMenu_->setObjectName(QStringLiteral("File1"));
   edit->setObjectName(QStringLiteral("Edit1"));
@@ -86,30 +87,32 @@ void DesignerActions::Run(const Entry& entry) {
 
 void DesignerActions::BuildFileMenu(QMenu* menu) {
   auto add = [&](const char* name, const char* text, QKeySequence key, auto make) {
-    Bind({make, {AddAction(menu, name, QString::fromUtf8(text), key, {})}, nullptr});
+    Bind({make, {AddAction(menu, name, tr(text), key, {})}, nullptr});
   };
-  add("Open1", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O), Make<OpenShowCommand>());
+  add("Open1", QT_TR_NOOP("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), Make<OpenShowCommand>());
   menu->addSeparator();
-  add("Save1", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), Make<SaveShowCommand>(false));
-  add("SaveAs1", "Save &As", {}, Make<SaveShowAsCommand>(false));
+  add("Save1", QT_TR_NOOP("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+      Make<SaveShowCommand>(false));
+  add("SaveAs1", QT_TR_NOOP("Save &As"), {}, Make<SaveShowAsCommand>(false));
   menu->addSeparator();
-  add("BuildaPortableShow1", "&Build a Portable Show", {}, Make<BuildPortableShowCommand>());
-  add("ExportasVideo1", "E&xport as Video...", {}, Make<ExportVideoCommand>());
+  add("BuildaPortableShow1", QT_TR_NOOP("&Build a Portable Show"), {},
+      Make<BuildPortableShowCommand>());
+  add("ExportasVideo1", QT_TR_NOOP("E&xport as Video..."), {}, Make<ExportVideoCommand>());
   menu->addSeparator();
-  add("Close1", "&Close", QKeySequence(Qt::CTRL | Qt::Key_F4), Make<CloseShowCommand>());
-  add("Exit1", "&Exit", {}, Make<ExitCommand>());
+  add("Close1", QT_TR_NOOP("&Close"), QKeySequence(Qt::CTRL | Qt::Key_F4),
+      Make<CloseShowCommand>());
+  add("Exit1", QT_TR_NOOP("&Exit"), {}, Make<ExitCommand>());
 }
 
 void DesignerActions::BuildEditMenus(QMenu* edit, QWidget* moves) {
   QMenu* popup = contextMenu_;
-  QAction* undo1 =
-      AddAction(edit, "Undo1", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), {});
-  QAction* redo1 = AddAction(edit, "Redo1", QStringLiteral("&Redo"),
-                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), {});
+  QAction* undo1 = AddAction(edit, "Undo1", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), {});
+  QAction* redo1 =
+      AddAction(edit, "Redo1", tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), {});
   redo1->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  QAction* undo2 = AddAction(popup, "Undo2", QStringLiteral("&Undo"), {}, {});
-  QAction* redo2 = AddAction(popup, "Redo2", QStringLiteral("&Redo"), {}, {});
+  QAction* undo2 = AddAction(popup, "Undo2", tr("&Undo"), {}, {});
+  QAction* redo2 = AddAction(popup, "Redo2", tr("&Redo"), {}, {});
   undoActions_ = {undo1, undo2};
   redoActions_ = {redo1, redo2};
   Bind({Make<UndoCommand>(), undoActions_, nullptr});
@@ -117,68 +120,67 @@ void DesignerActions::BuildEditMenus(QMenu* edit, QWidget* moves) {
   edit->addSeparator();
   popup->addSeparator();
   Bind({Make<AddSlidesCommand>(),
-        {AddAction(edit, "Addslides1", QStringLiteral("&Add slides"), {}, {})},
+        {AddAction(edit, "Addslides1", tr("&Add slides"), {}, {})},
         nullptr});
   edit->addSeparator();
 
   auto button = [moves](const char* name, const QString& icon, const char* hint, int x, int y) {
-    return MakeGlyphButton(moves, QString::fromLatin1(name), icon, QString::fromUtf8(hint), x, y);
+    QToolButton* b = MakeGlyphButton(moves, QString::fromLatin1(name), icon, tr(hint), x, y);
+    b->setAccessibleName(b->toolTip());
+    return b;
   };
   // The Moves buttons are made in this order, which is also their tab order.
-  QToolButton* left = button("btnMoveUp", kLeft, "Move left", 25, 16);
-  QToolButton* right = button("btnMoveDown", kRight, "Move right", 57, 16);
-  QToolButton* del = button("btnDelete", kDelete, "Delete", 9, 48);
-  QToolButton* dup = button("btnDuplicate", kDuplicate, "Duplicate", 41, 48);
-  QToolButton* blank = button("btnInsertBlank", kBlank, "Insert blank", 73, 48);
+  QToolButton* left = button("btnMoveUp", kLeft, QT_TR_NOOP("Move left"), 25, 16);
+  QToolButton* right = button("btnMoveDown", kRight, QT_TR_NOOP("Move right"), 57, 16);
+  QToolButton* del = button("btnDelete", kDelete, QT_TR_NOOP("Delete"), 9, 48);
+  QToolButton* dup = button("btnDuplicate", kDuplicate, QT_TR_NOOP("Duplicate"), 41, 48);
+  QToolButton* blank = button("btnInsertBlank", kBlank, QT_TR_NOOP("Insert blank"), 73, 48);
 
   Bind({Make<MoveLeftCommand>(),
-        {AddAction(edit, "MoveLeft1", QStringLiteral("Move &Left"),
-                   QKeySequence(Qt::CTRL | Qt::Key_L), kLeft),
-         AddAction(popup, "MoveLeft2", QStringLiteral("Move &Left"), {}, kLeft)},
+        {AddAction(edit, "MoveLeft1", tr("Move &Left"), QKeySequence(Qt::CTRL | Qt::Key_L), kLeft),
+         AddAction(popup, "MoveLeft2", tr("Move &Left"), {}, kLeft)},
         left});
   Bind({Make<MoveRightCommand>(),
-        {AddAction(edit, "MoveRight1", QStringLiteral("Move &Right"),
-                   QKeySequence(Qt::CTRL | Qt::Key_R), kRight),
-         AddAction(popup, "MoveRight2", QStringLiteral("Move &Right"), {}, kRight)},
+        {AddAction(edit, "MoveRight1", tr("Move &Right"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                   kRight),
+         AddAction(popup, "MoveRight2", tr("Move &Right"), {}, kRight)},
         right});
   Bind({Make<DeleteSlidesCommand>(),
-        {AddAction(edit, "Delete1", QStringLiteral("D&elete"), QKeySequence(Qt::Key_Delete),
-                   kDelete),
-         AddAction(popup, "Delete2", QStringLiteral("D&elete"), {}, kDelete)},
+        {AddAction(edit, "Delete1", tr("D&elete"), QKeySequence(Qt::Key_Delete), kDelete),
+         AddAction(popup, "Delete2", tr("D&elete"), {}, kDelete)},
         del});
   Bind({Make<DuplicateSlideCommand>(),
-        {AddAction(edit, "Duplicate1", QStringLiteral("Dupli&cate"),
-                   QKeySequence(Qt::CTRL | Qt::Key_C), kDuplicate),
-         AddAction(popup, "Duplicate2", QStringLiteral("Dupli&cate"), {}, kDuplicate)},
+        {AddAction(edit, "Duplicate1", tr("Dupli&cate"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                   kDuplicate),
+         AddAction(popup, "Duplicate2", tr("Dupli&cate"), {}, kDuplicate)},
         dup});
   edit->addSeparator();
   Bind({Make<InsertBlankCommand>(),
-        {AddAction(edit, "InsertBlank1", QStringLiteral("Insert Blan&k"),
-                   QKeySequence(Qt::CTRL | Qt::Key_K), kBlank),
-         AddAction(popup, "InsertBlank2", QStringLiteral("Insert &Blank"), {}, kBlank)},
+        {AddAction(edit, "InsertBlank1", tr("Insert Blan&k"), QKeySequence(Qt::CTRL | Qt::Key_K),
+                   kBlank),
+         AddAction(popup, "InsertBlank2", tr("Insert &Blank"), {}, kBlank)},
         blank});
 }
 
 void DesignerActions::BuildRunMenu(QMenu* menu) {
-  loopAction_ = AddAction(menu, "Loop1", QStringLiteral("&Loop Until Esc Pressed"), {}, {});
+  loopAction_ = AddAction(menu, "Loop1", tr("&Loop Until Esc Pressed"), {}, {});
   loopAction_->setCheckable(true);
   Bind({Make<ToggleLoopCommand>(), {loopAction_}, nullptr});
   menu->addSeparator();
   Bind({Make<RunShowCommand>(RunShowCommand::From::Beginning),
-        {AddAction(menu, "RunFromStart1", QStringLiteral("Run the Show from the &Beginning"),
+        {AddAction(menu, "RunFromStart1", tr("Run the Show from the &Beginning"),
                    QKeySequence(Qt::CTRL | Qt::Key_B), {})},
         nullptr});
   Bind({Make<RunShowCommand>(RunShowCommand::From::CurrentSlide),
-        {AddAction(menu, "RunFromSelectedSlide1",
-                   QStringLiteral("Run the Show from the &Selected Slide"), {}, {})},
+        {AddAction(menu, "RunFromSelectedSlide1", tr("Run the Show from the &Selected Slide"), {},
+                   {})},
         nullptr});
 }
 
 void DesignerActions::BuildHelpMenu(QMenu* menu) {
-  QAction* topics = AddAction(menu, "HelpContents1", QStringLiteral("Help &Topics"), {}, {});
+  QAction* topics = AddAction(menu, "HelpContents1", tr("Help &Topics"), {}, {});
   menu->addSeparator();
-  QAction* about =
-      AddAction(menu, "AboutBrightframework1", QStringLiteral("About Lanternreelworks!"), {}, {});
+  QAction* about = AddAction(menu, "AboutBrightframework1", tr("About Lanternreelworks!"), {}, {});
   connect(topics, &QAction::triggered, this, [] { ShowHelp(kHelpContents); });
   connect(about, &QAction::triggered, this, [this] {
     // A modal window: nothing changes the show while it is up.
@@ -198,11 +200,9 @@ void DesignerActions::Refresh() {
   }
   const EditHistory& history = editor_.History();
   const QString undo =
-      history.CanUndo() ? QStringLiteral("&Undo ") + QString::fromStdString(history.UndoStep().name)
-                        : QStringLiteral("&Undo");
+      history.CanUndo() ? tr("&Undo %1").arg(CommandName(history.UndoStep().name)) : tr("&Undo");
   const QString redo =
-      history.CanRedo() ? QStringLiteral("&Redo ") + QString::fromStdString(history.RedoStep().name)
-                        : QStringLiteral("&Redo");
+      history.CanRedo() ? tr("&Redo %1").arg(CommandName(history.RedoStep().name)) : tr("&Redo");
   for (QAction* a : undoActions_) a->setText(undo);
   for (QAction* a : redoActions_) a->setText(redo);
   loopAction_->setChecked(editor_.Document().Loop());

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QString>
 
 class QButtonGroup;
@@ -34,6 +35,17 @@ Widget* Place(Widget* w, const QString& objectName, int x, int y) {
   w->move(x, y);
   return w;
 }
+
+// Grows the controls placed at designed positions inside `container` (and, through
+// group boxes, inside those) to what their texts need in the language and font of now,
+// pushing the controls to their right and below along so that none overlap, and grows
+// the group boxes around them. Controls that fit are left exactly where they were
+// designed. Returns the size the container's contents need.
+QSize FitToContents(QWidget* container);
+
+// Eight points at 96 pixels per inch, or the desktop's font size where that is larger
+// than 9 points, so that the designer follows a desktop set to large text.
+int DesignerFontPixels();
 
 // Tab enters a group of radio buttons at its checked button, or at the first when none
 // is checked (the toolkit keeps a stale stop once the values changed from code).

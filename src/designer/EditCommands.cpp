@@ -1,5 +1,7 @@
 #include "designer/EditCommands.h"
 
+#include "document/TextMark.h"
+
 #include <memory>
 #include <optional>
 
@@ -52,9 +54,10 @@ bool DeleteSlidesCommand::OnEnabled(const ShowEditor& editor) const {
 
 void DeleteSlidesCommand::OnExecute(ShowEditor& editor) {
   Beep(editor, BeepKind::Question);
-  const PromptAnswer answer =
-      AskUser(editor, "Are you sure you want to delete the selected slides?", "Confirm Delete",
-              PromptIcon::Question, PromptButtons::YesNo, PromptAnswer::No);
+  const PromptAnswer answer = AskUser(
+      editor, LRW_TR_NOOP("lrw::Messages", "Are you sure you want to delete the selected slides?"),
+      LRW_TR_NOOP("lrw::Messages", "Confirm Delete"), PromptIcon::Question, PromptButtons::YesNo,
+      PromptAnswer::No);
   if (answer != PromptAnswer::Yes) return;
   // Backwards, so the indices still to be visited stay valid.
   const std::vector<int> selected = editor.SelectedIndices();

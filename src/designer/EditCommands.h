@@ -1,6 +1,8 @@
 // The commands that change the order and number of slides, and Undo and Redo.
 #pragma once
 
+#include "document/TextMark.h"
+
 #include <string>
 #include <vector>
 
@@ -14,7 +16,10 @@ namespace lrw {
 class MoveSlideCommand : public EditorCommand {
  public:
   explicit MoveSlideCommand(int direction) : direction_(direction) {}
-  std::string Name() const override { return direction_ < 0 ? "Move Left" : "Move Right"; }
+  std::string Name() const override {
+    return direction_ < 0 ? LRW_TR_NOOP("lrw::Commands", "Move Left")
+                          : LRW_TR_NOOP("lrw::Commands", "Move Right");
+  }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 
@@ -32,7 +37,7 @@ struct MoveRightCommand : MoveSlideCommand {
 // Asks, then removes every selected slide (one step); nothing stays selected.
 class DeleteSlidesCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Delete"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Delete"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
@@ -40,7 +45,7 @@ class DeleteSlidesCommand : public EditorCommand {
 // A copy of the one selected slide, without its sound, right after it (not selected).
 class DuplicateSlideCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Duplicate"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Duplicate"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
@@ -48,7 +53,7 @@ class DuplicateSlideCommand : public EditorCommand {
 // A blank slide after the current one, with its settings (not selected).
 class InsertBlankCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Insert Blank"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Insert Blank"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
@@ -57,7 +62,7 @@ class InsertBlankCommand : public EditorCommand {
 // the dialog's order, with progress; one step for the whole choice.
 class AddSlidesCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Add Slides"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Add Slides"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
@@ -86,14 +91,14 @@ class AddPictureFilesCommand : public EditorCommand {
 
 class UndoCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Undo"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Undo"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
 
 class RedoCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Redo"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Redo"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };

@@ -21,19 +21,21 @@ ExportProgressDialog::ExportProgressDialog(std::vector<SlideRecord> slides, std:
                                            ExportOptions options, QWidget* parent)
     : QDialog(parent), slides_(std::move(slides)), target_(std::move(target)), options_(options) {
   setObjectName(QStringLiteral("ExportProgressDialog"));
-  setWindowTitle(QStringLiteral("Exporting Video"));
+  setWindowTitle(tr("Exporting Video"));
   setModal(true);
 
   Thumbnail = new QLabel(this);
   Thumbnail->setFixedSize(kThumbnailWidth, kThumbnailHeight);
   Thumbnail->setAlignment(Qt::AlignCenter);
   Thumbnail->setStyleSheet(QStringLiteral("background: black"));
-  SlideLabel = new QLabel(QStringLiteral("Preparing the show..."), this);
+  SlideLabel = new QLabel(tr("Preparing the show..."), this);
   Bar = new QProgressBar(this);
   Bar->setRange(0, 1000);
   Bar->setValue(0);
   TimeLeftLabel = new QLabel(this);
-  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  Thumbnail->setAccessibleName(tr("Slide being exported"));
+  Bar->setAccessibleName(tr("Export progress"));
+  CancelButton = new QPushButton(tr("Cancel"), this);
   connect(CancelButton, &QPushButton::clicked, this, &ExportProgressDialog::reject);
 
   auto* text = new QVBoxLayout;
@@ -83,13 +85,12 @@ void ExportProgressDialog::ShowProgress(const ExportProgress& progress) {
   Bar->setValue(static_cast<int>(progress.Fraction() * 1000));
   const double left = progress.SecondsLeft();
   TimeLeftLabel->setText(
-      left < 0 ? QString()
-               : QStringLiteral("About %1 left").arg(QString::fromStdString(FormatClock(left))));
+      left < 0 ? QString() : tr("About %1 left").arg(QString::fromStdString(FormatClock(left))));
 }
 
 void ExportProgressDialog::ShowSlide(int slide, const QImage& preview) {
   Thumbnail->setPixmap(QPixmap::fromImage(preview));
-  SlideLabel->setText(QStringLiteral("Slide %1 of %2").arg(slide + 1).arg(slides_.size()));
+  SlideLabel->setText(tr("Slide %L1 of %L2").arg(slide + 1).arg(slides_.size()));
 }
 
 void ExportProgressDialog::Finish(ExportResult result) {
@@ -105,7 +106,7 @@ void ExportProgressDialog::reject() {
   }
   cancel_.store(true);
   CancelButton->setEnabled(false);
-  SlideLabel->setText(QStringLiteral("Cancelling..."));
+  SlideLabel->setText(tr("Cancelling..."));
 }
 
 }  // namespace lrw

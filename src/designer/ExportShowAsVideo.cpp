@@ -1,5 +1,6 @@
 #include "designer/ExportShowAsVideo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,7 +12,11 @@ namespace lrw {
 
 namespace {
 
-constexpr const char* kCaption = "Export as Video";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("lrw::ExportShowAsVideo", "Export as Video");
+
+std::string Tr(const char* text) {
+  return QCoreApplication::translate("lrw::ExportShowAsVideo", text).toStdString();
+}
 
 // The show's own name with ".mp4", or a name in the home folder for a show never saved.
 QString SuggestedName(const std::string& showFileName) {
@@ -22,9 +27,15 @@ QString SuggestedName(const std::string& showFileName) {
 
 std::string DoneText(const std::string& path, const ExportOptions& options,
                      const ExportResult& result) {
-  return "The video \"" + path + "\" has been exported: " + FormatClock(result.seconds) + ", " +
-         std::to_string(options.width) + " x " + std::to_string(options.height) + " at " +
-         std::to_string(options.fps) + " frames a second.";
+  // The frame rate as the user's language writes numbers; a video size stays "1920 x 1080".
+  return QCoreApplication::translate(
+             "lrw::ExportShowAsVideo",
+             "The video \"%1\" has been exported: %2, %3 x %4 at %L5 frames a second.")
+      .arg(QString::fromStdString(path), QString::fromStdString(FormatClock(result.seconds)))
+      .arg(options.width)
+      .arg(options.height)
+      .arg(options.fps)
+      .toStdString();
 }
 
 }  // namespace
@@ -32,7 +43,9 @@ std::string DoneText(const std::string& path, const ExportOptions& options,
 void ExportShowAsVideo(QWidget* parent, std::vector<SlideRecord> snapshot, Dialogs& dialogs,
                        Prompts& prompts, const std::string& showFileName) {
   if (snapshot.empty()) {
-    prompts.Tell("The show has no slides to export.", kCaption, PromptIcon::Information);
+    prompts.Tell(
+        Tr(QT_TRANSLATE_NOOP("lrw::ExportShowAsVideo", "The show has no slides to export.")),
+        Tr(kCaption), PromptIcon::Information);
     return;
   }
   ExportVideoDialog options(dialogs, prompts, parent);
@@ -42,9 +55,12 @@ void ExportShowAsVideo(QWidget* parent, std::vector<SlideRecord> snapshot, Dialo
   ExportOptions chosen = options.Options();
 
   if (QFileInfo::exists(QString::fromStdString(path))) {
-    const PromptAnswer answer =
-        prompts.Ask("The file \"" + path + "\" already exists.\nDo you want to replace it?",
-                    kCaption, PromptIcon::Warning, PromptButtons::YesNo, PromptAnswer::No);
+    const PromptAnswer answer = prompts.Ask(
+        QCoreApplication::translate("lrw::ExportShowAsVideo",
+                                    "The file \"%1\" already exists.\nDo you want to replace it?")
+            .arg(QString::fromStdString(path))
+            .toStdString(),
+        Tr(kCaption), PromptIcon::Warning, PromptButtons::YesNo, PromptAnswer::No);
     if (answer != PromptAnswer::Yes) return;
     chosen.replaceExisting = true;
   }
@@ -53,13 +69,13 @@ void ExportShowAsVideo(QWidget* parent, std::vector<SlideRecord> snapshot, Dialo
   const ExportResult result = progress.Run();
   switch (result.status) {
     case ExportStatus::Done:
-      prompts.Tell(DoneText(path, chosen, result), kCaption, PromptIcon::Information);
+      prompts.Tell(DoneText(path, chosen, result), Tr(kCaption), PromptIcon::Information);
       break;
     case ExportStatus::Cancelled:
-      prompts.Tell(result.message, kCaption, PromptIcon::Information);
+      prompts.Tell(result.message, Tr(kCaption), PromptIcon::Information);
       break;
     case ExportStatus::Failed:
-      prompts.Tell(result.message, kCaption, PromptIcon::Error);
+      prompts.Tell(result.message, Tr(kCaption), PromptIcon::Error);
       break;
   }
 }

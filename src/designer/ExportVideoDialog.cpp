@@ -30,54 +30,56 @@ constexpr SizePreset kSizes[] = {
     {"1280 x 720", 1280, 720},
     {"1920 x 1080", 1920, 1080},
     {"3840 x 2160", 3840, 2160},
-    {"1080 x 1920 (upright, for phones)", 1080, 1920},
+    {QT_TRANSLATE_NOOP("lrw::ExportVideoDialog", "1080 x 1920 (upright, for phones)"), 1080, 1920},
 };
 constexpr int kDefaultSize = 1;
 
 constexpr const char* kVideoFilter =
     "MP4 video (*.mp4)|*.mp4|Matroska video (*.mkv)|*.mkv|WebM video (*.webm)|*.webm";
-constexpr const char* kCaption = "Export as Video";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("lrw::ExportVideoDialog", "Export as Video");
 
 }  // namespace
 
 ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), prompts_(prompts) {
   setObjectName(QStringLiteral("ExportVideoDialog"));
-  setWindowTitle(QString::fromUtf8(kCaption));
+  setWindowTitle(tr(kCaption));
 
   FileEdit = new QLineEdit(this);
   FileEdit->setMinimumWidth(320);
-  BrowseButton = new QPushButton(QStringLiteral("&Browse..."), this);
+  FileEdit->setAccessibleName(tr("Video file"));
+  BrowseButton = new QPushButton(tr("&Browse..."), this);
+  BrowseButton->setAccessibleName(tr("Browse for the video file"));
   connect(BrowseButton, &QPushButton::clicked, this, [this] { BrowseClick(); });
   auto* fileRow = new QHBoxLayout;
   fileRow->addWidget(FileEdit);
   fileRow->addWidget(BrowseButton);
 
   SizeBox = new QComboBox(this);
-  for (const SizePreset& size : kSizes) SizeBox->addItem(QString::fromUtf8(size.text));
+  for (const SizePreset& size : kSizes) SizeBox->addItem(tr(size.text));
   SizeBox->setCurrentIndex(kDefaultSize);
 
   const ExportOptions defaults;
   FpsBox = new QSpinBox(this);
   FpsBox->setRange(kMinVideoFps, kMaxVideoFps);
   FpsBox->setValue(defaults.fps);
-  FpsBox->setSuffix(QStringLiteral(" frames a second"));
+  FpsBox->setSuffix(tr(" frames a second"));
 
   EnterSecondsBox = new QSpinBox(this);
   EnterSecondsBox->setRange(0, 120);
   EnterSecondsBox->setValue(static_cast<int>(defaults.enterSeconds));
-  EnterSecondsBox->setSuffix(QStringLiteral(" seconds"));
+  EnterSecondsBox->setSuffix(tr(" seconds"));
 
   auto* form = new QFormLayout;
-  auto* fileLabel = new QLabel(QStringLiteral("&File:"), this);
+  auto* fileLabel = new QLabel(tr("&File:"), this);
   fileLabel->setBuddy(FileEdit);
   form->addRow(fileLabel, fileRow);
-  form->addRow(QStringLiteral("&Size:"), SizeBox);
-  form->addRow(QStringLiteral("&Frame rate:"), FpsBox);
-  form->addRow(QStringLiteral("Slides that wait for &Enter stay:"), EnterSecondsBox);
+  form->addRow(tr("&Size:"), SizeBox);
+  form->addRow(tr("&Frame rate:"), FpsBox);
+  form->addRow(tr("Slides that wait for &Enter stay:"), EnterSecondsBox);
 
   auto* buttons = new QDialogButtonBox(this);
-  OkButton = buttons->addButton(QStringLiteral("E&xport"), QDialogButtonBox::AcceptRole);
+  OkButton = buttons->addButton(tr("E&xport"), QDialogButtonBox::AcceptRole);
   CancelButton = buttons->addButton(QDialogButtonBox::Cancel);
   OkButton->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &ExportVideoDialog::accept);

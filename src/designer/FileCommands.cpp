@@ -1,5 +1,7 @@
 #include "designer/FileCommands.h"
 
+#include "document/TextMark.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -10,7 +12,8 @@
 namespace lrw {
 namespace {
 
-constexpr const char* kSaveDialogTitle = "Brightframework - Save the Slideshow";
+constexpr const char* kSaveDialogTitle =
+    LRW_TR_NOOP("lrw::Messages", "Brightframework - Save the Slideshow");
 constexpr const char* kLocalFilter = "Local Slide Shows (*.sho)|*.sho";
 constexpr const char* kPortableFilter = "Portable Slide Shows (*.bld)|*.bld";
 
@@ -106,9 +109,9 @@ bool SaveWouldReplaceDamagedFile(const ShowEditor& editor) {
 
 PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel, bool askAgain) {
   while (editor.Document().Modified()) {
-    const PromptAnswer answer =
-        AskUser(editor, kSaveQuestion, "Confirm", PromptIcon::Question,
-                offerCancel ? PromptButtons::YesNoCancel : PromptButtons::YesNo, PromptAnswer::Yes);
+    const PromptAnswer answer = AskUser(
+        editor, kSaveQuestion, LRW_TR_NOOP("lrw::Messages", "Confirm"), PromptIcon::Question,
+        offerCancel ? PromptButtons::YesNoCancel : PromptButtons::YesNo, PromptAnswer::Yes);
     if (answer != PromptAnswer::Yes) return answer;
     SaveShowCommand save(true);
     if (editor.Execute(save) && save.Saved()) return PromptAnswer::Yes;

@@ -2,6 +2,8 @@
 // guards every command which would discard changes.
 #pragma once
 
+#include "document/TextMark.h"
+
 #include <string>
 
 #include "designer/ShowEditor.h"
@@ -23,7 +25,7 @@ PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel, bool askAgai
 class LoadShowCommand : public EditorCommand {
  public:
   explicit LoadShowCommand(std::string utf8Path) : path_(std::move(utf8Path)) {}
-  std::string Name() const override { return "Open"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Open"); }
   bool OnEnabled(const ShowEditor&) const override { return true; }
   void OnExecute(ShowEditor& editor) override;
   ReadStatus Status() const { return status_; }
@@ -36,7 +38,7 @@ class LoadShowCommand : public EditorCommand {
 // "&Open": the dialog, then the save prompt, then the file; the title names the file.
 class OpenShowCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Open"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Open"); }
   bool OnEnabled(const ShowEditor&) const override { return true; }
   void OnExecute(ShowEditor& editor) override;
 };
@@ -61,7 +63,7 @@ class SavingCommand : public EditorCommand {
 class SaveShowCommand : public SavingCommand {
  public:
   explicit SaveShowCommand(bool forPrompt = false) : SavingCommand(forPrompt) {}
-  std::string Name() const override { return "Save"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Save"); }
   void OnExecute(ShowEditor& editor) override;
 };
 
@@ -69,14 +71,16 @@ class SaveShowCommand : public SavingCommand {
 class SaveShowAsCommand : public SavingCommand {
  public:
   explicit SaveShowAsCommand(bool forPrompt = false) : SavingCommand(forPrompt) {}
-  std::string Name() const override { return "Save As"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Save As"); }
   void OnExecute(ShowEditor& editor) override;
 };
 
 // "&Build a Portable Show": media copied into the chosen folder, a .bld written there.
 class BuildPortableShowCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Build a Portable Show"; }
+  std::string Name() const override {
+    return LRW_TR_NOOP("lrw::Commands", "Build a Portable Show");
+  }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
@@ -85,21 +89,21 @@ class BuildPortableShowCommand : public EditorCommand {
 // while the export runs.
 class ExportVideoCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Export as Video"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Export as Video"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
 
 class CloseShowCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Close"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Close"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
 
 class ExitCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Exit"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Exit"); }
   bool OnEnabled(const ShowEditor&) const override { return true; }
   void OnExecute(ShowEditor& editor) override;
 };
@@ -107,7 +111,8 @@ class ExitCommand : public EditorCommand {
 // Texts of the file commands.
 inline constexpr const char* kPlainTitle = "Lanternreelworks!";
 inline constexpr const char* kTitleSuffix = " - Lanternreelworks!";
-inline constexpr const char* kSaveQuestion = "Do you want to save your slideshow changes?";
+inline constexpr const char* kSaveQuestion =
+    LRW_TR_NOOP("lrw::Messages", "Do you want to save your slideshow changes?");
 inline constexpr const char* kOpenFilter =
     "All Slideshow Files (*.sho;*.bld)|*.sho;*.bld|Local Slideshow Files (*.sho)|*.sho|"
     "Portable Slideshow Files (*.bld)|*.bld";

@@ -1,5 +1,7 @@
 #include "designer/PanelCommands.h"
 
+#include "document/TextMark.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -186,7 +188,7 @@ void ChangeSoundCommand::OnExecute(ShowEditor& editor) {
   const SlideId slide = editor.TargetId();
   const SlideRecord& current = Target(editor);
   FileChoice choice;
-  choice.title = "Brightframework - Select a Sound File";
+  choice.title = LRW_TR_NOOP("lrw::Messages", "Brightframework - Select a Sound File");
   choice.filter = "Sound files (*.wav)|*.wav";
   choice.defaultSuffix = "wav";
   if (!current.SoundName.empty()) {

@@ -3,6 +3,8 @@
 // and arrangement act on the one selected slide.
 #pragma once
 
+#include "document/TextMark.h"
+
 #include <string>
 
 #include "designer/ShowEditor.h"
@@ -15,7 +17,7 @@ enum MergeKeys : int { kMergeSpeed = 1, kMergeSeconds = 2 };
 class SetEffectCommand : public EditorCommand {
  public:
   explicit SetEffectCommand(int effect) : effect_(effect) {}
-  std::string Name() const override { return "Transition"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Transition"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 
@@ -26,7 +28,7 @@ class SetEffectCommand : public EditorCommand {
 class SetSpeedCommand : public EditorCommand {
  public:
   explicit SetSpeedCommand(int boxWidth) : boxWidth_(boxWidth) {}
-  std::string Name() const override { return "Speed"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Speed"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
   int MergeKey() const override { return kMergeSpeed; }
@@ -39,7 +41,7 @@ class SetSpeedCommand : public EditorCommand {
 class SetCenterCommand : public EditorCommand {
  public:
   explicit SetCenterCommand(bool center) : center_(center) {}
-  std::string Name() const override { return "Center Image"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Center Image"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 
@@ -51,7 +53,7 @@ class SetCenterCommand : public EditorCommand {
 // cancelled dialog changes nothing.
 class ChangeBackgroundCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Background Color"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Background Color"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
@@ -61,7 +63,7 @@ class ChangeBackgroundCommand : public EditorCommand {
 class ShowCaptionCommand : public EditorCommand {
  public:
   explicit ShowCaptionCommand(bool show) : show_(show) {}
-  std::string Name() const override { return "Show Caption"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Show Caption"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 
@@ -74,7 +76,7 @@ class ShowCaptionCommand : public EditorCommand {
 class EditCaptionCommand : public EditorCommand {
  public:
   explicit EditCaptionCommand(bool forNewCaption = false) : forNewCaption_(forNewCaption) {}
-  std::string Name() const override { return "Edit Caption"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Edit Caption"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 
@@ -86,7 +88,7 @@ class EditCaptionCommand : public EditorCommand {
 class PlaySoundCommand : public EditorCommand {
  public:
   explicit PlaySoundCommand(bool play) : play_(play) {}
-  std::string Name() const override { return "Play Sound"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Play Sound"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 
@@ -99,7 +101,7 @@ class PlaySoundCommand : public EditorCommand {
 class ChangeSoundCommand : public EditorCommand {
  public:
   explicit ChangeSoundCommand(bool forNewSound = false) : forNewSound_(forNewSound) {}
-  std::string Name() const override { return "Change Sound"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Change Sound"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
   bool Chosen() const { return chosen_; }
@@ -112,7 +114,7 @@ class ChangeSoundCommand : public EditorCommand {
 // "Play": the first five seconds of the slide's sound.
 class PreviewSoundCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Play"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Play"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
@@ -120,7 +122,7 @@ class PreviewSoundCommand : public EditorCommand {
 class SetDurationModeCommand : public EditorCommand {
  public:
   explicit SetDurationModeCommand(int mode) : mode_(mode) {}
-  std::string Name() const override { return "Duration"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Duration"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 
@@ -131,7 +133,7 @@ class SetDurationModeCommand : public EditorCommand {
 class SetSecondsCommand : public EditorCommand {
  public:
   explicit SetSecondsCommand(int seconds) : seconds_(seconds) {}
-  std::string Name() const override { return "Seconds"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Seconds"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
   int MergeKey() const override { return kMergeSeconds; }
@@ -143,7 +145,7 @@ class SetSecondsCommand : public EditorCommand {
 // "Show Me": the slide's transition between the two sample pictures.
 class DemonstrateTransitionCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Show Me"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Show Me"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };
@@ -151,7 +153,7 @@ class DemonstrateTransitionCommand : public EditorCommand {
 // "&Arrange Slide": the arrangement stage on the one selected slide.
 class ArrangeSlideCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Arrange Slide"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Arrange Slide"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -51,16 +52,19 @@ PropertyPanel::~PropertyPanel() {
 
 void PropertyPanel::BuildControls() {
   transitionGroup_ =
-      MakeGroup(this, "gbTransition", QStringLiteral("&Transition and Position"), 6, 0, 209, 223);
+      MakeGroup(this, "gbTransition", tr("&Transition and Position"), 6, 0, 209, 223);
   effectList_ = new QComboBox(transitionGroup_);
   effectList_->setObjectName(QStringLiteral("cbTransition"));
   for (std::string_view name : EffectNames())
-    effectList_->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    effectList_->addItem(
+        QCoreApplication::translate("lrw::EffectNames", std::string(name).c_str()));
   // A list of its own below the box, whatever the style would do with a long list.
   effectList_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   effectList_->setMaxVisibleItems(kVisibleEffects);
   effectList_->setGeometry(16, 30, 177, effectList_->sizeHint().height());
-  speedLabel_ = MakeLabel(transitionGroup_, "lblBox_Width", QStringLiteral("Speed"), 7, 68);
+  effectList_->setAccessibleName(tr("Transition"));
+  effectList_->setAccessibleDescription(tr("The effect that brings the selected slides on"));
+  speedLabel_ = MakeLabel(transitionGroup_, "lblBox_Width", tr("Speed"), 7, 68);
   speedSlider_ = new QSlider(Qt::Horizontal, transitionGroup_);
   speedSlider_->setObjectName(QStringLiteral("tbBox_Width"));
   speedSlider_->setRange(2, 10);
@@ -69,12 +73,15 @@ void PropertyPanel::BuildControls() {
   speedSlider_->setValue(2);
   speedSlider_->setTickPosition(QSlider::NoTicks);
   speedSlider_->setGeometry(4, 83, 196, 30);
+  speedSlider_->setAccessibleName(tr("Speed"));
+  speedSlider_->setAccessibleDescription(tr("From slower (left) to faster (right)"));
+  speedLabel_->setBuddy(speedSlider_);
   // A very small font, in the desktop's text colour.
   QFont tiny = font();
   tiny.setPixelSize(9);
-  slowerLabel_ = new QLabel(QStringLiteral("Slower"), transitionGroup_);
+  slowerLabel_ = new QLabel(tr("Slower"), transitionGroup_);
   slowerLabel_->setObjectName(QStringLiteral("lblSlower"));
-  fasterLabel_ = new QLabel(QStringLiteral("Faster"), transitionGroup_);
+  fasterLabel_ = new QLabel(tr("Faster"), transitionGroup_);
   fasterLabel_->setObjectName(QStringLiteral("lblFaster"));
   for (QLabel* l : {slowerLabel_, fasterLabel_}) {
     l->setFont(tiny);
@@ -84,56 +91,59 @@ void PropertyPanel::BuildControls() {
   slowerLabel_->move(13, 112);
   fasterLabel_->move(161, 112);
   showTransitionButton_ = new QPushButton(QIcon(QStringLiteral(":/icons/show-me.svg")),
-                                          QStringLiteral("Show Me"), transitionGroup_);
+                                          tr("Show Me"), transitionGroup_);
   showTransitionButton_->setObjectName(QStringLiteral("btnShowTransition"));
   showTransitionButton_->setIconSize(QSize(20, 20));
-  showTransitionButton_->setToolTip(QStringLiteral("Demonstrate the transition"));
+  showTransitionButton_->setToolTip(tr("Demonstrate the transition"));
   showTransitionButton_->setGeometry(49, 140, 93, 31);
-  centerCheck_ =
-      Place(new GrayableCheckBox(QStringLiteral("Center image on screen"), transitionGroup_),
-            QStringLiteral("cbxCenter"), 35, 186);
+  showTransitionButton_->setAccessibleDescription(showTransitionButton_->toolTip());
+  centerCheck_ = Place(new GrayableCheckBox(tr("Center image on screen"), transitionGroup_),
+                       QStringLiteral("cbxCenter"), 35, 186);
 
-  backgroundGroup_ =
-      MakeGroup(this, "gbBackground", QStringLiteral("&Background"), 219, 0, 157, 56);
-  backgroundButton_ = new QPushButton(QStringLiteral("Change"), backgroundGroup_);
+  backgroundGroup_ = MakeGroup(this, "gbBackground", tr("&Background"), 219, 0, 157, 56);
+  backgroundButton_ = new QPushButton(tr("Change"), backgroundGroup_);
   backgroundButton_->setObjectName(QStringLiteral("btnBackground"));
   backgroundButton_->setGeometry(11, 19, 82, 25);
+  backgroundButton_->setAccessibleName(tr("Change background colour"));
   backgroundSwatch_ = new ColorSwatch(backgroundGroup_);
   backgroundSwatch_->setObjectName(QStringLiteral("lbBackground"));
   backgroundSwatch_->setColor(Qt::white);
   backgroundSwatch_->setGeometry(100, 20, 49, 22);
+  backgroundSwatch_->SetAccessibleLabel(tr("Background colour"));
 
-  captionGroup_ = MakeGroup(this, "gbCaption", QStringLiteral("&Caption"), 219, 61, 157, 56);
-  showCaptionCheck_ = Place(new GrayableCheckBox(QStringLiteral("Show"), captionGroup_),
+  captionGroup_ = MakeGroup(this, "gbCaption", tr("&Caption"), 219, 61, 157, 56);
+  showCaptionCheck_ = Place(new GrayableCheckBox(tr("Show"), captionGroup_),
                             QStringLiteral("cbxShow_Caption"), 28, 20);
-  editCaptionButton_ = new QPushButton(QStringLiteral("Edit"), captionGroup_);
+  editCaptionButton_ = new QPushButton(tr("Edit"), captionGroup_);
   editCaptionButton_->setObjectName(QStringLiteral("btnEdit_Caption"));
   editCaptionButton_->setGeometry(84, 16, 49, 25);
+  showCaptionCheck_->setAccessibleName(tr("Show caption"));
+  editCaptionButton_->setAccessibleName(tr("Edit caption"));
 
-  soundGroup_ = MakeGroup(this, "gbSound", QStringLiteral("&Sound"), 219, 122, 157, 104);
-  playSoundCheck_ = Place(new GrayableCheckBox(QStringLiteral("Play a Sound"), soundGroup_),
+  soundGroup_ = MakeGroup(this, "gbSound", tr("&Sound"), 219, 122, 157, 104);
+  playSoundCheck_ = Place(new GrayableCheckBox(tr("Play a Sound"), soundGroup_),
                           QStringLiteral("cbxPlay_Sound"), 16, 15);
   soundNameLabel_ = new QLabel(soundGroup_);
   soundNameLabel_->setObjectName(QStringLiteral("lblSound_File_Name"));
   soundNameLabel_->setTextFormat(Qt::PlainText);
   soundNameLabel_->setGeometry(12, 43, 157 - 12 - 6, 16);
-  playSoundButton_ = new QPushButton(QStringLiteral("Play"), soundGroup_);
+  playSoundButton_ = new QPushButton(tr("Play"), soundGroup_);
   playSoundButton_->setObjectName(QStringLiteral("btnPlay_Sound"));
   playSoundButton_->setGeometry(16, 71, 57, 26);
-  changeSoundButton_ = new QPushButton(QStringLiteral("Change"), soundGroup_);
+  changeSoundButton_ = new QPushButton(tr("Change"), soundGroup_);
   changeSoundButton_->setObjectName(QStringLiteral("btnChange_Sound"));
   changeSoundButton_->setGeometry(88, 71, 57, 26);
+  soundNameLabel_->setAccessibleName(tr("Sound file"));
+  playSoundButton_->setAccessibleName(tr("Play sound"));
+  changeSoundButton_->setAccessibleName(tr("Change sound"));
 
-  durationGroup_ = MakeGroup(this, "gbDuration", QStringLiteral("&Duration"), 380, 0, 185, 120);
-  enterPressedRadio_ =
-      Place(new QRadioButton(QStringLiteral("Display until Enter is pressed"), durationGroup_),
-            QStringLiteral("rbEnterPressed"), 9, 16);
-  soundEndedRadio_ =
-      Place(new QRadioButton(QStringLiteral("Display until sound ends plus..."), durationGroup_),
-            QStringLiteral("rbSoundEnded"), 9, 40);
-  timeElapsedRadio_ =
-      Place(new QRadioButton(QStringLiteral("Display for specified time"), durationGroup_),
-            QStringLiteral("rbTimeElapsed"), 9, 64);
+  durationGroup_ = MakeGroup(this, "gbDuration", tr("&Duration"), 380, 0, 185, 120);
+  enterPressedRadio_ = Place(new QRadioButton(tr("Display until Enter is pressed"), durationGroup_),
+                             QStringLiteral("rbEnterPressed"), 9, 16);
+  soundEndedRadio_ = Place(new QRadioButton(tr("Display until sound ends plus..."), durationGroup_),
+                           QStringLiteral("rbSoundEnded"), 9, 40);
+  timeElapsedRadio_ = Place(new QRadioButton(tr("Display for specified time"), durationGroup_),
+                            QStringLiteral("rbTimeElapsed"), 9, 64);
   durationButtons_ = new QButtonGroup(this);
   durationButtons_->addButton(enterPressedRadio_, EnterPressed);
   durationButtons_->addButton(soundEndedRadio_, SoundEnded);
@@ -143,14 +153,19 @@ void PropertyPanel::BuildControls() {
   secondsBox_->setRange(0, 120);
   secondsBox_->setValue(0);
   secondsBox_->setGeometry(36, 91, 49, 22);
-  secondsLabel_ = MakeLabel(durationGroup_, "Label5", QStringLiteral("... seconds"), 96, 98);
+  secondsLabel_ = MakeLabel(durationGroup_, "Label5", tr("... seconds"), 96, 98);
+  secondsLabel_->setBuddy(secondsBox_);
+  secondsBox_->setAccessibleName(tr("Seconds"));
+  secondsBox_->setAccessibleDescription(
+      tr("Seconds to show the slide, or to add after its sound (0 to 120)"));
 
-  arrangeButton_ = new QPushButton(QIcon(QStringLiteral(":/icons/arrange.svg")),
-                                   QStringLiteral("&Arrange Slide"), this);
+  arrangeButton_ =
+      new QPushButton(QIcon(QStringLiteral(":/icons/arrange.svg")), tr("&Arrange Slide"), this);
   arrangeButton_->setObjectName(QStringLiteral("btnPreview"));
   arrangeButton_->setIconSize(QSize(18, 18));
-  arrangeButton_->setToolTip(QStringLiteral("Set image and caption placement"));
+  arrangeButton_->setToolTip(tr("Set image and caption placement"));
   arrangeButton_->setGeometry(405, 8, 134, 24);
+  arrangeButton_->setAccessibleDescription(arrangeButton_->toolTip());
 }
 
 void PropertyPanel::Run(EditorCommand&& command) {
@@ -212,8 +227,13 @@ void PropertyPanel::PlaceAt(int top, int clientWidth) {
   setGeometry(0, top, clientWidth, ContentHeight() + 1);
   captionGroup_->move(captionGroup_->x(), backgroundGroup_->height() + 4);
   soundGroup_->move(soundGroup_->x(), captionGroup_->y() + captionGroup_->height() + 4);
-  // Twice the top of "&Duration" plus 8, in the window's client area.
-  arrangeButton_->move(arrangeButton_->x(), top + 8);
+  // Twice the top of "&Duration" plus 8, in the window's client area; where larger texts
+  // widened the groups beside it or lengthened "&Duration", clear of them.
+  int middleRight = 0;
+  for (const QWidget* g : {backgroundGroup_, captionGroup_, soundGroup_})
+    middleRight = std::max(middleRight, g->geometry().right());
+  arrangeButton_->move(std::max(arrangeButton_->x(), middleRight + 9),
+                       std::max(top + 8, durationGroup_->geometry().bottom() + 9));
 }
 
 int PropertyPanel::ContentHeight() const {

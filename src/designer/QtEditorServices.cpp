@@ -1,5 +1,9 @@
 #include "designer/QtEditorServices.h"
 
+#include <QCoreApplication>
+
+#include "platform/CoreText.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -22,7 +26,7 @@ constexpr int64_t kPreviewMs = 5000;
 
 FileDialogOptions ToOptions(const FileChoice& c) {
   FileDialogOptions o;
-  o.title = QString::fromStdString(c.title);
+  o.title = CoreMessage(c.title);
   o.filter = QString::fromStdString(c.filter);
   o.defaultSuffix = QString::fromStdString(c.defaultSuffix);
   o.directory = QString::fromStdString(c.folder);
@@ -34,8 +38,9 @@ FileDialogOptions ToOptions(const FileChoice& c) {
 class ProgressWindow : public ImportProgress {
  public:
   ProgressWindow(int count, QWidget* parent)
-      : dialog_(QStringLiteral("Adding slides..."), QStringLiteral("Cancel"), 0, count, parent) {
-    dialog_.setWindowTitle(QStringLiteral("Add slides"));
+      : dialog_(QCoreApplication::translate("lrw::QtEditorServices", "Adding slides..."),
+                QCoreApplication::translate("lrw::QtEditorServices", "Cancel"), 0, count, parent) {
+    dialog_.setWindowTitle(QCoreApplication::translate("lrw::QtEditorServices", "Add slides"));
     dialog_.setWindowModality(Qt::WindowModal);
     dialog_.setMinimumDuration(kProgressDelayMs);
     dialog_.setAutoClose(false);
@@ -44,7 +49,8 @@ class ProgressWindow : public ImportProgress {
   bool Step(int done, const std::string& fileName) override {
     if (dialog_.wasCanceled()) return false;
     if (!fileName.empty())
-      dialog_.setLabelText(QStringLiteral("Reading %1").arg(QString::fromStdString(fileName)));
+      dialog_.setLabelText(QCoreApplication::translate("lrw::QtEditorServices", "Reading %1")
+                               .arg(QString::fromStdString(fileName)));
     dialog_.setValue(done);
     return !dialog_.wasCanceled();
   }

@@ -1,5 +1,7 @@
 #include "designer/SlideCaptionForm.h"
 
+#include "designer/DesignerWidgets.h"
+
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -115,7 +117,7 @@ CaptionFontRecord CaptionFontFromQFont(const QFont& font) {
 TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs) {
   setObjectName(QStringLiteral("SlideCaptionForm"));
-  setWindowTitle(QStringLiteral("Brightframework - Slide Caption"));
+  setWindowTitle(tr("Brightframework - Slide Caption"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -129,15 +131,17 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   Memo1->setTabChangesFocus(true);
+  Memo1->setAccessibleName(tr("Caption"));
+  Memo1->setAccessibleDescription(tr("The caption's text; Enter starts a new line, Tab leaves it"));
 
-  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+  BitBtn1 = new QPushButton(tr("OK"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setGeometry(145, 288, 66, 25);
   BitBtn1->setDefault(true);
   BitBtn1->setAutoDefault(false);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
-  BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+  BitBtn2 = new QPushButton(tr("Cancel"), this);
   BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
   BitBtn2->setGeometry(232, 288, 68, 25);
   BitBtn2->setAutoDefault(false);
@@ -148,8 +152,9 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
   BitBtn3->setGeometry(596, 24, 33, 33);
   BitBtn3->setIcon(QIcon(QStringLiteral(":/icons/font.svg")));
   BitBtn3->setIconSize(QSize(24, 24));
-  BitBtn3->setToolTip(QStringLiteral("Font"));
+  BitBtn3->setToolTip(tr("Font"));
   BitBtn3->setAutoDefault(false);
+  BitBtn3->setAccessibleName(tr("Caption font"));
   connect(BitBtn3, &QPushButton::clicked, this, &TSlideCaptionForm::BitBtn3Click);
 
   BitBtn4 = new QPushButton(this);
@@ -157,9 +162,13 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
   BitBtn4->setGeometry(596, 64, 33, 33);
   BitBtn4->setIcon(QIcon(QStringLiteral(":/icons/color.svg")));
   BitBtn4->setIconSize(QSize(24, 24));
-  BitBtn4->setToolTip(QStringLiteral("Background color"));
+  BitBtn4->setToolTip(tr("Background color"));
   BitBtn4->setAutoDefault(false);
+  BitBtn4->setAccessibleName(tr("Caption background color"));
   connect(BitBtn4, &QPushButton::clicked, this, &TSlideCaptionForm::BitBtn4Click);
+
+  // Longer button texts of a translation or a larger font widen the dialog.
+  setFixedSize(FitToContents(this).expandedTo(QSize(663, 332)));
 
   setTabOrder(Memo1, BitBtn1);
   setTabOrder(BitBtn1, BitBtn2);

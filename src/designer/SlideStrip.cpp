@@ -1,5 +1,7 @@
 #include "designer/SlideStrip.h"
 
+#include "platform/ColorNames.h"
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
@@ -17,7 +19,6 @@ namespace {
 
 constexpr int kCellWidth = kStripCellWidth;
 constexpr int kBlankSize = 60;  // the swatch of a blank slide, as big as the largest thumbnail
-const QString kBlankLabel = QStringLiteral("(blank)");
 const QString kEllipsis = QStringLiteral("...");
 
 // A one-pixel frame around the inclusive rectangle (l, t)..(r, b), drawn one pixel
@@ -94,7 +95,7 @@ void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& sli
     p.fillRect(pl, pt, w, h, ColorFromRecord(slide.BackgroundColor));
   }
   // A picture slide keeps its name also while its picture cannot be drawn.
-  QString text = slide.IsBlank() ? kBlankLabel : FromCp1252(slide.PictureName);
+  QString text = slide.IsBlank() ? SlideStrip::tr("(blank)") : FromCp1252(slide.PictureName);
 
   const QFont font = StripFont(8);
   const QFontMetrics fm(font);
@@ -130,8 +131,24 @@ const SlideRecord* SlideStripModel::SlideFor(const QModelIndex& index) const {
 
 QVariant SlideStripModel::data(const QModelIndex& index, int role) const {
   const SlideRecord* slide = SlideFor(index);
-  if (!slide || role != Qt::DisplayRole) return {};
-  return FromCp1252(slide->PictureName);
+  if (!slide) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      return FromCp1252(slide->PictureName);
+    case Qt::AccessibleTextRole: {
+      // What a screen reader says for the cell: its place in the show and its picture.
+      const QString picture = slide->PictureName.empty() ? SlideStrip::tr("blank slide")
+                                                         : FromCp1252(slide->PictureName);
+      return SlideStrip::tr("Slide %L1 of %L2: %3").arg(index.row() + 1).arg(rows_).arg(picture);
+    }
+    case Qt::AccessibleDescriptionRole:
+      return slide->PictureName.empty()
+                 ? SlideStrip::tr("Background %1")
+                       .arg(ColorName(ColorFromRecord(slide->BackgroundColor)))
+                 : FromCp1252(slide->PicturePath());
+    default:
+      return {};
+  }
 }
 
 void SlideStripModel::SlideInserted(int index) {

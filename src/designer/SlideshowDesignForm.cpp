@@ -1,5 +1,7 @@
 #include "designer/SlideshowDesignForm.h"
 
+#include "document/TextMark.h"
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
@@ -85,7 +87,12 @@ TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* p
   InstallHelpKey(this, kHelpContext);
   editor_.AddListener(this);
 
-  resize(kOuterWidth - kDesignedFrameWidth, kOuterHeight - kDesignedFrameHeight);
+  // A translation or a larger desktop font gets the room it needs; the designed texts at
+  // the designed font fit as they are.
+  FitToContents(centralWidget());
+  const int panelWidth = FitToContents(panel_).width();
+  resize(std::max(kOuterWidth - kDesignedFrameWidth, panelWidth + kPanelMargin),
+         kOuterHeight - kDesignedFrameHeight);
   FormResize();
   // The panel must fit whatever heights the menu bar and status bar of this desktop take.
   const int needed = menuBar()->sizeHint().height() + panel_->y() + panel_->ContentHeight() + 1 +
@@ -117,10 +124,13 @@ void TSlideshowDesignForm::BuildControls() {
   strip_->setGeometry(kStripLeft, kStripTop, CellWidth + 2, 120);
   strip_->setContextMenuPolicy(Qt::CustomContextMenu);
   strip_->AttachEditor(&editor_);
-  stripLabel_ = MakeLabel(client, "Label1", QStringLiteral("&Slideshow sequence"), 122, 5);
+  stripLabel_ = MakeLabel(client, "Label1", tr("&Slideshow sequence"), 122, 5);
   stripLabel_->setBuddy(strip_);
+  strip_->setAccessibleName(tr("Slideshow sequence"));
+  strip_->setAccessibleDescription(
+      tr("The slides in show order; arrow keys move, Shift and Ctrl select several"));
 
-  movesGroup_ = MakeGroup(client, "gbMoves", QStringLiteral("&Moves"), 6, 16, 107, 81);
+  movesGroup_ = MakeGroup(client, "gbMoves", tr("&Moves"), 6, 16, 107, 81);
   actions_ = new DesignerActions(editor_, *this, movesGroup_);
   panel_ = new PropertyPanel(editor_, client);
 
@@ -129,6 +139,7 @@ void TSlideshowDesignForm::BuildControls() {
   status->setSizeGripEnabled(false);
   statusText_ = new QLabel(status);
   statusText_->setTextFormat(Qt::PlainText);
+  statusText_->setAccessibleName(tr("Selected slide"));
   status->addWidget(statusText_, 1);
 
   connect(strip_, &QAbstractItemView::doubleClicked, this,
@@ -156,10 +167,15 @@ void TSlideshowDesignForm::FormResize() {
   const int itemHeight = StripItemHeight();
   strip_->SetItemHeight(itemHeight);
   const int stripHeight = itemHeight + strip_->ScrollBarHeight() + 2;
+  // Right of the Moves group and below the strip's label, however large their font.
+  const int left = std::max(kStripLeft, movesGroup_->geometry().right() + 8);
+  const int top = std::max(kStripTop, stripLabel_->geometry().bottom() + 2);
   // As many whole cells as fit, plus the border.
-  const int columns = std::max(0, (width() - kStripLeft) / CellWidth);
-  strip_->setGeometry(kStripLeft, kStripTop, CellWidth * columns + 2, stripHeight);
-  panel_->PlaceAt(kStripTop + stripHeight + 6, centralWidget()->width());
+  const int columns = std::max(0, (width() - left) / CellWidth);
+  strip_->setGeometry(left, top, CellWidth * columns + 2, stripHeight);
+  stripLabel_->move(left + 2, stripLabel_->y());
+  panel_->PlaceAt(std::max(top + stripHeight, movesGroup_->geometry().bottom()) + 6,
+                  centralWidget()->width());
 }
 
 void TSlideshowDesignForm::PlaceAtBottomRight() {
@@ -214,7 +230,7 @@ void TSlideshowDesignForm::UpdateStatus() {
   }
   const SlideRecord& slide = editor_.Document().SlideAt(target);
   if (slide.PictureName.empty()) {
-    statusText_->setText(QStringLiteral("(blank)"));
+    statusText_->setText(SlideStrip::tr("(blank)"));
     return;
   }
   // The folder in lower case, the file name as it is; the whole cut to 255 characters.
@@ -256,7 +272,7 @@ void TSlideshowDesignForm::ProcessDroppedFiles() {
   }
   if (!dropped.error.empty()) {
     Beep(editor_, BeepKind::Error);
-    TellUser(editor_, dropped.error, "Error", PromptIcon::Error);
+    TellUser(editor_, dropped.error, LRW_TR_NOOP("lrw::Messages", "Error"), PromptIcon::Error);
   }
 }
 

@@ -31,7 +31,7 @@ TSlideTransitionForm::TSlideTransitionForm(QWidget* owner)
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("SlideTransitionForm"));
-  setWindowTitle(QStringLiteral("Brightframework - SlideTransition"));
+  setWindowTitle(tr("Brightframework - SlideTransition"));
   setAttribute(Qt::WA_DeleteOnClose);
   FxImage1 = new TFxImage(this);
   FxImage1->setObjectName(QStringLiteral("FxImage1"));

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -27,35 +29,49 @@ QString HelpColorStyleSheet(const QPalette& palette) {
   return QString("th { background-color: %1; }").arg(palette.color(QPalette::AlternateBase).name());
 }
 
+// The page in the user's language where the program has it ("help/de/designer.html"),
+// otherwise the English one.
+QString LocalizedPage(const QString& page) {
+  for (const QString& language : QLocale().uiLanguages()) {
+    const QString code = language.section(QLatin1Char('-'), 0, 0).toLower();
+    if (code == QLatin1String("en")) break;
+    const QString path = QStringLiteral(":/help/%1/%2").arg(code, page);
+    if (QFile::exists(path)) return QStringLiteral("qrc") + path;
+  }
+  return QStringLiteral("qrc:/help/") + page;
+}
+
 }  // namespace
 
 QString HelpPageFor(int context) {
   switch (context) {
     case kHelpDesigner:
-      return "qrc:/help/designer.html";
+      return LocalizedPage("designer.html");
     case kHelpCaptionEditor:
-      return "qrc:/help/caption-editor.html";
+      return LocalizedPage("caption-editor.html");
     case kHelpShowPlayer:
-      return "qrc:/help/show-player.html";
+      return LocalizedPage("show-player.html");
     case kHelpArrangementStage:
-      return "qrc:/help/arrangement.html";
+      return LocalizedPage("arrangement.html");
     default:
-      return "qrc:/help/contents.html";
+      return LocalizedPage("contents.html");
   }
 }
 
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   InitProgramResources();
   setObjectName(kViewerName);
-  setWindowTitle("Lanternreelworks! Help");
+  setWindowTitle(tr("Lanternreelworks! Help"));
   resize(660, 560);
 
   contents_ = new QToolButton(this);
-  contents_->setText("&Contents");
+  contents_->setText(tr("&Contents"));
   back_ = new QToolButton(this);
-  back_->setText("< &Back");
+  back_->setText(tr("< &Back"));
+  back_->setAccessibleName(tr("Back"));
   forward_ = new QToolButton(this);
-  forward_->setText("&Forward >");
+  forward_->setText(tr("&Forward >"));
+  forward_->setAccessibleName(tr("Forward"));
   for (QToolButton* b : {contents_, back_, forward_}) b->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
   browser_ = new QTextBrowser(this);

@@ -1,7 +1,10 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/ColorNames.h"
+
 #include <QButtonGroup>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -22,6 +25,25 @@
 
 namespace lrw {
 
+namespace {
+
+// The descriptions the program's filters use, for the translators; a description not
+// listed here shows as written.
+[[maybe_unused]] constexpr const char* kFilterDescriptions[] = {
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "All Slideshow Files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Local Slideshow Files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Portable Slideshow Files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Local Slide Shows"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Portable Slide Shows"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Image Files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Sound files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "MP4 video"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Matroska video"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "WebM video"),
+};
+
+}  // namespace
+
 QString QtFilterFromPipes(const QString& pipes) {
   const QStringList parts = pipes.split(QLatin1Char('|'));
   QStringList filters;
@@ -31,6 +53,7 @@ QString QtFilterFromPipes(const QString& pipes) {
     // patterns from the last parenthesis, so the old one is replaced, not doubled.
     static const QRegularExpression kTrailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
     text.remove(kTrailingPatterns);
+    text = QCoreApplication::translate("lrw::FileTypes", text.toUtf8().constData());
     QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (QString& p : patterns) p = p.trimmed();
     filters << QStringLiteral("%1 (%2)").arg(text, patterns.join(QLatin1Char(' ')));
@@ -88,6 +111,8 @@ QString NearestStyle(const QFont& font) {
 // A font dialog with a colour button: captions need both, and one dialog keeps
 // the choice together (Cancel drops both).
 class FontAndColorDialog : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(lrw::FontAndColorDialog)
+
  public:
   FontAndColorDialog(QWidget* parent, const QFont& font, const QColor& color)
       : QDialog(parent), color_(color) {
@@ -139,6 +164,7 @@ class FontAndColorDialog : public QDialog {
   void ShowColor() {
     swatch_->setStyleSheet(
         QStringLiteral("background-color: %1; border: 1px solid #808080;").arg(color_.name()));
+    swatch_->setAccessibleName(tr("Color: %1").arg(ColorName(color_)));
   }
 
   QFontDialog* fonts_ = nullptr;
@@ -163,7 +189,8 @@ BasicColorDialog::BasicColorDialog(const QColor& initial, QWidget* parent)
     b->setCheckable(true);
     b->setIcon(SwatchIcon(c, QSize(20, 16)));
     b->setIconSize(QSize(20, 16));
-    b->setToolTip(c.name());
+    b->setToolTip(ColorName(c));
+    b->setAccessibleName(ColorName(c));
     swatches_->addButton(b, i);
     // Column by column, as the toolkit's own colour grid orders them.
     grid->addWidget(b, i % kRows, i / kRows);

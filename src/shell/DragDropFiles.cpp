@@ -30,19 +30,18 @@ TDragDropFiles::TDragDropFiles(QObject* parent) : QObject(parent) {
   link_ = menu_->addAction(QString());
   menu_->addSeparator();
   cancel_ = menu_->addAction(QString());
-  SetMenuLanguage(PrimaryLanguageIdOf(QLocale().name().toStdString()));
 }
 
 TDragDropFiles::~TDragDropFiles() {
   DetachTarget();
 }
 
-void TDragDropFiles::SetMenuLanguage(int primaryLanguageId) {
-  const DropMenuCaptions captions = DropMenuCaptionsFor(primaryLanguageId);
-  copy_->setText(QString::fromStdString(captions.copy));
-  move_->setText(QString::fromStdString(captions.move));
-  link_->setText(QString::fromStdString(captions.link));
-  cancel_->setText(QString::fromStdString(captions.cancel));
+void TDragDropFiles::NameMenuItems() {
+  // Named as the menu opens: always in the language installed now.
+  copy_->setText(tr("&Copy Here"));
+  move_->setText(tr("&Move Here"));
+  link_->setText(tr("&Shortcut(s) Create Here"));
+  cancel_->setText(tr("&Abort"));
 }
 
 void TDragDropFiles::SetDragDropControl(QWidget* control) {
@@ -114,6 +113,7 @@ TDropEffect TDragDropFiles::AskEffect(const QPoint& global, TDropEffect chosen) 
   move_->setVisible(targetEffects_ & deMove);
   link_->setVisible(targetEffects_ & deLink);
   QAction* preferred = chosen == deCopy ? copy_ : chosen == deMove ? move_ : link_;
+  NameMenuItems();
   menu_->setDefaultAction(preferred);
   const QAction* picked = menu_->exec(global, preferred);
   if (picked == copy_) return deCopy;

@@ -46,7 +46,6 @@ class TDragDropFiles : public QObject {
 
   // The effect menu of a right-button drop, in the user's language.
   QMenu* PopupMenu() const { return menu_.get(); }
-  void SetMenuLanguage(int primaryLanguageId);
   // Shows the effect menu at `global` with `chosen` as the default item and returns
   // the effect picked (none when cancelled or dismissed).
   TDropEffect AskEffect(const QPoint& global, TDropEffect chosen);
@@ -59,6 +58,7 @@ class TDragDropFiles : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void NameMenuItems();
   void AttachTarget();
   void DetachTarget();
   QWidget* DropWidget() const;

@@ -1,10 +1,6 @@
 // The drop-target rules of the slide strip, without a toolkit: which effect a drag
-// gets from the keys held and the effects both sides allow, and the captions of the
-// effect menu after a right-button drag in the user's language.
+// gets from the keys held and the effects both sides allow.
 #pragma once
-
-#include <string>
-#include <string_view>
 
 namespace lrw {
 
@@ -29,27 +25,5 @@ TDropEffect ChooseDropEffect(const DropEffectQuery& query);
 // strip only reads the files, so a move is answered as a copy (or a link) and never lets
 // the source delete its files; none (a refusal) when the source allows neither.
 TDropEffect ReportedDropEffect(TDropEffect chosen, TDropEffectSet sourceEffects);
-
-struct DropMenuCaptions {
-  std::string copy;
-  std::string move;
-  std::string link;
-  std::string cancel;
-};
-
-// Windows primary language ids of the languages the menu speaks; other ids get English.
-inline constexpr int kLangGerman = 7;
-inline constexpr int kLangSpanish = 10;
-inline constexpr int kLangFrench = 12;
-inline constexpr int kLangItalian = 16;
-inline constexpr int kLangPolish = 21;
-inline constexpr int kLangPortuguese = 22;
-inline constexpr int kLangEnglish = 9;
-
-// The primary language id of an ISO 639-1 code such as "de" or "pt_BR".
-int PrimaryLanguageIdOf(std::string_view isoCode);
-
-// The effect menu's captions (UTF-8) for a primary language id.
-DropMenuCaptions DropMenuCaptionsFor(int primaryLanguageId);
 
 }  // namespace lrw

@@ -13,7 +13,8 @@ namespace {
 
 const char* const kProduct = "Lanternreelworks!";
 
-const char* const kCommentsText =
+const char* const kCommentsText = QT_TRANSLATE_NOOP(
+    "lrw::TAboutForm",
     "Lanternreelworks! turns your pictures into a slide show.\n\n"
     "Add pictures to the strip, give every slide one of 42 transition effects, "
     "a background colour, a caption and a sound, and decide how long it stays: "
@@ -21,7 +22,7 @@ const char* const kCommentsText =
     "Arrange the picture and the caption on the full-screen stage, then run the "
     "show once or in a loop.\n\n"
     "Build a portable show to carry a show and all its pictures and sounds to "
-    "another computer in one folder.";
+    "another computer in one folder.");
 
 const char* const kCopyrightText =
     "Copyright \u00A9 the Lanternreelworks team.\n"
@@ -80,12 +81,14 @@ TAboutForm::TAboutForm(QWidget* parent)
   lblCurrent_Release->setText("v4.0");
   lblCurrent_Release->adjustSize();
 
-  Comments = MakeTextArea(Panel1, QRect(30, 63, 220, 94), kCommentsText, true);
+  Comments = MakeTextArea(Panel1, QRect(30, 63, 220, 94), tr(kCommentsText), true);
   Comments->setObjectName("Comments");
+  Comments->setAccessibleName(tr("What the program does"));
   Copyright = MakeTextArea(Panel1, QRect(30, 172, 220, 94), kCopyrightText, false);
+  Copyright->setAccessibleName(tr("Copyright and credits"));
   Copyright->setObjectName("Copyright");
 
-  OKButton = new QPushButton("OK", this);
+  OKButton = new QPushButton(tr("OK"), this);
   OKButton->setObjectName("OKButton");
   OKButton->setGeometry(111, 341, 75, 25);
   OKButton->setDefault(true);
@@ -98,7 +101,7 @@ TAboutForm::TAboutForm(QWidget* parent)
 }
 
 void TAboutForm::showEvent(QShowEvent* event) {
-  setWindowTitle(QString("About ") + kProduct);
+  setWindowTitle(tr("About %1").arg(QString::fromUtf8(kProduct)));
   QDialog::showEvent(event);
   OKButton->setFocus();
 }

@@ -132,7 +132,7 @@ void TSplashForm::FormShow() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     cursorSet_ = true;
   }
-  lblWorking->setText("Initializing...");
+  lblWorking->setText(tr("Initializing..."));
   repaint();
   fired_ = false;
   ready_ = false;

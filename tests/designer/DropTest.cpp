@@ -14,6 +14,7 @@
 #include <fstream>
 
 #include "designer/DesignerFixture.h"
+#include "platform/Translations.h"
 #include "shell/DragDropFiles.h"
 
 namespace lrw {
@@ -137,7 +138,6 @@ TEST_F(Drop, ARightButtonDropAsksForTheEffect) {
       QTest::keyClick(menu, Qt::Key_Return);
     });
   };
-  DropTarget()->SetMenuLanguage(kLangEnglish);
   answer("&Abort");
   Outcome o = DragAndDrop({Picture("a.bmp")}, Qt::NoModifier, Qt::RightButton);
   EXPECT_EQ(shown, (QStringList{"&Copy Here", "&Move Here", "&Abort"}));
@@ -146,7 +146,9 @@ TEST_F(Drop, ARightButtonDropAsksForTheEffect) {
   QCoreApplication::processEvents();
   EXPECT_EQ(Names().size(), 1u) << "a cancelled menu adds nothing";
 
-  DropTarget()->SetMenuLanguage(kLangGerman);
+  // The program's German translation, installed as start-up installs it.
+  const Translations german(QLocale(QLocale::German, QLocale::Germany));
+  ASSERT_TRUE(german.ProgramTranslated());
   answer("Hierher &verschieben");
   o = DragAndDrop({Picture("b.bmp")}, Qt::NoModifier, Qt::RightButton);
   EXPECT_EQ(shown, (QStringList{"Hierher &kopieren", "Hierher &verschieben", "&Abbrechen"}));

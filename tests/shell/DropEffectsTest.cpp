@@ -42,28 +42,5 @@ TEST(DropEffects, AMoveIsNeverReportedToTheSource) {
   EXPECT_EQ(ReportedDropEffect(deLink, kAll), deLink);
 }
 
-TEST(DropEffects, TheMenuSpeaksTheUsersLanguage) {
-  EXPECT_EQ(PrimaryLanguageIdOf("de_DE"), kLangGerman);
-  EXPECT_EQ(PrimaryLanguageIdOf("pt_BR"), kLangPortuguese);
-  EXPECT_EQ(PrimaryLanguageIdOf("pl"), kLangPolish);
-  EXPECT_EQ(PrimaryLanguageIdOf("nl_NL"), kLangEnglish);
-  EXPECT_EQ(PrimaryLanguageIdOf("C"), kLangEnglish);
-
-  const DropMenuCaptions english = DropMenuCaptionsFor(kLangEnglish);
-  EXPECT_EQ(english.copy, "&Copy Here");
-  EXPECT_EQ(english.move, "&Move Here");
-  EXPECT_EQ(english.link, "&Shortcut(s) Create Here");
-  EXPECT_EQ(english.cancel, "&Abort");
-  const DropMenuCaptions german = DropMenuCaptionsFor(kLangGerman);
-  EXPECT_EQ(german.copy, "Hierher &kopieren");
-  EXPECT_EQ(german.move, "Hierher &verschieben");
-  EXPECT_EQ(german.cancel, "&Abbrechen");
-  EXPECT_EQ(DropMenuCaptionsFor(kLangSpanish).link, "&Atajo(s) crea aquí ");
-  EXPECT_EQ(DropMenuCaptionsFor(kLangPolish).move, "&Przenieś tutaj");
-  EXPECT_EQ(DropMenuCaptionsFor(kLangFrench).cancel, "&Arrêt");
-  EXPECT_EQ(DropMenuCaptionsFor(kLangItalian).copy, "&Copiare qui");
-  EXPECT_EQ(DropMenuCaptionsFor(kLangPortuguese).link, "&Atalho(s) cría aqui");
-}
-
 }  // namespace
 }  // namespace lrw

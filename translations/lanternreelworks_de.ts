@@ -1,0 +1,1157 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>lrw::BasicColorDialog</name>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Basic colors:</source>
+        <translation>&amp;Grundfarben:</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Dunkelrot</translation>
+    </message>
+    <message>
+        <source>Dark green</source>
+        <translation>Dunkelgrün</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Dunkelblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silbergrau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Dark grey</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>Light blue</source>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>Light green</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Light yellow</source>
+        <translation>Hellgelb</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>nearest colour name, exact value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ColorSwatch</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::Commands</name>
+    <message>
+        <source>Move Left</source>
+        <translation>Nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Nach rechts verschieben</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Insert Blank</source>
+        <translation>Leeres Dia einfügen</translation>
+    </message>
+    <message>
+        <source>Add Slides</source>
+        <translation>Dias hinzufügen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Build a Portable Show</source>
+        <translation>Portable Show erstellen</translation>
+    </message>
+    <message>
+        <source>Export as Video</source>
+        <translation>Als Video exportieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Übergang</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Center Image</source>
+        <translation>Bild zentrieren</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Show Caption</source>
+        <translation>Beschriftung anzeigen</translation>
+    </message>
+    <message>
+        <source>Edit Caption</source>
+        <translation>Beschriftung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Ton abspielen</translation>
+    </message>
+    <message>
+        <source>Change Sound</source>
+        <translation>Ton ändern</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Anzeigedauer</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Show Me</source>
+        <translation>Vorführen</translation>
+    </message>
+    <message>
+        <source>Arrange Slide</source>
+        <translation>Dia anordnen</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::DesignerActions</name>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Wiedergabe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Build a Portable Show</source>
+        <translation>&amp;Portable Show erstellen</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as Video...</source>
+        <translation>Als &amp;Video exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Add slides</source>
+        <translation>Dias &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Nach rechts verschieben</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Insert blank</source>
+        <translation>Leeres Dia einfügen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Left</source>
+        <translation>Nach &amp;links verschieben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Right</source>
+        <translation>Nach &amp;rechts verschieben</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Dupli&amp;cate</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>Insert Blan&amp;k</source>
+        <translation>L&amp;eeres Dia einfügen</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Blank</source>
+        <translation>L&amp;eeres Dia einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Loop Until Esc Pressed</source>
+        <translation>&amp;Wiederholen, bis Esc gedrückt wird</translation>
+    </message>
+    <message>
+        <source>Run the Show from the &amp;Beginning</source>
+        <translation>Show vom &amp;Anfang an abspielen</translation>
+    </message>
+    <message>
+        <source>Run the Show from the &amp;Selected Slide</source>
+        <translation>Show ab dem &amp;ausgewählten Dia abspielen</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>About Lanternreelworks!</source>
+        <translation>Über Lanternreelworks!</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::EffectNames</name>
+    <message>
+        <source>No Effect</source>
+        <translation>Kein Effekt</translation>
+    </message>
+    <message>
+        <source>Left To Right</source>
+        <translation>Von links nach rechts</translation>
+    </message>
+    <message>
+        <source>Right To Left</source>
+        <translation>Von rechts nach links</translation>
+    </message>
+    <message>
+        <source>Top To Bottom</source>
+        <translation>Von oben nach unten</translation>
+    </message>
+    <message>
+        <source>Bottom To Top</source>
+        <translation>Von unten nach oben</translation>
+    </message>
+    <message>
+        <source>Horizontal Wipe In</source>
+        <translation>Horizontal einblenden</translation>
+    </message>
+    <message>
+        <source>Horizontal Wipe Out</source>
+        <translation>Horizontal ausblenden</translation>
+    </message>
+    <message>
+        <source>Vertical Wipe In</source>
+        <translation>Vertikal einblenden</translation>
+    </message>
+    <message>
+        <source>Vertical Wipe Out</source>
+        <translation>Vertikal ausblenden</translation>
+    </message>
+    <message>
+        <source>Horizontal Interlace</source>
+        <translation>Horizontal verschränkt</translation>
+    </message>
+    <message>
+        <source>Vertical Interlace</source>
+        <translation>Vertikal verschränkt</translation>
+    </message>
+    <message>
+        <source>Horizontal Double Pass</source>
+        <translation>Horizontal in zwei Durchgängen</translation>
+    </message>
+    <message>
+        <source>Vertical Double Pass</source>
+        <translation>Vertikal in zwei Durchgängen</translation>
+    </message>
+    <message>
+        <source>Horizontal Double Pass 2</source>
+        <translation>Horizontal in zwei Durchgängen 2</translation>
+    </message>
+    <message>
+        <source>Vertical Double Pass 2</source>
+        <translation>Vertikal in zwei Durchgängen 2</translation>
+    </message>
+    <message>
+        <source>Vertical Blind</source>
+        <translation>Vertikale Jalousie</translation>
+    </message>
+    <message>
+        <source>Horizontal Blind</source>
+        <translation>Horizontale Jalousie</translation>
+    </message>
+    <message>
+        <source>Double Blind</source>
+        <translation>Doppeljalousie</translation>
+    </message>
+    <message>
+        <source>Diagonal TL-BR</source>
+        <translation>Diagonal OL-UR</translation>
+    </message>
+    <message>
+        <source>Diagonal BL-TR</source>
+        <translation>Diagonal UL-OR</translation>
+    </message>
+    <message>
+        <source>Diagonal TR-BL</source>
+        <translation>Diagonal OR-UL</translation>
+    </message>
+    <message>
+        <source>Diagonal BR-TL</source>
+        <translation>Diagonal UR-OL</translation>
+    </message>
+    <message>
+        <source>Double Diagonal TL-BR</source>
+        <translation>Doppelt diagonal OL-UR</translation>
+    </message>
+    <message>
+        <source>Double Diagonal TR-BL</source>
+        <translation>Doppelt diagonal OR-UL</translation>
+    </message>
+    <message>
+        <source>Diagonal Out TL-BR</source>
+        <translation>Diagonal nach außen OL-UR</translation>
+    </message>
+    <message>
+        <source>Diagonal Out TR-BL</source>
+        <translation>Diagonal nach außen OR-UL</translation>
+    </message>
+    <message>
+        <source>Diagonal Quad</source>
+        <translation>Diagonal in vier Teilen</translation>
+    </message>
+    <message>
+        <source>Vertical Stripes</source>
+        <translation>Vertikale Streifen</translation>
+    </message>
+    <message>
+        <source>Horizontal Stripes</source>
+        <translation>Horizontale Streifen</translation>
+    </message>
+    <message>
+        <source>Vertical Big Stripes</source>
+        <translation>Breite vertikale Streifen</translation>
+    </message>
+    <message>
+        <source>Horizontal Big Stripes</source>
+        <translation>Breite horizontale Streifen</translation>
+    </message>
+    <message>
+        <source>Kaleidoscope</source>
+        <translation>Kaleidoskop</translation>
+    </message>
+    <message>
+        <source>Double Wipe Out</source>
+        <translation>Doppelt ausblenden</translation>
+    </message>
+    <message>
+        <source>Double Wipe In</source>
+        <translation>Doppelt einblenden</translation>
+    </message>
+    <message>
+        <source>Random Lines</source>
+        <translation>Zufällige Linien</translation>
+    </message>
+    <message>
+        <source>Dissolve</source>
+        <translation>Auflösen</translation>
+    </message>
+    <message>
+        <source>CheckerBoard</source>
+        <translation>Schachbrett</translation>
+    </message>
+    <message>
+        <source>Screen Drip</source>
+        <translation>Herabtropfen</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Sprühen</translation>
+    </message>
+    <message>
+        <source>Swirl In</source>
+        <translation>Einwirbeln</translation>
+    </message>
+    <message>
+        <source>Horizontal Snake</source>
+        <translation>Horizontale Schlange</translation>
+    </message>
+    <message>
+        <source>Vertical Snake</source>
+        <translation>Vertikale Schlange</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportProgressDialog</name>
+    <message>
+        <source>Exporting Video</source>
+        <translation>Video wird exportiert</translation>
+    </message>
+    <message>
+        <source>Preparing the show...</source>
+        <translation>Die Show wird vorbereitet...</translation>
+    </message>
+    <message>
+        <source>Slide being exported</source>
+        <translation>Dia, das gerade exportiert wird</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Exportfortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Noch etwa %1</translation>
+    </message>
+    <message>
+        <source>Slide %L1 of %L2</source>
+        <translation>Dia %L1 von %L2</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Als Video exportieren</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>Das Video „%1“ wurde exportiert: %2, %3 x %4 mit %L5 Bildern pro Sekunde.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Die Show enthält keine Dias zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>Die Datei „%1“ ist bereits vorhanden.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportVideoDialog</name>
+    <message>
+        <source>Video file</source>
+        <translation>Videodatei</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Browse for the video file</source>
+        <translation>Videodatei auswählen</translation>
+    </message>
+    <message>
+        <source> frames a second</source>
+        <translation> Bilder pro Sekunde</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> Sekunden</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Datei:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Frame rate:</source>
+        <translation>&amp;Bildrate:</translation>
+    </message>
+    <message>
+        <source>Slides that wait for &amp;Enter stay:</source>
+        <translation>Dias, die auf &amp;Eingabe warten, bleiben:</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>1080 x 1920 (upright, for phones)</source>
+        <translation>1080 x 1920 (hochkant, für Handys)</translation>
+    </message>
+    <message>
+        <source>Export as Video</source>
+        <translation>Als Video exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Alle Show-Dateien</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>Lokale Show-Dateien</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>Portable Show-Dateien</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Lokale Shows</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Portable Shows</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Bilddateien</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Tondateien</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>MP4-Video</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Matroska-Video</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>WebM-Video</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FontAndColorDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>C&amp;olor:</source>
+        <translation>F&amp;arbe:</translation>
+    </message>
+    <message>
+        <source>Color: %1</source>
+        <translation>Farbe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::HelpViewer</name>
+    <message>
+        <source>Lanternreelworks! Help</source>
+        <translation>Lanternreelworks!-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Vorwärts &gt;</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::Messages</name>
+    <message>
+        <source>Are you sure you want to delete the selected slides?</source>
+        <translation>Möchten Sie die ausgewählten Dias wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Brightframework - Save the Slideshow</source>
+        <translation>Brightframework - Show speichern</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Do you want to save your slideshow changes?</source>
+        <translation>Möchten Sie die Änderungen an Ihrer Show speichern?</translation>
+    </message>
+    <message>
+        <source>Brightframework - Select a Sound File</source>
+        <translation>Brightframework - Tondatei auswählen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PropertyPanel</name>
+    <message>
+        <source>&amp;Transition and Position</source>
+        <translation>Ü&amp;bergang und Position</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Übergang</translation>
+    </message>
+    <message>
+        <source>The effect that brings the selected slides on</source>
+        <translation>Der Effekt, mit dem die ausgewählten Dias erscheinen</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>From slower (left) to faster (right)</source>
+        <translation>Von langsamer (links) bis schneller (rechts)</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Schneller</translation>
+    </message>
+    <message>
+        <source>Show Me</source>
+        <translation>Vorführen</translation>
+    </message>
+    <message>
+        <source>Demonstrate the transition</source>
+        <translation>Den Übergang vorführen</translation>
+    </message>
+    <message>
+        <source>Center image on screen</source>
+        <translation>Bild auf dem Bildschirm zentrieren</translation>
+    </message>
+    <message>
+        <source>&amp;Background</source>
+        <translation>&amp;Hintergrund</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Change background colour</source>
+        <translation>Hintergrundfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Caption</source>
+        <translation>Be&amp;schriftung</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Show caption</source>
+        <translation>Beschriftung anzeigen</translation>
+    </message>
+    <message>
+        <source>Edit caption</source>
+        <translation>Beschriftung bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Ton</translation>
+    </message>
+    <message>
+        <source>Play a Sound</source>
+        <translation>Ton abspielen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Tondatei</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <translation>Ton abspielen</translation>
+    </message>
+    <message>
+        <source>Change sound</source>
+        <translation>Ton ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Duration</source>
+        <translation>&amp;Anzeigedauer</translation>
+    </message>
+    <message>
+        <source>Display until Enter is pressed</source>
+        <translation>Anzeigen, bis Eingabe gedrückt wird</translation>
+    </message>
+    <message>
+        <source>Display until sound ends plus...</source>
+        <translation>Anzeigen bis Tonende plus...</translation>
+    </message>
+    <message>
+        <source>Display for specified time</source>
+        <translation>Für eine feste Zeit anzeigen</translation>
+    </message>
+    <message>
+        <source>... seconds</source>
+        <translation>... Sekunden</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Seconds to show the slide, or to add after its sound (0 to 120)</source>
+        <translation>Sekunden, die das Dia angezeigt wird oder die nach seinem Ton hinzukommen (0 bis 120)</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Slide</source>
+        <translation>Dia &amp;anordnen</translation>
+    </message>
+    <message>
+        <source>Set image and caption placement</source>
+        <translation>Lage von Bild und Beschriftung festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::QtEditorServices</name>
+    <message>
+        <source>Adding slides...</source>
+        <translation>Dias werden hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add slides</source>
+        <translation>Dias hinzufügen</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::SlideStrip</name>
+    <message>
+        <source>(blank)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>blank slide</source>
+        <translation>leeres Dia</translation>
+    </message>
+    <message>
+        <source>Slide %L1 of %L2: %3</source>
+        <translation>Dia %L1 von %L2: %3</translation>
+    </message>
+    <message>
+        <source>Background %1</source>
+        <translation>Hintergrund %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TAboutForm</name>
+    <message>
+        <source>Lanternreelworks! turns your pictures into a slide show.
+
+Add pictures to the strip, give every slide one of 42 transition effects, a background colour, a caption and a sound, and decide how long it stays: until Enter is pressed, until its sound has ended, or for a number of seconds.
+
+Arrange the picture and the caption on the full-screen stage, then run the show once or in a loop.
+
+Build a portable show to carry a show and all its pictures and sounds to another computer in one folder.</source>
+        <translation>Lanternreelworks! macht aus Ihren Bildern eine Diashow.
+
+Fügen Sie Bilder zur Leiste hinzu, geben Sie jedem Dia einen von 42 Übergangseffekten, eine Hintergrundfarbe, eine Beschriftung und einen Ton, und legen Sie fest, wie lange es bleibt: bis Eingabe gedrückt wird, bis sein Ton zu Ende ist oder einige Sekunden lang.
+
+Ordnen Sie Bild und Beschriftung auf der Vollbildbühne an und spielen Sie die Show einmal oder in einer Schleife ab.
+
+Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in einem Ordner auf einen anderen Computer mitzunehmen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>Was das Programm tut</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Urheberrecht und Mitwirkende</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TDragDropFiles</name>
+    <message>
+        <source>&amp;Copy Here</source>
+        <translation>Hierher &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Move Here</source>
+        <translation>Hierher &amp;verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Shortcut(s) Create Here</source>
+        <translation>Verknüpfung(en) hier &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TPreviewForm</name>
+    <message>
+        <source>Move or Size This Window</source>
+        <translation>Dieses Fenster verschieben oder Größe ändern</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 pixels</source>
+        <translation>%1, links %L2, oben %L3, %L4 mal %L5 Pixel</translation>
+    </message>
+    <message>
+        <source>Exit and &amp;Save</source>
+        <translation>Beenden und &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Exit &amp;Without Saving</source>
+        <translation>Beenden &amp;ohne Speichern</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrows move the box, Ctrl+Shift+arrows move it further, Shift+arrows size it, F6 goes to the other box, Shift+F10 opens its menu, Esc leaves without saving</source>
+        <translation>Strg+Pfeiltasten verschieben den Rahmen, Strg+Umschalt+Pfeiltasten in größeren Schritten, Umschalt+Pfeiltasten ändern seine Größe, F6 wechselt zum anderen Rahmen, Umschalt+F10 öffnet sein Menü, Esc beendet ohne Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideCaptionForm</name>
+    <message>
+        <source>Brightframework - Slide Caption</source>
+        <translation>Brightframework - Dia-Beschriftung</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Caption font</source>
+        <translation>Schrift der Beschriftung</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Caption background color</source>
+        <translation>Hintergrundfarbe der Beschriftung</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>Der Text der Beschriftung; Eingabe beginnt eine neue Zeile, Tab verlässt das Feld</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideCaptionPreviewForm</name>
+    <message>
+        <source>Caption</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>Edit the Caption</source>
+        <translation>Beschriftung bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Match Background</source>
+        <translation>&amp;Hintergrund übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlidePreviewBackgroundForm</name>
+    <message>
+        <source>Slide arrangement</source>
+        <translation>Dia-Anordnung</translation>
+    </message>
+    <message>
+        <source>Shift+F10 opens the menu, F6 goes to the picture or caption box, Esc leaves without saving, Alt+F4 saves and leaves</source>
+        <translation>Umschalt+F10 öffnet das Menü, F6 wechselt zum Bild- oder Beschriftungsrahmen, Esc beendet ohne Speichern, Alt+F4 speichert und beendet</translation>
+    </message>
+    <message>
+        <source>Change background color</source>
+        <translation>Hintergrundfarbe ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Caption</source>
+        <translation>Beschriftung &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Exit and &amp;Save</source>
+        <translation>Beenden und &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Exit &amp;Without Saving</source>
+        <translation>Beenden &amp;ohne Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlidePreviewForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Center the Image</source>
+        <translation>Bild &amp;zentrieren</translation>
+    </message>
+    <message>
+        <source>Restore Proportional &amp;Width</source>
+        <translation>Proportionale &amp;Breite wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore Proportional &amp;Height</source>
+        <translation>Proportionale &amp;Höhe wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore Original &amp;Dimensions</source>
+        <translation>&amp;Originalgröße wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideTransitionForm</name>
+    <message>
+        <source>Brightframework - SlideTransition</source>
+        <translation>Brightframework - Dia-Übergang</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideshowDesignForm</name>
+    <message>
+        <source>&amp;Slideshow sequence</source>
+        <translation>&amp;Reihenfolge der Dias</translation>
+    </message>
+    <message>
+        <source>Slideshow sequence</source>
+        <translation>Reihenfolge der Dias</translation>
+    </message>
+    <message>
+        <source>The slides in show order; arrow keys move, Shift and Ctrl select several</source>
+        <translation>Die Dias in der Reihenfolge der Show; Pfeiltasten bewegen, mit Umschalt und Strg wählen Sie mehrere aus</translation>
+    </message>
+    <message>
+        <source>&amp;Moves</source>
+        <translation>&amp;Verschieben</translation>
+    </message>
+    <message>
+        <source>Selected slide</source>
+        <translation>Ausgewähltes Dia</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSplashForm</name>
+    <message>
+        <source>Initializing...</source>
+        <translation>Wird gestartet...</translation>
+    </message>
+</context>
+</TS>

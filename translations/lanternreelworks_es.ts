@@ -1,0 +1,1157 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>lrw::BasicColorDialog</name>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>&amp;Basic colors:</source>
+        <translation>Colores &amp;básicos:</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Rojo oscuro</translation>
+    </message>
+    <message>
+        <source>Dark green</source>
+        <translation>Verde oscuro</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Azul oscuro</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrón</translation>
+    </message>
+    <message>
+        <source>Dark grey</source>
+        <translation>Gris oscuro</translation>
+    </message>
+    <message>
+        <source>Light blue</source>
+        <translation>Azul claro</translation>
+    </message>
+    <message>
+        <source>Light green</source>
+        <translation>Verde claro</translation>
+    </message>
+    <message>
+        <source>Light yellow</source>
+        <translation>Amarillo claro</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>nearest colour name, exact value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ColorSwatch</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::Commands</name>
+    <message>
+        <source>Move Left</source>
+        <translation>Mover a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Mover a la derecha</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Insert Blank</source>
+        <translation>Insertar diapositiva vacía</translation>
+    </message>
+    <message>
+        <source>Add Slides</source>
+        <translation>Añadir diapositivas</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Build a Portable Show</source>
+        <translation>Crear una presentación portátil</translation>
+    </message>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exportar como vídeo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transición</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Center Image</source>
+        <translation>Centrar imagen</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Show Caption</source>
+        <translation>Mostrar leyenda</translation>
+    </message>
+    <message>
+        <source>Edit Caption</source>
+        <translation>Editar leyenda</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Reproducir sonido</translation>
+    </message>
+    <message>
+        <source>Change Sound</source>
+        <translation>Cambiar sonido</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Show Me</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Arrange Slide</source>
+        <translation>Organizar diapositiva</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::DesignerActions</name>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Guardar &amp;como</translation>
+    </message>
+    <message>
+        <source>&amp;Build a Portable Show</source>
+        <translation>Crear una presentación &amp;portátil</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as Video...</source>
+        <translation>E&amp;xportar como vídeo...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Add slides</source>
+        <translation>&amp;Añadir diapositivas</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Mover a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Mover a la derecha</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Insert blank</source>
+        <translation>Insertar diapositiva vacía</translation>
+    </message>
+    <message>
+        <source>Move &amp;Left</source>
+        <translation>Mover a la &amp;izquierda</translation>
+    </message>
+    <message>
+        <source>Move &amp;Right</source>
+        <translation>Mover a la &amp;derecha</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Dupli&amp;cate</source>
+        <translation>Dupli&amp;car</translation>
+    </message>
+    <message>
+        <source>Insert Blan&amp;k</source>
+        <translation>Insertar diapositiva &amp;vacía</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Blank</source>
+        <translation>Insertar diapositiva &amp;vacía</translation>
+    </message>
+    <message>
+        <source>&amp;Loop Until Esc Pressed</source>
+        <translation>&amp;Repetir hasta pulsar Esc</translation>
+    </message>
+    <message>
+        <source>Run the Show from the &amp;Beginning</source>
+        <translation>Reproducir la presentación desde el &amp;principio</translation>
+    </message>
+    <message>
+        <source>Run the Show from the &amp;Selected Slide</source>
+        <translation>Reproducir la presentación desde la diapositiva &amp;seleccionada</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topics</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>About Lanternreelworks!</source>
+        <translation>Acerca de Lanternreelworks!</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::EffectNames</name>
+    <message>
+        <source>No Effect</source>
+        <translation>Sin efecto</translation>
+    </message>
+    <message>
+        <source>Left To Right</source>
+        <translation>De izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>Right To Left</source>
+        <translation>De derecha a izquierda</translation>
+    </message>
+    <message>
+        <source>Top To Bottom</source>
+        <translation>De arriba abajo</translation>
+    </message>
+    <message>
+        <source>Bottom To Top</source>
+        <translation>De abajo arriba</translation>
+    </message>
+    <message>
+        <source>Horizontal Wipe In</source>
+        <translation>Barrido horizontal hacia dentro</translation>
+    </message>
+    <message>
+        <source>Horizontal Wipe Out</source>
+        <translation>Barrido horizontal hacia fuera</translation>
+    </message>
+    <message>
+        <source>Vertical Wipe In</source>
+        <translation>Barrido vertical hacia dentro</translation>
+    </message>
+    <message>
+        <source>Vertical Wipe Out</source>
+        <translation>Barrido vertical hacia fuera</translation>
+    </message>
+    <message>
+        <source>Horizontal Interlace</source>
+        <translation>Entrelazado horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Interlace</source>
+        <translation>Entrelazado vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Double Pass</source>
+        <translation>Doble pasada horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Double Pass</source>
+        <translation>Doble pasada vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Double Pass 2</source>
+        <translation>Doble pasada horizontal 2</translation>
+    </message>
+    <message>
+        <source>Vertical Double Pass 2</source>
+        <translation>Doble pasada vertical 2</translation>
+    </message>
+    <message>
+        <source>Vertical Blind</source>
+        <translation>Persiana vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Blind</source>
+        <translation>Persiana horizontal</translation>
+    </message>
+    <message>
+        <source>Double Blind</source>
+        <translation>Persiana doble</translation>
+    </message>
+    <message>
+        <source>Diagonal TL-BR</source>
+        <translation>Diagonal SI-ID</translation>
+    </message>
+    <message>
+        <source>Diagonal BL-TR</source>
+        <translation>Diagonal II-SD</translation>
+    </message>
+    <message>
+        <source>Diagonal TR-BL</source>
+        <translation>Diagonal SD-II</translation>
+    </message>
+    <message>
+        <source>Diagonal BR-TL</source>
+        <translation>Diagonal ID-SI</translation>
+    </message>
+    <message>
+        <source>Double Diagonal TL-BR</source>
+        <translation>Diagonal doble SI-ID</translation>
+    </message>
+    <message>
+        <source>Double Diagonal TR-BL</source>
+        <translation>Diagonal doble SD-II</translation>
+    </message>
+    <message>
+        <source>Diagonal Out TL-BR</source>
+        <translation>Diagonal hacia fuera SI-ID</translation>
+    </message>
+    <message>
+        <source>Diagonal Out TR-BL</source>
+        <translation>Diagonal hacia fuera SD-II</translation>
+    </message>
+    <message>
+        <source>Diagonal Quad</source>
+        <translation>Diagonal en cuatro</translation>
+    </message>
+    <message>
+        <source>Vertical Stripes</source>
+        <translation>Franjas verticales</translation>
+    </message>
+    <message>
+        <source>Horizontal Stripes</source>
+        <translation>Franjas horizontales</translation>
+    </message>
+    <message>
+        <source>Vertical Big Stripes</source>
+        <translation>Franjas verticales anchas</translation>
+    </message>
+    <message>
+        <source>Horizontal Big Stripes</source>
+        <translation>Franjas horizontales anchas</translation>
+    </message>
+    <message>
+        <source>Kaleidoscope</source>
+        <translation>Caleidoscopio</translation>
+    </message>
+    <message>
+        <source>Double Wipe Out</source>
+        <translation>Doble barrido hacia fuera</translation>
+    </message>
+    <message>
+        <source>Double Wipe In</source>
+        <translation>Doble barrido hacia dentro</translation>
+    </message>
+    <message>
+        <source>Random Lines</source>
+        <translation>Líneas aleatorias</translation>
+    </message>
+    <message>
+        <source>Dissolve</source>
+        <translation>Disolver</translation>
+    </message>
+    <message>
+        <source>CheckerBoard</source>
+        <translation>Tablero de ajedrez</translation>
+    </message>
+    <message>
+        <source>Screen Drip</source>
+        <translation>Goteo</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Aerosol</translation>
+    </message>
+    <message>
+        <source>Swirl In</source>
+        <translation>Remolino</translation>
+    </message>
+    <message>
+        <source>Horizontal Snake</source>
+        <translation>Serpiente horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Snake</source>
+        <translation>Serpiente vertical</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportProgressDialog</name>
+    <message>
+        <source>Exporting Video</source>
+        <translation>Exportando vídeo</translation>
+    </message>
+    <message>
+        <source>Preparing the show...</source>
+        <translation>Preparando la presentación...</translation>
+    </message>
+    <message>
+        <source>Slide being exported</source>
+        <translation>Diapositiva que se está exportando</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Progreso de la exportación</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Quedan unos %1</translation>
+    </message>
+    <message>
+        <source>Slide %L1 of %L2</source>
+        <translation>Diapositiva %L1 de %L2</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exportar como vídeo</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>El vídeo «%1» se ha exportado: %2, %3 x %4 a %L5 fotogramas por segundo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>La presentación no tiene diapositivas que exportar.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>El archivo «%1» ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportVideoDialog</name>
+    <message>
+        <source>Video file</source>
+        <translation>Archivo de vídeo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>Browse for the video file</source>
+        <translation>Elegir el archivo de vídeo</translation>
+    </message>
+    <message>
+        <source> frames a second</source>
+        <translation> fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> segundos</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Archivo:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>&amp;Frame rate:</source>
+        <translation>&amp;Fotogramas por segundo:</translation>
+    </message>
+    <message>
+        <source>Slides that wait for &amp;Enter stay:</source>
+        <translation>Las diapositivas que esperan &amp;Intro duran:</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportar</translation>
+    </message>
+    <message>
+        <source>1080 x 1920 (upright, for phones)</source>
+        <translation>1080 x 1920 (vertical, para móviles)</translation>
+    </message>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exportar como vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Todos los archivos de presentación</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>Archivos de presentación locales</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>Archivos de presentación portátiles</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Presentaciones locales</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Presentaciones portátiles</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Archivos de imagen</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Archivos de sonido</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>Vídeo MP4</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Vídeo Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>Vídeo WebM</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FontAndColorDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>C&amp;olor:</source>
+        <translation>C&amp;olor:</translation>
+    </message>
+    <message>
+        <source>Color: %1</source>
+        <translation>Color: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::HelpViewer</name>
+    <message>
+        <source>Lanternreelworks! Help</source>
+        <translation>Ayuda de Lanternreelworks!</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Atrás</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>A&amp;delante &gt;</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::Messages</name>
+    <message>
+        <source>Are you sure you want to delete the selected slides?</source>
+        <translation>¿Seguro que desea eliminar las diapositivas seleccionadas?</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmar eliminación</translation>
+    </message>
+    <message>
+        <source>Brightframework - Save the Slideshow</source>
+        <translation>Brightframework - Guardar la presentación</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Do you want to save your slideshow changes?</source>
+        <translation>¿Desea guardar los cambios de la presentación?</translation>
+    </message>
+    <message>
+        <source>Brightframework - Select a Sound File</source>
+        <translation>Brightframework - Seleccionar un archivo de sonido</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PropertyPanel</name>
+    <message>
+        <source>&amp;Transition and Position</source>
+        <translation>&amp;Transición y posición</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transición</translation>
+    </message>
+    <message>
+        <source>The effect that brings the selected slides on</source>
+        <translation>El efecto con el que aparecen las diapositivas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>From slower (left) to faster (right)</source>
+        <translation>De más lento (izquierda) a más rápido (derecha)</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Más lento</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápido</translation>
+    </message>
+    <message>
+        <source>Show Me</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Demonstrate the transition</source>
+        <translation>Mostrar la transición</translation>
+    </message>
+    <message>
+        <source>Center image on screen</source>
+        <translation>Centrar la imagen en la pantalla</translation>
+    </message>
+    <message>
+        <source>&amp;Background</source>
+        <translation>&amp;Fondo</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Change background colour</source>
+        <translation>Cambiar el color de fondo</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>&amp;Caption</source>
+        <translation>&amp;Leyenda</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Show caption</source>
+        <translation>Mostrar la leyenda</translation>
+    </message>
+    <message>
+        <source>Edit caption</source>
+        <translation>Editar la leyenda</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>Play a Sound</source>
+        <translation>Reproducir un sonido</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Archivo de sonido</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <translation>Reproducir el sonido</translation>
+    </message>
+    <message>
+        <source>Change sound</source>
+        <translation>Cambiar el sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Duration</source>
+        <translation>&amp;Duración</translation>
+    </message>
+    <message>
+        <source>Display until Enter is pressed</source>
+        <translation>Mostrar hasta pulsar Intro</translation>
+    </message>
+    <message>
+        <source>Display until sound ends plus...</source>
+        <translation>Mostrar hasta que acabe el sonido más...</translation>
+    </message>
+    <message>
+        <source>Display for specified time</source>
+        <translation>Mostrar durante el tiempo indicado</translation>
+    </message>
+    <message>
+        <source>... seconds</source>
+        <translation>... segundos</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Seconds to show the slide, or to add after its sound (0 to 120)</source>
+        <translation>Segundos que se muestra la diapositiva, o que se añaden tras su sonido (0 a 120)</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Slide</source>
+        <translation>&amp;Organizar diapositiva</translation>
+    </message>
+    <message>
+        <source>Set image and caption placement</source>
+        <translation>Colocar la imagen y la leyenda</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::QtEditorServices</name>
+    <message>
+        <source>Adding slides...</source>
+        <translation>Añadiendo diapositivas...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add slides</source>
+        <translation>Añadir diapositivas</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Leyendo %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::SlideStrip</name>
+    <message>
+        <source>(blank)</source>
+        <translation>(vacía)</translation>
+    </message>
+    <message>
+        <source>blank slide</source>
+        <translation>diapositiva vacía</translation>
+    </message>
+    <message>
+        <source>Slide %L1 of %L2: %3</source>
+        <translation>Diapositiva %L1 de %L2: %3</translation>
+    </message>
+    <message>
+        <source>Background %1</source>
+        <translation>Fondo %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TAboutForm</name>
+    <message>
+        <source>Lanternreelworks! turns your pictures into a slide show.
+
+Add pictures to the strip, give every slide one of 42 transition effects, a background colour, a caption and a sound, and decide how long it stays: until Enter is pressed, until its sound has ended, or for a number of seconds.
+
+Arrange the picture and the caption on the full-screen stage, then run the show once or in a loop.
+
+Build a portable show to carry a show and all its pictures and sounds to another computer in one folder.</source>
+        <translation>Lanternreelworks! convierte sus imágenes en una presentación.
+
+Añada imágenes a la tira, dé a cada diapositiva uno de los 42 efectos de transición, un color de fondo, una leyenda y un sonido, y decida cuánto tiempo se queda: hasta pulsar Intro, hasta que acabe su sonido o durante unos segundos.
+
+Organice la imagen y la leyenda en el escenario a pantalla completa y reproduzca la presentación una vez o en bucle.
+
+Cree una presentación portátil para llevar una presentación con todas sus imágenes y sonidos a otro ordenador en una sola carpeta.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>Qué hace el programa</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Derechos de autor y créditos</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TDragDropFiles</name>
+    <message>
+        <source>&amp;Copy Here</source>
+        <translation>&amp;Copiar aquí</translation>
+    </message>
+    <message>
+        <source>&amp;Move Here</source>
+        <translation>&amp;Mover aquí</translation>
+    </message>
+    <message>
+        <source>&amp;Shortcut(s) Create Here</source>
+        <translation>Crear &amp;acceso(s) directo(s) aquí</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>C&amp;ancelar</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TPreviewForm</name>
+    <message>
+        <source>Move or Size This Window</source>
+        <translation>Mover o redimensionar esta ventana</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 pixels</source>
+        <translation>%1, izquierda %L2, arriba %L3, %L4 por %L5 píxeles</translation>
+    </message>
+    <message>
+        <source>Exit and &amp;Save</source>
+        <translation>Salir y &amp;guardar</translation>
+    </message>
+    <message>
+        <source>Exit &amp;Without Saving</source>
+        <translation>Salir &amp;sin guardar</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrows move the box, Ctrl+Shift+arrows move it further, Shift+arrows size it, F6 goes to the other box, Shift+F10 opens its menu, Esc leaves without saving</source>
+        <translation>Ctrl+flechas mueven el marco, Ctrl+Mayús+flechas lo mueven más, Mayús+flechas cambian su tamaño, F6 pasa al otro marco, Mayús+F10 abre su menú, Esc sale sin guardar</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideCaptionForm</name>
+    <message>
+        <source>Brightframework - Slide Caption</source>
+        <translation>Brightframework - Leyenda de la diapositiva</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Leyenda</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Caption font</source>
+        <translation>Fuente de la leyenda</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Caption background color</source>
+        <translation>Color de fondo de la leyenda</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>El texto de la leyenda; Intro empieza una línea nueva, Tab sale del campo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideCaptionPreviewForm</name>
+    <message>
+        <source>Caption</source>
+        <translation>Leyenda</translation>
+    </message>
+    <message>
+        <source>Edit the Caption</source>
+        <translation>Editar la leyenda</translation>
+    </message>
+    <message>
+        <source>&amp;Match Background</source>
+        <translation>&amp;Igualar el fondo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlidePreviewBackgroundForm</name>
+    <message>
+        <source>Slide arrangement</source>
+        <translation>Organización de la diapositiva</translation>
+    </message>
+    <message>
+        <source>Shift+F10 opens the menu, F6 goes to the picture or caption box, Esc leaves without saving, Alt+F4 saves and leaves</source>
+        <translation>Mayús+F10 abre el menú, F6 pasa al marco de la imagen o de la leyenda, Esc sale sin guardar, Alt+F4 guarda y sale</translation>
+    </message>
+    <message>
+        <source>Change background color</source>
+        <translation>Cambiar el color de fondo</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Caption</source>
+        <translation>&amp;Añadir una leyenda</translation>
+    </message>
+    <message>
+        <source>Exit and &amp;Save</source>
+        <translation>Salir y &amp;guardar</translation>
+    </message>
+    <message>
+        <source>Exit &amp;Without Saving</source>
+        <translation>Salir &amp;sin guardar</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlidePreviewForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Center the Image</source>
+        <translation>&amp;Centrar la imagen</translation>
+    </message>
+    <message>
+        <source>Restore Proportional &amp;Width</source>
+        <translation>Restablecer el &amp;ancho proporcional</translation>
+    </message>
+    <message>
+        <source>Restore Proportional &amp;Height</source>
+        <translation>Restablecer el al&amp;to proporcional</translation>
+    </message>
+    <message>
+        <source>Restore Original &amp;Dimensions</source>
+        <translation>Restablecer las &amp;dimensiones originales</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideTransitionForm</name>
+    <message>
+        <source>Brightframework - SlideTransition</source>
+        <translation>Brightframework - Transición</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideshowDesignForm</name>
+    <message>
+        <source>&amp;Slideshow sequence</source>
+        <translation>&amp;Secuencia de diapositivas</translation>
+    </message>
+    <message>
+        <source>Slideshow sequence</source>
+        <translation>Secuencia de diapositivas</translation>
+    </message>
+    <message>
+        <source>The slides in show order; arrow keys move, Shift and Ctrl select several</source>
+        <translation>Las diapositivas en el orden de la presentación; las flechas se desplazan, Mayús y Ctrl seleccionan varias</translation>
+    </message>
+    <message>
+        <source>&amp;Moves</source>
+        <translation>&amp;Movimientos</translation>
+    </message>
+    <message>
+        <source>Selected slide</source>
+        <translation>Diapositiva seleccionada</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSplashForm</name>
+    <message>
+        <source>Initializing...</source>
+        <translation>Iniciando...</translation>
+    </message>
+</context>
+</TS>

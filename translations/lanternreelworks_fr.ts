@@ -1,0 +1,1157 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>lrw::BasicColorDialog</name>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Basic colors:</source>
+        <translation>Couleurs de &amp;base :</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Rouge foncé</translation>
+    </message>
+    <message>
+        <source>Dark green</source>
+        <translation>Vert foncé</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Bleu foncé</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Bleu canard</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marron</translation>
+    </message>
+    <message>
+        <source>Dark grey</source>
+        <translation>Gris foncé</translation>
+    </message>
+    <message>
+        <source>Light blue</source>
+        <translation>Bleu clair</translation>
+    </message>
+    <message>
+        <source>Light green</source>
+        <translation>Vert clair</translation>
+    </message>
+    <message>
+        <source>Light yellow</source>
+        <translation>Jaune clair</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>nearest colour name, exact value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ColorSwatch</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::Commands</name>
+    <message>
+        <source>Move Left</source>
+        <translation>Déplacer à gauche</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Déplacer à droite</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Insert Blank</source>
+        <translation>Insérer une diapositive vide</translation>
+    </message>
+    <message>
+        <source>Add Slides</source>
+        <translation>Ajouter des diapositives</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Build a Portable Show</source>
+        <translation>Créer un diaporama portable</translation>
+    </message>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exporter en vidéo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transition</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Center Image</source>
+        <translation>Centrer l’image</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Show Caption</source>
+        <translation>Afficher la légende</translation>
+    </message>
+    <message>
+        <source>Edit Caption</source>
+        <translation>Modifier la légende</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Jouer un son</translation>
+    </message>
+    <message>
+        <source>Change Sound</source>
+        <translation>Changer le son</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Show Me</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Arrange Slide</source>
+        <translation>Disposer la diapositive</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::DesignerActions</name>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Enregistrer &amp;sous</translation>
+    </message>
+    <message>
+        <source>&amp;Build a Portable Show</source>
+        <translation>Créer un diaporama &amp;portable</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as Video...</source>
+        <translation>E&amp;xporter en vidéo...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Add slides</source>
+        <translation>&amp;Ajouter des diapositives</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Déplacer à gauche</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Déplacer à droite</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Insert blank</source>
+        <translation>Insérer une diapositive vide</translation>
+    </message>
+    <message>
+        <source>Move &amp;Left</source>
+        <translation>Déplacer à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Move &amp;Right</source>
+        <translation>Déplacer à &amp;droite</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Dupli&amp;cate</source>
+        <translation>D&amp;upliquer</translation>
+    </message>
+    <message>
+        <source>Insert Blan&amp;k</source>
+        <translation>Insérer une diapositive &amp;vide</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Blank</source>
+        <translation>Insérer une diapositive &amp;vide</translation>
+    </message>
+    <message>
+        <source>&amp;Loop Until Esc Pressed</source>
+        <translation>&amp;Boucler jusqu’à l’appui sur Échap</translation>
+    </message>
+    <message>
+        <source>Run the Show from the &amp;Beginning</source>
+        <translation>Lancer le diaporama depuis le &amp;début</translation>
+    </message>
+    <message>
+        <source>Run the Show from the &amp;Selected Slide</source>
+        <translation>Lancer le diaporama depuis la diapositive &amp;sélectionnée</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topics</source>
+        <translation>&amp;Rubriques d’aide</translation>
+    </message>
+    <message>
+        <source>About Lanternreelworks!</source>
+        <translation>À propos de Lanternreelworks!</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::EffectNames</name>
+    <message>
+        <source>No Effect</source>
+        <translation>Aucun effet</translation>
+    </message>
+    <message>
+        <source>Left To Right</source>
+        <translation>De gauche à droite</translation>
+    </message>
+    <message>
+        <source>Right To Left</source>
+        <translation>De droite à gauche</translation>
+    </message>
+    <message>
+        <source>Top To Bottom</source>
+        <translation>De haut en bas</translation>
+    </message>
+    <message>
+        <source>Bottom To Top</source>
+        <translation>De bas en haut</translation>
+    </message>
+    <message>
+        <source>Horizontal Wipe In</source>
+        <translation>Balayage horizontal vers l’intérieur</translation>
+    </message>
+    <message>
+        <source>Horizontal Wipe Out</source>
+        <translation>Balayage horizontal vers l’extérieur</translation>
+    </message>
+    <message>
+        <source>Vertical Wipe In</source>
+        <translation>Balayage vertical vers l’intérieur</translation>
+    </message>
+    <message>
+        <source>Vertical Wipe Out</source>
+        <translation>Balayage vertical vers l’extérieur</translation>
+    </message>
+    <message>
+        <source>Horizontal Interlace</source>
+        <translation>Entrelacement horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Interlace</source>
+        <translation>Entrelacement vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Double Pass</source>
+        <translation>Double passage horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Double Pass</source>
+        <translation>Double passage vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Double Pass 2</source>
+        <translation>Double passage horizontal 2</translation>
+    </message>
+    <message>
+        <source>Vertical Double Pass 2</source>
+        <translation>Double passage vertical 2</translation>
+    </message>
+    <message>
+        <source>Vertical Blind</source>
+        <translation>Store vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Blind</source>
+        <translation>Store horizontal</translation>
+    </message>
+    <message>
+        <source>Double Blind</source>
+        <translation>Double store</translation>
+    </message>
+    <message>
+        <source>Diagonal TL-BR</source>
+        <translation>Diagonale HG-BD</translation>
+    </message>
+    <message>
+        <source>Diagonal BL-TR</source>
+        <translation>Diagonale BG-HD</translation>
+    </message>
+    <message>
+        <source>Diagonal TR-BL</source>
+        <translation>Diagonale HD-BG</translation>
+    </message>
+    <message>
+        <source>Diagonal BR-TL</source>
+        <translation>Diagonale BD-HG</translation>
+    </message>
+    <message>
+        <source>Double Diagonal TL-BR</source>
+        <translation>Double diagonale HG-BD</translation>
+    </message>
+    <message>
+        <source>Double Diagonal TR-BL</source>
+        <translation>Double diagonale HD-BG</translation>
+    </message>
+    <message>
+        <source>Diagonal Out TL-BR</source>
+        <translation>Diagonale vers l’extérieur HG-BD</translation>
+    </message>
+    <message>
+        <source>Diagonal Out TR-BL</source>
+        <translation>Diagonale vers l’extérieur HD-BG</translation>
+    </message>
+    <message>
+        <source>Diagonal Quad</source>
+        <translation>Diagonale en quatre</translation>
+    </message>
+    <message>
+        <source>Vertical Stripes</source>
+        <translation>Bandes verticales</translation>
+    </message>
+    <message>
+        <source>Horizontal Stripes</source>
+        <translation>Bandes horizontales</translation>
+    </message>
+    <message>
+        <source>Vertical Big Stripes</source>
+        <translation>Larges bandes verticales</translation>
+    </message>
+    <message>
+        <source>Horizontal Big Stripes</source>
+        <translation>Larges bandes horizontales</translation>
+    </message>
+    <message>
+        <source>Kaleidoscope</source>
+        <translation>Kaléidoscope</translation>
+    </message>
+    <message>
+        <source>Double Wipe Out</source>
+        <translation>Double balayage vers l’extérieur</translation>
+    </message>
+    <message>
+        <source>Double Wipe In</source>
+        <translation>Double balayage vers l’intérieur</translation>
+    </message>
+    <message>
+        <source>Random Lines</source>
+        <translation>Lignes aléatoires</translation>
+    </message>
+    <message>
+        <source>Dissolve</source>
+        <translation>Fondu</translation>
+    </message>
+    <message>
+        <source>CheckerBoard</source>
+        <translation>Damier</translation>
+    </message>
+    <message>
+        <source>Screen Drip</source>
+        <translation>Coulures</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Pulvérisation</translation>
+    </message>
+    <message>
+        <source>Swirl In</source>
+        <translation>Tourbillon</translation>
+    </message>
+    <message>
+        <source>Horizontal Snake</source>
+        <translation>Serpent horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Snake</source>
+        <translation>Serpent vertical</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportProgressDialog</name>
+    <message>
+        <source>Exporting Video</source>
+        <translation>Exportation de la vidéo</translation>
+    </message>
+    <message>
+        <source>Preparing the show...</source>
+        <translation>Préparation du diaporama...</translation>
+    </message>
+    <message>
+        <source>Slide being exported</source>
+        <translation>Diapositive en cours d’exportation</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Progression de l’exportation</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Environ %1 restantes</translation>
+    </message>
+    <message>
+        <source>Slide %L1 of %L2</source>
+        <translation>Diapositive %L1 sur %L2</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exporter en vidéo</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>La vidéo « %1 » a été exportée : %2, %3 x %4 à %L5 images par seconde.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Le diaporama ne contient aucune diapositive à exporter.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>Le fichier « %1 » existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportVideoDialog</name>
+    <message>
+        <source>Video file</source>
+        <translation>Fichier vidéo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Browse for the video file</source>
+        <translation>Choisir le fichier vidéo</translation>
+    </message>
+    <message>
+        <source> frames a second</source>
+        <translation> images par seconde</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> secondes</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Fichier :</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>&amp;Frame rate:</source>
+        <translation>&amp;Fréquence d’images :</translation>
+    </message>
+    <message>
+        <source>Slides that wait for &amp;Enter stay:</source>
+        <translation>Les diapositives qui attendent &amp;Entrée restent :</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>1080 x 1920 (upright, for phones)</source>
+        <translation>1080 x 1920 (portrait, pour téléphones)</translation>
+    </message>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exporter en vidéo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Tous les fichiers de diaporama</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>Fichiers de diaporama locaux</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>Fichiers de diaporama portables</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Diaporamas locaux</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Diaporamas portables</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Fichiers image</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Fichiers son</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>Vidéo MP4</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Vidéo Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>Vidéo WebM</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FontAndColorDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>C&amp;olor:</source>
+        <translation>C&amp;ouleur :</translation>
+    </message>
+    <message>
+        <source>Color: %1</source>
+        <translation>Couleur : %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::HelpViewer</name>
+    <message>
+        <source>Lanternreelworks! Help</source>
+        <translation>Aide de Lanternreelworks!</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Précédent</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::Messages</name>
+    <message>
+        <source>Are you sure you want to delete the selected slides?</source>
+        <translation>Voulez-vous vraiment supprimer les diapositives sélectionnées ?</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmer la suppression</translation>
+    </message>
+    <message>
+        <source>Brightframework - Save the Slideshow</source>
+        <translation>Brightframework - Enregistrer le diaporama</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Do you want to save your slideshow changes?</source>
+        <translation>Voulez-vous enregistrer les modifications du diaporama ?</translation>
+    </message>
+    <message>
+        <source>Brightframework - Select a Sound File</source>
+        <translation>Brightframework - Choisir un fichier son</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PropertyPanel</name>
+    <message>
+        <source>&amp;Transition and Position</source>
+        <translation>&amp;Transition et position</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transition</translation>
+    </message>
+    <message>
+        <source>The effect that brings the selected slides on</source>
+        <translation>L’effet qui fait apparaître les diapositives sélectionnées</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>From slower (left) to faster (right)</source>
+        <translation>De plus lent (à gauche) à plus rapide (à droite)</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Plus rapide</translation>
+    </message>
+    <message>
+        <source>Show Me</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Demonstrate the transition</source>
+        <translation>Montrer la transition</translation>
+    </message>
+    <message>
+        <source>Center image on screen</source>
+        <translation>Centrer l’image à l’écran</translation>
+    </message>
+    <message>
+        <source>&amp;Background</source>
+        <translation>&amp;Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Change background colour</source>
+        <translation>Changer la couleur de fond</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>&amp;Caption</source>
+        <translation>&amp;Légende</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Show caption</source>
+        <translation>Afficher la légende</translation>
+    </message>
+    <message>
+        <source>Edit caption</source>
+        <translation>Modifier la légende</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
+        <source>Play a Sound</source>
+        <translation>Jouer un son</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Fichier son</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <translation>Écouter le son</translation>
+    </message>
+    <message>
+        <source>Change sound</source>
+        <translation>Changer le son</translation>
+    </message>
+    <message>
+        <source>&amp;Duration</source>
+        <translation>&amp;Durée</translation>
+    </message>
+    <message>
+        <source>Display until Enter is pressed</source>
+        <translation>Afficher jusqu’à l’appui sur Entrée</translation>
+    </message>
+    <message>
+        <source>Display until sound ends plus...</source>
+        <translation>Afficher jusqu’à la fin du son plus...</translation>
+    </message>
+    <message>
+        <source>Display for specified time</source>
+        <translation>Afficher pendant la durée indiquée</translation>
+    </message>
+    <message>
+        <source>... seconds</source>
+        <translation>... secondes</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Seconds to show the slide, or to add after its sound (0 to 120)</source>
+        <translation>Secondes d’affichage de la diapositive, ou à ajouter après son son (0 à 120)</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Slide</source>
+        <translation>&amp;Disposer la diapositive</translation>
+    </message>
+    <message>
+        <source>Set image and caption placement</source>
+        <translation>Placer l’image et la légende</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::QtEditorServices</name>
+    <message>
+        <source>Adding slides...</source>
+        <translation>Ajout des diapositives...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add slides</source>
+        <translation>Ajouter des diapositives</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Lecture de %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::SlideStrip</name>
+    <message>
+        <source>(blank)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>blank slide</source>
+        <translation>diapositive vide</translation>
+    </message>
+    <message>
+        <source>Slide %L1 of %L2: %3</source>
+        <translation>Diapositive %L1 sur %L2 : %3</translation>
+    </message>
+    <message>
+        <source>Background %1</source>
+        <translation>Fond %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TAboutForm</name>
+    <message>
+        <source>Lanternreelworks! turns your pictures into a slide show.
+
+Add pictures to the strip, give every slide one of 42 transition effects, a background colour, a caption and a sound, and decide how long it stays: until Enter is pressed, until its sound has ended, or for a number of seconds.
+
+Arrange the picture and the caption on the full-screen stage, then run the show once or in a loop.
+
+Build a portable show to carry a show and all its pictures and sounds to another computer in one folder.</source>
+        <translation>Lanternreelworks! transforme vos images en diaporama.
+
+Ajoutez des images à la bande, donnez à chaque diapositive l’un des 42 effets de transition, une couleur de fond, une légende et un son, et choisissez combien de temps elle reste : jusqu’à l’appui sur Entrée, jusqu’à la fin de son son ou pendant quelques secondes.
+
+Disposez l’image et la légende sur la scène plein écran, puis lancez le diaporama une fois ou en boucle.
+
+Créez un diaporama portable pour emporter un diaporama avec toutes ses images et tous ses sons sur un autre ordinateur, dans un seul dossier.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>Ce que fait le programme</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Droits d’auteur et remerciements</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TDragDropFiles</name>
+    <message>
+        <source>&amp;Copy Here</source>
+        <translation>&amp;Copier ici</translation>
+    </message>
+    <message>
+        <source>&amp;Move Here</source>
+        <translation>&amp;Déplacer ici</translation>
+    </message>
+    <message>
+        <source>&amp;Shortcut(s) Create Here</source>
+        <translation>Créer un ou des &amp;raccourcis ici</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TPreviewForm</name>
+    <message>
+        <source>Move or Size This Window</source>
+        <translation>Déplacer ou redimensionner cette fenêtre</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 pixels</source>
+        <translation>%1, gauche %L2, haut %L3, %L4 sur %L5 pixels</translation>
+    </message>
+    <message>
+        <source>Exit and &amp;Save</source>
+        <translation>Quitter et &amp;enregistrer</translation>
+    </message>
+    <message>
+        <source>Exit &amp;Without Saving</source>
+        <translation>Quitter &amp;sans enregistrer</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrows move the box, Ctrl+Shift+arrows move it further, Shift+arrows size it, F6 goes to the other box, Shift+F10 opens its menu, Esc leaves without saving</source>
+        <translation>Ctrl+flèches déplacent le cadre, Ctrl+Maj+flèches le déplacent davantage, Maj+flèches le redimensionnent, F6 passe à l’autre cadre, Maj+F10 ouvre son menu, Échap quitte sans enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideCaptionForm</name>
+    <message>
+        <source>Brightframework - Slide Caption</source>
+        <translation>Brightframework - Légende de la diapositive</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Caption font</source>
+        <translation>Police de la légende</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Caption background color</source>
+        <translation>Couleur de fond de la légende</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>Le texte de la légende ; Entrée commence une nouvelle ligne, Tab quitte le champ</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideCaptionPreviewForm</name>
+    <message>
+        <source>Caption</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Edit the Caption</source>
+        <translation>Modifier la légende</translation>
+    </message>
+    <message>
+        <source>&amp;Match Background</source>
+        <translation>&amp;Reprendre le fond</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlidePreviewBackgroundForm</name>
+    <message>
+        <source>Slide arrangement</source>
+        <translation>Disposition de la diapositive</translation>
+    </message>
+    <message>
+        <source>Shift+F10 opens the menu, F6 goes to the picture or caption box, Esc leaves without saving, Alt+F4 saves and leaves</source>
+        <translation>Maj+F10 ouvre le menu, F6 passe au cadre de l’image ou de la légende, Échap quitte sans enregistrer, Alt+F4 enregistre et quitte</translation>
+    </message>
+    <message>
+        <source>Change background color</source>
+        <translation>Changer la couleur de fond</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Caption</source>
+        <translation>&amp;Ajouter une légende</translation>
+    </message>
+    <message>
+        <source>Exit and &amp;Save</source>
+        <translation>Quitter et &amp;enregistrer</translation>
+    </message>
+    <message>
+        <source>Exit &amp;Without Saving</source>
+        <translation>Quitter &amp;sans enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlidePreviewForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>&amp;Center the Image</source>
+        <translation>&amp;Centrer l’image</translation>
+    </message>
+    <message>
+        <source>Restore Proportional &amp;Width</source>
+        <translation>Rétablir la &amp;largeur proportionnelle</translation>
+    </message>
+    <message>
+        <source>Restore Proportional &amp;Height</source>
+        <translation>Rétablir la &amp;hauteur proportionnelle</translation>
+    </message>
+    <message>
+        <source>Restore Original &amp;Dimensions</source>
+        <translation>Rétablir les &amp;dimensions d’origine</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideTransitionForm</name>
+    <message>
+        <source>Brightframework - SlideTransition</source>
+        <translation>Brightframework - Transition</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideshowDesignForm</name>
+    <message>
+        <source>&amp;Slideshow sequence</source>
+        <translation>&amp;Ordre des diapositives</translation>
+    </message>
+    <message>
+        <source>Slideshow sequence</source>
+        <translation>Ordre des diapositives</translation>
+    </message>
+    <message>
+        <source>The slides in show order; arrow keys move, Shift and Ctrl select several</source>
+        <translation>Les diapositives dans l’ordre du diaporama ; les flèches se déplacent, Maj et Ctrl en sélectionnent plusieurs</translation>
+    </message>
+    <message>
+        <source>&amp;Moves</source>
+        <translation>&amp;Déplacements</translation>
+    </message>
+    <message>
+        <source>Selected slide</source>
+        <translation>Diapositive sélectionnée</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSplashForm</name>
+    <message>
+        <source>Initializing...</source>
+        <translation>Initialisation...</translation>
+    </message>
+</context>
+</TS>

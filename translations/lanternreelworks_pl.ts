@@ -1,0 +1,1157 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>lrw::BasicColorDialog</name>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>&amp;Basic colors:</source>
+        <translation>Kolory &amp;podstawowe:</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Czarny</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Ciemnoczerwony</translation>
+    </message>
+    <message>
+        <source>Dark green</source>
+        <translation>Ciemnozielony</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliwkowy</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Granatowy</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Fioletowy</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Morski</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Szary</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Srebrny</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Żółty</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Purpurowy</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyjan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Biały</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Pomarańczowy</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Różowy</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Brązowy</translation>
+    </message>
+    <message>
+        <source>Dark grey</source>
+        <translation>Ciemnoszary</translation>
+    </message>
+    <message>
+        <source>Light blue</source>
+        <translation>Jasnoniebieski</translation>
+    </message>
+    <message>
+        <source>Light green</source>
+        <translation>Jasnozielony</translation>
+    </message>
+    <message>
+        <source>Light yellow</source>
+        <translation>Jasnożółty</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>nearest colour name, exact value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ColorSwatch</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::Commands</name>
+    <message>
+        <source>Move Left</source>
+        <translation>Przesuń w lewo</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Przesuń w prawo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplikuj</translation>
+    </message>
+    <message>
+        <source>Insert Blank</source>
+        <translation>Wstaw pusty slajd</translation>
+    </message>
+    <message>
+        <source>Add Slides</source>
+        <translation>Dodaj slajdy</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>Build a Portable Show</source>
+        <translation>Utwórz pokaz przenośny</translation>
+    </message>
+    <message>
+        <source>Export as Video</source>
+        <translation>Eksportuj jako wideo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Przejście</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Szybkość</translation>
+    </message>
+    <message>
+        <source>Center Image</source>
+        <translation>Wyśrodkuj obraz</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Kolor tła</translation>
+    </message>
+    <message>
+        <source>Show Caption</source>
+        <translation>Pokaż podpis</translation>
+    </message>
+    <message>
+        <source>Edit Caption</source>
+        <translation>Edytuj podpis</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Odtwarzaj dźwięk</translation>
+    </message>
+    <message>
+        <source>Change Sound</source>
+        <translation>Zmień dźwięk</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Czas wyświetlania</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekundy</translation>
+    </message>
+    <message>
+        <source>Show Me</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Arrange Slide</source>
+        <translation>Rozmieść slajd</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::DesignerActions</name>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Pokaz</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Zapisz &amp;jako</translation>
+    </message>
+    <message>
+        <source>&amp;Build a Portable Show</source>
+        <translation>Utwórz pokaz &amp;przenośny</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as Video...</source>
+        <translation>&amp;Eksportuj jako wideo...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Za&amp;mknij</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>&amp;Add slides</source>
+        <translation>&amp;Dodaj slajdy</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Przesuń w lewo</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Przesuń w prawo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplikuj</translation>
+    </message>
+    <message>
+        <source>Insert blank</source>
+        <translation>Wstaw pusty slajd</translation>
+    </message>
+    <message>
+        <source>Move &amp;Left</source>
+        <translation>Przesuń w &amp;lewo</translation>
+    </message>
+    <message>
+        <source>Move &amp;Right</source>
+        <translation>Przesuń w &amp;prawo</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Dupli&amp;cate</source>
+        <translation>D&amp;uplikuj</translation>
+    </message>
+    <message>
+        <source>Insert Blan&amp;k</source>
+        <translation>Wstaw p&amp;usty slajd</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Blank</source>
+        <translation>Wstaw p&amp;usty slajd</translation>
+    </message>
+    <message>
+        <source>&amp;Loop Until Esc Pressed</source>
+        <translation>Powtarzaj &amp;do naciśnięcia Esc</translation>
+    </message>
+    <message>
+        <source>Run the Show from the &amp;Beginning</source>
+        <translation>Uruchom pokaz od &amp;początku</translation>
+    </message>
+    <message>
+        <source>Run the Show from the &amp;Selected Slide</source>
+        <translation>Uruchom pokaz od &amp;zaznaczonego slajdu</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topics</source>
+        <translation>&amp;Tematy pomocy</translation>
+    </message>
+    <message>
+        <source>About Lanternreelworks!</source>
+        <translation>O programie Lanternreelworks!</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ponów: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::EffectNames</name>
+    <message>
+        <source>No Effect</source>
+        <translation>Bez efektu</translation>
+    </message>
+    <message>
+        <source>Left To Right</source>
+        <translation>Od lewej do prawej</translation>
+    </message>
+    <message>
+        <source>Right To Left</source>
+        <translation>Od prawej do lewej</translation>
+    </message>
+    <message>
+        <source>Top To Bottom</source>
+        <translation>Od góry do dołu</translation>
+    </message>
+    <message>
+        <source>Bottom To Top</source>
+        <translation>Od dołu do góry</translation>
+    </message>
+    <message>
+        <source>Horizontal Wipe In</source>
+        <translation>Zasłona pozioma do środka</translation>
+    </message>
+    <message>
+        <source>Horizontal Wipe Out</source>
+        <translation>Zasłona pozioma na zewnątrz</translation>
+    </message>
+    <message>
+        <source>Vertical Wipe In</source>
+        <translation>Zasłona pionowa do środka</translation>
+    </message>
+    <message>
+        <source>Vertical Wipe Out</source>
+        <translation>Zasłona pionowa na zewnątrz</translation>
+    </message>
+    <message>
+        <source>Horizontal Interlace</source>
+        <translation>Przeplot poziomy</translation>
+    </message>
+    <message>
+        <source>Vertical Interlace</source>
+        <translation>Przeplot pionowy</translation>
+    </message>
+    <message>
+        <source>Horizontal Double Pass</source>
+        <translation>Podwójne przejście poziome</translation>
+    </message>
+    <message>
+        <source>Vertical Double Pass</source>
+        <translation>Podwójne przejście pionowe</translation>
+    </message>
+    <message>
+        <source>Horizontal Double Pass 2</source>
+        <translation>Podwójne przejście poziome 2</translation>
+    </message>
+    <message>
+        <source>Vertical Double Pass 2</source>
+        <translation>Podwójne przejście pionowe 2</translation>
+    </message>
+    <message>
+        <source>Vertical Blind</source>
+        <translation>Żaluzja pionowa</translation>
+    </message>
+    <message>
+        <source>Horizontal Blind</source>
+        <translation>Żaluzja pozioma</translation>
+    </message>
+    <message>
+        <source>Double Blind</source>
+        <translation>Podwójna żaluzja</translation>
+    </message>
+    <message>
+        <source>Diagonal TL-BR</source>
+        <translation>Ukośnie LG-PD</translation>
+    </message>
+    <message>
+        <source>Diagonal BL-TR</source>
+        <translation>Ukośnie LD-PG</translation>
+    </message>
+    <message>
+        <source>Diagonal TR-BL</source>
+        <translation>Ukośnie PG-LD</translation>
+    </message>
+    <message>
+        <source>Diagonal BR-TL</source>
+        <translation>Ukośnie PD-LG</translation>
+    </message>
+    <message>
+        <source>Double Diagonal TL-BR</source>
+        <translation>Podwójnie ukośnie LG-PD</translation>
+    </message>
+    <message>
+        <source>Double Diagonal TR-BL</source>
+        <translation>Podwójnie ukośnie PG-LD</translation>
+    </message>
+    <message>
+        <source>Diagonal Out TL-BR</source>
+        <translation>Ukośnie na zewnątrz LG-PD</translation>
+    </message>
+    <message>
+        <source>Diagonal Out TR-BL</source>
+        <translation>Ukośnie na zewnątrz PG-LD</translation>
+    </message>
+    <message>
+        <source>Diagonal Quad</source>
+        <translation>Ukośnie w czterech częściach</translation>
+    </message>
+    <message>
+        <source>Vertical Stripes</source>
+        <translation>Pasy pionowe</translation>
+    </message>
+    <message>
+        <source>Horizontal Stripes</source>
+        <translation>Pasy poziome</translation>
+    </message>
+    <message>
+        <source>Vertical Big Stripes</source>
+        <translation>Szerokie pasy pionowe</translation>
+    </message>
+    <message>
+        <source>Horizontal Big Stripes</source>
+        <translation>Szerokie pasy poziome</translation>
+    </message>
+    <message>
+        <source>Kaleidoscope</source>
+        <translation>Kalejdoskop</translation>
+    </message>
+    <message>
+        <source>Double Wipe Out</source>
+        <translation>Podwójna zasłona na zewnątrz</translation>
+    </message>
+    <message>
+        <source>Double Wipe In</source>
+        <translation>Podwójna zasłona do środka</translation>
+    </message>
+    <message>
+        <source>Random Lines</source>
+        <translation>Losowe linie</translation>
+    </message>
+    <message>
+        <source>Dissolve</source>
+        <translation>Przenikanie</translation>
+    </message>
+    <message>
+        <source>CheckerBoard</source>
+        <translation>Szachownica</translation>
+    </message>
+    <message>
+        <source>Screen Drip</source>
+        <translation>Ściekanie</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Natrysk</translation>
+    </message>
+    <message>
+        <source>Swirl In</source>
+        <translation>Wir do środka</translation>
+    </message>
+    <message>
+        <source>Horizontal Snake</source>
+        <translation>Wąż poziomy</translation>
+    </message>
+    <message>
+        <source>Vertical Snake</source>
+        <translation>Wąż pionowy</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportProgressDialog</name>
+    <message>
+        <source>Exporting Video</source>
+        <translation>Eksportowanie wideo</translation>
+    </message>
+    <message>
+        <source>Preparing the show...</source>
+        <translation>Przygotowywanie pokazu...</translation>
+    </message>
+    <message>
+        <source>Slide being exported</source>
+        <translation>Eksportowany slajd</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Postęp eksportu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Pozostało około %1</translation>
+    </message>
+    <message>
+        <source>Slide %L1 of %L2</source>
+        <translation>Slajd %L1 z %L2</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Anulowanie...</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Eksportuj jako wideo</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>Wideo „%1” zostało wyeksportowane: %2, %3 x %4, %L5 klatek na sekundę.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Pokaz nie zawiera slajdów do wyeksportowania.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>Plik „%1” już istnieje.
+Czy chcesz go zastąpić?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportVideoDialog</name>
+    <message>
+        <source>Video file</source>
+        <translation>Plik wideo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>Browse for the video file</source>
+        <translation>Wybierz plik wideo</translation>
+    </message>
+    <message>
+        <source> frames a second</source>
+        <translation> klatek na sekundę</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Plik:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Rozmiar:</translation>
+    </message>
+    <message>
+        <source>&amp;Frame rate:</source>
+        <translation>&amp;Liczba klatek:</translation>
+    </message>
+    <message>
+        <source>Slides that wait for &amp;Enter stay:</source>
+        <translation>Slajdy czekające na &amp;Enter trwają:</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>&amp;Eksportuj</translation>
+    </message>
+    <message>
+        <source>1080 x 1920 (upright, for phones)</source>
+        <translation>1080 x 1920 (pionowo, na telefony)</translation>
+    </message>
+    <message>
+        <source>Export as Video</source>
+        <translation>Eksportuj jako wideo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Wszystkie pliki pokazów</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>Lokalne pliki pokazów</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>Przenośne pliki pokazów</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Pokazy lokalne</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Pokazy przenośne</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Pliki obrazów</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Pliki dźwiękowe</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>Wideo MP4</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Wideo Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>Wideo WebM</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FontAndColorDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Czcionka</translation>
+    </message>
+    <message>
+        <source>C&amp;olor:</source>
+        <translation>K&amp;olor:</translation>
+    </message>
+    <message>
+        <source>Color: %1</source>
+        <translation>Kolor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::HelpViewer</name>
+    <message>
+        <source>Lanternreelworks! Help</source>
+        <translation>Pomoc programu Lanternreelworks!</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Dalej &gt;</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Dalej</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::Messages</name>
+    <message>
+        <source>Are you sure you want to delete the selected slides?</source>
+        <translation>Czy na pewno usunąć zaznaczone slajdy?</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Potwierdź usunięcie</translation>
+    </message>
+    <message>
+        <source>Brightframework - Save the Slideshow</source>
+        <translation>Brightframework - Zapisz pokaz</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Potwierdź</translation>
+    </message>
+    <message>
+        <source>Do you want to save your slideshow changes?</source>
+        <translation>Czy zapisać zmiany w pokazie?</translation>
+    </message>
+    <message>
+        <source>Brightframework - Select a Sound File</source>
+        <translation>Brightframework - Wybierz plik dźwiękowy</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PropertyPanel</name>
+    <message>
+        <source>&amp;Transition and Position</source>
+        <translation>&amp;Przejście i położenie</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Przejście</translation>
+    </message>
+    <message>
+        <source>The effect that brings the selected slides on</source>
+        <translation>Efekt, z jakim pojawiają się zaznaczone slajdy</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Szybkość</translation>
+    </message>
+    <message>
+        <source>From slower (left) to faster (right)</source>
+        <translation>Od wolniej (w lewo) do szybciej (w prawo)</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Wolniej</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Szybciej</translation>
+    </message>
+    <message>
+        <source>Show Me</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Demonstrate the transition</source>
+        <translation>Pokaż przejście</translation>
+    </message>
+    <message>
+        <source>Center image on screen</source>
+        <translation>Wyśrodkuj obraz na ekranie</translation>
+    </message>
+    <message>
+        <source>&amp;Background</source>
+        <translation>&amp;Tło</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Zmień</translation>
+    </message>
+    <message>
+        <source>Change background colour</source>
+        <translation>Zmień kolor tła</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Kolor tła</translation>
+    </message>
+    <message>
+        <source>&amp;Caption</source>
+        <translation>Po&amp;dpis</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Show caption</source>
+        <translation>Pokaż podpis</translation>
+    </message>
+    <message>
+        <source>Edit caption</source>
+        <translation>Edytuj podpis</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Dźwięk</translation>
+    </message>
+    <message>
+        <source>Play a Sound</source>
+        <translation>Odtwarzaj dźwięk</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Plik dźwiękowy</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <translation>Odtwórz dźwięk</translation>
+    </message>
+    <message>
+        <source>Change sound</source>
+        <translation>Zmień dźwięk</translation>
+    </message>
+    <message>
+        <source>&amp;Duration</source>
+        <translation>&amp;Czas wyświetlania</translation>
+    </message>
+    <message>
+        <source>Display until Enter is pressed</source>
+        <translation>Wyświetlaj do naciśnięcia Enter</translation>
+    </message>
+    <message>
+        <source>Display until sound ends plus...</source>
+        <translation>Wyświetlaj do końca dźwięku plus...</translation>
+    </message>
+    <message>
+        <source>Display for specified time</source>
+        <translation>Wyświetlaj przez podany czas</translation>
+    </message>
+    <message>
+        <source>... seconds</source>
+        <translation>... sekund</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekundy</translation>
+    </message>
+    <message>
+        <source>Seconds to show the slide, or to add after its sound (0 to 120)</source>
+        <translation>Sekundy wyświetlania slajdu lub dodawane po jego dźwięku (0 do 120)</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Slide</source>
+        <translation>&amp;Rozmieść slajd</translation>
+    </message>
+    <message>
+        <source>Set image and caption placement</source>
+        <translation>Ustal położenie obrazu i podpisu</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::QtEditorServices</name>
+    <message>
+        <source>Adding slides...</source>
+        <translation>Dodawanie slajdów...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Add slides</source>
+        <translation>Dodaj slajdy</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Wczytywanie %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::SlideStrip</name>
+    <message>
+        <source>(blank)</source>
+        <translation>(pusty)</translation>
+    </message>
+    <message>
+        <source>blank slide</source>
+        <translation>pusty slajd</translation>
+    </message>
+    <message>
+        <source>Slide %L1 of %L2: %3</source>
+        <translation>Slajd %L1 z %L2: %3</translation>
+    </message>
+    <message>
+        <source>Background %1</source>
+        <translation>Tło: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TAboutForm</name>
+    <message>
+        <source>Lanternreelworks! turns your pictures into a slide show.
+
+Add pictures to the strip, give every slide one of 42 transition effects, a background colour, a caption and a sound, and decide how long it stays: until Enter is pressed, until its sound has ended, or for a number of seconds.
+
+Arrange the picture and the caption on the full-screen stage, then run the show once or in a loop.
+
+Build a portable show to carry a show and all its pictures and sounds to another computer in one folder.</source>
+        <translation>Lanternreelworks! zamienia Twoje zdjęcia w pokaz slajdów.
+
+Dodaj obrazy do paska, nadaj każdemu slajdowi jeden z 42 efektów przejścia, kolor tła, podpis i dźwięk, i zdecyduj, jak długo ma trwać: do naciśnięcia Enter, do końca jego dźwięku lub przez kilka sekund.
+
+Rozmieść obraz i podpis na pełnoekranowej scenie, a potem uruchom pokaz raz lub w pętli.
+
+Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwiękami na inny komputer w jednym folderze.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>O programie %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>Co robi program</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Prawa autorskie i podziękowania</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TDragDropFiles</name>
+    <message>
+        <source>&amp;Copy Here</source>
+        <translation>&amp;Kopiuj tutaj</translation>
+    </message>
+    <message>
+        <source>&amp;Move Here</source>
+        <translation>&amp;Przenieś tutaj</translation>
+    </message>
+    <message>
+        <source>&amp;Shortcut(s) Create Here</source>
+        <translation>Utwórz &amp;skrót(y) tutaj</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TPreviewForm</name>
+    <message>
+        <source>Move or Size This Window</source>
+        <translation>Przesuń lub zmień rozmiar tego okna</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 pixels</source>
+        <translation>%1, od lewej %L2, od góry %L3, %L4 na %L5 pikseli</translation>
+    </message>
+    <message>
+        <source>Exit and &amp;Save</source>
+        <translation>Zakończ i &amp;zapisz</translation>
+    </message>
+    <message>
+        <source>Exit &amp;Without Saving</source>
+        <translation>Zakończ &amp;bez zapisywania</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrows move the box, Ctrl+Shift+arrows move it further, Shift+arrows size it, F6 goes to the other box, Shift+F10 opens its menu, Esc leaves without saving</source>
+        <translation>Ctrl+strzałki przesuwają ramkę, Ctrl+Shift+strzałki przesuwają ją dalej, Shift+strzałki zmieniają jej rozmiar, F6 przechodzi do drugiej ramki, Shift+F10 otwiera jej menu, Esc kończy bez zapisywania</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideCaptionForm</name>
+    <message>
+        <source>Brightframework - Slide Caption</source>
+        <translation>Brightframework - Podpis slajdu</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Podpis</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Czcionka</translation>
+    </message>
+    <message>
+        <source>Caption font</source>
+        <translation>Czcionka podpisu</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Kolor tła</translation>
+    </message>
+    <message>
+        <source>Caption background color</source>
+        <translation>Kolor tła podpisu</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>Tekst podpisu; Enter zaczyna nowy wiersz, Tab opuszcza pole</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideCaptionPreviewForm</name>
+    <message>
+        <source>Caption</source>
+        <translation>Podpis</translation>
+    </message>
+    <message>
+        <source>Edit the Caption</source>
+        <translation>Edytuj podpis</translation>
+    </message>
+    <message>
+        <source>&amp;Match Background</source>
+        <translation>&amp;Dopasuj tło</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlidePreviewBackgroundForm</name>
+    <message>
+        <source>Slide arrangement</source>
+        <translation>Rozmieszczenie slajdu</translation>
+    </message>
+    <message>
+        <source>Shift+F10 opens the menu, F6 goes to the picture or caption box, Esc leaves without saving, Alt+F4 saves and leaves</source>
+        <translation>Shift+F10 otwiera menu, F6 przechodzi do ramki obrazu lub podpisu, Esc kończy bez zapisywania, Alt+F4 zapisuje i kończy</translation>
+    </message>
+    <message>
+        <source>Change background color</source>
+        <translation>Zmień kolor tła</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Caption</source>
+        <translation>&amp;Dodaj podpis</translation>
+    </message>
+    <message>
+        <source>Exit and &amp;Save</source>
+        <translation>Zakończ i &amp;zapisz</translation>
+    </message>
+    <message>
+        <source>Exit &amp;Without Saving</source>
+        <translation>Zakończ &amp;bez zapisywania</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlidePreviewForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>&amp;Center the Image</source>
+        <translation>&amp;Wyśrodkuj obraz</translation>
+    </message>
+    <message>
+        <source>Restore Proportional &amp;Width</source>
+        <translation>Przywróć proporcjonalną &amp;szerokość</translation>
+    </message>
+    <message>
+        <source>Restore Proportional &amp;Height</source>
+        <translation>Przywróć proporcjonalną &amp;wysokość</translation>
+    </message>
+    <message>
+        <source>Restore Original &amp;Dimensions</source>
+        <translation>Przywróć &amp;oryginalne wymiary</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideTransitionForm</name>
+    <message>
+        <source>Brightframework - SlideTransition</source>
+        <translation>Brightframework - Przejście</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideshowDesignForm</name>
+    <message>
+        <source>&amp;Slideshow sequence</source>
+        <translation>&amp;Kolejność slajdów</translation>
+    </message>
+    <message>
+        <source>Slideshow sequence</source>
+        <translation>Kolejność slajdów</translation>
+    </message>
+    <message>
+        <source>The slides in show order; arrow keys move, Shift and Ctrl select several</source>
+        <translation>Slajdy w kolejności pokazu; strzałki przechodzą, Shift i Ctrl zaznaczają kilka</translation>
+    </message>
+    <message>
+        <source>&amp;Moves</source>
+        <translation>&amp;Przesuwanie</translation>
+    </message>
+    <message>
+        <source>Selected slide</source>
+        <translation>Zaznaczony slajd</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSplashForm</name>
+    <message>
+        <source>Initializing...</source>
+        <translation>Uruchamianie...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1157 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt">
+<context>
+    <name>lrw::BasicColorDialog</name>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>&amp;Basic colors:</source>
+        <translation>Cores &amp;básicas:</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ColorNames</name>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Vermelho escuro</translation>
+    </message>
+    <message>
+        <source>Dark green</source>
+        <translation>Verde escuro</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Azul escuro</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Roxo</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Azul-petróleo</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Cinzento</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Prateado</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Laranja</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Cor-de-rosa</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Castanho</translation>
+    </message>
+    <message>
+        <source>Dark grey</source>
+        <translation>Cinzento escuro</translation>
+    </message>
+    <message>
+        <source>Light blue</source>
+        <translation>Azul claro</translation>
+    </message>
+    <message>
+        <source>Light green</source>
+        <translation>Verde claro</translation>
+    </message>
+    <message>
+        <source>Light yellow</source>
+        <translation>Amarelo claro</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>nearest colour name, exact value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ColorSwatch</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::Commands</name>
+    <message>
+        <source>Move Left</source>
+        <translation>Mover para a esquerda</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Mover para a direita</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Insert Blank</source>
+        <translation>Inserir diapositivo vazio</translation>
+    </message>
+    <message>
+        <source>Add Slides</source>
+        <translation>Adicionar diapositivos</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Anular</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Build a Portable Show</source>
+        <translation>Criar uma apresentação portátil</translation>
+    </message>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exportar como vídeo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transição</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Center Image</source>
+        <translation>Centrar imagem</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>Show Caption</source>
+        <translation>Mostrar legenda</translation>
+    </message>
+    <message>
+        <source>Edit Caption</source>
+        <translation>Editar legenda</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Reproduzir som</translation>
+    </message>
+    <message>
+        <source>Change Sound</source>
+        <translation>Alterar som</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Show Me</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Arrange Slide</source>
+        <translation>Dispor diapositivo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::DesignerActions</name>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>&amp;Ficheiro</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Reproduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Guardar &amp;como</translation>
+    </message>
+    <message>
+        <source>&amp;Build a Portable Show</source>
+        <translation>Criar uma apresentação &amp;portátil</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as Video...</source>
+        <translation>E&amp;xportar como vídeo...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Anular</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>&amp;Add slides</source>
+        <translation>A&amp;dicionar diapositivos</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Mover para a esquerda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Mover para a direita</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Insert blank</source>
+        <translation>Inserir diapositivo vazio</translation>
+    </message>
+    <message>
+        <source>Move &amp;Left</source>
+        <translation>Mover para a &amp;esquerda</translation>
+    </message>
+    <message>
+        <source>Move &amp;Right</source>
+        <translation>Mover para a &amp;direita</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>Eli&amp;minar</translation>
+    </message>
+    <message>
+        <source>Dupli&amp;cate</source>
+        <translation>Dupli&amp;car</translation>
+    </message>
+    <message>
+        <source>Insert Blan&amp;k</source>
+        <translation>Inserir diapositivo &amp;vazio</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Blank</source>
+        <translation>Inserir diapositivo &amp;vazio</translation>
+    </message>
+    <message>
+        <source>&amp;Loop Until Esc Pressed</source>
+        <translation>&amp;Repetir até premir Esc</translation>
+    </message>
+    <message>
+        <source>Run the Show from the &amp;Beginning</source>
+        <translation>Reproduzir a apresentação desde o &amp;início</translation>
+    </message>
+    <message>
+        <source>Run the Show from the &amp;Selected Slide</source>
+        <translation>Reproduzir a apresentação desde o diapositivo &amp;selecionado</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topics</source>
+        <translation>&amp;Tópicos de ajuda</translation>
+    </message>
+    <message>
+        <source>About Lanternreelworks!</source>
+        <translation>Acerca do Lanternreelworks!</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Anular: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Refazer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::EffectNames</name>
+    <message>
+        <source>No Effect</source>
+        <translation>Sem efeito</translation>
+    </message>
+    <message>
+        <source>Left To Right</source>
+        <translation>Da esquerda para a direita</translation>
+    </message>
+    <message>
+        <source>Right To Left</source>
+        <translation>Da direita para a esquerda</translation>
+    </message>
+    <message>
+        <source>Top To Bottom</source>
+        <translation>De cima para baixo</translation>
+    </message>
+    <message>
+        <source>Bottom To Top</source>
+        <translation>De baixo para cima</translation>
+    </message>
+    <message>
+        <source>Horizontal Wipe In</source>
+        <translation>Varrimento horizontal para dentro</translation>
+    </message>
+    <message>
+        <source>Horizontal Wipe Out</source>
+        <translation>Varrimento horizontal para fora</translation>
+    </message>
+    <message>
+        <source>Vertical Wipe In</source>
+        <translation>Varrimento vertical para dentro</translation>
+    </message>
+    <message>
+        <source>Vertical Wipe Out</source>
+        <translation>Varrimento vertical para fora</translation>
+    </message>
+    <message>
+        <source>Horizontal Interlace</source>
+        <translation>Entrelaçado horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Interlace</source>
+        <translation>Entrelaçado vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Double Pass</source>
+        <translation>Passagem dupla horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Double Pass</source>
+        <translation>Passagem dupla vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Double Pass 2</source>
+        <translation>Passagem dupla horizontal 2</translation>
+    </message>
+    <message>
+        <source>Vertical Double Pass 2</source>
+        <translation>Passagem dupla vertical 2</translation>
+    </message>
+    <message>
+        <source>Vertical Blind</source>
+        <translation>Persiana vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Blind</source>
+        <translation>Persiana horizontal</translation>
+    </message>
+    <message>
+        <source>Double Blind</source>
+        <translation>Persiana dupla</translation>
+    </message>
+    <message>
+        <source>Diagonal TL-BR</source>
+        <translation>Diagonal SE-ID</translation>
+    </message>
+    <message>
+        <source>Diagonal BL-TR</source>
+        <translation>Diagonal IE-SD</translation>
+    </message>
+    <message>
+        <source>Diagonal TR-BL</source>
+        <translation>Diagonal SD-IE</translation>
+    </message>
+    <message>
+        <source>Diagonal BR-TL</source>
+        <translation>Diagonal ID-SE</translation>
+    </message>
+    <message>
+        <source>Double Diagonal TL-BR</source>
+        <translation>Diagonal dupla SE-ID</translation>
+    </message>
+    <message>
+        <source>Double Diagonal TR-BL</source>
+        <translation>Diagonal dupla SD-IE</translation>
+    </message>
+    <message>
+        <source>Diagonal Out TL-BR</source>
+        <translation>Diagonal para fora SE-ID</translation>
+    </message>
+    <message>
+        <source>Diagonal Out TR-BL</source>
+        <translation>Diagonal para fora SD-IE</translation>
+    </message>
+    <message>
+        <source>Diagonal Quad</source>
+        <translation>Diagonal em quatro</translation>
+    </message>
+    <message>
+        <source>Vertical Stripes</source>
+        <translation>Listras verticais</translation>
+    </message>
+    <message>
+        <source>Horizontal Stripes</source>
+        <translation>Listras horizontais</translation>
+    </message>
+    <message>
+        <source>Vertical Big Stripes</source>
+        <translation>Listras verticais largas</translation>
+    </message>
+    <message>
+        <source>Horizontal Big Stripes</source>
+        <translation>Listras horizontais largas</translation>
+    </message>
+    <message>
+        <source>Kaleidoscope</source>
+        <translation>Caleidoscópio</translation>
+    </message>
+    <message>
+        <source>Double Wipe Out</source>
+        <translation>Varrimento duplo para fora</translation>
+    </message>
+    <message>
+        <source>Double Wipe In</source>
+        <translation>Varrimento duplo para dentro</translation>
+    </message>
+    <message>
+        <source>Random Lines</source>
+        <translation>Linhas aleatórias</translation>
+    </message>
+    <message>
+        <source>Dissolve</source>
+        <translation>Dissolver</translation>
+    </message>
+    <message>
+        <source>CheckerBoard</source>
+        <translation>Xadrez</translation>
+    </message>
+    <message>
+        <source>Screen Drip</source>
+        <translation>Gotejar</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Spray</translation>
+    </message>
+    <message>
+        <source>Swirl In</source>
+        <translation>Redemoinho</translation>
+    </message>
+    <message>
+        <source>Horizontal Snake</source>
+        <translation>Serpente horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Snake</source>
+        <translation>Serpente vertical</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportProgressDialog</name>
+    <message>
+        <source>Exporting Video</source>
+        <translation>A exportar vídeo</translation>
+    </message>
+    <message>
+        <source>Preparing the show...</source>
+        <translation>A preparar a apresentação...</translation>
+    </message>
+    <message>
+        <source>Slide being exported</source>
+        <translation>Diapositivo em exportação</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Progresso da exportação</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Faltam cerca de %1</translation>
+    </message>
+    <message>
+        <source>Slide %L1 of %L2</source>
+        <translation>Diapositivo %L1 de %L2</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>A cancelar...</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportShowAsVideo</name>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exportar como vídeo</translation>
+    </message>
+    <message>
+        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <translation>O vídeo «%1» foi exportado: %2, %3 x %4 a %L5 imagens por segundo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>A apresentação não tem diapositivos para exportar.</translation>
+    </message>
+    <message>
+        <source>The file "%1" already exists.
+Do you want to replace it?</source>
+        <translation>O ficheiro «%1» já existe.
+Pretende substituí-lo?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportVideoDialog</name>
+    <message>
+        <source>Video file</source>
+        <translation>Ficheiro de vídeo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Procurar...</translation>
+    </message>
+    <message>
+        <source>Browse for the video file</source>
+        <translation>Escolher o ficheiro de vídeo</translation>
+    </message>
+    <message>
+        <source> frames a second</source>
+        <translation> imagens por segundo</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> segundos</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Ficheiro:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamanho:</translation>
+    </message>
+    <message>
+        <source>&amp;Frame rate:</source>
+        <translation>&amp;Taxa de imagens:</translation>
+    </message>
+    <message>
+        <source>Slides that wait for &amp;Enter stay:</source>
+        <translation>Os diapositivos que esperam por &amp;Enter ficam:</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportar</translation>
+    </message>
+    <message>
+        <source>1080 x 1920 (upright, for phones)</source>
+        <translation>1080 x 1920 (vertical, para telemóveis)</translation>
+    </message>
+    <message>
+        <source>Export as Video</source>
+        <translation>Exportar como vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FileTypes</name>
+    <message>
+        <source>All Slideshow Files</source>
+        <translation>Todos os ficheiros de apresentação</translation>
+    </message>
+    <message>
+        <source>Local Slideshow Files</source>
+        <translation>Ficheiros de apresentação locais</translation>
+    </message>
+    <message>
+        <source>Portable Slideshow Files</source>
+        <translation>Ficheiros de apresentação portáteis</translation>
+    </message>
+    <message>
+        <source>Local Slide Shows</source>
+        <translation>Apresentações locais</translation>
+    </message>
+    <message>
+        <source>Portable Slide Shows</source>
+        <translation>Apresentações portáteis</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Ficheiros de imagem</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Ficheiros de som</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>Vídeo MP4</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Vídeo Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>Vídeo WebM</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::FontAndColorDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Tipo de letra</translation>
+    </message>
+    <message>
+        <source>C&amp;olor:</source>
+        <translation>C&amp;or:</translation>
+    </message>
+    <message>
+        <source>Color: %1</source>
+        <translation>Cor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::HelpViewer</name>
+    <message>
+        <source>Lanternreelworks! Help</source>
+        <translation>Ajuda do Lanternreelworks!</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Seguinte &gt;</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Seguinte</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::Messages</name>
+    <message>
+        <source>Are you sure you want to delete the selected slides?</source>
+        <translation>Tem a certeza de que pretende eliminar os diapositivos selecionados?</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmar eliminação</translation>
+    </message>
+    <message>
+        <source>Brightframework - Save the Slideshow</source>
+        <translation>Brightframework - Guardar a apresentação</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Do you want to save your slideshow changes?</source>
+        <translation>Pretende guardar as alterações à apresentação?</translation>
+    </message>
+    <message>
+        <source>Brightframework - Select a Sound File</source>
+        <translation>Brightframework - Selecionar um ficheiro de som</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PropertyPanel</name>
+    <message>
+        <source>&amp;Transition and Position</source>
+        <translation>&amp;Transição e posição</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transição</translation>
+    </message>
+    <message>
+        <source>The effect that brings the selected slides on</source>
+        <translation>O efeito com que os diapositivos selecionados aparecem</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>From slower (left) to faster (right)</source>
+        <translation>De mais lento (esquerda) a mais rápido (direita)</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Mais lento</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Mais rápido</translation>
+    </message>
+    <message>
+        <source>Show Me</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Demonstrate the transition</source>
+        <translation>Mostrar a transição</translation>
+    </message>
+    <message>
+        <source>Center image on screen</source>
+        <translation>Centrar a imagem no ecrã</translation>
+    </message>
+    <message>
+        <source>&amp;Background</source>
+        <translation>&amp;Fundo</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Change background colour</source>
+        <translation>Alterar a cor de fundo</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>&amp;Caption</source>
+        <translation>&amp;Legenda</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Show caption</source>
+        <translation>Mostrar a legenda</translation>
+    </message>
+    <message>
+        <source>Edit caption</source>
+        <translation>Editar a legenda</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Som</translation>
+    </message>
+    <message>
+        <source>Play a Sound</source>
+        <translation>Reproduzir um som</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Ficheiro de som</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <translation>Reproduzir o som</translation>
+    </message>
+    <message>
+        <source>Change sound</source>
+        <translation>Alterar o som</translation>
+    </message>
+    <message>
+        <source>&amp;Duration</source>
+        <translation>&amp;Duração</translation>
+    </message>
+    <message>
+        <source>Display until Enter is pressed</source>
+        <translation>Mostrar até premir Enter</translation>
+    </message>
+    <message>
+        <source>Display until sound ends plus...</source>
+        <translation>Mostrar até o som acabar mais...</translation>
+    </message>
+    <message>
+        <source>Display for specified time</source>
+        <translation>Mostrar durante o tempo indicado</translation>
+    </message>
+    <message>
+        <source>... seconds</source>
+        <translation>... segundos</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Seconds to show the slide, or to add after its sound (0 to 120)</source>
+        <translation>Segundos em que o diapositivo é mostrado, ou a acrescentar após o seu som (0 a 120)</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Slide</source>
+        <translation>&amp;Dispor diapositivo</translation>
+    </message>
+    <message>
+        <source>Set image and caption placement</source>
+        <translation>Posicionar a imagem e a legenda</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::QtEditorServices</name>
+    <message>
+        <source>Adding slides...</source>
+        <translation>A adicionar diapositivos...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add slides</source>
+        <translation>Adicionar diapositivos</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>A ler %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::SlideStrip</name>
+    <message>
+        <source>(blank)</source>
+        <translation>(vazio)</translation>
+    </message>
+    <message>
+        <source>blank slide</source>
+        <translation>diapositivo vazio</translation>
+    </message>
+    <message>
+        <source>Slide %L1 of %L2: %3</source>
+        <translation>Diapositivo %L1 de %L2: %3</translation>
+    </message>
+    <message>
+        <source>Background %1</source>
+        <translation>Fundo %1</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TAboutForm</name>
+    <message>
+        <source>Lanternreelworks! turns your pictures into a slide show.
+
+Add pictures to the strip, give every slide one of 42 transition effects, a background colour, a caption and a sound, and decide how long it stays: until Enter is pressed, until its sound has ended, or for a number of seconds.
+
+Arrange the picture and the caption on the full-screen stage, then run the show once or in a loop.
+
+Build a portable show to carry a show and all its pictures and sounds to another computer in one folder.</source>
+        <translation>O Lanternreelworks! transforma as suas imagens numa apresentação.
+
+Adicione imagens à faixa, dê a cada diapositivo um dos 42 efeitos de transição, uma cor de fundo, uma legenda e um som, e decida quanto tempo fica: até premir Enter, até o seu som acabar ou durante alguns segundos.
+
+Disponha a imagem e a legenda no palco em ecrã inteiro e reproduza a apresentação uma vez ou em ciclo.
+
+Crie uma apresentação portátil para levar uma apresentação com todas as suas imagens e sons para outro computador numa só pasta.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca do %1</translation>
+    </message>
+    <message>
+        <source>What the program does</source>
+        <translation>O que o programa faz</translation>
+    </message>
+    <message>
+        <source>Copyright and credits</source>
+        <translation>Direitos de autor e créditos</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TDragDropFiles</name>
+    <message>
+        <source>&amp;Copy Here</source>
+        <translation>&amp;Copiar para aqui</translation>
+    </message>
+    <message>
+        <source>&amp;Move Here</source>
+        <translation>&amp;Mover para aqui</translation>
+    </message>
+    <message>
+        <source>&amp;Shortcut(s) Create Here</source>
+        <translation>Criar &amp;atalho(s) aqui</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>C&amp;ancelar</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TPreviewForm</name>
+    <message>
+        <source>Move or Size This Window</source>
+        <translation>Mover ou redimensionar esta janela</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 pixels</source>
+        <translation>%1, esquerda %L2, topo %L3, %L4 por %L5 píxeis</translation>
+    </message>
+    <message>
+        <source>Exit and &amp;Save</source>
+        <translation>Sair e &amp;guardar</translation>
+    </message>
+    <message>
+        <source>Exit &amp;Without Saving</source>
+        <translation>Sair sem &amp;guardar</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrows move the box, Ctrl+Shift+arrows move it further, Shift+arrows size it, F6 goes to the other box, Shift+F10 opens its menu, Esc leaves without saving</source>
+        <translation>Ctrl+setas movem a moldura, Ctrl+Shift+setas movem-na mais, Shift+setas redimensionam-na, F6 passa para a outra moldura, Shift+F10 abre o seu menu, Esc sai sem guardar</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideCaptionForm</name>
+    <message>
+        <source>Brightframework - Slide Caption</source>
+        <translation>Brightframework - Legenda do diapositivo</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Tipo de letra</translation>
+    </message>
+    <message>
+        <source>Caption font</source>
+        <translation>Tipo de letra da legenda</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>Caption background color</source>
+        <translation>Cor de fundo da legenda</translation>
+    </message>
+    <message>
+        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <translation>O texto da legenda; Enter começa uma nova linha, Tab sai do campo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideCaptionPreviewForm</name>
+    <message>
+        <source>Caption</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Edit the Caption</source>
+        <translation>Editar a legenda</translation>
+    </message>
+    <message>
+        <source>&amp;Match Background</source>
+        <translation>&amp;Igualar o fundo</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlidePreviewBackgroundForm</name>
+    <message>
+        <source>Slide arrangement</source>
+        <translation>Disposição do diapositivo</translation>
+    </message>
+    <message>
+        <source>Shift+F10 opens the menu, F6 goes to the picture or caption box, Esc leaves without saving, Alt+F4 saves and leaves</source>
+        <translation>Shift+F10 abre o menu, F6 passa para a moldura da imagem ou da legenda, Esc sai sem guardar, Alt+F4 guarda e sai</translation>
+    </message>
+    <message>
+        <source>Change background color</source>
+        <translation>Alterar a cor de fundo</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Caption</source>
+        <translation>&amp;Adicionar uma legenda</translation>
+    </message>
+    <message>
+        <source>Exit and &amp;Save</source>
+        <translation>Sair e &amp;guardar</translation>
+    </message>
+    <message>
+        <source>Exit &amp;Without Saving</source>
+        <translation>Sair sem &amp;guardar</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlidePreviewForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Center the Image</source>
+        <translation>&amp;Centrar a imagem</translation>
+    </message>
+    <message>
+        <source>Restore Proportional &amp;Width</source>
+        <translation>Repor a &amp;largura proporcional</translation>
+    </message>
+    <message>
+        <source>Restore Proportional &amp;Height</source>
+        <translation>Repor a al&amp;tura proporcional</translation>
+    </message>
+    <message>
+        <source>Restore Original &amp;Dimensions</source>
+        <translation>Repor as &amp;dimensões originais</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideTransitionForm</name>
+    <message>
+        <source>Brightframework - SlideTransition</source>
+        <translation>Brightframework - Transição</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSlideshowDesignForm</name>
+    <message>
+        <source>&amp;Slideshow sequence</source>
+        <translation>&amp;Sequência de diapositivos</translation>
+    </message>
+    <message>
+        <source>Slideshow sequence</source>
+        <translation>Sequência de diapositivos</translation>
+    </message>
+    <message>
+        <source>The slides in show order; arrow keys move, Shift and Ctrl select several</source>
+        <translation>Os diapositivos pela ordem da apresentação; as setas deslocam, Shift e Ctrl selecionam vários</translation>
+    </message>
+    <message>
+        <source>&amp;Moves</source>
+        <translation>&amp;Movimentos</translation>
+    </message>
+    <message>
+        <source>Selected slide</source>
+        <translation>Diapositivo selecionado</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::TSplashForm</name>
+    <message>
+        <source>Initializing...</source>
+        <translation>A iniciar...</translation>
+    </message>
+</context>
+</TS>
