@@ -102,7 +102,27 @@ class FakeEditorWindows : public EditorWindows {
 // containing "broken" fails to decode, "far" lies on a removable disk.
 class FakeEditorMedia : public EditorMedia {
  public:
-  PictureImport ImportPicture(const std::string& path, const SlideRecord& from) override {
+  // Made at once, in order, on the caller's thread.
+  class Imports : public PictureImports {
+   public:
+    explicit Imports(std::vector<PictureImport> made) : made_(std::move(made)) {}
+    size_t Count() const override { return made_.size(); }
+    bool Done() const override { return next_ >= made_.size(); }
+    bool NextReady() const override { return true; }
+    PictureImport TakeNext() override { return std::move(made_[next_++]); }
+
+   private:
+    std::vector<PictureImport> made_;
+    size_t next_ = 0;
+  };
+  std::unique_ptr<PictureImports> ImportPictures(std::vector<std::string> paths,
+                                                 const SlideRecord& from,
+                                                 std::function<void()>) override {
+    std::vector<PictureImport> made;
+    for (const std::string& path : paths) made.push_back(ImportPicture(path, from));
+    return std::make_unique<Imports>(std::move(made));
+  }
+  PictureImport ImportPicture(const std::string& path, const SlideRecord& from) {
     PictureImport r;
     if (path.find("broken") != std::string::npos) {
       r.message = "Cannot read " + path;
