@@ -1,7 +1,7 @@
 // Work on every core, results in the order asked: job i of `count` runs on one of a few
 // worker threads and its result is taken in index order. Jobs start only while fewer
-// than `window` results are being made or wait to be taken, so what is held at once
-// follows the number of threads, never the number of jobs.
+// than `perThread` results a thread are being made or wait to be taken, so what is held
+// at once follows the number of threads, never the number of jobs.
 #pragma once
 
 #include <algorithm>
@@ -24,13 +24,14 @@ template <typename Result>
 class OrderedWorkPool {
  public:
   // Runs work(0) ... work(count - 1) on `threads` workers (one per core when 0 or
-  // less); `arrived` is called on a worker thread whenever a result is there.
+  // less); `arrived` is called on a worker thread whenever a result is there. At least
+  // two a thread: one being made while the one before waits to be taken; more where
+  // results are small, so that a worker the machine holds back stalls the others less.
   OrderedWorkPool(size_t count, std::function<Result(size_t)> work, int threads,
-                  std::function<void()> arrived = {})
+                  std::function<void()> arrived = {}, size_t perThread = 2)
       : count_(count), work_(std::move(work)), arrived_(std::move(arrived)) {
     const size_t n = std::min(count, static_cast<size_t>(threads > 0 ? threads : CoreCount()));
-    // Two per worker: one being made while the one before waits to be taken.
-    window_ = std::max<size_t>(2 * n, 1);
+    window_ = std::max<size_t>(std::max<size_t>(perThread, 2) * n, 1);
     workers_.reserve(n);
     for (size_t i = 0; i < n; ++i) workers_.emplace_back([this] { Run(); });
   }

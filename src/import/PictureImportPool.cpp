@@ -6,6 +6,13 @@
 #include "import/LoadPicture.h"
 
 namespace lrw {
+namespace {
+
+// A result is a slide with a 60 x 60 thumbnail, about 16 KB; the decoded pictures
+// (one a thread) are what takes memory.
+constexpr size_t kResultsPerThread = 8;
+
+}  // namespace
 
 PictureImportPool::PictureImportPool(std::vector<std::string> paths, PictureImportSettings settings,
                                      std::function<void()> arrived)
@@ -13,7 +20,7 @@ PictureImportPool::PictureImportPool(std::vector<std::string> paths, PictureImpo
       settings_(std::move(settings)),
       pool_(
           paths_.size(), [this](size_t i) { return Read(i); }, settings_.threads,
-          std::move(arrived)) {}
+          std::move(arrived), kResultsPerThread) {}
 
 PictureImport PictureImportPool::Read(size_t index) {
   const std::string& path = paths_[index];

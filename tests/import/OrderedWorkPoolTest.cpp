@@ -23,9 +23,10 @@ TEST(OrderedWorkPool, ResultsComeInOrderFromEveryThreadAndOnlyAFewAreHeld) {
     int threads;
     size_t count;
     bool slowTaker;  // the taker is slower than the workers
+    size_t perThread;
   };
-  for (const Case c : {Case{1, 50, false}, Case{2, 200, false}, Case{2, 60, true},
-                       Case{4, 200, false}, Case{3, 2, false}}) {
+  for (const Case c : {Case{1, 50, false, 2}, Case{2, 200, false, 2}, Case{2, 60, true, 2},
+                       Case{2, 60, true, 8}, Case{4, 200, false, 3}, Case{3, 2, false, 2}}) {
     SCOPED_TRACE(testing::Message() << c.threads << " threads, " << c.count << " jobs");
     std::mutex mutex;
     std::condition_variable meet;
@@ -49,7 +50,7 @@ TEST(OrderedWorkPool, ResultsComeInOrderFromEveryThreadAndOnlyAFewAreHeld) {
           std::this_thread::sleep_for(std::chrono::microseconds((i * 7919) % 1500));
           return i * i;
         },
-        c.threads, [&] { ++arrivals; });
+        c.threads, [&] { ++arrivals; }, c.perThread);
     for (size_t i = 0; i < c.count; ++i) {
       ASSERT_FALSE(pool->Done());
       if (c.slowTaker) std::this_thread::sleep_for(2ms);
@@ -57,7 +58,7 @@ TEST(OrderedWorkPool, ResultsComeInOrderFromEveryThreadAndOnlyAFewAreHeld) {
     }
     EXPECT_TRUE(pool->Done());
     const size_t threads = std::min(c.count, static_cast<size_t>(c.threads));
-    EXPECT_LE(pool->MostHeld(), 2 * threads) << "memory follows the threads";
+    EXPECT_LE(pool->MostHeld(), c.perThread * threads) << "memory follows the threads";
     pool.reset();
     EXPECT_EQ(arrivals.load(), static_cast<int>(c.count));
     EXPECT_EQ(met, c.threads > 1) << "jobs ran at the same time";
