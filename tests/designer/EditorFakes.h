@@ -103,24 +103,20 @@ class FakeEditorWindows : public EditorWindows {
 class FakeEditorMedia : public EditorMedia {
  public:
   // Made at once, in order, on the caller's thread.
-  class Imports : public PictureImports {
-   public:
-    explicit Imports(std::vector<PictureImport> made) : made_(std::move(made)) {}
-    size_t Count() const override { return made_.size(); }
-    bool Done() const override { return next_ >= made_.size(); }
+  struct Imports : PictureImports {
+    std::vector<PictureImport> made;
+    size_t next = 0;
+    size_t Count() const override { return made.size(); }
+    bool Done() const override { return next >= made.size(); }
     bool NextReady() const override { return true; }
-    PictureImport TakeNext() override { return std::move(made_[next_++]); }
-
-   private:
-    std::vector<PictureImport> made_;
-    size_t next_ = 0;
+    PictureImport TakeNext() override { return std::move(made[next++]); }
   };
   std::unique_ptr<PictureImports> ImportPictures(std::vector<std::string> paths,
                                                  const SlideRecord& from,
                                                  std::function<void()>) override {
-    std::vector<PictureImport> made;
-    for (const std::string& path : paths) made.push_back(ImportPicture(path, from));
-    return std::make_unique<Imports>(std::move(made));
+    auto imports = std::make_unique<Imports>();
+    for (const std::string& path : paths) imports->made.push_back(ImportPicture(path, from));
+    return imports;
   }
   PictureImport ImportPicture(const std::string& path, const SlideRecord& from) {
     PictureImport r;
