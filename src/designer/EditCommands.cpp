@@ -19,15 +19,34 @@ const char* const kPictureFilter =
 
 namespace {
 
-// Imports one picture after the current slide; the problem (if any) is returned.
-PictureImport AddPicture(ShowEditor& editor, SlideShowDocument& document, const std::string& path) {
-  const int current = editor.CurrentIndex();
-  PictureImport import = editor.Services().media.ImportPicture(path, document.TemplateFor(current));
-  if (import.slide) {
-    document.InsertSlide(document.ValidIndex(current) ? current + 1 : 0, std::move(*import.slide));
-    import.slide.reset();
+// Reads the files on worker threads and takes the results in the order given, telling
+// the progress between files and, with `tell`, the user of each problem as it comes.
+// Nothing when the user cancelled: no slide is made of a choice that was not finished.
+std::optional<std::vector<PictureImport>> ReadPictures(ShowEditor& editor,
+                                                       const std::vector<std::string>& files,
+                                                       ImportProgress* progress, bool tell) {
+  EditorServices& services = editor.Services();
+  const SlideRecord from = editor.Document().TemplateFor(editor.CurrentIndex());
+  // Gone (its workers stopped) on return, before the progress it wakes.
+  const std::unique_ptr<PictureImports> reads =
+      services.media.ImportPictures(files, from, [progress] {
+        if (progress) progress->Wake();
+      });
+  std::vector<PictureImport> results;
+  results.reserve(files.size());
+  while (!reads->Done()) {
+    if (progress) {
+      const size_t done = results.size();
+      if (!progress->Step(static_cast<int>(done), FileNameOf(files[done])) ||
+          !progress->WaitUntil([&] { return reads->NextReady(); })) {
+        return std::nullopt;
+      }
+    }
+    results.push_back(reads->TakeNext());
+    if (tell) TellImportProblem(services.prompts, results.back());
   }
-  return import;
+  if (progress && !progress->Step(static_cast<int>(files.size()), {})) return std::nullopt;
+  return results;
 }
 
 }  // namespace
@@ -99,32 +118,42 @@ void AddSlidesCommand::OnExecute(ShowEditor& editor) {
       WithDialog(editor, [&](EditorDialogs& d) { return d.OpenFiles(choice); });
   if (!chosen || chosen->empty()) return;
 
-  // Each file lands directly after the current slide, so adding the last first leaves
-  // them in the dialog's order. An empty show has no current slide until a picture
-  // arrives, and that one becomes current: so while the show is empty the files are
-  // taken from the front (a file that fails leaves it empty), then the rest from the
-  // back. Cancel stops between files.
+  // The files stand after the current slide in the dialog's order (at the front of an
+  // empty show, where the first one becomes current). Cancel adds none of them.
   ShowEditor::BusyScope busy(editor, kBusyModal);
-  const int count = static_cast<int>(chosen->size());
-  const std::unique_ptr<ImportProgress> progress = editor.Services().windows.BeginImport(count);
-  int front = 0, back = count - 1;
-  for (int done = 0; done < count; ++done) {
-    const bool empty = editor.CurrentIndex() < 0;
-    const std::string& file = (*chosen)[static_cast<size_t>(empty ? front++ : back--)];
-    if (progress && !progress->Step(done, FileNameOf(file))) break;
-    const PictureImport problem = AddPicture(editor, Document(editor), file);
-    TellImportProblem(editor.Services().prompts, problem);
-  }
-  if (progress) progress->Step(count, {});
+  const std::unique_ptr<ImportProgress> progress =
+      editor.Services().windows.BeginImport(static_cast<int>(chosen->size()));
+  std::optional<std::vector<PictureImport>> imports =
+      ReadPictures(editor, *chosen, progress.get(), true);
   editor.LastPictureFolder = FolderOf(chosen->front());
+  if (!imports) return;
+  const int current = editor.CurrentIndex();
+  int at = editor.Document().ValidIndex(current) ? current + 1 : 0;
+  for (PictureImport& import : *imports) {
+    if (import.slide) Document(editor).InsertSlide(at++, std::move(*import.slide));
+  }
 }
 
 void AddPictureFilesCommand::OnExecute(ShowEditor& editor) {
-  for (const std::string& path : paths_) {
-    const int before = editor.Document().Count();
-    PictureImport problem = AddPicture(editor, Document(editor), path);
-    if (editor.Document().Count() > before) ++added_;
-    if (!problem.message.empty()) problems_.push_back(std::move(problem));
+  std::unique_ptr<ImportProgress> progress;
+  std::optional<ShowEditor::BusyScope> busy;
+  if (showProgress_) {
+    busy.emplace(editor, kBusyModal);
+    progress = editor.Services().windows.BeginImport(static_cast<int>(paths_.size()));
+  }
+  std::optional<std::vector<PictureImport>> imports =
+      ReadPictures(editor, paths_, progress.get(), false);
+  if (!imports) return;
+  // Each lands directly after the current slide of the moment.
+  for (PictureImport& import : *imports) {
+    if (import.slide) {
+      const int current = editor.CurrentIndex();
+      Document(editor).InsertSlide(editor.Document().ValidIndex(current) ? current + 1 : 0,
+                                   std::move(*import.slide));
+      ++added_;
+    } else if (!import.message.empty()) {
+      problems_.push_back(std::move(import));
+    }
   }
 }
 

@@ -59,7 +59,8 @@ class InsertBlankCommand : public EditorCommand {
 };
 
 // "&Add slides": the picture dialog, then every chosen file after the current slide in
-// the dialog's order, with progress; one step for the whole choice.
+// the dialog's order, read on every core with progress; one step for the whole choice,
+// none when cancelled.
 class AddSlidesCommand : public EditorCommand {
  public:
   std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Add Slides"); }
@@ -69,11 +70,13 @@ class AddSlidesCommand : public EditorCommand {
 
 // Picture files from outside (a drop, the automation server): each lands directly after
 // the same current slide, in the order given (so several stand in reverse order). One
-// step. Nothing is told to the user: the caller reports the problems its own way.
+// step. Nothing is told to the user: the caller reports the problems its own way. With
+// `showProgress` the windows answer meanwhile and Cancel adds none of the files.
 class AddPictureFilesCommand : public EditorCommand {
  public:
-  AddPictureFilesCommand(std::vector<std::string> utf8Paths, std::string name)
-      : paths_(std::move(utf8Paths)), name_(std::move(name)) {}
+  AddPictureFilesCommand(std::vector<std::string> utf8Paths, std::string name,
+                         bool showProgress = false)
+      : paths_(std::move(utf8Paths)), name_(std::move(name)), showProgress_(showProgress) {}
   std::string Name() const override { return name_; }
   bool OnEnabled(const ShowEditor&) const override { return true; }
   void OnExecute(ShowEditor& editor) override;
@@ -85,6 +88,7 @@ class AddPictureFilesCommand : public EditorCommand {
  private:
   std::vector<std::string> paths_;
   std::string name_;
+  bool showProgress_;
   int added_ = 0;
   std::vector<PictureImport> problems_;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,11 +44,17 @@ class EditorDialogs {
                            uint32_t& backColor) = 0;
 };
 
-// Told between the files of a long import; false when the user cancelled.
+// The progress of a long import, which keeps the windows answering while pictures are
+// read on worker threads.
 class ImportProgress {
  public:
   virtual ~ImportProgress() = default;
+  // `done` files are in and `fileName` is awaited; false when the user cancelled.
   virtual bool Step(int done, const std::string& fileName) = 0;
+  // Keeps the windows answering until `ready` holds (true) or the user cancels (false).
+  virtual bool WaitUntil(const std::function<bool()>& ready) = 0;
+  // Has WaitUntil ask `ready` again; called from any thread.
+  virtual void Wake() = 0;
 };
 
 // The windows and devices the commands use.
@@ -79,8 +86,13 @@ class EditorWindows {
 class EditorMedia {
  public:
   virtual ~EditorMedia() = default;
-  // The slide for a picture file built from `from` and centred on the screen.
-  virtual PictureImport ImportPicture(const std::string& utf8Path, const SlideRecord& from) = 0;
+  // Starts reading the picture files on worker threads, each becoming a slide built
+  // from `from` and centred on the screen; the results come in the order given.
+  // `arrived` is called on a worker thread whenever a result is there, for as long as
+  // the returned object lives.
+  virtual std::unique_ptr<PictureImports> ImportPictures(std::vector<std::string> utf8Paths,
+                                                         const SlideRecord& from,
+                                                         std::function<void()> arrived) = 0;
   // Measures text in a caption font.
   virtual std::unique_ptr<TextMeasurer> Measurer(const CaptionFontRecord& font) = 0;
   // The screen size slides are placed on, in logical pixels.

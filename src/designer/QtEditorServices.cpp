@@ -5,13 +5,16 @@
 #include "platform/CoreText.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <QTimer>
 
 #include "designer/ExportShowAsVideo.h"
 #include "designer/SlideCaptionForm.h"
 #include "effects/SlideTransitionForm.h"
 #include "import/AddPictureSlide.h"
+#include "import/PictureImportPool.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
 #include "player/MediaPlayer.h"
@@ -22,6 +25,7 @@ namespace {
 
 // Imports of fewer files finish before a progress window would be worth showing.
 constexpr int kProgressDelayMs = 400;
+constexpr int kLookAgainMs = 50;
 constexpr int64_t kPreviewMs = 5000;
 
 FileDialogOptions ToOptions(const FileChoice& c) {
@@ -45,6 +49,13 @@ class ProgressWindow : public ImportProgress {
     dialog_.setMinimumDuration(kProgressDelayMs);
     dialog_.setAutoClose(false);
     dialog_.setAutoReset(false);
+    QObject::connect(&dialog_, &QProgressDialog::canceled, &loop_, &QEventLoop::quit);
+    // Until the window is up, input waits (as the designer is not to be used meanwhile);
+    // this has the wait look again once it may be.
+    look_.setInterval(kLookAgainMs);
+    QObject::connect(&look_, &QTimer::timeout, &loop_, [this] {
+      if (dialog_.isVisible()) loop_.quit();
+    });
   }
   bool Step(int done, const std::string& fileName) override {
     if (dialog_.wasCanceled()) return false;
@@ -54,9 +65,29 @@ class ProgressWindow : public ImportProgress {
     dialog_.setValue(done);
     return !dialog_.wasCanceled();
   }
+  bool WaitUntil(const std::function<bool()>& ready) override {
+    while (!ready()) {
+      if (dialog_.wasCanceled()) return false;
+      const bool shown = dialog_.isVisible();
+      if (shown) {
+        look_.stop();
+      } else {
+        look_.start();
+      }
+      loop_.exec(shown ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    }
+    look_.stop();
+    return !dialog_.wasCanceled();
+  }
+  void Wake() override {
+    // Queued: the loop belongs to the window's thread.
+    QMetaObject::invokeMethod(&loop_, &QEventLoop::quit, Qt::QueuedConnection);
+  }
 
  private:
   QProgressDialog dialog_;
+  QEventLoop loop_;
+  QTimer look_;
 };
 
 }  // namespace
@@ -146,8 +177,15 @@ void DesignerWindows::SetBusyPointer(bool busy) {
     QApplication::restoreOverrideCursor();
 }
 
-PictureImport DesignerMedia::ImportPicture(const std::string& path, const SlideRecord& from) {
-  return lrw::ImportPicture(path, from, screen_.width(), screen_.height(), loader_);
+std::unique_ptr<PictureImports> DesignerMedia::ImportPictures(std::vector<std::string> paths,
+                                                              const SlideRecord& from,
+                                                              std::function<void()> arrived) {
+  PictureImportSettings settings;
+  settings.from = from;
+  settings.screenWidth = screen_.width();
+  settings.screenHeight = screen_.height();
+  return std::make_unique<PictureImportPool>(std::move(paths), std::move(settings),
+                                             std::move(arrived));
 }
 
 std::unique_ptr<TextMeasurer> DesignerMedia::Measurer(const CaptionFontRecord& font) {

@@ -72,7 +72,9 @@ class DesignerMedia : public EditorMedia {
  public:
   explicit DesignerMedia(QSize screen) : screen_(screen) {}
 
-  PictureImport ImportPicture(const std::string& utf8Path, const SlideRecord& from) override;
+  std::unique_ptr<PictureImports> ImportPictures(std::vector<std::string> utf8Paths,
+                                                 const SlideRecord& from,
+                                                 std::function<void()> arrived) override;
   std::unique_ptr<TextMeasurer> Measurer(const CaptionFontRecord& font) override;
   int ScreenWidth() const override { return screen_.width(); }
   int ScreenHeight() const override { return screen_.height(); }

@@ -6,6 +6,7 @@
 #include "document/Cp1252.h"
 #include "import/BitmapScaling.h"
 #include "import/LoadPicture.h"
+#include "import/OrderedWorkPool.h"
 #include "platform/QtBitmap.h"
 
 namespace lrw {
@@ -17,8 +18,9 @@ constexpr size_t kMaxKept = 512;
 }  // namespace
 
 SharpThumbnails::SharpThumbnails(QObject* parent) : QObject(parent) {
-  // One picture at a time: the designer's own work comes first.
-  pool_.setMaxThreadCount(1);
+  // One picture per core; each job holds one decoded picture, so the memory follows
+  // the threads however many slides ask.
+  pool_.setMaxThreadCount(CoreCount());
 }
 
 SharpThumbnails::~SharpThumbnails() {

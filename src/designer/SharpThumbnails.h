@@ -1,7 +1,7 @@
 // Strip thumbnails at the screen's device pixels. A show file carries thumbnails of at
 // most 60 x 60; on a screen that doubles every pixel they would be drawn enlarged and
 // soft. The strip asks here instead: the picture is decoded again at the size the screen
-// needs, one at a time on a worker thread, and the stored thumbnail is drawn until the
+// needs, on worker threads (one per core), and the stored thumbnail is drawn until the
 // sharp one is there.
 #pragma once
 

@@ -102,7 +102,23 @@ class FakeEditorWindows : public EditorWindows {
 // containing "broken" fails to decode, "far" lies on a removable disk.
 class FakeEditorMedia : public EditorMedia {
  public:
-  PictureImport ImportPicture(const std::string& path, const SlideRecord& from) override {
+  // Made at once, in order, on the caller's thread.
+  struct Imports : PictureImports {
+    std::vector<PictureImport> made;
+    size_t next = 0;
+    size_t Count() const override { return made.size(); }
+    bool Done() const override { return next >= made.size(); }
+    bool NextReady() const override { return true; }
+    PictureImport TakeNext() override { return std::move(made[next++]); }
+  };
+  std::unique_ptr<PictureImports> ImportPictures(std::vector<std::string> paths,
+                                                 const SlideRecord& from,
+                                                 std::function<void()>) override {
+    auto imports = std::make_unique<Imports>();
+    for (const std::string& path : paths) imports->made.push_back(ImportPicture(path, from));
+    return imports;
+  }
+  PictureImport ImportPicture(const std::string& path, const SlideRecord& from) {
     PictureImport r;
     if (path.find("broken") != std::string::npos) {
       r.message = "Cannot read " + path;

@@ -1,9 +1,12 @@
-// "&Add slides" in the window: the picture dialog, real pictures decoded and placed
-// after the current slide, problems told, progress that can be cancelled.
+// "&Add slides" in the window: the picture dialog, real pictures decoded on worker
+// threads and placed after the current slide, problems told, progress that can be
+// cancelled.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <fstream>
 
@@ -29,20 +32,33 @@ QString Broken(const QTemporaryDir& dir, const QString& name) {
 
 class ImportCommand : public test::DesignerFixture {};
 
-TEST_F(ImportCommand, PicturesGoAfterTheCurrentSlideInTheDialogsOrder) {
+TEST_F(ImportCommand, PicturesReadOnEveryCoreGoAfterTheCurrentSlideInTheDialogsOrder) {
   Open({test::PictureSlide("s1"), test::PictureSlide("s2"), test::PictureSlide("s3")});
   ClickCell(1);
   form.Editor().LastPictureFolder = "/Pictures/";
   const QString broken = Broken(dir, "broken.jpg");
-  fakes.dialogs.openFilesResults.push_back(QStringList{Picture(dir, "a.png", 101, 101),
-                                                       Picture(dir, "b.png", 20, 10), broken,
-                                                       Picture(dir, "c.png", 8, 8)});
+  QStringList chosen{Picture(dir, "a.png", 101, 101), Picture(dir, "b.png", 20, 10), broken,
+                     Picture(dir, "c.png", 8, 8)};
+  List expected{"s1", "s2", "a.png", "b.png", "c.png"};
+  for (int i = 10; i < 70; ++i) {
+    chosen << Picture(dir, QStringLiteral("p%1.png").arg(i), i, 10 + (i * 7) % 50);
+    expected.push_back("p" + std::to_string(i) + ".png");
+  }
+  expected.push_back("s3");
+  fakes.dialogs.openFilesResults.push_back(chosen);
+  // The window's thread goes on handling events while the pictures are read.
+  int ticks = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+  ticker.start(0);
   Action("Addslides1")->trigger();
+  ticker.stop();
 
+  EXPECT_GT(ticks, 0);
   const FileDialogOptions& o = fakes.dialogs.openFilesRequests.at(0);
   EXPECT_EQ(o.directory, "/Pictures/");
   EXPECT_TRUE(o.filter.startsWith("Image Files|*.bmp;*.wmf;*.ico;*.jpg; *.jif; *.gif,*.dib;"));
-  EXPECT_EQ(Names(), (List{"s1", "s2", "a.png", "b.png", "c.png", "s3"}));
+  ASSERT_EQ(Names(), expected);
   EXPECT_EQ(StripTexts(), Names());
   EXPECT_EQ(Strip()->CurrentIndex(), 1);
   // Centred on the 1024 x 768 screen, halves truncated; the thumbnail fitted to 60 x 60.
@@ -50,37 +66,52 @@ TEST_F(ImportCommand, PicturesGoAfterTheCurrentSlideInTheDialogsOrder) {
   EXPECT_EQ(Doc().SlideAt(2).ImageTop, 333);
   EXPECT_EQ(Doc().SlideAt(3).Thumbnail->width, 60);
   EXPECT_EQ(Doc().SlideAt(3).Thumbnail->height, 30);
+  for (int i = 10; i < 70; ++i) EXPECT_EQ(Doc().SlideAt(i - 5).ImageHeight, 10 + (i * 7) % 50);
   EXPECT_EQ(form.Editor().LastPictureFolder, dir.path().toStdString() + "/");
   ASSERT_EQ(fakes.prompts.asked.size(), 1u);
   EXPECT_EQ(fakes.prompts.asked[0].icon, PromptIcon::Error);
   EXPECT_NE(fakes.prompts.asked[0].text.find(broken.toStdString()), std::string::npos);
+  Action("Undo1")->trigger();
+  EXPECT_EQ(Names(), (List{"s1", "s2", "s3"})) << "one step for the whole choice";
 }
 
-// Prompts that press the progress window's Cancel while an error is shown.
+// Prompts that, while an error is shown, wait for the progress window and click its
+// Cancel button.
 class CancellingPrompts : public test::FakePrompts {
  public:
   QWidget* form = nullptr;
   PromptAnswer Ask(const std::string& text, const std::string& caption, PromptIcon icon,
                    PromptButtons buttons, PromptAnswer defaultButton) override {
-    if (auto* progress = form->findChild<QProgressDialog*>()) progress->cancel();
+    QPushButton* cancel = nullptr;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+      auto* progress = form->findChild<QProgressDialog*>();
+      cancel = progress && progress->isVisible() ? progress->findChild<QPushButton*>() : nullptr;
+      return cancel != nullptr;
+    }));
+    if (cancel) QTest::mouseClick(cancel, Qt::LeftButton);
     return FakePrompts::Ask(text, caption, icon, buttons, defaultButton);
   }
 };
 
-TEST(ImportCommandCancel, CancelInTheProgressWindowStopsBetweenFiles) {
+TEST(ImportCommandCancel, CancelMidwayAddsNoneOfTheChosenPictures) {
   CancellingPrompts prompts;
   test::FakeDialogs dialogs;
   TSlideshowDesignForm form{DesignerServices{prompts, dialogs, QSize(1024, 768)}};
   prompts.form = &form;
+  form.show();
   QTemporaryDir dir;
-  // The files are read last to first; the broken one's error cancels the rest.
-  dialogs.openFilesResults.push_back(
-      QStringList{Picture(dir, "a.png", 4, 4), Broken(dir, "b.png"), Picture(dir, "c.png", 4, 4)});
+  QStringList chosen;
+  for (int i = 0; i < 40; ++i) {
+    chosen << Picture(dir, QStringLiteral("p%1.png").arg(i), 30, 20);
+    if (i == 20) chosen << Broken(dir, "broken.png");
+  }
+  dialogs.openFilesResults.push_back(chosen);
   test::Find<QToolButton>(form, "btnInsertBlank")->click();
   test::Find<QAction>(form, "Addslides1")->trigger();
-  EXPECT_EQ(form.Editor().Document().Count(), 2) << "the blank slide and c.png";
-  EXPECT_EQ(form.Editor().Document().SlideAt(1).PictureName, "c.png");
-  EXPECT_EQ(prompts.asked.size(), 1u);
+  EXPECT_EQ(form.Editor().Document().Count(), 1) << "only the blank slide";
+  EXPECT_EQ(prompts.asked.size(), 1u) << "the broken picture's error, then Cancel";
+  EXPECT_EQ(form.Editor().History().UndoStep().name, "Insert Blank");
+  EXPECT_EQ(form.findChild<QProgressDialog*>(), nullptr) << "the progress window is gone";
 }
 
 }  // namespace

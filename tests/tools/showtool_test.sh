@@ -79,6 +79,22 @@ expect 0 "" build "$b/show.sho" "$b/out/trip.bld"
 [ "$(ls "$b/out" | tr '\n' ' ')" = "01-dawn.jpg 02-night.jpg sound.wav trip.bld " ] || fail "built $(ls "$b/out")"
 rm -rf "$b"
 
+# add of many pictures, read on every core: the slides keep the order given, a broken
+# file in the middle is named and skipped, and one thread writes the same bytes.
+mkdir -p "$work/many" && echo "not a picture" >"$work/many/broken.png"
+pictures=() && names=""
+for i in $(seq 10 49); do
+  gm convert -size "$((i * 7))x$((i * 3))" "xc:#${i}80${i}" "$work/many/p$i.png"
+  pictures+=("$work/many/p$i.png") && names+="p$i.png "
+  [ "$i" != 30 ] || pictures+=("$work/many/broken.png")
+done
+expect 1 "broken.png" add "$work/many/all.sho" "${pictures[@]}"
+expect 1 "broken.png" add "$work/many/one.sho" "${pictures[@]}" --threads 1
+[ "$("$showtool" dump "$work/many/all.sho" | grep -o '"PictureName": "[^"]*"' | cut -d'"' -f4 |
+  tr '\n' ' ')" = "$names" ] || fail "the slides are not in the order given"
+cmp -s "$work/many/all.sho" "$work/many/one.sho" || fail "one thread wrote another show"
+rm -rf "$work/many"
+
 # export
 "$showtool" add "$work/s.sho" "$demo/01-dawn.jpg" "$demo/02-night.jpg" --screen 320x240 >/dev/null
 "$showtool" set "$work/s.sho" all effect=1 speed=8 duration=time seconds=1 >/dev/null

@@ -1,6 +1,6 @@
-// showtool add SHOW PICTURE... [--screen WxH]: adds picture slides to a show file
-// (created when missing) through the designer's own picture import, for scripts
-// and for measuring the import.
+// showtool add SHOW PICTURE... [--screen WxH] [--threads N]: adds picture slides to a
+// show file (created when missing) through the designer's own picture import, for
+// scripts and for measuring the import.
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -13,33 +13,34 @@
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
 #include "document/ShowFile.h"
-#include "import/AddPictureSlide.h"
-#include "import/LoadPicture.h"
-#include "platform/Prompts.h"
+#include "import/PictureImportPool.h"
 
 namespace lrw::showtool {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: showtool add SHOW PICTURE... [--screen WxH]\n"
+    "usage: showtool add SHOW PICTURE... [--screen WxH] [--threads N]\n"
     "  Adds the pictures after the last slide, in the order given, centred on a\n"
-    "  screen of WxH pixels (default 1024x768). SHOW is created when missing;\n"
+    "  screen of WxH pixels (default 1024x768), reading them on N threads (one\n"
+    "  per core unless given, at most 256). SHOW is created when missing;\n"
     "  a .bld name writes a portable show file and copies the pictures beside it,\n"
     "  as a save does. When no picture could be added, nothing is written and the\n"
     "  exit status is 1.\n";
 
-// Messages go to the terminal instead of message boxes.
-class ConsolePrompts : public Prompts {
- public:
-  void Beep(BeepKind) override {}
-  PromptAnswer Ask(const std::string& text, const std::string&, PromptIcon, PromptButtons buttons,
-                   PromptAnswer) override {
-    std::fprintf(stderr, "showtool add: %s\n", text.c_str());
-    ++messages;
-    return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
+constexpr int kMaxThreads = 256;
+
+// "--threads N" at args[i]: reads N into `threads` and moves i onto it.
+ScreenOption TakeThreadsOption(const std::vector<std::string>& args, size_t& i, int& threads) {
+  if (args[i] != "--threads") return ScreenOption::NotThere;
+  if (i + 1 >= args.size()) return ScreenOption::Bad;
+  const std::string& text = args[++i];
+  if (text.empty() || text.size() > 3 ||
+      text.find_first_not_of("0123456789") != std::string::npos) {
+    return ScreenOption::Bad;
   }
-  int messages = 0;
-};
+  threads = std::stoi(text);
+  return threads >= 1 && threads <= kMaxThreads ? ScreenOption::Taken : ScreenOption::Bad;
+}
 
 bool EndsWithBld(const std::string& path) {
   const std::string ext = std::filesystem::path(path).extension().string();
@@ -53,13 +54,15 @@ int RunAdd(const std::vector<std::string>& args) {
   std::string show;
   std::vector<std::string> pictures;
   int screenWidth = 1024, screenHeight = 768;
+  int threads = 0;
   for (size_t i = 0; i < args.size(); ++i) {
-    const ScreenOption screen = TakeScreenOption(args, i, screenWidth, screenHeight);
-    if (screen == ScreenOption::Bad) {
+    ScreenOption option = TakeScreenOption(args, i, screenWidth, screenHeight);
+    if (option == ScreenOption::NotThere) option = TakeThreadsOption(args, i, threads);
+    if (option == ScreenOption::Bad) {
       std::fputs(kUsage, stderr);
       return 2;
     }
-    if (screen == ScreenOption::Taken) continue;
+    if (option == ScreenOption::Taken) continue;
     if (show.empty()) {
       show = args[i];
     } else {
@@ -82,21 +85,29 @@ int RunAdd(const std::vector<std::string>& args) {
     }
   }
 
-  ConsolePrompts prompts;
-  TLoadPictureModule loader;
-  const int current = document.Count() - 1;
-  PictureImportContext context{document, current, screenWidth, screenHeight, prompts, loader, {}};
-  // As the designer does: each lands directly after the current slide, so the
-  // last is added first and the pictures keep the order given.
+  // Read on every core; the slides go after the last one in the order given.
+  PictureImportSettings settings;
+  settings.from = document.TemplateFor(document.Count() - 1);
+  settings.screenWidth = screenWidth;
+  settings.screenHeight = screenHeight;
+  settings.threads = threads;
+  std::vector<std::string> paths;
+  for (const std::string& picture : pictures) {
+    paths.push_back(std::filesystem::absolute(picture, ec).lexically_normal().string());
+  }
+  PictureImportPool reads(std::move(paths), std::move(settings));
   int added = 0;
-  for (auto it = pictures.rbegin(); it != pictures.rend(); ++it) {
-    const std::string path = std::filesystem::absolute(*it, ec).lexically_normal().string();
-    if (AddPictureSlide(context, path) >= 0) {
+  for (const std::string& picture : pictures) {
+    PictureImport import = reads.TakeNext();
+    if (import.slide) {
+      document.InsertSlide(document.Count(), std::move(*import.slide));
       ++added;
-    } else if (prompts.messages == 0) {
-      std::fprintf(stderr, "showtool add: %s is not a picture the show can hold\n", it->c_str());
+    } else if (!import.message.empty()) {
+      std::fprintf(stderr, "showtool add: %s\n", import.message.c_str());
+    } else {
+      std::fprintf(stderr, "showtool add: %s is not a picture the show can hold\n",
+                   picture.c_str());
     }
-    prompts.messages = 0;
   }
 
   if (added == 0) {

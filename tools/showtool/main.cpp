@@ -23,7 +23,7 @@ const Command kCommands[] = {
     {"resave", "IN OUT [--portable]", &lrw::showtool::RunResave},
     {"set", "SHOW SLIDES KEY=VALUE... (see showtool set)", &lrw::showtool::RunSet},
     {"build", "SHOW TARGET.bld", &lrw::showtool::RunBuild},
-    {"add", "SHOW PICTURE... [--screen WxH]", &lrw::showtool::RunAdd},
+    {"add", "SHOW PICTURE... [--screen WxH] [--threads N]", &lrw::showtool::RunAdd},
     {"thumbnail", "SHOW OUT.png SIZE [--screen WxH]", &lrw::showtool::RunThumbnail},
     {"export",
      "SHOW OUT [--size WxH] [--fps N] [--enter-seconds S] [--quality Q] [--force] [--quiet]",
