@@ -24,7 +24,7 @@ std::string DoneText(const std::string& path, const ExportOptions& options,
                      const ExportResult& result) {
   return "The video \"" + path + "\" has been exported: " + FormatClock(result.seconds) + ", " +
          std::to_string(options.width) + " x " + std::to_string(options.height) + " at " +
-         std::to_string(options.fps) + " frames a second.";
+         FrameRateText(options.fps) + " frames a second.";
 }
 
 }  // namespace

@@ -110,6 +110,11 @@ bool SlideComposer::LoadCached(const std::string& path, int width, int height) {
       return true;
     }
   }
+  // The picture held is let go first: a large one and its successor would otherwise be in
+  // memory together (two 6000 x 4000 pictures take 192 MB).
+  cachedPicture_ = QImage();
+  cachedBitmap_ = Bitmap();
+  cachedFileName_.clear();
   LoadPictureResult result = loader_.LoadPictureForSize(path, width, height);
   ++pictureLoads_;
   if (result.status != Loaded || result.bitmap.empty()) return false;
