@@ -24,8 +24,11 @@ const char* const kCommentsText =
     "another computer in one folder.";
 
 const char* const kCopyrightText =
-    "Copyright \u00A9 the Lanternreelworks team.\n"
-    "All rights reserved.\n\n"
+    "Copyright \u00A9 2026 the Lanternreelworks team.\n"
+    "All rights reserved.\n"
+    // The notice the GNU GPL asks an interactive program to show.
+    "Free software under the GNU GPL, version 3 or later; it comes with ABSOLUTELY NO "
+    "WARRANTY.\n"
     "Pictures: GraphicsMagick, FFmpeg.\n"
     "Sound: libsndfile, SDL. Windows: Qt.";
 
