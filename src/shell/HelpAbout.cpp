@@ -26,9 +26,8 @@ const char* const kCommentsText =
 const char* const kCopyrightText =
     "Copyright \u00A9 2026 the Lanternreelworks team.\n"
     "All rights reserved.\n"
-    // The notice the GNU GPL asks an interactive program to show.
-    "Free software under the GNU GPL, version 3 or later; it comes with ABSOLUTELY NO "
-    "WARRANTY.\n"
+    // The notice the GNU GPL asks an interactive program to show, short enough to fit.
+    "GPL 3+, ABSOLUTELY NO WARRANTY.\n"
     "Pictures: GraphicsMagick, FFmpeg.\n"
     "Sound: libsndfile, SDL. Windows: Qt.";
 
