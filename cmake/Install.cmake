@@ -89,5 +89,7 @@ install(CODE "
   include(\"${CMAKE_SOURCE_DIR}/cmake/InstallConfigured.cmake\")
 ")
 
+install(FILES ${LRW_DESKTOP_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME lanternreelworks)
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${LRW_DESKTOP_DIR}/copyright ${lrw_changelog}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lanternreelworks)
