@@ -97,6 +97,12 @@ ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget
     }
   }
 
+  BitrateBox = new QSpinBox(this);
+  BitrateBox->setRange(0, kMaxBitrateKbps);
+  BitrateBox->setSingleStep(500);
+  BitrateBox->setSuffix(QStringLiteral(" kbit/s"));
+  BitrateBox->setSpecialValueText(QStringLiteral("Constant quality"));
+
   connect(PresetBox, &QComboBox::currentIndexChanged, this, [this](int i) { ApplyPreset(i); });
   for (QComboBox* box : {SizeBox, FpsBox, CodecBox}) {
     connect(box, &QComboBox::currentIndexChanged, this, [this] { ChoiceChanged(); });
@@ -115,6 +121,7 @@ ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget
   form->addRow(QStringLiteral("&Size:"), SizeBox);
   form->addRow(QStringLiteral("&Frame rate:"), FpsBox);
   form->addRow(QStringLiteral("&Video codec:"), CodecBox);
+  form->addRow(QStringLiteral("Bi&t rate:"), BitrateBox);
   form->addRow(QStringLiteral("Slides that wait for &Enter stay:"), EnterSecondsBox);
 
   auto* buttons = new QDialogButtonBox(this);
@@ -151,7 +158,12 @@ ExportOptions ExportVideoDialog::Options() const {
   const int codec = CodecBox->currentData().toInt();
   if (codec >= 0 && codec < static_cast<int>(std::size(kCodecs)))
     options.codec = kCodecs[codec].codec;
-  options.quality = quality_;
+  if (BitrateBox->value() > 0) {
+    // Below the smallest rate the encoders take, the check says so.
+    options.bitrateKbps = BitrateBox->value();
+  } else {
+    options.quality = quality_;
+  }
   options.enterSeconds = EnterSecondsBox->value();
   return options;
 }
@@ -174,6 +186,7 @@ void ExportVideoDialog::ApplyPreset(int index) {
     const int codec = CodecBox->itemData(i).toInt();
     if (kCodecs[codec].codec == preset.codec) CodecBox->setCurrentIndex(i);
   }
+  BitrateBox->setValue(0);
   quality_ = preset.quality;
   applying_ = false;
 }

@@ -41,6 +41,7 @@ class ExportVideoDialog : public QDialog {
   QComboBox* SizeBox = nullptr;
   QComboBox* FpsBox = nullptr;
   QComboBox* CodecBox = nullptr;
+  QSpinBox* BitrateBox = nullptr;  // 0: constant quality
   QSpinBox* EnterSecondsBox = nullptr;
   QPushButton* OkButton = nullptr;
   QPushButton* CancelButton = nullptr;

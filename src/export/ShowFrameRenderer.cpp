@@ -15,9 +15,10 @@ namespace lrw {
 
 namespace {
 
-// Enough to keep the encoder busy while the next slide is composed (two 4K frames, eight
-// 1080p ones), little enough to bound the memory of pictures waiting at any size.
-constexpr size_t kQueuedBytes = 25u << 20;
+// Enough to keep the encoder busy while the next frame is made (one 4K frame, five 1080p
+// ones; the renderer works on the next meanwhile), little enough to bound the memory of
+// pictures waiting at any size.
+constexpr size_t kQueuedBytes = 16u << 20;
 constexpr size_t kBoxRun = 256;
 constexpr int kPreviewWidth = 192;
 constexpr int kPreviewHeight = 108;

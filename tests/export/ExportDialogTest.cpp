@@ -110,6 +110,7 @@ TEST_F(ExportDialogTest, APresetSetsTheVideoAndAChangeMakesItYourOwn) {
     d.PresetBox->setCurrentIndex(d.PresetBox->findText("Phone", Qt::MatchStartsWith));
     d.FpsBox->setCurrentIndex(d.FpsBox->findText("29.97 frames a second"));
     presetAfterChange = d.PresetBox->currentText();
+    d.BitrateBox->setValue(300);
     d.OkButton->click();
   });
   ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts);
@@ -124,6 +125,8 @@ TEST_F(ExportDialogTest, APresetSetsTheVideoAndAChangeMakesItYourOwn) {
   EXPECT_EQ(video.width, 1080);
   EXPECT_EQ(video.height, 1920);
   EXPECT_NEAR(video.fps, 30000.0 / 1001, 1e-9);
+  EXPECT_GT(video.bitRate, 0);
+  EXPECT_LT(video.bitRate, 450000);  // the target, not above
 }
 
 TEST_F(ExportDialogTest, CancelLeavesNoFile) {
