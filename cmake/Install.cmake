@@ -63,7 +63,19 @@ foreach(page lanternreelworks.1 showtool.1)
   list(APPEND lrw_man_outputs ${gz})
   install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-add_custom_target(lrw_install_files ALL DEPENDS ${lrw_icon_outputs} ${lrw_man_outputs})
+
+# The package's change log, compressed as Debian keeps it.
+set(LRW_PACKAGE_RELEASE 1)
+set(LRW_PACKAGE_VERSION ${PROJECT_VERSION}-${LRW_PACKAGE_RELEASE})
+configure_file(${LRW_DESKTOP_DIR}/changelog.Debian.in ${CMAKE_BINARY_DIR}/doc/changelog.Debian @ONLY)
+set(lrw_changelog ${CMAKE_BINARY_DIR}/doc/changelog.Debian.gz)
+add_custom_command(
+  OUTPUT ${lrw_changelog}
+  COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/doc/changelog.Debian > ${lrw_changelog}
+  DEPENDS ${CMAKE_BINARY_DIR}/doc/changelog.Debian
+  VERBATIM)
+add_custom_target(lrw_install_files ALL DEPENDS ${lrw_icon_outputs} ${lrw_man_outputs}
+                                                ${lrw_changelog})
 
 # The bus service and the thumbnailer name the installed programs by full path (the bus
 # and the file managers do not search the user's PATH). The prefix is known only when
@@ -77,5 +89,7 @@ install(CODE "
   include(\"${CMAKE_SOURCE_DIR}/cmake/InstallConfigured.cmake\")
 ")
 
-install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${LRW_DESKTOP_DIR}/copyright
+install(FILES ${LRW_DESKTOP_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME lanternreelworks)
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${LRW_DESKTOP_DIR}/copyright ${lrw_changelog}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lanternreelworks)

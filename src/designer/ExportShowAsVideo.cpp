@@ -34,7 +34,7 @@ std::string DoneText(const std::string& path, const ExportOptions& options,
       .arg(QString::fromStdString(path), QString::fromStdString(FormatClock(result.seconds)))
       .arg(options.width)
       .arg(options.height)
-      .arg(options.fps)
+      .arg(options.fps.num / static_cast<double>(options.fps.den), 0, 'g', 5)
       .toStdString();
 }
 

@@ -1,18 +1,21 @@
 #include "designer/ExportVideoDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPoint>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
 
+#include "export/VideoEncoder.h"
 #include "platform/Dialogs.h"
 #include "platform/Prompts.h"
 
@@ -33,6 +36,23 @@ constexpr SizePreset kSizes[] = {
     {QT_TRANSLATE_NOOP("lrw::ExportVideoDialog", "1080 x 1920 (upright, for phones)"), 1080, 1920},
 };
 constexpr int kDefaultSize = 1;
+
+constexpr FrameRate kRates[] = {{24000, 1001}, 24, 25, {30000, 1001}, 30, 50, {60000, 1001}, 60};
+
+struct CodecChoice {
+  const char* text;
+  std::optional<VideoCodec> codec;
+};
+
+const CodecChoice kCodecs[] = {
+    {QT_TRANSLATE_NOOP("lrw::ExportVideoDialog", "Chosen by the file type (H.264, VP9 for WebM)"),
+     std::nullopt},
+    {QT_TRANSLATE_NOOP("lrw::ExportVideoDialog", "H.264 (plays everywhere)"), VideoCodec::H264},
+    {QT_TRANSLATE_NOOP("lrw::ExportVideoDialog", "H.265 (smaller, .mp4 and .mkv)"),
+     VideoCodec::H265},
+    {QT_TRANSLATE_NOOP("lrw::ExportVideoDialog", "AV1 (smallest, slower)"), VideoCodec::Av1},
+    {QT_TRANSLATE_NOOP("lrw::ExportVideoDialog", "VP9 (.webm)"), VideoCodec::Vp9},
+};
 
 constexpr const char* kVideoFilter =
     "MP4 video (*.mp4)|*.mp4|Matroska video (*.mkv)|*.mkv|WebM video (*.webm)|*.webm";
@@ -55,15 +75,42 @@ ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget
   fileRow->addWidget(FileEdit);
   fileRow->addWidget(BrowseButton);
 
+  PresetBox = new QComboBox(this);
+  PresetBox->addItem(tr("Your own choice"));
+  for (const ExportPreset& preset : ExportPresets()) {
+    PresetBox->addItem(QCoreApplication::translate("lrw::ExportPresets", preset.title));
+  }
+
   SizeBox = new QComboBox(this);
   for (const SizePreset& size : kSizes) SizeBox->addItem(tr(size.text));
   SizeBox->setCurrentIndex(kDefaultSize);
 
   const ExportOptions defaults;
-  FpsBox = new QSpinBox(this);
-  FpsBox->setRange(kMinVideoFps, kMaxVideoFps);
-  FpsBox->setValue(defaults.fps);
-  FpsBox->setSuffix(tr(" frames a second"));
+  FpsBox = new QComboBox(this);
+  for (const FrameRate& rate : kRates) {
+    FpsBox->addItem(QString::fromStdString(FrameRateText(rate)) + tr(" frames a second"),
+                    QVariant::fromValue(QPoint(rate.num, rate.den)));
+    if (rate == defaults.fps) FpsBox->setCurrentIndex(FpsBox->count() - 1);
+  }
+
+  // Only the encoders this system's FFmpeg has.
+  CodecBox = new QComboBox(this);
+  for (int i = 0; i < static_cast<int>(std::size(kCodecs)); ++i) {
+    if (!kCodecs[i].codec || EncoderAvailable(*kCodecs[i].codec)) {
+      CodecBox->addItem(tr(kCodecs[i].text), i);
+    }
+  }
+
+  BitrateBox = new QSpinBox(this);
+  BitrateBox->setRange(0, kMaxBitrateKbps);
+  BitrateBox->setSingleStep(500);
+  BitrateBox->setSuffix(tr(" kbit/s"));
+  BitrateBox->setSpecialValueText(tr("Constant quality"));
+
+  connect(PresetBox, &QComboBox::currentIndexChanged, this, [this](int i) { ApplyPreset(i); });
+  for (QComboBox* box : {SizeBox, FpsBox, CodecBox}) {
+    connect(box, &QComboBox::currentIndexChanged, this, [this] { ChoiceChanged(); });
+  }
 
   EnterSecondsBox = new QSpinBox(this);
   EnterSecondsBox->setRange(0, 120);
@@ -74,8 +121,11 @@ ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget
   auto* fileLabel = new QLabel(tr("&File:"), this);
   fileLabel->setBuddy(FileEdit);
   form->addRow(fileLabel, fileRow);
+  form->addRow(tr("&Preset:"), PresetBox);
   form->addRow(tr("&Size:"), SizeBox);
   form->addRow(tr("&Frame rate:"), FpsBox);
+  form->addRow(tr("&Video codec:"), CodecBox);
+  form->addRow(tr("Bi&t rate:"), BitrateBox);
   form->addRow(tr("Slides that wait for &Enter stay:"), EnterSecondsBox);
 
   auto* buttons = new QDialogButtonBox(this);
@@ -107,9 +157,49 @@ ExportOptions ExportVideoDialog::Options() const {
       kSizes[std::clamp(SizeBox->currentIndex(), 0, static_cast<int>(std::size(kSizes)) - 1)];
   options.width = size.width;
   options.height = size.height;
-  options.fps = FpsBox->value();
+  const QPoint rate = FpsBox->currentData().toPoint();
+  options.fps = FrameRate(rate.x(), rate.y());
+  const int codec = CodecBox->currentData().toInt();
+  if (codec >= 0 && codec < static_cast<int>(std::size(kCodecs)))
+    options.codec = kCodecs[codec].codec;
+  if (BitrateBox->value() > 0) {
+    // Below the smallest rate the encoders take, the check says so.
+    options.bitrateKbps = BitrateBox->value();
+  } else {
+    options.quality = quality_;
+  }
   options.enterSeconds = EnterSecondsBox->value();
   return options;
+}
+
+void ExportVideoDialog::ApplyPreset(int index) {
+  if (index <= 0 || index > static_cast<int>(ExportPresets().size())) return;
+  const ExportPreset& preset = ExportPresets()[static_cast<size_t>(index - 1)];
+  applying_ = true;
+  for (int i = 0; i < static_cast<int>(std::size(kSizes)); ++i) {
+    if (kSizes[i].width == preset.width && kSizes[i].height == preset.height) {
+      SizeBox->setCurrentIndex(i);
+    }
+  }
+  for (int i = 0; i < FpsBox->count(); ++i) {
+    if (FpsBox->itemData(i).toPoint() == QPoint(preset.fps.num, preset.fps.den)) {
+      FpsBox->setCurrentIndex(i);
+    }
+  }
+  for (int i = 0; i < CodecBox->count(); ++i) {
+    const int codec = CodecBox->itemData(i).toInt();
+    if (kCodecs[codec].codec == preset.codec) CodecBox->setCurrentIndex(i);
+  }
+  BitrateBox->setValue(0);
+  quality_ = preset.quality;
+  applying_ = false;
+}
+
+void ExportVideoDialog::ChoiceChanged() {
+  if (applying_) return;
+  // The preset's quality belongs to its codec.
+  quality_.reset();
+  PresetBox->setCurrentIndex(0);
 }
 
 void ExportVideoDialog::BrowseClick() {

@@ -1,9 +1,12 @@
-// The options of File > "E&xport as Video...": the file (its extension picks the format), the
-// picture size, the frame rate and how long slides that wait for Enter stay.
+// The options of File > "E&xport as Video...": the file (its extension picks the format), a
+// preset, the picture size, the frame rate, the codec and how long slides that wait for Enter
+// stay. A preset sets size, rate, codec and quality together; changing one of them after makes
+// the choice the user's own again.
 #pragma once
 
 #include <QDialog>
 #include <QString>
+#include <optional>
 
 #include "export/ExportOptions.h"
 
@@ -34,15 +37,23 @@ class ExportVideoDialog : public QDialog {
 
   QLineEdit* FileEdit = nullptr;
   QPushButton* BrowseButton = nullptr;
+  QComboBox* PresetBox = nullptr;
   QComboBox* SizeBox = nullptr;
-  QSpinBox* FpsBox = nullptr;
+  QComboBox* FpsBox = nullptr;
+  QComboBox* CodecBox = nullptr;
+  QSpinBox* BitrateBox = nullptr;  // 0: constant quality
   QSpinBox* EnterSecondsBox = nullptr;
   QPushButton* OkButton = nullptr;
   QPushButton* CancelButton = nullptr;
 
  private:
+  void ApplyPreset(int index);
+  void ChoiceChanged();
+
   Dialogs& dialogs_;
   Prompts& prompts_;
+  std::optional<int> quality_;  // the preset's
+  bool applying_ = false;
 };
 
 }  // namespace lrw

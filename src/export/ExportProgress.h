@@ -10,7 +10,7 @@ namespace lrw {
 struct ExportProgress {
   int64_t frame = 0;   // frames written
   int64_t frames = 0;  // frames in the video
-  int fps = 30;
+  double fps = 30;
   double elapsed = 0;  // wall-clock seconds since the export began
   int slide = -1;      // the show's slide in the frames being written; -1 before the first
 

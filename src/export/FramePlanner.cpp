@@ -12,15 +12,15 @@ constexpr double kFrameEpsilon = 1e-9;
 
 }  // namespace
 
-int64_t VideoFrameCount(double seconds, int fps) {
+int64_t VideoFrameCount(double seconds, double fps) {
   return std::max<int64_t>(1, std::llround(seconds * fps));
 }
 
-int64_t FirstFrameAtOrAfter(double seconds, int fps) {
+int64_t FirstFrameAtOrAfter(double seconds, double fps) {
   return std::max<int64_t>(0, static_cast<int64_t>(std::ceil(seconds * fps - kFrameEpsilon)));
 }
 
-bool PlanFrames(const ShowTimeline& timeline, int fps, FramePlan& plan) {
+bool PlanFrames(const ShowTimeline& timeline, double fps, FramePlan& plan) {
   const int64_t frames = VideoFrameCount(timeline.duration, fps);
   const size_t count = timeline.slides.size();
   size_t next = 0;                           // the next slide to begin

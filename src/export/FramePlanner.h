@@ -25,12 +25,12 @@ class FramePlan {
 };
 
 // Frames of a video `seconds` long (at least one).
-int64_t VideoFrameCount(double seconds, int fps);
+int64_t VideoFrameCount(double seconds, double fps);
 
 // The first frame whose time is at or after `seconds`.
-int64_t FirstFrameAtOrAfter(double seconds, int fps);
+int64_t FirstFrameAtOrAfter(double seconds, double fps);
 
 // Walks the frames in order; returns false when the plan stopped it.
-bool PlanFrames(const ShowTimeline& timeline, int fps, FramePlan& plan);
+bool PlanFrames(const ShowTimeline& timeline, double fps, FramePlan& plan);
 
 }  // namespace lrw

@@ -15,9 +15,10 @@ namespace lrw {
 
 namespace {
 
-// Enough to keep the encoder busy while the next slide is composed, few enough to bound the
-// memory of pictures waiting.
-constexpr size_t kQueuedSteps = 4;
+// Enough to keep the encoder busy while the next frame is made (one 4K frame, five 1080p
+// ones; the renderer works on the next meanwhile), little enough to bound the memory of
+// pictures waiting at any size.
+constexpr size_t kQueuedBytes = 16u << 20;
 constexpr size_t kBoxRun = 256;
 constexpr int kPreviewWidth = 192;
 constexpr int kPreviewHeight = 108;
@@ -120,6 +121,17 @@ class RenderPlan : public FramePlan {
   FrameQueue<FrameStep>& queue_;
 };
 
+// A step holds the picture only when it is a new one; a repeat shares the one before.
+size_t StepBytes(const FrameStep& step) {
+  size_t bytes = sizeof(FrameStep) + static_cast<size_t>(step.preview.sizeInBytes());
+  if (step.changed && step.frame) {
+    for (int plane = 0; plane < AV_NUM_DATA_POINTERS && step.frame->buf[plane]; ++plane) {
+      bytes += step.frame->buf[plane]->size;
+    }
+  }
+  return bytes;
+}
+
 }  // namespace
 
 ShowFrameRenderer::ShowFrameRenderer(const std::vector<SlideRecord>& slides,
@@ -127,12 +139,12 @@ ShowFrameRenderer::ShowFrameRenderer(const std::vector<SlideRecord>& slides,
     : slides_(slides),
       options_(options),
       transitions_(slides, options.width, options.height),
-      queue_(kQueuedSteps) {
+      queue_(kQueuedBytes, StepBytes) {
   TimelineSources sources;
   sources.transitionSeconds = [&](size_t slide) { return transitions_.Seconds(slide); };
   sources.soundSeconds = [](const std::string& file) { return SoundFileSeconds(file); };
   timeline_ = BuildShowTimeline(slides, options.enterSeconds, sources);
-  frameCount_ = VideoFrameCount(timeline_.duration, options.fps);
+  frameCount_ = VideoFrameCount(timeline_.duration, options.fps.PerSecond());
 }
 
 ShowFrameRenderer::~ShowFrameRenderer() {
@@ -151,7 +163,7 @@ void ShowFrameRenderer::Stop() {
 void ShowFrameRenderer::Run() {
   try {
     RenderPlan plan(slides_, timeline_, transitions_, options_.width, options_.height, queue_);
-    PlanFrames(timeline_, options_.fps, plan);
+    PlanFrames(timeline_, options_.fps.PerSecond(), plan);
   } catch (const std::exception& e) {
     FrameStep failed;
     failed.error = dynamic_cast<const std::bad_alloc*>(&e)

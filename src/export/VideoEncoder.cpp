@@ -7,7 +7,9 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cstdlib>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -19,12 +21,17 @@ namespace lrw {
 namespace {
 
 constexpr int kAacBitRate = 192000;
+constexpr unsigned kMaxEncoderThreads = 8;
 constexpr int kOpusBitRate = 128000;
 
 // The libraries' own log lines would only repeat what the errors returned here say.
 void QuietLibraries() {
   static std::once_flag once;
-  std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+  std::call_once(once, [] {
+    av_log_set_level(AV_LOG_QUIET);
+    // SVT-AV1 writes its own lines unless told otherwise; errors still reach the caller.
+    setenv("SVT_LOG", "0", 0);
+  });
 }
 
 std::string AvErrorText(int error) {
@@ -45,7 +52,50 @@ const char* FormatName(VideoContainer container) {
   return "mp4";
 }
 
+const char* EncoderName(VideoCodec codec) {
+  switch (codec) {
+    case VideoCodec::H264:
+      return "libx264";
+    case VideoCodec::H265:
+      return "libx265";
+    case VideoCodec::Av1:
+      return "libsvtav1";
+    case VideoCodec::Vp9:
+      return "libvpx-vp9";
+  }
+  return "libx264";
+}
+
+// x264 keeps about six bytes a pixel for every frame it holds (the picture, its half-pixel
+// planes, the look-ahead's small copy): 50 MB at 3840 x 2160. It holds one per thread, per
+// B-frame and per look-ahead frame besides its reference, so these follow from the size:
+// the full look-ahead up to 1080p, a leaner encoder at 4K, where the budget allows fewer.
+constexpr double kX264Budget = 200.0 * 1024 * 1024;
+
+struct X264Plan {
+  int threads;
+  int bFrames;
+  std::string params;
+};
+
+X264Plan PlanX264(int width, int height, int cores) {
+  const double frameBytes = 6.0 * width * height;
+  const int frames = std::clamp(static_cast<int>(kX264Budget / frameBytes), 3, 40);
+  X264Plan plan;
+  plan.threads = std::clamp(frames / 4, 1, cores);
+  const int lookahead = std::clamp(frames - plan.threads - 3, 0, 10);
+  plan.bFrames = lookahead >= 3 ? 3 : 0;
+  plan.params = "sync-lookahead=0:rc-lookahead=" + std::to_string(lookahead);
+  // The macroblock tree needs frames to look ahead at.
+  if (lookahead == 0) plan.params += ":mbtree=0";
+  return plan;
+}
+
 }  // namespace
+
+bool EncoderAvailable(VideoCodec codec) {
+  return avcodec_find_encoder_by_name(EncoderName(codec)) != nullptr;
+}
 
 struct VideoEncoder::Stream {
   AvCodecPtr codec;
@@ -86,9 +136,12 @@ std::string VideoEncoder::Open(const std::string& path, const std::string& shown
   }
   const bool webm = settings.container == VideoContainer::WebM;
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  // Every encoder thread holds frames of its own; more than this gains little and would let
+  // a 4K export's memory grow with the machine.
+  const int threads = static_cast<int>(std::min(cores, kMaxEncoderThreads));
 
   // Video.
-  const char* videoName = webm ? "libvpx-vp9" : "libx264";
+  const char* videoName = EncoderName(settings.codec);
   const AVCodec* videoCodec = avcodec_find_encoder_by_name(videoName);
   if (!videoCodec) return std::string("The video encoder ") + videoName + " is not available.";
   video_ = std::make_unique<Stream>();
@@ -99,25 +152,60 @@ std::string VideoEncoder::Open(const std::string& path, const std::string& shown
   v.width = settings.width;
   v.height = settings.height;
   v.pix_fmt = AV_PIX_FMT_YUV420P;
-  v.time_base = AVRational{1, settings.fps};
-  v.framerate = AVRational{settings.fps, 1};
+  v.time_base = AVRational{settings.fps.den, settings.fps.num};
+  v.framerate = AVRational{settings.fps.num, settings.fps.den};
   v.sample_aspect_ratio = AVRational{1, 1};
   v.color_primaries = AVCOL_PRI_BT709;
   v.color_trc = AVCOL_TRC_BT709;
   v.colorspace = AVCOL_SPC_BT709;
   v.color_range = AVCOL_RANGE_MPEG;
   if (format_->oformat->flags & AVFMT_GLOBALHEADER) v.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+  const bool byBitrate = settings.bitrateKbps > 0;
+  if (byBitrate) v.bit_rate = static_cast<int64_t>(settings.bitrateKbps) * 1000;
   AVDictionary* videoOptions = nullptr;
-  av_dict_set_int(&videoOptions, "crf", settings.quality, 0);
-  if (webm) {
-    v.bit_rate = 0;  // constant quality
-    v.thread_count = static_cast<int>(cores);
-    av_dict_set(&videoOptions, "deadline", "realtime", 0);
-    av_dict_set(&videoOptions, "cpu-used", "8", 0);
-    av_dict_set(&videoOptions, "row-mt", "1", 0);
-  } else {
-    v.thread_count = 0;  // x264 picks its threads for every core
-    av_dict_set(&videoOptions, "preset", "veryfast", 0);
+  const std::string poolThreads = std::to_string(threads);
+  switch (settings.codec) {
+    case VideoCodec::H264: {
+      const X264Plan plan = PlanX264(settings.width, settings.height, threads);
+      v.thread_count = plan.threads;
+      v.max_b_frames = plan.bFrames;
+      av_dict_set(&videoOptions, "preset", "veryfast", 0);
+      // Quality 0 would make x264 lossless, which only the High 4:4:4 Predictive profile
+      // holds and many players refuse; the High profile plays everywhere.
+      av_dict_set(&videoOptions, "profile", "high", 0);
+      if (!byBitrate) av_dict_set_int(&videoOptions, "crf", std::max(settings.quality, 1), 0);
+      av_dict_set(&videoOptions, "x264-params", plan.params.c_str(), 0);
+      break;
+    }
+    case VideoCodec::H265:
+      av_dict_set(&videoOptions, "preset", "veryfast", 0);
+      if (!byBitrate) av_dict_set_int(&videoOptions, "crf", settings.quality, 0);
+      av_dict_set(
+          &videoOptions, "x265-params",
+          ("log-level=error:pools=" + poolThreads + ":frame-threads=1:rc-lookahead=8").c_str(), 0);
+      // The tag Apple's players look for.
+      if (settings.container == VideoContainer::Mp4) v.codec_tag = MKTAG('h', 'v', 'c', '1');
+      break;
+    case VideoCodec::Av1:
+      av_dict_set_int(&videoOptions, "preset", 10, 0);
+      // SVT-AV1 reads 0 as "not given".
+      if (!byBitrate) av_dict_set_int(&videoOptions, "crf", std::max(settings.quality, 1), 0);
+      // SVT-AV1 sizes its buffers by the processors it may use and the frames it looks
+      // ahead: with more, a 1080p export alone passes 450 MB.
+      av_dict_set(&videoOptions, "svtav1-params", "lp=1:lookahead=0", 0);
+      break;
+    case VideoCodec::Vp9:
+      v.thread_count = threads;
+      if (!byBitrate) {
+        v.bit_rate = 0;  // constant quality
+        av_dict_set_int(&videoOptions, "crf", settings.quality, 0);
+      }
+      av_dict_set(&videoOptions, "deadline", "realtime", 0);
+      av_dict_set(&videoOptions, "cpu-used", "8", 0);
+      av_dict_set(&videoOptions, "row-mt", "1", 0);
+      // Frames held back for the alternate reference cost memory and gain little here.
+      av_dict_set_int(&videoOptions, "lag-in-frames", 0, 0);
+      break;
   }
   int error = avcodec_open2(&v, videoCodec, &videoOptions);
   av_dict_free(&videoOptions);

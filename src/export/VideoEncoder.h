@@ -1,6 +1,7 @@
-// Encodes frames and sound into a video file with FFmpeg's libraries: H.264 (libx264, preset
-// veryfast) with AAC in MP4 or Matroska, VP9 (libvpx, realtime) with Opus in WebM. Encoders
-// use every core. Every failure comes back as a text for the user.
+// Encodes frames and sound into a video file with FFmpeg's libraries: H.264 (libx264, High
+// profile at most), H.265 (libx265) or AV1 (SVT-AV1) with AAC in MP4 or Matroska, VP9 (libvpx)
+// or AV1 with Opus in WebM. Encoders use every core, with their look-ahead kept short so that
+// a 4K export stays within a bounded memory. Every failure comes back as a text for the user.
 #pragma once
 
 #include <cstdint>
@@ -18,12 +19,17 @@ class AudioTrack;
 
 struct VideoEncoderSettings {
   VideoContainer container = VideoContainer::Mp4;
+  VideoCodec codec = VideoCodec::H264;
   int width = 1920;
   int height = 1080;
-  int fps = 30;
-  int quality = 20;    // constant rate factor
-  bool audio = false;  // whether the file gets a sound track
+  FrameRate fps;
+  int quality = 20;     // constant rate factor, when there is no bit rate
+  int bitrateKbps = 0;  // a target bit rate instead
+  bool audio = false;   // whether the file gets a sound track
 };
+
+// Whether this system's FFmpeg has the encoder for `codec`.
+bool EncoderAvailable(VideoCodec codec);
 
 class VideoEncoder {
  public:

@@ -53,14 +53,17 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
   ShowFrameRenderer renderer(slides, options);
   const ShowTimeline& timeline = renderer.Timeline();
   const int64_t frames = renderer.FrameCount();
-  const int64_t audioEnd = AudioSampleAt(static_cast<double>(frames) / options.fps);
+  const double fps = options.fps.PerSecond();
+  const int64_t audioEnd = AudioSampleAt(static_cast<double>(frames) / fps);
 
   VideoEncoderSettings settings;
   settings.container = container;
+  settings.codec = CodecFor(container, options);
   settings.width = options.width;
   settings.height = options.height;
   settings.fps = options.fps;
-  settings.quality = options.quality.value_or(DefaultQuality(container));
+  settings.quality = options.quality.value_or(DefaultQuality(settings.codec));
+  settings.bitrateKbps = options.bitrateKbps.value_or(0);
   settings.audio = !timeline.sounds.empty();
   VideoEncoder encoder;
   if (std::string error = encoder.Open(file.ContentPath(), target, settings); !error.empty()) {
@@ -70,7 +73,7 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
 
   ExportProgress progress;
   progress.frames = frames;
-  progress.fps = options.fps;
+  progress.fps = fps;
   double reported = -kProgressInterval;
   const auto report = [&](bool always) {
     progress.elapsed = clock.Seconds();
@@ -90,7 +93,7 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
       if (cancel.load()) return {ExportStatus::Cancelled, kExportCancelledText, 0, 0};
       const int64_t index = step->first + i;
       if (settings.audio) {
-        const int64_t soundEnd = AudioSampleAt(static_cast<double>(index + 1) / options.fps);
+        const int64_t soundEnd = AudioSampleAt(static_cast<double>(index + 1) / fps);
         if (std::string error = encoder.WriteAudioUntil(audio, soundEnd); !error.empty()) {
           return Failed(std::move(error));
         }
@@ -111,7 +114,7 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
   }
   if (std::optional<std::string> error = file.Commit()) return Failed(std::move(*error));
   report(true);
-  return {ExportStatus::Done, {}, frames, static_cast<double>(frames) / options.fps};
+  return {ExportStatus::Done, {}, frames, static_cast<double>(frames) / fps};
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 #include "document/Cp1252.h"
 #include "platform/QtBitmap.h"
@@ -109,6 +111,15 @@ bool SlideComposer::LoadCached(const std::string& path, int width, int height) {
     if (cachedPicture_.width() >= neededWidth && cachedPicture_.height() >= neededHeight) {
       return true;
     }
+  }
+  // The picture held is let go before another is decoded: a large one and its successor
+  // would otherwise be in memory together (two 6000 x 4000 pictures take 192 MB). A slide
+  // whose picture is missing keeps it for the slides around it.
+  std::error_code missing;
+  if (std::filesystem::exists(std::filesystem::path(path), missing)) {
+    cachedPicture_ = QImage();
+    cachedBitmap_ = Bitmap();
+    cachedFileName_.clear();
   }
   LoadPictureResult result = loader_.LoadPictureForSize(path, width, height);
   ++pictureLoads_;

@@ -25,8 +25,10 @@ const char* const kCommentsText = QT_TRANSLATE_NOOP(
     "another computer in one folder.");
 
 const char* const kCopyrightText =
-    "Copyright \u00A9 the Lanternreelworks team.\n"
-    "All rights reserved.\n\n"
+    "Copyright \u00A9 2026 the Lanternreelworks team.\n"
+    "All rights reserved.\n"
+    // The notice the GNU GPL asks an interactive program to show, short enough to fit.
+    "GPL 3+, ABSOLUTELY NO WARRANTY.\n"
     "Pictures: GraphicsMagick, FFmpeg.\n"
     "Sound: libsndfile, SDL. Windows: Qt.";
 

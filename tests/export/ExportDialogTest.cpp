@@ -79,7 +79,7 @@ TEST_F(ExportDialogTest, ExportsWithTheChosenOptionsOverAConfirmedFile) {
                      LastMessage().text == "The video file name must end in .mp4, .mkv or .webm.";
     d.BrowseButton->click();
     d.SizeBox->setCurrentIndex(0);  // 1280 x 720
-    d.FpsBox->setValue(24);
+    d.FpsBox->setCurrentIndex(d.FpsBox->findText("24 frames a second"));
     d.OkButton->click();
   });
   ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts, Path("My show.sho"));
@@ -99,6 +99,34 @@ TEST_F(ExportDialogTest, ExportsWithTheChosenOptionsOverAConfirmedFile) {
   EXPECT_EQ(video.height, 720);
   EXPECT_DOUBLE_EQ(video.fps, 24);
   EXPECT_EQ(Files(), QStringList{"chosen.webm"});
+}
+
+TEST_F(ExportDialogTest, APresetSetsTheVideoAndAChangeMakesItYourOwn) {
+  const std::string target = Path("phone.mp4");
+  QString presetAfterChange;
+  test::WhenModal<ExportVideoDialog>([&](ExportVideoDialog& d) {
+    d.FileEdit->setText(QString::fromStdString(target));
+    d.PresetBox->setCurrentIndex(d.PresetBox->findText("Small for mail", Qt::MatchStartsWith));
+    d.PresetBox->setCurrentIndex(d.PresetBox->findText("Phone", Qt::MatchStartsWith));
+    d.FpsBox->setCurrentIndex(d.FpsBox->findText("29.97 frames a second"));
+    presetAfterChange = d.PresetBox->currentText();
+    d.BitrateBox->setValue(300);
+    d.OkButton->click();
+  });
+  ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts);
+
+  EXPECT_EQ(presetAfterChange, "Your own choice");
+  ASSERT_EQ(fake_.prompts.asked.size(), 1u);
+  EXPECT_EQ(LastMessage().text, "The video \"" + target +
+                                    "\" has been exported: 0:01, 1080 x 1920 at 29.97 frames a "
+                                    "second.");
+  const test::ProbedVideo video = test::ProbeVideo(target);
+  EXPECT_EQ(video.videoCodec, "h264");
+  EXPECT_EQ(video.width, 1080);
+  EXPECT_EQ(video.height, 1920);
+  EXPECT_NEAR(video.fps, 30000.0 / 1001, 1e-9);
+  EXPECT_GT(video.bitRate, 0);
+  EXPECT_LT(video.bitRate, 450000);  // the target, not above
 }
 
 TEST_F(ExportDialogTest, CancelLeavesNoFile) {

@@ -21,6 +21,7 @@ namespace lrw::test {
 struct ProbedVideo {
   bool ok = false;
   double duration = 0;  // of the container, seconds
+  int64_t bitRate = 0;  // of the container, bits a second
   std::string videoCodec, audioCodec;
   int width = 0, height = 0;
   double fps = 0;
@@ -46,6 +47,7 @@ inline ProbedVideo ProbeVideo(const std::string& path, const std::set<int64_t>& 
                                                      "-show_streams", "-of", "json", file}))
           .object();
   out.duration = info["format"]["duration"].toString().toDouble();
+  out.bitRate = info["format"]["bit_rate"].toString().toLongLong();
   for (const QJsonValue& value : info["streams"].toArray()) {
     const QJsonObject s = value.toObject();
     if (s["codec_type"] == "video" && !out.ok) {

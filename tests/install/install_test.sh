@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Installation: "cmake --install" into a scratch prefix and the Debian package from
-# cpack, installed into a scratch root with dpkg and removed again, checked as a desktop
-# would use them.
+# cpack, checked by lintian, installed into a scratch root with dpkg and removed again,
+# checked as a desktop would use them.
 #
 # usage: install_test.sh BUILD_DIR MAKE_SHOW
 set -euo pipefail
 build="$(realpath "$1")"
 make_show="$(realpath "$2")"
 for tool in desktop-file-validate appstreamcli update-mime-database update-desktop-database gio \
-  xdg-mime identify convert man cpack dpkg dpkg-deb; do
+  xdg-mime identify convert man cpack dpkg dpkg-deb lintian; do
   command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps)" >&2; exit 1; }
 done
 work="$(mktemp -d /tmp/lrw-install-XXXXXX)"
@@ -122,6 +122,10 @@ for package in libqt6widgets6 libqt6dbus6 libgraphicsmagick++-q16-12 libsdl2-2.0
   expect "package depends on $package" "$(echo "$depends" | grep -c "\b$package\b")" 1
 done
 expect "package licence" "$(dpkg-deb -c "$deb" | grep -c '/usr/share/doc/lanternreelworks/copyright$')" 1
+# Debian's own checks of a package: no error and no warning, the pedantic ones included,
+# and the programs hardened and stripped as Debian's are (notes of their own).
+lintian --pedantic --display-info --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+expect "lintian" "$(grep -E '^[EW]: |hardening-|binary-has-unneeded-section' "$work/lintian.log" || true)" ""
 
 # Installed with dpkg into a scratch root (whose database knows none of the
 # dependencies) and made known as the system's triggers would: a show opens with the

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # showtool as a user runs it, on real files. "add" gives a portable show its pictures
 # beside it and writes nothing when nothing was added. "export" writes a complete video
-# and ends with status 0, or says why on standard error, ends with status 1 and leaves
-# no file behind.
+# and ends with status 0, or says why on standard error, ends with status 1 (2 for a wrong
+# command line) and leaves no file behind.
 #
 # usage: showtool_test.sh SHOWTOOL SOURCE_DIR
 set -euo pipefail
@@ -134,10 +134,79 @@ for target in "$work/missing/v.webm" "$work/s.sho/v.mp4" "$work/locked/v.mp4"; d
   expect 1 "showtool export: Cannot create file \"$target\"." export "$work/s.sho" "$target" \
     --size 320x240
 done
-expect 1 "two even numbers" export "$work/s.sho" "$work/w.mp4" --size 321x240
-expect 1 "must end in .mp4, .mkv or .webm" export "$work/s.sho" "$work/w.avi"
-expect 1 "from 0 (best) to 63" export "$work/s.sho" "$work/w.webm" --quality 70
-expect 2 "usage: showtool export" export "$work/s.sho" "$work/w.mp4" --speed 3
+# Every wrong command line is a usage error, with the reason where there is one.
+while IFS='|' read -r message options; do
+  read -r -a options <<<"$options"
+  expect 2 "$message" export "$work/s.sho" "${options[@]}"
+done <<EOF_WRONG
+two even numbers|$work/w.mp4 --size 1921x1080
+from 24 to 60 frames a second|$work/w.mp4 --fps 61
+from 0 (best) to 51|$work/w.mp4 --quality 52
+from 0 (best) to 63|$work/w.webm --quality 70
+must end in .mp4, .mkv or .webm|$work/w.avi
+holds vp9 or av1 video, not h264|$work/w.webm --preset web-1080p
+either a quality or a bit rate|$work/w.mp4 --quality 20 --bitrate 800
+only H.264 keeps the export within 512 MB|$work/w.webm --size 3840x2160
+usage: showtool export|$work/w.mp4 --fps 29.9
+usage: showtool export|$work/w.mp4 --codec mpeg2
+usage: showtool export|$work/w.mp4 --preset huge
+usage: showtool export|$work/w.mp4 --quiet --progress
+usage: showtool export|$work/w.mp4 --speed 3
+EOF_WRONG
+
+# What players read from the file: codec, profile (H.264 never beyond High, even at quality
+# 0, where x264 would go lossless), tag, size and exact frame rate, also from presets; and
+# frames that fill the duration at a fractional rate.
+probe() {
+  ffprobe -v error -select_streams v:0 -count_frames -of default=nw=1 -show_entries \
+    stream=codec_name,profile,codec_tag_string,width,height,r_frame_rate,nb_read_frames \
+    -show_entries format=duration "$1" | sort | tr '\n' ' '
+}
+while IFS='|' read -r out options wanted; do
+  read -r -a options <<<"$options"
+  expect 0 "" export "$work/s.sho" "$work/$out" --force --quiet "${options[@]}"
+  probed="$(probe "$work/$out")"
+  for field in $wanted; do
+    [[ " $probed" == *" $field "* ]] || fail "$out (${options[*]}): no $field in $probed"
+  done
+  frames=$(sed 's/.*nb_read_frames=\([0-9]*\).*/\1/' <<<"$probed")
+  rate=$(sed 's/.*r_frame_rate=\([0-9/]*\).*/\1/' <<<"$probed")
+  duration=$(sed 's/.*duration=\([0-9.]*\).*/\1/' <<<"$probed")
+  awk -v f="$frames" -v r="$rate" -v d="$duration" \
+    'BEGIN { split(r, q, "/"); exit !(f > 0 && (f / (q[1] / q[2]) - d) ^ 2 < 0.0025) }' ||
+    fail "$out: $frames frames at $rate for $duration s"
+done <<EOF_PROBE
+q0.mp4|--size 320x240 --quality 0|codec_name=h264 profile=High r_frame_rate=30/1
+ntsc.mkv|--size 320x240 --fps 29.97|codec_name=h264 r_frame_rate=30000/1001
+phone.mp4|--preset phone-vertical|codec_name=h264 width=1080 height=1920 r_frame_rate=30/1
+mail.mp4|--preset mail-720p --codec h265 --fps 23.976|codec_name=hevc profile=Main codec_tag_string=hvc1 width=1280 height=720 r_frame_rate=24000/1001
+av1.webm|--size 320x240 --codec av1|codec_name=av1
+av1.mp4|--size 320x240 --codec AV1 --fps 59.94|codec_name=av1 codec_tag_string=av01 r_frame_rate=60000/1001
+EOF_PROBE
+
+# A target bit rate instead of constant quality.
+expect 0 "" export "$work/s.sho" "$work/rate.mp4" --size 640x480 --bitrate 150 --quiet
+expect 0 "" export "$work/s.sho" "$work/best.mp4" --size 640x480 --quality 0 --quiet
+rate=$(ffprobe -v error -show_entries format=bit_rate -of csv=p=0 "$work/rate.mp4")
+[ "$rate" -lt 250000 ] && [ "$(stat -c %s "$work/rate.mp4")" -lt "$(stat -c %s "$work/best.mp4")" ] ||
+  fail "--bitrate 150 made $rate bit/s"
+
+# Progress for scripts: whole lines on a pipe, rewritten lines only on a terminal.
+expect 0 "" export "$work/s.sho" "$work/p.mp4" --size 320x240 --force
+tail -n 1 "$work/err.txt" | grep -qE '^100% ([0-9]+)/\1 frames ' || fail "no progress lines: $(cat "$work/err.txt")"
+! grep -q $'\r' "$work/err.txt" || fail "progress on a pipe rewrote its line"
+expect 0 "" export "$work/s.sho" "$work/p.mp4" --size 320x240 --force --quiet
+! grep -v QStandardPaths "$work/err.txt" || fail "--quiet printed progress"
+# --progress: whole lines also on a terminal (util-linux's script gives it one).
+script -qec "'$showtool' export '$work/s.sho' '$work/p.mp4' --size 320x240 --force --progress" \
+  /dev/null | tr -d '\r' >"$work/tty.txt"
+[ "$(grep -cE '^ *[0-9]+% [0-9]+/[0-9]+ frames' "$work/tty.txt")" -ge 2 ] ||
+  fail "--progress on a terminal: $(cat "$work/tty.txt")"
+
+# A 4K export stays under 512 MB, however far the renderer could run ahead.
+/usr/bin/time -f %M -o "$work/peak.txt" "$showtool" export "$work/s.sho" "$work/4k.mp4" --size 3840x2160 --quiet
+[ "$(cat "$work/peak.txt")" -lt $((512 * 1024)) ] || fail "a 4K export took $(cat "$work/peak.txt") kB"
+rm -f "$work"/{q0,phone,mail,rate,best,p,4k}.mp4 "$work"/{ntsc.mkv,av1.webm,av1.mp4,peak.txt,tty.txt}
 
 leftover=$(cd "$work" && ls -A | grep -v -x -e s.sho -e v.mp4 -e v.webm -e v.MKV -e locked \
   -e out.txt -e err.txt -e dump.json || true)
