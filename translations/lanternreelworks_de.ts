@@ -537,6 +537,25 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Web, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Handy, hochkant 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Klein für E-Mail, 1280 x 720, H.264</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportProgressDialog</name>
     <message>
         <source>Exporting Video</source>
@@ -578,7 +597,7 @@
         <translation>Als Video exportieren</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>Das Video „%1“ wurde exportiert: %2, %3 x %4 mit %L5 Bildern pro Sekunde.</translation>
     </message>
     <message>
@@ -586,7 +605,7 @@
         <translation>Die Show enthält keine Dias zum Exportieren.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>Die Datei „%1“ ist bereits vorhanden.
 Möchten Sie sie ersetzen?</translation>
@@ -600,7 +619,7 @@ Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Durchsuchen...</translation>
+        <translation>Durch&amp;suchen...</translation>
     </message>
     <message>
         <source>Browse for the video file</source>
@@ -641,6 +660,50 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Als Video exportieren</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>Nach Dateityp (H.264, VP9 für WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (läuft überall)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (kleiner, .mp4 und .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (am kleinsten, langsamer)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Eigene Auswahl</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Gleichbleibende Qualität</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Voreinstellung:</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>Video&amp;codec:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>Bi&amp;trate:</translation>
     </message>
 </context>
 <context>
@@ -757,6 +820,38 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Bitte geben Sie den Namen der Videodatei ein.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>Das Videoformat kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Die Show enthält keine Dias zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>Das Video konnte nicht bis zum Ende berechnet werden.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>Zum Exportieren des Videos ist nicht genug Speicher vorhanden.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>Der Export wurde abgebrochen. Es wurde keine Videodatei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Diashow angehalten.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>Der Name der Videodatei muss auf .mp4, .mkv oder .webm enden.</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1032,17 @@ Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>Lanternreelworks! läuft bereits.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Läuft bereits</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1154,7 @@ Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in e
         <translation>Hintergrundfarbe der Beschriftung</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>Der Text der Beschriftung; Eingabe beginnt eine neue Zeile, Tab verlässt das Feld</translation>
     </message>
 </context>

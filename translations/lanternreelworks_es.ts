@@ -537,6 +537,25 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Web, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Móvil, vertical 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Pequeño para correo, 1280 x 720, H.264</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportProgressDialog</name>
     <message>
         <source>Exporting Video</source>
@@ -578,7 +597,7 @@
         <translation>Exportar como vídeo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>El vídeo «%1» se ha exportado: %2, %3 x %4 a %L5 fotogramas por segundo.</translation>
     </message>
     <message>
@@ -586,7 +605,7 @@
         <translation>La presentación no tiene diapositivas que exportar.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>El archivo «%1» ya existe.
 ¿Desea reemplazarlo?</translation>
@@ -600,7 +619,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>E&amp;xaminar...</translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>Browse for the video file</source>
@@ -641,6 +660,50 @@ Do you want to replace it?</source>
     <message>
         <source>Export as Video</source>
         <translation>Exportar como vídeo</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>Según el tipo de archivo (H.264, VP9 para WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (se reproduce en todas partes)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (más pequeño, .mp4 y .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (el más pequeño, más lento)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Calidad constante</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Perfil:</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>&amp;Códec de vídeo:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>Tasa de &amp;bits:</translation>
     </message>
 </context>
 <context>
@@ -757,6 +820,38 @@ Do you want to replace it?</source>
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Escriba el nombre del archivo de vídeo.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>No se puede escribir el formato de vídeo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>La presentación no tiene diapositivas que exportar.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>No se pudo generar el vídeo hasta el final.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>No hay memoria suficiente para exportar el vídeo.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>Se ha cancelado la exportación. No se ha escrito ningún archivo de vídeo.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Presentación en pausa.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>El nombre del archivo de vídeo debe terminar en .mp4, .mkv o .webm.</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1032,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>Lanternreelworks! ya se está ejecutando.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Ya se está ejecutando</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1154,7 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
         <translation>Color de fondo de la leyenda</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>El texto de la leyenda; Intro empieza una línea nueva, Tab sale del campo</translation>
     </message>
 </context>

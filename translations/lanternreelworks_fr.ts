@@ -537,6 +537,25 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Web, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Téléphone, portrait 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Léger pour l’e-mail, 1280 x 720, H.264</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportProgressDialog</name>
     <message>
         <source>Exporting Video</source>
@@ -578,7 +597,7 @@
         <translation>Exporter en vidéo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>La vidéo « %1 » a été exportée : %2, %3 x %4 à %L5 images par seconde.</translation>
     </message>
     <message>
@@ -586,7 +605,7 @@
         <translation>Le diaporama ne contient aucune diapositive à exporter.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>Le fichier « %1 » existe déjà.
 Voulez-vous le remplacer ?</translation>
@@ -624,7 +643,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Frame rate:</source>
-        <translation>&amp;Fréquence d’images :</translation>
+        <translation>Fréquence d’&amp;images :</translation>
     </message>
     <message>
         <source>Slides that wait for &amp;Enter stay:</source>
@@ -641,6 +660,50 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Exporter en vidéo</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>Selon le type de fichier (H.264, VP9 pour WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (lu partout)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (plus petit, .mp4 et .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (le plus petit, plus lent)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Votre choix</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Qualité constante</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>Pré&amp;réglage :</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>&amp;Codec vidéo :</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>&amp;Débit :</translation>
     </message>
 </context>
 <context>
@@ -757,6 +820,38 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Veuillez saisir le nom du fichier vidéo.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>Le format vidéo ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Le diaporama ne contient aucune diapositive à exporter.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>La vidéo n’a pas pu être calculée jusqu’à la fin.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>La mémoire est insuffisante pour exporter la vidéo.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>L’exportation a été annulée. Aucun fichier vidéo n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Diaporama en pause.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>Le nom du fichier vidéo doit se terminer par .mp4, .mkv ou .webm.</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1032,17 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>Lanternreelworks! est déjà en cours d’exécution.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Déjà en cours d’exécution</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1154,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
         <translation>Couleur de fond de la légende</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>Le texte de la légende ; Entrée commence une nouvelle ligne, Tab quitte le champ</translation>
     </message>
 </context>

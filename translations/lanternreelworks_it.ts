@@ -537,6 +537,25 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Web, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Telefono, verticale 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Leggero per e-mail, 1280 x 720, H.264</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportProgressDialog</name>
     <message>
         <source>Exporting Video</source>
@@ -578,7 +597,7 @@
         <translation>Esporta come video</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>Il video «%1» è stato esportato: %2, %3 x %4 a %L5 fotogrammi al secondo.</translation>
     </message>
     <message>
@@ -586,7 +605,7 @@
         <translation>La presentazione non ha diapositive da esportare.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>Il file «%1» esiste già.
 Sostituirlo?</translation>
@@ -600,7 +619,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>S&amp;foglia...</translation>
+        <translation>Sf&amp;oglia...</translation>
     </message>
     <message>
         <source>Browse for the video file</source>
@@ -624,7 +643,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>&amp;Frame rate:</source>
-        <translation>&amp;Frequenza fotogrammi:</translation>
+        <translation>Fre&amp;quenza fotogrammi:</translation>
     </message>
     <message>
         <source>Slides that wait for &amp;Enter stay:</source>
@@ -641,6 +660,50 @@ Sostituirlo?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Esporta come video</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>In base al tipo di file (H.264, VP9 per WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (si riproduce ovunque)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (più piccolo, .mp4 e .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (il più piccolo, più lento)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Qualità costante</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Profilo:</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>&amp;Codec video:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>&amp;Bitrate:</translation>
     </message>
 </context>
 <context>
@@ -757,6 +820,38 @@ Sostituirlo?</translation>
     <message>
         <source>Error</source>
         <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Inserisci il nome del file video.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>Impossibile scrivere il formato video.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>La presentazione non ha diapositive da esportare.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>Non è stato possibile generare il video fino alla fine.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>Memoria insufficiente per esportare il video.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>Esportazione annullata. Non è stato scritto alcun file video.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Presentazione in pausa.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>Il nome del file video deve terminare con .mp4, .mkv o .webm.</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1032,17 @@ Sostituirlo?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>Lanternreelworks! è già in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Già in esecuzione</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1154,7 @@ Crea una presentazione portatile per portare una presentazione con tutte le sue 
         <translation>Colore di sfondo della didascalia</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>Il testo della didascalia; Invio inizia una nuova riga, Tab esce dal campo</translation>
     </message>
 </context>

@@ -537,6 +537,25 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Internet, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Telefon, pionowo 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Mały do poczty, 1280 x 720, H.264</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportProgressDialog</name>
     <message>
         <source>Exporting Video</source>
@@ -578,7 +597,7 @@
         <translation>Eksportuj jako wideo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>Wideo „%1” zostało wyeksportowane: %2, %3 x %4, %L5 klatek na sekundę.</translation>
     </message>
     <message>
@@ -586,7 +605,7 @@
         <translation>Pokaz nie zawiera slajdów do wyeksportowania.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>Plik „%1” już istnieje.
 Czy chcesz go zastąpić?</translation>
@@ -600,7 +619,7 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Przeglądaj...</translation>
+        <translation>Prze&amp;glądaj...</translation>
     </message>
     <message>
         <source>Browse for the video file</source>
@@ -628,7 +647,7 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>Slides that wait for &amp;Enter stay:</source>
-        <translation>Slajdy czekające na &amp;Enter trwają:</translation>
+        <translation>Slajdy &amp;czekające na Enter trwają:</translation>
     </message>
     <message>
         <source>E&amp;xport</source>
@@ -641,6 +660,50 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Eksportuj jako wideo</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>Według typu pliku (H.264, VP9 dla WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (działa wszędzie)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (mniejszy, .mp4 i .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (najmniejszy, wolniejszy)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Własny wybór</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Stała jakość</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>Pro&amp;fil:</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>&amp;Kodek wideo:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>Przepływność &amp;bitowa:</translation>
     </message>
 </context>
 <context>
@@ -757,6 +820,38 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Error</source>
         <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Podaj nazwę pliku wideo.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>Nie można zapisać tego formatu wideo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Pokaz nie ma slajdów do wyeksportowania.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>Nie udało się wygenerować wideo do końca.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>Za mało pamięci, aby wyeksportować wideo.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>Eksport został anulowany. Nie zapisano żadnego pliku wideo.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Pokaz wstrzymany.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>Nazwa pliku wideo musi kończyć się na .mp4, .mkv lub .webm.</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1032,17 @@ Czy chcesz go zastąpić?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>Lanternreelworks! jest już uruchomiony.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Już uruchomiony</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1154,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
         <translation>Kolor tła podpisu</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>Tekst podpisu; Enter zaczyna nowy wiersz, Tab opuszcza pole</translation>
     </message>
 </context>

@@ -537,6 +537,25 @@
     </message>
 </context>
 <context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Web, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Telemóvel, vertical 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Pequeno para e-mail, 1280 x 720, H.264</translation>
+    </message>
+</context>
+<context>
     <name>lrw::ExportProgressDialog</name>
     <message>
         <source>Exporting Video</source>
@@ -578,7 +597,7 @@
         <translation>Exportar como vídeo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>O vídeo «%1» foi exportado: %2, %3 x %4 a %L5 imagens por segundo.</translation>
     </message>
     <message>
@@ -586,7 +605,7 @@
         <translation>A apresentação não tem diapositivos para exportar.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>O ficheiro «%1» já existe.
 Pretende substituí-lo?</translation>
@@ -624,7 +643,7 @@ Pretende substituí-lo?</translation>
     </message>
     <message>
         <source>&amp;Frame rate:</source>
-        <translation>&amp;Taxa de imagens:</translation>
+        <translation>Taxa de &amp;imagens:</translation>
     </message>
     <message>
         <source>Slides that wait for &amp;Enter stay:</source>
@@ -641,6 +660,50 @@ Pretende substituí-lo?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Exportar como vídeo</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>Conforme o tipo de ficheiro (H.264, VP9 para WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (reproduz-se em todo o lado)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (mais pequeno, .mp4 e .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (o mais pequeno, mais lento)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Qualidade constante</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>P&amp;redefinição:</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>&amp;Codec de vídeo:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>&amp;Débito binário:</translation>
     </message>
 </context>
 <context>
@@ -757,6 +820,38 @@ Pretende substituí-lo?</translation>
     <message>
         <source>Error</source>
         <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Introduza o nome do ficheiro de vídeo.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>Não é possível escrever o formato de vídeo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>A apresentação não tem diapositivos para exportar.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>Não foi possível gerar o vídeo até ao fim.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>Não há memória suficiente para exportar o vídeo.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>A exportação foi cancelada. Não foi escrito nenhum ficheiro de vídeo.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Apresentação em pausa.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>O nome do ficheiro de vídeo tem de terminar em .mp4, .mkv ou .webm.</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1032,17 @@ Pretende substituí-lo?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>O Lanternreelworks! já está em execução.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Já em execução</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1154,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
         <translation>Cor de fundo da legenda</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>O texto da legenda; Enter começa uma nova linha, Tab sai do campo</translation>
     </message>
 </context>
