@@ -853,6 +853,50 @@ Möchten Sie sie ersetzen?</translation>
         <source>The video file name must end in .mp4, .mkv or .webm.</source>
         <translation>Der Name der Videodatei muss auf .mp4, .mkv oder .webm enden.</translation>
     </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Die Datei %1 war beschädigt; beim Speichern wird sie durch das eine Dia ersetzt, das gelesen werden konnte.
+
+Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Die Datei %1 war beschädigt; beim Speichern wird sie durch die %2 Dias ersetzt, die gelesen werden konnten.
+
+Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>Die Datei %1 ist keine Show-Datei.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>Die Tondatei „%1“ ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>Die Tondatei „%1“ ist zu lang zum Abspielen.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Eine %1-Datei enthält Video im Format %2, %3 oder %4, nicht %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Eine %1-Datei enthält Video im Format %2 oder %3, nicht %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Eine %1-Datei enthält Video im Format %2, nicht %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Oberhalb von 1920 x 1080 hält nur H.264 den Export innerhalb von 512 MB Speicher; wählen Sie H.264 (.mp4 oder .mkv) oder für %1 eine kleinere Größe.</translation>
+    </message>
 </context>
 <context>
     <name>lrw::PropertyPanel</name>

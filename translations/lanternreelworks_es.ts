@@ -853,6 +853,50 @@ Do you want to replace it?</source>
         <source>The video file name must end in .mp4, .mkv or .webm.</source>
         <translation>El nombre del archivo de vídeo debe terminar en .mp4, .mkv o .webm.</translation>
     </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>El archivo %1 estaba dañado; al guardar se sustituye por la única diapositiva que se pudo leer.
+
+¿Sustituirlo? Elija No para guardar la presentación con otro nombre.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>El archivo %1 estaba dañado; al guardar se sustituye por las %2 diapositivas que se pudieron leer.
+
+¿Sustituirlo? Elija No para guardar la presentación con otro nombre.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>El archivo %1 no es un archivo de presentación.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>El archivo de sonido «%1» está dañado.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>El archivo de sonido «%1» es demasiado largo para reproducirlo.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Un archivo %1 contiene vídeo %2, %3 o %4, no %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Un archivo %1 contiene vídeo %2 o %3, no %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Un archivo %1 contiene vídeo %2, no %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Por encima de 1920 x 1080 solo H.264 mantiene la exportación dentro de 512 MB de memoria; elija H.264 (.mp4 o .mkv) o un tamaño menor para %1.</translation>
+    </message>
 </context>
 <context>
     <name>lrw::PropertyPanel</name>

@@ -853,6 +853,50 @@ Voulez-vous le remplacer ?</translation>
         <source>The video file name must end in .mp4, .mkv or .webm.</source>
         <translation>Le nom du fichier vidéo doit se terminer par .mp4, .mkv ou .webm.</translation>
     </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Le fichier %1 était endommagé ; l’enregistrement le remplace par la seule diapositive qui a pu être lue.
+
+Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Le fichier %1 était endommagé ; l’enregistrement le remplace par les %2 diapositives qui ont pu être lues.
+
+Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>Le fichier %1 n’est pas un fichier de diaporama.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>Le fichier son « %1 » est endommagé.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>Le fichier son « %1 » est trop long pour être lu.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Un fichier %1 contient de la vidéo %2, %3 ou %4, pas %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Un fichier %1 contient de la vidéo %2 ou %3, pas %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Un fichier %1 contient de la vidéo %2, pas %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Au-delà de 1920 x 1080, seul H.264 permet d’exporter avec 512 Mo de mémoire au plus ; choisissez H.264 (.mp4 ou .mkv) ou une taille plus petite pour %1.</translation>
+    </message>
 </context>
 <context>
     <name>lrw::PropertyPanel</name>

@@ -853,6 +853,50 @@ Sostituirlo?</translation>
         <source>The video file name must end in .mp4, .mkv or .webm.</source>
         <translation>Il nome del file video deve terminare con .mp4, .mkv o .webm.</translation>
     </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Il file %1 era danneggiato; salvando verrà sostituito con l’unica diapositiva che è stato possibile leggere.
+
+Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Il file %1 era danneggiato; salvando verrà sostituito con le %2 diapositive che è stato possibile leggere.
+
+Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>Il file %1 non è un file di presentazione.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>Il file audio «%1» è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>Il file audio «%1» è troppo lungo per essere riprodotto.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Un file %1 contiene video %2, %3 o %4, non %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Un file %1 contiene video %2 o %3, non %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Un file %1 contiene video %2, non %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Oltre 1920 x 1080 solo H.264 mantiene l’esportazione entro 512 MB di memoria; scegli H.264 (.mp4 o .mkv) o una dimensione più piccola per %1.</translation>
+    </message>
 </context>
 <context>
     <name>lrw::PropertyPanel</name>

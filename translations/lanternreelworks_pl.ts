@@ -853,6 +853,50 @@ Czy chcesz go zastąpić?</translation>
         <source>The video file name must end in .mp4, .mkv or .webm.</source>
         <translation>Nazwa pliku wideo musi kończyć się na .mp4, .mkv lub .webm.</translation>
     </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Plik %1 był uszkodzony; zapisanie zastąpi go jedynym slajdem, który udało się odczytać.
+
+Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Plik %1 był uszkodzony; zapisanie zastąpi go slajdami, które udało się odczytać (liczba slajdów: %2).
+
+Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>Plik %1 nie jest plikiem pokazu slajdów.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>Plik dźwiękowy „%1” jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>Plik dźwiękowy „%1” jest za długi, aby go odtworzyć.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Plik %1 zawiera wideo %2, %3 lub %4, a nie %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Plik %1 zawiera wideo %2 lub %3, a nie %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Plik %1 zawiera wideo %2, a nie %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Powyżej 1920 x 1080 tylko H.264 mieści eksport w 512 MB pamięci; wybierz H.264 (.mp4 lub .mkv) albo mniejszy rozmiar dla %1.</translation>
+    </message>
 </context>
 <context>
     <name>lrw::PropertyPanel</name>

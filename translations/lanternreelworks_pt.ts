@@ -853,6 +853,50 @@ Pretende substituí-lo?</translation>
         <source>The video file name must end in .mp4, .mkv or .webm.</source>
         <translation>O nome do ficheiro de vídeo tem de terminar em .mp4, .mkv ou .webm.</translation>
     </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>O ficheiro %1 estava danificado; guardar substitui-o pelo único diapositivo que foi possível ler.
+
+Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>O ficheiro %1 estava danificado; guardar substitui-o pelos %2 diapositivos que foi possível ler.
+
+Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>O ficheiro %1 não é um ficheiro de apresentação.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>O ficheiro de som «%1» está danificado.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>O ficheiro de som «%1» é demasiado longo para ser reproduzido.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Um ficheiro %1 contém vídeo %2, %3 ou %4, não %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Um ficheiro %1 contém vídeo %2 ou %3, não %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Um ficheiro %1 contém vídeo %2, não %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Acima de 1920 x 1080 só o H.264 mantém a exportação dentro de 512 MB de memória; escolha H.264 (.mp4 ou .mkv) ou um tamanho menor para %1.</translation>
+    </message>
 </context>
 <context>
     <name>lrw::PropertyPanel</name>
