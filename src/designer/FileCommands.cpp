@@ -62,7 +62,7 @@ bool Write(ShowEditor& editor, const std::string& path, bool portable) {
 bool CopyMedia(ShowEditor& editor, const std::string& folder) {
   const CopyMediaResult copied = [&] {
     BusyPointer pointer(editor);
-    return CopyMediaFiles(editor.Document().Slides(), folder);
+    return CopyMediaFiles(editor.Document().Slides(), folder, editor.Document().Music().tracks);
   }();
   if (copied.ok()) return true;
   TellUser(editor, copied.error, kMessageCaption, PromptIcon::Error);
