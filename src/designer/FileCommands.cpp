@@ -109,7 +109,7 @@ void LoadShowCommand::OnExecute(ShowEditor& editor) {
   }
   // Also on a read error the old slides go: the show now belongs to this file, and a
   // later save must not write another show's slides over it.
-  Document(editor).Load(std::move(result.slides), path_, result.loop);
+  Document(editor).Load(std::move(result.slides), path_, result.loop, std::move(result.music));
   editor.ClearHistory();
   if (result.status == ReadStatus::ReadError)
     TellUser(editor, result.errorText, kMessageCaption, PromptIcon::Error);
