@@ -26,6 +26,7 @@ struct FileChoice {
   std::string folder;         // where the dialog opens (UTF-8, may be empty)
   std::string fileName;       // preset (UTF-8)
   bool overwritePrompt = false;
+  int* chosenFilter = nullptr;  // when given, set to the index of the file type chosen
 };
 
 // The common dialogs. Paths are UTF-8; each returns nothing when cancelled.

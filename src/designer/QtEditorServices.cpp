@@ -28,6 +28,7 @@ FileDialogOptions ToOptions(const FileChoice& c) {
   o.directory = QString::fromStdString(c.folder);
   o.fileName = QString::fromStdString(c.fileName);
   o.overwritePrompt = c.overwritePrompt;
+  o.chosenFilter = c.chosenFilter;
   return o;
 }
 

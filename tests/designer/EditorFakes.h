@@ -43,7 +43,12 @@ class FakeEditorDialogs : public EditorDialogs {
   std::optional<std::vector<std::string>> OpenFiles(const FileChoice& c) override {
     return Take(c, openFiles);
   }
-  std::optional<std::string> SaveFile(const FileChoice& c) override { return Take(c, saveFile); }
+  std::deque<int> saveFilter;  // the file type chosen in each save dialog (else the first)
+  std::optional<std::string> SaveFile(const FileChoice& c) override {
+    if (c.chosenFilter) *c.chosenFilter = saveFilter.empty() ? 0 : saveFilter.front();
+    if (!saveFilter.empty()) saveFilter.pop_front();
+    return Take(c, saveFile);
+  }
   std::optional<uint32_t> ChooseColor(uint32_t) override {
     Up();
     return TakeFront(colors);
