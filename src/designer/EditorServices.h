@@ -57,7 +57,8 @@ class EditorWindows {
   virtual ~EditorWindows() = default;
   // Runs the show full screen from `startIndex` and returns when it has ended. The
   // player gets its own copy of the slides.
-  virtual void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop) = 0;
+  virtual void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
+                       const ShowMusic& music) = 0;
   // Opens the arrangement stage on the slide; it reports its end with
   // ShowEditor::StageClosed.
   virtual void OpenStage(SlideId slide) = 0;
@@ -67,7 +68,8 @@ class EditorWindows {
   virtual std::string PreviewSound(const std::string& utf8Path) = 0;
   // "E&xport as Video...": the options, then the video made from this copy of the show
   // (named after `showFileName` where it has one), with progress; returns when done.
-  virtual void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName) = 0;
+  virtual void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName,
+                           const ShowMusic& music) = 0;
   // Progress of adding `count` files; null when no progress is shown.
   virtual std::unique_ptr<ImportProgress> BeginImport(int count) = 0;
   // The designer window closes (Exit); it asks nothing more, the show being unmodified.

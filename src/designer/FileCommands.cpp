@@ -233,7 +233,8 @@ bool ExportVideoCommand::OnEnabled(const ShowEditor& editor) const {
 
 void ExportVideoCommand::OnExecute(ShowEditor& editor) {
   ShowEditor::BusyScope busy(editor, kBusyModal);
-  editor.Services().windows.ExportVideo(editor.Document().Slides(), editor.Document().FileName());
+  editor.Services().windows.ExportVideo(editor.Document().Slides(), editor.Document().FileName(),
+                                        editor.Document().Music());
 }
 
 bool CloseShowCommand::OnEnabled(const ShowEditor& editor) const {

@@ -93,9 +93,10 @@ bool QtEditorDialogs::EditCaption(std::vector<std::string>& lines, CaptionFontRe
   return EditCaptionInDialog(dialogs_, prompts_, parent_, lines, font, backColor);
 }
 
-void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop) {
+void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
+                              const ShowMusic& music) {
   {
-    TSlidePrepForm player(slides, &prompts_);
+    TSlidePrepForm player(slides, &prompts_, nullptr, music);
     player.Runner().StartIndex = startIndex;
     player.Runner().LoopShow = loop;
     player.SetTransitionPacing(TransitionPacing);
@@ -109,9 +110,9 @@ void DesignerWindows::DemonstrateTransition(const SlideRecord& slide) {
   ShowTransitionDemo(slide, owner_);
 }
 
-void DesignerWindows::ExportVideo(std::vector<SlideRecord> slides,
-                                  const std::string& showFileName) {
-  ExportShowAsVideo(owner_, std::move(slides), dialogs_, prompts_, showFileName);
+void DesignerWindows::ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName,
+                                  const ShowMusic& music) {
+  ExportShowAsVideo(owner_, std::move(slides), dialogs_, prompts_, showFileName, music);
 }
 
 std::string DesignerWindows::PreviewSound(const std::string& path) {

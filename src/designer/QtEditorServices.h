@@ -48,10 +48,12 @@ class DesignerWindows : public EditorWindows {
         openStage_(std::move(openStage)),
         closeDesigner_(std::move(closeDesigner)) {}
 
-  void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop) override;
+  void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
+               const ShowMusic& music) override;
   void OpenStage(SlideId slide) override { openStage_(slide); }
   void DemonstrateTransition(const SlideRecord& slide) override;
-  void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName) override;
+  void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName,
+                   const ShowMusic& music) override;
   std::string PreviewSound(const std::string& utf8Path) override;
   std::unique_ptr<ImportProgress> BeginImport(int count) override;
   void CloseDesigner() override { closeDesigner_(); }

@@ -86,13 +86,13 @@ class FakeEditorWindows : public EditorWindows {
   std::vector<SlideId> stages;
   std::function<void()> whileRunning;
 
-  void RunShow(std::vector<SlideRecord> slides, int start, bool loop) override {
+  void RunShow(std::vector<SlideRecord> slides, int start, bool loop, const ShowMusic&) override {
     runs.push_back({slides.size(), start, loop});
     if (whileRunning) whileRunning();
   }
   void OpenStage(SlideId slide) override { stages.push_back(slide); }
   void DemonstrateTransition(const SlideRecord&) override {}
-  void ExportVideo(std::vector<SlideRecord> slides, const std::string&) override {
+  void ExportVideo(std::vector<SlideRecord> slides, const std::string&, const ShowMusic&) override {
     exports.push_back(slides.size());
     if (whileRunning) whileRunning();
   }
