@@ -156,7 +156,7 @@ TEST(ShowMusic, TheShowWindowPlaysTheMixTheExportMakes) {
     }
   }
   ASSERT_GT(offsets, 5);
-  EXPECT_LT(std::abs(offsetSum / offsets), 0.05) << "seconds apart: " << offsetSum / offsets;
+  EXPECT_LT(std::abs(offsetSum / offsets), 0.08) << "seconds apart: " << offsetSum / offsets;
   EXPECT_LT(heard.back(), 0.05 * full) << "the show's output ends silent";
   EXPECT_NEAR(played.size() / 2.0 / kRate, end, 0.3) << "as long as the show";
 }
