@@ -29,6 +29,12 @@ struct FileChoice {
   int* chosenFilter = nullptr;  // when given, set to the index of the file type chosen
 };
 
+// What the music dialog gives back: the music, and whether the show is to be fitted to it.
+struct MusicChoice {
+  ShowMusic music;
+  bool fit = false;
+};
+
 // The common dialogs. Paths are UTF-8; each returns nothing when cancelled.
 class EditorDialogs {
  public:
@@ -42,6 +48,9 @@ class EditorDialogs {
   // or font left unchanged keeps its record value, so a system colour stays one.
   virtual bool EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font,
                            uint32_t& backColor) = 0;
+  // The music dialog on a copy of the show's music; `slides` for the show's length.
+  virtual std::optional<MusicChoice> EditMusic(const ShowMusic& music,
+                                               const std::vector<SlideRecord>& slides) = 0;
 };
 
 // Told between the files of a long import; false when the user cancelled.
@@ -89,6 +98,10 @@ class EditorMedia {
   // The screen size slides are placed on, in logical pixels.
   virtual int ScreenWidth() const = 0;
   virtual int ScreenHeight() const = 0;
+  // The length of a sound file in seconds; nothing when it cannot be played.
+  virtual std::optional<double> SoundSeconds(const std::string& utf8Path) = 0;
+  // The total length of the music's files that can be played, in seconds.
+  virtual double MusicSeconds(const ShowMusic& music) = 0;
 };
 
 struct EditorServices {

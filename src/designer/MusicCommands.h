@@ -1,15 +1,19 @@
-// The show's music in the editor: replacing it (every change in the music dialog is one
-// step) and "Fit the Show to the Music".
+// The show's music in the editor: the music dialog (its result is one step), replacing
+// the music outright, and "Fit the Show to the Music".
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "designer/ShowEditor.h"
 #include "document/ShowMusic.h"
 
 namespace lrw {
+
+// The seconds a slide waiting for Enter counts with (as the video export gives it).
+inline constexpr double kFitEnterSeconds = 5;
 
 class SetShowMusicCommand : public EditorCommand {
  public:
@@ -22,27 +26,25 @@ class SetShowMusicCommand : public EditorCommand {
   ShowMusic music_;
 };
 
-// Sets the seconds of every slide timed in seconds so that the show ends with the music.
-// The lengths come from the media layer: the music's, and each slide sound's.
-class FitShowToMusicCommand : public EditorCommand {
+// "&Music...": the dialog on the show's music; what it gives back is one step, fitting
+// the show to the music included when the dialog asked for it.
+class EditMusicCommand : public EditorCommand {
  public:
-  FitShowToMusicCommand(double musicSeconds, double enterSeconds,
-                        std::function<std::optional<double>(const std::string&)> soundSeconds)
-      : musicSeconds_(musicSeconds),
-        enterSeconds_(enterSeconds),
-        soundSeconds_(std::move(soundSeconds)) {}
-  std::string Name() const override { return "Fit the Show to the Music"; }
-  // Music that has a length, and at least one slide timed in seconds.
-  bool OnEnabled(const ShowEditor& editor) const override;
+  std::string Name() const override { return "Music"; }
+  bool OnEnabled(const ShowEditor&) const override { return true; }
   void OnExecute(ShowEditor& editor) override;
-
- private:
-  double musicSeconds_;
-  double enterSeconds_;
-  std::function<std::optional<double>(const std::string&)> soundSeconds_;
 };
 
-// The show's length as the export plays it once (Enter-waiting slides for `enterSeconds`).
+// Sets the seconds of every slide timed in seconds so that the show ends with the music.
+class FitShowToMusicCommand : public EditorCommand {
+ public:
+  std::string Name() const override { return "Fit the Show to the Music"; }
+  // Music, and at least one slide timed in seconds.
+  bool OnEnabled(const ShowEditor& editor) const override;
+  void OnExecute(ShowEditor& editor) override;
+};
+
+// The show's length as the export plays it once.
 double ShowSeconds(const std::vector<SlideRecord>& slides, double enterSeconds,
                    const std::function<std::optional<double>(const std::string&)>& soundSeconds);
 

@@ -5,12 +5,15 @@
 #include <QProgressDialog>
 
 #include "designer/ExportShowAsVideo.h"
+#include "designer/MusicDialog.h"
 #include "designer/SlideCaptionForm.h"
 #include "effects/SlideTransitionForm.h"
+#include "export/AudioTrack.h"
 #include "import/AddPictureSlide.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
 #include "player/MediaPlayer.h"
+#include "player/MusicStream.h"
 #include "player/SlidePrepForm.h"
 
 namespace lrw {
@@ -140,6 +143,21 @@ void DesignerWindows::SetBusyPointer(bool busy) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
   else
     QApplication::restoreOverrideCursor();
+}
+
+std::optional<MusicChoice> QtEditorDialogs::EditMusic(const ShowMusic& music,
+                                                      const std::vector<SlideRecord>& slides) {
+  MusicDialog dialog(dialogs_, music, slides, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return MusicChoice{dialog.Music(), dialog.FitRequested()};
+}
+
+std::optional<double> DesignerMedia::SoundSeconds(const std::string& utf8Path) {
+  return SoundFileSeconds(utf8Path);
+}
+
+double DesignerMedia::MusicSeconds(const ShowMusic& music) {
+  return lrw::MusicSeconds(music);
 }
 
 PictureImport DesignerMedia::ImportPicture(const std::string& path, const SlideRecord& from) {

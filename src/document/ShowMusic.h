@@ -14,6 +14,11 @@ inline constexpr int kDefaultMusicFadeInMs = 1000;
 inline constexpr int kDefaultMusicFadeOutMs = 3000;
 inline constexpr int kMaxMusicFadeMs = 60000;
 
+// The sound formats a show plays (slide sounds and music), as the file dialogs offer
+// them under "All sound files".
+inline constexpr const char* kSoundFilePatterns =
+    "*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.m4a;*.aac;*.mp4";
+
 struct ShowMusic {
   // UTF-8 file-system paths, in playing order. Unlike record text these are not
   // limited to Windows-1252: the 5.0 file stores them as UTF-8.

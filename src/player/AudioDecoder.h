@@ -9,10 +9,6 @@
 
 namespace lrw {
 
-// The extensions the sound dialogs offer as "All sound files".
-inline constexpr const char* kSoundFilePatterns =
-    "*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.m4a;*.aac;*.mp4";
-
 class AudioDecoder {
  public:
   AudioDecoder();

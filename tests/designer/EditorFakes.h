@@ -36,6 +36,7 @@ class FakeEditorDialogs : public EditorDialogs {
     std::optional<uint32_t> back;
   };
   std::deque<std::optional<CaptionAnswer>> captions;
+  std::deque<std::optional<MusicChoice>> music;
   // Something the test does while a dialog is up (it is, for the editor, busy then).
   std::function<void()> whileOpen;
 
@@ -52,6 +53,10 @@ class FakeEditorDialogs : public EditorDialogs {
   std::optional<uint32_t> ChooseColor(uint32_t) override {
     Up();
     return TakeFront(colors);
+  }
+  std::optional<MusicChoice> EditMusic(const ShowMusic&, const std::vector<SlideRecord>&) override {
+    Up();
+    return TakeFront(music);
   }
   bool EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font,
                    uint32_t& back) override {
@@ -137,6 +142,10 @@ class FakeEditorMedia : public EditorMedia {
   }
   int ScreenWidth() const override { return 1024; }
   int ScreenHeight() const override { return 768; }
+  // Every sound lasts 3 s, and the music as long as `musicSeconds`.
+  double musicSeconds = 61;
+  std::optional<double> SoundSeconds(const std::string&) override { return 3.0; }
+  double MusicSeconds(const ShowMusic& m) override { return m.Present() ? musicSeconds : 0; }
 };
 
 // An editor with all of the above.

@@ -397,7 +397,8 @@ TEST(ShowEditor, MusicUndoesFitsTheShowAndSaveAsVersion4DropsItAfterAsking) {
 
   ShowMusic music;
   music.tracks = {"/music/one.flac"};
-  ASSERT_TRUE(e.Execute(SetShowMusicCommand(music)));
+  rig.dialogs.music.push_back(MusicChoice{music, false});
+  ASSERT_TRUE(e.Execute(EditMusicCommand()));
   EXPECT_TRUE(NeedsVersion5(e.Document()));
   e.Execute(UndoCommand());
   EXPECT_EQ(EncodeShowFile(e.Document(), false), version4);
@@ -406,7 +407,7 @@ TEST(ShowEditor, MusicUndoesFitsTheShowAndSaveAsVersion4DropsItAfterAsking) {
 
   const auto sound = [](const std::string&) { return std::optional<double>(3.0); };
   const double before = ShowSeconds(e.Document().Slides(), 5, sound);
-  ASSERT_TRUE(e.Execute(FitShowToMusicCommand(61, 5, sound)));
+  ASSERT_TRUE(e.Execute(FitShowToMusicCommand()));
   EXPECT_NEAR(ShowSeconds(e.Document().Slides(), 5, sound), 61, 1.0);
   EXPECT_EQ(e.Document().SlideAt(1).ExtraSeconds, 5) << "a slide waiting for Enter keeps its";
   e.Execute(UndoCommand());
