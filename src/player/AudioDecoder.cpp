@@ -10,11 +10,18 @@ extern "C" {
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 namespace lrw {
 
 namespace {
+
+// The reasons reach the user as texts; FFmpeg's own log would only clutter stderr.
+void QuietLibrary() {
+  static std::once_flag once;
+  std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
 
 std::string AvError(int code) {
   char text[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -205,6 +212,7 @@ bool AudioDecoder::Open(const std::string& utf8Path, std::string& reason) {
   }
   reason = sf_strerror(nullptr);
   // libsndfile does not read this: FFmpeg may (AAC in MP4, and formats of a newer kind).
+  QuietLibrary();
   auto av = std::make_unique<Ffmpeg>();
   std::string avReason;
   int rate = 0;
