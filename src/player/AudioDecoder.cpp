@@ -17,6 +17,11 @@ namespace lrw {
 
 namespace {
 
+// Rates no sound is recorded at: a file that declares one is damaged. (An output opened
+// at one hertz would sleep for half an hour between buffers.)
+constexpr int kMinRate = 1000;
+constexpr int kMaxRate = 768000;
+
 // The reasons reach the user as texts; FFmpeg's own log would only clutter stderr.
 void QuietLibrary() {
   static std::once_flag once;
@@ -94,7 +99,7 @@ struct AudioDecoder::Ffmpeg {
       reason = "its sound cannot be decoded";
       return false;
     }
-    if (codec->sample_rate <= 0 || codec->sample_rate > 768000 ||
+    if (codec->sample_rate < kMinRate || codec->sample_rate > kMaxRate ||
         codec->ch_layout.nb_channels <= 0) {
       damaged = true;
       reason = "it is damaged";
@@ -197,7 +202,8 @@ bool AudioDecoder::Open(const std::string& utf8Path, std::string& reason) {
   if (SNDFILE* file = sf_open(utf8Path.c_str(), SFM_READ, &info)) {
     snd_ = std::make_unique<SndFile>();
     snd_->file = file;
-    if (info.channels <= 0 || info.samplerate <= 0 || info.frames < 0) {
+    if (info.channels <= 0 || info.samplerate < kMinRate || info.samplerate > kMaxRate ||
+        info.frames < 0) {
       snd_.reset();
       damaged_ = true;
       reason = "it is damaged.";

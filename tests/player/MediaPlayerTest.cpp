@@ -252,7 +252,10 @@ TEST_F(MediaPlayerTest, EverySoundFormatPlaysAndHostileFilesAreRefused) {
   big.write(header, sizeof header - 1);
   big.write("\0\0\0\0\0\0\0\0", 8);
   big.close();
-  for (const char* name : {"list.ogg", "junk.m4a"}) {
+  // One sample a second: an output opened at that rate would sleep between buffers for
+  // half an hour.
+  test::WriteTestWave((dir / "slow.wav").string(), 4000, 1);
+  for (const char* name : {"list.ogg", "junk.m4a", "slow.wav"}) {
     MediaPlayer player;
     player.SetFileName((dir / name).string());
     player.Open();
