@@ -137,21 +137,22 @@ TEST(ShowMusic, TheShowWindowPlaysTheMixTheExportMakesAndEscFadesItAway) {
   const double full = made.at(20);  // 1 s: faded in, not ducked
   ASSERT_GT(full, 0.3);
   EXPECT_NEAR(heard.at(20) / full, 1.0, 0.05) << "the same volume";
-  // The same instants: the fade-in, the ducking under slide 2's sound and back, the end.
-  const struct {
-    const char* what;
-    double from, threshold;
-    bool down;
-  } moments[] = {{"faded in", 0, 0.5, false},
-                 {"ducked", 1.5, 0.5, true},
-                 {"back", 3.0, 0.5, false},
-                 {"faded out", 4.5, 0.5, true}};
-  for (const auto& m : moments) {
-    const double a = Crossing(heard, m.from, m.threshold * full, m.down);
-    const double b = Crossing(made, m.from, m.threshold * full, m.down);
-    ASSERT_GE(b, 0) << m.what;
-    EXPECT_NEAR(a, b, 0.15) << m.what << ": played at " << a << " s, exported at " << b << " s";
-  }
+  // The same moments: the fade-in, the ducking under slide 2's sound and back, the end.
+  // The output's own sample clock times the fade-in and the ducking's length; the show's
+  // clock times the slide changes, and a busy machine slows the disk driver, whose samples
+  // then fall behind that clock: so those are compared more loosely.
+  const auto at = [&](const std::vector<double>& levels, double from, double part, bool down) {
+    return Crossing(levels, from, part * full, down);
+  };
+  EXPECT_NEAR(at(heard, 0, 0.5, false), at(made, 0, 0.5, false), 0.06) << "faded in";
+  const double duckedA = at(heard, 1.5, 0.5, true), duckedB = at(made, 1.5, 0.5, true);
+  const double backA = at(heard, duckedA, 0.5, false), backB = at(made, duckedB, 0.5, false);
+  ASSERT_GT(duckedB, 2.0);
+  EXPECT_NEAR(duckedA, duckedB, 0.4) << "ducked";
+  EXPECT_NEAR(backA - duckedA, backB - duckedB, 0.06) << "ducked for the sound's length";
+  const double fadeA = at(heard, 4.5, 0.8, true), fadeB = at(made, 4.5, 0.8, true);
+  EXPECT_NEAR(at(heard, fadeA, 0.2, true) - fadeA, at(made, fadeB, 0.2, true) - fadeB, 0.06)
+      << "the same fade-out";
   // Finer than the windows: along the fade-out's slope, how far apart the two are in time.
   double offsetSum = 0;
   int offsets = 0;
@@ -163,12 +164,11 @@ TEST(ShowMusic, TheShowWindowPlaysTheMixTheExportMakesAndEscFadesItAway) {
     }
   }
   ASSERT_GT(offsets, 5);
-  // 20-45 ms on an idle machine (the export gives each "No Effect" a whole frame); a busy
-  // one slows the disk driver, whose samples then fall behind the show's clock.
-  EXPECT_LT(std::abs(offsetSum / offsets), 0.15) << "seconds apart: " << offsetSum / offsets;
+  // 20-45 ms on an idle machine (the export gives each "No Effect" a whole frame).
+  EXPECT_LT(std::abs(offsetSum / offsets), 0.4) << "seconds apart: " << offsetSum / offsets;
   // A linear fade's last 50 ms average about 3 % of the level.
   EXPECT_LT(TailLevel(played), 0.08 * full) << "the show's output ends silent";
-  EXPECT_NEAR(played.size() / 2.0 / kRate, end, 0.3) << "as long as the show";
+  EXPECT_NEAR(played.size() / 2.0 / kRate, end, 0.5) << "as long as the show";
 
   // Esc at 1.5 s: some tenths of a second of fading, then silence.
   played = PlayToDisk(show, true);
