@@ -418,3 +418,46 @@ TEST_F(ShowRunnerTest, EmptyShowEndsAtOnce) {
 
 }  // namespace
 }  // namespace lrw
+
+namespace lrw {
+namespace {
+
+// What the runner tells the music, in the screen's log so that the order shows.
+class LoggedMusic : public RunnerMusic {
+ public:
+  explicit LoggedMusic(std::vector<std::string>& log) : log_(log) {}
+  void Start() override { log_.push_back("music start"); }
+  void ShowLooped() override { log_.push_back("music looped"); }
+  void Pause(bool paused) override { log_.push_back(paused ? "music pause" : "music go on"); }
+  void EndIn(int64_t ms) override { log_.push_back("music ends in " + std::to_string(ms)); }
+  void FadeAway() override { log_.push_back("music fade away"); }
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+TEST_F(ShowRunnerTest, TheMusicStartsPausesLoopsAndEndsWithTheShow) {
+  LoggedMusic music(screen.log);
+  slides = {Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3)};
+  runner = std::make_unique<ShowRunner>(slides, screen, timer, clock, media);
+  runner->Music = &music;
+  runner->LoopShow = true;
+  runner->StartShow();
+  Tick();                             // b
+  Tick();                             // a again: the show looped
+  runner->FormKeyDown(RunnerKey::P);  // P pauses the show and the music
+  Tick();                             // b after the pause
+  runner->LoopShow = false;           // b is now the last slide: its end is known
+  Tick();                             // a
+  Tick();                             // b, the last
+  EXPECT_EQ(screen.log, (std::vector<std::string>{"music start", "black", "music looped",
+                                                  "music pause", "paused", "music go on",
+                                                  "music looped", "music ends in 3000"}));
+  runner->FormKeyDown(RunnerKey::Escape);  // Esc: a gentle fade
+  Tick();
+  EXPECT_EQ(screen.log.at(8), "music fade away");
+  EXPECT_TRUE(Ended());
+}
+
+}  // namespace
+}  // namespace lrw
