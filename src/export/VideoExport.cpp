@@ -68,7 +68,7 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
     return Failed(std::move(error));
   }
   // The music's fade-out ends with the last frame, as the show's ends with its last slide.
-  AudioTrack audio(timeline.sounds, music, static_cast<double>(frames) / options.fps);
+  AudioTrack audio(timeline.sounds, music, static_cast<double>(frames) / fps);
 
   ExportProgress progress;
   progress.frames = frames;

@@ -126,7 +126,7 @@ TEST(ShowMusic, TheShowWindowPlaysTheMixTheExportMakesAndEscFadesItAway) {
   options.height = 240;
   options.fps = 30;
   ShowFrameRenderer renderer(show.slides, options);
-  const double end = static_cast<double>(renderer.FrameCount()) / options.fps;
+  const double end = static_cast<double>(renderer.FrameCount()) / options.fps.PerSecond();
   AudioTrack track(renderer.Timeline().sounds, show.music, end);
   std::vector<float> exported(static_cast<size_t>(end * kRate) * 2);
   track.Read(exported.data(), static_cast<int>(exported.size() / 2));
