@@ -1,0 +1,59 @@
+#include "import/formats/VectorCanvas.h"
+
+#include <bit>
+#include <cmath>
+#include <string>
+
+#include "import/DecodedPicture.h"
+
+namespace lrw::formats {
+namespace {
+
+// A drawing that takes longer than this on one core is refused rather than drawn forever.
+constexpr auto kMaxDrawingTime = std::chrono::seconds(10);
+
+Bitmap WhiteBitmap(int width, int height) {
+  CheckDecodedSize(width, height);
+  return Bitmap(width, height, 0xFFFFFFFFu);
+}
+
+}  // namespace
+
+VectorCanvas::VectorCanvas(int width, int height)
+    : bitmap_(WhiteBitmap(width, height)),
+      image_(reinterpret_cast<uchar*>(bitmap_.pixels.data()), bitmap_.width, bitmap_.height,
+             bitmap_.width * 4, QImage::Format_RGB32),
+      painter_(&image_) {
+  painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                          QPainter::SmoothPixmapTransform);
+}
+
+VectorCanvas::~VectorCanvas() = default;
+
+Bitmap VectorCanvas::Finish() {
+  painter_.end();
+  // Raster operations may have touched the unused top byte of a pixel.
+  for (uint32_t& p : bitmap_.pixels) p |= 0xFF000000u;
+  return std::move(bitmap_);
+}
+
+DrawingBudget::DrawingBudget() : start_(std::chrono::steady_clock::now()) {}
+
+void DrawingBudget::Tick() {
+  if ((++ticks_ & 0xFF) != 0) return;
+  if (std::chrono::steady_clock::now() - start_ > kMaxDrawingTime)
+    throw DecodeError("the drawing takes too long to draw");
+}
+
+void DrawingBudget::CheckPoints(int64_t points) const {
+  if (points > kMaxFigurePoints)
+    throw DecodeError("the drawing has a figure of more than " + std::to_string(kMaxFigurePoints) +
+                      " points");
+}
+
+float LeFields::F32(size_t offset) const {
+  const float f = std::bit_cast<float>(U32(offset));
+  return std::isfinite(f) ? f : 0.0f;
+}
+
+}  // namespace lrw::formats
