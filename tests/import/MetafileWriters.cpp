@@ -88,6 +88,38 @@ EmfWriter& EmfWriter::StretchDib(int x, int y, int width, int height, int pixels
                 tail);
 }
 
+EmfWriter& EmfWriter::Poly16(uint32_t type, const std::vector<std::pair<int, int>>& points) {
+  std::vector<uint8_t> tail;
+  for (const auto& [x, y] : points) {
+    tail.push_back(static_cast<uint8_t>(x)), tail.push_back(static_cast<uint8_t>(x >> 8));
+    tail.push_back(static_cast<uint8_t>(y)), tail.push_back(static_cast<uint8_t>(y >> 8));
+  }
+  return Record(type, {0, 0, -1, -1, static_cast<int32_t>(points.size())}, tail);
+}
+
+EmfWriter& EmfWriter::PolyPolygon16(const std::vector<std::vector<std::pair<int, int>>>& polygons) {
+  std::vector<uint8_t> tail;
+  int32_t total = 0;
+  for (const auto& polygon : polygons) {
+    Put32(tail, static_cast<uint32_t>(polygon.size()));
+    total += static_cast<int32_t>(polygon.size());
+  }
+  for (const auto& polygon : polygons) {
+    for (const auto& [x, y] : polygon) {
+      tail.push_back(static_cast<uint8_t>(x)), tail.push_back(static_cast<uint8_t>(x >> 8));
+      tail.push_back(static_cast<uint8_t>(y)), tail.push_back(static_cast<uint8_t>(y >> 8));
+    }
+  }
+  return Record(91, {0, 0, -1, -1, static_cast<int32_t>(polygons.size()), total}, tail);
+}
+
+EmfWriter& EmfWriter::ClipRegion(int left, int top, int right, int bottom, int mode) {
+  std::vector<uint8_t> region;
+  for (int32_t v : {32, 1, 1, 16, left, top, right, bottom, left, top, right, bottom})
+    Put32(region, static_cast<uint32_t>(v));
+  return Record(75, {static_cast<int32_t>(region.size()), mode}, region);
+}
+
 std::vector<uint8_t> EmfWriter::Finish() {
   Record(14, {0, 16, 20});
   std::vector<uint8_t> out = bytes_;

@@ -32,6 +32,11 @@ class EmfWriter {
   // STRETCHDIBITS of a 32-bit top-down bitmap (0xFFRRGGBB pixels) with a raster operation.
   EmfWriter& StretchDib(int x, int y, int width, int height, int pixelsWide, int pixelsHigh,
                         const std::vector<uint32_t>& pixels, uint32_t rop = 0x00CC0020);
+  // A 16-bit point record (POLYGON16, POLYLINE16, POLYBEZIER16, ...) and POLYPOLYGON16.
+  EmfWriter& Poly16(uint32_t type, const std::vector<std::pair<int, int>>& points);
+  EmfWriter& PolyPolygon16(const std::vector<std::vector<std::pair<int, int>>>& polygons);
+  // EXTSELECTCLIPRGN with one rectangle in device pixels.
+  EmfWriter& ClipRegion(int left, int top, int right, int bottom, int mode);
   std::vector<uint8_t> Finish();
   // Sets the header's declared frame (0.01 mm) and bounds, for hostile files.
   void DeclareFrame(int32_t right, int32_t bottom) { frame_ = {right, bottom}; }

@@ -43,6 +43,7 @@ enum : uint32_t {
   kEof = 14,
   kSetPixel = 15,
   kSetMapMode = 17,
+  kSetStretchBltMode = 21,
   kSetBkMode = 18,
   kSetPolyFillMode = 19,
   kSetRop2 = 20,
@@ -212,6 +213,7 @@ struct DcState {
   Qt::FillRule fillRule = Qt::OddEvenFill;
   Rop2 rop2 = Rop2::Copy;
   bool clockwiseArcs = false;
+  bool halftone = false;  // stretched bitmaps smoothed rather than repeated pixel by pixel
   double miterLimit = 10;
   std::optional<QPainterPath> clip;  // in bitmap pixels
   QPointF current;                   // logical
@@ -483,7 +485,16 @@ class EmfPlayer {
                                                : MakeBrush(toBitmap);
       painter_.fillPath(figure, brush);
     }
-    if (stroke) painter_.strokePath(figure, MakePen());
+    if (stroke) {
+      const QPen pen = MakePen();
+      // A line one device pixel wide at a whole coordinate lights that row of the
+      // device's pixels, as where the drawing was made, rather than half of two rows.
+      const double toDevice = std::sqrt(std::abs((dc_.world * PageToDevice()).determinant()));
+      if (pen.style() != Qt::NoPen && (pen.isCosmetic() || pen.widthF() * toDevice <= 1.5))
+        painter_.setTransform(toBitmap * QTransform::fromTranslate(0.5 * deviceToBitmap_.m11(),
+                                                                   0.5 * deviceToBitmap_.m22()));
+      painter_.strokePath(figure, pen);
+    }
   }
 
   // Paints the closed path (bitmap pixels) with the current transform's pen widths.
@@ -1017,8 +1028,13 @@ class EmfPlayer {
       source.moveTop(image.height() - source.bottom());
     }
     ApplyClip();
-    painter_.setTransform(LogicalToBitmap());
+    const QTransform toBitmap = LogicalToBitmap();
+    painter_.setTransform(toBitmap);
     painter_.setOpacity(opacity);
+    // Enlarged pixels stay square unless the drawing asked for halftone stretching.
+    const QRectF onBitmap = toBitmap.mapRect(target);
+    const bool enlarged = onBitmap.width() > source.width() || onBitmap.height() > source.height();
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, dc_.halftone || !enlarged);
     switch (rop) {
       case kSrcAnd:
         painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
@@ -1037,6 +1053,7 @@ class EmfPlayer {
         break;
     }
     painter_.drawImage(target, image, source);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter_.setOpacity(1);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
@@ -1273,6 +1290,9 @@ class EmfPlayer {
         }
         break;
       }
+      case kSetStretchBltMode:
+        dc_.halftone = r.U32(8) == 4;
+        break;
       case kSetTextAlign:
         dc_.textAlign = r.U32(8);
         break;

@@ -252,9 +252,10 @@ class GemPlayer {
   }
 
  private:
+  // A coordinate names a pixel of the metafile's device: its centre.
   QPointF At(size_t pointIndex, const Record& r) const {
     const double x = w_[r.points + 2 * pointIndex], y = w_[r.points + 2 * pointIndex + 1];
-    return QPointF((x - origin_.x()) * sx_, (y - origin_.y()) * sy_);
+    return QPointF((x - origin_.x() + 0.5) * sx_, (y - origin_.y() + 0.5) * sy_);
   }
   int Int(const Record& r, size_t i) const { return i < r.intCount ? w_[r.ints + i] : 0; }
   int PointX(const Record& r, size_t i) const {
