@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -42,6 +43,11 @@ int main(int argc, char** argv) {
     const pid_t child = ::fork();
     if (child == 0) {
       ::close(report[0]);
+      // Drawings (emf, gem) draw their text with the fonts of a QGuiApplication.
+      int qtArgc = 1;
+      char* qtArgv[] = {argv[0], nullptr};
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+      QGuiApplication app(qtArgc, qtArgv);
       lrw::TLoadPictureModule loader;
       const lrw::LoadPictureResult r = Decode(loader, mode, argv[i]);
       const std::string text =

@@ -515,5 +515,89 @@ TEST(EmfRecords, DrawWhatTheyDescribe) {
   }
 }
 
+// Files made to exhaust the reader: each is refused with a reason or drawn, within the
+// decode limits and in bounded time (bench/picture_memory.sh measures their memory).
+TEST(VectorPictures, HostileFilesAreRefusedOrDrawn) {
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    const char* refusal;  // nullptr: drawn
+  };
+  std::vector<Case> cases;
+  {
+    test::EmfWriter e(100, 100);
+    e.DeclareFrame(2000000000, 2000000000);
+    cases.push_back({"huge.emf", e.Finish(), "too large"});
+  }
+  {
+    std::vector<uint8_t> b = test::GemWriter(480, 384).Finish();
+    b[16] = b[18] = 0xFF, b[17] = b[19] = 0x7F;  // a page of 3.2 m square
+    cases.push_back({"huge.gem", b, "too large"});
+  }
+  {
+    std::vector<uint8_t> b = test::EmfWriter(100, 100).Rectangle(10, 10, 90, 90).Finish();
+    b[108 + 4] = 0xF0, b[108 + 5] = 0xFF, b[108 + 6] = 0xFF, b[108 + 7] = 0x0F;
+    cases.push_back({"long-record.emf", b, nullptr});
+    std::vector<uint8_t> g = test::GemWriter(96, 96).Call(6, 0, {{0, 0}, {90, 90}}).Finish();
+    g[48 + 2] = 0xFF, g[48 + 3] = 0x7F;  // 32767 points in a short file
+    cases.push_back({"long-record.gem", g, nullptr});
+  }
+  {
+    test::EmfWriter e(100, 100);
+    e.Select(0xFFFFFFF).Select(0x80000077).Record(40, {-1}).SolidBrush(0xFFFFFFF, 0xFF);
+    e.Record(39, {}).Record(37, {}).Rectangle(10, 10, 90, 90);
+    cases.push_back({"object-indexes.emf", e.Finish(), nullptr});
+  }
+  {
+    test::EmfWriter e(100, 100);
+    for (int i = 0; i < 200000; ++i) e.Record(33, {});
+    for (int i = 0; i < 1000; ++i) e.Record(34, {-3});
+    cases.push_back({"deep-save.emf", e.Finish(), nullptr});
+  }
+  {
+    test::EmfWriter e(1000, 1000);
+    for (int i = 0; i < 1000000; ++i) e.Record(54, {i % 1000, i / 1000 + i % 2});
+    cases.push_back({"million-records.emf", e.Finish(), nullptr});
+    test::GemWriter g(960, 960);
+    for (int i = 0; i < 500000; ++i) g.Call(6, 0, {{i % 960, i / 960}, {i % 960 + 1, i / 960}});
+    cases.push_back({"million-records.gem", g.Finish(), nullptr});
+  }
+  {
+    test::EmfWriter e(400, 100);
+    e.Font(1, -20, 0, u"Liberation Sans").Select(1);
+    e.TextOut(0, 0, std::u16string(4000000, u'W'), 10);
+    cases.push_back({"huge-text.emf", e.Finish(), nullptr});
+    test::GemWriter g(480, 96);
+    g.Call(8, 0, {{0, 50}}, std::vector<int>(30000, 'W'));
+    cases.push_back({"huge-text.gem", g.Finish(), nullptr});
+  }
+  {
+    test::EmfWriter e(100, 100);
+    e.Record(59, {});
+    std::vector<std::pair<int, int>> points(1000);
+    for (int i = 0; i < 1000; ++i) points[static_cast<size_t>(i)] = {i % 100, (i * 13) % 100};
+    for (int i = 0; i < 1100; ++i) e.Poly16(89, points);
+    cases.push_back({"endless-path.emf", e.Finish(), "points"});
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TempDir dir;
+    const std::string path = dir.File(c.name);
+    test::WriteFile(path, c.bytes);
+    TLoadPictureModule loader;
+    for (const LoaderMode mode : {FullSizeMode, ThumbnailMode}) {
+      const LoadPictureResult r = loader.LoadPicture(path, mode);
+      if (c.refusal && (mode == FullSizeMode || std::string(c.refusal) == "points")) {
+        EXPECT_EQ(r.status, LoadFailed);
+        EXPECT_NE(r.errorText.find(c.refusal), std::string::npos) << r.errorText;
+        EXPECT_NE(r.errorText.find(path), std::string::npos) << r.errorText;
+      } else if (!c.refusal) {
+        EXPECT_EQ(r.status, Loaded) << r.errorText;
+        EXPECT_FALSE(r.bitmap.empty());
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace lrw

@@ -900,6 +900,7 @@ class EmfPlayer {
   }
 
   void Text(const LeFields& r, bool wide) {
+    VectorCanvas::CheckFonts();
     QPointF reference = Point(r, 36, false);
     const uint32_t count = r.U32(44), offString = r.U32(48), options = r.U32(52);
     const bool noRect = options & 0x100;

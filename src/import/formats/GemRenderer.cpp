@@ -458,6 +458,7 @@ class GemPlayer {
          ++i)
       text += QChar(static_cast<char16_t>(w_[r.ints + i] & 0xFF));
     if (text.isEmpty() || attr_.textHeight < 0.5 || attr_.textHeight > 1e5) return;
+    VectorCanvas::CheckFonts();
     const QFont font = TextFont();
     const QFontMetricsF m(font);
     double width = m.horizontalAdvance(text);

@@ -1,5 +1,6 @@
 #include "import/formats/VectorCanvas.h"
 
+#include <QGuiApplication>
 #include <bit>
 #include <cmath>
 #include <string>
@@ -35,6 +36,11 @@ Bitmap VectorCanvas::Finish() {
   // Raster operations may have touched the unused top byte of a pixel.
   for (uint32_t& p : bitmap_.pixels) p |= 0xFF000000u;
   return std::move(bitmap_);
+}
+
+void VectorCanvas::CheckFonts() {
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    throw DecodeError("the drawing has text, and this program was started without its fonts");
 }
 
 DrawingBudget::DrawingBudget() : start_(std::chrono::steady_clock::now()) {}

@@ -23,6 +23,9 @@ class VectorCanvas {
   VectorCanvas& operator=(const VectorCanvas&) = delete;
 
   QPainter& Painter() { return painter_; }
+  // Text needs the fonts a QGuiApplication brings; without one, a drawing with text is
+  // refused with a reason rather than drawn without it.
+  static void CheckFonts();
   QSize Size() const { return image_.size(); }
   // Ends the drawing and hands the pixels over.
   Bitmap Finish();
