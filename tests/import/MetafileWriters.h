@@ -38,6 +38,7 @@ class EmfWriter {
   // EXTSELECTCLIPRGN with one rectangle in device pixels.
   EmfWriter& ClipRegion(int left, int top, int right, int bottom, int mode);
   std::vector<uint8_t> Finish();
+  size_t Size() const { return bytes_.size(); }
   // Sets the header's declared frame (0.01 mm) and bounds, for hostile files.
   void DeclareFrame(int32_t right, int32_t bottom) { frame_ = {right, bottom}; }
 
@@ -59,6 +60,7 @@ class GemWriter {
     return Call(8, 0, {{x, y}}, std::vector<int>(text.begin(), text.end()));
   }
   std::vector<uint8_t> Finish();
+  size_t Size() const { return bytes_.size(); }
 
  private:
   void Word(int v);

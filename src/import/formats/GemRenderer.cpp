@@ -278,7 +278,9 @@ class GemPlayer {
 
   QPen LinePen(bool forPerimeter = false) const {
     QPen pen(Color(forPerimeter ? attr_.fillColor : attr_.lineColor));
-    pen.setWidthF(forPerimeter ? 1.0 : std::max(1.0, Horizontal(attr_.lineWidth)));
+    const double width = forPerimeter ? 1.0 : std::max(1.0, Horizontal(attr_.lineWidth));
+    pen.setWidthF(width);
+    pen.setCosmetic(width <= 1.0);  // one pixel: the painter's fast thin lines
     const bool round = !forPerimeter && attr_.lineBegin == 2 && attr_.lineEnd == 2;
     pen.setCapStyle(round ? Qt::RoundCap : Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -365,15 +367,22 @@ class GemPlayer {
     BeginDrawing();
     area.setFillRule(Qt::OddEvenFill);
     // In replace mode a pattern's gaps are the background colour.
-    if (attr_.writingMode == 1 && attr_.fillInterior >= 2) painter_.fillPath(area, Color(0));
-    painter_.fillPath(area, FillBrush());
-    if (outline && (attr_.perimeter || attr_.fillInterior == 0))
-      painter_.strokePath(area, LinePen(attr_.fillInterior != 0));
+    const bool opaque = attr_.writingMode == 1 && attr_.fillInterior >= 2;
+    painter_.setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    painter_.setBackground(Color(0));
+    painter_.setBrush(FillBrush());
+    painter_.setPen(outline && (attr_.perimeter || attr_.fillInterior == 0)
+                        ? LinePen(attr_.fillInterior != 0)
+                        : QPen(Qt::NoPen));
+    painter_.drawPath(area);
+    painter_.setBackgroundMode(Qt::TransparentMode);
   }
 
   void StrokeLine(const QPainterPath& line) {
     BeginDrawing();
-    painter_.strokePath(line, LinePen());
+    painter_.setPen(LinePen());
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPath(line);
   }
 
   void Arrow(QPointF tip, QPointF from) {
