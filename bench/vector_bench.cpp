@@ -58,9 +58,12 @@ void RenderEmfFullHd(benchmark::State& state, const char* name) {
   for (auto _ : state) benchmark::DoNotOptimize(lrw::formats::RenderEmf(file, 1920, 1080));
   state.counters["file_bytes"] = static_cast<double>(file.size());
 }
-BENCHMARK_CAPTURE(RenderEmfFullHd, inkscape_curves, "text.inkscape.emf")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RenderEmfFullHd, libreoffice_shapes, "shapes.libreoffice.emf")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RenderEmfFullHd, libreoffice_text, "text.libreoffice.emf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderEmfFullHd, inkscape_curves, "text.inkscape.emf")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderEmfFullHd, libreoffice_shapes, "shapes.libreoffice.emf")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderEmfFullHd, libreoffice_text, "text.libreoffice.emf")
+    ->Unit(benchmark::kMillisecond);
 
 void RenderGemFullHd(benchmark::State& state) {
   static const std::vector<uint8_t> file = BusyGem();

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -578,6 +579,12 @@ TEST(VectorPictures, HostileFilesAreRefusedOrDrawn) {
     for (int i = 0; i < 1000; ++i) points[static_cast<size_t>(i)] = {i % 100, (i * 13) % 100};
     for (int i = 0; i < 1100; ++i) e.Poly16(89, points);
     cases.push_back({"endless-path.emf", e.Finish(), "points"});
+  }
+  // What the fuzz target found: polygons stroked with pens of absurd widths.
+  for (const char* name : {"slow-polygons-1.emf", "slow-polygons-2.emf"}) {
+    std::ifstream in(FixtureDir() + "fuzz/" + name, std::ios::binary);
+    cases.push_back({name, std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}), nullptr});
+    ASSERT_FALSE(cases.back().bytes.empty()) << name;
   }
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -114,6 +114,7 @@ enum : uint32_t {
 
 constexpr uint32_t kSignature = 0x464D4520;  // " EMF"
 constexpr int kMaxObjectIndex = 0xFFFF;
+constexpr int64_t kMaxPatternPixels = 256 * 256;
 // Raster operations of the bitmap records.
 constexpr uint32_t kSrcCopy = 0x00CC0020, kSrcAnd = 0x008800C6, kSrcPaint = 0x00EE0086,
                    kSrcInvert = 0x00660046, kNotSrcCopy = 0x00330008, kPatCopy = 0x00F00021,
@@ -329,7 +330,7 @@ class EmfPlayer {
 
   // ---- drawing ----
 
-  QPen MakePen() const {
+  QPen MakePen(const QTransform& toBitmap) const {
     const Pen& p = dc_.pen;
     const uint32_t kind = p.style & 0x0F;
     if (kind == 5 || dc_.rop2 == Rop2::Nop) return Qt::NoPen;
@@ -338,7 +339,11 @@ class EmfPlayer {
       pen.setWidthF(1);
       pen.setCosmetic(true);
     } else {
-      pen.setWidthF(p.width);
+      // A pen far wider than the picture covers it as one of that width does; the
+      // painter's stroker would spend its time on the rest.
+      const double scale = std::sqrt(std::abs(toBitmap.determinant()));
+      const double widest = 4.0 * (canvas_.Size().width() + canvas_.Size().height());
+      pen.setWidthF(scale > 0 ? std::min(p.width, widest / scale) : 1.0);
     }
     switch (p.style & 0x0F00) {
       case 0x100:
@@ -486,7 +491,7 @@ class EmfPlayer {
       painter_.fillPath(figure, brush);
     }
     if (stroke) {
-      const QPen pen = MakePen();
+      const QPen pen = MakePen(toBitmap);
       // A line one device pixel wide at a whole coordinate lights that row of the
       // device's pixels, as where the drawing was made, rather than half of two rows.
       const double toDevice = std::sqrt(std::abs((dc_.world * PageToDevice()).determinant()));
@@ -849,6 +854,9 @@ class EmfPlayer {
     brush.kind = Brush::Kind::Pattern;
     brush.pattern =
         ReadDib(r, r.U32(16), r.U32(20), r.U32(24), r.U32(28), r.U32(12) == 1, DibAlpha::Opaque);
+    // Patterns are small tiles; a kept object must not hold a picture's worth of memory.
+    if (static_cast<int64_t>(brush.pattern.width()) * brush.pattern.height() > kMaxPatternPixels)
+      brush.pattern = QImage();
     if (mono && !brush.pattern.isNull()) {
       // A monochrome pattern takes the text colour for 0 and the background colour for 1.
       QImage tinted = brush.pattern.convertToFormat(QImage::Format_RGB32);
