@@ -73,7 +73,7 @@ TEST_F(ImportCommand, DrawingsBecomeSlidesWithThumbnailsInTheStrip) {
   Open({test::PictureSlide("s1")});
   const QString emf = dir.filePath("shapes.emf");
   ASSERT_TRUE(QFile::copy(
-      QString(qgetenv("LRW_SOURCE_DIR")) + "/tests/import/vector/shapes.inkscape.emf", emf));
+      QStringLiteral(LRW_TEST_SOURCE_DIR "/tests/import/vector/shapes.inkscape.emf"), emf));
   test::GemWriter gem(96, 48);
   gem.Call(23, 0, {}, {1}).Call(25, 0, {}, {4}).Call(11, 1, {{0, 0}, {95, 47}});
   const std::vector<uint8_t> bytes = gem.Finish();

@@ -41,8 +41,7 @@ class GuiEnvironment : public ::testing::Environment {
     ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 std::string FixtureDir() {
-  const char* source = std::getenv("LRW_SOURCE_DIR");
-  return std::string(source ? source : ".") + "/tests/import/vector/";
+  return std::string(LRW_TEST_SOURCE_DIR) + "/tests/import/vector/";
 }
 
 double Luma(uint32_t p) {
@@ -580,8 +579,9 @@ TEST(VectorPictures, HostileFilesAreRefusedOrDrawn) {
     for (int i = 0; i < 1100; ++i) e.Poly16(89, points);
     cases.push_back({"endless-path.emf", e.Finish(), "points"});
   }
-  // What the fuzz target found: polygons stroked with pens of absurd widths.
-  for (const char* name : {"slow-polygons-1.emf", "slow-polygons-2.emf"}) {
+  // What the fuzz target found: polygons with absurd pens, a polygon two billion units
+  // tall (the painter took seconds over its far reaches).
+  for (const char* name : {"slow-polygons-1.emf", "slow-polygons-2.emf", "far-polygon.emf"}) {
     std::ifstream in(FixtureDir() + "fuzz/" + name, std::ios::binary);
     cases.push_back({name, std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}), nullptr});
     ASSERT_FALSE(cases.back().bytes.empty()) << name;

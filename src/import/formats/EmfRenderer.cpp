@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QString>
 #include <QTransform>
 #include <algorithm>
@@ -480,8 +481,12 @@ class EmfPlayer {
   void Paint(QPainterPath figure, const QTransform& toBitmap, bool fill, bool stroke) {
     ApplyClip();
     ApplyRop();
-    painter_.setTransform(toBitmap);
     figure.setFillRule(dc_.fillRule);
+    if (!WithinReach(toBitmap.mapRect(figure.controlPointRect()))) {
+      PaintFarReaching(figure, toBitmap, fill, stroke);
+      return;
+    }
+    painter_.setTransform(toBitmap);
     if (fill) {
       if (dc_.brush.kind == Brush::Kind::Hatched && dc_.opaqueBackground)
         painter_.fillPath(figure, dc_.bkColor);
@@ -500,6 +505,44 @@ class EmfPlayer {
                                                                    0.5 * deviceToBitmap_.m22()));
       painter_.strokePath(figure, pen);
     }
+  }
+
+  // Whether a figure's bounds (bitmap pixels) stay near the bitmap. The painter's
+  // rasteriser takes time in proportion to the coordinates it is given, so figures
+  // reaching far beyond are cut to the neighbourhood of the bitmap first.
+  bool WithinReach(const QRectF& bounds) const {
+    const QRectF near = Neighbourhood();  // (a line's bounds have no height: not contains())
+    return bounds.left() >= near.left() && bounds.right() <= near.right() &&
+           bounds.top() >= near.top() && bounds.bottom() <= near.bottom();
+  }
+  QRectF Neighbourhood() const {
+    const QSize size = canvas_.Size();
+    const double margin = 4.0 * (size.width() + size.height());  // wider than any pen
+    return QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-margin, -margin, margin, margin);
+  }
+
+  void PaintFarReaching(const QPainterPath& figure, const QTransform& toBitmap, bool fill,
+                        bool stroke) {
+    QPainterPath near;
+    near.addRect(Neighbourhood());
+    const QPainterPath onBitmap = toBitmap.map(figure);
+    painter_.setTransform(QTransform());
+    if (fill) {
+      const QPainterPath area = onBitmap.intersected(near);
+      if (dc_.brush.kind == Brush::Kind::Hatched && dc_.opaqueBackground)
+        painter_.fillPath(area, dc_.bkColor);
+      painter_.fillPath(area, dc_.rop2 == Rop2::Black   ? QBrush(Qt::black)
+                              : dc_.rop2 == Rop2::White ? QBrush(Qt::white)
+                                                        : MakeBrush(QTransform()));
+    }
+    const QPen pen = MakePen(toBitmap);
+    if (!stroke || pen.style() == Qt::NoPen) return;
+    QPen onBitmapPen = pen;
+    onBitmapPen.setCosmetic(false);
+    onBitmapPen.setWidthF(
+        pen.isCosmetic() ? 1.0 : pen.widthF() * std::sqrt(std::abs(toBitmap.determinant())));
+    QPainterPathStroker stroker(onBitmapPen);
+    painter_.fillPath(stroker.createStroke(onBitmap).intersected(near), pen.color());
   }
 
   // Paints the closed path (bitmap pixels) with the current transform's pen widths.

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -363,9 +364,34 @@ class GemPlayer {
   }
 
   // Fills an area with the fill attributes and draws its perimeter when that is on.
+  // The painter's rasteriser takes time in proportion to the coordinates it is given:
+  // figures reaching far beyond the bitmap are cut to its neighbourhood first.
+  QRectF Neighbourhood() const {
+    const double margin = 4.0 * (size_.width() + size_.height());
+    return QRectF(QPointF(0, 0), QSizeF(size_)).adjusted(-margin, -margin, margin, margin);
+  }
+  bool FarReaching(const QPainterPath& path) const {
+    const QRectF b = path.controlPointRect(), near = Neighbourhood();
+    return b.left() < near.left() || b.right() > near.right() || b.top() < near.top() ||
+           b.bottom() > near.bottom();
+  }
+  QPainterPath Near(const QPainterPath& area) const {
+    QPainterPath near;
+    near.addRect(Neighbourhood());
+    return area.intersected(near);
+  }
+
   void FillArea(QPainterPath area, bool outline) {
     BeginDrawing();
     area.setFillRule(Qt::OddEvenFill);
+    if (FarReaching(area)) {
+      const QPen pen = outline && (attr_.perimeter || attr_.fillInterior == 0)
+                           ? LinePen(attr_.fillInterior != 0)
+                           : QPen(Qt::NoPen);
+      painter_.fillPath(Near(area), FillBrush());
+      if (pen.style() != Qt::NoPen) StrokeLine(area, pen);
+      return;
+    }
     // In replace mode a pattern's gaps are the background colour.
     const bool opaque = attr_.writingMode == 1 && attr_.fillInterior >= 2;
     painter_.setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
@@ -378,9 +404,16 @@ class GemPlayer {
     painter_.setBackgroundMode(Qt::TransparentMode);
   }
 
-  void StrokeLine(const QPainterPath& line) {
+  void StrokeLine(const QPainterPath& line) { StrokeLine(line, LinePen()); }
+  void StrokeLine(const QPainterPath& line, QPen pen) {
     BeginDrawing();
-    painter_.setPen(LinePen());
+    if (FarReaching(line)) {
+      pen.setCosmetic(false);
+      QPainterPathStroker stroker(pen);
+      painter_.fillPath(Near(stroker.createStroke(line)), pen.color());
+      return;
+    }
+    painter_.setPen(pen);
     painter_.setBrush(Qt::NoBrush);
     painter_.drawPath(line);
   }

@@ -46,7 +46,7 @@ void VectorCanvas::CheckFonts() {
 DrawingBudget::DrawingBudget() : start_(std::chrono::steady_clock::now()) {}
 
 void DrawingBudget::Tick() {
-  if ((++ticks_ & 0xFF) != 0) return;
+  // One record may take long to draw, so the clock is read at every one (about 25 ns).
   if (std::chrono::steady_clock::now() - start_ > kMaxDrawingTime)
     throw DecodeError("the drawing takes too long to draw");
 }

@@ -36,7 +36,7 @@ class VectorCanvas {
   QPainter painter_;
 };
 
-// The limits of one drawing: the time it may take (checked every so many records) and
+// The limits of one drawing: the time it may take (checked at every record) and
 // the points one figure or path may hold. Beyond either it raises DecodeError.
 class DrawingBudget {
  public:
@@ -45,13 +45,12 @@ class DrawingBudget {
   static constexpr int kMaxSavedStates = 4096;
 
   DrawingBudget();
-  // Called once a record; looks at the clock every 256 calls.
+  // Called once a record.
   void Tick();
   void CheckPoints(int64_t points) const;
 
  private:
   std::chrono::steady_clock::time_point start_;
-  unsigned ticks_ = 0;
 };
 
 // Little-endian fields of a span; a read outside it gives 0 and marks the view bad,
