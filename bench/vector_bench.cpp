@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -40,7 +41,12 @@ std::vector<uint8_t> BusyGem() {
     g.Call(23, 0, {}, {1 + next(3)}).Call(24, 0, {}, {1 + next(6)}).Call(25, 0, {}, {next(16)});
     std::vector<std::pair<int, int>> points;
     const int x = next(900), y = next(660);
-    for (int p = 0; p < 12; ++p) points.push_back({x + next(30), y + next(30)});
+    // A shape as drawings have them: its corners go once around its middle.
+    for (int p = 0; p < 12; ++p) {
+      const double angle = p * 2 * 3.14159265 / 12, radius = 10 + next(20);
+      points.push_back({x + static_cast<int>(radius * std::cos(angle)),
+                        y + static_cast<int>(radius * std::sin(angle))});
+    }
     g.Call(9, 0, points).Call(6, 0, points);
     g.Call(11, 4, {{x, y}, {0, 0}, {next(40), 0}});
     g.Call(12, 0, {{0, 12 + next(20)}}).Text(x, y, "Sales by region");
