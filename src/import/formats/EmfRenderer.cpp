@@ -344,7 +344,7 @@ class EmfPlayer {
       // painter's stroker would spend its time on the rest.
       const double scale = std::sqrt(std::abs(toBitmap.determinant()));
       const double widest = 4.0 * (canvas_.Size().width() + canvas_.Size().height());
-      pen.setWidthF(scale > 0 ? std::min(p.width, widest / scale) : 1.0);
+      pen.setWidthF(scale > 0 && std::isfinite(scale) ? std::min(p.width, widest / scale) : 1.0);
     }
     switch (p.style & 0x0F00) {
       case 0x100:
@@ -539,8 +539,9 @@ class EmfPlayer {
     if (!stroke || pen.style() == Qt::NoPen) return;
     QPen onBitmapPen = pen;
     onBitmapPen.setCosmetic(false);
-    onBitmapPen.setWidthF(
-        pen.isCosmetic() ? 1.0 : pen.widthF() * std::sqrt(std::abs(toBitmap.determinant())));
+    const double onBitmapWidth =
+        pen.isCosmetic() ? 1.0 : pen.widthF() * std::sqrt(std::abs(toBitmap.determinant()));
+    onBitmapPen.setWidthF(std::isfinite(onBitmapWidth) ? onBitmapWidth : 1.0);
     QPainterPathStroker stroker(onBitmapPen);
     painter_.fillPath(stroker.createStroke(onBitmap).intersected(near), pen.color());
   }
