@@ -580,8 +580,10 @@ TEST(VectorPictures, HostileFilesAreRefusedOrDrawn) {
     cases.push_back({"endless-path.emf", e.Finish(), "points"});
   }
   // What the fuzz target found: polygons with absurd pens, a polygon two billion units
-  // tall (the painter took seconds over its far reaches).
-  for (const char* name : {"slow-polygons-1.emf", "slow-polygons-2.emf", "far-polygon.emf"}) {
+  // tall (the painter took seconds over its far reaches), an arc fifteen million units
+  // wide stroked with a pen two billion wide (5 GB and 34 s before its curve was cut).
+  for (const char* name :
+       {"slow-polygons-1.emf", "slow-polygons-2.emf", "far-polygon.emf", "far-arc-wide-pen.emf"}) {
     std::ifstream in(FixtureDir() + "fuzz/" + name, std::ios::binary);
     cases.push_back({name, std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}), nullptr});
     ASSERT_FALSE(cases.back().bytes.empty()) << name;
@@ -603,6 +605,8 @@ TEST(VectorPictures, HostileFilesAreRefusedOrDrawn) {
         EXPECT_FALSE(r.bitmap.empty());
       }
     }
+    // As the show draws it on a full HD screen.
+    if (!c.refusal) EXPECT_EQ(loader.LoadPictureForSize(path, 1920, 1080).status, Loaded);
   }
 }
 

@@ -7,7 +7,6 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QString>
 #include <QTransform>
 #include <algorithm>
@@ -523,12 +522,11 @@ class EmfPlayer {
 
   void PaintFarReaching(const QPainterPath& figure, const QTransform& toBitmap, bool fill,
                         bool stroke) {
-    QPainterPath near;
-    near.addRect(Neighbourhood());
+    const QRectF near = Neighbourhood();
     const QPainterPath onBitmap = toBitmap.map(figure);
     painter_.setTransform(QTransform());
     if (fill) {
-      const QPainterPath area = onBitmap.intersected(near);
+      const QPainterPath area = ClipAreaTo(onBitmap, near);
       if (dc_.brush.kind == Brush::Kind::Hatched && dc_.opaqueBackground)
         painter_.fillPath(area, dc_.bkColor);
       painter_.fillPath(area, dc_.rop2 == Rop2::Black   ? QBrush(Qt::black)
@@ -542,8 +540,8 @@ class EmfPlayer {
     const double onBitmapWidth =
         pen.isCosmetic() ? 1.0 : pen.widthF() * std::sqrt(std::abs(toBitmap.determinant()));
     onBitmapPen.setWidthF(std::isfinite(onBitmapWidth) ? onBitmapWidth : 1.0);
-    QPainterPathStroker stroker(onBitmapPen);
-    painter_.fillPath(stroker.createStroke(onBitmap).intersected(near), pen.color());
+    if (pen.isCosmetic()) onBitmapPen.setCosmetic(true);
+    painter_.strokePath(ClipLinesTo(onBitmap, near), onBitmapPen);
   }
 
   // Paints the closed path (bitmap pixels) with the current transform's pen widths.

@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -375,11 +374,6 @@ class GemPlayer {
     return b.left() < near.left() || b.right() > near.right() || b.top() < near.top() ||
            b.bottom() > near.bottom();
   }
-  QPainterPath Near(const QPainterPath& area) const {
-    QPainterPath near;
-    near.addRect(Neighbourhood());
-    return area.intersected(near);
-  }
 
   void FillArea(QPainterPath area, bool outline) {
     BeginDrawing();
@@ -388,7 +382,7 @@ class GemPlayer {
       const QPen pen = outline && (attr_.perimeter || attr_.fillInterior == 0)
                            ? LinePen(attr_.fillInterior != 0)
                            : QPen(Qt::NoPen);
-      painter_.fillPath(Near(area), FillBrush());
+      painter_.fillPath(ClipAreaTo(area, Neighbourhood()), FillBrush());
       if (pen.style() != Qt::NoPen) StrokeLine(area, pen);
       return;
     }
@@ -407,15 +401,9 @@ class GemPlayer {
   void StrokeLine(const QPainterPath& line) { StrokeLine(line, LinePen()); }
   void StrokeLine(const QPainterPath& line, QPen pen) {
     BeginDrawing();
-    if (FarReaching(line)) {
-      pen.setCosmetic(false);
-      QPainterPathStroker stroker(pen);
-      painter_.fillPath(Near(stroker.createStroke(line)), pen.color());
-      return;
-    }
     painter_.setPen(pen);
     painter_.setBrush(Qt::NoBrush);
-    painter_.drawPath(line);
+    painter_.drawPath(FarReaching(line) ? ClipLinesTo(line, Neighbourhood()) : line);
   }
 
   void Arrow(QPointF tip, QPointF from) {

@@ -1,6 +1,7 @@
 #include "import/formats/VectorCanvas.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <string>
@@ -55,6 +56,51 @@ void DrawingBudget::CheckPoints(int64_t points) const {
   if (points > kMaxFigurePoints)
     throw DecodeError("the drawing has a figure of more than " + std::to_string(kMaxFigurePoints) +
                       " points");
+}
+
+QPainterPath ClipAreaTo(const QPainterPath& figure, const QRectF& area) {
+  QPainterPath lines;
+  lines.setFillRule(figure.fillRule());
+  for (const QPolygonF& polygon : figure.toSubpathPolygons()) {
+    lines.addPolygon(polygon);
+    lines.closeSubpath();
+  }
+  QPainterPath box;
+  box.addRect(area);
+  return lines.intersected(box);
+}
+
+QPainterPath ClipLinesTo(const QPainterPath& figure, const QRectF& area) {
+  QPainterPath pieces;
+  for (const QPolygonF& polygon : figure.toSubpathPolygons()) {
+    bool joined = false;
+    for (qsizetype i = 0; i + 1 < polygon.size(); ++i) {
+      // Liang-Barsky: the part of the segment a + t (b - a), 0 <= t <= 1, inside.
+      const QPointF a = polygon[i], d = polygon[i + 1] - a;
+      double t0 = 0, t1 = 1;
+      const double p[4] = {-d.x(), d.x(), -d.y(), d.y()};
+      const double q[4] = {a.x() - area.left(), area.right() - a.x(), a.y() - area.top(),
+                           area.bottom() - a.y()};
+      bool inside = true;
+      for (int k = 0; k < 4 && inside; ++k) {
+        if (p[k] == 0) {
+          inside = q[k] >= 0;
+        } else if (p[k] < 0) {
+          t0 = std::max(t0, q[k] / p[k]);
+        } else {
+          t1 = std::min(t1, q[k] / p[k]);
+        }
+      }
+      if (!inside || t0 > t1) {
+        joined = false;
+        continue;
+      }
+      if (!joined || t0 > 0) pieces.moveTo(a + d * t0);
+      pieces.lineTo(a + d * t1);
+      joined = t1 >= 1;
+    }
+  }
+  return pieces;
 }
 
 float LeFields::F32(size_t offset) const {

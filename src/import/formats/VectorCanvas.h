@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <chrono>
 #include <cstdint>
 #include <span>
@@ -52,6 +53,13 @@ class DrawingBudget {
  private:
   std::chrono::steady_clock::time_point start_;
 };
+
+// Figures that reach far beyond the bitmap cost the painter in proportion to their
+// size, so they are cut to a neighbourhood of it first: their curves flattened to lines
+// (a bounded number a curve), closed figures cut as areas, lines cut to their pieces
+// inside (for stroking, whose pen keeps its ends out of sight beyond the bitmap).
+QPainterPath ClipAreaTo(const QPainterPath& figure, const QRectF& area);
+QPainterPath ClipLinesTo(const QPainterPath& figure, const QRectF& area);
 
 // Little-endian fields of a span; a read outside it gives 0 and marks the view bad,
 // so a short record is noticed once after its fields were read.
