@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "GuiSession.h"
 #include "ScreenSize.h"
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
@@ -74,6 +75,7 @@ int RunAdd(const std::vector<std::string>& args) {
     return 2;
   }
 
+  GuiSession session;  // drawings (emf, gem) draw their text with the system's fonts
   SlideShowDocument document;
   std::error_code ec;
   if (std::filesystem::exists(show, ec)) {
