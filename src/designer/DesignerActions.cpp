@@ -11,6 +11,7 @@
 #include "designer/DesignerWidgets.h"
 #include "designer/EditCommands.h"
 #include "designer/FileCommands.h"
+#include "designer/PlayOnMenu.h"
 #include "designer/RunCommands.h"
 #include "platform/HelpViewer.h"
 #include "shell/HelpAbout.h"
@@ -172,6 +173,7 @@ void DesignerActions::BuildRunMenu(QMenu* menu) {
         {AddAction(menu, "RunFromSelectedSlide1",
                    QStringLiteral("Run the Show from the &Selected Slide"), {}, {})},
         nullptr});
+  AddPlayOnMenu(menu, &window_);
 }
 
 void DesignerActions::BuildHelpMenu(QMenu* menu) {

@@ -8,6 +8,7 @@
 #include "designer/SlideCaptionForm.h"
 #include "effects/SlideTransitionForm.h"
 #include "import/AddPictureSlide.h"
+#include "platform/ShowScreen.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
 #include "player/MediaPlayer.h"
@@ -95,6 +96,14 @@ bool QtEditorDialogs::EditCaption(std::vector<std::string>& lines, CaptionFontRe
 void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop) {
   {
     TSlidePrepForm player(slides, &prompts_);
+    player.SetShowScreen(ChooseShowScreen(owner_));
+    if (ShowName) player.SetShowName(QString::fromStdString(ShowName()));
+    // The designer, usable on another screen, follows the show in its strip.
+    if (SlideOnScreen && owner_ && owner_->isVisible() && owner_->screen() != player.screen()) {
+      QObject::connect(&player, &TSlidePrepForm::StateChanged, &player, [this, &player] {
+        if (player.Runner().SlideReady) SlideOnScreen(player.Runner().CurrentIndex);
+      });
+    }
     player.Runner().StartIndex = startIndex;
     player.Runner().LoopShow = loop;
     player.SetTransitionPacing(TransitionPacing);

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -83,6 +84,14 @@ TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* p
 
   BuildControls();
   InstallHelpKey(this, kHelpContext);
+  windows_.ShowName = [this] {
+    return QFileInfo(QString::fromStdString(editor_.Document().FileName()))
+        .completeBaseName()
+        .toStdString();
+  };
+  windows_.SlideOnScreen = [this](int index) {
+    if (editor_.Document().ValidIndex(index)) editor_.Select({index}, index);
+  };
   editor_.AddListener(this);
 
   resize(kOuterWidth - kDesignedFrameWidth, kOuterHeight - kDesignedFrameHeight);

@@ -112,8 +112,11 @@ void ShowRunner::ShowNextSlide() {
     const int64_t elapsed = clock_.NowMs() - t0;
     ArmTimer(static_cast<int32_t>(int64_t{slide->ExtraSeconds} * 1000 - elapsed));
   }
+  // A blank asked for during the transition covers the new slide and holds its time.
+  if (blank_ != ScreenBlank::None) HoldCountdown();
 
   SlideReady = true;
+  screen_.ShowStateChanged();
 }
 
 bool ShowRunner::StartSlideSound(const SlideRecord& slide) {
@@ -144,7 +147,36 @@ bool ShowRunner::StartSlideSound(const SlideRecord& slide) {
 void ShowRunner::ArmTimer(int32_t remainingMs) {
   RemainingMs = remainingMs;
   timer_.SetInterval(std::clamp(remainingMs, 1, kMaxTimerChunkMs));
+  chunkStartMs_ = clock_.NowMs();
   timer_.SetEnabled(true);
+}
+
+void ShowRunner::HoldCountdown() {
+  heldMs_ = -1;
+  if (!timer_.Enabled()) return;
+  const int64_t inChunk = clock_.NowMs() - chunkStartMs_;
+  heldMs_ = static_cast<int32_t>(std::max<int64_t>(1, RemainingMs - inChunk));
+  timer_.SetEnabled(false);
+}
+
+void ShowRunner::SetBlank(ScreenBlank blank) {
+  if (blank == blank_) return;
+  if (blank_ == ScreenBlank::None) HoldCountdown();
+  blank_ = blank;
+  screen_.BlankScreen(blank);
+  if (blank == ScreenBlank::None && heldMs_ >= 0) {
+    ArmTimer(heldMs_);
+    heldMs_ = -1;
+  }
+  screen_.ShowStateChanged();
+}
+
+bool ShowRunner::CanGoForward() const {
+  return LoopShow || CurrentIndex + 1 < static_cast<int>(Slides.size());
+}
+
+bool ShowRunner::CanGoBack() const {
+  return LoopShow || CurrentIndex > 0;
 }
 
 void ShowRunner::AdvanceNow() {
@@ -164,6 +196,7 @@ void ShowRunner::Timer1Timer() {
   RemainingMs -= timer_.Interval();
   if (RemainingMs > 0) {
     timer_.SetInterval(std::min(RemainingMs, kMaxTimerChunkMs));
+    chunkStartMs_ = clock_.NowMs();
     timer_.SetEnabled(true);
     return;
   }
@@ -181,6 +214,18 @@ void ShowRunner::FormKeyDown(RunnerKey key, unsigned shift) {
     return;
   }
   PendingKey.held = false;
+
+  // The same blank key uncovers the slide, the other colour swaps; any other key (but
+  // help) uncovers it and then acts as usual.
+  if (key == RunnerKey::BlackScreen || key == RunnerKey::WhiteScreen) {
+    const ScreenBlank wanted =
+        key == RunnerKey::BlackScreen ? ScreenBlank::Black : ScreenBlank::White;
+    SetBlank(blank_ == wanted ? ScreenBlank::None : wanted);
+    return;
+  }
+  if (blank_ != ScreenBlank::None && key != RunnerKey::F1 && key != RunnerKey::Other) {
+    SetBlank(ScreenBlank::None);
+  }
 
   switch (key) {
     case RunnerKey::Backspace:
@@ -212,6 +257,8 @@ void ShowRunner::FormKeyDown(RunnerKey key, unsigned shift) {
     case RunnerKey::F1:
       screen_.ShowHelp();
       break;
+    case RunnerKey::BlackScreen:
+    case RunnerKey::WhiteScreen:
     case RunnerKey::Other:
       break;
   }
@@ -242,6 +289,10 @@ void ShowRunner::MediaPlayer1Notify() {
   if (busy_ || finished_) return;
   const SlideRecord* slide = SlideAt(CurrentIndex);
   if (!slide || slide->DurationMode != SoundEnded) return;
+  if (blank_ != ScreenBlank::None) {  // the wait after the sound starts once uncovered
+    heldMs_ = std::max(1, int32_t{slide->ExtraSeconds} * 1000);
+    return;
+  }
   if (slide->ExtraSeconds == 0) {
     AdvanceNow();
   } else {
