@@ -97,6 +97,7 @@ void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, b
   {
     TSlidePrepForm player(slides, &prompts_);
     player.SetShowScreen(ChooseShowScreen(owner_));
+    player.SetPresenterNear(owner_);
     if (ShowName) player.SetShowName(QString::fromStdString(ShowName()));
     // The designer, usable on another screen, follows the show in its strip.
     if (SlideOnScreen && owner_ && owner_->isVisible() && owner_->screen() != player.screen()) {

@@ -19,6 +19,8 @@ constexpr const char* kPlayerInterface = "org.mpris.MediaPlayer2.Player";
 constexpr const char* kTrackPathPrefix = "/io/github/lanternreelworks/Slide/";
 // The desktop's controls may still fetch the previous slide's picture.
 constexpr int kArtFilesKept = 2;
+// Small, as the controls' pictures are.
+constexpr int kArtWidth = 320;
 
 }  // namespace
 
@@ -219,8 +221,9 @@ void MprisService::UpdateMetadata() {
 }
 
 QString MprisService::WriteArt() {
-  const QImage& picture = form_.ShownSlidePicture();
-  if (picture.isNull()) return {};
+  if (form_.ShownSlidePicture().isNull()) return {};
+  const QImage picture =
+      form_.ShownSlidePicture().scaledToWidth(kArtWidth, Qt::SmoothTransformation);
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (folder.isEmpty()) return {};
   const QString path = QStringLiteral("%1/lanternreelworks-%2-slide-%3.png")

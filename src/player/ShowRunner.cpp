@@ -179,6 +179,12 @@ bool ShowRunner::CanGoBack() const {
   return LoopShow || CurrentIndex > 0;
 }
 
+int64_t ShowRunner::TimeLeftMs() const {
+  if (blank_ != ScreenBlank::None) return heldMs_;
+  if (!timer_.Enabled()) return -1;
+  return std::max<int64_t>(0, RemainingMs - (clock_.NowMs() - chunkStartMs_));
+}
+
 void ShowRunner::AdvanceNow() {
   if (replayingHeldKey_) {
     timer_.SetEnabled(false);

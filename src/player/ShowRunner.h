@@ -116,6 +116,9 @@ class ShowRunner {
   // Whether going forward or back stays within the show (a show that loops always does).
   bool CanGoForward() const;
   bool CanGoBack() const;
+  // Milliseconds before the slide on screen changes by itself, -1 when it waits for a
+  // key or its sound.
+  int64_t TimeLeftMs() const;
 
  private:
   const SlideRecord* SlideAt(int index) const;

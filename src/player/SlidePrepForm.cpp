@@ -18,14 +18,15 @@
 #include "platform/HelpViewer.h"
 #include "platform/QtPrompts.h"
 #include "player/MprisService.h"
+#include "player/PresenterWindow.h"
 
 namespace lrw {
 
 namespace {
 
 constexpr int kBlackScreenWaitMs = 250;
-// The media controls' picture of the slide: small, as their thumbnails are.
-constexpr int kShownSlideWidth = 320;
+// The presenter's and the media controls' pictures of the slides.
+constexpr int kShownSlideWidth = 480;
 // A touch that travels less than this (in logical pixels) is a tap.
 constexpr qreal kSwipeMinDistance = 40;
 
@@ -162,6 +163,7 @@ TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* 
 }
 
 TSlidePrepForm::~TSlidePrepForm() {
+  presenter_.reset();
   mpris_.reset();
   runner_.FormDestroy();
   ShowPointer();
@@ -217,7 +219,16 @@ int TSlidePrepForm::exec() {
   activateWindow();
   setFocus(Qt::ActiveWindowFocusReason);
   if (running_ && mediaPlayerOnBus_) mpris_ = std::make_unique<MprisService>(*this);
+  if (running_ && wantPresenter_) {
+    if (QScreen* other = PresenterWindow::ScreenFor(screen(), presenterNear_.data())) {
+      presenter_ = std::make_unique<PresenterWindow>(*this, other);
+      // The show keeps the keyboard; a click makes the presenter's window the active one.
+      presenter_->setAttribute(Qt::WA_ShowWithoutActivating);
+      presenter_->show();
+    }
+  }
   if (running_) loop_.exec();
+  presenter_.reset();
   mpris_.reset();
 
   for (const QPointer<QWidget>& w : disabledWindows_) {
@@ -232,9 +243,28 @@ void TSlidePrepForm::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+void TSlidePrepForm::SetPresenterNear(const QWidget* designer) {
+  wantPresenter_ = true;
+  presenterNear_ = designer;
+}
+
+void TSlidePrepForm::ShowStateChanged() {
+  // Once a slide is on screen, the slide bitmap holds the next one.
+  if (runner_.SlideReady && (mpris_ || presenter_)) {
+    if (runner_.Ending) {
+      nextSlide_ = QImage();
+    } else {
+      nextSlide_ = slideBitmap_.scaledToWidth(kShownSlideWidth, Qt::SmoothTransformation);
+      nextSlide_.setDevicePixelRatio(1);
+    }
+  }
+  emit StateChanged();
+}
+
 void TSlidePrepForm::FormShow() {
   if (started_) return;
   started_ = true;
+  showClock_.start();
   HidePointer();
   // The show starts once the window is on screen and the event loop runs.
   QTimer::singleShot(0, this, [this] { runner_.StartShow(); });
@@ -353,7 +383,7 @@ void TSlidePrepForm::PresentSlide(int effect, int boxWidth) {
   SlideCanvas->SetBoxWidth(static_cast<uint8_t>(std::clamp(boxWidth, 0, 255)));
   SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);
   ++slidesPresented_;
-  if (mpris_) {
+  if (mpris_ || presenter_) {
     shownSlide_ = slideBitmap_.scaledToWidth(kShownSlideWidth, Qt::SmoothTransformation);
     shownSlide_.setDevicePixelRatio(1);
   }

@@ -27,6 +27,7 @@ class QTouchEvent;
 namespace lrw {
 
 class MprisService;
+class PresenterWindow;
 class Prompts;
 class TFxImage;
 
@@ -68,8 +69,16 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   bool Paused() const { return pauseShowing_; }
   // Closes the pause message, so the show goes on, as a media player's Play does.
   void ResumeFromPause();
-  // A small picture of the slide on screen, for the desktop's media controls.
+  // Small pictures of the slide on screen and of the next one (none after the last), for
+  // the presenter and the desktop's media controls.
   const QImage& ShownSlidePicture() const { return shownSlide_; }
+  const QImage& NextSlidePicture() const { return nextSlide_; }
+  // Milliseconds since the show began.
+  int64_t ElapsedMs() const { return showClock_.isValid() ? showClock_.elapsed() : 0; }
+  // With another screen than the show's: the presenter's window there (before exec()).
+  // `designer` is the window whose screen it prefers.
+  void SetPresenterNear(const QWidget* designer);
+  PresenterWindow* Presenter() const { return presenter_.get(); }
   // How many slides have been brought on screen so far.
   int SlidesPresented() const { return slidesPresented_; }
 
@@ -116,7 +125,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   void ShowHelp() override;
   void EndShow() override;
   void BlankScreen(ScreenBlank blank) override;
-  void ShowStateChanged() override { emit StateChanged(); }
+  void ShowStateChanged() override;
 
   std::unique_ptr<Timer> timer_;
   std::unique_ptr<Clock> clock_;
@@ -136,6 +145,11 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   bool mediaPlayerOnBus_ = true;
   bool pauseShowing_ = false;
   QImage shownSlide_;
+  QImage nextSlide_;
+  QElapsedTimer showClock_;
+  bool wantPresenter_ = false;
+  QPointer<const QWidget> presenterNear_;
+  std::unique_ptr<PresenterWindow> presenter_;
   int slidesPresented_ = 0;
   std::unique_ptr<MprisService> mpris_;
 };

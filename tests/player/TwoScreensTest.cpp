@@ -1,12 +1,15 @@
 // The show with two screens (Qt's offscreen platform given a laptop screen and a projector
 // of twice the pixel density): "Run the Show" through the real designer fills the screen
 // the designer is not on, at that screen's device pixels, while the designer stays usable
-// and follows the show; "Play on" picks the other screen and is remembered.
+// and follows the show, and the presenter's window there shows what comes next and moves
+// the show on; "Play on" picks the other screen and is remembered.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
@@ -15,6 +18,7 @@
 
 #include "designer/DesignerFixture.h"
 #include "platform/ShowScreen.h"
+#include "player/PresenterWindow.h"
 #include "player/SlidePrepForm.h"
 
 namespace lrw {
@@ -58,6 +62,9 @@ class TwoScreens : public test::DesignerFixture {
     QSize bitmap;
     bool designerEnabled = false;
     std::vector<int> designerCurrent;  // the strip's current slide after each step
+    QString presenterScreen;
+    QString presenterNumber;
+    QRgb presenterNext = 0;  // the middle of its next slide
   };
   // Runs the show from the Run menu, steps forward twice with the real window's keys, ends it.
   Seen RunAndStep() {
@@ -89,7 +96,15 @@ class TwoScreens : public test::DesignerFixture {
       seen.designerEnabled = form.isEnabled();
       QTest::keyClick(player, Qt::Key_PageDown);
       waitSlide(1);
-      QTest::keyClick(player, Qt::Key_Space);
+      if (PresenterWindow* presenter = player->Presenter()) {
+        seen.presenterScreen = presenter->screen()->name();
+        seen.presenterNumber = presenter->Number->text();
+        const QImage next = presenter->Next->pixmap().toImage();
+        seen.presenterNext = next.pixel(next.width() / 2, next.height() / 2);
+        QTest::mouseClick(presenter->ForwardButton, Qt::LeftButton);
+      } else {
+        QTest::keyClick(player, Qt::Key_Space);
+      }
       waitSlide(2);
       QTest::keyClick(player, Qt::Key_Escape);
     });
@@ -108,6 +123,9 @@ TEST_F(TwoScreens, ShowFillsTheOtherScreenThenTheOneChosenInPlayOn) {
   EXPECT_EQ(beside.bitmap, QSize(1600, 1200)) << "composed at the projector's device pixels";
   EXPECT_TRUE(beside.designerEnabled);
   EXPECT_EQ(beside.designerCurrent, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(beside.presenterScreen, "Laptop");
+  EXPECT_EQ(beside.presenterNumber, "Slide 2 of 3");
+  EXPECT_EQ(beside.presenterNext, 0xFF0000FFu) << "the third slide, blue";
 
   // "Play on" lists both screens, the projector ticked; choosing the laptop remembers it.
   auto* playOn = W<QMenu>("PlayOn1");
@@ -124,6 +142,7 @@ TEST_F(TwoScreens, ShowFillsTheOtherScreenThenTheOneChosenInPlayOn) {
   EXPECT_EQ(over.screen, "Laptop");
   EXPECT_EQ(over.bitmap, QSize(1024, 768));
   EXPECT_FALSE(over.designerEnabled) << "under the show, the designer takes no input";
+  EXPECT_EQ(over.presenterScreen, "Projector");
   EXPECT_EQ(over.designerCurrent, (std::vector<int>{0, 0, 0})) << "nor follows it";
 }
 
