@@ -165,7 +165,8 @@ void MprisService::Update() {
     playedMs_ = 0;
     playing_.invalidate();
     UpdateMetadata();
-    // The same track from its start: the controls would not notice otherwise.
+    // The same slide again (a show of one slide that loops): its time starts anew, which
+    // the controls would not notice otherwise.
     if (sameSlideAgain) emit Seeked(0);
   } else if (wasPlaying && !playing) {
     playedMs_ += playing_.elapsed();
@@ -201,10 +202,11 @@ void MprisService::UpdateMetadata() {
   ++serial_;
 
   QVariantMap m;
-  // A new path for every showing, so that a slide shown again is a new track.
+  // One track per slide; its picture file is new on every showing, so that the controls
+  // never show a stale one.
   m.insert(QStringLiteral("mpris:trackid"),
-           QVariant::fromValue(QDBusObjectPath(
-               QStringLiteral("%1%2_%3").arg(kTrackPathPrefix).arg(index + 1).arg(serial_))));
+           QVariant::fromValue(
+               QDBusObjectPath(QStringLiteral("%1%2").arg(kTrackPathPrefix).arg(index + 1))));
   QString title = FromCp1252(slide.PictureName);
   if (title.isEmpty()) title = tr("Slide %1").arg(index + 1);
   m.insert(QStringLiteral("xesam:title"), title);

@@ -59,7 +59,7 @@ class MprisService : public QObject {
   QVariantMap metadata_;
   int shownIndex_ = -1;
   int shownSerial_ = -1;  // the form's count of slides presented, at the last new slide
-  int serial_ = 0;        // tracks announced, for their paths and pictures
+  int serial_ = 0;        // slides announced, for their pictures' names
   QStringList artFiles_;
   // The slide's playing time: what was played before the last pause, and since.
   qlonglong playedMs_ = 0;
