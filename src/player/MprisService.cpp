@@ -37,7 +37,7 @@ MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService* service)
   connect(service, &MprisService::Seeked, this, &MprisPlayerAdaptor::Seeked);
 }
 
-MprisService::MprisService(TSlidePrepForm& form) : QObject(&form), form_(form) {
+MprisService::MprisService(TSlidePrepForm& form) : form_(form) {
   new MprisRootAdaptor(this);
   new MprisPlayerAdaptor(this);
   connect(&form_, &TSlidePrepForm::StateChanged, this, &MprisService::Update);

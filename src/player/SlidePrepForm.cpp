@@ -200,9 +200,8 @@ void TSlidePrepForm::SetTransitionPacing(double factor) {
 
 int TSlidePrepForm::exec() {
   // Like a modal window: the program's other windows take no input meanwhile. A help
-  // window opened from the show stays usable.
-  // Windows on another screen than the show's stay usable (the designer beside a
-  // projector), but cannot change the show while it runs.
+  // window opened from the show stays usable, and so do windows on another screen than
+  // the show's (the designer beside a projector), whose commands wait for the show.
   HelpViewer* help = FindHelpViewer();
   for (QWidget* w : QApplication::topLevelWidgets()) {
     const bool elsewhere = w->isVisible() && w->screen() != screen();
