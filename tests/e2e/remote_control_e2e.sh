@@ -31,10 +31,10 @@ if [ "${1:-}" = "--inside" ]; then
       convert "$work/shot.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'
   }
   middle() { pixel 1536 384; }
-  await() {  # await WANTED COMMAND...: the command's output, once it is WANTED (5 s)
+  await() {  # await WANTED COMMAND...: the command's output, once it is WANTED (10 s)
     local want="$1" got i
     shift
-    for i in $(seq 1 50); do
+    for i in $(seq 1 100); do
       got="$("$@" 2>/dev/null)"
       [ "$got" = "$want" ] && break
       sleep 0.1

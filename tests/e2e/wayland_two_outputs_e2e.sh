@@ -54,10 +54,9 @@ if [ "${1:-}" = "--inside" ]; then
     [ "$(shown_on '#002040')" != none ] && break
   done
   expect "first slide beside the designer ($designer)" "$(shown_on '#002040')" "$other"
-  xdotool key Escape
-  sleep 0.5
   kill "$pid"
   wait "$pid"
+  sleep 1
 
   for side in left:screen0 right:screen1; do
     case_name="/r on the remembered output (${side#*:})"
@@ -67,6 +66,7 @@ if [ "${1:-}" = "--inside" ]; then
     expect "first slide" "$(shown_on '#002040')" "${side%:*}"
     kill "$pid"
     wait "$pid"
+    sleep 1  # the compositor lets a closed window fade out
   done
   echo "failures=$failures" >"$work/result"
   exit 0
