@@ -3,7 +3,7 @@
 # and a private session bus, driven from afar. The designer sits on the left monitor and
 # the show fills the right one; playerctl, a clicker's keys and the media keys drive it
 # through a whole run; playerctl stop ends it and the player leaves the bus; "Play on"
-# then picks the left monitor; "/r" plays on the remembered one.
+# then picks the left monitor.
 #
 # usage: remote_control_e2e.sh PROGRAM MAKE_SHOW [TIME_LIMIT_SECONDS]
 set -euo pipefail
@@ -123,13 +123,6 @@ STEPS
   kill "$pid"
   wait "$pid"
 
-  case_name="/r on the remembered monitor"
-  printf '[show]\nplayOn=RIGHT\n' >"$XDG_CONFIG_HOME/lanternreelworks/lanternreelworks.ini"
-  (cd "$work" && exec "$program" /s /r remote.sho) >>"$work/program.log" 2>&1 &
-  pid=$!
-  expect "first slide on the right" "$(await '#002040' middle)" '#002040'
-  key Escape
-  expect "ended" "$(timeout 15 tail --pid="$pid" -f /dev/null && echo yes)" yes
   echo "failures=$failures" >"$work/result"
   exit 0
 fi
