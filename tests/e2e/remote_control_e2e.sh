@@ -41,11 +41,12 @@ if [ "${1:-}" = "--inside" ]; then
     done
     echo "$got"
   }
-  key() {  # keys to the show's window
-    xdotool search --onlyvisible --name '^Lanternreelworks$' windowfocus --sync key "$@"
+  # Keys to the show's window, or the designer; --sync waits for the focus, so not forever.
+  key() {
+    timeout 5 xdotool search --onlyvisible --name '^Lanternreelworks$' windowfocus --sync key "$@"
   }
   designer_key() {
-    xdotool search --name '^Lanternreelworks!$' windowfocus --sync key --clearmodifiers "$@"
+    timeout 5 xdotool search --name '^Lanternreelworks!$' windowfocus --sync key --clearmodifiers "$@"
   }
   run_show() {  # Ctrl+B, again while the designer is still settling
     for _ in $(seq 1 10); do
