@@ -217,7 +217,10 @@ int TSlidePrepForm::exec() {
   raise();
   activateWindow();
   setFocus(Qt::ActiveWindowFocusReason);
-  if (running_ && mediaPlayerOnBus_) mpris_ = std::make_unique<MprisService>(*this);
+  if (running_ && mediaPlayerOnBus_) {
+    mpris_ = std::make_unique<MprisService>(*this);
+    if (mpris_->ServiceName().isEmpty()) mpris_.reset();  // no bus: said so, nothing to do
+  }
   if (running_ && wantPresenter_) {
     if (QScreen* other = PresenterWindow::ScreenFor(screen(), presenterNear_.data())) {
       presenter_ = std::make_unique<PresenterWindow>(*this, other);
