@@ -12,6 +12,7 @@
 #include "designer/EditCommands.h"
 #include "designer/FileCommands.h"
 #include "designer/MusicCommands.h"
+#include "designer/PlayOnMenu.h"
 #include "designer/RunCommands.h"
 #include "platform/CoreText.h"
 #include "platform/HelpViewer.h"
@@ -180,6 +181,7 @@ void DesignerActions::BuildRunMenu(QMenu* menu) {
         {AddAction(menu, "RunFromSelectedSlide1", tr("Run the Show from the &Selected Slide"), {},
                    {})},
         nullptr});
+  AddPlayOnMenu(menu, &window_);
 }
 
 void DesignerActions::BuildHelpMenu(QMenu* menu) {

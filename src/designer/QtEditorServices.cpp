@@ -17,6 +17,7 @@
 #include "export/AudioTrack.h"
 #include "import/AddPictureSlide.h"
 #include "import/PictureImportPool.h"
+#include "platform/ShowScreen.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
 #include "player/MediaPlayer.h"
@@ -137,6 +138,15 @@ void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, b
                               const ShowMusic& music) {
   {
     TSlidePrepForm player(slides, &prompts_, nullptr, music);
+    player.SetShowScreen(ChooseShowScreen(owner_));
+    player.SetPresenterNear(owner_);
+    if (ShowName) player.SetShowName(QString::fromStdString(ShowName()));
+    // The designer, usable on another screen, follows the show in its strip.
+    if (SlideOnScreen && owner_ && owner_->isVisible() && owner_->screen() != player.screen()) {
+      QObject::connect(&player, &TSlidePrepForm::StateChanged, &player, [this, &player] {
+        if (player.Runner().SlideReady) SlideOnScreen(player.Runner().CurrentIndex);
+      });
+    }
     player.Runner().StartIndex = startIndex;
     player.Runner().LoopShow = loop;
     player.SetTransitionPacing(TransitionPacing);

@@ -63,6 +63,10 @@ class DesignerWindows : public EditorWindows {
 
   // Transitions in shows run by this object are this much faster (tests use 0).
   double TransitionPacing = 1.0;
+  // The show's name for the desktop's media controls.
+  std::function<std::string()> ShowName;
+  // Told the index of each slide the show brings on screen.
+  std::function<void(int)> SlideOnScreen;
 
  private:
   Prompts& prompts_;

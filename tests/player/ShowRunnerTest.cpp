@@ -82,6 +82,11 @@ class FakeScreen : public RunnerScreen {
   void ShowPauseMessage() override { log.push_back("paused"); }
   void ShowHelp() override { log.push_back("help"); }
   void EndShow() override { log.push_back("end"); }
+  void BlankScreen(ScreenBlank b) override {
+    log.push_back(b == ScreenBlank::Black   ? "black cover"
+                  : b == ScreenBlank::White ? "white cover"
+                                            : "uncover");
+  }
 
   int64_t composeMs = 0;
   std::function<void()> duringTransition;
@@ -414,6 +419,61 @@ TEST_F(ShowRunnerTest, EmptyShowEndsAtOnce) {
   Start({});
   EXPECT_TRUE(Ended());
   EXPECT_TRUE(screen.presented.empty());
+}
+
+TEST_F(ShowRunnerTest, BlankScreenHoldsTheSlidesTimeUntilUncovered) {
+  ShowRunner& r = Start({Slide("a", TimeElapsed, 10), Slide("b", TimeElapsed, 5),
+                         Slide("c", SoundEnded, 2, true), Slide("d", EnterPressed, 0)});
+  clock.now += 4000;  // 6 s of slide a left
+  r.FormKeyDown(RunnerKey::BlackScreen);
+  EXPECT_EQ(r.Blank(), ScreenBlank::Black);
+  EXPECT_FALSE(timer.Enabled());
+  clock.now += 60000;                     // a minute in black changes nothing
+  r.FormKeyDown(RunnerKey::WhiteScreen);  // the other colour swaps, still covered
+  EXPECT_EQ(r.Blank(), ScreenBlank::White);
+  EXPECT_FALSE(timer.Enabled());
+  r.FormKeyDown(RunnerKey::WhiteScreen);
+  EXPECT_EQ(r.Blank(), ScreenBlank::None);
+  EXPECT_EQ(timer.Interval(), 6000);
+  EXPECT_EQ(screen.presented, (std::vector<std::string>{"a"}));
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "b");
+
+  // A forward key while covered uncovers and goes on at once.
+  r.FormKeyDown(RunnerKey::BlackScreen);
+  r.FormKeyDown(RunnerKey::Right);
+  EXPECT_EQ(r.Blank(), ScreenBlank::None);
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "c");
+
+  // The sound ends while covered: its two seconds start once uncovered.
+  r.FormKeyDown(RunnerKey::BlackScreen);
+  r.MediaPlayer1Notify();
+  EXPECT_FALSE(timer.Enabled());
+  r.FormKeyDown(RunnerKey::BlackScreen);
+  EXPECT_EQ(timer.Interval(), 2000);
+  EXPECT_EQ(screen.log,
+            (std::vector<std::string>{"black", "black cover", "white cover", "uncover",
+                                      "black cover", "uncover", "black cover", "uncover"}));
+}
+
+TEST_F(ShowRunnerTest, BlankKeyDuringTransitionCoversTheNextSlideAndHoldsItsTime) {
+  ShowRunner& r =
+      Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3), Slide("c", TimeElapsed, 3)});
+  screen.duringTransition = [&] { runner->FormKeyDown(RunnerKey::WhiteScreen); };
+  Tick();  // b comes in; W is held
+  EXPECT_EQ(r.Blank(), ScreenBlank::None);
+  EXPECT_EQ(timer.Interval(), 3000);
+  Tick();  // at the change to c, W acts once: c comes in covered, its time held
+  EXPECT_EQ(screen.presented.back(), "c");
+  EXPECT_EQ(r.Blank(), ScreenBlank::White);
+  EXPECT_FALSE(timer.Enabled());
+  EXPECT_FALSE(r.PendingKey.held);
+  r.FormKeyDown(RunnerKey::WhiteScreen);
+  EXPECT_EQ(timer.Interval(), 3000);
+  EXPECT_TRUE(r.Ending);
+  EXPECT_FALSE(r.CanGoForward());
+  EXPECT_TRUE(r.CanGoBack());
 }
 
 }  // namespace
