@@ -141,6 +141,35 @@ def gm(folder, name, size, args):
         subprocess.run(["gm", "convert", "-size", size, "xc:#336699", *args, path], check=True)
 
 
+def emf(width_px, height_px, records, frame=None):
+    """An enhanced metafile on a 96 dpi device; records are (type, payload bytes)."""
+    body = b"".join(struct.pack("<II", t, 8 + len(p)) + p for t, p in records)
+    body += struct.pack("<5I", 14, 20, 0, 16, 20)
+    fw, fh = frame or (width_px * 2540 // 96, height_px * 2540 // 96)
+    header = struct.pack("<II4i4iIIIIHHIIIiiiiIIIii", 1, 108, 0, 0, width_px - 1, height_px - 1,
+                         0, 0, fw, fh, 0x464D4520, 0x10000, 0, len(records) + 2, 256, 0,
+                         0, 0, 0, 1000, 1000, 265, 265, 0, 0, 0, 264583, 264583)
+    data = bytearray(header + body)
+    struct.pack_into("<I", data, 48, len(data))
+    return bytes(data)
+
+
+def gem(width, height, calls, page=None):
+    words = [-1, 24, 101, 2, 0, 0, width, height] + list(page or (width * 254 // 96, height * 254 // 96))
+    words += [0] * 14
+    for opcode, sub, points, ints in calls:
+        words += [opcode, len(points), len(ints), sub] + [v for p in points for v in p] + ints
+    words.append(-1)
+    return struct.pack("<%dh" % len(words), *words)
+
+
+def emf_text(chars):
+    text = ("W" * chars).encode("utf-16-le")
+    font = struct.pack("<I5i8B", 1, -40, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0) + b"\0" * 64
+    out = struct.pack("<4iIff2iIII4iI", 0, 0, -1, -1, 1, 0, 0, 0, 40, chars, 76, 0, 0, 0, -1, -1, 0)
+    return [(82, font), (37, struct.pack("<I", 1)), (84, out + text)]
+
+
 # The largest picture our limits let through (kMaxDecodedPixels, 24 Mi pixels).
 LIMIT_W, LIMIT_H = 5792, 4344
 
@@ -173,6 +202,18 @@ def main():
         "limit.msp": msp2(LIMIT_W, LIMIT_H, [0] * LIMIT_H),
         "limit.pic": pic_filled(LIMIT_W, LIMIT_H),
         "limit-zero-7936.jpg": zero_progressive_jpeg(7936, 7936),
+        # Drawings: declared beyond the limits, at the limit with full-size fills, a
+        # million tiny records, a path of a million points, a huge text run.
+        "bomb.emf": emf(100, 100, [], frame=(2000000000, 2000000000)),
+        "bomb.gem": gem(100, 100, [], page=(32767, 32767)),
+        "limit.emf": emf(LIMIT_W, LIMIT_H, [(43, struct.pack("<4i", 0, 0, LIMIT_W, LIMIT_H))] * 20),
+        "limit.gem": gem(4800, 4800, [(23, 0, [], [3]), (11, 1, [(0, 0), (4799, 4799)], [])] * 20,
+                         page=(12700, 12700)),
+        "million-records.emf": emf(1000, 1000, [(54, struct.pack("<2i", i % 1000, i // 1000))
+                                                for i in range(1000000)]),
+        "endless-path.emf": emf(1000, 1000, [(59, b"")] + [(6, struct.pack("<4iI", 0, 0, -1, -1, 1000)
+                                                            + struct.pack("<2000i", *range(2000)))] * 1100),
+        "huge-text.emf": emf(400, 100, emf_text(4000000)),
     }
     for name, data in small.items():
         with open(os.path.join(folder, name), "wb") as f:

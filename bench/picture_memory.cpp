@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -57,6 +58,11 @@ int main(int argc, char** argv) {
         if (::write(report[1], text.data(), text.size()) < 0) return 1;
         ::_exit(0);
       }
+      // Drawings (emf, gem) draw their text with the fonts of a QGuiApplication.
+      int qtArgc = 1;
+      char* qtArgv[] = {argv[0], nullptr};
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+      QGuiApplication app(qtArgc, qtArgv);
       lrw::TLoadPictureModule loader;
       const lrw::LoadPictureResult r = Decode(loader, mode, argv[i]);
       const std::string text =

@@ -1,8 +1,12 @@
 // libFuzzer target for our own legacy picture decoders (IFF/LBM, GEM IMG, MSP,
-// PC Paint PIC). The first byte picks the decoder so that one corpus covers all
-// four; LRW_FUZZ_DECODER (iff, img, msp, pic) pins one decoder for a focused run.
+// PC Paint PIC) and vector readers (EMF, GEM metafile). The first byte picks the
+// reader so that one corpus covers all six; LRW_FUZZ_DECODER (iff, img, msp, pic,
+// emf, gem) pins one reader for a focused run. Drawings are rendered at a small size
+// so that a run tries many.
 // Any input must either decode to a consistent bitmap within the size limits or
 // raise DecodeError; nothing else may escape.
+#include <QGuiApplication>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +14,7 @@
 
 #include "import/DecodedPicture.h"
 #include "import/formats/LegacyFormats.h"
+#include "import/formats/VectorFormats.h"
 
 namespace {
 
@@ -20,11 +25,21 @@ struct Family {
   Decoder decode;
 };
 
+// A drawing at its own size, at most 256 pixels a side.
+template <lrw::formats::DrawingSize (*Size)(std::span<const uint8_t>),
+          lrw::Bitmap (*Render)(std::span<const uint8_t>, int, int)>
+lrw::Bitmap Draw(std::span<const uint8_t> file) {
+  const lrw::formats::DrawingSize own = Size(file);
+  return Render(file, std::min(own.width, 256), std::min(own.height, 256));
+}
+
 constexpr Family kFamilies[] = {
     {"iff", &lrw::formats::DecodeIff},
     {"img", &lrw::formats::DecodeGemImg},
     {"msp", &lrw::formats::DecodeMsp},
     {"pic", &lrw::formats::DecodePcPaintPic},
+    {"emf", &Draw<&lrw::formats::EmfSize, &lrw::formats::RenderEmf>},
+    {"gem", &Draw<&lrw::formats::GemSize, &lrw::formats::RenderGem>},
 };
 constexpr int kFamilyCount = sizeof(kFamilies) / sizeof(kFamilies[0]);
 
@@ -57,6 +72,13 @@ void Run(Decoder decode, std::span<const uint8_t> file) {
 }
 
 }  // namespace
+
+// The drawings' text needs the fonts of a QGuiApplication.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(*argc, *argv);
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int pinned = PinnedFamily();

@@ -11,6 +11,8 @@
 #include "designer/DesignerWidgets.h"
 #include "designer/EditCommands.h"
 #include "designer/FileCommands.h"
+#include "designer/MusicCommands.h"
+#include "designer/PlayOnMenu.h"
 #include "designer/RunCommands.h"
 #include "platform/CoreText.h"
 #include "platform/HelpViewer.h"
@@ -166,6 +168,10 @@ void DesignerActions::BuildRunMenu(QMenu* menu) {
   loopAction_ = AddAction(menu, "Loop1", tr("&Loop Until Esc Pressed"), {}, {});
   loopAction_->setCheckable(true);
   Bind({Make<ToggleLoopCommand>(), {loopAction_}, nullptr});
+  Bind({Make<EditMusicCommand>(), {AddAction(menu, "Music1", tr("&Music..."), {}, {})}, nullptr});
+  Bind({Make<FitShowToMusicCommand>(),
+        {AddAction(menu, "FitShowToMusic1", tr("&Fit the Show to the Music"), {}, {})},
+        nullptr});
   menu->addSeparator();
   Bind({Make<RunShowCommand>(RunShowCommand::From::Beginning),
         {AddAction(menu, "RunFromStart1", tr("Run the Show from the &Beginning"),
@@ -175,6 +181,7 @@ void DesignerActions::BuildRunMenu(QMenu* menu) {
         {AddAction(menu, "RunFromSelectedSlide1", tr("Run the Show from the &Selected Slide"), {},
                    {})},
         nullptr});
+  AddPlayOnMenu(menu, &window_);
 }
 
 void DesignerActions::BuildHelpMenu(QMenu* menu) {

@@ -41,7 +41,7 @@ std::string DoneText(const std::string& path, const ExportOptions& options,
 }  // namespace
 
 void ExportShowAsVideo(QWidget* parent, std::vector<SlideRecord> snapshot, Dialogs& dialogs,
-                       Prompts& prompts, const std::string& showFileName) {
+                       Prompts& prompts, const std::string& showFileName, const ShowMusic& music) {
   if (snapshot.empty()) {
     prompts.Tell(
         Tr(QT_TRANSLATE_NOOP("lrw::ExportShowAsVideo", "The show has no slides to export.")),
@@ -66,6 +66,7 @@ void ExportShowAsVideo(QWidget* parent, std::vector<SlideRecord> snapshot, Dialo
   }
 
   ExportProgressDialog progress(std::move(snapshot), path, chosen, parent);
+  progress.SetMusic(music);
   const ExportResult result = progress.Run();
   switch (result.status) {
     case ExportStatus::Done:

@@ -8,6 +8,7 @@
 #include "designer/CommandSupport.h"
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
+#include "document/ShowRecords.h"
 
 namespace lrw {
 namespace {
@@ -15,6 +16,8 @@ namespace {
 constexpr const char* kSaveDialogTitle =
     LRW_TR_NOOP("lrw::Messages", "Brightframework - Save the Slideshow");
 constexpr const char* kLocalFilter = "Local Slide Shows (*.sho)|*.sho";
+// Save As only: the file older versions read; what it cannot keep is said first.
+constexpr const char* kVersion4Filter = "Lanternreelworks 4.0 show (*.sho)|*.sho";
 constexpr const char* kPortableFilter = "Portable Slide Shows (*.bld)|*.bld";
 
 // The extension of the file name part, dot included ("" when there is none).
@@ -53,8 +56,9 @@ class BusyPointer {
 };
 
 // Writes the show; tells the user why not. True when written.
-bool Write(ShowEditor& editor, const std::string& path, bool portable) {
-  const WriteResult written = WriteShowFile(editor.Document(), path, portable);
+bool Write(ShowEditor& editor, const std::string& path, bool portable,
+           ShowFormat format = ShowFormat::Needed) {
+  const WriteResult written = WriteShowFile(editor.Document(), path, portable, format);
   if (!written.ok) {
     TellUser(editor, written.errorText, kMessageCaption, PromptIcon::Error);
     return false;
@@ -67,7 +71,7 @@ bool Write(ShowEditor& editor, const std::string& path, bool portable) {
 std::optional<std::vector<std::string>> CopyMedia(ShowEditor& editor, const std::string& folder) {
   CopyMediaResult copied = [&] {
     BusyPointer pointer(editor);
-    return CopyMediaFiles(editor.Document().Slides(), folder);
+    return CopyMediaFiles(editor.Document().Slides(), folder, editor.Document().Music().tracks);
   }();
   if (copied.ok()) return std::move(copied.copied);
   TellUser(editor, copied.error, kMessageCaption, PromptIcon::Error);
@@ -145,7 +149,7 @@ void LoadShowCommand::OnExecute(ShowEditor& editor) {
   if (result.status == ReadStatus::ReadError) {
     editor.Damaged = ShowEditor::DamagedFile{path_, static_cast<int>(result.slides.size())};
   }
-  Document(editor).Load(std::move(result.slides), path_, result.loop);
+  Document(editor).Load(std::move(result.slides), path_, result.loop, std::move(result.music));
   editor.ClearHistory();
   if (result.status == ReadStatus::ReadError)
     TellUser(editor, result.errorText, kMessageCaption, PromptIcon::Error);
@@ -213,12 +217,34 @@ void SaveShowAsCommand::OnExecute(ShowEditor& editor) {
   choice.defaultSuffix = "sho";
   choice.overwritePrompt = true;
   choice.fileName = previous.empty() ? std::string() : WithoutExtension(Trim(previous));
+  choice.filter = std::string(kLocalFilter) + "|" + kVersion4Filter;
+  int type = 0;
+  choice.chosenFilter = &type;
   const std::optional<std::string> chosen =
       WithDialog(editor, [&](EditorDialogs& d) { return d.SaveFile(choice); });
   if (!chosen) return;
   editor.SaveDialogName = *chosen;
+  const bool version4 = type == 1;
+  if (version4) {
+    const std::vector<std::string> dropped = FeaturesBeyondVersion4(editor.Document());
+    if (!dropped.empty()) {
+      std::string list;
+      for (size_t i = 0; i < dropped.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == dropped.size() ? " and " : ", ") + dropped[i];
+      }
+      const std::string question = "A Lanternreelworks 4.0 show does not keep " + list +
+                                   ".\n\nSave it as a 4.0 show without " +
+                                   (dropped.size() == 1 ? "it?" : "them?");
+      if (AskUser(editor, question, kMessageCaption, PromptIcon::Question, PromptButtons::YesNo,
+                  PromptAnswer::No) != PromptAnswer::Yes) {
+        return;
+      }
+    }
+  }
   // Nothing written: the show still belongs to the file it came from.
-  if (!Write(editor, *chosen, false)) return;
+  if (!Write(editor, *chosen, false, version4 ? ShowFormat::Version4 : ShowFormat::Needed)) return;
+  // The show now holds what its file holds; undoing this step brings the music back.
+  if (version4) Document(editor).SetMusic(ShowMusic{});
   Document(editor).SetFileName(*chosen);
   // The show belongs to the file chosen now (the damaged one only by the user's choice).
   editor.Damaged.reset();
@@ -256,7 +282,8 @@ bool ExportVideoCommand::OnEnabled(const ShowEditor& editor) const {
 
 void ExportVideoCommand::OnExecute(ShowEditor& editor) {
   ShowEditor::BusyScope busy(editor, kBusyModal);
-  editor.Services().windows.ExportVideo(editor.Document().Slides(), editor.Document().FileName());
+  editor.Services().windows.ExportVideo(editor.Document().Slides(), editor.Document().FileName(),
+                                        editor.Document().Music());
 }
 
 bool CloseShowCommand::OnEnabled(const ShowEditor& editor) const {

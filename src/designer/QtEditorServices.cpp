@@ -11,13 +11,17 @@
 #include <QTimer>
 
 #include "designer/ExportShowAsVideo.h"
+#include "designer/MusicDialog.h"
 #include "designer/SlideCaptionForm.h"
 #include "effects/SlideTransitionForm.h"
+#include "export/AudioTrack.h"
 #include "import/AddPictureSlide.h"
 #include "import/PictureImportPool.h"
+#include "platform/ShowScreen.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
 #include "player/MediaPlayer.h"
+#include "player/MusicStream.h"
 #include "player/SlidePrepForm.h"
 
 namespace lrw {
@@ -36,6 +40,7 @@ FileDialogOptions ToOptions(const FileChoice& c) {
   o.directory = QString::fromStdString(c.folder);
   o.fileName = QString::fromStdString(c.fileName);
   o.overwritePrompt = c.overwritePrompt;
+  o.chosenFilter = c.chosenFilter;
   return o;
 }
 
@@ -129,9 +134,19 @@ bool QtEditorDialogs::EditCaption(std::vector<std::string>& lines, CaptionFontRe
   return EditCaptionInDialog(dialogs_, prompts_, parent_, lines, font, backColor);
 }
 
-void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop) {
+void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
+                              const ShowMusic& music) {
   {
-    TSlidePrepForm player(slides, &prompts_);
+    TSlidePrepForm player(slides, &prompts_, nullptr, music);
+    player.SetShowScreen(ChooseShowScreen(owner_));
+    player.SetPresenterNear(owner_);
+    if (ShowName) player.SetShowName(QString::fromStdString(ShowName()));
+    // The designer, usable on another screen, follows the show in its strip.
+    if (SlideOnScreen && owner_ && owner_->isVisible() && owner_->screen() != player.screen()) {
+      QObject::connect(&player, &TSlidePrepForm::StateChanged, &player, [this, &player] {
+        if (player.Runner().SlideReady) SlideOnScreen(player.Runner().CurrentIndex);
+      });
+    }
     player.Runner().StartIndex = startIndex;
     player.Runner().LoopShow = loop;
     player.SetTransitionPacing(TransitionPacing);
@@ -145,9 +160,9 @@ void DesignerWindows::DemonstrateTransition(const SlideRecord& slide) {
   ShowTransitionDemo(slide, owner_);
 }
 
-void DesignerWindows::ExportVideo(std::vector<SlideRecord> slides,
-                                  const std::string& showFileName) {
-  ExportShowAsVideo(owner_, std::move(slides), dialogs_, prompts_, showFileName);
+void DesignerWindows::ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName,
+                                  const ShowMusic& music) {
+  ExportShowAsVideo(owner_, std::move(slides), dialogs_, prompts_, showFileName, music);
 }
 
 std::string DesignerWindows::PreviewSound(const std::string& path) {
@@ -186,6 +201,21 @@ std::unique_ptr<PictureImports> DesignerMedia::ImportPictures(std::vector<std::s
   settings.screenHeight = screen_.height();
   return std::make_unique<PictureImportPool>(std::move(paths), std::move(settings),
                                              std::move(arrived));
+}
+
+std::optional<MusicChoice> QtEditorDialogs::EditMusic(const ShowMusic& music,
+                                                      const std::vector<SlideRecord>& slides) {
+  MusicDialog dialog(dialogs_, music, slides, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return MusicChoice{dialog.Music(), dialog.FitRequested()};
+}
+
+std::optional<double> DesignerMedia::SoundSeconds(const std::string& utf8Path) {
+  return SoundFileSeconds(utf8Path);
+}
+
+double DesignerMedia::MusicSeconds(const ShowMusic& music) {
+  return lrw::MusicSeconds(music);
 }
 
 std::unique_ptr<TextMeasurer> DesignerMedia::Measurer(const CaptionFontRecord& font) {

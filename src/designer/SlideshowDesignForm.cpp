@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -85,6 +86,14 @@ TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* p
 
   BuildControls();
   InstallHelpKey(this, kHelpContext);
+  windows_.ShowName = [this] {
+    return QFileInfo(QString::fromStdString(editor_.Document().FileName()))
+        .completeBaseName()
+        .toStdString();
+  };
+  windows_.SlideOnScreen = [this](int index) {
+    if (editor_.Document().ValidIndex(index)) editor_.Select({index}, index);
+  };
   editor_.AddListener(this);
 
   // A translation or a larger desktop font gets the room it needs; the designed texts at

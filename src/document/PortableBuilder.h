@@ -21,14 +21,15 @@ struct CopyMediaResult {
 // user, or an empty string.
 std::string CopyMediaFile(const std::string& source, const std::string& target);
 
-// Copies every slide's picture and sound into `targetFolder` (UTF-8, ending with
-// "/") under its name exactly as stored, unless a file of that name is already
-// there. A build is one act: at the first failure the files this call copied are
-// removed again (never a file that was there before), `copied` is left empty and the
-// error says so. A name that is not a plain file name refuses the whole copy before
-// anything is written.
+// Copies every slide's picture and sound, then every music file (UTF-8 paths), into
+// `targetFolder` (UTF-8, ending with "/") under its name exactly as stored, unless a
+// file of that name is already there. A build is one act: at the first failure the
+// files this call copied are removed again (never a file that was there before),
+// `copied` is left empty and the error says so. A name that is not a plain file name
+// refuses the whole copy before anything is written.
 CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
-                               const std::string& targetFolder);
+                               const std::string& targetFolder,
+                               const std::vector<std::string>& music = {});
 
 // Removes the files a build copied (when what followed the copy failed) and returns the
 // sentence that tells the user so, to follow the reason of the failure ("" when there

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "document/TextMark.h"
 #include "export/ExportOptions.h"
@@ -39,6 +40,6 @@ inline constexpr const char* kExportCancelledText =
 
 ExportResult ExportShowVideo(const std::vector<SlideRecord>& slides, const std::string& target,
                              const ExportOptions& options, const std::atomic<bool>& cancel,
-                             const ExportCallbacks& callbacks = {});
+                             const ExportCallbacks& callbacks = {}, const ShowMusic& music = {});
 
 }  // namespace lrw

@@ -7,6 +7,7 @@
 #include "import/BitmapScaling.h"
 #include "import/DecodedPicture.h"
 #include "import/PictureFile.h"
+#include "import/VectorPicture.h"
 #include "import/VideoStill.h"
 #include "import/formats/LegacyFormats.h"
 
@@ -59,14 +60,7 @@ LoadPictureResult TLoadPictureModule::Load(const std::string& path, int hintWidt
   const std::optional<int> format = PictureFormatOf(path);
   if (!format || *format == kFormatMov) return result;
 
-  if (*format == kFormatEmf || *format == kFormatGem) {
-    result.status = LoadFailed;
-    result.errorText = "Image " + path + " is a vector format (" +
-                       (*format == kFormatEmf ? "Windows enhanced metafile" : "GEM metafile") +
-                       ") that this version cannot read.";
-  } else {
-    result = Decode(path, *format, hintWidth, hintHeight, thumbnail);
-  }
+  result = Decode(path, *format, hintWidth, hintHeight, thumbnail);
   lastStatus_ = result.status;
   lastError_ = result.errorText;
   return result;
@@ -83,6 +77,20 @@ LoadPictureResult TLoadPictureModule::Decode(const std::string& path, int format
       result.fullWidth = still.width;
       result.fullHeight = still.height;
       result.bitmap = thumbnail ? CenteredThumbnail(still) : std::move(still);
+    } else if (format == kFormatEmf || format == kFormatGem) {
+      // Drawn straight at the size wanted: a thumbnail, the box to cover, or its own.
+      DrawingTarget target;
+      if (thumbnail) {
+        target = {DrawingTarget::Kind::FitInto, kThumbnailSize, kThumbnailSize};
+      } else if (hintWidth > 0 && hintHeight > 0) {
+        target = {DrawingTarget::Kind::Cover, hintWidth, hintHeight};
+      }
+      DecodedPicture picture = RenderDrawing(
+          path, format == kFormatEmf ? DrawingFormat::Emf : DrawingFormat::Gem, target);
+      result.fullWidth = picture.fullWidth;
+      result.fullHeight = picture.fullHeight;
+      result.bitmap = std::move(picture.bitmap);
+      result.drawing = true;
     } else {
       DecodedPicture picture;
       if (format == kFormatIff || format == kFormatLbm || format == kFormatImg ||

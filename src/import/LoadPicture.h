@@ -23,6 +23,8 @@ struct LoadPictureResult {
   // The picture's own size (upright), learned in every mode.
   int fullWidth = 0;
   int fullHeight = 0;
+  // A drawing (emf, gem): rendered at the size asked, so its own size bounds nothing.
+  bool drawing = false;
 };
 
 class TLoadPictureModule {
@@ -39,7 +41,8 @@ class TLoadPictureModule {
 
   // For drawing the picture into a maxWidth x maxHeight rectangle: a JPEG is
   // decoded at the smallest reduced scale (1/2, 1/4, 1/8) that still covers the
-  // rectangle, other pictures at their own size. The bitmap is not scaled
+  // rectangle, other pictures at their own size; a drawing is rendered at the size
+  // that covers the rectangle with its own proportions. The bitmap is not scaled
   // further; the caller stretches it. fullWidth/fullHeight give the own size.
   LoadPictureResult LoadPictureForSize(const std::string& path, int maxWidth, int maxHeight);
 

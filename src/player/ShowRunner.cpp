@@ -34,6 +34,7 @@ const SlideRecord* ShowRunner::SlideAt(int index) const {
 
 void ShowRunner::StartShow() {
   if (finished_) return;
+  if (Music) Music->Start();
   screen_.ShowBlack();
   if (finished_) return;
   NextIndex = StartIndex;
@@ -60,7 +61,9 @@ void ShowRunner::ShowNextSlide() {
   }
 
   if (PauseRequested) {
+    if (Music) Music->Pause(true);
     screen_.ShowPauseMessage();
+    if (Music) Music->Pause(false);
     PauseRequested = false;
     if (finished_) return;
   }
@@ -80,6 +83,8 @@ void ShowRunner::ShowNextSlide() {
     return;
   }
 
+  if (wrapped_ && CurrentIndex == 0 && Music) Music->ShowLooped();
+  wrapped_ = false;
   screen_.PresentSlide(slide->Effect, slide->BoxWidth);
   if (finished_) return;
   slide = SlideAt(CurrentIndex);
@@ -95,6 +100,7 @@ void ShowRunner::ShowNextSlide() {
   if (NextIndex >= static_cast<int>(Slides.size())) {
     if (LoopShow) {
       NextIndex = 0;
+      wrapped_ = true;
     } else {
       Ending = true;
     }
@@ -111,9 +117,14 @@ void ShowRunner::ShowNextSlide() {
   if (ChooseSlideWait(*slide, soundOk) == SlideWait::Timed) {
     const int64_t elapsed = clock_.NowMs() - t0;
     ArmTimer(static_cast<int32_t>(int64_t{slide->ExtraSeconds} * 1000 - elapsed));
+    // The last slide's time is the show's end: the music fades out to it.
+    if (Ending && Music) Music->EndIn(std::max(0, RemainingMs));
   }
+  // A blank asked for during the transition covers the new slide and holds its time.
+  if (blank_ != ScreenBlank::None) HoldCountdown();
 
   SlideReady = true;
+  screen_.ShowStateChanged();
 }
 
 bool ShowRunner::StartSlideSound(const SlideRecord& slide) {
@@ -144,7 +155,42 @@ bool ShowRunner::StartSlideSound(const SlideRecord& slide) {
 void ShowRunner::ArmTimer(int32_t remainingMs) {
   RemainingMs = remainingMs;
   timer_.SetInterval(std::clamp(remainingMs, 1, kMaxTimerChunkMs));
+  chunkStartMs_ = clock_.NowMs();
   timer_.SetEnabled(true);
+}
+
+void ShowRunner::HoldCountdown() {
+  heldMs_ = -1;
+  if (!timer_.Enabled()) return;
+  const int64_t inChunk = clock_.NowMs() - chunkStartMs_;
+  heldMs_ = static_cast<int32_t>(std::max<int64_t>(1, RemainingMs - inChunk));
+  timer_.SetEnabled(false);
+}
+
+void ShowRunner::SetBlank(ScreenBlank blank) {
+  if (blank == blank_) return;
+  if (blank_ == ScreenBlank::None) HoldCountdown();
+  blank_ = blank;
+  screen_.BlankScreen(blank);
+  if (blank == ScreenBlank::None && heldMs_ >= 0) {
+    ArmTimer(heldMs_);
+    heldMs_ = -1;
+  }
+  screen_.ShowStateChanged();
+}
+
+bool ShowRunner::CanGoForward() const {
+  return LoopShow || CurrentIndex + 1 < static_cast<int>(Slides.size());
+}
+
+bool ShowRunner::CanGoBack() const {
+  return LoopShow || CurrentIndex > 0;
+}
+
+int64_t ShowRunner::TimeLeftMs() const {
+  if (blank_ != ScreenBlank::None) return heldMs_;
+  if (!timer_.Enabled()) return -1;
+  return std::max<int64_t>(0, RemainingMs - (clock_.NowMs() - chunkStartMs_));
 }
 
 void ShowRunner::AdvanceNow() {
@@ -164,6 +210,7 @@ void ShowRunner::Timer1Timer() {
   RemainingMs -= timer_.Interval();
   if (RemainingMs > 0) {
     timer_.SetInterval(std::min(RemainingMs, kMaxTimerChunkMs));
+    chunkStartMs_ = clock_.NowMs();
     timer_.SetEnabled(true);
     return;
   }
@@ -182,6 +229,18 @@ void ShowRunner::FormKeyDown(RunnerKey key, unsigned shift) {
   }
   PendingKey.held = false;
 
+  // The same blank key uncovers the slide, the other colour swaps; any other key (but
+  // help) uncovers it and then acts as usual.
+  if (key == RunnerKey::BlackScreen || key == RunnerKey::WhiteScreen) {
+    const ScreenBlank wanted =
+        key == RunnerKey::BlackScreen ? ScreenBlank::Black : ScreenBlank::White;
+    SetBlank(blank_ == wanted ? ScreenBlank::None : wanted);
+    return;
+  }
+  if (blank_ != ScreenBlank::None && key != RunnerKey::F1 && key != RunnerKey::Other) {
+    SetBlank(ScreenBlank::None);
+  }
+
   switch (key) {
     case RunnerKey::Backspace:
     case RunnerKey::Left:
@@ -199,6 +258,7 @@ void ShowRunner::FormKeyDown(RunnerKey key, unsigned shift) {
     case RunnerKey::Escape:
       timer_.SetEnabled(false);
       StopSound();
+      if (Music) Music->FadeAway();
       Ending = true;
       AdvanceNow();
       break;
@@ -212,6 +272,8 @@ void ShowRunner::FormKeyDown(RunnerKey key, unsigned shift) {
     case RunnerKey::F1:
       screen_.ShowHelp();
       break;
+    case RunnerKey::BlackScreen:
+    case RunnerKey::WhiteScreen:
     case RunnerKey::Other:
       break;
   }
@@ -242,6 +304,10 @@ void ShowRunner::MediaPlayer1Notify() {
   if (busy_ || finished_) return;
   const SlideRecord* slide = SlideAt(CurrentIndex);
   if (!slide || slide->DurationMode != SoundEnded) return;
+  if (blank_ != ScreenBlank::None) {  // the wait after the sound starts once uncovered
+    heldMs_ = std::max(1, int32_t{slide->ExtraSeconds} * 1000);
+    return;
+  }
   if (slide->ExtraSeconds == 0) {
     AdvanceNow();
   } else {
@@ -267,10 +333,12 @@ void ShowRunner::FormDestroy() {
   timer_.SetEnabled(false);
   finished_ = true;
   StopSound();
+  if (Music) Music->FadeAway();
 }
 
 void ShowRunner::EndTheShow() {
   finished_ = true;
+  if (Music) Music->FadeAway();
   timer_.SetEnabled(false);
   screen_.EndShow();
 }

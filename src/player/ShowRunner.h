@@ -12,8 +12,23 @@
 
 namespace lrw {
 
-// The keys the runner acts on; every other key is Other.
-enum class RunnerKey { Enter, Right, Left, Backspace, Escape, P, Pause, F1, Other };
+// The keys the runner acts on; every other key is Other. Clickers' and media keys map
+// onto these (Page Down is Right, Page Up is Backspace, Play/Pause is P and so on).
+enum class RunnerKey {
+  Enter,
+  Right,
+  Left,
+  Backspace,
+  Escape,
+  P,
+  Pause,
+  F1,
+  BlackScreen,  // B or ".": black until pressed again
+  WhiteScreen,  // W: white until pressed again
+  Other
+};
+// What covers the slide while the presenter has blanked the screen.
+enum class ScreenBlank { None, Black, White };
 enum class RunnerButton { Left, Right, Middle };
 
 // A periodic timer whose ticks arrive as calls of ShowRunner::Timer1Timer.
@@ -51,6 +66,25 @@ class RunnerScreen {
   virtual void ShowHelp() = 0;
   // Ends the modal run and restores the pointer and the desktop.
   virtual void EndShow() = 0;
+  // Covers the slide in black or white, or uncovers it (None).
+  virtual void BlankScreen(ScreenBlank /*blank*/) {}
+  // A slide is fully on screen (CurrentIndex), or the screen was blanked or uncovered.
+  virtual void ShowStateChanged() {}
+};
+
+// The show's music, when it has any: it plays across the slides from the start.
+class RunnerMusic {
+ public:
+  virtual ~RunnerMusic() = default;
+  // From the top, fading in.
+  virtual void Start() = 0;
+  // The show starts again from its first slide.
+  virtual void ShowLooped() = 0;
+  virtual void Pause(bool paused) = 0;
+  // The show will end in `ms`: the fade-out ends then.
+  virtual void EndIn(int64_t ms) = 0;
+  // The show ends now: a short fade to silence.
+  virtual void FadeAway() = 0;
 };
 
 class ShowRunner {
@@ -65,6 +99,7 @@ class ShowRunner {
   int StartIndex = 0;
   const std::vector<SlideRecord>& Slides;
   bool LoopShow = false;
+  RunnerMusic* Music = nullptr;  // none: the show has no music
 
   // The runner's own state.
   int NextIndex = 0;      // the slide the next change shows; composed in the slide bitmap
@@ -92,6 +127,14 @@ class ShowRunner {
 
   // The show has ended (by its own end path or by FormDestroy); later events are ignored.
   bool Finished() const { return finished_; }
+  // The presenter has blanked the screen: the slide's countdown is held meanwhile.
+  ScreenBlank Blank() const { return blank_; }
+  // Whether going forward or back stays within the show (a show that loops always does).
+  bool CanGoForward() const;
+  bool CanGoBack() const;
+  // Milliseconds before the slide on screen changes by itself, -1 when it waits for a
+  // key or its sound.
+  int64_t TimeLeftMs() const;
 
  private:
   const SlideRecord* SlideAt(int index) const;
@@ -99,6 +142,8 @@ class ShowRunner {
   void ArmTimer(int32_t remainingMs);
   bool StartSlideSound(const SlideRecord& slide);
   void EndTheShow();
+  void SetBlank(ScreenBlank blank);
+  void HoldCountdown();
 
   RunnerScreen& screen_;
   RunnerTimer& timer_;
@@ -110,6 +155,12 @@ class ShowRunner {
   // A key held during the last transition is acting at the slide change it waited for.
   bool replayingHeldKey_ = false;
   bool finished_ = false;
+  bool wrapped_ = false;  // the show went from its last slide back to its first
+  ScreenBlank blank_ = ScreenBlank::None;
+  // While blanked: the countdown left when it was held, or -1 when none was running.
+  int32_t heldMs_ = -1;
+  // When the running timer chunk started, so that holding it keeps what is left of it.
+  int64_t chunkStartMs_ = 0;
 };
 
 }  // namespace lrw

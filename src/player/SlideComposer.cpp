@@ -1,5 +1,7 @@
 #include "player/SlideComposer.h"
 
+#include <limits>
+
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -129,6 +131,10 @@ bool SlideComposer::LoadCached(const std::string& path, int width, int height) {
   cachedFileName_ = path;
   cachedFullWidth_ = result.fullWidth > 0 ? result.fullWidth : result.bitmap.width;
   cachedFullHeight_ = result.fullHeight > 0 ? result.fullHeight : result.bitmap.height;
+  if (result.drawing) {
+    // A drawing has no size of its own that limits it: a larger place draws it again.
+    cachedFullWidth_ = cachedFullHeight_ = std::numeric_limits<int>::max();
+  }
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,17 +11,24 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
+#include <QTouchEvent>
 #include <algorithm>
 
 #include "effects/FxImage.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtPrompts.h"
+#include "player/MprisService.h"
+#include "player/PresenterWindow.h"
 
 namespace lrw {
 
 namespace {
 
 constexpr int kBlackScreenWaitMs = 250;
+// The presenter's and the media controls' pictures of the slides.
+constexpr int kShownSlideWidth = 480;
+// A touch that travels less than this (in logical pixels) is a tap.
+constexpr qreal kSwipeMinDistance = 40;
 
 // Runs `call` on the user-interface thread; the sound's end arrives from the audio thread.
 void PostToUiThread(std::function<void()> call) {
@@ -77,18 +85,42 @@ RunnerKey RunnerKeyFromQt(int qtKey) {
       return RunnerKey::Pause;
     case Qt::Key_F1:
       return RunnerKey::F1;
+    // Presenter clickers.
+    case Qt::Key_PageDown:
+    case Qt::Key_Space:
+      return RunnerKey::Right;
+    case Qt::Key_PageUp:
+      return RunnerKey::Backspace;
+    case Qt::Key_B:
+    case Qt::Key_Period:
+      return RunnerKey::BlackScreen;
+    case Qt::Key_W:
+      return RunnerKey::WhiteScreen;
+    // Media keys and remotes.
+    case Qt::Key_MediaPlay:
+    case Qt::Key_MediaPause:
+    case Qt::Key_MediaTogglePlayPause:
+      return RunnerKey::P;
+    case Qt::Key_MediaNext:
+      return RunnerKey::Right;
+    case Qt::Key_MediaPrevious:
+      return RunnerKey::Left;
+    case Qt::Key_MediaStop:
+      return RunnerKey::Escape;
     default:
       return RunnerKey::Other;
   }
 }
 
 TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts,
-                               QWidget* parent)
+                               QWidget* parent, const ShowMusic& music)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       MediaPlayer1(&PostToUiThread),
+      showAudio_(music.Present() ? std::make_unique<ShowAudio>(music, &PostToUiThread) : nullptr),
       timer_(std::make_unique<Timer>(Timer1)),
       clock_(std::make_unique<Clock>()),
-      runner_(slides, *this, *timer_, *clock_, MediaPlayer1),
+      runner_(slides, *this, *timer_, *clock_,
+              showAudio_ ? static_cast<MediaControl&>(*showAudio_) : MediaPlayer1),
       prompts_(prompts) {
   setObjectName("SlidePrepForm");
   setWindowTitle(QApplication::applicationDisplayName());
@@ -102,6 +134,16 @@ TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* 
   SlideCanvas->setObjectName("SlideCanvas");
   SlideCanvas->setFocusPolicy(Qt::NoFocus);
   SlideCanvas->installEventFilter(this);
+  SlideCanvas->setAttribute(Qt::WA_AcceptTouchEvents);
+
+  // The presenter's blank screen, over the slide.
+  blankCover_ = new QWidget(this);
+  blankCover_->setObjectName("BlankCover");
+  blankCover_->setAutoFillBackground(true);
+  blankCover_->setFocusPolicy(Qt::NoFocus);
+  blankCover_->installEventFilter(this);
+  blankCover_->setAttribute(Qt::WA_AcceptTouchEvents);
+  blankCover_->hide();
 
   Button1 = new QPushButton(this);
   Button1->setObjectName("Button1");
@@ -118,21 +160,36 @@ TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* 
   Timer1.setSingleShot(false);
   connect(&Timer1, &QTimer::timeout, this, [this] { runner_.Timer1Timer(); });
   MediaPlayer1.OnNotify = [this] { runner_.MediaPlayer1Notify(); };
+  if (showAudio_) {
+    showAudio_->OnNotify = [this] { runner_.MediaPlayer1Notify(); };
+    runner_.Music = showAudio_.get();
+  }
 
   FormCreate();
 }
 
 TSlidePrepForm::~TSlidePrepForm() {
+  presenter_.reset();
+  mpris_.reset();
   runner_.FormDestroy();
   ShowPointer();
   MediaPlayer1.OnNotify = nullptr;
+  if (showAudio_) showAudio_->OnNotify = nullptr;
 }
 
 void TSlidePrepForm::FormCreate() {
-  QRect screen(0, 0, 1024, 768);
-  if (QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->geometry();
-  setGeometry(screen);
-  SlideCanvas->setGeometry(0, 0, screen.width(), screen.height());
+  SetShowScreen(QGuiApplication::primaryScreen());
+}
+
+void TSlidePrepForm::SetShowScreen(QScreen* screen) {
+  QRect area(0, 0, 1024, 768);
+  if (screen) {
+    setScreen(screen);
+    area = screen->geometry();
+  }
+  setGeometry(area);
+  SlideCanvas->setGeometry(0, 0, area.width(), area.height());
+  blankCover_->setGeometry(0, 0, area.width(), area.height());
   NewSlideBitmap();
 }
 
@@ -150,10 +207,12 @@ void TSlidePrepForm::SetTransitionPacing(double factor) {
 
 int TSlidePrepForm::exec() {
   // Like a modal window: the program's other windows take no input meanwhile. A help
-  // window opened from the show stays usable.
+  // window opened from the show stays usable, and so do windows on another screen than
+  // the show's (the designer beside a projector), whose commands wait for the show.
   HelpViewer* help = FindHelpViewer();
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w != this && w != help && w->isEnabled() && !w->isAncestorOf(this)) {
+    const bool elsewhere = w->isVisible() && w->screen() != screen();
+    if (w != this && w != help && w->isEnabled() && !w->isAncestorOf(this) && !elsewhere) {
       w->setEnabled(false);
       disabledWindows_.emplace_back(w);
     }
@@ -165,7 +224,21 @@ int TSlidePrepForm::exec() {
   raise();
   activateWindow();
   setFocus(Qt::ActiveWindowFocusReason);
+  if (running_ && mediaPlayerOnBus_) {
+    mpris_ = std::make_unique<MprisService>(*this);
+    if (mpris_->ServiceName().isEmpty()) mpris_.reset();  // no bus: said so, nothing to do
+  }
+  if (running_ && wantPresenter_) {
+    if (QScreen* other = PresenterWindow::ScreenFor(screen(), presenterNear_.data())) {
+      presenter_ = std::make_unique<PresenterWindow>(*this, other);
+      // The show keeps the keyboard; a click makes the presenter's window the active one.
+      presenter_->setAttribute(Qt::WA_ShowWithoutActivating);
+      presenter_->show();
+    }
+  }
   if (running_) loop_.exec();
+  presenter_.reset();
+  mpris_.reset();
 
   for (const QPointer<QWidget>& w : disabledWindows_) {
     if (w) w->setEnabled(true);
@@ -179,9 +252,28 @@ void TSlidePrepForm::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+void TSlidePrepForm::SetPresenterNear(const QWidget* designer) {
+  wantPresenter_ = true;
+  presenterNear_ = designer;
+}
+
+void TSlidePrepForm::ShowStateChanged() {
+  // Once a slide is on screen, the slide bitmap holds the next one.
+  if (runner_.SlideReady && (mpris_ || presenter_)) {
+    if (runner_.Ending) {
+      nextSlide_ = QImage();
+    } else {
+      nextSlide_ = slideBitmap_.scaledToWidth(kShownSlideWidth, Qt::SmoothTransformation);
+      nextSlide_.setDevicePixelRatio(1);
+    }
+  }
+  emit StateChanged();
+}
+
 void TSlidePrepForm::FormShow() {
   if (started_) return;
   started_ = true;
+  showClock_.start();
   HidePointer();
   // The show starts once the window is on screen and the event loop runs.
   QTimer::singleShot(0, this, [this] { runner_.StartShow(); });
@@ -192,8 +284,29 @@ void TSlidePrepForm::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
+bool TSlidePrepForm::event(QEvent* event) {
+  // The media keys go to the pause message while it is up: Play/Pause there goes on.
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (RunnerKeyFromQt(key->key()) != RunnerKey::Other) event->accept();
+  }
+  return QWidget::event(event);
+}
+
 bool TSlidePrepForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == SlideCanvas &&
+  if ((watched == SlideCanvas || watched == blankCover_) &&
+      (event->type() == QEvent::TouchBegin || event->type() == QEvent::TouchUpdate ||
+       event->type() == QEvent::TouchEnd || event->type() == QEvent::TouchCancel)) {
+    return SlideCanvasTouch(static_cast<QTouchEvent*>(event));
+  }
+  if (pauseShowing_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_MediaPlay || key == Qt::Key_MediaTogglePlayPause) {
+      ResumeFromPause();
+      return true;
+    }
+  }
+  if ((watched == SlideCanvas || watched == blankCover_) &&
       (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
     SlideCanvasMouseDown(static_cast<QMouseEvent*>(event));
     return true;
@@ -206,6 +319,29 @@ void TSlidePrepForm::SlideCanvasMouseDown(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) button = RunnerButton::Left;
   if (event->button() == Qt::RightButton) button = RunnerButton::Right;
   runner_.SlideCanvasMouseDown(button, static_cast<unsigned>(event->modifiers()));
+}
+
+bool TSlidePrepForm::SlideCanvasTouch(QTouchEvent* event) {
+  if (event->points().isEmpty()) return true;
+  const QPointF at = event->points().first().position();
+  switch (event->type()) {
+    case QEvent::TouchBegin:
+      touchStart_ = at;
+      break;
+    case QEvent::TouchEnd: {
+      const QPointF moved = at - touchStart_;
+      if (std::abs(moved.x()) >= kSwipeMinDistance && std::abs(moved.x()) > std::abs(moved.y())) {
+        runner_.FormKeyDown(moved.x() < 0 ? RunnerKey::Right : RunnerKey::Left);
+      } else if (moved.manhattanLength() < kSwipeMinDistance) {
+        runner_.SlideCanvasMouseDown(RunnerButton::Left);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  event->accept();
+  return true;
 }
 
 void TSlidePrepForm::closeEvent(QCloseEvent* event) {
@@ -255,11 +391,20 @@ void TSlidePrepForm::PresentSlide(int effect, int boxWidth) {
   SlideCanvas->SetEffect(static_cast<uint8_t>(std::clamp(effect, 0, 255)));
   SlideCanvas->SetBoxWidth(static_cast<uint8_t>(std::clamp(boxWidth, 0, 255)));
   SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);
+  ++slidesPresented_;
+  if (mpris_ || presenter_) {
+    shownSlide_ = slideBitmap_.scaledToWidth(kShownSlideWidth, Qt::SmoothTransformation);
+    shownSlide_.setDevicePixelRatio(1);
+  }
   QCoreApplication::processEvents();  // the transition plays here
   QCoreApplication::processEvents();  // then the input that came during it
 }
 
 void TSlidePrepForm::ShowPauseMessage() {
+  pauseShowing_ = true;
+  emit StateChanged();
+  // Media keys reach the message box, not this window: watch them for Play.
+  qApp->installEventFilter(this);
   ShowPointer();
   // The program's own message boxes belong to the designer, which is hidden or behind
   // this window during a show: the pause message is this window's, centred on the show.
@@ -270,7 +415,28 @@ void TSlidePrepForm::ShowPauseMessage() {
     QtPrompts own(this);
     own.Tell(kPausedText, QApplication::applicationDisplayName().toStdString(), PromptIcon::None);
   }
+  qApp->removeEventFilter(this);
   HidePointer();
+  pauseShowing_ = false;
+  emit StateChanged();
+}
+
+void TSlidePrepForm::ResumeFromPause() {
+  if (!pauseShowing_) return;
+  if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) box->accept();
+}
+
+void TSlidePrepForm::BlankScreen(ScreenBlank blank) {
+  if (blank == ScreenBlank::None) {
+    blankCover_->hide();
+    return;
+  }
+  QPalette cover = blankCover_->palette();
+  cover.setColor(QPalette::Window, blank == ScreenBlank::Black ? Qt::black : Qt::white);
+  blankCover_->setPalette(cover);
+  blankCover_->show();
+  blankCover_->raise();
+  blankCover_->repaint();
 }
 
 void TSlidePrepForm::ShowHelp() {

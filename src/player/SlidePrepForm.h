@@ -1,7 +1,8 @@
-// The show runner window: frameless and full screen on the primary screen, the pointer
-// hidden, one effect image control over the whole screen. It feeds the window's keys,
-// clicks, timer ticks and sound notifications to ShowRunner and supplies what the runner
-// draws with. Run it with exec(); it returns when the show has ended.
+// The show runner window: frameless and full screen on the chosen screen (the primary one
+// unless told), the pointer hidden, one effect image control over the whole screen. It
+// feeds the window's keys, clicks, touches, timer ticks and sound notifications to
+// ShowRunner and supplies what the runner draws with. While it runs it is also a media
+// player on the session bus. Run it with exec(); it returns when the show has ended.
 #pragma once
 
 #include <QElapsedTimer>
@@ -13,16 +14,22 @@
 #include <memory>
 #include <vector>
 
+#include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "player/MediaPlayer.h"
+#include "player/ShowAudio.h"
 #include "player/ShowRunner.h"
 #include "player/SlideComposer.h"
 
 class QPlainTextEdit;
 class QPushButton;
+class QScreen;
+class QTouchEvent;
 
 namespace lrw {
 
+class MprisService;
+class PresenterWindow;
 class Prompts;
 class TFxImage;
 
@@ -36,8 +43,10 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
 
   // `slides` is read, never copied, and must outlive the window. `prompts` answers the
   // pause message; when null or the program's own message boxes, the box is this window's.
+  // With `music`, the slides' sounds and the music play through one mixed output
+  // (ShowAudio) instead of MediaPlayer1.
   explicit TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts = nullptr,
-                          QWidget* parent = nullptr);
+                          QWidget* parent = nullptr, const ShowMusic& music = {});
   ~TSlidePrepForm() override;
 
   // The runner: set StartIndex and LoopShow before exec().
@@ -54,6 +63,36 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   // Speeds transitions up or down (1 is the designed speed; tests use 0).
   void SetTransitionPacing(double factor);
 
+  // The screen the show fills, set before exec(); the primary screen by default.
+  void SetShowScreen(QScreen* screen);
+  // The show's name for the desktop's media controls.
+  void SetShowName(const QString& name) { showName_ = name; }
+  const QString& ShowName() const { return showName_; }
+  // Whether the show offers itself on the session bus while it runs (on by default).
+  void SetMediaPlayerOnBus(bool on) { mediaPlayerOnBus_ = on; }
+  // The pause message is up.
+  bool Paused() const { return pauseShowing_; }
+  // Closes the pause message, so the show goes on, as a media player's Play does.
+  void ResumeFromPause();
+  // Small pictures of the slide on screen and of the next one (none after the last), for
+  // the presenter and the desktop's media controls.
+  const QImage& ShownSlidePicture() const { return shownSlide_; }
+  const QImage& NextSlidePicture() const { return nextSlide_; }
+  // Milliseconds since the show began.
+  int64_t ElapsedMs() const { return showClock_.isValid() ? showClock_.elapsed() : 0; }
+  // With another screen than the show's: the presenter's window there (before exec()).
+  // `designer` is the window whose screen it prefers.
+  void SetPresenterNear(const QWidget* designer);
+  PresenterWindow* Presenter() const { return presenter_.get(); }
+  // How many slides have been brought on screen so far.
+  int SlidesPresented() const { return slidesPresented_; }
+
+ signals:
+  // A slide came fully on screen, the screen was blanked or uncovered, or the pause
+  // message came or went.
+  void StateChanged();
+
+ public:
   // Controls, named as the window's design names them.
   TFxImage* SlideCanvas = nullptr;
   MediaPlayer MediaPlayer1;
@@ -66,6 +105,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   class Timer;
@@ -76,6 +116,8 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   // A black slide bitmap of the canvas's size in device pixels.
   void NewSlideBitmap();
   void SlideCanvasMouseDown(QMouseEvent* event);
+  // A swipe goes forward (to the left) or back (to the right); a tap goes forward.
+  bool SlideCanvasTouch(QTouchEvent* event);
   void Finish(int result);
   void HidePointer();
   void ShowPointer();
@@ -87,7 +129,10 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   void ShowPauseMessage() override;
   void ShowHelp() override;
   void EndShow() override;
+  void BlankScreen(ScreenBlank blank) override;
+  void ShowStateChanged() override;
 
+  std::unique_ptr<ShowAudio> showAudio_;  // only for a show with music
   std::unique_ptr<Timer> timer_;
   std::unique_ptr<Clock> clock_;
   ShowRunner runner_;
@@ -100,6 +145,19 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   bool pointerHidden_ = false;
   int result_ = 0;
   std::vector<QPointer<QWidget>> disabledWindows_;
+  QWidget* blankCover_ = nullptr;
+  QPointF touchStart_;
+  QString showName_;
+  bool mediaPlayerOnBus_ = true;
+  bool pauseShowing_ = false;
+  QImage shownSlide_;
+  QImage nextSlide_;
+  QElapsedTimer showClock_;
+  bool wantPresenter_ = false;
+  QPointer<const QWidget> presenterNear_;
+  std::unique_ptr<PresenterWindow> presenter_;
+  int slidesPresented_ = 0;
+  std::unique_ptr<MprisService> mpris_;
 };
 
 // Maps a Qt key to the keys the runner knows.

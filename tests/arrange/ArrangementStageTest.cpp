@@ -27,6 +27,7 @@
 #include "arrange/SlidePreviewBackgroundForm.h"
 #include "designer/ModalDriver.h"
 #include "import/LoadPicture.h"
+#include "import/MetafileWriters.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtPrompts.h"
 #include "player/CaptionFont.h"
@@ -539,6 +540,33 @@ TEST_F(ArrangeStage, ThePictureIsDrawnAtDevicePixels) {
     exact += (x % 2 ? grey > 235 : grey < 20) ? 1 : 0;
   }
   EXPECT_EQ(exact, 480);
+}
+
+// A drawing (a GEM metafile, red on the left, blue on the right) is read as the stage
+// opens and fills its box: each half where it was drawn, and its own size known.
+TEST_F(ArrangeStage, ADrawingShowsInItsBox) {
+  test::GemWriter gem(480, 240);
+  gem.Call(23, 0, {}, {1}).Call(104, 0, {}, {0});
+  gem.Call(25, 0, {}, {2}).Call(11, 1, {{0, 0}, {239, 239}});
+  gem.Call(25, 0, {}, {4}).Call(11, 1, {{240, 0}, {479, 239}});
+  const std::vector<uint8_t> bytes = gem.Finish();
+  std::ofstream(dir.filePath("pic.gem").toStdString(), std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  SlideRecord slide = PictureSlide();
+  slide.PictureName = "pic.gem";
+  Open(slide);
+  EXPECT_EQ(stage->PictureSize, QSize(480, 240));
+  const QImage shot = Image()->grab().toImage();
+  const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+  const int offset = static_cast<int>(kFrame * ratio);
+  const auto at = [&](int x, int y) {
+    return QColor(
+        shot.pixel(offset + static_cast<int>(x * ratio), offset + static_cast<int>(y * ratio)));
+  };
+  EXPECT_EQ(at(80, 120), QColor(255, 0, 0));
+  EXPECT_EQ(at(240, 120), QColor(0, 0, 255));
+  EXPECT_TRUE(host.fakePrompts.asked.empty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // cancelled.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <fstream>
 
 #include "designer/DesignerFixture.h"
+#include "import/MetafileWriters.h"
 
 namespace lrw {
 namespace {
@@ -31,6 +33,15 @@ QString Broken(const QTemporaryDir& dir, const QString& name) {
 }
 
 class ImportCommand : public test::DesignerFixture {};
+
+// Within 30 in each component (a thumbnail averages its edges).
+bool Near(uint32_t a, uint32_t b) {
+  for (int shift : {0, 8, 16})
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) >
+        30)
+      return false;
+  return true;
+}
 
 TEST_F(ImportCommand, PicturesReadOnEveryCoreGoAfterTheCurrentSlideInTheDialogsOrder) {
   Open({test::PictureSlide("s1"), test::PictureSlide("s2"), test::PictureSlide("s3")});
@@ -73,6 +84,47 @@ TEST_F(ImportCommand, PicturesReadOnEveryCoreGoAfterTheCurrentSlideInTheDialogsO
   EXPECT_NE(fakes.prompts.asked[0].text.find(broken.toStdString()), std::string::npos);
   Action("Undo1")->trigger();
   EXPECT_EQ(Names(), (List{"s1", "s2", "s3"})) << "one step for the whole choice";
+}
+
+// Drawings come in like pictures: an enhanced metafile made by Inkscape and a GEM
+// metafile, each a slide of its own size with a thumbnail the strip shows.
+TEST_F(ImportCommand, DrawingsBecomeSlidesWithThumbnailsInTheStrip) {
+  Open({test::PictureSlide("s1")});
+  const QString emf = dir.filePath("shapes.emf");
+  ASSERT_TRUE(QFile::copy(
+      QStringLiteral(LRW_TEST_SOURCE_DIR "/tests/import/vector/shapes.inkscape.emf"), emf));
+  test::GemWriter gem(96, 48);
+  gem.Call(23, 0, {}, {1}).Call(25, 0, {}, {4}).Call(11, 1, {{0, 0}, {95, 47}});
+  const std::vector<uint8_t> bytes = gem.Finish();
+  const QString gemPath = dir.filePath("bar.gem");
+  std::ofstream(gemPath.toStdString(), std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  fakes.dialogs.openFilesResults.push_back(QStringList{emf, gemPath});
+  Action("Addslides1")->trigger();
+
+  ASSERT_EQ(Names(), (List{"s1", "shapes.emf", "bar.gem"}));
+  EXPECT_EQ(StripTexts(), Names());
+  EXPECT_TRUE(fakes.prompts.asked.empty());
+  const SlideRecord& drawing = Doc().SlideAt(1);
+  EXPECT_EQ(drawing.ImageWidth, 321);
+  EXPECT_EQ(drawing.ImageHeight, 242);
+  ASSERT_TRUE(drawing.Thumbnail);
+  EXPECT_EQ(drawing.Thumbnail->width, 60);
+  // The magenta box in the drawing's top left corner, and the blue bar filling the other.
+  EXPECT_TRUE(Near(drawing.Thumbnail->at(8, 6), 0xFFD02090u));
+  EXPECT_EQ(Doc().SlideAt(2).Thumbnail->width, 60);
+  EXPECT_EQ(Doc().SlideAt(2).Thumbnail->height, 30);
+  EXPECT_TRUE(Near(Doc().SlideAt(2).Thumbnail->at(30, 15), 0xFF0000FFu));
+
+  // The strip's cell shows the thumbnail.
+  SlideStrip* strip = Strip();
+  const QRect cell = strip->visualRect(strip->model()->index(2, 0));
+  const QImage shot = strip->viewport()->grab(cell).toImage();
+  int blue = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) blue += shot.pixel(x, y) == qRgb(0, 0, 255);
+  EXPECT_GT(blue, 60 * 30 / 2);
 }
 
 // Prompts that, while an error is shown, wait for the progress window and click its

@@ -1,7 +1,8 @@
 // Writes the end-to-end show into a folder: a picture slide, a blank slide with a
 // caption and a slide with a short sound, each quick, and the files they name.
 //
-// usage: make_e2e_show DIR   (writes DIR/show.sho, DIR/picture.bmp, DIR/beep.wav)
+// usage: make_e2e_show DIR   (writes DIR/show.sho, DIR/picture.bmp, DIR/beep.wav, and
+// DIR/remote.sho: the same slides, each waiting for the presenter, the picture one last)
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -86,6 +87,22 @@ int main(int argc, char** argv) {
   const lrw::WriteResult written = lrw::WriteShowFile(doc, dir + "show.sho", false);
   if (!written.ok) {
     std::fprintf(stderr, "%s\n", written.errorText.c_str());
+    return 1;
+  }
+
+  // For remotes: nothing moves on by itself, and the last slide is the picture, timed,
+  // so that its length is known.
+  lrw::SlideShowDocument remote;
+  for (int i : {1, 2, 0}) {
+    lrw::SlideRecord slide = doc.Slides()[static_cast<size_t>(i)];
+    slide.PlaySound = 0;
+    slide.DurationMode = i == 0 ? lrw::TimeElapsed : lrw::EnterPressed;
+    slide.ExtraSeconds = i == 0 ? 60 : 0;
+    remote.InsertSlide(remote.Count(), slide);
+  }
+  const lrw::WriteResult remoteWritten = lrw::WriteShowFile(remote, dir + "remote.sho", false);
+  if (!remoteWritten.ok) {
+    std::fprintf(stderr, "%s\n", remoteWritten.errorText.c_str());
     return 1;
   }
   return 0;

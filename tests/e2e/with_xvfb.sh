@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs a command on a virtual X display of its own (1024 x 768, 24 bits).
+# Runs a command on a virtual X display of its own (1024 x 768, 24 bits, or the size
+# in LRW_XVFB_SCREEN, e.g. 2048x768x24 for two screens side by side).
 # The server chooses a free display number itself and reports it once it accepts
 # connections (-displayfd), so end-to-end tests started side by side, or by other
 # users of the machine, never end up sharing one server. -noreset: by default the
@@ -11,7 +12,7 @@ set -euo pipefail
 command -v Xvfb >/dev/null || { echo "Xvfb is missing (scripts/install-deps)" >&2; exit 1; }
 
 dir="$(mktemp -d /tmp/lrw-xvfb-XXXXXX)"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/server.log" &
+Xvfb -displayfd 3 -screen 0 "${LRW_XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/server.log" &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -rf "$dir"' EXIT
 

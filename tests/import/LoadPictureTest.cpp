@@ -1,5 +1,5 @@
 // Every extension of the picture format table decodes at its own size and as a
-// thumbnail fitted to 60 x 60, or, for the two vector formats, fails clearly.
+// thumbnail fitted to 60 x 60, or fails clearly.
 #include <gtest/gtest.h>
 
 #include <Magick++.h>
@@ -208,7 +208,7 @@ TEST(LoadPicture, VideoThumbnailIsCentredInTheSquare) {
   EXPECT_LE(test::ColorDistance(thumb.at(50, 46), kWhite), 60);
 }
 
-TEST(LoadPicture, VectorFormatsFailWithTheirText) {
+TEST(LoadPicture, DrawingsThatAreNotMetafilesFailWithTheirText) {
   test::TempDir dir;
   TLoadPictureModule loader;
   for (const std::string name : {"a.emf", "a.gem"}) {
@@ -216,7 +216,7 @@ TEST(LoadPicture, VectorFormatsFailWithTheirText) {
     test::WriteFile(path, {1, 2, 3, 4});
     const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
     EXPECT_EQ(r.status, LoadFailed);
-    EXPECT_NE(r.errorText.find("is a vector format"), std::string::npos) << r.errorText;
+    EXPECT_NE(r.errorText.find("metafile"), std::string::npos) << r.errorText;
     EXPECT_NE(r.errorText.find(path), std::string::npos);
     EXPECT_EQ(loader.LastError(), r.errorText);
   }

@@ -11,9 +11,11 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <fstream>
 
 #include "document/Paths.h"
 #include "effects/FxImage.h"
+#include "import/MetafileWriters.h"
 #include "player/CaptionFont.h"
 #include "player/SlidePrepForm.h"
 #include "player/WrapCaption.h"
@@ -136,6 +138,50 @@ TEST_F(HiDpi, TheShowPlaysTheSlideAtDevicePixelsAndInItsOwnColours) {
   }
   EXPECT_GT(blackText, 200);
   EXPECT_EQ(coloured, 0);
+}
+
+// A drawing is drawn at the screen's device pixels, not as a picture of its own size
+// enlarged: an edge half-way through a logical pixel stays sharp.
+TEST_F(HiDpi, ADrawingIsDrawnAtDevicePixels) {
+  const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
+  test::EmfWriter emf(48, 24);                           // a frame of whole 0.01 mm
+  const int32_t half = 0x3F000000, zero = 0;             // floats 0.5 and 0
+  emf.Record(35, {half, zero, zero, half, zero, zero});  // world transform: half size
+  emf.Record(37, {static_cast<int32_t>(0x80000008u)});   // no outline
+  emf.Record(37, {static_cast<int32_t>(0x80000004u)});   // black brush
+  emf.Rectangle(0, 0, 49, 48);                           // 24.5 units wide
+  const fs::path path = dir / "edge.emf";
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(emf.Finish().data()),
+             static_cast<std::streamsize>(emf.Finish().size()));
+
+  SlideRecord slide;
+  slide.BackgroundColor = 0x00FF0000;  // blue around the picture
+  slide.PictureFolder = FolderOf(path.string());
+  slide.PictureName = FileNameOf(path.string());
+  slide.CenterImage = 1;
+  slide.ImageWidth = 48;
+  slide.ImageHeight = 24;
+  slide.DurationMode = EnterPressed;
+  std::vector<SlideRecord> slides = {slide};
+  TSlidePrepForm form(slides);
+  form.SetTransitionPacing(0);
+  QImage composed;
+  QTimer::singleShot(0, &form, [&] {
+    QElapsedTimer t;
+    t.start();
+    while (!form.Runner().SlideReady && t.elapsed() < 5000) QTest::qWait(10);
+    composed = form.SlideBitmap().convertToFormat(QImage::Format_RGB32);
+    QTest::keyClick(&form, Qt::Key_Escape);
+  });
+  EXPECT_EQ(form.exec(), 1);
+
+  const QPoint at = QPoint(logical.width() - 48, logical.height() - 24) / 2 * 2;
+  EXPECT_EQ(composed.pixel(at + QPoint(0, 20)), qRgb(0, 0, 0));
+  EXPECT_EQ(composed.pixel(at + QPoint(48, 20)), qRgb(0, 0, 0));
+  EXPECT_EQ(composed.pixel(at + QPoint(49, 20)), qRgb(255, 255, 255));
+  EXPECT_EQ(composed.pixel(at + QPoint(95, 47)), qRgb(255, 255, 255));
+  EXPECT_EQ(composed.pixel(at + QPoint(96, 47)), qRgb(0, 0, 255));
 }
 
 }  // namespace

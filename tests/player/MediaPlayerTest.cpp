@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "player/ResampledSound.h"
 #include "support/TestWave.h"
 
 namespace lrw {
@@ -197,6 +198,76 @@ TEST_F(MediaPlayerTest, PostedCallAfterPlayerIsGoneDoesNothing) {
   }
   queue.RunPosted(std::chrono::milliseconds(10));
   EXPECT_EQ(notified, 0);
+}
+
+}  // namespace
+}  // namespace lrw
+
+namespace lrw {
+namespace {
+
+// Every sound format the show accepts plays, as a slide's sound and as the stream the
+// music and the export read; damaged and hostile files are refused with the player's
+// own texts.
+TEST_F(MediaPlayerTest, EverySoundFormatPlaysAndHostileFilesAreRefused) {
+  const fs::path wave = dir / "tone.wav";
+  ASSERT_TRUE(test::WriteSineWave(wave.string(), 1.5, 440, 0.4, 44100, 2));
+  const struct {
+    const char* name;
+    const char* codec;  // for the ffmpeg program
+  } formats[] = {{"tone.wav", nullptr},    {"tone.flac", "flac"},      {"tone.ogg", "libvorbis"},
+                 {"tone.opus", "libopus"}, {"tone.mp3", "libmp3lame"}, {"tone.m4a", "aac"}};
+  for (const auto& f : formats) {
+    const fs::path path = dir / f.name;
+    if (f.codec) {
+      const std::string command = "ffmpeg -v error -y -i '" + wave.string() + "' -c:a " + f.codec +
+                                  " '" + path.string() + "'";
+      ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+    MediaPlayer player;
+    player.SetFileName(path.string());
+    player.Open();
+    ASSERT_EQ(player.Error(), 0) << f.name << ": " << player.ErrorMessage();
+    EXPECT_NEAR(player.LengthMs(), 1500, 60) << f.name;
+    ResampledSound sound(path.string());
+    std::vector<float> heard(48000 * 2 * 2, 0.0f);
+    const int frames = sound.Read(heard.data(), 48000 * 2);
+    EXPECT_NEAR(frames, 72000, 48000 * 0.06) << f.name;
+    // The tone itself, at its level, a third of a second in.
+    EXPECT_NEAR(test::ToneLevel(heard, 16000, 4800, 440, 48000, 2), 0.4, 0.04) << f.name;
+  }
+
+  // A playlist under a sound's name must not make the decoder open what it names.
+  std::ofstream(dir / "list.ogg") << "#EXTM3U\n" << wave.string() << "\n";
+  std::ofstream(dir / "junk.m4a") << std::string(
+                                         "\0\0\0\x18"
+                                         "ftypM4A ",
+                                         12)
+                                  << "junk";
+  // A wave header that declares four gigabytes and holds a few bytes.
+  std::ofstream big(dir / "big.wav", std::ios::binary);
+  const char header[] =
+      "RIFF\xff\xff\xff\x7fWAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xac\0\0"
+      "\x10\xb1\x02\0\x04\0\x10\0data\xf0\xff\xff\xff";
+  big.write(header, sizeof header - 1);
+  big.write("\0\0\0\0\0\0\0\0", 8);
+  big.close();
+  // One sample a second: an output opened at that rate would sleep between buffers for
+  // half an hour.
+  test::WriteTestWave((dir / "slow.wav").string(), 4000, 1);
+  for (const char* name : {"list.ogg", "junk.m4a", "slow.wav"}) {
+    MediaPlayer player;
+    player.SetFileName((dir / name).string());
+    player.Open();
+    EXPECT_EQ(player.Error(), kMediaFileError) << name;
+    EXPECT_EQ(player.ErrorMessage().rfind("The sound file \"" + std::string(name) + "\"", 0), 0u)
+        << player.ErrorMessage();
+    EXPECT_FALSE(ResampledSound((dir / name).string()).Ok()) << name;
+  }
+  MediaPlayer player;
+  player.SetFileName((dir / "big.wav").string());
+  player.Open();
+  EXPECT_LT(player.LengthMs(), 100) << "only what the file holds";
 }
 
 }  // namespace

@@ -82,6 +82,11 @@ class FakeScreen : public RunnerScreen {
   void ShowPauseMessage() override { log.push_back("paused"); }
   void ShowHelp() override { log.push_back("help"); }
   void EndShow() override { log.push_back("end"); }
+  void BlankScreen(ScreenBlank b) override {
+    log.push_back(b == ScreenBlank::Black   ? "black cover"
+                  : b == ScreenBlank::White ? "white cover"
+                                            : "uncover");
+  }
 
   int64_t composeMs = 0;
   std::function<void()> duringTransition;
@@ -414,6 +419,104 @@ TEST_F(ShowRunnerTest, EmptyShowEndsAtOnce) {
   Start({});
   EXPECT_TRUE(Ended());
   EXPECT_TRUE(screen.presented.empty());
+}
+
+TEST_F(ShowRunnerTest, BlankScreenHoldsTheSlidesTimeUntilUncovered) {
+  ShowRunner& r = Start({Slide("a", TimeElapsed, 10), Slide("b", TimeElapsed, 5),
+                         Slide("c", SoundEnded, 2, true), Slide("d", EnterPressed, 0)});
+  clock.now += 4000;  // 6 s of slide a left
+  r.FormKeyDown(RunnerKey::BlackScreen);
+  EXPECT_EQ(r.Blank(), ScreenBlank::Black);
+  EXPECT_FALSE(timer.Enabled());
+  clock.now += 60000;                     // a minute in black changes nothing
+  r.FormKeyDown(RunnerKey::WhiteScreen);  // the other colour swaps, still covered
+  EXPECT_EQ(r.Blank(), ScreenBlank::White);
+  EXPECT_FALSE(timer.Enabled());
+  r.FormKeyDown(RunnerKey::WhiteScreen);
+  EXPECT_EQ(r.Blank(), ScreenBlank::None);
+  EXPECT_EQ(timer.Interval(), 6000);
+  EXPECT_EQ(screen.presented, (std::vector<std::string>{"a"}));
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "b");
+
+  // A forward key while covered uncovers and goes on at once.
+  r.FormKeyDown(RunnerKey::BlackScreen);
+  r.FormKeyDown(RunnerKey::Right);
+  EXPECT_EQ(r.Blank(), ScreenBlank::None);
+  Tick();
+  EXPECT_EQ(screen.presented.back(), "c");
+
+  // The sound ends while covered: its two seconds start once uncovered.
+  r.FormKeyDown(RunnerKey::BlackScreen);
+  r.MediaPlayer1Notify();
+  EXPECT_FALSE(timer.Enabled());
+  r.FormKeyDown(RunnerKey::BlackScreen);
+  EXPECT_EQ(timer.Interval(), 2000);
+  EXPECT_EQ(screen.log,
+            (std::vector<std::string>{"black", "black cover", "white cover", "uncover",
+                                      "black cover", "uncover", "black cover", "uncover"}));
+}
+
+TEST_F(ShowRunnerTest, BlankKeyDuringTransitionCoversTheNextSlideAndHoldsItsTime) {
+  ShowRunner& r =
+      Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3), Slide("c", TimeElapsed, 3)});
+  screen.duringTransition = [&] { runner->FormKeyDown(RunnerKey::WhiteScreen); };
+  Tick();  // b comes in; W is held
+  EXPECT_EQ(r.Blank(), ScreenBlank::None);
+  EXPECT_EQ(timer.Interval(), 3000);
+  Tick();  // at the change to c, W acts once: c comes in covered, its time held
+  EXPECT_EQ(screen.presented.back(), "c");
+  EXPECT_EQ(r.Blank(), ScreenBlank::White);
+  EXPECT_FALSE(timer.Enabled());
+  EXPECT_FALSE(r.PendingKey.held);
+  r.FormKeyDown(RunnerKey::WhiteScreen);
+  EXPECT_EQ(timer.Interval(), 3000);
+  EXPECT_TRUE(r.Ending);
+  EXPECT_FALSE(r.CanGoForward());
+  EXPECT_TRUE(r.CanGoBack());
+}
+
+}  // namespace
+}  // namespace lrw
+
+namespace lrw {
+namespace {
+
+// What the runner tells the music, in the screen's log so that the order shows.
+class LoggedMusic : public RunnerMusic {
+ public:
+  explicit LoggedMusic(std::vector<std::string>& log) : log_(log) {}
+  void Start() override { log_.push_back("music start"); }
+  void ShowLooped() override { log_.push_back("music looped"); }
+  void Pause(bool paused) override { log_.push_back(paused ? "music pause" : "music go on"); }
+  void EndIn(int64_t ms) override { log_.push_back("music ends in " + std::to_string(ms)); }
+  void FadeAway() override { log_.push_back("music fade away"); }
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+TEST_F(ShowRunnerTest, TheMusicStartsPausesLoopsAndEndsWithTheShow) {
+  LoggedMusic music(screen.log);
+  slides = {Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3)};
+  runner = std::make_unique<ShowRunner>(slides, screen, timer, clock, media);
+  runner->Music = &music;
+  runner->LoopShow = true;
+  runner->StartShow();
+  Tick();                             // b
+  Tick();                             // a again: the show looped
+  runner->FormKeyDown(RunnerKey::P);  // P pauses the show and the music
+  Tick();                             // b after the pause
+  runner->LoopShow = false;           // b is now the last slide: its end is known
+  Tick();                             // a
+  Tick();                             // b, the last
+  EXPECT_EQ(screen.log, (std::vector<std::string>{"music start", "black", "music looped",
+                                                  "music pause", "paused", "music go on",
+                                                  "music looped", "music ends in 3000"}));
+  runner->FormKeyDown(RunnerKey::Escape);  // Esc: a gentle fade
+  Tick();
+  EXPECT_EQ(screen.log.at(8), "music fade away");
+  EXPECT_TRUE(Ended());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointingDevice>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -375,13 +376,64 @@ TEST(SlidePrepForm, OtherWindowsTakeNoInputDuringTheShow) {
   EXPECT_TRUE(other.isEnabled());
 }
 
-TEST(SlidePrepForm, KeysMapToRunnerKeys) {
-  EXPECT_EQ(RunnerKeyFromQt(Qt::Key_Return), RunnerKey::Enter);
-  EXPECT_EQ(RunnerKeyFromQt(Qt::Key_Enter), RunnerKey::Enter);
-  EXPECT_EQ(RunnerKeyFromQt(Qt::Key_Backspace), RunnerKey::Backspace);
-  EXPECT_EQ(RunnerKeyFromQt(Qt::Key_Pause), RunnerKey::Pause);
-  EXPECT_EQ(RunnerKeyFromQt(Qt::Key_F1), RunnerKey::F1);
-  EXPECT_EQ(RunnerKeyFromQt(Qt::Key_Space), RunnerKey::Other);
+// A touch screen (and a clicker's blank keys) through the real window: each step is a
+// gesture or a key and the slide (or cover) it must lead to.
+TEST(SlidePrepForm, TouchAndBlankKeysDriveTheShow) {
+  std::vector<SlideRecord> slides = {Blank(0x000000FF, EnterPressed, 0),
+                                     Blank(0x0000FF00, EnterPressed, 0),
+                                     Blank(0x00FF0000, EnterPressed, 0)};
+  TSlidePrepForm form(slides);
+  std::unique_ptr<QPointingDevice> touch(QTest::createTouchDevice());
+  const QPoint middle(form.width() / 2, form.height() / 2);
+  const QPoint left(middle.x() - 200, middle.y() + 10);
+  const QPoint right(middle.x() + 200, middle.y() - 10);
+  auto swipe = [&](QPoint from, QPoint to) {
+    QTest::touchEvent(&form, touch.get()).press(0, from, form.SlideCanvas);
+    QTest::touchEvent(&form, touch.get()).move(0, (from + to) / 2, form.SlideCanvas);
+    QTest::touchEvent(&form, touch.get()).release(0, to, form.SlideCanvas);
+  };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    int slide;
+    ScreenBlank blank;
+    QRgb middlePixel;
+  };
+  auto key = [&](Qt::Key k) { return [&form, k] { QTest::keyClick(&form, k); }; };
+  const QRgb red = 0xFFFF0000, green = 0xFF00FF00, blue = 0xFF0000FF;
+  const QRgb black = 0xFF000000, white = 0xFFFFFFFF;
+  const std::vector<Step> steps = {
+      {"swipe to the left", [&] { swipe(right, left); }, 1, ScreenBlank::None, green},
+      {"swipe to the right", [&] { swipe(left, right); }, 0, ScreenBlank::None, red},
+      {"tap", [&] { swipe(middle, middle + QPoint(3, 2)); }, 1, ScreenBlank::None, green},
+      {"W", key(Qt::Key_W), 1, ScreenBlank::White, white},
+      {". over white", key(Qt::Key_Period), 1, ScreenBlank::Black, black},
+      {"swipe on the cover", [&] { swipe(right, left); }, 2, ScreenBlank::None, blue},
+      {"Previous media key", key(Qt::Key_MediaPrevious), 1, ScreenBlank::None, green},
+  };
+  std::vector<std::string> wrong;
+  const int result = RunShow(form, [&] {
+    for (const Step& step : steps) {
+      step.act();
+      QElapsedTimer t;
+      t.start();
+      auto reached = [&] {
+        return form.Runner().SlideReady && form.Runner().CurrentIndex == step.slide &&
+               form.Runner().Blank() == step.blank;
+      };
+      while (!reached() && t.elapsed() < 3000) QTest::qWait(5);
+      QTest::qWait(20);
+      const QRgb shown = form.grab().toImage().pixel(middle);
+      if (!reached() || shown != step.middlePixel) {
+        wrong.push_back(std::string(step.what) + ": slide " +
+                        std::to_string(form.Runner().CurrentIndex) + ", pixel " +
+                        QString::number(shown, 16).toStdString());
+      }
+    }
+    QTest::keyClick(&form, Qt::Key_MediaStop);
+  });
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(wrong, std::vector<std::string>{});
 }
 
 }  // namespace

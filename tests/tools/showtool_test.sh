@@ -208,6 +208,55 @@ script -qec "'$showtool' export '$work/s.sho' '$work/p.mp4' --size 320x240 --for
 [ "$(cat "$work/peak.txt")" -lt $((512 * 1024)) ] || fail "a 4K export took $(cat "$work/peak.txt") kB"
 rm -f "$work"/{q0,phone,mail,rate,best,p,4k}.mp4 "$work"/{ntsc.mkv,av1.webm,av1.mp4,peak.txt,tty.txt}
 
+# Music: a 5.0 show; taken away again, or saved as 4.0, the 4.0 file comes back byte for byte.
+mkdir "$work/music"
+cp "$work/s.sho" "$work/music/plain.sho"
+cp "$demo/chime.wav" "$work/music/song one.wav"
+"$showtool" set "$work/s.sho" show music="$work/music/song one.wav,$demo/chime.wav" \
+  musicvolume=60 musicfadein=0.5 musicfadeout=2 musicloop=1 >/dev/null
+head -c 21 "$work/s.sho" | tail -c 20 | grep -qx "Lanternreelworks 5.0" || fail "music did not make a 5.0 file"
+"$showtool" dump "$work/s.sho" >"$work/dump.json"
+grep -qF "\"music\": {\"tracks\": [\"$work/music/song one.wav\", \"$demo/chime.wav\"], \"volume\": 60, \"fadein\": 500, \"fadeout\": 2000, \"loop\": true}" \
+  "$work/dump.json" || fail "dump does not show the music: $(grep music "$work/dump.json")"
+expect 0 "which does not keep the music (2 files)" resave "$work/s.sho" "$work/music/four.sho" --format 4
+cmp -s "$work/music/four.sho" "$work/music/plain.sho" || fail "resave --format 4 is not the 4.0 show"
+mkdir "$work/music/trip"
+expect 0 "" build "$work/s.sho" "$work/music/trip/trip.bld"
+cmp -s "$work/music/trip/song one.wav" "$demo/chime.wav" || fail "the music was not built beside the show"
+"$showtool" dump "$work/music/trip/trip.bld" | grep -qF "\"tracks\": [\"$work/music/trip/song one.wav\"" ||
+  fail "the portable show does not find its music beside it"
+expect 2 "belongs to the show" set "$work/s.sho" 1 musicvolume=3
+"$showtool" set "$work/s.sho" show music= >/dev/null
+cmp -s "$work/s.sho" "$work/music/plain.sho" || fail "without its music the show is not the 4.0 file again"
+rm -rf "$work/music"
+
+# Drawings: an enhanced metafile (Inkscape's) and a GEM metafile (a blue bar on a page
+# of 288 x 192 pixels) added and exported; each is seen in the video where it was drawn.
+python3 - "$work/d.gem" <<'PY'
+import struct, sys
+words = [-1, 24, 101, 2, 0, 0, 288, 192, 762, 508] + [0] * 14   # header: extent, page
+words += [23, 0, 1, 0, 1, 25, 0, 1, 0, 4]                          # solid interior, blue
+words += [11, 2, 0, 1, 20, 20, 267, 171, -1]                       # bar, end
+open(sys.argv[1], "wb").write(struct.pack("<%dh" % len(words), *words))
+PY
+expect 0 "" add "$work/d.sho" "$2/tests/import/vector/shapes.inkscape.emf" "$work/d.gem" \
+  --screen 320x240
+"$showtool" set "$work/d.sho" all effect=1 speed=8 duration=time seconds=1 >/dev/null
+expect 0 "" export "$work/d.sho" "$work/d.mp4" --size 320x240 --fps 24 --quiet
+# pixel SECONDS X Y: the colour of the video at that time and place, as RRGGBB.
+pixel() {
+  ffmpeg -v error -ss "$1" -i "$work/d.mp4" -frames:v 1 -vf "format=rgb24,crop=1:1:$2:$3" \
+    -f rawvideo -pix_fmt rgb24 - | od -An -tx1 | tr -d ' \n'
+}
+near() { # near RRGGBB RRGGBB: within 40 in each component (the video's compression)
+  python3 -c 'import sys; a, b = (bytes.fromhex(v) for v in sys.argv[1:]); sys.exit(max(abs(x - y) for x, y in zip(a, b)) > 40)' "$1" "$2"
+}
+# 0.25 s of black and a transition of about 0.2 s, then each slide for 1 s.
+near "$(pixel 1.0 55 40)" d02090 || fail "the EMF's magenta box is not in the video: $(pixel 1.0 55 40)"
+near "$(pixel 1.0 160 5)" ffffff || fail "the EMF's paper is not white: $(pixel 1.0 160 5)"
+near "$(pixel 2.3 160 120)" 0000ff || fail "the GEM's blue bar is not in the video: $(pixel 2.3 160 120)"
+rm "$work/d.sho" "$work/d.gem" "$work/d.mp4"
+
 leftover=$(cd "$work" && ls -A | grep -v -x -e s.sho -e v.mp4 -e v.webm -e v.MKV -e locked \
   -e out.txt -e err.txt -e dump.json || true)
 [ -z "$leftover" ] || fail "files left behind: $leftover"

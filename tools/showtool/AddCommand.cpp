@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "GuiSession.h"
 #include "ScreenSize.h"
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
@@ -74,6 +75,7 @@ int RunAdd(const std::vector<std::string>& args) {
     return 2;
   }
 
+  GuiSession session;  // drawings (emf, gem) draw their text with the system's fonts
   SlideShowDocument document;
   std::error_code ec;
   if (std::filesystem::exists(show, ec)) {
@@ -120,7 +122,8 @@ int RunAdd(const std::vector<std::string>& args) {
     // A portable show names its files without folders: they must lie beside it.
     const std::string folder =
         FolderOf(std::filesystem::absolute(show, ec).lexically_normal().string());
-    const CopyMediaResult copied = CopyMediaFiles(document.Slides(), folder);
+    const CopyMediaResult copied =
+        CopyMediaFiles(document.Slides(), folder, document.Music().tracks);
     for (const std::string& file : copied.copied) std::printf("copied %s\n", file.c_str());
     if (!copied.ok()) {
       std::fprintf(stderr, "showtool add: %s\n", copied.error.c_str());

@@ -1,0 +1,48 @@
+#include "import/VectorPicture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "import/BitmapScaling.h"
+#include "import/PictureFile.h"
+#include "import/formats/VectorFormats.h"
+
+namespace lrw {
+namespace {
+
+// The size covering width x height with the drawing's proportions, within the limits.
+std::pair<int, int> CoveringSize(const formats::DrawingSize& own, int width, int height) {
+  double scale =
+      std::max(static_cast<double>(width) / own.width, static_cast<double>(height) / own.height);
+  scale = std::min({scale, static_cast<double>(kMaxPictureSide) / own.width,
+                    static_cast<double>(kMaxPictureSide) / own.height});
+  const double pixels = scale * scale * own.width * own.height;
+  if (pixels > static_cast<double>(kMaxDecodedPixels))
+    scale *= std::sqrt(static_cast<double>(kMaxDecodedPixels) / pixels);
+  return {std::max(1, static_cast<int>(own.width * scale)),
+          std::max(1, static_cast<int>(own.height * scale))};
+}
+
+}  // namespace
+
+DecodedPicture RenderDrawing(const std::string& path, DrawingFormat format, DrawingTarget target) {
+  const MappedPictureFile mapped(path);
+  const std::span<const uint8_t> file = mapped.Bytes();
+  const formats::DrawingSize own =
+      format == DrawingFormat::Emf ? formats::EmfSize(file) : formats::GemSize(file);
+  int width = own.width, height = own.height;
+  if (target.kind == DrawingTarget::Kind::FitInto) {
+    std::tie(width, height) = FittedSize(own.width, own.height, target.width, target.height);
+  } else if (target.kind == DrawingTarget::Kind::Cover) {
+    std::tie(width, height) = CoveringSize(own, target.width, target.height);
+  }
+  DecodedPicture picture;
+  picture.bitmap = format == DrawingFormat::Emf ? formats::RenderEmf(file, width, height)
+                                                : formats::RenderGem(file, width, height);
+  picture.fullWidth = own.width;
+  picture.fullHeight = own.height;
+  return picture;
+}
+
+}  // namespace lrw

@@ -1,0 +1,49 @@
+// The presenter's own view of a running show, on another screen than the show's: the
+// slide on screen and the next one, the slide's number, the time since the show began and
+// the time left of a timed slide, with buttons (and the show's keys) to go back, pause and
+// go forward.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QScreen;
+
+namespace lrw {
+
+class TSlidePrepForm;
+
+class PresenterWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  PresenterWindow(TSlidePrepForm& show, QScreen* screen);
+
+  // The screen for the presenter: the designer's when it is visible on another screen
+  // than the show's, else any other screen; none with a single screen.
+  static QScreen* ScreenFor(const QScreen* showScreen, const QWidget* designer);
+
+  // Controls, named for tests and assistive technology.
+  QLabel* Current = nullptr;
+  QLabel* Next = nullptr;
+  QLabel* Number = nullptr;
+  QLabel* Elapsed = nullptr;
+  QLabel* TimeLeft = nullptr;
+  QPushButton* BackButton = nullptr;
+  QPushButton* PauseButton = nullptr;
+  QPushButton* ForwardButton = nullptr;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Refresh();
+  void RefreshClock();
+
+  TSlidePrepForm& show_;
+  QTimer clock_;
+};
+
+}  // namespace lrw
