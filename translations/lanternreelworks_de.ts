@@ -233,6 +233,14 @@
         <source>Arrange Slide</source>
         <translation>Dia anordnen</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Show an die Musik anpassen</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +371,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Musik...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>Show an die Musik an&amp;passen</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Abspielen a&amp;uf</translation>
     </message>
 </context>
 <context>
@@ -748,6 +768,14 @@ Möchten Sie sie ersetzen?</translation>
         <source>WebM video</source>
         <translation>WebM-Video</translation>
     </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Alle Tondateien</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Lanternreelworks-4.0-Show</translation>
+    </message>
 </context>
 <context>
     <name>lrw::FontAndColorDialog</name>
@@ -896,6 +924,147 @@ Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.<
     <message>
         <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
         <translation>Oberhalb von 1920 x 1080 hält nur H.264 den Export innerhalb von 512 MB Speicher; wählen Sie H.264 (.mp4 oder .mkv) oder für %1 eine kleinere Größe.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>Die Musikdateien lassen sich nicht abspielen, daher kann die Show nicht an sie angepasst werden.</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Dia %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Dia %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Musikdateien</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>Musik für sich &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>E&amp;inblenden am Anfang:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>&amp;Ausblenden am Ende:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Ab&amp;spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>Show an die Musik an&amp;passen</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (nicht abspielbar)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Alle Tondateien</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Musik: %1    Show: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1 – Referentenansicht</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Dia auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Nächstes Dia</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Dia %1 von %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Ende der Show</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Vergangen %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Verbleibend %1</translation>
     </message>
 </context>
 <context>

@@ -233,6 +233,14 @@
         <source>Arrange Slide</source>
         <translation>Organizar diapositiva</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Ajustar la presentación a la música</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +371,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Música...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;justar la presentación a la música</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Reproducir &amp;en</translation>
     </message>
 </context>
 <context>
@@ -748,6 +768,14 @@ Do you want to replace it?</source>
         <source>WebM video</source>
         <translation>Vídeo WebM</translation>
     </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Todos los archivos de sonido</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Presentación de Lanternreelworks 4.0</translation>
+    </message>
 </context>
 <context>
     <name>lrw::FontAndColorDialog</name>
@@ -896,6 +924,147 @@ Replace it? Choose No to save the show under another name.</source>
     <message>
         <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
         <translation>Por encima de 1920 x 1080 solo H.264 mantiene la exportación dentro de 512 MB de memoria; elija H.264 (.mp4 o .mkv) o un tamaño menor para %1.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>Los archivos de música no se pueden reproducir, así que la presentación no se puede ajustar a ellos.</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Diapositiva %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositiva %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Archivos de música</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>&amp;Repetir la música por sí sola</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volumen:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>Fundido de &amp;entrada al inicio:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>Fundido de sa&amp;lida al final:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Re&amp;producir</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;justar la presentación a la música</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (no se puede reproducir)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Todos los archivos de sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Música: %1    Presentación: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1: vista del presentador</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Diapositiva en pantalla</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Diapositiva siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositiva %1 de %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Fin de la presentación</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Transcurrido %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Restante %1</translation>
     </message>
 </context>
 <context>

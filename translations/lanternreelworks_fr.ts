@@ -233,6 +233,14 @@
         <source>Arrange Slide</source>
         <translation>Disposer la diapositive</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Ajuster le diaporama à la musique</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +371,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Musique...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;juster le diaporama à la musique</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Lire s&amp;ur</translation>
     </message>
 </context>
 <context>
@@ -748,6 +768,14 @@ Voulez-vous le remplacer ?</translation>
         <source>WebM video</source>
         <translation>Vidéo WebM</translation>
     </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Tous les fichiers audio</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Diaporama Lanternreelworks 4.0</translation>
+    </message>
 </context>
 <context>
     <name>lrw::FontAndColorDialog</name>
@@ -896,6 +924,147 @@ Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</
     <message>
         <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
         <translation>Au-delà de 1920 x 1080, seul H.264 permet d’exporter avec 512 Mo de mémoire au plus ; choisissez H.264 (.mp4 ou .mkv) ou une taille plus petite pour %1.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>Les fichiers musicaux ne peuvent pas être lus ; le diaporama ne peut donc pas leur être ajusté.</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Diapositive %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositive %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Fichiers musicaux</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>&amp;Boucler la musique indépendamment</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume :</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>Fondu d’&amp;entrée au début :</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>Fondu de &amp;sortie à la fin :</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>É&amp;couter</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;juster le diaporama à la musique</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (illisible)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Ajouter de la musique</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Tous les fichiers audio</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>Arrê&amp;ter</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Musique : %1    Diaporama : %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1 – vue du présentateur</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Diapositive à l’écran</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Diapositive suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>P&amp;ause</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositive %1 sur %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Fin du diaporama</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Écoulé %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Restant %1</translation>
     </message>
 </context>
 <context>

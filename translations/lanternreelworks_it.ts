@@ -233,6 +233,14 @@
         <source>Arrange Slide</source>
         <translation>Disponi diapositiva</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Adatta la presentazione alla musica</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +371,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ripeti: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Musica...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>Ada&amp;tta la presentazione alla musica</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Riproduci s&amp;u</translation>
     </message>
 </context>
 <context>
@@ -748,6 +768,14 @@ Sostituirlo?</translation>
         <source>WebM video</source>
         <translation>Video WebM</translation>
     </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Tutti i file audio</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Presentazione Lanternreelworks 4.0</translation>
+    </message>
 </context>
 <context>
     <name>lrw::FontAndColorDialog</name>
@@ -896,6 +924,147 @@ Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</translat
     <message>
         <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
         <translation>Oltre 1920 x 1080 solo H.264 mantiene l’esportazione entro 512 MB di memoria; scegli H.264 (.mp4 o .mkv) o una dimensione più piccola per %1.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>I file musicali non si possono riprodurre, quindi la presentazione non può essere adattata a essi.</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Diapositiva %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositiva %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>File musicali</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Aggiungi...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Su</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Giù</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>Ripeti la musica &amp;da sola</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>Dissolvenza in &amp;entrata all’inizio:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>Dissolvenza in &amp;uscita alla fine:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Ri&amp;produci</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>Ada&amp;tta la presentazione alla musica</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (non riproducibile)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Aggiungi musica</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Tutti i file audio</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Musica: %1    Presentazione: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1 - vista del relatore</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Diapositiva sullo schermo</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Diapositiva successiva</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;vanti</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositiva %1 di %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Fine della presentazione</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Trascorso %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Rimanente %1</translation>
     </message>
 </context>
 <context>

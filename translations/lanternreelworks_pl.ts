@@ -233,6 +233,14 @@
         <source>Arrange Slide</source>
         <translation>Rozmieść slajd</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Muzyka</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Dopasuj pokaz do muzyki</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +371,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ponów: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Muzyka...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>D&amp;opasuj pokaz do muzyki</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Odtwarzaj &amp;na</translation>
     </message>
 </context>
 <context>
@@ -748,6 +768,14 @@ Czy chcesz go zastąpić?</translation>
         <source>WebM video</source>
         <translation>Wideo WebM</translation>
     </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Wszystkie pliki dźwiękowe</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Pokaz Lanternreelworks 4.0</translation>
+    </message>
 </context>
 <context>
     <name>lrw::FontAndColorDialog</name>
@@ -896,6 +924,147 @@ Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</translation>
     <message>
         <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
         <translation>Powyżej 1920 x 1080 tylko H.264 mieści eksport w 512 MB pamięci; wybierz H.264 (.mp4 lub .mkv) albo mniejszy rozmiar dla %1.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>Plików muzycznych nie można odtworzyć, więc nie da się do nich dopasować pokazu.</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Slajd %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Slajd %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Muzyka</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Pliki muzyczne</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Dodaj...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>W &amp;górę</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>W d&amp;ół</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>&amp;Zapętlaj muzykę niezależnie</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>G&amp;łośność:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>Narastanie na &amp;początku:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>Wyciszanie na &amp;końcu:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Odtwórz</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>Dopasuj pokaz do &amp;muzyki</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (nie można odtworzyć)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Dodaj muzykę</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Wszystkie pliki dźwiękowe</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>Za&amp;trzymaj</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Muzyka: %1    Pokaz: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1 – widok prezentera</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Slajd na ekranie</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Następny slajd</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pauza</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Dalej</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Slajd %1 z %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Koniec pokazu</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Upłynęło %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Pozostało %1</translation>
     </message>
 </context>
 <context>

@@ -233,6 +233,14 @@
         <source>Arrange Slide</source>
         <translation>Dispor diapositivo</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Ajustar a apresentação à música</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +371,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Refazer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Música...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;justar a apresentação à música</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Reproduzir &amp;em</translation>
     </message>
 </context>
 <context>
@@ -748,6 +768,14 @@ Pretende substituí-lo?</translation>
         <source>WebM video</source>
         <translation>Vídeo WebM</translation>
     </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Todos os ficheiros de som</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Apresentação do Lanternreelworks 4.0</translation>
+    </message>
 </context>
 <context>
     <name>lrw::FontAndColorDialog</name>
@@ -896,6 +924,147 @@ Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</trans
     <message>
         <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
         <translation>Acima de 1920 x 1080 só o H.264 mantém a exportação dentro de 512 MB de memória; escolha H.264 (.mp4 ou .mkv) ou um tamanho menor para %1.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>Os ficheiros de música não podem ser reproduzidos, por isso a apresentação não pode ser ajustada a eles.</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Diapositivo %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositivo %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Ficheiros de música</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Adicionar...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Descer</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>Repetir a música &amp;independentemente</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>Aparecimento &amp;gradual no início:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>Desvanecimento no &amp;fim:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Re&amp;produzir</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;justar a apresentação à música</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (não é possível reproduzir)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Adicionar música</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Todos os ficheiros de som</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Música: %1    Apresentação: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1 – vista do apresentador</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Diapositivo no ecrã</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Diapositivo seguinte</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Seguinte</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositivo %1 de %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Fim da apresentação</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Decorrido %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Restante %1</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,7 @@
 #include "designer/ExportVideoDialog.h"
 #include "designer/FakeServices.h"
 #include "designer/FileCommands.h"
+#include "designer/MusicDialog.h"
 #include "designer/SlideCaptionForm.h"
 #include "designer/SlideshowDesignForm.h"
 #include "document/ShowFile.h"
@@ -128,6 +129,13 @@ TEST(TranslatedLayout, NoTextIsCutOffInAnyLanguageAtAnyFontSize) {
       EXPECT_EQ(Misfits(&exportDialog), std::vector<std::string>{});
       Shoot(&exportDialog, QStringLiteral("export-") + tag);
       exportDialog.hide();
+
+      MusicDialog music(fakes.dialogs, ShowMusic{}, {}, &form);
+      music.show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(&music));
+      EXPECT_EQ(Misfits(&music), std::vector<std::string>{});
+      Shoot(&music, QStringLiteral("music-") + tag);
+      music.hide();
     }
   }
   QApplication::setFont(desktop);
