@@ -929,6 +929,22 @@ Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.<
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>Die Musikdateien lassen sich nicht abspielen, daher kann die Show nicht an sie angepasst werden.</translation>
     </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Eine Lanternreelworks-4.0-Show kann die Musik (1 Datei) nicht aufnehmen.
+
+Als 4.0-Show ohne sie speichern?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Eine Lanternreelworks-4.0-Show kann die Musik (%1 Dateien) nicht aufnehmen.
+
+Als 4.0-Show ohne sie speichern?</translation>
+    </message>
 </context>
 <context>
     <name>lrw::MprisService</name>

@@ -929,6 +929,22 @@ Replace it? Choose No to save the show under another name.</source>
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>Los archivos de música no se pueden reproducir, así que la presentación no se puede ajustar a ellos.</translation>
     </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Una presentación de Lanternreelworks 4.0 no conserva la música (1 archivo).
+
+¿Guardarla como presentación 4.0 sin ella?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Una presentación de Lanternreelworks 4.0 no conserva la música (%1 archivos).
+
+¿Guardarla como presentación 4.0 sin ella?</translation>
+    </message>
 </context>
 <context>
     <name>lrw::MprisService</name>

@@ -929,6 +929,22 @@ Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>Les fichiers musicaux ne peuvent pas être lus ; le diaporama ne peut donc pas leur être ajusté.</translation>
     </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Un diaporama Lanternreelworks 4.0 ne conserve pas la musique (1 fichier).
+
+L’enregistrer comme diaporama 4.0 sans elle ?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Un diaporama Lanternreelworks 4.0 ne conserve pas la musique (%1 fichiers).
+
+L’enregistrer comme diaporama 4.0 sans elle ?</translation>
+    </message>
 </context>
 <context>
     <name>lrw::MprisService</name>

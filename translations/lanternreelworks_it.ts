@@ -929,6 +929,22 @@ Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</translat
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>I file musicali non si possono riprodurre, quindi la presentazione non può essere adattata a essi.</translation>
     </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Una presentazione Lanternreelworks 4.0 non conserva la musica (1 file).
+
+Salvarla come presentazione 4.0 senza di essa?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Una presentazione Lanternreelworks 4.0 non conserva la musica (%1 file).
+
+Salvarla come presentazione 4.0 senza di essa?</translation>
+    </message>
 </context>
 <context>
     <name>lrw::MprisService</name>

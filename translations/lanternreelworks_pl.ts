@@ -929,6 +929,22 @@ Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</translation>
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>Plików muzycznych nie można odtworzyć, więc nie da się do nich dopasować pokazu.</translation>
     </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Pokaz Lanternreelworks 4.0 nie przechowuje muzyki (1 plik).
+
+Zapisać go jako pokaz 4.0 bez niej?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Pokaz Lanternreelworks 4.0 nie przechowuje muzyki (liczba plików: %1).
+
+Zapisać go jako pokaz 4.0 bez niej?</translation>
+    </message>
 </context>
 <context>
     <name>lrw::MprisService</name>

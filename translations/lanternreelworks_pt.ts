@@ -929,6 +929,22 @@ Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</trans
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>Os ficheiros de música não podem ser reproduzidos, por isso a apresentação não pode ser ajustada a eles.</translation>
     </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Uma apresentação do Lanternreelworks 4.0 não guarda a música (1 ficheiro).
+
+Guardá-la como apresentação 4.0 sem ela?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Uma apresentação do Lanternreelworks 4.0 não guarda a música (%1 ficheiros).
+
+Guardá-la como apresentação 4.0 sem ela?</translation>
+    </message>
 </context>
 <context>
     <name>lrw::MprisService</name>

@@ -19,6 +19,12 @@ constexpr const char* kShapes[] = {
     QT_TRANSLATE_NOOP("lrw::Messages",
                       "File %1 was damaged; saving replaces it with the %2 slides that could be "
                       "read.\n\nReplace it? Choose No to save the show under another name."),
+    QT_TRANSLATE_NOOP("lrw::Messages",
+                      "A Lanternreelworks 4.0 show does not keep the music (1 file).\n\nSave it "
+                      "as a 4.0 show without it?"),
+    QT_TRANSLATE_NOOP("lrw::Messages",
+                      "A Lanternreelworks 4.0 show does not keep the music (%1 files).\n\nSave "
+                      "it as a 4.0 show without it?"),
     QT_TRANSLATE_NOOP("lrw::Messages", "File %1 is not a slide show file."),
     QT_TRANSLATE_NOOP("lrw::Messages", "The sound file \"%1\" is damaged."),
     QT_TRANSLATE_NOOP("lrw::Messages", "The sound file \"%1\" is too long to be played."),
