@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/CaptionFontRecord.h"
@@ -86,6 +87,10 @@ class EditorMedia {
   // The screen size slides are placed on, in logical pixels.
   virtual int ScreenWidth() const = 0;
   virtual int ScreenHeight() const = 0;
+  // The picture's own size (upright), or nothing when it cannot be read.
+  virtual std::optional<std::pair<int, int>> PictureOwnSize(const std::string& /*utf8Path*/) {
+    return std::nullopt;
+  }
 };
 
 struct EditorServices {

@@ -16,6 +16,7 @@
 #include "designer/DesignerWidgets.h"
 #include "designer/GrayableCheckBox.h"
 #include "designer/PanelCommands.h"
+#include "designer/PictureControls.h"
 #include "designer/SecondsSpinBox.h"
 #include "effects/EffectNames.h"
 #include "platform/QtText.h"
@@ -148,6 +149,7 @@ void PropertyPanel::BuildControls() {
   arrangeButton_->setIconSize(QSize(18, 18));
   arrangeButton_->setToolTip(QStringLiteral("Set image and caption placement"));
   arrangeButton_->setGeometry(405, 8, 134, 24);
+  pictureControls_ = new PictureControls(editor_, this, transitionGroup_);
 }
 
 void PropertyPanel::Run(EditorCommand&& command) {

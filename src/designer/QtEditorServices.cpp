@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <QSettings>
 
 #include "designer/ExportShowAsVideo.h"
 #include "designer/SlideCaptionForm.h"
@@ -141,7 +142,30 @@ void DesignerWindows::SetBusyPointer(bool busy) {
 }
 
 PictureImport DesignerMedia::ImportPicture(const std::string& path, const SlideRecord& from) {
-  return lrw::ImportPicture(path, from, screen_.width(), screen_.height(), loader_);
+  return lrw::ImportPicture(path, from, screen_.width(), screen_.height(), loader_, {},
+                            FitLargerPictures());
+}
+
+std::optional<std::pair<int, int>> DesignerMedia::PictureOwnSize(const std::string& utf8Path) {
+  // A thumbnail read is the cheapest one that learns the size (a JPEG decodes reduced).
+  const LoadPictureResult picture = loader_.LoadPicture(utf8Path, ThumbnailMode);
+  if (picture.status != Loaded || picture.fullWidth <= 0 || picture.fullHeight <= 0) return {};
+  return std::make_pair(picture.fullWidth, picture.fullHeight);
+}
+
+namespace {
+const QString kFitLargerKey = QStringLiteral("designer/fitLargerPictures");
+}
+
+bool DesignerMedia::FitLargerPictures() const {
+  return QSettings(QStringLiteral("Lanternreelworks"), QStringLiteral("designer"))
+      .value(kFitLargerKey, true)
+      .toBool();
+}
+
+void DesignerMedia::SetFitLargerPictures(bool fit) {
+  QSettings(QStringLiteral("Lanternreelworks"), QStringLiteral("designer"))
+      .setValue(kFitLargerKey, fit);
 }
 
 std::unique_ptr<TextMeasurer> DesignerMedia::Measurer(const CaptionFontRecord& font) {
