@@ -29,12 +29,19 @@ void FuzzBmp(std::span<const uint8_t> data) {
 void FuzzShow(std::span<const uint8_t> data) {
   const lrw::ShowFileReadResult r = lrw::ParseShowFile(data, "/fuzz/show.bld");
   Check((r.status == lrw::ReadStatus::Ok) == r.errorText.empty());
+  // The 5.0 records (music) are kept through a save as well; without them the save is 4.0.
   lrw::SlideShowDocument doc;
-  doc.Load(r.slides, {}, r.loop);
+  doc.Load(r.slides, {}, r.loop, r.music);
   const std::vector<uint8_t> saved = lrw::EncodeShowFile(doc, false);
   const lrw::ShowFileReadResult back = lrw::ParseShowFile(saved, "/fuzz/again.sho");
   Check(back.status == lrw::ReadStatus::Ok);
   Check(back.slides.size() == r.slides.size());
+  Check(back.music == (r.music.Present() ? r.music : lrw::ShowMusic{}));
+  Check((back.signature == lrw::kShowSignatureV5) == r.music.Present());
+  // Saved as 4.0 on purpose, the same slides without the records.
+  const lrw::ShowFileReadResult v4 = lrw::ParseShowFile(
+      lrw::EncodeShowFile(doc, false, lrw::ShowFormat::Version4), "/fuzz/v4.sho");
+  Check(v4.status == lrw::ReadStatus::Ok && v4.slides.size() == r.slides.size());
   for (size_t i = 0; i < r.slides.size(); ++i) {
     const lrw::SlideRecord& a = r.slides[i];
     const lrw::SlideRecord& b = back.slides[i];

@@ -11,6 +11,7 @@
 #include "designer/DesignerWidgets.h"
 #include "designer/EditCommands.h"
 #include "designer/FileCommands.h"
+#include "designer/MusicCommands.h"
 #include "designer/RunCommands.h"
 #include "platform/HelpViewer.h"
 #include "shell/HelpAbout.h"
@@ -163,6 +164,10 @@ void DesignerActions::BuildRunMenu(QMenu* menu) {
   loopAction_ = AddAction(menu, "Loop1", QStringLiteral("&Loop Until Esc Pressed"), {}, {});
   loopAction_->setCheckable(true);
   Bind({Make<ToggleLoopCommand>(), {loopAction_}, nullptr});
+  Bind({Make<EditMusicCommand>(), {AddAction(menu, "Music1", tr("&Music..."), {}, {})}, nullptr});
+  Bind({Make<FitShowToMusicCommand>(),
+        {AddAction(menu, "FitShowToMusic1", tr("&Fit the Show to the Music"), {}, {})},
+        nullptr});
   menu->addSeparator();
   Bind({Make<RunShowCommand>(RunShowCommand::From::Beginning),
         {AddAction(menu, "RunFromStart1", QStringLiteral("Run the Show from the &Beginning"),

@@ -82,6 +82,9 @@ void UndoChanges(SlideShowDocument& document, const std::vector<DocumentStep>& c
       case DocumentStep::Kind::Loop:
         document.SetLoop(!c.loop);
         break;
+      case DocumentStep::Kind::Music:
+        document.SetMusic(c.musicBefore);
+        break;
     }
   }
 }
@@ -103,6 +106,9 @@ void RedoChanges(SlideShowDocument& document, const std::vector<DocumentStep>& c
         break;
       case DocumentStep::Kind::Loop:
         document.SetLoop(c.loop);
+        break;
+      case DocumentStep::Kind::Music:
+        document.SetMusic(c.musicAfter);
         break;
     }
   }

@@ -27,6 +27,13 @@ struct FileChoice {
   std::string folder;         // where the dialog opens (UTF-8, may be empty)
   std::string fileName;       // preset (UTF-8)
   bool overwritePrompt = false;
+  int* chosenFilter = nullptr;  // when given, set to the index of the file type chosen
+};
+
+// What the music dialog gives back: the music, and whether the show is to be fitted to it.
+struct MusicChoice {
+  ShowMusic music;
+  bool fit = false;
 };
 
 // The common dialogs. Paths are UTF-8; each returns nothing when cancelled.
@@ -42,6 +49,9 @@ class EditorDialogs {
   // or font left unchanged keeps its record value, so a system colour stays one.
   virtual bool EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font,
                            uint32_t& backColor) = 0;
+  // The music dialog on a copy of the show's music; `slides` for the show's length.
+  virtual std::optional<MusicChoice> EditMusic(const ShowMusic& music,
+                                               const std::vector<SlideRecord>& slides) = 0;
 };
 
 // Told between the files of a long import; false when the user cancelled.
@@ -57,7 +67,8 @@ class EditorWindows {
   virtual ~EditorWindows() = default;
   // Runs the show full screen from `startIndex` and returns when it has ended. The
   // player gets its own copy of the slides.
-  virtual void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop) = 0;
+  virtual void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
+                       const ShowMusic& music) = 0;
   // Opens the arrangement stage on the slide; it reports its end with
   // ShowEditor::StageClosed.
   virtual void OpenStage(SlideId slide) = 0;
@@ -67,7 +78,8 @@ class EditorWindows {
   virtual std::string PreviewSound(const std::string& utf8Path) = 0;
   // "E&xport as Video...": the options, then the video made from this copy of the show
   // (named after `showFileName` where it has one), with progress; returns when done.
-  virtual void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName) = 0;
+  virtual void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName,
+                           const ShowMusic& music) = 0;
   // Progress of adding `count` files; null when no progress is shown.
   virtual std::unique_ptr<ImportProgress> BeginImport(int count) = 0;
   // The designer window closes (Exit); it asks nothing more, the show being unmodified.
@@ -91,6 +103,10 @@ class EditorMedia {
   virtual std::optional<std::pair<int, int>> PictureOwnSize(const std::string& /*utf8Path*/) {
     return std::nullopt;
   }
+  // The length of a sound file in seconds; nothing when it cannot be played.
+  virtual std::optional<double> SoundSeconds(const std::string& utf8Path) = 0;
+  // The total length of the music's files that can be played, in seconds.
+  virtual double MusicSeconds(const ShowMusic& music) = 0;
 };
 
 struct EditorServices {

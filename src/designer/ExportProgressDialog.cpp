@@ -70,7 +70,7 @@ ExportResult ExportProgressDialog::Run() {
         this, [this, slide, preview] { ShowSlide(slide, preview); }, Qt::QueuedConnection);
   };
   worker_ = std::thread([this, callbacks] {
-    ExportResult result = ExportShowVideo(slides_, target_, options_, cancel_, callbacks);
+    ExportResult result = ExportShowVideo(slides_, target_, options_, cancel_, callbacks, music_);
     QMetaObject::invokeMethod(
         this, [this, result] { Finish(result); }, Qt::QueuedConnection);
   });

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "export/ExportOptions.h"
 #include "export/ExportProgress.h"
@@ -27,6 +28,9 @@ class ExportProgressDialog : public QDialog {
   ExportProgressDialog(std::vector<SlideRecord> slides, std::string target, ExportOptions options,
                        QWidget* parent = nullptr);
   ~ExportProgressDialog() override;
+
+  // The show's music, mixed under the slides' sounds (before Run).
+  void SetMusic(ShowMusic music) { music_ = std::move(music); }
 
   // Shows the window and exports; returns once the export has ended.
   ExportResult Run();
@@ -48,6 +52,7 @@ class ExportProgressDialog : public QDialog {
   const std::vector<SlideRecord> slides_;
   const std::string target_;
   const ExportOptions options_;
+  ShowMusic music_;
   std::atomic<bool> cancel_{false};
   std::thread worker_;
   ExportResult result_;

@@ -30,7 +30,7 @@ std::string DoneText(const std::string& path, const ExportOptions& options,
 }  // namespace
 
 void ExportShowAsVideo(QWidget* parent, std::vector<SlideRecord> snapshot, Dialogs& dialogs,
-                       Prompts& prompts, const std::string& showFileName) {
+                       Prompts& prompts, const std::string& showFileName, const ShowMusic& music) {
   if (snapshot.empty()) {
     prompts.Tell("The show has no slides to export.", kCaption, PromptIcon::Information);
     return;
@@ -50,6 +50,7 @@ void ExportShowAsVideo(QWidget* parent, std::vector<SlideRecord> snapshot, Dialo
   }
 
   ExportProgressDialog progress(std::move(snapshot), path, chosen, parent);
+  progress.SetMusic(music);
   const ExportResult result = progress.Run();
   switch (result.status) {
     case ExportStatus::Done:

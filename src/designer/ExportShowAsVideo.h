@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 
 class QWidget;
@@ -17,6 +18,7 @@ class Prompts;
 // `snapshot` is the show as it is now; the export reads only this copy, so the show may
 // change meanwhile. `showFileName` (the show's own file, if any) suggests the video's name.
 void ExportShowAsVideo(QWidget* parent, std::vector<SlideRecord> snapshot, Dialogs& dialogs,
-                       Prompts& prompts, const std::string& showFileName = {});
+                       Prompts& prompts, const std::string& showFileName = {},
+                       const ShowMusic& music = {});
 
 }  // namespace lrw

@@ -6,12 +6,15 @@
 #include "designer/CommandSupport.h"
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
+#include "document/ShowRecords.h"
 
 namespace lrw {
 namespace {
 
 constexpr const char* kSaveDialogTitle = "Brightframework - Save the Slideshow";
 constexpr const char* kLocalFilter = "Local Slide Shows (*.sho)|*.sho";
+// Save As only: the file older versions read; what it cannot keep is said first.
+constexpr const char* kVersion4Filter = "Lanternreelworks 4.0 show (*.sho)|*.sho";
 constexpr const char* kPortableFilter = "Portable Slide Shows (*.bld)|*.bld";
 
 // The extension of the file name part, dot included ("" when there is none).
@@ -50,8 +53,9 @@ class BusyPointer {
 };
 
 // Writes the show; tells the user why not. True when written.
-bool Write(ShowEditor& editor, const std::string& path, bool portable) {
-  const WriteResult written = WriteShowFile(editor.Document(), path, portable);
+bool Write(ShowEditor& editor, const std::string& path, bool portable,
+           ShowFormat format = ShowFormat::Needed) {
+  const WriteResult written = WriteShowFile(editor.Document(), path, portable, format);
   if (!written.ok) {
     TellUser(editor, written.errorText, kMessageCaption, PromptIcon::Error);
     return false;
@@ -62,7 +66,7 @@ bool Write(ShowEditor& editor, const std::string& path, bool portable) {
 bool CopyMedia(ShowEditor& editor, const std::string& folder) {
   const CopyMediaResult copied = [&] {
     BusyPointer pointer(editor);
-    return CopyMediaFiles(editor.Document().Slides(), folder);
+    return CopyMediaFiles(editor.Document().Slides(), folder, editor.Document().Music().tracks);
   }();
   if (copied.ok()) return true;
   TellUser(editor, copied.error, kMessageCaption, PromptIcon::Error);
@@ -109,7 +113,7 @@ void LoadShowCommand::OnExecute(ShowEditor& editor) {
   }
   // Also on a read error the old slides go: the show now belongs to this file, and a
   // later save must not write another show's slides over it.
-  Document(editor).Load(std::move(result.slides), path_, result.loop);
+  Document(editor).Load(std::move(result.slides), path_, result.loop, std::move(result.music));
   editor.ClearHistory();
   if (result.status == ReadStatus::ReadError)
     TellUser(editor, result.errorText, kMessageCaption, PromptIcon::Error);
@@ -165,12 +169,34 @@ void SaveShowAsCommand::OnExecute(ShowEditor& editor) {
   choice.defaultSuffix = "sho";
   choice.overwritePrompt = true;
   choice.fileName = previous.empty() ? std::string() : WithoutExtension(Trim(previous));
+  choice.filter = std::string(kLocalFilter) + "|" + kVersion4Filter;
+  int type = 0;
+  choice.chosenFilter = &type;
   const std::optional<std::string> chosen =
       WithDialog(editor, [&](EditorDialogs& d) { return d.SaveFile(choice); });
   if (!chosen) return;
   editor.SaveDialogName = *chosen;
+  const bool version4 = type == 1;
+  if (version4) {
+    const std::vector<std::string> dropped = FeaturesBeyondVersion4(editor.Document());
+    if (!dropped.empty()) {
+      std::string list;
+      for (size_t i = 0; i < dropped.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == dropped.size() ? " and " : ", ") + dropped[i];
+      }
+      const std::string question = "A Lanternreelworks 4.0 show does not keep " + list +
+                                   ".\n\nSave it as a 4.0 show without " +
+                                   (dropped.size() == 1 ? "it?" : "them?");
+      if (AskUser(editor, question, kMessageCaption, PromptIcon::Question, PromptButtons::YesNo,
+                  PromptAnswer::No) != PromptAnswer::Yes) {
+        return;
+      }
+    }
+  }
   // Nothing written: the show still belongs to the file it came from.
-  if (!Write(editor, *chosen, false)) return;
+  if (!Write(editor, *chosen, false, version4 ? ShowFormat::Version4 : ShowFormat::Needed)) return;
+  // The show now holds what its file holds; undoing this step brings the music back.
+  if (version4) Document(editor).SetMusic(ShowMusic{});
   Document(editor).SetFileName(*chosen);
   editor.MarkSaved();
   editor.SetTitlePath(*chosen);
@@ -207,7 +233,8 @@ bool ExportVideoCommand::OnEnabled(const ShowEditor& editor) const {
 
 void ExportVideoCommand::OnExecute(ShowEditor& editor) {
   ShowEditor::BusyScope busy(editor, kBusyModal);
-  editor.Services().windows.ExportVideo(editor.Document().Slides(), editor.Document().FileName());
+  editor.Services().windows.ExportVideo(editor.Document().Slides(), editor.Document().FileName(),
+                                        editor.Document().Music());
 }
 
 bool CloseShowCommand::OnEnabled(const ShowEditor& editor) const {

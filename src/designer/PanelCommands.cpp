@@ -187,7 +187,7 @@ void ChangeSoundCommand::OnExecute(ShowEditor& editor) {
   const SlideRecord& current = Target(editor);
   FileChoice choice;
   choice.title = "Brightframework - Select a Sound File";
-  choice.filter = "Sound files (*.wav)|*.wav";
+  choice.filter = std::string("Sound files (*.wav)|*.wav|All sound files|") + kSoundFilePatterns;
   choice.defaultSuffix = "wav";
   if (!current.SoundName.empty()) {
     choice.fileName = Cp1252ToUtf8(CutToCapacity(current.SoundPath(), kPathCapacity));

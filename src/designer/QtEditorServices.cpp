@@ -6,12 +6,15 @@
 #include <QSettings>
 
 #include "designer/ExportShowAsVideo.h"
+#include "designer/MusicDialog.h"
 #include "designer/SlideCaptionForm.h"
 #include "effects/SlideTransitionForm.h"
+#include "export/AudioTrack.h"
 #include "import/AddPictureSlide.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
 #include "player/MediaPlayer.h"
+#include "player/MusicStream.h"
 #include "player/SlidePrepForm.h"
 
 namespace lrw {
@@ -29,6 +32,7 @@ FileDialogOptions ToOptions(const FileChoice& c) {
   o.directory = QString::fromStdString(c.folder);
   o.fileName = QString::fromStdString(c.fileName);
   o.overwritePrompt = c.overwritePrompt;
+  o.chosenFilter = c.chosenFilter;
   return o;
 }
 
@@ -93,9 +97,10 @@ bool QtEditorDialogs::EditCaption(std::vector<std::string>& lines, CaptionFontRe
   return EditCaptionInDialog(dialogs_, prompts_, parent_, lines, font, backColor);
 }
 
-void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop) {
+void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
+                              const ShowMusic& music) {
   {
-    TSlidePrepForm player(slides, &prompts_);
+    TSlidePrepForm player(slides, &prompts_, nullptr, music);
     player.Runner().StartIndex = startIndex;
     player.Runner().LoopShow = loop;
     player.SetTransitionPacing(TransitionPacing);
@@ -109,9 +114,9 @@ void DesignerWindows::DemonstrateTransition(const SlideRecord& slide) {
   ShowTransitionDemo(slide, owner_);
 }
 
-void DesignerWindows::ExportVideo(std::vector<SlideRecord> slides,
-                                  const std::string& showFileName) {
-  ExportShowAsVideo(owner_, std::move(slides), dialogs_, prompts_, showFileName);
+void DesignerWindows::ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName,
+                                  const ShowMusic& music) {
+  ExportShowAsVideo(owner_, std::move(slides), dialogs_, prompts_, showFileName, music);
 }
 
 std::string DesignerWindows::PreviewSound(const std::string& path) {
@@ -139,6 +144,21 @@ void DesignerWindows::SetBusyPointer(bool busy) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
   else
     QApplication::restoreOverrideCursor();
+}
+
+std::optional<MusicChoice> QtEditorDialogs::EditMusic(const ShowMusic& music,
+                                                      const std::vector<SlideRecord>& slides) {
+  MusicDialog dialog(dialogs_, music, slides, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return MusicChoice{dialog.Music(), dialog.FitRequested()};
+}
+
+std::optional<double> DesignerMedia::SoundSeconds(const std::string& utf8Path) {
+  return SoundFileSeconds(utf8Path);
+}
+
+double DesignerMedia::MusicSeconds(const ShowMusic& music) {
+  return lrw::MusicSeconds(music);
 }
 
 PictureImport DesignerMedia::ImportPicture(const std::string& path, const SlideRecord& from) {

@@ -27,6 +27,8 @@ class QtEditorDialogs : public EditorDialogs {
   std::optional<uint32_t> ChooseColor(uint32_t initial) override;
   bool EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font,
                    uint32_t& backColor) override;
+  std::optional<MusicChoice> EditMusic(const ShowMusic& music,
+                                       const std::vector<SlideRecord>& slides) override;
 
  private:
   Dialogs& dialogs_;
@@ -48,10 +50,12 @@ class DesignerWindows : public EditorWindows {
         openStage_(std::move(openStage)),
         closeDesigner_(std::move(closeDesigner)) {}
 
-  void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop) override;
+  void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
+               const ShowMusic& music) override;
   void OpenStage(SlideId slide) override { openStage_(slide); }
   void DemonstrateTransition(const SlideRecord& slide) override;
-  void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName) override;
+  void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName,
+                   const ShowMusic& music) override;
   std::string PreviewSound(const std::string& utf8Path) override;
   std::unique_ptr<ImportProgress> BeginImport(int count) override;
   void CloseDesigner() override { closeDesigner_(); }
@@ -77,6 +81,8 @@ class DesignerMedia : public EditorMedia {
   int ScreenWidth() const override { return screen_.width(); }
   int ScreenHeight() const override { return screen_.height(); }
   std::optional<std::pair<int, int>> PictureOwnSize(const std::string& utf8Path) override;
+  std::optional<double> SoundSeconds(const std::string& utf8Path) override;
+  double MusicSeconds(const ShowMusic& music) override;
   QSize ScreenSize() const { return screen_; }
   // "Fit pictures larger than the screen", remembered between sessions.
   bool FitLargerPictures() const;

@@ -21,7 +21,8 @@ void RunShowCommand::OnExecute(ShowEditor& editor) {
   const bool loop = fromStart && editor.RunOnce ? false : editor.Document().Loop();
   // The player keeps its own copy; nothing changes the show while it runs.
   ShowEditor::BusyScope busy(editor, kBusyShow);
-  editor.Services().windows.RunShow(editor.Document().Slides(), start, loop);
+  editor.Services().windows.RunShow(editor.Document().Slides(), start, loop,
+                                    editor.Document().Music());
 }
 
 }  // namespace lrw

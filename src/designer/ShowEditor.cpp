@@ -178,6 +178,10 @@ bool ShowEditor::Execute(EditorCommand& command) {
         EditStep{command.Name(), std::move(recorded_), before, selection_, command.MergeKey()});
     recorded_.clear();
   }
+  // A command that changed the show and then saved it (Save As 4.0 leaves out what that
+  // file cannot hold): the state after its step is what the file holds.
+  if (savedInCommand_) history_.SetClean();
+  savedInCommand_ = false;
   SyncModified();
   TellStates();
   return true;
@@ -215,6 +219,7 @@ void ShowEditor::ClearHistory() {
 }
 
 void ShowEditor::MarkSaved() {
+  if (depth_ > 0) savedInCommand_ = true;
   history_.SetClean();
   document_.SetModified(false);
 }

@@ -166,7 +166,8 @@ class ShowEditor : private DocumentListener, private DocumentRecorder {
   unsigned busy_ = 0;
   unsigned busyCounts_[3] = {0, 0, 0};
   EditHistory history_;
-  int depth_ = 0;  // commands running inside each other
+  int depth_ = 0;                // commands running inside each other
+  bool savedInCommand_ = false;  // the step the running command records is the saved state
   std::vector<DocumentStep> recorded_;
   SlideId stageSlide_ = 0;
   std::string titlePath_;

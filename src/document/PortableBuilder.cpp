@@ -10,6 +10,7 @@
 
 #include "document/AtomicFile.h"
 #include "document/Cp1252.h"
+#include "document/Paths.h"
 
 namespace lrw {
 namespace {
@@ -73,7 +74,8 @@ std::string CopyMediaFile(const std::string& source, const std::string& target) 
 }
 
 CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
-                               const std::string& targetFolder) {
+                               const std::string& targetFolder,
+                               const std::vector<std::string>& music) {
   CopyMediaResult result;
   // A name such as "../x.jpg" would put a copy outside the chosen folder (and
   // the portable show would then read from there): refuse before copying.
@@ -86,6 +88,14 @@ CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
     }
     if (!s.SoundName.empty() && !IsPlainFileName(s.SoundName)) {
       result.error = RefusedName(number, "sound", s.SoundName);
+      return result;
+    }
+  }
+  for (const std::string& track : music) {
+    if (!IsPlainFileName(FileNameOf(track))) {
+      result.error = "The music file \"" + track +
+                     "\" has no plain file name. A portable show keeps its files in one "
+                     "folder, so nothing has been copied.";
       return result;
     }
   }
@@ -104,8 +114,16 @@ CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
     return true;
   };
   for (const SlideRecord& s : slides) {
-    if (!copyOne(s.PictureFolder, s.PictureName)) break;
-    if (!copyOne(s.SoundFolder, s.SoundName)) break;
+    if (!copyOne(s.PictureFolder, s.PictureName)) return result;
+    if (!copyOne(s.SoundFolder, s.SoundName)) return result;
+  }
+  // Music paths are UTF-8 already.
+  for (const std::string& track : music) {
+    const std::string target = targetFolder + FileNameOf(track);
+    if (NameTaken(target)) continue;
+    result.error = CopyMediaFile(track, target);
+    if (!result.ok()) return result;
+    result.copied.push_back(target);
   }
   return result;
 }

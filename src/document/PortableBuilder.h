@@ -21,12 +21,14 @@ struct CopyMediaResult {
 // user, or an empty string.
 std::string CopyMediaFile(const std::string& source, const std::string& target);
 
-// Copies every slide's picture and sound into `targetFolder` (UTF-8, ending with
-// "/") under its name exactly as stored, unless a file of that name is already
-// there. Stops at the first failure; files copied before it stay. A name that is
-// not a plain file name refuses the whole copy before anything is written.
+// Copies every slide's picture and sound, then every music file (UTF-8 paths), into
+// `targetFolder` (UTF-8, ending with "/") under its name exactly as stored, unless a
+// file of that name is already there. Stops at the first failure; files copied before
+// it stay. A name that is not a plain file name refuses the whole copy before anything
+// is written.
 CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
-                               const std::string& targetFolder);
+                               const std::string& targetFolder,
+                               const std::vector<std::string>& music = {});
 
 // Whether `name` (record text, as stored) can stand alone in a portable show's folder:
 // not empty, not "." or "..", and without "/" or a zero byte. A backslash is an ordinary

@@ -18,6 +18,7 @@
 #include "document/LittleEndian.h"
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
+#include "document/ShowRecords.h"
 
 namespace lrw {
 namespace {
@@ -72,7 +73,8 @@ class FileSource : public ByteSource {
 };
 
 std::optional<std::string_view> RecognisedSignature(const uint8_t* header) {
-  for (std::string_view sig : {kShowSignature, kShowSignatureV3, kShowSignatureV2}) {
+  for (std::string_view sig :
+       {kShowSignature, kShowSignatureV5, kShowSignatureV3, kShowSignatureV2}) {
     if (header[0] == sig.size() && std::memcmp(header + 1, sig.data(), sig.size()) == 0) {
       return sig;
     }
@@ -104,6 +106,53 @@ class SlideReader {
     result_.status = ReadStatus::Ok;
   }
 
+  // 5.0: exactly `count` slide blocks, then the records up to the end record, which
+  // ends the file. A file cut anywhere therefore reads as damaged, never as a shorter show.
+  void ReadVersion5(uint32_t count) {
+    for (uint32_t i = 0; i < count; ++i) {
+      if (!Need(1, "the slide record")) return;
+      std::optional<SlideRecord> slide = ReadSlide();
+      if (!slide) return;
+      result_.slides.push_back(std::move(*slide));
+    }
+    for (;;) {
+      uint8_t head[kRecordHeadSize];
+      if (!src_.Remaining()) {
+        FailInRecords(kReadBeyondEnd, "the records end without their end record");
+        return;
+      }
+      if (!ReadInRecords(head, sizeof head, "a record")) return;
+      ShowRecord record{ReadLe32(head), ReadLe32(head + 4), {}};
+      const uint32_t length = ReadLe32(head + 8);
+      if (record.tag == kEndRecordTag) {
+        if (record.owner != 0 || length != 0 || src_.Remaining() != 0) {
+          FailInRecords(kStreamReadError, "its end record is not the end of the file");
+          return;
+        }
+        break;
+      }
+      if (record.owner > result_.slides.size()) {
+        FailInRecords(kStreamReadError, "a record names slide " + std::to_string(record.owner) +
+                                            " of a show of " +
+                                            std::to_string(result_.slides.size()));
+        return;
+      }
+      if (length > src_.Remaining()) {
+        FailInRecords(kReadBeyondEnd, "a record runs past the end of the file");
+        return;
+      }
+      record.payload.resize(length);
+      if (!ReadInRecords(record.payload.data(), length, "a record")) return;
+      std::string why;
+      if (!ApplyRecord(record, result_, why)) {
+        FailInRecords(kStreamReadError, why);
+        return;
+      }
+    }
+    if (result_.portable && !ApplyPortableMusicFolder()) return;
+    result_.status = ReadStatus::Ok;
+  }
+
   // Reads n bytes or records the error; n is checked before the caller allocates.
   bool Need(uint64_t n, std::string_view what) {
     if (n <= src_.Remaining()) return true;
@@ -125,6 +174,23 @@ class SlideReader {
     result_.errorText = std::string(kind) + ". Slide " + std::to_string(result_.slides.size() + 1) +
                         " of \"" + path_ + "\": " + detail;
     if (result_.errorText.back() != '.') result_.errorText += '.';
+  }
+
+  // Damage after the slides: every slide was read, so the text names none.
+  void FailInRecords(std::string_view kind, const std::string& detail) {
+    result_.status = ReadStatus::ReadError;
+    result_.errorText = std::string(kind) + ". After the slides of \"" + path_ + "\": " + detail;
+    if (result_.errorText.back() != '.') result_.errorText += '.';
+  }
+
+  bool ReadInRecords(uint8_t* dst, size_t n, std::string_view what) {
+    if (n > src_.Remaining()) {
+      FailInRecords(kReadBeyondEnd, std::string(what) + " runs past the end of the file");
+      return false;
+    }
+    if (src_.Read(dst, n)) return true;
+    FailInRecords(kStreamReadError, "the file could not be read");
+    return false;
   }
 
  private:
@@ -163,6 +229,24 @@ class SlideReader {
     }
     if (!slide.PictureName.empty()) slide.PictureFolder = *portableFolder_;
     if (!slide.SoundName.empty()) slide.SoundFolder = *portableFolder_;
+    return true;
+  }
+
+  // As for pictures and sounds: bare names, found beside the show file.
+  bool ApplyPortableMusicFolder() {
+    std::error_code ec;
+    const std::filesystem::path abs = std::filesystem::absolute(path_, ec);
+    const std::string folder = FolderOf(ec ? path_ : abs.lexically_normal().string());
+    for (std::string& track : result_.music.tracks) {
+      if (!IsPlainFileName(track)) {
+        FailInRecords(kStreamReadError, "its music file \"" + track +
+                                            "\" is not a plain file name, but a portable show "
+                                            "keeps its files beside the show file");
+        result_.music = ShowMusic{};
+        return false;
+      }
+      track = folder + track;
+    }
     return true;
   }
 
@@ -247,9 +331,13 @@ ShowFileReadResult Parse(ByteSource& src, const std::string& path) {
   result.portable = header[kPortableFlagOffset] != 0;
 
   SlideReader reader(src, path, result);
-  if (*signature == kShowSignature) {
+  if (*signature == kShowSignature || *signature == kShowSignatureV5) {
     std::array<uint8_t, kOriginBlockSize> origin;
     if (!reader.Read(origin.data(), origin.size(), "the origin block")) return result;
+    if (*signature == kShowSignatureV5) {
+      reader.ReadVersion5(ReadLe32(origin.data() + 1));
+      return result;
+    }
   }
   reader.ReadAll();
   return result;
@@ -292,8 +380,9 @@ ShowFileReadResult OpenShowFile(SlideShowDocument& doc, const std::string& path)
   }
   // Also on a read error the old slides go: the document now belongs to `path`, and
   // a later save must not write another show's slides over it.
-  doc.Load(std::move(result.slides), path, result.loop);
+  doc.Load(std::move(result.slides), path, result.loop, std::move(result.music));
   result.slides.clear();
+  result.music = ShowMusic{};
   return result;
 }
 
@@ -314,14 +403,25 @@ std::vector<uint8_t> EncodeCaptionList(const std::vector<std::string>& lines) {
   return out;
 }
 
-std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable) {
+bool NeedsVersion5(const SlideShowDocument& doc) {
+  return !ExtensionRecordsOf(doc, false).empty();
+}
+
+std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable,
+                                    ShowFormat format) {
+  const std::vector<ShowRecord> records = format == ShowFormat::Version4
+                                              ? std::vector<ShowRecord>{}
+                                              : ExtensionRecordsOf(doc, portable);
+  // A show that uses nothing newer stays a 4.0 file, byte for byte.
+  const bool version5 = !records.empty();
+  const std::string_view signature = version5 ? kShowSignatureV5 : kShowSignature;
   std::vector<uint8_t> out(kShowHeaderSize, 0);
-  out[0] = static_cast<uint8_t>(kShowSignature.size());
-  std::memcpy(out.data() + 1, kShowSignature.data(), kShowSignature.size());
+  out[0] = static_cast<uint8_t>(signature.size());
+  std::memcpy(out.data() + 1, signature.data(), signature.size());
   out[kLoopFlagOffset] = doc.Loop() ? 1 : 0;
   out[kPortableFlagOffset] = portable ? 1 : 0;
   out.push_back(kOriginByte);
-  AppendLe32(out, kOriginWord);
+  AppendLe32(out, version5 ? static_cast<uint32_t>(doc.Count()) : kOriginWord);
 
   for (const SlideRecord& slide : doc.Slides()) {
     SlideRecordBytes record = slide.ToBytes();
@@ -339,11 +439,16 @@ std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable)
     const std::vector<uint8_t> caption = EncodeCaptionList(slide.Caption);
     out.insert(out.end(), caption.begin(), caption.end());
   }
+  if (version5) {
+    for (const ShowRecord& record : records) AppendRecord(out, record);
+    AppendRecord(out, ShowRecord{kEndRecordTag, 0, {}});
+  }
   return out;
 }
 
-WriteResult WriteShowFile(const SlideShowDocument& doc, const std::string& path, bool portable) {
-  const std::vector<uint8_t> bytes = EncodeShowFile(doc, portable);
+WriteResult WriteShowFile(const SlideShowDocument& doc, const std::string& path, bool portable,
+                          ShowFormat format) {
+  const std::vector<uint8_t> bytes = EncodeShowFile(doc, portable, format);
   if (auto error = WriteFileAtomically(path, bytes)) return {false, *error};
   return {true, {}};
 }

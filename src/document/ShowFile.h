@@ -1,6 +1,8 @@
 // The show file (.sho local, .bld portable): a 43-byte header, a 5-byte origin block
-// (current signature only), then per slide the 1116-byte record, an optional thumbnail
-// block holding a BMP file and the caption list, up to the end of the file.
+// (4.0 and 5.0 signatures only), then per slide the 1116-byte record, an optional
+// thumbnail block holding a BMP file and the caption list, up to the end of the file.
+// A 5.0 file counts its slides in the origin block and follows them with tagged
+// records (document/ShowRecords.h) for what 4.0 cannot hold; docs/show-file.md.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "document/SlideShowDocument.h"
 
@@ -18,6 +21,7 @@ inline constexpr size_t kShowHeaderSize = 43;
 inline constexpr size_t kOriginBlockSize = 5;
 inline constexpr size_t kSignatureCapacity = 40;
 inline constexpr std::string_view kShowSignature = "Lanternreelworks 4.0";
+inline constexpr std::string_view kShowSignatureV5 = "Lanternreelworks 5.0";
 inline constexpr std::string_view kShowSignatureV3 = "Brightframework Slideshow 3.0";
 inline constexpr std::string_view kShowSignatureV2 = "Brightframework Slideshow 2.0";
 
@@ -45,8 +49,16 @@ struct ShowFileReadResult {
   bool loop = false;
   bool portable = false;
   std::vector<SlideRecord> slides;
+  ShowMusic music;        // 5.0 only; in a portable show the paths get its folder
   std::string errorText;  // empty when Ok; the text to show the user otherwise
 };
+
+// Which file a save writes: the oldest version that holds the whole show (4.0 unless
+// something newer is used), or 4.0 whatever it drops (FeaturesBeyondVersion4 names it).
+enum class ShowFormat { Needed, Version4 };
+
+// Whether the show needs the 5.0 file.
+bool NeedsVersion5(const SlideShowDocument& doc);
 
 // "File " + path + " is not a slide show file."
 std::string NotAShowFileText(const std::string& path);
@@ -59,15 +71,16 @@ ShowFileReadResult ParseShowFile(std::span<const uint8_t> bytes, const std::stri
 
 // Opens a show into the document. NotAShowFile and CannotOpen leave `doc` untouched;
 // otherwise the document is loaded with the slides read (the completed ones on a read
-// error), the path as its file name and the header's loop flag, unmodified. The slides are moved
-// into the document, so the returned result holds none.
+// error), the path as its file name, the header's loop flag and the music, unmodified. The slides
+// are moved into the document, so the returned result holds none.
 ShowFileReadResult OpenShowFile(SlideShowDocument& doc, const std::string& path);
 
 // The caption list bytes of some lines, each in its shortest form.
 std::vector<uint8_t> EncodeCaptionList(const std::vector<std::string>& lines);
 // The complete file a save writes. A portable show's records carry empty folders; the
 // slides themselves are not changed.
-std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable);
+std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable,
+                                    ShowFormat format = ShowFormat::Needed);
 
 struct WriteResult {
   bool ok = false;
@@ -77,6 +90,7 @@ struct WriteResult {
 // Writes the document to `path`, replacing any file there only once the new one is
 // complete on disk. On failure the old file is untouched and errorText says why. The
 // document's modified state is its owner's business (the editor marks the show saved).
-WriteResult WriteShowFile(const SlideShowDocument& doc, const std::string& path, bool portable);
+WriteResult WriteShowFile(const SlideShowDocument& doc, const std::string& path, bool portable,
+                          ShowFormat format = ShowFormat::Needed);
 
 }  // namespace lrw

@@ -156,7 +156,23 @@ void SlideShowDocument::SetLoop(bool loop) {
   Changed();
 }
 
-void SlideShowDocument::Load(std::vector<SlideRecord> slides, std::string fileName, bool loop) {
+bool SlideShowDocument::SetMusic(ShowMusic music) {
+  if (music == music_) return false;
+  if (recorder_) {
+    DocumentStep step;
+    step.kind = DocumentStep::Kind::Music;
+    step.musicBefore = music_;
+    step.musicAfter = music;
+    Record(std::move(step));
+  }
+  music_ = std::move(music);
+  Tell([](DocumentListener& l) { l.MusicChanged(); });
+  Changed();
+  return true;
+}
+
+void SlideShowDocument::Load(std::vector<SlideRecord> slides, std::string fileName, bool loop,
+                             ShowMusic music) {
   slides_ = std::move(slides);
   ids_.clear();
   for (size_t i = 0; i < slides_.size(); ++i) ids_.push_back(nextId_++);
@@ -164,6 +180,10 @@ void SlideShowDocument::Load(std::vector<SlideRecord> slides, std::string fileNa
   loop_ = loop;
   Tell([](DocumentListener& l) { l.SlidesReset(); });
   if (loopChanged) Tell([](DocumentListener& l) { l.LoopChanged(); });
+  if (music != music_) {
+    music_ = std::move(music);
+    Tell([](DocumentListener& l) { l.MusicChanged(); });
+  }
   SetFileName(std::move(fileName));
   SetModified(false);
 }
@@ -172,6 +192,10 @@ void SlideShowDocument::ReleaseSlides() {
   slides_.clear();
   ids_.clear();
   Tell([](DocumentListener& l) { l.SlidesReset(); });
+  if (music_.Present() || music_ != ShowMusic{}) {
+    music_ = ShowMusic{};
+    Tell([](DocumentListener& l) { l.MusicChanged(); });
+  }
   SetModified(false);
 }
 

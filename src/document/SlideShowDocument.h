@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 
 namespace lrw {
@@ -49,18 +50,21 @@ class DocumentListener {
   virtual void ModifiedChanged(bool /*modified*/) {}
   virtual void FileNameChanged() {}
   virtual void LoopChanged() {}
+  virtual void MusicChanged() {}
 };
 
-// Sees every change to the slides and the loop flag as one of these steps, so that
+// Sees every change to the slides, the loop flag and the music as one of these steps, so that
 // they can be undone. Opening, closing and saving are not steps.
 struct DocumentStep {
-  enum class Kind { Insert, Remove, Move, Change, Loop } kind = Kind::Insert;
-  int index = 0;       // Insert, Remove, Change: the slide's index; Move: from
-  int to = 0;          // Move
-  SlideId id = 0;      // Insert, Remove, Change
-  SlideRecord before;  // Remove, Change
-  SlideRecord after;   // Insert, Change
-  bool loop = false;   // Loop: the new value
+  enum class Kind { Insert, Remove, Move, Change, Loop, Music } kind = Kind::Insert;
+  int index = 0;          // Insert, Remove, Change: the slide's index; Move: from
+  int to = 0;             // Move
+  SlideId id = 0;         // Insert, Remove, Change
+  SlideRecord before;     // Remove, Change
+  SlideRecord after;      // Insert, Change
+  bool loop = false;      // Loop: the new value
+  ShowMusic musicBefore;  // Music
+  ShowMusic musicAfter;   // Music
 };
 
 class DocumentRecorder {
@@ -81,6 +85,7 @@ class SlideShowDocument {
         nextId_(other.nextId_),
         fileName_(std::move(other.fileName_)),
         loop_(other.loop_),
+        music_(std::move(other.music_)),
         modified_(other.modified_) {}
 
   // ---- reading ----
@@ -96,6 +101,7 @@ class SlideShowDocument {
 
   const std::string& FileName() const { return fileName_; }  // UTF-8; empty: no file yet
   bool Loop() const { return loop_; }
+  const ShowMusic& Music() const { return music_; }
   bool Modified() const { return modified_; }
 
   // ---- changing (each tells the listeners and sets Modified on a real change) ----
@@ -117,11 +123,13 @@ class SlideShowDocument {
     return ReplaceSlide(index, std::move(copy));
   }
   void SetLoop(bool loop);
+  // False (and nothing told) when it is the same.
+  bool SetMusic(ShowMusic music);
 
   // ---- whole-show operations (not undoable steps) ----
-  // A show read from a file: slides, file name and loop flag replaced; unmodified.
-  void Load(std::vector<SlideRecord> slides, std::string fileName, bool loop);
-  // Releases every slide and clears Modified; file name and loop flag stay.
+  // A show read from a file: slides, file name, loop flag and music replaced; unmodified.
+  void Load(std::vector<SlideRecord> slides, std::string fileName, bool loop, ShowMusic music = {});
+  // Releases every slide and the music and clears Modified; file name and loop flag stay.
   void ReleaseSlides();
   void SetFileName(std::string fileName);
   void SetModified(bool modified);
@@ -158,6 +166,7 @@ class SlideShowDocument {
   SlideId nextId_ = 1;
   std::string fileName_;
   bool loop_ = false;
+  ShowMusic music_;
   bool modified_ = false;
   mutable std::vector<DocumentListener*> listeners_;
   DocumentRecorder* recorder_ = nullptr;

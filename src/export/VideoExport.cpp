@@ -32,7 +32,7 @@ class Stopwatch {
 
 ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& target,
                     const ExportOptions& options, const std::atomic<bool>& cancel,
-                    const ExportCallbacks& callbacks) {
+                    const ExportCallbacks& callbacks, const ShowMusic& music) {
   const Stopwatch clock;
   if (std::string problem = CheckExportOptions(target, options); !problem.empty()) {
     return Failed(std::move(problem));
@@ -59,12 +59,13 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
   settings.height = options.height;
   settings.fps = options.fps;
   settings.quality = options.quality.value_or(DefaultQuality(container));
-  settings.audio = !timeline.sounds.empty();
+  settings.audio = !timeline.sounds.empty() || music.Present();
   VideoEncoder encoder;
   if (std::string error = encoder.Open(file.ContentPath(), target, settings); !error.empty()) {
     return Failed(std::move(error));
   }
-  AudioTrack audio(timeline.sounds);
+  // The music's fade-out ends with the last frame, as the show's ends with its last slide.
+  AudioTrack audio(timeline.sounds, music, static_cast<double>(frames) / options.fps);
 
   ExportProgress progress;
   progress.frames = frames;
@@ -115,9 +116,9 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
 
 ExportResult ExportShowVideo(const std::vector<SlideRecord>& slides, const std::string& target,
                              const ExportOptions& options, const std::atomic<bool>& cancel,
-                             const ExportCallbacks& callbacks) {
+                             const ExportCallbacks& callbacks, const ShowMusic& music) {
   try {
-    return Export(slides, target, options, cancel, callbacks);
+    return Export(slides, target, options, cancel, callbacks, music);
   } catch (const std::bad_alloc&) {
     return Failed("There is not enough memory to export the video.");
   } catch (const std::exception& e) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "export/ExportOptions.h"
 #include "export/ExportProgress.h"
@@ -38,6 +39,6 @@ inline constexpr const char* kExportCancelledText =
 
 ExportResult ExportShowVideo(const std::vector<SlideRecord>& slides, const std::string& target,
                              const ExportOptions& options, const std::atomic<bool>& cancel,
-                             const ExportCallbacks& callbacks = {});
+                             const ExportCallbacks& callbacks = {}, const ShowMusic& music = {});
 
 }  // namespace lrw

@@ -13,12 +13,13 @@ class QWidget;
 namespace lrw {
 
 struct FileDialogOptions {
-  QString title;           // empty: the toolkit's default title
-  QString filter;          // "Text|*.ext|Text|*.ext" as the designer writes filters
-  QString defaultSuffix;   // without the dot; empty: none
-  QString directory;       // where the dialog opens
-  QString fileName;        // preset file name
+  QString title;          // empty: the toolkit's default title
+  QString filter;         // "Text|*.ext|Text|*.ext" as the designer writes filters
+  QString defaultSuffix;  // without the dot; empty: none
+  QString directory;      // where the dialog opens
+  QString fileName;       // preset file name
   bool overwritePrompt = false;
+  int* chosenFilter = nullptr;  // when given, set to the index of the file type chosen
 };
 
 class Dialogs {

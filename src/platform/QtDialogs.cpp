@@ -212,6 +212,9 @@ std::optional<QString> QtDialogs::SaveFile(QWidget* parent, const FileDialogOpti
   d.setOption(QFileDialog::DontConfirmOverwrite, !o.overwritePrompt);
   Prepare(d, o);
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+  if (o.chosenFilter)
+    *o.chosenFilter =
+        static_cast<int>(std::max<qsizetype>(0, d.nameFilters().indexOf(d.selectedNameFilter())));
   return d.selectedFiles().front();
 }
 

@@ -1,20 +1,19 @@
 #include "player/MediaPlayer.h"
 
 #include <SDL.h>
-#include <sndfile.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
 #include "document/Paths.h"
+#include "player/AudioDecoder.h"
 
 namespace lrw {
 
 namespace {
-
-constexpr int kOutputChannelsMax = 2;
 
 // A library's reason as the end of our sentence: the libraries' texts sometimes end with a
 // full stop of their own, sometimes not, and sometimes with a line break.
@@ -118,49 +117,45 @@ void MediaPlayer::Open() {
   core_->CloseDevice();
   const std::string shown = FileNameOf(fileName_);
 
-  SF_INFO info{};
-  SNDFILE* file = sf_open(fileName_.c_str(), SFM_READ, &info);
-  if (!file) {
-    Fail(kMediaFileError, "The sound file \"" + shown +
-                              "\" cannot be played: " + AsSentenceEnd(sf_strerror(nullptr)));
-    return;
-  }
-  struct FileCloser {
-    SNDFILE* f;
-    ~FileCloser() { sf_close(f); }
-  } closer{file};
-
-  if (info.channels <= 0 || info.samplerate <= 0 || info.frames < 0) {
-    Fail(kMediaFileError, "The sound file \"" + shown + "\" is damaged.");
-    return;
-  }
-  if (info.frames * info.channels > kMaxSamples) {
-    Fail(kMediaTooLong, "The sound file \"" + shown + "\" is too long to be played.");
-    return;
-  }
-
-  std::vector<int16_t> decoded(static_cast<size_t>(info.frames) * info.channels);
-  const sf_count_t got = sf_readf_short(file, decoded.data(), info.frames);
-  if (got < 0 || (got == 0 && info.frames > 0)) {
-    Fail(kMediaFileError,
-         "The sound file \"" + shown + "\" cannot be read: " + AsSentenceEnd(sf_strerror(file)));
-    return;
-  }
-  const size_t frames = static_cast<size_t>(got);
-
-  // More than two channels: the first two are played.
-  const int outChannels = std::min(info.channels, kOutputChannelsMax);
-  if (outChannels != info.channels) {
-    std::vector<int16_t> front(frames * outChannels);
-    for (size_t i = 0; i < frames; ++i) {
-      for (int c = 0; c < outChannels; ++c) {
-        front[i * outChannels + c] = decoded[i * info.channels + c];
-      }
+  AudioDecoder file;
+  std::string reason;
+  if (!file.Open(fileName_, reason)) {
+    if (file.Damaged()) {
+      Fail(kMediaFileError, "The sound file \"" + shown + "\" is damaged.");
+    } else {
+      Fail(kMediaFileError,
+           "The sound file \"" + shown + "\" cannot be played: " + AsSentenceEnd(reason));
     }
-    decoded = std::move(front);
-  } else {
-    decoded.resize(frames * outChannels);
+    return;
   }
+  const int outChannels = file.Channels();  // more than two: the first two are played
+  const auto tooLong = [&] {
+    Fail(kMediaTooLong, "The sound file \"" + shown + "\" is too long to be played.");
+  };
+  if (file.Frames() >= 0 && file.Frames() * outChannels > kMaxSamples) return tooLong();
+
+  // A file that does not declare its length is held to the same limit while it decodes.
+  std::vector<int16_t> decoded;
+  if (file.Frames() > 0) decoded.reserve(static_cast<size_t>(file.Frames()) * outChannels);
+  std::vector<float> block(size_t{8192} * outChannels);
+  for (;;) {
+    const int got = file.Read(block.data(), 8192);
+    if (got <= 0) break;
+    if (static_cast<int64_t>(decoded.size()) + int64_t{got} * outChannels > kMaxSamples) {
+      return tooLong();
+    }
+    for (size_t i = 0; i < static_cast<size_t>(got) * outChannels; ++i) {
+      // The scale libsndfile reads 16-bit samples with, so that they come back exactly.
+      decoded.push_back(static_cast<int16_t>(
+          std::clamp(std::lround(block[i] * 32768.0f), long{-32768}, long{32767})));
+    }
+  }
+  if (decoded.empty() && file.Frames() > 0) {
+    Fail(kMediaFileError, "The sound file \"" + shown + "\" cannot be read: it is damaged.");
+    return;
+  }
+  const size_t frames = decoded.size() / outChannels;
+  const int rate = file.Rate();
 
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
@@ -172,13 +167,13 @@ void MediaPlayer::Open() {
 
   core_->samples = std::move(decoded);
   core_->channels = outChannels;
-  core_->rate = info.samplerate;
+  core_->rate = rate;
   core_->frames = frames;
   core_->position.store(0);
   core_->endFrame.store(frames);
 
   SDL_AudioSpec want{};
-  want.freq = info.samplerate;
+  want.freq = rate;
   want.format = AUDIO_S16SYS;
   want.channels = static_cast<Uint8>(outChannels);
   want.samples = 2048;

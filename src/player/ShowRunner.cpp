@@ -34,6 +34,7 @@ const SlideRecord* ShowRunner::SlideAt(int index) const {
 
 void ShowRunner::StartShow() {
   if (finished_) return;
+  if (Music) Music->Start();
   screen_.ShowBlack();
   if (finished_) return;
   NextIndex = StartIndex;
@@ -60,7 +61,9 @@ void ShowRunner::ShowNextSlide() {
   }
 
   if (PauseRequested) {
+    if (Music) Music->Pause(true);
     screen_.ShowPauseMessage();
+    if (Music) Music->Pause(false);
     PauseRequested = false;
     if (finished_) return;
   }
@@ -80,6 +83,8 @@ void ShowRunner::ShowNextSlide() {
     return;
   }
 
+  if (wrapped_ && CurrentIndex == 0 && Music) Music->ShowLooped();
+  wrapped_ = false;
   screen_.PresentSlide(slide->Effect, slide->BoxWidth);
   if (finished_) return;
   slide = SlideAt(CurrentIndex);
@@ -95,6 +100,7 @@ void ShowRunner::ShowNextSlide() {
   if (NextIndex >= static_cast<int>(Slides.size())) {
     if (LoopShow) {
       NextIndex = 0;
+      wrapped_ = true;
     } else {
       Ending = true;
     }
@@ -111,6 +117,8 @@ void ShowRunner::ShowNextSlide() {
   if (ChooseSlideWait(*slide, soundOk) == SlideWait::Timed) {
     const int64_t elapsed = clock_.NowMs() - t0;
     ArmTimer(static_cast<int32_t>(int64_t{slide->ExtraSeconds} * 1000 - elapsed));
+    // The last slide's time is the show's end: the music fades out to it.
+    if (Ending && Music) Music->EndIn(std::max(0, RemainingMs));
   }
 
   SlideReady = true;
@@ -199,6 +207,7 @@ void ShowRunner::FormKeyDown(RunnerKey key, unsigned shift) {
     case RunnerKey::Escape:
       timer_.SetEnabled(false);
       StopSound();
+      if (Music) Music->FadeAway();
       Ending = true;
       AdvanceNow();
       break;
@@ -267,10 +276,12 @@ void ShowRunner::FormDestroy() {
   timer_.SetEnabled(false);
   finished_ = true;
   StopSound();
+  if (Music) Music->FadeAway();
 }
 
 void ShowRunner::EndTheShow() {
   finished_ = true;
+  if (Music) Music->FadeAway();
   timer_.SetEnabled(false);
   screen_.EndShow();
 }

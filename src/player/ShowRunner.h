@@ -53,6 +53,21 @@ class RunnerScreen {
   virtual void EndShow() = 0;
 };
 
+// The show's music, when it has any: it plays across the slides from the start.
+class RunnerMusic {
+ public:
+  virtual ~RunnerMusic() = default;
+  // From the top, fading in.
+  virtual void Start() = 0;
+  // The show starts again from its first slide.
+  virtual void ShowLooped() = 0;
+  virtual void Pause(bool paused) = 0;
+  // The show will end in `ms`: the fade-out ends then.
+  virtual void EndIn(int64_t ms) = 0;
+  // The show ends now: a short fade to silence.
+  virtual void FadeAway() = 0;
+};
+
 class ShowRunner {
  public:
   static constexpr int kMaxTimerChunkMs = 60000;
@@ -65,6 +80,7 @@ class ShowRunner {
   int StartIndex = 0;
   const std::vector<SlideRecord>& Slides;
   bool LoopShow = false;
+  RunnerMusic* Music = nullptr;  // none: the show has no music
 
   // The runner's own state.
   int NextIndex = 0;      // the slide the next change shows; composed in the slide bitmap
@@ -110,6 +126,7 @@ class ShowRunner {
   // A key held during the last transition is acting at the slide change it waited for.
   bool replayingHeldKey_ = false;
   bool finished_ = false;
+  bool wrapped_ = false;  // the show went from its last slide back to its first
 };
 
 }  // namespace lrw

@@ -83,12 +83,14 @@ RunnerKey RunnerKeyFromQt(int qtKey) {
 }
 
 TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts,
-                               QWidget* parent)
+                               QWidget* parent, const ShowMusic& music)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       MediaPlayer1(&PostToUiThread),
+      showAudio_(music.Present() ? std::make_unique<ShowAudio>(music, &PostToUiThread) : nullptr),
       timer_(std::make_unique<Timer>(Timer1)),
       clock_(std::make_unique<Clock>()),
-      runner_(slides, *this, *timer_, *clock_, MediaPlayer1),
+      runner_(slides, *this, *timer_, *clock_,
+              showAudio_ ? static_cast<MediaControl&>(*showAudio_) : MediaPlayer1),
       prompts_(prompts) {
   setObjectName("SlidePrepForm");
   setWindowTitle(QApplication::applicationDisplayName());
@@ -118,6 +120,10 @@ TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* 
   Timer1.setSingleShot(false);
   connect(&Timer1, &QTimer::timeout, this, [this] { runner_.Timer1Timer(); });
   MediaPlayer1.OnNotify = [this] { runner_.MediaPlayer1Notify(); };
+  if (showAudio_) {
+    showAudio_->OnNotify = [this] { runner_.MediaPlayer1Notify(); };
+    runner_.Music = showAudio_.get();
+  }
 
   FormCreate();
 }
@@ -126,6 +132,7 @@ TSlidePrepForm::~TSlidePrepForm() {
   runner_.FormDestroy();
   ShowPointer();
   MediaPlayer1.OnNotify = nullptr;
+  if (showAudio_) showAudio_->OnNotify = nullptr;
 }
 
 void TSlidePrepForm::FormCreate() {

@@ -13,8 +13,10 @@
 #include <memory>
 #include <vector>
 
+#include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "player/MediaPlayer.h"
+#include "player/ShowAudio.h"
 #include "player/ShowRunner.h"
 #include "player/SlideComposer.h"
 
@@ -35,8 +37,10 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
 
   // `slides` is read, never copied, and must outlive the window. `prompts` answers the
   // pause message; when null or the program's own message boxes, the box is this window's.
+  // With `music`, the slides' sounds and the music play through one mixed output
+  // (ShowAudio) instead of MediaPlayer1.
   explicit TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts = nullptr,
-                          QWidget* parent = nullptr);
+                          QWidget* parent = nullptr, const ShowMusic& music = {});
   ~TSlidePrepForm() override;
 
   // The runner: set StartIndex and LoopShow before exec().
@@ -87,6 +91,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   void ShowHelp() override;
   void EndShow() override;
 
+  std::unique_ptr<ShowAudio> showAudio_;  // only for a show with music
   std::unique_ptr<Timer> timer_;
   std::unique_ptr<Clock> clock_;
   ShowRunner runner_;

@@ -36,6 +36,7 @@ class FakeEditorDialogs : public EditorDialogs {
     std::optional<uint32_t> back;
   };
   std::deque<std::optional<CaptionAnswer>> captions;
+  std::deque<std::optional<MusicChoice>> music;
   // Something the test does while a dialog is up (it is, for the editor, busy then).
   std::function<void()> whileOpen;
 
@@ -43,10 +44,19 @@ class FakeEditorDialogs : public EditorDialogs {
   std::optional<std::vector<std::string>> OpenFiles(const FileChoice& c) override {
     return Take(c, openFiles);
   }
-  std::optional<std::string> SaveFile(const FileChoice& c) override { return Take(c, saveFile); }
+  std::deque<int> saveFilter;  // the file type chosen in each save dialog (else the first)
+  std::optional<std::string> SaveFile(const FileChoice& c) override {
+    if (c.chosenFilter) *c.chosenFilter = saveFilter.empty() ? 0 : saveFilter.front();
+    if (!saveFilter.empty()) saveFilter.pop_front();
+    return Take(c, saveFile);
+  }
   std::optional<uint32_t> ChooseColor(uint32_t) override {
     Up();
     return TakeFront(colors);
+  }
+  std::optional<MusicChoice> EditMusic(const ShowMusic&, const std::vector<SlideRecord>&) override {
+    Up();
+    return TakeFront(music);
   }
   bool EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font,
                    uint32_t& back) override {
@@ -81,13 +91,13 @@ class FakeEditorWindows : public EditorWindows {
   std::vector<SlideId> stages;
   std::function<void()> whileRunning;
 
-  void RunShow(std::vector<SlideRecord> slides, int start, bool loop) override {
+  void RunShow(std::vector<SlideRecord> slides, int start, bool loop, const ShowMusic&) override {
     runs.push_back({slides.size(), start, loop});
     if (whileRunning) whileRunning();
   }
   void OpenStage(SlideId slide) override { stages.push_back(slide); }
   void DemonstrateTransition(const SlideRecord&) override {}
-  void ExportVideo(std::vector<SlideRecord> slides, const std::string&) override {
+  void ExportVideo(std::vector<SlideRecord> slides, const std::string&, const ShowMusic&) override {
     exports.push_back(slides.size());
     if (whileRunning) whileRunning();
   }
@@ -132,6 +142,10 @@ class FakeEditorMedia : public EditorMedia {
   }
   int ScreenWidth() const override { return 1024; }
   int ScreenHeight() const override { return 768; }
+  // Every sound lasts 3 s, and the music as long as `musicSeconds`.
+  double musicSeconds = 61;
+  std::optional<double> SoundSeconds(const std::string&) override { return 3.0; }
+  double MusicSeconds(const ShowMusic& m) override { return m.Present() ? musicSeconds : 0; }
 };
 
 // An editor with all of the above.

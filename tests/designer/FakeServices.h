@@ -48,8 +48,11 @@ class FakeDialogs : public Dialogs {
     openFilesRequests.push_back(o);
     return Take(openFilesResults);
   }
+  std::deque<int> saveFilterResults;  // the file type chosen (else the first)
   std::optional<QString> SaveFile(QWidget*, const FileDialogOptions& o) override {
     saveFileRequests.push_back(o);
+    if (o.chosenFilter) *o.chosenFilter = saveFilterResults.empty() ? 0 : saveFilterResults.front();
+    if (!saveFilterResults.empty()) saveFilterResults.pop_front();
     return Take(saveFileResults);
   }
   std::optional<QColor> ChooseColor(QWidget*, const QColor& initial) override {

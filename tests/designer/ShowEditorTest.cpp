@@ -9,6 +9,7 @@
 #include "designer/EditCommands.h"
 #include "designer/EditorFakes.h"
 #include "designer/FileCommands.h"
+#include "designer/MusicCommands.h"
 #include "designer/PanelCommands.h"
 #include "designer/RunCommands.h"
 #include "document/ShowFile.h"
@@ -18,6 +19,7 @@ namespace lrw {
 namespace {
 
 using test::EditorRig;
+using testing::ReadBytes;
 using testing::TempDir;
 
 // Records every notice as a short line.
@@ -367,6 +369,69 @@ TEST(ShowEditor, NothingChangesTheShowWhileItIsBusy) {
   EXPECT_EQ(e.Document().SlideAt(1).ImageLeft, -40);
   EXPECT_EQ(e.Document().SlideAt(0).ImageLeft, 0);
   EXPECT_EQ(e.History().UndoStep().name, "Arrange Slide");
+}
+
+}  // namespace
+}  // namespace lrw
+
+namespace lrw {
+namespace {
+
+// Music is one undoable step; fitting sets the timed slides so that the show lasts as long
+// as the music; Save As 4.0 says first what it drops and leaves the 4.0 show behind.
+TEST(ShowEditor, MusicUndoesFitsTheShowAndSaveAsVersion4DropsItAfterAsking) {
+  TempDir dir;
+  EditorRig rig;
+  ShowEditor& e = rig.editor;
+  Fill(rig, "abcd");
+  e.Select({1}, 1);
+  e.Execute(SetDurationModeCommand(EnterPressed));
+  e.Select({2}, 2);
+  rig.dialogs.openFile.push_back("/sounds/chime.wav");
+  e.Execute(PlaySoundCommand(true));
+  e.Execute(SetDurationModeCommand(SoundEnded));
+  const std::string path = dir.File("show.sho");
+  rig.dialogs.saveFile.push_back(path);
+  ASSERT_TRUE(e.Execute(SaveShowAsCommand()));
+  const std::vector<uint8_t> version4 = ReadBytes(path);
+
+  ShowMusic music;
+  music.tracks = {"/music/one.flac"};
+  rig.dialogs.music.push_back(MusicChoice{music, false});
+  ASSERT_TRUE(e.Execute(EditMusicCommand()));
+  EXPECT_TRUE(NeedsVersion5(e.Document()));
+  e.Execute(UndoCommand());
+  EXPECT_EQ(EncodeShowFile(e.Document(), false), version4);
+  EXPECT_FALSE(e.Document().Modified());
+  e.Execute(RedoCommand());
+
+  const auto sound = [](const std::string&) { return std::optional<double>(3.0); };
+  const double before = ShowSeconds(e.Document().Slides(), 5, sound);
+  ASSERT_TRUE(e.Execute(FitShowToMusicCommand()));
+  EXPECT_NEAR(ShowSeconds(e.Document().Slides(), 5, sound), 61, 1.0);
+  EXPECT_EQ(e.Document().SlideAt(1).ExtraSeconds, 5) << "a slide waiting for Enter keeps its";
+  e.Execute(UndoCommand());
+  EXPECT_DOUBLE_EQ(ShowSeconds(e.Document().Slides(), 5, sound), before) << "one step";
+  EXPECT_TRUE(e.Document().Music().Present());
+
+  // Save As "Lanternreelworks 4.0 show": asked first; No writes nothing.
+  const std::string old = dir.File("old.sho");
+  for (PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+    rig.dialogs.saveFile.push_back(old);
+    rig.dialogs.saveFilter.push_back(1);
+    rig.prompts.answers.push_back(answer);
+    SaveShowAsCommand saveAs;
+    e.Execute(saveAs);
+    EXPECT_NE(rig.prompts.asked.back().text.find("does not keep the music (1 file)"),
+              std::string::npos);
+    EXPECT_EQ(saveAs.Saved(), answer == PromptAnswer::Yes);
+  }
+  EXPECT_EQ(ReadBytes(old), version4);
+  EXPECT_FALSE(e.Document().Music().Present()) << "the show holds what its file holds";
+  EXPECT_FALSE(e.Document().Modified());
+  e.Execute(UndoCommand());
+  EXPECT_TRUE(e.Document().Music().Present());
+  EXPECT_TRUE(e.Document().Modified());
 }
 
 }  // namespace

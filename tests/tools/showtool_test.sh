@@ -94,6 +94,28 @@ expect 1 "must end in .mp4, .mkv or .webm" export "$work/s.sho" "$work/w.avi"
 expect 1 "from 0 (best) to 63" export "$work/s.sho" "$work/w.webm" --quality 70
 expect 2 "usage: showtool export" export "$work/s.sho" "$work/w.mp4" --speed 3
 
+# Music: a 5.0 show; taken away again, or saved as 4.0, the 4.0 file comes back byte for byte.
+mkdir "$work/music"
+cp "$work/s.sho" "$work/music/plain.sho"
+cp "$demo/chime.wav" "$work/music/song one.wav"
+"$showtool" set "$work/s.sho" show music="$work/music/song one.wav,$demo/chime.wav" \
+  musicvolume=60 musicfadein=0.5 musicfadeout=2 musicloop=1 >/dev/null
+head -c 21 "$work/s.sho" | tail -c 20 | grep -qx "Lanternreelworks 5.0" || fail "music did not make a 5.0 file"
+"$showtool" dump "$work/s.sho" >"$work/dump.json"
+grep -qF "\"music\": {\"tracks\": [\"$work/music/song one.wav\", \"$demo/chime.wav\"], \"volume\": 60, \"fadein\": 500, \"fadeout\": 2000, \"loop\": true}" \
+  "$work/dump.json" || fail "dump does not show the music: $(grep music "$work/dump.json")"
+expect 0 "which does not keep the music (2 files)" resave "$work/s.sho" "$work/music/four.sho" --format 4
+cmp -s "$work/music/four.sho" "$work/music/plain.sho" || fail "resave --format 4 is not the 4.0 show"
+mkdir "$work/music/trip"
+expect 0 "" build "$work/s.sho" "$work/music/trip/trip.bld"
+cmp -s "$work/music/trip/song one.wav" "$demo/chime.wav" || fail "the music was not built beside the show"
+"$showtool" dump "$work/music/trip/trip.bld" | grep -qF "\"tracks\": [\"$work/music/trip/song one.wav\"" ||
+  fail "the portable show does not find its music beside it"
+expect 2 "belongs to the show" set "$work/s.sho" 1 musicvolume=3
+"$showtool" set "$work/s.sho" show music= >/dev/null
+cmp -s "$work/s.sho" "$work/music/plain.sho" || fail "without its music the show is not the 4.0 file again"
+rm -rf "$work/music"
+
 leftover=$(cd "$work" && ls -A | grep -v -x -e s.sho -e v.mp4 -e v.webm -e v.MKV -e locked \
   -e out.txt -e err.txt -e dump.json || true)
 [ -z "$leftover" ] || fail "files left behind: $leftover"

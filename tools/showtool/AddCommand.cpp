@@ -109,7 +109,8 @@ int RunAdd(const std::vector<std::string>& args) {
     // A portable show names its files without folders: they must lie beside it.
     const std::string folder =
         FolderOf(std::filesystem::absolute(show, ec).lexically_normal().string());
-    const CopyMediaResult copied = CopyMediaFiles(document.Slides(), folder);
+    const CopyMediaResult copied =
+        CopyMediaFiles(document.Slides(), folder, document.Music().tracks);
     for (const std::string& file : copied.copied) std::printf("copied %s\n", file.c_str());
     if (!copied.ok()) {
       std::fprintf(stderr, "showtool add: %s\n", copied.error.c_str());

@@ -25,7 +25,7 @@ int RunBuild(const std::vector<std::string>& args) {
 
   std::error_code ec;
   const std::string target = std::filesystem::absolute(args[1], ec).lexically_normal().string();
-  const CopyMediaResult copied = CopyMediaFiles(doc.Slides(), FolderOf(target));
+  const CopyMediaResult copied = CopyMediaFiles(doc.Slides(), FolderOf(target), doc.Music().tracks);
   for (const std::string& file : copied.copied) std::printf("copied %s\n", file.c_str());
   if (!copied.ok()) {
     std::fprintf(stderr, "showtool build: %s\n", copied.error.c_str());

@@ -118,6 +118,17 @@ void AppendSlide(std::string& out, const SlideRecord& s) {
   out += "\n    }";
 }
 
+// null for a show without music.
+std::string MusicText(const ShowMusic& m) {
+  if (!m.Present()) return "null";
+  std::string tracks = "[";
+  for (size_t i = 0; i < m.tracks.size(); ++i) tracks += (i ? ", " : "") + PathText(m.tracks[i]);
+  return "{\"tracks\": " + tracks + "], \"volume\": " + std::to_string(m.volumePercent) +
+         ", \"fadein\": " + std::to_string(m.fadeInMs) +
+         ", \"fadeout\": " + std::to_string(m.fadeOutMs) +
+         ", \"loop\": " + (m.loopList ? "true" : "false") + "}";
+}
+
 }  // namespace
 
 int RunDump(const std::vector<std::string>& args) {
@@ -132,6 +143,7 @@ int RunDump(const std::vector<std::string>& args) {
   out += "  \"signature\": " + (recognised ? Text(r.signature) : std::string("null")) + ",\n";
   out += std::string("  \"loop\": ") + (doc.Loop() ? "true" : "false") + ",\n";
   out += std::string("  \"portable\": ") + (r.portable ? "true" : "false") + ",\n";
+  out += "  \"music\": " + MusicText(doc.Music()) + ",\n";
   out += "  \"slides\": [";
   for (int i = 0; i < doc.Count(); ++i) {
     out += i ? ",\n" : "\n";

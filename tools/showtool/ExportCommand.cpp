@@ -122,7 +122,8 @@ int RunExport(const std::vector<std::string>& args) {
     if (progress) progress(p);
   };
 
-  const ExportResult result = ExportShowVideo(doc.Slides(), out, options, g_interrupted, callbacks);
+  const ExportResult result =
+      ExportShowVideo(doc.Slides(), out, options, g_interrupted, callbacks, doc.Music());
   if (terminal) std::fputs("\n", stderr);
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);

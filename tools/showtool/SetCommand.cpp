@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,7 +23,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: showtool set SHOW SLIDES KEY=VALUE...\n"
-    "  SLIDES: N, N-M, all, or show (for loop=)\n"
+    "  SLIDES: N, N-M, all, or show (for the show's own keys)\n"
     "  keys: effect=N|NAME speed=2..10 center=0|1 background=#RRGGBB\n"
     "        image=LEFT,TOP,WIDTH,HEIGHT\n"
     "        caption=TEXT (a pilcrow forces a line break) showcaption=0|1\n"
@@ -30,7 +31,10 @@ constexpr const char* kUsage =
     "        font=NAME fontsize=N fontstyle=[b][i][u][s] fontcolor=#RRGGBB\n"
     "        sound=PATH ('' for none) playsound=0|1\n"
     "        duration=enter|sound|time seconds=0..120\n"
-    "        loop=0|1 (with SLIDES = show)\n";
+    "  with SLIDES = show:\n"
+    "        loop=0|1\n"
+    "        music=PATH[,PATH...] (music= removes it) musicvolume=0..100\n"
+    "        musicfadein=SECONDS musicfadeout=SECONDS (0..60) musicloop=0|1\n";
 
 std::string Lower(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(),
@@ -198,6 +202,51 @@ std::string Apply(SlideRecord& s, const std::string& key, const std::string& val
   return {};
 }
 
+// The show's own keys; returns an error text or "".
+std::string ApplyToShow(SlideShowDocument& doc, const std::string& key, const std::string& value) {
+  const std::string bad = "bad value for " + key + ": \"" + value + "\"";
+  ShowMusic music = doc.Music();
+  if (key == "loop") {
+    const auto v = ParseInt(value, 0, 1);
+    if (!v) return bad;
+    doc.SetLoop(*v == 1);
+    return {};
+  }
+  if (key == "music") {
+    music.tracks.clear();
+    size_t start = 0;
+    while (!value.empty() && start <= value.size()) {
+      const size_t comma = std::min(value.find(',', start), value.size());
+      const std::string one = value.substr(start, comma - start);
+      std::error_code ec;
+      const std::string full = std::filesystem::absolute(one, ec).lexically_normal().string();
+      if (one.empty() || ec || FileNameOf(full).empty()) return bad;
+      music.tracks.push_back(full);
+      start = comma + 1;
+    }
+  } else if (key == "musicvolume") {
+    const auto v = ParseInt(value, 0, 100);
+    if (!v) return bad;
+    music.volumePercent = static_cast<int>(*v);
+  } else if (key == "musicfadein" || key == "musicfadeout") {
+    char* end = nullptr;
+    const double seconds = std::strtod(value.c_str(), &end);
+    if (value.empty() || *end != '\0' || !(seconds >= 0) || seconds * 1000 > kMaxMusicFadeMs)
+      return bad;
+    (key == "musicfadein" ? music.fadeInMs : music.fadeOutMs) =
+        static_cast<int>(seconds * 1000 + 0.5);
+  } else if (key == "musicloop") {
+    const auto v = ParseInt(value, 0, 1);
+    if (!v) return bad;
+    music.loopList = *v == 1;
+  } else {
+    return "\"" + key + "\" is not a key of the show (loop, music, musicvolume, musicfadein, " +
+           "musicfadeout, musicloop)";
+  }
+  doc.SetMusic(std::move(music));
+  return {};
+}
+
 }  // namespace
 
 int RunSet(const std::vector<std::string>& args) {
@@ -238,14 +287,9 @@ int RunSet(const std::vector<std::string>& args) {
     const std::string value = args[i].substr(eq + 1);
     std::string error;
     if (showLevel) {
-      const auto v = ParseInt(value, 0, 1);
-      if (key != "loop" || !v) {
-        error = "with \"show\" only loop=0|1 can be set";
-      } else {
-        doc.SetLoop(*v == 1);
-      }
-    } else if (key == "loop") {
-      error = "loop belongs to the show: use SLIDES = show";
+      error = ApplyToShow(doc, key, value);
+    } else if (key == "loop" || key.rfind("music", 0) == 0) {
+      error = key + " belongs to the show: use SLIDES = show";
     } else {
       for (long n = first; n <= last && error.empty(); ++n) {
         doc.EditSlide(static_cast<int>(n - 1),
