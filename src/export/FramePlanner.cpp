@@ -50,11 +50,19 @@ bool PlanFrames(const ShowTimeline& timeline, int fps, FramePlan& plan) {
         changed = true;
       }
     }
+    // A slide drawn frame by frame changes on every frame until it says it is done.
+    bool live = false;
+    if (pacing && t + kFrameEpsilon >= plan.LiveFrom(next - 1)) {
+      live = plan.DrawLive(next - 1, t);
+      changed |= live;
+    }
     // A finished transition (or the black before the first) holds until the next begins.
     int64_t repeat = 1;
-    if (!pacing || done == pacing->size()) {
-      const int64_t until =
-          next < count ? FirstFrameAtOrAfter(timeline.slides[next].start, fps) : frames;
+    if (!live && (!pacing || done == pacing->size())) {
+      int64_t until = next < count ? FirstFrameAtOrAfter(timeline.slides[next].start, fps) : frames;
+      if (pacing && t + kFrameEpsilon < plan.LiveFrom(next - 1)) {
+        until = std::min(until, FirstFrameAtOrAfter(plan.LiveFrom(next - 1), fps));
+      }
       repeat = std::max<int64_t>(1, std::min(until, frames) - frame);
     }
     if (!plan.Emit(frame, repeat, changed)) return false;

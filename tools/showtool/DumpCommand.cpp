@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "PictureKeys.h"
 #include "document/Cp1252.h"
 #include "document/ShowFile.h"
 #include "document/SlideShowDocument.h"
@@ -115,6 +116,7 @@ void AppendSlide(std::string& out, const SlideRecord& s) {
   out += s.Thumbnail ? "{\"width\": " + number(s.Thumbnail->width) +
                            ", \"height\": " + number(s.Thumbnail->height) + "}"
                      : "null";
+  out += PictureKeysDump(s);
   out += "\n    }";
 }
 
