@@ -9,6 +9,7 @@
 
 #include "designer/DesignerWidgets.h"
 #include "designer/PictureCommands.h"
+#include "effects/SmoothTransitions.h"
 
 namespace lrw {
 
@@ -24,6 +25,42 @@ PictureControls::PictureControls(ShowEditor& editor, QWidget* panel, QWidget* tr
   fillButton_->setToolTip(tr("Fill the screen with the picture, cropping what does not fit"));
   fillButton_->setAccessibleName(tr("Fill screen with picture"));
   fillButton_->setGeometry(177, 140, 28, 31);
+  lengthLabel_ = new QLabel(transitionGroup);
+  lengthLabel_->setObjectName(QStringLiteral("lblTransitionLength"));
+  lengthLabel_->setGeometry(150, 64, 52, 16);
+  lengthLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+  motionGroup_ = MakeGroup(panel, QStringLiteral("gbMotion"), tr("M&otion"), 569, 0, 150, 120);
+  motionList_ = new QComboBox(motionGroup_);
+  motionList_->setObjectName(QStringLiteral("cbMotion"));
+  motionList_->setAccessibleName(tr("Motion"));
+  for (const char* name : {"None", "Zoom in", "Zoom out", "Pan left", "Pan right", "Pan up",
+                           "Pan down", "Automatic", "Custom"}) {
+    motionList_->addItem(tr(name));
+  }
+  motionList_->setGeometry(10, 20, 130, motionList_->sizeHint().height());
+  strengthLabel_ = MakeLabel(motionGroup_, QStringLiteral("lblStrength"), tr("Strength"), 10, 50);
+  strengthSlider_ = new QSlider(Qt::Horizontal, motionGroup_);
+  strengthSlider_->setObjectName(QStringLiteral("tbStrength"));
+  strengthSlider_->setAccessibleName(tr("Motion strength"));
+  strengthSlider_->setRange(0, 100);
+  strengthSlider_->setPageStep(10);
+  strengthSlider_->setGeometry(60, 48, 80, 20);
+  easeList_ = new QComboBox(motionGroup_);
+  easeList_->setObjectName(QStringLiteral("cbEase"));
+  easeList_->setAccessibleName(tr("Motion ease"));
+  easeList_->addItem(tr("Linear"));
+  easeList_->addItem(tr("Ease in and out"));
+  easeList_->setGeometry(10, 80, 130, easeList_->sizeHint().height());
+  connect(motionList_, &QComboBox::activated, this, [this](int index) {
+    if (index >= 0) Run(SetMotionCommand::Kind(static_cast<MotionKind>(index)));
+  });
+  connect(strengthSlider_, &QSlider::valueChanged, this,
+          [this](int value) { Run(SetMotionCommand::Strength(value)); });
+  connect(easeList_, &QComboBox::activated, this, [this](int index) {
+    if (index >= 0) Run(SetMotionCommand::Ease(static_cast<MotionEase>(index)));
+  });
+
   connect(fitButton_, &QPushButton::clicked, this,
           [this] { Run(SetPictureFitCommand(PictureFit::Fit)); });
   connect(fillButton_, &QPushButton::clicked, this,
@@ -43,8 +80,35 @@ void PictureControls::Run(EditorCommand&& command) {
 
 void PictureControls::Reload() {
   const bool pictures = SetPictureFitCommand(PictureFit::Fit).OnEnabled(editor_);
-  fitButton_->setEnabled(pictures);
-  fillButton_->setEnabled(pictures);
+  for (QWidget* w : std::initializer_list<QWidget*>{fitButton_, fillButton_, motionList_,
+                                                    strengthLabel_, strengthSlider_, easeList_}) {
+    w->setEnabled(pictures);
+  }
+  const std::vector<int> selected = editor_.SelectedIndices();
+  const QSignalBlocker b1(motionList_), b2(strengthSlider_), b3(easeList_);
+  lengthLabel_->clear();
+  if (selected.empty()) return;
+  const SlideShowDocument& doc = editor_.Document();
+  const SlideRecord& ref = doc.SlideAt(selected.front());
+  bool mixKind = false, mixStrength = false, mixEase = false, mixLength = false;
+  for (int index : selected) {
+    const SlideRecord& s = doc.SlideAt(index);
+    mixKind |= s.Motion.kind != ref.Motion.kind;
+    mixStrength |= s.Motion.strength != ref.Motion.strength;
+    mixEase |= s.Motion.ease != ref.Motion.ease;
+    mixLength |= s.Smooth != ref.Smooth || s.BoxWidth != ref.BoxWidth;
+  }
+  motionList_->setCurrentIndex(mixKind ? -1 : static_cast<int>(ref.Motion.kind));
+  if (!mixStrength && !strengthSlider_->isSliderDown()) {
+    strengthSlider_->setValue(ref.Motion.strength);
+  }
+  easeList_->setCurrentIndex(mixEase ? -1 : static_cast<int>(ref.Motion.ease));
+  const bool moving = !mixKind && ref.Motion.Present();
+  strengthSlider_->setEnabled(pictures && (moving || mixKind));
+  easeList_->setEnabled(pictures && (moving || mixKind));
+  if (!mixLength && ref.Smooth != SmoothEffect::None) {
+    lengthLabel_->setText(tr("%1 s").arg(SmoothSeconds(ref.BoxWidth), 0, 'f', 1));
+  }
 }
 
 }  // namespace lrw

@@ -20,7 +20,7 @@ class PictureControls : public QObject, private EditorListener {
   Q_OBJECT
 
  public:
-  // The buttons go into `transitionGroup`, the motion group into `panel` at (x, y).
+  // The buttons go into `transitionGroup`, the motion group into `panel`.
   PictureControls(ShowEditor& editor, QWidget* panel, QWidget* transitionGroup);
   ~PictureControls() override;
 
@@ -40,6 +40,7 @@ class PictureControls : public QObject, private EditorListener {
   QLabel* strengthLabel_ = nullptr;
   QSlider* strengthSlider_ = nullptr;
   QComboBox* easeList_ = nullptr;
+  QLabel* lengthLabel_ = nullptr;  // a smooth transition's length, beside the speed
 };
 
 }  // namespace lrw

@@ -19,6 +19,7 @@
 #include "designer/PictureControls.h"
 #include "designer/SecondsSpinBox.h"
 #include "effects/EffectNames.h"
+#include "effects/SmoothTransitions.h"
 #include "platform/QtText.h"
 #include "platform/SystemColors.h"
 
@@ -54,6 +55,11 @@ void PropertyPanel::BuildControls() {
   effectList_->setObjectName(QStringLiteral("cbTransition"));
   for (std::string_view name : EffectNames())
     effectList_->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  // The smooth transitions follow the 42 block effects.
+  for (int n = 1; n <= kSmoothEffectCount; ++n) {
+    const std::string_view name = SmoothEffectName(static_cast<SmoothEffect>(n));
+    effectList_->addItem(tr(std::string(name).c_str()));
+  }
   // A list of its own below the box, whatever the style would do with a long list.
   effectList_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   effectList_->setMaxVisibleItems(kVisibleEffects);
@@ -243,7 +249,8 @@ void PropertyPanel::ShowValues(const std::vector<int>& selected) {
     const SlideRecord& s = doc.SlideAt(selected[k]);
     mixCenter |= s.CenterImage != ref.CenterImage;
     mixCaption |= s.ShowCaption != ref.ShowCaption;
-    mixEffect |= s.Effect != ref.Effect;
+    mixEffect |=
+        TransitionListIndex(s.Effect, s.Smooth) != TransitionListIndex(ref.Effect, ref.Smooth);
     mixBox |= s.BoxWidth != ref.BoxWidth;
     mixBack |= s.BackgroundColor != ref.BackgroundColor;
     mixPlay |= s.PlaySound != ref.PlaySound;
@@ -257,8 +264,8 @@ void PropertyPanel::ShowValues(const std::vector<int>& selected) {
   ShowCheck(centerCheck_, mixCenter, ref.CenterImage);
   ShowCheck(showCaptionCheck_, mixCaption, ref.ShowCaption);
   ShowCheck(playSoundCheck_, mixPlay, ref.PlaySound);
-  effectList_->setCurrentIndex(
-      mixEffect || ref.Effect >= effectList_->count() ? -1 : static_cast<int>(ref.Effect));
+  const int entry = TransitionListIndex(ref.Effect, ref.Smooth);
+  effectList_->setCurrentIndex(mixEffect || entry >= effectList_->count() ? -1 : entry);
   speedSlider_->setValue(mixBox ? speedSlider_->minimum() : ref.BoxWidth);
   backgroundSwatch_->setColor(mixBack ? QColor(Qt::white) : ColorFromRecord(ref.BackgroundColor));
   soundNameLabel_->setText(mixSound ? QString() : FromCp1252(ref.SoundName));

@@ -1,7 +1,11 @@
 #include "effects/SlideTransitionForm.h"
 
+#include "effects/SmoothTransitions.h"
+#include "player/MotionLayer.h"
+
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <algorithm>
@@ -70,6 +74,26 @@ TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owne
   QApplication::processEvents();  // comes up showing the first picture in one piece
   if (!form) return nullptr;      // closed meanwhile
 
+  if (slide.Smooth != SmoothEffect::None && second) {
+    // Blended frame by frame on a layer over the control, then left on the control.
+    QImage to(form->FxImage1->DeviceSize(), QImage::Format_RGB32);
+    {
+      QPainter painter(&to);
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
+      painter.drawImage(to.rect(), WrapBitmap(*second));
+    }
+    auto* layer = new MotionLayer(form);
+    layer->setGeometry(0, 0, w, h);
+    layer->PlaySmooth(slide.Smooth, form->FxImage1->ScreenImage(), to,
+                      SmoothSeconds(slide.BoxWidth) * pacingFactor);
+    if (!form) return nullptr;
+    form->FxImage1->SetEffect(0);
+    StretchDraw(*form->FxImage1, second);
+    form->FxImage1->PlayPending();
+    layer->hide();
+    form->Timer1->start();
+    return form;
+  }
   form->FxImage1->SetEffect(slide.Effect);
   // A box width beyond a byte can only come from a damaged record; take the nearest width.
   form->FxImage1->SetBoxWidth(static_cast<uint8_t>(std::clamp<int>(slide.BoxWidth, 0, 255)));

@@ -40,6 +40,7 @@ const SmoothInfo* InfoOf(SmoothEffect effect) {
   return n >= 1 && n <= kSmoothEffectCount ? &kSmooth[static_cast<size_t>(n - 1)] : nullptr;
 }
 
+constexpr int kBlockEffects = 42;
 constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 // The soft edge of wipes and the iris, as a share of the screen's width.
@@ -221,6 +222,21 @@ std::optional<SmoothEffect> SmoothEffectFromKey(std::string_view key) {
 uint8_t FallbackBlockEffect(SmoothEffect effect) {
   const SmoothInfo* info = InfoOf(effect);
   return info ? info->fallback : 0;
+}
+
+int TransitionListIndex(uint8_t effect, SmoothEffect smooth) {
+  if (smooth != SmoothEffect::None) return kBlockEffects + static_cast<int>(smooth) - 1;
+  return effect;
+}
+
+void SetTransitionFromList(int index, uint8_t& effect, SmoothEffect& smooth) {
+  if (index < kBlockEffects) {
+    effect = static_cast<uint8_t>(index);
+    smooth = SmoothEffect::None;
+    return;
+  }
+  smooth = static_cast<SmoothEffect>(index - kBlockEffects + 1);
+  effect = FallbackBlockEffect(smooth);
 }
 
 double SmoothSeconds(int boxWidth) {

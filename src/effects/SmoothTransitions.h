@@ -20,6 +20,12 @@ std::optional<SmoothEffect> SmoothEffectFromKey(std::string_view key);
 // The block effect a 4.0 file keeps instead.
 uint8_t FallbackBlockEffect(SmoothEffect effect);
 
+// The slide's entry in the transition list: the block effect, or after the 42 its smooth
+// transition.
+int TransitionListIndex(uint8_t effect, SmoothEffect smooth);
+// Sets a slide's transition from a list entry; a smooth one keeps its fallback as Effect.
+void SetTransitionFromList(int index, uint8_t& effect, SmoothEffect& smooth);
+
 // Seconds a smooth transition lasts at a speed setting (2 "Slower" .. 10 "Faster"):
 // 3 s down to 0.5 s.
 double SmoothSeconds(int boxWidth);

@@ -12,9 +12,14 @@
 #include <QThread>
 #include <algorithm>
 
+#include "document/Cp1252.h"
 #include "effects/FxImage.h"
+#include "effects/MotionFraming.h"
+#include "effects/SmoothTransitions.h"
+#include "export/AudioTrack.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtPrompts.h"
+#include "player/MotionLayer.h"
 
 namespace lrw {
 
@@ -104,6 +109,7 @@ TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* 
   SlideCanvas->setObjectName("SlideCanvas");
   SlideCanvas->setFocusPolicy(Qt::NoFocus);
   SlideCanvas->installEventFilter(this);
+  layer_ = new MotionLayer(this);
 
   Button1 = new QPushButton(this);
   Button1->setObjectName("Button1");
@@ -140,6 +146,7 @@ void TSlidePrepForm::FormCreate() {
   if (QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->geometry();
   setGeometry(screen);
   SlideCanvas->setGeometry(0, 0, screen.width(), screen.height());
+  layer_->setGeometry(SlideCanvas->geometry());
   NewSlideBitmap();
 }
 
@@ -153,6 +160,7 @@ void TSlidePrepForm::NewSlideBitmap() {
 
 void TSlidePrepForm::SetTransitionPacing(double factor) {
   SlideCanvas->SetPacingFactor(factor);
+  pacing_ = factor;
 }
 
 int TSlidePrepForm::exec() {
@@ -255,18 +263,57 @@ void TSlidePrepForm::ShowBlack() {
 }
 
 void TSlidePrepForm::ComposeSlide(const SlideRecord& slide) {
-  composer_.ComposeSlide(slide, slideBitmap_);
+  nextSlide_ = slide;
+  // A moving picture is composed at its start framing, from a source decoded once.
+  const size_t index = static_cast<size_t>(std::max(0, runner_.NextIndex));
+  if (nextMotion_.Prepare(slide, index, slideBitmap_.size(), slideBitmap_.devicePixelRatio(),
+                          motionLoader_)) {
+    nextMotion_.Draw(0, slideBitmap_);
+  } else {
+    composer_.ComposeSlide(slide, slideBitmap_);
+  }
+}
+
+void TSlidePrepForm::SyncCanvas(const QImage& image) {
+  SlideCanvas->SetEffect(0);
+  SlideCanvas->Canvas()->drawImage(0, 0, image);
+  SlideCanvas->PlayPending();
 }
 
 void TSlidePrepForm::PresentSlide(int effect, int boxWidth) {
-  SlideCanvas->SetEffect(static_cast<uint8_t>(std::clamp(effect, 0, 255)));
-  SlideCanvas->SetBoxWidth(static_cast<uint8_t>(std::clamp(boxWidth, 0, 255)));
-  SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);
-  QCoreApplication::processEvents();  // the transition plays here
-  QCoreApplication::processEvents();  // then the input that came during it
+  // What the layer shows now is what the next transition starts from.
+  if (layer_->isVisible()) {
+    layer_->Stop();
+    SyncCanvas(layer_->Frame());
+  }
+  if (nextSlide_.Smooth != SmoothEffect::None) {
+    layer_->PlaySmooth(nextSlide_.Smooth, SlideCanvas->ScreenImage(), slideBitmap_,
+                       SmoothSeconds(boxWidth) * pacing_);
+    SyncCanvas(slideBitmap_);
+    QCoreApplication::processEvents();  // the input that came during it
+  } else {
+    layer_->hide();
+    SlideCanvas->SetEffect(static_cast<uint8_t>(std::clamp(effect, 0, 255)));
+    SlideCanvas->SetBoxWidth(static_cast<uint8_t>(std::clamp(boxWidth, 0, 255)));
+    SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);
+    QCoreApplication::processEvents();  // the transition plays here
+    QCoreApplication::processEvents();  // then the input that came during it
+  }
+  if (nextMotion_.Ready()) {
+    std::optional<double> sound;
+    if (nextSlide_.PlaySound && nextSlide_.DurationMode == SoundEnded) {
+      sound = SoundFileSeconds(Cp1252ToUtf8(nextSlide_.SoundPath()));
+    }
+    layer_->StartMotion(std::move(nextMotion_), MotionSeconds(nextSlide_, sound));
+    nextMotion_.Clear();
+  } else {
+    layer_->Stop();
+    layer_->hide();
+  }
 }
 
 void TSlidePrepForm::ShowPauseMessage() {
+  layer_->SetPaused(true);
   ShowPointer();
   // The program's own message boxes belong to the designer, which is hidden or behind
   // this window during a show: the pause message is this window's, centred on the show.
@@ -278,6 +325,7 @@ void TSlidePrepForm::ShowPauseMessage() {
     own.Tell(kPausedText, QApplication::applicationDisplayName().toStdString(), PromptIcon::None);
   }
   HidePointer();
+  layer_->SetPaused(false);
 }
 
 void TSlidePrepForm::ShowHelp() {
@@ -289,6 +337,8 @@ void TSlidePrepForm::ShowHelp() {
 }
 
 void TSlidePrepForm::EndShow() {
+  layer_->Abandon();
+  layer_->Stop();
   // The modal run ends once what is queued has been handled.
   QMetaObject::invokeMethod(Button1, &QPushButton::click, Qt::QueuedConnection);
   ShowPointer();
