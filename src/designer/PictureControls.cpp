@@ -30,7 +30,7 @@ PictureControls::PictureControls(ShowEditor& editor, QWidget* panel, QWidget* tr
   lengthLabel_->setGeometry(150, 64, 52, 16);
   lengthLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  motionGroup_ = MakeGroup(panel, QStringLiteral("gbMotion"), tr("M&otion"), 569, 0, 150, 120);
+  motionGroup_ = MakeGroup(panel, QStringLiteral("gbMotion"), tr("M&otion"), 380, 162, 185, 62);
   motionList_ = new QComboBox(motionGroup_);
   motionList_->setObjectName(QStringLiteral("cbMotion"));
   motionList_->setAccessibleName(tr("Motion"));
@@ -38,20 +38,20 @@ PictureControls::PictureControls(ShowEditor& editor, QWidget* panel, QWidget* tr
                            "Pan down", "Automatic", "Custom"}) {
     motionList_->addItem(tr(name));
   }
-  motionList_->setGeometry(10, 20, 130, motionList_->sizeHint().height());
-  strengthLabel_ = MakeLabel(motionGroup_, QStringLiteral("lblStrength"), tr("Strength"), 10, 50);
+  motionList_->setGeometry(8, 16, 84, motionList_->sizeHint().height());
+  strengthLabel_ = MakeLabel(motionGroup_, QStringLiteral("lblStrength"), tr("Strength"), 8, 44);
   strengthSlider_ = new QSlider(Qt::Horizontal, motionGroup_);
   strengthSlider_->setObjectName(QStringLiteral("tbStrength"));
   strengthSlider_->setAccessibleName(tr("Motion strength"));
   strengthSlider_->setRange(0, 100);
   strengthSlider_->setPageStep(10);
-  strengthSlider_->setGeometry(60, 48, 80, 20);
+  strengthSlider_->setGeometry(60, 42, 117, 20);
   easeList_ = new QComboBox(motionGroup_);
   easeList_->setObjectName(QStringLiteral("cbEase"));
   easeList_->setAccessibleName(tr("Motion ease"));
   easeList_->addItem(tr("Linear"));
-  easeList_->addItem(tr("Ease in and out"));
-  easeList_->setGeometry(10, 80, 130, easeList_->sizeHint().height());
+  easeList_->addItem(tr("Smooth"));
+  easeList_->setGeometry(96, 16, 81, easeList_->sizeHint().height());
   connect(motionList_, &QComboBox::activated, this, [this](int index) {
     if (index >= 0) Run(SetMotionCommand::Kind(static_cast<MotionKind>(index)));
   });
