@@ -65,6 +65,18 @@ PictureControls::PictureControls(ShowEditor& editor, QWidget* panel, QWidget* tr
           [this] { Run(SetPictureFitCommand(PictureFit::Fit)); });
   connect(fillButton_, &QPushButton::clicked, this,
           [this] { Run(SetPictureFitCommand(PictureFit::Fill)); });
+  // Tab goes through them where they stand: Fit and Fill after "Show Me", the motion
+  // after the seconds.
+  auto named = [panel](const char* name) {
+    return panel->findChild<QWidget*>(QString::fromLatin1(name));
+  };
+  if (QWidget* showMe = named("btnShowTransition")) QWidget::setTabOrder(showMe, fitButton_);
+  QWidget::setTabOrder(fitButton_, fillButton_);
+  if (QWidget* center = named("cbxCenter")) QWidget::setTabOrder(fillButton_, center);
+  if (QWidget* seconds = named("seAdditional_Time")) QWidget::setTabOrder(seconds, motionList_);
+  QWidget::setTabOrder(motionList_, easeList_);
+  QWidget::setTabOrder(easeList_, strengthSlider_);
+  if (QWidget* arrange = named("btnPreview")) QWidget::setTabOrder(strengthSlider_, arrange);
   editor_.AddListener(this);
   Reload();
 }
