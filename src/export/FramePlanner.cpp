@@ -60,8 +60,9 @@ bool PlanFrames(const ShowTimeline& timeline, int fps, FramePlan& plan) {
     int64_t repeat = 1;
     if (!live && (!pacing || done == pacing->size())) {
       int64_t until = next < count ? FirstFrameAtOrAfter(timeline.slides[next].start, fps) : frames;
-      if (pacing && t + kFrameEpsilon < plan.LiveFrom(next - 1)) {
-        until = std::min(until, FirstFrameAtOrAfter(plan.LiveFrom(next - 1), fps));
+      const double liveFrom = pacing ? plan.LiveFrom(next - 1) : FramePlan::kNeverLive;
+      if (liveFrom < FramePlan::kNeverLive && t + kFrameEpsilon < liveFrom) {
+        until = std::min(until, FirstFrameAtOrAfter(liveFrom, fps));
       }
       repeat = std::max<int64_t>(1, std::min(until, frames) - frame);
     }

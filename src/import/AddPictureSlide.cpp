@@ -51,6 +51,8 @@ SlideRecord MakePictureSlide(SlideRecord slide, const std::string& folder, const
   slide.SoundFolder.clear();
   slide.SoundName.clear();
   slide.Thumbnail = std::move(thumbnail);
+  // Custom framings are in another picture's pixels; the presets fit any picture.
+  if (slide.Motion.kind == MotionKind::Custom) slide.Motion = SlideMotion{};
   return slide;
 }
 
