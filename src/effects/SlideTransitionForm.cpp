@@ -28,6 +28,27 @@ void StretchDraw(TFxImage& image, const std::optional<Bitmap>& bitmap) {
   canvas->drawImage(QRect(0, 0, image.width(), image.height()), WrapBitmap(*bitmap));
 }
 
+// How long the demonstration moves the second picture when the slide has motion.
+constexpr double kMotionDemoSeconds = 2.5;
+
+// After the transition, the slide's motion over the second picture; the window then stays
+// until the motion has ended. False (the window goes as usual) for a slide without motion.
+bool DemonstrateMotion(TSlideTransitionForm& form, MotionLayer& layer, const SlideRecord& slide,
+                       const std::optional<Bitmap>& second) {
+  MotionPicture motion;
+  SlideRecord still = slide;
+  still.ShowCaption = 0;
+  const QSize device = form.FxImage1->DeviceSize();
+  if (!second ||
+      !motion.PrepareImage(still, WrapBitmap(*second), 0, device, form.devicePixelRatioF())) {
+    form.Timer1->start();
+    return false;
+  }
+  layer.StartMotion(std::move(motion), kMotionDemoSeconds);
+  form.Timer1->start(static_cast<int>(kMotionDemoSeconds * 1000) + form.Timer1->interval());
+  return true;
+}
+
 }  // namespace
 
 TSlideTransitionForm::TSlideTransitionForm(QWidget* owner)
@@ -90,8 +111,7 @@ TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owne
     form->FxImage1->SetEffect(0);
     StretchDraw(*form->FxImage1, second);
     form->FxImage1->PlayPending();
-    layer->hide();
-    form->Timer1->start();
+    if (!DemonstrateMotion(*form, *layer, slide, second)) layer->hide();
     return form;
   }
   form->FxImage1->SetEffect(slide.Effect);
@@ -100,7 +120,9 @@ TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owne
   StretchDraw(*form->FxImage1, second);
   QApplication::processEvents();  // the transition plays here
   if (!form) return nullptr;
-  form->Timer1->start();
+  auto* layer = new MotionLayer(form);
+  layer->setGeometry(0, 0, w, h);
+  if (!DemonstrateMotion(*form, *layer, slide, second)) delete layer;
   return form;
 }
 

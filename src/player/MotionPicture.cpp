@@ -50,6 +50,21 @@ bool MotionPicture::Prepare(const SlideRecord& slide, size_t slideIndex, QSize d
   return true;
 }
 
+bool MotionPicture::PrepareImage(const SlideRecord& slide, const QImage& picture, size_t slideIndex,
+                                 QSize deviceSize, double ratio) {
+  Clear();
+  if (!slide.Motion.Present() || picture.isNull() || deviceSize.isEmpty()) return false;
+  path_ = MotionPathFor(slide.Motion, picture.width(), picture.height(), deviceSize.width(),
+                        deviceSize.height(), slideIndex);
+  if (!path_) return false;
+  source_ = picture.convertToFormat(QImage::Format_RGB32);
+  scale_ = 1;
+  slide_ = slide;
+  ratio_ = ratio > 0 ? ratio : 1;
+  device_ = deviceSize;
+  return true;
+}
+
 void MotionPicture::Clear() {
   path_.reset();
   source_ = QImage();

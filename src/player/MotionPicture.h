@@ -21,6 +21,9 @@ class MotionPicture {
   // a still slide).
   bool Prepare(const SlideRecord& slide, size_t slideIndex, QSize deviceSize, double ratio,
                TLoadPictureModule& loader);
+  // The same for a picture already in memory (the demonstration's sample pictures).
+  bool PrepareImage(const SlideRecord& slide, const QImage& picture, size_t slideIndex,
+                    QSize deviceSize, double ratio);
   bool Ready() const { return path_.has_value(); }
   const MotionPath& Path() const { return *path_; }
   // The decoded source (for checks of its size).

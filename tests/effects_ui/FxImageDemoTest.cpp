@@ -150,6 +150,7 @@ TEST_F(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOn
   slide.Smooth = SmoothEffect::CrossFade;
   slide.Effect = 35;
   slide.BoxWidth = 10;  // half a second
+  slide.Motion.kind = MotionKind::ZoomIn;
   const QImage first = test::ToImage(*LoadBitmapResource("TRANSPREVIEW1")).scaled(720, 540);
   const QImage second = test::ToImage(*LoadBitmapResource("TRANSPREVIEW2")).scaled(720, 540);
   // Halfway, the layer over the control shows neither sample but their mix.
@@ -177,6 +178,13 @@ TEST_F(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOn
   EXPECT_GE(took.elapsed(), 450);
   EXPECT_GT(mixed, 100);
   EXPECT_EQ(form->FxImage1->ScreenImage(), second);
+  // Then the slide's motion moves the second picture, and the window waits for it.
+  auto* layer = form->findChild<MotionLayer*>();
+  ASSERT_NE(layer, nullptr);
+  const QImage moving = layer->Frame().copy();
+  Wait(300);
+  EXPECT_NE(layer->Frame(), moving);
+  EXPECT_GT(form->Timer1->interval(), 2000);
   form->close();
 }
 
