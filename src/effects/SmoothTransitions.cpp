@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <thread>
 #include <vector>
 
 namespace lrw {
@@ -56,20 +57,37 @@ double SmoothStep(double p) {
   return p * p * (3 - 2 * p);
 }
 
+// Runs `part(begin, end)` over [0, n), on two threads when the frame is large: a blend is
+// bound by memory, and a large screen's frame time by this pass.
+template <typename Part>
+void Split(size_t n, Part&& part) {
+  constexpr size_t kSplitAbove = 1 << 20;
+  if (n <= kSplitAbove) {
+    part(size_t{0}, n);
+    return;
+  }
+  std::thread other([&] { part(size_t{0}, n / 2); });
+  part(n / 2, n);
+  other.join();
+}
+
 void CrossFade(const Bitmap& a, const Bitmap& b, uint32_t w, Bitmap& out) {
-  const size_t n = out.pixels.size();
   const uint32_t* pa = a.pixels.data();
   const uint32_t* pb = b.pixels.data();
   uint32_t* po = out.pixels.data();
-  for (size_t i = 0; i < n; ++i) po[i] = BlendPixel(pa[i], pb[i], w);
+  Split(out.pixels.size(), [=](size_t begin, size_t end) {
+    for (size_t i = begin; i < end; ++i) po[i] = BlendPixel(pa[i], pb[i], w);
+  });
 }
 
 void FadeThrough(const Bitmap& a, const Bitmap& b, double p, uint32_t colour, Bitmap& out) {
   const bool first = p < 0.5;
-  const Bitmap& src = first ? a : b;
+  const uint32_t* src = (first ? a : b).pixels.data();
   const uint32_t w = Weight(first ? 2 * p : 2 - 2 * p);
-  const size_t n = out.pixels.size();
-  for (size_t i = 0; i < n; ++i) out.pixels[i] = BlendPixel(src.pixels[i], colour, w);
+  uint32_t* po = out.pixels.data();
+  Split(out.pixels.size(), [=](size_t begin, size_t end) {
+    for (size_t i = begin; i < end; ++i) po[i] = BlendPixel(src[i], colour, w);
+  });
 }
 
 // Rows or columns of `incoming` slide in by `offset` pixels from the edge given by dx/dy;
