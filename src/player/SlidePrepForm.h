@@ -17,6 +17,7 @@
 #include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "player/MediaPlayer.h"
+#include "player/MotionPicture.h"
 #include "player/ShowAudio.h"
 #include "player/ShowRunner.h"
 #include "player/SlideComposer.h"
@@ -32,6 +33,7 @@ class MprisService;
 class PresenterWindow;
 class Prompts;
 class TFxImage;
+class MotionLayer;
 
 class TSlidePrepForm : public QWidget, private RunnerScreen {
   Q_OBJECT
@@ -58,6 +60,8 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   // The slide bitmap: the next slide, composed off screen in device pixels.
   const QImage& SlideBitmap() const { return slideBitmap_; }
   SlideComposer& Composer() { return composer_; }
+  // The layer that draws smooth transitions and motion over the canvas.
+  MotionLayer* Layer() const { return layer_; }
   bool PointerHidden() const { return pointerHidden_; }
   // Speeds transitions up or down (1 is the designed speed; tests use 0).
   void SetTransitionPacing(double factor);
@@ -138,6 +142,13 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   Prompts* prompts_;
   QImage slideBitmap_;
   SlideComposer composer_;
+  // Shows `image` on the canvas at once, as the screen now looks.
+  void SyncCanvas(const QImage& image);
+  MotionLayer* layer_ = nullptr;
+  TLoadPictureModule motionLoader_;
+  MotionPicture nextMotion_;  // the composed slide's motion, when it has one
+  SlideRecord nextSlide_;     // the composed slide
+  double pacing_ = 1.0;
   QEventLoop loop_;
   bool running_ = false;
   bool started_ = false;
