@@ -269,10 +269,10 @@ void TSlidePrepForm::ShowStateChanged() {
   // Once a slide is on screen, the slide bitmap holds the next one.
   if (runner_.SlideReady && (mpris_ || presenter_)) {
     if (runner_.Ending) {
-      nextSlide_ = QImage();
+      nextSlidePicture_ = QImage();
     } else {
-      nextSlide_ = slideBitmap_.scaledToWidth(kShownSlideWidth, Qt::SmoothTransformation);
-      nextSlide_.setDevicePixelRatio(1);
+      nextSlidePicture_ = slideBitmap_.scaledToWidth(kShownSlideWidth, Qt::SmoothTransformation);
+      nextSlidePicture_.setDevicePixelRatio(1);
     }
   }
   emit StateChanged();

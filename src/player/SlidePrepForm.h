@@ -80,7 +80,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   // Small pictures of the slide on screen and of the next one (none after the last), for
   // the presenter and the desktop's media controls.
   const QImage& ShownSlidePicture() const { return shownSlide_; }
-  const QImage& NextSlidePicture() const { return nextSlide_; }
+  const QImage& NextSlidePicture() const { return nextSlidePicture_; }
   // Milliseconds since the show began.
   int64_t ElapsedMs() const { return showClock_.isValid() ? showClock_.elapsed() : 0; }
   // With another screen than the show's: the presenter's window there (before exec()).
@@ -161,7 +161,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   bool mediaPlayerOnBus_ = true;
   bool pauseShowing_ = false;
   QImage shownSlide_;
-  QImage nextSlide_;
+  QImage nextSlidePicture_;
   QElapsedTimer showClock_;
   bool wantPresenter_ = false;
   QPointer<const QWidget> presenterNear_;
