@@ -30,15 +30,16 @@ PictureControls::PictureControls(ShowEditor& editor, QWidget* panel, QWidget* tr
   lengthLabel_->setGeometry(150, 64, 52, 16);
   lengthLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  motionGroup_ = MakeGroup(panel, QStringLiteral("gbMotion"), tr("M&otion"), 380, 162, 185, 62);
+  motionGroup_ = MakeGroup(panel, QStringLiteral("gbMotion"), tr("M&otion"), 380, 162, 185, 86);
   motionList_ = new QComboBox(motionGroup_);
   motionList_->setObjectName(QStringLiteral("cbMotion"));
-  motionList_->setAccessibleName(tr("Motion"));
-  for (const char* name : {"None", "Zoom in", "Zoom out", "Pan left", "Pan right", "Pan up",
-                           "Pan down", "Automatic", "Custom"}) {
+  motionList_->setAccessibleName(tr("Picture motion"));
+  for (const char* name : {QT_TR_NOOP("None"), QT_TR_NOOP("Zoom in"), QT_TR_NOOP("Zoom out"),
+                           QT_TR_NOOP("Pan left"), QT_TR_NOOP("Pan right"), QT_TR_NOOP("Pan up"),
+                           QT_TR_NOOP("Pan down"), QT_TR_NOOP("Automatic"), QT_TR_NOOP("Custom")}) {
     motionList_->addItem(tr(name));
   }
-  motionList_->setGeometry(8, 16, 84, motionList_->sizeHint().height());
+  motionList_->setGeometry(8, 16, 169, motionList_->sizeHint().height());
   strengthLabel_ = MakeLabel(motionGroup_, QStringLiteral("lblStrength"), tr("Strength"), 8, 44);
   strengthSlider_ = new QSlider(Qt::Horizontal, motionGroup_);
   strengthSlider_->setObjectName(QStringLiteral("tbStrength"));
@@ -51,7 +52,10 @@ PictureControls::PictureControls(ShowEditor& editor, QWidget* panel, QWidget* tr
   easeList_->setAccessibleName(tr("Motion ease"));
   easeList_->addItem(tr("Linear"));
   easeList_->addItem(tr("Smooth"));
-  easeList_->setGeometry(96, 16, 81, easeList_->sizeHint().height());
+  easeList_->setGeometry(60, 62, 117, easeList_->sizeHint().height());
+  // A screen reader names a list by its label.
+  auto* easeLabel = MakeLabel(motionGroup_, QStringLiteral("lblEase"), tr("Ease"), 8, 66);
+  easeLabel->setBuddy(easeList_);
   connect(motionList_, &QComboBox::activated, this, [this](int index) {
     if (index >= 0) Run(SetMotionCommand::Kind(static_cast<MotionKind>(index)));
   });

@@ -243,6 +243,12 @@ void PropertyPanel::PlaceAt(int top, int clientWidth) {
     middleRight = std::max(middleRight, g->geometry().right());
   arrangeButton_->move(std::max(arrangeButton_->x(), middleRight + 9),
                        std::max(top + 8, durationGroup_->geometry().bottom() + 9));
+  // The motion group stays clear below the button when larger texts pushed it down.
+  if (auto* motion = findChild<QWidget*>(QStringLiteral("gbMotion"), Qt::FindDirectChildrenOnly);
+      motion && motion->geometry().intersects(arrangeButton_->geometry().adjusted(0, 0, 0, 4))) {
+    motion->move(motion->x(), arrangeButton_->geometry().bottom() + 5);
+    resize(width(), std::max(height(), motion->geometry().bottom() + 2));
+  }
 }
 
 int PropertyPanel::ContentHeight() const {
@@ -252,6 +258,8 @@ int PropertyPanel::ContentHeight() const {
                                              soundGroup_, durationGroup_, arrangeButton_}) {
     bottom = std::max(bottom, w->geometry().bottom());
   }
+  if (auto* motion = findChild<QWidget*>(QStringLiteral("gbMotion"), Qt::FindDirectChildrenOnly))
+    bottom = std::max(bottom, motion->geometry().bottom());
   return bottom;
 }
 
