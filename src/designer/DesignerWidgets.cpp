@@ -106,7 +106,6 @@ void Grow(QWidget* grown, QSize need, const QList<QWidget*>& siblings) {
   const QSize size(need.width() > before.width() + kSlack ? need.width() : before.width(),
                    need.height() > before.height() + kSlack ? need.height() : before.height());
   if (size == before.size()) return;
-  qWarning() << "grow" << grown->objectName() << before << size;
   grown->resize(size);
   const QRect after = grown->geometry();
   for (QWidget* s : siblings) {

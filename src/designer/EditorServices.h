@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/CaptionFontRecord.h"
@@ -110,6 +111,10 @@ class EditorMedia {
   // The screen size slides are placed on, in logical pixels.
   virtual int ScreenWidth() const = 0;
   virtual int ScreenHeight() const = 0;
+  // The picture's own size (upright), or nothing when it cannot be read.
+  virtual std::optional<std::pair<int, int>> PictureOwnSize(const std::string& /*utf8Path*/) {
+    return std::nullopt;
+  }
   // The length of a sound file in seconds; nothing when it cannot be played.
   virtual std::optional<double> SoundSeconds(const std::string& utf8Path) = 0;
   // The total length of the music's files that can be played, in seconds.

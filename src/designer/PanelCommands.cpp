@@ -9,6 +9,7 @@
 #include "document/Cp1252.h"
 #include "document/Paths.h"
 #include "effects/EffectNames.h"
+#include "effects/SmoothTransitions.h"
 #include "player/WrapCaption.h"
 
 namespace lrw {
@@ -53,12 +54,12 @@ int FirstCaptionWidth(const std::vector<std::string>& lines, const TextMeasurer&
 
 bool SetEffectCommand::OnEnabled(const ShowEditor& editor) const {
   return editor.SelectedCount() >= 1 && effect_ >= 0 &&
-         effect_ < static_cast<int>(EffectNames().size());
+         effect_ < static_cast<int>(EffectNames().size()) + kSmoothEffectCount;
 }
 
 void SetEffectCommand::OnExecute(ShowEditor& editor) {
   EditSelected(editor, Document(editor),
-               [this](SlideRecord& s) { s.Effect = static_cast<uint8_t>(effect_); });
+               [this](SlideRecord& s) { SetTransitionFromList(effect_, s.Effect, s.Smooth); });
 }
 
 bool SetSpeedCommand::OnEnabled(const ShowEditor& editor) const {

@@ -19,8 +19,10 @@
 #include "designer/DesignerWidgets.h"
 #include "designer/GrayableCheckBox.h"
 #include "designer/PanelCommands.h"
+#include "designer/PictureControls.h"
 #include "designer/SecondsSpinBox.h"
 #include "effects/EffectNames.h"
+#include "effects/SmoothTransitions.h"
 #include "platform/QtText.h"
 #include "platform/SystemColors.h"
 
@@ -58,6 +60,12 @@ void PropertyPanel::BuildControls() {
   for (std::string_view name : EffectNames())
     effectList_->addItem(
         QCoreApplication::translate("lrw::EffectNames", std::string(name).c_str()));
+  // The smooth transitions follow the 42 block effects.
+  for (int n = 1; n <= kSmoothEffectCount; ++n) {
+    const std::string_view name = SmoothEffectName(static_cast<SmoothEffect>(n));
+    effectList_->addItem(
+        QCoreApplication::translate("lrw::EffectNames", std::string(name).c_str()));
+  }
   // A list of its own below the box, whatever the style would do with a long list.
   effectList_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   effectList_->setMaxVisibleItems(kVisibleEffects);
@@ -166,6 +174,7 @@ void PropertyPanel::BuildControls() {
   arrangeButton_->setToolTip(tr("Set image and caption placement"));
   arrangeButton_->setGeometry(405, 8, 134, 24);
   arrangeButton_->setAccessibleDescription(arrangeButton_->toolTip());
+  pictureControls_ = new PictureControls(editor_, this, transitionGroup_);
 }
 
 void PropertyPanel::Run(EditorCommand&& command) {
@@ -234,6 +243,12 @@ void PropertyPanel::PlaceAt(int top, int clientWidth) {
     middleRight = std::max(middleRight, g->geometry().right());
   arrangeButton_->move(std::max(arrangeButton_->x(), middleRight + 9),
                        std::max(top + 8, durationGroup_->geometry().bottom() + 9));
+  // The motion group stays clear below the button when larger texts pushed it down.
+  if (auto* motion = findChild<QWidget*>(QStringLiteral("gbMotion"), Qt::FindDirectChildrenOnly);
+      motion && motion->geometry().intersects(arrangeButton_->geometry().adjusted(0, 0, 0, 4))) {
+    motion->move(motion->x(), arrangeButton_->geometry().bottom() + 5);
+    resize(width(), std::max(height(), motion->geometry().bottom() + 2));
+  }
 }
 
 int PropertyPanel::ContentHeight() const {
@@ -243,6 +258,8 @@ int PropertyPanel::ContentHeight() const {
                                              soundGroup_, durationGroup_, arrangeButton_}) {
     bottom = std::max(bottom, w->geometry().bottom());
   }
+  if (auto* motion = findChild<QWidget*>(QStringLiteral("gbMotion"), Qt::FindDirectChildrenOnly))
+    bottom = std::max(bottom, motion->geometry().bottom());
   return bottom;
 }
 
@@ -280,7 +297,8 @@ void PropertyPanel::ShowValues(const std::vector<int>& selected) {
     const SlideRecord& s = doc.SlideAt(selected[k]);
     mixCenter |= s.CenterImage != ref.CenterImage;
     mixCaption |= s.ShowCaption != ref.ShowCaption;
-    mixEffect |= s.Effect != ref.Effect;
+    mixEffect |=
+        TransitionListIndex(s.Effect, s.Smooth) != TransitionListIndex(ref.Effect, ref.Smooth);
     mixBox |= s.BoxWidth != ref.BoxWidth;
     mixBack |= s.BackgroundColor != ref.BackgroundColor;
     mixPlay |= s.PlaySound != ref.PlaySound;
@@ -294,8 +312,8 @@ void PropertyPanel::ShowValues(const std::vector<int>& selected) {
   ShowCheck(centerCheck_, mixCenter, ref.CenterImage);
   ShowCheck(showCaptionCheck_, mixCaption, ref.ShowCaption);
   ShowCheck(playSoundCheck_, mixPlay, ref.PlaySound);
-  effectList_->setCurrentIndex(
-      mixEffect || ref.Effect >= effectList_->count() ? -1 : static_cast<int>(ref.Effect));
+  const int entry = TransitionListIndex(ref.Effect, ref.Smooth);
+  effectList_->setCurrentIndex(mixEffect || entry >= effectList_->count() ? -1 : entry);
   speedSlider_->setValue(mixBox ? speedSlider_->minimum() : ref.BoxWidth);
   backgroundSwatch_->setColor(mixBack ? QColor(Qt::white) : ColorFromRecord(ref.BackgroundColor));
   soundNameLabel_->setText(mixSound ? QString() : FromCp1252(ref.SoundName));

@@ -21,6 +21,7 @@ class QSlider;
 namespace lrw {
 
 class ColorSwatch;
+class PictureControls;
 class SecondsSpinBox;
 
 class PropertyPanel : public QWidget, private EditorListener {
@@ -86,6 +87,7 @@ class PropertyPanel : public QWidget, private EditorListener {
   bool storingSeconds_ = false;
   QLabel* secondsLabel_ = nullptr;
   QPushButton* arrangeButton_ = nullptr;
+  PictureControls* pictureControls_ = nullptr;
   int top_ = 0;
   std::vector<SlideId> shown_;  // the slides whose values the controls show
 };

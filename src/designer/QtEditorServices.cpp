@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <QSettings>
 #include <QTimer>
 
 #include "designer/ExportShowAsVideo.h"
@@ -199,6 +200,7 @@ std::unique_ptr<PictureImports> DesignerMedia::ImportPictures(std::vector<std::s
   settings.from = from;
   settings.screenWidth = screen_.width();
   settings.screenHeight = screen_.height();
+  settings.fitLarger = FitLargerPictures();
   return std::make_unique<PictureImportPool>(std::move(paths), std::move(settings),
                                              std::move(arrived));
 }
@@ -216,6 +218,34 @@ std::optional<double> DesignerMedia::SoundSeconds(const std::string& utf8Path) {
 
 double DesignerMedia::MusicSeconds(const ShowMusic& music) {
   return lrw::MusicSeconds(music);
+}
+
+std::optional<std::pair<int, int>> DesignerMedia::PictureOwnSize(const std::string& utf8Path) {
+  // A thumbnail read is the cheapest one that learns the size (a JPEG decodes reduced).
+  const LoadPictureResult picture = loader_.LoadPicture(utf8Path, ThumbnailMode);
+  if (picture.status != Loaded || picture.fullWidth <= 0 || picture.fullHeight <= 0) return {};
+  return std::make_pair(picture.fullWidth, picture.fullHeight);
+}
+
+namespace {
+
+const QString kFitLargerKey = QStringLiteral("designer/fitLargerPictures");
+
+// The program's one settings file, ~/.config/lanternreelworks/lanternreelworks.ini, which
+// also remembers the screen a show plays on.
+QSettings ProgramSettings() {
+  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("lanternreelworks"),
+                   QStringLiteral("lanternreelworks"));
+}
+
+}  // namespace
+
+bool DesignerMedia::FitLargerPictures() const {
+  return ProgramSettings().value(kFitLargerKey, true).toBool();
+}
+
+void DesignerMedia::SetFitLargerPictures(bool fit) {
+  ProgramSettings().setValue(kFitLargerKey, fit);
 }
 
 std::unique_ptr<TextMeasurer> DesignerMedia::Measurer(const CaptionFontRecord& font) {

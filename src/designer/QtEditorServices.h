@@ -86,9 +86,13 @@ class DesignerMedia : public EditorMedia {
   std::unique_ptr<TextMeasurer> Measurer(const CaptionFontRecord& font) override;
   int ScreenWidth() const override { return screen_.width(); }
   int ScreenHeight() const override { return screen_.height(); }
+  std::optional<std::pair<int, int>> PictureOwnSize(const std::string& utf8Path) override;
   std::optional<double> SoundSeconds(const std::string& utf8Path) override;
   double MusicSeconds(const ShowMusic& music) override;
   QSize ScreenSize() const { return screen_; }
+  // "Fit pictures larger than the screen", remembered between sessions.
+  bool FitLargerPictures() const;
+  void SetFitLargerPictures(bool fit);
 
   // The picture loader, kept for the program's life.
   TLoadPictureModule& Loader() { return loader_; }

@@ -2,6 +2,7 @@
 
 #include "document/TextMark.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -120,6 +121,23 @@ TSlideshowDesignForm::~TSlideshowDesignForm() {
   delete centralWidget();
 }
 
+void TSlideshowDesignForm::AddFitLargerChoice() {
+  // Beside "&Add slides", which it governs; remembered between sessions.
+  QMenu* edit = menuBar()->findChild<QMenu*>(QStringLiteral("Edit1"));
+  if (!edit) return;
+  QAction* fit = new QAction(tr("Fit pictures larger than the screen"), edit);
+  fit->setObjectName(QStringLiteral("FitLargerPictures1"));
+  fit->setCheckable(true);
+  fit->setChecked(media_.FitLargerPictures());
+  QAction* before = nullptr;
+  const QList<QAction*> actions = edit->actions();
+  for (qsizetype i = 0; i + 1 < actions.size(); ++i) {
+    if (actions[i]->objectName() == QLatin1String("Addslides1")) before = actions[i + 1];
+  }
+  edit->insertAction(before, fit);
+  connect(fit, &QAction::toggled, this, [this](bool on) { media_.SetFitLargerPictures(on); });
+}
+
 AutomationTarget& TSlideshowDesignForm::Automation() {
   return *automation_;
 }
@@ -142,6 +160,7 @@ void TSlideshowDesignForm::BuildControls() {
   movesGroup_ = MakeGroup(client, "gbMoves", tr("&Moves"), 6, 16, 107, 81);
   actions_ = new DesignerActions(editor_, *this, movesGroup_);
   panel_ = new PropertyPanel(editor_, client);
+  AddFitLargerChoice();
 
   QStatusBar* status = statusBar();
   status->setObjectName(QStringLiteral("StatusBar1"));

@@ -63,6 +63,7 @@ class TSlideshowDesignForm : public QMainWindow, private EditorListener {
   void TitleChanged() override;
 
   void BuildControls();
+  void AddFitLargerChoice();
   void FormResize();
   void UpdateStatus();
   void OpenStage();

@@ -5,6 +5,7 @@
 #include "document/LittleEndian.h"
 #include "document/Paths.h"
 #include "document/ShowFile.h"
+#include "document/SlideExtensionRecords.h"
 #include "document/SlideShowDocument.h"
 
 namespace lrw {
@@ -21,6 +22,9 @@ std::vector<ShowRecord> ExtensionRecordsOf(const SlideShowDocument& doc, bool po
   if (doc.Music().Present()) {
     records.push_back({kMusicRecordTag, kShowOwner, EncodeMusicPayload(doc.Music(), portable)});
   }
+  for (int i = 0; i < doc.Count(); ++i) {
+    AppendSlideRecords(doc.SlideAt(i), static_cast<uint32_t>(i + 1), records);
+  }
   return records;
 }
 
@@ -28,6 +32,9 @@ std::vector<std::string> FeaturesBeyondVersion4(const SlideShowDocument& doc) {
   std::vector<std::string> features;
   if (const size_t n = doc.Music().tracks.size(); n > 0) {
     features.push_back("the music (" + std::to_string(n) + (n == 1 ? " file)" : " files)"));
+  }
+  for (std::string& phrase : SlideFeaturesBeyondVersion4(doc.Slides())) {
+    features.push_back(std::move(phrase));
   }
   return features;
 }
@@ -44,6 +51,8 @@ bool ApplyRecord(const ShowRecord& record, ShowFileReadResult& result, std::stri
     std::optional<ShowMusic> music = DecodeMusicPayload(record.payload, why);
     if (!music) return false;
     result.music = std::move(*music);
+  } else if (record.owner != kShowOwner) {
+    return ApplySlideRecord(record, result.slides[record.owner - 1], why);
   }
   // Anything else is a record of a later version: skipped.
   return true;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/Bitmap.h"
+#include "document/SlideMotion.h"
 
 namespace lrw {
 
@@ -65,6 +66,9 @@ struct SlideRecord {
   uint8_t DurationMode = 0;
   int16_t ExtraSeconds = 0;
   std::optional<Bitmap> Thumbnail;
+  // Show file 5.0 only (tagged records after the slides); not part of the 1116 bytes.
+  SlideMotion Motion;
+  SmoothEffect Smooth = SmoothEffect::None;  // None: the block Effect plays
 
   bool IsBlank() const { return PictureName.empty(); }
   bool operator==(const SlideRecord&) const = default;

@@ -25,7 +25,8 @@ SlideFields ChangedFields(const SlideRecord& a, const SlideRecord& b) {
       a.CaptionWidth != b.CaptionWidth) {
     f |= kFieldCaption;
   }
-  if (a.Effect != b.Effect) f |= kFieldEffect;
+  if (a.Effect != b.Effect || a.Smooth != b.Smooth) f |= kFieldEffect;
+  if (a.Motion != b.Motion) f |= kFieldMotion;
   if (a.BoxWidth != b.BoxWidth) f |= kFieldSpeed;
   if (a.PlaySound != b.PlaySound || a.SoundFolder != b.SoundFolder || a.SoundName != b.SoundName) {
     f |= kFieldSound;

@@ -26,11 +26,12 @@ enum SlideField : uint32_t {
   kFieldBackground = 1u << 3,  // BackgroundColor
   kFieldShowCaption = 1u << 4,
   kFieldCaption = 1u << 5,  // text, font, box colour and placement
-  kFieldEffect = 1u << 6,
+  kFieldEffect = 1u << 6,   // the block effect and the smooth transition
   kFieldSpeed = 1u << 7,
   kFieldSound = 1u << 8,     // PlaySound, folder, name
   kFieldDuration = 1u << 9,  // DurationMode, ExtraSeconds
   kFieldThumbnail = 1u << 10,
+  kFieldMotion = 1u << 11,  // the picture's motion (5.0)
 };
 using SlideFields = uint32_t;
 

@@ -1,7 +1,11 @@
 #include "effects/SlideTransitionForm.h"
 
+#include "effects/SmoothTransitions.h"
+#include "player/MotionLayer.h"
+
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <algorithm>
@@ -22,6 +26,27 @@ void StretchDraw(TFxImage& image, const std::optional<Bitmap>& bitmap) {
   FxCanvas canvas = image.Canvas();
   canvas->setRenderHint(QPainter::SmoothPixmapTransform, false);
   canvas->drawImage(QRect(0, 0, image.width(), image.height()), WrapBitmap(*bitmap));
+}
+
+// How long the demonstration moves the second picture when the slide has motion.
+constexpr double kMotionDemoSeconds = 2.5;
+
+// After the transition, the slide's motion over the second picture; the window then stays
+// until the motion has ended. False (the window goes as usual) for a slide without motion.
+bool DemonstrateMotion(TSlideTransitionForm& form, MotionLayer& layer, const SlideRecord& slide,
+                       const std::optional<Bitmap>& second) {
+  MotionPicture motion;
+  SlideRecord still = slide;
+  still.ShowCaption = 0;
+  const QSize device = form.FxImage1->DeviceSize();
+  if (!second ||
+      !motion.PrepareImage(still, WrapBitmap(*second), 0, device, form.devicePixelRatioF())) {
+    form.Timer1->start();
+    return false;
+  }
+  layer.StartMotion(std::move(motion), kMotionDemoSeconds);
+  form.Timer1->start(static_cast<int>(kMotionDemoSeconds * 1000) + form.Timer1->interval());
+  return true;
 }
 
 }  // namespace
@@ -70,13 +95,34 @@ TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owne
   QApplication::processEvents();  // comes up showing the first picture in one piece
   if (!form) return nullptr;      // closed meanwhile
 
+  if (slide.Smooth != SmoothEffect::None && second) {
+    // Blended frame by frame on a layer over the control, then left on the control.
+    QImage to(form->FxImage1->DeviceSize(), QImage::Format_RGB32);
+    {
+      QPainter painter(&to);
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
+      painter.drawImage(to.rect(), WrapBitmap(*second));
+    }
+    auto* layer = new MotionLayer(form);
+    layer->setGeometry(0, 0, w, h);
+    layer->PlaySmooth(slide.Smooth, form->FxImage1->ScreenImage(), to,
+                      SmoothSeconds(slide.BoxWidth) * pacingFactor);
+    if (!form) return nullptr;
+    form->FxImage1->SetEffect(0);
+    StretchDraw(*form->FxImage1, second);
+    form->FxImage1->PlayPending();
+    if (!DemonstrateMotion(*form, *layer, slide, second)) layer->hide();
+    return form;
+  }
   form->FxImage1->SetEffect(slide.Effect);
   // A box width beyond a byte can only come from a damaged record; take the nearest width.
   form->FxImage1->SetBoxWidth(static_cast<uint8_t>(std::clamp<int>(slide.BoxWidth, 0, 255)));
   StretchDraw(*form->FxImage1, second);
   QApplication::processEvents();  // the transition plays here
   if (!form) return nullptr;
-  form->Timer1->start();
+  auto* layer = new MotionLayer(form);
+  layer->setGeometry(0, 0, w, h);
+  if (!DemonstrateMotion(*form, *layer, slide, second)) delete layer;
   return form;
 }
 

@@ -50,11 +50,20 @@ bool PlanFrames(const ShowTimeline& timeline, double fps, FramePlan& plan) {
         changed = true;
       }
     }
+    // A slide drawn frame by frame changes on every frame until it says it is done.
+    bool live = false;
+    if (pacing && t + kFrameEpsilon >= plan.LiveFrom(next - 1)) {
+      live = plan.DrawLive(next - 1, t);
+      changed |= live;
+    }
     // A finished transition (or the black before the first) holds until the next begins.
     int64_t repeat = 1;
-    if (!pacing || done == pacing->size()) {
-      const int64_t until =
-          next < count ? FirstFrameAtOrAfter(timeline.slides[next].start, fps) : frames;
+    if (!live && (!pacing || done == pacing->size())) {
+      int64_t until = next < count ? FirstFrameAtOrAfter(timeline.slides[next].start, fps) : frames;
+      const double liveFrom = pacing ? plan.LiveFrom(next - 1) : FramePlan::kNeverLive;
+      if (liveFrom < FramePlan::kNeverLive && t + kFrameEpsilon < liveFrom) {
+        until = std::min(until, FirstFrameAtOrAfter(liveFrom, fps));
+      }
       repeat = std::max<int64_t>(1, std::min(until, frames) - frame);
     }
     if (!plan.Emit(frame, repeat, changed)) return false;

@@ -22,6 +22,13 @@ class FramePlan {
   // The screen as it is now is frames [frame, frame + repeat); `changed` is false when it is the
   // picture of the previous step. Returns false to stop.
   virtual bool Emit(int64_t frame, int64_t repeat, bool changed) = 0;
+  // Slides that change on every frame (a smooth transition, a moving picture): from this
+  // time on the plan draws timeline slide `slide` itself; never for the others.
+  virtual double LiveFrom(size_t /*slide*/) const { return kNeverLive; }
+  // Draws the slide as it is at `seconds`; false once nothing changes any more.
+  virtual bool DrawLive(size_t /*slide*/, double /*seconds*/) { return false; }
+
+  static constexpr double kNeverLive = 1e300;
 };
 
 // Frames of a video `seconds` long (at least one).

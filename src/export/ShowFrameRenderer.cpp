@@ -5,10 +5,13 @@
 #include <new>
 
 #include "effects/BitmapEffectTarget.h"
+#include "effects/MotionFraming.h"
+#include "effects/SmoothTransitions.h"
 #include "export/AudioTrack.h"
 #include "export/FrameConverter.h"
 #include "export/FramePlanner.h"
 #include "platform/QtBitmap.h"
+#include "player/MotionPicture.h"
 #include "player/SlideComposer.h"
 
 namespace lrw {
@@ -38,8 +41,20 @@ class RenderPlan : public FramePlan {
 
   const TransitionPacing& BeginTransition(size_t slide) override {
     const size_t index = timeline_.slides[slide].slide;
+    const SlideRecord& record = slides_[index];
     QImage canvas = WrapBitmap(composed_);
-    composer_.ComposeSlide(slides_[index], canvas);
+    // A moving picture enters at its start framing.
+    if (motion_.Prepare(record, index, QSize(composed_.width, composed_.height), 1.0, loader_)) {
+      motion_.Draw(0, canvas);
+    } else {
+      composer_.ComposeSlide(record, canvas);
+    }
+    smooth_ = record.Smooth;
+    if (smooth_ != SmoothEffect::None) outgoing_ = screen_;
+    const TimelineSlide& at = timeline_.slides[slide];
+    motionSeconds_ = record.DurationMode == EnterPressed ? MotionSeconds(record, std::nullopt)
+                                                         : at.leave - at.shown;
+    liveDone_ = false;
     transition_.reset();  // the copies of a large screen take room; one set at a time
     transition_.emplace(transitions_.Record(index));
     showing_ = static_cast<int>(index);
@@ -71,6 +86,38 @@ class RenderPlan : public FramePlan {
       }
     }
     flush();
+  }
+
+  double LiveFrom(size_t slide) const override {
+    const TimelineSlide& at = timeline_.slides[slide];
+    if (smooth_ != SmoothEffect::None) return at.start;
+    if (motion_.Ready()) return at.shown;
+    return kNeverLive;
+  }
+
+  bool DrawLive(size_t slide, double seconds) override {
+    const TimelineSlide& at = timeline_.slides[slide];
+    const EffectRect whole{0, 0, screen_.width, screen_.height};
+    if (smooth_ != SmoothEffect::None && seconds < at.shown) {
+      const double span = at.shown - at.start;
+      DrawSmoothFrame(smooth_, outgoing_, composed_, span > 0 ? (seconds - at.start) / span : 1,
+                      screen_);
+      Include(whole);
+      return true;
+    }
+    if (liveDone_) return false;
+    if (motion_.Ready()) {
+      const double fraction = MotionFraction(seconds - at.shown, motionSeconds_);
+      QImage screen = WrapBitmap(screen_);
+      motion_.Draw(fraction, screen);
+      // The end framing (or a motion with no time) stays until the slide leaves.
+      liveDone_ = fraction >= 1 || motionSeconds_ <= 0;
+    } else {
+      screen_ = composed_;  // the end of a smooth transition
+      liveDone_ = true;
+    }
+    Include(whole);
+    return true;
   }
 
   bool Emit(int64_t frame, int64_t repeat, bool changed) override {
@@ -112,6 +159,12 @@ class RenderPlan : public FramePlan {
   Bitmap screen_;    // what the video shows
   Bitmap composed_;  // the slide whose transition plays
   SlideComposer composer_;
+  TLoadPictureModule loader_;
+  MotionPicture motion_;
+  SmoothEffect smooth_ = SmoothEffect::None;
+  Bitmap outgoing_;  // the screen as a smooth transition began
+  double motionSeconds_ = 0;
+  bool liveDone_ = false;
   std::optional<RecordedTransition> transition_;
   FrameConverter converter_;
   AvFramePtr last_;   // the frame of the screen as last emitted

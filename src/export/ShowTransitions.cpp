@@ -4,6 +4,7 @@
 
 #include "effects/Random.h"
 #include "effects/RunEffect.h"
+#include "effects/SmoothTransitions.h"
 
 namespace lrw {
 
@@ -49,6 +50,8 @@ class DurationMeter : public EffectTarget {
 RecordedTransition RecordTransition(const SlideRecord& slide, int width, int height) {
   const Played played = AsPlayed(slide);
   const EffectRect screen{0, 0, width, height};
+  // A smooth transition is drawn frame by frame; it has no copies.
+  if (slide.Smooth != SmoothEffect::None) return {{}, TransitionPacing({}, screen, width, height)};
   CopyCollector collector;
   RunEffect(played.effect, screen, collector, played.boxWidth);
   TransitionPacing pacing(collector.copies, screen, width, height);
@@ -62,6 +65,10 @@ ShowTransitions::ShowTransitions(const std::vector<SlideRecord>& slides, int wid
   const EffectRect screen{0, 0, width, height};
   for (const SlideRecord& slide : slides) {
     randomStates_.push_back(RandomState());
+    if (slide.Smooth != SmoothEffect::None) {
+      seconds_.push_back(SmoothSeconds(slide.BoxWidth));
+      continue;
+    }
     const Played played = AsPlayed(slide);
     DurationMeter meter(screen);
     RunEffect(played.effect, screen, meter, played.boxWidth);

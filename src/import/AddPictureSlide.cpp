@@ -2,6 +2,7 @@
 
 #include "document/Cp1252.h"
 #include "document/Paths.h"
+#include "document/PictureFit.h"
 #include "document/PictureFormatTable.h"
 #include "import/DriveType.h"
 
@@ -50,12 +51,14 @@ SlideRecord MakePictureSlide(SlideRecord slide, const std::string& folder, const
   slide.SoundFolder.clear();
   slide.SoundName.clear();
   slide.Thumbnail = std::move(thumbnail);
+  // Custom framings are in another picture's pixels; the presets fit any picture.
+  if (slide.Motion.kind == MotionKind::Custom) slide.Motion = SlideMotion{};
   return slide;
 }
 
 PictureImport ImportPicture(const std::string& path, const SlideRecord& from, int screenWidth,
                             int screenHeight, TLoadPictureModule& loader,
-                            const RemovableDriveTest& isRemovable) {
+                            const RemovableDriveTest& isRemovable, bool fitLarger) {
   auto refuse = [](std::string text) {
     PictureImport r;
     r.message = std::move(text);
@@ -99,6 +102,12 @@ PictureImport ImportPicture(const std::string& path, const SlideRecord& from, in
   if (picture.status != Loaded) return result;
   result.slide = MakePictureSlide(from, folder, name, picture.fullWidth, picture.fullHeight,
                                   screenWidth, screenHeight, std::move(picture.bitmap));
+  // A camera photo at its own size would show only a small crop of its middle.
+  if (fitLarger &&
+      LargerThanScreen(picture.fullWidth, picture.fullHeight, screenWidth, screenHeight)) {
+    SetPictureBox(*result.slide, FitPicture(picture.fullWidth, picture.fullHeight, screenWidth,
+                                            screenHeight, PictureFit::Fit));
+  }
   return result;
 }
 

@@ -27,10 +27,11 @@ struct PictureImportContext {
 };
 
 // Builds the slide for the picture `path` (UTF-8) from `from` (a copy of the current
-// slide or the first-slide defaults), centred on a screen of the given size.
+// slide or the first-slide defaults), centred on a screen of the given size. With
+// `fitLarger`, a picture larger than the screen is fitted whole inside it instead.
 PictureImport ImportPicture(const std::string& path, const SlideRecord& from, int screenWidth,
                             int screenHeight, TLoadPictureModule& loader,
-                            const RemovableDriveTest& isRemovable = {});
+                            const RemovableDriveTest& isRemovable = {}, bool fitLarger = false);
 
 // Adds the picture `path` (UTF-8) as a new slide directly after the current one.
 // Refusals and decoding failures are told through the prompts. Returns the new

@@ -28,7 +28,7 @@ PictureImport PictureImportPool::Read(size_t index) {
     // The loader keeps the state of its last call: one per read.
     TLoadPictureModule loader;
     return ImportPicture(path, settings_.from, settings_.screenWidth, settings_.screenHeight,
-                         loader, settings_.isRemovable);
+                         loader, settings_.isRemovable, settings_.fitLarger);
   };
   try {
     PictureImport result;

@@ -20,6 +20,7 @@ struct PictureImportSettings {
   int screenWidth = 1024;
   int screenHeight = 768;
   int threads = 0;                 // one per core when 0
+  bool fitLarger = false;          // a picture larger than the screen is fitted inside it
   RemovableDriveTest isRemovable;  // empty: IsOnRemovableDrive
 };
 

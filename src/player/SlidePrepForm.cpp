@@ -14,9 +14,14 @@
 #include <QTouchEvent>
 #include <algorithm>
 
+#include "document/Cp1252.h"
 #include "effects/FxImage.h"
+#include "effects/MotionFraming.h"
+#include "effects/SmoothTransitions.h"
+#include "export/AudioTrack.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtPrompts.h"
+#include "player/MotionLayer.h"
 #include "player/MprisService.h"
 #include "player/PresenterWindow.h"
 
@@ -135,6 +140,7 @@ TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* 
   SlideCanvas->setFocusPolicy(Qt::NoFocus);
   SlideCanvas->installEventFilter(this);
   SlideCanvas->setAttribute(Qt::WA_AcceptTouchEvents);
+  layer_ = new MotionLayer(this);
 
   // The presenter's blank screen, over the slide.
   blankCover_ = new QWidget(this);
@@ -189,6 +195,7 @@ void TSlidePrepForm::SetShowScreen(QScreen* screen) {
   }
   setGeometry(area);
   SlideCanvas->setGeometry(0, 0, area.width(), area.height());
+  layer_->setGeometry(SlideCanvas->geometry());
   blankCover_->setGeometry(0, 0, area.width(), area.height());
   NewSlideBitmap();
 }
@@ -203,6 +210,7 @@ void TSlidePrepForm::NewSlideBitmap() {
 
 void TSlidePrepForm::SetTransitionPacing(double factor) {
   SlideCanvas->SetPacingFactor(factor);
+  pacing_ = factor;
 }
 
 int TSlidePrepForm::exec() {
@@ -261,10 +269,10 @@ void TSlidePrepForm::ShowStateChanged() {
   // Once a slide is on screen, the slide bitmap holds the next one.
   if (runner_.SlideReady && (mpris_ || presenter_)) {
     if (runner_.Ending) {
-      nextSlide_ = QImage();
+      nextSlidePicture_ = QImage();
     } else {
-      nextSlide_ = slideBitmap_.scaledToWidth(kShownSlideWidth, Qt::SmoothTransformation);
-      nextSlide_.setDevicePixelRatio(1);
+      nextSlidePicture_ = slideBitmap_.scaledToWidth(kShownSlideWidth, Qt::SmoothTransformation);
+      nextSlidePicture_.setDevicePixelRatio(1);
     }
   }
   emit StateChanged();
@@ -384,23 +392,64 @@ void TSlidePrepForm::ShowBlack() {
 }
 
 void TSlidePrepForm::ComposeSlide(const SlideRecord& slide) {
-  composer_.ComposeSlide(slide, slideBitmap_);
+  nextSlide_ = slide;
+  // A moving picture is composed at its start framing, from a source decoded once.
+  const size_t index = static_cast<size_t>(std::max(0, runner_.NextIndex));
+  if (nextMotion_.Prepare(slide, index, slideBitmap_.size(), slideBitmap_.devicePixelRatio(),
+                          motionLoader_)) {
+    nextMotion_.Draw(0, slideBitmap_);
+  } else {
+    composer_.ComposeSlide(slide, slideBitmap_);
+  }
+}
+
+void TSlidePrepForm::SyncCanvas(const QImage& image) {
+  SlideCanvas->SetEffect(0);
+  SlideCanvas->Canvas()->drawImage(0, 0, image);
+  SlideCanvas->PlayPending();
 }
 
 void TSlidePrepForm::PresentSlide(int effect, int boxWidth) {
-  SlideCanvas->SetEffect(static_cast<uint8_t>(std::clamp(effect, 0, 255)));
-  SlideCanvas->SetBoxWidth(static_cast<uint8_t>(std::clamp(boxWidth, 0, 255)));
-  SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);
+  // What the layer shows now is what the next transition starts from.
+  if (layer_->isVisible()) {
+    layer_->Stop();
+    SyncCanvas(layer_->Frame());
+  }
   ++slidesPresented_;
   if (mpris_ || presenter_) {
     shownSlide_ = slideBitmap_.scaledToWidth(kShownSlideWidth, Qt::SmoothTransformation);
     shownSlide_.setDevicePixelRatio(1);
   }
-  QCoreApplication::processEvents();  // the transition plays here
-  QCoreApplication::processEvents();  // then the input that came during it
+  if (nextSlide_.Smooth != SmoothEffect::None) {
+    layer_->PlaySmooth(nextSlide_.Smooth, SlideCanvas->ScreenImage(), slideBitmap_,
+                       SmoothSeconds(boxWidth) * pacing_);
+    SyncCanvas(slideBitmap_);
+    QCoreApplication::processEvents();  // the input that came during it
+  } else {
+    layer_->hide();
+    SlideCanvas->SetEffect(static_cast<uint8_t>(std::clamp(effect, 0, 255)));
+    SlideCanvas->SetBoxWidth(static_cast<uint8_t>(std::clamp(boxWidth, 0, 255)));
+    SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);
+    QCoreApplication::processEvents();  // the transition plays here
+    QCoreApplication::processEvents();  // then the input that came during it
+  }
+  if (nextMotion_.Ready()) {
+    std::optional<double> sound;
+    if (nextSlide_.PlaySound && nextSlide_.DurationMode == SoundEnded) {
+      sound = SoundFileSeconds(Cp1252ToUtf8(nextSlide_.SoundPath()));
+    }
+    layer_->StartMotion(std::move(nextMotion_), MotionSeconds(nextSlide_, sound));
+    nextMotion_.Clear();
+  } else {
+    layer_->Stop();
+    layer_->hide();
+  }
+  // The motion layer raises itself; a covered screen stays covered.
+  if (blankCover_->isVisible()) blankCover_->raise();
 }
 
 void TSlidePrepForm::ShowPauseMessage() {
+  layer_->SetPaused(true);
   pauseShowing_ = true;
   emit StateChanged();
   // Media keys reach the message box, not this window: watch them for Play.
@@ -417,6 +466,7 @@ void TSlidePrepForm::ShowPauseMessage() {
   }
   qApp->removeEventFilter(this);
   HidePointer();
+  layer_->SetPaused(blankCover_->isVisible());
   pauseShowing_ = false;
   emit StateChanged();
 }
@@ -427,6 +477,8 @@ void TSlidePrepForm::ResumeFromPause() {
 }
 
 void TSlidePrepForm::BlankScreen(ScreenBlank blank) {
+  // A covered screen holds the picture's motion with the slide's time.
+  layer_->SetPaused(blank != ScreenBlank::None);
   if (blank == ScreenBlank::None) {
     blankCover_->hide();
     return;
@@ -448,6 +500,8 @@ void TSlidePrepForm::ShowHelp() {
 }
 
 void TSlidePrepForm::EndShow() {
+  layer_->Abandon();
+  layer_->Stop();
   // The modal run ends once what is queued has been handled.
   QMetaObject::invokeMethod(Button1, &QPushButton::click, Qt::QueuedConnection);
   ShowPointer();

@@ -17,6 +17,7 @@
 #include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "player/MediaPlayer.h"
+#include "player/MotionPicture.h"
 #include "player/ShowAudio.h"
 #include "player/ShowRunner.h"
 #include "player/SlideComposer.h"
@@ -32,6 +33,7 @@ class MprisService;
 class PresenterWindow;
 class Prompts;
 class TFxImage;
+class MotionLayer;
 
 class TSlidePrepForm : public QWidget, private RunnerScreen {
   Q_OBJECT
@@ -59,6 +61,8 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   // The slide bitmap: the next slide, composed off screen in device pixels.
   const QImage& SlideBitmap() const { return slideBitmap_; }
   SlideComposer& Composer() { return composer_; }
+  // The layer that draws smooth transitions and motion over the canvas.
+  MotionLayer* Layer() const { return layer_; }
   bool PointerHidden() const { return pointerHidden_; }
   // Speeds transitions up or down (1 is the designed speed; tests use 0).
   void SetTransitionPacing(double factor);
@@ -77,7 +81,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   // Small pictures of the slide on screen and of the next one (none after the last), for
   // the presenter and the desktop's media controls.
   const QImage& ShownSlidePicture() const { return shownSlide_; }
-  const QImage& NextSlidePicture() const { return nextSlide_; }
+  const QImage& NextSlidePicture() const { return nextSlidePicture_; }
   // Milliseconds since the show began.
   int64_t ElapsedMs() const { return showClock_.isValid() ? showClock_.elapsed() : 0; }
   // With another screen than the show's: the presenter's window there (before exec()).
@@ -139,6 +143,13 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   Prompts* prompts_;
   QImage slideBitmap_;
   SlideComposer composer_;
+  // Shows `image` on the canvas at once, as the screen now looks.
+  void SyncCanvas(const QImage& image);
+  MotionLayer* layer_ = nullptr;
+  TLoadPictureModule motionLoader_;
+  MotionPicture nextMotion_;  // the composed slide's motion, when it has one
+  SlideRecord nextSlide_;     // the composed slide
+  double pacing_ = 1.0;
   QEventLoop loop_;
   bool running_ = false;
   bool started_ = false;
@@ -151,7 +162,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   bool mediaPlayerOnBus_ = true;
   bool pauseShowing_ = false;
   QImage shownSlide_;
-  QImage nextSlide_;
+  QImage nextSlidePicture_;
   QElapsedTimer showClock_;
   bool wantPresenter_ = false;
   QPointer<const QWidget> presenterNear_;

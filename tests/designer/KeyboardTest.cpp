@@ -73,11 +73,12 @@ TEST_F(Keyboard, TabVisitsTheControlsFromTheStripThroughThePanel) {
   ClickCell(1);
   W("ImageListBox")->setFocus();
   const std::vector<QWidget*> order = {
-      W("btnMoveUp"),      W("btnMoveDown"),     W("btnDelete"),       W("btnDuplicate"),
-      W("btnInsertBlank"), W("cbTransition"),    W("tbBox_Width"),     W("btnShowTransition"),
-      W("cbxCenter"),      W("btnBackground"),   W("cbxShow_Caption"), W("cbxPlay_Sound"),
-      W("btnPlay_Sound"),  W("btnChange_Sound"), W("rbSoundEnded"),    W("seAdditional_Time"),
-      W("btnPreview"),     W("ImageListBox")};
+      W("btnMoveUp"),       W("btnMoveDown"),       W("btnDelete"),     W("btnDuplicate"),
+      W("btnInsertBlank"),  W("cbTransition"),      W("tbBox_Width"),   W("btnShowTransition"),
+      W("btnFit"),          W("btnFill"),           W("cbxCenter"),     W("btnBackground"),
+      W("cbxShow_Caption"), W("cbxPlay_Sound"),     W("btnPlay_Sound"), W("btnChange_Sound"),
+      W("rbSoundEnded"),    W("seAdditional_Time"), W("cbMotion"),      W("btnPreview"),
+      W("ImageListBox")};
   for (QWidget* expected : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget* focus = QApplication::focusWidget();

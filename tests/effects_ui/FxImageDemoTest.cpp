@@ -1,6 +1,8 @@
 // The built-in sample pictures, their loader and the transition demonstration window.
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -11,6 +13,7 @@
 #include "FxImageTestSupport.h"
 #include "effects/BitmapResource.h"
 #include "effects/SlideTransitionForm.h"
+#include "player/MotionLayer.h"
 
 namespace lrw {
 namespace {
@@ -140,6 +143,49 @@ TEST_F(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
   EXPECT_TRUE(form);
   for (int i = 0; i < 150 && form; ++i) Wait(20);
   EXPECT_FALSE(form);
+}
+
+TEST_F(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOnTheSecond) {
+  SlideRecord slide;
+  slide.Smooth = SmoothEffect::CrossFade;
+  slide.Effect = 35;
+  slide.BoxWidth = 10;  // half a second
+  slide.Motion.kind = MotionKind::ZoomIn;
+  const QImage first = test::ToImage(*LoadBitmapResource("TRANSPREVIEW1")).scaled(720, 540);
+  const QImage second = test::ToImage(*LoadBitmapResource("TRANSPREVIEW2")).scaled(720, 540);
+  // Halfway, the layer over the control shows neither sample but their mix.
+  int mixed = 0;
+  QTimer halfway;
+  halfway.setSingleShot(true);
+  QObject::connect(&halfway, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* layer = w->findChild<MotionLayer*>();
+      if (!layer || !layer->isVisible()) continue;
+      const QImage frame = layer->Frame();
+      for (int y = 0; y < 540; y += 27) {
+        for (int x = 0; x < 720; x += 36) {
+          mixed +=
+              frame.pixel(x, y) != first.pixel(x, y) && frame.pixel(x, y) != second.pixel(x, y);
+        }
+      }
+    }
+  });
+  halfway.start(250);
+  QElapsedTimer took;
+  took.start();
+  QPointer<TSlideTransitionForm> form = ShowTransitionDemo(slide, nullptr, 1.0);
+  ASSERT_TRUE(form);
+  EXPECT_GE(took.elapsed(), 450);
+  EXPECT_GT(mixed, 100);
+  EXPECT_EQ(form->FxImage1->ScreenImage(), second);
+  // Then the slide's motion moves the second picture, and the window waits for it.
+  auto* layer = form->findChild<MotionLayer*>();
+  ASSERT_NE(layer, nullptr);
+  const QImage moving = layer->Frame().copy();
+  Wait(300);
+  EXPECT_NE(layer->Frame(), moving);
+  EXPECT_GT(form->Timer1->interval(), 2000);
+  form->close();
 }
 
 TEST_F(SlideTransitionDemo, SeveralWindowsAtOnceEachFreeingItself) {

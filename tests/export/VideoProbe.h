@@ -68,7 +68,13 @@ inline ProbedVideo ProbeVideo(const std::string& path, const std::set<int64_t>& 
   }
   if (!keep.empty() && out.ok) {
     QStringList chosen;
-    for (int64_t n : keep) chosen << QString("eq(n\\,%1)").arg(n);
+    // Runs of frames as one term each: the filter's parser takes only so many.
+    for (auto n = keep.begin(); n != keep.end();) {
+      auto last = n;
+      while (std::next(last) != keep.end() && *std::next(last) == *last + 1) ++last;
+      chosen << QString("between(n\\,%1\\,%2)").arg(*n).arg(*last);
+      n = std::next(last);
+    }
     const QByteArray frames = ToolOutput(
         "ffmpeg", {"-i", file, "-vf",
                    "select=" + chosen.join('+') +

@@ -257,6 +257,26 @@ near "$(pixel 1.0 160 5)" ffffff || fail "the EMF's paper is not white: $(pixel 
 near "$(pixel 2.3 160 120)" 0000ff || fail "the GEM's blue bar is not in the video: $(pixel 2.3 160 120)"
 rm "$work/d.sho" "$work/d.gem" "$work/d.mp4"
 
+# Motion, smooth transitions and fitting: a 5.0 show that dumps as set; Save As 4.0 says
+# what falls back; bad values are refused.
+mkdir "$work/motion"
+m="$work/motion/m.sho"
+cp "$work/s.sho" "$m"
+"$showtool" set "$m" all motion=auto strength=70 ease=linear transition=push-up >/dev/null
+"$showtool" set "$m" 1 start=0,0,400,300 end=100,50,200,150 screen=1920x1080 fit=fill >/dev/null
+head -c 21 "$m" | tail -c 20 | grep -qx "Lanternreelworks 5.0" || fail "motion did not make a 5.0 file"
+"$showtool" dump "$m" >"$work/dump.json"
+grep -qF '"Motion": {"kind": "custom", "strength": 70, "ease": "linear", "start": [0, 0, 400, 300], "end": [100, 50, 200, 150]}' \
+  "$work/dump.json" || fail "dump does not show the custom motion: $(grep Motion "$work/dump.json")"
+grep -qF '"Transition": "push-up"' "$work/dump.json" || fail "dump does not show the transition"
+grep -qE '"ImageWidth": 1920|"ImageHeight": 1080' "$work/dump.json" || fail "fit=fill did not fill the screen"
+expect 0 "(Push up becomes Bottom To Top)" resave "$m" "$work/motion/four.sho" --format 4
+expect 0 "" resave "$m" "$work/motion/again.sho"
+cmp -s "$m" "$work/motion/again.sho" || fail "a show with motion does not save again byte for byte"
+expect 2 "bad value for motion" set "$m" 1 motion=spin
+expect 2 "bad value for transition" set "$m" 1 transition=swirl
+rm -rf "$work/motion"
+
 leftover=$(cd "$work" && ls -A | grep -v -x -e s.sho -e v.mp4 -e v.webm -e v.MKV -e locked \
   -e out.txt -e err.txt -e dump.json || true)
 [ -z "$leftover" ] || fail "files left behind: $leftover"

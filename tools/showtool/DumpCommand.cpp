@@ -5,6 +5,7 @@
 
 #include "Commands.h"
 #include "LoadShow.h"
+#include "PictureKeys.h"
 #include "document/Cp1252.h"
 #include "document/ShowFile.h"
 #include "document/SlideShowDocument.h"
@@ -116,6 +117,7 @@ void AppendSlide(std::string& out, const SlideRecord& s) {
   out += s.Thumbnail ? "{\"width\": " + number(s.Thumbnail->width) +
                            ", \"height\": " + number(s.Thumbnail->height) + "}"
                      : "null";
+  out += PictureKeysDump(s);
   out += "\n    }";
 }
 

@@ -13,6 +13,7 @@
 
 #include "Commands.h"
 #include "LoadShow.h"
+#include "PictureKeys.h"
 #include "document/Cp1252.h"
 #include "document/Paths.h"
 #include "document/ShowFile.h"
@@ -106,12 +107,14 @@ std::optional<std::vector<std::string>> CaptionLines(const std::string& utf8) {
 }
 
 // Applies one KEY=VALUE to a slide; returns an error text or "".
-std::string Apply(SlideRecord& s, const std::string& key, const std::string& value) {
+std::string Apply(SlideRecord& s, const std::string& key, const std::string& value,
+                  PictureKeyContext& context) {
   const std::string bad = "bad value for " + key + ": \"" + value + "\"";
   if (key == "effect") {
     const auto e = ParseEffect(value);
     if (!e) return bad;
     s.Effect = *e;
+    s.Smooth = SmoothEffect::None;
   } else if (key == "speed") {
     const auto v = ParseInt(value, 2, 10);
     if (!v) return bad;
@@ -196,6 +199,8 @@ std::string Apply(SlideRecord& s, const std::string& key, const std::string& val
     const auto v = ParseInt(value, 0, 120);
     if (!v) return bad;
     s.ExtraSeconds = static_cast<int16_t>(*v);
+  } else if (auto picture = ApplyPictureKey(s, key, value, context)) {
+    return *picture;
   } else {
     return "unknown key \"" + key + "\"";
   }
@@ -251,7 +256,7 @@ std::string ApplyToShow(SlideShowDocument& doc, const std::string& key, const st
 
 int RunSet(const std::vector<std::string>& args) {
   if (args.size() < 3) {
-    std::fputs(kUsage, stderr);
+    std::fprintf(stderr, kUsage, kPictureKeysUsage);
     return 2;
   }
   const std::string& path = args[0];
@@ -277,6 +282,7 @@ int RunSet(const std::vector<std::string>& args) {
     last = *b;
   }
 
+  PictureKeyContext context;
   for (size_t i = 2; i < args.size(); ++i) {
     const size_t eq = args[i].find('=');
     if (eq == std::string::npos) {
@@ -293,7 +299,7 @@ int RunSet(const std::vector<std::string>& args) {
     } else {
       for (long n = first; n <= last && error.empty(); ++n) {
         doc.EditSlide(static_cast<int>(n - 1),
-                      [&](SlideRecord& slide) { error = Apply(slide, key, value); });
+                      [&](SlideRecord& slide) { error = Apply(slide, key, value, context); });
       }
     }
     if (!error.empty()) {

@@ -1,0 +1,122 @@
+#include "document/SlideExtensionRecords.h"
+
+#include <algorithm>
+
+#include "document/LittleEndian.h"
+#include "effects/EffectNames.h"
+#include "effects/SmoothTransitions.h"
+
+namespace lrw {
+namespace {
+
+// Kind, strength, ease, then the custom start and end rectangles (four 32-bit values each).
+constexpr size_t kMotionPayloadSize = 3 + 8 * 4;
+// Long lists of slides are cut here in messages.
+constexpr size_t kListedSlides = 8;
+
+void AppendRect(std::vector<uint8_t>& out, const MotionRect& r) {
+  for (int32_t v : {r.x, r.y, r.width, r.height}) AppendLe32(out, static_cast<uint32_t>(v));
+}
+
+MotionRect ReadRect(const uint8_t* p) {
+  return {static_cast<int32_t>(ReadLe32(p)), static_cast<int32_t>(ReadLe32(p + 4)),
+          static_cast<int32_t>(ReadLe32(p + 8)), static_cast<int32_t>(ReadLe32(p + 12))};
+}
+
+std::string SlideList(const std::vector<std::string>& items) {
+  std::string text;
+  for (size_t i = 0; i < items.size() && i < kListedSlides; ++i) {
+    if (i > 0) text += ", ";
+    text += items[i];
+  }
+  if (items.size() > kListedSlides) {
+    text += " and " + std::to_string(items.size() - kListedSlides) + " more";
+  }
+  return text;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeMotionPayload(const SlideMotion& motion) {
+  std::vector<uint8_t> out;
+  out.push_back(static_cast<uint8_t>(motion.kind));
+  out.push_back(std::min<uint8_t>(motion.strength, 100));
+  out.push_back(static_cast<uint8_t>(motion.ease));
+  AppendRect(out, motion.start);
+  AppendRect(out, motion.end);
+  return out;
+}
+
+std::optional<SlideMotion> DecodeMotionPayload(std::span<const uint8_t> payload, std::string& why) {
+  if (payload.size() < kMotionPayloadSize) {
+    why = "its motion record is too short";
+    return std::nullopt;
+  }
+  const uint8_t* p = payload.data();
+  if (p[0] == 0 || p[0] >= kMotionKindCount || p[2] > 1) {
+    why = "its motion record names no motion it knows";
+    return std::nullopt;
+  }
+  SlideMotion motion;
+  motion.kind = static_cast<MotionKind>(p[0]);
+  motion.strength = std::min<uint8_t>(p[1], 100);
+  motion.ease = static_cast<MotionEase>(p[2]);
+  motion.start = ReadRect(p + 3);
+  motion.end = ReadRect(p + 19);
+  return motion;
+}
+
+void AppendSlideRecords(const SlideRecord& slide, uint32_t owner, std::vector<ShowRecord>& out) {
+  if (slide.Motion.Present()) {
+    out.push_back({kMotionRecordTag, owner, EncodeMotionPayload(slide.Motion)});
+  }
+  if (slide.Smooth != SmoothEffect::None) {
+    out.push_back({kSmoothRecordTag, owner, {static_cast<uint8_t>(slide.Smooth)}});
+  }
+}
+
+bool ApplySlideRecord(const ShowRecord& record, SlideRecord& slide, std::string& why) {
+  if (record.tag == kMotionRecordTag) {
+    std::optional<SlideMotion> motion = DecodeMotionPayload(record.payload, why);
+    if (!motion) return false;
+    slide.Motion = *motion;
+  } else if (record.tag == kSmoothRecordTag) {
+    if (record.payload.empty() || record.payload[0] == 0 ||
+        record.payload[0] > kSmoothEffectCount) {
+      why = "its transition record names no transition it knows";
+      return false;
+    }
+    slide.Smooth = static_cast<SmoothEffect>(record.payload[0]);
+  }
+  return true;
+}
+
+std::vector<std::string> SlideFeaturesBeyondVersion4(const std::vector<SlideRecord>& slides) {
+  std::vector<std::string> motion;
+  std::vector<std::string> smooth;
+  for (size_t i = 0; i < slides.size(); ++i) {
+    const SlideRecord& s = slides[i];
+    const std::string n = std::to_string(i + 1);
+    if (s.Motion.Present()) motion.push_back(n);
+    if (s.Smooth != SmoothEffect::None) {
+      const auto& names = EffectNames();
+      const std::string_view block = names[std::min<size_t>(s.Effect, names.size() - 1)];
+      smooth.push_back(n + " (" + std::string(SmoothEffectName(s.Smooth)) + " becomes " +
+                       std::string(block) + ")");
+    }
+  }
+  std::vector<std::string> features;
+  if (!motion.empty()) {
+    features.push_back(
+        std::string(motion.size() == 1 ? "the motion of slide " : "the motion of slides ") +
+        SlideList(motion));
+  }
+  if (!smooth.empty()) {
+    features.push_back(std::string(smooth.size() == 1 ? "the smooth transition of slide "
+                                                      : "the smooth transitions of slides ") +
+                       SlideList(smooth));
+  }
+  return features;
+}
+
+}  // namespace lrw
