@@ -241,6 +241,26 @@
         <source>Fit the Show to the Music</source>
         <translation>Show an die Musik anpassen</translation>
     </message>
+    <message>
+        <source>Motion</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Stärke der Bewegung</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Verlauf der Bewegung</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -554,6 +574,70 @@
     <message>
         <source>Vertical Snake</source>
         <translation>Vertikale Schlange</translation>
+    </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Überblenden</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Über Schwarz blenden</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Über Weiß blenden</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Nach links schieben</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Nach rechts schieben</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Überdecken</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Aufdecken</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Weich wischen nach links</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Weich wischen nach rechts</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Weich wischen nach oben</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Weich wischen nach unten</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Hineinzoomend überblenden</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Herauszoomend überblenden</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1125,105 @@ Als 4.0-Show ohne sie speichern?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Das ganze Bild so groß zeigen, wie der Bildschirm es zulässt</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Bild in den Bildschirm einpassen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Den Bildschirm mit dem Bild füllen und abschneiden, was nicht hineinpasst</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Bildschirm mit Bild füllen</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>Bewe&amp;gung</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Bewegung des Bildes</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Hineinzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Herauszoomen</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Nach links schwenken</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Nach rechts schwenken</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Nach oben schwenken</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Nach unten schwenken</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Stärke der Bewegung</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Verlauf der Bewegung</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Weich</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
     <name>lrw::PresenterWindow</name>
     <message>
         <source>%1 presenter</source>
@@ -1480,6 +1663,10 @@ Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in e
     <message>
         <source>Selected slide</source>
         <translation>Ausgewähltes Dia</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Bilder, die größer als der Bildschirm sind, einpassen</translation>
     </message>
 </context>
 <context>

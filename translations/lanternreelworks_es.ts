@@ -241,6 +241,26 @@
         <source>Fit the Show to the Music</source>
         <translation>Ajustar la presentación a la música</translation>
     </message>
+    <message>
+        <source>Motion</source>
+        <translation>Movimiento</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Intensidad del movimiento</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Progresión del movimiento</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -554,6 +574,70 @@
     <message>
         <source>Vertical Snake</source>
         <translation>Serpiente vertical</translation>
+    </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Fundido encadenado</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Fundido a negro</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Fundido a blanco</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Empujar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Empujar a la derecha</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Empujar hacia arriba</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Empujar hacia abajo</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cubrir</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Descubrir</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Barrido suave a la izquierda</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Barrido suave a la derecha</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Barrido suave hacia arriba</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Barrido suave hacia abajo</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Fundido con acercamiento</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Fundido con alejamiento</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1125,105 @@ Save it as a 4.0 show without it?</source>
     </message>
 </context>
 <context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Mostrar la imagen entera tan grande como permita la pantalla</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Ajustar la imagen a la pantalla</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Llenar la pantalla con la imagen y recortar lo que no cabe</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Llenar la pantalla con la imagen</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>Mo&amp;vimiento</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Movimiento de la imagen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Desplazar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Desplazar a la derecha</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Desplazar hacia arriba</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Desplazar hacia abajo</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensidad</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Intensidad del movimiento</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Progresión del movimiento</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Progresión</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
     <name>lrw::PresenterWindow</name>
     <message>
         <source>%1 presenter</source>
@@ -1480,6 +1663,10 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     <message>
         <source>Selected slide</source>
         <translation>Diapositiva seleccionada</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Ajustar las imágenes más grandes que la pantalla</translation>
     </message>
 </context>
 <context>

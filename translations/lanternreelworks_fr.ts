@@ -241,6 +241,26 @@
         <source>Fit the Show to the Music</source>
         <translation>Ajuster le diaporama à la musique</translation>
     </message>
+    <message>
+        <source>Motion</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Intensité du mouvement</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Progression du mouvement</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -554,6 +574,70 @@
     <message>
         <source>Vertical Snake</source>
         <translation>Serpent vertical</translation>
+    </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Fondu enchaîné</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Fondu au noir</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Fondu au blanc</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Pousser vers la gauche</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Pousser vers la droite</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Pousser vers le haut</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Pousser vers le bas</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Recouvrir</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Découvrir</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Balayage doux vers la gauche</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Balayage doux vers la droite</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Balayage doux vers le haut</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Balayage doux vers le bas</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Fondu avec zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Fondu avec zoom arrière</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1125,105 @@ L’enregistrer comme diaporama 4.0 sans elle ?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Montrer l’image entière aussi grande que l’écran le permet</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Ajuster l’image à l’écran</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Remplir l’écran avec l’image en rognant ce qui dépasse</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Remplir l’écran avec l’image</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>&amp;Mouvement</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Mouvement de l’image</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Panoramique à gauche</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Panoramique à droite</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Panoramique vers le haut</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Panoramique vers le bas</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensité</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Intensité du mouvement</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Progression du mouvement</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Adouci</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
     <name>lrw::PresenterWindow</name>
     <message>
         <source>%1 presenter</source>
@@ -1480,6 +1663,10 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     <message>
         <source>Selected slide</source>
         <translation>Diapositive sélectionnée</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Ajuster les images plus grandes que l’écran</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,26 @@
         <source>Fit the Show to the Music</source>
         <translation>Adatta la presentazione alla musica</translation>
     </message>
+    <message>
+        <source>Motion</source>
+        <translation>Movimento</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Intensità del movimento</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Andamento del movimento</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempi</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -554,6 +574,70 @@
     <message>
         <source>Vertical Snake</source>
         <translation>Serpente verticale</translation>
+    </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Dissolvenza incrociata</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Dissolvenza al nero</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Dissolvenza al bianco</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Spingi a sinistra</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Spingi a destra</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Spingi in alto</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Spingi in basso</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Copri</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Scopri</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Tendina morbida a sinistra</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Tendina morbida a destra</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Tendina morbida in alto</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Tendina morbida in basso</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Dissolvenza con zoom avanti</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Dissolvenza con zoom indietro</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iride</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1125,105 @@ Salvarla come presentazione 4.0 senza di essa?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Mostra l’intera immagine grande quanto lo schermo consente</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Adatta l’immagine allo schermo</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempi</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Riempi lo schermo con l’immagine, ritagliando ciò che non ci sta</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Riempi lo schermo con l’immagine</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>M&amp;ovimento</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Movimento dell’immagine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avanti</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom indietro</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Panoramica a sinistra</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Panoramica a destra</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Panoramica in alto</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Panoramica in basso</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensità</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Intensità del movimento</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Andamento del movimento</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineare</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Morbido</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
     <name>lrw::PresenterWindow</name>
     <message>
         <source>%1 presenter</source>
@@ -1480,6 +1663,10 @@ Crea una presentazione portatile per portare una presentazione con tutte le sue 
     <message>
         <source>Selected slide</source>
         <translation>Diapositiva selezionata</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Adatta le immagini più grandi dello schermo</translation>
     </message>
 </context>
 <context>

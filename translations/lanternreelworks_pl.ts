@@ -241,6 +241,26 @@
         <source>Fit the Show to the Music</source>
         <translation>Dopasuj pokaz do muzyki</translation>
     </message>
+    <message>
+        <source>Motion</source>
+        <translation>Ruch</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Siła ruchu</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Przebieg ruchu</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Wypełnij</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Dopasuj</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -554,6 +574,70 @@
     <message>
         <source>Vertical Snake</source>
         <translation>Wąż pionowy</translation>
+    </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Przenikanie</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Przejście przez czerń</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Przejście przez biel</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Wypchnięcie w lewo</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Wypchnięcie w prawo</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Wypchnięcie w górę</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Wypchnięcie w dół</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Zakrycie</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Odkrycie</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Miękkie wymazanie w lewo</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Miękkie wymazanie w prawo</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Miękkie wymazanie w górę</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Miękkie wymazanie w dół</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Przenikanie z przybliżeniem</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Przenikanie z oddaleniem</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Przesłona</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1125,105 @@ Zapisać go jako pokaz 4.0 bez niej?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Dopasuj</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Pokaż cały obraz tak duży, jak pozwala ekran</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Dopasuj obraz do ekranu</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Wypełnij</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Wypełnij ekran obrazem, przycinając to, co się nie mieści</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Wypełnij ekran obrazem</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>R&amp;uch</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Ruch obrazu</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Przybliżenie</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Oddalenie</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Panorama w lewo</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Panorama w prawo</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Panorama w górę</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Panorama w dół</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatyczny</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własny</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Siła</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Siła ruchu</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Przebieg ruchu</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Liniowo</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Płynnie</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
     <name>lrw::PresenterWindow</name>
     <message>
         <source>%1 presenter</source>
@@ -1480,6 +1663,10 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     <message>
         <source>Selected slide</source>
         <translation>Zaznaczony slajd</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Dopasuj obrazy większe niż ekran</translation>
     </message>
 </context>
 <context>

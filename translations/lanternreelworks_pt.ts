@@ -241,6 +241,26 @@
         <source>Fit the Show to the Music</source>
         <translation>Ajustar a apresentação à música</translation>
     </message>
+    <message>
+        <source>Motion</source>
+        <translation>Movimento</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Intensidade do movimento</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Progressão do movimento</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Preencher</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -554,6 +574,70 @@
     <message>
         <source>Vertical Snake</source>
         <translation>Serpente vertical</translation>
+    </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Transição gradual</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Passagem pelo preto</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Passagem pelo branco</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Empurrar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Empurrar para a direita</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Empurrar para cima</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Empurrar para baixo</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cobrir</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Descobrir</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Limpeza suave para a esquerda</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Limpeza suave para a direita</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Limpeza suave para cima</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Limpeza suave para baixo</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Transição com aproximação</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Transição com afastamento</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Íris</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1125,105 @@ Guardá-la como apresentação 4.0 sem ela?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Mostrar a imagem inteira tão grande quanto o ecrã permitir</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Ajustar a imagem ao ecrã</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Preencher</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Preencher o ecrã com a imagem, cortando o que não cabe</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Preencher o ecrã com a imagem</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>Mo&amp;vimento</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Movimento da imagem</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Aproximar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Afastar</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Deslocar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Deslocar para a direita</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Deslocar para cima</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Deslocar para baixo</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensidade</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Intensidade do movimento</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Progressão do movimento</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Progressão</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
     <name>lrw::PresenterWindow</name>
     <message>
         <source>%1 presenter</source>
@@ -1480,6 +1663,10 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     <message>
         <source>Selected slide</source>
         <translation>Diapositivo selecionado</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Ajustar as imagens maiores do que o ecrã</translation>
     </message>
 </context>
 <context>
