@@ -54,8 +54,8 @@ PictureControls::PictureControls(ShowEditor& editor, QWidget* panel, QWidget* tr
   easeList_->addItem(tr("Smooth"));
   easeList_->setGeometry(60, 62, 117, easeList_->sizeHint().height());
   // A screen reader names a list by its label.
-  auto* easeLabel = MakeLabel(motionGroup_, QStringLiteral("lblEase"), tr("Ease"), 8, 66);
-  easeLabel->setBuddy(easeList_);
+  easeLabel_ = MakeLabel(motionGroup_, QStringLiteral("lblEase"), tr("Ease"), 8, 66);
+  easeLabel_->setBuddy(easeList_);
   connect(motionList_, &QComboBox::activated, this, [this](int index) {
     if (index >= 0) Run(SetMotionCommand::Kind(static_cast<MotionKind>(index)));
   });
@@ -96,8 +96,9 @@ void PictureControls::Run(EditorCommand&& command) {
 
 void PictureControls::Reload() {
   const bool pictures = SetPictureFitCommand(PictureFit::Fit).OnEnabled(editor_);
-  for (QWidget* w : std::initializer_list<QWidget*>{fitButton_, fillButton_, motionList_,
-                                                    strengthLabel_, strengthSlider_, easeList_}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{fitButton_, fillButton_, motionList_, strengthLabel_,
+                                       strengthSlider_, easeLabel_, easeList_}) {
     w->setEnabled(pictures);
   }
   const std::vector<int> selected = editor_.SelectedIndices();

@@ -38,6 +38,7 @@ class PictureControls : public QObject, private EditorListener {
   QGroupBox* motionGroup_ = nullptr;
   QComboBox* motionList_ = nullptr;
   QLabel* strengthLabel_ = nullptr;
+  QLabel* easeLabel_ = nullptr;
   QSlider* strengthSlider_ = nullptr;
   QComboBox* easeList_ = nullptr;
   QLabel* lengthLabel_ = nullptr;  // a smooth transition's length, beside the speed
