@@ -233,6 +233,34 @@
         <source>Arrange Slide</source>
         <translation>Dia anordnen</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Show an die Musik anpassen</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Stärke der Bewegung</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Verlauf der Bewegung</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +391,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Musik...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>Show an die Musik an&amp;passen</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Abspielen a&amp;uf</translation>
     </message>
 </context>
 <context>
@@ -535,6 +575,89 @@
         <source>Vertical Snake</source>
         <translation>Vertikale Schlange</translation>
     </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Überblenden</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Über Schwarz blenden</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Über Weiß blenden</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Nach links schieben</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Nach rechts schieben</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Überdecken</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Aufdecken</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Weich wischen nach links</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Weich wischen nach rechts</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Weich wischen nach oben</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Weich wischen nach unten</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Hineinzoomend überblenden</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Herauszoomend überblenden</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Web, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Handy, hochkant 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Klein für E-Mail, 1280 x 720, H.264</translation>
+    </message>
 </context>
 <context>
     <name>lrw::ExportProgressDialog</name>
@@ -578,7 +701,7 @@
         <translation>Als Video exportieren</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>Das Video „%1“ wurde exportiert: %2, %3 x %4 mit %L5 Bildern pro Sekunde.</translation>
     </message>
     <message>
@@ -586,7 +709,7 @@
         <translation>Die Show enthält keine Dias zum Exportieren.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>Die Datei „%1“ ist bereits vorhanden.
 Möchten Sie sie ersetzen?</translation>
@@ -600,7 +723,7 @@ Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Durchsuchen...</translation>
+        <translation>Durch&amp;suchen...</translation>
     </message>
     <message>
         <source>Browse for the video file</source>
@@ -641,6 +764,50 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Als Video exportieren</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>Nach Dateityp (H.264, VP9 für WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (läuft überall)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (kleiner, .mp4 und .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (am kleinsten, langsamer)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Eigene Auswahl</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Gleichbleibende Qualität</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Voreinstellung:</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>Video&amp;codec:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>Bi&amp;trate:</translation>
     </message>
 </context>
 <context>
@@ -684,6 +851,14 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>WebM video</source>
         <translation>WebM-Video</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Alle Tondateien</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Lanternreelworks-4.0-Show</translation>
     </message>
 </context>
 <context>
@@ -757,6 +932,338 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Bitte geben Sie den Namen der Videodatei ein.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>Das Videoformat kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Die Show enthält keine Dias zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>Das Video konnte nicht bis zum Ende berechnet werden.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>Zum Exportieren des Videos ist nicht genug Speicher vorhanden.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>Der Export wurde abgebrochen. Es wurde keine Videodatei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Diashow angehalten.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>Der Name der Videodatei muss auf .mp4, .mkv oder .webm enden.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Die Datei %1 war beschädigt; beim Speichern wird sie durch das eine Dia ersetzt, das gelesen werden konnte.
+
+Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Die Datei %1 war beschädigt; beim Speichern wird sie durch die %2 Dias ersetzt, die gelesen werden konnten.
+
+Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>Die Datei %1 ist keine Show-Datei.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>Die Tondatei „%1“ ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>Die Tondatei „%1“ ist zu lang zum Abspielen.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Eine %1-Datei enthält Video im Format %2, %3 oder %4, nicht %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Eine %1-Datei enthält Video im Format %2 oder %3, nicht %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Eine %1-Datei enthält Video im Format %2, nicht %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Oberhalb von 1920 x 1080 hält nur H.264 den Export innerhalb von 512 MB Speicher; wählen Sie H.264 (.mp4 oder .mkv) oder für %1 eine kleinere Größe.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>Die Musikdateien lassen sich nicht abspielen, daher kann die Show nicht an sie angepasst werden.</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Eine Lanternreelworks-4.0-Show kann die Musik (1 Datei) nicht aufnehmen.
+
+Als 4.0-Show ohne sie speichern?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Eine Lanternreelworks-4.0-Show kann die Musik (%1 Dateien) nicht aufnehmen.
+
+Als 4.0-Show ohne sie speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Dia %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Dia %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Musikdateien</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>Musik für sich &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>E&amp;inblenden am Anfang:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>&amp;Ausblenden am Ende:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Ab&amp;spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>Show an die Musik an&amp;passen</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (nicht abspielbar)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Alle Tondateien</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Musik: %1    Show: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Das ganze Bild so groß zeigen, wie der Bildschirm es zulässt</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Bild in den Bildschirm einpassen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Den Bildschirm mit dem Bild füllen und abschneiden, was nicht hineinpasst</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Bildschirm mit Bild füllen</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>Bewe&amp;gung</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Bewegung des Bildes</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Hineinzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Herauszoomen</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Nach links schwenken</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Nach rechts schwenken</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Nach oben schwenken</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Nach unten schwenken</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Stärke der Bewegung</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Verlauf der Bewegung</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Weich</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1 – Referentenansicht</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Dia auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Nächstes Dia</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Dia %1 von %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Ende der Show</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Vergangen %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Verbleibend %1</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1444,17 @@ Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>Lanternreelworks! läuft bereits.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Läuft bereits</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1566,7 @@ Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in e
         <translation>Hintergrundfarbe der Beschriftung</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>Der Text der Beschriftung; Eingabe beginnt eine neue Zeile, Tab verlässt das Feld</translation>
     </message>
 </context>
@@ -1145,6 +1663,10 @@ Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in e
     <message>
         <source>Selected slide</source>
         <translation>Ausgewähltes Dia</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Bilder, die größer als der Bildschirm sind, einpassen</translation>
     </message>
 </context>
 <context>

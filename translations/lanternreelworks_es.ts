@@ -233,6 +233,34 @@
         <source>Arrange Slide</source>
         <translation>Organizar diapositiva</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Ajustar la presentación a la música</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Movimiento</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Intensidad del movimiento</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Progresión del movimiento</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +391,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Música...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;justar la presentación a la música</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Reproducir &amp;en</translation>
     </message>
 </context>
 <context>
@@ -535,6 +575,89 @@
         <source>Vertical Snake</source>
         <translation>Serpiente vertical</translation>
     </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Fundido encadenado</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Fundido a negro</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Fundido a blanco</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Empujar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Empujar a la derecha</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Empujar hacia arriba</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Empujar hacia abajo</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cubrir</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Descubrir</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Barrido suave a la izquierda</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Barrido suave a la derecha</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Barrido suave hacia arriba</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Barrido suave hacia abajo</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Fundido con acercamiento</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Fundido con alejamiento</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Web, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Móvil, vertical 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Pequeño para correo, 1280 x 720, H.264</translation>
+    </message>
 </context>
 <context>
     <name>lrw::ExportProgressDialog</name>
@@ -578,7 +701,7 @@
         <translation>Exportar como vídeo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>El vídeo «%1» se ha exportado: %2, %3 x %4 a %L5 fotogramas por segundo.</translation>
     </message>
     <message>
@@ -586,7 +709,7 @@
         <translation>La presentación no tiene diapositivas que exportar.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>El archivo «%1» ya existe.
 ¿Desea reemplazarlo?</translation>
@@ -600,7 +723,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>E&amp;xaminar...</translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>Browse for the video file</source>
@@ -641,6 +764,50 @@ Do you want to replace it?</source>
     <message>
         <source>Export as Video</source>
         <translation>Exportar como vídeo</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>Según el tipo de archivo (H.264, VP9 para WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (se reproduce en todas partes)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (más pequeño, .mp4 y .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (el más pequeño, más lento)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Calidad constante</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Perfil:</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>&amp;Códec de vídeo:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>Tasa de &amp;bits:</translation>
     </message>
 </context>
 <context>
@@ -684,6 +851,14 @@ Do you want to replace it?</source>
     <message>
         <source>WebM video</source>
         <translation>Vídeo WebM</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Todos los archivos de sonido</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Presentación de Lanternreelworks 4.0</translation>
     </message>
 </context>
 <context>
@@ -757,6 +932,338 @@ Do you want to replace it?</source>
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Escriba el nombre del archivo de vídeo.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>No se puede escribir el formato de vídeo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>La presentación no tiene diapositivas que exportar.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>No se pudo generar el vídeo hasta el final.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>No hay memoria suficiente para exportar el vídeo.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>Se ha cancelado la exportación. No se ha escrito ningún archivo de vídeo.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Presentación en pausa.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>El nombre del archivo de vídeo debe terminar en .mp4, .mkv o .webm.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>El archivo %1 estaba dañado; al guardar se sustituye por la única diapositiva que se pudo leer.
+
+¿Sustituirlo? Elija No para guardar la presentación con otro nombre.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>El archivo %1 estaba dañado; al guardar se sustituye por las %2 diapositivas que se pudieron leer.
+
+¿Sustituirlo? Elija No para guardar la presentación con otro nombre.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>El archivo %1 no es un archivo de presentación.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>El archivo de sonido «%1» está dañado.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>El archivo de sonido «%1» es demasiado largo para reproducirlo.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Un archivo %1 contiene vídeo %2, %3 o %4, no %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Un archivo %1 contiene vídeo %2 o %3, no %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Un archivo %1 contiene vídeo %2, no %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Por encima de 1920 x 1080 solo H.264 mantiene la exportación dentro de 512 MB de memoria; elija H.264 (.mp4 o .mkv) o un tamaño menor para %1.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>Los archivos de música no se pueden reproducir, así que la presentación no se puede ajustar a ellos.</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Una presentación de Lanternreelworks 4.0 no conserva la música (1 archivo).
+
+¿Guardarla como presentación 4.0 sin ella?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Una presentación de Lanternreelworks 4.0 no conserva la música (%1 archivos).
+
+¿Guardarla como presentación 4.0 sin ella?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Diapositiva %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositiva %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Archivos de música</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>&amp;Repetir la música por sí sola</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volumen:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>Fundido de &amp;entrada al inicio:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>Fundido de sa&amp;lida al final:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Re&amp;producir</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;justar la presentación a la música</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (no se puede reproducir)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Todos los archivos de sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Música: %1    Presentación: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Mostrar la imagen entera tan grande como permita la pantalla</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Ajustar la imagen a la pantalla</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Llenar la pantalla con la imagen y recortar lo que no cabe</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Llenar la pantalla con la imagen</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>Mo&amp;vimiento</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Movimiento de la imagen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Desplazar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Desplazar a la derecha</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Desplazar hacia arriba</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Desplazar hacia abajo</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensidad</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Intensidad del movimiento</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Progresión del movimiento</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Progresión</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1: vista del presentador</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Diapositiva en pantalla</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Diapositiva siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositiva %1 de %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Fin de la presentación</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Transcurrido %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Restante %1</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1444,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>Lanternreelworks! ya se está ejecutando.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Ya se está ejecutando</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1566,7 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
         <translation>Color de fondo de la leyenda</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>El texto de la leyenda; Intro empieza una línea nueva, Tab sale del campo</translation>
     </message>
 </context>
@@ -1145,6 +1663,10 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     <message>
         <source>Selected slide</source>
         <translation>Diapositiva seleccionada</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Ajustar las imágenes más grandes que la pantalla</translation>
     </message>
 </context>
 <context>

@@ -233,6 +233,34 @@
         <source>Arrange Slide</source>
         <translation>Disposer la diapositive</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Ajuster le diaporama à la musique</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Intensité du mouvement</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Progression du mouvement</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +391,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Musique...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;juster le diaporama à la musique</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Lire s&amp;ur</translation>
     </message>
 </context>
 <context>
@@ -535,6 +575,89 @@
         <source>Vertical Snake</source>
         <translation>Serpent vertical</translation>
     </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Fondu enchaîné</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Fondu au noir</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Fondu au blanc</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Pousser vers la gauche</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Pousser vers la droite</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Pousser vers le haut</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Pousser vers le bas</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Recouvrir</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Découvrir</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Balayage doux vers la gauche</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Balayage doux vers la droite</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Balayage doux vers le haut</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Balayage doux vers le bas</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Fondu avec zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Fondu avec zoom arrière</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Web, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Téléphone, portrait 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Léger pour l’e-mail, 1280 x 720, H.264</translation>
+    </message>
 </context>
 <context>
     <name>lrw::ExportProgressDialog</name>
@@ -578,7 +701,7 @@
         <translation>Exporter en vidéo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>La vidéo « %1 » a été exportée : %2, %3 x %4 à %L5 images par seconde.</translation>
     </message>
     <message>
@@ -586,7 +709,7 @@
         <translation>Le diaporama ne contient aucune diapositive à exporter.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>Le fichier « %1 » existe déjà.
 Voulez-vous le remplacer ?</translation>
@@ -624,7 +747,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Frame rate:</source>
-        <translation>&amp;Fréquence d’images :</translation>
+        <translation>Fréquence d’&amp;images :</translation>
     </message>
     <message>
         <source>Slides that wait for &amp;Enter stay:</source>
@@ -641,6 +764,50 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Exporter en vidéo</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>Selon le type de fichier (H.264, VP9 pour WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (lu partout)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (plus petit, .mp4 et .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (le plus petit, plus lent)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Votre choix</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Qualité constante</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>Pré&amp;réglage :</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>&amp;Codec vidéo :</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>&amp;Débit :</translation>
     </message>
 </context>
 <context>
@@ -684,6 +851,14 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>WebM video</source>
         <translation>Vidéo WebM</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Tous les fichiers audio</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Diaporama Lanternreelworks 4.0</translation>
     </message>
 </context>
 <context>
@@ -757,6 +932,338 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Veuillez saisir le nom du fichier vidéo.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>Le format vidéo ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Le diaporama ne contient aucune diapositive à exporter.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>La vidéo n’a pas pu être calculée jusqu’à la fin.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>La mémoire est insuffisante pour exporter la vidéo.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>L’exportation a été annulée. Aucun fichier vidéo n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Diaporama en pause.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>Le nom du fichier vidéo doit se terminer par .mp4, .mkv ou .webm.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Le fichier %1 était endommagé ; l’enregistrement le remplace par la seule diapositive qui a pu être lue.
+
+Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Le fichier %1 était endommagé ; l’enregistrement le remplace par les %2 diapositives qui ont pu être lues.
+
+Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>Le fichier %1 n’est pas un fichier de diaporama.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>Le fichier son « %1 » est endommagé.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>Le fichier son « %1 » est trop long pour être lu.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Un fichier %1 contient de la vidéo %2, %3 ou %4, pas %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Un fichier %1 contient de la vidéo %2 ou %3, pas %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Un fichier %1 contient de la vidéo %2, pas %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Au-delà de 1920 x 1080, seul H.264 permet d’exporter avec 512 Mo de mémoire au plus ; choisissez H.264 (.mp4 ou .mkv) ou une taille plus petite pour %1.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>Les fichiers musicaux ne peuvent pas être lus ; le diaporama ne peut donc pas leur être ajusté.</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Un diaporama Lanternreelworks 4.0 ne conserve pas la musique (1 fichier).
+
+L’enregistrer comme diaporama 4.0 sans elle ?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Un diaporama Lanternreelworks 4.0 ne conserve pas la musique (%1 fichiers).
+
+L’enregistrer comme diaporama 4.0 sans elle ?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Diapositive %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositive %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Fichiers musicaux</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>&amp;Boucler la musique indépendamment</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume :</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>Fondu d’&amp;entrée au début :</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>Fondu de &amp;sortie à la fin :</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>É&amp;couter</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;juster le diaporama à la musique</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (illisible)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Ajouter de la musique</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Tous les fichiers audio</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>Arrê&amp;ter</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Musique : %1    Diaporama : %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Montrer l’image entière aussi grande que l’écran le permet</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Ajuster l’image à l’écran</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Remplir l’écran avec l’image en rognant ce qui dépasse</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Remplir l’écran avec l’image</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>&amp;Mouvement</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Mouvement de l’image</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Panoramique à gauche</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Panoramique à droite</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Panoramique vers le haut</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Panoramique vers le bas</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensité</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Intensité du mouvement</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Progression du mouvement</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Adouci</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1 – vue du présentateur</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Diapositive à l’écran</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Diapositive suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>P&amp;ause</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositive %1 sur %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Fin du diaporama</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Écoulé %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Restant %1</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1444,17 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>Lanternreelworks! est déjà en cours d’exécution.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Déjà en cours d’exécution</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1566,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
         <translation>Couleur de fond de la légende</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>Le texte de la légende ; Entrée commence une nouvelle ligne, Tab quitte le champ</translation>
     </message>
 </context>
@@ -1145,6 +1663,10 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     <message>
         <source>Selected slide</source>
         <translation>Diapositive sélectionnée</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Ajuster les images plus grandes que l’écran</translation>
     </message>
 </context>
 <context>

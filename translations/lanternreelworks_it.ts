@@ -233,6 +233,34 @@
         <source>Arrange Slide</source>
         <translation>Disponi diapositiva</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Adatta la presentazione alla musica</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Movimento</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Intensità del movimento</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Andamento del movimento</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempi</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +391,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ripeti: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Musica...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>Ada&amp;tta la presentazione alla musica</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Riproduci s&amp;u</translation>
     </message>
 </context>
 <context>
@@ -535,6 +575,89 @@
         <source>Vertical Snake</source>
         <translation>Serpente verticale</translation>
     </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Dissolvenza incrociata</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Dissolvenza al nero</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Dissolvenza al bianco</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Spingi a sinistra</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Spingi a destra</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Spingi in alto</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Spingi in basso</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Copri</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Scopri</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Tendina morbida a sinistra</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Tendina morbida a destra</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Tendina morbida in alto</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Tendina morbida in basso</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Dissolvenza con zoom avanti</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Dissolvenza con zoom indietro</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iride</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Web, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Telefono, verticale 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Leggero per e-mail, 1280 x 720, H.264</translation>
+    </message>
 </context>
 <context>
     <name>lrw::ExportProgressDialog</name>
@@ -578,7 +701,7 @@
         <translation>Esporta come video</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>Il video «%1» è stato esportato: %2, %3 x %4 a %L5 fotogrammi al secondo.</translation>
     </message>
     <message>
@@ -586,7 +709,7 @@
         <translation>La presentazione non ha diapositive da esportare.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>Il file «%1» esiste già.
 Sostituirlo?</translation>
@@ -600,7 +723,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>S&amp;foglia...</translation>
+        <translation>Sf&amp;oglia...</translation>
     </message>
     <message>
         <source>Browse for the video file</source>
@@ -624,7 +747,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>&amp;Frame rate:</source>
-        <translation>&amp;Frequenza fotogrammi:</translation>
+        <translation>Fre&amp;quenza fotogrammi:</translation>
     </message>
     <message>
         <source>Slides that wait for &amp;Enter stay:</source>
@@ -641,6 +764,50 @@ Sostituirlo?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Esporta come video</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>In base al tipo di file (H.264, VP9 per WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (si riproduce ovunque)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (più piccolo, .mp4 e .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (il più piccolo, più lento)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Qualità costante</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Profilo:</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>&amp;Codec video:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>&amp;Bitrate:</translation>
     </message>
 </context>
 <context>
@@ -684,6 +851,14 @@ Sostituirlo?</translation>
     <message>
         <source>WebM video</source>
         <translation>Video WebM</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Tutti i file audio</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Presentazione Lanternreelworks 4.0</translation>
     </message>
 </context>
 <context>
@@ -757,6 +932,338 @@ Sostituirlo?</translation>
     <message>
         <source>Error</source>
         <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Inserisci il nome del file video.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>Impossibile scrivere il formato video.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>La presentazione non ha diapositive da esportare.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>Non è stato possibile generare il video fino alla fine.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>Memoria insufficiente per esportare il video.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>Esportazione annullata. Non è stato scritto alcun file video.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Presentazione in pausa.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>Il nome del file video deve terminare con .mp4, .mkv o .webm.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Il file %1 era danneggiato; salvando verrà sostituito con l’unica diapositiva che è stato possibile leggere.
+
+Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Il file %1 era danneggiato; salvando verrà sostituito con le %2 diapositive che è stato possibile leggere.
+
+Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>Il file %1 non è un file di presentazione.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>Il file audio «%1» è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>Il file audio «%1» è troppo lungo per essere riprodotto.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Un file %1 contiene video %2, %3 o %4, non %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Un file %1 contiene video %2 o %3, non %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Un file %1 contiene video %2, non %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Oltre 1920 x 1080 solo H.264 mantiene l’esportazione entro 512 MB di memoria; scegli H.264 (.mp4 o .mkv) o una dimensione più piccola per %1.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>I file musicali non si possono riprodurre, quindi la presentazione non può essere adattata a essi.</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Una presentazione Lanternreelworks 4.0 non conserva la musica (1 file).
+
+Salvarla come presentazione 4.0 senza di essa?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Una presentazione Lanternreelworks 4.0 non conserva la musica (%1 file).
+
+Salvarla come presentazione 4.0 senza di essa?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Diapositiva %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositiva %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>File musicali</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Aggiungi...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Su</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Giù</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>Ripeti la musica &amp;da sola</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>Dissolvenza in &amp;entrata all’inizio:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>Dissolvenza in &amp;uscita alla fine:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Ri&amp;produci</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>Ada&amp;tta la presentazione alla musica</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (non riproducibile)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Aggiungi musica</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Tutti i file audio</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Musica: %1    Presentazione: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Mostra l’intera immagine grande quanto lo schermo consente</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Adatta l’immagine allo schermo</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempi</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Riempi lo schermo con l’immagine, ritagliando ciò che non ci sta</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Riempi lo schermo con l’immagine</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>M&amp;ovimento</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Movimento dell’immagine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avanti</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom indietro</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Panoramica a sinistra</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Panoramica a destra</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Panoramica in alto</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Panoramica in basso</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensità</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Intensità del movimento</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Andamento del movimento</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineare</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Morbido</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1 - vista del relatore</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Diapositiva sullo schermo</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Diapositiva successiva</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;vanti</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositiva %1 di %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Fine della presentazione</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Trascorso %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Rimanente %1</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1444,17 @@ Sostituirlo?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>Lanternreelworks! è già in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Già in esecuzione</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1566,7 @@ Crea una presentazione portatile per portare una presentazione con tutte le sue 
         <translation>Colore di sfondo della didascalia</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>Il testo della didascalia; Invio inizia una nuova riga, Tab esce dal campo</translation>
     </message>
 </context>
@@ -1145,6 +1663,10 @@ Crea una presentazione portatile per portare una presentazione con tutte le sue 
     <message>
         <source>Selected slide</source>
         <translation>Diapositiva selezionata</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Adatta le immagini più grandi dello schermo</translation>
     </message>
 </context>
 <context>

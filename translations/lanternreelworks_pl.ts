@@ -233,6 +233,34 @@
         <source>Arrange Slide</source>
         <translation>Rozmieść slajd</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Muzyka</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Dopasuj pokaz do muzyki</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Ruch</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Siła ruchu</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Przebieg ruchu</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Wypełnij</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Dopasuj</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +391,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ponów: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Muzyka...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>D&amp;opasuj pokaz do muzyki</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Odtwarzaj &amp;na</translation>
     </message>
 </context>
 <context>
@@ -535,6 +575,89 @@
         <source>Vertical Snake</source>
         <translation>Wąż pionowy</translation>
     </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Przenikanie</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Przejście przez czerń</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Przejście przez biel</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Wypchnięcie w lewo</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Wypchnięcie w prawo</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Wypchnięcie w górę</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Wypchnięcie w dół</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Zakrycie</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Odkrycie</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Miękkie wymazanie w lewo</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Miękkie wymazanie w prawo</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Miękkie wymazanie w górę</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Miękkie wymazanie w dół</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Przenikanie z przybliżeniem</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Przenikanie z oddaleniem</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Przesłona</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Internet, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Telefon, pionowo 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Mały do poczty, 1280 x 720, H.264</translation>
+    </message>
 </context>
 <context>
     <name>lrw::ExportProgressDialog</name>
@@ -578,7 +701,7 @@
         <translation>Eksportuj jako wideo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>Wideo „%1” zostało wyeksportowane: %2, %3 x %4, %L5 klatek na sekundę.</translation>
     </message>
     <message>
@@ -586,7 +709,7 @@
         <translation>Pokaz nie zawiera slajdów do wyeksportowania.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>Plik „%1” już istnieje.
 Czy chcesz go zastąpić?</translation>
@@ -600,7 +723,7 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Przeglądaj...</translation>
+        <translation>Prze&amp;glądaj...</translation>
     </message>
     <message>
         <source>Browse for the video file</source>
@@ -628,7 +751,7 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>Slides that wait for &amp;Enter stay:</source>
-        <translation>Slajdy czekające na &amp;Enter trwają:</translation>
+        <translation>Slajdy &amp;czekające na Enter trwają:</translation>
     </message>
     <message>
         <source>E&amp;xport</source>
@@ -641,6 +764,50 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Eksportuj jako wideo</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>Według typu pliku (H.264, VP9 dla WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (działa wszędzie)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (mniejszy, .mp4 i .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (najmniejszy, wolniejszy)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Własny wybór</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Stała jakość</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>Pro&amp;fil:</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>&amp;Kodek wideo:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>Przepływność &amp;bitowa:</translation>
     </message>
 </context>
 <context>
@@ -684,6 +851,14 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>WebM video</source>
         <translation>Wideo WebM</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Wszystkie pliki dźwiękowe</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Pokaz Lanternreelworks 4.0</translation>
     </message>
 </context>
 <context>
@@ -757,6 +932,338 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Error</source>
         <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Podaj nazwę pliku wideo.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>Nie można zapisać tego formatu wideo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>Pokaz nie ma slajdów do wyeksportowania.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>Nie udało się wygenerować wideo do końca.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>Za mało pamięci, aby wyeksportować wideo.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>Eksport został anulowany. Nie zapisano żadnego pliku wideo.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Pokaz wstrzymany.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>Nazwa pliku wideo musi kończyć się na .mp4, .mkv lub .webm.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Plik %1 był uszkodzony; zapisanie zastąpi go jedynym slajdem, który udało się odczytać.
+
+Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>Plik %1 był uszkodzony; zapisanie zastąpi go slajdami, które udało się odczytać (liczba slajdów: %2).
+
+Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>Plik %1 nie jest plikiem pokazu slajdów.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>Plik dźwiękowy „%1” jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>Plik dźwiękowy „%1” jest za długi, aby go odtworzyć.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Plik %1 zawiera wideo %2, %3 lub %4, a nie %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Plik %1 zawiera wideo %2 lub %3, a nie %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Plik %1 zawiera wideo %2, a nie %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Powyżej 1920 x 1080 tylko H.264 mieści eksport w 512 MB pamięci; wybierz H.264 (.mp4 lub .mkv) albo mniejszy rozmiar dla %1.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>Plików muzycznych nie można odtworzyć, więc nie da się do nich dopasować pokazu.</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Pokaz Lanternreelworks 4.0 nie przechowuje muzyki (1 plik).
+
+Zapisać go jako pokaz 4.0 bez niej?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Pokaz Lanternreelworks 4.0 nie przechowuje muzyki (liczba plików: %1).
+
+Zapisać go jako pokaz 4.0 bez niej?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Slajd %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Slajd %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Muzyka</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Pliki muzyczne</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Dodaj...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>W &amp;górę</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>W d&amp;ół</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>&amp;Zapętlaj muzykę niezależnie</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>G&amp;łośność:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>Narastanie na &amp;początku:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>Wyciszanie na &amp;końcu:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Odtwórz</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>Dopasuj pokaz do &amp;muzyki</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (nie można odtworzyć)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Dodaj muzykę</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Wszystkie pliki dźwiękowe</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>Za&amp;trzymaj</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Muzyka: %1    Pokaz: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Dopasuj</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Pokaż cały obraz tak duży, jak pozwala ekran</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Dopasuj obraz do ekranu</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Wypełnij</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Wypełnij ekran obrazem, przycinając to, co się nie mieści</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Wypełnij ekran obrazem</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>R&amp;uch</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Ruch obrazu</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Przybliżenie</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Oddalenie</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Panorama w lewo</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Panorama w prawo</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Panorama w górę</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Panorama w dół</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatyczny</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własny</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Siła</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Siła ruchu</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Przebieg ruchu</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Liniowo</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Płynnie</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1 – widok prezentera</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Slajd na ekranie</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Następny slajd</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pauza</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Dalej</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Slajd %1 z %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Koniec pokazu</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Upłynęło %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Pozostało %1</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1444,17 @@ Czy chcesz go zastąpić?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>Lanternreelworks! jest już uruchomiony.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Już uruchomiony</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1566,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
         <translation>Kolor tła podpisu</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>Tekst podpisu; Enter zaczyna nowy wiersz, Tab opuszcza pole</translation>
     </message>
 </context>
@@ -1145,6 +1663,10 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     <message>
         <source>Selected slide</source>
         <translation>Zaznaczony slajd</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Dopasuj obrazy większe niż ekran</translation>
     </message>
 </context>
 <context>

@@ -233,6 +233,34 @@
         <source>Arrange Slide</source>
         <translation>Dispor diapositivo</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Fit the Show to the Music</source>
+        <translation>Ajustar a apresentação à música</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Movimento</translation>
+    </message>
+    <message>
+        <source>Motion Strength</source>
+        <translation>Intensidade do movimento</translation>
+    </message>
+    <message>
+        <source>Motion Ease</source>
+        <translation>Progressão do movimento</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Preencher</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
 </context>
 <context>
     <name>lrw::DesignerActions</name>
@@ -363,6 +391,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Refazer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Music...</source>
+        <translation>&amp;Música...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;justar a apresentação à música</translation>
+    </message>
+    <message>
+        <source>Play &amp;on</source>
+        <translation>Reproduzir &amp;em</translation>
     </message>
 </context>
 <context>
@@ -535,6 +575,89 @@
         <source>Vertical Snake</source>
         <translation>Serpente vertical</translation>
     </message>
+    <message>
+        <source>Cross-fade</source>
+        <translation>Transição gradual</translation>
+    </message>
+    <message>
+        <source>Fade through black</source>
+        <translation>Passagem pelo preto</translation>
+    </message>
+    <message>
+        <source>Fade through white</source>
+        <translation>Passagem pelo branco</translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation>Empurrar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation>Empurrar para a direita</translation>
+    </message>
+    <message>
+        <source>Push up</source>
+        <translation>Empurrar para cima</translation>
+    </message>
+    <message>
+        <source>Push down</source>
+        <translation>Empurrar para baixo</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cobrir</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Descobrir</translation>
+    </message>
+    <message>
+        <source>Soft wipe left</source>
+        <translation>Limpeza suave para a esquerda</translation>
+    </message>
+    <message>
+        <source>Soft wipe right</source>
+        <translation>Limpeza suave para a direita</translation>
+    </message>
+    <message>
+        <source>Soft wipe up</source>
+        <translation>Limpeza suave para cima</translation>
+    </message>
+    <message>
+        <source>Soft wipe down</source>
+        <translation>Limpeza suave para baixo</translation>
+    </message>
+    <message>
+        <source>Zoom in cross-fade</source>
+        <translation>Transição com aproximação</translation>
+    </message>
+    <message>
+        <source>Zoom out cross-fade</source>
+        <translation>Transição com afastamento</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Íris</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::ExportPresets</name>
+    <message>
+        <source>Web, 1920 x 1080, H.264</source>
+        <translation>Web, 1920 x 1080, H.264</translation>
+    </message>
+    <message>
+        <source>Phone, upright 1080 x 1920, H.264</source>
+        <translation>Telemóvel, vertical 1080 x 1920, H.264</translation>
+    </message>
+    <message>
+        <source>4K, 3840 x 2160, H.264</source>
+        <translation>4K, 3840 x 2160, H.264</translation>
+    </message>
+    <message>
+        <source>Small for mail, 1280 x 720, H.264</source>
+        <translation>Pequeno para e-mail, 1280 x 720, H.264</translation>
+    </message>
 </context>
 <context>
     <name>lrw::ExportProgressDialog</name>
@@ -578,7 +701,7 @@
         <translation>Exportar como vídeo</translation>
     </message>
     <message>
-        <source>The video "%1" has been exported: %2, %3 x %4 at %L5 frames a second.</source>
+        <source>The video &quot;%1&quot; has been exported: %2, %3 x %4 at %L5 frames a second.</source>
         <translation>O vídeo «%1» foi exportado: %2, %3 x %4 a %L5 imagens por segundo.</translation>
     </message>
     <message>
@@ -586,7 +709,7 @@
         <translation>A apresentação não tem diapositivos para exportar.</translation>
     </message>
     <message>
-        <source>The file "%1" already exists.
+        <source>The file &quot;%1&quot; already exists.
 Do you want to replace it?</source>
         <translation>O ficheiro «%1» já existe.
 Pretende substituí-lo?</translation>
@@ -624,7 +747,7 @@ Pretende substituí-lo?</translation>
     </message>
     <message>
         <source>&amp;Frame rate:</source>
-        <translation>&amp;Taxa de imagens:</translation>
+        <translation>Taxa de &amp;imagens:</translation>
     </message>
     <message>
         <source>Slides that wait for &amp;Enter stay:</source>
@@ -641,6 +764,50 @@ Pretende substituí-lo?</translation>
     <message>
         <source>Export as Video</source>
         <translation>Exportar como vídeo</translation>
+    </message>
+    <message>
+        <source>Chosen by the file type (H.264, VP9 for WebM)</source>
+        <translation>Conforme o tipo de ficheiro (H.264, VP9 para WebM)</translation>
+    </message>
+    <message>
+        <source>H.264 (plays everywhere)</source>
+        <translation>H.264 (reproduz-se em todo o lado)</translation>
+    </message>
+    <message>
+        <source>H.265 (smaller, .mp4 and .mkv)</source>
+        <translation>H.265 (mais pequeno, .mp4 e .mkv)</translation>
+    </message>
+    <message>
+        <source>AV1 (smallest, slower)</source>
+        <translation>AV1 (o mais pequeno, mais lento)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>Your own choice</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source> kbit/s</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <source>Constant quality</source>
+        <translation>Qualidade constante</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>P&amp;redefinição:</translation>
+    </message>
+    <message>
+        <source>&amp;Video codec:</source>
+        <translation>&amp;Codec de vídeo:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;t rate:</source>
+        <translation>&amp;Débito binário:</translation>
     </message>
 </context>
 <context>
@@ -684,6 +851,14 @@ Pretende substituí-lo?</translation>
     <message>
         <source>WebM video</source>
         <translation>Vídeo WebM</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Todos os ficheiros de som</translation>
+    </message>
+    <message>
+        <source>Lanternreelworks 4.0 show</source>
+        <translation>Apresentação do Lanternreelworks 4.0</translation>
     </message>
 </context>
 <context>
@@ -757,6 +932,338 @@ Pretende substituí-lo?</translation>
     <message>
         <source>Error</source>
         <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the video file.</source>
+        <translation>Introduza o nome do ficheiro de vídeo.</translation>
+    </message>
+    <message>
+        <source>The video format cannot be written.</source>
+        <translation>Não é possível escrever o formato de vídeo.</translation>
+    </message>
+    <message>
+        <source>The show has no slides to export.</source>
+        <translation>A apresentação não tem diapositivos para exportar.</translation>
+    </message>
+    <message>
+        <source>The video could not be rendered to its end.</source>
+        <translation>Não foi possível gerar o vídeo até ao fim.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export the video.</source>
+        <translation>Não há memória suficiente para exportar o vídeo.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. No video file was written.</source>
+        <translation>A exportação foi cancelada. Não foi escrito nenhum ficheiro de vídeo.</translation>
+    </message>
+    <message>
+        <source>Slide Show paused.</source>
+        <translation>Apresentação em pausa.</translation>
+    </message>
+    <message>
+        <source>The video file name must end in .mp4, .mkv or .webm.</source>
+        <translation>O nome do ficheiro de vídeo tem de terminar em .mp4, .mkv ou .webm.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>O ficheiro %1 estava danificado; guardar substitui-o pelo único diapositivo que foi possível ler.
+
+Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</translation>
+    </message>
+    <message>
+        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
+
+Replace it? Choose No to save the show under another name.</source>
+        <translation>O ficheiro %1 estava danificado; guardar substitui-o pelos %2 diapositivos que foi possível ler.
+
+Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</translation>
+    </message>
+    <message>
+        <source>File %1 is not a slide show file.</source>
+        <translation>O ficheiro %1 não é um ficheiro de apresentação.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is damaged.</source>
+        <translation>O ficheiro de som «%1» está danificado.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is too long to be played.</source>
+        <translation>O ficheiro de som «%1» é demasiado longo para ser reproduzido.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 or %4 video, not %5.</source>
+        <translation>Um ficheiro %1 contém vídeo %2, %3 ou %4, não %5.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 or %3 video, not %4.</source>
+        <translation>Um ficheiro %1 contém vídeo %2 ou %3, não %4.</translation>
+    </message>
+    <message>
+        <source>A %1 file holds %2 video, not %3.</source>
+        <translation>Um ficheiro %1 contém vídeo %2, não %3.</translation>
+    </message>
+    <message>
+        <source>Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; choose H.264 (.mp4 or .mkv) or a smaller size for %1.</source>
+        <translation>Acima de 1920 x 1080 só o H.264 mantém a exportação dentro de 512 MB de memória; escolha H.264 (.mp4 ou .mkv) ou um tamanho menor para %1.</translation>
+    </message>
+    <message>
+        <source>The music files cannot be played, so the show cannot be fitted to them.</source>
+        <translation>Os ficheiros de música não podem ser reproduzidos, por isso a apresentação não pode ser ajustada a eles.</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Uma apresentação do Lanternreelworks 4.0 não guarda a música (1 ficheiro).
+
+Guardá-la como apresentação 4.0 sem ela?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+
+Save it as a 4.0 show without it?</source>
+        <translation>Uma apresentação do Lanternreelworks 4.0 não guarda a música (%1 ficheiros).
+
+Guardá-la como apresentação 4.0 sem ela?</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MprisService</name>
+    <message>
+        <source>Slide %1</source>
+        <translation>Diapositivo %1</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositivo %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MusicDialog</name>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Ficheiros de música</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Adicionar...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Descer</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Loop the music on its own</source>
+        <translation>Repetir a música &amp;independentemente</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;in at the start:</source>
+        <translation>Aparecimento &amp;gradual no início:</translation>
+    </message>
+    <message>
+        <source>Fade &amp;out at the end:</source>
+        <translation>Desvanecimento no &amp;fim:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Re&amp;produzir</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Show to the Music</source>
+        <translation>A&amp;justar a apresentação à música</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1 (não é possível reproduzir)</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Adicionar música</translation>
+    </message>
+    <message>
+        <source>All sound files</source>
+        <translation>Todos os ficheiros de som</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Music: %1    Show: %2</source>
+        <translation>Música: %1    Apresentação: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PictureControls</name>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Show the whole picture, as large as the screen allows</source>
+        <translation>Mostrar a imagem inteira tão grande quanto o ecrã permitir</translation>
+    </message>
+    <message>
+        <source>Fit picture to screen</source>
+        <translation>Ajustar a imagem ao ecrã</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Preencher</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the picture, cropping what does not fit</source>
+        <translation>Preencher o ecrã com a imagem, cortando o que não cabe</translation>
+    </message>
+    <message>
+        <source>Fill screen with picture</source>
+        <translation>Preencher o ecrã com a imagem</translation>
+    </message>
+    <message>
+        <source>M&amp;otion</source>
+        <translation>Mo&amp;vimento</translation>
+    </message>
+    <message>
+        <source>Picture motion</source>
+        <translation>Movimento da imagem</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Aproximar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Afastar</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Deslocar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Deslocar para a direita</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Deslocar para cima</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Deslocar para baixo</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensidade</translation>
+    </message>
+    <message>
+        <source>Motion strength</source>
+        <translation>Intensidade do movimento</translation>
+    </message>
+    <message>
+        <source>Motion ease</source>
+        <translation>Progressão do movimento</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Ease</source>
+        <translation>Progressão</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::PresenterWindow</name>
+    <message>
+        <source>%1 presenter</source>
+        <translation>%1 – vista do apresentador</translation>
+    </message>
+    <message>
+        <source>Slide on screen</source>
+        <translation>Diapositivo no ecrã</translation>
+    </message>
+    <message>
+        <source>Next slide</source>
+        <translation>Diapositivo seguinte</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Seguinte</translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation>Diapositivo %1 de %2</translation>
+    </message>
+    <message>
+        <source>End of the show</source>
+        <translation>Fim da apresentação</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>Decorrido %1</translation>
+    </message>
+    <message>
+        <source>Time left %1</source>
+        <translation>Restante %1</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1444,17 @@ Pretende substituí-lo?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::Startup</name>
+    <message>
+        <source>Lanternreelworks! is already running.!</source>
+        <translation>O Lanternreelworks! já está em execução.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Já em execução</translation>
+    </message>
+</context>
+<context>
     <name>lrw::TAboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
@@ -1048,7 +1566,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
         <translation>Cor de fundo da legenda</translation>
     </message>
     <message>
-        <source>The caption's text; Enter starts a new line, Tab leaves it</source>
+        <source>The caption&apos;s text; Enter starts a new line, Tab leaves it</source>
         <translation>O texto da legenda; Enter começa uma nova linha, Tab sai do campo</translation>
     </message>
 </context>
@@ -1145,6 +1663,10 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     <message>
         <source>Selected slide</source>
         <translation>Diapositivo selecionado</translation>
+    </message>
+    <message>
+        <source>Fit pictures larger than the screen</source>
+        <translation>Ajustar as imagens maiores do que o ecrã</translation>
     </message>
 </context>
 <context>

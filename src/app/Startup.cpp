@@ -65,7 +65,9 @@ StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& o
 int RunProgram(QApplication& app) {
   SingleInstance lock(kInstanceLockName);
   if (!lock.Acquired()) {
-    QMessageBox::warning(nullptr, kAlreadyRunningCaption, kAlreadyRunningText);
+    QMessageBox::warning(nullptr,
+                         QCoreApplication::translate("lrw::Startup", kAlreadyRunningCaption),
+                         QCoreApplication::translate("lrw::Startup", kAlreadyRunningText));
     return 1;
   }
   SeedRandomFromClock();

@@ -3,6 +3,7 @@
 // "/r" and "/c" runs.
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,10 @@ namespace lrw {
 class TSlideshowDesignForm;
 
 inline constexpr const char* kInstanceLockName = "Lanternreelworks!";
-inline constexpr const char* kAlreadyRunningText = "Lanternreelworks! is already running.!";
-inline constexpr const char* kAlreadyRunningCaption = "Already Running";
+inline constexpr const char* kAlreadyRunningText =
+    QT_TRANSLATE_NOOP("lrw::Startup", "Lanternreelworks! is already running.!");
+inline constexpr const char* kAlreadyRunningCaption =
+    QT_TRANSLATE_NOOP("lrw::Startup", "Already Running");
 
 // Runs the program until the designer closes; returns the exit status.
 int RunProgram(QApplication& app);

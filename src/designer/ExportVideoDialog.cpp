@@ -204,7 +204,7 @@ void ExportVideoDialog::ChoiceChanged() {
 
 void ExportVideoDialog::BrowseClick() {
   FileDialogOptions o;
-  o.title = QStringLiteral("Export as Video");
+  o.title = tr(kCaption);
   o.filter = QString::fromUtf8(kVideoFilter);
   o.defaultSuffix = QStringLiteral("mp4");
   const QFileInfo current(FileName());
@@ -217,11 +217,12 @@ void ExportVideoDialog::BrowseClick() {
 
 void ExportVideoDialog::accept() {
   const QString name = FileName();
-  const std::string problem = name.isEmpty()
-                                  ? std::string("Please enter the name of the video file.")
-                                  : CheckExportOptions(name.toStdString(), Options());
+  const std::string problem =
+      name.isEmpty() ? std::string(QT_TRANSLATE_NOOP("lrw::Messages",
+                                                     "Please enter the name of the video file."))
+                     : CheckExportOptions(name.toStdString(), Options());
   if (!problem.empty()) {
-    prompts_.Tell(problem, kCaption, PromptIcon::Warning);
+    prompts_.Tell(problem, tr(kCaption).toStdString(), PromptIcon::Warning);
     FileEdit->setFocus();
     return;
   }

@@ -50,7 +50,9 @@ void FitShowToMusicCommand::OnExecute(ShowEditor& editor) {
   EditorMedia& media = editor.Services().media;
   const double musicSeconds = media.MusicSeconds(doc.Music());
   if (musicSeconds <= 0) {
-    TellUser(editor, "The music files cannot be played, so the show cannot be fitted to them.",
+    TellUser(editor,
+             LRW_TR_NOOP("lrw::Messages",
+                         "The music files cannot be played, so the show cannot be fitted to them."),
              kMessageCaption, PromptIcon::Warning);
     return;
   }

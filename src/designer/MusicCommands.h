@@ -9,6 +9,7 @@
 
 #include "designer/ShowEditor.h"
 #include "document/ShowMusic.h"
+#include "document/TextMark.h"
 
 namespace lrw {
 
@@ -18,7 +19,7 @@ inline constexpr double kFitEnterSeconds = 5;
 class SetShowMusicCommand : public EditorCommand {
  public:
   explicit SetShowMusicCommand(ShowMusic music) : music_(std::move(music)) {}
-  std::string Name() const override { return "Music"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Music"); }
   bool OnEnabled(const ShowEditor&) const override { return true; }
   void OnExecute(ShowEditor& editor) override;
 
@@ -30,7 +31,7 @@ class SetShowMusicCommand : public EditorCommand {
 // the show to the music included when the dialog asked for it.
 class EditMusicCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Music"; }
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Music"); }
   bool OnEnabled(const ShowEditor&) const override { return true; }
   void OnExecute(ShowEditor& editor) override;
 };
@@ -38,7 +39,9 @@ class EditMusicCommand : public EditorCommand {
 // Sets the seconds of every slide timed in seconds so that the show ends with the music.
 class FitShowToMusicCommand : public EditorCommand {
  public:
-  std::string Name() const override { return "Fit the Show to the Music"; }
+  std::string Name() const override {
+    return LRW_TR_NOOP("lrw::Commands", "Fit the Show to the Music");
+  }
   // Music, and at least one slide timed in seconds.
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;

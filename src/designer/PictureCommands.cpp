@@ -4,6 +4,7 @@
 
 #include "designer/CommandSupport.h"
 #include "document/Cp1252.h"
+#include "document/TextMark.h"
 
 namespace lrw {
 namespace {
@@ -38,9 +39,9 @@ void SetPictureFitCommand::OnExecute(ShowEditor& editor) {
 }
 
 std::string SetMotionCommand::Name() const {
-  return part_ == Part::Kind       ? "Motion"
-         : part_ == Part::Strength ? "Motion Strength"
-                                   : "Motion Ease";
+  return part_ == Part::Kind       ? LRW_TR_NOOP("lrw::Commands", "Motion")
+         : part_ == Part::Strength ? LRW_TR_NOOP("lrw::Commands", "Motion Strength")
+                                   : LRW_TR_NOOP("lrw::Commands", "Motion Ease");
 }
 
 bool SetMotionCommand::OnEnabled(const ShowEditor& editor) const {

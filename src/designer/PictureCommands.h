@@ -6,6 +6,7 @@
 
 #include "designer/ShowEditor.h"
 #include "document/PictureFit.h"
+#include "document/TextMark.h"
 
 namespace lrw {
 
@@ -13,7 +14,10 @@ namespace lrw {
 class SetPictureFitCommand : public EditorCommand {
  public:
   explicit SetPictureFitCommand(PictureFit fit) : fit_(fit) {}
-  std::string Name() const override { return fit_ == PictureFit::Fill ? "Fill" : "Fit"; }
+  std::string Name() const override {
+    return fit_ == PictureFit::Fill ? LRW_TR_NOOP("lrw::Commands", "Fill")
+                                    : LRW_TR_NOOP("lrw::Commands", "Fit");
+  }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 

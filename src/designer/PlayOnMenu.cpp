@@ -1,6 +1,7 @@
 #include "designer/PlayOnMenu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPointer>
@@ -39,7 +40,7 @@ void FillPlayOnMenu(QMenu* menu, QWidget* designer) {
 }  // namespace
 
 void AddPlayOnMenu(QMenu* runMenu, QWidget* designer) {
-  QMenu* playOn = runMenu->addMenu(QStringLiteral("Play &on"));
+  QMenu* playOn = runMenu->addMenu(QCoreApplication::translate("lrw::DesignerActions", "Play &on"));
   playOn->setObjectName(QStringLiteral("PlayOn1"));
   QPointer<QWidget> owner(designer);
   QObject::connect(playOn, &QMenu::aboutToShow, playOn,

@@ -83,7 +83,7 @@ int MaxQuality(VideoCodec codec) {
 std::string CheckExportOptions(const std::string& path, const ExportOptions& options) {
   const std::optional<VideoContainer> container = ContainerFromFileName(path);
   if (!container) {
-    return "The video file name must end in .mp4, .mkv or .webm.";
+    return LRW_TR_NOOP("lrw::Messages", "The video file name must end in .mp4, .mkv or .webm.");
   }
   const auto sideOk = [](int side) {
     return side >= kMinVideoSide && side <= kMaxVideoSide && side % 2 == 0;

@@ -13,6 +13,7 @@ extern "C" {
 #include <thread>
 #include <vector>
 
+#include "document/TextMark.h"
 #include "export/AudioTrack.h"
 
 namespace lrw {
@@ -131,7 +132,7 @@ std::string VideoEncoder::Open(const std::string& path, const std::string& shown
   if (avformat_alloc_output_context2(&format_, nullptr, FormatName(settings.container),
                                      path.c_str()) < 0 ||
       !format_) {
-    return "The video format cannot be written.";
+    return LRW_TR_NOOP("lrw::Messages", "The video format cannot be written.");
   }
   const bool webm = settings.container == VideoContainer::WebM;
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());

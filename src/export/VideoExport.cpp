@@ -5,6 +5,7 @@
 #include <new>
 
 #include "document/AtomicFile.h"
+#include "document/TextMark.h"
 #include "export/AudioTrack.h"
 #include "export/ShowFrameRenderer.h"
 #include "export/VideoEncoder.h"
@@ -37,7 +38,8 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
   if (std::string problem = CheckExportOptions(target, options); !problem.empty()) {
     return Failed(std::move(problem));
   }
-  if (slides.empty()) return Failed("The show has no slides to export.");
+  if (slides.empty())
+    return Failed(LRW_TR_NOOP("lrw::Messages", "The show has no slides to export."));
   const VideoContainer container = *ContainerFromFileName(target);
 
   std::error_code ec;
@@ -105,7 +107,8 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
     }
   }
   if (cancel.load()) return {ExportStatus::Cancelled, kExportCancelledText, 0, 0};
-  if (progress.frame != frames) return Failed("The video could not be rendered to its end.");
+  if (progress.frame != frames)
+    return Failed(LRW_TR_NOOP("lrw::Messages", "The video could not be rendered to its end."));
   if (std::string error = encoder.Finish(settings.audio ? &audio : nullptr, audioEnd);
       !error.empty()) {
     return Failed(std::move(error));
@@ -123,7 +126,7 @@ ExportResult ExportShowVideo(const std::vector<SlideRecord>& slides, const std::
   try {
     return Export(slides, target, options, cancel, callbacks, music);
   } catch (const std::bad_alloc&) {
-    return Failed("There is not enough memory to export the video.");
+    return Failed(LRW_TR_NOOP("lrw::Messages", "There is not enough memory to export the video."));
   } catch (const std::exception& e) {
     return Failed(std::string("The video could not be exported: ") + e.what());
   }

@@ -12,6 +12,7 @@
 
 #include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
+#include "document/TextMark.h"
 #include "export/ExportOptions.h"
 #include "export/ExportProgress.h"
 
@@ -35,7 +36,7 @@ struct ExportCallbacks {
 };
 
 inline constexpr const char* kExportCancelledText =
-    "The export was cancelled. No video file was written.";
+    LRW_TR_NOOP("lrw::Messages", "The export was cancelled. No video file was written.");
 
 ExportResult ExportShowVideo(const std::vector<SlideRecord>& slides, const std::string& target,
                              const ExportOptions& options, const std::atomic<bool>& cancel,

@@ -10,7 +10,8 @@ namespace lrw {
 // A command's name, as the Undo and Redo items show it.
 QString CommandName(const std::string& name);
 
-// A message or caption of the core; a text with no translation (a name in it, say) shows
+// A message or caption of the core. A message composed around a name or a number is
+// found by its shape (CoreText.cpp lists them); any other text with no translation shows
 // as it is.
 QString CoreMessage(const std::string& text);
 

@@ -37,6 +37,8 @@ namespace {
     QT_TRANSLATE_NOOP("lrw::FileTypes", "Portable Slide Shows"),
     QT_TRANSLATE_NOOP("lrw::FileTypes", "Image Files"),
     QT_TRANSLATE_NOOP("lrw::FileTypes", "Sound files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "All sound files"),
+    QT_TRANSLATE_NOOP("lrw::FileTypes", "Lanternreelworks 4.0 show"),
     QT_TRANSLATE_NOOP("lrw::FileTypes", "MP4 video"),
     QT_TRANSLATE_NOOP("lrw::FileTypes", "Matroska video"),
     QT_TRANSLATE_NOOP("lrw::FileTypes", "WebM video"),

@@ -39,7 +39,8 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   Q_OBJECT
 
  public:
-  static constexpr const char* kPausedText = "Slide Show paused.";
+  static constexpr const char* kPausedText =
+      QT_TRANSLATE_NOOP("lrw::Messages", "Slide Show paused.");
   static constexpr int HelpContext = ShowRunner::kHelpContext;
 
   // `slides` is read, never copied, and must outlive the window. `prompts` answers the

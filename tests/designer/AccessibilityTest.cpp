@@ -12,6 +12,7 @@
 #include "designer/DesignerFixture.h"
 #include "designer/ExportVideoDialog.h"
 #include "designer/ModalDriver.h"
+#include "designer/MusicDialog.h"
 #include "designer/SlideCaptionForm.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtDialogs.h"
@@ -116,6 +117,14 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasANameOfItsOwn) {
     d.reject();
   });
   Action("ExportasVideo1")->trigger();
+
+  test::WhenModal<MusicDialog>([&](MusicDialog& d) {
+    std::vector<std::string> musicFaults;
+    Audit(&d, musicFaults);
+    EXPECT_TRUE(musicFaults.empty()) << "music: " << testing::PrintToString(musicFaults);
+    d.reject();
+  });
+  Action("Music1")->trigger();
 
   // The stage's boxes say what they hold and where, and again after a move by key.
   ClickCell(0);

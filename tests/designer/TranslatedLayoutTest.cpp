@@ -20,8 +20,13 @@
 
 #include "designer/ExportVideoDialog.h"
 #include "designer/FakeServices.h"
+#include "designer/FileCommands.h"
+#include "designer/MusicDialog.h"
 #include "designer/SlideCaptionForm.h"
 #include "designer/SlideshowDesignForm.h"
+#include "document/ShowFile.h"
+#include "export/ExportOptions.h"
+#include "platform/CoreText.h"
 #include "platform/HelpViewer.h"
 #include "platform/Translations.h"
 
@@ -124,6 +129,13 @@ TEST(TranslatedLayout, NoTextIsCutOffInAnyLanguageAtAnyFontSize) {
       EXPECT_EQ(Misfits(&exportDialog), std::vector<std::string>{});
       Shoot(&exportDialog, QStringLiteral("export-") + tag);
       exportDialog.hide();
+
+      MusicDialog music(fakes.dialogs, ShowMusic{}, {}, &form);
+      music.show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(&music));
+      EXPECT_EQ(Misfits(&music), std::vector<std::string>{});
+      Shoot(&music, QStringLiteral("music-") + tag);
+      music.hide();
     }
   }
   QApplication::setFont(desktop);
@@ -161,6 +173,48 @@ TEST(TranslatedHelp, PagesFollowTheLanguageAndEveryLinkResolves) {
     ++seen;
   }
   EXPECT_GE(seen, 7 * 7);  // every page in English and the six languages
+}
+
+// Messages the core composes around a file name or a number reach the user in the user's
+// language, with the name and the number in them; in English they stay as composed.
+TEST(TranslatedMessages, ComposedCoreMessagesKeepTheirNamesInEveryLanguage) {
+  const QString folder = QDir::temp().filePath(
+      QStringLiteral("lrw-composed-%1").arg(QCoreApplication::applicationPid()));
+  QDir().mkpath(folder);
+  const std::string notAShow =
+      QDir(folder).filePath(QStringLiteral("notes 100%2.sho")).toStdString();
+  {
+    QFile file(QString::fromStdString(notAShow));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("just some words, not a show");
+  }
+  ExportOptions h265;
+  h265.width = 3840;
+  h265.height = 2160;
+  h265.codec = VideoCodec::H265;
+  const struct {
+    std::string english;
+    std::string name;
+  } messages[] = {
+      {DamagedFileText({"/shows/holiday.sho", 3}), "/shows/holiday.sho"},
+      {DamagedFileText({"/shows/holiday.sho", 1}), "/shows/holiday.sho"},
+      {ReadShowFile(notAShow).errorText, notAShow},
+      {CheckExportOptions("/videos/trip.webm", h265), ".webm"},
+      {CheckExportOptions("/videos/trip.mp4", h265), CodecName(VideoCodec::H265)},
+  };
+  for (const auto& m : messages) ASSERT_FALSE(m.english.empty());
+  for (const char* code : kTranslatedLanguages) {
+    const Translations translations{QLocale(QString::fromLatin1(code))};
+    for (const auto& m : messages) {
+      const QString shown = CoreMessage(m.english);
+      EXPECT_NE(shown.toStdString(), m.english) << code;
+      EXPECT_TRUE(shown.contains(QString::fromStdString(m.name)))
+          << code << ": " << shown.toStdString();
+    }
+  }
+  const Translations english{QLocale(QLocale::English)};
+  for (const auto& m : messages) EXPECT_EQ(CoreMessage(m.english).toStdString(), m.english);
+  QDir(folder).removeRecursively();
 }
 
 }  // namespace
