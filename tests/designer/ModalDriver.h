@@ -13,7 +13,9 @@ namespace lrw::test {
 // test instead of hanging it.
 template <typename T>
 void WhenModal(std::function<void(T&)> act) {
-  auto* timer = new QTimer;
+  // Owned by the application too, so that a timer whose deleteLater came in a dialog's
+  // last event loop is not left behind when the test ends.
+  auto* timer = new QTimer(qApp);
   timer->setInterval(5);
   auto ticks = std::make_shared<int>(0);
   QObject::connect(timer, &QTimer::timeout, [timer, act, ticks] {

@@ -151,9 +151,10 @@ TEST_F(HiDpi, ADrawingIsDrawnAtDevicePixels) {
   emf.Record(37, {static_cast<int32_t>(0x80000004u)});   // black brush
   emf.Rectangle(0, 0, 49, 48);                           // 24.5 units wide
   const fs::path path = dir / "edge.emf";
+  const std::vector<uint8_t> bytes = emf.Finish();
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(emf.Finish().data()),
-             static_cast<std::streamsize>(emf.Finish().size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 
   SlideRecord slide;
   slide.BackgroundColor = 0x00FF0000;  // blue around the picture
