@@ -205,7 +205,11 @@ script -qec "'$showtool' export '$work/s.sho' '$work/p.mp4' --size 320x240 --for
 
 # A 4K export stays under 512 MB, however far the renderer could run ahead.
 /usr/bin/time -f %M -o "$work/peak.txt" "$showtool" export "$work/s.sho" "$work/4k.mp4" --size 3840x2160 --quiet
-[ "$(cat "$work/peak.txt")" -lt $((512 * 1024)) ] || fail "a 4K export took $(cat "$work/peak.txt") kB"
+# (The sanitizer build's shadow memory and red zones count too: it is measured by the
+# Release build alone.)
+if ! grep -q '^LRW_SANITIZE:BOOL=ON' "$(dirname "$(dirname "$showtool")")/CMakeCache.txt" 2>/dev/null; then
+  [ "$(cat "$work/peak.txt")" -lt $((512 * 1024)) ] || fail "a 4K export took $(cat "$work/peak.txt") kB"
+fi
 rm -f "$work"/{q0,phone,mail,rate,best,p,4k}.mp4 "$work"/{ntsc.mkv,av1.webm,av1.mp4,peak.txt,tty.txt}
 
 # Music: a 5.0 show; taken away again, or saved as 4.0, the 4.0 file comes back byte for byte.
