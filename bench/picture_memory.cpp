@@ -11,8 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <QGuiApplication>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
