@@ -77,8 +77,8 @@ void BitmapEffectTarget::Copy(const EffectRect& from, const EffectRect& to) {
     CopyInPlace(from);
     return;
   }
-  if (from.width() <= 0 || from.height() <= 0 || to.width() <= 0 || to.height() <= 0) return;
-  if (from.width() == to.width() && from.height() == to.height()) {
+  if (from.Width() <= 0 || from.Height() <= 0 || to.Width() <= 0 || to.Height() <= 0) return;
+  if (from.Width() == to.Width() && from.Height() == to.Height()) {
     CopyDirect(from, to);
   } else {
     CopyStretched(from, to);
@@ -134,10 +134,10 @@ void BitmapEffectTarget::CopyDirect(const EffectRect& from, const EffectRect& to
 }
 
 void BitmapEffectTarget::CopyStretched(const EffectRect& from, const EffectRect& to) {
-  const int fromW = from.width();
-  const int fromH = from.height();
-  const int toW = to.width();
-  const int toH = to.height();
+  const int fromW = from.Width();
+  const int fromH = from.Height();
+  const int toW = to.Width();
+  const int toH = to.Height();
   const int top = std::max(to.top, 0);
   const int bottom = std::min(to.bottom, target_.height);
   const int left = std::max(to.left, 0);

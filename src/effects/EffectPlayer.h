@@ -20,9 +20,9 @@ class EffectPlayer {
   EffectPlayer(const EffectGrid& grid, EffectTarget& target, std::vector<EffectCopy>* log,
                bool trackBoxes);
 
-  const EffectGrid& grid() const { return grid_; }
-  int columns() const { return grid_.columns; }
-  int rows() const { return grid_.rows; }
+  const EffectGrid& Grid() const { return grid_; }
+  int Columns() const { return grid_.columns; }
+  int Rows() const { return grid_.rows; }
 
   void Whole();
   void Box(int c, int r) {

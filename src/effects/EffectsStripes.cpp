@@ -6,101 +6,117 @@
 
 namespace lrw {
 
+namespace {
+
+// Effects 27 and 29: `bands` columns of boxes side by side, the first filling downward, the
+// next upward, and so on, all at once.
+void VerticalStripes(EffectPlayer& p, int bands) {
+  const int rows = p.Rows();
+  const int width = Nearest(p.Columns() / static_cast<double>(bands));
+  for (int r = 1; r <= rows; ++r) {
+    for (int j = 1; j <= width; ++j) {
+      for (int band = 0; band < bands; ++band) {
+        p.Box(band * width + j, band % 2 == 0 ? r : rows + 1 - r);
+      }
+    }
+  }
+}
+
+// Effects 28 and 30: `bands` rows of boxes, the first filling rightward, the next leftward,
+// and so on, all at once.
+void HorizontalStripes(EffectPlayer& p, int bands) {
+  const int columns = p.Columns();
+  const int height = Nearest(p.Rows() / static_cast<double>(bands));
+  for (int c = 1; c <= columns; ++c) {
+    for (int j = 1; j <= height; ++j) {
+      for (int band = 0; band < bands; ++band) {
+        p.Box(band % 2 == 0 ? c : columns + 1 - c, band * height + j);
+      }
+    }
+  }
+}
+
+// Effect 31: the two left quarters fill downward and the two right quarters upward.
+void Kaleidoscope(EffectPlayer& p) {
+  const int rows = p.Rows();
+  const int hc = Nearest(p.Columns() * 0.5);
+  const int hr = Nearest(rows * 0.5);
+  for (int k = 1; k <= hr + 1; ++k) {
+    for (int j = 1; j <= hc; ++j) {
+      p.Box(j, k);
+      p.Box(j, hr + k);
+      p.Box(hc + j, rows + 1 - k - hr);
+      p.Box(hc + j, rows + 1 - k);
+    }
+  }
+}
+
+// Effect 32: the middle band opens from the centre columns to both sides, then the top band
+// fills upward and the bottom band downward from it.
+void DoubleWipeOut(EffectPlayer& p) {
+  const int columns = p.Columns();
+  const int t = Nearest(p.Rows() / 3.0);
+  const int hc = Nearest(columns * 0.5);
+  for (int k = 1; k <= hc; ++k) {
+    for (int r = t; r <= 2 * t; ++r) {
+      p.Box(hc + 1 - k, r);
+      p.Box(hc + k, r);
+    }
+  }
+  for (int k = 1; k <= t; ++k) {
+    for (int c = 1; c <= columns; ++c) {
+      p.Box(c, t + 1 - k);
+      p.Box(c, 2 * t + k);
+    }
+  }
+}
+
+// Effect 33: the top and bottom bands close in from the edges, then the middle band from both
+// sides.
+void DoubleWipeIn(EffectPlayer& p) {
+  const int columns = p.Columns();
+  const int rows = p.Rows();
+  const int t = Nearest(rows / 3.0);
+  const int hc = Nearest(columns * 0.5);
+  for (int k = 1; k <= t; ++k) {
+    for (int c = 1; c <= columns; ++c) {
+      p.Box(c, k);
+      p.Box(c, rows + 1 - k);
+    }
+  }
+  for (int k = 1; k <= hc + 1; ++k) {
+    for (int r = t; r <= 2 * t + 1; ++r) {
+      p.Box(k, r);
+      p.Box(columns + 1 - k, r);
+    }
+  }
+}
+
+}  // namespace
+
 void PlayStripeEffect(int effect, EffectPlayer& p) {
-  const int C = p.columns();
-  const int R = p.rows();
   switch (effect) {
-    case 27: {
-      const int q = Nearest(C * 0.25);
-      for (int r = 1; r <= R; ++r) {
-        for (int j = 1; j <= q; ++j) {
-          p.Box(j, r);
-          p.Box(q + j, R + 1 - r);
-          p.Box(2 * q + j, r);
-          p.Box(3 * q + j, R + 1 - r);
-        }
-      }
+    case 27:
+      VerticalStripes(p, 4);
       break;
-    }
-    case 28: {
-      const int q = Nearest(R * 0.25);
-      for (int c = 1; c <= C; ++c) {
-        for (int j = 1; j <= q; ++j) {
-          p.Box(c, j);
-          p.Box(C + 1 - c, q + j);
-          p.Box(c, 2 * q + j);
-          p.Box(C + 1 - c, 3 * q + j);
-        }
-      }
+    case 28:
+      HorizontalStripes(p, 4);
       break;
-    }
-    case 29: {
-      const int q = Nearest(C * 0.5);
-      for (int r = 1; r <= R; ++r) {
-        for (int j = 1; j <= q; ++j) {
-          p.Box(j, r);
-          p.Box(q + j, R + 1 - r);
-        }
-      }
+    case 29:
+      VerticalStripes(p, 2);
       break;
-    }
-    case 30: {
-      const int q = Nearest(R * 0.5);
-      for (int c = 1; c <= C; ++c) {
-        for (int j = 1; j <= q; ++j) {
-          p.Box(c, j);
-          p.Box(C + 1 - c, q + j);
-        }
-      }
+    case 30:
+      HorizontalStripes(p, 2);
       break;
-    }
-    case 31: {
-      const int hc = Nearest(C * 0.5);
-      const int hr = Nearest(R * 0.5);
-      for (int k = 1; k <= hr + 1; ++k) {
-        for (int j = 1; j <= hc; ++j) {
-          p.Box(j, k);
-          p.Box(j, hr + k);
-          p.Box(hc + j, R + 1 - k - hr);
-          p.Box(hc + j, R + 1 - k);
-        }
-      }
+    case 31:
+      Kaleidoscope(p);
       break;
-    }
-    case 32: {
-      const int t = Nearest(R / 3.0);
-      const int hc = Nearest(C * 0.5);
-      for (int k = 1; k <= hc; ++k) {
-        for (int r = t; r <= 2 * t; ++r) {
-          p.Box(hc + 1 - k, r);
-          p.Box(hc + k, r);
-        }
-      }
-      for (int k = 1; k <= t; ++k) {
-        for (int c = 1; c <= C; ++c) {
-          p.Box(c, t + 1 - k);
-          p.Box(c, 2 * t + k);
-        }
-      }
+    case 32:
+      DoubleWipeOut(p);
       break;
-    }
-    case 33: {
-      const int t = Nearest(R / 3.0);
-      const int hc = Nearest(C * 0.5);
-      for (int k = 1; k <= t; ++k) {
-        for (int c = 1; c <= C; ++c) {
-          p.Box(c, k);
-          p.Box(c, R + 1 - k);
-        }
-      }
-      for (int k = 1; k <= hc + 1; ++k) {
-        for (int r = t; r <= 2 * t + 1; ++r) {
-          p.Box(k, r);
-          p.Box(C + 1 - k, r);
-        }
-      }
+    case 33:
+      DoubleWipeIn(p);
       break;
-    }
     default:
       break;
   }

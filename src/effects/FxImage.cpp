@@ -24,7 +24,7 @@ namespace {
 const QEvent::Type kPlayEvent = static_cast<QEvent::Type>(QEvent::User + 0x4658);
 
 QRect ToQRect(const EffectRect& r) {
-  return QRect(r.left, r.top, r.width(), r.height());
+  return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
 // Collects the part of the control that a frame's copies changed, on a grid of tiles, so that a
@@ -380,7 +380,7 @@ void TFXGraphic::PlayTransition(const QRegion& requested, bool pictureChanged) {
   if (!self || !picture_.HoldsBitmap()) return;
   EnsureScreenSize();
   if (screen_.empty()) return;
-  const Bitmap& source = picture_.bitmap();
+  const Bitmap& source = picture_.AsBitmap();
   // From here on everything is in device pixels.
   const QRegion region = ToDevice(requested & rect());
   if (region.isEmpty()) return;
@@ -424,8 +424,8 @@ void TFXGraphic::PlayTransition(const QRegion& requested, bool pictureChanged) {
   const bool whole = region == QRegion(0, 0, screen_.width, screen_.height);
   const EffectRect area{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
   std::vector<RecordedCopy> copies;
-  copies.reserve(recorder.copies().size());
-  for (const RecordedCopy& copy : recorder.copies()) {
+  copies.reserve(recorder.Copies().size());
+  for (const RecordedCopy& copy : recorder.Copies()) {
     if (whole || ToQRect(copy.to).intersects(bounds)) copies.push_back(copy);
   }
 

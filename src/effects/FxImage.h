@@ -60,13 +60,13 @@ class FxPicture {
   static FxPicture FromBitmap(Bitmap bitmap);
   static FxPicture FromDrawing(const QPicture& drawing);
 
-  Kind kind() const { return kind_; }
+  Kind ContentKind() const { return kind_; }
   bool IsEmpty() const { return kind_ == Kind::Empty; }
   bool HoldsBitmap() const { return kind_ == Kind::Bitmap; }
   int Width() const;
   int Height() const;
   // The bitmap; empty unless HoldsBitmap().
-  const Bitmap& bitmap() const { return bitmap_; }
+  const Bitmap& AsBitmap() const { return bitmap_; }
 
   // Each of these replaces the graphic and then notifies.
   void SetBitmap(Bitmap bitmap);
@@ -96,7 +96,7 @@ class FxCanvas {
   ~FxCanvas();
 
   QPainter* operator->() { return &painter_; }
-  QPainter& painter() { return painter_; }
+  QPainter& Painter() { return painter_; }
 
  private:
   friend class TFXGraphic;

@@ -21,7 +21,7 @@ class RecordingEffectTarget : public EffectTarget {
     copies_.push_back({from, to});
   }
 
-  const std::vector<RecordedCopy>& copies() const { return copies_; }
+  const std::vector<RecordedCopy>& Copies() const { return copies_; }
   void Clear() { copies_.clear(); }
 
   // Makes copies [first, last) on `target`, in order; `last` is limited to the recorded count.

@@ -13,8 +13,8 @@ class RemainingIndexSet {
  public:
   explicit RemainingIndexSet(uint32_t count);
 
-  uint32_t size() const { return remaining_; }
-  // Removes and returns the index at position k (0-based) among the remaining ones; k < size().
+  uint32_t Size() const { return remaining_; }
+  // Removes and returns the index at position k (0-based) among the remaining ones; k < Size().
   uint32_t TakeAt(uint32_t k);
 
  private:

@@ -10,8 +10,8 @@ namespace lrw {
 struct EffectRect {
   int left = 0, top = 0, right = 0, bottom = 0;  // right/bottom exclusive
 
-  int width() const { return right - left; }
-  int height() const { return bottom - top; }
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
   bool operator==(const EffectRect&) const = default;
 };
 

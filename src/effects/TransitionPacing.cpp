@@ -62,7 +62,7 @@ void SteadyPacingClock::WaitUntil(double seconds) {
 
 int PlayPaced(const TransitionPacing& pacing, PacingClock& clock, double frameSeconds,
               const std::function<void(size_t first, size_t last)>& present) {
-  const size_t count = pacing.size();
+  const size_t count = pacing.Size();
   if (count == 0) return 0;
   if (!(frameSeconds > 0)) frameSeconds = 1.0 / PacingCosts::kMaxFramesPerSecond;
   const double start = clock.Now();

@@ -34,7 +34,7 @@ class TransitionPacing {
   TransitionPacing(std::span<const RecordedCopy> copies, const EffectRect& paintArea, int width,
                    int height, double factor = 1.0, double devicePixelRatio = 1.0);
 
-  size_t size() const { return dueAt_.size(); }
+  size_t Size() const { return dueAt_.size(); }
   // Seconds from the start until the last copy is due.
   double Duration() const { return dueAt_.empty() ? 0.0 : dueAt_.back(); }
   // The number of leading copies that are due `seconds` after the start.

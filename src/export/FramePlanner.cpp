@@ -32,18 +32,18 @@ bool PlanFrames(const ShowTimeline& timeline, double fps, FramePlan& plan) {
     const double t = static_cast<double>(frame) / fps;
     // Transitions that begin by this frame; one that is overtaken is finished first.
     while (next < count && timeline.slides[next].start <= t + kFrameEpsilon) {
-      if (pacing && done < pacing->size()) {
-        plan.Apply(next - 1, done, pacing->size());
+      if (pacing && done < pacing->Size()) {
+        plan.Apply(next - 1, done, pacing->Size());
         changed = true;
       }
       pacing = &plan.BeginTransition(next);
       done = 0;
       ++next;
     }
-    if (pacing && done < pacing->size()) {
+    if (pacing && done < pacing->Size()) {
       const double since = t - timeline.slides[next - 1].start;
       size_t due = pacing->DueCount(since + kFrameEpsilon);
-      if (t + kFrameEpsilon >= timeline.slides[next - 1].shown) due = pacing->size();
+      if (t + kFrameEpsilon >= timeline.slides[next - 1].shown) due = pacing->Size();
       if (due > done) {
         plan.Apply(next - 1, done, due);
         done = due;
@@ -58,7 +58,7 @@ bool PlanFrames(const ShowTimeline& timeline, double fps, FramePlan& plan) {
     }
     // A finished transition (or the black before the first) holds until the next begins.
     int64_t repeat = 1;
-    if (!live && (!pacing || done == pacing->size())) {
+    if (!live && (!pacing || done == pacing->Size())) {
       int64_t until = next < count ? FirstFrameAtOrAfter(timeline.slides[next].start, fps) : frames;
       const double liveFrom = pacing ? plan.LiveFrom(next - 1) : FramePlan::kNeverLive;
       if (liveFrom < FramePlan::kNeverLive && t + kFrameEpsilon < liveFrom) {

@@ -144,8 +144,8 @@ class RenderPlan : public FramePlan {
  private:
   // Widens the part of the screen changed since the last frame.
   void Include(const EffectRect& rect) {
-    if (rect.width() <= 0 || rect.height() <= 0) return;
-    if (dirty_.width() <= 0 || dirty_.height() <= 0) {
+    if (rect.Width() <= 0 || rect.Height() <= 0) return;
+    if (dirty_.Width() <= 0 || dirty_.Height() <= 0) {
       dirty_ = rect;
       return;
     }

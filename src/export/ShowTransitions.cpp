@@ -31,7 +31,7 @@ class CopyCollector : public EffectTarget {
 class DurationMeter : public EffectTarget {
  public:
   DurationMeter(const EffectRect& screen)
-      : screen_(screen), area_(double(screen.width()) * screen.height()) {}
+      : screen_(screen), area_(double(screen.Width()) * screen.Height()) {}
   void Copy(const EffectRect&, const EffectRect& to) override {
     seconds_ += TransitionPacing::CopyCost({to, to}, screen_, area_);
     ++count_;

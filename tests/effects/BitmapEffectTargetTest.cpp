@@ -68,7 +68,7 @@ TEST(BitmapEffectTargetTest, StripsOfDifferentHeightsAreStretched) {
     Bitmap target(4, 6, kOld);
     BitmapEffectTarget copier(source, target);
     copier.Copy(c.from, c.to);
-    for (int i = 0; i < c.to.height() && i < 4; ++i) {
+    for (int i = 0; i < c.to.Height() && i < 4; ++i) {
       for (int x = 0; x < 4; ++x) {
         const int sy = c.expectedSourceRows[i];
         EXPECT_EQ(target.at(x, c.to.top + i), sy < 0 ? kOld : source.at(x, sy))
@@ -91,7 +91,7 @@ TEST(BitmapEffectTargetTest, BatchedBoxesEqualSingleCopies) {
         SetRandomState(77);
         RunEffect(static_cast<uint8_t>(effect), {0, 0, 23, 17}, recorder, d);
         std::vector<EffectRect> boxes;
-        for (const RecordedCopy& copy : recorder.copies()) boxes.push_back(copy.from);
+        for (const RecordedCopy& copy : recorder.Copies()) boxes.push_back(copy.from);
         // The first third and a middle stretch, so that the picture is still partly old.
         for (auto [first, count] : {std::pair{size_t{0}, boxes.size() / 3},
                                     std::pair{boxes.size() / 3, boxes.size() / 4}}) {
@@ -116,15 +116,15 @@ TEST(RecordingEffectTargetTest, ReplayInPiecesEqualsDirectPlay) {
 
   RecordingEffectTarget recorder;
   RunEffect(39, directCopier.SourceClip(), recorder, 3);
-  ASSERT_FALSE(recorder.copies().empty());
-  EXPECT_EQ(recorder.copies().front().from, (EffectRect{0, 0, 3, 3}));
+  ASSERT_FALSE(recorder.Copies().empty());
+  EXPECT_EQ(recorder.Copies().front().from, (EffectRect{0, 0, 3, 3}));
 
   Bitmap replayed(9, 7, kOld);
   BitmapEffectTarget replayCopier(source, replayed);
-  const size_t half = recorder.copies().size() / 2;
+  const size_t half = recorder.Copies().size() / 2;
   recorder.Replay(replayCopier, 0, half);
   EXPECT_FALSE(replayed == source);
-  recorder.Replay(replayCopier, half, recorder.copies().size() + 10);
+  recorder.Replay(replayCopier, half, recorder.Copies().size() + 10);
   EXPECT_TRUE(replayed == direct);
   EXPECT_TRUE(replayed == source);
 }

@@ -91,12 +91,12 @@ TEST(RemainingIndexSetTest, MatchesListRemoval) {
     for (uint32_t i = 0; i < count; ++i) list[i] = i;
     RemainingIndexSet set(count);
     while (!list.empty()) {
-      ASSERT_EQ(set.size(), list.size());
+      ASSERT_EQ(set.Size(), list.size());
       const uint32_t k = RandomDraw(static_cast<uint32_t>(list.size()));
       ASSERT_EQ(set.TakeAt(k), list[k]) << "count " << count;
       list.erase(list.begin() + k);
     }
-    EXPECT_EQ(set.size(), 0u);
+    EXPECT_EQ(set.Size(), 0u);
   }
 }
 

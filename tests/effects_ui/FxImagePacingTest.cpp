@@ -17,7 +17,7 @@ constexpr double kFrame = 1.0 / 60.0;
 std::vector<RecordedCopy> Record(uint8_t effect, int w, int h, uint8_t d) {
   RecordingEffectTarget recorder;
   RunEffect(effect, {0, 0, w, h}, recorder, d);
-  return recorder.copies();
+  return recorder.Copies();
 }
 
 TransitionPacing Pace(const std::vector<RecordedCopy>& copies, int w, int h, double factor = 1) {

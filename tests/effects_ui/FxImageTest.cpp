@@ -68,18 +68,18 @@ TEST_F(FxImageTest, CanvasOfAnEmptyPictureMakesABitmapOfTheControlsSize) {
   ASSERT_TRUE(image->Picture().HoldsBitmap());
   EXPECT_EQ(image->Picture().Width(), 105);
   EXPECT_EQ(image->Picture().Height(), 105);
-  EXPECT_EQ(image->Picture().bitmap().at(50, 50), 0xFFFFFFFFu);
+  EXPECT_EQ(image->Picture().AsBitmap().at(50, 50), 0xFFFFFFFFu);
 
   TFxImage other(host.get());
   other.resize(300, 200);
   other.Canvas()->fillRect(10, 10, 5, 5, Qt::red);
   ASSERT_EQ(other.Picture().Width(), 300);
   EXPECT_EQ(other.Picture().Height(), 200);
-  EXPECT_EQ(other.Picture().bitmap().at(12, 12), 0xFFFF0000u);
+  EXPECT_EQ(other.Picture().AsBitmap().at(12, 12), 0xFFFF0000u);
   // A second read draws on the same bitmap.
   other.Canvas()->fillRect(0, 0, 1, 1, Qt::blue);
-  EXPECT_EQ(other.Picture().bitmap().at(12, 12), 0xFFFF0000u);
-  EXPECT_EQ(other.Picture().bitmap().at(0, 0), 0xFF0000FFu);
+  EXPECT_EQ(other.Picture().AsBitmap().at(12, 12), 0xFFFF0000u);
+  EXPECT_EQ(other.Picture().AsBitmap().at(0, 0), 0xFF0000FFu);
 }
 
 TEST_F(FxImageTest, CanvasNeedsABitmap) {
@@ -90,7 +90,7 @@ TEST_F(FxImageTest, CanvasNeedsABitmap) {
   } catch (const EInvalidOperation& error) {
     EXPECT_STREQ(error.what(), "SImageCanvasNeedsBitmap");
   }
-  EXPECT_EQ(image->Picture().kind(), FxPicture::Kind::Drawing);
+  EXPECT_EQ(image->Picture().ContentKind(), FxPicture::Kind::Drawing);
 }
 
 TEST_F(FxImageTest, PictureWriteAcceptsOnlyBitmapsAndEmptyPictures) {
@@ -98,7 +98,7 @@ TEST_F(FxImageTest, PictureWriteAcceptsOnlyBitmapsAndEmptyPictures) {
   ASSERT_TRUE(image->Picture().HoldsBitmap());
   image->SetPicture(FxPicture::FromDrawing(Drawing()));  // ignored
   ASSERT_TRUE(image->Picture().HoldsBitmap());
-  EXPECT_EQ(image->Picture().bitmap(), test::Pattern(20, 10, 1));
+  EXPECT_EQ(image->Picture().AsBitmap(), test::Pattern(20, 10, 1));
   image->SetPicture(FxPicture());
   EXPECT_TRUE(image->Picture().IsEmpty());
 }
