@@ -53,8 +53,33 @@ PropertyPanel::~PropertyPanel() {
 }
 
 void PropertyPanel::BuildControls() {
+  // Made in tab order: the order of creation is the keyboard's order through the panel.
+  BuildTransitionGroup();
+  BuildBackgroundGroup();
+  BuildCaptionGroup();
+  BuildSoundGroup();
+  BuildDurationGroup();
+  BuildArrangeButton();
+  pictureControls_ = new PictureControls(editor_, this, transitionGroup_);
+}
+
+void PropertyPanel::BuildTransitionGroup() {
   transitionGroup_ =
       MakeGroup(this, "gbTransition", tr("&Transition and Position"), 6, 0, 209, 223);
+  BuildEffectList();
+  BuildSpeedControls();
+  showTransitionButton_ = new QPushButton(QIcon(QStringLiteral(":/icons/show-me.svg")),
+                                          tr("Show Me"), transitionGroup_);
+  showTransitionButton_->setObjectName(QStringLiteral("btnShowTransition"));
+  showTransitionButton_->setIconSize(QSize(20, 20));
+  showTransitionButton_->setToolTip(tr("Demonstrate the transition"));
+  showTransitionButton_->setGeometry(49, 140, 93, 31);
+  showTransitionButton_->setAccessibleDescription(showTransitionButton_->toolTip());
+  centerCheck_ = Place(new GrayableCheckBox(tr("Center image on screen"), transitionGroup_),
+                       QStringLiteral("cbxCenter"), 35, 186);
+}
+
+void PropertyPanel::BuildEffectList() {
   effectList_ = new QComboBox(transitionGroup_);
   effectList_->setObjectName(QStringLiteral("cbTransition"));
   for (std::string_view name : EffectNames())
@@ -72,6 +97,9 @@ void PropertyPanel::BuildControls() {
   effectList_->setGeometry(16, 30, 177, effectList_->sizeHint().height());
   effectList_->setAccessibleName(tr("Transition"));
   effectList_->setAccessibleDescription(tr("The effect that brings the selected slides on"));
+}
+
+void PropertyPanel::BuildSpeedControls() {
   speedLabel_ = MakeLabel(transitionGroup_, "lblBox_Width", tr("Speed"), 7, 68);
   speedSlider_ = new QSlider(Qt::Horizontal, transitionGroup_);
   speedSlider_->setObjectName(QStringLiteral("tbBox_Width"));
@@ -98,16 +126,9 @@ void PropertyPanel::BuildControls() {
   slowerLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   slowerLabel_->move(13, 112);
   fasterLabel_->move(161, 112);
-  showTransitionButton_ = new QPushButton(QIcon(QStringLiteral(":/icons/show-me.svg")),
-                                          tr("Show Me"), transitionGroup_);
-  showTransitionButton_->setObjectName(QStringLiteral("btnShowTransition"));
-  showTransitionButton_->setIconSize(QSize(20, 20));
-  showTransitionButton_->setToolTip(tr("Demonstrate the transition"));
-  showTransitionButton_->setGeometry(49, 140, 93, 31);
-  showTransitionButton_->setAccessibleDescription(showTransitionButton_->toolTip());
-  centerCheck_ = Place(new GrayableCheckBox(tr("Center image on screen"), transitionGroup_),
-                       QStringLiteral("cbxCenter"), 35, 186);
+}
 
+void PropertyPanel::BuildBackgroundGroup() {
   backgroundGroup_ = MakeGroup(this, "gbBackground", tr("&Background"), 219, 0, 157, 56);
   backgroundButton_ = new QPushButton(tr("Change"), backgroundGroup_);
   backgroundButton_->setObjectName(QStringLiteral("btnBackground"));
@@ -118,7 +139,9 @@ void PropertyPanel::BuildControls() {
   backgroundSwatch_->setColor(Qt::white);
   backgroundSwatch_->setGeometry(100, 20, 49, 22);
   backgroundSwatch_->SetAccessibleLabel(tr("Background colour"));
+}
 
+void PropertyPanel::BuildCaptionGroup() {
   captionGroup_ = MakeGroup(this, "gbCaption", tr("&Caption"), 219, 61, 157, 56);
   showCaptionCheck_ = Place(new GrayableCheckBox(tr("Show"), captionGroup_),
                             QStringLiteral("cbxShow_Caption"), 28, 20);
@@ -127,7 +150,9 @@ void PropertyPanel::BuildControls() {
   editCaptionButton_->setGeometry(84, 16, 49, 25);
   showCaptionCheck_->setAccessibleName(tr("Show caption"));
   editCaptionButton_->setAccessibleName(tr("Edit caption"));
+}
 
+void PropertyPanel::BuildSoundGroup() {
   soundGroup_ = MakeGroup(this, "gbSound", tr("&Sound"), 219, 122, 157, 104);
   playSoundCheck_ = Place(new GrayableCheckBox(tr("Play a Sound"), soundGroup_),
                           QStringLiteral("cbxPlay_Sound"), 16, 15);
@@ -144,7 +169,9 @@ void PropertyPanel::BuildControls() {
   soundNameLabel_->setAccessibleName(tr("Sound file"));
   playSoundButton_->setAccessibleName(tr("Play sound"));
   changeSoundButton_->setAccessibleName(tr("Change sound"));
+}
 
+void PropertyPanel::BuildDurationGroup() {
   durationGroup_ = MakeGroup(this, "gbDuration", tr("&Duration"), 380, 0, 185, 120);
   enterPressedRadio_ = Place(new QRadioButton(tr("Display until Enter is pressed"), durationGroup_),
                              QStringLiteral("rbEnterPressed"), 9, 16);
@@ -166,7 +193,9 @@ void PropertyPanel::BuildControls() {
   secondsBox_->setAccessibleName(tr("Seconds"));
   secondsBox_->setAccessibleDescription(
       tr("Seconds to show the slide, or to add after its sound (0 to 120)"));
+}
 
+void PropertyPanel::BuildArrangeButton() {
   arrangeButton_ =
       new QPushButton(QIcon(QStringLiteral(":/icons/arrange.svg")), tr("&Arrange Slide"), this);
   arrangeButton_->setObjectName(QStringLiteral("btnPreview"));
@@ -174,7 +203,6 @@ void PropertyPanel::BuildControls() {
   arrangeButton_->setToolTip(tr("Set image and caption placement"));
   arrangeButton_->setGeometry(405, 8, 134, 24);
   arrangeButton_->setAccessibleDescription(arrangeButton_->toolTip());
-  pictureControls_ = new PictureControls(editor_, this, transitionGroup_);
 }
 
 void PropertyPanel::Run(EditorCommand&& command) {

@@ -47,6 +47,14 @@ class PropertyPanel : public QWidget, private EditorListener {
   void CommandStatesChanged() override;
 
   void BuildControls();
+  void BuildTransitionGroup();
+  void BuildEffectList();
+  void BuildSpeedControls();
+  void BuildBackgroundGroup();
+  void BuildCaptionGroup();
+  void BuildSoundGroup();
+  void BuildDurationGroup();
+  void BuildArrangeButton();
   void Connect();
   // Shows the selected slides' settings; with none selected the values stay, unless
   // the slides they belong to are gone.

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "effects/BitmapEffectTarget.h"
@@ -98,6 +99,32 @@ void CopyPixels(const Bitmap& from, Bitmap& to, const QRect& rect) {
   for (int y = rect.top(); y <= rect.bottom(); ++y) {
     std::memcpy(to.row(y) + rect.left(), from.row(y) + rect.left(), bytes);
   }
+}
+
+// Whether the screen already shows the picture everywhere in `region`. Pixels outside the
+// picture are never copied; only the part inside can change.
+bool ShowsPicture(const Bitmap& screen, const Bitmap& picture, const QRegion& region) {
+  const QRect pictureRect(0, 0, picture.width, picture.height);
+  for (const QRect& r : region) {
+    const QRect inside = r & pictureRect;
+    if (!inside.isEmpty() && !SamePixels(screen, picture, inside)) return false;
+  }
+  return true;
+}
+
+// The copies of the effect, in order; given `touching`, only those that touch it: a repaint of
+// part of the control replays that part.
+std::vector<RecordedCopy> RecordCopies(uint8_t effect, const EffectRect& clip, uint8_t boxWidth,
+                                       const std::optional<QRect>& touching) {
+  RecordingEffectTarget recorder;
+  RunEffect(effect, clip, recorder, boxWidth);
+  if (!touching) return recorder.Copies();
+  std::vector<RecordedCopy> copies;
+  copies.reserve(recorder.Copies().size());
+  for (const RecordedCopy& copy : recorder.Copies()) {
+    if (ToQRect(copy.to).intersects(*touching)) copies.push_back(copy);
+  }
+  return copies;
 }
 
 }  // namespace
@@ -225,7 +252,7 @@ FxCanvas TFXGraphic::Canvas() {
     const QSize size = DeviceSize();
     picture_.SetBitmap(Bitmap(size.width(), size.height(), 0xFFFFFFFFu));
   } else if (!picture_.HoldsBitmap()) {
-    throw EInvalidOperation("SImageCanvasNeedsBitmap");
+    throw InvalidOperation("SImageCanvasNeedsBitmap");
   }
   return FxCanvas(picture_, devicePixelRatioF());
 }
@@ -385,49 +412,38 @@ void TFXGraphic::PlayTransition(const QRegion& requested, bool pictureChanged) {
   const QRegion region = ToDevice(requested & rect());
   if (region.isEmpty()) return;
 
-  // What the screen shows in the region: a control that is not opaque has it erased first.
-  if (!opaque_) {
-    const uint32_t background = BackgroundPixel();
-    for (const QRect& r : region) {
-      for (int y = r.top(); y <= r.bottom(); ++y) {
-        std::fill_n(screen_.row(y) + r.left(), r.width(), background);
-      }
-    }
-    if (visible) Present(region);
-  }
-
+  if (!opaque_) EraseToBackground(region, visible);
   // A repaint of a part that already shows the picture has nothing to reveal (Qt's backing
   // store restores uncovered parts itself). A new picture always plays its transition: its
   // length must not depend on what the screen showed before.
-  if (!pictureChanged) {
-    const QRect pictureRect(0, 0, source.width, source.height);
-    bool alreadyShown = true;
-    for (const QRect& r : region) {
-      // Pixels outside the picture are never copied; only the part inside can change.
-      const QRect inside = r & pictureRect;
-      if (inside.isEmpty()) continue;
-      if (!SamePixels(screen_, source, inside)) {
-        alreadyShown = false;
-        break;
-      }
+  if (!pictureChanged && ShowsPicture(screen_, source, region)) return;
+  PlayCopies(source, region, visible);
+}
+
+void TFXGraphic::EraseToBackground(const QRegion& deviceRegion, bool visible) {
+  const uint32_t background = BackgroundPixel();
+  for (const QRect& r : deviceRegion) {
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      std::fill_n(screen_.row(y) + r.left(), r.width(), background);
     }
-    if (alreadyShown) return;
   }
+  if (visible) Present(deviceRegion);
+}
 
-  RecordingEffectTarget recorder;
+double TFXGraphic::FrameSeconds() const {
+  double rate = screen() ? screen()->refreshRate() : PacingCosts::kMaxFramesPerSecond;
+  if (!(rate > 0) || rate > PacingCosts::kMaxFramesPerSecond) {
+    rate = PacingCosts::kMaxFramesPerSecond;
+  }
+  return 1.0 / rate;
+}
+
+void TFXGraphic::PlayCopies(const Bitmap& source, const QRegion& region, bool visible) {
   const EffectRect clip{0, 0, source.width, source.height};
-  RunEffect(effect_, clip, recorder, DeviceBoxWidth());
-
-  // Copies are kept only where they touch the region; a repaint of part of the control replays
-  // that part.
   const QRect bounds = region.boundingRect();
   const bool whole = region == QRegion(0, 0, screen_.width, screen_.height);
-  const EffectRect area{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
-  std::vector<RecordedCopy> copies;
-  copies.reserve(recorder.Copies().size());
-  for (const RecordedCopy& copy : recorder.Copies()) {
-    if (whole || ToQRect(copy.to).intersects(bounds)) copies.push_back(copy);
-  }
+  const std::vector<RecordedCopy> copies =
+      RecordCopies(effect_, clip, DeviceBoxWidth(), whole ? std::nullopt : std::optional(bounds));
 
   // A partial replay works on a scratch copy of the screen and shows only the region of it.
   Bitmap scratch;
@@ -436,17 +452,16 @@ void TFXGraphic::PlayTransition(const QRegion& requested, bool pictureChanged) {
   BitmapEffectTarget target(source, work);
   DirtyTiles tiles(screen_.width, screen_.height);
 
-  const EffectRect paintArea{std::max(area.left, clip.left), std::max(area.top, clip.top),
-                             std::min(area.right, clip.right), std::min(area.bottom, clip.bottom)};
+  const EffectRect paintArea{std::max(bounds.left(), clip.left), std::max(bounds.top(), clip.top),
+                             std::min(bounds.right() + 1, clip.right),
+                             std::min(bounds.bottom() + 1, clip.bottom)};
   const double factor = visible ? pacingFactor_ : 0.0;
   TransitionPacing pacing(copies, paintArea, screen_.width, screen_.height, factor,
                           devicePixelRatioF());
-  double rate = screen() ? screen()->refreshRate() : PacingCosts::kMaxFramesPerSecond;
-  if (!(rate > 0) || rate > PacingCosts::kMaxFramesPerSecond) {
-    rate = PacingCosts::kMaxFramesPerSecond;
-  }
+  QPointer<TFXGraphic> self(this);
   int frame = 0;
-  lastFrameCount_ = PlayPaced(pacing, *clock_, 1.0 / rate, [&](size_t first, size_t last) {
+  const int frames = PlayPaced(pacing, *clock_, FrameSeconds(), [&](size_t first, size_t last) {
+    if (!self) return;  // nothing of the control is left to draw on
     for (size_t i = first; i < last; ++i) {
       target.Copy(copies[i].from, copies[i].to);
       tiles.Mark(copies[i].to);
@@ -456,18 +471,19 @@ void TFXGraphic::PlayTransition(const QRegion& requested, bool pictureChanged) {
       changed &= region;
       for (const QRect& r : changed) CopyPixels(scratch, screen_, r);
     }
-    if (!self) return;
     if (visible) Present(changed);
     ++frame;
     if (frameObserver_) frameObserver_(frame, changed);
   });
-  if (self && !visible) update(ToLogical(region));
+  if (!self) return;
+  lastFrameCount_ = frames;
+  if (!visible) update(ToLogical(region));
 }
 
 // ---- TFxImage
 
 TFxImage::TFxImage(QWidget* parent) : TFXGraphic(parent) {
-  picture_.SetOnChange([this] { PictureChanged(); });
+  picture_.SetOnChange([this] { OnPictureChanged(); });
   resize(105, 105);
 }
 
@@ -477,10 +493,10 @@ TFxImage::~TFxImage() {
 
 void TFxImage::SetAutoSize(bool autoSize) {
   autoSize_ = autoSize;
-  PictureChanged();
+  OnPictureChanged();
 }
 
-void TFxImage::PictureChanged() {
+void TFxImage::OnPictureChanged() {
   // The picture is in device pixels.
   const int w = picture_.Width(), h = picture_.Height();
   if (autoSize_ && w > 0 && h > 0) {

@@ -42,7 +42,7 @@
 namespace lrw {
 
 // Raised when an operation does not fit the control's state.
-class EInvalidOperation : public std::logic_error {
+class InvalidOperation : public std::logic_error {
  public:
   using std::logic_error::logic_error;
 };
@@ -128,7 +128,7 @@ class TFXGraphic : public QWidget {
   void SetPicture(const FxPicture& picture);
 
   // The drawing surface of the picture bitmap. An empty picture first receives a white bitmap of
-  // the control's device size. Throws EInvalidOperation("SImageCanvasNeedsBitmap") when the picture
+  // the control's device size. Throws InvalidOperation("SImageCanvasNeedsBitmap") when the picture
   // holds another kind of graphic.
   FxCanvas Canvas();
 
@@ -182,6 +182,12 @@ class TFXGraphic : public QWidget {
   uint32_t BackgroundPixel() const;
   bool WaitUntilExposed();
   void PlayTransition(const QRegion& region, bool pictureChanged);
+  // Fills the region (device pixels) of the screen image with the parent's background.
+  void EraseToBackground(const QRegion& deviceRegion, bool visible);
+  // Plays the effect's copies that touch the region (device pixels), paced frame by frame.
+  void PlayCopies(const Bitmap& source, const QRegion& region, bool visible);
+  // The time of one display refresh, at most 60 a second.
+  double FrameSeconds() const;
   // Shows the part of the screen image given in device pixels.
   void Present(const QRegion& deviceRegion);
   QRegion ToDevice(const QRegion& logical) const;
@@ -216,11 +222,11 @@ class TFxImage : public TFXGraphic {
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
 
+ private:
   // The change notification of the picture: takes the picture's size when auto-sizing, marks
   // the control opaque when the picture covers it, and requests a repaint.
-  void PictureChanged();
+  void OnPictureChanged();
 
- private:
   bool autoSize_ = false;
 };
 

@@ -1,8 +1,5 @@
 #include "effects/SlideTransitionForm.h"
 
-#include "effects/SmoothTransitions.h"
-#include "player/MotionLayer.h"
-
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPainter>
@@ -12,7 +9,9 @@
 #include <optional>
 
 #include "effects/BitmapResource.h"
+#include "effects/SmoothTransitions.h"
 #include "platform/QtBitmap.h"
+#include "player/MotionLayer.h"
 
 namespace lrw {
 
@@ -38,14 +37,15 @@ bool DemonstrateMotion(TSlideTransitionForm& form, MotionLayer& layer, const Sli
   MotionPicture motion;
   SlideRecord still = slide;
   still.ShowCaption = 0;
-  const QSize device = form.FxImage1->DeviceSize();
+  const QSize device = form.Image()->DeviceSize();
   if (!second ||
       !motion.PrepareImage(still, WrapBitmap(*second), 0, device, form.devicePixelRatioF())) {
-    form.Timer1->start();
+    form.ReleaseTimer()->start();
     return false;
   }
   layer.StartMotion(std::move(motion), kMotionDemoSeconds);
-  form.Timer1->start(static_cast<int>(kMotionDemoSeconds * 1000) + form.Timer1->interval());
+  form.ReleaseTimer()->start(static_cast<int>(kMotionDemoSeconds * 1000) +
+                             form.ReleaseTimer()->interval());
   return true;
 }
 
@@ -58,24 +58,24 @@ TSlideTransitionForm::TSlideTransitionForm(QWidget* owner)
   setObjectName(QStringLiteral("SlideTransitionForm"));
   setWindowTitle(tr("Brightframework - SlideTransition"));
   setAttribute(Qt::WA_DeleteOnClose);
-  FxImage1 = new TFxImage(this);
-  FxImage1->setObjectName(QStringLiteral("FxImage1"));
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(kReleaseDelayMs);
-  Timer1->setSingleShot(false);
-  connect(Timer1, &QTimer::timeout, this, &TSlideTransitionForm::Timer1Timer);
+  image_ = new TFxImage(this);
+  image_->setObjectName(QStringLiteral("FxImage1"));
+  releaseTimer_ = new QTimer(this);
+  releaseTimer_->setObjectName(QStringLiteral("Timer1"));
+  releaseTimer_->setInterval(kReleaseDelayMs);
+  releaseTimer_->setSingleShot(false);
+  connect(releaseTimer_, &QTimer::timeout, this, &TSlideTransitionForm::OnReleaseTimer);
 }
 
-void TSlideTransitionForm::Timer1Timer() {
-  Timer1->stop();
+void TSlideTransitionForm::OnReleaseTimer() {
+  releaseTimer_->stop();
   deleteLater();  // after the messages already queued
 }
 
 TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owner,
                                          double pacingFactor) {
   QPointer<TSlideTransitionForm> form = new TSlideTransitionForm(owner);
-  form->FxImage1->SetPacingFactor(pacingFactor);
+  form->Image()->SetPacingFactor(pacingFactor);
   const std::optional<Bitmap> first = LoadBitmapResource("TRANSPREVIEW1");
   const std::optional<Bitmap> second = LoadBitmapResource("TRANSPREVIEW2");
 
@@ -83,9 +83,9 @@ TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owne
   const int w = first ? first->width * 3 : 720;
   const int h = first ? first->height * 3 : 540;
   form->setFixedSize(w, h);
-  form->FxImage1->setGeometry(0, 0, w, h);
-  form->FxImage1->SetEffect(0);
-  StretchDraw(*form->FxImage1, first);
+  form->Image()->setGeometry(0, 0, w, h);
+  form->Image()->SetEffect(0);
+  StretchDraw(*form->Image(), first);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
@@ -97,7 +97,7 @@ TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owne
 
   if (slide.Smooth != SmoothEffect::None && second) {
     // Blended frame by frame on a layer over the control, then left on the control.
-    QImage to(form->FxImage1->DeviceSize(), QImage::Format_RGB32);
+    QImage to(form->Image()->DeviceSize(), QImage::Format_RGB32);
     {
       QPainter painter(&to);
       painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -105,19 +105,19 @@ TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owne
     }
     auto* layer = new MotionLayer(form);
     layer->setGeometry(0, 0, w, h);
-    layer->PlaySmooth(slide.Smooth, form->FxImage1->ScreenImage(), to,
+    layer->PlaySmooth(slide.Smooth, form->Image()->ScreenImage(), to,
                       SmoothSeconds(slide.BoxWidth) * pacingFactor);
     if (!form) return nullptr;
-    form->FxImage1->SetEffect(0);
-    StretchDraw(*form->FxImage1, second);
-    form->FxImage1->PlayPending();
+    form->Image()->SetEffect(0);
+    StretchDraw(*form->Image(), second);
+    form->Image()->PlayPending();
     if (!DemonstrateMotion(*form, *layer, slide, second)) layer->hide();
     return form;
   }
-  form->FxImage1->SetEffect(slide.Effect);
+  form->Image()->SetEffect(slide.Effect);
   // A box width beyond a byte can only come from a damaged record; take the nearest width.
-  form->FxImage1->SetBoxWidth(static_cast<uint8_t>(std::clamp<int>(slide.BoxWidth, 0, 255)));
-  StretchDraw(*form->FxImage1, second);
+  form->Image()->SetBoxWidth(static_cast<uint8_t>(std::clamp<int>(slide.BoxWidth, 0, 255)));
+  StretchDraw(*form->Image(), second);
   QApplication::processEvents();  // the transition plays here
   if (!form) return nullptr;
   auto* layer = new MotionLayer(form);

@@ -17,10 +17,16 @@ class TSlideTransitionForm : public QWidget {
   // A top-level window; `owner` only keeps it above the designer and frees it with it.
   explicit TSlideTransitionForm(QWidget* owner = nullptr);
 
-  TFxImage* FxImage1 = nullptr;
-  QTimer* Timer1 = nullptr;  // 700 ms, disabled at first
+  // The control that plays the transition (objectName "FxImage1").
+  TFxImage* Image() const { return image_; }
+  // Releases the window when it fires: 700 ms, disabled at first (objectName "Timer1").
+  QTimer* ReleaseTimer() const { return releaseTimer_; }
 
-  void Timer1Timer();
+ private:
+  void OnReleaseTimer();
+
+  TFxImage* image_ = nullptr;
+  QTimer* releaseTimer_ = nullptr;
 };
 
 // Opens a demonstration window and plays `slide`'s effect with its box width from the first

@@ -1,6 +1,7 @@
 #include "effects/SmoothTransitions.h"
 
 #include "document/TextMark.h"
+#include "effects/EffectNames.h"
 
 #include <algorithm>
 #include <array>
@@ -45,7 +46,6 @@ const SmoothInfo* InfoOf(SmoothEffect effect) {
   return n >= 1 && n <= kSmoothEffectCount ? &kSmooth[static_cast<size_t>(n - 1)] : nullptr;
 }
 
-constexpr int kBlockEffects = 42;
 constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 // The soft edge of wipes and the iris, as a share of the screen's width.
@@ -247,17 +247,17 @@ uint8_t FallbackBlockEffect(SmoothEffect effect) {
 }
 
 int TransitionListIndex(uint8_t effect, SmoothEffect smooth) {
-  if (smooth != SmoothEffect::None) return kBlockEffects + static_cast<int>(smooth) - 1;
+  if (smooth != SmoothEffect::None) return kEffectCount + static_cast<int>(smooth) - 1;
   return effect;
 }
 
 void SetTransitionFromList(int index, uint8_t& effect, SmoothEffect& smooth) {
-  if (index < kBlockEffects) {
+  if (index < kEffectCount) {
     effect = static_cast<uint8_t>(index);
     smooth = SmoothEffect::None;
     return;
   }
-  smooth = static_cast<SmoothEffect>(index - kBlockEffects + 1);
+  smooth = static_cast<SmoothEffect>(index - kEffectCount + 1);
   effect = FallbackBlockEffect(smooth);
 }
 

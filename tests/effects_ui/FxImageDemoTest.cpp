@@ -123,9 +123,9 @@ TEST_F(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
   ASSERT_TRUE(form);
   EXPECT_EQ(form->windowTitle(), "Brightframework - SlideTransition");
   EXPECT_EQ(form->size(), QSize(720, 540));
-  EXPECT_EQ(form->FxImage1->geometry(), QRect(0, 0, 720, 540));
-  EXPECT_EQ(form->FxImage1->Effect(), 38);
-  EXPECT_EQ(form->FxImage1->BoxWidth(), 3);
+  EXPECT_EQ(form->Image()->geometry(), QRect(0, 0, 720, 540));
+  EXPECT_EQ(form->Image()->Effect(), 38);
+  EXPECT_EQ(form->Image()->BoxWidth(), 3);
   EXPECT_TRUE(form->isVisible());
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   EXPECT_EQ(form->pos(), QPoint(screen.left() + (screen.width() - 720) / 2,
@@ -134,11 +134,11 @@ TEST_F(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
   // The screen shows the second picture, three times as large.
   const Bitmap second = *LoadBitmapResource("TRANSPREVIEW2");
   const QImage expected = test::ToImage(second).scaled(720, 540);
-  EXPECT_EQ(form->FxImage1->ScreenImage(), expected);
+  EXPECT_EQ(form->Image()->ScreenImage(), expected);
   test::KeepScreenshot(form->grab().toImage(), "transition-demo-end");
 
-  ASSERT_TRUE(form->Timer1->isActive());
-  EXPECT_EQ(form->Timer1->interval(), 700);
+  ASSERT_TRUE(form->ReleaseTimer()->isActive());
+  EXPECT_EQ(form->ReleaseTimer()->interval(), 700);
   Wait(400);
   EXPECT_TRUE(form);
   for (int i = 0; i < 150 && form; ++i) Wait(20);
@@ -177,14 +177,14 @@ TEST_F(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOn
   ASSERT_TRUE(form);
   EXPECT_GE(took.elapsed(), 450);
   EXPECT_GT(mixed, 100);
-  EXPECT_EQ(form->FxImage1->ScreenImage(), second);
+  EXPECT_EQ(form->Image()->ScreenImage(), second);
   // Then the slide's motion moves the second picture, and the window waits for it.
   auto* layer = form->findChild<MotionLayer*>();
   ASSERT_NE(layer, nullptr);
   const QImage moving = layer->Frame().copy();
   Wait(300);
   EXPECT_NE(layer->Frame(), moving);
-  EXPECT_GT(form->Timer1->interval(), 2000);
+  EXPECT_GT(form->ReleaseTimer()->interval(), 2000);
   form->close();
 }
 
@@ -198,9 +198,9 @@ TEST_F(SlideTransitionDemo, SeveralWindowsAtOnceEachFreeingItself) {
   ASSERT_TRUE(first && second);
   EXPECT_NE(first.data(), second.data());
   EXPECT_EQ(first->pos(), second->pos());
-  EXPECT_EQ(first->FxImage1->Effect(), 41);
-  EXPECT_EQ(first->FxImage1->BoxWidth(), 2);
-  EXPECT_EQ(second->FxImage1->BoxWidth(), 255);
+  EXPECT_EQ(first->Image()->Effect(), 41);
+  EXPECT_EQ(first->Image()->BoxWidth(), 2);
+  EXPECT_EQ(second->Image()->BoxWidth(), 255);
   for (int i = 0; i < 150 && (first || second); ++i) Wait(20);
   EXPECT_FALSE(first);
   EXPECT_FALSE(second);

@@ -87,7 +87,7 @@ TEST_F(FxImageTest, CanvasNeedsABitmap) {
   try {
     image->Canvas();
     FAIL() << "no error";
-  } catch (const EInvalidOperation& error) {
+  } catch (const InvalidOperation& error) {
     EXPECT_STREQ(error.what(), "SImageCanvasNeedsBitmap");
   }
   EXPECT_EQ(image->Picture().ContentKind(), FxPicture::Kind::Drawing);
