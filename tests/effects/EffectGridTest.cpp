@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "effects/EffectGrid.h"
-#include "effects/EffectNames.h"
 
 namespace lrw {
 namespace {
@@ -49,16 +48,6 @@ TEST(EffectGridTest, LastBoxesAndStripsStopAtTheExtent) {
 TEST(EffectGridTest, BoxWidthBelowTwoIsTreatedAsTwo) {
   EXPECT_EQ(EffectGrid::FromClip({0, 0, 9, 9}, 0).boxSize, 2);
   EXPECT_EQ(EffectGrid::FromClip({0, 0, 9, 9}, 1).columns, 5);
-}
-
-TEST(EffectNamesTest, CatalogueOrder) {
-  const auto& names = EffectNames();
-  EXPECT_EQ(names[0], "No Effect");
-  EXPECT_EQ(names[17], "Double Blind");
-  EXPECT_EQ(names[26], "Diagonal Quad");
-  EXPECT_EQ(names[34], "Random Lines");
-  EXPECT_EQ(names[36], "CheckerBoard");
-  EXPECT_EQ(names[41], "Vertical Snake");
 }
 
 }  // namespace

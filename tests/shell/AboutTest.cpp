@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -19,16 +18,10 @@ class AboutTest : public ::testing::Test {
   static void SetUpTestSuite() { test::EnsureApplication(); }
 };
 
-TEST_F(AboutTest, ShowsNameVersionAndFocusedOkButton) {
+TEST_F(AboutTest, TextsFitAndTheOkButtonHasTheFocus) {
   TAboutForm about;
   about.show();
   QCoreApplication::processEvents();
-  EXPECT_EQ(about.windowTitle(), "About Lanternreelworks!");
-  EXPECT_EQ(about.size(), QSize(298, 383));
-  EXPECT_EQ(about.ProductName->text(), "Lanternreelworks!");
-  EXPECT_TRUE(about.ProductName->font().bold());
-  EXPECT_TRUE(about.ProductName->font().italic());
-  EXPECT_EQ(about.lblCurrent_Release->text(), "v4.0");
   EXPECT_TRUE(about.Comments->isReadOnly());
   EXPECT_TRUE(about.Copyright->isReadOnly());
   EXPECT_FALSE(about.Comments->toPlainText().isEmpty());

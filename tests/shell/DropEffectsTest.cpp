@@ -1,5 +1,4 @@
-// The strip's drop rules: the effect a drag gets, what the source is told, and the
-// effect menu's captions.
+// The strip's drop rules: the effect a drag gets and what the source is told.
 #include <gtest/gtest.h>
 
 #include "shell/DropEffects.h"
