@@ -41,15 +41,6 @@ class FxImageTest : public ::testing::Test {
   TFxImage* image = nullptr;
 };
 
-TEST_F(FxImageTest, NewControlDefaults) {
-  EXPECT_EQ(image->width(), 105);
-  EXPECT_EQ(image->height(), 105);
-  EXPECT_EQ(image->Effect(), 0);
-  EXPECT_EQ(image->BoxWidth(), 5);
-  EXPECT_FALSE(image->AutoSize());
-  EXPECT_TRUE(image->Picture().IsEmpty());
-}
-
 TEST_F(FxImageTest, EffectAndBoxWidthAreCorrectedAsStored) {
   const struct {
     int written, effect, boxWidth;
