@@ -34,8 +34,8 @@ void BM_DrawCell(benchmark::State& state) {
   const lrw::CellColors colors{Qt::lightGray, Qt::darkBlue, Qt::white, Qt::black};
   for (auto _ : state) {
     QPainter p(&image);
-    lrw::ImageListBoxDrawItem(p, image.rect(),
-                              doc.SlideAt(static_cast<int>(state.iterations() % 2)), false, colors);
+    lrw::DrawSlideCell(p, image.rect(), doc.SlideAt(static_cast<int>(state.iterations() % 2)),
+                       false, colors);
   }
 }
 BENCHMARK(BM_DrawCell);

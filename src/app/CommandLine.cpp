@@ -84,14 +84,14 @@ StartupOptions ParseCommandLine(const std::vector<std::string>& args) {
   for (auto it = args.rbegin(); it != args.rend(); ++it) {
     const std::string arg = Lower(*it);
     if (arg == "/s") {
-      o.QuietStart = true;
+      o.quietStart = true;
     } else if (arg == "/r") {
-      o.RunAndExit = true;
+      o.runAndExit = true;
     } else if (arg == "/c") {
-      o.RunAndStay = true;
+      o.runAndStay = true;
     } else if (arg == "-embedding") {
-      o.QuietStart = true;
-      o.AutomationStart = true;
+      o.quietStart = true;
+      o.automationStart = true;
     }
     if (arg.empty() || IsSwitch(arg)) continue;
     // Absolute paths begin with "/" here as switches do: an argument that names no
@@ -99,7 +99,7 @@ StartupOptions ParseCommandLine(const std::vector<std::string>& args) {
     if (arg.front() == '/' && !NamesExistingFile(*it)) continue;
     // Anything else is a start-file candidate, "-embedding" included (it names no
     // existing file, so nothing is opened for it).
-    if (std::optional<std::string> file = FileFromArgument(*it)) o.StartFile = std::move(*file);
+    if (std::optional<std::string> file = FileFromArgument(*it)) o.startFile = std::move(*file);
   }
   return o;
 }

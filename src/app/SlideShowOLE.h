@@ -10,7 +10,7 @@
 #include <QVariantList>
 
 #include "app/AutomationMethods.h"
-#include "app/AutomationTarget.h"
+#include "designer/AutomationTarget.h"
 
 namespace lrw {
 

@@ -28,34 +28,34 @@ StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& o
   StartupOptions o = options;
   ShowEditor& editor = form.Editor();
   // Started only to run the show: it runs once, whatever the file says.
-  editor.RunOnce = o.RunAndExit;
+  editor.Memory().runOnce = o.runAndExit;
 
-  if (!o.QuietStart && showSplash) {
+  if (!o.quietStart && showSplash) {
     form.setEnabled(false);
     RunSplash(&form);
     form.setEnabled(true);
   }
 
-  if (!o.StartFile.empty() && IsRegularFile(o.StartFile)) {
-    LoadShowCommand load(o.StartFile);
+  if (!o.startFile.empty() && IsRegularFile(o.startFile)) {
+    LoadShowCommand load(o.startFile);
     editor.Execute(load);
     // A show opened from the command line keeps the plain title until it is saved.
     if (load.Status() == ReadStatus::Ok) {
-      if (o.RunAndExit || o.RunAndStay)
+      if (o.runAndExit || o.runAndStay)
         editor.Execute(RunShowCommand(RunShowCommand::From::Beginning));
     } else {
-      o.RunAndExit = false;
-      o.RunAndStay = false;
+      o.runAndExit = false;
+      o.runAndStay = false;
     }
-  } else if (!o.StartFile.empty() && o.RunAndStay) {
-    o.RunAndStay = false;
+  } else if (!o.startFile.empty() && o.runAndStay) {
+    o.runAndStay = false;
   }
-  editor.RunOnce = o.RunAndExit;
+  editor.Memory().runOnce = o.runAndExit;
 
-  editor.LastPictureFolder = QDir::currentPath().toStdString() + "/";
+  editor.Memory().lastPictureFolder = QDir::currentPath().toStdString() + "/";
 
   // With "/r" the designer is never shown; the caller closes it.
-  if (!o.RunAndExit && !o.AutomationStart) {
+  if (!o.runAndExit && !o.automationStart) {
     form.show();
     form.setEnabled(true);
   }
@@ -89,7 +89,7 @@ int RunProgram(QApplication& app) {
   // Message boxes and dialogs in the same face and size as the designer.
   QApplication::setFont(form.font());
   const StartupOptions final = StartDesigner(form, options);
-  if (final.RunAndExit) {
+  if (final.runAndExit) {
     // The show has run (or there was none to run): close the designer, which asks
     // nothing because nothing was changed, and end.
     form.close();

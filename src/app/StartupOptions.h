@@ -6,11 +6,11 @@
 namespace lrw {
 
 struct StartupOptions {
-  bool QuietStart = false;       // "/s" or "-embedding": no splash
-  bool AutomationStart = false;  // "-embedding": the designer stays hidden
-  bool RunAndExit = false;       // "/r": run the show once, then end
-  bool RunAndStay = false;       // "/c": run the show, then show the designer
-  std::string StartFile;         // the show file to open, exactly as given
+  bool quietStart = false;       // "/s" or "-embedding": no splash
+  bool automationStart = false;  // "-embedding": the designer stays hidden
+  bool runAndExit = false;       // "/r": run the show once, then end
+  bool runAndStay = false;       // "/c": run the show, then show the designer
+  std::string startFile;         // the show file to open, exactly as given
 };
 
 }  // namespace lrw

@@ -14,7 +14,7 @@ ColorSwatch::ColorSwatch(QWidget* parent) : QFrame(parent) {
   NameColor();
 }
 
-void ColorSwatch::setColor(const QColor& color) {
+void ColorSwatch::SetColor(const QColor& color) {
   if (color == color_) return;
   color_ = color;
   NameColor();
@@ -44,7 +44,7 @@ void ColorSwatch::paintEvent(QPaintEvent* event) {
 void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
       isEnabled()) {
-    emit clicked();
+    emit Clicked();
   }
   QFrame::mouseReleaseEvent(event);
 }

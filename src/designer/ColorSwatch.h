@@ -13,14 +13,14 @@ class ColorSwatch : public QFrame {
  public:
   explicit ColorSwatch(QWidget* parent = nullptr);
 
-  QColor color() const { return color_; }
-  void setColor(const QColor& color);
+  QColor Color() const { return color_; }
+  void SetColor(const QColor& color);
   // What the swatch shows the colour of; a screen reader hears it with the colour's name.
   void SetAccessibleLabel(const QString& label);
 
  signals:
   // A left click while the swatch is enabled.
-  void clicked();
+  void Clicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

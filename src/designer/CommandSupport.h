@@ -14,7 +14,7 @@ namespace lrw {
 
 inline PromptAnswer AskUser(ShowEditor& editor, const std::string& text, const std::string& caption,
                             PromptIcon icon, PromptButtons buttons, PromptAnswer defaultButton) {
-  ShowEditor::BusyScope busy(editor, kBusyModal);
+  ShowEditor::BusyScope busy(editor, BusyReason::Modal);
   return editor.Services().prompts.Ask(text, caption, icon, buttons, defaultButton);
 }
 
@@ -30,7 +30,7 @@ inline void Beep(ShowEditor& editor, BeepKind kind) {
 // Runs `dialog` (a call on the editor's dialogs) while the editor is busy.
 template <typename Dialog>
 auto WithDialog(ShowEditor& editor, Dialog&& dialog) {
-  ShowEditor::BusyScope busy(editor, kBusyModal);
+  ShowEditor::BusyScope busy(editor, BusyReason::Modal);
   return dialog(editor.Services().dialogs);
 }
 

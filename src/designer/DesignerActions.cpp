@@ -108,15 +108,15 @@ void DesignerActions::BuildFileMenu(QMenu* menu) {
 
 void DesignerActions::BuildEditMenus(QMenu* edit, QWidget* moves) {
   QMenu* popup = contextMenu_;
-  QAction* undo1 = AddAction(edit, "Undo1", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), {});
-  QAction* redo1 =
+  QAction* menuUndo = AddAction(edit, "Undo1", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), {});
+  QAction* menuRedo =
       AddAction(edit, "Redo1", tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), {});
-  redo1->setShortcuts(
+  menuRedo->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  QAction* undo2 = AddAction(popup, "Undo2", tr("&Undo"), {}, {});
-  QAction* redo2 = AddAction(popup, "Redo2", tr("&Redo"), {}, {});
-  undoActions_ = {undo1, undo2};
-  redoActions_ = {redo1, redo2};
+  QAction* popupUndo = AddAction(popup, "Undo2", tr("&Undo"), {}, {});
+  QAction* popupRedo = AddAction(popup, "Redo2", tr("&Redo"), {}, {});
+  undoActions_ = {menuUndo, popupUndo};
+  redoActions_ = {menuRedo, popupRedo};
   Bind({Make<UndoCommand>(), undoActions_, nullptr});
   Bind({Make<RedoCommand>(), redoActions_, nullptr});
   edit->addSeparator();
@@ -191,7 +191,7 @@ void DesignerActions::BuildHelpMenu(QMenu* menu) {
   connect(topics, &QAction::triggered, this, [] { ShowHelp(kHelpContents); });
   connect(about, &QAction::triggered, this, [this] {
     // A modal window: nothing changes the show while it is up.
-    ShowEditor::BusyScope busy(editor_, kBusyModal);
+    ShowEditor::BusyScope busy(editor_, BusyReason::Modal);
     ShowAboutBox(&window_);
   });
 }

@@ -25,7 +25,7 @@ std::string DesignerAutomation::AddSlide(const std::string& path) {
     ShowEditor* editor = &editor_;
     QTimer::singleShot(0, &designer_, [designer, editor, problem] {
       if (!designer) return;
-      ShowEditor::BusyScope busy(*editor, kBusyModal);
+      ShowEditor::BusyScope busy(*editor, BusyReason::Modal);
       TellImportProblem(editor->Services().prompts, problem);
     });
   }

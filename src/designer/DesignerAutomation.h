@@ -2,7 +2,7 @@
 // the show editor's commands, the window shown, raised and closed.
 #pragma once
 
-#include "app/AutomationTarget.h"
+#include "designer/AutomationTarget.h"
 #include "designer/ShowEditor.h"
 
 class QWidget;

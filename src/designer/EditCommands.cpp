@@ -113,19 +113,19 @@ bool AddSlidesCommand::OnEnabled(const ShowEditor&) const {
 void AddSlidesCommand::OnExecute(ShowEditor& editor) {
   FileChoice choice;
   choice.filter = kPictureFilter;
-  choice.folder = editor.LastPictureFolder;
+  choice.folder = editor.Memory().lastPictureFolder;
   const std::optional<std::vector<std::string>> chosen =
       WithDialog(editor, [&](EditorDialogs& d) { return d.OpenFiles(choice); });
   if (!chosen || chosen->empty()) return;
 
   // The files stand after the current slide in the dialog's order (at the front of an
   // empty show, where the first one becomes current). Cancel adds none of them.
-  ShowEditor::BusyScope busy(editor, kBusyModal);
+  ShowEditor::BusyScope busy(editor, BusyReason::Modal);
   const std::unique_ptr<ImportProgress> progress =
       editor.Services().windows.BeginImport(static_cast<int>(chosen->size()));
   std::optional<std::vector<PictureImport>> imports =
       ReadPictures(editor, *chosen, progress.get(), true);
-  editor.LastPictureFolder = FolderOf(chosen->front());
+  editor.Memory().lastPictureFolder = FolderOf(chosen->front());
   if (!imports) return;
   const int current = editor.CurrentIndex();
   int at = editor.Document().ValidIndex(current) ? current + 1 : 0;
@@ -138,7 +138,7 @@ void AddPictureFilesCommand::OnExecute(ShowEditor& editor) {
   std::unique_ptr<ImportProgress> progress;
   std::optional<ShowEditor::BusyScope> busy;
   if (showProgress_) {
-    busy.emplace(editor, kBusyModal);
+    busy.emplace(editor, BusyReason::Modal);
     progress = editor.Services().windows.BeginImport(static_cast<int>(paths_.size()));
   }
   std::optional<std::vector<PictureImport>> imports =

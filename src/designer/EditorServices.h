@@ -77,7 +77,7 @@ class EditorWindows {
   virtual void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
                        const ShowMusic& music) = 0;
   // Opens the arrangement stage on the slide; it reports its end with
-  // ShowEditor::StageClosed.
+  // ShowEditor::FinishArrangement.
   virtual void OpenStage(SlideId slide) = 0;
   // Plays the slide's transition between the two sample pictures.
   virtual void DemonstrateTransition(const SlideRecord& slide) = 0;

@@ -24,31 +24,31 @@ ExportProgressDialog::ExportProgressDialog(std::vector<SlideRecord> slides, std:
   setWindowTitle(tr("Exporting Video"));
   setModal(true);
 
-  Thumbnail = new QLabel(this);
-  Thumbnail->setFixedSize(kThumbnailWidth, kThumbnailHeight);
-  Thumbnail->setAlignment(Qt::AlignCenter);
-  Thumbnail->setStyleSheet(QStringLiteral("background: black"));
-  SlideLabel = new QLabel(tr("Preparing the show..."), this);
-  Bar = new QProgressBar(this);
-  Bar->setRange(0, 1000);
-  Bar->setValue(0);
-  TimeLeftLabel = new QLabel(this);
-  Thumbnail->setAccessibleName(tr("Slide being exported"));
-  Bar->setAccessibleName(tr("Export progress"));
-  CancelButton = new QPushButton(tr("Cancel"), this);
-  connect(CancelButton, &QPushButton::clicked, this, &ExportProgressDialog::reject);
+  thumbnail_ = new QLabel(this);
+  thumbnail_->setFixedSize(kThumbnailWidth, kThumbnailHeight);
+  thumbnail_->setAlignment(Qt::AlignCenter);
+  thumbnail_->setStyleSheet(QStringLiteral("background: black"));
+  slideLabel_ = new QLabel(tr("Preparing the show..."), this);
+  bar_ = new QProgressBar(this);
+  bar_->setRange(0, 1000);
+  bar_->setValue(0);
+  timeLeftLabel_ = new QLabel(this);
+  thumbnail_->setAccessibleName(tr("Slide being exported"));
+  bar_->setAccessibleName(tr("Export progress"));
+  cancelButton_ = new QPushButton(tr("Cancel"), this);
+  connect(cancelButton_, &QPushButton::clicked, this, &ExportProgressDialog::reject);
 
   auto* text = new QVBoxLayout;
-  text->addWidget(SlideLabel);
-  text->addWidget(Bar);
-  text->addWidget(TimeLeftLabel);
+  text->addWidget(slideLabel_);
+  text->addWidget(bar_);
+  text->addWidget(timeLeftLabel_);
   text->addStretch();
   auto* top = new QHBoxLayout;
-  top->addWidget(Thumbnail);
+  top->addWidget(thumbnail_);
   top->addLayout(text, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(CancelButton);
+  buttons->addWidget(cancelButton_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(buttons);
@@ -82,15 +82,15 @@ ExportResult ExportProgressDialog::Run() {
 }
 
 void ExportProgressDialog::ShowProgress(const ExportProgress& progress) {
-  Bar->setValue(static_cast<int>(progress.Fraction() * 1000));
+  bar_->setValue(static_cast<int>(progress.Fraction() * 1000));
   const double left = progress.SecondsLeft();
-  TimeLeftLabel->setText(
+  timeLeftLabel_->setText(
       left < 0 ? QString() : tr("About %1 left").arg(QString::fromStdString(FormatClock(left))));
 }
 
 void ExportProgressDialog::ShowSlide(int slide, const QImage& preview) {
-  Thumbnail->setPixmap(QPixmap::fromImage(preview));
-  SlideLabel->setText(tr("Slide %L1 of %L2").arg(slide + 1).arg(slides_.size()));
+  thumbnail_->setPixmap(QPixmap::fromImage(preview));
+  slideLabel_->setText(tr("Slide %L1 of %L2").arg(slide + 1).arg(slides_.size()));
 }
 
 void ExportProgressDialog::Finish(ExportResult result) {
@@ -105,8 +105,8 @@ void ExportProgressDialog::reject() {
     return;
   }
   cancel_.store(true);
-  CancelButton->setEnabled(false);
-  SlideLabel->setText(tr("Cancelling..."));
+  cancelButton_->setEnabled(false);
+  slideLabel_->setText(tr("Cancelling..."));
 }
 
 }  // namespace lrw

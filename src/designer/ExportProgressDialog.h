@@ -38,11 +38,9 @@ class ExportProgressDialog : public QDialog {
   // Cancel, Esc and closing the window ask the export to stop; the window stays until it has.
   void reject() override;
 
-  QLabel* Thumbnail = nullptr;
-  QLabel* SlideLabel = nullptr;
-  QProgressBar* Bar = nullptr;
-  QLabel* TimeLeftLabel = nullptr;
-  QPushButton* CancelButton = nullptr;
+  // The controls, for tests that type and click.
+  QLabel* Thumbnail() const { return thumbnail_; }
+  QPushButton* CancelButton() const { return cancelButton_; }
 
  private:
   void ShowProgress(const ExportProgress& progress);
@@ -57,6 +55,11 @@ class ExportProgressDialog : public QDialog {
   std::thread worker_;
   ExportResult result_;
   bool finished_ = false;
+  QLabel* thumbnail_ = nullptr;
+  QLabel* slideLabel_ = nullptr;
+  QProgressBar* bar_ = nullptr;
+  QLabel* timeLeftLabel_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace lrw

@@ -65,73 +65,73 @@ ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget
   setObjectName(QStringLiteral("ExportVideoDialog"));
   setWindowTitle(tr(kCaption));
 
-  FileEdit = new QLineEdit(this);
-  FileEdit->setMinimumWidth(320);
-  FileEdit->setAccessibleName(tr("Video file"));
-  BrowseButton = new QPushButton(tr("&Browse..."), this);
-  BrowseButton->setAccessibleName(tr("Browse for the video file"));
-  connect(BrowseButton, &QPushButton::clicked, this, [this] { BrowseClick(); });
+  fileEdit_ = new QLineEdit(this);
+  fileEdit_->setMinimumWidth(320);
+  fileEdit_->setAccessibleName(tr("Video file"));
+  browseButton_ = new QPushButton(tr("&Browse..."), this);
+  browseButton_->setAccessibleName(tr("Browse for the video file"));
+  connect(browseButton_, &QPushButton::clicked, this, [this] { ChooseTargetFile(); });
   auto* fileRow = new QHBoxLayout;
-  fileRow->addWidget(FileEdit);
-  fileRow->addWidget(BrowseButton);
+  fileRow->addWidget(fileEdit_);
+  fileRow->addWidget(browseButton_);
 
-  PresetBox = new QComboBox(this);
-  PresetBox->addItem(tr("Your own choice"));
+  presetBox_ = new QComboBox(this);
+  presetBox_->addItem(tr("Your own choice"));
   for (const ExportPreset& preset : ExportPresets()) {
-    PresetBox->addItem(QCoreApplication::translate("lrw::ExportPresets", preset.title));
+    presetBox_->addItem(QCoreApplication::translate("lrw::ExportPresets", preset.title));
   }
 
-  SizeBox = new QComboBox(this);
-  for (const SizePreset& size : kSizes) SizeBox->addItem(tr(size.text));
-  SizeBox->setCurrentIndex(kDefaultSize);
+  sizeBox_ = new QComboBox(this);
+  for (const SizePreset& size : kSizes) sizeBox_->addItem(tr(size.text));
+  sizeBox_->setCurrentIndex(kDefaultSize);
 
   const ExportOptions defaults;
-  FpsBox = new QComboBox(this);
+  fpsBox_ = new QComboBox(this);
   for (const FrameRate& rate : kRates) {
-    FpsBox->addItem(QString::fromStdString(FrameRateText(rate)) + tr(" frames a second"),
-                    QVariant::fromValue(QPoint(rate.num, rate.den)));
-    if (rate == defaults.fps) FpsBox->setCurrentIndex(FpsBox->count() - 1);
+    fpsBox_->addItem(QString::fromStdString(FrameRateText(rate)) + tr(" frames a second"),
+                     QVariant::fromValue(QPoint(rate.num, rate.den)));
+    if (rate == defaults.fps) fpsBox_->setCurrentIndex(fpsBox_->count() - 1);
   }
 
   // Only the encoders this system's FFmpeg has.
-  CodecBox = new QComboBox(this);
+  codecBox_ = new QComboBox(this);
   for (int i = 0; i < static_cast<int>(std::size(kCodecs)); ++i) {
     if (!kCodecs[i].codec || EncoderAvailable(*kCodecs[i].codec)) {
-      CodecBox->addItem(tr(kCodecs[i].text), i);
+      codecBox_->addItem(tr(kCodecs[i].text), i);
     }
   }
 
-  BitrateBox = new QSpinBox(this);
-  BitrateBox->setRange(0, kMaxBitrateKbps);
-  BitrateBox->setSingleStep(500);
-  BitrateBox->setSuffix(tr(" kbit/s"));
-  BitrateBox->setSpecialValueText(tr("Constant quality"));
+  bitrateBox_ = new QSpinBox(this);
+  bitrateBox_->setRange(0, kMaxBitrateKbps);
+  bitrateBox_->setSingleStep(500);
+  bitrateBox_->setSuffix(tr(" kbit/s"));
+  bitrateBox_->setSpecialValueText(tr("Constant quality"));
 
-  connect(PresetBox, &QComboBox::currentIndexChanged, this, [this](int i) { ApplyPreset(i); });
-  for (QComboBox* box : {SizeBox, FpsBox, CodecBox}) {
+  connect(presetBox_, &QComboBox::currentIndexChanged, this, [this](int i) { ApplyPreset(i); });
+  for (QComboBox* box : {sizeBox_, fpsBox_, codecBox_}) {
     connect(box, &QComboBox::currentIndexChanged, this, [this] { ChoiceChanged(); });
   }
 
-  EnterSecondsBox = new QSpinBox(this);
-  EnterSecondsBox->setRange(0, 120);
-  EnterSecondsBox->setValue(static_cast<int>(defaults.enterSeconds));
-  EnterSecondsBox->setSuffix(tr(" seconds"));
+  enterSecondsBox_ = new QSpinBox(this);
+  enterSecondsBox_->setRange(0, 120);
+  enterSecondsBox_->setValue(static_cast<int>(defaults.enterSeconds));
+  enterSecondsBox_->setSuffix(tr(" seconds"));
 
   auto* form = new QFormLayout;
   auto* fileLabel = new QLabel(tr("&File:"), this);
-  fileLabel->setBuddy(FileEdit);
+  fileLabel->setBuddy(fileEdit_);
   form->addRow(fileLabel, fileRow);
-  form->addRow(tr("&Preset:"), PresetBox);
-  form->addRow(tr("&Size:"), SizeBox);
-  form->addRow(tr("&Frame rate:"), FpsBox);
-  form->addRow(tr("&Video codec:"), CodecBox);
-  form->addRow(tr("Bi&t rate:"), BitrateBox);
-  form->addRow(tr("Slides that wait for &Enter stay:"), EnterSecondsBox);
+  form->addRow(tr("&Preset:"), presetBox_);
+  form->addRow(tr("&Size:"), sizeBox_);
+  form->addRow(tr("&Frame rate:"), fpsBox_);
+  form->addRow(tr("&Video codec:"), codecBox_);
+  form->addRow(tr("Bi&t rate:"), bitrateBox_);
+  form->addRow(tr("Slides that wait for &Enter stay:"), enterSecondsBox_);
 
   auto* buttons = new QDialogButtonBox(this);
-  OkButton = buttons->addButton(tr("E&xport"), QDialogButtonBox::AcceptRole);
-  CancelButton = buttons->addButton(QDialogButtonBox::Cancel);
-  OkButton->setDefault(true);
+  okButton_ = buttons->addButton(tr("E&xport"), QDialogButtonBox::AcceptRole);
+  cancelButton_ = buttons->addButton(QDialogButtonBox::Cancel);
+  okButton_->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &ExportVideoDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &ExportVideoDialog::reject);
 
@@ -141,11 +141,11 @@ ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget
 }
 
 void ExportVideoDialog::SetFileName(const QString& fileName) {
-  FileEdit->setText(fileName);
+  fileEdit_->setText(fileName);
 }
 
 QString ExportVideoDialog::FileName() const {
-  QString name = FileEdit->text().trimmed();
+  QString name = fileEdit_->text().trimmed();
   if (name.isEmpty()) return name;
   if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".mp4");
   return QFileInfo(name).absoluteFilePath();
@@ -154,21 +154,21 @@ QString ExportVideoDialog::FileName() const {
 ExportOptions ExportVideoDialog::Options() const {
   ExportOptions options;
   const SizePreset& size =
-      kSizes[std::clamp(SizeBox->currentIndex(), 0, static_cast<int>(std::size(kSizes)) - 1)];
+      kSizes[std::clamp(sizeBox_->currentIndex(), 0, static_cast<int>(std::size(kSizes)) - 1)];
   options.width = size.width;
   options.height = size.height;
-  const QPoint rate = FpsBox->currentData().toPoint();
+  const QPoint rate = fpsBox_->currentData().toPoint();
   options.fps = FrameRate(rate.x(), rate.y());
-  const int codec = CodecBox->currentData().toInt();
+  const int codec = codecBox_->currentData().toInt();
   if (codec >= 0 && codec < static_cast<int>(std::size(kCodecs)))
     options.codec = kCodecs[codec].codec;
-  if (BitrateBox->value() > 0) {
+  if (bitrateBox_->value() > 0) {
     // Below the smallest rate the encoders take, the check says so.
-    options.bitrateKbps = BitrateBox->value();
+    options.bitrateKbps = bitrateBox_->value();
   } else {
     options.quality = quality_;
   }
-  options.enterSeconds = EnterSecondsBox->value();
+  options.enterSeconds = enterSecondsBox_->value();
   return options;
 }
 
@@ -178,19 +178,19 @@ void ExportVideoDialog::ApplyPreset(int index) {
   applying_ = true;
   for (int i = 0; i < static_cast<int>(std::size(kSizes)); ++i) {
     if (kSizes[i].width == preset.width && kSizes[i].height == preset.height) {
-      SizeBox->setCurrentIndex(i);
+      sizeBox_->setCurrentIndex(i);
     }
   }
-  for (int i = 0; i < FpsBox->count(); ++i) {
-    if (FpsBox->itemData(i).toPoint() == QPoint(preset.fps.num, preset.fps.den)) {
-      FpsBox->setCurrentIndex(i);
+  for (int i = 0; i < fpsBox_->count(); ++i) {
+    if (fpsBox_->itemData(i).toPoint() == QPoint(preset.fps.num, preset.fps.den)) {
+      fpsBox_->setCurrentIndex(i);
     }
   }
-  for (int i = 0; i < CodecBox->count(); ++i) {
-    const int codec = CodecBox->itemData(i).toInt();
-    if (kCodecs[codec].codec == preset.codec) CodecBox->setCurrentIndex(i);
+  for (int i = 0; i < codecBox_->count(); ++i) {
+    const int codec = codecBox_->itemData(i).toInt();
+    if (kCodecs[codec].codec == preset.codec) codecBox_->setCurrentIndex(i);
   }
-  BitrateBox->setValue(0);
+  bitrateBox_->setValue(0);
   quality_ = preset.quality;
   applying_ = false;
 }
@@ -199,10 +199,10 @@ void ExportVideoDialog::ChoiceChanged() {
   if (applying_) return;
   // The preset's quality belongs to its codec.
   quality_.reset();
-  PresetBox->setCurrentIndex(0);
+  presetBox_->setCurrentIndex(0);
 }
 
-void ExportVideoDialog::BrowseClick() {
+void ExportVideoDialog::ChooseTargetFile() {
   FileDialogOptions o;
   o.title = tr(kCaption);
   o.filter = QString::fromUtf8(kVideoFilter);
@@ -212,7 +212,7 @@ void ExportVideoDialog::BrowseClick() {
   o.fileName = current.fileName();
   // Replacing a file is asked about once, when the export starts.
   o.overwritePrompt = false;
-  if (const std::optional<QString> chosen = dialogs_.SaveFile(this, o)) FileEdit->setText(*chosen);
+  if (const std::optional<QString> chosen = dialogs_.SaveFile(this, o)) fileEdit_->setText(*chosen);
 }
 
 void ExportVideoDialog::accept() {
@@ -223,7 +223,7 @@ void ExportVideoDialog::accept() {
                      : CheckExportOptions(name.toStdString(), Options());
   if (!problem.empty()) {
     prompts_.Tell(problem, tr(kCaption).toStdString(), PromptIcon::Warning);
-    FileEdit->setFocus();
+    fileEdit_->setFocus();
     return;
   }
   QDialog::accept();

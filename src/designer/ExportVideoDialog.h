@@ -31,20 +31,19 @@ class ExportVideoDialog : public QDialog {
   QString FileName() const;
   ExportOptions Options() const;
 
-  void BrowseClick();
+  void ChooseTargetFile();
   // Takes the options only when they can be used; otherwise says why and stays open.
   void accept() override;
 
-  QLineEdit* FileEdit = nullptr;
-  QPushButton* BrowseButton = nullptr;
-  QComboBox* PresetBox = nullptr;
-  QComboBox* SizeBox = nullptr;
-  QComboBox* FpsBox = nullptr;
-  QComboBox* CodecBox = nullptr;
-  QSpinBox* BitrateBox = nullptr;  // 0: constant quality
-  QSpinBox* EnterSecondsBox = nullptr;
-  QPushButton* OkButton = nullptr;
-  QPushButton* CancelButton = nullptr;
+  // The controls, for tests that type and click.
+  QLineEdit* FileEdit() const { return fileEdit_; }
+  QPushButton* BrowseButton() const { return browseButton_; }
+  QComboBox* PresetBox() const { return presetBox_; }
+  QComboBox* SizeBox() const { return sizeBox_; }
+  QComboBox* FpsBox() const { return fpsBox_; }
+  QSpinBox* BitrateBox() const { return bitrateBox_; }
+  QSpinBox* EnterSecondsBox() const { return enterSecondsBox_; }
+  QPushButton* OkButton() const { return okButton_; }
 
  private:
   void ApplyPreset(int index);
@@ -54,6 +53,16 @@ class ExportVideoDialog : public QDialog {
   Prompts& prompts_;
   std::optional<int> quality_;  // the preset's
   bool applying_ = false;
+  QLineEdit* fileEdit_ = nullptr;
+  QPushButton* browseButton_ = nullptr;
+  QComboBox* presetBox_ = nullptr;
+  QComboBox* sizeBox_ = nullptr;
+  QComboBox* fpsBox_ = nullptr;
+  QComboBox* codecBox_ = nullptr;
+  QSpinBox* bitrateBox_ = nullptr;  // 0: constant quality
+  QSpinBox* enterSecondsBox_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace lrw

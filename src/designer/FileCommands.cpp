@@ -98,7 +98,7 @@ std::string WindowTitleFor(const std::string& path) {
   return path.empty() ? std::string(kPlainTitle) : FileNameOf(path) + kTitleSuffix;
 }
 
-std::string DamagedFileText(const ShowEditor::DamagedFile& damaged) {
+std::string DamagedFileText(const DamagedFile& damaged) {
   const std::string slides = damaged.slidesRead == 1 ? "the 1 slide that could be read"
                                                      : "the " + std::to_string(damaged.slidesRead) +
                                                            " slides that could be read";
@@ -107,8 +107,8 @@ std::string DamagedFileText(const ShowEditor::DamagedFile& damaged) {
 }
 
 bool SaveWouldReplaceDamagedFile(const ShowEditor& editor) {
-  return editor.Document().Modified() && editor.Damaged &&
-         editor.Damaged->path == editor.Document().FileName();
+  return editor.Document().Modified() && editor.Memory().damagedFile &&
+         editor.Memory().damagedFile->path == editor.Document().FileName();
 }
 
 PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel, bool askAgain) {
@@ -145,9 +145,9 @@ void LoadShowCommand::OnExecute(ShowEditor& editor) {
   }
   // Also on a read error the old slides go: the show now belongs to this file, and a
   // later save must not write another show's slides over it.
-  editor.Damaged.reset();
+  editor.Memory().damagedFile.reset();
   if (result.status == ReadStatus::ReadError) {
-    editor.Damaged = ShowEditor::DamagedFile{path_, static_cast<int>(result.slides.size())};
+    editor.Memory().damagedFile = DamagedFile{path_, static_cast<int>(result.slides.size())};
   }
   Document(editor).Load(std::move(result.slides), path_, result.loop, std::move(result.music));
   editor.ClearHistory();
@@ -188,11 +188,11 @@ void SaveShowCommand::OnExecute(ShowEditor& editor) {
     saved_ = editor.Execute(saveAs) && saveAs.Saved();
     return;
   }
-  if (editor.Damaged && editor.Damaged->path == path) {
+  if (editor.Memory().damagedFile && editor.Memory().damagedFile->path == path) {
     // Whatever lay beyond the damage is still in the file: gone once it is replaced.
     const PromptAnswer answer =
-        AskUser(editor, DamagedFileText(*editor.Damaged), kMessageCaption, PromptIcon::Warning,
-                PromptButtons::YesNoCancel, PromptAnswer::No);
+        AskUser(editor, DamagedFileText(*editor.Memory().damagedFile), kMessageCaption,
+                PromptIcon::Warning, PromptButtons::YesNoCancel, PromptAnswer::No);
     if (answer == PromptAnswer::Cancel) return;
     if (answer == PromptAnswer::No) {
       SaveShowAsCommand saveAs(forPrompt_);
@@ -203,7 +203,7 @@ void SaveShowCommand::OnExecute(ShowEditor& editor) {
   const bool portable = Lower(ExtensionOf(path)) == ".bld";
   // A portable show stays complete when slides were added since it was built.
   if (portable ? !WritePortable(editor, path) : !Write(editor, path, false)) return;
-  editor.Damaged.reset();
+  editor.Memory().damagedFile.reset();
   editor.MarkSaved();
   editor.SetTitlePath(path);
   saved_ = true;
@@ -223,7 +223,7 @@ void SaveShowAsCommand::OnExecute(ShowEditor& editor) {
   const std::optional<std::string> chosen =
       WithDialog(editor, [&](EditorDialogs& d) { return d.SaveFile(choice); });
   if (!chosen) return;
-  editor.SaveDialogName = *chosen;
+  editor.Memory().saveDialogName = *chosen;
   const bool version4 = type == 1;
   if (version4) {
     const std::vector<std::string> dropped = FeaturesBeyondVersion4(editor.Document());
@@ -247,7 +247,7 @@ void SaveShowAsCommand::OnExecute(ShowEditor& editor) {
   if (version4) Document(editor).SetMusic(ShowMusic{});
   Document(editor).SetFileName(*chosen);
   // The show belongs to the file chosen now (the damaged one only by the user's choice).
-  editor.Damaged.reset();
+  editor.Memory().damagedFile.reset();
   editor.MarkSaved();
   editor.SetTitlePath(*chosen);
   saved_ = true;
@@ -263,11 +263,11 @@ void BuildPortableShowCommand::OnExecute(ShowEditor& editor) {
   choice.filter = kPortableFilter;
   choice.defaultSuffix = "bld";
   choice.overwritePrompt = true;
-  choice.fileName = editor.SaveDialogName;  // the dialog shows the name it last held
+  choice.fileName = editor.Memory().saveDialogName;  // the dialog shows the name it last held
   const std::optional<std::string> chosen =
       WithDialog(editor, [&](EditorDialogs& d) { return d.SaveFile(choice); });
   if (!chosen) return;
-  editor.SaveDialogName = *chosen;
+  editor.Memory().saveDialogName = *chosen;
   // The show keeps its own file name: a later Save writes there.
   if (!WritePortable(editor, *chosen)) return;
   editor.MarkSaved();
@@ -281,7 +281,7 @@ bool ExportVideoCommand::OnEnabled(const ShowEditor& editor) const {
 }
 
 void ExportVideoCommand::OnExecute(ShowEditor& editor) {
-  ShowEditor::BusyScope busy(editor, kBusyModal);
+  ShowEditor::BusyScope busy(editor, BusyReason::Modal);
   editor.Services().windows.ExportVideo(editor.Document().Slides(), editor.Document().FileName(),
                                         editor.Document().Music());
 }
@@ -295,7 +295,7 @@ void CloseShowCommand::OnExecute(ShowEditor& editor) {
   SlideShowDocument& document = Document(editor);
   document.ReleaseSlides();
   document.SetFileName({});  // the loop flag stays as it is
-  editor.Damaged.reset();
+  editor.Memory().damagedFile.reset();
   editor.ClearHistory();
   editor.SetTitlePath({});
 }

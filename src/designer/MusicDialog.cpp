@@ -45,10 +45,10 @@ MusicDialog::MusicDialog(Dialogs& dialogs, const ShowMusic& music, std::vector<S
   setWindowTitle(tr("Music"));
   showSeconds_ = ShowSeconds(slides_, kFitEnterSeconds, &SoundFileSeconds);
 
-  List = new QListWidget(this);
-  List->setObjectName(QStringLiteral("MusicList"));
-  List->setAccessibleName(tr("Music files"));
-  List->setMinimumSize(360, 140);
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("MusicList"));
+  list_->setAccessibleName(tr("Music files"));
+  list_->setMinimumSize(360, 140);
   auto button = [this](const QString& text, const char* name) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(QString::fromLatin1(name));
@@ -56,44 +56,44 @@ MusicDialog::MusicDialog(Dialogs& dialogs, const ShowMusic& music, std::vector<S
     b->setAutoDefault(false);
     return b;
   };
-  AddButton = button(tr("&Add..."), "AddButton");
-  RemoveButton = button(tr("&Remove"), "RemoveButton");
-  UpButton = button(tr("&Up"), "UpButton");
-  DownButton = button(tr("&Down"), "DownButton");
+  addButton_ = button(tr("&Add..."), "AddButton");
+  removeButton_ = button(tr("&Remove"), "RemoveButton");
+  upButton_ = button(tr("&Up"), "UpButton");
+  downButton_ = button(tr("&Down"), "DownButton");
   auto* side = new QVBoxLayout;
-  for (QPushButton* b : {AddButton, RemoveButton, UpButton, DownButton}) side->addWidget(b);
+  for (QPushButton* b : {addButton_, removeButton_, upButton_, downButton_}) side->addWidget(b);
   side->addStretch();
   auto* listRow = new QHBoxLayout;
-  listRow->addWidget(List, 1);
+  listRow->addWidget(list_, 1);
   listRow->addLayout(side);
 
-  VolumeBox = new QSpinBox(this);
-  VolumeBox->setObjectName(QStringLiteral("VolumeBox"));
-  VolumeBox->setRange(0, 100);
-  VolumeBox->setSuffix(QStringLiteral(" %"));
-  VolumeBox->setValue(music.volumePercent);
-  FadeInBox = new QDoubleSpinBox(this);
-  FadeInBox->setObjectName(QStringLiteral("FadeInBox"));
-  FadeOutBox = new QDoubleSpinBox(this);
-  FadeOutBox->setObjectName(QStringLiteral("FadeOutBox"));
-  for (QDoubleSpinBox* box : {FadeInBox, FadeOutBox}) {
+  volumeBox_ = new QSpinBox(this);
+  volumeBox_->setObjectName(QStringLiteral("VolumeBox"));
+  volumeBox_->setRange(0, 100);
+  volumeBox_->setSuffix(QStringLiteral(" %"));
+  volumeBox_->setValue(music.volumePercent);
+  fadeInBox_ = new QDoubleSpinBox(this);
+  fadeInBox_->setObjectName(QStringLiteral("FadeInBox"));
+  fadeOutBox_ = new QDoubleSpinBox(this);
+  fadeOutBox_->setObjectName(QStringLiteral("FadeOutBox"));
+  for (QDoubleSpinBox* box : {fadeInBox_, fadeOutBox_}) {
     box->setRange(0, kMaxMusicFadeMs / 1000.0);
     box->setDecimals(1);
     box->setSingleStep(0.5);
     box->setSuffix(tr(" s"));
   }
-  FadeInBox->setValue(music.fadeInMs / 1000.0);
-  FadeOutBox->setValue(music.fadeOutMs / 1000.0);
-  LoopBox = new QCheckBox(tr("&Loop the music on its own"), this);
-  LoopBox->setObjectName(QStringLiteral("LoopBox"));
-  LoopBox->setChecked(music.loopList);
+  fadeInBox_->setValue(music.fadeInMs / 1000.0);
+  fadeOutBox_->setValue(music.fadeOutMs / 1000.0);
+  loopBox_ = new QCheckBox(tr("&Loop the music on its own"), this);
+  loopBox_->setObjectName(QStringLiteral("LoopBox"));
+  loopBox_->setChecked(music.loopList);
   auto* settings = new QGridLayout;
   const struct {
     QString text;
     QWidget* field;
-  } rows[] = {{tr("&Volume:"), VolumeBox},
-              {tr("Fade &in at the start:"), FadeInBox},
-              {tr("Fade &out at the end:"), FadeOutBox}};
+  } rows[] = {{tr("&Volume:"), volumeBox_},
+              {tr("Fade &in at the start:"), fadeInBox_},
+              {tr("Fade &out at the end:"), fadeOutBox_}};
   int row = 0;
   for (const auto& r : rows) {
     auto* label = new QLabel(r.text, this);
@@ -102,43 +102,43 @@ MusicDialog::MusicDialog(Dialogs& dialogs, const ShowMusic& music, std::vector<S
     settings->addWidget(label, row, 0);
     settings->addWidget(r.field, row++, 1);
   }
-  settings->addWidget(LoopBox, row, 0, 1, 2);
+  settings->addWidget(loopBox_, row, 0, 1, 2);
   settings->setColumnStretch(2, 1);
 
-  LengthLabel = new QLabel(this);
-  LengthLabel->setObjectName(QStringLiteral("LengthLabel"));
-  PlayButton = button(tr("&Play"), "PlayButton");
-  FitButton = button(tr("&Fit the Show to the Music"), "FitButton");
+  lengthLabel_ = new QLabel(this);
+  lengthLabel_->setObjectName(QStringLiteral("LengthLabel"));
+  playButton_ = button(tr("&Play"), "PlayButton");
+  fitButton_ = button(tr("&Fit the Show to the Music"), "FitButton");
   auto* actions = new QHBoxLayout;
-  actions->addWidget(PlayButton);
-  actions->addWidget(FitButton);
+  actions->addWidget(playButton_);
+  actions->addWidget(fitButton_);
   actions->addStretch();
 
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(listRow);
   layout->addLayout(settings);
-  layout->addWidget(LengthLabel);
+  layout->addWidget(lengthLabel_);
   layout->addLayout(actions);
   layout->addWidget(box);
 
   for (const std::string& track : music.tracks) AddTrack(track);
-  if (List->count() > 0) List->setCurrentRow(0);
+  if (list_->count() > 0) list_->setCurrentRow(0);
 
-  connect(AddButton, &QPushButton::clicked, this, &MusicDialog::AddClick);
-  connect(RemoveButton, &QPushButton::clicked, this, [this] {
+  connect(addButton_, &QPushButton::clicked, this, &MusicDialog::AddTracks);
+  connect(removeButton_, &QPushButton::clicked, this, [this] {
     StopPlaying();
-    delete List->takeItem(List->currentRow());
+    delete list_->takeItem(list_->currentRow());
     Refresh();
   });
-  connect(UpButton, &QPushButton::clicked, this, [this] { Move(-1); });
-  connect(DownButton, &QPushButton::clicked, this, [this] { Move(1); });
-  connect(PlayButton, &QPushButton::clicked, this, &MusicDialog::PlayClick);
-  connect(FitButton, &QPushButton::clicked, this, [this] {
+  connect(upButton_, &QPushButton::clicked, this, [this] { Move(-1); });
+  connect(downButton_, &QPushButton::clicked, this, [this] { Move(1); });
+  connect(playButton_, &QPushButton::clicked, this, &MusicDialog::PlayOrStop);
+  connect(fitButton_, &QPushButton::clicked, this, [this] {
     fit_ = true;
     accept();
   });
-  connect(List, &QListWidget::currentRowChanged, this, &MusicDialog::Refresh);
+  connect(list_, &QListWidget::currentRowChanged, this, &MusicDialog::Refresh);
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(this, &QDialog::finished, this, &MusicDialog::StopPlaying);
@@ -149,13 +149,13 @@ MusicDialog::~MusicDialog() = default;
 
 ShowMusic MusicDialog::Music() const {
   ShowMusic music;
-  for (int i = 0; i < List->count(); ++i) {
-    music.tracks.push_back(List->item(i)->data(Qt::UserRole).toString().toStdString());
+  for (int i = 0; i < list_->count(); ++i) {
+    music.tracks.push_back(list_->item(i)->data(Qt::UserRole).toString().toStdString());
   }
-  music.volumePercent = VolumeBox->value();
-  music.fadeInMs = static_cast<int>(std::lround(FadeInBox->value() * 1000));
-  music.fadeOutMs = static_cast<int>(std::lround(FadeOutBox->value() * 1000));
-  music.loopList = LoopBox->isChecked();
+  music.volumePercent = volumeBox_->value();
+  music.fadeInMs = static_cast<int>(std::lround(fadeInBox_->value() * 1000));
+  music.fadeOutMs = static_cast<int>(std::lround(fadeOutBox_->value() * 1000));
+  music.loopList = loopBox_->isChecked();
   return music;
 }
 
@@ -167,13 +167,13 @@ void MusicDialog::AddTrack(const std::string& path) {
   auto* item =
       new QListWidgetItem(seconds < 0 ? tr("%1 (cannot be played)").arg(shown)
                                       : QStringLiteral("%1 (%2)").arg(shown, Clock(seconds)),
-                          List);
+                          list_);
   item->setData(Qt::UserRole, QString::fromStdString(path));
   item->setData(kSecondsRole, seconds);
   item->setToolTip(QString::fromStdString(path));
 }
 
-void MusicDialog::AddClick() {
+void MusicDialog::AddTracks() {
   FileDialogOptions options;
   options.title = tr("Add Music");
   options.filter = tr("All sound files") + QLatin1Char('|') +
@@ -182,22 +182,22 @@ void MusicDialog::AddClick() {
   const std::optional<QStringList> files = dialogs_.OpenFiles(this, options);
   if (!files) return;
   for (const QString& file : *files) AddTrack(file.toStdString());
-  List->setCurrentRow(List->count() - 1);
+  list_->setCurrentRow(list_->count() - 1);
   Refresh();
 }
 
 void MusicDialog::Move(int by) {
-  const int row = List->currentRow();
+  const int row = list_->currentRow();
   const int to = row + by;
-  if (row < 0 || to < 0 || to >= List->count()) return;
+  if (row < 0 || to < 0 || to >= list_->count()) return;
   StopPlaying();
-  QListWidgetItem* item = List->takeItem(row);
-  List->insertItem(to, item);
-  List->setCurrentRow(to);
+  QListWidgetItem* item = list_->takeItem(row);
+  list_->insertItem(to, item);
+  list_->setCurrentRow(to);
   Refresh();
 }
 
-void MusicDialog::PlayClick() {
+void MusicDialog::PlayOrStop() {
   if (preview_) {
     StopPlaying();
     return;
@@ -207,33 +207,33 @@ void MusicDialog::PlayClick() {
   // As the show plays it: the fade-in, the volume, the files one after another.
   preview_ = std::make_unique<ShowAudio>(music, &PostToUiThread);
   preview_->Start();
-  PlayButton->setText(tr("&Stop"));
-  PlayButton->setAccessibleName(tr("Stop"));
+  playButton_->setText(tr("&Stop"));
+  playButton_->setAccessibleName(tr("Stop"));
 }
 
 void MusicDialog::StopPlaying() {
   if (!preview_) return;
   preview_->FadeAway();
   preview_.reset();
-  PlayButton->setText(tr("&Play"));
-  PlayButton->setAccessibleName(tr("Play"));
+  playButton_->setText(tr("&Play"));
+  playButton_->setAccessibleName(tr("Play"));
 }
 
 void MusicDialog::Refresh() {
-  const int row = List->currentRow();
-  RemoveButton->setEnabled(row >= 0);
-  UpButton->setEnabled(row > 0);
-  DownButton->setEnabled(row >= 0 && row + 1 < List->count());
-  PlayButton->setEnabled(List->count() > 0);
+  const int row = list_->currentRow();
+  removeButton_->setEnabled(row >= 0);
+  upButton_->setEnabled(row > 0);
+  downButton_->setEnabled(row >= 0 && row + 1 < list_->count());
+  playButton_->setEnabled(list_->count() > 0);
   const bool timed = std::any_of(slides_.begin(), slides_.end(), [](const SlideRecord& s) {
     return s.DurationMode == TimeElapsed;
   });
-  FitButton->setEnabled(List->count() > 0 && timed);
+  fitButton_->setEnabled(list_->count() > 0 && timed);
   double total = 0;
-  for (int i = 0; i < List->count(); ++i) {
-    total += std::max(0.0, List->item(i)->data(kSecondsRole).toDouble());
+  for (int i = 0; i < list_->count(); ++i) {
+    total += std::max(0.0, list_->item(i)->data(kSecondsRole).toDouble());
   }
-  LengthLabel->setText(tr("Music: %1    Show: %2").arg(Clock(total), Clock(showSeconds_)));
+  lengthLabel_->setText(tr("Music: %1    Show: %2").arg(Clock(total), Clock(showSeconds_)));
 }
 
 }  // namespace lrw

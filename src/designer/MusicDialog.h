@@ -35,23 +35,21 @@ class MusicDialog : public QDialog {
   // The dialog was closed with "Fit the Show to the Music".
   bool FitRequested() const { return fit_; }
 
-  QListWidget* List = nullptr;
-  QPushButton* AddButton = nullptr;
-  QPushButton* RemoveButton = nullptr;
-  QPushButton* UpButton = nullptr;
-  QPushButton* DownButton = nullptr;
-  QSpinBox* VolumeBox = nullptr;
-  QDoubleSpinBox* FadeInBox = nullptr;
-  QDoubleSpinBox* FadeOutBox = nullptr;
-  QCheckBox* LoopBox = nullptr;
-  QLabel* LengthLabel = nullptr;
-  QPushButton* PlayButton = nullptr;
-  QPushButton* FitButton = nullptr;
+  // The controls, for tests that type and click.
+  QListWidget* List() const { return list_; }
+  QPushButton* AddButton() const { return addButton_; }
+  QPushButton* RemoveButton() const { return removeButton_; }
+  QPushButton* UpButton() const { return upButton_; }
+  QSpinBox* VolumeBox() const { return volumeBox_; }
+  QDoubleSpinBox* FadeOutBox() const { return fadeOutBox_; }
+  QLabel* LengthLabel() const { return lengthLabel_; }
+  QPushButton* PlayButton() const { return playButton_; }
+  QPushButton* FitButton() const { return fitButton_; }
 
  private:
-  void AddClick();
+  void AddTracks();
   void Move(int by);
-  void PlayClick();
+  void PlayOrStop();
   void StopPlaying();
   void Refresh();
   void AddTrack(const std::string& path);
@@ -61,6 +59,18 @@ class MusicDialog : public QDialog {
   double showSeconds_ = 0;
   std::unique_ptr<ShowAudio> preview_;
   bool fit_ = false;
+  QListWidget* list_ = nullptr;
+  QPushButton* addButton_ = nullptr;
+  QPushButton* removeButton_ = nullptr;
+  QPushButton* upButton_ = nullptr;
+  QPushButton* downButton_ = nullptr;
+  QSpinBox* volumeBox_ = nullptr;
+  QDoubleSpinBox* fadeInBox_ = nullptr;
+  QDoubleSpinBox* fadeOutBox_ = nullptr;
+  QCheckBox* loopBox_ = nullptr;
+  QLabel* lengthLabel_ = nullptr;
+  QPushButton* playButton_ = nullptr;
+  QPushButton* fitButton_ = nullptr;
 };
 
 }  // namespace lrw

@@ -12,7 +12,8 @@
 namespace lrw {
 
 // Keys of the commands whose steps join while the user drags or types.
-enum MergeKeys : int { kMergeSpeed = 1, kMergeSeconds = 2 };
+inline constexpr int kMergeSpeed = 1;
+inline constexpr int kMergeSeconds = 2;
 
 class SetEffectCommand : public EditorCommand {
  public:

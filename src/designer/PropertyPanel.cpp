@@ -136,7 +136,7 @@ void PropertyPanel::BuildBackgroundGroup() {
   backgroundButton_->setAccessibleName(tr("Change background colour"));
   backgroundSwatch_ = new ColorSwatch(backgroundGroup_);
   backgroundSwatch_->setObjectName(QStringLiteral("lbBackground"));
-  backgroundSwatch_->setColor(Qt::white);
+  backgroundSwatch_->SetColor(Qt::white);
   backgroundSwatch_->setGeometry(100, 20, 49, 22);
   backgroundSwatch_->SetAccessibleLabel(tr("Background colour"));
 }
@@ -223,7 +223,7 @@ void PropertyPanel::Connect() {
           [this](bool checked) { Run(SetCenterCommand(checked)); });
   connect(backgroundButton_, &QPushButton::clicked, this,
           [this] { Run(ChangeBackgroundCommand()); });
-  connect(backgroundSwatch_, &ColorSwatch::clicked, this,
+  connect(backgroundSwatch_, &ColorSwatch::Clicked, this,
           [this] { Run(ChangeBackgroundCommand()); });
   connect(showCaptionCheck_, &QCheckBox::clicked, this,
           [this](bool checked) { Run(ShowCaptionCommand(checked)); });
@@ -234,12 +234,12 @@ void PropertyPanel::Connect() {
   connect(playSoundButton_, &QPushButton::clicked, this, [this] { Run(PreviewSoundCommand()); });
   connect(durationButtons_, &QButtonGroup::idClicked, this,
           [this](int mode) { Run(SetDurationModeCommand(mode)); });
-  connect(secondsBox_, &SecondsSpinBox::secondsTextChanged, this, [this](const QString& text) {
+  connect(secondsBox_, &SecondsSpinBox::SecondsTextChanged, this, [this](const QString& text) {
     storingSeconds_ = true;
     Run(SetSecondsCommand(SecondsSpinBox::ParseSeconds(text)));
     storingSeconds_ = false;
   });
-  secondsBox_->onRefusedKey = [this] { editor_.Services().prompts.Beep(BeepKind::Default); };
+  secondsBox_->SetRefusedKeyHandler([this] { editor_.Services().prompts.Beep(BeepKind::Default); });
   connect(showTransitionButton_, &QPushButton::clicked, this,
           [this] { Run(DemonstrateTransitionCommand()); });
   connect(arrangeButton_, &QPushButton::clicked, this, [this] { Run(ArrangeSlideCommand()); });
@@ -343,7 +343,7 @@ void PropertyPanel::ShowValues(const std::vector<int>& selected) {
   const int entry = TransitionListIndex(ref.Effect, ref.Smooth);
   effectList_->setCurrentIndex(mixEffect || entry >= effectList_->count() ? -1 : entry);
   speedSlider_->setValue(mixBox ? speedSlider_->minimum() : ref.BoxWidth);
-  backgroundSwatch_->setColor(mixBack ? QColor(Qt::white) : ColorFromRecord(ref.BackgroundColor));
+  backgroundSwatch_->SetColor(mixBack ? QColor(Qt::white) : ColorFromRecord(ref.BackgroundColor));
   soundNameLabel_->setText(mixSound ? QString() : FromCp1252(ref.SoundName));
   if (mixSeconds) {
     secondsBox_->clear();
@@ -371,7 +371,7 @@ void PropertyPanel::ClearValues() {
   speedSlider_->setValue(speedSlider_->minimum());
   for (QCheckBox* box : {centerCheck_, showCaptionCheck_, playSoundCheck_})
     box->setCheckState(Qt::Unchecked);
-  backgroundSwatch_->setColor(Qt::white);
+  backgroundSwatch_->SetColor(Qt::white);
   soundNameLabel_->clear();
   secondsBox_->setValue(0);
   durationButtons_->setExclusive(false);

@@ -141,16 +141,16 @@ void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, b
     TSlidePrepForm player(slides, &prompts_, nullptr, music);
     player.SetShowScreen(ChooseShowScreen(owner_));
     player.SetPresenterNear(owner_);
-    if (ShowName) player.SetShowName(QString::fromStdString(ShowName()));
+    if (showName_) player.SetShowName(QString::fromStdString(showName_()));
     // The designer, usable on another screen, follows the show in its strip.
-    if (SlideOnScreen && owner_ && owner_->isVisible() && owner_->screen() != player.screen()) {
+    if (slideOnScreen_ && owner_ && owner_->isVisible() && owner_->screen() != player.screen()) {
       QObject::connect(&player, &TSlidePrepForm::StateChanged, &player, [this, &player] {
-        if (player.Runner().SlideReady) SlideOnScreen(player.Runner().CurrentIndex);
+        if (player.Runner().SlideReady) slideOnScreen_(player.Runner().CurrentIndex);
       });
     }
     player.Runner().StartIndex = startIndex;
     player.Runner().LoopShow = loop;
-    player.SetTransitionPacing(TransitionPacing);
+    player.SetTransitionPacing(transitionPacing_);
     player.exec();
   }
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();

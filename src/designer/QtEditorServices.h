@@ -62,11 +62,11 @@ class DesignerWindows : public EditorWindows {
   void SetBusyPointer(bool busy) override;
 
   // Transitions in shows run by this object are this much faster (tests use 0).
-  double TransitionPacing = 1.0;
+  void SetTransitionPacing(double factor) { transitionPacing_ = factor; }
   // The show's name for the desktop's media controls.
-  std::function<std::string()> ShowName;
+  void SetShowName(std::function<std::string()> showName) { showName_ = std::move(showName); }
   // Told the index of each slide the show brings on screen.
-  std::function<void(int)> SlideOnScreen;
+  void SetSlideOnScreen(std::function<void(int)> told) { slideOnScreen_ = std::move(told); }
 
  private:
   Prompts& prompts_;
@@ -74,6 +74,9 @@ class DesignerWindows : public EditorWindows {
   QPointer<QWidget> owner_;
   std::function<void(SlideId)> openStage_;
   std::function<void()> closeDesigner_;
+  double transitionPacing_ = 1.0;
+  std::function<std::string()> showName_;
+  std::function<void(int)> slideOnScreen_;
 };
 
 class DesignerMedia : public EditorMedia {

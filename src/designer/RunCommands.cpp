@@ -18,9 +18,9 @@ bool RunShowCommand::OnEnabled(const ShowEditor& editor) const {
 void RunShowCommand::OnExecute(ShowEditor& editor) {
   const bool fromStart = from_ == From::Beginning;
   const int start = fromStart ? 0 : editor.CurrentIndex();
-  const bool loop = fromStart && editor.RunOnce ? false : editor.Document().Loop();
+  const bool loop = fromStart && editor.Memory().runOnce ? false : editor.Document().Loop();
   // The player keeps its own copy; nothing changes the show while it runs.
-  ShowEditor::BusyScope busy(editor, kBusyShow);
+  ShowEditor::BusyScope busy(editor, BusyReason::Show);
   editor.Services().windows.RunShow(editor.Document().Slides(), start, loop,
                                     editor.Document().Music());
 }

@@ -13,7 +13,7 @@ SecondsSpinBox::SecondsSpinBox(QWidget* parent) : QSpinBox(parent) {
   // the line edit's fires for every edit. Re-emitting it from this object lets a
   // QSignalBlocker on the box silence it while the panel is being loaded.
   connect(lineEdit(), &QLineEdit::textChanged, this,
-          [this](const QString& text) { emit secondsTextChanged(text); });
+          [this](const QString& text) { emit SecondsTextChanged(text); });
 }
 
 int SecondsSpinBox::ParseSeconds(const QString& text) {
@@ -49,7 +49,7 @@ void SecondsSpinBox::stepBy(int steps) {
   // listeners here.
   const QString before = text();
   QSpinBox::stepBy(steps);
-  if (text() != before) emit secondsTextChanged(text());
+  if (text() != before) emit SecondsTextChanged(text());
 }
 
 void SecondsSpinBox::keyPressEvent(QKeyEvent* event) {
@@ -58,13 +58,13 @@ void SecondsSpinBox::keyPressEvent(QKeyEvent* event) {
     // what is stored, also when the text has not changed since the slide last changed.
     ClampTypedText();
     // An empty box (slides that differ) stores nothing.
-    if (!text().trimmed().isEmpty()) emit secondsTextChanged(text());
+    if (!text().trimmed().isEmpty()) emit SecondsTextChanged(text());
   }
   const QString t = event->text();
   const bool typesText = !t.isEmpty() && t.at(0).isPrint() &&
                          !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
   if (typesText && !AllowedCharacter(t.at(0))) {
-    if (onRefusedKey) onRefusedKey();
+    if (refusedKey_) refusedKey_();
     event->accept();
     return;
   }

@@ -5,6 +5,7 @@
 
 #include <QSpinBox>
 #include <functional>
+#include <utility>
 
 namespace lrw {
 
@@ -19,14 +20,14 @@ class SecondsSpinBox : public QSpinBox {
   static int ParseSeconds(const QString& text);
 
   // Called for every key the box refuses.
-  std::function<void()> onRefusedKey;
+  void SetRefusedKeyHandler(std::function<void()> handler) { refusedKey_ = std::move(handler); }
 
   QValidator::State validate(QString& input, int& pos) const override;
   void stepBy(int steps) override;
 
  signals:
   // Every change of the text, by typing, by the arrows or by the clamping on focus loss.
-  void secondsTextChanged(const QString& text);
+  void SecondsTextChanged(const QString& text);
 
  protected:
   int valueFromText(const QString& text) const override;
@@ -37,6 +38,8 @@ class SecondsSpinBox : public QSpinBox {
   bool AllowedCharacter(QChar c) const;
   // A number outside the range becomes the nearer bound, announced as a typed change.
   void ClampTypedText();
+
+  std::function<void()> refusedKey_;
 };
 
 }  // namespace lrw

@@ -1,21 +1,14 @@
 #include "designer/ShowEditor.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace lrw {
 namespace {
 
-int BusyBit(BusyReason reason) {
-  switch (reason) {
-    case kBusyShow:
-      return 0;
-    case kBusyStage:
-      return 1;
-    case kBusyModal:
-      break;
-  }
-  return 2;
+int BusyIndex(BusyReason reason) {
+  return static_cast<int>(reason);
 }
 
 }  // namespace
@@ -29,6 +22,7 @@ ShowEditor::ShowEditor(EditorServices services) : services_(services) {
 }
 
 ShowEditor::~ShowEditor() {
+  listeners_.clear();  // nobody hears of a stage left open as the editor goes
   document_.RemoveListener(this);
   document_.SetRecorder(nullptr);
 }
@@ -122,21 +116,18 @@ void ShowEditor::TellStates() {
 
 // ---- busy ----
 
+bool ShowEditor::Busy() const {
+  return std::any_of(std::begin(busyCounts_), std::end(busyCounts_),
+                     [](int count) { return count > 0; });
+}
+
 ShowEditor::BusyScope::BusyScope(ShowEditor& editor, BusyReason reason)
     : editor_(editor), reason_(reason) {
-  const int bit = BusyBit(reason);
-  if (editor_.busyCounts_[bit]++ == 0) {
-    editor_.busy_ |= reason;
-    editor_.TellStates();
-  }
+  if (editor_.busyCounts_[BusyIndex(reason)]++ == 0) editor_.TellStates();
 }
 
 ShowEditor::BusyScope::~BusyScope() {
-  const int bit = BusyBit(reason_);
-  if (--editor_.busyCounts_[bit] == 0) {
-    editor_.busy_ &= ~static_cast<unsigned>(reason_);
-    editor_.TellStates();
-  }
+  if (--editor_.busyCounts_[BusyIndex(reason_)] == 0) editor_.TellStates();
 }
 
 // ---- commands ----
@@ -229,8 +220,7 @@ void ShowEditor::MarkSaved() {
 void ShowEditor::StageOpened(SlideId slide) {
   if (stageSlide_ != 0) return;
   stageSlide_ = slide;
-  busy_ |= kBusyStage;
-  TellStates();
+  stageBusy_.emplace(*this, BusyReason::Stage);
 }
 
 namespace {
@@ -260,7 +250,7 @@ void ShowEditor::FinishArrangement(const std::optional<SlideRecord>& arranged) {
   const SlideId slide = stageSlide_;
   if (slide == 0) return;
   stageSlide_ = 0;
-  busy_ &= ~static_cast<unsigned>(kBusyStage);
+  stageBusy_.reset();
   const SlideRecord* before = document_.Find(slide);
   if (arranged && before) {
     SlideRecord result = *arranged;

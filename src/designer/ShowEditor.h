@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "designer/DesignerMemory.h"
 #include "designer/EditHistory.h"
 #include "designer/EditorServices.h"
 #include "document/SlideShowDocument.h"
@@ -46,10 +47,10 @@ class EditorListener {
   virtual void TitleChanged() {}
 };
 
-enum BusyReason : unsigned {
-  kBusyShow = 1,   // a show is running
-  kBusyStage = 2,  // the arrangement stage is open
-  kBusyModal = 4,  // a modal dialog or message is up
+enum class BusyReason {
+  Show,   // a show is running
+  Stage,  // the arrangement stage is open
+  Modal,  // a modal dialog or message is up
 };
 
 class ShowEditor : private DocumentListener, private DocumentRecorder {
@@ -82,8 +83,7 @@ class ShowEditor : private DocumentListener, private DocumentRecorder {
   void Select(const std::vector<int>& indices, int current);
 
   // ---- busy ----
-  bool Busy() const { return busy_ != 0; }
-  unsigned BusyReasons() const { return busy_; }
+  bool Busy() const;
   // Marks the editor busy for as long as it lives.
   class BusyScope {
    public:
@@ -129,23 +129,16 @@ class ShowEditor : private DocumentListener, private DocumentRecorder {
   // own file (a show opened at start-up keeps the plain title).
   const std::string& TitlePath() const { return titlePath_; }
   void SetTitlePath(std::string path);
-  // The folder the picture dialog opens in (UTF-8, ending with "/").
-  std::string LastPictureFolder;
-  // Started only to run a show once: running from the beginning ignores the loop flag.
-  bool RunOnce = false;
-  // The names the save dialog last held.
-  std::string SaveDialogName;
-  // The show's file was read only up to damage: what lay beyond is still in the file,
-  // so the first save over it asks first. Cleared once the show belongs to another file
-  // or has been written over this one.
-  struct DamagedFile {
-    std::string path;
-    int slidesRead = 0;
-  };
-  std::optional<DamagedFile> Damaged;
+  // What the window remembers between commands (dialog folders, how it was started, a
+  // damaged file).
+  const DesignerMemory& Memory() const { return memory_; }
+  DesignerMemory& Memory() { return memory_; }
 
   void AddListener(EditorListener* listener);
   void RemoveListener(EditorListener* listener);
+  // The windows that show the document listen to it through its owner.
+  void AddDocumentListener(DocumentListener* listener) { document_.AddListener(listener); }
+  void RemoveDocumentListener(DocumentListener* listener) { document_.RemoveListener(listener); }
 
  private:
   friend class EditorCommand;
@@ -172,15 +165,16 @@ class ShowEditor : private DocumentListener, private DocumentRecorder {
   EditorServices services_;
   SlideShowDocument document_;
   EditorSelection selection_;
-  unsigned busy_ = 0;
-  unsigned busyCounts_[3] = {0, 0, 0};
+  int busyCounts_[3] = {0, 0, 0};  // by BusyReason
   EditHistory history_;
   int depth_ = 0;                // commands running inside each other
   bool savedInCommand_ = false;  // the step the running command records is the saved state
   std::vector<DocumentStep> recorded_;
   SlideId stageSlide_ = 0;
   std::string titlePath_;
+  DesignerMemory memory_;
   std::vector<EditorListener*> listeners_;
+  std::optional<BusyScope> stageBusy_;  // while the stage is open
 };
 
 }  // namespace lrw

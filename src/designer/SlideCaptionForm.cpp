@@ -49,7 +49,7 @@ class CaptionMemo : public QPlainTextEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-      Memo1KeyDown();
+      InsertLineBreakMark();
       // Always a plain paragraph end, so that every line end is a line of the caption.
       QKeyEvent plain(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
       QPlainTextEdit::keyPressEvent(&plain);
@@ -92,7 +92,7 @@ class CaptionMemo : public QPlainTextEdit {
 
  private:
   // The pilcrow is the caption's only forced line break.
-  void Memo1KeyDown() { textCursor().insertText(QString(kPilcrowChar)); }
+  void InsertLineBreakMark() { textCursor().insertText(QString(kPilcrowChar)); }
 
   Prompts& prompts_;
 };
@@ -121,60 +121,60 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  InstallHelpKey(this, HelpContext);
+  InstallHelpKey(this, kHelpContext);
   setFixedSize(663, 332);
 
-  auto* memo = new CaptionMemo(prompts, this);
-  Memo1 = memo;
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setGeometry(22, 16, 547, 265);
-  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  Memo1->setTabChangesFocus(true);
-  Memo1->setAccessibleName(tr("Caption"));
-  Memo1->setAccessibleDescription(tr("The caption's text; Enter starts a new line, Tab leaves it"));
+  textEdit_ = new CaptionMemo(prompts, this);
+  textEdit_->setObjectName(QStringLiteral("Memo1"));
+  textEdit_->setGeometry(22, 16, 547, 265);
+  textEdit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  textEdit_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  textEdit_->setTabChangesFocus(true);
+  textEdit_->setAccessibleName(tr("Caption"));
+  textEdit_->setAccessibleDescription(
+      tr("The caption's text; Enter starts a new line, Tab leaves it"));
 
-  BitBtn1 = new QPushButton(tr("OK"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setGeometry(145, 288, 66, 25);
-  BitBtn1->setDefault(true);
-  BitBtn1->setAutoDefault(false);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_ = new QPushButton(tr("OK"), this);
+  okButton_->setObjectName(QStringLiteral("BitBtn1"));
+  okButton_->setGeometry(145, 288, 66, 25);
+  okButton_->setDefault(true);
+  okButton_->setAutoDefault(false);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-  BitBtn2 = new QPushButton(tr("Cancel"), this);
-  BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-  BitBtn2->setGeometry(232, 288, 68, 25);
-  BitBtn2->setAutoDefault(false);
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+  cancelButton_ = new QPushButton(tr("Cancel"), this);
+  cancelButton_->setObjectName(QStringLiteral("BitBtn2"));
+  cancelButton_->setGeometry(232, 288, 68, 25);
+  cancelButton_->setAutoDefault(false);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
-  BitBtn3 = new QPushButton(this);
-  BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-  BitBtn3->setGeometry(596, 24, 33, 33);
-  BitBtn3->setIcon(QIcon(QStringLiteral(":/icons/font.svg")));
-  BitBtn3->setIconSize(QSize(24, 24));
-  BitBtn3->setToolTip(tr("Font"));
-  BitBtn3->setAutoDefault(false);
-  BitBtn3->setAccessibleName(tr("Caption font"));
-  connect(BitBtn3, &QPushButton::clicked, this, &TSlideCaptionForm::BitBtn3Click);
+  fontButton_ = new QPushButton(this);
+  fontButton_->setObjectName(QStringLiteral("BitBtn3"));
+  fontButton_->setGeometry(596, 24, 33, 33);
+  fontButton_->setIcon(QIcon(QStringLiteral(":/icons/font.svg")));
+  fontButton_->setIconSize(QSize(24, 24));
+  fontButton_->setToolTip(tr("Font"));
+  fontButton_->setAutoDefault(false);
+  fontButton_->setAccessibleName(tr("Caption font"));
+  connect(fontButton_, &QPushButton::clicked, this, &TSlideCaptionForm::ChooseFont);
 
-  BitBtn4 = new QPushButton(this);
-  BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
-  BitBtn4->setGeometry(596, 64, 33, 33);
-  BitBtn4->setIcon(QIcon(QStringLiteral(":/icons/color.svg")));
-  BitBtn4->setIconSize(QSize(24, 24));
-  BitBtn4->setToolTip(tr("Background color"));
-  BitBtn4->setAutoDefault(false);
-  BitBtn4->setAccessibleName(tr("Caption background color"));
-  connect(BitBtn4, &QPushButton::clicked, this, &TSlideCaptionForm::BitBtn4Click);
+  backColorButton_ = new QPushButton(this);
+  backColorButton_->setObjectName(QStringLiteral("BitBtn4"));
+  backColorButton_->setGeometry(596, 64, 33, 33);
+  backColorButton_->setIcon(QIcon(QStringLiteral(":/icons/color.svg")));
+  backColorButton_->setIconSize(QSize(24, 24));
+  backColorButton_->setToolTip(tr("Background color"));
+  backColorButton_->setAutoDefault(false);
+  backColorButton_->setAccessibleName(tr("Caption background color"));
+  connect(backColorButton_, &QPushButton::clicked, this, &TSlideCaptionForm::ChooseBackColor);
 
   // Longer button texts of a translation or a larger font widen the dialog.
   setFixedSize(FitToContents(this).expandedTo(QSize(663, 332)));
 
-  setTabOrder(Memo1, BitBtn1);
-  setTabOrder(BitBtn1, BitBtn2);
-  setTabOrder(BitBtn2, BitBtn3);
-  setTabOrder(BitBtn3, BitBtn4);
-  Memo1->setFocus();
+  setTabOrder(textEdit_, okButton_);
+  setTabOrder(okButton_, cancelButton_);
+  setTabOrder(cancelButton_, fontButton_);
+  setTabOrder(fontButton_, backColorButton_);
+  textEdit_->setFocus();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
@@ -183,15 +183,15 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
 }
 
 void TSlideCaptionForm::SetCaptionLines(const QStringList& lines) {
-  Memo1->setPlainText(lines.join(QChar('\n')));
-  Memo1->moveCursor(QTextCursor::End);
+  textEdit_->setPlainText(lines.join(QChar('\n')));
+  textEdit_->moveCursor(QTextCursor::End);
 }
 
 QStringList TSlideCaptionForm::CaptionLines() const {
   QStringList out;
-  if (Memo1->document()->isEmpty()) return out;
-  auto* layout = qobject_cast<QPlainTextDocumentLayout*>(Memo1->document()->documentLayout());
-  for (QTextBlock block = Memo1->document()->begin(); block.isValid(); block = block.next()) {
+  if (textEdit_->document()->isEmpty()) return out;
+  auto* layout = qobject_cast<QPlainTextDocumentLayout*>(textEdit_->document()->documentLayout());
+  for (QTextBlock block = textEdit_->document()->begin(); block.isValid(); block = block.next()) {
     if (layout) layout->ensureBlockLayout(block);
     const QString text = block.text();
     const QTextLayout* lines = block.layout();
@@ -217,30 +217,30 @@ void TSlideCaptionForm::SetCaptionFont(const CaptionFontRecord& font) {
 void TSlideCaptionForm::ShowFont() {
   QFont shown = QFontFromCaptionFont(font_);
   shown.setPixelSize(std::max(1, PointsToPixels(font_.Size)));
-  Memo1->setFont(shown);
-  QPalette p = Memo1->palette();
+  textEdit_->setFont(shown);
+  QPalette p = textEdit_->palette();
   p.setColor(QPalette::Text, ColorFromRecord(font_.Color));
-  Memo1->setPalette(p);
+  textEdit_->setPalette(p);
 }
 
 QColor TSlideCaptionForm::CaptionFontColor() const {
-  return Memo1->palette().color(QPalette::Text);
+  return textEdit_->palette().color(QPalette::Text);
 }
 
 void TSlideCaptionForm::SetBackColor(uint32_t color) {
   backColor_ = color;
-  QPalette p = Memo1->palette();
+  QPalette p = textEdit_->palette();
   p.setColor(QPalette::Base, ColorFromRecord(color));
-  Memo1->setPalette(p);
+  textEdit_->setPalette(p);
 }
 
 QColor TSlideCaptionForm::ShownBackColor() const {
-  return Memo1->palette().color(QPalette::Base);
+  return textEdit_->palette().color(QPalette::Base);
 }
 
-void TSlideCaptionForm::BitBtn3Click() {
+void TSlideCaptionForm::ChooseFont() {
   // The dialog speaks points; the text area shows them at 96 pixels per inch.
-  QFont preset = Memo1->font();
+  QFont preset = textEdit_->font();
   preset.setPointSize(std::max<int>(1, font_.Size));
   const QColor shownColor = CaptionFontColor();
   QColor chosenColor = shownColor;
@@ -259,7 +259,7 @@ void TSlideCaptionForm::BitBtn3Click() {
   ShowFont();
 }
 
-void TSlideCaptionForm::BitBtn4Click() {
+void TSlideCaptionForm::ChooseBackColor() {
   const QColor shown = ShownBackColor();
   const std::optional<QColor> color = dialogs_.ChooseColor(this, shown);
   if (color && color->isValid() && *color != shown) SetBackColor(RecordFromColor(*color));

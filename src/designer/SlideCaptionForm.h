@@ -30,7 +30,7 @@ class TSlideCaptionForm : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int HelpContext = 2003;
+  static constexpr int kHelpContext = 2003;
 
   TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget* parent = nullptr);
 
@@ -50,19 +50,26 @@ class TSlideCaptionForm : public QDialog {
   uint32_t BackColor() const { return backColor_; }
   QColor ShownBackColor() const;
 
-  void BitBtn3Click();  // font
-  void BitBtn4Click();  // background colour
+  // The font and background colour buttons' dialogs.
+  void ChooseFont();
+  void ChooseBackColor();
 
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* BitBtn1 = nullptr;  // OK
-  QPushButton* BitBtn2 = nullptr;  // Cancel
-  QPushButton* BitBtn3 = nullptr;  // font
-  QPushButton* BitBtn4 = nullptr;  // background colour
+  // The text area and the buttons, for tests that type and click.
+  QPlainTextEdit* TextEdit() const { return textEdit_; }
+  QPushButton* OkButton() const { return okButton_; }
+  QPushButton* CancelButton() const { return cancelButton_; }
+  QPushButton* FontButton() const { return fontButton_; }
+  QPushButton* BackColorButton() const { return backColorButton_; }
 
  private:
   void ShowFont();
 
   Dialogs& dialogs_;
+  QPlainTextEdit* textEdit_ = nullptr;      // "Memo1"
+  QPushButton* okButton_ = nullptr;         // "BitBtn1"
+  QPushButton* cancelButton_ = nullptr;     // "BitBtn2"
+  QPushButton* fontButton_ = nullptr;       // "BitBtn3"
+  QPushButton* backColorButton_ = nullptr;  // "BitBtn4"
   CaptionFontRecord font_;
   uint32_t backColor_ = 0xFFFFFF;
 };

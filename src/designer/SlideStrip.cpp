@@ -54,8 +54,8 @@ QString FitCellLabel(const QString& label, int width, const QFontMetrics& metric
   return text + kEllipsis;
 }
 
-void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& slide, bool selected,
-                          const CellColors& colors, const QImage& sharp) {
+void DrawSlideCell(QPainter& p, const QRect& cell, const SlideRecord& slide, bool selected,
+                   const CellColors& colors, const QImage& sharp) {
   p.save();
   // R with right and bottom exclusive.
   const int rl = cell.x(), rt = cell.y();
@@ -112,12 +112,18 @@ void ImageListBoxDrawItem(QPainter& p, const QRect& cell, const SlideRecord& sli
 // ---- model ----
 
 SlideStripModel::SlideStripModel(const SlideShowDocument& document, QObject* parent)
-    : QAbstractListModel(parent), document_(document), rows_(document.Count()) {
-  document_.AddListener(this);
-}
+    : QAbstractListModel(parent), document_(document), rows_(document.Count()) {}
 
 SlideStripModel::~SlideStripModel() {
-  document_.RemoveListener(this);
+  Follow(nullptr);
+}
+
+void SlideStripModel::Follow(ShowEditor* editor) {
+  if (editor_) editor_->RemoveDocumentListener(this);
+  editor_ = editor;
+  if (!editor_) return;
+  editor_->AddDocumentListener(this);
+  if (!InStep()) SlidesReset();
 }
 
 int SlideStripModel::rowCount(const QModelIndex& parent) const {
@@ -196,8 +202,8 @@ void SlideCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
                                                option.palette.color(QPalette::Text)};
   const QRect cell(option.rect.topLeft(), QSize(kCellWidth, itemHeight_));
   const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-  ImageListBoxDrawItem(*painter, cell, *slide, option.state & QStyle::State_Selected, colors,
-                       sharp_.Find(*slide, ratio));
+  DrawSlideCell(*painter, cell, *slide, option.state & QStyle::State_Selected, colors,
+                sharp_.Find(*slide, ratio));
   if (option.state & QStyle::State_HasFocus) {
     // The focused item is the current slide; mark it as list boxes do.
     painter->save();
@@ -253,6 +259,7 @@ SlideStrip::~SlideStrip() {
 
 void SlideStrip::AttachEditor(ShowEditor* editor) {
   if (editor_) editor_->RemoveListener(this);
+  model_->Follow(editor);
   editor_ = editor;
   if (editor_) {
     editor_->AddListener(this);

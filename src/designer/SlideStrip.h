@@ -36,11 +36,11 @@ struct CellColors {
   QColor text;           // label colour in an unselected cell
 };
 
-// Draws one strip cell into `cell` (CellWidth wide, one item high): frame, sunken
+// Draws one strip cell into `cell` (kStripCellWidth wide, one item high): frame, sunken
 // picture frame, thumbnail or background swatch, and the label. `sharp`, when not null,
 // is the thumbnail at the screen's device pixels, drawn in the stored thumbnail's place.
-void ImageListBoxDrawItem(QPainter& painter, const QRect& cell, const SlideRecord& slide,
-                          bool selected, const CellColors& colors, const QImage& sharp = {});
+void DrawSlideCell(QPainter& painter, const QRect& cell, const SlideRecord& slide, bool selected,
+                   const CellColors& colors, const QImage& sharp = {});
 
 // The rows follow the document's notices; drawing reads the slide records themselves.
 class SlideStripModel : public QAbstractListModel, private DocumentListener {
@@ -49,6 +49,9 @@ class SlideStripModel : public QAbstractListModel, private DocumentListener {
  public:
   SlideStripModel(const SlideShowDocument& document, QObject* parent);
   ~SlideStripModel() override;
+  // Follows the changes of the editor's document, which must be the one shown (null
+  // stops following).
+  void Follow(ShowEditor* editor);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -69,6 +72,7 @@ class SlideStripModel : public QAbstractListModel, private DocumentListener {
   void SlidesReset() override;
 
   const SlideShowDocument& document_;
+  ShowEditor* editor_ = nullptr;
   int rows_ = 0;
 };
 
@@ -97,8 +101,8 @@ class SlideStrip : public QListView, private EditorListener {
   SlideStrip(const SlideShowDocument& document, QWidget* parent);
   ~SlideStrip() override;
 
-  // From now on the selection is the editor's (the designer's strip); without an
-  // editor the strip only shows the show.
+  // From now on the strip follows the editor's document and its selection is the
+  // editor's (the designer's strip); without an editor the strip shows the show as it is.
   void AttachEditor(ShowEditor* editor);
 
   int ItemHeight() const { return delegate_->ItemHeight(); }

@@ -42,8 +42,6 @@ static void InitDesignerResources() {
 namespace lrw {
 namespace {
 
-static_assert(TSlideshowDesignForm::CellWidth == kStripCellWidth);
-
 // The size the window opens at, frame included.
 constexpr int kOuterWidth = 588;
 constexpr int kOuterHeight = 433;
@@ -83,18 +81,18 @@ TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* p
 
   std::string cwd = QDir::currentPath().toStdString();
   if (cwd.empty() || cwd.back() != '/') cwd += '/';
-  editor_.LastPictureFolder = cwd;
+  editor_.Memory().lastPictureFolder = cwd;
 
   BuildControls();
   InstallHelpKey(this, kHelpContext);
-  windows_.ShowName = [this] {
+  windows_.SetShowName([this] {
     return QFileInfo(QString::fromStdString(editor_.Document().FileName()))
         .completeBaseName()
         .toStdString();
-  };
-  windows_.SlideOnScreen = [this](int index) {
+  });
+  windows_.SetSlideOnScreen([this](int index) {
     if (editor_.Document().ValidIndex(index)) editor_.Select({index}, index);
-  };
+  });
   editor_.AddListener(this);
 
   // A translation or a larger desktop font gets the room it needs; the designed texts at
@@ -103,7 +101,7 @@ TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* p
   const int panelWidth = FitToContents(panel_).width();
   resize(std::max(kOuterWidth - kDesignedFrameWidth, panelWidth + kPanelMargin),
          kOuterHeight - kDesignedFrameHeight);
-  FormResize();
+  LayOutToWidth();
   // The panel must fit whatever heights the menu bar and status bar of this desktop take.
   const int needed = menuBar()->sizeHint().height() + panel_->y() + panel_->ContentHeight() + 1 +
                      kPanelMargin + statusBar()->sizeHint().height();
@@ -148,7 +146,7 @@ void TSlideshowDesignForm::BuildControls() {
 
   strip_ = new SlideStrip(editor_.Document(), client);
   strip_->setObjectName(QStringLiteral("ImageListBox"));
-  strip_->setGeometry(kStripLeft, kStripTop, CellWidth + 2, 120);
+  strip_->setGeometry(kStripLeft, kStripTop, kStripCellWidth + 2, 120);
   strip_->setContextMenuPolicy(Qt::CustomContextMenu);
   strip_->AttachEditor(&editor_);
   stripLabel_ = MakeLabel(client, "Label1", tr("&Slideshow sequence"), 122, 5);
@@ -187,10 +185,10 @@ void TSlideshowDesignForm::BuildControls() {
 
 void TSlideshowDesignForm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  FormResize();
+  LayOutToWidth();
 }
 
-void TSlideshowDesignForm::FormResize() {
+void TSlideshowDesignForm::LayOutToWidth() {
   if (!strip_) return;
   const int itemHeight = StripItemHeight();
   strip_->SetItemHeight(itemHeight);
@@ -199,8 +197,8 @@ void TSlideshowDesignForm::FormResize() {
   const int left = std::max(kStripLeft, movesGroup_->geometry().right() + 8);
   const int top = std::max(kStripTop, stripLabel_->geometry().bottom() + 2);
   // As many whole cells as fit, plus the border.
-  const int columns = std::max(0, (width() - left) / CellWidth);
-  strip_->setGeometry(left, top, CellWidth * columns + 2, stripHeight);
+  const int columns = std::max(0, (width() - left) / kStripCellWidth);
+  strip_->setGeometry(left, top, kStripCellWidth * columns + 2, stripHeight);
   stripLabel_->move(left + 2, stripLabel_->y());
   panel_->PlaceAt(std::max(top + stripHeight, movesGroup_->geometry().bottom()) + 6,
                   centralWidget()->width());
@@ -295,7 +293,7 @@ void TSlideshowDesignForm::ProcessDroppedFiles() {
   AddPictureFilesCommand add(dropped.paths, "Drop", true);
   if (!editor_.Execute(add)) return;  // busy: the drop is refused
   for (const PictureImport& problem : add.Problems()) {
-    ShowEditor::BusyScope busy(editor_, kBusyModal);
+    ShowEditor::BusyScope busy(editor_, BusyReason::Modal);
     TellImportProblem(services_.prompts, problem);
   }
   if (!dropped.error.empty()) {

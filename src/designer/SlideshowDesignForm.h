@@ -30,8 +30,6 @@ class TSlideshowDesignForm : public QMainWindow, private EditorListener {
   Q_OBJECT
 
  public:
-  static constexpr int CellWidth = 76;
-
   explicit TSlideshowDesignForm(DesignerServices services, QWidget* parent = nullptr);
   ~TSlideshowDesignForm() override;
 
@@ -64,7 +62,7 @@ class TSlideshowDesignForm : public QMainWindow, private EditorListener {
 
   void BuildControls();
   void AddFitLargerChoice();
-  void FormResize();
+  void LayOutToWidth();
   void UpdateStatus();
   void OpenStage();
   void StageFinished();

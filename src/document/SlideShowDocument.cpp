@@ -212,12 +212,12 @@ void SlideShowDocument::SetModified(bool modified) {
   Tell([modified](DocumentListener& l) { l.ModifiedChanged(modified); });
 }
 
-void SlideShowDocument::AddListener(DocumentListener* listener) const {
+void SlideShowDocument::AddListener(DocumentListener* listener) {
   if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
     listeners_.push_back(listener);
 }
 
-void SlideShowDocument::RemoveListener(DocumentListener* listener) const {
+void SlideShowDocument::RemoveListener(DocumentListener* listener) {
   listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 

@@ -146,9 +146,8 @@ class SlideShowDocument {
   int DuplicateSlide(int index);
 
   // ---- who is told ----
-  // Listening reads the show; it changes nothing.
-  void AddListener(DocumentListener* listener) const;
-  void RemoveListener(DocumentListener* listener) const;
+  void AddListener(DocumentListener* listener);
+  void RemoveListener(DocumentListener* listener);
   // At most one; null stops recording.
   void SetRecorder(DocumentRecorder* recorder) { recorder_ = recorder; }
 
@@ -169,7 +168,7 @@ class SlideShowDocument {
   bool loop_ = false;
   ShowMusic music_;
   bool modified_ = false;
-  mutable std::vector<DocumentListener*> listeners_;
+  std::vector<DocumentListener*> listeners_;
   DocumentRecorder* recorder_ = nullptr;
 };
 

@@ -66,7 +66,7 @@ class AutomationBusTest : public ::testing::Test {
     ASSERT_FALSE(address_.isEmpty());
     form_ = std::make_unique<TSlideshowDesignForm>(
         DesignerServices{prompts_, dialogs_, QSize(1024, 768)});
-    form_->Windows().TransitionPacing = 0;
+    form_->Windows().SetTransitionPacing(0);
   }
   void TearDown() override {
     server_.reset();

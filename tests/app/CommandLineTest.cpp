@@ -86,11 +86,11 @@ TEST_F(CommandLine, SwitchesStartFilesAndFileUris) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.args));
     const StartupOptions o = ParseCommandLine(c.args);
-    EXPECT_EQ(o.QuietStart, c.quiet);
-    EXPECT_EQ(o.AutomationStart, c.automation);
-    EXPECT_EQ(o.RunAndExit, c.runAndExit);
-    EXPECT_EQ(o.RunAndStay, c.runAndStay);
-    EXPECT_EQ(o.StartFile, c.startFile);
+    EXPECT_EQ(o.quietStart, c.quiet);
+    EXPECT_EQ(o.automationStart, c.automation);
+    EXPECT_EQ(o.runAndExit, c.runAndExit);
+    EXPECT_EQ(o.runAndStay, c.runAndStay);
+    EXPECT_EQ(o.startFile, c.startFile);
   }
 }
 

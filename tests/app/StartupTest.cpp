@@ -53,9 +53,9 @@ TEST_F(StartupTest, NoArgumentsShowsTheEmptyDesigner) {
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(form.isEnabled());
   EXPECT_EQ(form.Editor().Document().Count(), 0);
-  EXPECT_FALSE(o.RunAndExit);
+  EXPECT_FALSE(o.runAndExit);
   EXPECT_TRUE(prompts_.asked.empty());
-  EXPECT_EQ(form.Editor().LastPictureFolder.back(), '/');
+  EXPECT_EQ(form.Editor().Memory().lastPictureFolder.back(), '/');
 }
 
 TEST_F(StartupTest, AShowFileByAbsolutePathIsOpenedWithThePlainTitle) {
@@ -83,7 +83,7 @@ TEST_F(StartupTest, AStartFileThatIsMissingOrCannotBeLookedAtOpensNothingAndSays
     const StartupOptions o = Start(form, {full.lexically_relative(here).string(), "/c"});
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.Editor().Document().Count(), 0);
-    EXPECT_FALSE(o.RunAndStay);
+    EXPECT_FALSE(o.runAndStay);
     EXPECT_TRUE(prompts_.asked.empty());
   }
 }
@@ -91,7 +91,7 @@ TEST_F(StartupTest, AStartFileThatIsMissingOrCannotBeLookedAtOpensNothingAndSays
 TEST_F(StartupTest, RunAndExitWithoutAFileNeverShowsTheDesigner) {
   TSlideshowDesignForm form(services_);
   const StartupOptions o = Start(form, {"/r"});
-  EXPECT_TRUE(o.RunAndExit);
+  EXPECT_TRUE(o.runAndExit);
   EXPECT_FALSE(form.isVisible());
 }
 
@@ -103,8 +103,8 @@ TEST_F(StartupTest, AFileThatIsNoShowIsReportedAndCancelsTheRun) {
   ASSERT_EQ(prompts_.asked.size(), 1u);
   EXPECT_EQ(prompts_.asked[0].text, "File " + path + " is not a slide show file.");
   EXPECT_EQ(prompts_.beeps, std::vector<BeepKind>{BeepKind::Warning});
-  EXPECT_FALSE(o.RunAndExit);
-  EXPECT_FALSE(o.RunAndStay);
+  EXPECT_FALSE(o.runAndExit);
+  EXPECT_FALSE(o.runAndStay);
   EXPECT_TRUE(form.isVisible()) << "the empty designer is shown normally";
   EXPECT_EQ(form.Editor().Document().Count(), 0);
 }
@@ -112,8 +112,8 @@ TEST_F(StartupTest, AFileThatIsNoShowIsReportedAndCancelsTheRun) {
 TEST_F(StartupTest, AutomationStartKeepsTheDesignerHidden) {
   TSlideshowDesignForm form(services_);
   const StartupOptions o = Start(form, {"-embedding"});
-  EXPECT_TRUE(o.AutomationStart);
-  EXPECT_TRUE(o.QuietStart);
+  EXPECT_TRUE(o.automationStart);
+  EXPECT_TRUE(o.quietStart);
   EXPECT_FALSE(form.isVisible());
 }
 

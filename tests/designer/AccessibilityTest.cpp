@@ -106,7 +106,7 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasANameOfItsOwn) {
     std::vector<std::string> captionFaults;
     Audit(&e, captionFaults);
     EXPECT_TRUE(captionFaults.empty()) << "caption: " << testing::PrintToString(captionFaults);
-    e.BitBtn2->click();
+    e.CancelButton()->click();
   });
   W<QPushButton>("btnEdit_Caption")->click();
 

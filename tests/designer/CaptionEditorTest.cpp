@@ -63,10 +63,10 @@ class CaptionEditor : public test::DesignerFixture {
 
 TEST_F(CaptionEditor, EnterLeavesAPilcrowAndStartsANewLine) {
   Edit([](Editor& e) {
-    QTest::keyClicks(e.Memo1, "Hello");
-    QTest::keyClick(e.Memo1, Qt::Key_Return);
-    QTest::keyClicks(e.Memo1, "World");
-    e.BitBtn1->click();
+    QTest::keyClicks(e.TextEdit(), "Hello");
+    QTest::keyClick(e.TextEdit(), Qt::Key_Return);
+    QTest::keyClicks(e.TextEdit(), "World");
+    e.OkButton()->click();
   });
   EXPECT_EQ(Slide().Caption, (std::vector<std::string>{"Hello\xB6", "World"}));
   EXPECT_TRUE(Doc().Modified());
@@ -83,12 +83,12 @@ TEST_F(CaptionEditor, EnterLeavesAPilcrowAndStartsANewLine) {
 
 TEST_F(CaptionEditor, ShiftEnterAndKeypadEnterAlsoEndTheLineWithAPilcrow) {
   Edit([](Editor& e) {
-    QTest::keyClicks(e.Memo1, "a");
-    QTest::keyClick(e.Memo1, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(e.Memo1, "b");
-    QTest::keyClick(e.Memo1, Qt::Key_Enter, Qt::KeypadModifier);
-    QTest::keyClicks(e.Memo1, "c");
-    e.BitBtn1->click();
+    QTest::keyClicks(e.TextEdit(), "a");
+    QTest::keyClick(e.TextEdit(), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(e.TextEdit(), "b");
+    QTest::keyClick(e.TextEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClicks(e.TextEdit(), "c");
+    e.OkButton()->click();
   });
   EXPECT_EQ(Slide().Caption, (std::vector<std::string>{"a\xB6", "b\xB6", "c"}));
 }
@@ -98,8 +98,8 @@ TEST_F(CaptionEditor, SoftLineEndsComeBackAsLinesThatJoinToTheTypedText) {
       "The quick brown fox jumps over the lazy dog while the patient slide show waits "
       "for its caption to be typed in one long line without a single press of Enter.";
   Edit([&](Editor& e) {
-    QTest::keyClicks(e.Memo1, QString::fromStdString(sentence));
-    e.BitBtn1->click();
+    QTest::keyClicks(e.TextEdit(), QString::fromStdString(sentence));
+    e.OkButton()->click();
   });
   EXPECT_GE(Slide().Caption.size(), 2u);
   EXPECT_EQ(Joined(Slide().Caption), sentence);
@@ -120,15 +120,15 @@ TEST_F(CaptionEditor, CancelAfterChangingFontAndColoursKeepsTheSlide) {
   fakes.dialogs.fontResults.push_back({big, QColor(255, 0, 0)});
   fakes.dialogs.colorResults.push_back(QColor(0, 0, 255));
   Edit([](Editor& e) {
-    QTest::keyClicks(e.Memo1, "changed");
-    e.BitBtn3->click();
+    QTest::keyClicks(e.TextEdit(), "changed");
+    e.FontButton()->click();
     // Shown at once: 24 points at 96 dpi, bold, red on blue.
-    EXPECT_EQ(e.Memo1->font().pixelSize(), 32);
-    EXPECT_TRUE(e.Memo1->font().bold());
+    EXPECT_EQ(e.TextEdit()->font().pixelSize(), 32);
+    EXPECT_TRUE(e.TextEdit()->font().bold());
     EXPECT_EQ(e.CaptionFontColor(), QColor(255, 0, 0));
-    e.BitBtn4->click();
+    e.BackColorButton()->click();
     EXPECT_EQ(e.ShownBackColor(), QColor(0, 0, 255));
-    e.BitBtn2->click();
+    e.CancelButton()->click();
   });
   EXPECT_EQ(Slide().ToBytes(), before.ToBytes());
   EXPECT_TRUE(Slide().Caption.empty());
@@ -143,10 +143,10 @@ TEST_F(CaptionEditor, OkStoresTheChosenFontAndColours) {
   fakes.dialogs.fontResults.push_back({big, QColor(255, 0, 0)});
   fakes.dialogs.colorResults.push_back(QColor(0, 128, 0));
   Edit([](Editor& e) {
-    QTest::keyClicks(e.Memo1, "x");
-    e.BitBtn3->click();
-    e.BitBtn4->click();
-    e.BitBtn1->click();
+    QTest::keyClicks(e.TextEdit(), "x");
+    e.FontButton()->click();
+    e.BackColorButton()->click();
+    e.OkButton()->click();
   });
   // The dialogs opened on the slide's own font, size and colours.
   ASSERT_EQ(fakes.dialogs.fontRequests.size(), 1u);
@@ -165,14 +165,14 @@ TEST_F(CaptionEditor, OkStoresTheChosenFontAndColours) {
 
 TEST_F(CaptionEditor, CancelledFontAndColourDialogsLeaveTheTextAreaAsItWas) {
   Edit([](Editor& e) {
-    const QFont font = e.Memo1->font();
-    e.BitBtn3->click();
-    e.BitBtn4->click();
-    EXPECT_EQ(e.Memo1->font(), font);
+    const QFont font = e.TextEdit()->font();
+    e.FontButton()->click();
+    e.BackColorButton()->click();
+    EXPECT_EQ(e.TextEdit()->font(), font);
     EXPECT_EQ(e.CaptionFontColor(), QColor(0x30, 0x20, 0x10));
     EXPECT_EQ(e.ShownBackColor(), QColor(255, 255, 255));
-    QTest::keyClicks(e.Memo1, "x");
-    e.BitBtn1->click();
+    QTest::keyClicks(e.TextEdit(), "x");
+    e.OkButton()->click();
   });
   EXPECT_EQ(Slide().CaptionFontSize, 12);
   EXPECT_EQ(Slide().CaptionFontColor, 0x00102030u);
@@ -184,8 +184,8 @@ TEST_F(CaptionEditor, SystemColoursLeftAloneStaySystemColours) {
     s.CaptionBackColor = 0x80000005u;
   });
   Edit([](Editor& e) {
-    QTest::keyClicks(e.Memo1, "x");
-    e.BitBtn1->click();
+    QTest::keyClicks(e.TextEdit(), "x");
+    e.OkButton()->click();
   });
   EXPECT_EQ(Slide().CaptionFontColor, kWindowTextColor);
   EXPECT_EQ(Slide().CaptionBackColor, 0x80000005u);
@@ -194,10 +194,10 @@ TEST_F(CaptionEditor, SystemColoursLeftAloneStaySystemColours) {
 TEST_F(CaptionEditor, OpensOnAnExistingCaptionWithTheCaretAtTheEnd) {
   OpenSlide([](SlideRecord& s) { s.Caption = {"First ", "second"}; });
   Edit([](Editor& e) {
-    EXPECT_EQ(e.Memo1->toPlainText(), "First \nsecond");
-    EXPECT_TRUE(e.Memo1->textCursor().atEnd());
-    QTest::keyClicks(e.Memo1, "!");
-    e.BitBtn1->click();
+    EXPECT_EQ(e.TextEdit()->toPlainText(), "First \nsecond");
+    EXPECT_TRUE(e.TextEdit()->textCursor().atEnd());
+    QTest::keyClicks(e.TextEdit(), "!");
+    e.OkButton()->click();
   });
   EXPECT_EQ(Slide().Caption, (std::vector<std::string>{"First ", "second!"}));
 }
@@ -205,9 +205,9 @@ TEST_F(CaptionEditor, OpensOnAnExistingCaptionWithTheCaretAtTheEnd) {
 TEST_F(CaptionEditor, EmptyTextLeftWithOkGivesAnEmptyCaption) {
   OpenSlide([](SlideRecord& s) { s.Caption = {"gone"}; });
   Edit([](Editor& e) {
-    e.Memo1->selectAll();
-    QTest::keyClick(e.Memo1, Qt::Key_Delete);
-    e.BitBtn1->click();
+    e.TextEdit()->selectAll();
+    QTest::keyClick(e.TextEdit(), Qt::Key_Delete);
+    e.OkButton()->click();
   });
   EXPECT_TRUE(Slide().Caption.empty());
 }
@@ -226,8 +226,8 @@ TEST_F(CaptionEditor, OkInTheFontDialogWithoutAChangeKeepsTheStoredFace) {
   designer.Editor().Select({0}, 0);
   test::WhenModal<Editor>([](Editor& e) {
     test::WhenModal<QDialog>([](QDialog& fonts) { fonts.accept(); });
-    e.BitBtn3->click();
-    e.BitBtn1->click();
+    e.FontButton()->click();
+    e.OkButton()->click();
   });
   test::Find<QPushButton>(designer, "btnEdit_Caption")->click();
   EXPECT_EQ(designer.Editor().Document().SlideAt(0).CaptionFontName, "MS Sans Serif");
@@ -236,18 +236,18 @@ TEST_F(CaptionEditor, OkInTheFontDialogWithoutAChangeKeepsTheStoredFace) {
 
 TEST_F(CaptionEditor, CharactersAWindows1252TextCannotHoldAreRefusedWithABeep) {
   Edit([this](Editor& e) {
-    TypeText(e.Memo1, QString::fromUtf8("caf\u00e9 \u20ac5"));
+    TypeText(e.TextEdit(), QString::fromUtf8("caf\u00e9 \u20ac5"));
     EXPECT_TRUE(fakes.prompts.beeps.empty());
-    TypeText(e.Memo1, QString::fromUtf8("\u03a9\u4e2d"));
+    TypeText(e.TextEdit(), QString::fromUtf8("\u03a9\u4e2d"));
     EXPECT_EQ(fakes.prompts.beeps.size(), 2u);
 
     QApplication::clipboard()->setText(QString::fromUtf8(" a\u03a9b"));
-    e.Memo1->paste();
+    e.TextEdit()->paste();
     EXPECT_EQ(fakes.prompts.beeps.size(), 3u);
     QApplication::clipboard()->setText(QStringLiteral(" ok"));
-    e.Memo1->paste();
+    e.TextEdit()->paste();
     EXPECT_EQ(fakes.prompts.beeps.size(), 3u);
-    e.BitBtn1->click();
+    e.OkButton()->click();
   });
   EXPECT_EQ(Slide().Caption, (std::vector<std::string>{"caf\xE9 \x80"
                                                        "5 ok"}));
@@ -257,23 +257,23 @@ TEST_F(CaptionEditor, WindowHasItsTitleSizeButtonsAndHints) {
   Edit([](Editor& e) {
     EXPECT_EQ(e.windowTitle(), "Brightframework - Slide Caption");
     EXPECT_EQ(e.size(), QSize(663, 332));
-    EXPECT_EQ(e.Memo1->geometry(), QRect(22, 16, 547, 265));
-    EXPECT_EQ(e.BitBtn1->geometry(), QRect(145, 288, 66, 25));
-    EXPECT_EQ(e.BitBtn2->geometry(), QRect(232, 288, 68, 25));
-    EXPECT_EQ(e.BitBtn3->geometry(), QRect(596, 24, 33, 33));
-    EXPECT_EQ(e.BitBtn4->geometry(), QRect(596, 64, 33, 33));
-    EXPECT_EQ(e.BitBtn1->text(), "OK");
-    EXPECT_EQ(e.BitBtn2->text(), "Cancel");
-    EXPECT_EQ(e.BitBtn3->toolTip(), "Font");
-    EXPECT_EQ(e.BitBtn4->toolTip(), "Background color");
-    EXPECT_FALSE(e.BitBtn3->icon().isNull());
-    EXPECT_FALSE(e.BitBtn4->icon().isNull());
-    QTest::keyClick(e.Memo1, Qt::Key_F1);
+    EXPECT_EQ(e.TextEdit()->geometry(), QRect(22, 16, 547, 265));
+    EXPECT_EQ(e.OkButton()->geometry(), QRect(145, 288, 66, 25));
+    EXPECT_EQ(e.CancelButton()->geometry(), QRect(232, 288, 68, 25));
+    EXPECT_EQ(e.FontButton()->geometry(), QRect(596, 24, 33, 33));
+    EXPECT_EQ(e.BackColorButton()->geometry(), QRect(596, 64, 33, 33));
+    EXPECT_EQ(e.OkButton()->text(), "OK");
+    EXPECT_EQ(e.CancelButton()->text(), "Cancel");
+    EXPECT_EQ(e.FontButton()->toolTip(), "Font");
+    EXPECT_EQ(e.BackColorButton()->toolTip(), "Background color");
+    EXPECT_FALSE(e.FontButton()->icon().isNull());
+    EXPECT_FALSE(e.BackColorButton()->icon().isNull());
+    QTest::keyClick(e.TextEdit(), Qt::Key_F1);
     ASSERT_NE(FindHelpViewer(), nullptr);
     EXPECT_EQ(FindHelpViewer()->CurrentPage(), HelpPageFor(2003));
     FindHelpViewer()->close();
     // Esc leaves with Cancel.
-    QTest::keyClick(e.Memo1, Qt::Key_Escape);
+    QTest::keyClick(e.TextEdit(), Qt::Key_Escape);
   });
   EXPECT_TRUE(Slide().Caption.empty());
 }

@@ -118,8 +118,8 @@ int main(int argc, char** argv) {
   QTimer::singleShot(500, &app, [&] {
     auto* editor = qobject_cast<lrw::TSlideCaptionForm*>(QApplication::activeModalWidget());
     if (!editor) return;
-    if (menu == QLatin1String("font")) editor->BitBtn3Click();
-    if (menu == QLatin1String("color")) editor->BitBtn4Click();
+    if (menu == QLatin1String("font")) editor->ChooseFont();
+    if (menu == QLatin1String("color")) editor->ChooseBackColor();
   });
   QTimer::singleShot(1200, &app, [&] {
     QGuiApplication::primaryScreen()->grabWindow(0).save(out);

@@ -68,7 +68,7 @@ TEST_F(DesignerWindow, PanelAndStatusLineShowTheSelectedSlidesValues) {
   EXPECT_EQ(form.StatusText(), "/home/pics/Beach.JPG");
   EXPECT_EQ(effects->currentIndex(), 35);
   EXPECT_EQ(W<QSlider>("tbBox_Width")->value(), 7);
-  EXPECT_EQ(W<ColorSwatch>("lbBackground")->color(), QColor(0x99, 0x66, 0x33));
+  EXPECT_EQ(W<ColorSwatch>("lbBackground")->Color(), QColor(0x99, 0x66, 0x33));
   EXPECT_EQ(seconds->value(), 42);
   EXPECT_TRUE(radio("rbSoundEnded"));
   EXPECT_EQ(W<QCheckBox>("cbxCenter")->checkState(), Qt::Unchecked);
@@ -79,7 +79,7 @@ TEST_F(DesignerWindow, PanelAndStatusLineShowTheSelectedSlidesValues) {
   EXPECT_EQ(form.StatusText(), "");
   EXPECT_EQ(effects->currentIndex(), -1);
   EXPECT_EQ(W<QSlider>("tbBox_Width")->value(), 2);
-  EXPECT_EQ(W<ColorSwatch>("lbBackground")->color(), QColor(Qt::white));
+  EXPECT_EQ(W<ColorSwatch>("lbBackground")->Color(), QColor(Qt::white));
   EXPECT_EQ(W<QCheckBox>("cbxCenter")->checkState(), Qt::PartiallyChecked);
   EXPECT_EQ(W<QCheckBox>("cbxPlay_Sound")->checkState(), Qt::PartiallyChecked);
   EXPECT_EQ(W<QLabel>("lblSound_File_Name")->text(), "");
@@ -117,8 +117,8 @@ TEST_F(DesignerWindow, PerSlideCommandsChangeTheSelectedSlideNotTheFocusedOne) {
   EXPECT_EQ(form.StatusText(), "/pics/a.jpg");
 
   test::WhenModal<TSlideCaptionForm>([](TSlideCaptionForm& e) {
-    QTest::keyClicks(e.Memo1, "on a");
-    e.BitBtn1->click();
+    QTest::keyClicks(e.TextEdit(), "on a");
+    e.OkButton()->click();
   });
   W<QCheckBox>("cbxShow_Caption")->click();
   fakes.dialogs.openFileResults.push_back(QStringLiteral("/sounds/a.wav"));
@@ -151,12 +151,12 @@ namespace {
 TEST(ColorSwatch, ShowsItsColourInsideTheBevelAndClicksOnlyWhenEnabled) {
   ColorSwatch swatch;
   swatch.resize(49, 22);
-  swatch.setColor(Qt::red);
+  swatch.SetColor(Qt::red);
   const QImage image = swatch.grab().toImage();
   EXPECT_EQ(image.pixelColor(24, 11), QColor(Qt::red));
   EXPECT_NE(image.pixelColor(0, 0), QColor(Qt::red));
   int clicks = 0;
-  QObject::connect(&swatch, &ColorSwatch::clicked, [&] { ++clicks; });
+  QObject::connect(&swatch, &ColorSwatch::Clicked, [&] { ++clicks; });
   QTest::mouseClick(&swatch, Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
   swatch.setEnabled(false);

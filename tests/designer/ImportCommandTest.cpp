@@ -46,7 +46,7 @@ bool Near(uint32_t a, uint32_t b) {
 TEST_F(ImportCommand, PicturesReadOnEveryCoreGoAfterTheCurrentSlideInTheDialogsOrder) {
   Open({test::PictureSlide("s1"), test::PictureSlide("s2"), test::PictureSlide("s3")});
   ClickCell(1);
-  form.Editor().LastPictureFolder = "/Pictures/";
+  form.Editor().Memory().lastPictureFolder = "/Pictures/";
   const QString broken = Broken(dir, "broken.jpg");
   QStringList chosen{Picture(dir, "a.png", 101, 101), Picture(dir, "b.png", 20, 10), broken,
                      Picture(dir, "c.png", 8, 8)};
@@ -78,7 +78,7 @@ TEST_F(ImportCommand, PicturesReadOnEveryCoreGoAfterTheCurrentSlideInTheDialogsO
   EXPECT_EQ(Doc().SlideAt(3).Thumbnail->width, 60);
   EXPECT_EQ(Doc().SlideAt(3).Thumbnail->height, 30);
   for (int i = 10; i < 70; ++i) EXPECT_EQ(Doc().SlideAt(i - 5).ImageHeight, 10 + (i * 7) % 50);
-  EXPECT_EQ(form.Editor().LastPictureFolder, dir.path().toStdString() + "/");
+  EXPECT_EQ(form.Editor().Memory().lastPictureFolder, dir.path().toStdString() + "/");
   ASSERT_EQ(fakes.prompts.asked.size(), 1u);
   EXPECT_EQ(fakes.prompts.asked[0].icon, PromptIcon::Error);
   EXPECT_NE(fakes.prompts.asked[0].text.find(broken.toStdString()), std::string::npos);

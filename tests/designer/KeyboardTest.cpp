@@ -101,7 +101,7 @@ TEST_F(Keyboard, OpeningAShowLeavesNothingOfTheOldOneInThePanel) {
   EXPECT_EQ(W<QComboBox>("cbTransition")->currentIndex(), -1);
   EXPECT_EQ(W<QCheckBox>("cbxPlay_Sound")->checkState(), Qt::Unchecked);
   EXPECT_FALSE(W<QRadioButton>("rbSoundEnded")->isChecked());
-  EXPECT_EQ(W<ColorSwatch>("lbBackground")->color(), QColor(Qt::white));
+  EXPECT_EQ(W<ColorSwatch>("lbBackground")->Color(), QColor(Qt::white));
   for (const char* name : {"cbTransition", "cbxPlay_Sound", "btnPreview"})
     EXPECT_FALSE(W(name)->isEnabled()) << name;
   // Clearing the panel is not an edit, and the first click loads the new show.

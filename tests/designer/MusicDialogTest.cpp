@@ -40,16 +40,16 @@ TEST_F(MusicDialogTest, BuildsTheListPreviewsItAndFitsTheShowAsOneStep) {
   QString length, listed;
   bool previewed = false;
   test::WhenModal<MusicDialog>([&](MusicDialog& d) {
-    d.AddButton->click();
-    listed = d.List->item(2)->text();
-    d.RemoveButton->click();  // the unplayable one, added last and current
-    d.UpButton->click();      // b before a
-    d.VolumeBox->setValue(60);
-    d.FadeOutBox->setValue(2);
-    length = d.LengthLabel->text();
-    d.PlayButton->click();
-    previewed = d.PlayButton->text() == "&Stop";
-    d.FitButton->click();
+    d.AddButton()->click();
+    listed = d.List()->item(2)->text();
+    d.RemoveButton()->click();  // the unplayable one, added last and current
+    d.UpButton()->click();      // b before a
+    d.VolumeBox()->setValue(60);
+    d.FadeOutBox()->setValue(2);
+    length = d.LengthLabel()->text();
+    d.PlayButton()->click();
+    previewed = d.PlayButton()->text() == "&Stop";
+    d.FitButton()->click();
   });
   Action("Music1")->trigger();
 

@@ -134,15 +134,15 @@ TEST_F(Panel, TickingShowOpensTheCaptionEditorAndAFirstCaptionGetsTheWidthOfItsT
   Open({PictureSlide("a")});
   ClickCell(0);
   auto* show = W<QCheckBox>("cbxShow_Caption");
-  test::WhenModal<TSlideCaptionForm>([](TSlideCaptionForm& e) { e.BitBtn2->click(); });
+  test::WhenModal<TSlideCaptionForm>([](TSlideCaptionForm& e) { e.CancelButton()->click(); });
   show->click();
   EXPECT_FALSE(show->isChecked());
   EXPECT_FALSE(W("btnEdit_Caption")->isEnabled());
   EXPECT_FALSE(Doc().Modified());
 
   test::WhenModal<TSlideCaptionForm>([](TSlideCaptionForm& e) {
-    QTest::keyClicks(e.Memo1, "Hi");
-    e.BitBtn1->click();
+    QTest::keyClicks(e.TextEdit(), "Hi");
+    e.OkButton()->click();
   });
   show->click();
   EXPECT_TRUE(show->isChecked());

@@ -27,8 +27,8 @@ struct DrawnCell {
     image = QImage(kX + 76 + 10, kY + height + 10, QImage::Format_RGB32);
     image.fill(kOutside);
     QPainter p(&image);
-    ImageListBoxDrawItem(p, QRect(kX, kY, 76, height), slide, selected,
-                         {kFace, kHighlight, kHighlightText, kText});
+    DrawSlideCell(p, QRect(kX, kY, 76, height), slide, selected,
+                  {kFace, kHighlight, kHighlightText, kText});
   }
   // A pixel in cell coordinates.
   QColor at(int x, int y) const { return image.pixelColor(kX + x, kY + y); }

@@ -57,8 +57,8 @@ TEST_F(ExportDialogTest, ExportsWithTheChosenOptionsOverAConfirmedFile) {
   // Not confirmed: the file stays as it is.
   fake_.prompts.answers = {PromptAnswer::No};
   test::WhenModal<ExportVideoDialog>([&](ExportVideoDialog& d) {
-    d.FileEdit->setText(QString::fromStdString(chosen));
-    d.OkButton->click();
+    d.FileEdit()->setText(QString::fromStdString(chosen));
+    d.OkButton()->click();
   });
   ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts);
   ASSERT_EQ(fake_.prompts.asked.size(), 1u);
@@ -72,15 +72,15 @@ TEST_F(ExportDialogTest, ExportsWithTheChosenOptionsOverAConfirmedFile) {
   bool refusedBadName = false;
   test::WhenModal<ExportVideoDialog>([&](ExportVideoDialog& d) {
     // Suggested from the show's own name.
-    EXPECT_EQ(d.FileEdit->text().toStdString(), Path("My show.mp4"));
-    d.FileEdit->setText(QString::fromStdString(Path("clip.avi")));
-    d.OkButton->click();
+    EXPECT_EQ(d.FileEdit()->text().toStdString(), Path("My show.mp4"));
+    d.FileEdit()->setText(QString::fromStdString(Path("clip.avi")));
+    d.OkButton()->click();
     refusedBadName = d.isVisible() && fake_.prompts.asked.size() == 2 &&
                      LastMessage().text == "The video file name must end in .mp4, .mkv or .webm.";
-    d.BrowseButton->click();
-    d.SizeBox->setCurrentIndex(0);  // 1280 x 720
-    d.FpsBox->setCurrentIndex(d.FpsBox->findText("24 frames a second"));
-    d.OkButton->click();
+    d.BrowseButton()->click();
+    d.SizeBox()->setCurrentIndex(0);  // 1280 x 720
+    d.FpsBox()->setCurrentIndex(d.FpsBox()->findText("24 frames a second"));
+    d.OkButton()->click();
   });
   ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts, Path("My show.sho"));
 
@@ -105,13 +105,13 @@ TEST_F(ExportDialogTest, APresetSetsTheVideoAndAChangeMakesItYourOwn) {
   const std::string target = Path("phone.mp4");
   QString presetAfterChange;
   test::WhenModal<ExportVideoDialog>([&](ExportVideoDialog& d) {
-    d.FileEdit->setText(QString::fromStdString(target));
-    d.PresetBox->setCurrentIndex(d.PresetBox->findText("Small for mail", Qt::MatchStartsWith));
-    d.PresetBox->setCurrentIndex(d.PresetBox->findText("Phone", Qt::MatchStartsWith));
-    d.FpsBox->setCurrentIndex(d.FpsBox->findText("29.97 frames a second"));
-    presetAfterChange = d.PresetBox->currentText();
-    d.BitrateBox->setValue(300);
-    d.OkButton->click();
+    d.FileEdit()->setText(QString::fromStdString(target));
+    d.PresetBox()->setCurrentIndex(d.PresetBox()->findText("Small for mail", Qt::MatchStartsWith));
+    d.PresetBox()->setCurrentIndex(d.PresetBox()->findText("Phone", Qt::MatchStartsWith));
+    d.FpsBox()->setCurrentIndex(d.FpsBox()->findText("29.97 frames a second"));
+    presetAfterChange = d.PresetBox()->currentText();
+    d.BitrateBox()->setValue(300);
+    d.OkButton()->click();
   });
   ExportShowAsVideo(nullptr, Show(1), fake_.dialogs, fake_.prompts);
 
@@ -132,17 +132,17 @@ TEST_F(ExportDialogTest, APresetSetsTheVideoAndAChangeMakesItYourOwn) {
 TEST_F(ExportDialogTest, CancelLeavesNoFile) {
   bool thumbnailShown = false;
   test::WhenModal<ExportVideoDialog>([&](ExportVideoDialog& d) {
-    d.FileEdit->setText(QString::fromStdString(Path("long.mp4")));
-    d.SizeBox->setCurrentIndex(0);
-    d.EnterSecondsBox->setValue(120);  // two minutes of video
-    d.OkButton->click();
+    d.FileEdit()->setText(QString::fromStdString(Path("long.mp4")));
+    d.SizeBox()->setCurrentIndex(0);
+    d.EnterSecondsBox()->setValue(120);  // two minutes of video
+    d.OkButton()->click();
   });
   test::WhenModal<ExportProgressDialog>([&](ExportProgressDialog& d) {
     // Let the first slide arrive, then cancel while the export is far from done.
     QTimer::singleShot(300, &d, [&] {
-      thumbnailShown = !d.Thumbnail->pixmap().isNull();
-      d.CancelButton->click();
-      EXPECT_FALSE(d.CancelButton->isEnabled());
+      thumbnailShown = !d.Thumbnail()->pixmap().isNull();
+      d.CancelButton()->click();
+      EXPECT_FALSE(d.CancelButton()->isEnabled());
     });
   });
   ExportShowAsVideo(nullptr, Show(0), fake_.dialogs, fake_.prompts);

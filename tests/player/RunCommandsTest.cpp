@@ -24,7 +24,7 @@ class RunCommandsTest : public test::DesignerFixture {
  protected:
   void SetUp() override {
     DesignerFixture::SetUp();
-    form.Windows().TransitionPacing = 0;
+    form.Windows().SetTransitionPacing(0);
   }
   // Runs `command` while watching the show window: records the slides it shows and
   // closes it after a time limit (a show that would not end by itself).
@@ -74,7 +74,7 @@ TEST_F(RunCommandsTest, ALoopingShowRunsUntilStoppedUnlessStartedToRunOnce) {
   EXPECT_EQ(shown, (std::set<int>{0, 1}));
 
   timedOut = false;
-  form.Editor().RunOnce = true;  // started with "/r"
+  form.Editor().Memory().runOnce = true;  // started with "/r"
   RunWatched([&] { Action("RunFromStart1")->trigger(); });
   EXPECT_FALSE(timedOut);
   EXPECT_TRUE(Action("Loop1")->isChecked()) << "the show keeps its own flag";

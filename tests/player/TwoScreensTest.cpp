@@ -51,7 +51,7 @@ class TwoScreens : public test::DesignerFixture {
 TEST_F(TwoScreens, ShowFillsTheOtherScreenWhileTheDesignerAndThePresenterFollowIt) {
   ASSERT_TRUE(kTwoScreens);
   ASSERT_EQ(form.screen()->name(), "Laptop");
-  form.Windows().TransitionPacing = 0;
+  form.Windows().SetTransitionPacing(0);
   Open({WaitsForKey(0x0000FF), WaitsForKey(0x00FF00), WaitsForKey(0xFF0000)});
   ClickCell(0);
   std::vector<int> designerCurrent;  // the strip's current slide at each slide
