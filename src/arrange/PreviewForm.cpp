@@ -15,14 +15,15 @@
 
 namespace lrw {
 
-TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm& stage) : QWidget(&stage), Stage(stage) {
+TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm& stage) : QWidget(&stage), stage_(stage) {
   // Never visible, but what the form has always been called.
   setWindowTitle(tr("Move or Size This Window"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  PopupMenu1 = new QMenu(this);
+  menu_ = new QMenu(this);
+  menu_->setObjectName(QStringLiteral("PopupMenu1"));
 }
 
 void TPreviewForm::SetBoxLabel(const QString& label) {
@@ -71,12 +72,12 @@ void TPreviewForm::Activate() {
   raise();
   setFocus(Qt::OtherFocusReason);
   // Also while the stage window is not active yet (no focus notice then).
-  Stage.PlacementActivated(this);
+  stage_.PlacementActivated(this);
 }
 
 void TPreviewForm::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  Stage.PlacementActivated(this);
+  stage_.PlacementActivated(this);
 }
 
 void TPreviewForm::focusOutEvent(QFocusEvent* event) {
@@ -110,7 +111,7 @@ void TPreviewForm::paintEvent(QPaintEvent*) {
   painter.drawRect(0, 0, w - 1, h - 1);
 }
 
-bool TPreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+bool TPreviewForm::OpenMenuOnKey(int key, Qt::KeyboardModifiers modifiers) {
   const Qt::KeyboardModifiers held =
       modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key != Qt::Key_F10 || held != Qt::ShiftModifier) return false;
@@ -119,21 +120,26 @@ bool TPreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TPreviewForm::AddExitItems() {
-  PopupMenu1->addSeparator();
-  ExitandSave1 = PopupMenu1->addAction(tr("Exit and &Save"));
-  ExitWithoutSaving1 = PopupMenu1->addAction(tr("Exit &Without Saving"));
-  connect(ExitandSave1, &QAction::triggered, this, [this] { Stage.close(); });
-  connect(ExitWithoutSaving1, &QAction::triggered, this,
-          [this] { Stage.FormKeyDown(Qt::Key_Escape, Qt::NoModifier); });
+  menu_->addSeparator();
+  QAction* save = AddMenuItem(QStringLiteral("ExitandSave1"), tr("Exit and &Save"));
+  QAction* leave = AddMenuItem(QStringLiteral("ExitWithoutSaving1"), tr("Exit &Without Saving"));
+  connect(save, &QAction::triggered, this, [this] { stage_.close(); });
+  connect(leave, &QAction::triggered, this, [this] { stage_.LeaveWithoutSaving(); });
+}
+
+QAction* TPreviewForm::AddMenuItem(const QString& name, const QString& text) {
+  QAction* action = menu_->addAction(text);
+  action->setObjectName(name);
+  return action;
 }
 
 void TPreviewForm::PopUpAtCorner() {
   // Left + 10, top + 10 of the form, in screen coordinates.
-  PopupMenu1->popup(mapToGlobal(QPoint(10, 10)));
+  menu_->popup(mapToGlobal(QPoint(10, 10)));
 }
 
 void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
-  FormKeyDown(key, modifiers);
+  OpenMenuOnKey(key, modifiers);
   const bool ctrl = modifiers & Qt::ControlModifier;
   const bool shift = modifiers & Qt::ShiftModifier;
   std::optional<ArrowKey> arrow;
@@ -154,8 +160,8 @@ void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
       break;
   }
   if (arrow) {
-    const QSize screen = Stage.ScreenSize();
-    if (const auto box = NudgeWindow(Bounds(), *arrow, ctrl, shift, HeightKeys, ClientHeight(),
+    const QSize screen = stage_.ScreenSize();
+    if (const auto box = NudgeWindow(Bounds(), *arrow, ctrl, shift, heightKeys_, ClientHeight(),
                                      screen.width(), screen.height())) {
       SetBounds(*box);
     }
@@ -164,9 +170,9 @@ void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
   if (key == Qt::Key_F1) {
     ShowHelp(kHelpArrangementStage);
   } else if (key == Qt::Key_Escape) {
-    Stage.FormKeyDown(Qt::Key_Escape, modifiers);
+    stage_.HandleKey(Qt::Key_Escape, modifiers);
   } else if (key == Qt::Key_F6) {
-    Stage.SwitchWindows(this);
+    stage_.SwitchForms(this);
   } else if (key == Qt::Key_F4 && (modifiers & Qt::AltModifier)) {
     // Desktops without a window manager that closes on Alt+F4 still get the close.
     close();
@@ -214,7 +220,7 @@ void TPreviewForm::UpdateCursor(const QPoint& pos) {
 void TPreviewForm::mousePressEvent(QMouseEvent* event) {
   Activate();
   if (event->button() == Qt::RightButton) {
-    PopupMenu1->popup(event->globalPosition().toPoint());
+    menu_->popup(event->globalPosition().toPoint());
     return;
   }
   if (event->button() != Qt::LeftButton) return;
@@ -264,7 +270,7 @@ void TPreviewForm::closeEvent(QCloseEvent* event) {
   // Closing either placement form ends the arrangement with saving; the stage frees
   // the form itself.
   event->ignore();
-  Stage.close();
+  stage_.close();
 }
 
 }  // namespace lrw

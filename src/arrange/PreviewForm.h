@@ -30,11 +30,8 @@ class TPreviewForm : public QWidget {
 
   explicit TPreviewForm(TSlidePreviewBackgroundForm& stage);
 
-  TSlidePreviewBackgroundForm& Stage;
-  bool HeightKeys = false;
-  QMenu* PopupMenu1 = nullptr;
-  QAction* ExitandSave1 = nullptr;
-  QAction* ExitWithoutSaving1 = nullptr;
+  // The form's popup menu (objectName "PopupMenu1").
+  QMenu* Menu() const { return menu_; }
 
   QRect ClientRect() const;
   int ClientWidth() const { return width() - 2 * kFrameWidth; }
@@ -62,13 +59,20 @@ class TPreviewForm : public QWidget {
  protected:
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  // The form's own key handler (Shift+F10: the popup menu); true when it consumed the key.
-  bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Shift+F10 opens the popup menu; true when it was that key.
+  bool OpenMenuOnKey(int key, Qt::KeyboardModifiers modifiers);
   // Ends the popup menu with a separator, "Exit and &Save" and "Exit &Without Saving".
   void AddExitItems();
+  // A popup menu item, addressed by `name` as its objectName.
+  QAction* AddMenuItem(const QString& name, const QString& text);
   // Draws the client area; the frame is drawn over the rest afterwards.
   virtual void PaintClient(class QPainter& painter) = 0;
   void PopUpAtCorner();
+
+  TSlidePreviewBackgroundForm& stage_;
+  // Shift+Up and Shift+Down size the height (not where the height follows the content).
+  bool heightKeys_ = false;
+  QMenu* menu_ = nullptr;
 
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
