@@ -34,14 +34,22 @@ void TPreviewForm::SetBoxLabel(const QString& label) {
   AnnouncePlace();
 }
 
+QString TPreviewForm::PlaceText() const {
+  return tr("%1, left %L2, top %L3, %L4 by %L5 pixels")
+      .arg(boxLabel_)
+      .arg(x())
+      .arg(y())
+      .arg(width())
+      .arg(height());
+}
+
 void TPreviewForm::AnnouncePlace() {
   if (boxLabel_.isEmpty()) return;
-  setAccessibleName(tr("%1, left %L2, top %L3, %L4 by %L5 pixels")
-                        .arg(boxLabel_)
-                        .arg(x())
-                        .arg(y())
-                        .arg(width())
-                        .arg(height()));
+  setAccessibleName(PlaceText());
+}
+
+QColor TPreviewForm::BandColor(bool active) const {
+  return active ? QColor(255, 0, 0) : QColor(128, 128, 128);
 }
 
 void TPreviewForm::moveEvent(QMoveEvent* event) {
@@ -100,7 +108,7 @@ void TPreviewForm::paintEvent(QPaintEvent*) {
   painter.restore();
   // The band from (1, 1) to (width - 1, height - 1), 4 pixels wide, then a black line
   // around the whole form.
-  const QColor band = frameActive_ ? QColor(255, 0, 0) : QColor(128, 128, 128);
+  const QColor band = BandColor(frameActive_);
   const int w = width();
   const int h = height();
   painter.fillRect(1, 1, w - 2, 4, band);
@@ -160,22 +168,28 @@ void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
       break;
   }
   if (arrow) {
-    const QSize screen = stage_.ScreenSize();
-    if (const auto box = NudgeWindow(Bounds(), *arrow, ctrl, shift, heightKeys_, ClientHeight(),
-                                     screen.width(), screen.height())) {
-      SetBounds(*box);
-    }
+    NudgeBy(*arrow, ctrl, shift);
     return;
   }
   if (key == Qt::Key_F1) {
     ShowHelp(kHelpArrangementStage);
   } else if (key == Qt::Key_Escape) {
     stage_.HandleKey(Qt::Key_Escape, modifiers);
+  } else if (key == Qt::Key_F5) {
+    stage_.PreviewMotion();
   } else if (key == Qt::Key_F6) {
     stage_.SwitchForms(this);
   } else if (key == Qt::Key_F4 && (modifiers & Qt::AltModifier)) {
     // Desktops without a window manager that closes on Alt+F4 still get the close.
     close();
+  }
+}
+
+void TPreviewForm::NudgeBy(ArrowKey key, bool ctrl, bool shift) {
+  const QSize screen = stage_.ScreenSize();
+  if (const auto box = NudgeWindow(Bounds(), key, ctrl, shift, heightKeys_, ClientHeight(),
+                                   screen.width(), screen.height())) {
+    SetBounds(*box);
   }
 }
 
@@ -227,6 +241,7 @@ void TPreviewForm::mousePressEvent(QMouseEvent* event) {
   dragEdges_ = EdgesAt(event->position().toPoint());
   drag_ = dragEdges_ ? Drag::Size : Drag::Move;
   dragLast_ = event->globalPosition().toPoint();
+  dragStart_ = dragLast_;
 }
 
 void TPreviewForm::mouseMoveEvent(QMouseEvent* event) {
@@ -238,27 +253,31 @@ void TPreviewForm::mouseMoveEvent(QMouseEvent* event) {
   // Screen deltas, not positions read back: the form follows the pointer exactly.
   const QPoint delta = global - dragLast_;
   if (delta.isNull()) return;
+  dragLast_ = global;
+  DragBy(global - dragStart_, delta, drag_ == Drag::Size ? dragEdges_ : Qt::Edges());
+}
+
+void TPreviewForm::DragBy(QPoint, QPoint delta, Qt::Edges edges) {
   WindowBox box = Bounds();
-  if (drag_ == Drag::Move) {
+  if (!edges) {
     box.left += delta.x();
     box.top += delta.y();
   } else {
     // The border follows the pointer; the client area never shrinks below one pixel.
     const int minimum = 2 * kFrameWidth + 1;
-    if (dragEdges_ & Qt::LeftEdge) {
+    if (edges & Qt::LeftEdge) {
       const int w = std::max(minimum, box.width - delta.x());
       box.left += box.width - w;
       box.width = w;
     }
-    if (dragEdges_ & Qt::RightEdge) box.width = std::max(minimum, box.width + delta.x());
-    if (dragEdges_ & Qt::TopEdge) {
+    if (edges & Qt::RightEdge) box.width = std::max(minimum, box.width + delta.x());
+    if (edges & Qt::TopEdge) {
       const int h = std::max(minimum, box.height - delta.y());
       box.top += box.height - h;
       box.height = h;
     }
-    if (dragEdges_ & Qt::BottomEdge) box.height = std::max(minimum, box.height + delta.y());
+    if (edges & Qt::BottomEdge) box.height = std::max(minimum, box.height + delta.y());
   }
-  dragLast_ = global;
   SetBounds(box);
 }
 

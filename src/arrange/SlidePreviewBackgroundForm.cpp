@@ -10,15 +10,19 @@
 
 #include "arrange/ArrangementHost.h"
 #include "arrange/ArrangementWriteBack.h"
+#include "arrange/FramingRules.h"
 #include "arrange/SlideCaptionPreviewForm.h"
 #include "arrange/SlidePreviewForm.h"
 #include "document/Cp1252.h"
+#include "effects/MotionFraming.h"
+#include "export/AudioTrack.h"
 #include "import/LoadPicture.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtBitmap.h"
 #include "platform/QtPrompts.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
+#include "player/MotionPicture.h"
 
 namespace lrw {
 
@@ -51,13 +55,17 @@ TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(ArrangementHost& host)
           &QAction::triggered, this, [this] { ChangeBackgroundColor(); });
   addCaptionAction_ = AddMenuItem(QStringLiteral("AddaCaption1"), tr("&Add a Caption"));
   connect(addCaptionAction_, &QAction::triggered, this, [this] { AddCaption(); });
+  previewAction_ = AddMenuItem(QStringLiteral("PreviewMotion1"), tr("&Preview the Motion"));
+  connect(previewAction_, &QAction::triggered, this, [this] { PreviewMotion(); });
   menu_->addSeparator();
   connect(AddMenuItem(QStringLiteral("ExitandSave1"), tr("Exit and &Save")), &QAction::triggered,
           this, [this] { close(); });
   connect(AddMenuItem(QStringLiteral("ExitWithoutSaving1"), tr("Exit &Without Saving")),
           &QAction::triggered, this, [this] { LeaveWithoutSaving(); });
-  connect(menu_, &QMenu::aboutToShow, this,
-          [this] { addCaptionAction_->setEnabled(!hasCaption_); });
+  connect(menu_, &QMenu::aboutToShow, this, [this] {
+    addCaptionAction_->setEnabled(!hasCaption_);
+    previewAction_->setEnabled(!startForm_.isNull());
+  });
 }
 
 QAction* TSlidePreviewBackgroundForm::AddMenuItem(const QString& name, const QString& text) {
@@ -104,6 +112,8 @@ bool TSlidePreviewBackgroundForm::Open() {
   SetWindowColor(slide.BackgroundColor);
   centered_ = slide.CenterImage != 0;
   hasCaption_ = slide.ShowCaption != 0;
+  motion_ = slide.Motion;
+  slideIndex_ = host_.ArrangedSlideIndex();
   // The stage's own coordinates are the stored screen coordinates: it covers the
   // primary screen from its origin.
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -113,6 +123,7 @@ bool TSlidePreviewBackgroundForm::Open() {
   raise();
   activateWindow();
   OpenPictureForm(slide);
+  OpenMotionForms(slide);
   LoadCaption(slide);
   return true;
 }
@@ -154,6 +165,76 @@ void TSlidePreviewBackgroundForm::OpenPictureForm(const SlideRecord& slide) {
   form->show();
   form->Activate();
   saveOnClose_ = true;
+}
+
+void TSlidePreviewBackgroundForm::OpenMotionForms(const SlideRecord& slide) {
+  if (!pictureForm_ || pictureSize_.isEmpty() || !slide.Motion.Present()) return;
+  const QSize screen = ScreenSize();
+  const FramingShape shape{pictureSize_.width(), pictureSize_.height(), screen.width(),
+                           screen.height()};
+  const auto usable = [](const MotionRect& r) { return r.width > 0 && r.height > 0; };
+  SlideMotion shown = motion_;
+  // A custom motion whose framings were never placed starts from a zoom in.
+  const bool unplaced =
+      motion_.kind == MotionKind::Custom && !usable(motion_.start) && !usable(motion_.end);
+  if (unplaced) shown.kind = MotionKind::ZoomIn;
+  const std::optional<MotionPath> path =
+      MotionPathFor(shown, shape.pictureWidth, shape.pictureHeight, shape.screenWidth,
+                    shape.screenHeight, slideIndex_);
+  if (!path) return;
+  // Created after the picture form, so above it; the caption form comes last, on top.
+  startForm_ = new MotionFrameForm(*this, MotionEnd::Start);
+  startForm_->SetFraming(FitFraming(path->start, {}, shape));
+  startForm_->show();
+  endForm_ = new MotionFrameForm(*this, MotionEnd::End);
+  endForm_->SetFraming(FitFraming(path->end, {}, shape));
+  endForm_->show();
+  // What the boxes show is what is stored.
+  if (unplaced) MotionPlaced();
+}
+
+QRect TSlidePreviewBackgroundForm::PictureClientRect() const {
+  if (!pictureForm_) return {};
+  return pictureForm_->ClientRect().translated(pictureForm_->pos());
+}
+
+void TSlidePreviewBackgroundForm::PictureFormPlaced() {
+  for (MotionFrameForm* form : {startForm_.data(), endForm_.data()})
+    if (form) form->FollowPicture();
+}
+
+void TSlidePreviewBackgroundForm::MotionPlaced() {
+  if (!startForm_ || !endForm_) return;
+  motionPlaced_ = true;
+  motion_.kind = MotionKind::Custom;
+  motion_.start = startForm_->Framing();
+  motion_.end = endForm_->Framing();
+  saveOnClose_ = true;
+}
+
+void TSlidePreviewBackgroundForm::PreviewMotion() {
+  if (preview_ && preview_->Playing()) return;
+  const std::optional<SlideRecord> slide = SlideAsArranged(false);
+  MotionPicture picture;
+  const qreal ratio = devicePixelRatioF();
+  const QSize device(qRound(width() * ratio), qRound(height() * ratio));
+  if (!startForm_ || !slide ||
+      !picture.Prepare(*slide, slideIndex_, device, ratio, host_.PictureLoader())) {
+    // Nothing moves on this slide (no motion, or its picture cannot be read now).
+    host_.UserPrompts().Beep(BeepKind::Warning);
+    return;
+  }
+  std::optional<double> sound;
+  if (slide->PlaySound && slide->DurationMode == SoundEnded)
+    sound = SoundFileSeconds(Cp1252ToUtf8(slide->SoundPath()));
+  auto* preview = new MotionPreview(this);
+  preview_ = preview;
+  const QPointer<QWidget> back = focusWidget();
+  connect(preview, &MotionPreview::Stopped, this, [preview, back] {
+    preview->deleteLater();
+    if (back) back->setFocus(Qt::OtherFocusReason);
+  });
+  preview->Play(std::move(picture), MotionSeconds(*slide, sound));
 }
 
 void TSlidePreviewBackgroundForm::LoadCaption(const SlideRecord& slide) {
@@ -207,6 +288,8 @@ void TSlidePreviewBackgroundForm::HandleKey(int key, Qt::KeyboardModifiers modif
     FinishArrangement();
   } else if (key == Qt::Key_F10 && held == Qt::ShiftModifier) {
     menu_->popup(mapToGlobal(QPoint(10, 10)));
+  } else if (key == Qt::Key_F5) {
+    PreviewMotion();
   } else if (key == Qt::Key_F1) {
     // A key of the stage, not a shortcut: it works before the window is active too.
     ShowHelp(kHelpArrangementStage);
@@ -221,18 +304,32 @@ void TSlidePreviewBackgroundForm::HandleKey(int key, Qt::KeyboardModifiers modif
   }
 }
 
+std::vector<TPreviewForm*> TSlidePreviewBackgroundForm::Forms() const {
+  std::vector<TPreviewForm*> forms;
+  for (TPreviewForm* form : {static_cast<TPreviewForm*>(pictureForm_.data()),
+                             static_cast<TPreviewForm*>(captionForm_.data()),
+                             static_cast<TPreviewForm*>(startForm_.data()),
+                             static_cast<TPreviewForm*>(endForm_.data())}) {
+    if (form) forms.push_back(form);
+  }
+  return forms;
+}
+
 void TSlidePreviewBackgroundForm::SwitchForms(TPreviewForm* from) {
-  TPreviewForm* image = pictureForm_.data();
-  TPreviewForm* caption = captionForm_.data();
-  if (from == caption && image)
-    image->Activate();
-  else if (from == image && caption)
-    caption->Activate();
+  const std::vector<TPreviewForm*> forms = Forms();
+  const auto at = std::find(forms.begin(), forms.end(), from);
+  if (at == forms.end() || forms.size() < 2) return;
+  const auto next = std::next(at) == forms.end() ? forms.begin() : std::next(at);
+  (*next)->Activate();
 }
 
 void TSlidePreviewBackgroundForm::PlacementActivated(TPreviewForm* form) {
-  if (pictureForm_) pictureForm_->SetFrameActive(pictureForm_ == form);
-  if (captionForm_) captionForm_->SetFrameActive(captionForm_ == form);
+  for (TPreviewForm* each : Forms()) each->SetFrameActive(each == form);
+  // The motion boxes lie over the picture, also when it has the keys.
+  if (form && form == pictureForm_) {
+    if (startForm_) startForm_->raise();
+    if (endForm_) endForm_->raise();
+  }
 }
 
 void TSlidePreviewBackgroundForm::paintEvent(QPaintEvent*) {
@@ -247,6 +344,13 @@ void TSlidePreviewBackgroundForm::paintEvent(QPaintEvent*) {
   painter.drawText(QPoint(0, screenHeight - 2 * h + metrics.ascent()),
                    QString::fromLatin1(kHelpLine1));
   painter.drawText(QPoint(0, screenHeight - h + metrics.ascent()), QString::fromLatin1(kHelpLine2));
+  if (startForm_) {
+    // A third line above the two, only where there is a motion to place.
+    painter.fillRect(QRect(0, screenHeight - 3 * h, width(), h), ColorFromRecord(kBandBlue));
+    painter.drawText(QPoint(0, screenHeight - 3 * h + metrics.ascent()),
+                     tr("   F5=Preview Motion    Drag the Start and End boxes to frame the "
+                        "picture when the motion starts and ends"));
+  }
 }
 
 void TSlidePreviewBackgroundForm::keyPressEvent(QKeyEvent* event) {
@@ -264,11 +368,15 @@ void TSlidePreviewBackgroundForm::closeEvent(QCloseEvent* event) {
 }
 
 std::optional<SlideRecord> TSlidePreviewBackgroundForm::ArrangedSlide() const {
+  return SlideAsArranged(true);
+}
+
+std::optional<SlideRecord> TSlidePreviewBackgroundForm::SlideAsArranged(bool saving) const {
   const SlideRecord* now = host_.ArrangedSlide();
-  if (!now || !saveOnClose_) return std::nullopt;
+  if (!now || (saving && !saveOnClose_)) return std::nullopt;
   SlideRecord slide = *now;
   ArrangementOutcome outcome;
-  outcome.saveOnClose = saveOnClose_;
+  outcome.saveOnClose = true;
   // The forms' geometry is the stage's own doing, never a window manager's.
   if (const TSlidePreviewForm* image = pictureForm_.data()) {
     outcome.imageClientLeft = image->x() + imageFrameWidth_;
@@ -299,6 +407,7 @@ std::optional<SlideRecord> TSlidePreviewBackgroundForm::ArrangedSlide() const {
     outcome.captionClientWidth = slide.CaptionWidth;
   }
   outcome.backgroundColor = windowColor_;
+  if (motionPlaced_) outcome.motionFramings = std::make_pair(motion_.start, motion_.end);
   const QtTextMeasurer measurer(CaptionQFont());
   if (!WriteArrangement(slide, outcome, measurer)) return std::nullopt;
   return slide;
@@ -309,13 +418,18 @@ void TSlidePreviewBackgroundForm::FinishArrangement() {
   closed_ = true;
   std::optional<SlideRecord> arranged = ArrangedSlide();
   for (QWidget* form :
-       {static_cast<QWidget*>(pictureForm_.data()), static_cast<QWidget*>(captionForm_.data())}) {
+       {static_cast<QWidget*>(pictureForm_.data()), static_cast<QWidget*>(captionForm_.data()),
+        static_cast<QWidget*>(startForm_.data()), static_cast<QWidget*>(endForm_.data()),
+        static_cast<QWidget*>(preview_.data())}) {
     if (!form) continue;
     form->hide();
     form->deleteLater();
   }
   pictureForm_ = nullptr;
   captionForm_ = nullptr;
+  startForm_ = nullptr;
+  endForm_ = nullptr;
+  preview_ = nullptr;
   hide();
   // Released after the current event, which may still be running in this window.
   deleteLater();

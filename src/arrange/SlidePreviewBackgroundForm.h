@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "arrange/MotionFrameForm.h"
+#include "arrange/MotionPreview.h"
 #include "arrange/SlideCaptionPreviewForm.h"
 #include "arrange/SlidePreviewForm.h"
 #include "document/CaptionFontRecord.h"
@@ -70,6 +72,22 @@ class TSlidePreviewBackgroundForm : public QWidget {
   // The stage's popup menu (objectName "PopupMenu1").
   QMenu* Menu() const { return menu_; }
 
+  // ---- the motion ----
+  // The picture form's client area on the stage, which the motion boxes are placed over.
+  QRect PictureClientRect() const;
+  // The picture form moved or changed size: the motion boxes go with it.
+  void PictureFormPlaced();
+  // The user placed a motion box: the motion becomes a custom one with both framings.
+  void MotionPlaced();
+  // F5: plays the motion over the stage as the show will (see MotionPreview).
+  void PreviewMotion();
+  // The motion as arranged (picture pixels); its kind is Custom once a box was placed.
+  const SlideMotion& Motion() const { return motion_; }
+  MotionFrameForm* MotionForm(MotionEnd end) const {
+    return end == MotionEnd::Start ? startForm_ : endForm_;
+  }
+  MotionPreview* Preview() const { return preview_; }
+
   TSlidePreviewForm* PictureForm() const { return pictureForm_; }
   TSlideCaptionPreviewForm* CaptionForm() const { return captionForm_; }
   ArrangementHost& Host() { return host_; }
@@ -90,6 +108,12 @@ class TSlidePreviewBackgroundForm : public QWidget {
   void OpenPictureForm(const SlideRecord& slide);
   void LoadCaption(const SlideRecord& slide);
   void OpenCaptionForm(int16_t clientWidth, int16_t left, int16_t top);
+  // The start and end boxes of a slide with motion, at the framings it plays now.
+  void OpenMotionForms(const SlideRecord& slide);
+  // The forms F6 goes through, in order.
+  std::vector<TPreviewForm*> Forms() const;
+  // The slide as it is now with the arrangement written into it.
+  std::optional<SlideRecord> SlideAsArranged(bool saving) const;
   QAction* AddMenuItem(const QString& name, const QString& text);
   // Tells the host what to store (when saving), frees the placement forms and
   // releases the stage.
@@ -115,6 +139,13 @@ class TSlidePreviewBackgroundForm : public QWidget {
   bool closed_ = false;
   QPointer<TSlidePreviewForm> pictureForm_;
   QPointer<TSlideCaptionPreviewForm> captionForm_;
+  SlideMotion motion_;
+  size_t slideIndex_ = 0;
+  bool motionPlaced_ = false;
+  QPointer<MotionFrameForm> startForm_;
+  QPointer<MotionFrameForm> endForm_;
+  QPointer<MotionPreview> preview_;
+  QAction* previewAction_ = nullptr;
 };
 
 // "&Arrange Slide": opens the stage on the host's slide and returns it; it frees itself

@@ -100,6 +100,7 @@ void TSlidePreviewForm::showEvent(QShowEvent* event) {
 
 void TSlidePreviewForm::moveEvent(QMoveEvent* event) {
   TPreviewForm::moveEvent(event);
+  stage_.PictureFormPlaced();
   // When the size changed too, the resize that follows centres first and checks after.
   if (!isVisible() || size() != lastSize_) return;
   PositionChanged();
@@ -107,6 +108,7 @@ void TSlidePreviewForm::moveEvent(QMoveEvent* event) {
 
 void TSlidePreviewForm::resizeEvent(QResizeEvent* event) {
   TPreviewForm::resizeEvent(event);
+  stage_.PictureFormPlaced();
   if (!isVisible()) return;
   lastSize_ = size();
   update();

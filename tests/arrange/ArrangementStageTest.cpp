@@ -53,6 +53,7 @@ class TestHost : public ArrangementHost {
   std::vector<std::optional<SlideRecord>> finished;
 
   const SlideRecord* ArrangedSlide() const override { return slide ? &*slide : nullptr; }
+  size_t ArrangedSlideIndex() const override { return 0; }
   QSize ScreenSize() const override { return QGuiApplication::primaryScreen()->size(); }
   uint32_t ChangeBackground(uint32_t color, QWidget*) override {
     if (colours.empty()) return color;
