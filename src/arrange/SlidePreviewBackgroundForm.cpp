@@ -189,6 +189,7 @@ void TSlidePreviewBackgroundForm::OpenMotionForms(const SlideRecord& slide) {
   endForm_ = new MotionFrameForm(*this, MotionEnd::End);
   endForm_->SetFraming(FitFraming(path->end, {}, shape));
   endForm_->show();
+  StackMotionForms();
   // What the boxes show is what is stored.
   if (unplaced) MotionPlaced();
 }
@@ -210,6 +211,7 @@ void TSlidePreviewBackgroundForm::MotionPlaced() {
   motion_.start = startForm_->Framing();
   motion_.end = endForm_->Framing();
   saveOnClose_ = true;
+  StackMotionForms();
 }
 
 void TSlidePreviewBackgroundForm::PreviewMotion() {
@@ -326,10 +328,16 @@ void TSlidePreviewBackgroundForm::SwitchForms(TPreviewForm* from) {
 void TSlidePreviewBackgroundForm::PlacementActivated(TPreviewForm* form) {
   for (TPreviewForm* each : Forms()) each->SetFrameActive(each == form);
   // The motion boxes lie over the picture, also when it has the keys.
-  if (form && form == pictureForm_) {
-    if (startForm_) startForm_->raise();
-    if (endForm_) endForm_->raise();
-  }
+  if (form && (form == pictureForm_ || form == startForm_ || form == endForm_)) StackMotionForms();
+}
+
+void TSlidePreviewBackgroundForm::StackMotionForms() {
+  if (!startForm_ || !endForm_) return;
+  // The smaller box on top, so that a box inside the other can still be grabbed.
+  const auto area = [](const QWidget* w) { return w->width() * w->height(); };
+  const bool startSmaller = area(startForm_) < area(endForm_);
+  (startSmaller ? endForm_ : startForm_)->raise();
+  (startSmaller ? startForm_ : endForm_)->raise();
 }
 
 void TSlidePreviewBackgroundForm::paintEvent(QPaintEvent*) {

@@ -110,6 +110,8 @@ class TSlidePreviewBackgroundForm : public QWidget {
   void OpenCaptionForm(int16_t clientWidth, int16_t left, int16_t top);
   // The start and end boxes of a slide with motion, at the framings it plays now.
   void OpenMotionForms(const SlideRecord& slide);
+  // Keeps the motion boxes over the picture, the smaller above the larger.
+  void StackMotionForms();
   // The forms F6 goes through, in order.
   std::vector<TPreviewForm*> Forms() const;
   // The slide as it is now with the arrangement written into it.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
@@ -31,6 +32,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/QtPrompts.h"
 #include "player/CaptionFont.h"
+#include "player/MotionLayer.h"
 #include "support/FakePrompts.h"
 
 namespace lrw {
@@ -575,6 +577,124 @@ TEST_F(ArrangeStage, ADrawingShowsInItsBox) {
   EXPECT_EQ(at(80, 120), QColor(255, 0, 0));
   EXPECT_EQ(at(240, 120), QColor(0, 0, 255));
   EXPECT_TRUE(host.fakePrompts.asked.empty());
+}
+
+// A wide picture in a box of half its size, with the zoom-in preset: the boxes show the
+// preset's framings over the picture and go with it; keys and drags keep them inside the
+// picture, and placing one turns the motion into a custom one with both framings.
+TEST_F(ArrangeStage, MotionBoxesStartFromThePresetAndAKeyMovedStartClampsAtThePicture) {
+  SlideRecord slide = PictureSlide(1280, 480);
+  slide.ImageWidth = 640;
+  slide.ImageHeight = 240;
+  slide.Motion = {MotionKind::ZoomIn, 60, MotionEase::Linear, {}, {}};
+  Open(slide);
+  MotionFrameForm* start = stage->MotionForm(MotionEnd::Start);
+  MotionFrameForm* end = stage->MotionForm(MotionEnd::End);
+  ASSERT_NE(start, nullptr);
+  ASSERT_NE(end, nullptr);
+  const QSize screen = Screen();
+  const MotionRect first = start->Framing();
+  // The zoom starts at the largest framing of the screen's shape: the picture's full
+  // height, centred; it ends inside it.
+  EXPECT_EQ(first.height, 480);
+  EXPECT_NEAR(first.width, 480.0 * screen.width() / screen.height(), 1.0);
+  EXPECT_NEAR(first.x, (1280 - first.width) / 2.0, 1.0);
+  const MotionRect last = end->Framing();
+  EXPECT_LT(last.width, first.width);
+  EXPECT_GT(last.x, first.x);
+  EXPECT_LT(last.x + last.width, first.x + first.width);
+  // Drawn over the picture at half size, frame outside.
+  EXPECT_EQ(start->geometry(),
+            QRect(100 + qRound(first.x * 0.5) - kFrame, 50 - kFrame,
+                  qRound((first.x + first.width) * 0.5) - qRound(first.x * 0.5) + 2 * kFrame,
+                  240 + 2 * kFrame));
+  EXPECT_TRUE(start->accessibleName().startsWith("Motion start, left ")) << start->accessibleName().toStdString();
+  EXPECT_TRUE(end->accessibleName().startsWith("Motion end, left "));
+
+  // The picture form has the keys; moving it takes the boxes along.
+  const QPoint before = start->pos();
+  Key(Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(start->pos(), before + QPoint(1, 0));
+  // F6 goes on to the start box, which Ctrl+Shift+Left moves to the picture's left edge
+  // and no further.
+  Key(Qt::Key_F6);
+  ASSERT_TRUE(start->FrameActive());
+  for (int i = 0; i < 40; ++i) Key(Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+  Key(Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(start->Framing(), (MotionRect{0, 0, first.width, 480}));
+  EXPECT_EQ(start->x(), 101 - kFrame);
+  // Larger is not possible at the full height; smaller keeps the top left corner.
+  Key(Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(start->Framing().height, 480);
+  Key(Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(start->Framing().x, 0);
+  EXPECT_LT(start->Framing().width, first.width);
+  EXPECT_TRUE(start->accessibleName().startsWith("Motion start, left 0, top 0, "));
+  const MotionRect placed = start->Framing();
+
+  const std::optional<SlideRecord> s = ExitAndSave();
+  ASSERT_TRUE(s.has_value());
+  EXPECT_EQ(s->Motion.kind, MotionKind::Custom);
+  EXPECT_EQ(s->Motion.start, placed);
+  EXPECT_EQ(s->Motion.end, last) << "the end as the preset had it";
+  EXPECT_EQ(s->Motion.strength, 60);
+  EXPECT_EQ(s->Motion.ease, MotionEase::Linear);
+  EXPECT_EQ(s->ImageLeft, 101);
+
+  // Left alone, a preset stays a preset; without motion there are no boxes.
+  Open(slide);
+  EXPECT_EQ(ExitAndSave()->Motion, slide.Motion);
+  slide.Motion = {};
+  Open(slide);
+  EXPECT_EQ(stage->MotionForm(MotionEnd::Start), nullptr);
+}
+
+// A picture red on its left half and blue on its right, moving from the one to the other
+// over two seconds: F5 plays it over the whole stage, the end holds, and any key or click
+// stops it without leaving the stage.
+TEST_F(ArrangeStage, ThePreviewPlaysTheMotionOverTheStageAndAnyKeyStopsIt) {
+  QImage halves(1280, 480, QImage::Format_RGB32);
+  halves.fill(QColor(220, 0, 0));
+  for (int y = 0; y < 480; ++y)
+    for (int x = 640; x < 1280; ++x) halves.setPixel(x, y, qRgb(0, 0, 220));
+  SlideRecord slide = PictureSlide(1280, 480);
+  ASSERT_TRUE(halves.save(dir.filePath("pic.bmp"), "BMP"));
+  slide.ExtraSeconds = 2;
+  slide.Motion = {
+      MotionKind::Custom, 50, MotionEase::Linear, {40, 0, 560, 420}, {680, 0, 560, 420}};
+  Open(slide);
+  ASSERT_NE(stage->MotionForm(MotionEnd::End), nullptr);
+  // The frame's left edge: red until nearly the end of the way.
+  const auto left = [&] {
+    const QImage frame = stage->Preview()->Layer().Frame();
+    return QColor(frame.pixel(2, frame.height() / 2));
+  };
+  Key(Qt::Key_F5);
+  ASSERT_NE(stage->Preview(), nullptr);
+  ASSERT_TRUE(stage->Preview()->Playing());
+  EXPECT_TRUE(stage->Preview()->isVisible());
+  EXPECT_EQ(stage->Preview()->geometry(), stage->rect());
+  EXPECT_EQ(left(), QColor(220, 0, 0)) << "starts on the left";
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return left() == QColor(0, 0, 220); }, 4000))
+      << "moves to the right";
+  EXPECT_GT(clock.elapsed(), 1500) << "at the slide's timing";
+  EXPECT_TRUE(stage->Preview()->Playing()) << "the end framing holds a moment";
+  Key(Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !stage->Preview(); }, 2000));
+  ASSERT_FALSE(stage.isNull()) << "Esc stopped the preview, not the arrangement";
+
+  // The stage's menu plays it too; a click stops it.
+  Item(stage.data(), "PreviewMotion1")->trigger();
+  ASSERT_NE(stage->Preview(), nullptr);
+  const QPointer<MotionPreview> clicked = stage->Preview();
+  QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(20, 20));
+  EXPECT_TRUE(!clicked || !clicked->Playing());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !stage->Preview(); }, 2000));
+  const std::optional<SlideRecord> s = ExitAndSave();
+  ASSERT_TRUE(s.has_value());
+  EXPECT_EQ(s->Motion, slide.Motion) << "previewing changes nothing";
 }
 
 }  // namespace
