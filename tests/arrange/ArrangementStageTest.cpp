@@ -608,7 +608,8 @@ TEST_F(ArrangeStage, MotionBoxesStartFromThePresetAndAKeyMovedStartClampsAtThePi
             QRect(100 + qRound(first.x * 0.5) - kFrame, 50 - kFrame,
                   qRound((first.x + first.width) * 0.5) - qRound(first.x * 0.5) + 2 * kFrame,
                   240 + 2 * kFrame));
-  EXPECT_TRUE(start->accessibleName().startsWith("Motion start, left ")) << start->accessibleName().toStdString();
+  EXPECT_TRUE(start->accessibleName().startsWith("Motion start, left "))
+      << start->accessibleName().toStdString();
   EXPECT_TRUE(end->accessibleName().startsWith("Motion end, left "));
 
   // The picture form has the keys; moving it takes the boxes along.
