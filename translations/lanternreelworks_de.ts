@@ -1031,6 +1031,48 @@ Als 4.0-Show ohne sie speichern?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::MotionFrameForm</name>
+    <message>
+        <source>Motion start</source>
+        <translation>Bewegungsanfang</translation>
+    </message>
+    <message>
+        <source>Motion end</source>
+        <translation>Bewegungsende</translation>
+    </message>
+    <message>
+        <source>The part of the picture that fills the screen when the motion starts or ends. Ctrl+arrows move it, Ctrl+Shift+arrows move it further, Shift+arrows size it, F5 previews the motion, F6 goes to the next box, Esc leaves without saving</source>
+        <translation>Der Bildausschnitt, der zu Beginn oder am Ende der Bewegung den Bildschirm füllt. Strg+Pfeiltasten verschieben ihn, Strg+Umschalt+Pfeiltasten in größeren Schritten, Umschalt+Pfeiltasten ändern seine Größe, F5 zeigt die Bewegung als Vorschau, F6 wechselt zum nächsten Rahmen, Esc beendet ohne Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>Bewegung in der &amp;Vorschau zeigen</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 picture pixels</source>
+        <translation>%1, links %L2, oben %L3, %L4 mal %L5 Bildpixel</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MotionPreview</name>
+    <message>
+        <source>Motion preview</source>
+        <translation>Vorschau der Bewegung</translation>
+    </message>
+    <message>
+        <source>Any key or click stops the preview</source>
+        <translation>Eine beliebige Taste oder ein Klick beendet die Vorschau</translation>
+    </message>
+</context>
+<context>
     <name>lrw::MprisService</name>
     <message>
         <source>Slide %1</source>
@@ -1610,6 +1652,14 @@ Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in e
     <message>
         <source>Exit &amp;Without Saving</source>
         <translation>Beenden &amp;ohne Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>Bewegung in der &amp;Vorschau zeigen</translation>
+    </message>
+    <message>
+        <source>   F5=Preview Motion    Drag the Start and End boxes to frame the picture when the motion starts and ends</source>
+        <translation>   F5=Vorschau der Bewegung    Die Rahmen „Anfang“ und „Ende“ ziehen, um den Bildausschnitt zu Beginn und am Ende der Bewegung festzulegen</translation>
     </message>
 </context>
 <context>

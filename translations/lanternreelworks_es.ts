@@ -1031,6 +1031,48 @@ Save it as a 4.0 show without it?</source>
     </message>
 </context>
 <context>
+    <name>lrw::MotionFrameForm</name>
+    <message>
+        <source>Motion start</source>
+        <translation>Inicio del movimiento</translation>
+    </message>
+    <message>
+        <source>Motion end</source>
+        <translation>Fin del movimiento</translation>
+    </message>
+    <message>
+        <source>The part of the picture that fills the screen when the motion starts or ends. Ctrl+arrows move it, Ctrl+Shift+arrows move it further, Shift+arrows size it, F5 previews the motion, F6 goes to the next box, Esc leaves without saving</source>
+        <translation>La parte de la imagen que llena la pantalla al empezar o al terminar el movimiento. Ctrl+flechas la mueven, Ctrl+Mayús+flechas la mueven más, Mayús+flechas cambian su tamaño, F5 muestra una vista previa del movimiento, F6 pasa al marco siguiente, Esc sale sin guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>&amp;Vista previa del movimiento</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 picture pixels</source>
+        <translation>%1, izquierda %L2, arriba %L3, %L4 por %L5 píxeles de la imagen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MotionPreview</name>
+    <message>
+        <source>Motion preview</source>
+        <translation>Vista previa del movimiento</translation>
+    </message>
+    <message>
+        <source>Any key or click stops the preview</source>
+        <translation>Cualquier tecla o clic detiene la vista previa</translation>
+    </message>
+</context>
+<context>
     <name>lrw::MprisService</name>
     <message>
         <source>Slide %1</source>
@@ -1610,6 +1652,14 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     <message>
         <source>Exit &amp;Without Saving</source>
         <translation>Salir &amp;sin guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>&amp;Vista previa del movimiento</translation>
+    </message>
+    <message>
+        <source>   F5=Preview Motion    Drag the Start and End boxes to frame the picture when the motion starts and ends</source>
+        <translation>   F5=Vista previa del movimiento    Arrastre los marcos Inicio y Fin para encuadrar la imagen al empezar y al terminar el movimiento</translation>
     </message>
 </context>
 <context>

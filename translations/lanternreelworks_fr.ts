@@ -1031,6 +1031,48 @@ L’enregistrer comme diaporama 4.0 sans elle ?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::MotionFrameForm</name>
+    <message>
+        <source>Motion start</source>
+        <translation>Début du mouvement</translation>
+    </message>
+    <message>
+        <source>Motion end</source>
+        <translation>Fin du mouvement</translation>
+    </message>
+    <message>
+        <source>The part of the picture that fills the screen when the motion starts or ends. Ctrl+arrows move it, Ctrl+Shift+arrows move it further, Shift+arrows size it, F5 previews the motion, F6 goes to the next box, Esc leaves without saving</source>
+        <translation>La partie de l’image qui remplit l’écran au début ou à la fin du mouvement. Ctrl+flèches la déplacent, Ctrl+Maj+flèches la déplacent davantage, Maj+flèches la redimensionnent, F5 prévisualise le mouvement, F6 passe au cadre suivant, Échap quitte sans enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>&amp;Prévisualiser le mouvement</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 picture pixels</source>
+        <translation>%1, gauche %L2, haut %L3, %L4 sur %L5 pixels de l’image</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MotionPreview</name>
+    <message>
+        <source>Motion preview</source>
+        <translation>Aperçu du mouvement</translation>
+    </message>
+    <message>
+        <source>Any key or click stops the preview</source>
+        <translation>Une touche ou un clic arrête l’aperçu</translation>
+    </message>
+</context>
+<context>
     <name>lrw::MprisService</name>
     <message>
         <source>Slide %1</source>
@@ -1610,6 +1652,14 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     <message>
         <source>Exit &amp;Without Saving</source>
         <translation>Quitter &amp;sans enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>&amp;Prévisualiser le mouvement</translation>
+    </message>
+    <message>
+        <source>   F5=Preview Motion    Drag the Start and End boxes to frame the picture when the motion starts and ends</source>
+        <translation>   F5=Aperçu du mouvement    Faites glisser les cadres Début et Fin pour cadrer l’image au début et à la fin du mouvement</translation>
     </message>
 </context>
 <context>

@@ -1031,6 +1031,48 @@ Salvarla come presentazione 4.0 senza di essa?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::MotionFrameForm</name>
+    <message>
+        <source>Motion start</source>
+        <translation>Inizio del movimento</translation>
+    </message>
+    <message>
+        <source>Motion end</source>
+        <translation>Fine del movimento</translation>
+    </message>
+    <message>
+        <source>The part of the picture that fills the screen when the motion starts or ends. Ctrl+arrows move it, Ctrl+Shift+arrows move it further, Shift+arrows size it, F5 previews the motion, F6 goes to the next box, Esc leaves without saving</source>
+        <translation>La parte dell’immagine che riempie lo schermo all’inizio o alla fine del movimento. Ctrl+frecce la spostano, Ctrl+Maiusc+frecce la spostano di più, Maiusc+frecce la ridimensionano, F5 mostra un’anteprima del movimento, F6 passa al riquadro successivo, Esc esce senza salvare</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>Ante&amp;prima del movimento</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 picture pixels</source>
+        <translation>%1, sinistra %L2, alto %L3, %L4 per %L5 pixel dell’immagine</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MotionPreview</name>
+    <message>
+        <source>Motion preview</source>
+        <translation>Anteprima del movimento</translation>
+    </message>
+    <message>
+        <source>Any key or click stops the preview</source>
+        <translation>Qualsiasi tasto o clic ferma l’anteprima</translation>
+    </message>
+</context>
+<context>
     <name>lrw::MprisService</name>
     <message>
         <source>Slide %1</source>
@@ -1610,6 +1652,14 @@ Crea una presentazione portatile per portare una presentazione con tutte le sue 
     <message>
         <source>Exit &amp;Without Saving</source>
         <translation>Esci senza sal&amp;vare</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>Ante&amp;prima del movimento</translation>
+    </message>
+    <message>
+        <source>   F5=Preview Motion    Drag the Start and End boxes to frame the picture when the motion starts and ends</source>
+        <translation>   F5=Anteprima del movimento    Trascinare i riquadri Inizio e Fine per inquadrare l’immagine all’inizio e alla fine del movimento</translation>
     </message>
 </context>
 <context>

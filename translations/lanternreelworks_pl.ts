@@ -1031,6 +1031,48 @@ Zapisać go jako pokaz 4.0 bez niej?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::MotionFrameForm</name>
+    <message>
+        <source>Motion start</source>
+        <translation>Początek ruchu</translation>
+    </message>
+    <message>
+        <source>Motion end</source>
+        <translation>Koniec ruchu</translation>
+    </message>
+    <message>
+        <source>The part of the picture that fills the screen when the motion starts or ends. Ctrl+arrows move it, Ctrl+Shift+arrows move it further, Shift+arrows size it, F5 previews the motion, F6 goes to the next box, Esc leaves without saving</source>
+        <translation>Część obrazu, która wypełnia ekran na początku lub na końcu ruchu. Ctrl+strzałki przesuwają ją, Ctrl+Shift+strzałki przesuwają ją dalej, Shift+strzałki zmieniają jej rozmiar, F5 pokazuje podgląd ruchu, F6 przechodzi do następnej ramki, Esc kończy bez zapisywania</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>&amp;Podgląd ruchu</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 picture pixels</source>
+        <translation>%1, od lewej %L2, od góry %L3, %L4 na %L5 pikseli obrazu</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Koniec</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MotionPreview</name>
+    <message>
+        <source>Motion preview</source>
+        <translation>Podgląd ruchu</translation>
+    </message>
+    <message>
+        <source>Any key or click stops the preview</source>
+        <translation>Dowolny klawisz lub kliknięcie zatrzymuje podgląd</translation>
+    </message>
+</context>
+<context>
     <name>lrw::MprisService</name>
     <message>
         <source>Slide %1</source>
@@ -1610,6 +1652,14 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     <message>
         <source>Exit &amp;Without Saving</source>
         <translation>Zakończ &amp;bez zapisywania</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>&amp;Podgląd ruchu</translation>
+    </message>
+    <message>
+        <source>   F5=Preview Motion    Drag the Start and End boxes to frame the picture when the motion starts and ends</source>
+        <translation>   F5=Podgląd ruchu    Przeciągnij ramki Początek i Koniec, aby wykadrować obraz na początku i na końcu ruchu</translation>
     </message>
 </context>
 <context>

@@ -1031,6 +1031,48 @@ Guardá-la como apresentação 4.0 sem ela?</translation>
     </message>
 </context>
 <context>
+    <name>lrw::MotionFrameForm</name>
+    <message>
+        <source>Motion start</source>
+        <translation>Início do movimento</translation>
+    </message>
+    <message>
+        <source>Motion end</source>
+        <translation>Fim do movimento</translation>
+    </message>
+    <message>
+        <source>The part of the picture that fills the screen when the motion starts or ends. Ctrl+arrows move it, Ctrl+Shift+arrows move it further, Shift+arrows size it, F5 previews the motion, F6 goes to the next box, Esc leaves without saving</source>
+        <translation>A parte da imagem que preenche o ecrã no início ou no fim do movimento. Ctrl+setas movem-na, Ctrl+Shift+setas movem-na mais, Shift+setas redimensionam-na, F5 pré-visualiza o movimento, F6 passa para a moldura seguinte, Esc sai sem guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>&amp;Pré-visualizar o movimento</translation>
+    </message>
+    <message>
+        <source>%1, left %L2, top %L3, %L4 by %L5 picture pixels</source>
+        <translation>%1, esquerda %L2, topo %L3, %L4 por %L5 píxeis da imagem</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+</context>
+<context>
+    <name>lrw::MotionPreview</name>
+    <message>
+        <source>Motion preview</source>
+        <translation>Pré-visualização do movimento</translation>
+    </message>
+    <message>
+        <source>Any key or click stops the preview</source>
+        <translation>Qualquer tecla ou clique para a pré-visualização</translation>
+    </message>
+</context>
+<context>
     <name>lrw::MprisService</name>
     <message>
         <source>Slide %1</source>
@@ -1610,6 +1652,14 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     <message>
         <source>Exit &amp;Without Saving</source>
         <translation>Sair sem &amp;guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Preview the Motion</source>
+        <translation>&amp;Pré-visualizar o movimento</translation>
+    </message>
+    <message>
+        <source>   F5=Preview Motion    Drag the Start and End boxes to frame the picture when the motion starts and ends</source>
+        <translation>   F5=Pré-visualizar o movimento    Arraste as molduras Início e Fim para enquadrar a imagem no início e no fim do movimento</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QSize>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,6 +27,8 @@ class ArrangementHost {
 
   // The slide as it is in the show now; null when it is gone.
   virtual const SlideRecord* ArrangedSlide() const = 0;
+  // Where the slide stands in the show ("automatic" motion alternates by it).
+  virtual size_t ArrangedSlideIndex() const = 0;
   // The screen the slide is arranged on, in the logical pixels positions are stored in.
   virtual QSize ScreenSize() const = 0;
   // The designer's colour dialog over `parent`: the chosen record colour, or `color`

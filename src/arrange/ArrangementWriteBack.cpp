@@ -41,6 +41,11 @@ bool WriteArrangement(SlideRecord& slide, const ArrangementOutcome& outcome,
     slide.CaptionBackColor = outcome.captionBackColor;
   }
   slide.BackgroundColor = outcome.backgroundColor;
+  if (outcome.motionFramings && !slide.IsBlank()) {
+    slide.Motion.kind = MotionKind::Custom;
+    slide.Motion.start = outcome.motionFramings->first;
+    slide.Motion.end = outcome.motionFramings->second;
+  }
   return true;
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/SlideRecord.h"
@@ -31,6 +33,9 @@ struct ArrangementOutcome {
   int captionWindowTop = 0;
   int captionClientWidth = 0;
   uint32_t backgroundColor = 0;
+  // The motion's framings as placed on the stage (picture pixels), which make the motion
+  // a custom one; nothing when they were not placed.
+  std::optional<std::pair<MotionRect, MotionRect>> motionFramings;
 };
 
 // The width to store for a caption broken at `clientWidth`: its widest line without
@@ -40,7 +45,8 @@ int ArrangedCaptionWidth(const std::vector<std::string>& captionText, const Text
 
 // Writes the outcome into `slide` when it is to be saved; `captionFont` measures in
 // the arranged caption font. Returns whether anything was written (the show is then
-// modified). Effect, speed, sound and duration are never touched.
+// modified). Effect, speed, sound and duration, and the motion's strength and ease, are
+// never touched.
 bool WriteArrangement(SlideRecord& slide, const ArrangementOutcome& outcome,
                       const TextMeasurer& captionFont);
 

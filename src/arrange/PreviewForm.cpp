@@ -15,14 +15,15 @@
 
 namespace lrw {
 
-TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm& stage) : QWidget(&stage), Stage(stage) {
+TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm& stage) : QWidget(&stage), stage_(stage) {
   // Never visible, but what the form has always been called.
   setWindowTitle(tr("Move or Size This Window"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  PopupMenu1 = new QMenu(this);
+  menu_ = new QMenu(this);
+  menu_->setObjectName(QStringLiteral("PopupMenu1"));
 }
 
 void TPreviewForm::SetBoxLabel(const QString& label) {
@@ -33,14 +34,22 @@ void TPreviewForm::SetBoxLabel(const QString& label) {
   AnnouncePlace();
 }
 
+QString TPreviewForm::PlaceText() const {
+  return tr("%1, left %L2, top %L3, %L4 by %L5 pixels")
+      .arg(boxLabel_)
+      .arg(x())
+      .arg(y())
+      .arg(width())
+      .arg(height());
+}
+
 void TPreviewForm::AnnouncePlace() {
   if (boxLabel_.isEmpty()) return;
-  setAccessibleName(tr("%1, left %L2, top %L3, %L4 by %L5 pixels")
-                        .arg(boxLabel_)
-                        .arg(x())
-                        .arg(y())
-                        .arg(width())
-                        .arg(height()));
+  setAccessibleName(PlaceText());
+}
+
+QColor TPreviewForm::BandColor(bool active) const {
+  return active ? QColor(255, 0, 0) : QColor(128, 128, 128);
 }
 
 void TPreviewForm::moveEvent(QMoveEvent* event) {
@@ -71,12 +80,12 @@ void TPreviewForm::Activate() {
   raise();
   setFocus(Qt::OtherFocusReason);
   // Also while the stage window is not active yet (no focus notice then).
-  Stage.PlacementActivated(this);
+  stage_.PlacementActivated(this);
 }
 
 void TPreviewForm::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  Stage.PlacementActivated(this);
+  stage_.PlacementActivated(this);
 }
 
 void TPreviewForm::focusOutEvent(QFocusEvent* event) {
@@ -99,7 +108,7 @@ void TPreviewForm::paintEvent(QPaintEvent*) {
   painter.restore();
   // The band from (1, 1) to (width - 1, height - 1), 4 pixels wide, then a black line
   // around the whole form.
-  const QColor band = frameActive_ ? QColor(255, 0, 0) : QColor(128, 128, 128);
+  const QColor band = BandColor(frameActive_);
   const int w = width();
   const int h = height();
   painter.fillRect(1, 1, w - 2, 4, band);
@@ -110,7 +119,7 @@ void TPreviewForm::paintEvent(QPaintEvent*) {
   painter.drawRect(0, 0, w - 1, h - 1);
 }
 
-bool TPreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+bool TPreviewForm::OpenMenuOnKey(int key, Qt::KeyboardModifiers modifiers) {
   const Qt::KeyboardModifiers held =
       modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key != Qt::Key_F10 || held != Qt::ShiftModifier) return false;
@@ -119,21 +128,26 @@ bool TPreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TPreviewForm::AddExitItems() {
-  PopupMenu1->addSeparator();
-  ExitandSave1 = PopupMenu1->addAction(tr("Exit and &Save"));
-  ExitWithoutSaving1 = PopupMenu1->addAction(tr("Exit &Without Saving"));
-  connect(ExitandSave1, &QAction::triggered, this, [this] { Stage.close(); });
-  connect(ExitWithoutSaving1, &QAction::triggered, this,
-          [this] { Stage.FormKeyDown(Qt::Key_Escape, Qt::NoModifier); });
+  menu_->addSeparator();
+  QAction* save = AddMenuItem(QStringLiteral("ExitandSave1"), tr("Exit and &Save"));
+  QAction* leave = AddMenuItem(QStringLiteral("ExitWithoutSaving1"), tr("Exit &Without Saving"));
+  connect(save, &QAction::triggered, this, [this] { stage_.close(); });
+  connect(leave, &QAction::triggered, this, [this] { stage_.LeaveWithoutSaving(); });
+}
+
+QAction* TPreviewForm::AddMenuItem(const QString& name, const QString& text) {
+  QAction* action = menu_->addAction(text);
+  action->setObjectName(name);
+  return action;
 }
 
 void TPreviewForm::PopUpAtCorner() {
   // Left + 10, top + 10 of the form, in screen coordinates.
-  PopupMenu1->popup(mapToGlobal(QPoint(10, 10)));
+  menu_->popup(mapToGlobal(QPoint(10, 10)));
 }
 
 void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
-  FormKeyDown(key, modifiers);
+  OpenMenuOnKey(key, modifiers);
   const bool ctrl = modifiers & Qt::ControlModifier;
   const bool shift = modifiers & Qt::ShiftModifier;
   std::optional<ArrowKey> arrow;
@@ -154,22 +168,28 @@ void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
       break;
   }
   if (arrow) {
-    const QSize screen = Stage.ScreenSize();
-    if (const auto box = NudgeWindow(Bounds(), *arrow, ctrl, shift, HeightKeys, ClientHeight(),
-                                     screen.width(), screen.height())) {
-      SetBounds(*box);
-    }
+    NudgeBy(*arrow, ctrl, shift);
     return;
   }
   if (key == Qt::Key_F1) {
     ShowHelp(kHelpArrangementStage);
   } else if (key == Qt::Key_Escape) {
-    Stage.FormKeyDown(Qt::Key_Escape, modifiers);
+    stage_.HandleKey(Qt::Key_Escape, modifiers);
+  } else if (key == Qt::Key_F5) {
+    stage_.PreviewMotion();
   } else if (key == Qt::Key_F6) {
-    Stage.SwitchWindows(this);
+    stage_.SwitchForms(this);
   } else if (key == Qt::Key_F4 && (modifiers & Qt::AltModifier)) {
     // Desktops without a window manager that closes on Alt+F4 still get the close.
     close();
+  }
+}
+
+void TPreviewForm::NudgeBy(ArrowKey key, bool ctrl, bool shift) {
+  const QSize screen = stage_.ScreenSize();
+  if (const auto box = NudgeWindow(Bounds(), key, ctrl, shift, heightKeys_, ClientHeight(),
+                                   screen.width(), screen.height())) {
+    SetBounds(*box);
   }
 }
 
@@ -214,13 +234,14 @@ void TPreviewForm::UpdateCursor(const QPoint& pos) {
 void TPreviewForm::mousePressEvent(QMouseEvent* event) {
   Activate();
   if (event->button() == Qt::RightButton) {
-    PopupMenu1->popup(event->globalPosition().toPoint());
+    menu_->popup(event->globalPosition().toPoint());
     return;
   }
   if (event->button() != Qt::LeftButton) return;
   dragEdges_ = EdgesAt(event->position().toPoint());
   drag_ = dragEdges_ ? Drag::Size : Drag::Move;
   dragLast_ = event->globalPosition().toPoint();
+  dragStart_ = dragLast_;
 }
 
 void TPreviewForm::mouseMoveEvent(QMouseEvent* event) {
@@ -232,27 +253,31 @@ void TPreviewForm::mouseMoveEvent(QMouseEvent* event) {
   // Screen deltas, not positions read back: the form follows the pointer exactly.
   const QPoint delta = global - dragLast_;
   if (delta.isNull()) return;
+  dragLast_ = global;
+  DragBy(global - dragStart_, delta, drag_ == Drag::Size ? dragEdges_ : Qt::Edges());
+}
+
+void TPreviewForm::DragBy(QPoint, QPoint delta, Qt::Edges edges) {
   WindowBox box = Bounds();
-  if (drag_ == Drag::Move) {
+  if (!edges) {
     box.left += delta.x();
     box.top += delta.y();
   } else {
     // The border follows the pointer; the client area never shrinks below one pixel.
     const int minimum = 2 * kFrameWidth + 1;
-    if (dragEdges_ & Qt::LeftEdge) {
+    if (edges & Qt::LeftEdge) {
       const int w = std::max(minimum, box.width - delta.x());
       box.left += box.width - w;
       box.width = w;
     }
-    if (dragEdges_ & Qt::RightEdge) box.width = std::max(minimum, box.width + delta.x());
-    if (dragEdges_ & Qt::TopEdge) {
+    if (edges & Qt::RightEdge) box.width = std::max(minimum, box.width + delta.x());
+    if (edges & Qt::TopEdge) {
       const int h = std::max(minimum, box.height - delta.y());
       box.top += box.height - h;
       box.height = h;
     }
-    if (dragEdges_ & Qt::BottomEdge) box.height = std::max(minimum, box.height + delta.y());
+    if (edges & Qt::BottomEdge) box.height = std::max(minimum, box.height + delta.y());
   }
-  dragLast_ = global;
   SetBounds(box);
 }
 
@@ -264,7 +289,7 @@ void TPreviewForm::closeEvent(QCloseEvent* event) {
   // Closing either placement form ends the arrangement with saving; the stage frees
   // the form itself.
   event->ignore();
-  Stage.close();
+  stage_.close();
 }
 
 }  // namespace lrw

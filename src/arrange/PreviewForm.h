@@ -8,6 +8,7 @@
 // coordinates), so no window manager or compositor can move, clamp or ignore it.
 #pragma once
 
+#include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
@@ -30,11 +31,8 @@ class TPreviewForm : public QWidget {
 
   explicit TPreviewForm(TSlidePreviewBackgroundForm& stage);
 
-  TSlidePreviewBackgroundForm& Stage;
-  bool HeightKeys = false;
-  QMenu* PopupMenu1 = nullptr;
-  QAction* ExitandSave1 = nullptr;
-  QAction* ExitWithoutSaving1 = nullptr;
+  // The form's popup menu (objectName "PopupMenu1").
+  QMenu* Menu() const { return menu_; }
 
   QRect ClientRect() const;
   int ClientWidth() const { return width() - 2 * kFrameWidth; }
@@ -62,13 +60,33 @@ class TPreviewForm : public QWidget {
  protected:
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  // The form's own key handler (Shift+F10: the popup menu); true when it consumed the key.
-  bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Shift+F10 opens the popup menu; true when it was that key.
+  bool OpenMenuOnKey(int key, Qt::KeyboardModifiers modifiers);
   // Ends the popup menu with a separator, "Exit and &Save" and "Exit &Without Saving".
   void AddExitItems();
+  // A popup menu item, addressed by `name` as its objectName.
+  QAction* AddMenuItem(const QString& name, const QString& text);
   // Draws the client area; the frame is drawn over the rest afterwards.
   virtual void PaintClient(class QPainter& painter) = 0;
+  // A drag has moved the pointer by `total` since the press, `step` since the last move;
+  // `edges` are the edges being sized (none: the form is moved). By default the form
+  // follows the pointer, its client area never narrower than a pixel.
+  virtual void DragBy(QPoint total, QPoint step, Qt::Edges edges);
+  // Ctrl/Shift+arrows. By default the screen's edges bound the nudging.
+  virtual void NudgeBy(ArrowKey key, bool ctrl, bool shift);
+  // What a screen reader hears after the box's label: its place and size.
+  virtual QString PlaceText() const;
+  // The frame's band: red while active, grey otherwise.
+  virtual QColor BandColor(bool active) const;
+  const QString& BoxLabel() const { return boxLabel_; }
+  // Says the box's place again (after a change the form's geometry does not show).
+  void AnnouncePlace();
   void PopUpAtCorner();
+
+  TSlidePreviewBackgroundForm& stage_;
+  // Shift+Up and Shift+Down size the height (not where the height follows the content).
+  bool heightKeys_ = false;
+  QMenu* menu_ = nullptr;
 
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -89,12 +107,12 @@ class TPreviewForm : public QWidget {
   void UpdateCursor(const QPoint& pos);
 
   bool frameActive_ = false;
-  void AnnouncePlace();
 
   QString boxLabel_;
   enum class Drag { None, Move, Size } drag_ = Drag::None;
   Qt::Edges dragEdges_;
   QPoint dragLast_;
+  QPoint dragStart_;
 };
 
 }  // namespace lrw

@@ -12,32 +12,37 @@
 #include "player/WrapCaption.h"
 
 namespace lrw {
+namespace {
+// The size the form was designed at; the stage replaces it when it opens the form.
+constexpr int kDesignWidth = 194;
+constexpr int kDesignHeight = 117;
+}  // namespace
 
 TSlideCaptionPreviewForm::TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm& stage)
     : TPreviewForm(stage) {
   setObjectName(QStringLiteral("SlideCaptionPreviewForm"));
-  HeightKeys = false;
+  heightKeys_ = false;
   SetBoxLabel(tr("Caption"));
-  resize(194, 117);
-  EdittheCaption1 = PopupMenu1->addAction(tr("Edit the Caption"));
-  MatchBackground1 = PopupMenu1->addAction(tr("&Match Background"));
+  resize(kDesignWidth, kDesignHeight);
+  connect(AddMenuItem(QStringLiteral("EdittheCaption1"), tr("Edit the Caption")),
+          &QAction::triggered, this, [this] { EditCaption(); });
+  connect(AddMenuItem(QStringLiteral("MatchBackground1"), tr("&Match Background")),
+          &QAction::triggered, this, [this] { MatchBackground(); });
   AddExitItems();
-  connect(EdittheCaption1, &QAction::triggered, this, [this] { EdittheCaption1Click(); });
-  connect(MatchBackground1, &QAction::triggered, this, [this] { MatchBackground1Click(); });
 }
 
 void TSlideCaptionPreviewForm::FitToText() {
-  const QtTextMeasurer measurer(Stage.CaptionQFont());
+  const QtTextMeasurer measurer(stage_.CaptionQFont());
   // A visible form fits itself again from the size change; a hidden one gets no
   // resize events until it is shown, so the loop finishes the fitting either way.
   for (int round = 0; round < 4; ++round) {
     int w = ClientWidth();
-    WrapCaption(Stage.CaptionText, measurer, WrappedLines, w);
+    WrapCaption(stage_.CaptionText(), measurer, wrappedLines_, w);
     if (ClientWidth() != w) {
       SetClientWidth(w);
       continue;
     }
-    const int h = static_cast<int>(WrappedLines.size()) * measurer.TextHeight();
+    const int h = static_cast<int>(wrappedLines_.size()) * measurer.TextHeight();
     if (h == ClientHeight()) {
       update();
       return;
@@ -46,26 +51,24 @@ void TSlideCaptionPreviewForm::FitToText() {
   }
 }
 
-void TSlideCaptionPreviewForm::EdittheCaption1Click() {
-  if (Stage.Host().EditCaption(Stage.CaptionText, Stage.CaptionFont, Stage.CaptionBack, this))
-    FitToText();
+void TSlideCaptionPreviewForm::EditCaption() {
+  if (stage_.EditCaption(this)) FitToText();
 }
 
-void TSlideCaptionPreviewForm::MatchBackground1Click() {
-  Stage.CaptionBack = Stage.WindowColor();
+void TSlideCaptionPreviewForm::MatchBackground() {
+  stage_.SetCaptionBack(stage_.WindowColor());
   update();
-  Stage.SaveOnClose = true;
 }
 
 void TSlideCaptionPreviewForm::PaintClient(QPainter& painter) {
-  painter.fillRect(QRect(QPoint(0, 0), ClientRect().size()), ColorFromRecord(Stage.CaptionBack));
-  const QFont font = Stage.CaptionQFont();
+  painter.fillRect(QRect(QPoint(0, 0), ClientRect().size()), ColorFromRecord(stage_.CaptionBack()));
+  const QFont font = stage_.CaptionQFont();
   const QtTextMeasurer measurer(font);
   const int ascent = measurer.Metrics().ascent();
   painter.setFont(font);
-  painter.setPen(ColorFromRecord(Stage.CaptionFont.Color));
+  painter.setPen(ColorFromRecord(stage_.CaptionFont().Color));
   int y = 0;
-  for (const std::string& line : WrappedLines) {
+  for (const std::string& line : wrappedLines_) {
     painter.drawText(QPoint(0, y + ascent), FromCp1252(line));
     y += measurer.TextHeight();
   }

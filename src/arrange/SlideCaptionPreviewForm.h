@@ -18,19 +18,21 @@ class TSlideCaptionPreviewForm : public TPreviewForm {
  public:
   explicit TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm& stage);
 
-  std::vector<std::string> WrappedLines;
+  // The caption broken at the client width, as shown.
+  const std::vector<std::string>& WrappedLines() const { return wrappedLines_; }
 
-  QAction* EdittheCaption1 = nullptr;
-  QAction* MatchBackground1 = nullptr;
-
-  void EdittheCaption1Click();
-  void MatchBackground1Click();
+  // The popup menu's commands.
+  void EditCaption();
+  void MatchBackground();
   // Breaks the caption at the client width and makes the form fit the text.
   void FitToText();
 
  protected:
   void PaintClient(QPainter& painter) override;
   void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  std::vector<std::string> wrappedLines_;
 };
 
 }  // namespace lrw

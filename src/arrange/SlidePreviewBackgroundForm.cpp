@@ -10,15 +10,19 @@
 
 #include "arrange/ArrangementHost.h"
 #include "arrange/ArrangementWriteBack.h"
+#include "arrange/FramingRules.h"
 #include "arrange/SlideCaptionPreviewForm.h"
 #include "arrange/SlidePreviewForm.h"
 #include "document/Cp1252.h"
+#include "effects/MotionFraming.h"
+#include "export/AudioTrack.h"
 #include "import/LoadPicture.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtBitmap.h"
 #include "platform/QtPrompts.h"
 #include "platform/SystemColors.h"
 #include "player/CaptionFont.h"
+#include "player/MotionPicture.h"
 
 namespace lrw {
 
@@ -45,19 +49,29 @@ TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(ArrangementHost& host)
       tr("Shift+F10 opens the menu, F6 goes to the picture or caption box, "
          "Esc leaves without saving, Alt+F4 saves and leaves"));
 
-  PopupMenu1 = new QMenu(this);
-  Changebackgroundcolor1 = PopupMenu1->addAction(tr("Change background color"));
-  AddaCaption1 = PopupMenu1->addAction(tr("&Add a Caption"));
-  PopupMenu1->addSeparator();
-  ExitandSave1 = PopupMenu1->addAction(tr("Exit and &Save"));
-  ExitWithoutSaving1 = PopupMenu1->addAction(tr("Exit &Without Saving"));
-  connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { AddaCaption1->setEnabled(!HasCaption); });
-  connect(Changebackgroundcolor1, &QAction::triggered, this,
-          [this] { Changebackgroundcolor1Click(); });
-  connect(AddaCaption1, &QAction::triggered, this, [this] { AddaCaption1Click(); });
-  connect(ExitandSave1, &QAction::triggered, this, [this] { close(); });
-  connect(ExitWithoutSaving1, &QAction::triggered, this,
-          [this] { FormKeyDown(Qt::Key_Escape, Qt::NoModifier); });
+  menu_ = new QMenu(this);
+  menu_->setObjectName(QStringLiteral("PopupMenu1"));
+  connect(AddMenuItem(QStringLiteral("Changebackgroundcolor1"), tr("Change background color")),
+          &QAction::triggered, this, [this] { ChangeBackgroundColor(); });
+  addCaptionAction_ = AddMenuItem(QStringLiteral("AddaCaption1"), tr("&Add a Caption"));
+  connect(addCaptionAction_, &QAction::triggered, this, [this] { AddCaption(); });
+  previewAction_ = AddMenuItem(QStringLiteral("PreviewMotion1"), tr("&Preview the Motion"));
+  connect(previewAction_, &QAction::triggered, this, [this] { PreviewMotion(); });
+  menu_->addSeparator();
+  connect(AddMenuItem(QStringLiteral("ExitandSave1"), tr("Exit and &Save")), &QAction::triggered,
+          this, [this] { close(); });
+  connect(AddMenuItem(QStringLiteral("ExitWithoutSaving1"), tr("Exit &Without Saving")),
+          &QAction::triggered, this, [this] { LeaveWithoutSaving(); });
+  connect(menu_, &QMenu::aboutToShow, this, [this] {
+    addCaptionAction_->setEnabled(!hasCaption_);
+    previewAction_->setEnabled(!startForm_.isNull());
+  });
+}
+
+QAction* TSlidePreviewBackgroundForm::AddMenuItem(const QString& name, const QString& text) {
+  QAction* action = menu_->addAction(text);
+  action->setObjectName(name);
+  return action;
 }
 
 TSlidePreviewBackgroundForm::~TSlidePreviewBackgroundForm() {
@@ -72,7 +86,16 @@ QSize TSlidePreviewBackgroundForm::ScreenSize() const {
 }
 
 QFont TSlidePreviewBackgroundForm::CaptionQFont() const {
-  return MakeCaptionFont(CaptionFont.Name, CaptionFont.Size, CaptionFont.Style);
+  return MakeCaptionFont(captionFont_.Name, captionFont_.Size, captionFont_.Style);
+}
+
+void TSlidePreviewBackgroundForm::SetCaptionBack(uint32_t color) {
+  captionBack_ = color;
+  saveOnClose_ = true;
+}
+
+bool TSlidePreviewBackgroundForm::EditCaption(QWidget* parent) {
+  return host_.EditCaption(captionText_, captionFont_, captionBack_, parent);
 }
 
 void TSlidePreviewBackgroundForm::SetWindowColor(uint32_t color) {
@@ -87,8 +110,10 @@ bool TSlidePreviewBackgroundForm::Open() {
   const SlideRecord slide = *found;
   // FormShow
   SetWindowColor(slide.BackgroundColor);
-  Centered = slide.CenterImage != 0;
-  HasCaption = slide.ShowCaption != 0;
+  centered_ = slide.CenterImage != 0;
+  hasCaption_ = slide.ShowCaption != 0;
+  motion_ = slide.Motion;
+  slideIndex_ = host_.ArrangedSlideIndex();
   // The stage's own coordinates are the stored screen coordinates: it covers the
   // primary screen from its origin.
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -97,12 +122,13 @@ bool TSlidePreviewBackgroundForm::Open() {
   showFullScreen();
   raise();
   activateWindow();
-  OpenImageWindow(slide);
+  OpenPictureForm(slide);
+  OpenMotionForms(slide);
   LoadCaption(slide);
   return true;
 }
 
-void TSlidePreviewBackgroundForm::OpenImageWindow(const SlideRecord& slide) {
+void TSlidePreviewBackgroundForm::OpenPictureForm(const SlideRecord& slide) {
   if (slide.PictureName.empty()) return;
   // Decoded large enough for the screen's device pixels, no larger: a photo of many
   // megapixels is read at a reduced scale, as the show reads it.
@@ -111,8 +137,8 @@ void TSlidePreviewBackgroundForm::OpenImageWindow(const SlideRecord& slide) {
   const LoadPictureResult loaded = host_.PictureLoader().LoadPictureForSize(
       Cp1252ToUtf8(slide.PicturePath()), static_cast<int>(screen.width() * ratio),
       static_cast<int>(screen.height() * ratio));
-  LoadedPicture = loaded.status == Loaded ? ImageFromBitmap(loaded.bitmap) : QImage();
-  PictureSize = loaded.status == Loaded ? QSize(loaded.fullWidth, loaded.fullHeight) : QSize();
+  loadedPicture_ = loaded.status == Loaded ? ImageFromBitmap(loaded.bitmap) : QImage();
+  pictureSize_ = loaded.status == Loaded ? QSize(loaded.fullWidth, loaded.fullHeight) : QSize();
   if (loaded.status == LoadFailed) {
     Prompts& prompts = host_.UserPrompts();
     prompts.Beep(BeepKind::Error);
@@ -127,34 +153,104 @@ void TSlidePreviewBackgroundForm::OpenImageWindow(const SlideRecord& slide) {
   }
 
   auto* form = new TSlidePreviewForm(*this);
-  imageWindow_ = form;
-  ImageFrameWidth = (form->width() - form->ClientWidth()) / 2;
+  pictureForm_ = form;
+  imageFrameWidth_ = (form->width() - form->ClientWidth()) / 2;
   // The client area, not the frame, lands on the stored box, wherever that is: a box
   // larger than the screen stays as it is.
-  form->SetBounds({slide.ImageLeft - ImageFrameWidth, slide.ImageTop - ImageFrameWidth,
-                   slide.ImageWidth + 2 * ImageFrameWidth,
-                   slide.ImageHeight + 2 * ImageFrameWidth});
-  form->Image1 = LoadedPicture;
-  form->LastLeft = form->x();
-  form->LastTop = form->y();
+  form->SetBounds({slide.ImageLeft - imageFrameWidth_, slide.ImageTop - imageFrameWidth_,
+                   slide.ImageWidth + 2 * imageFrameWidth_,
+                   slide.ImageHeight + 2 * imageFrameWidth_});
+  form->SetPicture(loadedPicture_);
+  form->RecordPosition();
   form->show();
   form->Activate();
-  SaveOnClose = true;
+  saveOnClose_ = true;
+}
+
+void TSlidePreviewBackgroundForm::OpenMotionForms(const SlideRecord& slide) {
+  if (!pictureForm_ || pictureSize_.isEmpty() || !slide.Motion.Present()) return;
+  const QSize screen = ScreenSize();
+  const FramingShape shape{pictureSize_.width(), pictureSize_.height(), screen.width(),
+                           screen.height()};
+  const auto usable = [](const MotionRect& r) { return r.width > 0 && r.height > 0; };
+  SlideMotion shown = motion_;
+  // A custom motion whose framings were never placed starts from a zoom in.
+  const bool unplaced =
+      motion_.kind == MotionKind::Custom && !usable(motion_.start) && !usable(motion_.end);
+  if (unplaced) shown.kind = MotionKind::ZoomIn;
+  const std::optional<MotionPath> path =
+      MotionPathFor(shown, shape.pictureWidth, shape.pictureHeight, shape.screenWidth,
+                    shape.screenHeight, slideIndex_);
+  if (!path) return;
+  // Created after the picture form, so above it; the caption form comes last, on top.
+  startForm_ = new MotionFrameForm(*this, MotionEnd::Start);
+  startForm_->SetFraming(FitFraming(path->start, {}, shape));
+  startForm_->show();
+  endForm_ = new MotionFrameForm(*this, MotionEnd::End);
+  endForm_->SetFraming(FitFraming(path->end, {}, shape));
+  endForm_->show();
+  StackMotionForms();
+  // What the boxes show is what is stored.
+  if (unplaced) MotionPlaced();
+}
+
+QRect TSlidePreviewBackgroundForm::PictureClientRect() const {
+  if (!pictureForm_) return {};
+  return pictureForm_->ClientRect().translated(pictureForm_->pos());
+}
+
+void TSlidePreviewBackgroundForm::PictureFormPlaced() {
+  for (MotionFrameForm* form : {startForm_.data(), endForm_.data()})
+    if (form) form->FollowPicture();
+}
+
+void TSlidePreviewBackgroundForm::MotionPlaced() {
+  if (!startForm_ || !endForm_) return;
+  motionPlaced_ = true;
+  motion_.kind = MotionKind::Custom;
+  motion_.start = startForm_->Framing();
+  motion_.end = endForm_->Framing();
+  saveOnClose_ = true;
+  StackMotionForms();
+}
+
+void TSlidePreviewBackgroundForm::PreviewMotion() {
+  if (preview_ && preview_->Playing()) return;
+  const std::optional<SlideRecord> slide = SlideAsArranged(false);
+  MotionPicture picture;
+  const qreal ratio = devicePixelRatioF();
+  const QSize device(qRound(width() * ratio), qRound(height() * ratio));
+  if (!startForm_ || !slide ||
+      !picture.Prepare(*slide, slideIndex_, device, ratio, host_.PictureLoader())) {
+    // Nothing moves on this slide (no motion, or its picture cannot be read now).
+    host_.UserPrompts().Beep(BeepKind::Warning);
+    return;
+  }
+  std::optional<double> sound;
+  if (slide->PlaySound && slide->DurationMode == SoundEnded)
+    sound = SoundFileSeconds(Cp1252ToUtf8(slide->SoundPath()));
+  auto* preview = new MotionPreview(this);
+  preview_ = preview;
+  const QPointer<QWidget> back = focusWidget();
+  connect(preview, &MotionPreview::Stopped, this, [preview, back] {
+    preview->deleteLater();
+    if (back) back->setFocus(Qt::OtherFocusReason);
+  });
+  preview->Play(std::move(picture), MotionSeconds(*slide, sound));
 }
 
 void TSlidePreviewBackgroundForm::LoadCaption(const SlideRecord& slide) {
-  if (!HasCaption) return;
-  CaptionFont = CaptionFontRecord::Of(slide);
-  CaptionText = slide.Caption;
-  CaptionBack = slide.CaptionBackColor;
-  OpenCaptionWindow(slide.CaptionWidth, slide.CaptionLeft, slide.CaptionTop);
-  SaveOnClose = true;
+  if (!hasCaption_) return;
+  captionFont_ = CaptionFontRecord::Of(slide);
+  captionText_ = slide.Caption;
+  captionBack_ = slide.CaptionBackColor;
+  OpenCaptionForm(slide.CaptionWidth, slide.CaptionLeft, slide.CaptionTop);
+  saveOnClose_ = true;
 }
 
-void TSlidePreviewBackgroundForm::OpenCaptionWindow(int16_t clientWidth, int16_t left,
-                                                    int16_t top) {
+void TSlidePreviewBackgroundForm::OpenCaptionForm(int16_t clientWidth, int16_t left, int16_t top) {
   auto* form = new TSlideCaptionPreviewForm(*this);
-  captionWindow_ = form;
+  captionForm_ = form;
   form->SetClientWidth(clientWidth);
   // The outer corner, unlike the picture form's client corner.
   form->move(left, top);
@@ -163,63 +259,85 @@ void TSlidePreviewBackgroundForm::OpenCaptionWindow(int16_t clientWidth, int16_t
   form->Activate();
 }
 
-void TSlidePreviewBackgroundForm::Changebackgroundcolor1Click() {
+void TSlidePreviewBackgroundForm::ChangeBackgroundColor() {
   const uint32_t chosen = host_.ChangeBackground(windowColor_, this);
   if (chosen == windowColor_) return;
   SetWindowColor(chosen);
-  SaveOnClose = true;
+  saveOnClose_ = true;
 }
 
-void TSlidePreviewBackgroundForm::AddaCaption1Click() {
-  if (HasCaption) return;
+void TSlidePreviewBackgroundForm::AddCaption() {
+  if (hasCaption_) return;
   // A new caption starts in the designer's font on white.
-  CaptionFont = host_.DesignerFont();
-  CaptionBack = kWhite;
-  if (!host_.EditCaption(CaptionText, CaptionFont, CaptionBack, this)) return;
-  HasCaption = true;
+  captionFont_ = host_.DesignerFont();
+  captionBack_ = kWhite;
+  if (!EditCaption(this)) return;
+  hasCaption_ = true;
   // The box the slide keeps for its caption, even while it shows none.
   const SlideRecord* slide = host_.ArrangedSlide();
   if (slide)
-    OpenCaptionWindow(slide->CaptionWidth, slide->CaptionLeft, slide->CaptionTop);
+    OpenCaptionForm(slide->CaptionWidth, slide->CaptionLeft, slide->CaptionTop);
   else
-    OpenCaptionWindow(0, 0, 0);
-  SaveOnClose = true;
+    OpenCaptionForm(0, 0, 0);
+  saveOnClose_ = true;
 }
 
-void TSlidePreviewBackgroundForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+void TSlidePreviewBackgroundForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
   const Qt::KeyboardModifiers held =
       modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key == Qt::Key_Escape) {
-    SaveOnClose = false;
-    FormClose();
+    saveOnClose_ = false;
+    FinishArrangement();
   } else if (key == Qt::Key_F10 && held == Qt::ShiftModifier) {
-    PopupMenu1->popup(mapToGlobal(QPoint(10, 10)));
+    menu_->popup(mapToGlobal(QPoint(10, 10)));
+  } else if (key == Qt::Key_F5) {
+    PreviewMotion();
   } else if (key == Qt::Key_F1) {
     // A key of the stage, not a shortcut: it works before the window is active too.
     ShowHelp(kHelpArrangementStage);
   } else if (key == Qt::Key_F6) {
-    if (imageWindow_)
-      imageWindow_->Activate();
-    else if (captionWindow_)
-      captionWindow_->Activate();
+    if (pictureForm_)
+      pictureForm_->Activate();
+    else if (captionForm_)
+      captionForm_->Activate();
   } else if (key == Qt::Key_F4 && held == Qt::AltModifier) {
     // Desktops without a window manager that closes on Alt+F4 still get the close.
     close();
   }
 }
 
-void TSlidePreviewBackgroundForm::SwitchWindows(TPreviewForm* from) {
-  TPreviewForm* image = imageWindow_.data();
-  TPreviewForm* caption = captionWindow_.data();
-  if (from == caption && image)
-    image->Activate();
-  else if (from == image && caption)
-    caption->Activate();
+std::vector<TPreviewForm*> TSlidePreviewBackgroundForm::Forms() const {
+  std::vector<TPreviewForm*> forms;
+  for (TPreviewForm* form : {static_cast<TPreviewForm*>(pictureForm_.data()),
+                             static_cast<TPreviewForm*>(captionForm_.data()),
+                             static_cast<TPreviewForm*>(startForm_.data()),
+                             static_cast<TPreviewForm*>(endForm_.data())}) {
+    if (form) forms.push_back(form);
+  }
+  return forms;
+}
+
+void TSlidePreviewBackgroundForm::SwitchForms(TPreviewForm* from) {
+  const std::vector<TPreviewForm*> forms = Forms();
+  const auto at = std::find(forms.begin(), forms.end(), from);
+  if (at == forms.end() || forms.size() < 2) return;
+  const auto next = std::next(at) == forms.end() ? forms.begin() : std::next(at);
+  (*next)->Activate();
 }
 
 void TSlidePreviewBackgroundForm::PlacementActivated(TPreviewForm* form) {
-  if (imageWindow_) imageWindow_->SetFrameActive(imageWindow_ == form);
-  if (captionWindow_) captionWindow_->SetFrameActive(captionWindow_ == form);
+  for (TPreviewForm* each : Forms()) each->SetFrameActive(each == form);
+  // The motion boxes lie over the picture, also when it has the keys.
+  if (form && (form == pictureForm_ || form == startForm_ || form == endForm_)) StackMotionForms();
+}
+
+void TSlidePreviewBackgroundForm::StackMotionForms() {
+  if (!startForm_ || !endForm_) return;
+  // The smaller box on top, so that a box inside the other can still be grabbed.
+  const auto area = [](const QWidget* w) { return w->width() * w->height(); };
+  const bool startSmaller = area(startForm_) < area(endForm_);
+  (startSmaller ? endForm_ : startForm_)->raise();
+  (startSmaller ? startForm_ : endForm_)->raise();
 }
 
 void TSlidePreviewBackgroundForm::paintEvent(QPaintEvent*) {
@@ -234,32 +352,43 @@ void TSlidePreviewBackgroundForm::paintEvent(QPaintEvent*) {
   painter.drawText(QPoint(0, screenHeight - 2 * h + metrics.ascent()),
                    QString::fromLatin1(kHelpLine1));
   painter.drawText(QPoint(0, screenHeight - h + metrics.ascent()), QString::fromLatin1(kHelpLine2));
+  if (startForm_) {
+    // A third line above the two, only where there is a motion to place.
+    painter.fillRect(QRect(0, screenHeight - 3 * h, width(), h), ColorFromRecord(kBandBlue));
+    painter.drawText(QPoint(0, screenHeight - 3 * h + metrics.ascent()),
+                     tr("   F5=Preview Motion    Drag the Start and End boxes to frame the "
+                        "picture when the motion starts and ends"));
+  }
 }
 
 void TSlidePreviewBackgroundForm::keyPressEvent(QKeyEvent* event) {
-  FormKeyDown(event->key(), event->modifiers());
+  HandleKey(event->key(), event->modifiers());
   event->accept();
 }
 
 void TSlidePreviewBackgroundForm::contextMenuEvent(QContextMenuEvent* event) {
-  PopupMenu1->popup(event->globalPos());
+  menu_->popup(event->globalPos());
 }
 
 void TSlidePreviewBackgroundForm::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (!closed_) FormClose();
+  if (!closed_) FinishArrangement();
 }
 
 std::optional<SlideRecord> TSlidePreviewBackgroundForm::ArrangedSlide() const {
+  return SlideAsArranged(true);
+}
+
+std::optional<SlideRecord> TSlidePreviewBackgroundForm::SlideAsArranged(bool saving) const {
   const SlideRecord* now = host_.ArrangedSlide();
-  if (!now || !SaveOnClose) return std::nullopt;
+  if (!now || (saving && !saveOnClose_)) return std::nullopt;
   SlideRecord slide = *now;
   ArrangementOutcome outcome;
-  outcome.saveOnClose = SaveOnClose;
+  outcome.saveOnClose = true;
   // The forms' geometry is the stage's own doing, never a window manager's.
-  if (const TSlidePreviewForm* image = imageWindow_.data()) {
-    outcome.imageClientLeft = image->x() + ImageFrameWidth;
-    outcome.imageClientTop = image->y() + ImageFrameWidth;
+  if (const TSlidePreviewForm* image = pictureForm_.data()) {
+    outcome.imageClientLeft = image->x() + imageFrameWidth_;
+    outcome.imageClientTop = image->y() + imageFrameWidth_;
     outcome.imageClientWidth = image->ClientWidth();
     outcome.imageClientHeight = image->ClientHeight();
   } else {
@@ -268,15 +397,15 @@ std::optional<SlideRecord> TSlidePreviewBackgroundForm::ArrangedSlide() const {
     outcome.imageClientWidth = slide.ImageWidth;
     outcome.imageClientHeight = slide.ImageHeight;
   }
-  outcome.centered = Centered;
-  outcome.hasCaption = HasCaption;
-  outcome.captionText = CaptionText;
-  outcome.captionFontName = CaptionFont.Name;
-  outcome.captionFontSize = CaptionFont.Size;
-  outcome.captionFontStyle = CaptionFont.Style;
-  outcome.captionFontColor = CaptionFont.Color;
-  outcome.captionBackColor = CaptionBack;
-  if (const TSlideCaptionPreviewForm* caption = captionWindow_.data()) {
+  outcome.centered = centered_;
+  outcome.hasCaption = hasCaption_;
+  outcome.captionText = captionText_;
+  outcome.captionFontName = captionFont_.Name;
+  outcome.captionFontSize = captionFont_.Size;
+  outcome.captionFontStyle = captionFont_.Style;
+  outcome.captionFontColor = captionFont_.Color;
+  outcome.captionBackColor = captionBack_;
+  if (const TSlideCaptionPreviewForm* caption = captionForm_.data()) {
     outcome.captionWindowLeft = caption->x();
     outcome.captionWindowTop = caption->y();
     outcome.captionClientWidth = caption->ClientWidth();
@@ -286,23 +415,29 @@ std::optional<SlideRecord> TSlidePreviewBackgroundForm::ArrangedSlide() const {
     outcome.captionClientWidth = slide.CaptionWidth;
   }
   outcome.backgroundColor = windowColor_;
+  if (motionPlaced_) outcome.motionFramings = std::make_pair(motion_.start, motion_.end);
   const QtTextMeasurer measurer(CaptionQFont());
   if (!WriteArrangement(slide, outcome, measurer)) return std::nullopt;
   return slide;
 }
 
-void TSlidePreviewBackgroundForm::FormClose() {
+void TSlidePreviewBackgroundForm::FinishArrangement() {
   if (closed_) return;
   closed_ = true;
   std::optional<SlideRecord> arranged = ArrangedSlide();
   for (QWidget* form :
-       {static_cast<QWidget*>(imageWindow_.data()), static_cast<QWidget*>(captionWindow_.data())}) {
+       {static_cast<QWidget*>(pictureForm_.data()), static_cast<QWidget*>(captionForm_.data()),
+        static_cast<QWidget*>(startForm_.data()), static_cast<QWidget*>(endForm_.data()),
+        static_cast<QWidget*>(preview_.data())}) {
     if (!form) continue;
     form->hide();
     form->deleteLater();
   }
-  imageWindow_ = nullptr;
-  captionWindow_ = nullptr;
+  pictureForm_ = nullptr;
+  captionForm_ = nullptr;
+  startForm_ = nullptr;
+  endForm_ = nullptr;
+  preview_ = nullptr;
   hide();
   // Released after the current event, which may still be running in this window.
   deleteLater();

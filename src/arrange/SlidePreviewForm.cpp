@@ -11,49 +11,60 @@ namespace lrw {
 
 TSlidePreviewForm::TSlidePreviewForm(TSlidePreviewBackgroundForm& stage) : TPreviewForm(stage) {
   setObjectName(QStringLiteral("SlidePreviewForm"));
-  HeightKeys = true;
+  heightKeys_ = true;
   SetBoxLabel(tr("Picture"));
-  CentertheImage1 = PopupMenu1->addAction(tr("&Center the Image"));
-  Restoreproportionalwidth1 = PopupMenu1->addAction(tr("Restore Proportional &Width"));
-  RestoreProportionalHeight1 = PopupMenu1->addAction(tr("Restore Proportional &Height"));
-  RestoreOriginalDimensions1 = PopupMenu1->addAction(tr("Restore Original &Dimensions"));
+  connect(AddMenuItem(QStringLiteral("CentertheImage1"), tr("&Center the Image")),
+          &QAction::triggered, this, [this] { CenterImage(); });
+  connect(
+      AddMenuItem(QStringLiteral("Restoreproportionalwidth1"), tr("Restore Proportional &Width")),
+      &QAction::triggered, this, [this] { RestoreProportionalWidth(); });
+  connect(
+      AddMenuItem(QStringLiteral("RestoreProportionalHeight1"), tr("Restore Proportional &Height")),
+      &QAction::triggered, this, [this] { RestoreProportionalHeight(); });
+  connect(
+      AddMenuItem(QStringLiteral("RestoreOriginalDimensions1"), tr("Restore Original &Dimensions")),
+      &QAction::triggered, this, [this] { RestoreOriginalDimensions(); });
   AddExitItems();
-  connect(CentertheImage1, &QAction::triggered, this, [this] { CentertheImage1Click(); });
-  connect(Restoreproportionalwidth1, &QAction::triggered, this,
-          [this] { Restoreproportionalwidth1Click(); });
-  connect(RestoreProportionalHeight1, &QAction::triggered, this,
-          [this] { RestoreProportionalHeight1Click(); });
-  connect(RestoreOriginalDimensions1, &QAction::triggered, this,
-          [this] { RestoreOriginalDimensions1Click(); });
 }
 
-void TSlidePreviewForm::CentertheImage1Click() {
-  const QSize screen = Stage.ScreenSize();
+void TSlidePreviewForm::SetPicture(const QImage& picture) {
+  picture_ = picture;
+  scaled_ = QImage();
+  update();
+}
+
+void TSlidePreviewForm::RecordPosition() {
+  lastLeft_ = x();
+  lastTop_ = y();
+}
+
+void TSlidePreviewForm::CenterImage() {
+  const QSize screen = stage_.ScreenSize();
   const WindowBox box = CenteredBox(Bounds(), screen.width(), screen.height());
-  LastTop = box.top;
-  LastLeft = box.left;
+  lastTop_ = box.top;
+  lastLeft_ = box.left;
   move(box.left, box.top);
-  Stage.Centered = true;
+  stage_.SetCentered(true);
 }
 
-void TSlidePreviewForm::Restoreproportionalwidth1Click() {
-  const QSize picture = Stage.PictureSize;
+void TSlidePreviewForm::RestoreProportionalWidth() {
+  const QSize picture = stage_.PictureSize();
   if (picture.isEmpty()) return;
   if (const auto w = ProportionalClientWidth(picture.width(), picture.height(), ClientHeight()))
     SetClientWidth(*w);
 }
 
-void TSlidePreviewForm::RestoreProportionalHeight1Click() {
-  const QSize picture = Stage.PictureSize;
+void TSlidePreviewForm::RestoreProportionalHeight() {
+  const QSize picture = stage_.PictureSize();
   if (picture.isEmpty()) return;
   if (const auto h = ProportionalClientHeight(picture.width(), picture.height(), ClientWidth()))
     SetClientHeight(*h);
 }
 
-void TSlidePreviewForm::RestoreOriginalDimensions1Click() {
-  const QSize picture = Stage.PictureSize;
+void TSlidePreviewForm::RestoreOriginalDimensions() {
+  const QSize picture = stage_.PictureSize();
   if (picture.isEmpty()) return;
-  const QSize screen = Stage.ScreenSize();
+  const QSize screen = stage_.ScreenSize();
   if (const auto box = OriginalDimensionsBox(Bounds(), picture.width(), picture.height(),
                                              screen.width(), screen.height()))
     SetBounds(*box);
@@ -61,21 +72,21 @@ void TSlidePreviewForm::RestoreOriginalDimensions1Click() {
 
 void TSlidePreviewForm::PaintClient(QPainter& painter) {
   const QRect area(QPoint(0, 0), ClientRect().size());
-  if (Image1.isNull()) {
+  if (picture_.isNull()) {
     painter.fillRect(area, palette().window());
     return;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const qreal ratio = devicePixelRatioF();
   const QSize device(qRound(area.width() * ratio), qRound(area.height() * ratio));
-  if (device.width() > Image1.width() || device.height() > Image1.height()) {
+  if (device.width() > picture_.width() || device.height() > picture_.height()) {
     // Enlarged: filtered straight into the device pixels, with no copy as large as the
     // box (which may be far larger than the screen).
-    painter.drawImage(area, Image1);
+    painter.drawImage(area, picture_);
     return;
   }
   if (scaled_.size() != device || scaled_.devicePixelRatio() != ratio) {
-    scaled_ = Image1.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled_ = picture_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled_.setDevicePixelRatio(ratio);
   }
   painter.drawImage(QPoint(0, 0), scaled_);
@@ -83,13 +94,13 @@ void TSlidePreviewForm::PaintClient(QPainter& painter) {
 
 void TSlidePreviewForm::showEvent(QShowEvent* event) {
   TPreviewForm::showEvent(event);
-  LastLeft = x();
-  LastTop = y();
+  RecordPosition();
   lastSize_ = size();
 }
 
 void TSlidePreviewForm::moveEvent(QMoveEvent* event) {
   TPreviewForm::moveEvent(event);
+  stage_.PictureFormPlaced();
   // When the size changed too, the resize that follows centres first and checks after.
   if (!isVisible() || size() != lastSize_) return;
   PositionChanged();
@@ -97,15 +108,16 @@ void TSlidePreviewForm::moveEvent(QMoveEvent* event) {
 
 void TSlidePreviewForm::resizeEvent(QResizeEvent* event) {
   TPreviewForm::resizeEvent(event);
+  stage_.PictureFormPlaced();
   if (!isVisible()) return;
   lastSize_ = size();
   update();
-  if (Stage.Centered) CentertheImage1Click();
+  if (stage_.Centered()) CenterImage();
   PositionChanged();
 }
 
 void TSlidePreviewForm::PositionChanged() {
-  if (x() != LastLeft || y() != LastTop) Stage.Centered = false;
+  if (x() != lastLeft_ || y() != lastTop_) stage_.SetCentered(false);
 }
 
 }  // namespace lrw

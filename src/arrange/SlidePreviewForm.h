@@ -16,19 +16,17 @@ class TSlidePreviewForm : public TPreviewForm {
  public:
   explicit TSlidePreviewForm(TSlidePreviewBackgroundForm& stage);
 
-  QImage Image1;  // shown stretched to the client area
-  int LastLeft = 0;
-  int LastTop = 0;
+  // The picture, shown stretched to the client area; null shows an empty form.
+  void SetPicture(const QImage& picture);
+  const QImage& Picture() const { return picture_; }
+  // Takes the form's place now as where it stands (moving away ends the centring).
+  void RecordPosition();
 
-  QAction* CentertheImage1 = nullptr;
-  QAction* Restoreproportionalwidth1 = nullptr;
-  QAction* RestoreProportionalHeight1 = nullptr;
-  QAction* RestoreOriginalDimensions1 = nullptr;
-
-  void CentertheImage1Click();
-  void Restoreproportionalwidth1Click();
-  void RestoreProportionalHeight1Click();
-  void RestoreOriginalDimensions1Click();
+  // The popup menu's commands.
+  void CenterImage();
+  void RestoreProportionalWidth();
+  void RestoreProportionalHeight();
+  void RestoreOriginalDimensions();
 
  protected:
   void PaintClient(QPainter& painter) override;
@@ -39,8 +37,11 @@ class TSlidePreviewForm : public TPreviewForm {
  private:
   // A move that is not back to the recorded position ends the centring.
   void PositionChanged();
+  QImage picture_;
+  int lastLeft_ = 0;
+  int lastTop_ = 0;
   QSize lastSize_;
-  // Image1 smoothly scaled to the client area's device pixels, so that the picture is
+  // picture_ smoothly scaled to the client area's device pixels, so that the picture is
   // sharp on a high-density screen and cheap to repaint while the form moves.
   QImage scaled_;
 };

@@ -1,5 +1,7 @@
 #include "designer/DesignerArrangementHost.h"
 
+#include <algorithm>
+
 #include "designer/SlideCaptionForm.h"
 #include "designer/SlideshowDesignForm.h"
 
@@ -8,6 +10,11 @@ namespace lrw {
 const SlideRecord* DesignerArrangementHost::ArrangedSlide() const {
   const ShowEditor& editor = designer_.editor_;
   return editor.Document().Find(editor.StageSlide());
+}
+
+size_t DesignerArrangementHost::ArrangedSlideIndex() const {
+  const ShowEditor& editor = designer_.editor_;
+  return static_cast<size_t>(std::max(0, editor.Document().IndexOf(editor.StageSlide())));
 }
 
 QSize DesignerArrangementHost::ScreenSize() const {

@@ -13,6 +13,7 @@ class DesignerArrangementHost : public ArrangementHost {
   explicit DesignerArrangementHost(TSlideshowDesignForm& designer) : designer_(designer) {}
 
   const SlideRecord* ArrangedSlide() const override;
+  size_t ArrangedSlideIndex() const override;
   QSize ScreenSize() const override;
   uint32_t ChangeBackground(uint32_t color, QWidget* parent) override;
   bool EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font, uint32_t& backColor,

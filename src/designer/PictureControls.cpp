@@ -8,6 +8,7 @@
 #include <QSlider>
 
 #include "designer/DesignerWidgets.h"
+#include "designer/PanelCommands.h"
 #include "designer/PictureCommands.h"
 #include "effects/SmoothTransitions.h"
 
@@ -57,7 +58,12 @@ PictureControls::PictureControls(ShowEditor& editor, QWidget* panel, QWidget* tr
   easeLabel_ = MakeLabel(motionGroup_, QStringLiteral("lblEase"), tr("Ease"), 8, 66);
   easeLabel_->setBuddy(easeList_);
   connect(motionList_, &QComboBox::activated, this, [this](int index) {
-    if (index >= 0) Run(SetMotionCommand::Kind(static_cast<MotionKind>(index)));
+    if (index < 0) return;
+    const auto kind = static_cast<MotionKind>(index);
+    Run(SetMotionCommand::Kind(kind));
+    // A custom motion is placed on the stage: its start and end boxes over the picture.
+    if (kind == MotionKind::Custom && ArrangeSlideCommand().OnEnabled(editor_))
+      editor_.Execute(ArrangeSlideCommand());
   });
   connect(strengthSlider_, &QSlider::valueChanged, this,
           [this](int value) { Run(SetMotionCommand::Strength(value)); });

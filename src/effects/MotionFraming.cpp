@@ -124,6 +124,16 @@ std::optional<MotionPath> MotionPathFor(const SlideMotion& motion, int pictureWi
   return std::nullopt;
 }
 
+Framing LargestFraming(int pictureWidth, int pictureHeight, int screenWidth, int screenHeight) {
+  if (pictureWidth <= 0 || pictureHeight <= 0 || screenWidth <= 0 || screenHeight <= 0) return {};
+  return Covering(pictureWidth, pictureHeight, double(screenWidth) / screenHeight);
+}
+
+Framing ShownFraming(const MotionRect& rect, int screenWidth, int screenHeight) {
+  if (rect.width <= 0 || rect.height <= 0 || screenWidth <= 0 || screenHeight <= 0) return {};
+  return ToScreenShape(rect, double(screenWidth) / screenHeight);
+}
+
 double EaseFraction(MotionEase ease, double fraction) {
   const double t = std::clamp(fraction, 0.0, 1.0);
   if (ease == MotionEase::Linear) return t;

@@ -34,6 +34,13 @@ std::optional<MotionPath> MotionPathFor(const SlideMotion& motion, int pictureWi
                                         int pictureHeight, int screenWidth, int screenHeight,
                                         size_t slideIndex);
 
+// The largest framing of the screen's shape inside the picture, centred: what a zoom
+// starts or ends at.
+Framing LargestFraming(int pictureWidth, int pictureHeight, int screenWidth, int screenHeight);
+// A stored rectangle as the motion shows it: widened or heightened about its centre to
+// the screen's shape.
+Framing ShownFraming(const MotionRect& rect, int screenWidth, int screenHeight);
+
 // The eased share of the way at `fraction` (0..1) of the motion's time.
 double EaseFraction(MotionEase ease, double fraction);
 // The framing at `fraction` of the motion's time.

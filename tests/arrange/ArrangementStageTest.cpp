@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
@@ -31,6 +32,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/QtPrompts.h"
 #include "player/CaptionFont.h"
+#include "player/MotionLayer.h"
 #include "support/FakePrompts.h"
 
 namespace lrw {
@@ -53,6 +55,7 @@ class TestHost : public ArrangementHost {
   std::vector<std::optional<SlideRecord>> finished;
 
   const SlideRecord* ArrangedSlide() const override { return slide ? &*slide : nullptr; }
+  size_t ArrangedSlideIndex() const override { return 0; }
   QSize ScreenSize() const override { return QGuiApplication::primaryScreen()->size(); }
   uint32_t ChangeBackground(uint32_t color, QWidget*) override {
     if (colours.empty()) return color;
@@ -134,8 +137,8 @@ class ArrangeStage : public ::testing::Test {
     else
       ASSERT_TRUE(QTest::qWaitForWindowActive(stage.data()));
   }
-  TSlidePreviewForm* Image() { return stage->SlidePreviewForm(); }
-  TSlideCaptionPreviewForm* Caption() { return stage->SlideCaptionPreviewForm(); }
+  TSlidePreviewForm* Image() { return stage->PictureForm(); }
+  TSlideCaptionPreviewForm* Caption() { return stage->CaptionForm(); }
   QWindow* Window() { return stage->windowHandle(); }
   // A key as the window system delivers it: to the stage window's focus.
   void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -154,8 +157,15 @@ class ArrangeStage : public ::testing::Test {
     EXPECT_EQ(host.finished.size(), 1u);
     return host.finished.empty() ? std::nullopt : host.finished.back();
   }
+  // The popup menu item of `owner` (the stage or a form) by its objectName.
+  static QAction* Item(QWidget* owner, const char* name) {
+    QMenu* menu = owner->findChild<QMenu*>("PopupMenu1", Qt::FindDirectChildrenOnly);
+    QAction* item = menu ? menu->findChild<QAction*>(name, Qt::FindDirectChildrenOnly) : nullptr;
+    EXPECT_NE(item, nullptr) << name;
+    return item;
+  }
   std::optional<SlideRecord> ExitAndSave() {
-    stage->ExitandSave1->trigger();
+    Item(stage.data(), "ExitandSave1")->trigger();
     return Closed();
   }
 
@@ -217,7 +227,7 @@ TEST_F(ArrangeStage, ThePictureFormsClientAreaIsTheStoredBoxAndFollowsKeysAndMou
   EXPECT_FALSE(Image()->isWindow());
   EXPECT_EQ(Image()->geometry(),
             QRect(100 - kFrame, 50 - kFrame, 320 + 2 * kFrame, 240 + 2 * kFrame));
-  EXPECT_EQ(stage->PictureSize, QSize(640, 480));
+  EXPECT_EQ(stage->PictureSize(), QSize(640, 480));
   EXPECT_TRUE(Image()->hasFocus() || !stage->isActiveWindow());
 
   Key(Qt::Key_Right, Qt::ControlModifier);              // moves by 1
@@ -240,17 +250,17 @@ TEST_F(ArrangeStage, CentringSurvivesResizingButNotMoving) {
   Open(PictureSlide());
   const QSize screen = Screen();
   TSlidePreviewForm& image = *Image();
-  image.CentertheImage1->trigger();
-  EXPECT_TRUE(stage->Centered);
+  Item(&image, "CentertheImage1")->trigger();
+  EXPECT_TRUE(stage->Centered());
   EXPECT_EQ(image.pos(), QPoint((screen.width() - 330) / 2, (screen.height() - 250) / 2));
   Key(Qt::Key_Right, Qt::ShiftModifier);  // one wider: centred again
-  EXPECT_TRUE(stage->Centered);
+  EXPECT_TRUE(stage->Centered());
   EXPECT_EQ(image.x(), static_cast<int>((screen.width() - 331) * 0.5));
-  image.Restoreproportionalwidth1->trigger();
+  Item(&image, "Restoreproportionalwidth1")->trigger();
   EXPECT_EQ(image.ClientWidth(), 320);  // 240 * 640 / 480
-  image.RestoreOriginalDimensions1->trigger();
+  Item(&image, "RestoreOriginalDimensions1")->trigger();
   EXPECT_EQ(image.size(), QSize(640, 480));
-  EXPECT_TRUE(stage->Centered);
+  EXPECT_TRUE(stage->Centered());
   const QPoint centre = image.pos();
   std::optional<SlideRecord> s = ExitAndSave();
   ASSERT_TRUE(s.has_value());
@@ -260,9 +270,9 @@ TEST_F(ArrangeStage, CentringSurvivesResizingButNotMoving) {
 
   // Moving a centred picture ends the centring.
   Open(*host.slide);
-  EXPECT_TRUE(stage->Centered);
+  EXPECT_TRUE(stage->Centered());
   Key(Qt::Key_Left, Qt::ControlModifier);
-  EXPECT_FALSE(stage->Centered);
+  EXPECT_FALSE(stage->Centered());
   s = ExitAndSave();
   EXPECT_EQ(s->CenterImage, 0);
   EXPECT_EQ(s->ImageLeft, centre.x() + kFrame - 1);
@@ -279,11 +289,11 @@ TEST_F(ArrangeStage, EveryWayOutTellsTheHostOnce) {
   const std::vector<Way> ways = {
       {"Esc", [](ArrangeStage& t) { t.Key(Qt::Key_Escape); }, false},
       {"stage: Exit Without Saving",
-       [](ArrangeStage& t) { t.stage->ExitWithoutSaving1->trigger(); }, false},
+       [](ArrangeStage& t) { t.Item(t.stage.data(), "ExitWithoutSaving1")->trigger(); }, false},
       {"picture: Exit Without Saving",
-       [](ArrangeStage& t) { t.Image()->ExitWithoutSaving1->trigger(); }, false},
-      {"caption: Exit and Save", [](ArrangeStage& t) { t.Caption()->ExitandSave1->trigger(); },
-       true},
+       [](ArrangeStage& t) { t.Item(t.Image(), "ExitWithoutSaving1")->trigger(); }, false},
+      {"caption: Exit and Save",
+       [](ArrangeStage& t) { t.Item(t.Caption(), "ExitandSave1")->trigger(); }, true},
       {"picture form closed", [](ArrangeStage& t) { t.Image()->close(); }, true},
       {"stage window closed", [](ArrangeStage& t) { t.stage->close(); }, true},
       {"stage destroyed", [](ArrangeStage& t) { delete t.stage.data(); }, false},
@@ -319,21 +329,21 @@ TEST_F(ArrangeStage, WhatIsWrittenForColoursAndBlankSlides) {
   // A blank slide without a caption left alone: nothing to write.
   Open(BlankSlide());
   EXPECT_EQ(Image(), nullptr);
-  EXPECT_FALSE(stage->SaveOnClose);
+  EXPECT_FALSE(stage->SaveOnClose());
   EXPECT_FALSE(ExitAndSave().has_value());
 
   // The same colour again or a cancelled dialog changes nothing either.
   Open(BlankSlide());
   host.colours = {0x00FF00};
-  stage->Changebackgroundcolor1->trigger();
-  stage->Changebackgroundcolor1->trigger();
-  EXPECT_FALSE(stage->SaveOnClose);
+  Item(stage.data(), "Changebackgroundcolor1")->trigger();
+  Item(stage.data(), "Changebackgroundcolor1")->trigger();
+  EXPECT_FALSE(stage->SaveOnClose());
   EXPECT_FALSE(ExitAndSave().has_value());
 
   // A new colour is stored.
   Open(BlankSlide());
   host.colours = {0xFF0000};
-  stage->Changebackgroundcolor1->trigger();
+  Item(stage.data(), "Changebackgroundcolor1")->trigger();
   const std::optional<SlideRecord> s = ExitAndSave();
   ASSERT_TRUE(s.has_value());
   EXPECT_EQ(s->BackgroundColor, 0xFF0000u);
@@ -347,19 +357,19 @@ TEST_F(ArrangeStage, AddingACaptionStartsEmptyInTheDesignersFontAndStoresWhereIt
   slide.CaptionLeft = 20;
   slide.CaptionTop = 30;
   Open(slide);
-  emit stage->PopupMenu1->aboutToShow();
-  EXPECT_TRUE(stage->AddaCaption1->isEnabled());
-  stage->AddaCaption1->trigger();  // cancelled
+  emit stage->Menu()->aboutToShow();
+  EXPECT_TRUE(Item(stage.data(), "AddaCaption1")->isEnabled());
+  Item(stage.data(), "AddaCaption1")->trigger();  // cancelled
   EXPECT_EQ(Caption(), nullptr);
   host.edits = {[](auto& lines, auto&, auto&) { lines = {"A new caption"}; }};
-  stage->AddaCaption1->trigger();
+  Item(stage.data(), "AddaCaption1")->trigger();
   ASSERT_EQ(host.editorStartedWith.size(), 2u);
   EXPECT_TRUE(host.editorStartedWith[1].empty());
   ASSERT_NE(Caption(), nullptr);
   EXPECT_EQ(Caption()->pos(), QPoint(20, 30));
   EXPECT_EQ(Caption()->ClientWidth(), 300);
-  emit stage->PopupMenu1->aboutToShow();
-  EXPECT_FALSE(stage->AddaCaption1->isEnabled());
+  emit stage->Menu()->aboutToShow();
+  EXPECT_FALSE(Item(stage.data(), "AddaCaption1")->isEnabled());
   Drag(Caption(), {20, 8}, {20, 470});
   const std::optional<SlideRecord> s = ExitAndSave();
   ASSERT_TRUE(s.has_value());
@@ -380,7 +390,7 @@ TEST_F(ArrangeStage, TheCaptionFormsHeightFollowsItsText) {
   Open(slide);
   TSlideCaptionPreviewForm& caption = *Caption();
   const int lineHeight = QtTextMeasurer(CaptionFont(slide)).TextHeight();
-  const auto lines = [&] { return static_cast<int>(caption.WrappedLines.size()); };
+  const auto lines = [&] { return static_cast<int>(caption.WrappedLines().size()); };
   EXPECT_EQ(caption.pos(), QPoint(60, 70));
   EXPECT_EQ(caption.ClientWidth(), 150);
   const int before = lines();
@@ -403,11 +413,11 @@ TEST_F(ArrangeStage, TheCaptionFormsHeightFollowsItsText) {
   // Edited to more lines: taller at once. "&Match Background" takes the stage's colour.
   host.edits = {[](auto& text, auto&, auto&) { text = {"one\xB6", "two"}; }};
   caption.SetClientWidth(300);
-  caption.EdittheCaption1->trigger();
+  Item(&caption, "EdittheCaption1")->trigger();
   EXPECT_EQ(caption.ClientHeight(), 2 * lineHeight);
   host.colours = {0x800000};
-  stage->Changebackgroundcolor1->trigger();
-  caption.MatchBackground1->trigger();
+  Item(stage.data(), "Changebackgroundcolor1")->trigger();
+  Item(&caption, "MatchBackground1")->trigger();
   const std::optional<SlideRecord> s = ExitAndSave();
   ASSERT_TRUE(s.has_value());
   EXPECT_EQ(s->Caption.size(), 2u);
@@ -417,7 +427,7 @@ TEST_F(ArrangeStage, TheCaptionFormsHeightFollowsItsText) {
   // An empty caption is one line high.
   GiveCaption(slide, {});
   Open(slide);
-  EXPECT_EQ(Caption()->WrappedLines.size(), 1u);
+  EXPECT_EQ(Caption()->WrappedLines().size(), 1u);
   EXPECT_EQ(Caption()->ClientHeight(), lineHeight);
 }
 
@@ -438,20 +448,20 @@ TEST_F(ArrangeStage, MenusAndFramesFollowTheKeysAndTheMouse) {
        {static_cast<TPreviewForm*>(Image()), static_cast<TPreviewForm*>(Caption())}) {
     form->Activate();
     Key(Qt::Key_F10, Qt::ShiftModifier);
-    ASSERT_TRUE(form->PopupMenu1->isVisible());
-    EXPECT_EQ(form->PopupMenu1->pos(), form->mapToGlobal(QPoint(10, 10)));
-    EXPECT_EQ(form->PopupMenu1->actions().last()->text(), "Exit &Without Saving");
-    form->PopupMenu1->close();
+    ASSERT_TRUE(form->Menu()->isVisible());
+    EXPECT_EQ(form->Menu()->pos(), form->mapToGlobal(QPoint(10, 10)));
+    EXPECT_EQ(form->Menu()->actions().last()->text(), "Exit &Without Saving");
+    form->Menu()->close();
     Key(Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier);
-    EXPECT_FALSE(form->PopupMenu1->isVisible()) << "Shift alone";
+    EXPECT_FALSE(form->Menu()->isVisible()) << "Shift alone";
     // A right click anywhere in the form, frame included, opens its menu there.
     for (const QPoint at : {QPoint(20, 8), QPoint(1, 6)}) {
       const QPoint inStage = form->mapTo(stage.data(), at);
       QTest::mouseClick(Window(), Qt::RightButton, {}, inStage);
-      ASSERT_TRUE(form->PopupMenu1->isVisible());
-      EXPECT_EQ(form->PopupMenu1->pos(), stage->mapToGlobal(inStage));
-      EXPECT_FALSE(stage->PopupMenu1->isVisible()) << "only the form's own menu";
-      form->PopupMenu1->close();
+      ASSERT_TRUE(form->Menu()->isVisible());
+      EXPECT_EQ(form->Menu()->pos(), stage->mapToGlobal(inStage));
+      EXPECT_FALSE(stage->Menu()->isVisible()) << "only the form's own menu";
+      form->Menu()->close();
     }
   }
 
@@ -494,10 +504,10 @@ TEST_F(ArrangeStage, AnUnreadablePictureOpensAnEmptyFormAndSaysWhy) {
   EXPECT_EQ(host.fakePrompts.asked[0].icon, PromptIcon::Error);
   EXPECT_NE(host.fakePrompts.asked[0].text.find("pic.bmp"), std::string::npos);
   ASSERT_NE(Image(), nullptr);
-  EXPECT_TRUE(stage->LoadedPicture.isNull());
+  EXPECT_TRUE(stage->LoadedPicture().isNull());
   const QRect before = Image()->geometry();
-  Image()->RestoreOriginalDimensions1->trigger();
-  Image()->Restoreproportionalwidth1->trigger();
+  Item(Image(), "RestoreOriginalDimensions1")->trigger();
+  Item(Image(), "Restoreproportionalwidth1")->trigger();
   EXPECT_EQ(Image()->geometry(), before);
   Key(Qt::Key_Down, Qt::ControlModifier);
   const std::optional<SlideRecord> s = ExitAndSave();
@@ -556,7 +566,7 @@ TEST_F(ArrangeStage, ADrawingShowsInItsBox) {
   SlideRecord slide = PictureSlide();
   slide.PictureName = "pic.gem";
   Open(slide);
-  EXPECT_EQ(stage->PictureSize, QSize(480, 240));
+  EXPECT_EQ(stage->PictureSize(), QSize(480, 240));
   const QImage shot = Image()->grab().toImage();
   const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
   const int offset = static_cast<int>(kFrame * ratio);
@@ -567,6 +577,129 @@ TEST_F(ArrangeStage, ADrawingShowsInItsBox) {
   EXPECT_EQ(at(80, 120), QColor(255, 0, 0));
   EXPECT_EQ(at(240, 120), QColor(0, 0, 255));
   EXPECT_TRUE(host.fakePrompts.asked.empty());
+}
+
+// A wide picture in a box of half its size, with the zoom-in preset: the boxes show the
+// preset's framings over the picture and go with it; keys and drags keep them inside the
+// picture, and placing one turns the motion into a custom one with both framings.
+TEST_F(ArrangeStage, MotionBoxesStartFromThePresetAndAKeyMovedStartClampsAtThePicture) {
+  SlideRecord slide = PictureSlide(1280, 480);
+  slide.ImageWidth = 640;
+  slide.ImageHeight = 240;
+  slide.Motion = {MotionKind::ZoomIn, 60, MotionEase::Linear, {}, {}};
+  Open(slide);
+  MotionFrameForm* start = stage->MotionForm(MotionEnd::Start);
+  MotionFrameForm* end = stage->MotionForm(MotionEnd::End);
+  ASSERT_NE(start, nullptr);
+  ASSERT_NE(end, nullptr);
+  const QSize screen = Screen();
+  const MotionRect first = start->Framing();
+  // The zoom starts at the largest framing of the screen's shape: the picture's full
+  // height, centred; it ends inside it.
+  EXPECT_EQ(first.height, 480);
+  EXPECT_NEAR(first.width, 480.0 * screen.width() / screen.height(), 1.0);
+  EXPECT_NEAR(first.x, (1280 - first.width) / 2.0, 1.0);
+  const MotionRect last = end->Framing();
+  EXPECT_LT(last.width, first.width);
+  EXPECT_GT(last.x, first.x);
+  EXPECT_LT(last.x + last.width, first.x + first.width);
+  // Drawn over the picture at half size, frame outside.
+  EXPECT_EQ(start->geometry(),
+            QRect(100 + qRound(first.x * 0.5) - kFrame, 50 - kFrame,
+                  qRound((first.x + first.width) * 0.5) - qRound(first.x * 0.5) + 2 * kFrame,
+                  240 + 2 * kFrame));
+  EXPECT_TRUE(start->accessibleName().startsWith("Motion start, left "))
+      << start->accessibleName().toStdString();
+  EXPECT_TRUE(end->accessibleName().startsWith("Motion end, left "));
+
+  // The picture form has the keys; moving it takes the boxes along.
+  const QPoint before = start->pos();
+  Key(Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(start->pos(), before + QPoint(1, 0));
+  // F6 goes on to the start box, which Ctrl+Shift+Left moves to the picture's left edge
+  // and no further.
+  Key(Qt::Key_F6);
+  ASSERT_TRUE(start->FrameActive());
+  for (int i = 0; i < 40; ++i) Key(Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+  Key(Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(start->Framing(), (MotionRect{0, 0, first.width, 480}));
+  EXPECT_EQ(start->x(), 101 - kFrame);
+  // Larger is not possible at the full height; smaller keeps the top left corner.
+  Key(Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(start->Framing().height, 480);
+  Key(Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(start->Framing().x, 0);
+  EXPECT_LT(start->Framing().width, first.width);
+  // Whole pixels that the motion shows inside the picture may move the top by one.
+  EXPECT_LE(start->Framing().y, 1);
+  EXPECT_TRUE(start->accessibleName().startsWith(
+      QStringLiteral("Motion start, left 0, top %1, ").arg(start->Framing().y)))
+      << start->accessibleName().toStdString();
+  const MotionRect placed = start->Framing();
+
+  const std::optional<SlideRecord> s = ExitAndSave();
+  ASSERT_TRUE(s.has_value());
+  EXPECT_EQ(s->Motion.kind, MotionKind::Custom);
+  EXPECT_EQ(s->Motion.start, placed);
+  EXPECT_EQ(s->Motion.end, last) << "the end as the preset had it";
+  EXPECT_EQ(s->Motion.strength, 60);
+  EXPECT_EQ(s->Motion.ease, MotionEase::Linear);
+  EXPECT_EQ(s->ImageLeft, 101);
+
+  // Left alone, a preset stays a preset; without motion there are no boxes.
+  Open(slide);
+  EXPECT_EQ(ExitAndSave()->Motion, slide.Motion);
+  slide.Motion = {};
+  Open(slide);
+  EXPECT_EQ(stage->MotionForm(MotionEnd::Start), nullptr);
+}
+
+// A picture red on its left half and blue on its right, moving from the one to the other
+// over two seconds: F5 plays it over the whole stage, the end holds, and any key or click
+// stops it without leaving the stage.
+TEST_F(ArrangeStage, ThePreviewPlaysTheMotionOverTheStageAndAnyKeyStopsIt) {
+  QImage halves(1280, 480, QImage::Format_RGB32);
+  halves.fill(QColor(220, 0, 0));
+  for (int y = 0; y < 480; ++y)
+    for (int x = 640; x < 1280; ++x) halves.setPixel(x, y, qRgb(0, 0, 220));
+  SlideRecord slide = PictureSlide(1280, 480);
+  ASSERT_TRUE(halves.save(dir.filePath("pic.bmp"), "BMP"));
+  slide.ExtraSeconds = 2;
+  slide.Motion = {
+      MotionKind::Custom, 50, MotionEase::Linear, {40, 0, 560, 420}, {680, 0, 560, 420}};
+  Open(slide);
+  ASSERT_NE(stage->MotionForm(MotionEnd::End), nullptr);
+  // The frame's left edge: red until nearly the end of the way.
+  const auto left = [&] {
+    const QImage frame = stage->Preview()->Layer().Frame();
+    return QColor(frame.pixel(2, frame.height() / 2));
+  };
+  Key(Qt::Key_F5);
+  ASSERT_NE(stage->Preview(), nullptr);
+  ASSERT_TRUE(stage->Preview()->Playing());
+  EXPECT_TRUE(stage->Preview()->isVisible());
+  EXPECT_EQ(stage->Preview()->geometry(), stage->rect());
+  EXPECT_EQ(left(), QColor(220, 0, 0)) << "starts on the left";
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return left() == QColor(0, 0, 220); }, 4000))
+      << "moves to the right";
+  EXPECT_GT(clock.elapsed(), 1500) << "at the slide's timing";
+  EXPECT_TRUE(stage->Preview()->Playing()) << "the end framing holds a moment";
+  Key(Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !stage->Preview(); }, 2000));
+  ASSERT_FALSE(stage.isNull()) << "Esc stopped the preview, not the arrangement";
+
+  // The stage's menu plays it too; a click stops it.
+  Item(stage.data(), "PreviewMotion1")->trigger();
+  ASSERT_NE(stage->Preview(), nullptr);
+  const QPointer<MotionPreview> clicked = stage->Preview();
+  QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(20, 20));
+  EXPECT_TRUE(!clicked || !clicked->Playing());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !stage->Preview(); }, 2000));
+  const std::optional<SlideRecord> s = ExitAndSave();
+  ASSERT_TRUE(s.has_value());
+  EXPECT_EQ(s->Motion, slide.Motion) << "previewing changes nothing";
 }
 
 }  // namespace
