@@ -123,7 +123,7 @@ ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget
   form->addRow(fileLabel, fileRow);
   form->addRow(tr("&Preset:"), PresetBox);
   form->addRow(tr("&Size:"), SizeBox);
-  form->addRow(tr("&Frame rate:"), FpsBox);
+  form->addRow(tr("F&rame rate:"), FpsBox);
   form->addRow(tr("&Video codec:"), CodecBox);
   form->addRow(tr("Bi&t rate:"), BitrateBox);
   form->addRow(tr("Slides that wait for &Enter stay:"), EnterSecondsBox);
@@ -217,12 +217,13 @@ void ExportVideoDialog::BrowseClick() {
 
 void ExportVideoDialog::accept() {
   const QString name = FileName();
-  const std::string problem =
-      name.isEmpty() ? std::string(QT_TRANSLATE_NOOP("lrw::Messages",
-                                                     "Please enter the name of the video file."))
-                     : CheckExportOptions(name.toStdString(), Options());
-  if (!problem.empty()) {
-    prompts_.Tell(problem, tr(kCaption).toStdString(), PromptIcon::Warning);
+  const MarkedText problem =
+      name.isEmpty()
+          ? TermText("lrw::Messages",
+                     QT_TRANSLATE_NOOP("lrw::Messages", "Please enter the name of the video file."))
+          : ExportOptionsProblem(name.toStdString(), Options());
+  if (!problem.Empty()) {
+    prompts_.TellMarked(problem, tr(kCaption).toStdString(), PromptIcon::Warning);
     FileEdit->setFocus();
     return;
   }
