@@ -23,7 +23,6 @@
 #include "designer/ModalDriver.h"
 #include "designer/MusicDialog.h"
 #include "designer/SlideCaptionForm.h"
-#include "designer/SlideStrip.h"
 #include "designer/SlideshowDesignForm.h"
 #include "platform/Translations.h"
 
@@ -109,9 +108,7 @@ TEST(AccessKeys, NoTwoControlsOfAWindowShareOneInAnyLanguage) {
     fakes.dialogs.openFileResults.push_back(QString::fromStdString(show));
     form.findChild<QAction*>(QStringLiteral("Open1"))->trigger();
     ASSERT_EQ(form.Editor().Document().Count(), 2);
-    auto* strip = form.findChild<SlideStrip*>(QStringLiteral("ImageListBox"));
-    QTest::mouseClick(strip->viewport(), Qt::LeftButton, {},
-                      strip->visualRect(strip->model()->index(0, 0)).center());
+    form.Editor().Select({0}, 0);
     Clashes("designer", &form, english, found);
 
     const auto inDialog = [&]<typename T>(const char* where, auto open) {
@@ -124,9 +121,12 @@ TEST(AccessKeys, NoTwoControlsOfAWindowShareOneInAnyLanguage) {
       open();
       EXPECT_TRUE(seen) << where;
     };
-    inDialog.template operator()<TSlideCaptionForm>("caption editor", [&] {
-      form.findChild<QPushButton*>(QStringLiteral("btnEdit_Caption"))->click();
-    });
+    {
+      TSlideCaptionForm caption(fakes.dialogs, fakes.prompts, &form);
+      caption.show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(&caption));
+      Clashes("caption editor", &caption, english, found);
+    }
     inDialog.template operator()<ExportVideoDialog>(
         "export", [&] { form.findChild<QAction*>(QStringLiteral("ExportasVideo1"))->trigger(); });
     inDialog.template operator()<MusicDialog>(
