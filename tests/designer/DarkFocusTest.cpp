@@ -5,12 +5,8 @@
 // own pictures.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTest>
 #include <cmath>
 #include <set>
