@@ -302,8 +302,8 @@ TEST(TranslatedMessages, ComposedCoreMessagesAreWholeSentencesInEveryLanguage) {
       const std::string where = std::string(code) + ": " + text.toStdString();
       EXPECT_NE(text.toStdString(), m.english) << where;
       for (const QString& kept : m.kept) EXPECT_TRUE(text.contains(kept)) << where;
-      for (const char* english : {"does not keep", "the motion", "slides", "becomes", " and ",
-                                  " more", "files)", "%n"}) {
+      for (const char* english :
+           {"does not keep", "the motion", "slides", "becomes", " and ", " more", "files)", "%n"}) {
         EXPECT_FALSE(text.contains(QLatin1String(english))) << where;
       }
       if (m.text.english.find("Cross-fade") != std::string::npos) {
