@@ -35,6 +35,7 @@
 #include "platform/QtPrompts.h"
 #include "platform/Translations.h"
 #include "player/MediaPlayer.h"
+#include "support/TestWave.h"
 
 namespace lrw {
 namespace {
@@ -181,33 +182,6 @@ TEST(TranslatedHelp, PagesFollowTheLanguageAndEveryLinkResolves) {
   EXPECT_GE(seen, 7 * 7);  // every page in English and the six languages
 }
 
-// A WAVE file whose header names a rate no sound is recorded at: damaged.
-std::string WriteDamagedWave(const QString& path) {
-  QByteArray wave("RIFF");
-  const auto le32 = [&wave](uint32_t v) {
-    for (int i = 0; i < 4; ++i) wave.append(static_cast<char>((v >> (8 * i)) & 0xFF));
-  };
-  const auto le16 = [&wave](uint16_t v) {
-    wave.append(static_cast<char>(v & 0xFF)).append(static_cast<char>(v >> 8));
-  };
-  le32(36 + 400);
-  wave.append("WAVEfmt ");
-  le32(16);
-  le16(1);
-  le16(1);
-  le32(1);  // one sample a second
-  le32(2);
-  le16(2);
-  le16(16);
-  wave.append("data");
-  le32(400);
-  wave.append(QByteArray(400, '\1'));
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return {};
-  file.write(wave);
-  return path.toStdString();
-}
-
 // Messages the core composes around names and numbers reach the user in the user's
 // language as whole sentences, the names and numbers in them and nothing of the English
 // wording left; in English they stay byte for byte as the core composed them. The
@@ -244,7 +218,10 @@ TEST(TranslatedMessages, ComposedCoreMessagesAreWholeSentencesInEveryLanguage) {
   h265.height = 2160;
   h265.codec = VideoCodec::H265;
   MediaPlayer damagedSound;
-  damagedSound.SetFileName(WriteDamagedWave(QDir(folder).filePath(QStringLiteral("hum.wav"))));
+  // A rate no sound is recorded at: damaged.
+  const std::string hum = QDir(folder).filePath(QStringLiteral("hum.wav")).toStdString();
+  ASSERT_TRUE(test::WriteTestWave(hum, 400, 1));
+  damagedSound.SetFileName(hum);
   damagedSound.Open();
   const std::string soundError = damagedSound.ErrorMessage();
   ASSERT_EQ(soundError, "The sound file \"hum.wav\" is damaged.");
