@@ -313,10 +313,6 @@
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
         <source>&amp;Add slides</source>
         <translation>Dias &amp;hinzufügen</translation>
     </message>
@@ -342,11 +338,11 @@
     </message>
     <message>
         <source>Move &amp;Left</source>
-        <translation>Nach &amp;links verschieben</translation>
+        <translation>Nach li&amp;nks verschieben</translation>
     </message>
     <message>
         <source>Move &amp;Right</source>
-        <translation>Nach &amp;rechts verschieben</translation>
+        <translation>Nach re&amp;chts verschieben</translation>
     </message>
     <message>
         <source>D&amp;elete</source>
@@ -374,7 +370,7 @@
     </message>
     <message>
         <source>Run the Show from the &amp;Selected Slide</source>
-        <translation>Show ab dem &amp;ausgewählten Dia abspielen</translation>
+        <translation>Show ab dem ausgewählten &amp;Dia abspielen</translation>
     </message>
     <message>
         <source>Help &amp;Topics</source>
@@ -389,10 +385,6 @@
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederholen: %1</translation>
-    </message>
-    <message>
         <source>&amp;Music...</source>
         <translation>&amp;Musik...</translation>
     </message>
@@ -403,6 +395,14 @@
     <message>
         <source>Play &amp;on</source>
         <translation>Abspielen a&amp;uf</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
 </context>
 <context>
@@ -746,10 +746,6 @@ Möchten Sie sie ersetzen?</translation>
         <translation>&amp;Größe:</translation>
     </message>
     <message>
-        <source>&amp;Frame rate:</source>
-        <translation>&amp;Bildrate:</translation>
-    </message>
-    <message>
         <source>Slides that wait for &amp;Enter stay:</source>
         <translation>Dias, die auf &amp;Eingabe warten, bleiben:</translation>
     </message>
@@ -808,6 +804,10 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Bi&amp;t rate:</source>
         <translation>Bi&amp;trate:</translation>
+    </message>
+    <message>
+        <source>F&amp;rame rate:</source>
+        <translation>&amp;Bildrate:</translation>
     </message>
 </context>
 <context>
@@ -966,22 +966,6 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Der Name der Videodatei muss auf .mp4, .mkv oder .webm enden.</translation>
     </message>
     <message>
-        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>Die Datei %1 war beschädigt; beim Speichern wird sie durch das eine Dia ersetzt, das gelesen werden konnte.
-
-Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.</translation>
-    </message>
-    <message>
-        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>Die Datei %1 war beschädigt; beim Speichern wird sie durch die %2 Dias ersetzt, die gelesen werden konnten.
-
-Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.</translation>
-    </message>
-    <message>
         <source>File %1 is not a slide show file.</source>
         <translation>Die Datei %1 ist keine Show-Datei.</translation>
     </message>
@@ -1013,21 +997,78 @@ Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.<
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>Die Musikdateien lassen sich nicht abspielen, daher kann die Show nicht an sie angepasst werden.</translation>
     </message>
-    <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+    <message numerus="yes">
+        <source>File %1 was damaged; saving replaces it with the %n slides that could be read.
 
-Save it as a 4.0 show without it?</source>
-        <translation>Eine Lanternreelworks-4.0-Show kann die Musik (1 Datei) nicht aufnehmen.
+Replace it? Choose No to save the show under another name.</source>
+        <translation>
+            <numerusform>Die Datei %1 war beschädigt; beim Speichern wird sie durch das eine Dia ersetzt, das gelesen werden konnte.
 
-Als 4.0-Show ohne sie speichern?</translation>
+Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.</numerusform>
+            <numerusform>Die Datei %1 war beschädigt; beim Speichern wird sie durch die %n Dias ersetzt, die gelesen werden konnten.
+
+Ersetzen? Wählen Sie Nein, um die Show unter einem anderen Namen zu speichern.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
 
 Save it as a 4.0 show without it?</source>
-        <translation>Eine Lanternreelworks-4.0-Show kann die Musik (%1 Dateien) nicht aufnehmen.
+        <translation>Eine Lanternreelworks-4.0-Show kann %1 nicht aufnehmen.
 
-Als 4.0-Show ohne sie speichern?</translation>
+Trotzdem als 4.0-Show speichern?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
+
+Save it as a 4.0 show without them?</source>
+        <translation>Eine Lanternreelworks-4.0-Show kann %1 nicht aufnehmen.
+
+Trotzdem als 4.0-Show speichern?</translation>
+    </message>
+    <message>
+        <source>File %1 has been built.</source>
+        <translation>Die Datei %1 wurde erstellt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the music (%n files)</source>
+        <translation>
+            <numerusform>die Musik (%n Datei)</numerusform>
+            <numerusform>die Musik (%n Dateien)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weiteres</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2 becomes %3)</source>
+        <translation>%1 (%2 wird zu %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the motion of slides %1</source>
+        <translation>
+            <numerusform>die Bewegung von Dia %1</numerusform>
+            <numerusform>die Bewegung der Dias %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the smooth transitions of slides %1</source>
+        <translation>
+            <numerusform>den weichen Übergang von Dia %1</numerusform>
+            <numerusform>die weichen Übergänge der Dias %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1312,7 +1353,7 @@ Als 4.0-Show ohne sie speichern?</translation>
     <name>lrw::PropertyPanel</name>
     <message>
         <source>&amp;Transition and Position</source>
-        <translation>Ü&amp;bergang und Position</translation>
+        <translation>Übergang und &amp;Position</translation>
     </message>
     <message>
         <source>Transition</source>
@@ -1352,7 +1393,7 @@ Als 4.0-Show ohne sie speichern?</translation>
     </message>
     <message>
         <source>&amp;Background</source>
-        <translation>&amp;Hintergrund</translation>
+        <translation>Hintergr&amp;und</translation>
     </message>
     <message>
         <source>Change</source>
@@ -1440,7 +1481,7 @@ Als 4.0-Show ohne sie speichern?</translation>
     </message>
     <message>
         <source>&amp;Arrange Slide</source>
-        <translation>Dia &amp;anordnen</translation>
+        <translation>Dia a&amp;nordnen</translation>
     </message>
     <message>
         <source>Set image and caption placement</source>
@@ -1682,7 +1723,7 @@ Erstellen Sie eine portable Show, um eine Show mit allen Bildern und Tönen in e
     </message>
     <message>
         <source>Restore Original &amp;Dimensions</source>
-        <translation>&amp;Originalgröße wiederherstellen</translation>
+        <translation>Original&amp;größe wiederherstellen</translation>
     </message>
 </context>
 <context>

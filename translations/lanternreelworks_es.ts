@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation>Guardar &amp;como</translation>
+        <translation>Guardar c&amp;omo</translation>
     </message>
     <message>
         <source>&amp;Build a Portable Show</source>
@@ -311,10 +311,6 @@
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Add slides</source>
@@ -346,7 +342,7 @@
     </message>
     <message>
         <source>Move &amp;Right</source>
-        <translation>Mover a la &amp;derecha</translation>
+        <translation>Mover a la derec&amp;ha</translation>
     </message>
     <message>
         <source>D&amp;elete</source>
@@ -389,10 +385,6 @@
         <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rehacer: %1</translation>
-    </message>
-    <message>
         <source>&amp;Music...</source>
         <translation>&amp;Música...</translation>
     </message>
@@ -403,6 +395,14 @@
     <message>
         <source>Play &amp;on</source>
         <translation>Reproducir &amp;en</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
 </context>
 <context>
@@ -746,10 +746,6 @@ Do you want to replace it?</source>
         <translation>&amp;Tamaño:</translation>
     </message>
     <message>
-        <source>&amp;Frame rate:</source>
-        <translation>&amp;Fotogramas por segundo:</translation>
-    </message>
-    <message>
         <source>Slides that wait for &amp;Enter stay:</source>
         <translation>Las diapositivas que esperan &amp;Intro duran:</translation>
     </message>
@@ -808,6 +804,10 @@ Do you want to replace it?</source>
     <message>
         <source>Bi&amp;t rate:</source>
         <translation>Tasa de &amp;bits:</translation>
+    </message>
+    <message>
+        <source>F&amp;rame rate:</source>
+        <translation>&amp;Fotogramas por segundo:</translation>
     </message>
 </context>
 <context>
@@ -966,22 +966,6 @@ Do you want to replace it?</source>
         <translation>El nombre del archivo de vídeo debe terminar en .mp4, .mkv o .webm.</translation>
     </message>
     <message>
-        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>El archivo %1 estaba dañado; al guardar se sustituye por la única diapositiva que se pudo leer.
-
-¿Sustituirlo? Elija No para guardar la presentación con otro nombre.</translation>
-    </message>
-    <message>
-        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>El archivo %1 estaba dañado; al guardar se sustituye por las %2 diapositivas que se pudieron leer.
-
-¿Sustituirlo? Elija No para guardar la presentación con otro nombre.</translation>
-    </message>
-    <message>
         <source>File %1 is not a slide show file.</source>
         <translation>El archivo %1 no es un archivo de presentación.</translation>
     </message>
@@ -1013,21 +997,78 @@ Replace it? Choose No to save the show under another name.</source>
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>Los archivos de música no se pueden reproducir, así que la presentación no se puede ajustar a ellos.</translation>
     </message>
-    <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+    <message numerus="yes">
+        <source>File %1 was damaged; saving replaces it with the %n slides that could be read.
 
-Save it as a 4.0 show without it?</source>
-        <translation>Una presentación de Lanternreelworks 4.0 no conserva la música (1 archivo).
+Replace it? Choose No to save the show under another name.</source>
+        <translation>
+            <numerusform>El archivo %1 estaba dañado; al guardar se sustituye por la única diapositiva que se pudo leer.
 
-¿Guardarla como presentación 4.0 sin ella?</translation>
+¿Sustituirlo? Elija No para guardar la presentación con otro nombre.</numerusform>
+            <numerusform>El archivo %1 estaba dañado; al guardar se sustituye por las %n diapositivas que se pudieron leer.
+
+¿Sustituirlo? Elija No para guardar la presentación con otro nombre.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
 
 Save it as a 4.0 show without it?</source>
-        <translation>Una presentación de Lanternreelworks 4.0 no conserva la música (%1 archivos).
+        <translation>Una presentación de Lanternreelworks 4.0 no conserva %1.
 
-¿Guardarla como presentación 4.0 sin ella?</translation>
+¿Guardarla de todos modos como presentación 4.0?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
+
+Save it as a 4.0 show without them?</source>
+        <translation>Una presentación de Lanternreelworks 4.0 no conserva %1.
+
+¿Guardarla de todos modos como presentación 4.0?</translation>
+    </message>
+    <message>
+        <source>File %1 has been built.</source>
+        <translation>Se ha creado el archivo %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the music (%n files)</source>
+        <translation>
+            <numerusform>la música (%n archivo)</numerusform>
+            <numerusform>la música (%n archivos)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2 becomes %3)</source>
+        <translation>%1 (%2 pasa a ser %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the motion of slides %1</source>
+        <translation>
+            <numerusform>el movimiento de la diapositiva %1</numerusform>
+            <numerusform>el movimiento de las diapositivas %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the smooth transitions of slides %1</source>
+        <translation>
+            <numerusform>la transición suave de la diapositiva %1</numerusform>
+            <numerusform>las transiciones suaves de las diapositivas %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1388,7 +1429,7 @@ Save it as a 4.0 show without it?</source>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation>&amp;Sonido</translation>
+        <translation>So&amp;nido</translation>
     </message>
     <message>
         <source>Play a Sound</source>

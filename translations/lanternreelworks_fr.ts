@@ -313,12 +313,8 @@
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
         <source>&amp;Add slides</source>
-        <translation>&amp;Ajouter des diapositives</translation>
+        <translation>A&amp;jouter des diapositives</translation>
     </message>
     <message>
         <source>Move left</source>
@@ -389,10 +385,6 @@
         <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir : %1</translation>
-    </message>
-    <message>
         <source>&amp;Music...</source>
         <translation>&amp;Musique...</translation>
     </message>
@@ -403,6 +395,14 @@
     <message>
         <source>Play &amp;on</source>
         <translation>Lire s&amp;ur</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
 </context>
 <context>
@@ -746,10 +746,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>&amp;Taille :</translation>
     </message>
     <message>
-        <source>&amp;Frame rate:</source>
-        <translation>Fréquence d’&amp;images :</translation>
-    </message>
-    <message>
         <source>Slides that wait for &amp;Enter stay:</source>
         <translation>Les diapositives qui attendent &amp;Entrée restent :</translation>
     </message>
@@ -808,6 +804,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Bi&amp;t rate:</source>
         <translation>&amp;Débit :</translation>
+    </message>
+    <message>
+        <source>F&amp;rame rate:</source>
+        <translation>Fréquence d’&amp;images :</translation>
     </message>
 </context>
 <context>
@@ -966,22 +966,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Le nom du fichier vidéo doit se terminer par .mp4, .mkv ou .webm.</translation>
     </message>
     <message>
-        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>Le fichier %1 était endommagé ; l’enregistrement le remplace par la seule diapositive qui a pu être lue.
-
-Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</translation>
-    </message>
-    <message>
-        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>Le fichier %1 était endommagé ; l’enregistrement le remplace par les %2 diapositives qui ont pu être lues.
-
-Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</translation>
-    </message>
-    <message>
         <source>File %1 is not a slide show file.</source>
         <translation>Le fichier %1 n’est pas un fichier de diaporama.</translation>
     </message>
@@ -1013,21 +997,78 @@ Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>Les fichiers musicaux ne peuvent pas être lus ; le diaporama ne peut donc pas leur être ajusté.</translation>
     </message>
-    <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+    <message numerus="yes">
+        <source>File %1 was damaged; saving replaces it with the %n slides that could be read.
 
-Save it as a 4.0 show without it?</source>
-        <translation>Un diaporama Lanternreelworks 4.0 ne conserve pas la musique (1 fichier).
+Replace it? Choose No to save the show under another name.</source>
+        <translation>
+            <numerusform>Le fichier %1 était endommagé ; l’enregistrement le remplace par la %n diapositive qui a pu être lue.
 
-L’enregistrer comme diaporama 4.0 sans elle ?</translation>
+Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</numerusform>
+            <numerusform>Le fichier %1 était endommagé ; l’enregistrement le remplace par les %n diapositives qui ont pu être lues.
+
+Le remplacer ? Choisissez Non pour enregistrer le diaporama sous un autre nom.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
 
 Save it as a 4.0 show without it?</source>
-        <translation>Un diaporama Lanternreelworks 4.0 ne conserve pas la musique (%1 fichiers).
+        <translation>Un diaporama Lanternreelworks 4.0 ne conserve pas %1.
 
-L’enregistrer comme diaporama 4.0 sans elle ?</translation>
+L’enregistrer quand même comme diaporama 4.0 ?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
+
+Save it as a 4.0 show without them?</source>
+        <translation>Un diaporama Lanternreelworks 4.0 ne conserve pas %1.
+
+L’enregistrer quand même comme diaporama 4.0 ?</translation>
+    </message>
+    <message>
+        <source>File %1 has been built.</source>
+        <translation>Le fichier %1 a été créé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the music (%n files)</source>
+        <translation>
+            <numerusform>la musique (%n fichier)</numerusform>
+            <numerusform>la musique (%n fichiers)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2 becomes %3)</source>
+        <translation>%1 (%2 devient %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the motion of slides %1</source>
+        <translation>
+            <numerusform>le mouvement de la diapositive %1</numerusform>
+            <numerusform>le mouvement des diapositives %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the smooth transitions of slides %1</source>
+        <translation>
+            <numerusform>la transition fluide de la diapositive %1</numerusform>
+            <numerusform>les transitions fluides des diapositives %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1352,7 +1393,7 @@ L’enregistrer comme diaporama 4.0 sans elle ?</translation>
     </message>
     <message>
         <source>&amp;Background</source>
-        <translation>&amp;Arrière-plan</translation>
+        <translation>Arrière-&amp;plan</translation>
     </message>
     <message>
         <source>Change</source>
@@ -1368,7 +1409,7 @@ L’enregistrer comme diaporama 4.0 sans elle ?</translation>
     </message>
     <message>
         <source>&amp;Caption</source>
-        <translation>&amp;Légende</translation>
+        <translation>Lé&amp;gende</translation>
     </message>
     <message>
         <source>Show</source>
@@ -1412,7 +1453,7 @@ L’enregistrer comme diaporama 4.0 sans elle ?</translation>
     </message>
     <message>
         <source>&amp;Duration</source>
-        <translation>&amp;Durée</translation>
+        <translation>D&amp;urée</translation>
     </message>
     <message>
         <source>Display until Enter is pressed</source>
@@ -1440,7 +1481,7 @@ L’enregistrer comme diaporama 4.0 sans elle ?</translation>
     </message>
     <message>
         <source>&amp;Arrange Slide</source>
-        <translation>&amp;Disposer la diapositive</translation>
+        <translation>Disposer la d&amp;iapositive</translation>
     </message>
     <message>
         <source>Set image and caption placement</source>
@@ -1708,7 +1749,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     </message>
     <message>
         <source>&amp;Moves</source>
-        <translation>&amp;Déplacements</translation>
+        <translation>Déplac&amp;ements</translation>
     </message>
     <message>
         <source>Selected slide</source>

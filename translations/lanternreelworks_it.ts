@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>E&amp;xport as Video...</source>
-        <translation>E&amp;sporta come video...</translation>
+        <translation>Espor&amp;ta come video...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -311,10 +311,6 @@
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Annulla</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>&amp;Add slides</source>
@@ -389,10 +385,6 @@
         <translation>&amp;Annulla: %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Ripeti: %1</translation>
-    </message>
-    <message>
         <source>&amp;Music...</source>
         <translation>&amp;Musica...</translation>
     </message>
@@ -403,6 +395,14 @@
     <message>
         <source>Play &amp;on</source>
         <translation>Riproduci s&amp;u</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>&amp;Ripeti: %1</translation>
     </message>
 </context>
 <context>
@@ -746,10 +746,6 @@ Sostituirlo?</translation>
         <translation>&amp;Dimensioni:</translation>
     </message>
     <message>
-        <source>&amp;Frame rate:</source>
-        <translation>Fre&amp;quenza fotogrammi:</translation>
-    </message>
-    <message>
         <source>Slides that wait for &amp;Enter stay:</source>
         <translation>Le diapositive in attesa di &amp;Invio restano:</translation>
     </message>
@@ -808,6 +804,10 @@ Sostituirlo?</translation>
     <message>
         <source>Bi&amp;t rate:</source>
         <translation>&amp;Bitrate:</translation>
+    </message>
+    <message>
+        <source>F&amp;rame rate:</source>
+        <translation>Fre&amp;quenza fotogrammi:</translation>
     </message>
 </context>
 <context>
@@ -966,22 +966,6 @@ Sostituirlo?</translation>
         <translation>Il nome del file video deve terminare con .mp4, .mkv o .webm.</translation>
     </message>
     <message>
-        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>Il file %1 era danneggiato; salvando verrà sostituito con l’unica diapositiva che è stato possibile leggere.
-
-Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</translation>
-    </message>
-    <message>
-        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>Il file %1 era danneggiato; salvando verrà sostituito con le %2 diapositive che è stato possibile leggere.
-
-Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</translation>
-    </message>
-    <message>
         <source>File %1 is not a slide show file.</source>
         <translation>Il file %1 non è un file di presentazione.</translation>
     </message>
@@ -1013,21 +997,78 @@ Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</translat
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>I file musicali non si possono riprodurre, quindi la presentazione non può essere adattata a essi.</translation>
     </message>
-    <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+    <message numerus="yes">
+        <source>File %1 was damaged; saving replaces it with the %n slides that could be read.
 
-Save it as a 4.0 show without it?</source>
-        <translation>Una presentazione Lanternreelworks 4.0 non conserva la musica (1 file).
+Replace it? Choose No to save the show under another name.</source>
+        <translation>
+            <numerusform>Il file %1 era danneggiato; salvando verrà sostituito con l’unica diapositiva che è stato possibile leggere.
 
-Salvarla come presentazione 4.0 senza di essa?</translation>
+Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</numerusform>
+            <numerusform>Il file %1 era danneggiato; salvando verrà sostituito con le %n diapositive che è stato possibile leggere.
+
+Sostituirlo? Scegli No per salvare la presentazione con un altro nome.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
 
 Save it as a 4.0 show without it?</source>
-        <translation>Una presentazione Lanternreelworks 4.0 non conserva la musica (%1 file).
+        <translation>Una presentazione Lanternreelworks 4.0 non conserva %1.
 
-Salvarla come presentazione 4.0 senza di essa?</translation>
+Salvarla comunque come presentazione 4.0?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
+
+Save it as a 4.0 show without them?</source>
+        <translation>Una presentazione Lanternreelworks 4.0 non conserva %1.
+
+Salvarla comunque come presentazione 4.0?</translation>
+    </message>
+    <message>
+        <source>File %1 has been built.</source>
+        <translation>Il file %1 è stato creato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the music (%n files)</source>
+        <translation>
+            <numerusform>la musica (%n file)</numerusform>
+            <numerusform>la musica (%n file)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 e %n altra</numerusform>
+            <numerusform>%1 e altre %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2 becomes %3)</source>
+        <translation>%1 (%2 diventa %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the motion of slides %1</source>
+        <translation>
+            <numerusform>il movimento della diapositiva %1</numerusform>
+            <numerusform>il movimento delle diapositive %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the smooth transitions of slides %1</source>
+        <translation>
+            <numerusform>la transizione fluida della diapositiva %1</numerusform>
+            <numerusform>le transizioni fluide delle diapositive %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1194,7 +1235,7 @@ Salvarla come presentazione 4.0 senza di essa?</translation>
     </message>
     <message>
         <source>M&amp;otion</source>
-        <translation>M&amp;ovimento</translation>
+        <translation>Mo&amp;vimento</translation>
     </message>
     <message>
         <source>Picture motion</source>
@@ -1352,7 +1393,7 @@ Salvarla come presentazione 4.0 senza di essa?</translation>
     </message>
     <message>
         <source>&amp;Background</source>
-        <translation>S&amp;fondo</translation>
+        <translation>Sfo&amp;ndo</translation>
     </message>
     <message>
         <source>Change</source>
@@ -1388,7 +1429,7 @@ Salvarla come presentazione 4.0 senza di essa?</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation>&amp;Suono</translation>
+        <translation>Suon&amp;o</translation>
     </message>
     <message>
         <source>Play a Sound</source>
@@ -1440,7 +1481,7 @@ Salvarla come presentazione 4.0 senza di essa?</translation>
     </message>
     <message>
         <source>&amp;Arrange Slide</source>
-        <translation>&amp;Disponi diapositiva</translation>
+        <translation>Dis&amp;poni diapositiva</translation>
     </message>
     <message>
         <source>Set image and caption placement</source>
@@ -1708,7 +1749,7 @@ Crea una presentazione portatile per portare una presentazione con tutte le sue 
     </message>
     <message>
         <source>&amp;Moves</source>
-        <translation>&amp;Spostamenti</translation>
+        <translation>Spostam&amp;enti</translation>
     </message>
     <message>
         <source>Selected slide</source>

@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>&amp;Run</source>
-        <translation>&amp;Pokaz</translation>
+        <translation>Pok&amp;az</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -306,15 +306,11 @@
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;Zakończ</translation>
+        <translation>Zakoń&amp;cz</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Cofnij</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Ponów</translation>
     </message>
     <message>
         <source>&amp;Add slides</source>
@@ -346,7 +342,7 @@
     </message>
     <message>
         <source>Move &amp;Right</source>
-        <translation>Przesuń w &amp;prawo</translation>
+        <translation>Przesuń w p&amp;rawo</translation>
     </message>
     <message>
         <source>D&amp;elete</source>
@@ -354,15 +350,15 @@
     </message>
     <message>
         <source>Dupli&amp;cate</source>
-        <translation>D&amp;uplikuj</translation>
+        <translation>Dupl&amp;ikuj</translation>
     </message>
     <message>
         <source>Insert Blan&amp;k</source>
-        <translation>Wstaw p&amp;usty slajd</translation>
+        <translation>&amp;Wstaw pusty slajd</translation>
     </message>
     <message>
         <source>Insert &amp;Blank</source>
-        <translation>Wstaw p&amp;usty slajd</translation>
+        <translation>&amp;Wstaw pusty slajd</translation>
     </message>
     <message>
         <source>&amp;Loop Until Esc Pressed</source>
@@ -389,10 +385,6 @@
         <translation>&amp;Cofnij: %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Ponów: %1</translation>
-    </message>
-    <message>
         <source>&amp;Music...</source>
         <translation>&amp;Muzyka...</translation>
     </message>
@@ -403,6 +395,14 @@
     <message>
         <source>Play &amp;on</source>
         <translation>Odtwarzaj &amp;na</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>&amp;Ponów: %1</translation>
     </message>
 </context>
 <context>
@@ -746,10 +746,6 @@ Czy chcesz go zastąpić?</translation>
         <translation>&amp;Rozmiar:</translation>
     </message>
     <message>
-        <source>&amp;Frame rate:</source>
-        <translation>&amp;Liczba klatek:</translation>
-    </message>
-    <message>
         <source>Slides that wait for &amp;Enter stay:</source>
         <translation>Slajdy &amp;czekające na Enter trwają:</translation>
     </message>
@@ -808,6 +804,10 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Bi&amp;t rate:</source>
         <translation>Przepływność &amp;bitowa:</translation>
+    </message>
+    <message>
+        <source>F&amp;rame rate:</source>
+        <translation>&amp;Liczba klatek:</translation>
     </message>
 </context>
 <context>
@@ -966,22 +966,6 @@ Czy chcesz go zastąpić?</translation>
         <translation>Nazwa pliku wideo musi kończyć się na .mp4, .mkv lub .webm.</translation>
     </message>
     <message>
-        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>Plik %1 był uszkodzony; zapisanie zastąpi go jedynym slajdem, który udało się odczytać.
-
-Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</translation>
-    </message>
-    <message>
-        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>Plik %1 był uszkodzony; zapisanie zastąpi go slajdami, które udało się odczytać (liczba slajdów: %2).
-
-Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</translation>
-    </message>
-    <message>
         <source>File %1 is not a slide show file.</source>
         <translation>Plik %1 nie jest plikiem pokazu slajdów.</translation>
     </message>
@@ -1013,21 +997,85 @@ Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</translation>
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>Plików muzycznych nie można odtworzyć, więc nie da się do nich dopasować pokazu.</translation>
     </message>
-    <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+    <message numerus="yes">
+        <source>File %1 was damaged; saving replaces it with the %n slides that could be read.
 
-Save it as a 4.0 show without it?</source>
-        <translation>Pokaz Lanternreelworks 4.0 nie przechowuje muzyki (1 plik).
+Replace it? Choose No to save the show under another name.</source>
+        <translation>
+            <numerusform>Plik %1 był uszkodzony; zapisanie zastąpi go jedynym slajdem, który udało się odczytać.
 
-Zapisać go jako pokaz 4.0 bez niej?</translation>
+Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</numerusform>
+            <numerusform>Plik %1 był uszkodzony; zapisanie zastąpi go %n slajdami, które udało się odczytać.
+
+Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</numerusform>
+            <numerusform>Plik %1 był uszkodzony; zapisanie zastąpi go %n slajdami, które udało się odczytać.
+
+Zastąpić go? Wybierz Nie, aby zapisać pokaz pod inną nazwą.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
 
 Save it as a 4.0 show without it?</source>
-        <translation>Pokaz Lanternreelworks 4.0 nie przechowuje muzyki (liczba plików: %1).
+        <translation>Pokaz Lanternreelworks 4.0 nie przechowuje %1.
 
-Zapisać go jako pokaz 4.0 bez niej?</translation>
+Zapisać go mimo to jako pokaz 4.0?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
+
+Save it as a 4.0 show without them?</source>
+        <translation>Pokaz Lanternreelworks 4.0 nie przechowuje %1.
+
+Zapisać go mimo to jako pokaz 4.0?</translation>
+    </message>
+    <message>
+        <source>File %1 has been built.</source>
+        <translation>Plik %1 został utworzony.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the music (%n files)</source>
+        <translation>
+            <numerusform>muzyki (%n plik)</numerusform>
+            <numerusform>muzyki (%n pliki)</numerusform>
+            <numerusform>muzyki (%n plików)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 i jeszcze %n</numerusform>
+            <numerusform>%1 i jeszcze %n</numerusform>
+            <numerusform>%1 i jeszcze %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2 becomes %3)</source>
+        <translation>%1 (zamiast „%2” będzie „%3”)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the motion of slides %1</source>
+        <translation>
+            <numerusform>ruchu slajdu %1</numerusform>
+            <numerusform>ruchu slajdów %1</numerusform>
+            <numerusform>ruchu slajdów %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the smooth transitions of slides %1</source>
+        <translation>
+            <numerusform>płynnego przejścia slajdu %1</numerusform>
+            <numerusform>płynnych przejść slajdów %1</numerusform>
+            <numerusform>płynnych przejść slajdów %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1312,7 +1360,7 @@ Zapisać go jako pokaz 4.0 bez niej?</translation>
     <name>lrw::PropertyPanel</name>
     <message>
         <source>&amp;Transition and Position</source>
-        <translation>&amp;Przejście i położenie</translation>
+        <translation>Przejście i poł&amp;ożenie</translation>
     </message>
     <message>
         <source>Transition</source>
@@ -1368,7 +1416,7 @@ Zapisać go jako pokaz 4.0 bez niej?</translation>
     </message>
     <message>
         <source>&amp;Caption</source>
-        <translation>Po&amp;dpis</translation>
+        <translation>Podp&amp;is</translation>
     </message>
     <message>
         <source>Show</source>
@@ -1412,7 +1460,7 @@ Zapisać go jako pokaz 4.0 bez niej?</translation>
     </message>
     <message>
         <source>&amp;Duration</source>
-        <translation>&amp;Czas wyświetlania</translation>
+        <translation>Czas &amp;wyświetlania</translation>
     </message>
     <message>
         <source>Display until Enter is pressed</source>
@@ -1678,7 +1726,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     </message>
     <message>
         <source>Restore Proportional &amp;Height</source>
-        <translation>Przywróć proporcjonalną &amp;wysokość</translation>
+        <translation>Przywróć proporcjonalną w&amp;ysokość</translation>
     </message>
     <message>
         <source>Restore Original &amp;Dimensions</source>
@@ -1708,7 +1756,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     </message>
     <message>
         <source>&amp;Moves</source>
-        <translation>&amp;Przesuwanie</translation>
+        <translation>Przesuwa&amp;nie</translation>
     </message>
     <message>
         <source>Selected slide</source>

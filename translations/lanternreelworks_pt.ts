@@ -313,12 +313,8 @@
         <translation>&amp;Anular</translation>
     </message>
     <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Refazer</translation>
-    </message>
-    <message>
         <source>&amp;Add slides</source>
-        <translation>A&amp;dicionar diapositivos</translation>
+        <translation>Ad&amp;icionar diapositivos</translation>
     </message>
     <message>
         <source>Move left</source>
@@ -389,10 +385,6 @@
         <translation>&amp;Anular: %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Refazer: %1</translation>
-    </message>
-    <message>
         <source>&amp;Music...</source>
         <translation>&amp;Música...</translation>
     </message>
@@ -403,6 +395,14 @@
     <message>
         <source>Play &amp;on</source>
         <translation>Reproduzir &amp;em</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>&amp;Refazer: %1</translation>
     </message>
 </context>
 <context>
@@ -746,10 +746,6 @@ Pretende substituí-lo?</translation>
         <translation>&amp;Tamanho:</translation>
     </message>
     <message>
-        <source>&amp;Frame rate:</source>
-        <translation>Taxa de &amp;imagens:</translation>
-    </message>
-    <message>
         <source>Slides that wait for &amp;Enter stay:</source>
         <translation>Os diapositivos que esperam por &amp;Enter ficam:</translation>
     </message>
@@ -808,6 +804,10 @@ Pretende substituí-lo?</translation>
     <message>
         <source>Bi&amp;t rate:</source>
         <translation>&amp;Débito binário:</translation>
+    </message>
+    <message>
+        <source>F&amp;rame rate:</source>
+        <translation>Taxa de &amp;imagens:</translation>
     </message>
 </context>
 <context>
@@ -966,22 +966,6 @@ Pretende substituí-lo?</translation>
         <translation>O nome do ficheiro de vídeo tem de terminar em .mp4, .mkv ou .webm.</translation>
     </message>
     <message>
-        <source>File %1 was damaged; saving replaces it with the 1 slide that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>O ficheiro %1 estava danificado; guardar substitui-o pelo único diapositivo que foi possível ler.
-
-Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</translation>
-    </message>
-    <message>
-        <source>File %1 was damaged; saving replaces it with the %2 slides that could be read.
-
-Replace it? Choose No to save the show under another name.</source>
-        <translation>O ficheiro %1 estava danificado; guardar substitui-o pelos %2 diapositivos que foi possível ler.
-
-Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</translation>
-    </message>
-    <message>
         <source>File %1 is not a slide show file.</source>
         <translation>O ficheiro %1 não é um ficheiro de apresentação.</translation>
     </message>
@@ -1013,21 +997,78 @@ Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</trans
         <source>The music files cannot be played, so the show cannot be fitted to them.</source>
         <translation>Os ficheiros de música não podem ser reproduzidos, por isso a apresentação não pode ser ajustada a eles.</translation>
     </message>
-    <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (1 file).
+    <message numerus="yes">
+        <source>File %1 was damaged; saving replaces it with the %n slides that could be read.
 
-Save it as a 4.0 show without it?</source>
-        <translation>Uma apresentação do Lanternreelworks 4.0 não guarda a música (1 ficheiro).
+Replace it? Choose No to save the show under another name.</source>
+        <translation>
+            <numerusform>O ficheiro %1 estava danificado; guardar substitui-o pelo único diapositivo que foi possível ler.
 
-Guardá-la como apresentação 4.0 sem ela?</translation>
+Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</numerusform>
+            <numerusform>O ficheiro %1 estava danificado; guardar substitui-o pelos %n diapositivos que foi possível ler.
+
+Substituí-lo? Escolha Não para guardar a apresentação com outro nome.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the music (%1 files).
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
 
 Save it as a 4.0 show without it?</source>
-        <translation>Uma apresentação do Lanternreelworks 4.0 não guarda a música (%1 ficheiros).
+        <translation>Uma apresentação do Lanternreelworks 4.0 não guarda %1.
 
-Guardá-la como apresentação 4.0 sem ela?</translation>
+Guardá-la mesmo assim como apresentação 4.0?</translation>
+    </message>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep %1.
+
+Save it as a 4.0 show without them?</source>
+        <translation>Uma apresentação do Lanternreelworks 4.0 não guarda %1.
+
+Guardá-la mesmo assim como apresentação 4.0?</translation>
+    </message>
+    <message>
+        <source>File %1 has been built.</source>
+        <translation>O ficheiro %1 foi criado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the music (%n files)</source>
+        <translation>
+            <numerusform>a música (%n ficheiro)</numerusform>
+            <numerusform>a música (%n ficheiros)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2 becomes %3)</source>
+        <translation>%1 (%2 passa a %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the motion of slides %1</source>
+        <translation>
+            <numerusform>o movimento do diapositivo %1</numerusform>
+            <numerusform>o movimento dos diapositivos %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the smooth transitions of slides %1</source>
+        <translation>
+            <numerusform>a transição suave do diapositivo %1</numerusform>
+            <numerusform>as transições suaves dos diapositivos %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1352,7 +1393,7 @@ Guardá-la como apresentação 4.0 sem ela?</translation>
     </message>
     <message>
         <source>&amp;Background</source>
-        <translation>&amp;Fundo</translation>
+        <translation>Fu&amp;ndo</translation>
     </message>
     <message>
         <source>Change</source>
@@ -1388,7 +1429,7 @@ Guardá-la como apresentação 4.0 sem ela?</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation>&amp;Som</translation>
+        <translation>S&amp;om</translation>
     </message>
     <message>
         <source>Play a Sound</source>
@@ -1440,7 +1481,7 @@ Guardá-la como apresentação 4.0 sem ela?</translation>
     </message>
     <message>
         <source>&amp;Arrange Slide</source>
-        <translation>&amp;Dispor diapositivo</translation>
+        <translation>Dis&amp;por diapositivo</translation>
     </message>
     <message>
         <source>Set image and caption placement</source>
@@ -1566,7 +1607,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     </message>
     <message>
         <source>Exit &amp;Without Saving</source>
-        <translation>Sair sem &amp;guardar</translation>
+        <translation>Sair &amp;sem guardar</translation>
     </message>
     <message>
         <source>Ctrl+arrows move the box, Ctrl+Shift+arrows move it further, Shift+arrows size it, F6 goes to the other box, Shift+F10 opens its menu, Esc leaves without saving</source>
@@ -1651,7 +1692,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     </message>
     <message>
         <source>Exit &amp;Without Saving</source>
-        <translation>Sair sem &amp;guardar</translation>
+        <translation>Sair &amp;sem guardar</translation>
     </message>
     <message>
         <source>&amp;Preview the Motion</source>

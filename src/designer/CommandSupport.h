@@ -23,6 +23,18 @@ inline void TellUser(ShowEditor& editor, const std::string& text, const std::str
   AskUser(editor, text, caption, icon, PromptButtons::Ok, PromptAnswer::Ok);
 }
 
+// The same for messages composed around names and numbers (document/TextMark.h).
+inline PromptAnswer AskUser(ShowEditor& editor, const MarkedText& text, const std::string& caption,
+                            PromptIcon icon, PromptButtons buttons, PromptAnswer defaultButton) {
+  ShowEditor::BusyScope busy(editor, kBusyModal);
+  return editor.Services().prompts.AskMarked(text, caption, icon, buttons, defaultButton);
+}
+
+inline void TellUser(ShowEditor& editor, const MarkedText& text, const std::string& caption,
+                     PromptIcon icon) {
+  AskUser(editor, text, caption, icon, PromptButtons::Ok, PromptAnswer::Ok);
+}
+
 inline void Beep(ShowEditor& editor, BeepKind kind) {
   editor.Services().prompts.Beep(kind);
 }

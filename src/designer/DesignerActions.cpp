@@ -110,11 +110,11 @@ void DesignerActions::BuildEditMenus(QMenu* edit, QWidget* moves) {
   QMenu* popup = contextMenu_;
   QAction* menuUndo = AddAction(edit, "Undo1", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), {});
   QAction* menuRedo =
-      AddAction(edit, "Redo1", tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), {});
+      AddAction(edit, "Redo1", tr("Re&do"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), {});
   menuRedo->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   QAction* popupUndo = AddAction(popup, "Undo2", tr("&Undo"), {}, {});
-  QAction* popupRedo = AddAction(popup, "Redo2", tr("&Redo"), {}, {});
+  QAction* popupRedo = AddAction(popup, "Redo2", tr("Re&do"), {}, {});
   undoActions_ = {menuUndo, popupUndo};
   redoActions_ = {menuRedo, popupRedo};
   Bind({Make<UndoCommand>(), undoActions_, nullptr});
@@ -209,7 +209,7 @@ void DesignerActions::Refresh() {
   const QString undo =
       history.CanUndo() ? tr("&Undo %1").arg(CommandName(history.UndoStep().name)) : tr("&Undo");
   const QString redo =
-      history.CanRedo() ? tr("&Redo %1").arg(CommandName(history.RedoStep().name)) : tr("&Redo");
+      history.CanRedo() ? tr("Re&do %1").arg(CommandName(history.RedoStep().name)) : tr("Re&do");
   for (QAction* a : undoActions_) a->setText(undo);
   for (QAction* a : redoActions_) a->setText(redo);
   loopAction_->setChecked(editor_.Document().Loop());

@@ -123,7 +123,7 @@ ExportVideoDialog::ExportVideoDialog(Dialogs& dialogs, Prompts& prompts, QWidget
   form->addRow(fileLabel, fileRow);
   form->addRow(tr("&Preset:"), presetBox_);
   form->addRow(tr("&Size:"), sizeBox_);
-  form->addRow(tr("&Frame rate:"), fpsBox_);
+  form->addRow(tr("F&rame rate:"), fpsBox_);
   form->addRow(tr("&Video codec:"), codecBox_);
   form->addRow(tr("Bi&t rate:"), bitrateBox_);
   form->addRow(tr("Slides that wait for &Enter stay:"), enterSecondsBox_);
@@ -217,12 +217,13 @@ void ExportVideoDialog::ChooseTargetFile() {
 
 void ExportVideoDialog::accept() {
   const QString name = FileName();
-  const std::string problem =
-      name.isEmpty() ? std::string(QT_TRANSLATE_NOOP("lrw::Messages",
-                                                     "Please enter the name of the video file."))
-                     : CheckExportOptions(name.toStdString(), Options());
-  if (!problem.empty()) {
-    prompts_.Tell(problem, tr(kCaption).toStdString(), PromptIcon::Warning);
+  const MarkedText problem =
+      name.isEmpty()
+          ? TermText("lrw::Messages",
+                     QT_TRANSLATE_NOOP("lrw::Messages", "Please enter the name of the video file."))
+          : ExportOptionsProblem(name.toStdString(), Options());
+  if (!problem.Empty()) {
+    prompts_.TellMarked(problem, tr(kCaption).toStdString(), PromptIcon::Warning);
     fileEdit_->setFocus();
     return;
   }

@@ -98,12 +98,31 @@ std::string WindowTitleFor(const std::string& path) {
   return path.empty() ? std::string(kPlainTitle) : FileNameOf(path) + kTitleSuffix;
 }
 
-std::string DamagedFileText(const DamagedFile& damaged) {
-  const std::string slides = damaged.slidesRead == 1 ? "the 1 slide that could be read"
-                                                     : "the " + std::to_string(damaged.slidesRead) +
-                                                           " slides that could be read";
-  return "File " + Trim(damaged.path) + " was damaged; saving replaces it with " + slides +
-         ".\n\nReplace it? Choose No to save the show under another name.";
+MarkedText DamagedFileText(const DamagedFile& damaged) {
+  return CountedText(
+      "File %1 was damaged; saving replaces it with the 1 slide that could be read.\n\nReplace "
+      "it? Choose No to save the show under another name.",
+      LRW_TR_N_NOOP("lrw::Messages",
+                    "File %1 was damaged; saving replaces it with the %n slides that could be "
+                    "read.\n\nReplace it? Choose No to save the show under another name."),
+      damaged.slidesRead, {PlainText(Trim(damaged.path))});
+}
+
+MarkedText Version4Question(const std::vector<MarkedText>& dropped) {
+  const size_t n = dropped.size();
+  MarkedText list = dropped.front();
+  for (size_t i = 1; i < n; ++i) {
+    list = ComposedText(i + 1 == n ? LRW_TR_NOOP("lrw::Messages", "%1 and %2")
+                                   : LRW_TR_NOOP("lrw::Messages", "%1, %2"),
+                        {std::move(list), dropped[i]});
+  }
+  return ComposedText(n == 1 ? LRW_TR_NOOP("lrw::Messages",
+                                           "A Lanternreelworks 4.0 show does not keep %1.\n\nSave "
+                                           "it as a 4.0 show without it?")
+                             : LRW_TR_NOOP("lrw::Messages",
+                                           "A Lanternreelworks 4.0 show does not keep %1.\n\nSave "
+                                           "it as a 4.0 show without them?"),
+                      {std::move(list)});
 }
 
 bool SaveWouldReplaceDamagedFile(const ShowEditor& editor) {
@@ -134,7 +153,7 @@ void LoadShowCommand::OnExecute(ShowEditor& editor) {
   switch (result.status) {
     case ReadStatus::NotAShowFile:
       Beep(editor, BeepKind::Warning);
-      TellUser(editor, NotAShowFileText(path_), kMessageCaption, PromptIcon::Warning);
+      TellUser(editor, NotAShowFileMessage(path_), kMessageCaption, PromptIcon::Warning);
       return;
     case ReadStatus::CannotOpen:
       TellUser(editor, result.errorText, kMessageCaption, PromptIcon::Error);
@@ -226,19 +245,11 @@ void SaveShowAsCommand::OnExecute(ShowEditor& editor) {
   editor.Memory().saveDialogName = *chosen;
   const bool version4 = type == 1;
   if (version4) {
-    const std::vector<std::string> dropped = FeaturesBeyondVersion4(editor.Document());
-    if (!dropped.empty()) {
-      std::string list;
-      for (size_t i = 0; i < dropped.size(); ++i) {
-        list += (i == 0 ? "" : i + 1 == dropped.size() ? " and " : ", ") + dropped[i];
-      }
-      const std::string question = "A Lanternreelworks 4.0 show does not keep " + list +
-                                   ".\n\nSave it as a 4.0 show without " +
-                                   (dropped.size() == 1 ? "it?" : "them?");
-      if (AskUser(editor, question, kMessageCaption, PromptIcon::Question, PromptButtons::YesNo,
-                  PromptAnswer::No) != PromptAnswer::Yes) {
-        return;
-      }
+    const std::vector<MarkedText> dropped = MarkedFeaturesBeyondVersion4(editor.Document());
+    if (!dropped.empty() &&
+        AskUser(editor, Version4Question(dropped), kMessageCaption, PromptIcon::Question,
+                PromptButtons::YesNo, PromptAnswer::No) != PromptAnswer::Yes) {
+      return;
     }
   }
   // Nothing written: the show still belongs to the file it came from.
@@ -273,7 +284,10 @@ void BuildPortableShowCommand::OnExecute(ShowEditor& editor) {
   editor.MarkSaved();
   editor.SetTitlePath(*chosen);
   Beep(editor, BeepKind::Warning);
-  TellUser(editor, "File " + Trim(*chosen) + " has been built.", kMessageCaption, PromptIcon::None);
+  TellUser(editor,
+           ComposedText(LRW_TR_NOOP("lrw::Messages", "File %1 has been built."),
+                        {PlainText(Trim(*chosen))}),
+           kMessageCaption, PromptIcon::None);
 }
 
 bool ExportVideoCommand::OnEnabled(const ShowEditor& editor) const {

@@ -118,7 +118,11 @@ inline constexpr const char* kOpenFilter =
     "Portable Slideshow Files (*.bld)|*.bld";
 
 // "File NAME was damaged; saving replaces it with the N slides that could be read."
-std::string DamagedFileText(const DamagedFile& damaged);
+MarkedText DamagedFileText(const DamagedFile& damaged);
+
+// The question before a show is saved as 4.0 without `dropped` (not empty), as whole
+// sentences the translations can reorder.
+MarkedText Version4Question(const std::vector<MarkedText>& dropped);
 // A save would write over a damaged file the show came from: the changes can only be
 // saved after the user has agreed, so a caller nobody may answer must not save.
 bool SaveWouldReplaceDamagedFile(const ShowEditor& editor);

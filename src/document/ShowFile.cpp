@@ -352,7 +352,12 @@ ShowFileReadResult Parse(ByteSource& src, const std::string& path) {
 }  // namespace
 
 std::string NotAShowFileText(const std::string& path) {
-  return "File " + path + " is not a slide show file.";
+  return NotAShowFileMessage(path).english;
+}
+
+MarkedText NotAShowFileMessage(const std::string& path) {
+  return ComposedText(LRW_TR_NOOP("lrw::Messages", "File %1 is not a slide show file."),
+                      {PlainText(path)});
 }
 
 ShowFileReadResult ParseShowFile(std::span<const uint8_t> bytes, const std::string& path) {

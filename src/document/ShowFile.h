@@ -14,6 +14,7 @@
 #include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "document/SlideShowDocument.h"
+#include "document/TextMark.h"
 
 namespace lrw {
 
@@ -70,6 +71,7 @@ bool NeedsVersion5(const SlideShowDocument& doc);
 
 // "File " + path + " is not a slide show file."
 std::string NotAShowFileText(const std::string& path);
+MarkedText NotAShowFileMessage(const std::string& path);
 
 // Reads the show file at `path` (a UTF-8 file-system path). For a portable show, slides
 // with a picture or sound name get the show file's folder (absolute, ending in "/").

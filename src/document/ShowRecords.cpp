@@ -28,13 +28,23 @@ std::vector<ShowRecord> ExtensionRecordsOf(const SlideShowDocument& doc, bool po
   return records;
 }
 
+std::vector<MarkedText> MarkedFeaturesBeyondVersion4(const SlideShowDocument& doc) {
+  std::vector<MarkedText> features;
+  if (const size_t n = doc.Music().tracks.size(); n > 0) {
+    features.push_back(CountedText("the music (1 file)",
+                                   LRW_TR_N_NOOP("lrw::Messages", "the music (%n files)"),
+                                   static_cast<int>(n)));
+  }
+  for (MarkedText& phrase : SlideFeaturesBeyondVersion4(doc.Slides())) {
+    features.push_back(std::move(phrase));
+  }
+  return features;
+}
+
 std::vector<std::string> FeaturesBeyondVersion4(const SlideShowDocument& doc) {
   std::vector<std::string> features;
-  if (const size_t n = doc.Music().tracks.size(); n > 0) {
-    features.push_back("the music (" + std::to_string(n) + (n == 1 ? " file)" : " files)"));
-  }
-  for (std::string& phrase : SlideFeaturesBeyondVersion4(doc.Slides())) {
-    features.push_back(std::move(phrase));
+  for (const MarkedText& phrase : MarkedFeaturesBeyondVersion4(doc)) {
+    features.push_back(phrase.english);
   }
   return features;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "document/ShowMusic.h"
+#include "document/TextMark.h"
 
 namespace lrw {
 
@@ -44,6 +45,8 @@ struct ShowRecord {
 std::vector<ShowRecord> ExtensionRecordsOf(const SlideShowDocument& doc, bool portable);
 
 // What a 4.0 file would not keep of the show, one phrase each ("the music (2 files)").
+std::vector<MarkedText> MarkedFeaturesBeyondVersion4(const SlideShowDocument& doc);
+// The same phrases in English.
 std::vector<std::string> FeaturesBeyondVersion4(const SlideShowDocument& doc);
 
 void AppendRecord(std::vector<uint8_t>& out, const ShowRecord& record);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/LittleEndian.h"
+#include "document/TextMark.h"
 #include "effects/EffectNames.h"
 #include "effects/SmoothTransitions.h"
 
@@ -23,14 +24,16 @@ MotionRect ReadRect(const uint8_t* p) {
           static_cast<int32_t>(ReadLe32(p + 8)), static_cast<int32_t>(ReadLe32(p + 12))};
 }
 
-std::string SlideList(const std::vector<std::string>& items) {
-  std::string text;
-  for (size_t i = 0; i < items.size() && i < kListedSlides; ++i) {
-    if (i > 0) text += ", ";
-    text += items[i];
+// "2, 3, 4 and 5 more": the first slides of a long list and how many more there are.
+MarkedText SlideList(const std::vector<MarkedText>& items) {
+  MarkedText text = items.front();
+  for (size_t i = 1; i < items.size() && i < kListedSlides; ++i) {
+    text = ComposedText(LRW_TR_NOOP("lrw::Messages", "%1, %2"), {std::move(text), items[i]});
   }
   if (items.size() > kListedSlides) {
-    text += " and " + std::to_string(items.size() - kListedSlides) + " more";
+    const int more = static_cast<int>(items.size() - kListedSlides);
+    text = CountedText("%1 and %n more", LRW_TR_N_NOOP("lrw::Messages", "%1 and %n more"), more,
+                       {std::move(text)});
   }
   return text;
 }
@@ -91,30 +94,33 @@ bool ApplySlideRecord(const ShowRecord& record, SlideRecord& slide, std::string&
   return true;
 }
 
-std::vector<std::string> SlideFeaturesBeyondVersion4(const std::vector<SlideRecord>& slides) {
-  std::vector<std::string> motion;
-  std::vector<std::string> smooth;
+std::vector<MarkedText> SlideFeaturesBeyondVersion4(const std::vector<SlideRecord>& slides) {
+  std::vector<MarkedText> motion;
+  std::vector<MarkedText> smooth;
   for (size_t i = 0; i < slides.size(); ++i) {
     const SlideRecord& s = slides[i];
-    const std::string n = std::to_string(i + 1);
+    MarkedText n = PlainText(std::to_string(i + 1));
     if (s.Motion.Present()) motion.push_back(n);
     if (s.Smooth != SmoothEffect::None) {
       const auto& names = EffectNames();
       const std::string_view block = names[std::min<size_t>(s.Effect, names.size() - 1)];
-      smooth.push_back(n + " (" + std::string(SmoothEffectName(s.Smooth)) + " becomes " +
-                       std::string(block) + ")");
+      smooth.push_back(ComposedText(
+          LRW_TR_NOOP("lrw::Messages", "%1 (%2 becomes %3)"),
+          {std::move(n), TermText("lrw::EffectNames", SmoothEffectName(s.Smooth).data()),
+           TermText("lrw::EffectNames", block.data())}));
     }
   }
-  std::vector<std::string> features;
+  std::vector<MarkedText> features;
   if (!motion.empty()) {
-    features.push_back(
-        std::string(motion.size() == 1 ? "the motion of slide " : "the motion of slides ") +
-        SlideList(motion));
+    features.push_back(CountedText("the motion of slide %1",
+                                   LRW_TR_N_NOOP("lrw::Messages", "the motion of slides %1"),
+                                   static_cast<int>(motion.size()), {SlideList(motion)}));
   }
   if (!smooth.empty()) {
-    features.push_back(std::string(smooth.size() == 1 ? "the smooth transition of slide "
-                                                      : "the smooth transitions of slides ") +
-                       SlideList(smooth));
+    features.push_back(
+        CountedText("the smooth transition of slide %1",
+                    LRW_TR_N_NOOP("lrw::Messages", "the smooth transitions of slides %1"),
+                    static_cast<int>(smooth.size()), {SlideList(smooth)}));
   }
   return features;
 }

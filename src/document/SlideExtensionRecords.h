@@ -9,6 +9,7 @@
 
 #include "document/ShowRecords.h"
 #include "document/SlideRecord.h"
+#include "document/TextMark.h"
 
 namespace lrw {
 
@@ -24,7 +25,7 @@ bool ApplySlideRecord(const ShowRecord& record, SlideRecord& slide, std::string&
 
 // What a 4.0 file would not keep of the slides' motion and smooth transitions, one phrase
 // each, naming the slides and the block transitions they fall back to.
-std::vector<std::string> SlideFeaturesBeyondVersion4(const std::vector<SlideRecord>& slides);
+std::vector<MarkedText> SlideFeaturesBeyondVersion4(const std::vector<SlideRecord>& slides);
 
 std::vector<uint8_t> EncodeMotionPayload(const SlideMotion& motion);
 std::optional<SlideMotion> DecodeMotionPayload(std::span<const uint8_t> payload, std::string& why);

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "document/TextMark.h"
+
 namespace lrw {
 
 // .mp4 and .mkv hold H.264, H.265 or AV1 with AAC sound; .webm holds VP9 or AV1 with Opus.
@@ -67,6 +69,8 @@ int DefaultQuality(VideoCodec codec);
 int MaxQuality(VideoCodec codec);
 
 // The text to show when the options cannot be used for `path`; empty when they can.
+MarkedText ExportOptionsProblem(const std::string& path, const ExportOptions& options);
+// The same in English.
 std::string CheckExportOptions(const std::string& path, const ExportOptions& options);
 
 // "1920x1080" to width and height; nothing for anything else.

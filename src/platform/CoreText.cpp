@@ -9,33 +9,29 @@ namespace {
 
 constexpr const char* kMessages = "lrw::Messages";
 
-// Messages the core composes around a name or a number, in the words the core uses with
-// %1, %2 where it puts them; a message of one of these shapes is shown in the user's
-// language with the same names and numbers.
+// The player composes these around a file name and hands the windows only the English
+// text; the shared test of the translations plays real damaged and overlong files, so a
+// changed wording shows there.
 constexpr const char* kShapes[] = {
-    QT_TRANSLATE_NOOP("lrw::Messages",
-                      "File %1 was damaged; saving replaces it with the 1 slide that could be "
-                      "read.\n\nReplace it? Choose No to save the show under another name."),
-    QT_TRANSLATE_NOOP("lrw::Messages",
-                      "File %1 was damaged; saving replaces it with the %2 slides that could be "
-                      "read.\n\nReplace it? Choose No to save the show under another name."),
-    QT_TRANSLATE_NOOP("lrw::Messages",
-                      "A Lanternreelworks 4.0 show does not keep the music (1 file).\n\nSave it "
-                      "as a 4.0 show without it?"),
-    QT_TRANSLATE_NOOP("lrw::Messages",
-                      "A Lanternreelworks 4.0 show does not keep the music (%1 files).\n\nSave "
-                      "it as a 4.0 show without it?"),
-    QT_TRANSLATE_NOOP("lrw::Messages", "File %1 is not a slide show file."),
     QT_TRANSLATE_NOOP("lrw::Messages", "The sound file \"%1\" is damaged."),
     QT_TRANSLATE_NOOP("lrw::Messages", "The sound file \"%1\" is too long to be played."),
-    // The longest list first: a shorter shape would take "VP9 or AV1" for one name.
-    QT_TRANSLATE_NOOP("lrw::Messages", "A %1 file holds %2 or %3 or %4 video, not %5."),
-    QT_TRANSLATE_NOOP("lrw::Messages", "A %1 file holds %2 or %3 video, not %4."),
-    QT_TRANSLATE_NOOP("lrw::Messages", "A %1 file holds %2 video, not %3."),
-    QT_TRANSLATE_NOOP("lrw::Messages",
-                      "Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; "
-                      "choose H.264 (.mp4 or .mkv) or a smaller size for %1."),
 };
+
+// Puts `args` in for %1..%9 of `wording` in one pass, so that a name holding "%2" stays
+// as it is.
+QString Filled(const QString& wording, const QStringList& args) {
+  static const QRegularExpression kPlace(QStringLiteral("%(\\d)"));
+  QString shown;
+  qsizetype from = 0;
+  for (auto place = kPlace.globalMatch(wording); place.hasNext();) {
+    const QRegularExpressionMatch p = place.next();
+    shown += wording.mid(from, p.capturedStart() - from);
+    const int n = p.captured(1).toInt();
+    shown += n >= 1 && n <= args.size() ? args[n - 1] : p.captured();
+    from = p.capturedEnd();
+  }
+  return shown + wording.mid(from);
+}
 
 struct Shape {
   const char* text;
@@ -64,6 +60,24 @@ QString CommandName(const std::string& name) {
   return QCoreApplication::translate("lrw::Commands", name.c_str());
 }
 
+QString ShownText(const MarkedText& text) {
+  if (text.context == nullptr) return QString::fromUtf8(text.english.c_str());
+  if (text.wording == nullptr)
+    return QCoreApplication::translate(text.context, text.english.c_str());
+  QString wording = QCoreApplication::translate(text.context, text.wording, nullptr, text.count);
+  if (text.singular != nullptr && text.count == 1) {
+    // English has no plural forms of its own to look up: its singular is in the core.
+    QString untranslated = QString::fromUtf8(text.wording);
+    untranslated.replace(QStringLiteral("%n"), QStringLiteral("1"));
+    if (wording == untranslated) {
+      wording = QString::fromUtf8(text.singular).replace(QStringLiteral("%n"), QStringLiteral("1"));
+    }
+  }
+  QStringList args;
+  for (const MarkedText& a : text.args) args << ShownText(a);
+  return Filled(wording, args);
+}
+
 QString CoreMessage(const std::string& text) {
   const QString english = QString::fromUtf8(text.c_str());
   const QString translated = QCoreApplication::translate(kMessages, text.c_str());
@@ -71,20 +85,9 @@ QString CoreMessage(const std::string& text) {
   for (const Shape& shape : Shapes()) {
     const QRegularExpressionMatch match = shape.pattern.match(english);
     if (!match.hasMatch()) continue;
-    // In one pass, so that a name holding "%2" stays as it is.
-    const QString wording = QCoreApplication::translate(kMessages, shape.text);
-    static const QRegularExpression kPlace(QStringLiteral("%(\\d)"));
-    QString shown;
-    qsizetype from = 0;
-    for (auto place = kPlace.globalMatch(wording); place.hasNext();) {
-      const QRegularExpressionMatch p = place.next();
-      shown += wording.mid(from, p.capturedStart() - from);
-      const int n = p.captured(1).toInt();
-      shown += n >= 1 && n <= match.lastCapturedIndex() ? match.captured(n) : p.captured();
-      from = p.capturedEnd();
-    }
-    shown += wording.mid(from);
-    return shown;
+    QStringList args;
+    for (int n = 1; n <= match.lastCapturedIndex(); ++n) args << match.captured(n);
+    return Filled(QCoreApplication::translate(kMessages, shape.text), args);
   }
   return translated;
 }

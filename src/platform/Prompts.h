@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "document/TextMark.h"
+
 namespace lrw {
 
 enum class BeepKind { Default, Warning, Error, Question };
@@ -20,9 +22,20 @@ class Prompts {
   virtual PromptAnswer Ask(const std::string& text, const std::string& caption, PromptIcon icon,
                            PromptButtons buttons, PromptAnswer defaultButton) = 0;
 
+  // The same for a message the core composed: the windows show it in the user's
+  // language by its wording; anything else answers as for its English text.
+  virtual PromptAnswer AskMarked(const MarkedText& text, const std::string& caption,
+                                 PromptIcon icon, PromptButtons buttons,
+                                 PromptAnswer defaultButton) {
+    return Ask(text.english, caption, icon, buttons, defaultButton);
+  }
+
   // A message with an OK button.
   void Tell(const std::string& text, const std::string& caption, PromptIcon icon) {
     Ask(text, caption, icon, PromptButtons::Ok, PromptAnswer::Ok);
+  }
+  void TellMarked(const MarkedText& text, const std::string& caption, PromptIcon icon) {
+    AskMarked(text, caption, icon, PromptButtons::Ok, PromptAnswer::Ok);
   }
 };
 

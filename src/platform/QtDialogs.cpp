@@ -164,8 +164,10 @@ class FontAndColorDialog : public QDialog {
 
  private:
   void ShowColor() {
-    swatch_->setStyleSheet(
-        QStringLiteral("background-color: %1; border: 1px solid #808080;").arg(color_.name()));
+    // The colour as the button's picture: a style sheet would take the style's own focus
+    // frame away, and on a dark theme nothing else shows where the focus is.
+    swatch_->setIcon(SwatchIcon(color_, swatch_->size() - QSize(16, 8)));
+    swatch_->setIconSize(swatch_->size() - QSize(16, 8));
     swatch_->setAccessibleName(tr("Color: %1").arg(ColorName(color_)));
   }
 

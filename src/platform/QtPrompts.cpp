@@ -31,8 +31,19 @@ void QtPrompts::Beep(BeepKind) {
 
 PromptAnswer QtPrompts::Ask(const std::string& text, const std::string& caption, PromptIcon icon,
                             PromptButtons buttons, PromptAnswer defaultButton) {
+  return Show(CoreMessage(text), caption, icon, buttons, defaultButton);
+}
+
+PromptAnswer QtPrompts::AskMarked(const MarkedText& text, const std::string& caption,
+                                  PromptIcon icon, PromptButtons buttons,
+                                  PromptAnswer defaultButton) {
+  return Show(ShownText(text), caption, icon, buttons, defaultButton);
+}
+
+PromptAnswer QtPrompts::Show(const QString& text, const std::string& caption, PromptIcon icon,
+                             PromptButtons buttons, PromptAnswer defaultButton) {
   QMessageBox box(parent_);
-  box.setText(CoreMessage(text));
+  box.setText(text);
   box.setWindowTitle(CoreMessage(caption.empty() ? std::string("Lanternreelworks") : caption));
   switch (icon) {
     case PromptIcon::Information:

@@ -3,6 +3,7 @@
 
 #include "platform/Prompts.h"
 
+class QString;
 class QWidget;
 
 namespace lrw {
@@ -14,8 +15,13 @@ class QtPrompts : public Prompts {
   void Beep(BeepKind kind) override;
   PromptAnswer Ask(const std::string& text, const std::string& caption, PromptIcon icon,
                    PromptButtons buttons, PromptAnswer defaultButton) override;
+  PromptAnswer AskMarked(const MarkedText& text, const std::string& caption, PromptIcon icon,
+                         PromptButtons buttons, PromptAnswer defaultButton) override;
 
  private:
+  PromptAnswer Show(const QString& text, const std::string& caption, PromptIcon icon,
+                    PromptButtons buttons, PromptAnswer defaultButton);
+
   QWidget* parent_;
 };
 

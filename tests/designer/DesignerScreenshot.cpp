@@ -3,10 +3,13 @@
 //   designer_screenshot out.png [slides | show file] [edit | popup]
 // "edit" opens the Edit menu and "popup" the strip's context menu before the shot;
 // "caption" opens the caption editor on the selected slide, "font" and "color" its
-// font and colour dialogs, "background" the panel's colour dialog.
+// font and colour dialogs, "background" the panel's colour dialog; "tabs:N" presses Tab
+// N times and saves a shot after each (out-1.png ...). With LRW_DARK set the designer
+// runs in the Fusion style on a dark palette, as on a dark desktop theme.
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
@@ -53,6 +56,10 @@ lrw::Bitmap SampleThumbnail(int i) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  if (qEnvironmentVariableIsSet("LRW_DARK")) {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(lrw::test::DarkPalette());
+  }
   const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("designer.png");
   const QString second = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
   const bool showFile = QFileInfo(second).isFile();
@@ -97,6 +104,7 @@ int main(int argc, char** argv) {
   editor.Execute(load);
   if (load.Status() != lrw::ReadStatus::Ok) return 1;
   form.show();
+  form.activateWindow();
   if (editor.Document().Count() > 1) editor.Select({1}, 1);
   auto* strip = form.findChild<QWidget*>(QStringLiteral("ImageListBox"));
   strip->setFocus();
@@ -121,11 +129,32 @@ int main(int argc, char** argv) {
     if (menu == QLatin1String("font")) editor->ChooseFont();
     if (menu == QLatin1String("color")) editor->ChooseBackColor();
   });
-  QTimer::singleShot(1200, &app, [&] {
-    QGuiApplication::primaryScreen()->grabWindow(0).save(out);
-    // Leave every dialog still open; their loops end before the application's.
-    while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    QApplication::exit(0);  // without asking the windows, which may still be busy
-  });
+  if (menu.startsWith(QLatin1String("tabs:"))) {
+    const int tabs = menu.mid(5).toInt();
+    for (int i = 1; i <= tabs; ++i) {
+      QTimer::singleShot(300 + 150 * i, &app, [&out, &form, i] {
+        if (QWidget* focus = QApplication::focusWidget()) {
+          QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+          QApplication::sendEvent(focus, &press);
+        }
+        QTimer::singleShot(100, [&out, &form, i] {
+          const QString who = QApplication::focusWidget()
+                                  ? QApplication::focusWidget()->objectName()
+                                  : QStringLiteral("none");
+          QString name = out;
+          name.replace(QLatin1String(".png"), QStringLiteral("-%1-%2.png").arg(i).arg(who));
+          form.grab().save(name);
+        });
+      });
+    }
+  }
+  QTimer::singleShot(
+      menu.startsWith(QLatin1String("tabs:")) ? 300 + 150 * (menu.mid(5).toInt() + 2) : 1200, &app,
+      [&] {
+        QGuiApplication::primaryScreen()->grabWindow(0).save(out);
+        // Leave every dialog still open; their loops end before the application's.
+        while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        QApplication::exit(0);  // without asking the windows, which may still be busy
+      });
   return app.exec();
 }

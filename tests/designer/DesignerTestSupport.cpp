@@ -28,4 +28,29 @@ bool WriteShow(const std::string& path, std::vector<SlideRecord> slides, bool lo
   return WriteShowFile(doc, path, false).ok;
 }
 
+QPalette DarkPalette() {
+  QPalette p;
+  p.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x30));
+  p.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+  p.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+  p.setColor(QPalette::AlternateBase, QColor(0x33, 0x33, 0x36));
+  p.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+  p.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x40));
+  p.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
+  p.setColor(QPalette::Highlight, QColor(0x2f, 0x65, 0xca));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  p.setColor(QPalette::ToolTipBase, QColor(0x3c, 0x3c, 0x40));
+  p.setColor(QPalette::ToolTipText, QColor(0xe8, 0xe8, 0xe8));
+  p.setColor(QPalette::Link, QColor(0x6c, 0xa8, 0xff));
+  p.setColor(QPalette::Light, QColor(0x5a, 0x5a, 0x60));
+  p.setColor(QPalette::Midlight, QColor(0x48, 0x48, 0x4c));
+  p.setColor(QPalette::Mid, QColor(0x30, 0x30, 0x33));
+  p.setColor(QPalette::Dark, QColor(0x1a, 0x1a, 0x1c));
+  p.setColor(QPalette::Shadow, Qt::black);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    p.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+  }
+  return p;
+}
+
 }  // namespace lrw::test

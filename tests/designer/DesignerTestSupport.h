@@ -2,6 +2,7 @@
 // written as the designer writes them (the windows open them through their own path).
 #pragma once
 
+#include <QPalette>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,5 +19,8 @@ SlideRecord BlankSlide(uint32_t background);
 
 // Writes the slides as a local show file; false when it could not be written.
 bool WriteShow(const std::string& path, std::vector<SlideRecord> slides, bool loop = false);
+
+// A dark desktop theme's palette: light text on dark windows, a blue highlight.
+QPalette DarkPalette();
 
 }  // namespace lrw::test

@@ -104,7 +104,7 @@ TEST_F(EditCommands, CtrlZAfterADeleteBringsTheSlidesBackWithTheirThumbnailsAndS
   EXPECT_EQ(Selected(), (std::vector<int>{1, 3}));
   EXPECT_EQ(Strip()->CurrentIndex(), 3);
   EXPECT_FALSE(Doc().Modified()) << "back as it was opened";
-  for (const char* name : {"Redo1", "Redo2"}) EXPECT_EQ(Action(name)->text(), "&Redo Delete");
+  for (const char* name : {"Redo1", "Redo2"}) EXPECT_EQ(Action(name)->text(), "Re&do Delete");
   EXPECT_EQ(Action("Undo1")->text(), "&Undo");
   // Each cell shows its own thumbnail again.
   const QImage strip = Strip()->viewport()->grab().toImage();

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -21,14 +23,19 @@
 #include "designer/ExportVideoDialog.h"
 #include "designer/FakeServices.h"
 #include "designer/FileCommands.h"
+#include "designer/ModalDriver.h"
 #include "designer/MusicDialog.h"
 #include "designer/SlideCaptionForm.h"
 #include "designer/SlideshowDesignForm.h"
 #include "document/ShowFile.h"
+#include "document/ShowRecords.h"
 #include "export/ExportOptions.h"
 #include "platform/CoreText.h"
 #include "platform/HelpViewer.h"
+#include "platform/QtPrompts.h"
 #include "platform/Translations.h"
+#include "player/MediaPlayer.h"
+#include "support/TestWave.h"
 
 namespace lrw {
 namespace {
@@ -175,9 +182,11 @@ TEST(TranslatedHelp, PagesFollowTheLanguageAndEveryLinkResolves) {
   EXPECT_GE(seen, 7 * 7);  // every page in English and the six languages
 }
 
-// Messages the core composes around a file name or a number reach the user in the user's
-// language, with the name and the number in them; in English they stay as composed.
-TEST(TranslatedMessages, ComposedCoreMessagesKeepTheirNamesInEveryLanguage) {
+// Messages the core composes around names and numbers reach the user in the user's
+// language as whole sentences, the names and numbers in them and nothing of the English
+// wording left; in English they stay byte for byte as the core composed them. The
+// question before saving as 4.0 goes through the real message box.
+TEST(TranslatedMessages, ComposedCoreMessagesAreWholeSentencesInEveryLanguage) {
   const QString folder = QDir::temp().filePath(
       QStringLiteral("lrw-composed-%1").arg(QCoreApplication::applicationPid()));
   QDir().mkpath(folder);
@@ -188,32 +197,110 @@ TEST(TranslatedMessages, ComposedCoreMessagesKeepTheirNamesInEveryLanguage) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("just some words, not a show");
   }
+  // Motion on eleven slides (a list cut after eight), one smooth transition.
+  std::vector<SlideRecord> slides(12);
+  for (int i = 0; i < 11; ++i) slides[i].Motion.kind = MotionKind::ZoomIn;
+  slides[11].Smooth = SmoothEffect::CrossFade;
+  slides[11].Effect = 35;
+  ShowMusic twoTracks;
+  twoTracks.tracks = {"/m/a.flac", "/m/b.flac"};
+  SlideShowDocument show;
+  show.Load(slides, "/shows/trip.sho", false, twoTracks);
+  SlideShowDocument oneSmooth;
+  oneSmooth.Load({slides[11]}, "/shows/one.sho", false);
+  ShowMusic oneTrack;
+  oneTrack.tracks = {"/m/a.flac"};
+  SlideShowDocument music;
+  music.Load({SlideRecord{}}, "/shows/music.sho", false, oneTrack);
+
   ExportOptions h265;
   h265.width = 3840;
   h265.height = 2160;
   h265.codec = VideoCodec::H265;
+  MediaPlayer damagedSound;
+  // A rate no sound is recorded at: damaged.
+  const std::string hum = QDir(folder).filePath(QStringLiteral("hum.wav")).toStdString();
+  ASSERT_TRUE(test::WriteTestWave(hum, 400, 1));
+  damagedSound.SetFileName(hum);
+  damagedSound.Open();
+  const std::string soundError = damagedSound.ErrorMessage();
+  ASSERT_EQ(soundError, "The sound file \"hum.wav\" is damaged.");
+
+  const QString dissolve = QStringLiteral("Dissolve");
+  const QString crossFade = QStringLiteral("Cross-fade");
   const struct {
+    MarkedText text;
     std::string english;
-    std::string name;
+    std::vector<QString> kept;  // names and numbers that every language shows
   } messages[] = {
-      {DamagedFileText({"/shows/holiday.sho", 3}), "/shows/holiday.sho"},
-      {DamagedFileText({"/shows/holiday.sho", 1}), "/shows/holiday.sho"},
-      {ReadShowFile(notAShow).errorText, notAShow},
-      {CheckExportOptions("/videos/trip.webm", h265), ".webm"},
-      {CheckExportOptions("/videos/trip.mp4", h265), CodecName(VideoCodec::H265)},
+      {Version4Question(MarkedFeaturesBeyondVersion4(show)),
+       "A Lanternreelworks 4.0 show does not keep the music (2 files), the motion of slides 1, "
+       "2, 3, 4, 5, 6, 7, 8 and 3 more and the smooth transition of slide 12 (Cross-fade "
+       "becomes Dissolve).\n\nSave it as a 4.0 show without them?",
+       {"(2 ", "8", " 3", "12"}},
+      {Version4Question(MarkedFeaturesBeyondVersion4(oneSmooth)),
+       "A Lanternreelworks 4.0 show does not keep the smooth transition of slide 1 (Cross-fade "
+       "becomes Dissolve).\n\nSave it as a 4.0 show without it?",
+       {"1 ("}},
+      {Version4Question(MarkedFeaturesBeyondVersion4(music)),
+       "A Lanternreelworks 4.0 show does not keep the music (1 file).\n\nSave it as a 4.0 show "
+       "without it?",
+       {"(1 "}},
+      {DamagedFileText({"/shows/holiday.sho", 3}),
+       "File /shows/holiday.sho was damaged; saving replaces it with the 3 slides that could be "
+       "read.\n\nReplace it? Choose No to save the show under another name.",
+       {"/shows/holiday.sho", "3"}},
+      {DamagedFileText({"/shows/holiday.sho", 1}),
+       "File /shows/holiday.sho was damaged; saving replaces it with the 1 slide that could be "
+       "read.\n\nReplace it? Choose No to save the show under another name.",
+       {"/shows/holiday.sho"}},
+      {NotAShowFileMessage(notAShow),
+       ReadShowFile(notAShow).errorText,
+       {QString::fromStdString(notAShow)}},
+      {ExportOptionsProblem("/videos/trip.webm", h265),
+       "A .webm file holds vp9 or av1 video, not h265.",
+       {".webm", "vp9", "av1", "h265"}},
+      {ExportOptionsProblem("/videos/trip.mp4", h265),
+       CheckExportOptions("/videos/trip.mp4", h265),
+       {"h265"}},
+      {PlainText(soundError), soundError, {"hum.wav"}},
   };
-  for (const auto& m : messages) ASSERT_FALSE(m.english.empty());
+  const auto shown = [](const MarkedText& t) {
+    // The player's messages still come as English text (CoreText.cpp).
+    return t.context ? ShownText(t) : CoreMessage(t.english);
+  };
+  for (const auto& m : messages) EXPECT_EQ(m.text.english, m.english);
   for (const char* code : kTranslatedLanguages) {
     const Translations translations{QLocale(QString::fromLatin1(code))};
+    const QString effects[] = {QCoreApplication::translate("lrw::EffectNames", "Cross-fade"),
+                               QCoreApplication::translate("lrw::EffectNames", "Dissolve")};
     for (const auto& m : messages) {
-      const QString shown = CoreMessage(m.english);
-      EXPECT_NE(shown.toStdString(), m.english) << code;
-      EXPECT_TRUE(shown.contains(QString::fromStdString(m.name)))
-          << code << ": " << shown.toStdString();
+      const QString text = shown(m.text);
+      const std::string where = std::string(code) + ": " + text.toStdString();
+      EXPECT_NE(text.toStdString(), m.english) << where;
+      for (const QString& kept : m.kept) EXPECT_TRUE(text.contains(kept)) << where;
+      for (const char* english :
+           {"does not keep", "the motion", "slides", "becomes", " and ", " more", "files)", "%n"}) {
+        EXPECT_FALSE(text.contains(QLatin1String(english))) << where;
+      }
+      if (m.text.english.find("Cross-fade") != std::string::npos) {
+        for (const QString& e : effects) EXPECT_TRUE(text.contains(e)) << where;
+      }
     }
+    // Through the real message box the question reads the same.
+    QString asked;
+    test::WhenModal<QMessageBox>([&asked](QMessageBox& box) {
+      asked = box.text();
+      box.button(QMessageBox::No)->click();
+    });
+    QtPrompts prompts;
+    EXPECT_EQ(prompts.AskMarked(messages[0].text, "Lanternreelworks", PromptIcon::Question,
+                                PromptButtons::YesNo, PromptAnswer::No),
+              PromptAnswer::No);
+    EXPECT_EQ(asked, ShownText(messages[0].text)) << code;
   }
   const Translations english{QLocale(QLocale::English)};
-  for (const auto& m : messages) EXPECT_EQ(CoreMessage(m.english).toStdString(), m.english);
+  for (const auto& m : messages) EXPECT_EQ(shown(m.text).toStdString(), m.english);
   QDir(folder).removeRecursively();
 }
 
