@@ -284,7 +284,7 @@ int main(int argc, char** argv) {
     options.replaceExisting = true;
     const lrw::ExportResult result =
         lrw::ExportShowVideo(slides, (dir / "ours.mp4").string(), options, cancel);
-    return result.status == lrw::ExportStatus::Done ? result.seconds : 0.0;
+    return result ? result->seconds : 0.0;
   });
   timed("FfmpegXfade", [&] {
     for (int i = 0; i < kPictures; ++i) {

@@ -217,12 +217,13 @@ void ExportVideoDialog::BrowseClick() {
 
 void ExportVideoDialog::accept() {
   const QString name = FileName();
-  const std::string problem =
-      name.isEmpty() ? std::string(QT_TRANSLATE_NOOP("lrw::Messages",
-                                                     "Please enter the name of the video file."))
-                     : CheckExportOptions(name.toStdString(), Options());
-  if (!problem.empty()) {
-    prompts_.Tell(problem, tr(kCaption).toStdString(), PromptIcon::Warning);
+  const Result<void> usable =
+      name.isEmpty()
+          ? Fail(ErrorKind::Refused,
+                 QT_TRANSLATE_NOOP("lrw::Messages", "Please enter the name of the video file."))
+          : CheckExportOptions(name.toStdString(), Options());
+  if (!usable) {
+    prompts_.Tell(usable.error().message, tr(kCaption).toStdString(), PromptIcon::Warning);
     FileEdit->setFocus();
     return;
   }

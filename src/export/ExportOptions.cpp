@@ -80,51 +80,58 @@ int MaxQuality(VideoCodec codec) {
   return codec == VideoCodec::H264 || codec == VideoCodec::H265 ? 51 : 63;
 }
 
-std::string CheckExportOptions(const std::string& path, const ExportOptions& options) {
+Result<void> CheckExportOptions(const std::string& path, const ExportOptions& options) {
   const std::optional<VideoContainer> container = ContainerFromFileName(path);
   if (!container) {
-    return LRW_TR_NOOP("lrw::Messages", "The video file name must end in .mp4, .mkv or .webm.");
+    return Fail(
+        ErrorKind::Refused,
+        LRW_TR_NOOP("lrw::Messages", "The video file name must end in .mp4, .mkv or .webm."));
   }
   const auto sideOk = [](int side) {
     return side >= kMinVideoSide && side <= kMaxVideoSide && side % 2 == 0;
   };
   if (!sideOk(options.width) || !sideOk(options.height)) {
-    return "The video size must be two even numbers from " + std::to_string(kMinVideoSide) +
-           " to " + std::to_string(kMaxVideoSide) + ", such as 1920x1080.";
+    return Fail(ErrorKind::Refused, "The video size must be two even numbers from " +
+                                        std::to_string(kMinVideoSide) + " to " +
+                                        std::to_string(kMaxVideoSide) + ", such as 1920x1080.");
   }
   if (!IsOfferedFrameRate(options.fps)) {
-    return "The frame rate must be from " + std::to_string(kMinVideoFps) + " to " +
-           std::to_string(kMaxVideoFps) + " frames a second, or 23.976, 29.97 or 59.94.";
+    return Fail(ErrorKind::Refused, "The frame rate must be from " + std::to_string(kMinVideoFps) +
+                                        " to " + std::to_string(kMaxVideoFps) +
+                                        " frames a second, or 23.976, 29.97 or 59.94.");
   }
   if (!(options.enterSeconds >= 0 && options.enterSeconds <= kMaxEnterSeconds)) {
-    return "The time for slides that wait for Enter must be from 0 to " +
-           std::to_string(static_cast<int>(kMaxEnterSeconds)) + " seconds.";
+    return Fail(ErrorKind::Refused, "The time for slides that wait for Enter must be from 0 to " +
+                                        std::to_string(static_cast<int>(kMaxEnterSeconds)) +
+                                        " seconds.");
   }
   const std::vector<VideoCodec> codecs = ContainerCodecs(*container);
   const VideoCodec codec = CodecFor(*container, options);
   if (std::find(codecs.begin(), codecs.end(), codec) == codecs.end()) {
     std::string names;
     for (VideoCodec c : codecs) names += std::string(names.empty() ? "" : " or ") + CodecName(c);
-    return "A " + std::filesystem::path(path).extension().string() + " file holds " + names +
-           " video, not " + CodecName(codec) + ".";
+    return Fail(ErrorKind::Refused, "A " + std::filesystem::path(path).extension().string() +
+                                        " file holds " + names + " video, not " + CodecName(codec) +
+                                        ".");
   }
   if (codec != VideoCodec::H264 && long{options.width} * options.height > kMaxLeanCodecPixels) {
-    return std::string(
-               "Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; "
-               "choose H.264 (.mp4 or .mkv) or a smaller size for ") +
-           CodecName(codec) + ".";
+    return Fail(
+        ErrorKind::Refused,
+        std::string("Above 1920 x 1080 only H.264 keeps the export within 512 MB of memory; "
+                    "choose H.264 (.mp4 or .mkv) or a smaller size for ") +
+            CodecName(codec) + ".");
   }
   if (options.quality && (*options.quality < 0 || *options.quality > MaxQuality(codec))) {
-    return "The quality must be from 0 (best) to " + std::to_string(MaxQuality(codec)) +
-           " for this format.";
+    return Fail(ErrorKind::Refused, "The quality must be from 0 (best) to " +
+                                        std::to_string(MaxQuality(codec)) + " for this format.");
   }
   if (options.bitrateKbps &&
       (*options.bitrateKbps < kMinBitrateKbps || *options.bitrateKbps > kMaxBitrateKbps)) {
-    return "The bit rate must be from " + std::to_string(kMinBitrateKbps) + " to " +
-           std::to_string(kMaxBitrateKbps) + " kbit/s.";
+    return Fail(ErrorKind::Refused, "The bit rate must be from " + std::to_string(kMinBitrateKbps) +
+                                        " to " + std::to_string(kMaxBitrateKbps) + " kbit/s.");
   }
   if (options.quality && options.bitrateKbps) {
-    return "Give either a quality or a bit rate, not both.";
+    return Fail(ErrorKind::Refused, "Give either a quality or a bit rate, not both.");
   }
   return {};
 }

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/Result.h"
+
 namespace lrw {
 
 // .mp4 and .mkv hold H.264, H.265 or AV1 with AAC sound; .webm holds VP9 or AV1 with Opus.
@@ -66,8 +68,8 @@ std::optional<VideoCodec> ParseVideoCodec(const std::string& text);
 int DefaultQuality(VideoCodec codec);
 int MaxQuality(VideoCodec codec);
 
-// The text to show when the options cannot be used for `path`; empty when they can.
-std::string CheckExportOptions(const std::string& path, const ExportOptions& options);
+// Whether the options can be used for `path`; the refusal's text is for the user.
+Result<void> CheckExportOptions(const std::string& path, const ExportOptions& options);
 
 // "1920x1080" to width and height; nothing for anything else.
 std::optional<std::pair<int, int>> ParseVideoSize(const std::string& text);

@@ -199,8 +199,8 @@ TEST(TranslatedMessages, ComposedCoreMessagesKeepTheirNamesInEveryLanguage) {
       {DamagedFileText({"/shows/holiday.sho", 3}), "/shows/holiday.sho"},
       {DamagedFileText({"/shows/holiday.sho", 1}), "/shows/holiday.sho"},
       {ReadShowFile(notAShow).errorText, notAShow},
-      {CheckExportOptions("/videos/trip.webm", h265), ".webm"},
-      {CheckExportOptions("/videos/trip.mp4", h265), CodecName(VideoCodec::H265)},
+      {CheckExportOptions("/videos/trip.webm", h265).error().message, ".webm"},
+      {CheckExportOptions("/videos/trip.mp4", h265).error().message, CodecName(VideoCodec::H265)},
   };
   for (const auto& m : messages) ASSERT_FALSE(m.english.empty());
   for (const char* code : kTranslatedLanguages) {
