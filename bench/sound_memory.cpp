@@ -20,8 +20,7 @@ namespace {
 std::string Player(const std::string& path) {
   lrw::MediaPlayer player;
   player.SetFileName(path);
-  player.Open();
-  if (player.Error() != lrw::kMediaOk) return player.ErrorMessage();
+  if (const lrw::Result<void> opened = player.Open(); !opened) return opened.error().message;
   return "opened, " + std::to_string(player.LengthMs()) + " ms";
 }
 

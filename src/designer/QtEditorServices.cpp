@@ -170,8 +170,7 @@ std::string DesignerWindows::PreviewSound(const std::string& path) {
   // A preview: at most the first five seconds, and the window waits for it.
   MediaPlayer player;
   player.SetFileName(path);
-  player.Open();
-  if (player.Error() == kMediaOk) {
+  if (player.Open()) {
     if (player.LengthMs() > kPreviewMs) player.SetEndPosition(kPreviewMs);
     player.SetWait(true);
     player.Play();

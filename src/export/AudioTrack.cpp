@@ -12,8 +12,7 @@ namespace lrw {
 
 std::optional<double> SoundFileSeconds(const std::string& utf8Path) {
   AudioDecoder file;
-  std::string reason;
-  if (!file.Open(utf8Path, reason) || file.Frames() < 0) return std::nullopt;
+  if (!file.Open(utf8Path) || file.Frames() < 0) return std::nullopt;
   if (file.Frames() * file.Channels() > MediaPlayer::kMaxSamples) return std::nullopt;
   return static_cast<double>(file.Frames()) / file.Rate();
 }

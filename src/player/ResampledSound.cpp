@@ -20,7 +20,10 @@ struct ResampledSound::Resampler {
 };
 
 ResampledSound::ResampledSound(const std::string& utf8Path) {
-  if (!decoder_.Open(utf8Path, reason_)) return;
+  if (Result<void> opened = decoder_.Open(utf8Path); !opened) {
+    reason_ = std::move(opened).error().message;
+    return;
+  }
   if (decoder_.Rate() != kMixRate) {
     swr_ = std::make_unique<Resampler>();
     AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;

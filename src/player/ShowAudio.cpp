@@ -148,9 +148,10 @@ bool ShowAudio::EnsureDevice() {
   return true;
 }
 
-void ShowAudio::Fail(int code, std::string message) {
+Unexpected<lrw::Error> ShowAudio::Failed(int code, lrw::Error error) {
   error_ = code;
-  errorMessage_ = std::move(message);
+  errorMessage_ = error.message;
+  return Fail(std::move(error));
 }
 
 MediaMode ShowAudio::Mode() const {
@@ -161,24 +162,21 @@ MediaMode ShowAudio::Mode() const {
   return mode;
 }
 
-void ShowAudio::Open() {
+Result<void> ShowAudio::Open() {
   Close();
   const std::string shown = FileNameOf(fileName_);
   auto sound = std::make_unique<ResampledSound>(fileName_);
   if (!sound->Ok()) {
-    Fail(kMediaFileError,
-         "The sound file \"" + shown + "\" cannot be played: " + AsSentenceEnd(sound->Reason()));
-    return;
+    return Failed(kMediaFileError,
+                  lrw::Error("The sound file \"" + shown +
+                             "\" cannot be played: " + AsSentenceEnd(sound->Reason())));
   }
   // The same limit as the player of shows without music.
   if (sound->Frames() > MediaPlayer::kMaxSamples / kMixChannels) {
-    Fail(kMediaTooLong, "The sound file \"" + shown + "\" is too long to be played.");
-    return;
+    return Failed(kMediaTooLong,
+                  lrw::Error("The sound file \"" + shown + "\" is too long to be played."));
   }
-  if (!EnsureDevice()) {
-    Fail(kMediaDeviceError, outputError_);
-    return;
-  }
+  if (!EnsureDevice()) return Failed(kMediaDeviceError, lrw::Error(outputError_));
   core_->Locked([&] {
     core_->voice = std::move(sound);
     core_->voicePlaying = false;
@@ -186,11 +184,12 @@ void ShowAudio::Open() {
   });
   error_ = 0;
   errorMessage_.clear();
+  return {};
 }
 
 void ShowAudio::Play() {
   if (!core_->voice) {
-    Fail(kMediaNotOpen, "No sound file is open.");
+    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
     return;
   }
   core_->Locked([&] {
@@ -207,7 +206,7 @@ void ShowAudio::Play() {
 
 void ShowAudio::Stop() {
   if (!core_->voice) {
-    Fail(kMediaNotOpen, "No sound file is open.");
+    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
     return;
   }
   core_->Locked([&] {

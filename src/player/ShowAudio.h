@@ -33,7 +33,7 @@ class ShowAudio : public MediaControl, public RunnerMusic {
   void SetWait(bool wait) override { wait_ = wait; }
   void SetNotify(bool notify) override { notify_ = notify; }
   void SetFileName(const std::string& utf8Path) override { fileName_ = utf8Path; }
-  void Open() override;
+  Result<void> Open() override;
   void Play() override;
   void Stop() override;
   void Close() override;
@@ -53,7 +53,8 @@ class ShowAudio : public MediaControl, public RunnerMusic {
  private:
   struct Core;
   bool EnsureDevice();
-  void Fail(int code, std::string message);
+  // Sets the error code and text the callers read, and gives the failure back.
+  Unexpected<lrw::Error> Failed(int code, lrw::Error error);
 
   std::shared_ptr<Core> core_;
   std::string fileName_;
