@@ -47,12 +47,9 @@ class ShowAudio : public MediaControl, public RunnerMusic {
   void EndIn(int64_t ms) override;
   void FadeAway() override;
 
-  // The output's error when it could not be opened ("" when it plays).
-  const std::string& OutputError() const { return outputError_; }
-
  private:
   struct Core;
-  bool EnsureDevice();
+  Result<void> EnsureDevice();
   // Sets the error code and text the callers read, and gives the failure back.
   Unexpected<lrw::Error> Failed(int code, lrw::Error error);
 
@@ -62,7 +59,6 @@ class ShowAudio : public MediaControl, public RunnerMusic {
   bool notify_ = false;
   int error_ = 0;
   std::string errorMessage_;
-  std::string outputError_;
 };
 
 }  // namespace lrw

@@ -225,9 +225,10 @@ TEST_F(MediaPlayerTest, EverySoundFormatPlaysAndHostileFilesAreRefused) {
     player.SetFileName(path.string());
     ASSERT_TRUE(player.Open().has_value()) << f.name << ": " << player.ErrorMessage();
     EXPECT_NEAR(player.LengthMs(), 1500, 60) << f.name;
-    ResampledSound sound(path.string());
+    const auto sound = ResampledSound::Open(path.string());
+    ASSERT_TRUE(sound.has_value()) << f.name << ": " << sound.error().message;
     std::vector<float> heard(48000 * 2 * 2, 0.0f);
-    const int frames = sound.Read(heard.data(), 48000 * 2);
+    const int frames = (*sound)->Read(heard.data(), 48000 * 2);
     EXPECT_NEAR(frames, 72000, 48000 * 0.06) << f.name;
     // The tone itself, at its level, a third of a second in.
     EXPECT_NEAR(test::ToneLevel(heard, 16000, 4800, 440, 48000, 2), 0.4, 0.04) << f.name;
@@ -258,7 +259,7 @@ TEST_F(MediaPlayerTest, EverySoundFormatPlaysAndHostileFilesAreRefused) {
     EXPECT_EQ(player.Error(), kMediaFileError) << name;
     EXPECT_EQ(player.ErrorMessage().rfind("The sound file \"" + std::string(name) + "\"", 0), 0u)
         << player.ErrorMessage();
-    EXPECT_FALSE(ResampledSound((dir / name).string()).Ok()) << name;
+    EXPECT_FALSE(ResampledSound::Open((dir / name).string()).has_value()) << name;
   }
   MediaPlayer player;
   player.SetFileName((dir / "big.wav").string());
