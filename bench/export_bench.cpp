@@ -138,7 +138,9 @@ int64_t WriteRawFrames(const std::vector<lrw::SlideRecord>& slides, const fs::pa
   std::ofstream out(path, std::ios::binary);
   int64_t frames = 0;
   renderer.Start();
-  while (std::optional<lrw::FrameStep> step = renderer.Next()) {
+  while (std::optional<lrw::Result<lrw::FrameStep>> next = renderer.Next()) {
+    if (!*next) break;
+    const lrw::FrameStep* const step = &**next;
     const AVFrame& f = *step->frame;
     for (int64_t i = 0; i < step->repeat; ++i, ++frames) {
       for (int plane = 0; plane < 3; ++plane) {

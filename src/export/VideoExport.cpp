@@ -92,8 +92,9 @@ Result<void> WriteFrames(ShowFrameRenderer& renderer, VideoEncoder& encoder, Aud
                          ProgressReporter& reporter) {
   const double fps = reporter.progress.fps;
   renderer.Start();
-  while (std::optional<FrameStep> step = renderer.Next()) {
-    if (!step->error.empty()) return Fail(step->error);
+  while (std::optional<Result<FrameStep>> next = renderer.Next()) {
+    if (!*next) return Fail(next->error());
+    FrameStep* const step = &**next;
     if (!step->preview.isNull() && callbacks.slideShown) {
       callbacks.slideShown(step->slide, step->preview);
     }
