@@ -606,8 +606,9 @@ TEST(VectorPictures, HostileFilesAreRefusedOrDrawn) {
       }
     }
     // As the show draws it on a full HD screen.
-    if (!c.refusal)
+    if (!c.refusal) {
       EXPECT_EQ(StatusOf(loader.LoadPictureForSize(path, 1920, 1080)), LoadStatus::Loaded);
+    }
   }
 }
 
