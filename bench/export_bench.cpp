@@ -138,7 +138,9 @@ int64_t WriteRawFrames(const std::vector<lrw::SlideRecord>& slides, const fs::pa
   std::ofstream out(path, std::ios::binary);
   int64_t frames = 0;
   renderer.Start();
-  while (std::optional<lrw::FrameStep> step = renderer.Next()) {
+  while (std::optional<lrw::Result<lrw::FrameStep>> next = renderer.Next()) {
+    if (!*next) break;
+    const lrw::FrameStep* const step = &**next;
     const AVFrame& f = *step->frame;
     for (int64_t i = 0; i < step->repeat; ++i, ++frames) {
       for (int plane = 0; plane < 3; ++plane) {
@@ -284,7 +286,7 @@ int main(int argc, char** argv) {
     options.replaceExisting = true;
     const lrw::ExportResult result =
         lrw::ExportShowVideo(slides, (dir / "ours.mp4").string(), options, cancel);
-    return result.status == lrw::ExportStatus::Done ? result.seconds : 0.0;
+    return result ? result->seconds : 0.0;
   });
   timed("FfmpegXfade", [&] {
     for (int i = 0; i < kPictures; ++i) {

@@ -22,10 +22,10 @@
 
 namespace {
 
-lrw::LoadPictureResult Decode(lrw::TLoadPictureModule& loader, const std::string& mode,
+lrw::LoadPictureResult Decode(const lrw::TLoadPictureModule& loader, const std::string& mode,
                               const std::string& path) {
-  if (mode == "thumbnail") return loader.LoadPicture(path, lrw::ThumbnailMode);
-  if (mode == "full") return loader.LoadPicture(path, lrw::FullSizeMode);
+  if (mode == "thumbnail") return loader.LoadPicture(path, lrw::LoaderMode::ThumbnailMode);
+  if (mode == "full") return loader.LoadPicture(path, lrw::LoaderMode::FullSizeMode);
   int w = 0, h = 0;
   std::sscanf(mode.c_str(), "%dx%d", &w, &h);
   return loader.LoadPictureForSize(path, w, h);
@@ -66,10 +66,9 @@ int main(int argc, char** argv) {
       lrw::TLoadPictureModule loader;
       const lrw::LoadPictureResult r = Decode(loader, mode, argv[i]);
       const std::string text =
-          r.status == lrw::Loaded
-              ? "loaded " + std::to_string(r.bitmap.width) + "x" + std::to_string(r.bitmap.height) +
-                    " of " + std::to_string(r.fullWidth) + "x" + std::to_string(r.fullHeight)
-              : r.errorText;
+          r ? "loaded " + std::to_string(r->bitmap.width) + "x" + std::to_string(r->bitmap.height) +
+                  " of " + std::to_string(r->fullWidth) + "x" + std::to_string(r->fullHeight)
+            : r.error().message;
       if (::write(report[1], text.data(), text.size()) < 0) return 1;
       ::_exit(0);
     }

@@ -20,14 +20,14 @@ namespace {
 std::string Player(const std::string& path) {
   lrw::MediaPlayer player;
   player.SetFileName(path);
-  player.Open();
-  if (player.Error() != lrw::kMediaOk) return player.ErrorMessage();
+  if (const lrw::Result<void> opened = player.Open(); !opened) return opened.error().message;
   return "opened, " + std::to_string(player.LengthMs()) + " ms";
 }
 
 std::string Stream(const std::string& path) {
-  lrw::ResampledSound sound(path);
-  if (!sound.Ok()) return "refused: " + sound.Reason();
+  const auto opened = lrw::ResampledSound::Open(path);
+  if (!opened) return "refused: " + opened.error().message;
+  lrw::ResampledSound& sound = **opened;
   std::vector<float> block(4096 * lrw::kMixChannels);
   long long frames = 0;
   for (int got; (got = sound.Read(block.data(), 4096)) > 0;) frames += got;

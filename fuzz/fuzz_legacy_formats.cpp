@@ -3,8 +3,8 @@
 // reader so that one corpus covers all six; LRW_FUZZ_DECODER (iff, img, msp, pic,
 // emf, gem) pins one reader for a focused run. Drawings are rendered at a small size
 // so that a run tries many.
-// Any input must either decode to a consistent bitmap within the size limits or
-// raise DecodeError; nothing else may escape.
+// Any input must either decode to a consistent bitmap within the size limits or fail
+// with a reason; no exception may escape.
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstdint>
@@ -18,7 +18,7 @@
 
 namespace {
 
-using Decoder = lrw::Bitmap (*)(std::span<const uint8_t>);
+using Decoder = lrw::Result<lrw::Bitmap> (*)(std::span<const uint8_t>);
 
 struct Family {
   const char* name;
@@ -26,11 +26,12 @@ struct Family {
 };
 
 // A drawing at its own size, at most 256 pixels a side.
-template <lrw::formats::DrawingSize (*Size)(std::span<const uint8_t>),
-          lrw::Bitmap (*Render)(std::span<const uint8_t>, int, int)>
-lrw::Bitmap Draw(std::span<const uint8_t> file) {
-  const lrw::formats::DrawingSize own = Size(file);
-  return Render(file, std::min(own.width, 256), std::min(own.height, 256));
+template <lrw::Result<lrw::formats::DrawingSize> (*Size)(std::span<const uint8_t>),
+          lrw::Result<lrw::Bitmap> (*Render)(std::span<const uint8_t>, int, int)>
+lrw::Result<lrw::Bitmap> Draw(std::span<const uint8_t> file) {
+  const lrw::Result<lrw::formats::DrawingSize> own = Size(file);
+  if (!own) return lrw::Fail(own.error());
+  return Render(file, std::min(own->width, 256), std::min(own->height, 256));
 }
 
 constexpr Family kFamilies[] = {
@@ -60,15 +61,16 @@ void Check(bool ok) {
 }
 
 void Run(Decoder decode, std::span<const uint8_t> file) {
-  try {
-    const lrw::Bitmap bmp = decode(file);
-    Check(bmp.width > 0 && bmp.height > 0);
-    Check(bmp.width <= lrw::kMaxPictureSide && bmp.height <= lrw::kMaxPictureSide);
-    Check(static_cast<int64_t>(bmp.width) * bmp.height <= lrw::kMaxDecodedPixels);
-    Check(bmp.pixels.size() == static_cast<size_t>(bmp.width) * bmp.height);
-  } catch (const lrw::DecodeError& e) {
-    Check(e.what()[0] != '\0');
+  const lrw::Result<lrw::Bitmap> decoded = decode(file);
+  if (!decoded) {
+    Check(!decoded.error().message.empty());
+    return;
   }
+  const lrw::Bitmap& bmp = *decoded;
+  Check(bmp.width > 0 && bmp.height > 0);
+  Check(bmp.width <= lrw::kMaxPictureSide && bmp.height <= lrw::kMaxPictureSide);
+  Check(static_cast<int64_t>(bmp.width) * bmp.height <= lrw::kMaxDecodedPixels);
+  Check(bmp.pixels.size() == static_cast<size_t>(bmp.width) * bmp.height);
 }
 
 }  // namespace

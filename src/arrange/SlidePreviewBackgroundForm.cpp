@@ -137,18 +137,18 @@ void TSlidePreviewBackgroundForm::OpenPictureForm(const SlideRecord& slide) {
   const LoadPictureResult loaded = host_.PictureLoader().LoadPictureForSize(
       Cp1252ToUtf8(slide.PicturePath()), static_cast<int>(screen.width() * ratio),
       static_cast<int>(screen.height() * ratio));
-  loadedPicture_ = loaded.status == Loaded ? ImageFromBitmap(loaded.bitmap) : QImage();
-  pictureSize_ = loaded.status == Loaded ? QSize(loaded.fullWidth, loaded.fullHeight) : QSize();
-  if (loaded.status == LoadFailed) {
+  loadedPicture_ = loaded ? ImageFromBitmap(loaded->bitmap) : QImage();
+  pictureSize_ = loaded ? QSize(loaded->fullWidth, loaded->fullHeight) : QSize();
+  if (StatusOf(loaded) == LoadStatus::LoadFailed) {
     Prompts& prompts = host_.UserPrompts();
     prompts.Beep(BeepKind::Error);
     if (dynamic_cast<QtPrompts*>(&prompts)) {
       // The program's message boxes belong to the designer, and one would lift the
       // designer over the stage: this box is the stage's, shown on top of it.
       QtPrompts own(this);
-      own.Tell(loaded.errorText, "Error", PromptIcon::Error);
+      own.Tell(loaded.error().message, "Error", PromptIcon::Error);
     } else {
-      prompts.Tell(loaded.errorText, "Error", PromptIcon::Error);
+      prompts.Tell(loaded.error().message, "Error", PromptIcon::Error);
     }
   }
 

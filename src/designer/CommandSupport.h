@@ -26,7 +26,7 @@ inline void TellUser(ShowEditor& editor, const std::string& text, const std::str
 // The same for messages composed around names and numbers (document/TextMark.h).
 inline PromptAnswer AskUser(ShowEditor& editor, const MarkedText& text, const std::string& caption,
                             PromptIcon icon, PromptButtons buttons, PromptAnswer defaultButton) {
-  ShowEditor::BusyScope busy(editor, kBusyModal);
+  ShowEditor::BusyScope busy(editor, BusyReason::Modal);
   return editor.Services().prompts.AskMarked(text, caption, icon, buttons, defaultButton);
 }
 

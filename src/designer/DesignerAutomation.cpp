@@ -17,7 +17,7 @@ std::string DesignerAutomation::AddSlide(const std::string& path) {
   if (!editor_.Execute(add)) return "The designer is busy.";
   if (add.Added() > 0) return {};
   if (add.Problems().empty()) return "The file " + path + " is not a picture a slide can show.";
-  const PictureImport problem = add.Problems().front();
+  const Error problem = add.Problems().front();
   if (designer_.isVisible()) {
     // The caller has its answer first; the user sees the box as for a picture of their
     // own, once the call is over.

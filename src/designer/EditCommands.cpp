@@ -43,7 +43,7 @@ std::optional<std::vector<PictureImport>> ReadPictures(ShowEditor& editor,
       }
     }
     results.push_back(reads->TakeNext());
-    if (tell) TellImportProblem(services.prompts, results.back());
+    if (tell && !results.back()) TellImportProblem(services.prompts, results.back().error());
   }
   if (progress && !progress->Step(static_cast<int>(files.size()), {})) return std::nullopt;
   return results;
@@ -130,7 +130,7 @@ void AddSlidesCommand::OnExecute(ShowEditor& editor) {
   const int current = editor.CurrentIndex();
   int at = editor.Document().ValidIndex(current) ? current + 1 : 0;
   for (PictureImport& import : *imports) {
-    if (import.slide) Document(editor).InsertSlide(at++, std::move(*import.slide));
+    if (import) Document(editor).InsertSlide(at++, std::move(*import));
   }
 }
 
@@ -146,13 +146,13 @@ void AddPictureFilesCommand::OnExecute(ShowEditor& editor) {
   if (!imports) return;
   // Each lands directly after the current slide of the moment.
   for (PictureImport& import : *imports) {
-    if (import.slide) {
+    if (import) {
       const int current = editor.CurrentIndex();
       Document(editor).InsertSlide(editor.Document().ValidIndex(current) ? current + 1 : 0,
-                                   std::move(*import.slide));
+                                   std::move(*import));
       ++added_;
-    } else if (!import.message.empty()) {
-      problems_.push_back(std::move(import));
+    } else if (!import.error().message.empty()) {
+      problems_.push_back(std::move(import).error());
     }
   }
 }

@@ -83,14 +83,14 @@ class AddPictureFilesCommand : public EditorCommand {
 
   int Added() const { return added_; }
   // Why files were not added, for those that have something to tell.
-  const std::vector<PictureImport>& Problems() const { return problems_; }
+  const std::vector<Error>& Problems() const { return problems_; }
 
  private:
   std::vector<std::string> paths_;
   std::string name_;
   bool showProgress_;
   int added_ = 0;
-  std::vector<PictureImport> problems_;
+  std::vector<Error> problems_;
 };
 
 class UndoCommand : public EditorCommand {

@@ -96,7 +96,7 @@ void ExportProgressDialog::ShowSlide(int slide, const QImage& preview) {
 void ExportProgressDialog::Finish(ExportResult result) {
   result_ = std::move(result);
   finished_ = true;
-  done(result_.status == ExportStatus::Done ? QDialog::Accepted : QDialog::Rejected);
+  done(result_ ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void ExportProgressDialog::reject() {

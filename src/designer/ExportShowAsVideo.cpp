@@ -26,7 +26,7 @@ QString SuggestedName(const std::string& showFileName) {
 }
 
 std::string DoneText(const std::string& path, const ExportOptions& options,
-                     const ExportResult& result) {
+                     const ExportedVideo& result) {
   // The frame rate as the user's language writes numbers; a video size stays "1920 x 1080".
   return QCoreApplication::translate(
              "lrw::ExportShowAsVideo",
@@ -68,16 +68,12 @@ void ExportShowAsVideo(QWidget* parent, std::vector<SlideRecord> snapshot, Dialo
   ExportProgressDialog progress(std::move(snapshot), path, chosen, parent);
   progress.SetMusic(music);
   const ExportResult result = progress.Run();
-  switch (result.status) {
-    case ExportStatus::Done:
-      prompts.Tell(DoneText(path, chosen, result), Tr(kCaption), PromptIcon::Information);
-      break;
-    case ExportStatus::Cancelled:
-      prompts.Tell(result.message, Tr(kCaption), PromptIcon::Information);
-      break;
-    case ExportStatus::Failed:
-      prompts.Tell(result.message, Tr(kCaption), PromptIcon::Error);
-      break;
+  if (result) {
+    prompts.Tell(DoneText(path, chosen, *result), Tr(kCaption), PromptIcon::Information);
+  } else {
+    const bool cancelled = result.error().kind == ErrorKind::Cancelled;
+    prompts.Tell(result.error().message, Tr(kCaption),
+                 cancelled ? PromptIcon::Information : PromptIcon::Error);
   }
 }
 

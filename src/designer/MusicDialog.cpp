@@ -160,9 +160,9 @@ ShowMusic MusicDialog::Music() const {
 }
 
 void MusicDialog::AddTrack(const std::string& path) {
-  const ResampledSound sound(path);
+  const auto sound = ResampledSound::Open(path);
   const double seconds =
-      sound.Ok() && sound.Frames() >= 0 ? static_cast<double>(sound.Frames()) / kMixRate : -1;
+      sound && (*sound)->Frames() >= 0 ? static_cast<double>((*sound)->Frames()) / kMixRate : -1;
   const QString shown = QFileInfo(QString::fromStdString(path)).fileName();
   auto* item =
       new QListWidgetItem(seconds < 0 ? tr("%1 (cannot be played)").arg(shown)

@@ -170,8 +170,7 @@ std::string DesignerWindows::PreviewSound(const std::string& path) {
   // A preview: at most the first five seconds, and the window waits for it.
   MediaPlayer player;
   player.SetFileName(path);
-  player.Open();
-  if (player.Error() == kMediaOk) {
+  if (player.Open()) {
     if (player.LengthMs() > kPreviewMs) player.SetEndPosition(kPreviewMs);
     player.SetWait(true);
     player.Play();
@@ -222,9 +221,9 @@ double DesignerMedia::MusicSeconds(const ShowMusic& music) {
 
 std::optional<std::pair<int, int>> DesignerMedia::PictureOwnSize(const std::string& utf8Path) {
   // A thumbnail read is the cheapest one that learns the size (a JPEG decodes reduced).
-  const LoadPictureResult picture = loader_.LoadPicture(utf8Path, ThumbnailMode);
-  if (picture.status != Loaded || picture.fullWidth <= 0 || picture.fullHeight <= 0) return {};
-  return std::make_pair(picture.fullWidth, picture.fullHeight);
+  const LoadPictureResult picture = loader_.LoadPicture(utf8Path, LoaderMode::ThumbnailMode);
+  if (!picture || picture->fullWidth <= 0 || picture->fullHeight <= 0) return {};
+  return std::make_pair(picture->fullWidth, picture->fullHeight);
 }
 
 namespace {

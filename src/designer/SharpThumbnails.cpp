@@ -50,15 +50,17 @@ QImage SharpThumbnails::Find(const SlideRecord& slide, qreal ratio) {
       int w = width, h = height;
       QImage image;
       if (w == 0) {
-        const LoadPictureResult small = loader.LoadPicture(path, ThumbnailMode);
-        w = static_cast<int>(std::lround(small.bitmap.width * ratio));
-        h = static_cast<int>(std::lround(small.bitmap.height * ratio));
-        if (ratio <= 1.0 && small.status == Loaded) image = ImageFromBitmap(small.bitmap);
+        const LoadPictureResult small = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
+        if (small) {
+          w = static_cast<int>(std::lround(small->bitmap.width * ratio));
+          h = static_cast<int>(std::lround(small->bitmap.height * ratio));
+          if (ratio <= 1.0) image = ImageFromBitmap(small->bitmap);
+        }
       }
       if (image.isNull() && w > 0 && h > 0) {
         const LoadPictureResult loaded = loader.LoadPictureForSize(path, w, h);
-        if (loaded.status == Loaded && !loaded.bitmap.empty()) {
-          image = ImageFromBitmap(ScaleBitmap(loaded.bitmap, w, h));
+        if (loaded && !loaded->bitmap.empty()) {
+          image = ImageFromBitmap(ScaleBitmap(loaded->bitmap, w, h));
           image.setDevicePixelRatio(ratio);
         }
       }

@@ -292,7 +292,7 @@ void TSlideshowDesignForm::ProcessDroppedFiles() {
   const DroppedPictures dropped = PicturesFromDrop(dropTarget_->FileList, shortcutReader_);
   AddPictureFilesCommand add(dropped.paths, "Drop", true);
   if (!editor_.Execute(add)) return;  // busy: the drop is refused
-  for (const PictureImport& problem : add.Problems()) {
+  for (const Error& problem : add.Problems()) {
     ShowEditor::BusyScope busy(editor_, BusyReason::Modal);
     TellImportProblem(services_.prompts, problem);
   }

@@ -12,8 +12,7 @@ namespace lrw {
 
 std::optional<double> SoundFileSeconds(const std::string& utf8Path) {
   AudioDecoder file;
-  std::string reason;
-  if (!file.Open(utf8Path, reason) || file.Frames() < 0) return std::nullopt;
+  if (!file.Open(utf8Path) || file.Frames() < 0) return std::nullopt;
   if (file.Frames() * file.Channels() > MediaPlayer::kMaxSamples) return std::nullopt;
   return static_cast<double>(file.Frames()) / file.Rate();
 }
@@ -48,7 +47,10 @@ void AudioTrack::Read(float* out, int count) {
       const TimelineSound& sound = sounds_[nextSound_++];
       source_.reset();
       sourceStop_ = AudioSampleAt(sound.stop);
-      if (sourceStop_ > now) source_ = std::make_unique<ResampledSound>(sound.file);
+      if (sourceStop_ > now) {
+        // A sound that cannot be read is silence, as in the show.
+        if (auto opened = ResampledSound::Open(sound.file)) source_ = std::move(*opened);
+      }
       continue;
     }
     // Up to the next moment a sound starts or stops, or the end of the request.

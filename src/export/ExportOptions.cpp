@@ -138,8 +138,10 @@ MarkedText ExportOptionsProblem(const std::string& path, const ExportOptions& op
   return {};
 }
 
-std::string CheckExportOptions(const std::string& path, const ExportOptions& options) {
-  return ExportOptionsProblem(path, options).english;
+Result<void> CheckExportOptions(const std::string& path, const ExportOptions& options) {
+  MarkedText problem = ExportOptionsProblem(path, options);
+  if (problem.Empty()) return {};
+  return Fail(ErrorKind::Refused, std::move(problem.english));
 }
 
 std::optional<std::pair<int, int>> ParseVideoSize(const std::string& text) {

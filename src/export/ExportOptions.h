@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/TextMark.h"
+#include "base/Result.h"
 
 namespace lrw {
 
@@ -71,7 +72,7 @@ int MaxQuality(VideoCodec codec);
 // The text to show when the options cannot be used for `path`; empty when they can.
 MarkedText ExportOptionsProblem(const std::string& path, const ExportOptions& options);
 // The same in English.
-std::string CheckExportOptions(const std::string& path, const ExportOptions& options);
+Result<void> CheckExportOptions(const std::string& path, const ExportOptions& options);
 
 // "1920x1080" to width and height; nothing for anything else.
 std::optional<std::pair<int, int>> ParseVideoSize(const std::string& text);

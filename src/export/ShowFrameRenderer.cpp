@@ -30,7 +30,7 @@ class RenderPlan : public FramePlan {
  public:
   RenderPlan(const std::vector<SlideRecord>& slides, const ShowTimeline& timeline,
              const ShowTransitions& transitions, int width, int height,
-             FrameQueue<FrameStep>& queue)
+             FrameQueue<Result<FrameStep>>& queue)
       : slides_(slides),
         timeline_(timeline),
         transitions_(transitions),
@@ -121,16 +121,15 @@ class RenderPlan : public FramePlan {
   }
 
   bool Emit(int64_t frame, int64_t repeat, bool changed) override {
-    FrameStep step;
     if (changed || !last_) {
       last_ = last_ ? converter_.Update(*last_, screen_, dirty_) : converter_.Convert(screen_);
       dirty_ = {};
       if (!last_) {
-        step.error = "There is not enough memory to export the video.";
-        queue_.Push(std::move(step));
+        queue_.Push(Fail("There is not enough memory to export the video."));
         return false;
       }
     }
+    FrameStep step;
     step.frame.reset(av_frame_clone(last_.get()));
     step.first = frame;
     step.repeat = repeat;
@@ -171,12 +170,14 @@ class RenderPlan : public FramePlan {
   EffectRect dirty_;  // changed since
   int showing_ = -1;
   QImage preview_;
-  FrameQueue<FrameStep>& queue_;
+  FrameQueue<Result<FrameStep>>& queue_;
 };
 
 // A step holds the picture only when it is a new one; a repeat shares the one before.
-size_t StepBytes(const FrameStep& step) {
-  size_t bytes = sizeof(FrameStep) + static_cast<size_t>(step.preview.sizeInBytes());
+size_t StepBytes(const Result<FrameStep>& next) {
+  if (!next) return sizeof(next);
+  const FrameStep& step = *next;
+  size_t bytes = sizeof(next) + static_cast<size_t>(step.preview.sizeInBytes());
   if (step.changed && step.frame) {
     for (int plane = 0; plane < AV_NUM_DATA_POINTERS && step.frame->buf[plane]; ++plane) {
       bytes += step.frame->buf[plane]->size;
@@ -218,11 +219,9 @@ void ShowFrameRenderer::Run() {
     RenderPlan plan(slides_, timeline_, transitions_, options_.width, options_.height, queue_);
     PlanFrames(timeline_, options_.fps.PerSecond(), plan);
   } catch (const std::exception& e) {
-    FrameStep failed;
-    failed.error = dynamic_cast<const std::bad_alloc*>(&e)
-                       ? "There is not enough memory to export the video."
-                       : std::string("The video could not be rendered: ") + e.what();
-    queue_.Push(std::move(failed));
+    queue_.Push(Fail(dynamic_cast<const std::bad_alloc*>(&e)
+                         ? "There is not enough memory to export the video."
+                         : std::string("The video could not be rendered: ") + e.what()));
   }
   queue_.Finish();
 }

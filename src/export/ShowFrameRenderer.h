@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/Result.h"
 #include "document/SlideRecord.h"
 #include "export/AvPointers.h"
 #include "export/ExportOptions.h"
@@ -29,7 +30,6 @@ struct FrameStep {
   bool changed = true;  // false: the picture of the step before
   int slide = -1;       // the show's slide on screen; -1 before the first
   QImage preview;       // a small picture of a slide whose transition begins here
-  std::string error;    // the renderer failed; no frames follow
 };
 
 class ShowFrameRenderer {
@@ -45,8 +45,9 @@ class ShowFrameRenderer {
 
   // Starts rendering on the renderer's thread.
   void Start();
-  // The next step in frame order, waiting for it; nothing after the last.
-  std::optional<FrameStep> Next() { return queue_.Pop(); }
+  // The next step in frame order, waiting for it; nothing after the last. A failure of the
+  // renderer comes in place of a step, and no step follows it.
+  std::optional<Result<FrameStep>> Next() { return queue_.Pop(); }
   // Stops the thread (the steps not taken are dropped) and waits for it.
   void Stop();
 
@@ -58,7 +59,7 @@ class ShowFrameRenderer {
   ShowTransitions transitions_;
   ShowTimeline timeline_;
   int64_t frameCount_ = 0;
-  FrameQueue<FrameStep> queue_;
+  FrameQueue<Result<FrameStep>> queue_;
   std::thread thread_;
 };
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "document/TextMark.h"
@@ -18,14 +19,14 @@
 
 namespace lrw {
 
-enum class ExportStatus { Done, Cancelled, Failed };
-
-struct ExportResult {
-  ExportStatus status = ExportStatus::Failed;
-  std::string message;  // why it failed or what happened; empty when done
-  int64_t frames = 0;   // in the file
-  double seconds = 0;   // of video
+struct ExportedVideo {
+  int64_t frames = 0;  // in the file
+  double seconds = 0;  // of video
 };
+
+// The video made, or why there is none: ErrorKind::Cancelled (with kExportCancelledText)
+// when the user stopped it, otherwise the reason.
+using ExportResult = Result<ExportedVideo>;
 
 // Called on the exporting thread.
 struct ExportCallbacks {

@@ -57,13 +57,10 @@ SlideRecord MakePictureSlide(SlideRecord slide, const std::string& folder, const
 }
 
 PictureImport ImportPicture(const std::string& path, const SlideRecord& from, int screenWidth,
-                            int screenHeight, TLoadPictureModule& loader,
+                            int screenHeight, const TLoadPictureModule& loader,
                             const RemovableDriveTest& isRemovable, bool fitLarger) {
-  auto refuse = [](std::string text) {
-    PictureImport r;
-    r.message = std::move(text);
-    r.refusal = true;
-    return r;
+  auto refuse = [](std::string text) -> PictureImport {
+    return Fail(ErrorKind::Refused, std::move(text));
   };
   // Laid out in a message, a path of megabytes would take the program with it.
   if (path.size() > kMaxPathBytes) {
@@ -74,7 +71,7 @@ PictureImport ImportPicture(const std::string& path, const SlideRecord& from, in
   if (format == kFormatMov) return refuse(AnimationMessage(path));
   const bool removable = isRemovable ? isRemovable(path) : IsOnRemovableDrive(path);
   if (removable) return refuse(RemovableDiskMessage(path));
-  if (!format) return {};
+  if (!format) return Fail(ErrorKind::NotHandled);
 
   // The record stores Windows-1252 text in fields of 255 characters: a name that
   // does not fit would be stored damaged and the slide could not find its picture.
@@ -93,22 +90,17 @@ PictureImport ImportPicture(const std::string& path, const SlideRecord& from, in
   }
 
   // One read gives both the picture's own size and the thumbnail.
-  LoadPictureResult picture = loader.LoadPicture(path, ThumbnailMode);
-  PictureImport result;
-  if (picture.status == LoadFailed) {
-    result.message = picture.errorText;
-    return result;
-  }
-  if (picture.status != Loaded) return result;
-  result.slide = MakePictureSlide(from, folder, name, picture.fullWidth, picture.fullHeight,
-                                  screenWidth, screenHeight, std::move(picture.bitmap));
+  LoadPictureResult picture = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
+  if (!picture) return Fail(picture.error());
+  SlideRecord slide = MakePictureSlide(from, folder, name, picture->fullWidth, picture->fullHeight,
+                                       screenWidth, screenHeight, std::move(picture->bitmap));
   // A camera photo at its own size would show only a small crop of its middle.
   if (fitLarger &&
-      LargerThanScreen(picture.fullWidth, picture.fullHeight, screenWidth, screenHeight)) {
-    SetPictureBox(*result.slide, FitPicture(picture.fullWidth, picture.fullHeight, screenWidth,
-                                            screenHeight, PictureFit::Fit));
+      LargerThanScreen(picture->fullWidth, picture->fullHeight, screenWidth, screenHeight)) {
+    SetPictureBox(slide, FitPicture(picture->fullWidth, picture->fullHeight, screenWidth,
+                                    screenHeight, PictureFit::Fit));
   }
-  return result;
+  return slide;
 }
 
 int AddPictureSlide(const PictureImportContext& context, const std::string& path) {
@@ -116,12 +108,12 @@ int AddPictureSlide(const PictureImportContext& context, const std::string& path
   PictureImport import =
       ImportPicture(path, document.TemplateFor(context.current), context.screenWidth,
                     context.screenHeight, context.loader, context.isRemovable);
-  if (!import.slide) {
-    TellImportProblem(context.prompts, import);
+  if (!import) {
+    TellImportProblem(context.prompts, import.error());
     return -1;
   }
   const int at = document.ValidIndex(context.current) ? context.current + 1 : 0;
-  document.InsertSlide(at, std::move(*import.slide));
+  document.InsertSlide(at, std::move(*import));
   return at;
 }
 

@@ -11,15 +11,16 @@ std::string TooLarge(int64_t width, int64_t height) {
 
 }  // namespace
 
-void CheckPictureSize(int64_t width, int64_t height) {
-  if (width <= 0 || height <= 0) throw DecodeError("the picture has no pixels");
-  if (width > kMaxPictureSide || height > kMaxPictureSide)
-    throw DecodeError(TooLarge(width, height));
+Result<void> CheckPictureSize(int64_t width, int64_t height) {
+  if (width <= 0 || height <= 0) return Fail("the picture has no pixels");
+  if (width > kMaxPictureSide || height > kMaxPictureSide) return Fail(TooLarge(width, height));
+  return {};
 }
 
-void CheckDecodedSize(int64_t width, int64_t height) {
-  CheckPictureSize(width, height);
-  if (width * height > kMaxDecodedPixels) throw DecodeError(TooLarge(width, height));
+Result<void> CheckDecodedSize(int64_t width, int64_t height) {
+  if (Result<void> size = CheckPictureSize(width, height); !size) return size;
+  if (width * height > kMaxDecodedPixels) return Fail(TooLarge(width, height));
+  return {};
 }
 
 }  // namespace lrw

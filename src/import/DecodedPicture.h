@@ -1,21 +1,15 @@
-// What a decoder hands back, the error it raises, and the size limits that keep a
-// hostile file from exhausting memory.
+// What a decoder hands back and the size limits that keep a hostile file from exhausting
+// memory.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
+#include "base/Result.h"
 #include "document/Bitmap.h"
 
 namespace lrw {
-
-// A decoding failure; what() is the reason, written for the user.
-class DecodeError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // A decoded picture, upright. `bitmap` may be smaller than the picture when the
 // decoder was asked for a reduced size; `fullWidth`/`fullHeight` are always the
@@ -24,6 +18,8 @@ struct DecodedPicture {
   Bitmap bitmap;
   int fullWidth = 0;
   int fullHeight = 0;
+  // A drawing (emf, gem): rendered at the size asked, so its own size bounds nothing.
+  bool drawing = false;
 };
 
 // A slide stores its picture size in signed 16-bit fields: no side can be longer.
@@ -39,11 +35,10 @@ inline constexpr int64_t kLibraryMemoryLimit = 320LL * 1024 * 1024;
 // - the file, which is read into memory whole.
 inline constexpr int64_t kMaxPictureFileBytes = 64LL * 1024 * 1024;
 
-// Raises DecodeError when a picture of this size has no pixels or a side a slide
-// cannot hold.
-void CheckPictureSize(int64_t width, int64_t height);
-// Raises DecodeError when a picture decoded at this size would take more memory than
-// one decode may.
-void CheckDecodedSize(int64_t width, int64_t height);
+// Fails when a picture of this size has no pixels or a side a slide cannot hold; the
+// message is the reason, to follow "Unable to read the picture NAME: ".
+Result<void> CheckPictureSize(int64_t width, int64_t height);
+// Fails when a picture decoded at this size would take more memory than one decode may.
+Result<void> CheckDecodedSize(int64_t width, int64_t height);
 
 }  // namespace lrw

@@ -135,8 +135,8 @@ Bitmap ToBitmap(Magick::Image& image) {
 
 // GraphicsMagick's PCX reader fills a picture whose packed data ends early
 // without a word; count what the data unpacks to instead.
-void CheckPcxComplete(std::span<const uint8_t> data) {
-  if (data.size() < 128 || data[2] != 1) return;  // not run-length packed
+Result<void> CheckPcxComplete(std::span<const uint8_t> data) {
+  if (data.size() < 128 || data[2] != 1) return {};  // not run-length packed
   const auto word = [&data](size_t at) { return data[at] | (data[at + 1] << 8); };
   const int64_t height = static_cast<int64_t>(word(10)) - word(6) + 1;
   const int64_t needed = static_cast<int64_t>(word(66)) * data[65] * height;
@@ -153,7 +153,8 @@ void CheckPcxComplete(std::span<const uint8_t> data) {
       ++unpacked;
     }
   }
-  if (unpacked < needed) throw DecodeError("the file is truncated");
+  if (unpacked < needed) return Fail("the file is truncated");
+  return {};
 }
 
 // Notes a warning a read ended with; the picture read is kept.
@@ -168,8 +169,8 @@ void NoteWarning(const std::function<void()>& raise, ReadWarning& warning) {
 }
 
 // Decodes the bytes in place (Magick::Blob would copy them first).
-Magick::Image ReadFromMemory(std::span<const uint8_t> data, const std::string& coder,
-                             ReadWarning& warning) {
+Result<Magick::Image> ReadFromMemory(std::span<const uint8_t> data, const std::string& coder,
+                                     ReadWarning& warning) {
   using namespace MagickLib;
   std::unique_ptr<ImageInfo, void (*)(ImageInfo*)> info(CloneImageInfo(nullptr), &DestroyImageInfo);
   std::snprintf(info->magick, sizeof info->magick, "%s", coder.c_str());
@@ -188,7 +189,7 @@ Magick::Image ReadFromMemory(std::span<const uint8_t> data, const std::string& c
   if (exception.severity != UndefinedException) {
     NoteWarning([&exception] { Magick::throwException(exception, false); }, warning);
   }
-  if (raw == nullptr) throw DecodeError("the picture cannot be decoded");
+  if (raw == nullptr) return Fail("the picture cannot be decoded");
   return image;
 }
 
@@ -203,22 +204,25 @@ GraphicsMagickDecoder::GraphicsMagickDecoder() {
   StartGraphicsMagick();
 }
 
-DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format, int hintWidth,
-                                             int hintHeight) const {
-  const MappedPictureFile file(path);
-  const std::span<const uint8_t> data = file.Bytes();
+Result<DecodedPicture> GraphicsMagickDecoder::Decode(const std::string& path, int format,
+                                                     int hintWidth, int hintHeight) const {
+  const Result<MappedPictureFile> file = MappedPictureFile::Open(path);
+  if (!file) return Fail(file.error());
+  const std::span<const uint8_t> data = file->Bytes();
   const char* detected =
       MagickLib::GetImageMagick(data.data(), std::min<size_t>(data.size(), 2048));
   const std::string byExtension = CoderForFormat(format);
   if (byExtension == "PCX" && (detected == nullptr || std::string_view(detected) == "PCX")) {
-    CheckPcxComplete(data);
+    if (const Result<void> complete = CheckPcxComplete(data); !complete) {
+      return Fail(complete.error());
+    }
   }
   // GraphicsMagick picks the coder by the content's signature whatever coder is
   // named, so content whose signature names a coder we do not allow (PostScript,
   // SVG, scripts, some of which run external programs) never reaches it.
   if (detected != nullptr && !IsAllowedCoder(detected)) {
-    throw DecodeError(std::string("the file holds ") + detected +
-                      " data, not a picture this program reads");
+    return Fail(std::string("the file holds ") + detected +
+                " data, not a picture this program reads");
   }
   const auto fromMemory = [data](const std::string& coder, ReadWarning& warning) {
     return ReadFromMemory(data, coder, warning);
@@ -226,7 +230,8 @@ DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format
   // Signatures of a few bytes can match by chance (a DR Halo picture 40 pixels wide
   // starts like a DIB), so the extension's own format is tried as well; naming it in
   // the file name makes GraphicsMagick use it.
-  const auto forced = [&path](const std::string& coder, ReadWarning& warning) {
+  const auto forced = [&path](const std::string& coder,
+                              ReadWarning& warning) -> Result<Magick::Image> {
     Magick::Image image;
     image.subImage(0);
     image.subRange(1);
@@ -238,38 +243,38 @@ DecodedPicture GraphicsMagickDecoder::Decode(const std::string& path, int format
     return coder == "JPEG" ? DecodeJpeg(data, hintWidth, hintHeight) : DecodeWith(read, coder);
   };
   if (detected == nullptr || detected == byExtension) return decodeAs(byExtension, fromMemory);
-  try {
-    return decodeAs(detected, fromMemory);
-  } catch (const DecodeError& e) {
-    const std::string firstError = e.what();
-    try {
-      return decodeAs(byExtension, forced);
-    } catch (const DecodeError&) {
-      throw DecodeError(firstError);
-    }
-  }
+  Result<DecodedPicture> bySignature = decodeAs(detected, fromMemory);
+  if (bySignature) return bySignature;
+  Result<DecodedPicture> byName = decodeAs(byExtension, forced);
+  // The signature's reason tells more than the extension's.
+  return byName ? std::move(byName) : std::move(bySignature);
 }
 
-DecodedPicture GraphicsMagickDecoder::DecodeWith(const Reader& read,
-                                                 const std::string& coder) const {
-  Magick::Image image;
+Result<DecodedPicture> GraphicsMagickDecoder::DecodeWith(const Reader& read,
+                                                         const std::string& coder) const {
+  // GraphicsMagick reports by exceptions; they end here.
   try {
     ReadWarning warning;
-    image = read(coder, warning);
+    Magick::Image image;
+    {
+      const Result<Magick::Image> got = read(coder, warning);
+      if (!got) return Fail(got.error());
+      image = *got;
+    }
     // A damaged or cut-off picture is refused; other warnings (unknown tags and
     // the like) leave a usable picture.
     if (warning.corrupt && !IsBenignWarning(warning.text)) {
-      throw DecodeError(CleanMessage(warning.text));
+      return Fail(CleanMessage(warning.text));
     }
     if (!image.isValid() || image.columns() == 0 || image.rows() == 0) {
-      throw DecodeError("the picture has no pixels");
+      return Fail("the picture has no pixels");
     }
     int64_t fullW = image.baseColumns() ? image.baseColumns() : image.columns();
     int64_t fullH = image.baseRows() ? image.baseRows() : image.rows();
     const Magick::OrientationType orientation =
         coder == "TIFF" ? image.orientation() : Magick::UndefinedOrientation;
     if (SwapsSides(orientation)) std::swap(fullW, fullH);
-    CheckPictureSize(fullW, fullH);
+    if (const Result<void> size = CheckPictureSize(fullW, fullH); !size) return Fail(size.error());
     if (image.colorSpace() != Magick::RGBColorspace) image.colorSpace(Magick::RGBColorspace);
     DecodedPicture result;
     result.bitmap = ToBitmap(image);
@@ -279,7 +284,7 @@ DecodedPicture GraphicsMagickDecoder::DecodeWith(const Reader& read,
     result.fullHeight = static_cast<int>(fullH);
     return result;
   } catch (const Magick::Exception& e) {
-    throw DecodeError(CleanMessage(e.what()));
+    return Fail(CleanMessage(e.what()));
   }
 }
 

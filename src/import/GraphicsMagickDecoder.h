@@ -32,16 +32,17 @@ class GraphicsMagickDecoder {
   // Decodes `path` (UTF-8), whose extension has index `format` in the picture
   // format table. A JPEG goes to DecodeJpeg with the size hint (see there); other
   // formats are decoded at their own size, TIFF turned upright by its recorded
-  // orientation. Raises DecodeError (also for a picture whose decode would take more
-  // memory than allowed).
-  DecodedPicture Decode(const std::string& path, int format, int hintWidth = 0,
-                        int hintHeight = 0) const;
+  // orientation. Fails with the reason, to follow "Unable to read the picture NAME: "
+  // (also for a picture whose decode would take more memory than allowed).
+  Result<DecodedPicture> Decode(const std::string& path, int format, int hintWidth = 0,
+                                int hintHeight = 0) const;
 
  private:
   // Reads with the named coder; a warning the read ended with is noted in the
-  // ReadWarning.
-  using Reader = std::function<Magick::Image(const std::string& coder, ReadWarning& warning)>;
-  DecodedPicture DecodeWith(const Reader& read, const std::string& coder) const;
+  // ReadWarning. GraphicsMagick's own exceptions may pass.
+  using Reader =
+      std::function<Result<Magick::Image>(const std::string& coder, ReadWarning& warning)>;
+  Result<DecodedPicture> DecodeWith(const Reader& read, const std::string& coder) const;
 };
 
 }  // namespace lrw

@@ -136,17 +136,12 @@ void CmykToPixels(uint32_t* row, int width, bool inverted) {
   }
 }
 
-// A size check's refusal as the error of the read, without an exception leaving a
-// function that the library may jump out of.
-bool Passes(void (*check)(int64_t, int64_t), int64_t width, int64_t height, ErrorManager& errors) {
-  try {
-    check(width, height);
-    return true;
-  } catch (const DecodeError& e) {
-    std::snprintf(errors.message, sizeof errors.message, "%s", e.what());
-    errors.code = -1;
-    return false;
-  }
+// A size check's refusal as the error of the read.
+bool Passes(const Result<void>& check, ErrorManager& errors) {
+  if (check) return true;
+  std::snprintf(errors.message, sizeof errors.message, "%s", check.error().message.c_str());
+  errors.code = -1;
+  return false;
 }
 
 struct Outcome {
@@ -181,7 +176,7 @@ Outcome Read(std::span<const uint8_t> data, int hintWidth, int hintHeight, Error
   outcome.height = cinfo.image_height;
   outcome.orientation = OrientationOf(&cinfo);
   // The sizes are checked before anything they decide is allocated.
-  if (!Passes(&CheckPictureSize, outcome.width, outcome.height, errors)) {
+  if (!Passes(CheckPictureSize(outcome.width, outcome.height), errors)) {
     jpeg_destroy_decompress(&cinfo);
     return Outcome{};
   }
@@ -192,7 +187,7 @@ Outcome Read(std::span<const uint8_t> data, int hintWidth, int hintHeight, Error
       static_cast<unsigned>(ScaleFor(outcome.width, outcome.height, hintWidth, hintHeight));
   cinfo.scale_denom = 8;
   jpeg_calc_output_dimensions(&cinfo);
-  if (!Passes(&CheckDecodedSize, cinfo.output_width, cinfo.output_height, errors)) {
+  if (!Passes(CheckDecodedSize(cinfo.output_width, cinfo.output_height), errors)) {
     jpeg_destroy_decompress(&cinfo);
     return Outcome{};
   }
@@ -213,7 +208,7 @@ Outcome Read(std::span<const uint8_t> data, int hintWidth, int hintHeight, Error
 
 }  // namespace
 
-DecodedPicture DecodeJpeg(std::span<const uint8_t> data, int hintWidth, int hintHeight) {
+Result<DecodedPicture> DecodeJpeg(std::span<const uint8_t> data, int hintWidth, int hintHeight) {
   ErrorManager errors{};
   DecodedPicture picture;
   const Outcome outcome = Read(data, hintWidth, hintHeight, errors, picture.bitmap);
@@ -221,11 +216,11 @@ DecodedPicture DecodeJpeg(std::span<const uint8_t> data, int hintWidth, int hint
     // Beyond its memory the library would move coefficients to the disk, which it
     // cannot do here: the picture takes more memory than one decode may.
     if (errors.code == JERR_NO_BACKING_STORE || errors.code == JERR_OUT_OF_MEMORY) {
-      throw DecodeError("the picture is too large");
+      return Fail("the picture is too large");
     }
-    throw DecodeError(errors.message);
+    return Fail(std::string(errors.message));
   }
-  if (errors.damaged) throw DecodeError(errors.message);
+  if (errors.damaged) return Fail(std::string(errors.message));
   const bool swaps = outcome.orientation >= 5 && outcome.orientation <= 8;
   picture.fullWidth = static_cast<int>(swaps ? outcome.height : outcome.width);
   picture.fullHeight = static_cast<int>(swaps ? outcome.width : outcome.height);

@@ -17,8 +17,8 @@ inline constexpr int64_t kJpegLibraryMemory = 160LL * 1024 * 1024;
 // Decodes a JPEG file image, turned upright by its EXIF orientation. Without a hint at
 // its own size; with hintWidth/hintHeight > 0 at the smallest scale M/8 that still
 // covers hintWidth x hintHeight, lowered further where needed to stay within
-// kMaxDecodedPixels. fullWidth/fullHeight are the upright own size. Raises DecodeError
-// for a damaged or cut-off file and for one that would take more memory than allowed.
-DecodedPicture DecodeJpeg(std::span<const uint8_t> data, int hintWidth, int hintHeight);
+// kMaxDecodedPixels. fullWidth/fullHeight are the upright own size. Fails for a damaged or
+// cut-off file and for one that would take more memory than allowed.
+Result<DecodedPicture> DecodeJpeg(std::span<const uint8_t> data, int hintWidth, int hintHeight);
 
 }  // namespace lrw

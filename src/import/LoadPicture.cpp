@@ -14,9 +14,10 @@
 namespace lrw {
 namespace {
 
-Bitmap DecodeLegacy(int format, const std::string& path) {
-  const MappedPictureFile mapped(path);
-  const std::span<const uint8_t> file = mapped.Bytes();
+Result<Bitmap> DecodeLegacy(int format, const std::string& path) {
+  const Result<MappedPictureFile> mapped = MappedPictureFile::Open(path);
+  if (!mapped) return Fail(mapped.error());
+  const std::span<const uint8_t> file = mapped->Bytes();
   switch (format) {
     case kFormatIff:
     case kFormatLbm:
@@ -30,96 +31,93 @@ Bitmap DecodeLegacy(int format, const std::string& path) {
   }
 }
 
+bool IsLegacy(int format) {
+  return format == kFormatIff || format == kFormatLbm || format == kFormatImg ||
+         format == kFormatMsp || format == kFormatPic;
+}
+
+Result<DecodedPicture> DecodeVideoStill(const std::string& path, bool thumbnail) {
+  // FFmpeg would wait forever on a pipe.
+  if (!IsRegularFile(path)) return Fail(kVideoOpenError);
+  Result<Bitmap> still = ReadVideoStill(path);
+  if (!still) return Fail(still.error());
+  DecodedPicture picture;
+  picture.fullWidth = still->width;
+  picture.fullHeight = still->height;
+  picture.bitmap = thumbnail ? CenteredThumbnail(*still) : std::move(*still);
+  return picture;
+}
+
+// Drawn straight at the size wanted: a thumbnail, the box to cover, or its own.
+Result<DecodedPicture> DecodeDrawing(const std::string& path, int format, int hintWidth,
+                                     int hintHeight, bool thumbnail) {
+  DrawingTarget target;
+  if (thumbnail) {
+    target = {DrawingTarget::Kind::FitInto, kThumbnailSize, kThumbnailSize};
+  } else if (hintWidth > 0 && hintHeight > 0) {
+    target = {DrawingTarget::Kind::Cover, hintWidth, hintHeight};
+  }
+  return RenderDrawing(path, format == kFormatEmf ? DrawingFormat::Emf : DrawingFormat::Gem,
+                       target);
+}
+
 }  // namespace
+
+LoadStatus StatusOf(const LoadPictureResult& result) {
+  if (result) return LoadStatus::Loaded;
+  return result.error().kind == ErrorKind::NotHandled ? LoadStatus::NotHandled
+                                                      : LoadStatus::LoadFailed;
+}
 
 TLoadPictureModule::TLoadPictureModule() = default;
 
-LoadPictureResult TLoadPictureModule::LoadPicture(const std::string& path, LoaderMode mode) {
-  return mode == ThumbnailMode ? Load(path, kThumbnailSize, kThumbnailSize, true)
-                               : Load(path, 0, 0, false);
-}
-
-LoadStatus TLoadPictureModule::LoadPicture(const std::string& path, LoaderMode mode,
-                                           Bitmap& result) {
-  LoadPictureResult r = LoadPicture(path, mode);
-  if (r.status == Loaded) result = std::move(r.bitmap);
-  return r.status;
+LoadPictureResult TLoadPictureModule::LoadPicture(const std::string& path, LoaderMode mode) const {
+  return mode == LoaderMode::ThumbnailMode ? Load(path, kThumbnailSize, kThumbnailSize, true)
+                                           : Load(path, 0, 0, false);
 }
 
 LoadPictureResult TLoadPictureModule::LoadPictureForSize(const std::string& path, int maxWidth,
-                                                         int maxHeight) {
+                                                         int maxHeight) const {
   return Load(path, std::max(1, maxWidth), std::max(1, maxHeight), false);
 }
 
 LoadPictureResult TLoadPictureModule::Load(const std::string& path, int hintWidth, int hintHeight,
-                                           bool thumbnail) {
-  lastFileName_ = path;
-  lastStatus_ = NotHandled;
-  lastError_.clear();
-  LoadPictureResult result;
+                                           bool thumbnail) const {
   const std::optional<int> format = PictureFormatOf(path);
-  if (!format || *format == kFormatMov) return result;
-
-  result = Decode(path, *format, hintWidth, hintHeight, thumbnail);
-  lastStatus_ = result.status;
-  lastError_ = result.errorText;
-  return result;
+  if (!format || *format == kFormatMov) return Fail(ErrorKind::NotHandled);
+  Result<DecodedPicture> picture;
+  try {
+    picture = Decode(path, *format, hintWidth, hintHeight, thumbnail);
+  } catch (const std::bad_alloc&) {
+    return Fail("Unable to read the picture " + path + ": there is not enough memory.");
+  }
+  if (picture) return picture;
+  // The video texts stand alone; the others name the file.
+  if (*format == kFormatAvi) return picture;
+  return Fail("Unable to read the picture " + path + ": " + picture.error().message + ".");
 }
 
-LoadPictureResult TLoadPictureModule::Decode(const std::string& path, int format, int hintWidth,
-                                             int hintHeight, bool thumbnail) const {
-  LoadPictureResult result;
-  try {
-    if (format == kFormatAvi) {
-      // FFmpeg would wait forever on a pipe.
-      if (!IsRegularFile(path)) throw DecodeError(kVideoOpenError);
-      Bitmap still = ReadVideoStill(path);
-      result.fullWidth = still.width;
-      result.fullHeight = still.height;
-      result.bitmap = thumbnail ? CenteredThumbnail(still) : std::move(still);
-    } else if (format == kFormatEmf || format == kFormatGem) {
-      // Drawn straight at the size wanted: a thumbnail, the box to cover, or its own.
-      DrawingTarget target;
-      if (thumbnail) {
-        target = {DrawingTarget::Kind::FitInto, kThumbnailSize, kThumbnailSize};
-      } else if (hintWidth > 0 && hintHeight > 0) {
-        target = {DrawingTarget::Kind::Cover, hintWidth, hintHeight};
-      }
-      DecodedPicture picture = RenderDrawing(
-          path, format == kFormatEmf ? DrawingFormat::Emf : DrawingFormat::Gem, target);
-      result.fullWidth = picture.fullWidth;
-      result.fullHeight = picture.fullHeight;
-      result.bitmap = std::move(picture.bitmap);
-      result.drawing = true;
-    } else {
-      DecodedPicture picture;
-      if (format == kFormatIff || format == kFormatLbm || format == kFormatImg ||
-          format == kFormatMsp || format == kFormatPic) {
-        picture.bitmap = DecodeLegacy(format, path);
-        picture.fullWidth = picture.bitmap.width;
-        picture.fullHeight = picture.bitmap.height;
-      } else {
-        picture = magick_.Decode(path, format, hintWidth, hintHeight);
-      }
-      result.fullWidth = picture.fullWidth;
-      result.fullHeight = picture.fullHeight;
-      result.bitmap = thumbnail ? FitBitmap(picture.bitmap, kThumbnailSize, kThumbnailSize)
-                                : std::move(picture.bitmap);
-    }
-    result.status = Loaded;
-  } catch (const DecodeError& e) {
-    result = LoadPictureResult();
-    result.status = LoadFailed;
-    // The video texts stand alone; the others name the file.
-    result.errorText = format == kFormatAvi
-                           ? std::string(e.what())
-                           : "Unable to read the picture " + path + ": " + e.what() + ".";
-  } catch (const std::bad_alloc&) {
-    result = LoadPictureResult();
-    result.status = LoadFailed;
-    result.errorText = "Unable to read the picture " + path + ": there is not enough memory.";
+Result<DecodedPicture> TLoadPictureModule::Decode(const std::string& path, int format,
+                                                  int hintWidth, int hintHeight,
+                                                  bool thumbnail) const {
+  if (format == kFormatAvi) return DecodeVideoStill(path, thumbnail);
+  if (format == kFormatEmf || format == kFormatGem) {
+    return DecodeDrawing(path, format, hintWidth, hintHeight, thumbnail);
   }
-  return result;
+  Result<DecodedPicture> picture;
+  if (IsLegacy(format)) {
+    Result<Bitmap> bitmap = DecodeLegacy(format, path);
+    if (!bitmap) return Fail(bitmap.error());
+    picture = DecodedPicture{};
+    picture->fullWidth = bitmap->width;
+    picture->fullHeight = bitmap->height;
+    picture->bitmap = std::move(*bitmap);
+  } else {
+    picture = magick_.Decode(path, format, hintWidth, hintHeight);
+    if (!picture) return picture;
+  }
+  if (thumbnail) picture->bitmap = FitBitmap(picture->bitmap, kThumbnailSize, kThumbnailSize);
+  return picture;
 }
 
 }  // namespace lrw

@@ -1,21 +1,18 @@
-// What importing one picture gave: the slide, or why there is none. A file outside the
-// picture format table has no slide and no message (it is passed over silently).
+// What importing one picture gave: the slide, or why there is none: a refusal
+// (ErrorKind::Refused), a decoding failure (ErrorKind::Failed), or a file outside the
+// picture format table (ErrorKind::NotHandled, no message: it is passed over silently).
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
+#include "base/Result.h"
 #include "document/SlideRecord.h"
 #include "platform/Prompts.h"
 
 namespace lrw {
 
-struct PictureImport {
-  std::optional<SlideRecord> slide;
-  std::string message;   // for the user; empty when there is nothing to tell
-  bool refusal = false;  // a refusal (warning) rather than a decoding failure (error)
-};
+using PictureImport = Result<SlideRecord>;
 
 // Pictures being read on worker threads, handed out in the order they were given.
 class PictureImports {
@@ -32,14 +29,14 @@ class PictureImports {
 
 // Tells the user why a picture was not added: the warning beep and a warning box for a
 // refusal, the error beep and an error box for a decoding failure.
-inline void TellImportProblem(Prompts& prompts, const PictureImport& import) {
-  if (import.message.empty()) return;
-  if (import.refusal) {
+inline void TellImportProblem(Prompts& prompts, const Error& problem) {
+  if (problem.message.empty()) return;
+  if (problem.kind == ErrorKind::Refused) {
     prompts.Beep(BeepKind::Warning);
-    prompts.Tell(import.message, "", PromptIcon::Warning);
+    prompts.Tell(problem.message, "", PromptIcon::Warning);
   } else {
     prompts.Beep(BeepKind::Error);
-    prompts.Tell(import.message, "Error", PromptIcon::Error);
+    prompts.Tell(problem.message, "Error", PromptIcon::Error);
   }
 }
 

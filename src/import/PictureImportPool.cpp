@@ -25,8 +25,7 @@ PictureImportPool::PictureImportPool(std::vector<std::string> paths, PictureImpo
 PictureImport PictureImportPool::Read(size_t index) {
   const std::string& path = paths_[index];
   auto read = [&] {
-    // The loader keeps the state of its last call: one per read.
-    TLoadPictureModule loader;
+    const TLoadPictureModule loader;
     return ImportPicture(path, settings_.from, settings_.screenWidth, settings_.screenHeight,
                          loader, settings_.isRemovable, settings_.fitLarger);
   };
@@ -36,7 +35,7 @@ PictureImport PictureImportPool::Read(size_t index) {
       std::shared_lock shared(alone_);
       result = read();
     }
-    const bool failed = !result.slide && !result.refusal && !result.message.empty();
+    const bool failed = !result && result.error().kind == ErrorKind::Failed;
     const int threads = settings_.threads > 0 ? settings_.threads : CoreCount();
     if (failed && threads > 1 && paths_.size() > 1) {
       std::unique_lock exclusive(alone_);
@@ -45,9 +44,7 @@ PictureImport PictureImportPool::Read(size_t index) {
     return result;
   } catch (const std::exception& e) {
     // A worker thread must not end by an exception: the user is told instead.
-    PictureImport result;
-    result.message = "Unable to read the picture " + path + ": " + e.what() + ".";
-    return result;
+    return Fail("Unable to read the picture " + path + ": " + e.what() + ".");
   }
 }
 

@@ -26,22 +26,28 @@ std::pair<int, int> CoveringSize(const formats::DrawingSize& own, int width, int
 
 }  // namespace
 
-DecodedPicture RenderDrawing(const std::string& path, DrawingFormat format, DrawingTarget target) {
-  const MappedPictureFile mapped(path);
-  const std::span<const uint8_t> file = mapped.Bytes();
-  const formats::DrawingSize own =
+Result<DecodedPicture> RenderDrawing(const std::string& path, DrawingFormat format,
+                                     DrawingTarget target) {
+  const Result<MappedPictureFile> mapped = MappedPictureFile::Open(path);
+  if (!mapped) return Fail(mapped.error());
+  const std::span<const uint8_t> file = mapped->Bytes();
+  const Result<formats::DrawingSize> own =
       format == DrawingFormat::Emf ? formats::EmfSize(file) : formats::GemSize(file);
-  int width = own.width, height = own.height;
+  if (!own) return Fail(own.error());
+  int width = own->width, height = own->height;
   if (target.kind == DrawingTarget::Kind::FitInto) {
-    std::tie(width, height) = FittedSize(own.width, own.height, target.width, target.height);
+    std::tie(width, height) = FittedSize(own->width, own->height, target.width, target.height);
   } else if (target.kind == DrawingTarget::Kind::Cover) {
-    std::tie(width, height) = CoveringSize(own, target.width, target.height);
+    std::tie(width, height) = CoveringSize(*own, target.width, target.height);
   }
+  Result<Bitmap> drawn = format == DrawingFormat::Emf ? formats::RenderEmf(file, width, height)
+                                                      : formats::RenderGem(file, width, height);
+  if (!drawn) return Fail(drawn.error());
   DecodedPicture picture;
-  picture.bitmap = format == DrawingFormat::Emf ? formats::RenderEmf(file, width, height)
-                                                : formats::RenderGem(file, width, height);
-  picture.fullWidth = own.width;
-  picture.fullHeight = own.height;
+  picture.bitmap = std::move(*drawn);
+  picture.fullWidth = own->width;
+  picture.fullHeight = own->height;
+  picture.drawing = true;
   return picture;
 }
 

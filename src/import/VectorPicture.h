@@ -19,8 +19,9 @@ struct DrawingTarget {
 };
 
 // The drawing at `path` rendered for `target`; fullWidth/fullHeight are its own size.
-// A covering size beyond the decode limits is reduced to the largest that fits. Raises
-// DecodeError.
-DecodedPicture RenderDrawing(const std::string& path, DrawingFormat format, DrawingTarget target);
+// A covering size beyond the decode limits is reduced to the largest that fits. Fails with
+// the reason, to follow "Unable to read the picture NAME: ".
+Result<DecodedPicture> RenderDrawing(const std::string& path, DrawingFormat format,
+                                     DrawingTarget target);
 
 }  // namespace lrw

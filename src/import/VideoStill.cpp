@@ -45,22 +45,26 @@ void QuietLibraries() {
   std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
 }
 
+using FormatPtr = std::unique_ptr<AVFormatContext, FormatCloser>;
+using DecoderPtr = std::unique_ptr<AVCodecContext, CodecFreer>;
+
 // The still's size must be one a slide can hold, and one decoded whole.
-void CheckFrameSize(int width, int height) {
-  try {
-    CheckDecodedSize(width, height);
-  } catch (const DecodeError& e) {
-    throw DecodeError(std::string("The first frame of the AVI file cannot be used: ") + e.what());
+Result<void> CheckFrameSize(int width, int height) {
+  if (const Result<void> size = CheckDecodedSize(width, height); !size) {
+    return Fail("The first frame of the AVI file cannot be used: " + size.error().message);
   }
+  return {};
 }
 
-Bitmap ToBitmap(const AVFrame& frame) {
-  CheckFrameSize(frame.width, frame.height);
+Result<Bitmap> ToBitmap(const AVFrame& frame) {
+  if (Result<void> size = CheckFrameSize(frame.width, frame.height); !size) {
+    return Fail(size.error());
+  }
   const auto format = static_cast<AVPixelFormat>(frame.format);
   std::unique_ptr<SwsContext, ScaleFreer> scale(
       sws_getContext(frame.width, frame.height, format, frame.width, frame.height, AV_PIX_FMT_BGRA,
                      SWS_POINT, nullptr, nullptr, nullptr));
-  if (!scale) throw DecodeError(kVideoNoFrameError);
+  if (!scale) return Fail(kVideoNoFrameError);
   Bitmap bitmap(frame.width, frame.height);
   // BGRA bytes are 0xAARRGGBB words on this little-endian layout.
   uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(bitmap.pixels.data()), nullptr, nullptr,
@@ -71,22 +75,22 @@ Bitmap ToBitmap(const AVFrame& frame) {
   return bitmap;
 }
 
-}  // namespace
-
-Bitmap ReadVideoStill(const std::string& path) {
-  QuietLibraries();
+// The file opened and its streams probed.
+Result<FormatPtr> OpenVideo(const std::string& path) {
   AVFormatContext* rawFormat = nullptr;
   if (avformat_open_input(&rawFormat, path.c_str(), nullptr, nullptr) < 0) {
-    throw DecodeError(kVideoOpenError);
+    return Fail(kVideoOpenError);
   }
-  std::unique_ptr<AVFormatContext, FormatCloser> format(rawFormat);
+  FormatPtr format(rawFormat);
   // The stream probe decodes a frame of each stream: the sizes the container declares
   // are checked before it, and its decoders get the same pixel limit as ours, so that a
   // huge frame is refused at the cost of reading a header.
   for (unsigned i = 0; i < format->nb_streams; ++i) {
     const AVCodecParameters* p = format->streams[i]->codecpar;
     if (p->codec_type == AVMEDIA_TYPE_VIDEO && p->width > 0 && p->height > 0) {
-      CheckFrameSize(p->width, p->height);
+      if (Result<void> size = CheckFrameSize(p->width, p->height); !size) {
+        return Fail(size.error());
+      }
     }
   }
   std::vector<AVDictionary*> probeOptions(format->nb_streams, nullptr);
@@ -95,58 +99,64 @@ Bitmap ReadVideoStill(const std::string& path) {
   }
   const int probed = avformat_find_stream_info(format.get(), probeOptions.data());
   for (AVDictionary*& options : probeOptions) av_dict_free(&options);
-  if (probed < 0) throw DecodeError(kVideoOpenError);
+  if (probed < 0) return Fail(kVideoOpenError);
+  return format;
+}
 
-  int index = -1;
-  for (unsigned i = 0; i < format->nb_streams; ++i) {
-    const AVStream* s = format->streams[i];
+// The first video stream that is not a cover picture; -1 when there is none.
+int FirstVideoStream(const AVFormatContext& format) {
+  for (unsigned i = 0; i < format.nb_streams; ++i) {
+    const AVStream* s = format.streams[i];
     if (s->codecpar->codec_type == AVMEDIA_TYPE_VIDEO &&
         !(s->disposition & AV_DISPOSITION_ATTACHED_PIC)) {
-      index = static_cast<int>(i);
-      break;
+      return static_cast<int>(i);
     }
   }
-  if (index < 0) throw DecodeError(kVideoNoStreamError);
-  const AVCodecParameters* parameters = format->streams[index]->codecpar;
+  return -1;
+}
 
-  const AVCodec* codec = avcodec_find_decoder(parameters->codec_id);
-  if (!codec) throw DecodeError(kVideoFrameOpenError);
-  std::unique_ptr<AVCodecContext, CodecFreer> decoder(avcodec_alloc_context3(codec));
-  if (!decoder || avcodec_parameters_to_context(decoder.get(), parameters) < 0) {
-    throw DecodeError(kVideoFrameOpenError);
+Result<DecoderPtr> OpenDecoder(const AVCodecParameters& parameters) {
+  const AVCodec* codec = avcodec_find_decoder(parameters.codec_id);
+  if (!codec) return Fail(kVideoFrameOpenError);
+  DecoderPtr decoder(avcodec_alloc_context3(codec));
+  if (!decoder || avcodec_parameters_to_context(decoder.get(), &parameters) < 0) {
+    return Fail(kVideoFrameOpenError);
   }
   decoder->thread_count = 1;
   // Whatever the stream declared, no frame larger than one decode may hold is made.
   decoder->max_pixels = kDecoderMaxPixels;
   // A damaged frame is an error, not a picture with its missing part filled in.
   decoder->err_recognition |= AV_EF_EXPLODE;
-  if (parameters->width > 0 && parameters->height > 0) {
-    CheckFrameSize(parameters->width, parameters->height);
+  if (parameters.width > 0 && parameters.height > 0) {
+    if (Result<void> size = CheckFrameSize(parameters.width, parameters.height); !size) {
+      return Fail(size.error());
+    }
   }
-  if (avcodec_open2(decoder.get(), codec, nullptr) < 0) throw DecodeError(kVideoFrameOpenError);
+  if (avcodec_open2(decoder.get(), codec, nullptr) < 0) return Fail(kVideoFrameOpenError);
+  return decoder;
+}
 
-  for (unsigned i = 0; i < format->nb_streams; ++i) {
-    if (static_cast<int>(i) != index) format->streams[i]->discard = AVDISCARD_ALL;
-  }
+// The first frame `decoder` makes of the packets of stream `index`.
+Result<Bitmap> DecodeFirstFrame(AVFormatContext& format, int index, AVCodecContext& decoder) {
   std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
   std::unique_ptr<AVFrame, FrameFreer> frame(av_frame_alloc());
-  if (!packet || !frame) throw DecodeError(kVideoFrameOpenError);
+  if (!packet || !frame) return Fail(kVideoFrameOpenError);
 
   // A frame the decoder had to patch up (its data cut off or damaged) is refused, as a
   // cut-off picture is.
-  const auto still = [&frame]() {
+  const auto still = [&frame]() -> Result<Bitmap> {
     if (frame->decode_error_flags != 0 || (frame->flags & AV_FRAME_FLAG_CORRUPT)) {
-      throw DecodeError(kVideoNoFrameError);
+      return Fail(kVideoNoFrameError);
     }
     return ToBitmap(*frame);
   };
   bool anyPacket = false;
   for (int n = 0; n < kMaxPackets; ++n) {
-    const int r = av_read_frame(format.get(), packet.get());
+    const int r = av_read_frame(&format, packet.get());
     if (r < 0) {
       // End of the file: the decoder may still hold the frame.
-      avcodec_send_packet(decoder.get(), nullptr);
-      if (avcodec_receive_frame(decoder.get(), frame.get()) == 0) return still();
+      avcodec_send_packet(&decoder, nullptr);
+      if (avcodec_receive_frame(&decoder, frame.get()) == 0) return still();
       break;
     }
     if (packet->stream_index != index) {
@@ -156,14 +166,30 @@ Bitmap ReadVideoStill(const std::string& path) {
     anyPacket = true;
     // A packet shorter than the file said (the file ends inside it).
     const bool cut = packet->flags & AV_PKT_FLAG_CORRUPT;
-    const int sent = avcodec_send_packet(decoder.get(), packet.get());
+    const int sent = avcodec_send_packet(&decoder, packet.get());
     av_packet_unref(packet.get());
-    if (cut || (sent < 0 && sent != AVERROR(EAGAIN))) throw DecodeError(kVideoNoFrameError);
-    if (avcodec_receive_frame(decoder.get(), frame.get()) == 0) return still();
+    if (cut || (sent < 0 && sent != AVERROR(EAGAIN))) return Fail(kVideoNoFrameError);
+    if (avcodec_receive_frame(&decoder, frame.get()) == 0) return still();
   }
   // A stream without a single packet cannot begin; one whose packets give no
   // frame is damaged.
-  throw DecodeError(anyPacket ? kVideoNoFrameError : kVideoBeginError);
+  return Fail(anyPacket ? kVideoNoFrameError : kVideoBeginError);
+}
+
+}  // namespace
+
+Result<Bitmap> ReadVideoStill(const std::string& path) {
+  QuietLibraries();
+  Result<FormatPtr> format = OpenVideo(path);
+  if (!format) return Fail(format.error());
+  const int index = FirstVideoStream(**format);
+  if (index < 0) return Fail(kVideoNoStreamError);
+  Result<DecoderPtr> decoder = OpenDecoder(*(*format)->streams[index]->codecpar);
+  if (!decoder) return Fail(decoder.error());
+  for (unsigned i = 0; i < (*format)->nb_streams; ++i) {
+    if (static_cast<int>(i) != index) (*format)->streams[i]->discard = AVDISCARD_ALL;
+  }
+  return DecodeFirstFrame(**format, index, **decoder);
 }
 
 }  // namespace lrw

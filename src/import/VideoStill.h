@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "base/Result.h"
 #include "document/Bitmap.h"
 
 namespace lrw {
@@ -16,8 +17,7 @@ inline constexpr const char* kVideoBeginError = "Error on AVIBegin";
 inline constexpr const char* kVideoNoFrameError =
     "The first frame of the AVI file cannot be decoded";
 
-// The first frame at its own pixel size (sample aspect ignored). Raises
-// DecodeError with one of the texts above.
-Bitmap ReadVideoStill(const std::string& path);
+// The first frame at its own pixel size (sample aspect ignored), or one of the texts above.
+Result<Bitmap> ReadVideoStill(const std::string& path);
 
 }  // namespace lrw

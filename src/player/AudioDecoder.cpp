@@ -59,7 +59,8 @@ struct AudioDecoder::Ffmpeg {
   bool finished = false;
   std::vector<float> pending;
   size_t offset = 0;  // frames of `pending` given out
-  bool damaged = false;
+  int rate = 0;
+  int64_t frames = -1;  // from the duration; -1 when unknown
 
   ~Ffmpeg() {
     av_frame_free(&frame);
@@ -69,7 +70,8 @@ struct AudioDecoder::Ffmpeg {
     avformat_close_input(&format);
   }
 
-  bool Open(const std::string& path, std::string& reason, int& rate, int64_t& frames) {
+  // Fails as ErrorKind::Damaged when FFmpeg recognised the file and found its sound damaged.
+  Result<void> Open(const std::string& path) {
     // Only local files of sound containers: a hostile file must not make FFmpeg open
     // playlists, other files or the network.
     AVDictionary* options = nullptr;
@@ -78,32 +80,20 @@ struct AudioDecoder::Ffmpeg {
                 "mov,mp4,m4a,3gp,3g2,mj2,aac,mp3,ogg,flac,wav,matroska,webm", 0);
     int err = avformat_open_input(&format, path.c_str(), nullptr, &options);
     av_dict_free(&options);
-    if (err < 0) {
-      reason = AvError(err);
-      return false;
-    }
-    if ((err = avformat_find_stream_info(format, nullptr)) < 0) {
-      reason = AvError(err);
-      return false;
-    }
+    if (err < 0) return Fail(AvError(err));
+    if ((err = avformat_find_stream_info(format, nullptr)) < 0) return Fail(AvError(err));
     const AVCodec* decoder = nullptr;
     stream = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
-    if (stream < 0 || !decoder) {
-      reason = "it holds no sound";
-      return false;
-    }
+    if (stream < 0 || !decoder) return Fail("it holds no sound");
     const AVStream* s = format->streams[stream];
     codec = avcodec_alloc_context3(decoder);
     if (!codec || avcodec_parameters_to_context(codec, s->codecpar) < 0 ||
         (err = avcodec_open2(codec, decoder, nullptr)) < 0) {
-      reason = "its sound cannot be decoded";
-      return false;
+      return Fail("its sound cannot be decoded");
     }
     if (codec->sample_rate < kMinRate || codec->sample_rate > kMaxRate ||
         codec->ch_layout.nb_channels <= 0) {
-      damaged = true;
-      reason = "it is damaged";
-      return false;
+      return Fail(ErrorKind::Damaged, "it is damaged");
     }
     channels = std::min(codec->ch_layout.nb_channels, 2);
     AVChannelLayout out{};
@@ -111,8 +101,7 @@ struct AudioDecoder::Ffmpeg {
     if (swr_alloc_set_opts2(&swr, &out, AV_SAMPLE_FMT_FLT, codec->sample_rate, &codec->ch_layout,
                             codec->sample_fmt, codec->sample_rate, 0, nullptr) < 0 ||
         swr_init(swr) < 0) {
-      reason = "its sound cannot be converted";
-      return false;
+      return Fail("its sound cannot be converted");
     }
     packet = av_packet_alloc();
     frame = av_frame_alloc();
@@ -122,7 +111,8 @@ struct AudioDecoder::Ffmpeg {
     } else if (format->duration > 0) {
       frames = av_rescale_q(format->duration, AVRational{1, AV_TIME_BASE}, AVRational{1, rate});
     }
-    return packet && frame;
+    if (!packet || !frame) return Fail("there is not enough memory");
+    return {};
   }
 
   // Decodes the next frame of sound into `pending`; false at the end or on damage.
@@ -192,12 +182,11 @@ bool AudioDecoder::IsOpen() const {
   return snd_ || av_;
 }
 
-bool AudioDecoder::Open(const std::string& utf8Path, std::string& reason) {
+Result<void> AudioDecoder::Open(const std::string& utf8Path) {
   snd_.reset();
   av_.reset();
   channels_ = rate_ = 0;
   frames_ = -1;
-  damaged_ = false;
   SF_INFO info{};
   if (SNDFILE* file = sf_open(utf8Path.c_str(), SFM_READ, &info)) {
     snd_ = std::make_unique<SndFile>();
@@ -205,39 +194,32 @@ bool AudioDecoder::Open(const std::string& utf8Path, std::string& reason) {
     if (info.channels <= 0 || info.samplerate < kMinRate || info.samplerate > kMaxRate ||
         info.frames < 0) {
       snd_.reset();
-      damaged_ = true;
-      reason = "it is damaged.";
-      return false;
+      return Fail(ErrorKind::Damaged, "it is damaged.");
     }
     snd_->fileChannels = info.channels;
     channels_ = std::min(info.channels, 2);
     rate_ = info.samplerate;
     // Some formats do not know their length: libsndfile says so with its largest count.
     frames_ = info.frames == SF_COUNT_MAX ? -1 : info.frames;
-    return true;
+    return {};
   }
-  reason = sf_strerror(nullptr);
+  const std::string reason = sf_strerror(nullptr);
   // libsndfile does not read this: FFmpeg may (AAC in MP4, and formats of a newer kind).
   QuietLibrary();
   auto av = std::make_unique<Ffmpeg>();
-  std::string avReason;
-  int rate = 0;
-  int64_t frames = -1;
-  if (!av->Open(utf8Path, avReason, rate, frames)) {
+  if (const Result<void> opened = av->Open(utf8Path); !opened) {
     // The file is damaged only when FFmpeg recognised it and found it so; otherwise
     // libsndfile's reason stands.
-    if (av->damaged) {
-      damaged_ = true;
-      reason = "it is damaged.";
+    if (opened.error().kind == ErrorKind::Damaged) {
+      return Fail(ErrorKind::Damaged, "it is damaged.");
     }
-    return false;
+    return Fail(reason);
   }
   av_ = std::move(av);
   channels_ = av_->channels;
-  rate_ = rate;
-  frames_ = frames;
-  reason.clear();
-  return true;
+  rate_ = av_->rate;
+  frames_ = av_->frames;
+  return {};
 }
 
 int AudioDecoder::Read(float* out, int count) {

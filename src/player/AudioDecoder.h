@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "base/Result.h"
+
 namespace lrw {
 
 class AudioDecoder {
@@ -16,12 +18,11 @@ class AudioDecoder {
   AudioDecoder(const AudioDecoder&) = delete;
   AudioDecoder& operator=(const AudioDecoder&) = delete;
 
-  // Opens the file; false with the reason (a sentence, for "... cannot be played: ")
-  // when neither library can read it as a sound.
-  bool Open(const std::string& utf8Path, std::string& reason);
+  // Opens the file. When neither library can read it as a sound, fails with the reason (a
+  // sentence, for "... cannot be played: "); as ErrorKind::Damaged when it is a sound file
+  // whose header makes no sense.
+  Result<void> Open(const std::string& utf8Path);
   bool IsOpen() const;
-  // After a failed Open: the file is a sound file whose header makes no sense.
-  bool Damaged() const { return damaged_; }
   int Channels() const { return channels_; }  // 1 or 2; further channels are left out
   int Rate() const { return rate_; }
   // The length in frames as the file declares it (for FFmpeg, from its duration);
@@ -38,7 +39,6 @@ class AudioDecoder {
   int channels_ = 0;
   int rate_ = 0;
   int64_t frames_ = -1;
-  bool damaged_ = false;
 };
 
 }  // namespace lrw

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/Result.h"
+
 namespace lrw {
 
 enum class MediaMode { NotOpen, Stopped, Playing };
@@ -18,8 +20,9 @@ class MediaControl {
   // When set, a play reports its natural end through the notification handler.
   virtual void SetNotify(bool notify) = 0;
   virtual void SetFileName(const std::string& utf8Path) = 0;
-  // Each command sets Error(): 0 after success.
-  virtual void Open() = 0;
+  // Each command sets Error(): 0 after success. Open also gives back its failure, whose
+  // text is ErrorMessage()'s.
+  virtual Result<void> Open() = 0;
   virtual void Play() = 0;
   virtual void Stop() = 0;
   virtual void Close() = 0;

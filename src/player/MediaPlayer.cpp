@@ -23,6 +23,57 @@ std::string AsSentenceEnd(std::string reason) {
   return reason;
 }
 
+// A sound decoded whole, as the output plays it.
+struct DecodedSound {
+  std::vector<int16_t> samples;  // interleaved, `channels` per frame
+  int channels = 0;
+  int rate = 0;
+};
+
+Unexpected<Error> CannotOpen(const Error& why, const std::string& shown) {
+  if (why.kind == ErrorKind::Damaged) return Fail("The sound file \"" + shown + "\" is damaged.");
+  return Fail("The sound file \"" + shown + "\" cannot be played: " + AsSentenceEnd(why.message));
+}
+
+// The file's sound as 16-bit samples, at most two channels. One of more than
+// MediaPlayer::kMaxSamples samples fails as ErrorKind::TooLarge.
+Result<DecodedSound> DecodeSound(const std::string& path) {
+  const std::string shown = FileNameOf(path);
+  AudioDecoder file;
+  if (const Result<void> opened = file.Open(path); !opened) {
+    return CannotOpen(opened.error(), shown);
+  }
+  const int channels = file.Channels();  // more than two: the first two are played
+  const auto tooLong = [&shown] {
+    return Fail(ErrorKind::TooLarge, "The sound file \"" + shown + "\" is too long to be played.");
+  };
+  if (file.Frames() >= 0 && file.Frames() * channels > MediaPlayer::kMaxSamples) return tooLong();
+
+  // A file that does not declare its length is held to the same limit while it decodes.
+  DecodedSound sound;
+  sound.channels = channels;
+  sound.rate = file.Rate();
+  std::vector<int16_t>& decoded = sound.samples;
+  if (file.Frames() > 0) decoded.reserve(static_cast<size_t>(file.Frames()) * channels);
+  std::vector<float> block(size_t{8192} * channels);
+  for (;;) {
+    const int got = file.Read(block.data(), 8192);
+    if (got <= 0) break;
+    if (static_cast<int64_t>(decoded.size()) + int64_t{got} * channels > MediaPlayer::kMaxSamples) {
+      return tooLong();
+    }
+    for (size_t i = 0; i < static_cast<size_t>(got) * channels; ++i) {
+      // The scale libsndfile reads 16-bit samples with, so that they come back exactly.
+      decoded.push_back(static_cast<int16_t>(
+          std::clamp(std::lround(block[i] * 32768.0f), long{-32768}, long{32767})));
+    }
+  }
+  if (decoded.empty() && file.Frames() > 0) {
+    return Fail("The sound file \"" + shown + "\" cannot be read: it is damaged.");
+  }
+  return sound;
+}
+
 }  // namespace
 
 struct MediaPlayer::Core : std::enable_shared_from_this<Core> {
@@ -86,6 +137,38 @@ struct MediaPlayer::Core : std::enable_shared_from_this<Core> {
     position.store(0);
     endFrame.store(0);
   }
+
+  // Takes the sound and opens the audio output for it.
+  Result<void> Start(DecodedSound sound) {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+      return Fail(std::string("No sound output is available: ") + AsSentenceEnd(SDL_GetError()));
+    }
+    sdlStarted = true;
+    channels = sound.channels;
+    rate = sound.rate;
+    frames = sound.samples.size() / static_cast<size_t>(channels);
+    samples = std::move(sound.samples);
+    position.store(0);
+    endFrame.store(frames);
+
+    SDL_AudioSpec want{};
+    want.freq = rate;
+    want.format = AUDIO_S16SYS;
+    want.channels = static_cast<Uint8>(channels);
+    want.samples = 2048;
+    want.callback = &Core::Fill;
+    want.userdata = this;
+    SDL_AudioSpec have{};
+    // SDL converts to what the output supports.
+    device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (device == 0) {
+      const std::string reason = SDL_GetError();
+      CloseDevice();
+      return Fail("The sound output cannot be opened: " + AsSentenceEnd(reason));
+    }
+    return {};
+  }
 };
 
 MediaPlayer::MediaPlayer(PostFunction postToOwner)
@@ -98,9 +181,10 @@ MediaPlayer::~MediaPlayer() {
   core_->CloseDevice();
 }
 
-void MediaPlayer::Fail(int code, std::string message) {
+Unexpected<lrw::Error> MediaPlayer::Failed(int code, lrw::Error error) {
   error_ = code;
-  errorMessage_ = std::move(message);
+  errorMessage_ = error.message;
+  return Fail(std::move(error));
 }
 
 void MediaPlayer::Succeed() {
@@ -113,87 +197,23 @@ MediaMode MediaPlayer::Mode() const {
   return core_->playing.load() ? MediaMode::Playing : MediaMode::Stopped;
 }
 
-void MediaPlayer::Open() {
+Result<void> MediaPlayer::Open() {
   core_->CloseDevice();
-  const std::string shown = FileNameOf(fileName_);
-
-  AudioDecoder file;
-  std::string reason;
-  if (!file.Open(fileName_, reason)) {
-    if (file.Damaged()) {
-      Fail(kMediaFileError, "The sound file \"" + shown + "\" is damaged.");
-    } else {
-      Fail(kMediaFileError,
-           "The sound file \"" + shown + "\" cannot be played: " + AsSentenceEnd(reason));
-    }
-    return;
+  Result<DecodedSound> sound = DecodeSound(fileName_);
+  if (!sound) {
+    const int code = sound.error().kind == ErrorKind::TooLarge ? kMediaTooLong : kMediaFileError;
+    return Failed(code, std::move(sound).error());
   }
-  const int outChannels = file.Channels();  // more than two: the first two are played
-  const auto tooLong = [&] {
-    Fail(kMediaTooLong, "The sound file \"" + shown + "\" is too long to be played.");
-  };
-  if (file.Frames() >= 0 && file.Frames() * outChannels > kMaxSamples) return tooLong();
-
-  // A file that does not declare its length is held to the same limit while it decodes.
-  std::vector<int16_t> decoded;
-  if (file.Frames() > 0) decoded.reserve(static_cast<size_t>(file.Frames()) * outChannels);
-  std::vector<float> block(size_t{8192} * outChannels);
-  for (;;) {
-    const int got = file.Read(block.data(), 8192);
-    if (got <= 0) break;
-    if (static_cast<int64_t>(decoded.size()) + int64_t{got} * outChannels > kMaxSamples) {
-      return tooLong();
-    }
-    for (size_t i = 0; i < static_cast<size_t>(got) * outChannels; ++i) {
-      // The scale libsndfile reads 16-bit samples with, so that they come back exactly.
-      decoded.push_back(static_cast<int16_t>(
-          std::clamp(std::lround(block[i] * 32768.0f), long{-32768}, long{32767})));
-    }
-  }
-  if (decoded.empty() && file.Frames() > 0) {
-    Fail(kMediaFileError, "The sound file \"" + shown + "\" cannot be read: it is damaged.");
-    return;
-  }
-  const size_t frames = decoded.size() / outChannels;
-  const int rate = file.Rate();
-
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    Fail(kMediaDeviceError,
-         std::string("No sound output is available: ") + AsSentenceEnd(SDL_GetError()));
-    return;
-  }
-  core_->sdlStarted = true;
-
-  core_->samples = std::move(decoded);
-  core_->channels = outChannels;
-  core_->rate = rate;
-  core_->frames = frames;
-  core_->position.store(0);
-  core_->endFrame.store(frames);
-
-  SDL_AudioSpec want{};
-  want.freq = rate;
-  want.format = AUDIO_S16SYS;
-  want.channels = static_cast<Uint8>(outChannels);
-  want.samples = 2048;
-  want.callback = &Core::Fill;
-  want.userdata = core_.get();
-  SDL_AudioSpec have{};
-  // SDL converts to what the output supports.
-  core_->device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-  if (core_->device == 0) {
-    const std::string reason = SDL_GetError();
-    core_->CloseDevice();
-    Fail(kMediaDeviceError, "The sound output cannot be opened: " + AsSentenceEnd(reason));
-    return;
+  if (Result<void> output = core_->Start(std::move(*sound)); !output) {
+    return Failed(kMediaDeviceError, std::move(output).error());
   }
   Succeed();
+  return {};
 }
 
 void MediaPlayer::Play() {
   if (core_->device == 0) {
-    Fail(kMediaNotOpen, "No sound file is open.");
+    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
     return;
   }
   SDL_LockAudioDevice(core_->device);
@@ -220,7 +240,7 @@ void MediaPlayer::Play() {
 
 void MediaPlayer::Stop() {
   if (core_->device == 0) {
-    Fail(kMediaNotOpen, "No sound file is open.");
+    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
     return;
   }
   SDL_PauseAudioDevice(core_->device, 1);
@@ -243,7 +263,7 @@ int64_t MediaPlayer::LengthMs() const {
 
 void MediaPlayer::SetEndPosition(int64_t ms) {
   if (core_->device == 0) {
-    Fail(kMediaNotOpen, "No sound file is open.");
+    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
     return;
   }
   const int64_t frame = std::max<int64_t>(0, ms) * core_->rate / 1000;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "base/Result.h"
 #include "player/MediaControl.h"
 
 namespace lrw {
@@ -46,7 +47,7 @@ class MediaPlayer : public MediaControl {
   const std::string& FileName() const { return fileName_; }
 
   // Decodes the file and opens the audio output (closing whatever was open).
-  void Open() override;
+  Result<void> Open() override;
   // Plays from the current position to the end position. With wait, returns when done.
   void Play() override;
   // Stops at the current position; the end notification of the play is dropped.
@@ -62,7 +63,8 @@ class MediaPlayer : public MediaControl {
 
  private:
   struct Core;
-  void Fail(int code, std::string message);
+  // Sets the error code and text the callers read, and gives the failure back.
+  Unexpected<lrw::Error> Failed(int code, lrw::Error error);
   void Succeed();
 
   PostFunction post_;

@@ -20,9 +20,9 @@ bool MotionPicture::Prepare(const SlideRecord& slide, size_t slideIndex, QSize d
   // A first read at the screen's size tells the picture's own size; a JPEG decodes reduced.
   LoadPictureResult picture =
       loader.LoadPictureForSize(path, deviceSize.width(), deviceSize.height());
-  if (picture.status != Loaded || picture.bitmap.empty()) return false;
-  const int pw = picture.fullWidth > 0 ? picture.fullWidth : picture.bitmap.width;
-  const int ph = picture.fullHeight > 0 ? picture.fullHeight : picture.bitmap.height;
+  if (!picture || picture->bitmap.empty()) return false;
+  const int pw = picture->fullWidth > 0 ? picture->fullWidth : picture->bitmap.width;
+  const int ph = picture->fullHeight > 0 ? picture->fullHeight : picture->bitmap.height;
   path_ = MotionPathFor(slide.Motion, pw, ph, deviceSize.width(), deviceSize.height(), slideIndex);
   if (!path_) return false;
   // The closest framing decides how many source pixels the screen needs.
@@ -30,15 +30,15 @@ bool MotionPicture::Prepare(const SlideRecord& slide, size_t slideIndex, QSize d
   const double needed = std::min(1.0, deviceSize.width() / narrowest);
   const QSize target(std::max(1, static_cast<int>(std::ceil(pw * needed))),
                      std::max(1, static_cast<int>(std::ceil(ph * needed))));
-  if (picture.bitmap.width < target.width() || picture.bitmap.height < target.height()) {
+  if (picture->bitmap.width < target.width() || picture->bitmap.height < target.height()) {
     // The reduced decode does not cover the closest framing: decode at that size.
     picture = loader.LoadPictureForSize(path, target.width(), target.height());
-    if (picture.status != Loaded || picture.bitmap.empty()) {
+    if (!picture || picture->bitmap.empty()) {
       Clear();
       return false;
     }
   }
-  const QImage decoded = WrapBitmap(picture.bitmap);
+  const QImage decoded = WrapBitmap(picture->bitmap);
   // Reduced once here with area averaging; every frame then only resamples near 1:1.
   source_ = decoded.size() == target
                 ? decoded.copy()

@@ -24,12 +24,12 @@ bool MusicStream::OpenNext() {
       next_ = 0;
     }
     const std::string& path = tracks_[next_++];
-    auto sound = std::make_unique<ResampledSound>(path);
-    if (sound->Ok()) {
-      current_ = std::move(sound);
+    Result<std::unique_ptr<ResampledSound>> sound = ResampledSound::Open(path);
+    if (sound) {
+      current_ = std::move(*sound);
       return true;
     }
-    if (skipped_.size() < tracks_.size()) skipped_.push_back(path + ": " + sound->Reason());
+    if (skipped_.size() < tracks_.size()) skipped_.push_back(path + ": " + sound.error().message);
   }
   return false;
 }
@@ -54,8 +54,10 @@ int MusicStream::Read(float* out, int count) {
 double MusicSeconds(const ShowMusic& music) {
   double seconds = 0;
   for (const std::string& track : music.tracks) {
-    ResampledSound sound(track);
-    if (sound.Ok() && sound.Frames() > 0) seconds += static_cast<double>(sound.Frames()) / kMixRate;
+    const auto sound = ResampledSound::Open(track);
+    if (sound && (*sound)->Frames() > 0) {
+      seconds += static_cast<double>((*sound)->Frames()) / kMixRate;
+    }
   }
   return seconds;
 }

@@ -19,22 +19,23 @@ struct ResampledSound::Resampler {
   ~Resampler() { swr_free(&swr); }
 };
 
-ResampledSound::ResampledSound(const std::string& utf8Path) {
-  if (!decoder_.Open(utf8Path, reason_)) return;
-  if (decoder_.Rate() != kMixRate) {
-    swr_ = std::make_unique<Resampler>();
+ResampledSound::ResampledSound(Key) {}
+
+Result<std::unique_ptr<ResampledSound>> ResampledSound::Open(const std::string& utf8Path) {
+  auto sound = std::make_unique<ResampledSound>(Key());
+  AudioDecoder& decoder = sound->decoder_;
+  if (Result<void> opened = decoder.Open(utf8Path); !opened) return Fail(opened.error());
+  if (decoder.Rate() != kMixRate) {
+    sound->swr_ = std::make_unique<Resampler>();
     AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
-    if (swr_alloc_set_opts2(&swr_->swr, &stereo, AV_SAMPLE_FMT_FLT, kMixRate, &stereo,
-                            AV_SAMPLE_FMT_FLT, decoder_.Rate(), 0, nullptr) < 0 ||
-        swr_init(swr_->swr) < 0) {
-      reason_ = "its sound cannot be converted.";
-      return;
+    if (swr_alloc_set_opts2(&sound->swr_->swr, &stereo, AV_SAMPLE_FMT_FLT, kMixRate, &stereo,
+                            AV_SAMPLE_FMT_FLT, decoder.Rate(), 0, nullptr) < 0 ||
+        swr_init(sound->swr_->swr) < 0) {
+      return Fail("its sound cannot be converted.");
     }
   }
-  if (decoder_.Frames() >= 0) {
-    frames_ = decoder_.Frames() * kMixRate / decoder_.Rate();
-  }
-  ok_ = true;
+  if (decoder.Frames() >= 0) sound->frames_ = decoder.Frames() * kMixRate / decoder.Rate();
+  return sound;
 }
 
 ResampledSound::~ResampledSound() = default;
@@ -45,7 +46,6 @@ int ResampledSound::Read(float* out, int count) {
 }
 
 int ResampledSound::Mix(float* out, int count) {
-  if (!ok_) return 0;
   int made = 0;
   while (made < count) {
     if (offset_ == pending_.size() / kMixChannels) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "player/AudioDecoder.h"
 #include "player/MusicMix.h"
 
@@ -18,14 +19,18 @@ inline constexpr int kMixChannels = 2;
 
 class ResampledSound : public FrameSource {
  public:
-  // A file that cannot be read gives no frames; `Ok()` says so and `Reason()` why.
-  explicit ResampledSound(const std::string& utf8Path);
+  // The sound of the file, or why it cannot be read (a sentence, for "... cannot be
+  // played: ").
+  static Result<std::unique_ptr<ResampledSound>> Open(const std::string& utf8Path);
+  // Only Open makes one.
+  class Key {
+    friend class ResampledSound;
+    Key() = default;
+  };
+  explicit ResampledSound(Key);
   ~ResampledSound() override;
   ResampledSound(const ResampledSound&) = delete;
   ResampledSound& operator=(const ResampledSound&) = delete;
-
-  bool Ok() const { return ok_; }
-  const std::string& Reason() const { return reason_; }
   // The declared length at the mixing rate; -1 when unknown.
   int64_t Frames() const { return frames_; }
 
@@ -40,9 +45,7 @@ class ResampledSound : public FrameSource {
   AudioDecoder decoder_;
   struct Resampler;
   std::unique_ptr<Resampler> swr_;
-  bool ok_ = false;
   bool fileDone_ = false;
-  std::string reason_;
   int64_t frames_ = -1;
   std::vector<float> raw_;
   std::vector<float> stereo_;

@@ -121,12 +121,11 @@ ShowAudio::~ShowAudio() {
   core_->owner = nullptr;
 }
 
-bool ShowAudio::EnsureDevice() {
-  if (core_->device) return true;
+Result<void> ShowAudio::EnsureDevice() {
+  if (core_->device) return {};
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    outputError_ = "No sound output is available: " + AsSentenceEnd(SDL_GetError());
-    return false;
+    return Fail("No sound output is available: " + AsSentenceEnd(SDL_GetError()));
   }
   core_->sdlStarted = true;
   SDL_AudioSpec want{};
@@ -140,17 +139,18 @@ bool ShowAudio::EnsureDevice() {
   // SDL converts to what the output supports.
   core_->device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
   if (core_->device == 0) {
-    outputError_ = "The sound output cannot be opened: " + AsSentenceEnd(SDL_GetError());
+    const std::string reason = SDL_GetError();
     core_->Close();
-    return false;
+    return Fail("The sound output cannot be opened: " + AsSentenceEnd(reason));
   }
   SDL_PauseAudioDevice(core_->device, 0);
-  return true;
+  return {};
 }
 
-void ShowAudio::Fail(int code, std::string message) {
+Unexpected<lrw::Error> ShowAudio::Failed(int code, lrw::Error error) {
   error_ = code;
-  errorMessage_ = std::move(message);
+  errorMessage_ = error.message;
+  return Fail(std::move(error));
 }
 
 MediaMode ShowAudio::Mode() const {
@@ -161,23 +161,23 @@ MediaMode ShowAudio::Mode() const {
   return mode;
 }
 
-void ShowAudio::Open() {
+Result<void> ShowAudio::Open() {
   Close();
   const std::string shown = FileNameOf(fileName_);
-  auto sound = std::make_unique<ResampledSound>(fileName_);
-  if (!sound->Ok()) {
-    Fail(kMediaFileError,
-         "The sound file \"" + shown + "\" cannot be played: " + AsSentenceEnd(sound->Reason()));
-    return;
+  Result<std::unique_ptr<ResampledSound>> opened = ResampledSound::Open(fileName_);
+  if (!opened) {
+    return Failed(kMediaFileError,
+                  lrw::Error("The sound file \"" + shown +
+                             "\" cannot be played: " + AsSentenceEnd(opened.error().message)));
   }
+  std::unique_ptr<ResampledSound> sound = std::move(*opened);
   // The same limit as the player of shows without music.
   if (sound->Frames() > MediaPlayer::kMaxSamples / kMixChannels) {
-    Fail(kMediaTooLong, "The sound file \"" + shown + "\" is too long to be played.");
-    return;
+    return Failed(kMediaTooLong,
+                  lrw::Error("The sound file \"" + shown + "\" is too long to be played."));
   }
-  if (!EnsureDevice()) {
-    Fail(kMediaDeviceError, outputError_);
-    return;
+  if (Result<void> output = EnsureDevice(); !output) {
+    return Failed(kMediaDeviceError, std::move(output).error());
   }
   core_->Locked([&] {
     core_->voice = std::move(sound);
@@ -186,11 +186,12 @@ void ShowAudio::Open() {
   });
   error_ = 0;
   errorMessage_.clear();
+  return {};
 }
 
 void ShowAudio::Play() {
   if (!core_->voice) {
-    Fail(kMediaNotOpen, "No sound file is open.");
+    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
     return;
   }
   core_->Locked([&] {
@@ -207,7 +208,7 @@ void ShowAudio::Play() {
 
 void ShowAudio::Stop() {
   if (!core_->voice) {
-    Fail(kMediaNotOpen, "No sound file is open.");
+    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
     return;
   }
   core_->Locked([&] {

@@ -33,7 +33,7 @@ class ShowAudio : public MediaControl, public RunnerMusic {
   void SetWait(bool wait) override { wait_ = wait; }
   void SetNotify(bool notify) override { notify_ = notify; }
   void SetFileName(const std::string& utf8Path) override { fileName_ = utf8Path; }
-  void Open() override;
+  Result<void> Open() override;
   void Play() override;
   void Stop() override;
   void Close() override;
@@ -47,13 +47,11 @@ class ShowAudio : public MediaControl, public RunnerMusic {
   void EndIn(int64_t ms) override;
   void FadeAway() override;
 
-  // The output's error when it could not be opened ("" when it plays).
-  const std::string& OutputError() const { return outputError_; }
-
  private:
   struct Core;
-  bool EnsureDevice();
-  void Fail(int code, std::string message);
+  Result<void> EnsureDevice();
+  // Sets the error code and text the callers read, and gives the failure back.
+  Unexpected<lrw::Error> Failed(int code, lrw::Error error);
 
   std::shared_ptr<Core> core_;
   std::string fileName_;
@@ -61,7 +59,6 @@ class ShowAudio : public MediaControl, public RunnerMusic {
   bool notify_ = false;
   int error_ = 0;
   std::string errorMessage_;
-  std::string outputError_;
 };
 
 }  // namespace lrw

@@ -141,8 +141,7 @@ bool ShowRunner::StartSlideSound(const SlideRecord& slide) {
     }
     media_.SetWait(false);
     media_.SetFileName(SlideSoundFile(slide));
-    media_.Open();
-    if (media_.Error() == 0) {
+    if (media_.Open()) {
       media_.SetNotify(true);
       media_.Play();
     }

@@ -125,13 +125,13 @@ bool SlideComposer::LoadCached(const std::string& path, int width, int height) {
   }
   LoadPictureResult result = loader_.LoadPictureForSize(path, width, height);
   ++pictureLoads_;
-  if (result.status != Loaded || result.bitmap.empty()) return false;
-  cachedBitmap_ = std::move(result.bitmap);
+  if (!result || result->bitmap.empty()) return false;
+  cachedBitmap_ = std::move(result->bitmap);
   cachedPicture_ = WrapBitmap(cachedBitmap_);
   cachedFileName_ = path;
-  cachedFullWidth_ = result.fullWidth > 0 ? result.fullWidth : result.bitmap.width;
-  cachedFullHeight_ = result.fullHeight > 0 ? result.fullHeight : result.bitmap.height;
-  if (result.drawing) {
+  cachedFullWidth_ = result->fullWidth > 0 ? result->fullWidth : result->bitmap.width;
+  cachedFullHeight_ = result->fullHeight > 0 ? result->fullHeight : result->bitmap.height;
+  if (result->drawing) {
     // A drawing has no size of its own that limits it: a larger place draws it again.
     cachedFullWidth_ = cachedFullHeight_ = std::numeric_limits<int>::max();
   }

@@ -129,15 +129,9 @@ class FakeEditorMedia : public EditorMedia {
     return imports;
   }
   PictureImport ImportPicture(const std::string& path, const SlideRecord& from) {
-    PictureImport r;
-    if (path.find("broken") != std::string::npos) {
-      r.message = "Cannot read " + path;
-      return r;
-    }
+    if (path.find("broken") != std::string::npos) return Fail("Cannot read " + path);
     if (path.find("far") != std::string::npos) {
-      r.message = "Image " + path + " is on a removeable disk";
-      r.refusal = true;
-      return r;
+      return Fail(ErrorKind::Refused, "Image " + path + " is on a removeable disk");
     }
     SlideRecord s = from;
     s.PictureFolder = FolderOf(path);
@@ -150,8 +144,7 @@ class FakeEditorMedia : public EditorMedia {
     s.SoundFolder.clear();
     s.SoundName.clear();
     s.Thumbnail = Bitmap(6, 3, 0xFF102030);
-    r.slide = std::move(s);
-    return r;
+    return s;
   }
   std::unique_ptr<TextMeasurer> Measurer(const CaptionFontRecord&) override {
     return std::make_unique<FixedWidthMeasurer>(5);

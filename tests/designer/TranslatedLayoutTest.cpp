@@ -261,7 +261,7 @@ TEST(TranslatedMessages, ComposedCoreMessagesAreWholeSentencesInEveryLanguage) {
        "A .webm file holds vp9 or av1 video, not h265.",
        {".webm", "vp9", "av1", "h265"}},
       {ExportOptionsProblem("/videos/trip.mp4", h265),
-       CheckExportOptions("/videos/trip.mp4", h265),
+       CheckExportOptions("/videos/trip.mp4", h265).error().message,
        {"h265"}},
       {PlainText(soundError), soundError, {"hum.wav"}},
   };

@@ -60,12 +60,11 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> ValidFiles(const test:
 }
 
 void ExpectFailsClearly(TLoadPictureModule& loader, const std::string& path) {
-  for (LoaderMode mode : {FullSizeMode, ThumbnailMode}) {
+  for (LoaderMode mode : {LoaderMode::FullSizeMode, LoaderMode::ThumbnailMode}) {
     const LoadPictureResult r = loader.LoadPicture(path, mode);
-    EXPECT_EQ(r.status, LoadFailed)
-        << path << " decoded as " << r.bitmap.width << "x" << r.bitmap.height;
-    EXPECT_FALSE(r.errorText.empty()) << path;
-    EXPECT_TRUE(r.bitmap.empty()) << path;
+    EXPECT_EQ(StatusOf(r), LoadStatus::LoadFailed)
+        << path << " decoded as " << (r ? r->bitmap.width : 0) << "x" << (r ? r->bitmap.height : 0);
+    EXPECT_FALSE(test::ErrorText(r).empty()) << path;
   }
 }
 
@@ -74,8 +73,9 @@ TEST(BadInput, TruncatedFilesOfEachFormat) {
   TLoadPictureModule loader;
   for (const auto& [ext, bytes] : ValidFiles(dir)) {
     test::WriteFile(dir.File("valid." + ext), bytes);
-    ASSERT_EQ(loader.LoadPicture(dir.File("valid." + ext), FullSizeMode).status, Loaded)
-        << ext << ": " << loader.LastError();
+    const LoadPictureResult valid =
+        loader.LoadPicture(dir.File("valid." + ext), LoaderMode::FullSizeMode);
+    ASSERT_EQ(StatusOf(valid), LoadStatus::Loaded) << ext << ": " << test::ErrorText(valid);
     // (Half of a PCX file ends inside its trailing palette, which a 24-bit picture
     // does not need.)
     for (size_t keep : {size_t{0}, size_t{7}, bytes.size() / 5, bytes.size() / 2}) {
@@ -92,9 +92,9 @@ TEST(BadInput, EmptyFileSaysSo) {
   TLoadPictureModule loader;
   const std::string path = dir.File("empty.png");
   test::WriteFile(path, {});
-  const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
-  EXPECT_EQ(r.status, LoadFailed);
-  EXPECT_EQ(r.errorText, "Unable to read the picture " + path + ": the file is empty.");
+  const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+  EXPECT_EQ(StatusOf(r), LoadStatus::LoadFailed);
+  EXPECT_EQ(test::ErrorText(r), "Unable to read the picture " + path + ": the file is empty.");
 }
 
 // A PNG whose header declares the given size, with one tiny compressed row.
@@ -181,9 +181,9 @@ TEST(BadInput, HugeDeclaredSizesAreRefusedAsTooLarge) {
     const std::string path = dir.File(name);
     test::WriteFile(path, bytes);
     ExpectFailsClearly(loader, path);
-    for (LoaderMode mode : {FullSizeMode, ThumbnailMode}) {
-      if (name == "long.jpg" && mode == ThumbnailMode) continue;
-      const std::string text = loader.LoadPicture(path, mode).errorText;
+    for (LoaderMode mode : {LoaderMode::FullSizeMode, LoaderMode::ThumbnailMode}) {
+      if (name == "long.jpg" && mode == LoaderMode::ThumbnailMode) continue;
+      const std::string text = test::ErrorText(loader.LoadPicture(path, mode));
       EXPECT_NE(text.find("too large"), std::string::npos) << name << ": " << text;
     }
   }
@@ -215,10 +215,12 @@ TEST(BadInput, ContentThatIsNotWhatTheExtensionSays) {
     test::WriteFile(path, bytes);
     ExpectFailsClearly(loader, path);
   }
-  EXPECT_EQ(loader.LoadPicture(dir.File("text.avi"), FullSizeMode).errorText, kVideoOpenError);
+  EXPECT_EQ(test::ErrorText(loader.LoadPicture(dir.File("text.avi"), LoaderMode::FullSizeMode)),
+            kVideoOpenError);
   // PostScript is never handed to an interpreter (whose failure would be reported
   // as the "Postscript delegate").
-  const std::string script = loader.LoadPicture(dir.File("script.jpg"), FullSizeMode).errorText;
+  const std::string script =
+      test::ErrorText(loader.LoadPicture(dir.File("script.jpg"), LoaderMode::FullSizeMode));
   EXPECT_EQ(script.find("delegate"), std::string::npos) << script;
   EXPECT_EQ(script.find("Postscript"), std::string::npos) << script;
 }
@@ -241,9 +243,9 @@ TEST(BadInput, VideoWithoutAVideoStream) {
   const std::string path = dir.File("sound.avi");
   test::WriteAvi(path, 0, 0, 0, false);
   TLoadPictureModule loader;
-  const LoadPictureResult r = loader.LoadPicture(path, ThumbnailMode);
-  EXPECT_EQ(r.status, LoadFailed);
-  EXPECT_EQ(r.errorText, kVideoNoStreamError);
+  const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
+  EXPECT_EQ(StatusOf(r), LoadStatus::LoadFailed);
+  EXPECT_EQ(test::ErrorText(r), kVideoNoStreamError);
 }
 
 TEST(BadInput, TruncatedVideo) {
@@ -264,9 +266,9 @@ TEST(BadInput, TruncatedVideo) {
                       at + 8 + frameBytes - 1}) {
     const std::string cut = dir.File("cut" + std::to_string(keep) + ".avi");
     test::WriteFile(cut, std::vector<uint8_t>(bytes.begin(), bytes.begin() + keep));
-    const LoadPictureResult r = loader.LoadPicture(cut, FullSizeMode);
-    EXPECT_EQ(r.status, LoadFailed) << keep;
-    EXPECT_FALSE(r.errorText.empty());
+    const LoadPictureResult r = loader.LoadPicture(cut, LoaderMode::FullSizeMode);
+    EXPECT_EQ(StatusOf(r), LoadStatus::LoadFailed) << keep;
+    EXPECT_FALSE(test::ErrorText(r).empty());
   }
 }
 

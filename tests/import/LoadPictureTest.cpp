@@ -146,30 +146,27 @@ TEST_P(LoadPictureFormatTest, DecodesFullSizeAndThumbnail) {
   c.write(path);
   TLoadPictureModule loader;
 
-  const LoadPictureResult full = loader.LoadPicture(path, FullSizeMode);
-  ASSERT_EQ(full.status, Loaded) << full.errorText;
-  EXPECT_EQ(full.bitmap.width, c.width);
-  EXPECT_EQ(full.bitmap.height, c.height);
-  EXPECT_EQ(full.fullWidth, c.width);
-  EXPECT_EQ(full.fullHeight, c.height);
-  ExpectQuadrants(full.bitmap, c, 0);
+  const LoadPictureResult full = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+  ASSERT_EQ(StatusOf(full), LoadStatus::Loaded) << test::ErrorText(full);
+  EXPECT_EQ(full->bitmap.width, c.width);
+  EXPECT_EQ(full->bitmap.height, c.height);
+  EXPECT_EQ(full->fullWidth, c.width);
+  EXPECT_EQ(full->fullHeight, c.height);
+  ExpectQuadrants(full->bitmap, c, 0);
 
-  const LoadPictureResult thumb = loader.LoadPicture(path, ThumbnailMode);
-  ASSERT_EQ(thumb.status, Loaded) << thumb.errorText;
-  EXPECT_EQ(thumb.fullWidth, c.width);
-  EXPECT_EQ(thumb.fullHeight, c.height);
+  const LoadPictureResult thumb = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
+  ASSERT_EQ(StatusOf(thumb), LoadStatus::Loaded) << test::ErrorText(thumb);
+  EXPECT_EQ(thumb->fullWidth, c.width);
+  EXPECT_EQ(thumb->fullHeight, c.height);
   if (c.name.ends_with(".avi")) {
-    EXPECT_EQ(thumb.bitmap.width, 60);
-    EXPECT_EQ(thumb.bitmap.height, 60);
+    EXPECT_EQ(thumb->bitmap.width, 60);
+    EXPECT_EQ(thumb->bitmap.height, 60);
   } else {
     const auto [w, h] = FittedSize(c.width, c.height, 60, 60);
-    EXPECT_EQ(thumb.bitmap.width, w);
-    EXPECT_EQ(thumb.bitmap.height, h);
-    ExpectQuadrants(thumb.bitmap, c, 8);
+    EXPECT_EQ(thumb->bitmap.width, w);
+    EXPECT_EQ(thumb->bitmap.height, h);
+    ExpectQuadrants(thumb->bitmap, c, 8);
   }
-  EXPECT_EQ(loader.LastFileName(), path);
-  EXPECT_EQ(loader.LastStatus(), Loaded);
-  EXPECT_TRUE(loader.LastError().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFormats, LoadPictureFormatTest, ::testing::ValuesIn(Cases()),
@@ -185,11 +182,11 @@ TEST(LoadPicture, WmfIsDrawn) {
   const std::string path = dir.File("a.wmf");
   test::WriteFile(path, test::WmfFile(100, 50, kBlue));
   TLoadPictureModule loader;
-  const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
-  ASSERT_EQ(r.status, Loaded) << r.errorText;
-  ASSERT_GT(r.bitmap.width, 0);
-  EXPECT_EQ(r.bitmap.width * 50, r.bitmap.height * 100);
-  EXPECT_LE(test::ColorDistance(r.bitmap.at(r.bitmap.width / 2, r.bitmap.height / 2), kBlue), 8);
+  const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+  ASSERT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
+  ASSERT_GT(r->bitmap.width, 0);
+  EXPECT_EQ(r->bitmap.width * 50, r->bitmap.height * 100);
+  EXPECT_LE(test::ColorDistance(r->bitmap.at(r->bitmap.width / 2, r->bitmap.height / 2), kBlue), 8);
 }
 
 TEST(LoadPicture, VideoThumbnailIsCentredInTheSquare) {
@@ -197,8 +194,9 @@ TEST(LoadPicture, VideoThumbnailIsCentredInTheSquare) {
   const std::string path = dir.File("clip.avi");
   test::WriteAvi(path, 320, 240, 2);
   TLoadPictureModule loader;
-  Bitmap thumb;
-  ASSERT_EQ(loader.LoadPicture(path, ThumbnailMode, thumb), Loaded) << loader.LastError();
+  const LoadPictureResult read = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
+  ASSERT_EQ(StatusOf(read), LoadStatus::Loaded) << test::ErrorText(read);
+  const Bitmap& thumb = read->bitmap;
   ASSERT_EQ(thumb.width, 60);
   ASSERT_EQ(thumb.height, 60);
   // A 60 x 45 still at top offset 7: rows 0-6 and 52-59 are background.
@@ -214,11 +212,10 @@ TEST(LoadPicture, DrawingsThatAreNotMetafilesFailWithTheirText) {
   for (const std::string name : {"a.emf", "a.gem"}) {
     const std::string path = dir.File(name);
     test::WriteFile(path, {1, 2, 3, 4});
-    const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
-    EXPECT_EQ(r.status, LoadFailed);
-    EXPECT_NE(r.errorText.find("metafile"), std::string::npos) << r.errorText;
-    EXPECT_NE(r.errorText.find(path), std::string::npos);
-    EXPECT_EQ(loader.LastError(), r.errorText);
+    const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+    EXPECT_EQ(StatusOf(r), LoadStatus::LoadFailed);
+    EXPECT_NE(test::ErrorText(r).find("metafile"), std::string::npos) << test::ErrorText(r);
+    EXPECT_NE(test::ErrorText(r).find(path), std::string::npos);
   }
 }
 
@@ -228,11 +225,9 @@ TEST(LoadPicture, ExtensionsOutsideTheTableAndMovAreNotHandled) {
   for (const std::string name : {"a.jpeg", "a.mov", "a.txt", "noextension"}) {
     const std::string path = dir.File(name);
     test::WriteWithMagick(ColourQuadrants().ToBitmap(), path, "JPEG");
-    Bitmap b;
-    EXPECT_EQ(loader.LoadPicture(path, FullSizeMode, b), NotHandled) << name;
-    EXPECT_TRUE(b.empty());
-    EXPECT_TRUE(loader.LastError().empty());
-    EXPECT_EQ(loader.LastStatus(), NotHandled);
+    const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+    EXPECT_EQ(StatusOf(r), LoadStatus::NotHandled) << name;
+    EXPECT_TRUE(test::ErrorText(r).empty());
   }
 }
 
@@ -241,7 +236,7 @@ TEST(LoadPicture, UpperCaseExtensionIsTheSameFormat) {
   const std::string path = dir.File("PHOTO.JPG");
   test::WriteWithMagick(ColourQuadrants().ToBitmap(), path, "JPEG");
   TLoadPictureModule loader;
-  EXPECT_EQ(loader.LoadPicture(path, FullSizeMode).status, Loaded);
+  EXPECT_EQ(StatusOf(loader.LoadPicture(path, LoaderMode::FullSizeMode)), LoadStatus::Loaded);
 }
 
 TEST(LoadPicture, ContentDecidesTheFormat) {
@@ -250,9 +245,9 @@ TEST(LoadPicture, ContentDecidesTheFormat) {
   const std::string path = dir.File("really-a-png.jpg");
   test::WriteWithMagick(ColourQuadrants().ToBitmap(), path, "PNG");
   TLoadPictureModule loader;
-  const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
-  ASSERT_EQ(r.status, Loaded) << r.errorText;
-  EXPECT_EQ(r.bitmap.at(5, 5), kRed);
+  const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+  ASSERT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
+  EXPECT_EQ(r->bitmap.at(5, 5), kRed);
 }
 
 }  // namespace

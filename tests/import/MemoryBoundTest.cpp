@@ -32,7 +32,7 @@ long StatusKilobytes(const char* field) {
 }
 
 struct ChildDecode {
-  LoadStatus status = NotHandled;
+  LoadStatus status = LoadStatus::NotHandled;
   std::string text;
   long grewKilobytes = -1;  // peak resident size in the child above what it started with
 };
@@ -47,8 +47,8 @@ ChildDecode DecodeInChild(const std::string& path, LoaderMode mode) {
     const long start = StatusKilobytes("VmRSS:");
     const LoadPictureResult r = loader.LoadPicture(path, mode);
     const long grew = StatusKilobytes("VmHWM:") - start;
-    const std::string report =
-        std::to_string(static_cast<int>(r.status)) + " " + std::to_string(grew) + " " + r.errorText;
+    const std::string report = std::to_string(static_cast<int>(StatusOf(r))) + " " +
+                               std::to_string(grew) + " " + test::ErrorText(r);
     if (::write(pipeFds[1], report.data(), report.size()) < 0) ::_exit(1);
     ::_exit(0);
   }
@@ -136,8 +136,8 @@ TEST(MemoryBound, FilesThatCannotHoldWhatTheyDeclareAreRefusedBeforeAllocating) 
   for (const auto& [name, bytes] : files) {
     const std::string path = dir.File(name);
     test::WriteFile(path, bytes);
-    const ChildDecode r = DecodeInChild(path, ThumbnailMode);
-    EXPECT_EQ(r.status, LoadFailed) << name;
+    const ChildDecode r = DecodeInChild(path, LoaderMode::ThumbnailMode);
+    EXPECT_EQ(r.status, LoadStatus::LoadFailed) << name;
     EXPECT_NE(r.text.find("truncated"), std::string::npos) << name << ":" << r.text;
     // The 4096 x 4096 bitmap alone would be 64 MB.
     EXPECT_LT(r.grewKilobytes, 16 * 1024) << name;
@@ -157,10 +157,10 @@ TEST(MemoryBound, PicturesPackedAsTightlyAsTheirFormatAllowsAreRead) {
   for (const auto& [name, bytes] : files) {
     const std::string path = dir.File(name);
     test::WriteFile(path, bytes);
-    const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
-    EXPECT_EQ(r.status, Loaded) << name << ": " << r.errorText;
-    EXPECT_EQ(r.bitmap.width, w) << name;
-    EXPECT_EQ(r.bitmap.height, h) << name;
+    const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+    EXPECT_EQ(StatusOf(r), LoadStatus::Loaded) << name << ": " << test::ErrorText(r);
+    EXPECT_EQ(r->bitmap.width, w) << name;
+    EXPECT_EQ(r->bitmap.height, h) << name;
   }
 }
 
@@ -171,11 +171,11 @@ TEST(MemoryBound, A108MegapixelPhotoComesInAtAReducedScale) {
   const std::string path = dir.File("photo.jpg");
   WriteLargeJpeg(path, 12000, 9000);
 
-  const ChildDecode thumbnail = DecodeInChild(path, ThumbnailMode);
-  EXPECT_EQ(thumbnail.status, Loaded) << thumbnail.text;
+  const ChildDecode thumbnail = DecodeInChild(path, LoaderMode::ThumbnailMode);
+  EXPECT_EQ(thumbnail.status, LoadStatus::Loaded) << thumbnail.text;
   EXPECT_LT(thumbnail.grewKilobytes, 64 * 1024);
-  const ChildDecode full = DecodeInChild(path, FullSizeMode);
-  EXPECT_EQ(full.status, LoadFailed);
+  const ChildDecode full = DecodeInChild(path, LoaderMode::FullSizeMode);
+  EXPECT_EQ(full.status, LoadStatus::LoadFailed);
   EXPECT_NE(full.text.find("too large"), std::string::npos) << full.text;
 
   SlideShowDocument doc;
@@ -190,10 +190,10 @@ TEST(MemoryBound, A108MegapixelPhotoComesInAtAReducedScale) {
 
   // Drawn at its own size, it is decoded at the largest scale the limit allows (3/8).
   const LoadPictureResult shown = loader.LoadPictureForSize(path, 12000, 9000);
-  ASSERT_EQ(shown.status, Loaded) << shown.errorText;
-  EXPECT_EQ(shown.bitmap.width, 4500);
-  EXPECT_EQ(shown.bitmap.height, 3375);
-  EXPECT_EQ(shown.fullWidth, 12000);
+  ASSERT_EQ(StatusOf(shown), LoadStatus::Loaded) << test::ErrorText(shown);
+  EXPECT_EQ(shown->bitmap.width, 4500);
+  EXPECT_EQ(shown->bitmap.height, 3375);
+  EXPECT_EQ(shown->fullWidth, 12000);
 }
 
 }  // namespace

@@ -53,19 +53,19 @@ TEST(Orientation, JpegIsTurnedUprightInEveryMode) {
   // Orientation 6: the camera was turned clockwise; the stored top is the right.
   test::WriteFile(path, JpegWithOrientation(dir, 80, 40, 6));
   TLoadPictureModule loader;
-  const LoadPictureResult full = loader.LoadPicture(path, FullSizeMode);
-  ASSERT_EQ(full.status, Loaded) << full.errorText;
-  EXPECT_EQ(full.bitmap.width, 40);
-  EXPECT_EQ(full.bitmap.height, 80);
-  EXPECT_LE(test::ColorDistance(full.bitmap.at(35, 40), test::kRed), 40);
-  EXPECT_LE(test::ColorDistance(full.bitmap.at(4, 40), test::kBlue), 40);
+  const LoadPictureResult full = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+  ASSERT_EQ(StatusOf(full), LoadStatus::Loaded) << test::ErrorText(full);
+  EXPECT_EQ(full->bitmap.width, 40);
+  EXPECT_EQ(full->bitmap.height, 80);
+  EXPECT_LE(test::ColorDistance(full->bitmap.at(35, 40), test::kRed), 40);
+  EXPECT_LE(test::ColorDistance(full->bitmap.at(4, 40), test::kBlue), 40);
 
-  const LoadPictureResult thumb = loader.LoadPicture(path, ThumbnailMode);
-  ASSERT_EQ(thumb.status, Loaded);
-  EXPECT_EQ(thumb.fullWidth, 40);
-  EXPECT_EQ(thumb.fullHeight, 80);
-  EXPECT_EQ(thumb.bitmap.width, 30);
-  EXPECT_EQ(thumb.bitmap.height, 60);
+  const LoadPictureResult thumb = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
+  ASSERT_EQ(StatusOf(thumb), LoadStatus::Loaded);
+  EXPECT_EQ(thumb->fullWidth, 40);
+  EXPECT_EQ(thumb->fullHeight, 80);
+  EXPECT_EQ(thumb->bitmap.width, 30);
+  EXPECT_EQ(thumb->bitmap.height, 60);
 }
 
 // Every orientation a camera records: the stored quadrants red (top left), green
@@ -90,24 +90,24 @@ TEST_P(EveryOrientation, JpegIsShownAsTheCameraSawIt) {
   const std::string path = dir.File("camera.jpg");
   test::WriteFile(path, JpegWithOrientation(dir, stored, c.orientation));
   TLoadPictureModule loader;
-  const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
-  ASSERT_EQ(r.status, Loaded) << r.errorText;
+  const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+  ASSERT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
   const int w = c.sidesSwap ? 40 : 80, h = c.sidesSwap ? 80 : 40;
-  ASSERT_EQ(r.bitmap.width, w);
-  ASSERT_EQ(r.bitmap.height, h);
-  EXPECT_EQ(r.fullWidth, w);
-  EXPECT_EQ(r.fullHeight, h);
-  EXPECT_LE(test::ColorDistance(r.bitmap.at(w / 4, h / 4), c.topLeft), 40);
-  EXPECT_LE(test::ColorDistance(r.bitmap.at(w * 3 / 4, h / 4), c.topRight), 40);
-  EXPECT_LE(test::ColorDistance(r.bitmap.at(w / 4, h * 3 / 4), c.bottomLeft), 40);
+  ASSERT_EQ(r->bitmap.width, w);
+  ASSERT_EQ(r->bitmap.height, h);
+  EXPECT_EQ(r->fullWidth, w);
+  EXPECT_EQ(r->fullHeight, h);
+  EXPECT_LE(test::ColorDistance(r->bitmap.at(w / 4, h / 4), c.topLeft), 40);
+  EXPECT_LE(test::ColorDistance(r->bitmap.at(w * 3 / 4, h / 4), c.topRight), 40);
+  EXPECT_LE(test::ColorDistance(r->bitmap.at(w / 4, h * 3 / 4), c.bottomLeft), 40);
 
-  const LoadPictureResult thumb = loader.LoadPicture(path, ThumbnailMode);
-  ASSERT_EQ(thumb.status, Loaded) << thumb.errorText;
-  EXPECT_EQ(thumb.fullWidth, w);
-  EXPECT_EQ(thumb.fullHeight, h);
-  EXPECT_EQ(thumb.bitmap.width, c.sidesSwap ? 30 : 60);
-  EXPECT_EQ(thumb.bitmap.height, c.sidesSwap ? 60 : 30);
-  EXPECT_LE(test::ColorDistance(thumb.bitmap.at(thumb.bitmap.width / 4, thumb.bitmap.height / 4),
+  const LoadPictureResult thumb = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
+  ASSERT_EQ(StatusOf(thumb), LoadStatus::Loaded) << test::ErrorText(thumb);
+  EXPECT_EQ(thumb->fullWidth, w);
+  EXPECT_EQ(thumb->fullHeight, h);
+  EXPECT_EQ(thumb->bitmap.width, c.sidesSwap ? 30 : 60);
+  EXPECT_EQ(thumb->bitmap.height, c.sidesSwap ? 60 : 30);
+  EXPECT_LE(test::ColorDistance(thumb->bitmap.at(thumb->bitmap.width / 4, thumb->bitmap.height / 4),
                                 c.topLeft),
             40);
 }
@@ -132,12 +132,12 @@ TEST(Orientation, TiffOrientationIsApplied) {
   image.orientation(Magick::BottomRightOrientation);
   image.write("TIFF:" + path);
   TLoadPictureModule loader;
-  const LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
-  ASSERT_EQ(r.status, Loaded) << r.errorText;
-  EXPECT_EQ(r.bitmap.width, 60);
+  const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+  ASSERT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
+  EXPECT_EQ(r->bitmap.width, 60);
   // Turned half way round: the blue right half is now on the left.
-  EXPECT_EQ(r.bitmap.at(5, 10), test::kBlue);
-  EXPECT_EQ(r.bitmap.at(55, 10), test::kRed);
+  EXPECT_EQ(r->bitmap.at(5, 10), test::kBlue);
+  EXPECT_EQ(r->bitmap.at(55, 10), test::kRed);
 }
 
 TEST(ReducedReads, LargeJpegIsReadOnceAtAReducedScale) {
@@ -146,26 +146,28 @@ TEST(ReducedReads, LargeJpegIsReadOnceAtAReducedScale) {
   test::WriteWithMagick(Bitmap(4000, 3000, test::kGreen), path, "JPEG");
   TLoadPictureModule loader;
 
-  const LoadPictureResult thumb = loader.LoadPicture(path, ThumbnailMode);
-  ASSERT_EQ(thumb.status, Loaded);
-  EXPECT_EQ(thumb.fullWidth, 4000);
-  EXPECT_EQ(thumb.fullHeight, 3000);
-  EXPECT_EQ(thumb.bitmap.width, 60);
-  EXPECT_EQ(thumb.bitmap.height, 45);
+  const LoadPictureResult thumb = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
+  ASSERT_EQ(StatusOf(thumb), LoadStatus::Loaded);
+  EXPECT_EQ(thumb->fullWidth, 4000);
+  EXPECT_EQ(thumb->fullHeight, 3000);
+  EXPECT_EQ(thumb->bitmap.width, 60);
+  EXPECT_EQ(thumb->bitmap.height, 45);
 
   // For a 1920 x 1080 screen the half scale (2000 x 1500) is the smallest that covers it.
   const LoadPictureResult screen = loader.LoadPictureForSize(path, 1920, 1080);
-  ASSERT_EQ(screen.status, Loaded);
-  EXPECT_EQ(screen.bitmap.width, 2000);
-  EXPECT_EQ(screen.bitmap.height, 1500);
-  EXPECT_EQ(screen.fullWidth, 4000);
+  ASSERT_EQ(StatusOf(screen), LoadStatus::Loaded);
+  EXPECT_EQ(screen->bitmap.width, 2000);
+  EXPECT_EQ(screen->bitmap.height, 1500);
+  EXPECT_EQ(screen->fullWidth, 4000);
 
   const LoadPictureResult small = loader.LoadPictureForSize(path, 400, 300);
-  EXPECT_EQ(small.bitmap.width, 500);  // 1/8 is the smallest libjpeg offers
+  ASSERT_EQ(StatusOf(small), LoadStatus::Loaded);
+  EXPECT_EQ(small->bitmap.width, 500);  // 1/8 is the smallest libjpeg offers
 
-  const LoadPictureResult full = loader.LoadPicture(path, FullSizeMode);
-  EXPECT_EQ(full.bitmap.width, 4000);
-  EXPECT_EQ(full.bitmap.height, 3000);
+  const LoadPictureResult full = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+  ASSERT_EQ(StatusOf(full), LoadStatus::Loaded);
+  EXPECT_EQ(full->bitmap.width, 4000);
+  EXPECT_EQ(full->bitmap.height, 3000);
 }
 
 }  // namespace

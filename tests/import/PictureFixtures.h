@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "document/Bitmap.h"
 
 namespace lrw::test {
@@ -71,5 +72,11 @@ class TempDir {
 
 // Channel distance of two pixels, for lossy formats.
 int ColorDistance(uint32_t a, uint32_t b);
+
+// The failure's text; empty when it did not fail.
+template <typename T>
+std::string ErrorText(const Result<T>& result) {
+  return result ? std::string() : result.error().message;
+}
 
 }  // namespace lrw::test

@@ -103,9 +103,9 @@ std::string InkMismatches(const Bitmap& ours, const Bitmap& reference) {
 
 Bitmap ReadPng(const std::string& path) {
   TLoadPictureModule loader;
-  LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
-  EXPECT_EQ(r.status, Loaded) << r.errorText;
-  return std::move(r.bitmap);
+  LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+  EXPECT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
+  return r ? std::move(r->bitmap) : Bitmap();
 }
 
 void SaveForLooking(const Bitmap& b, const std::string& name) {
@@ -134,24 +134,24 @@ TEST(EmfFixtures, MatchTheDrawingsTheyWereMadeFrom) {
     TLoadPictureModule loader;
     const std::string path = FixtureDir() + c.emf;
     // Its own size, a thumbnail drawn at 60 x 60, and the size that covers a box.
-    const LoadPictureResult own = loader.LoadPicture(path, FullSizeMode);
-    ASSERT_EQ(own.status, Loaded) << own.errorText;
-    EXPECT_TRUE(own.drawing);
-    EXPECT_NEAR(own.bitmap.width, reference.width, reference.width / 50 + 1);
-    EXPECT_NEAR(own.bitmap.height, reference.height, reference.height / 50 + 1);
-    const LoadPictureResult thumb = loader.LoadPicture(path, ThumbnailMode);
-    ASSERT_EQ(thumb.status, Loaded);
-    EXPECT_EQ(std::max(thumb.bitmap.width, thumb.bitmap.height), kThumbnailSize);
+    const LoadPictureResult own = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+    ASSERT_EQ(StatusOf(own), LoadStatus::Loaded) << test::ErrorText(own);
+    EXPECT_TRUE(own->drawing);
+    EXPECT_NEAR(own->bitmap.width, reference.width, reference.width / 50 + 1);
+    EXPECT_NEAR(own->bitmap.height, reference.height, reference.height / 50 + 1);
+    const LoadPictureResult thumb = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
+    ASSERT_EQ(StatusOf(thumb), LoadStatus::Loaded);
+    EXPECT_EQ(std::max(thumb->bitmap.width, thumb->bitmap.height), kThumbnailSize);
     const LoadPictureResult big =
-        loader.LoadPictureForSize(path, 3 * own.fullWidth, own.fullHeight);
-    ASSERT_EQ(big.status, Loaded);
-    EXPECT_GE(big.bitmap.width, 3 * own.fullWidth);
-    EXPECT_EQ(big.fullWidth, own.fullWidth);
+        loader.LoadPictureForSize(path, 3 * own->fullWidth, own->fullHeight);
+    ASSERT_EQ(StatusOf(big), LoadStatus::Loaded);
+    EXPECT_GE(big->bitmap.width, 3 * own->fullWidth);
+    EXPECT_EQ(big->fullWidth, own->fullWidth);
 
     const LoadPictureResult fitted =
         loader.LoadPictureForSize(path, reference.width, reference.height);
-    ASSERT_EQ(fitted.status, Loaded);
-    const Bitmap ours = ScaleBitmap(fitted.bitmap, reference.width, reference.height);
+    ASSERT_EQ(StatusOf(fitted), LoadStatus::Loaded);
+    const Bitmap ours = ScaleBitmap(fitted->bitmap, reference.width, reference.height);
     SaveForLooking(ours, c.emf);
     EXPECT_GE(Ssim(ours, reference), 0.95);
     EXPECT_EQ(InkMismatches(ours, reference), "");
@@ -193,10 +193,10 @@ Bitmap LoadDrawing(const std::string& name, const std::vector<uint8_t>& bytes,
   const std::string path = dir.File(name);
   test::WriteFile(path, bytes);
   TLoadPictureModule loader;
-  LoadPictureResult r = loader.LoadPicture(path, FullSizeMode);
-  EXPECT_EQ(r.status, Loaded) << r.errorText;
+  LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+  EXPECT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
   if (result) *result = r;
-  return std::move(r.bitmap);
+  return r ? std::move(r->bitmap) : Bitmap();
 }
 
 constexpr uint32_t kYellow = 0xFFFFFF00u, kMagenta = 0xFFFF00FFu, kPaper = test::kWhite;
@@ -349,13 +349,13 @@ TEST(GemMetafile, SizeFromThePageEscapeOrTheExtent) {
   bytes[16] = bytes[17] = bytes[18] = bytes[19] = 0;  // no page size in the header
   LoadPictureResult r;
   LoadDrawing("p.gem", bytes, &r);
-  EXPECT_EQ(r.fullWidth, 480);
-  EXPECT_EQ(r.fullHeight, 240);
+  EXPECT_EQ(r->fullWidth, 480);
+  EXPECT_EQ(r->fullHeight, 240);
   bytes = test::GemWriter(480, 384).Finish();
   bytes[16] = bytes[17] = bytes[18] = bytes[19] = 0;
   LoadDrawing("e.gem", bytes, &r);
-  EXPECT_EQ(r.fullWidth, 480);
-  EXPECT_EQ(r.fullHeight, 384);
+  EXPECT_EQ(r->fullWidth, 480);
+  EXPECT_EQ(r->fullHeight, 384);
 }
 
 // Records the converters above never wrote, each case on its own 400 x 300 drawing.
@@ -594,19 +594,21 @@ TEST(VectorPictures, HostileFilesAreRefusedOrDrawn) {
     const std::string path = dir.File(c.name);
     test::WriteFile(path, c.bytes);
     TLoadPictureModule loader;
-    for (const LoaderMode mode : {FullSizeMode, ThumbnailMode}) {
+    for (const LoaderMode mode : {LoaderMode::FullSizeMode, LoaderMode::ThumbnailMode}) {
       const LoadPictureResult r = loader.LoadPicture(path, mode);
-      if (c.refusal && (mode == FullSizeMode || std::string(c.refusal) == "points")) {
-        EXPECT_EQ(r.status, LoadFailed);
-        EXPECT_NE(r.errorText.find(c.refusal), std::string::npos) << r.errorText;
-        EXPECT_NE(r.errorText.find(path), std::string::npos) << r.errorText;
+      if (c.refusal && (mode == LoaderMode::FullSizeMode || std::string(c.refusal) == "points")) {
+        EXPECT_EQ(StatusOf(r), LoadStatus::LoadFailed);
+        EXPECT_NE(test::ErrorText(r).find(c.refusal), std::string::npos) << test::ErrorText(r);
+        EXPECT_NE(test::ErrorText(r).find(path), std::string::npos) << test::ErrorText(r);
       } else if (!c.refusal) {
-        EXPECT_EQ(r.status, Loaded) << r.errorText;
-        EXPECT_FALSE(r.bitmap.empty());
+        EXPECT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
+        EXPECT_FALSE(r->bitmap.empty());
       }
     }
     // As the show draws it on a full HD screen.
-    if (!c.refusal) EXPECT_EQ(loader.LoadPictureForSize(path, 1920, 1080).status, Loaded);
+    if (!c.refusal) {
+      EXPECT_EQ(StatusOf(loader.LoadPictureForSize(path, 1920, 1080)), LoadStatus::Loaded);
+    }
   }
 }
 

@@ -76,8 +76,7 @@ TEST_F(MediaPlayerTest, OpensWaveAndKnowsItsLength) {
   MediaPlayer player;
   EXPECT_EQ(player.Mode(), MediaMode::NotOpen);
   player.SetFileName((dir / "tone.wav").string());
-  player.Open();
-  ASSERT_EQ(player.Error(), 0) << player.ErrorMessage();
+  ASSERT_TRUE(player.Open().has_value()) << player.ErrorMessage();
   EXPECT_EQ(player.Mode(), MediaMode::Stopped);
   EXPECT_EQ(player.LengthMs(), 1200);
   player.Close();
@@ -90,8 +89,10 @@ TEST_F(MediaPlayerTest, MissingOrBrokenFilesGiveErrorCodeAndText) {
   for (const char* name : {"missing.wav", "text.wav"}) {
     MediaPlayer player;
     player.SetFileName((dir / name).string());
-    player.Open();
+    const Result<void> opened = player.Open();
     EXPECT_EQ(player.Error(), kMediaFileError) << name;
+    ASSERT_FALSE(opened.has_value());
+    EXPECT_EQ(opened.error().message, player.ErrorMessage());
     EXPECT_NE(player.ErrorMessage().find(name), std::string::npos) << player.ErrorMessage();
     // One sentence, whatever punctuation the library's reason brings.
     EXPECT_EQ(player.ErrorMessage().back(), '.') << player.ErrorMessage();
@@ -107,19 +108,19 @@ TEST_F(MediaPlayerTest, NoSoundOutputGivesDeviceErrorAndLeavesNothingOpen) {
   setenv("SDL_AUDIODRIVER", "lrw-no-such-output", 1);
   MediaPlayer player;
   player.SetFileName((dir / "tone.wav").string());
-  player.Open();
+  const bool opened = player.Open().has_value();
   const int error = player.Error();
   const std::string message = player.ErrorMessage();
   const MediaMode mode = player.Mode();
   setenv("SDL_AUDIODRIVER", "dummy", 1);
+  EXPECT_FALSE(opened);
   EXPECT_EQ(error, kMediaDeviceError);
   ASSERT_FALSE(message.empty());
   EXPECT_EQ(message.back(), '.') << message;
   EXPECT_EQ(message.find(".."), std::string::npos) << message;
   EXPECT_EQ(mode, MediaMode::NotOpen);
   // The output comes back for the next open.
-  player.Open();
-  EXPECT_EQ(player.Error(), kMediaOk) << player.ErrorMessage();
+  EXPECT_TRUE(player.Open().has_value()) << player.ErrorMessage();
   EXPECT_EQ(player.Mode(), MediaMode::Stopped);
 }
 
@@ -127,8 +128,7 @@ TEST_F(MediaPlayerTest, PlayWithWaitReturnsAtEndPosition) {
   WriteWave(dir / "long.wav", 3000);
   MediaPlayer player;
   player.SetFileName((dir / "long.wav").string());
-  player.Open();
-  ASSERT_EQ(player.Error(), 0) << player.ErrorMessage();
+  ASSERT_TRUE(player.Open().has_value()) << player.ErrorMessage();
   player.SetEndPosition(300);
   player.SetWait(true);
   const auto t0 = Clock::now();
@@ -147,8 +147,7 @@ TEST_F(MediaPlayerTest, NotifiesOnceAtNaturalEndThroughThePostedCall) {
   int notified = 0;
   player.OnNotify = [&] { ++notified; };
   player.SetFileName((dir / "short.wav").string());
-  player.Open();
-  ASSERT_EQ(player.Error(), 0) << player.ErrorMessage();
+  ASSERT_TRUE(player.Open().has_value()) << player.ErrorMessage();
   player.SetNotify(true);
   player.Play();
   EXPECT_EQ(player.Mode(), MediaMode::Playing);
@@ -165,8 +164,7 @@ TEST_F(MediaPlayerTest, StopAndCloseDropTheEndNotification) {
   int notified = 0;
   player.OnNotify = [&] { ++notified; };
   player.SetFileName((dir / "short.wav").string());
-  player.Open();
-  ASSERT_EQ(player.Error(), 0);
+  ASSERT_TRUE(player.Open().has_value());
   player.SetNotify(true);
   player.Play();
   player.Stop();
@@ -190,8 +188,7 @@ TEST_F(MediaPlayerTest, PostedCallAfterPlayerIsGoneDoesNothing) {
     MediaPlayer player(queue.Poster());
     player.OnNotify = [&] { ++notified; };
     player.SetFileName((dir / "short.wav").string());
-    player.Open();
-    ASSERT_EQ(player.Error(), 0);
+    ASSERT_TRUE(player.Open().has_value());
     player.SetNotify(true);
     player.Play();
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
@@ -226,12 +223,12 @@ TEST_F(MediaPlayerTest, EverySoundFormatPlaysAndHostileFilesAreRefused) {
     }
     MediaPlayer player;
     player.SetFileName(path.string());
-    player.Open();
-    ASSERT_EQ(player.Error(), 0) << f.name << ": " << player.ErrorMessage();
+    ASSERT_TRUE(player.Open().has_value()) << f.name << ": " << player.ErrorMessage();
     EXPECT_NEAR(player.LengthMs(), 1500, 60) << f.name;
-    ResampledSound sound(path.string());
+    const auto sound = ResampledSound::Open(path.string());
+    ASSERT_TRUE(sound.has_value()) << f.name << ": " << sound.error().message;
     std::vector<float> heard(48000 * 2 * 2, 0.0f);
-    const int frames = sound.Read(heard.data(), 48000 * 2);
+    const int frames = (*sound)->Read(heard.data(), 48000 * 2);
     EXPECT_NEAR(frames, 72000, 48000 * 0.06) << f.name;
     // The tone itself, at its level, a third of a second in.
     EXPECT_NEAR(test::ToneLevel(heard, 16000, 4800, 440, 48000, 2), 0.4, 0.04) << f.name;
@@ -258,15 +255,15 @@ TEST_F(MediaPlayerTest, EverySoundFormatPlaysAndHostileFilesAreRefused) {
   for (const char* name : {"list.ogg", "junk.m4a", "slow.wav"}) {
     MediaPlayer player;
     player.SetFileName((dir / name).string());
-    player.Open();
+    EXPECT_FALSE(player.Open().has_value()) << name;
     EXPECT_EQ(player.Error(), kMediaFileError) << name;
     EXPECT_EQ(player.ErrorMessage().rfind("The sound file \"" + std::string(name) + "\"", 0), 0u)
         << player.ErrorMessage();
-    EXPECT_FALSE(ResampledSound((dir / name).string()).Ok()) << name;
+    EXPECT_FALSE(ResampledSound::Open((dir / name).string()).has_value()) << name;
   }
   MediaPlayer player;
   player.SetFileName((dir / "big.wav").string());
-  player.Open();
+  (void)player.Open();  // opened with what it holds, or refused as too long
   EXPECT_LT(player.LengthMs(), 100) << "only what the file holds";
 }
 

@@ -33,10 +33,12 @@ class FakeMedia : public MediaControl {
   void SetWait(bool) override {}
   void SetNotify(bool n) override { notify = n; }
   void SetFileName(const std::string& path) override { fileName = path; }
-  void Open() override {
+  Result<void> Open() override {
     log.push_back("open " + fileName);
     error = failOpen ? 2 : 0;
-    if (!failOpen) mode = MediaMode::Stopped;
+    if (failOpen) return Fail(ErrorMessage());
+    mode = MediaMode::Stopped;
+    return {};
   }
   void Play() override {
     log.push_back(notify ? "play notify" : "play");

@@ -101,11 +101,11 @@ int RunAdd(const std::vector<std::string>& args) {
   int added = 0;
   for (const std::string& picture : pictures) {
     PictureImport import = reads.TakeNext();
-    if (import.slide) {
-      document.InsertSlide(document.Count(), std::move(*import.slide));
+    if (import) {
+      document.InsertSlide(document.Count(), std::move(*import));
       ++added;
-    } else if (!import.message.empty()) {
-      std::fprintf(stderr, "showtool add: %s\n", import.message.c_str());
+    } else if (!import.error().message.empty()) {
+      std::fprintf(stderr, "showtool add: %s\n", import.error().message.c_str());
     } else {
       std::fprintf(stderr, "showtool add: %s is not a picture the show can hold\n",
                    picture.c_str());

@@ -135,8 +135,8 @@ int RunExport(const std::vector<std::string>& args) {
   if (sized) std::tie(options.width, options.height) = size;
   if (rate) options.fps = *rate;
   const std::string& out = files[1];
-  if (std::string problem = CheckExportOptions(out, options); !problem.empty()) {
-    std::fprintf(stderr, "showtool export: %s\n", problem.c_str());
+  if (const Result<void> usable = CheckExportOptions(out, options); !usable) {
+    std::fprintf(stderr, "showtool export: %s\n", usable.error().message.c_str());
     return 2;
   }
   const VideoCodec codec = CodecFor(*ContainerFromFileName(out), options);
@@ -189,16 +189,16 @@ int RunExport(const std::vector<std::string>& args) {
   if (terminal) std::fputs("\n", stderr);
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
-  if (result.status != ExportStatus::Done) {
-    std::fprintf(stderr, "showtool export: %s\n", result.message.c_str());
+  if (!result) {
+    std::fprintf(stderr, "showtool export: %s\n", result.error().message.c_str());
     return 1;
   }
   if (!quiet) {
     std::printf(
         "exported %s: %.2f s, %lld frames of %dx%d at %s fps, %s, in %.1f s (%.2fx real time)\n",
-        out.c_str(), result.seconds, static_cast<long long>(result.frames), options.width,
+        out.c_str(), result->seconds, static_cast<long long>(result->frames), options.width,
         options.height, FrameRateText(options.fps).c_str(), CodecName(codec), elapsed,
-        elapsed > 0 ? result.seconds / elapsed : 0.0);
+        elapsed > 0 ? result->seconds / elapsed : 0.0);
   }
   return 0;
 }

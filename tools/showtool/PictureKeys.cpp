@@ -58,12 +58,12 @@ std::optional<std::string> ApplyPictureKey(SlideRecord& s, const std::string& ke
     if (s.IsBlank()) return std::string();
     TLoadPictureModule loader;
     const std::string path = Cp1252ToUtf8(s.PicturePath());
-    const LoadPictureResult picture = loader.LoadPicture(path, ThumbnailMode);
-    if (picture.status != Loaded || picture.fullWidth <= 0) {
-      return "cannot read the picture \"" + path + "\"" +
-             (picture.errorText.empty() ? "" : ": " + picture.errorText);
+    const LoadPictureResult picture = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
+    if (!picture || picture->fullWidth <= 0) {
+      const std::string why = picture ? std::string() : picture.error().message;
+      return "cannot read the picture \"" + path + "\"" + (why.empty() ? "" : ": " + why);
     }
-    SetPictureBox(s, FitPicture(picture.fullWidth, picture.fullHeight, context.screenWidth,
+    SetPictureBox(s, FitPicture(picture->fullWidth, picture->fullHeight, context.screenWidth,
                                 context.screenHeight, fit));
   } else if (key == "motion") {
     size_t i = 0;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "import/DecodedPicture.h"
+#include "import/formats/DecodeError.h"
 
 namespace lrw::formats {
 

@@ -1556,30 +1556,35 @@ class EmfPlayer {
 
 }  // namespace
 
-DrawingSize EmfSize(std::span<const uint8_t> file) {
-  const Header h = ReadHeader(file);
-  double mmWidth = 0, mmHeight = 0;
-  if (h.frameUsable) {
-    mmWidth = (static_cast<double>(h.frame.right()) - h.frame.left()) / 100;
-    mmHeight = (static_cast<double>(h.frame.bottom()) - h.frame.top()) / 100;
-  } else {
-    mmWidth = (static_cast<double>(h.bounds.right()) - h.bounds.left() + 1) / h.devicePerMm.width();
-    mmHeight =
-        (static_cast<double>(h.bounds.bottom()) - h.bounds.top() + 1) / h.devicePerMm.height();
-  }
-  // At least one pixel; a frame beyond any slide is refused by its size.
-  const double width = std::clamp(std::round(mmWidth * 96 / 25.4), 1.0, 1e12);
-  const double height = std::clamp(std::round(mmHeight * 96 / 25.4), 1.0, 1e12);
-  CheckPictureSize(static_cast<int64_t>(width), static_cast<int64_t>(height));
-  return {static_cast<int>(width), static_cast<int>(height)};
+Result<DrawingSize> EmfSize(std::span<const uint8_t> file) {
+  return Guarded([file]() -> DrawingSize {
+    const Header h = ReadHeader(file);
+    double mmWidth = 0, mmHeight = 0;
+    if (h.frameUsable) {
+      mmWidth = (static_cast<double>(h.frame.right()) - h.frame.left()) / 100;
+      mmHeight = (static_cast<double>(h.frame.bottom()) - h.frame.top()) / 100;
+    } else {
+      mmWidth =
+          (static_cast<double>(h.bounds.right()) - h.bounds.left() + 1) / h.devicePerMm.width();
+      mmHeight =
+          (static_cast<double>(h.bounds.bottom()) - h.bounds.top() + 1) / h.devicePerMm.height();
+    }
+    // At least one pixel; a frame beyond any slide is refused by its size.
+    const double width = std::clamp(std::round(mmWidth * 96 / 25.4), 1.0, 1e12);
+    const double height = std::clamp(std::round(mmHeight * 96 / 25.4), 1.0, 1e12);
+    Require(CheckPictureSize(static_cast<int64_t>(width), static_cast<int64_t>(height)));
+    return {static_cast<int>(width), static_cast<int>(height)};
+  });
 }
 
-Bitmap RenderEmf(std::span<const uint8_t> file, int width, int height) {
-  const Header header = ReadHeader(file);
-  VectorCanvas canvas(width, height);
-  EmfPlayer player(file, header, canvas);
-  player.Play();
-  return canvas.Finish();
+Result<Bitmap> RenderEmf(std::span<const uint8_t> file, int width, int height) {
+  return Guarded([=] {
+    const Header header = ReadHeader(file);
+    VectorCanvas canvas(width, height);
+    EmfPlayer player(file, header, canvas);
+    player.Play();
+    return canvas.Finish();
+  });
 }
 
 }  // namespace lrw::formats

@@ -73,9 +73,7 @@ int ReadPlaneLine(ByteReader& in, std::span<uint8_t> line, int patternLength, bo
   return replicate;
 }
 
-}  // namespace
-
-Bitmap DecodeGemImg(std::span<const uint8_t> file) {
+Bitmap ReadGemImg(std::span<const uint8_t> file) {
   ByteReader in(file);
   if (file.size() < 16) throw DecodeError("it is not a GEM raster picture");
   const int version = in.U16BE();
@@ -93,7 +91,7 @@ Bitmap DecodeGemImg(std::span<const uint8_t> file) {
     throw DecodeError("the GEM picture has an unsupported number of planes (" +
                       std::to_string(planes) + ")");
   }
-  CheckDecodedSize(width, height);
+  Require(CheckDecodedSize(width, height));
   std::vector<uint32_t> palette = DefaultPalette(planes);
   // XIMG: an RGB palette in thousandths follows the basic header.
   if (headerWords >= 11 + 3 * (1 << planes) && in.Tag(4) == "XIMG" && in.U16BE() == 0) {
@@ -135,6 +133,12 @@ Bitmap DecodeGemImg(std::span<const uint8_t> file) {
     y += replicate;
   }
   return bitmap;
+}
+
+}  // namespace
+
+Result<Bitmap> DecodeGemImg(std::span<const uint8_t> file) {
+  return Guarded([file] { return ReadGemImg(file); });
 }
 
 }  // namespace lrw::formats

@@ -741,20 +741,24 @@ class GemPlayer {
 
 }  // namespace
 
-DrawingSize GemSize(std::span<const uint8_t> file) {
-  const Words words(file);
-  const DrawingSize size = GemPlayer::OwnSize(ReadPage(words));
-  CheckPictureSize(size.width, size.height);
-  return size;
+Result<DrawingSize> GemSize(std::span<const uint8_t> file) {
+  return Guarded([file] {
+    const Words words(file);
+    const DrawingSize size = GemPlayer::OwnSize(ReadPage(words));
+    Require(CheckPictureSize(size.width, size.height));
+    return size;
+  });
 }
 
-Bitmap RenderGem(std::span<const uint8_t> file, int width, int height) {
-  const Words words(file);
-  const Page page = ReadPage(words);
-  VectorCanvas canvas(width, height);
-  GemPlayer player(words, page, canvas);
-  player.Play();
-  return canvas.Finish();
+Result<Bitmap> RenderGem(std::span<const uint8_t> file, int width, int height) {
+  return Guarded([=] {
+    const Words words(file);
+    const Page page = ReadPage(words);
+    VectorCanvas canvas(width, height);
+    GemPlayer player(words, page, canvas);
+    player.Play();
+    return canvas.Finish();
+  });
 }
 
 }  // namespace lrw::formats

@@ -97,7 +97,7 @@ std::vector<uint32_t> BuildPalette(const std::vector<uint8_t>& cmap, int planes,
 
 Bitmap DecodeBody(ByteReader& body, const BitmapHeader& h, bool chunky,
                   const std::vector<uint32_t>& palette, uint32_t camg) {
-  CheckDecodedSize(h.width, h.height);
+  Require(CheckDecodedSize(h.width, h.height));
   if (h.compression > 1) {
     throw DecodeError("the IFF picture uses an unknown compression (" +
                       std::to_string(h.compression) + ")");
@@ -165,9 +165,7 @@ Bitmap DecodeBody(ByteReader& body, const BitmapHeader& h, bool chunky,
   return bitmap;
 }
 
-}  // namespace
-
-Bitmap DecodeIff(std::span<const uint8_t> file) {
+Bitmap ReadIff(std::span<const uint8_t> file) {
   ByteReader in(file);
   if (file.size() < 12 || in.Tag(4) != "FORM") throw DecodeError("it is not an IFF file");
   const uint32_t formSize = in.U32BE();
@@ -208,6 +206,12 @@ Bitmap DecodeIff(std::span<const uint8_t> file) {
   }
   throw DecodeError(header ? "the IFF picture has no picture data"
                            : "the IFF picture has no bitmap header");
+}
+
+}  // namespace
+
+Result<Bitmap> DecodeIff(std::span<const uint8_t> file) {
+  return Guarded([file] { return ReadIff(file); });
 }
 
 }  // namespace lrw::formats

@@ -14,9 +14,7 @@ void PutRow(Bitmap& bitmap, int y, std::span<const uint8_t> bits) {
   }
 }
 
-}  // namespace
-
-Bitmap DecodeMsp(std::span<const uint8_t> file) {
+Bitmap ReadMsp(std::span<const uint8_t> file) {
   if (file.size() < 32) throw DecodeError("it is not a Microsoft Paint picture");
   ByteReader in(file);
   const std::string key = in.Tag(4);
@@ -24,7 +22,7 @@ Bitmap DecodeMsp(std::span<const uint8_t> file) {
   if (!version1 && key != "LinS") throw DecodeError("it is not a Microsoft Paint picture");
   const int width = in.U16LE();
   const int height = in.U16LE();
-  CheckDecodedSize(width, height);
+  Require(CheckDecodedSize(width, height));
   in.Seek(32);
   const size_t rowBytes = static_cast<size_t>((width + 7) / 8);
   // The rows must all be there before their pixels are allocated.
@@ -70,6 +68,12 @@ Bitmap DecodeMsp(std::span<const uint8_t> file) {
     PutRow(bitmap, y, row);
   }
   return bitmap;
+}
+
+}  // namespace
+
+Result<Bitmap> DecodeMsp(std::span<const uint8_t> file) {
+  return Guarded([file] { return ReadMsp(file); });
 }
 
 }  // namespace lrw::formats

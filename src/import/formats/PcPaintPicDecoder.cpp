@@ -84,9 +84,92 @@ std::vector<uint8_t> Unpack(ByteReader& in, int blocks, size_t expected) {
   return out;
 }
 
-}  // namespace
+// How a pixel is stored: `bits` in each of `planes` planes.
+struct PixelLayout {
+  int bits = 0;
+  int planes = 1;
+  int Colours() const { return 1 << (bits * planes); }
+};
 
-Bitmap DecodePcPaintPic(std::span<const uint8_t> file) {
+PixelLayout LayoutOf(uint8_t planeInfo) {
+  switch (planeInfo) {
+    case 0x01:
+      return {1, 1};
+    case 0x02:
+      return {2, 1};
+    case 0x04:
+      return {4, 1};
+    case 0x08:
+      return {8, 1};
+    case 0x31:
+      return {1, 4};
+    default:
+      throw DecodeError("this kind of PC Paint picture is not supported (plane info " +
+                        std::to_string(planeInfo) + ")");
+  }
+}
+
+// The palette the header describes, with exactly `colours` entries.
+std::vector<uint32_t> PaletteOf(uint16_t kind, std::span<const uint8_t> data, int colours) {
+  std::vector<uint32_t> palette;
+  if (kind == kNoPalette) {
+    if (colours == 2)
+      palette = {Rgb(0, 0, 0), Rgb(255, 255, 255)};
+    else if (colours == 4)
+      palette = CgaPalette(3, 0);
+    else if (colours == 16)
+      for (int i = 0; i < 16; ++i) palette.push_back(Pc16(i));
+    else
+      for (int i = 0; i < 256; ++i) palette.push_back(Rgb(i, i, i));
+  } else if (kind == kCgaPalette) {
+    palette = CgaPalette(data.size() > 0 ? data[0] : 3, data.size() > 1 ? data[1] : 0);
+  } else if (kind == kEgaPalette) {
+    for (int i = 0; i < colours; ++i) {
+      palette.push_back(static_cast<size_t>(i) < data.size() ? Ega64(data[i]) : Pc16(i));
+    }
+  } else {
+    palette = RgbPalette(data, static_cast<size_t>(colours));
+  }
+  palette.resize(static_cast<size_t>(colours), Rgb(0, 0, 0));
+  return palette;
+}
+
+// The `expected` bytes of pixel data, stored as they are (no blocks) or in packed blocks.
+std::vector<uint8_t> ReadPixelData(ByteReader& in, int blocks, size_t expected) {
+  if (blocks == 0) {
+    const auto raw = in.Bytes(expected);
+    return {raw.begin(), raw.end()};
+  }
+  std::vector<uint8_t> pixels = Unpack(in, blocks, expected);
+  if (pixels.size() < expected) ByteReader::Truncated();
+  return pixels;
+}
+
+// Rows are stored from the bottom up; 16-colour planar pictures store each plane whole,
+// one after the other.
+Bitmap Paint(const std::vector<uint8_t>& pixels, int width, int height, PixelLayout layout,
+             const std::vector<uint32_t>& palette) {
+  const int bits = layout.bits;
+  const size_t rowBytes = (static_cast<size_t>(width) * bits + 7) / 8;
+  const size_t planeBytes = rowBytes * static_cast<size_t>(height);
+  Bitmap bitmap(width, height);
+  for (int row = 0; row < height; ++row) {
+    uint32_t* out = bitmap.row(height - 1 - row);
+    for (int x = 0; x < width; ++x) {
+      unsigned value = 0;
+      for (int p = 0; p < layout.planes; ++p) {
+        const size_t bitPos = static_cast<size_t>(x) * bits;
+        const uint8_t byte = pixels[p * planeBytes + row * rowBytes + bitPos / 8];
+        const int shift = 8 - bits - static_cast<int>(bitPos % 8);
+        value |= ((byte >> shift) & ((1u << bits) - 1)) << (p * bits);
+      }
+      out[x] = palette[value];
+    }
+  }
+  return bitmap;
+}
+
+Bitmap ReadPcPaintPic(std::span<const uint8_t> file) {
   ByteReader in(file);
   if (file.size() < 19 || in.U16LE() != kMagic) throw DecodeError("it is not a PC Paint picture");
   const int width = in.U16LE();
@@ -101,84 +184,19 @@ Bitmap DecodePcPaintPic(std::span<const uint8_t> file) {
   const uint16_t paletteSize = in.U16LE();
   const auto paletteData = in.Bytes(paletteSize);
   const int blocks = in.U16LE();
-  CheckDecodedSize(width, height);
+  Require(CheckDecodedSize(width, height));
 
-  int bits = 0;  // bits of one pixel in one plane
-  int planes = 1;
-  switch (planeInfo) {
-    case 0x01:
-      bits = 1;
-      break;
-    case 0x02:
-      bits = 2;
-      break;
-    case 0x04:
-      bits = 4;
-      break;
-    case 0x08:
-      bits = 8;
-      break;
-    case 0x31:
-      bits = 1;
-      planes = 4;
-      break;
-    default:
-      throw DecodeError("this kind of PC Paint picture is not supported (plane info " +
-                        std::to_string(planeInfo) + ")");
-  }
-  const int colours = 1 << (bits * planes);
-  std::vector<uint32_t> palette;
-  if (paletteKind == kNoPalette) {
-    if (colours == 2)
-      palette = {Rgb(0, 0, 0), Rgb(255, 255, 255)};
-    else if (colours == 4)
-      palette = CgaPalette(3, 0);
-    else if (colours == 16)
-      for (int i = 0; i < 16; ++i) palette.push_back(Pc16(i));
-    else
-      for (int i = 0; i < 256; ++i) palette.push_back(Rgb(i, i, i));
-  } else if (paletteKind == kCgaPalette) {
-    palette = CgaPalette(paletteData.size() > 0 ? paletteData[0] : 3,
-                         paletteData.size() > 1 ? paletteData[1] : 0);
-  } else if (paletteKind == kEgaPalette) {
-    for (int i = 0; i < colours; ++i) {
-      palette.push_back(static_cast<size_t>(i) < paletteData.size() ? Ega64(paletteData[i])
-                                                                    : Pc16(i));
-    }
-  } else {
-    palette = RgbPalette(paletteData, static_cast<size_t>(colours));
-  }
-  palette.resize(static_cast<size_t>(colours), Rgb(0, 0, 0));
+  const PixelLayout layout = LayoutOf(planeInfo);
+  const std::vector<uint32_t> palette = PaletteOf(paletteKind, paletteData, layout.Colours());
+  const size_t rowBytes = (static_cast<size_t>(width) * layout.bits + 7) / 8;
+  const size_t expected = rowBytes * static_cast<size_t>(height) * layout.planes;
+  return Paint(ReadPixelData(in, blocks, expected), width, height, layout, palette);
+}
 
-  const size_t rowBytes = (static_cast<size_t>(width) * bits + 7) / 8;
-  const size_t planeBytes = rowBytes * static_cast<size_t>(height);
-  const size_t expected = planeBytes * static_cast<size_t>(planes);
-  std::vector<uint8_t> pixels;
-  if (blocks == 0) {
-    const auto raw = in.Bytes(expected);
-    pixels.assign(raw.begin(), raw.end());
-  } else {
-    pixels = Unpack(in, blocks, expected);
-    if (pixels.size() < expected) ByteReader::Truncated();
-  }
+}  // namespace
 
-  // Rows are stored from the bottom up; 16-colour planar pictures store each
-  // plane whole, one after the other.
-  Bitmap bitmap(width, height);
-  for (int row = 0; row < height; ++row) {
-    uint32_t* out = bitmap.row(height - 1 - row);
-    for (int x = 0; x < width; ++x) {
-      unsigned value = 0;
-      for (int p = 0; p < planes; ++p) {
-        const size_t bitPos = static_cast<size_t>(x) * bits;
-        const uint8_t byte = pixels[p * planeBytes + row * rowBytes + bitPos / 8];
-        const int shift = 8 - bits - static_cast<int>(bitPos % 8);
-        value |= ((byte >> shift) & ((1u << bits) - 1)) << (p * bits);
-      }
-      out[x] = palette[value];
-    }
-  }
-  return bitmap;
+Result<Bitmap> DecodePcPaintPic(std::span<const uint8_t> file) {
+  return Guarded([file] { return ReadPcPaintPic(file); });
 }
 
 }  // namespace lrw::formats

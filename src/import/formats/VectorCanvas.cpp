@@ -15,7 +15,7 @@ namespace {
 constexpr auto kMaxDrawingTime = std::chrono::seconds(10);
 
 Bitmap WhiteBitmap(int width, int height) {
-  CheckDecodedSize(width, height);
+  Require(CheckDecodedSize(width, height));
   return Bitmap(width, height, 0xFFFFFFFFu);
 }
 

@@ -11,6 +11,7 @@
 #include <span>
 
 #include "document/Bitmap.h"
+#include "import/formats/DecodeError.h"
 
 namespace lrw::formats {
 
