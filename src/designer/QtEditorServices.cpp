@@ -145,11 +145,11 @@ void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, b
     // The designer, usable on another screen, follows the show in its strip.
     if (SlideOnScreen && owner_ && owner_->isVisible() && owner_->screen() != player.screen()) {
       QObject::connect(&player, &TSlidePrepForm::StateChanged, &player, [this, &player] {
-        if (player.Runner().SlideReady) SlideOnScreen(player.Runner().CurrentIndex);
+        if (player.Runner().SlideReady()) SlideOnScreen(player.Runner().CurrentIndex());
       });
     }
-    player.Runner().StartIndex = startIndex;
-    player.Runner().LoopShow = loop;
+    player.Runner().SetStartIndex(startIndex);
+    player.Runner().SetLoop(loop);
     player.SetTransitionPacing(TransitionPacing);
     player.exec();
   }

@@ -37,7 +37,7 @@ class RunCommandsTest : public test::DesignerFixture {
         auto* player = qobject_cast<TSlidePrepForm*>(w);
         if (!player) continue;
         ran = true;
-        if (player->Runner().CurrentIndex >= 0) shown.insert(player->Runner().CurrentIndex);
+        if (player->Runner().CurrentIndex() >= 0) shown.insert(player->Runner().CurrentIndex());
         if (elapsed.elapsed() > limitMs) {
           timedOut = true;
           player->close();
