@@ -136,7 +136,7 @@ bool QtEditorDialogs::EditCaption(std::vector<std::string>& lines, CaptionFontRe
 }
 
 void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
-                              const ShowMusic& music) {
+                              const ShowMusic& music, std::optional<uint64_t> shuffleSeed) {
   {
     TSlidePrepForm player(slides, &prompts_, nullptr, music);
     player.SetShowScreen(ChooseShowScreen(owner_));
@@ -150,6 +150,7 @@ void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, b
     }
     player.Runner().SetStartIndex(startIndex);
     player.Runner().SetLoop(loop);
+    player.Runner().SetShuffle(shuffleSeed.has_value(), shuffleSeed.value_or(0));
     player.SetTransitionPacing(TransitionPacing);
     player.exec();
   }

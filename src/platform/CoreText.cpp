@@ -25,6 +25,9 @@ constexpr const char* kShapes[] = {
     QT_TRANSLATE_NOOP("lrw::Messages",
                       "A Lanternreelworks 4.0 show does not keep the music (%1 files).\n\nSave "
                       "it as a 4.0 show without it?"),
+    QT_TRANSLATE_NOOP("lrw::Messages",
+                      "A Lanternreelworks 4.0 show does not keep the shuffled order.\n\nSave it "
+                      "as a 4.0 show without it?"),
     QT_TRANSLATE_NOOP("lrw::Messages", "File %1 is not a slide show file."),
     QT_TRANSLATE_NOOP("lrw::Messages", "The sound file \"%1\" is damaged."),
     QT_TRANSLATE_NOOP("lrw::Messages", "The sound file \"%1\" is too long to be played."),
