@@ -131,7 +131,9 @@ TEST_F(RunCommandsTest, ShufflePlaysEverySlideOnceALoopInANewOrderEachLoop) {
     std::vector<int> sorted = orders.back();
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(sorted, (std::vector<int>{0, 1, 2, 3, 4})) << "loop " << loop;
-    if (loop > 0) EXPECT_NE(orders[loop], orders[loop - 1]) << "loop " << loop;
+    if (loop > 0) {
+      EXPECT_NE(orders[loop], orders[loop - 1]) << "loop " << loop;
+    }
   }
   EXPECT_NE(orders[0], (std::vector<int>{0, 1, 2, 3, 4}));
 }
