@@ -122,6 +122,10 @@
 <context>
     <name>lrw::Commands</name>
     <message>
+        <source>Shuffle</source>
+        <translation>Zufällige Reihenfolge</translation>
+    </message>
+    <message>
         <source>Move Left</source>
         <translation>Nach links verschieben</translation>
     </message>
@@ -264,6 +268,10 @@
 </context>
 <context>
     <name>lrw::DesignerActions</name>
+    <message>
+        <source>S&amp;huffle</source>
+        <translation>&amp;Zufällige Reihenfolge</translation>
+    </message>
     <message>
         <source>F&amp;ile</source>
         <translation>&amp;Datei</translation>
@@ -905,6 +913,14 @@ Möchten Sie sie ersetzen?</translation>
 </context>
 <context>
     <name>lrw::Messages</name>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
+
+Save it as a 4.0 show without it?</source>
+        <translation>Eine Lanternreelworks-4.0-Show kann die zufällige Reihenfolge nicht aufnehmen.
+
+Als 4.0-Show ohne sie speichern?</translation>
+    </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>
         <translation>Möchten Sie die ausgewählten Dias wirklich löschen?</translation>

@@ -122,6 +122,10 @@
 <context>
     <name>lrw::Commands</name>
     <message>
+        <source>Shuffle</source>
+        <translation>Orden aleatorio</translation>
+    </message>
+    <message>
         <source>Move Left</source>
         <translation>Mover a la izquierda</translation>
     </message>
@@ -264,6 +268,10 @@
 </context>
 <context>
     <name>lrw::DesignerActions</name>
+    <message>
+        <source>S&amp;huffle</source>
+        <translation>&amp;Orden aleatorio</translation>
+    </message>
     <message>
         <source>F&amp;ile</source>
         <translation>&amp;Archivo</translation>
@@ -905,6 +913,14 @@ Do you want to replace it?</source>
 </context>
 <context>
     <name>lrw::Messages</name>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
+
+Save it as a 4.0 show without it?</source>
+        <translation>Una presentación de Lanternreelworks 4.0 no conserva el orden aleatorio.
+
+¿Guardarla como presentación 4.0 sin él?</translation>
+    </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>
         <translation>¿Seguro que desea eliminar las diapositivas seleccionadas?</translation>

@@ -122,6 +122,10 @@
 <context>
     <name>lrw::Commands</name>
     <message>
+        <source>Shuffle</source>
+        <translation>Ordre aléatoire</translation>
+    </message>
+    <message>
         <source>Move Left</source>
         <translation>Déplacer à gauche</translation>
     </message>
@@ -264,6 +268,10 @@
 </context>
 <context>
     <name>lrw::DesignerActions</name>
+    <message>
+        <source>S&amp;huffle</source>
+        <translation>&amp;Ordre aléatoire</translation>
+    </message>
     <message>
         <source>F&amp;ile</source>
         <translation>&amp;Fichier</translation>
@@ -905,6 +913,14 @@ Voulez-vous le remplacer ?</translation>
 </context>
 <context>
     <name>lrw::Messages</name>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
+
+Save it as a 4.0 show without it?</source>
+        <translation>Un diaporama Lanternreelworks 4.0 ne conserve pas l’ordre aléatoire.
+
+L’enregistrer comme diaporama 4.0 sans lui ?</translation>
+    </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>
         <translation>Voulez-vous vraiment supprimer les diapositives sélectionnées ?</translation>

@@ -122,6 +122,10 @@
 <context>
     <name>lrw::Commands</name>
     <message>
+        <source>Shuffle</source>
+        <translation>Ordine casuale</translation>
+    </message>
+    <message>
         <source>Move Left</source>
         <translation>Sposta a sinistra</translation>
     </message>
@@ -264,6 +268,10 @@
 </context>
 <context>
     <name>lrw::DesignerActions</name>
+    <message>
+        <source>S&amp;huffle</source>
+        <translation>Ordine &amp;casuale</translation>
+    </message>
     <message>
         <source>F&amp;ile</source>
         <translation>&amp;File</translation>
@@ -905,6 +913,14 @@ Sostituirlo?</translation>
 </context>
 <context>
     <name>lrw::Messages</name>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
+
+Save it as a 4.0 show without it?</source>
+        <translation>Una presentazione Lanternreelworks 4.0 non conserva l’ordine casuale.
+
+Salvarla come presentazione 4.0 senza di esso?</translation>
+    </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>
         <translation>Eliminare davvero le diapositive selezionate?</translation>

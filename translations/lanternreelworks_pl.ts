@@ -122,6 +122,10 @@
 <context>
     <name>lrw::Commands</name>
     <message>
+        <source>Shuffle</source>
+        <translation>Losowa kolejność</translation>
+    </message>
+    <message>
         <source>Move Left</source>
         <translation>Przesuń w lewo</translation>
     </message>
@@ -264,6 +268,10 @@
 </context>
 <context>
     <name>lrw::DesignerActions</name>
+    <message>
+        <source>S&amp;huffle</source>
+        <translation>&amp;Losowa kolejność</translation>
+    </message>
     <message>
         <source>F&amp;ile</source>
         <translation>&amp;Plik</translation>
@@ -905,6 +913,14 @@ Czy chcesz go zastąpić?</translation>
 </context>
 <context>
     <name>lrw::Messages</name>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
+
+Save it as a 4.0 show without it?</source>
+        <translation>Pokaz Lanternreelworks 4.0 nie przechowuje losowej kolejności.
+
+Zapisać go jako pokaz 4.0 bez niej?</translation>
+    </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>
         <translation>Czy na pewno usunąć zaznaczone slajdy?</translation>

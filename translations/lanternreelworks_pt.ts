@@ -122,6 +122,10 @@
 <context>
     <name>lrw::Commands</name>
     <message>
+        <source>Shuffle</source>
+        <translation>Ordem aleatória</translation>
+    </message>
+    <message>
         <source>Move Left</source>
         <translation>Mover para a esquerda</translation>
     </message>
@@ -264,6 +268,10 @@
 </context>
 <context>
     <name>lrw::DesignerActions</name>
+    <message>
+        <source>S&amp;huffle</source>
+        <translation>&amp;Ordem aleatória</translation>
+    </message>
     <message>
         <source>F&amp;ile</source>
         <translation>&amp;Ficheiro</translation>
@@ -905,6 +913,14 @@ Pretende substituí-lo?</translation>
 </context>
 <context>
     <name>lrw::Messages</name>
+    <message>
+        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
+
+Save it as a 4.0 show without it?</source>
+        <translation>Uma apresentação do Lanternreelworks 4.0 não guarda a ordem aleatória.
+
+Guardá-la como apresentação 4.0 sem ela?</translation>
+    </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>
         <translation>Tem a certeza de que pretende eliminar os diapositivos selecionados?</translation>

@@ -168,6 +168,9 @@ void DesignerActions::BuildRunMenu(QMenu* menu) {
   loopAction_ = AddAction(menu, "Loop1", tr("&Loop Until Esc Pressed"), {}, {});
   loopAction_->setCheckable(true);
   Bind({Make<ToggleLoopCommand>(), {loopAction_}, nullptr});
+  shuffleAction_ = AddAction(menu, "Shuffle1", tr("S&huffle"), {}, {});
+  shuffleAction_->setCheckable(true);
+  Bind({Make<ToggleShuffleCommand>(), {shuffleAction_}, nullptr});
   Bind({Make<EditMusicCommand>(), {AddAction(menu, "Music1", tr("&Music..."), {}, {})}, nullptr});
   Bind({Make<FitShowToMusicCommand>(),
         {AddAction(menu, "FitShowToMusic1", tr("&Fit the Show to the Music"), {}, {})},
@@ -213,6 +216,7 @@ void DesignerActions::Refresh() {
   for (QAction* a : undoActions_) a->setText(undo);
   for (QAction* a : redoActions_) a->setText(redo);
   loopAction_->setChecked(editor_.Document().Loop());
+  shuffleAction_->setChecked(editor_.Document().Shuffle());
 }
 
 }  // namespace lrw

@@ -57,6 +57,7 @@ class DesignerActions : public QObject, private EditorListener {
   QMenu* fileMenu_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QAction* loopAction_ = nullptr;
+  QAction* shuffleAction_ = nullptr;
   std::vector<QAction*> undoActions_;
   std::vector<QAction*> redoActions_;
   std::vector<Entry> entries_;

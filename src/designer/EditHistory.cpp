@@ -85,6 +85,9 @@ void UndoChanges(SlideShowDocument& document, const std::vector<DocumentStep>& c
       case DocumentStep::Kind::Music:
         document.SetMusic(c.musicBefore);
         break;
+      case DocumentStep::Kind::Shuffle:
+        document.SetShuffle(!c.shuffle);
+        break;
     }
   }
 }
@@ -109,6 +112,9 @@ void RedoChanges(SlideShowDocument& document, const std::vector<DocumentStep>& c
         break;
       case DocumentStep::Kind::Music:
         document.SetMusic(c.musicAfter);
+        break;
+      case DocumentStep::Kind::Shuffle:
+        document.SetShuffle(c.shuffle);
         break;
     }
   }

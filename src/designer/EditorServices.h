@@ -73,9 +73,10 @@ class EditorWindows {
  public:
   virtual ~EditorWindows() = default;
   // Runs the show full screen from `startIndex` and returns when it has ended. The
-  // player gets its own copy of the slides.
+  // player gets its own copy of the slides. With a seed the show plays shuffled
+  // (player/SlideOrder), in the order that seed gives.
   virtual void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
-                       const ShowMusic& music) = 0;
+                       const ShowMusic& music, std::optional<uint64_t> shuffleSeed) = 0;
   // Opens the arrangement stage on the slide; it reports its end with
   // ShowEditor::FinishArrangement.
   virtual void OpenStage(SlideId slide) = 0;

@@ -9,6 +9,7 @@
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
 #include "document/ShowRecords.h"
+#include "player/SlideOrder.h"
 
 namespace lrw {
 namespace {
@@ -168,7 +169,8 @@ void LoadShowCommand::OnExecute(ShowEditor& editor) {
   if (result.status == ReadStatus::ReadError) {
     editor.Memory().damagedFile = DamagedFile{path_, static_cast<int>(result.slides.size())};
   }
-  Document(editor).Load(std::move(result.slides), path_, result.loop, std::move(result.music));
+  Document(editor).Load(std::move(result.slides), path_, result.loop, std::move(result.music),
+                        result.shuffle);
   editor.ClearHistory();
   if (result.status == ReadStatus::ReadError)
     TellUser(editor, result.errorText, kMessageCaption, PromptIcon::Error);
@@ -255,7 +257,10 @@ void SaveShowAsCommand::OnExecute(ShowEditor& editor) {
   // Nothing written: the show still belongs to the file it came from.
   if (!Write(editor, *chosen, false, version4 ? ShowFormat::Version4 : ShowFormat::Needed)) return;
   // The show now holds what its file holds; undoing this step brings the music back.
-  if (version4) Document(editor).SetMusic(ShowMusic{});
+  if (version4) {
+    Document(editor).SetMusic(ShowMusic{});
+    Document(editor).SetShuffle(false);
+  }
   Document(editor).SetFileName(*chosen);
   // The show belongs to the file chosen now (the damaged one only by the user's choice).
   editor.Memory().damagedFile.reset();
@@ -296,7 +301,16 @@ bool ExportVideoCommand::OnEnabled(const ShowEditor& editor) const {
 
 void ExportVideoCommand::OnExecute(ShowEditor& editor) {
   ShowEditor::BusyScope busy(editor, BusyReason::Modal);
-  editor.Services().windows.ExportVideo(editor.Document().Slides(), editor.Document().FileName(),
+  // A shuffled show is exported in one order of its slides, as one run would play them.
+  const std::vector<SlideRecord>& show = editor.Document().Slides();
+  std::vector<SlideRecord> slides;
+  if (editor.Document().Shuffle()) {
+    SlideOrder order(static_cast<int>(show.size()), true, FreshSeed());
+    for (int index : order.FirstLoop()) slides.push_back(show[static_cast<size_t>(index)]);
+  } else {
+    slides = show;
+  }
+  editor.Services().windows.ExportVideo(std::move(slides), editor.Document().FileName(),
                                         editor.Document().Music());
 }
 

@@ -136,7 +136,7 @@ bool QtEditorDialogs::EditCaption(std::vector<std::string>& lines, CaptionFontRe
 }
 
 void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
-                              const ShowMusic& music) {
+                              const ShowMusic& music, std::optional<uint64_t> shuffleSeed) {
   {
     TSlidePrepForm player(slides, &prompts_, nullptr, music);
     player.SetShowScreen(ChooseShowScreen(owner_));
@@ -145,11 +145,12 @@ void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, b
     // The designer, usable on another screen, follows the show in its strip.
     if (slideOnScreen_ && owner_ && owner_->isVisible() && owner_->screen() != player.screen()) {
       QObject::connect(&player, &TSlidePrepForm::StateChanged, &player, [this, &player] {
-        if (player.Runner().SlideReady) slideOnScreen_(player.Runner().CurrentIndex);
+        if (player.Runner().SlideReady()) slideOnScreen_(player.Runner().CurrentIndex());
       });
     }
-    player.Runner().StartIndex = startIndex;
-    player.Runner().LoopShow = loop;
+    player.Runner().SetStartIndex(startIndex);
+    player.Runner().SetLoop(loop);
+    player.Runner().SetShuffle(shuffleSeed.has_value(), shuffleSeed.value_or(0));
     player.SetTransitionPacing(transitionPacing_);
     player.exec();
   }

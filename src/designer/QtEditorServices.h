@@ -50,8 +50,8 @@ class DesignerWindows : public EditorWindows {
         openStage_(std::move(openStage)),
         closeDesigner_(std::move(closeDesigner)) {}
 
-  void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
-               const ShowMusic& music) override;
+  void RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop, const ShowMusic& music,
+               std::optional<uint64_t> shuffleSeed) override;
   void OpenStage(SlideId slide) override { openStage_(slide); }
   void DemonstrateTransition(const SlideRecord& slide) override;
   void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName,

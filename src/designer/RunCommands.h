@@ -1,7 +1,9 @@
-// The Run menu: the loop flag and running the show full screen.
+// The Run menu: the loop and shuffle flags and running the show full screen.
 #pragma once
 
 #include <string>
+
+#include "document/TextMark.h"
 
 #include "designer/ShowEditor.h"
 
@@ -11,6 +13,14 @@ namespace lrw {
 class ToggleLoopCommand : public EditorCommand {
  public:
   std::string Name() const override { return "Loop"; }
+  bool OnEnabled(const ShowEditor& editor) const override;
+  void OnExecute(ShowEditor& editor) override;
+};
+
+// "S&huffle": the slides play in a random order, a new one each loop.
+class ToggleShuffleCommand : public EditorCommand {
+ public:
+  std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Shuffle"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 };

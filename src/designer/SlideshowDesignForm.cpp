@@ -289,7 +289,7 @@ void TSlideshowDesignForm::StageFinished() {
 void TSlideshowDesignForm::ProcessDroppedFiles() {
   // Each file lands directly after the same current slide, so a drop of several files
   // stands in the strip in reverse order.
-  const DroppedPictures dropped = PicturesFromDrop(dropTarget_->FileList, shortcutReader_);
+  const DroppedPictures dropped = PicturesFromDrop(dropTarget_->FileList(), shortcutReader_);
   AddPictureFilesCommand add(dropped.paths, "Drop", true);
   if (!editor_.Execute(add)) return;  // busy: the drop is refused
   for (const Error& problem : add.Problems()) {

@@ -391,7 +391,7 @@ ShowFileReadResult OpenShowFile(SlideShowDocument& doc, const std::string& path)
   }
   // Also on a read error the old slides go: the document now belongs to `path`, and
   // a later save must not write another show's slides over it.
-  doc.Load(std::move(result.slides), path, result.loop, std::move(result.music));
+  doc.Load(std::move(result.slides), path, result.loop, std::move(result.music), result.shuffle);
   result.slides.clear();
   result.music = ShowMusic{};
   return result;

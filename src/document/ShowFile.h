@@ -58,6 +58,7 @@ struct ShowFileReadResult {
   bool portable = false;
   std::vector<SlideRecord> slides;
   ShowMusic music;            // 5.0 only; in a portable show the paths get its folder
+  bool shuffle = false;       // 5.0 only
   std::string errorText;      // empty when Ok; the text to show the user otherwise
   int droppedThumbnails = 0;  // thumbnails larger than kMaxThumbnailSide, left out
 };

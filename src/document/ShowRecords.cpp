@@ -12,6 +12,7 @@ namespace lrw {
 namespace {
 
 constexpr uint8_t kMusicLoopsOnItsOwn = 0x01;
+constexpr uint8_t kShuffleOn = 0x01;
 // Volume, fade-in, fade-out, flags and the track count come before the tracks.
 constexpr size_t kMusicFixedSize = 2 + 4 + 4 + 1 + 2;
 
@@ -22,6 +23,7 @@ std::vector<ShowRecord> ExtensionRecordsOf(const SlideShowDocument& doc, bool po
   if (doc.Music().Present()) {
     records.push_back({kMusicRecordTag, kShowOwner, EncodeMusicPayload(doc.Music(), portable)});
   }
+  if (doc.Shuffle()) records.push_back({kShuffleRecordTag, kShowOwner, {kShuffleOn}});
   for (int i = 0; i < doc.Count(); ++i) {
     AppendSlideRecords(doc.SlideAt(i), static_cast<uint32_t>(i + 1), records);
   }
@@ -34,6 +36,9 @@ std::vector<MarkedText> MarkedFeaturesBeyondVersion4(const SlideShowDocument& do
     features.push_back(CountedText("the music (1 file)",
                                    LRW_TR_N_NOOP("lrw::Messages", "the music (%n files)"),
                                    static_cast<int>(n)));
+  }
+  if (doc.Shuffle()) {
+    features.push_back(TermText("lrw::Messages", LRW_TR_NOOP("lrw::Messages", "the shuffled order")));
   }
   for (MarkedText& phrase : SlideFeaturesBeyondVersion4(doc.Slides())) {
     features.push_back(std::move(phrase));
@@ -61,6 +66,12 @@ bool ApplyRecord(const ShowRecord& record, ShowFileReadResult& result, std::stri
     std::optional<ShowMusic> music = DecodeMusicPayload(record.payload, why);
     if (!music) return false;
     result.music = std::move(*music);
+  } else if (record.tag == kShuffleRecordTag && record.owner == kShowOwner) {
+    if (record.payload.empty()) {
+      why = "its shuffle record is empty";
+      return false;
+    }
+    result.shuffle = (record.payload[0] & kShuffleOn) != 0;
   } else if (record.owner != kShowOwner) {
     return ApplySlideRecord(record, result.slides[record.owner - 1], why);
   }

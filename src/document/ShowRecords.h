@@ -30,6 +30,7 @@ inline constexpr size_t kRecordHeadSize = 12;
 // The last record of every 5.0 file: tag 0, owner 0, no payload.
 inline constexpr uint32_t kEndRecordTag = 0;
 inline constexpr uint32_t kMusicRecordTag = MakeRecordTag('M', 'U', 'S', 'C');
+inline constexpr uint32_t kShuffleRecordTag = MakeRecordTag('S', 'H', 'U', 'F');
 // Owner 0 is the show; 1..N are the slides in show order.
 inline constexpr uint32_t kShowOwner = 0;
 

@@ -172,8 +172,21 @@ bool SlideShowDocument::SetMusic(ShowMusic music) {
   return true;
 }
 
+void SlideShowDocument::SetShuffle(bool shuffle) {
+  if (shuffle == shuffle_) return;
+  if (recorder_) {
+    DocumentStep step;
+    step.kind = DocumentStep::Kind::Shuffle;
+    step.shuffle = shuffle;
+    Record(std::move(step));
+  }
+  shuffle_ = shuffle;
+  Tell([](DocumentListener& l) { l.ShuffleChanged(); });
+  Changed();
+}
+
 void SlideShowDocument::Load(std::vector<SlideRecord> slides, std::string fileName, bool loop,
-                             ShowMusic music) {
+                             ShowMusic music, bool shuffle) {
   slides_ = std::move(slides);
   ids_.clear();
   for (size_t i = 0; i < slides_.size(); ++i) ids_.push_back(nextId_++);
@@ -184,6 +197,10 @@ void SlideShowDocument::Load(std::vector<SlideRecord> slides, std::string fileNa
   if (music != music_) {
     music_ = std::move(music);
     Tell([](DocumentListener& l) { l.MusicChanged(); });
+  }
+  if (shuffle != shuffle_) {
+    shuffle_ = shuffle;
+    Tell([](DocumentListener& l) { l.ShuffleChanged(); });
   }
   SetFileName(std::move(fileName));
   SetModified(false);
@@ -196,6 +213,10 @@ void SlideShowDocument::ReleaseSlides() {
   if (music_.Present() || music_ != ShowMusic{}) {
     music_ = ShowMusic{};
     Tell([](DocumentListener& l) { l.MusicChanged(); });
+  }
+  if (shuffle_) {
+    shuffle_ = false;
+    Tell([](DocumentListener& l) { l.ShuffleChanged(); });
   }
   SetModified(false);
 }

@@ -52,18 +52,20 @@ class DocumentListener {
   virtual void FileNameChanged() {}
   virtual void LoopChanged() {}
   virtual void MusicChanged() {}
+  virtual void ShuffleChanged() {}
 };
 
-// Sees every change to the slides, the loop flag and the music as one of these steps, so that
-// they can be undone. Opening, closing and saving are not steps.
+// Sees every change to the slides, the loop and shuffle flags and the music as one of these steps,
+// so that they can be undone. Opening, closing and saving are not steps.
 struct DocumentStep {
-  enum class Kind { Insert, Remove, Move, Change, Loop, Music } kind = Kind::Insert;
+  enum class Kind { Insert, Remove, Move, Change, Loop, Music, Shuffle } kind = Kind::Insert;
   int index = 0;          // Insert, Remove, Change: the slide's index; Move: from
   int to = 0;             // Move
   SlideId id = 0;         // Insert, Remove, Change
   SlideRecord before;     // Remove, Change
   SlideRecord after;      // Insert, Change
   bool loop = false;      // Loop: the new value
+  bool shuffle = false;   // Shuffle: the new value
   ShowMusic musicBefore;  // Music
   ShowMusic musicAfter;   // Music
 };
@@ -87,6 +89,7 @@ class SlideShowDocument {
         fileName_(std::move(other.fileName_)),
         loop_(other.loop_),
         music_(std::move(other.music_)),
+        shuffle_(other.shuffle_),
         modified_(other.modified_) {}
 
   // ---- reading ----
@@ -103,6 +106,8 @@ class SlideShowDocument {
   const std::string& FileName() const { return fileName_; }  // UTF-8; empty: no file yet
   bool Loop() const { return loop_; }
   const ShowMusic& Music() const { return music_; }
+  // The slides play in a random order, a new one each loop.
+  bool Shuffle() const { return shuffle_; }
   bool Modified() const { return modified_; }
 
   // ---- changing (each tells the listeners and sets Modified on a real change) ----
@@ -126,11 +131,15 @@ class SlideShowDocument {
   void SetLoop(bool loop);
   // False (and nothing told) when it is the same.
   bool SetMusic(ShowMusic music);
+  void SetShuffle(bool shuffle);
 
   // ---- whole-show operations (not undoable steps) ----
-  // A show read from a file: slides, file name, loop flag and music replaced; unmodified.
-  void Load(std::vector<SlideRecord> slides, std::string fileName, bool loop, ShowMusic music = {});
-  // Releases every slide and the music and clears Modified; file name and loop flag stay.
+  // A show read from a file: slides, file name, loop flag, music and shuffle replaced;
+  // unmodified.
+  void Load(std::vector<SlideRecord> slides, std::string fileName, bool loop, ShowMusic music = {},
+            bool shuffle = false);
+  // Releases every slide, the music and the shuffle and clears Modified; file name and loop
+  // flag stay.
   void ReleaseSlides();
   void SetFileName(std::string fileName);
   void SetModified(bool modified);
@@ -167,6 +176,7 @@ class SlideShowDocument {
   std::string fileName_;
   bool loop_ = false;
   ShowMusic music_;
+  bool shuffle_ = false;
   bool modified_ = false;
   std::vector<DocumentListener*> listeners_;
   DocumentRecorder* recorder_ = nullptr;

@@ -79,14 +79,18 @@ MprisService::~MprisService() {
 QString MprisService::PlaybackStatus() const {
   const ShowRunner& runner = form_.Runner();
   if (runner.Finished()) return QStringLiteral("Stopped");
-  if (form_.Paused() || runner.PauseRequested || runner.Blank() != ScreenBlank::None) {
+  if (form_.Paused() || runner.PauseRequested() || runner.Blank() != ScreenBlank::None) {
     return QStringLiteral("Paused");
   }
   return QStringLiteral("Playing");
 }
 
 QString MprisService::LoopStatus() const {
-  return form_.Runner().LoopShow ? QStringLiteral("Playlist") : QStringLiteral("None");
+  return form_.Runner().Loops() ? QStringLiteral("Playlist") : QStringLiteral("None");
+}
+
+bool MprisService::Shuffle() const {
+  return form_.Runner().Shuffled();
 }
 
 qlonglong MprisService::PositionUs() const {
@@ -109,15 +113,15 @@ void MprisService::Next() {
     form_.ResumeFromPause();
     return;
   }
-  if (CanGoNext()) form_.Runner().FormKeyDown(RunnerKey::Right);
+  if (CanGoNext()) form_.Runner().OnKeyPress(RunnerKey::Right);
 }
 
 void MprisService::Previous() {
-  if (!form_.Paused() && CanGoPrevious()) form_.Runner().FormKeyDown(RunnerKey::Left);
+  if (!form_.Paused() && CanGoPrevious()) form_.Runner().OnKeyPress(RunnerKey::Left);
 }
 
 void MprisService::Pause() {
-  if (PlaybackStatus() == QLatin1String("Playing")) form_.Runner().FormKeyDown(RunnerKey::P);
+  if (PlaybackStatus() == QLatin1String("Playing")) form_.Runner().OnKeyPress(RunnerKey::P);
 }
 
 void MprisService::Play() {
@@ -128,10 +132,10 @@ void MprisService::Play() {
   // Pressing the blank key again uncovers the slide and its time runs on.
   switch (form_.Runner().Blank()) {
     case ScreenBlank::Black:
-      form_.Runner().FormKeyDown(RunnerKey::BlackScreen);
+      form_.Runner().OnKeyPress(RunnerKey::BlackScreen);
       break;
     case ScreenBlank::White:
-      form_.Runner().FormKeyDown(RunnerKey::WhiteScreen);
+      form_.Runner().OnKeyPress(RunnerKey::WhiteScreen);
       break;
     case ScreenBlank::None:
       break;
@@ -149,18 +153,18 @@ void MprisService::PlayPause() {
 void MprisService::Stop() {
   // Under the pause message the end comes once it has closed.
   form_.ResumeFromPause();
-  form_.Runner().FormKeyDown(RunnerKey::Escape);
+  form_.Runner().OnKeyPress(RunnerKey::Escape);
 }
 
 void MprisService::Update() {
   const ShowRunner& runner = form_.Runner();
   const bool newSlide =
-      runner.SlideReady && runner.CurrentIndex >= 0 && form_.SlidesPresented() != shownSerial_;
+      runner.SlideReady() && runner.CurrentIndex() >= 0 && form_.SlidesPresented() != shownSerial_;
   const bool wasPlaying = playing_.isValid();
   const bool playing = PlaybackStatus() == QLatin1String("Playing");
   if (newSlide) {
-    const bool sameSlideAgain = runner.CurrentIndex == shownIndex_;
-    shownIndex_ = runner.CurrentIndex;
+    const bool sameSlideAgain = runner.CurrentIndex() == shownIndex_;
+    shownIndex_ = runner.CurrentIndex();
     shownSerial_ = form_.SlidesPresented();
     playedMs_ = 0;
     playing_.invalidate();
@@ -195,10 +199,10 @@ void MprisService::Update() {
 
 void MprisService::UpdateMetadata() {
   const ShowRunner& runner = form_.Runner();
-  const int count = static_cast<int>(runner.Slides.size());
-  const int index = runner.CurrentIndex;
+  const int count = static_cast<int>(runner.Slides().size());
+  const int index = runner.CurrentIndex();
   if (index < 0 || index >= count) return;
-  const SlideRecord& slide = runner.Slides[static_cast<size_t>(index)];
+  const SlideRecord& slide = runner.Slides()[static_cast<size_t>(index)];
   ++serial_;
 
   QVariantMap m;

@@ -33,6 +33,7 @@ class MprisService : public QObject {
   // What the player interface reads and does.
   QString PlaybackStatus() const;
   QString LoopStatus() const;
+  bool Shuffle() const;
   QVariantMap Metadata() const { return metadata_; }
   qlonglong PositionUs() const;
   bool CanGoNext() const;
@@ -118,7 +119,7 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
   QString PlaybackStatus() const { return service_->PlaybackStatus(); }
   QString LoopStatus() const { return service_->LoopStatus(); }
   double Rate() const { return 1.0; }
-  bool Shuffle() const { return false; }
+  bool Shuffle() const { return service_->Shuffle(); }
   QVariantMap Metadata() const { return service_->Metadata(); }
   double Volume() const { return 1.0; }
   qlonglong Position() const { return service_->PositionUs(); }

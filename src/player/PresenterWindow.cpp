@@ -60,45 +60,45 @@ PresenterWindow::PresenterWindow(TSlidePrepForm& show, QScreen* screen)
   setWindowTitle(tr("%1 presenter").arg(QApplication::applicationDisplayName()));
   setAttribute(Qt::WA_DeleteOnClose, false);
 
-  Current = PictureLabel(this, "Current", kCurrentSize);
-  Current->setAccessibleName(tr("Slide on screen"));
-  Next = PictureLabel(this, "Next", kNextSize);
-  Next->setAccessibleName(tr("Next slide"));
-  Number = new QLabel(this);
-  Number->setObjectName(QStringLiteral("Number"));
-  Elapsed = new QLabel(this);
-  Elapsed->setObjectName(QStringLiteral("Elapsed"));
-  TimeLeft = new QLabel(this);
-  TimeLeft->setObjectName(QStringLiteral("TimeLeft"));
+  current_ = PictureLabel(this, "Current", kCurrentSize);
+  current_->setAccessibleName(tr("Slide on screen"));
+  next_ = PictureLabel(this, "Next", kNextSize);
+  next_->setAccessibleName(tr("Next slide"));
+  number_ = new QLabel(this);
+  number_->setObjectName(QStringLiteral("Number"));
+  elapsed_ = new QLabel(this);
+  elapsed_->setObjectName(QStringLiteral("Elapsed"));
+  timeLeft_ = new QLabel(this);
+  timeLeft_->setObjectName(QStringLiteral("TimeLeft"));
   // Read from a step away.
-  QFont big = Number->font();
+  QFont big = number_->font();
   if (big.pointSizeF() > 0) {
     big.setPointSizeF(big.pointSizeF() * kBigText);
   } else {
     big.setPixelSize(static_cast<int>(big.pixelSize() * kBigText));
   }
-  for (QLabel* l : {Number, Elapsed, TimeLeft}) l->setFont(big);
+  for (QLabel* l : {number_, elapsed_, timeLeft_}) l->setFont(big);
 
-  BackButton = Button(this, "BackButton", tr("&Back"));
-  PauseButton = Button(this, "PauseButton", tr("&Pause"));
-  ForwardButton = Button(this, "ForwardButton", tr("&Forward"));
-  connect(BackButton, &QPushButton::clicked, this,
-          [this] { show_.Runner().FormKeyDown(RunnerKey::Left); });
-  connect(PauseButton, &QPushButton::clicked, this,
-          [this] { show_.Runner().FormKeyDown(RunnerKey::P); });
-  connect(ForwardButton, &QPushButton::clicked, this,
-          [this] { show_.Runner().FormKeyDown(RunnerKey::Right); });
+  backButton_ = Button(this, "BackButton", tr("&Back"));
+  pauseButton_ = Button(this, "PauseButton", tr("&Pause"));
+  forwardButton_ = Button(this, "ForwardButton", tr("&Forward"));
+  connect(backButton_, &QPushButton::clicked, this,
+          [this] { show_.Runner().OnKeyPress(RunnerKey::Left); });
+  connect(pauseButton_, &QPushButton::clicked, this,
+          [this] { show_.Runner().OnKeyPress(RunnerKey::P); });
+  connect(forwardButton_, &QPushButton::clicked, this,
+          [this] { show_.Runner().OnKeyPress(RunnerKey::Right); });
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(Current, 0, 0);
-  grid->addWidget(Next, 0, 1, Qt::AlignTop);
-  grid->addWidget(Number, 1, 0);
-  grid->addWidget(Elapsed, 1, 1);
-  grid->addWidget(TimeLeft, 2, 0);
+  grid->addWidget(current_, 0, 0);
+  grid->addWidget(next_, 0, 1, Qt::AlignTop);
+  grid->addWidget(number_, 1, 0);
+  grid->addWidget(elapsed_, 1, 1);
+  grid->addWidget(timeLeft_, 2, 0);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(BackButton);
-  buttons->addWidget(PauseButton);
-  buttons->addWidget(ForwardButton);
+  buttons->addWidget(backButton_);
+  buttons->addWidget(pauseButton_);
+  buttons->addWidget(forwardButton_);
   grid->addLayout(buttons, 3, 0, 1, 2);
 
   connect(&show_, &TSlidePrepForm::StateChanged, this, &PresenterWindow::Refresh);
@@ -116,35 +116,34 @@ PresenterWindow::PresenterWindow(TSlidePrepForm& show, QScreen* screen)
 
 void PresenterWindow::Refresh() {
   const ShowRunner& runner = show_.Runner();
-  const int count = static_cast<int>(runner.Slides.size());
-  if (runner.CurrentIndex >= 0) {
-    Number->setText(tr("Slide %1 of %2").arg(runner.CurrentIndex + 1).arg(count));
+  const int count = static_cast<int>(runner.Slides().size());
+  if (runner.CurrentIndex() >= 0) {
+    number_->setText(tr("Slide %1 of %2").arg(runner.CurrentIndex() + 1).arg(count));
   }
   const auto fit = [](const QImage& picture, QSize size) {
     return QPixmap::fromImage(picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
   };
   if (!show_.ShownSlidePicture().isNull()) {
-    Current->setPixmap(fit(show_.ShownSlidePicture(), kCurrentSize));
+    current_->setPixmap(fit(show_.ShownSlidePicture(), kCurrentSize));
   }
   if (show_.NextSlidePicture().isNull()) {
-    Next->setPixmap({});
-    Next->setText(tr("End of the show"));
+    next_->setPixmap({});
+    next_->setText(tr("End of the show"));
   } else {
-    Next->setPixmap(fit(show_.NextSlidePicture(), kNextSize));
+    next_->setPixmap(fit(show_.NextSlidePicture(), kNextSize));
   }
-  PauseButton->setEnabled(!show_.Paused());
+  pauseButton_->setEnabled(!show_.Paused());
   RefreshClock();
 }
 
 void PresenterWindow::RefreshClock() {
-  Elapsed->setText(tr("Elapsed %1").arg(Clock(show_.ElapsedMs())));
+  elapsed_->setText(tr("Elapsed %1").arg(Clock(show_.ElapsedMs())));
   const int64_t left = show_.Runner().TimeLeftMs();
-  TimeLeft->setText(left < 0 ? QString() : tr("Time left %1").arg(Clock(left + 999)));
+  timeLeft_->setText(left < 0 ? QString() : tr("Time left %1").arg(Clock(left + 999)));
 }
 
 void PresenterWindow::keyPressEvent(QKeyEvent* event) {
-  show_.Runner().FormKeyDown(RunnerKeyFromQt(event->key()),
-                             static_cast<unsigned>(event->modifiers()));
+  show_.OnKeyPress(*event);
   event->accept();
 }
 

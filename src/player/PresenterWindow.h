@@ -25,16 +25,6 @@ class PresenterWindow : public QWidget {
   // than the show's, else any other screen; none with a single screen.
   static QScreen* ScreenFor(const QScreen* showScreen, const QWidget* designer);
 
-  // Controls, named for tests and assistive technology.
-  QLabel* Current = nullptr;
-  QLabel* Next = nullptr;
-  QLabel* Number = nullptr;
-  QLabel* Elapsed = nullptr;
-  QLabel* TimeLeft = nullptr;
-  QPushButton* BackButton = nullptr;
-  QPushButton* PauseButton = nullptr;
-  QPushButton* ForwardButton = nullptr;
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -43,6 +33,16 @@ class PresenterWindow : public QWidget {
   void RefreshClock();
 
   TSlidePrepForm& show_;
+  // Controls; their object names are the capitalised member names, for tests and
+  // assistive technology.
+  QLabel* current_ = nullptr;
+  QLabel* next_ = nullptr;
+  QLabel* number_ = nullptr;
+  QLabel* elapsed_ = nullptr;
+  QLabel* timeLeft_ = nullptr;
+  QPushButton* backButton_ = nullptr;
+  QPushButton* pauseButton_ = nullptr;
+  QPushButton* forwardButton_ = nullptr;
   QTimer clock_;
 };
 

@@ -24,21 +24,44 @@ class FlagScope {
 }  // namespace
 
 ShowRunner::ShowRunner(const std::vector<SlideRecord>& slides, RunnerScreen& screen,
-                       RunnerTimer& timer, RunnerClock& clock, MediaControl& media)
-    : Slides(slides), screen_(screen), timer_(timer), clock_(clock), media_(media) {}
+                       IntervalTimer& timer, RunnerClock& clock, MediaControl& media)
+    : slides_(slides), screen_(screen), timer_(timer), clock_(clock), media_(media) {
+  timer_.SetHandler([this] { OnAdvanceTimer(); });
+}
+
+void ShowRunner::SetShuffle(bool shuffle, uint64_t seed) {
+  shuffle_ = shuffle;
+  seed_ = seed;
+}
+
+std::optional<RunnerKey> ShowRunner::HeldKey() const {
+  if (!pendingKey_.held) return std::nullopt;
+  return pendingKey_.key;
+}
 
 const SlideRecord* ShowRunner::SlideAt(int index) const {
-  if (index < 0 || index >= static_cast<int>(Slides.size())) return nullptr;
-  return &Slides[static_cast<size_t>(index)];
+  if (index < 0 || index >= static_cast<int>(slides_.size())) return nullptr;
+  return &slides_[static_cast<size_t>(index)];
+}
+
+void ShowRunner::SetNextStep(int64_t step) {
+  nextStep_ = step;
+  nextIndex_ = order_.SlideAtStep(step);
 }
 
 void ShowRunner::StartShow() {
   if (finished_) return;
-  if (Music) Music->Start();
+  if (music_) music_->Start();
   screen_.ShowBlack();
   if (finished_) return;
-  NextIndex = StartIndex;
-  const SlideRecord* first = SlideAt(NextIndex);
+  order_ = SlideOrder(static_cast<int>(slides_.size()), shuffle_, seed_, startIndex_);
+  if (startIndex_ >= 0 && startIndex_ < order_.Count()) {
+    SetNextStep(order_.StartStep());
+  } else {
+    nextStep_ = 0;
+    nextIndex_ = startIndex_;  // outside the show: it ends at once
+  }
+  const SlideRecord* first = SlideAt(nextIndex_);
   if (!first) {
     EndTheShow();
     return;
@@ -54,40 +77,42 @@ void ShowRunner::ShowNextSlide() {
   // A key that came during the last transition acts now, as if just pressed. The change
   // under way is the advance it asks for, so it arms no further one: the slide it brings
   // (the next, the previous, the one after the pause) keeps its own duration rule.
-  if (PendingKey.held) {
-    const HeldKey held = PendingKey;
+  if (pendingKey_.held) {
+    const PendingKey held = pendingKey_;
     FlagScope replaying(replayingHeldKey_);
-    FormKeyDown(held.key, held.shift);
+    OnKeyPress(held.key, held.shift);
   }
 
-  if (PauseRequested) {
-    if (Music) Music->Pause(true);
+  if (pauseRequested_) {
+    if (music_) music_->Pause(true);
     screen_.ShowPauseMessage();
-    if (Music) Music->Pause(false);
-    PauseRequested = false;
+    if (music_) music_->Pause(false);
+    pauseRequested_ = false;
     if (finished_) return;
   }
 
-  if (Ending) {
+  if (ending_) {
     timer_.SetEnabled(false);
     EndTheShow();
     return;
   }
 
-  CurrentIndex = NextIndex;
-  RemainingMs = 0;
-  SlideReady = false;
-  const SlideRecord* slide = SlideAt(CurrentIndex);
+  currentStep_ = nextStep_;
+  currentIndex_ = nextIndex_;
+  remainingMs_ = 0;
+  slideReady_ = false;
+  const SlideRecord* slide = SlideAt(currentIndex_);
   if (!slide) {  // the show has no slide left to show
     EndTheShow();
     return;
   }
 
-  if (wrapped_ && CurrentIndex == 0 && Music) Music->ShowLooped();
+  const int count = order_.Count();
+  if (wrapped_ && count > 0 && currentStep_ % count == 0 && music_) music_->ShowLooped();
   wrapped_ = false;
   screen_.PresentSlide(slide->Effect, slide->BoxWidth);
   if (finished_) return;
-  slide = SlideAt(CurrentIndex);
+  slide = SlideAt(currentIndex_);
   if (!slide) {
     EndTheShow();
     return;
@@ -96,20 +121,21 @@ void ShowRunner::ShowNextSlide() {
   bool soundOk = true;
   if (slide->PlaySound) soundOk = StartSlideSound(*slide);
 
-  NextIndex = NextIndex + 1;
-  if (NextIndex >= static_cast<int>(Slides.size())) {
-    if (LoopShow) {
-      NextIndex = 0;
-      wrapped_ = true;
-    } else {
-      Ending = true;
-    }
+  // The next loop starts where this one ends.
+  const int64_t next = currentStep_ + 1;
+  if (count == 0 || next % count != 0) {
+    SetNextStep(next);
+  } else if (loop_) {
+    SetNextStep(next);
+    wrapped_ = true;
+  } else {
+    ending_ = true;
   }
 
   // Composing the next slide counts against this slide's time; the transition does not.
   const int64_t t0 = clock_.NowMs();
-  if (!Ending) {
-    if (const SlideRecord* next = SlideAt(NextIndex)) screen_.ComposeSlide(*next);
+  if (!ending_) {
+    if (const SlideRecord* nextSlide = SlideAt(nextIndex_)) screen_.ComposeSlide(*nextSlide);
   }
 
   if (WaitsForEarlierSound(*slide)) soundOk = media_.Mode() == MediaMode::Playing;
@@ -118,12 +144,12 @@ void ShowRunner::ShowNextSlide() {
     const int64_t elapsed = clock_.NowMs() - t0;
     ArmTimer(static_cast<int32_t>(int64_t{slide->ExtraSeconds} * 1000 - elapsed));
     // The last slide's time is the show's end: the music fades out to it.
-    if (Ending && Music) Music->EndIn(std::max(0, RemainingMs));
+    if (ending_ && music_) music_->EndIn(std::max(0, remainingMs_));
   }
   // A blank asked for during the transition covers the new slide and holds its time.
   if (blank_ != ScreenBlank::None) HoldCountdown();
 
-  SlideReady = true;
+  slideReady_ = true;
   screen_.ShowStateChanged();
 }
 
@@ -152,7 +178,7 @@ bool ShowRunner::StartSlideSound(const SlideRecord& slide) {
 }
 
 void ShowRunner::ArmTimer(int32_t remainingMs) {
-  RemainingMs = remainingMs;
+  remainingMs_ = remainingMs;
   timer_.SetInterval(std::clamp(remainingMs, 1, kMaxTimerChunkMs));
   chunkStartMs_ = clock_.NowMs();
   timer_.SetEnabled(true);
@@ -162,7 +188,7 @@ void ShowRunner::HoldCountdown() {
   heldMs_ = -1;
   if (!timer_.Enabled()) return;
   const int64_t inChunk = clock_.NowMs() - chunkStartMs_;
-  heldMs_ = static_cast<int32_t>(std::max<int64_t>(1, RemainingMs - inChunk));
+  heldMs_ = static_cast<int32_t>(std::max<int64_t>(1, remainingMs_ - inChunk));
   timer_.SetEnabled(false);
 }
 
@@ -179,54 +205,56 @@ void ShowRunner::SetBlank(ScreenBlank blank) {
 }
 
 bool ShowRunner::CanGoForward() const {
-  return LoopShow || CurrentIndex + 1 < static_cast<int>(Slides.size());
+  const int count = order_.Count();
+  return loop_ || (count > 0 && (currentStep_ + 1) % count != 0);
 }
 
 bool ShowRunner::CanGoBack() const {
-  return LoopShow || CurrentIndex > 0;
+  const int count = order_.Count();
+  return loop_ || (count > 0 && currentStep_ % count > 0);
 }
 
 int64_t ShowRunner::TimeLeftMs() const {
   if (blank_ != ScreenBlank::None) return heldMs_;
   if (!timer_.Enabled()) return -1;
-  return std::max<int64_t>(0, RemainingMs - (clock_.NowMs() - chunkStartMs_));
+  return std::max<int64_t>(0, remainingMs_ - (clock_.NowMs() - chunkStartMs_));
 }
 
 void ShowRunner::AdvanceNow() {
   if (replayingHeldKey_) {
     timer_.SetEnabled(false);
-    RemainingMs = 0;
+    remainingMs_ = 0;
     return;
   }
   ArmTimer(1);
 }
 
-void ShowRunner::Timer1Timer() {
+void ShowRunner::OnAdvanceTimer() {
   // While a slide is being brought up, a tick waits: the timer keeps running and
   // ticks again once the slide is on screen, unless the slide re-arms it.
   if (busy_ || finished_) return;
   timer_.SetEnabled(false);
-  RemainingMs -= timer_.Interval();
-  if (RemainingMs > 0) {
-    timer_.SetInterval(std::min(RemainingMs, kMaxTimerChunkMs));
+  remainingMs_ -= timer_.Interval();
+  if (remainingMs_ > 0) {
+    timer_.SetInterval(std::min(remainingMs_, kMaxTimerChunkMs));
     chunkStartMs_ = clock_.NowMs();
     timer_.SetEnabled(true);
     return;
   }
-  if (Ending) {
+  if (ending_) {
     EndTheShow();
     return;
   }
   ShowNextSlide();
 }
 
-void ShowRunner::FormKeyDown(RunnerKey key, unsigned shift) {
+void ShowRunner::OnKeyPress(RunnerKey key, unsigned shift) {
   if (finished_) return;
-  if (!SlideReady) {
-    PendingKey = HeldKey{true, key, shift};
+  if (!slideReady_) {
+    pendingKey_ = PendingKey{true, key, shift};
     return;
   }
-  PendingKey.held = false;
+  pendingKey_.held = false;
 
   // The same blank key uncovers the slide, the other colour swaps; any other key (but
   // help) uncovers it and then acts as usual.
@@ -243,30 +271,14 @@ void ShowRunner::FormKeyDown(RunnerKey key, unsigned shift) {
   switch (key) {
     case RunnerKey::Backspace:
     case RunnerKey::Left:
-      SlideCanvasMouseDown(RunnerButton::Right, shift);
+      OnClick(RunnerButton::Right, shift);
       break;
     case RunnerKey::Enter:
     case RunnerKey::Right:
-      timer_.SetEnabled(false);
-      if (const SlideRecord* slide = SlideAt(CurrentIndex);
-          slide && slide->DurationMode == SoundEnded) {
-        StopSound();
-      }
-      AdvanceNow();
-      break;
     case RunnerKey::Escape:
-      timer_.SetEnabled(false);
-      StopSound();
-      if (Music) Music->FadeAway();
-      Ending = true;
-      AdvanceNow();
-      break;
     case RunnerKey::P:
     case RunnerKey::Pause:
-      timer_.SetEnabled(false);
-      StopSound();
-      PauseRequested = true;
-      AdvanceNow();
+      LeaveSlide(key, shift);
       break;
     case RunnerKey::F1:
       screen_.ShowHelp();
@@ -278,30 +290,47 @@ void ShowRunner::FormKeyDown(RunnerKey key, unsigned shift) {
   }
 }
 
-void ShowRunner::SlideCanvasMouseDown(RunnerButton button, unsigned shift) {
+void ShowRunner::LeaveSlide(RunnerKey key, unsigned /*shift*/) {
+  timer_.SetEnabled(false);
+  const bool forward = key == RunnerKey::Enter || key == RunnerKey::Right;
+  // Going forward cuts a sound only when the slide waits for it; it plays on otherwise.
+  const SlideRecord* slide = SlideAt(currentIndex_);
+  if (!forward || (slide && slide->DurationMode == SoundEnded)) StopSound();
+  if (key == RunnerKey::Escape) {
+    if (music_) music_->FadeAway();
+    ending_ = true;
+  } else if (key == RunnerKey::P || key == RunnerKey::Pause) {
+    pauseRequested_ = true;
+  }
+  AdvanceNow();
+}
+
+void ShowRunner::OnClick(RunnerButton button, unsigned shift) {
   if (finished_) return;
-  if (!SlideReady) {
+  if (!slideReady_) {
     // Held like a key: the right button goes back, any other forward.
-    FormKeyDown(button == RunnerButton::Right ? RunnerKey::Left : RunnerKey::Right, shift);
+    OnKeyPress(button == RunnerButton::Right ? RunnerKey::Left : RunnerKey::Right, shift);
     return;
   }
   if (button == RunnerButton::Right) {
     // Back one slide; from the first slide to the last, looping or not.
-    const int count = static_cast<int>(Slides.size());
+    const int count = order_.Count();
     if (count == 0) return;
-    NextIndex = CurrentIndex > 0 ? std::min(CurrentIndex, count) - 1 : count - 1;
+    SetNextStep(currentStep_ > 0 ? currentStep_ - 1 : count - 1);
+    const SlideRecord* previous = SlideAt(nextIndex_);
+    if (!previous) return;
     StopSound();
-    screen_.ComposeSlide(Slides[static_cast<size_t>(NextIndex)]);
-    Ending = false;
+    screen_.ComposeSlide(*previous);
+    ending_ = false;
   }
-  if (!Ending) FormKeyDown(RunnerKey::Enter, shift);
+  if (!ending_) OnKeyPress(RunnerKey::Enter, shift);
 }
 
-void ShowRunner::MediaPlayer1Notify() {
+void ShowRunner::OnSoundEnded() {
   // While a slide is being brought up, the end of an earlier slide's sound is
   // accounted for by that slide's own sound check.
   if (busy_ || finished_) return;
-  const SlideRecord* slide = SlideAt(CurrentIndex);
+  const SlideRecord* slide = SlideAt(currentIndex_);
   if (!slide || slide->DurationMode != SoundEnded) return;
   if (blank_ != ScreenBlank::None) {  // the wait after the sound starts once uncovered
     heldMs_ = std::max(1, int32_t{slide->ExtraSeconds} * 1000);
@@ -328,16 +357,16 @@ void ShowRunner::StopSound() {
   }
 }
 
-void ShowRunner::FormDestroy() {
+void ShowRunner::OnWindowGone() {
   timer_.SetEnabled(false);
   finished_ = true;
   StopSound();
-  if (Music) Music->FadeAway();
+  if (music_) music_->FadeAway();
 }
 
 void ShowRunner::EndTheShow() {
   finished_ = true;
-  if (Music) Music->FadeAway();
+  if (music_) music_->FadeAway();
   timer_.SetEnabled(false);
   screen_.EndShow();
 }

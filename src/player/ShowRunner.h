@@ -5,10 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "base/IntervalTimer.h"
 #include "document/SlideRecord.h"
 #include "player/MediaControl.h"
+#include "player/SlideOrder.h"
 
 namespace lrw {
 
@@ -30,16 +33,6 @@ enum class RunnerKey {
 // What covers the slide while the presenter has blanked the screen.
 enum class ScreenBlank { None, Black, White };
 enum class RunnerButton { Left, Right, Middle };
-
-// A periodic timer whose ticks arrive as calls of ShowRunner::Timer1Timer.
-class RunnerTimer {
- public:
-  virtual ~RunnerTimer() = default;
-  virtual void SetEnabled(bool enabled) = 0;
-  virtual bool Enabled() const = 0;
-  virtual void SetInterval(int ms) = 0;
-  virtual int Interval() const = 0;
-};
 
 // Milliseconds on a clock that does not jump.
 class RunnerClock {
@@ -92,40 +85,37 @@ class ShowRunner {
   static constexpr int kMaxTimerChunkMs = 60000;
   static constexpr int kHelpContext = 2009;
 
-  ShowRunner(const std::vector<SlideRecord>& slides, RunnerScreen& screen, RunnerTimer& timer,
+  // `slides` is read, never copied, and must outlive the runner.
+  ShowRunner(const std::vector<SlideRecord>& slides, RunnerScreen& screen, IntervalTimer& timer,
              RunnerClock& clock, MediaControl& media);
 
-  // Set by the caller before the show starts.
-  int StartIndex = 0;
-  const std::vector<SlideRecord>& Slides;
-  bool LoopShow = false;
-  RunnerMusic* Music = nullptr;  // none: the show has no music
+  // ---- set before the show starts ----
+  void SetStartIndex(int index) { startIndex_ = index; }
+  // May change while the show runs.
+  void SetLoop(bool loop) { loop_ = loop; }
+  // A shuffled show plays its slides in a random order of `seed`, a new one each loop.
+  void SetShuffle(bool shuffle, uint64_t seed);
+  // None: the show has no music.
+  void SetMusic(RunnerMusic* music) { music_ = music; }
 
-  // The runner's own state.
-  int NextIndex = 0;      // the slide the next change shows; composed in the slide bitmap
-  int CurrentIndex = -1;  // the slide on screen
-  bool Ending = false;
-  int32_t RemainingMs = 0;
-  bool SlideReady = false;
-  struct HeldKey {
-    bool held = false;
-    RunnerKey key = RunnerKey::Other;
-    unsigned shift = 0;
-  } PendingKey;
-  bool PauseRequested = false;
-
-  void StartShow();
-  void ShowNextSlide();
-  void Timer1Timer();
-  void FormKeyDown(RunnerKey key, unsigned shift = 0);
-  void SlideCanvasMouseDown(RunnerButton button, unsigned shift = 0);
-  // The sound of a play started with notify has ended.
-  void MediaPlayer1Notify();
-  void StopSound();
-  // The window is going away: no timer, no sound.
-  void FormDestroy();
-
-  // The show has ended (by its own end path or by FormDestroy); later events are ignored.
+  // ---- what the windows and the media controls read ----
+  const std::vector<SlideRecord>& Slides() const { return slides_; }
+  bool Loops() const { return loop_; }
+  bool Shuffled() const { return shuffle_; }
+  // The slide on screen, -1 before the first.
+  int CurrentIndex() const { return currentIndex_; }
+  // The slide the next change shows; composed in the slide bitmap.
+  int NextIndex() const { return nextIndex_; }
+  // The slide on screen is fully shown; keys act at once rather than being held.
+  bool SlideReady() const { return slideReady_; }
+  // The next change ends the show.
+  bool Ending() const { return ending_; }
+  bool PauseRequested() const { return pauseRequested_; }
+  // What is left of the slide's time at the last arming or tick of the timer.
+  int32_t RemainingMs() const { return remainingMs_; }
+  // A key that came during a transition, to act at the next change.
+  std::optional<RunnerKey> HeldKey() const;
+  // The show has ended (by its own end path or by OnWindowGone); later events are ignored.
   bool Finished() const { return finished_; }
   // The presenter has blanked the screen: the slide's countdown is held meanwhile.
   ScreenBlank Blank() const { return blank_; }
@@ -136,8 +126,32 @@ class ShowRunner {
   // key or its sound.
   int64_t TimeLeftMs() const;
 
+  // ---- what happens ----
+  void StartShow();
+  void ShowNextSlide();
+  // The timer's interval has passed.
+  void OnAdvanceTimer();
+  // Keys, whether from the show's window, the presenter's or the media controls.
+  void OnKeyPress(RunnerKey key, unsigned shift = 0);
+  void OnClick(RunnerButton button, unsigned shift = 0);
+  // The sound of a play started with notify has ended.
+  void OnSoundEnded();
+  void StopSound();
+  // The window is going away: no timer, no sound.
+  void OnWindowGone();
+
  private:
+  struct PendingKey {
+    bool held = false;
+    RunnerKey key = RunnerKey::Other;
+    unsigned shift = 0;
+  };
+
   const SlideRecord* SlideAt(int index) const;
+  // Sets the step the next change shows and the slide it is.
+  void SetNextStep(int64_t step);
+  // Forward, back, pause or end: the slide's time and sound stop and the change comes now.
+  void LeaveSlide(RunnerKey key, unsigned shift);
   void AdvanceNow();
   void ArmTimer(int32_t remainingMs);
   bool StartSlideSound(const SlideRecord& slide);
@@ -145,17 +159,34 @@ class ShowRunner {
   void SetBlank(ScreenBlank blank);
   void HoldCountdown();
 
+  const std::vector<SlideRecord>& slides_;
   RunnerScreen& screen_;
-  RunnerTimer& timer_;
+  IntervalTimer& timer_;
   RunnerClock& clock_;
   MediaControl& media_;
+  int startIndex_ = 0;
+  bool loop_ = false;
+  bool shuffle_ = false;
+  uint64_t seed_ = 0;
+  RunnerMusic* music_ = nullptr;
+
+  SlideOrder order_{0, false, 0};
+  int64_t currentStep_ = -1;
+  int64_t nextStep_ = 0;
+  int currentIndex_ = -1;
+  int nextIndex_ = 0;
+  bool ending_ = false;
+  int32_t remainingMs_ = 0;
+  bool slideReady_ = false;
+  PendingKey pendingKey_;
+  bool pauseRequested_ = false;
   // A slide is being brought up: timer ticks wait until it is on screen, so that the
   // slide's own timing (or a held key's) applies and nothing re-enters.
   bool busy_ = false;
   // A key held during the last transition is acting at the slide change it waited for.
   bool replayingHeldKey_ = false;
   bool finished_ = false;
-  bool wrapped_ = false;  // the show went from its last slide back to its first
+  bool wrapped_ = false;  // the show went from the end of a loop to the start of the next
   ScreenBlank blank_ = ScreenBlank::None;
   // While blanked: the countdown left when it was held, or -1 when none was running.
   int32_t heldMs_ = -1;

@@ -44,24 +44,6 @@ void PostToUiThread(std::function<void()> call) {
 
 }  // namespace
 
-class TSlidePrepForm::Timer : public RunnerTimer {
- public:
-  explicit Timer(QTimer& timer) : timer_(timer) {}
-  void SetEnabled(bool enabled) override {
-    if (enabled) {
-      timer_.start();
-    } else {
-      timer_.stop();
-    }
-  }
-  bool Enabled() const override { return timer_.isActive(); }
-  void SetInterval(int ms) override { timer_.setInterval(ms); }
-  int Interval() const override { return timer_.interval(); }
-
- private:
-  QTimer& timer_;
-};
-
 class TSlidePrepForm::Clock : public RunnerClock {
  public:
   Clock() { clock_.start(); }
@@ -120,12 +102,11 @@ RunnerKey RunnerKeyFromQt(int qtKey) {
 TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts,
                                QWidget* parent, const ShowMusic& music)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      MediaPlayer1(&PostToUiThread),
+      soundPlayer_(&PostToUiThread),
       showAudio_(music.Present() ? std::make_unique<ShowAudio>(music, &PostToUiThread) : nullptr),
-      timer_(std::make_unique<Timer>(Timer1)),
       clock_(std::make_unique<Clock>()),
-      runner_(slides, *this, *timer_, *clock_,
-              showAudio_ ? static_cast<MediaControl&>(*showAudio_) : MediaPlayer1),
+      runner_(slides, *this, advanceTimer_, *clock_,
+              showAudio_ ? static_cast<MediaControl&>(*showAudio_) : soundPlayer_),
       prompts_(prompts) {
   setObjectName("SlidePrepForm");
   setWindowTitle(QApplication::applicationDisplayName());
@@ -135,11 +116,11 @@ TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* 
   setPalette(black);
   setAutoFillBackground(true);
 
-  SlideCanvas = new TFxImage(this);
-  SlideCanvas->setObjectName("SlideCanvas");
-  SlideCanvas->setFocusPolicy(Qt::NoFocus);
-  SlideCanvas->installEventFilter(this);
-  SlideCanvas->setAttribute(Qt::WA_AcceptTouchEvents);
+  slideCanvas_ = new TFxImage(this);
+  slideCanvas_->setObjectName("SlideCanvas");
+  slideCanvas_->setFocusPolicy(Qt::NoFocus);
+  slideCanvas_->installEventFilter(this);
+  slideCanvas_->setAttribute(Qt::WA_AcceptTouchEvents);
   layer_ = new MotionLayer(this);
 
   // The presenter's blank screen, over the slide.
@@ -151,40 +132,33 @@ TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* 
   blankCover_->setAttribute(Qt::WA_AcceptTouchEvents);
   blankCover_->hide();
 
-  Button1 = new QPushButton(this);
-  Button1->setObjectName("Button1");
-  Button1->setFocusPolicy(Qt::NoFocus);
-  Button1->hide();
-  connect(Button1, &QPushButton::clicked, this, [this] { Finish(1); });
+  endButton_ = new QPushButton(this);
+  endButton_->setObjectName("Button1");
+  endButton_->setFocusPolicy(Qt::NoFocus);
+  endButton_->hide();
+  connect(endButton_, &QPushButton::clicked, this, [this] { Finish(1); });
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName("Memo1");
-  Memo1->setFocusPolicy(Qt::NoFocus);
-  Memo1->hide();
+  memo_ = new QPlainTextEdit(this);
+  memo_->setObjectName("Memo1");
+  memo_->setFocusPolicy(Qt::NoFocus);
+  memo_->hide();
 
-  Timer1.setTimerType(Qt::PreciseTimer);
-  Timer1.setSingleShot(false);
-  connect(&Timer1, &QTimer::timeout, this, [this] { runner_.Timer1Timer(); });
-  MediaPlayer1.OnNotify = [this] { runner_.MediaPlayer1Notify(); };
+  soundPlayer_.OnNotify = [this] { runner_.OnSoundEnded(); };
   if (showAudio_) {
-    showAudio_->OnNotify = [this] { runner_.MediaPlayer1Notify(); };
-    runner_.Music = showAudio_.get();
+    showAudio_->OnNotify = [this] { runner_.OnSoundEnded(); };
+    runner_.SetMusic(showAudio_.get());
   }
 
-  FormCreate();
+  SetShowScreen(QGuiApplication::primaryScreen());
 }
 
 TSlidePrepForm::~TSlidePrepForm() {
   presenter_.reset();
   mpris_.reset();
-  runner_.FormDestroy();
+  runner_.OnWindowGone();
   ShowPointer();
-  MediaPlayer1.OnNotify = nullptr;
+  soundPlayer_.OnNotify = nullptr;
   if (showAudio_) showAudio_->OnNotify = nullptr;
-}
-
-void TSlidePrepForm::FormCreate() {
-  SetShowScreen(QGuiApplication::primaryScreen());
 }
 
 void TSlidePrepForm::SetShowScreen(QScreen* screen) {
@@ -194,8 +168,8 @@ void TSlidePrepForm::SetShowScreen(QScreen* screen) {
     area = screen->geometry();
   }
   setGeometry(area);
-  SlideCanvas->setGeometry(0, 0, area.width(), area.height());
-  layer_->setGeometry(SlideCanvas->geometry());
+  slideCanvas_->setGeometry(0, 0, area.width(), area.height());
+  layer_->setGeometry(slideCanvas_->geometry());
   blankCover_->setGeometry(0, 0, area.width(), area.height());
   NewSlideBitmap();
 }
@@ -203,13 +177,13 @@ void TSlidePrepForm::SetShowScreen(QScreen* screen) {
 void TSlidePrepForm::NewSlideBitmap() {
   // The screen's device pixels: on a HiDPI screen slides are composed and revealed sharp,
   // while their stored positions stay in the screen's logical pixels.
-  slideBitmap_ = QImage(SlideCanvas->DeviceSize(), QImage::Format_RGB32);
-  slideBitmap_.setDevicePixelRatio(SlideCanvas->devicePixelRatioF());
+  slideBitmap_ = QImage(slideCanvas_->DeviceSize(), QImage::Format_RGB32);
+  slideBitmap_.setDevicePixelRatio(slideCanvas_->devicePixelRatioF());
   slideBitmap_.fill(Qt::black);
 }
 
 void TSlidePrepForm::SetTransitionPacing(double factor) {
-  SlideCanvas->SetPacingFactor(factor);
+  slideCanvas_->SetPacingFactor(factor);
   pacing_ = factor;
 }
 
@@ -257,7 +231,7 @@ int TSlidePrepForm::exec() {
 
 void TSlidePrepForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  FormShow();
+  OnFirstShow();
 }
 
 void TSlidePrepForm::SetPresenterNear(const QWidget* designer) {
@@ -267,8 +241,8 @@ void TSlidePrepForm::SetPresenterNear(const QWidget* designer) {
 
 void TSlidePrepForm::ShowStateChanged() {
   // Once a slide is on screen, the slide bitmap holds the next one.
-  if (runner_.SlideReady && (mpris_ || presenter_)) {
-    if (runner_.Ending) {
+  if (runner_.SlideReady() && (mpris_ || presenter_)) {
+    if (runner_.Ending()) {
       nextSlidePicture_ = QImage();
     } else {
       nextSlidePicture_ = slideBitmap_.scaledToWidth(kShownSlideWidth, Qt::SmoothTransformation);
@@ -278,7 +252,7 @@ void TSlidePrepForm::ShowStateChanged() {
   emit StateChanged();
 }
 
-void TSlidePrepForm::FormShow() {
+void TSlidePrepForm::OnFirstShow() {
   if (started_) return;
   started_ = true;
   showClock_.start();
@@ -287,8 +261,12 @@ void TSlidePrepForm::FormShow() {
   QTimer::singleShot(0, this, [this] { runner_.StartShow(); });
 }
 
+void TSlidePrepForm::OnKeyPress(const QKeyEvent& event) {
+  runner_.OnKeyPress(RunnerKeyFromQt(event.key()), static_cast<unsigned>(event.modifiers()));
+}
+
 void TSlidePrepForm::keyPressEvent(QKeyEvent* event) {
-  runner_.FormKeyDown(RunnerKeyFromQt(event->key()), static_cast<unsigned>(event->modifiers()));
+  OnKeyPress(*event);
   event->accept();
 }
 
@@ -302,10 +280,10 @@ bool TSlidePrepForm::event(QEvent* event) {
 }
 
 bool TSlidePrepForm::eventFilter(QObject* watched, QEvent* event) {
-  if ((watched == SlideCanvas || watched == blankCover_) &&
+  if ((watched == slideCanvas_ || watched == blankCover_) &&
       (event->type() == QEvent::TouchBegin || event->type() == QEvent::TouchUpdate ||
        event->type() == QEvent::TouchEnd || event->type() == QEvent::TouchCancel)) {
-    return SlideCanvasTouch(static_cast<QTouchEvent*>(event));
+    return OnCanvasTouch(*static_cast<QTouchEvent*>(event));
   }
   if (pauseShowing_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -314,48 +292,48 @@ bool TSlidePrepForm::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  if ((watched == SlideCanvas || watched == blankCover_) &&
+  if ((watched == slideCanvas_ || watched == blankCover_) &&
       (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
-    SlideCanvasMouseDown(static_cast<QMouseEvent*>(event));
+    OnCanvasClick(*static_cast<QMouseEvent*>(event));
     return true;
   }
   return QWidget::eventFilter(watched, event);
 }
 
-void TSlidePrepForm::SlideCanvasMouseDown(QMouseEvent* event) {
+void TSlidePrepForm::OnCanvasClick(const QMouseEvent& event) {
   RunnerButton button = RunnerButton::Middle;
-  if (event->button() == Qt::LeftButton) button = RunnerButton::Left;
-  if (event->button() == Qt::RightButton) button = RunnerButton::Right;
-  runner_.SlideCanvasMouseDown(button, static_cast<unsigned>(event->modifiers()));
+  if (event.button() == Qt::LeftButton) button = RunnerButton::Left;
+  if (event.button() == Qt::RightButton) button = RunnerButton::Right;
+  runner_.OnClick(button, static_cast<unsigned>(event.modifiers()));
 }
 
-bool TSlidePrepForm::SlideCanvasTouch(QTouchEvent* event) {
-  if (event->points().isEmpty()) return true;
-  const QPointF at = event->points().first().position();
-  switch (event->type()) {
+bool TSlidePrepForm::OnCanvasTouch(QTouchEvent& event) {
+  if (event.points().isEmpty()) return true;
+  const QPointF at = event.points().first().position();
+  switch (event.type()) {
     case QEvent::TouchBegin:
       touchStart_ = at;
       break;
     case QEvent::TouchEnd: {
       const QPointF moved = at - touchStart_;
       if (std::abs(moved.x()) >= kSwipeMinDistance && std::abs(moved.x()) > std::abs(moved.y())) {
-        runner_.FormKeyDown(moved.x() < 0 ? RunnerKey::Right : RunnerKey::Left);
+        runner_.OnKeyPress(moved.x() < 0 ? RunnerKey::Right : RunnerKey::Left);
       } else if (moved.manhattanLength() < kSwipeMinDistance) {
-        runner_.SlideCanvasMouseDown(RunnerButton::Left);
+        runner_.OnClick(RunnerButton::Left);
       }
       break;
     }
     default:
       break;
   }
-  event->accept();
+  event.accept();
   return true;
 }
 
 void TSlidePrepForm::closeEvent(QCloseEvent* event) {
   // Closed by the system or the window manager: the show ends here, and the pointer
   // and the desktop come back as on the show's own end.
-  runner_.FormDestroy();
+  runner_.OnWindowGone();
   Finish(0);
   event->accept();
 }
@@ -372,20 +350,20 @@ void TSlidePrepForm::Finish(int result) {
 void TSlidePrepForm::HidePointer() {
   pointerHidden_ = true;
   setCursor(Qt::BlankCursor);
-  SlideCanvas->setCursor(Qt::BlankCursor);
+  slideCanvas_->setCursor(Qt::BlankCursor);
 }
 
 void TSlidePrepForm::ShowPointer() {
   pointerHidden_ = false;
   unsetCursor();
-  if (SlideCanvas) SlideCanvas->unsetCursor();
+  if (slideCanvas_) slideCanvas_->unsetCursor();
 }
 
 void TSlidePrepForm::ShowBlack() {
   NewSlideBitmap();
-  SlideCanvas->SetEffect(0);
-  SlideCanvas->SetBoxWidth(1);
-  SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);
+  slideCanvas_->SetEffect(0);
+  slideCanvas_->SetBoxWidth(1);
+  slideCanvas_->Canvas()->drawImage(0, 0, slideBitmap_);
   repaint();
   QCoreApplication::processEvents();
   QThread::msleep(kBlackScreenWaitMs);
@@ -394,7 +372,7 @@ void TSlidePrepForm::ShowBlack() {
 void TSlidePrepForm::ComposeSlide(const SlideRecord& slide) {
   nextSlide_ = slide;
   // A moving picture is composed at its start framing, from a source decoded once.
-  const size_t index = static_cast<size_t>(std::max(0, runner_.NextIndex));
+  const size_t index = static_cast<size_t>(std::max(0, runner_.NextIndex()));
   if (nextMotion_.Prepare(slide, index, slideBitmap_.size(), slideBitmap_.devicePixelRatio(),
                           motionLoader_)) {
     nextMotion_.Draw(0, slideBitmap_);
@@ -404,9 +382,9 @@ void TSlidePrepForm::ComposeSlide(const SlideRecord& slide) {
 }
 
 void TSlidePrepForm::SyncCanvas(const QImage& image) {
-  SlideCanvas->SetEffect(0);
-  SlideCanvas->Canvas()->drawImage(0, 0, image);
-  SlideCanvas->PlayPending();
+  slideCanvas_->SetEffect(0);
+  slideCanvas_->Canvas()->drawImage(0, 0, image);
+  slideCanvas_->PlayPending();
 }
 
 void TSlidePrepForm::PresentSlide(int effect, int boxWidth) {
@@ -421,15 +399,15 @@ void TSlidePrepForm::PresentSlide(int effect, int boxWidth) {
     shownSlide_.setDevicePixelRatio(1);
   }
   if (nextSlide_.Smooth != SmoothEffect::None) {
-    layer_->PlaySmooth(nextSlide_.Smooth, SlideCanvas->ScreenImage(), slideBitmap_,
+    layer_->PlaySmooth(nextSlide_.Smooth, slideCanvas_->ScreenImage(), slideBitmap_,
                        SmoothSeconds(boxWidth) * pacing_);
     SyncCanvas(slideBitmap_);
     QCoreApplication::processEvents();  // the input that came during it
   } else {
     layer_->hide();
-    SlideCanvas->SetEffect(static_cast<uint8_t>(std::clamp(effect, 0, 255)));
-    SlideCanvas->SetBoxWidth(static_cast<uint8_t>(std::clamp(boxWidth, 0, 255)));
-    SlideCanvas->Canvas()->drawImage(0, 0, slideBitmap_);
+    slideCanvas_->SetEffect(static_cast<uint8_t>(std::clamp(effect, 0, 255)));
+    slideCanvas_->SetBoxWidth(static_cast<uint8_t>(std::clamp(boxWidth, 0, 255)));
+    slideCanvas_->Canvas()->drawImage(0, 0, slideBitmap_);
     QCoreApplication::processEvents();  // the transition plays here
     QCoreApplication::processEvents();  // then the input that came during it
   }
@@ -492,7 +470,7 @@ void TSlidePrepForm::BlankScreen(ScreenBlank blank) {
 }
 
 void TSlidePrepForm::ShowHelp() {
-  lrw::ShowHelp(HelpContext);
+  lrw::ShowHelp(kHelpContext);
   if (HelpViewer* help = FindHelpViewer()) {
     help->raise();
     help->activateWindow();
@@ -503,7 +481,7 @@ void TSlidePrepForm::EndShow() {
   layer_->Abandon();
   layer_->Stop();
   // The modal run ends once what is queued has been handled.
-  QMetaObject::invokeMethod(Button1, &QPushButton::click, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(endButton_, &QPushButton::click, Qt::QueuedConnection);
   ShowPointer();
 }
 

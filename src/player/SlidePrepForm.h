@@ -9,13 +9,13 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <vector>
 
 #include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
+#include "platform/QtIntervalTimer.h"
 #include "player/MediaPlayer.h"
 #include "player/MotionPicture.h"
 #include "player/ShowAudio.h"
@@ -41,18 +41,22 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
  public:
   static constexpr const char* kPausedText =
       QT_TRANSLATE_NOOP("lrw::Messages", "Slide Show paused.");
-  static constexpr int HelpContext = ShowRunner::kHelpContext;
+  static constexpr int kHelpContext = ShowRunner::kHelpContext;
 
   // `slides` is read, never copied, and must outlive the window. `prompts` answers the
   // pause message; when null or the program's own message boxes, the box is this window's.
   // With `music`, the slides' sounds and the music play through one mixed output
-  // (ShowAudio) instead of MediaPlayer1.
+  // (ShowAudio) instead of the slide sound player.
   explicit TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts = nullptr,
                           QWidget* parent = nullptr, const ShowMusic& music = {});
   ~TSlidePrepForm() override;
 
-  // The runner: set StartIndex and LoopShow before exec().
+  // The runner: set its start, loop and shuffle before exec().
   ShowRunner& Runner() { return runner_; }
+  const ShowRunner& Runner() const { return runner_; }
+
+  // The show's keys, from this window or the presenter's.
+  void OnKeyPress(const QKeyEvent& event);
 
   // Shows the window full screen and runs until the show ends (1) or the window is
   // closed by other means (0). Other windows of the program take no input meanwhile.
@@ -90,19 +94,15 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   PresenterWindow* Presenter() const { return presenter_.get(); }
   // How many slides have been brought on screen so far.
   int SlidesPresented() const { return slidesPresented_; }
+  // The effect image control the slides are revealed on.
+  TFxImage* Canvas() const { return slideCanvas_; }
+  // The runner's timer, running while a slide counts down its time.
+  bool AdvanceTimerActive() const { return advanceTimer_.Enabled(); }
 
  signals:
   // A slide came fully on screen, the screen was blanked or uncovered, or the pause
   // message came or went.
   void StateChanged();
-
- public:
-  // Controls, named as the window's design names them.
-  TFxImage* SlideCanvas = nullptr;
-  MediaPlayer MediaPlayer1;
-  QTimer Timer1;
-  QPushButton* Button1 = nullptr;   // hidden; a click ends the modal run with OK
-  QPlainTextEdit* Memo1 = nullptr;  // hidden and unused
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -112,16 +112,15 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   bool event(QEvent* event) override;
 
  private:
-  class Timer;
   class Clock;
 
-  void FormCreate();
-  void FormShow();
+  // The window is on screen for the first time: the show starts.
+  void OnFirstShow();
   // A black slide bitmap of the canvas's size in device pixels.
   void NewSlideBitmap();
-  void SlideCanvasMouseDown(QMouseEvent* event);
+  void OnCanvasClick(const QMouseEvent& event);
   // A swipe goes forward (to the left) or back (to the right); a tap goes forward.
-  bool SlideCanvasTouch(QTouchEvent* event);
+  bool OnCanvasTouch(QTouchEvent& event);
   void Finish(int result);
   void HidePointer();
   void ShowPointer();
@@ -136,8 +135,13 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   void BlankScreen(ScreenBlank blank) override;
   void ShowStateChanged() override;
 
+  // Controls; their object names are those of the window's design.
+  TFxImage* slideCanvas_ = nullptr;   // "SlideCanvas"
+  QPushButton* endButton_ = nullptr;  // "Button1", hidden; a click ends the modal run with OK
+  QPlainTextEdit* memo_ = nullptr;    // "Memo1", hidden and unused
+  MediaPlayer soundPlayer_;           // the slides' sounds in a show without music
+  QtIntervalTimer advanceTimer_{Qt::PreciseTimer};
   std::unique_ptr<ShowAudio> showAudio_;  // only for a show with music
-  std::unique_ptr<Timer> timer_;
   std::unique_ptr<Clock> clock_;
   ShowRunner runner_;
   Prompts* prompts_;

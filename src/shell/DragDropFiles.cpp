@@ -91,7 +91,7 @@ TDropEffect TDragDropFiles::EffectFor(const QMimeData* data, QObject* source,
   if (!HasLocalFiles(data)) return deNone;
   DropEffectQuery query;
   query.ownDrag = source && control_ && (source == control_ || source == attachedTo_);
-  query.acceptOwnDnD = AcceptOwnDnD;
+  query.acceptOwnDnD = acceptOwnDnD_;
   query.shift = keys & Qt::ShiftModifier;
   query.ctrl = keys & Qt::ControlModifier;
   query.targetEffects = targetEffects_;
@@ -143,7 +143,7 @@ bool TDragDropFiles::eventFilter(QObject* watched, QEvent* event) {
       const Qt::KeyboardModifiers keys = e->modifiers();
       const QPoint point = e->position().toPoint();
       TDropEffect effect = EffectFor(e->mimeData(), e->source(), keys, e->possibleActions());
-      if (effect != deNone && TargetPopUpMenu &&
+      if (effect != deNone && targetPopUpMenu_ &&
           (rightButtonDrag_ || (e->buttons() & Qt::RightButton)))
         effect = AskEffect(attachedTo_->mapToGlobal(point), effect);
       // A drop the source cannot take as a copy or a link (one that offers only a move) is
@@ -151,11 +151,11 @@ bool TDragDropFiles::eventFilter(QObject* watched, QEvent* event) {
       const TDropEffect answer = ReportedDropEffect(effect, static_cast<int>(e->possibleActions()));
       Answer(*e, answer);
       if (answer == deNone) return true;
-      if (BringToFront && control_) control_->window()->activateWindow();
+      if (bringToFront_ && control_) control_->window()->activateWindow();
       QApplication::setOverrideCursor(Qt::WaitCursor);
-      FileList.clear();
+      fileList_.clear();
       for (const QUrl& url : e->mimeData()->urls())
-        if (url.isLocalFile()) FileList.push_back(url.toLocalFile().toStdString());
+        if (url.isLocalFile()) fileList_.push_back(url.toLocalFile().toStdString());
       QApplication::restoreOverrideCursor();
       // Reported after the drop has gone back to its source, outside its drag loop.
       QMetaObject::invokeMethod(

@@ -37,12 +37,15 @@ class TDragDropFiles : public QObject {
   void SetTargetEffects(TDropEffectSet effects);
   bool Attached() const { return attached_; }
 
-  bool TargetPopUpMenu = true;
-  bool AcceptOwnDnD = false;
-  bool BringToFront = false;
+  // A right-button drop asks for its effect (on by default).
+  void SetTargetPopUpMenu(bool on) { targetPopUpMenu_ = on; }
+  // Drops that come from this program are taken too (off by default).
+  void SetAcceptOwnDnD(bool on) { acceptOwnDnD_ = on; }
+  // The control's window comes to the front on a drop (off by default).
+  void SetBringToFront(bool on) { bringToFront_ = on; }
 
   // The local files of the last drop, UTF-8, in the order the source listed them.
-  std::vector<std::string> FileList;
+  const std::vector<std::string>& FileList() const { return fileList_; }
 
   // The effect menu of a right-button drop, in the user's language.
   QMenu* PopupMenu() const { return menu_.get(); }
@@ -71,7 +74,11 @@ class TDragDropFiles : public QObject {
   QPointer<QWidget> attachedTo_;
   TDropEffectSet targetEffects_ = deNone;
   bool attached_ = false;
-  bool rightButtonDrag_ = false;  // seen when the drag entered, while the button was held
+  bool rightButtonDrag_ = false;
+  bool targetPopUpMenu_ = true;
+  bool acceptOwnDnD_ = false;
+  bool bringToFront_ = false;
+  std::vector<std::string> fileList_;  // seen when the drag entered, while the button was held
   // A popup of its own, without a parent window.
   std::unique_ptr<QMenu> menu_;
   QAction* copy_ = nullptr;

@@ -59,42 +59,42 @@ TAboutForm::TAboutForm(QWidget* parent)
   setObjectName("AboutForm");
   setFixedSize(kClientWidth, kClientHeight);
 
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName("Panel1");
-  Panel1->setGeometry(8, 8, 281, 281);
-  Panel1->setFrameShape(QFrame::Box);
-  Panel1->setFrameShadow(QFrame::Sunken);
-  Panel1->setLineWidth(1);
-  Panel1->setMidLineWidth(1);
+  panel_ = new QFrame(this);
+  panel_->setObjectName("Panel1");
+  panel_->setGeometry(8, 8, 281, 281);
+  panel_->setFrameShape(QFrame::Box);
+  panel_->setFrameShadow(QFrame::Sunken);
+  panel_->setLineWidth(1);
+  panel_->setMidLineWidth(1);
 
-  ProductName = new QLabel(kProduct, Panel1);
-  ProductName->setObjectName("ProductName");
+  productName_ = new QLabel(kProduct, panel_);
+  productName_->setObjectName("ProductName");
   QFont nameFont("MS Sans Serif");
   nameFont.setBold(true);
   nameFont.setItalic(true);
   nameFont.setPixelSize(19);
-  ProductName->setFont(nameFont);
-  ProductName->move(51, 16);
-  ProductName->adjustSize();
+  productName_->setFont(nameFont);
+  productName_->move(51, 16);
+  productName_->adjustSize();
 
-  lblCurrent_Release = new QLabel(Panel1);
-  lblCurrent_Release->setObjectName("lblCurrent_Release");
-  lblCurrent_Release->move(114, 40);
-  lblCurrent_Release->setText("v4.0");
-  lblCurrent_Release->adjustSize();
+  version_ = new QLabel(panel_);
+  version_->setObjectName("lblCurrent_Release");
+  version_->move(114, 40);
+  version_->setText("v4.0");
+  version_->adjustSize();
 
-  Comments = MakeTextArea(Panel1, QRect(30, 63, 220, 94), tr(kCommentsText), true);
-  Comments->setObjectName("Comments");
-  Comments->setAccessibleName(tr("What the program does"));
-  Copyright = MakeTextArea(Panel1, QRect(30, 172, 220, 94), kCopyrightText, false);
-  Copyright->setAccessibleName(tr("Copyright and credits"));
-  Copyright->setObjectName("Copyright");
+  comments_ = MakeTextArea(panel_, QRect(30, 63, 220, 94), tr(kCommentsText), true);
+  comments_->setObjectName("Comments");
+  comments_->setAccessibleName(tr("What the program does"));
+  copyright_ = MakeTextArea(panel_, QRect(30, 172, 220, 94), kCopyrightText, false);
+  copyright_->setAccessibleName(tr("Copyright and credits"));
+  copyright_->setObjectName("Copyright");
 
-  OKButton = new QPushButton(tr("OK"), this);
-  OKButton->setObjectName("OKButton");
-  OKButton->setGeometry(111, 341, 75, 25);
-  OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_ = new QPushButton(tr("OK"), this);
+  okButton_->setObjectName("OKButton");
+  okButton_->setGeometry(111, 341, 75, 25);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect s = screen->geometry();
@@ -105,7 +105,7 @@ TAboutForm::TAboutForm(QWidget* parent)
 void TAboutForm::showEvent(QShowEvent* event) {
   setWindowTitle(tr("About %1").arg(QString::fromUtf8(kProduct)));
   QDialog::showEvent(event);
-  OKButton->setFocus();
+  okButton_->setFocus();
 }
 
 void ShowAboutBox(QWidget* parent) {

@@ -19,15 +19,17 @@ class TAboutForm : public QDialog {
 
   explicit TAboutForm(QWidget* parent = nullptr);
 
-  QFrame* Panel1 = nullptr;
-  QLabel* ProductName = nullptr;
-  QLabel* lblCurrent_Release = nullptr;
-  QPlainTextEdit* Comments = nullptr;  // with a vertical scroll bar
-  QPlainTextEdit* Copyright = nullptr;
-  QPushButton* OKButton = nullptr;
-
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  // Controls; their object names are those of the window's design.
+  QFrame* panel_ = nullptr;              // "Panel1"
+  QLabel* productName_ = nullptr;        // "ProductName"
+  QLabel* version_ = nullptr;            // "lblCurrent_Release"
+  QPlainTextEdit* comments_ = nullptr;   // "Comments", with a vertical scroll bar
+  QPlainTextEdit* copyright_ = nullptr;  // "Copyright"
+  QPushButton* okButton_ = nullptr;      // "OKButton"
 };
 
 // Creates the About box, shows it modally and frees it.

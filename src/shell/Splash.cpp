@@ -8,7 +8,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QTimer>
+
+#include "platform/QtIntervalTimer.h"
 
 // The resources live in a static library, linked in only when referenced.
 static void InitProgramResources() {
@@ -20,28 +21,6 @@ namespace {
 
 // The window has no title bar, only a thin border around the client area.
 constexpr int kBorder = 1;
-
-class QtSplashTimer : public SplashTimer {
- public:
-  QtSplashTimer() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (OnTimer) OnTimer();
-    });
-  }
-  void SetInterval(int ms) override { timer_.setInterval(ms); }
-  void SetEnabled(bool enabled) override {
-    if (enabled) {
-      timer_.start();
-    } else {
-      timer_.stop();
-    }
-  }
-  bool Enabled() const override { return timer_.isActive(); }
-  int Interval() const override { return timer_.interval(); }
-
- private:
-  QTimer timer_;
-};
 
 QFrame* MakePanel(QWidget* parent, const QRect& r, QFrame::Shadow shadow, const QColor& color) {
   auto* panel = new QFrame(parent);
@@ -58,10 +37,10 @@ QFrame* MakePanel(QWidget* parent, const QRect& r, QFrame::Shadow shadow, const 
 
 }  // namespace
 
-TSplashForm::TSplashForm(std::unique_ptr<SplashTimer> timer, std::function<void()> processMessages,
-                         QWidget* parent)
+TSplashForm::TSplashForm(std::unique_ptr<IntervalTimer> timer,
+                         std::function<void()> processMessages, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      timer_(timer ? std::move(timer) : std::make_unique<QtSplashTimer>()),
+      timer_(timer ? std::move(timer) : std::make_unique<QtIntervalTimer>()),
       processMessages_(processMessages ? std::move(processMessages)
                                        : [] { QCoreApplication::processEvents(); }) {
   InitProgramResources();
@@ -72,44 +51,44 @@ TSplashForm::TSplashForm(std::unique_ptr<SplashTimer> timer, std::function<void(
   pal.setColor(QPalette::Window, Qt::white);
   setPalette(pal);
 
-  Panel1 = MakePanel(this, QRect(kBorder + 2, kBorder + 4, 359, 213), QFrame::Raised,
-                     QColor(0xC0, 0xC0, 0xC0));
-  Panel1->setObjectName("Panel1");
-  Panel2 = MakePanel(Panel1, QRect(5, 5, 348, 204), QFrame::Sunken, Qt::white);
-  Panel2->setObjectName("Panel2");
+  outerPanel_ = MakePanel(this, QRect(kBorder + 2, kBorder + 4, 359, 213), QFrame::Raised,
+                          QColor(0xC0, 0xC0, 0xC0));
+  outerPanel_->setObjectName("Panel1");
+  innerPanel_ = MakePanel(outerPanel_, QRect(5, 5, 348, 204), QFrame::Sunken, Qt::white);
+  innerPanel_->setObjectName("Panel2");
 
-  Image1 = new QLabel(Panel2);
-  Image1->setObjectName("Image1");
-  Image1->setGeometry(19, 11, 310, 134);
-  Image1->setPixmap(QPixmap(":/logo.png"));
+  logo_ = new QLabel(innerPanel_);
+  logo_->setObjectName("Image1");
+  logo_->setGeometry(19, 11, 310, 134);
+  logo_->setPixmap(QPixmap(":/logo.png"));
 
-  lblCurrent_Release = new QLabel(Panel2);
-  lblCurrent_Release->setObjectName("lblCurrent_Release");
-  QFont versionFont = lblCurrent_Release->font();
+  version_ = new QLabel(innerPanel_);
+  version_->setObjectName("lblCurrent_Release");
+  QFont versionFont = version_->font();
   versionFont.setBold(true);
   versionFont.setItalic(true);
   versionFont.setPixelSize(15);
-  lblCurrent_Release->setFont(versionFont);
-  lblCurrent_Release->setStyleSheet("color: #1d2b4f;");
-  lblCurrent_Release->move(296, 149);
-  lblCurrent_Release->setText("v4.0");
-  lblCurrent_Release->adjustSize();
+  version_->setFont(versionFont);
+  version_->setStyleSheet("color: #1d2b4f;");
+  version_->move(296, 149);
+  version_->setText("v4.0");
+  version_->adjustSize();
 
   // The status line sits on the form, over the lower edge of the panels.
-  lblWorking = new QLabel(this);
-  lblWorking->setObjectName("lblWorking");
-  lblWorking->setGeometry(kBorder + 48, kBorder + 192, 321, 15);
-  lblWorking->setStyleSheet("color: #6b5a2e; background: transparent;");
-  lblWorking->raise();
+  status_ = new QLabel(this);
+  status_->setObjectName("lblWorking");
+  status_->setGeometry(kBorder + 48, kBorder + 192, 321, 15);
+  status_->setStyleSheet("color: #6b5a2e; background: transparent;");
+  status_->raise();
 
-  for (QObject* o :
-       {static_cast<QObject*>(Panel1), static_cast<QObject*>(Panel2), static_cast<QObject*>(Image1),
-        static_cast<QObject*>(lblCurrent_Release), static_cast<QObject*>(lblWorking)}) {
+  for (QObject* o : {static_cast<QObject*>(outerPanel_), static_cast<QObject*>(innerPanel_),
+                     static_cast<QObject*>(logo_), static_cast<QObject*>(version_),
+                     static_cast<QObject*>(status_)}) {
     o->installEventFilter(this);
   }
 
   timer_->SetEnabled(false);
-  timer_->OnTimer = [this] { Timer1Timer(); };
+  timer_->SetHandler([this] { RequestClose(); });
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect s = screen->geometry();
@@ -118,21 +97,21 @@ TSplashForm::TSplashForm(std::unique_ptr<SplashTimer> timer, std::function<void(
 }
 
 TSplashForm::~TSplashForm() {
-  timer_->OnTimer = nullptr;
+  timer_->SetHandler(nullptr);
   RestoreCursor();
 }
 
 void TSplashForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  FormShow();
+  OnShown();
 }
 
-void TSplashForm::FormShow() {
+void TSplashForm::OnShown() {
   if (!cursorSet_) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     cursorSet_ = true;
   }
-  lblWorking->setText(tr("Initializing..."));
+  status_->setText(tr("Initializing..."));
   repaint();
   fired_ = false;
   ready_ = false;
@@ -141,10 +120,10 @@ void TSplashForm::FormShow() {
   processMessages_();
   timer_->SetEnabled(true);
   ready_ = true;
-  if (fired_) Timer1Timer();
+  if (fired_) RequestClose();
 }
 
-void TSplashForm::Timer1Timer() {
+void TSplashForm::RequestClose() {
   timer_->SetEnabled(false);
   fired_ = true;
   if (!ready_ || closing_) return;
@@ -165,21 +144,21 @@ void TSplashForm::RestoreCursor() {
 bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
     // The logo and the status line take the click and do nothing with it.
-    if (watched == Image1 || watched == lblWorking) return true;
-    Timer1Timer();
+    if (watched == logo_ || watched == status_) return true;
+    RequestClose();
     return true;
   }
   return QDialog::eventFilter(watched, event);
 }
 
 void TSplashForm::mousePressEvent(QMouseEvent* event) {
-  if (ready_) Timer1Timer();
+  if (ready_) RequestClose();
   event->accept();
 }
 
 void TSplashForm::keyPressEvent(QKeyEvent* event) {
   // Only Space closes the splash; Esc and Enter must not end it as a dialog.
-  if (event->key() == Qt::Key_Space && ready_) Timer1Timer();
+  if (event->key() == Qt::Key_Space && ready_) RequestClose();
   event->accept();
 }
 

@@ -6,22 +6,12 @@
 #include <functional>
 #include <memory>
 
+#include "base/IntervalTimer.h"
+
 class QFrame;
 class QLabel;
 
 namespace lrw {
-
-// The splash's timer, replaceable so that tests decide when it fires.
-class SplashTimer {
- public:
-  virtual ~SplashTimer() = default;
-  virtual void SetInterval(int ms) = 0;
-  virtual void SetEnabled(bool enabled) = 0;
-  virtual bool Enabled() const = 0;
-  virtual int Interval() const = 0;
-  // Called on the user-interface thread when the interval has passed.
-  std::function<void()> OnTimer;
-};
 
 class TSplashForm : public QDialog {
   Q_OBJECT
@@ -33,24 +23,17 @@ class TSplashForm : public QDialog {
 
   // `timer` defaults to a QTimer; `processMessages` (run once while showing)
   // defaults to QCoreApplication::processEvents.
-  explicit TSplashForm(std::unique_ptr<SplashTimer> timer = nullptr,
+  explicit TSplashForm(std::unique_ptr<IntervalTimer> timer = nullptr,
                        std::function<void()> processMessages = nullptr, QWidget* parent = nullptr);
   ~TSplashForm() override;
 
-  void FormShow();
   // The one closing request: the timer, clicks on the panels and the version
   // label, and (once Ready) a mouse press on the form or the Space key.
-  void Timer1Timer();
+  void RequestClose();
 
   bool Ready() const { return ready_; }
   bool Fired() const { return fired_; }
-  SplashTimer& Timer1() { return *timer_; }
-
-  QFrame* Panel1 = nullptr;
-  QFrame* Panel2 = nullptr;
-  QLabel* Image1 = nullptr;
-  QLabel* lblCurrent_Release = nullptr;
-  QLabel* lblWorking = nullptr;
+  IntervalTimer& CloseTimer() { return *timer_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -60,9 +43,17 @@ class TSplashForm : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The window is being shown: the status line, the wait cursor and the timer.
+  void OnShown();
   void RestoreCursor();
 
-  std::unique_ptr<SplashTimer> timer_;
+  // Controls; their object names are those of the window's design.
+  QFrame* outerPanel_ = nullptr;  // "Panel1"
+  QFrame* innerPanel_ = nullptr;  // "Panel2"
+  QLabel* logo_ = nullptr;        // "Image1"
+  QLabel* version_ = nullptr;     // "lblCurrent_Release"
+  QLabel* status_ = nullptr;      // "lblWorking"
+  std::unique_ptr<IntervalTimer> timer_;
   std::function<void()> processMessages_;
   bool ready_ = false;
   bool fired_ = false;

@@ -275,7 +275,7 @@ TEST_F(AutomationBusTest, CallsWhileAShowRunsAreRefusedAsBusy) {
   QObject::connect(&watch, &QTimer::timeout, [&] {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       auto* player = qobject_cast<TSlidePrepForm*>(w);
-      if (!player || called || !player->Runner().SlideReady) continue;
+      if (!player || called || !player->Runner().SlideReady()) continue;
       called = true;
       errors << Call("AddSlide", {Picture()}).errorName() << Call("RunShow", {show}).errorName()
              << Call("CloseServer").errorName();

@@ -86,13 +86,15 @@ class FakeEditorWindows : public EditorWindows {
     size_t slides;
     int start;
     bool loop;
+    std::optional<uint64_t> shuffleSeed;
   };
   std::vector<Run> runs;
   std::vector<SlideId> stages;
   std::function<void()> whileRunning;
 
-  void RunShow(std::vector<SlideRecord> slides, int start, bool loop, const ShowMusic&) override {
-    runs.push_back({slides.size(), start, loop});
+  void RunShow(std::vector<SlideRecord> slides, int start, bool loop, const ShowMusic&,
+               std::optional<uint64_t> shuffleSeed) override {
+    runs.push_back({slides.size(), start, loop, shuffleSeed});
     if (whileRunning) whileRunning();
   }
   void OpenStage(SlideId slide) override { stages.push_back(slide); }

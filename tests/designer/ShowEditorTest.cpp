@@ -377,8 +377,8 @@ TEST(ShowEditor, NothingChangesTheShowWhileItIsBusy) {
 namespace lrw {
 namespace {
 
-// Music is one undoable step; fitting sets the timed slides so that the show lasts as long
-// as the music; Save As 4.0 says first what it drops and leaves the 4.0 show behind.
+// Music and shuffle are undoable steps; fitting sets the timed slides so that the show lasts as
+// long as the music; Save As 4.0 says first what it drops and leaves the 4.0 show behind.
 TEST(ShowEditor, MusicUndoesFitsTheShowAndSaveAsVersion4DropsItAfterAsking) {
   TempDir dir;
   EditorRig rig;
@@ -414,6 +414,13 @@ TEST(ShowEditor, MusicUndoesFitsTheShowAndSaveAsVersion4DropsItAfterAsking) {
   EXPECT_DOUBLE_EQ(ShowSeconds(e.Document().Slides(), 5, sound), before) << "one step";
   EXPECT_TRUE(e.Document().Music().Present());
 
+  // Shuffle is one more undoable show setting that the 4.0 file does not keep.
+  ASSERT_TRUE(e.Execute(ToggleShuffleCommand()));
+  e.Execute(UndoCommand());
+  EXPECT_FALSE(e.Document().Shuffle());
+  e.Execute(RedoCommand());
+  ASSERT_TRUE(e.Document().Shuffle());
+
   // Save As "Lanternreelworks 4.0 show": asked first; No writes nothing.
   const std::string old = dir.File("old.sho");
   for (PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
@@ -422,15 +429,18 @@ TEST(ShowEditor, MusicUndoesFitsTheShowAndSaveAsVersion4DropsItAfterAsking) {
     rig.prompts.answers.push_back(answer);
     SaveShowAsCommand saveAs;
     e.Execute(saveAs);
-    EXPECT_NE(rig.prompts.asked.back().text.find("does not keep the music (1 file)"),
+    EXPECT_NE(rig.prompts.asked.back().text.find(
+                  "does not keep the music (1 file) and the shuffled order"),
               std::string::npos);
     EXPECT_EQ(saveAs.Saved(), answer == PromptAnswer::Yes);
   }
   EXPECT_EQ(ReadBytes(old), version4);
   EXPECT_FALSE(e.Document().Music().Present()) << "the show holds what its file holds";
+  EXPECT_FALSE(e.Document().Shuffle());
   EXPECT_FALSE(e.Document().Modified());
   e.Execute(UndoCommand());
   EXPECT_TRUE(e.Document().Music().Present());
+  EXPECT_TRUE(e.Document().Shuffle());
   EXPECT_TRUE(e.Document().Modified());
 }
 

@@ -77,6 +77,35 @@ TEST(ShowFileVersion5, MusicMakesA50FileAndRemovingItGivesThe40FileBack) {
   EXPECT_TRUE(FeaturesBeyondVersion4(doc).empty());
 }
 
+// Shuffle through the real file: saved, opened and saved again byte for byte, with music
+// beside it; a show that never used it, or no longer does, stays the 4.0 file.
+TEST(ShowFileVersion5, ShuffleIsAShowRecordAndItsAbsenceKeepsThe40File) {
+  TempDir dir;
+  SlideShowDocument doc = ThreeSlides();
+  const Bytes v4 = EncodeShowFile(doc, false);
+  for (const bool withMusic : {false, true}) {
+    SCOPED_TRACE(withMusic ? "with music" : "alone");
+    if (withMusic) doc.SetMusic(SomeMusic());
+    doc.SetShuffle(true);
+    const std::string path = dir.File(withMusic ? "both.sho" : "shuffled.sho");
+    WriteBytes(path, EncodeShowFile(doc, false));
+    SlideShowDocument opened;
+    const ShowFileReadResult r = OpenShowFile(opened, path);
+    ASSERT_EQ(r.status, ReadStatus::Ok) << r.errorText;
+    EXPECT_EQ(r.signature, kShowSignatureV5);
+    EXPECT_TRUE(opened.Shuffle());
+    EXPECT_EQ(opened.Music(), doc.Music());
+    EXPECT_EQ(EncodeShowFile(opened, false), ReadBytes(path));
+    const std::vector<std::string> dropped = FeaturesBeyondVersion4(opened);
+    EXPECT_NE(std::find(dropped.begin(), dropped.end(), "the shuffled order"), dropped.end());
+    doc.SetShuffle(false);
+  }
+  doc.SetMusic(ShowMusic{});
+  EXPECT_EQ(EncodeShowFile(doc, false), v4);
+  doc.SetShuffle(true);
+  EXPECT_EQ(EncodeShowFile(doc, false, ShowFormat::Version4), v4);
+}
+
 TEST(ShowFileVersion5, EveryTruncationKeepsTheSlidesBeforeIt) {
   SlideShowDocument doc = ThreeSlides();
   doc.SetMusic(SomeMusic());

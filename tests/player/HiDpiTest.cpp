@@ -95,9 +95,9 @@ TEST_F(HiDpi, TheShowPlaysTheSlideAtDevicePixelsAndInItsOwnColours) {
   QTimer::singleShot(0, &form, [&] {
     QElapsedTimer t;
     t.start();
-    while (!form.Runner().SlideReady && t.elapsed() < 5000) QTest::qWait(10);
+    while (!form.Runner().SlideReady() && t.elapsed() < 5000) QTest::qWait(10);
     composed = form.SlideBitmap();
-    shown = form.SlideCanvas->ScreenImage();
+    shown = form.Canvas()->ScreenImage();
     QTest::keyClick(&form, Qt::Key_Escape);
   });
   QTimer limit;
@@ -171,7 +171,7 @@ TEST_F(HiDpi, ADrawingIsDrawnAtDevicePixels) {
   QTimer::singleShot(0, &form, [&] {
     QElapsedTimer t;
     t.start();
-    while (!form.Runner().SlideReady && t.elapsed() < 5000) QTest::qWait(10);
+    while (!form.Runner().SlideReady() && t.elapsed() < 5000) QTest::qWait(10);
     composed = form.SlideBitmap().convertToFormat(QImage::Format_RGB32);
     QTest::keyClick(&form, Qt::Key_Escape);
   });

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "designer/DesignerFixture.h"
 #include "player/SlidePrepForm.h"
@@ -36,8 +38,16 @@ class RunCommandsTest : public test::DesignerFixture {
       for (QWidget* w : QApplication::topLevelWidgets()) {
         auto* player = qobject_cast<TSlidePrepForm*>(w);
         if (!player) continue;
+        if (!ran) {
+          QObject::connect(player, &TSlidePrepForm::StateChanged, player, [this, player] {
+            if (player->Runner().SlideReady() &&
+                player->SlidesPresented() > static_cast<int>(played.size())) {
+              played.push_back(player->Runner().CurrentIndex());
+            }
+          });
+        }
         ran = true;
-        if (player->Runner().CurrentIndex >= 0) shown.insert(player->Runner().CurrentIndex);
+        if (player->Runner().CurrentIndex() >= 0) shown.insert(player->Runner().CurrentIndex());
         if (elapsed.elapsed() > limitMs) {
           timedOut = true;
           player->close();
@@ -51,6 +61,7 @@ class RunCommandsTest : public test::DesignerFixture {
   bool ran = false;
   bool timedOut = false;
   std::set<int> shown;
+  std::vector<int> played;  // every slide brought on screen, in turn
 };
 
 TEST_F(RunCommandsTest, CtrlBRunsTheShowFromItsFirstSlideOnceItHasSlides) {
@@ -89,6 +100,42 @@ TEST_F(RunCommandsTest, RunFromTheSelectedSlideStartsAtTheFocusedSlideEvenWithNo
   RunWatched([&] { Action("RunFromSelectedSlide1")->trigger(); });
   EXPECT_FALSE(timedOut);
   EXPECT_EQ(shown, (std::set<int>{2}));
+}
+
+// "Shuffle" in the Run menu, through the real window and show: a checkable, undoable show
+// setting; the looping show then plays every slide once a loop, the first loop in another
+// order than the show's and each later one in another order than the loop before.
+TEST_F(RunCommandsTest, ShufflePlaysEverySlideOnceALoopInANewOrderEachLoop) {
+  Open({Quick(0x0000FF), Quick(0x00FF00), Quick(0xFF0000), Quick(0xFFFFFF), Quick(0)}, "loop.sho",
+       true);
+  QAction* shuffle = Action("Shuffle1");
+  ASSERT_TRUE(shuffle->isCheckable());
+  EXPECT_FALSE(shuffle->isChecked());
+  shuffle->trigger();
+  EXPECT_TRUE(shuffle->isChecked());
+  EXPECT_TRUE(Doc().Shuffle());
+  Action("Undo1")->trigger();
+  EXPECT_FALSE(shuffle->isChecked());
+  EXPECT_FALSE(Doc().Shuffle());
+  Action("Redo1")->trigger();
+  ASSERT_TRUE(Doc().Shuffle());
+
+  RunWatched([&] { Action("RunFromStart1")->trigger(); }, 1500);
+  ASSERT_TRUE(timedOut);
+  const size_t loops = played.size() / 5;
+  ASSERT_GE(loops, 3u) << "slides shown: " << played.size();
+  std::vector<std::vector<int>> orders;
+  for (size_t loop = 0; loop < loops; ++loop) {
+    orders.emplace_back(played.begin() + static_cast<long>(loop * 5),
+                        played.begin() + static_cast<long>(loop * 5 + 5));
+    std::vector<int> sorted = orders.back();
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, (std::vector<int>{0, 1, 2, 3, 4})) << "loop " << loop;
+    if (loop > 0) {
+      EXPECT_NE(orders[loop], orders[loop - 1]) << "loop " << loop;
+    }
+  }
+  EXPECT_NE(orders[0], (std::vector<int>{0, 1, 2, 3, 4}));
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST(ShowMotion, ThePictureZoomsPausesWithPAndCrossFadesOn) {
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, &form, [&] {
     // Frames of the cross-fade come while the blue slide is being brought up.
-    if (form.Runner().CurrentIndex == 1 && !form.Runner().SlideReady) {
+    if (form.Runner().CurrentIndex() == 1 && !form.Runner().SlideReady()) {
       const QImage frame = form.Layer()->Frame();
       const QRgb top = frame.pixel(frame.width() / 2, 2);
       blendSeen |= qBlue(top) > 40 && qBlue(top) < 215;
@@ -78,7 +78,7 @@ TEST(ShowMotion, ThePictureZoomsPausesWithPAndCrossFadesOn) {
   QTimer::singleShot(0, &form, [&] {
     QElapsedTimer t;
     t.start();
-    while (form.Runner().CurrentIndex < 0 && t.elapsed() < 5000) QTest::qWait(10);
+    while (form.Runner().CurrentIndex() < 0 && t.elapsed() < 5000) QTest::qWait(10);
     QTest::qWait(300);
     early = WhiteShare(form.Layer()->Frame());
     QTest::qWait(600);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,7 +10,7 @@
 namespace lrw {
 namespace {
 
-class FakeTimer : public RunnerTimer {
+class FakeTimer : public IntervalTimer {
  public:
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
   bool Enabled() const override { return enabled_; }
@@ -120,8 +121,8 @@ class ShowRunnerTest : public ::testing::Test {
   ShowRunner& Start(std::vector<SlideRecord> show, int start = 0, bool loop = false) {
     slides = std::move(show);
     runner = std::make_unique<ShowRunner>(slides, screen, timer, clock, media);
-    runner->StartIndex = start;
-    runner->LoopShow = loop;
+    runner->SetStartIndex(start);
+    runner->SetLoop(loop);
     runner->StartShow();
     return *runner;
   }
@@ -129,7 +130,7 @@ class ShowRunnerTest : public ::testing::Test {
   void Tick() {
     ASSERT_TRUE(timer.Enabled());
     clock.now += timer.Interval();
-    runner->Timer1Timer();
+    runner->OnAdvanceTimer();
   }
   void TickUntilStopped(int maxTicks = 20) {
     for (int i = 0; i < maxTicks && timer.Enabled(); ++i) Tick();
@@ -149,11 +150,11 @@ TEST_F(ShowRunnerTest, TimedSlidesFollowEachOtherAndShowEndsAfterLastSlidesTime)
   EXPECT_EQ(screen.log.front(), "black");
   EXPECT_EQ(screen.presented, (std::vector<std::string>{"a"}));
   EXPECT_EQ(screen.composed, (std::vector<std::string>{"a", "b"}));
-  EXPECT_TRUE(r.SlideReady);
+  EXPECT_TRUE(r.SlideReady());
   EXPECT_EQ(timer.Interval(), 5000);
   Tick();
   EXPECT_EQ(screen.presented, (std::vector<std::string>{"a", "b"}));
-  EXPECT_TRUE(r.Ending);
+  EXPECT_TRUE(r.Ending());
   EXPECT_EQ(timer.Interval(), 2000);  // the last slide stays its full time
   EXPECT_FALSE(Ended());
   Tick();
@@ -178,10 +179,10 @@ TEST_F(ShowRunnerTest, ZeroSecondsGivesOneMillisecond) {
 TEST_F(ShowRunnerTest, LoopingShowStartsAgainAndEscEndsAtOnce) {
   ShowRunner& r = Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 1)}, 0, true);
   Tick();
-  EXPECT_EQ(r.NextIndex, 0);
+  EXPECT_EQ(r.NextIndex(), 0);
   Tick();
   EXPECT_EQ(screen.presented, (std::vector<std::string>{"a", "b", "a"}));
-  r.FormKeyDown(RunnerKey::Escape);
+  r.OnKeyPress(RunnerKey::Escape);
   EXPECT_EQ(timer.Interval(), 1);
   Tick();
   EXPECT_TRUE(Ended());
@@ -191,58 +192,58 @@ TEST_F(ShowRunnerTest, LoopingShowStartsAgainAndEscEndsAtOnce) {
 TEST_F(ShowRunnerTest, StartsAtStartIndex) {
   Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 1), Slide("c", TimeElapsed, 1)}, 2);
   EXPECT_EQ(screen.presented, (std::vector<std::string>{"c"}));
-  EXPECT_TRUE(runner->Ending);
+  EXPECT_TRUE(runner->Ending());
 }
 
 TEST_F(ShowRunnerTest, KeyHeldDuringTransitionActsOnceAtTheNextChange) {
   // Enter comes while the timed slide b is on its way in; a and c wait for Enter.
   ShowRunner& r = Start({Slide("a", EnterPressed, 0), Slide("b", TimeElapsed, 5),
                          Slide("c", EnterPressed, 0), Slide("d", TimeElapsed, 5)});
-  screen.duringTransition = [&] { runner->FormKeyDown(RunnerKey::Enter); };
-  r.FormKeyDown(RunnerKey::Enter);
+  screen.duringTransition = [&] { runner->OnKeyPress(RunnerKey::Enter); };
+  r.OnKeyPress(RunnerKey::Enter);
   Tick();
-  EXPECT_TRUE(r.PendingKey.held);
+  EXPECT_TRUE(r.HeldKey().has_value());
   EXPECT_EQ(timer.Interval(), 5000);  // the held key does not shorten slide b
   Tick();
-  EXPECT_FALSE(r.PendingKey.held);
+  EXPECT_FALSE(r.HeldKey().has_value());
   EXPECT_EQ(screen.presented, (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_EQ(screen.log, std::vector<std::string>{"black"});
   // The slide it brought waits for Enter: it is not left at once for another.
   EXPECT_FALSE(timer.Enabled());
-  EXPECT_TRUE(r.SlideReady);
+  EXPECT_TRUE(r.SlideReady());
 }
 
 TEST_F(ShowRunnerTest, HeldEnterBeforeTimedSlideHasNoFurtherEffect) {
-  screen.duringTransition = [&] { runner->FormKeyDown(RunnerKey::Right); };
+  screen.duringTransition = [&] { runner->OnKeyPress(RunnerKey::Right); };
   Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3), Slide("c", TimeElapsed, 3)});
   // The held key arms nothing while b is brought up, and a stray tick then waits; b times
   // itself.
   screen.duringTransition = [&] {
     EXPECT_FALSE(timer.Enabled());
     clock.now += 1;
-    runner->Timer1Timer();
+    runner->OnAdvanceTimer();
   };
   Tick();
   EXPECT_EQ(screen.presented, (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(timer.Interval(), 3000);
-  EXPECT_EQ(runner->RemainingMs, 3000);
+  EXPECT_EQ(runner->RemainingMs(), 3000);
 }
 
 TEST_F(ShowRunnerTest, KeyWhileReadyClearsHeldKeyAndOnlyLastKeyIsHeld) {
   screen.duringTransition = [&] {
-    runner->FormKeyDown(RunnerKey::Escape);
-    runner->FormKeyDown(RunnerKey::P);
+    runner->OnKeyPress(RunnerKey::Escape);
+    runner->OnKeyPress(RunnerKey::P);
   };
   ShowRunner& r = Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)}, 0, true);
-  EXPECT_EQ(r.PendingKey.key, RunnerKey::P);
-  r.FormKeyDown(RunnerKey::Other);  // ready: acted on (ignored) and the held P is gone
-  EXPECT_FALSE(r.PendingKey.held);
+  EXPECT_EQ(r.HeldKey().value_or(RunnerKey::Other), RunnerKey::P);
+  r.OnKeyPress(RunnerKey::Other);  // ready: acted on (ignored) and the held P is gone
+  EXPECT_FALSE(r.HeldKey().has_value());
   Tick();
   EXPECT_EQ(screen.log, (std::vector<std::string>{"black"}));
 }
 
 TEST_F(ShowRunnerTest, EscDuringTransitionEndsShowAtNextChange) {
-  screen.duringTransition = [&] { runner->FormKeyDown(RunnerKey::Escape); };
+  screen.duringTransition = [&] { runner->OnKeyPress(RunnerKey::Escape); };
   Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)}, 0, true);
   EXPECT_FALSE(Ended());
   EXPECT_EQ(timer.Interval(), 5000);  // slide a keeps its time
@@ -252,39 +253,39 @@ TEST_F(ShowRunnerTest, EscDuringTransitionEndsShowAtNextChange) {
 }
 
 TEST_F(ShowRunnerTest, ClickDuringTransitionIsHeldAsArrowKey) {
-  screen.duringTransition = [&] { runner->SlideCanvasMouseDown(RunnerButton::Right); };
+  screen.duringTransition = [&] { runner->OnClick(RunnerButton::Right); };
   ShowRunner& r = Start({Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0)});
-  EXPECT_EQ(r.PendingKey.key, RunnerKey::Left);
-  screen.duringTransition = [&] { runner->SlideCanvasMouseDown(RunnerButton::Middle); };
-  r.FormKeyDown(RunnerKey::Enter);
+  EXPECT_EQ(r.HeldKey().value_or(RunnerKey::Other), RunnerKey::Left);
+  screen.duringTransition = [&] { runner->OnClick(RunnerButton::Middle); };
+  r.OnKeyPress(RunnerKey::Enter);
   Tick();
-  EXPECT_EQ(r.PendingKey.key, RunnerKey::Right);
+  EXPECT_EQ(r.HeldKey().value_or(RunnerKey::Other), RunnerKey::Right);
 }
 
 TEST_F(ShowRunnerTest, RightClickOnFirstSlideShowsLastSlideWithoutLooping) {
   ShowRunner& r = Start(
       {Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0), Slide("c", EnterPressed, 0)});
-  r.SlideCanvasMouseDown(RunnerButton::Right);
-  EXPECT_EQ(r.NextIndex, 2);
+  r.OnClick(RunnerButton::Right);
+  EXPECT_EQ(r.NextIndex(), 2);
   EXPECT_EQ(screen.composed.back(), "c");
   Tick();
   EXPECT_EQ(screen.presented.back(), "c");
-  EXPECT_TRUE(r.Ending);  // c is the last slide of a show that does not loop
+  EXPECT_TRUE(r.Ending());  // c is the last slide of a show that does not loop
 }
 
 TEST_F(ShowRunnerTest, LastSlideOfShowThatDoesNotLoop) {
   ShowRunner& r = Start({Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0)}, 1);
-  ASSERT_TRUE(r.Ending);
-  r.SlideCanvasMouseDown(RunnerButton::Left);  // does nothing
+  ASSERT_TRUE(r.Ending());
+  r.OnClick(RunnerButton::Left);  // does nothing
   EXPECT_FALSE(timer.Enabled());
-  r.SlideCanvasMouseDown(RunnerButton::Right);  // back one slide
+  r.OnClick(RunnerButton::Right);  // back one slide
   Tick();
   EXPECT_EQ(screen.presented, (std::vector<std::string>{"b", "a"}));
-  EXPECT_FALSE(r.Ending);
-  r.FormKeyDown(RunnerKey::Backspace);  // from the first slide back to the last
+  EXPECT_FALSE(r.Ending());
+  r.OnKeyPress(RunnerKey::Backspace);  // from the first slide back to the last
   Tick();
   EXPECT_EQ(screen.presented.back(), "b");
-  r.FormKeyDown(RunnerKey::Enter);  // Enter on the last slide ends the show
+  r.OnKeyPress(RunnerKey::Enter);  // Enter on the last slide ends the show
   Tick();
   EXPECT_TRUE(Ended());
   EXPECT_EQ(screen.presented.size(), 3u);
@@ -292,9 +293,9 @@ TEST_F(ShowRunnerTest, LastSlideOfShowThatDoesNotLoop) {
 
 TEST_F(ShowRunnerTest, OneSlideShowInModeZeroEndsAfterEnter) {
   ShowRunner& r = Start({Slide("a", EnterPressed, 0)});
-  EXPECT_TRUE(r.Ending);
+  EXPECT_TRUE(r.Ending());
   EXPECT_FALSE(timer.Enabled());
-  r.FormKeyDown(RunnerKey::Enter);
+  r.OnKeyPress(RunnerKey::Enter);
   Tick();
   EXPECT_TRUE(Ended());
 }
@@ -308,7 +309,7 @@ TEST_F(ShowRunnerTest, SoundEndedWithOwnSoundWaitsForNotification) {
   EXPECT_EQ(media.log, (std::vector<std::string>{"open /sounds/ a.wav ", "play notify"}));
   EXPECT_FALSE(timer.Enabled());
   media.mode = MediaMode::Stopped;
-  r.MediaPlayer1Notify();
+  r.OnSoundEnded();
   EXPECT_TRUE(timer.Enabled());
   EXPECT_EQ(timer.Interval(), 2000);
   Tick();
@@ -317,7 +318,7 @@ TEST_F(ShowRunnerTest, SoundEndedWithOwnSoundWaitsForNotification) {
 
 TEST_F(ShowRunnerTest, SoundEndedWithZeroSecondsAdvancesAfterOneMillisecond) {
   ShowRunner& r = Start({Slide("a", SoundEnded, 0, true), Slide("b", EnterPressed, 0)});
-  r.MediaPlayer1Notify();
+  r.OnSoundEnded();
   EXPECT_EQ(timer.Interval(), 1);
   Tick();
   EXPECT_EQ(screen.presented.back(), "b");
@@ -325,8 +326,8 @@ TEST_F(ShowRunnerTest, SoundEndedWithZeroSecondsAdvancesAfterOneMillisecond) {
 
 TEST_F(ShowRunnerTest, NinetySecondsAfterSoundAreTimedInTwoChunks) {
   ShowRunner& r = Start({Slide("a", SoundEnded, 90, true), Slide("b", EnterPressed, 0)});
-  r.MediaPlayer1Notify();
-  EXPECT_EQ(r.RemainingMs, 90000);
+  r.OnSoundEnded();
+  EXPECT_EQ(r.RemainingMs(), 90000);
   EXPECT_EQ(timer.Interval(), 60000);
   Tick();
   EXPECT_EQ(screen.presented.size(), 1u);
@@ -339,13 +340,13 @@ TEST_F(ShowRunnerTest, SoundEndedWithoutOwnSoundFollowsEarlierSound) {
   ShowRunner& r = Start(
       {Slide("a", EnterPressed, 0, true), Slide("b", SoundEnded, 1), Slide("c", EnterPressed, 0)});
   ASSERT_EQ(media.mode, MediaMode::Playing);
-  r.FormKeyDown(RunnerKey::Enter);  // mode 0: the sound goes on under the next slide
+  r.OnKeyPress(RunnerKey::Enter);  // mode 0: the sound goes on under the next slide
   Tick();
   EXPECT_EQ(screen.presented.back(), "b");
   EXPECT_EQ(media.mode, MediaMode::Playing);
   EXPECT_FALSE(timer.Enabled());  // waits for a's sound
   media.mode = MediaMode::Stopped;
-  r.MediaPlayer1Notify();
+  r.OnSoundEnded();
   EXPECT_EQ(timer.Interval(), 1000);
 }
 
@@ -362,27 +363,27 @@ TEST_F(ShowRunnerTest, BrokenSoundTimesSlideEvenInModesZeroAndOne) {
                          Slide("c", EnterPressed, 0)});
   EXPECT_EQ(timer.Interval(), 3000);
   Tick();
-  EXPECT_EQ(r.CurrentIndex, 1);
+  EXPECT_EQ(r.CurrentIndex(), 1);
   EXPECT_EQ(timer.Interval(), 2000);
   EXPECT_TRUE(screen.log.size() == 1);  // no message, only the black start
 }
 
 TEST_F(ShowRunnerTest, NotificationIgnoredOutsideModeOne) {
   ShowRunner& r = Start({Slide("a", EnterPressed, 5, true), Slide("b", EnterPressed, 0)});
-  r.MediaPlayer1Notify();
+  r.OnSoundEnded();
   EXPECT_FALSE(timer.Enabled());
 }
 
 TEST_F(ShowRunnerTest, EnterInModeTwoLeavesSoundPlayingAndEnterInModeOneStopsIt) {
   ShowRunner& r = Start({Slide("a", TimeElapsed, 5, true), Slide("b", SoundEnded, 5, true),
                          Slide("c", EnterPressed, 0)});
-  r.FormKeyDown(RunnerKey::Enter);
+  r.OnKeyPress(RunnerKey::Enter);
   EXPECT_EQ(media.mode, MediaMode::Playing);
   Tick();
   // b's own sound replaces a's: stopped (without notify) before b's is opened.
   EXPECT_EQ(media.log, (std::vector<std::string>{"open /sounds/a.wav", "play notify", "stop",
                                                  "close", "open /sounds/b.wav", "play notify"}));
-  r.FormKeyDown(RunnerKey::Enter);
+  r.OnKeyPress(RunnerKey::Enter);
   EXPECT_EQ(media.mode, MediaMode::NotOpen);
   Tick();
   EXPECT_EQ(screen.presented.back(), "c");
@@ -390,29 +391,29 @@ TEST_F(ShowRunnerTest, EnterInModeTwoLeavesSoundPlayingAndEnterInModeOneStopsIt)
 
 TEST_F(ShowRunnerTest, PauseShowsMessageAtNextChangeThenGoesOn) {
   ShowRunner& r = Start({Slide("a", TimeElapsed, 5, true), Slide("b", TimeElapsed, 5)});
-  r.FormKeyDown(RunnerKey::Pause);
+  r.OnKeyPress(RunnerKey::Pause);
   EXPECT_EQ(media.mode, MediaMode::NotOpen);  // the sound is stopped
-  EXPECT_TRUE(r.PauseRequested);
+  EXPECT_TRUE(r.PauseRequested());
   Tick();
   EXPECT_EQ(screen.log, (std::vector<std::string>{"black", "paused"}));
-  EXPECT_FALSE(r.PauseRequested);
+  EXPECT_FALSE(r.PauseRequested());
   EXPECT_EQ(screen.presented.back(), "b");
 }
 
 TEST_F(ShowRunnerTest, F1OpensHelpAndKeepsTheSlide) {
   ShowRunner& r = Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)});
-  r.FormKeyDown(RunnerKey::F1);
+  r.OnKeyPress(RunnerKey::F1);
   EXPECT_EQ(screen.log.back(), "help");
   EXPECT_EQ(timer.Interval(), 5000);
 }
 
 TEST_F(ShowRunnerTest, DestroyStopsSoundAndIgnoresLaterEvents) {
   ShowRunner& r = Start({Slide("a", TimeElapsed, 5, true), Slide("b", TimeElapsed, 5)});
-  r.FormDestroy();
+  r.OnWindowGone();
   EXPECT_FALSE(timer.Enabled());
   EXPECT_EQ(media.mode, MediaMode::NotOpen);
-  r.FormKeyDown(RunnerKey::Enter);
-  r.Timer1Timer();
+  r.OnKeyPress(RunnerKey::Enter);
+  r.OnAdvanceTimer();
   EXPECT_FALSE(timer.Enabled());
   EXPECT_EQ(screen.presented.size(), 1u);
 }
@@ -427,14 +428,14 @@ TEST_F(ShowRunnerTest, BlankScreenHoldsTheSlidesTimeUntilUncovered) {
   ShowRunner& r = Start({Slide("a", TimeElapsed, 10), Slide("b", TimeElapsed, 5),
                          Slide("c", SoundEnded, 2, true), Slide("d", EnterPressed, 0)});
   clock.now += 4000;  // 6 s of slide a left
-  r.FormKeyDown(RunnerKey::BlackScreen);
+  r.OnKeyPress(RunnerKey::BlackScreen);
   EXPECT_EQ(r.Blank(), ScreenBlank::Black);
   EXPECT_FALSE(timer.Enabled());
-  clock.now += 60000;                     // a minute in black changes nothing
-  r.FormKeyDown(RunnerKey::WhiteScreen);  // the other colour swaps, still covered
+  clock.now += 60000;                    // a minute in black changes nothing
+  r.OnKeyPress(RunnerKey::WhiteScreen);  // the other colour swaps, still covered
   EXPECT_EQ(r.Blank(), ScreenBlank::White);
   EXPECT_FALSE(timer.Enabled());
-  r.FormKeyDown(RunnerKey::WhiteScreen);
+  r.OnKeyPress(RunnerKey::WhiteScreen);
   EXPECT_EQ(r.Blank(), ScreenBlank::None);
   EXPECT_EQ(timer.Interval(), 6000);
   EXPECT_EQ(screen.presented, (std::vector<std::string>{"a"}));
@@ -442,17 +443,17 @@ TEST_F(ShowRunnerTest, BlankScreenHoldsTheSlidesTimeUntilUncovered) {
   EXPECT_EQ(screen.presented.back(), "b");
 
   // A forward key while covered uncovers and goes on at once.
-  r.FormKeyDown(RunnerKey::BlackScreen);
-  r.FormKeyDown(RunnerKey::Right);
+  r.OnKeyPress(RunnerKey::BlackScreen);
+  r.OnKeyPress(RunnerKey::Right);
   EXPECT_EQ(r.Blank(), ScreenBlank::None);
   Tick();
   EXPECT_EQ(screen.presented.back(), "c");
 
   // The sound ends while covered: its two seconds start once uncovered.
-  r.FormKeyDown(RunnerKey::BlackScreen);
-  r.MediaPlayer1Notify();
+  r.OnKeyPress(RunnerKey::BlackScreen);
+  r.OnSoundEnded();
   EXPECT_FALSE(timer.Enabled());
-  r.FormKeyDown(RunnerKey::BlackScreen);
+  r.OnKeyPress(RunnerKey::BlackScreen);
   EXPECT_EQ(timer.Interval(), 2000);
   EXPECT_EQ(screen.log,
             (std::vector<std::string>{"black", "black cover", "white cover", "uncover",
@@ -462,7 +463,7 @@ TEST_F(ShowRunnerTest, BlankScreenHoldsTheSlidesTimeUntilUncovered) {
 TEST_F(ShowRunnerTest, BlankKeyDuringTransitionCoversTheNextSlideAndHoldsItsTime) {
   ShowRunner& r =
       Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3), Slide("c", TimeElapsed, 3)});
-  screen.duringTransition = [&] { runner->FormKeyDown(RunnerKey::WhiteScreen); };
+  screen.duringTransition = [&] { runner->OnKeyPress(RunnerKey::WhiteScreen); };
   Tick();  // b comes in; W is held
   EXPECT_EQ(r.Blank(), ScreenBlank::None);
   EXPECT_EQ(timer.Interval(), 3000);
@@ -470,10 +471,10 @@ TEST_F(ShowRunnerTest, BlankKeyDuringTransitionCoversTheNextSlideAndHoldsItsTime
   EXPECT_EQ(screen.presented.back(), "c");
   EXPECT_EQ(r.Blank(), ScreenBlank::White);
   EXPECT_FALSE(timer.Enabled());
-  EXPECT_FALSE(r.PendingKey.held);
-  r.FormKeyDown(RunnerKey::WhiteScreen);
+  EXPECT_FALSE(r.HeldKey().has_value());
+  r.OnKeyPress(RunnerKey::WhiteScreen);
   EXPECT_EQ(timer.Interval(), 3000);
-  EXPECT_TRUE(r.Ending);
+  EXPECT_TRUE(r.Ending());
   EXPECT_FALSE(r.CanGoForward());
   EXPECT_TRUE(r.CanGoBack());
 }
@@ -502,23 +503,80 @@ TEST_F(ShowRunnerTest, TheMusicStartsPausesLoopsAndEndsWithTheShow) {
   LoggedMusic music(screen.log);
   slides = {Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3)};
   runner = std::make_unique<ShowRunner>(slides, screen, timer, clock, media);
-  runner->Music = &music;
-  runner->LoopShow = true;
+  runner->SetMusic(&music);
+  runner->SetLoop(true);
   runner->StartShow();
-  Tick();                             // b
-  Tick();                             // a again: the show looped
-  runner->FormKeyDown(RunnerKey::P);  // P pauses the show and the music
-  Tick();                             // b after the pause
-  runner->LoopShow = false;           // b is now the last slide: its end is known
-  Tick();                             // a
-  Tick();                             // b, the last
+  Tick();                            // b
+  Tick();                            // a again: the show looped
+  runner->OnKeyPress(RunnerKey::P);  // P pauses the show and the music
+  Tick();                            // b after the pause
+  runner->SetLoop(false);            // b is now the last slide: its end is known
+  Tick();                            // a
+  Tick();                            // b, the last
   EXPECT_EQ(screen.log, (std::vector<std::string>{"music start", "black", "music looped",
                                                   "music pause", "paused", "music go on",
                                                   "music looped", "music ends in 3000"}));
-  runner->FormKeyDown(RunnerKey::Escape);  // Esc: a gentle fade
+  runner->OnKeyPress(RunnerKey::Escape);  // Esc: a gentle fade
   Tick();
   EXPECT_EQ(screen.log.at(8), "music fade away");
   EXPECT_TRUE(Ended());
+}
+
+// A shuffled show that loops: each loop plays every slide once, in an order other than the
+// show's and other than the loop before; the music hears of each new loop; going back
+// retraces the order; the same seed plays the same order again.
+TEST_F(ShowRunnerTest, AShuffledShowPlaysEverySlideOncePerLoopInANewOrder) {
+  std::vector<SlideRecord> show;
+  for (const char* name : {"a", "b", "c", "d", "e"}) show.push_back(Slide(name, TimeElapsed, 1));
+  const auto play = [&](uint64_t seed, int loops) {
+    LoggedMusic music(screen.log);
+    screen.presented.clear();
+    screen.log.clear();
+    slides = show;
+    runner = std::make_unique<ShowRunner>(slides, screen, timer, clock, media);
+    runner->SetLoop(true);
+    runner->SetShuffle(true, seed);
+    runner->SetMusic(&music);
+    runner->StartShow();
+    for (int i = 1; i < 5 * loops; ++i) Tick();
+    runner->OnWindowGone();
+    return std::count(screen.log.begin(), screen.log.end(), "music looped");
+  };
+  EXPECT_EQ(play(42, 4), 3);
+  const std::vector<std::string> played = screen.presented;
+  ASSERT_EQ(played.size(), 20u);
+  std::vector<std::vector<std::string>> loops;
+  for (size_t i = 0; i < played.size(); i += 5) {
+    loops.emplace_back(played.begin() + static_cast<long>(i),
+                       played.begin() + static_cast<long>(i + 5));
+    std::vector<std::string> sorted = loops.back();
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, (std::vector<std::string>{"a", "b", "c", "d", "e"})) << "loop " << i / 5;
+  }
+  EXPECT_NE(loops[0], (std::vector<std::string>{"a", "b", "c", "d", "e"}));
+  for (size_t i = 1; i < loops.size(); ++i) EXPECT_NE(loops[i], loops[i - 1]) << "loop " << i;
+  play(42, 4);
+  EXPECT_EQ(screen.presented, played) << "the same seed, the same order";
+  play(43, 4);
+  EXPECT_NE(screen.presented, played);
+
+  // Back from the third slide of the first loop shows the second again, then on as before.
+  play(42, 1);
+  const std::vector<std::string> first = screen.presented;
+  slides = show;
+  runner = std::make_unique<ShowRunner>(slides, screen, timer, clock, media);
+  runner->SetShuffle(true, 42);
+  screen.presented.clear();
+  runner->StartShow();
+  Tick();
+  Tick();
+  runner->OnKeyPress(RunnerKey::Backspace);
+  Tick();
+  Tick();
+  Tick();
+  EXPECT_EQ(screen.presented,
+            (std::vector<std::string>{first[0], first[1], first[2], first[1], first[2], first[3]}));
+  EXPECT_EQ(runner->Shuffled(), true);
 }
 
 }  // namespace

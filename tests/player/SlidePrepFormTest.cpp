@@ -53,7 +53,7 @@ int RunShow(TSlidePrepForm& form, std::function<void()> during = {}, int limitMs
       // Wait until the first slide is up (StartShow is posted when the window shows).
       QElapsedTimer t;
       t.start();
-      while (form.Runner().CurrentIndex < 0 && t.elapsed() < 5000) {
+      while (form.Runner().CurrentIndex() < 0 && t.elapsed() < 5000) {
         QTest::qWait(10);
       }
       during();
@@ -67,21 +67,21 @@ TEST(SlidePrepForm, TimedShowPlaysToTheEndAndRestoresThePointer) {
   std::vector<SlideRecord> slides = {Blank(0x000000FF, TimeElapsed, 0),
                                      Blank(0x0000FF00, TimeElapsed, 0)};
   TSlidePrepForm form(slides);
-  EXPECT_EQ(form.SlideCanvas->geometry(), QRect(QPoint(0, 0), form.size()));
+  EXPECT_EQ(form.Canvas()->geometry(), QRect(QPoint(0, 0), form.size()));
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(RunShow(form), 1);
-  EXPECT_EQ(form.Runner().CurrentIndex, 1);
+  EXPECT_EQ(form.Runner().CurrentIndex(), 1);
   EXPECT_FALSE(form.PointerHidden());
   EXPECT_FALSE(form.isVisible());
-  EXPECT_FALSE(form.Timer1.isActive());
+  EXPECT_FALSE(form.AdvanceTimerActive());
   // The last slide is what the canvas shows.
-  EXPECT_EQ(form.SlideCanvas->ScreenImage().pixel(5, 5), 0xFF00FF00u);
+  EXPECT_EQ(form.Canvas()->ScreenImage().pixel(5, 5), 0xFF00FF00u);
 }
 
 TEST(SlidePrepForm, PointerIsHiddenDuringTheShowAndEscEndsIt) {
   std::vector<SlideRecord> slides = {Blank(0, EnterPressed, 0), Blank(0, EnterPressed, 0)};
   TSlidePrepForm form(slides);
-  form.Runner().LoopShow = true;
+  form.Runner().SetLoop(true);
   bool hidden = false;
   Qt::WindowStates state;
   const int result = RunShow(form, [&] {
@@ -104,19 +104,19 @@ TEST(SlidePrepForm, ClicksAndKeysStepThroughTheShow) {
   auto waitFor = [&](int index) {
     QElapsedTimer t;
     t.start();
-    while ((form.Runner().CurrentIndex != index || !form.Runner().SlideReady) &&
+    while ((form.Runner().CurrentIndex() != index || !form.Runner().SlideReady()) &&
            t.elapsed() < 3000) {
       QTest::qWait(5);
     }
-    seen.push_back(form.Runner().CurrentIndex);
+    seen.push_back(form.Runner().CurrentIndex());
   };
   const int result = RunShow(form, [&] {
-    seen.push_back(form.Runner().CurrentIndex);
-    QTest::mouseClick(form.SlideCanvas, Qt::LeftButton);  // forward
+    seen.push_back(form.Runner().CurrentIndex());
+    QTest::mouseClick(form.Canvas(), Qt::LeftButton);  // forward
     waitFor(1);
-    QTest::mouseClick(form.SlideCanvas, Qt::RightButton);  // back
+    QTest::mouseClick(form.Canvas(), Qt::RightButton);  // back
     waitFor(0);
-    QTest::mouseClick(form.SlideCanvas, Qt::RightButton);  // from the first to the last
+    QTest::mouseClick(form.Canvas(), Qt::RightButton);  // from the first to the last
     waitFor(2);
     QTest::keyClick(&form, Qt::Key_Left);
     waitFor(1);
@@ -136,7 +136,7 @@ TEST(SlidePrepForm, PauseShowsMessageThenGoesOn) {
   EXPECT_EQ(result, 1);
   ASSERT_EQ(prompts.asked.size(), 1u);
   EXPECT_EQ(prompts.asked[0].text, "Slide Show paused.");
-  EXPECT_EQ(form.Runner().CurrentIndex, 1);
+  EXPECT_EQ(form.Runner().CurrentIndex(), 1);
 }
 
 TEST(SlidePrepForm, PauseMessageOfTheProgramIsTheShowWindowsOwn) {
@@ -168,7 +168,8 @@ TEST(SlidePrepForm, PauseMessageOfTheProgramIsTheShowWindowsOwn) {
 void SettleOn(TSlidePrepForm& form, int index) {
   QElapsedTimer t;
   t.start();
-  while ((form.Runner().CurrentIndex != index || !form.Runner().SlideReady) && t.elapsed() < 3000) {
+  while ((form.Runner().CurrentIndex() != index || !form.Runner().SlideReady()) &&
+         t.elapsed() < 3000) {
     QTest::qWait(5);
   }
   QTest::qWait(400);
@@ -197,8 +198,8 @@ TEST(SlidePrepForm, KeyPressedDuringATransitionActsOnceAtTheNextChange) {
     const int result = RunShow(
         form,
         [&] {
-          form.SlideCanvas->SetFrameObserver([&](int frame, const QRegion&) {
-            if (form.Runner().CurrentIndex != 1 || frame != 1) return;
+          form.Canvas()->SetFrameObserver([&](int frame, const QRegion&) {
+            if (form.Runner().CurrentIndex() != 1 || frame != 1) return;
             ++transitionsOfB;
             if (posted) return;
             posted = true;
@@ -207,8 +208,8 @@ TEST(SlidePrepForm, KeyPressedDuringATransitionActsOnceAtTheNextChange) {
           });
           QTest::keyClick(&form, Qt::Key_Return);
           SettleOn(form, c.settlesOn);
-          shownAfterwards = form.Runner().SlideReady ? form.Runner().CurrentIndex : -1;
-          form.SlideCanvas->SetFrameObserver(nullptr);
+          shownAfterwards = form.Runner().SlideReady() ? form.Runner().CurrentIndex() : -1;
+          form.Canvas()->SetFrameObserver(nullptr);
           QTest::keyClick(&form, Qt::Key_Escape);
         },
         10000, 1);
@@ -226,8 +227,8 @@ TEST(SlidePrepForm, ASlideLikeThePreviousOneStillPlaysItsTransition) {
   std::vector<SlideRecord> slides = {same, same, Blank(0, EnterPressed, 0)};
   TSlidePrepForm form(slides);
   int framesOfSecond = 0;
-  form.SlideCanvas->SetFrameObserver([&](int, const QRegion&) {
-    if (form.Runner().CurrentIndex == 1) ++framesOfSecond;
+  form.Canvas()->SetFrameObserver([&](int, const QRegion&) {
+    if (form.Runner().CurrentIndex() == 1) ++framesOfSecond;
   });
   const int result = RunShow(
       form,
@@ -315,7 +316,7 @@ TEST_P(SoundTiming, SlideWithRealSoundFollowsItsRule) {
 
   QElapsedTimer clock;
   std::optional<int64_t> endedAfter;
-  QObject::connect(form.Button1, &QPushButton::clicked, &form, [&] {
+  QObject::connect(form.findChild<QPushButton*>("Button1"), &QPushButton::clicked, &form, [&] {
     if (!endedAfter) endedAfter = clock.elapsed();
   });
   bool stillUpBeforeKey = false;
@@ -356,7 +357,7 @@ TEST(SlidePrepForm, ClosedBySystemEndsRunAndRestoresEverything) {
   TSlidePrepForm form(slides);
   const int result = RunShow(form, [&] { form.close(); });
   EXPECT_EQ(result, 0);
-  EXPECT_FALSE(form.Timer1.isActive());
+  EXPECT_FALSE(form.AdvanceTimerActive());
   EXPECT_FALSE(form.PointerHidden());
   EXPECT_FALSE(form.isVisible());
   EXPECT_TRUE(form.Runner().Finished());
@@ -388,9 +389,9 @@ TEST(SlidePrepForm, TouchAndBlankKeysDriveTheShow) {
   const QPoint left(middle.x() - 200, middle.y() + 10);
   const QPoint right(middle.x() + 200, middle.y() - 10);
   auto swipe = [&](QPoint from, QPoint to) {
-    QTest::touchEvent(&form, touch.get()).press(0, from, form.SlideCanvas);
-    QTest::touchEvent(&form, touch.get()).move(0, (from + to) / 2, form.SlideCanvas);
-    QTest::touchEvent(&form, touch.get()).release(0, to, form.SlideCanvas);
+    QTest::touchEvent(&form, touch.get()).press(0, from, form.Canvas());
+    QTest::touchEvent(&form, touch.get()).move(0, (from + to) / 2, form.Canvas());
+    QTest::touchEvent(&form, touch.get()).release(0, to, form.Canvas());
   };
   struct Step {
     const char* what;
@@ -418,7 +419,7 @@ TEST(SlidePrepForm, TouchAndBlankKeysDriveTheShow) {
       QElapsedTimer t;
       t.start();
       auto reached = [&] {
-        return form.Runner().SlideReady && form.Runner().CurrentIndex == step.slide &&
+        return form.Runner().SlideReady() && form.Runner().CurrentIndex() == step.slide &&
                form.Runner().Blank() == step.blank;
       };
       while (!reached() && t.elapsed() < 3000) QTest::qWait(5);
@@ -426,7 +427,7 @@ TEST(SlidePrepForm, TouchAndBlankKeysDriveTheShow) {
       const QRgb shown = form.grab().toImage().pixel(middle);
       if (!reached() || shown != step.middlePixel) {
         wrong.push_back(std::string(step.what) + ": slide " +
-                        std::to_string(form.Runner().CurrentIndex) + ", pixel " +
+                        std::to_string(form.Runner().CurrentIndex()) + ", pixel " +
                         QString::number(shown, 16).toStdString());
       }
     }

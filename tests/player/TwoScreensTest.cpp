@@ -68,7 +68,7 @@ TEST_F(TwoScreens, ShowFillsTheOtherScreenWhileTheDesignerAndThePresenterFollowI
     auto waitSlide = [&](int index) {
       QElapsedTimer t;
       t.start();
-      while ((player->Runner().CurrentIndex != index || !player->Runner().SlideReady) &&
+      while ((player->Runner().CurrentIndex() != index || !player->Runner().SlideReady()) &&
              t.elapsed() < 3000) {
         QTest::qWait(5);
       }
@@ -83,10 +83,10 @@ TEST_F(TwoScreens, ShowFillsTheOtherScreenWhileTheDesignerAndThePresenterFollowI
     waitSlide(1);
     const PresenterWindow& presenter = *player->Presenter();
     EXPECT_EQ(presenter.screen()->name(), "Laptop");
-    EXPECT_EQ(presenter.Number->text(), "Slide 2 of 3");
-    const QImage next = presenter.Next->pixmap().toImage();
+    EXPECT_EQ(presenter.findChild<QLabel*>("Number")->text(), "Slide 2 of 3");
+    const QImage next = presenter.findChild<QLabel*>("Next")->pixmap().toImage();
     EXPECT_EQ(next.pixel(next.width() / 2, next.height() / 2), 0xFF0000FFu) << "blue next";
-    QTest::mouseClick(presenter.ForwardButton, Qt::LeftButton);
+    QTest::mouseClick(presenter.findChild<QPushButton*>("ForwardButton"), Qt::LeftButton);
     waitSlide(2);
     QTest::keyClick(player, Qt::Key_Escape);
   });

@@ -22,20 +22,21 @@ TEST_F(AboutTest, TextsFitAndTheOkButtonHasTheFocus) {
   TAboutForm about;
   about.show();
   QCoreApplication::processEvents();
-  EXPECT_TRUE(about.Comments->isReadOnly());
-  EXPECT_TRUE(about.Copyright->isReadOnly());
-  EXPECT_FALSE(about.Comments->toPlainText().isEmpty());
-  EXPECT_FALSE(about.Copyright->toPlainText().isEmpty());
-  EXPECT_EQ(about.Comments->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_TRUE(about.findChild<QPlainTextEdit*>("Comments")->isReadOnly());
+  EXPECT_TRUE(about.findChild<QPlainTextEdit*>("Copyright")->isReadOnly());
+  EXPECT_FALSE(about.findChild<QPlainTextEdit*>("Comments")->toPlainText().isEmpty());
+  EXPECT_FALSE(about.findChild<QPlainTextEdit*>("Copyright")->toPlainText().isEmpty());
+  EXPECT_EQ(about.findChild<QPlainTextEdit*>("Comments")->verticalScrollBarPolicy(),
+            Qt::ScrollBarAlwaysOn);
   // The second area has no scroll bar: its text must fit.
-  EXPECT_EQ(about.Copyright->verticalScrollBar()->maximum(), 0);
-  EXPECT_TRUE(about.OKButton->isDefault());
+  EXPECT_EQ(about.findChild<QPlainTextEdit*>("Copyright")->verticalScrollBar()->maximum(), 0);
+  EXPECT_TRUE(about.findChild<QPushButton*>("OKButton")->isDefault());
   // Focus within the box, and keyboard focus once the window is active (a display
   // without a window manager may not activate it by itself).
-  EXPECT_EQ(about.focusWidget(), about.OKButton);
+  EXPECT_EQ(about.focusWidget(), about.findChild<QPushButton*>("OKButton"));
   about.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
-  EXPECT_TRUE(about.OKButton->hasFocus());
+  EXPECT_TRUE(about.findChild<QPushButton*>("OKButton")->hasFocus());
   test::KeepScreenshot(about, "about");
 }
 
@@ -47,7 +48,7 @@ TEST_F(AboutTest, OkAndEnterCloseTheModalBoxWithOk) {
       if (useEnter) {
         QTest::keyClick(&about, Qt::Key_Return);
       } else {
-        QTest::mouseClick(about.OKButton, Qt::LeftButton);
+        QTest::mouseClick(about.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
       }
     });
     EXPECT_EQ(about.exec(), QDialog::Accepted);

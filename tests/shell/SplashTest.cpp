@@ -12,14 +12,14 @@
 namespace lrw {
 namespace {
 
-class FakeTimer : public SplashTimer {
+class FakeTimer : public IntervalTimer {
  public:
   void SetInterval(int ms) override { interval = ms; }
   void SetEnabled(bool on) override { enabled = on; }
   bool Enabled() const override { return enabled; }
   int Interval() const override { return interval; }
   void Fire() {
-    if (enabled && OnTimer) OnTimer();
+    if (enabled) IntervalTimer::Fire();
   }
   int interval = 7000;
   bool enabled = false;
@@ -53,8 +53,8 @@ class SplashTest : public ::testing::Test {
 TEST_F(SplashTest, ShowsVersionAndStatusAndArmsFiveSecondTimer) {
   SplashUnderTest s;
   s.Show();
-  EXPECT_EQ(s.form->lblCurrent_Release->text(), "v4.0");
-  EXPECT_EQ(s.form->lblWorking->text(), "Initializing...");
+  EXPECT_EQ(s.form->findChild<QLabel*>("lblCurrent_Release")->text(), "v4.0");
+  EXPECT_EQ(s.form->findChild<QLabel*>("lblWorking")->text(), "Initializing...");
   EXPECT_EQ(s.form->windowTitle(), "Velmorra");
   EXPECT_TRUE(s.form->Ready());
   EXPECT_FALSE(s.form->Fired());
@@ -75,7 +75,7 @@ TEST_F(SplashTest, PanelClickWhileShowingIsRememberedAndClosesOnceShown) {
   bool readyDuringClick = true;
   SplashUnderTest s([&](TSplashForm& f) {
     readyDuringClick = f.Ready();
-    QTest::mouseClick(f.Panel2, Qt::LeftButton);
+    QTest::mouseClick(f.findChild<QFrame*>("Panel2"), Qt::LeftButton);
   });
   s.Show();
   EXPECT_FALSE(readyDuringClick);
@@ -88,7 +88,7 @@ TEST_F(SplashTest, FormPressSpaceAndLogoWhileShowingAreIgnored) {
   SplashUnderTest s([](TSplashForm& f) {
     QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(1, 1));
     QTest::keyClick(&f, Qt::Key_Space);
-    QTest::mouseClick(f.Image1, Qt::LeftButton);
+    QTest::mouseClick(f.findChild<QLabel*>("Image1"), Qt::LeftButton);
   });
   s.Show();
   EXPECT_FALSE(s.form->Fired());
@@ -106,15 +106,27 @@ TEST_F(SplashTest, AfterShowingWhatClosesAndWhatDoesNot) {
     bool closes;
   };
   const Case cases[] = {
-      {"click Panel1", [](TSplashForm& f) { QTest::mouseClick(f.Panel1, Qt::LeftButton); }, true},
-      {"click Panel2", [](TSplashForm& f) { QTest::mouseClick(f.Panel2, Qt::LeftButton); }, true},
+      {"click Panel1",
+       [](TSplashForm& f) { QTest::mouseClick(f.findChild<QFrame*>("Panel1"), Qt::LeftButton); },
+       true},
+      {"click Panel2",
+       [](TSplashForm& f) { QTest::mouseClick(f.findChild<QFrame*>("Panel2"), Qt::LeftButton); },
+       true},
       {"click version",
-       [](TSplashForm& f) { QTest::mouseClick(f.lblCurrent_Release, Qt::LeftButton); }, true},
+       [](TSplashForm& f) {
+         QTest::mouseClick(f.findChild<QLabel*>("lblCurrent_Release"), Qt::LeftButton);
+       },
+       true},
       {"press on form",
        [](TSplashForm& f) { QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(1, 1)); }, true},
       {"Space", [](TSplashForm& f) { QTest::keyClick(&f, Qt::Key_Space); }, true},
-      {"click logo", [](TSplashForm& f) { QTest::mouseClick(f.Image1, Qt::LeftButton); }, false},
-      {"click status", [](TSplashForm& f) { QTest::mouseClick(f.lblWorking, Qt::LeftButton); },
+      {"click logo",
+       [](TSplashForm& f) { QTest::mouseClick(f.findChild<QLabel*>("Image1"), Qt::LeftButton); },
+       false},
+      {"click status",
+       [](TSplashForm& f) {
+         QTest::mouseClick(f.findChild<QLabel*>("lblWorking"), Qt::LeftButton);
+       },
        false},
       {"Esc", [](TSplashForm& f) { QTest::keyClick(&f, Qt::Key_Escape); }, false},
       {"Enter", [](TSplashForm& f) { QTest::keyClick(&f, Qt::Key_Return); }, false},
@@ -134,13 +146,14 @@ TEST_F(SplashTest, LooksLikeTheLogoInAThinBorder) {
   SplashUnderTest s;
   s.Show();
   EXPECT_EQ(s.form->size(), QSize(TSplashForm::kClientWidth + 2, TSplashForm::kClientHeight + 2));
-  EXPECT_EQ(s.form->Image1->size(), QSize(310, 134));
-  ASSERT_FALSE(s.form->Image1->pixmap().isNull()) << "the logo resource is missing";
-  EXPECT_EQ(s.form->Image1->pixmap().size(), QSize(310, 134));
+  EXPECT_EQ(s.form->findChild<QLabel*>("Image1")->size(), QSize(310, 134));
+  ASSERT_FALSE(s.form->findChild<QLabel*>("Image1")->pixmap().isNull())
+      << "the logo resource is missing";
+  EXPECT_EQ(s.form->findChild<QLabel*>("Image1")->pixmap().size(), QSize(310, 134));
   const QImage shot = s.form->grab().toImage();
   EXPECT_LT(qGray(shot.pixel(0, 0)), 128);  // the border
   // The reel in the logo is dark; the panel around it is white.
-  const QPoint logo = s.form->Image1->mapTo(s.form.get(), QPoint(62, 67));
+  const QPoint logo = s.form->findChild<QLabel*>("Image1")->mapTo(s.form.get(), QPoint(62, 67));
   EXPECT_LT(qGray(shot.pixel(logo + QPoint(0, 30))), 100);
   test::KeepScreenshot(*s.form, "splash");
 }

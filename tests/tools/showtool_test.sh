@@ -281,6 +281,53 @@ expect 2 "bad value for motion" set "$m" 1 motion=spin
 expect 2 "bad value for transition" set "$m" 1 transition=swirl
 rm -rf "$work/motion"
 
+# shuffle: a show setting of the 5.0 file, dropped (and said so) by a 4.0 save; the
+# export follows the order its seed gives, the same order every time.
+h="$work/shuffle"
+mkdir -p "$h"
+colours=(ff0000 00ff00 0000ff ffffff)
+for n in 1 2 3 4; do convert -size 320x240 "xc:#${colours[n-1]}" "$h/$n.png"; done
+"$showtool" add "$h/s.sho" "$h/1.png" "$h/2.png" "$h/3.png" "$h/4.png" --screen 320x240 >/dev/null
+"$showtool" set "$h/s.sho" all effect=0 duration=time seconds=1 >/dev/null
+cp "$h/s.sho" "$h/plain.sho"
+expect 0 "" resave "$h/plain.sho" "$h/plain-again.sho"
+cmp -s "$h/plain.sho" "$h/plain-again.sho" || fail "a show without shuffle changed on saving"
+"$showtool" set "$h/s.sho" shuffle=on >/dev/null
+head -c 21 "$h/s.sho" | tail -c 20 | grep -qx "Lanternreelworks 5.0" || fail "shuffle did not make a 5.0 file"
+"$showtool" dump "$h/s.sho" | grep -qF '"shuffle": true' || fail "dump does not show the shuffle"
+expect 0 "" resave "$h/s.sho" "$h/again.sho"
+cmp -s "$h/s.sho" "$h/again.sho" || fail "a shuffled show does not save again byte for byte"
+expect 0 "the shuffled order" resave "$h/s.sho" "$h/four.sho" --format 4
+cmp -s "$h/four.sho" "$h/plain.sho" || fail "a 4.0 save of the shuffled show is not the plain show"
+"$showtool" set "$h/s.sho" shuffle=off >/dev/null
+cmp -s "$h/s.sho" "$h/plain.sho" || fail "shuffle=off does not give the 4.0 file back"
+"$showtool" set "$h/s.sho" show shuffle=on >/dev/null
+expect 2 "bad value for shuffle" set "$h/s.sho" shuffle=maybe
+# The colour in the middle of each slide's second, in the video's order, each channel
+# as full or none.
+slide_colours() {
+  local d
+  d=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$1")
+  for k in 0 1 2 3; do
+    t=$(awk -v d="$d" -v k="$k" 'BEGIN { print 0.25 + (k + 0.5) * (d - 0.25) / 4 }')
+    ffmpeg -v error -ss "$t" -i "$1" -frames:v 1 -vf scale=1:1 -f rawvideo -pix_fmt rgb24 - |
+      od -An -tu1 | awk '{ for (i = 1; i <= 3; ++i) printf "%s", ($i >= 128 ? "f" : "0"); print "" }'
+  done
+}
+expect 0 "" export "$h/s.sho" "$h/a.mp4" --size 320x240 --fps 24 --seed 7
+order=$(sed -n 's/^shuffled order: //p' "$work/out.txt")
+[ "$(echo "$order" | tr ' ' '\n' | sort | tr '\n' ' ')" = "1 2 3 4 " ] || fail "order '$order' is not every slide once"
+[ "$order" != "1 2 3 4" ] || fail "the shuffled export kept the show order"
+expected=""
+for n in $order; do expected+="$(echo "${colours[n-1]}" | sed -E 's/^(.).(.).(.).$/\1\2\3/')"$'\n'; done
+[ "$(slide_colours "$h/a.mp4")"$'\n' = "$expected" ] || \
+  fail "the video's slides $(slide_colours "$h/a.mp4" | tr '\n' ' ') do not follow the order $order"
+expect 0 "" export "$h/s.sho" "$h/b.mp4" --size 320x240 --fps 24 --seed 7
+[ "$(sed -n 's/^shuffled order: //p' "$work/out.txt")" = "$order" ] || fail "the same seed gave another order"
+[ "$(ffmpeg -v error -i "$h/a.mp4" -map 0:v -f framemd5 -)" = "$(ffmpeg -v error -i "$h/b.mp4" -map 0:v -f framemd5 -)" ] ||
+  fail "the same seed gave other frames"
+rm -rf "$h"
+
 leftover=$(cd "$work" && ls -A | grep -v -x -e s.sho -e v.mp4 -e v.webm -e v.MKV -e locked \
   -e out.txt -e err.txt -e dump.json || true)
 [ -z "$leftover" ] || fail "files left behind: $leftover"

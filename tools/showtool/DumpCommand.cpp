@@ -146,6 +146,7 @@ int RunDump(const std::vector<std::string>& args) {
   std::string out = "{\n";
   out += "  \"signature\": " + (recognised ? Text(r.signature) : std::string("null")) + ",\n";
   out += std::string("  \"loop\": ") + (doc.Loop() ? "true" : "false") + ",\n";
+  out += std::string("  \"shuffle\": ") + (doc.Shuffle() ? "true" : "false") + ",\n";
   out += std::string("  \"portable\": ") + (r.portable ? "true" : "false") + ",\n";
   out += "  \"music\": " + MusicText(doc.Music()) + ",\n";
   out += "  \"slides\": [";

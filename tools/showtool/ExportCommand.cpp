@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +20,7 @@
 #include "export/ExportOptions.h"
 #include "export/VideoEncoder.h"
 #include "export/VideoExport.h"
+#include "player/SlideOrder.h"
 
 namespace lrw::showtool {
 namespace {
@@ -26,7 +28,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: showtool export SHOW OUT [--preset NAME] [--size WxH] [--fps RATE]\n"
     "                              [--codec CODEC] [--quality Q | --bitrate KBPS]\n"
-    "                              [--enter-seconds S] [--force] [--progress | --quiet]\n"
+    "                              [--enter-seconds S] [--seed N] [--force]\n"
+    "                              [--progress | --quiet]\n"
     "  Writes the show as a video: .mp4 or .mkv (H.264, H.265 or AV1, with AAC)\n"
     "  or .webm (VP9 or AV1, with Opus).\n"
     "  --preset NAME       size, rate, codec and quality together: web-1080p,\n"
@@ -38,6 +41,8 @@ constexpr const char* kUsage =
     "                      20) and H.265 (24), 0-63 for AV1 (35) and VP9 (32)\n"
     "  --bitrate KBPS      aim at this many kbit/s instead of a constant quality\n"
     "  --enter-seconds S   how long slides that wait for Enter stay (default 5)\n"
+    "  --seed N            a shuffled show's order: the same N gives the same order\n"
+    "                      (default: a new order each time)\n"
     "  --force             replace OUT when it exists\n"
     "  --progress          a progress line every second, also on a terminal\n"
     "  --quiet             no progress line and no summary\n";
@@ -80,6 +85,7 @@ int RunExport(const std::vector<std::string>& args) {
   const ExportPreset* preset = nullptr;
   bool quiet = false;
   bool lines = false;  // a progress line every second, also on a terminal
+  std::optional<uint64_t> seed;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -108,6 +114,13 @@ int RunExport(const std::vector<std::string>& args) {
       int kbps = 0;
       ok = ParseInt(args[++i], kbps);
       given.bitrateKbps = kbps;
+    } else if (arg == "--seed" && hasValue) {
+      const std::string& text = args[++i];
+      char* end = nullptr;
+      errno = 0;
+      const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+      ok = !text.empty() && text[0] != '-' && end && *end == '\0' && errno == 0;
+      seed = value;
     } else if (arg == "--force") {
       given.replaceExisting = true;
     } else if (arg == "--quiet") {
@@ -184,8 +197,21 @@ int RunExport(const std::vector<std::string>& args) {
     if (progress) progress(p);
   };
 
+  // A shuffled show is exported in the order one run would play it.
+  std::vector<SlideRecord> slides;
+  std::string orderText;  // the slides' numbers in the order exported
+  if (doc.Shuffle()) {
+    SlideOrder order(doc.Count(), true, seed ? *seed : FreshSeed());
+    for (int index : order.FirstLoop()) {
+      slides.push_back(doc.SlideAt(index));
+      if (!orderText.empty()) orderText += ' ';
+      orderText += std::to_string(index + 1);
+    }
+  } else {
+    slides = doc.Slides();
+  }
   const ExportResult result =
-      ExportShowVideo(doc.Slides(), out, options, g_interrupted, callbacks, doc.Music());
+      ExportShowVideo(slides, out, options, g_interrupted, callbacks, doc.Music());
   if (terminal) std::fputs("\n", stderr);
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
@@ -199,6 +225,7 @@ int RunExport(const std::vector<std::string>& args) {
         out.c_str(), result->seconds, static_cast<long long>(result->frames), options.width,
         options.height, FrameRateText(options.fps).c_str(), CodecName(codec), elapsed,
         elapsed > 0 ? result->seconds / elapsed : 0.0);
+    if (!orderText.empty()) std::printf("shuffled order: %s\n", orderText.c_str());
   }
   return 0;
 }

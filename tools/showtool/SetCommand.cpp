@@ -24,7 +24,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: showtool set SHOW SLIDES KEY=VALUE...\n"
-    "  SLIDES: N, N-M, all, or show (for the show's own keys)\n"
+    "  SLIDES: N, N-M, all, or show (for the show's own keys; may be left out)\n"
     "  keys: effect=N|NAME speed=2..10 center=0|1 background=#RRGGBB\n"
     "        image=LEFT,TOP,WIDTH,HEIGHT\n"
     "        caption=TEXT (a pilcrow forces a line break) showcaption=0|1\n"
@@ -33,7 +33,7 @@ constexpr const char* kUsage =
     "        sound=PATH ('' for none) playsound=0|1\n"
     "        duration=enter|sound|time seconds=0..120\n"
     "  with SLIDES = show:\n"
-    "        loop=0|1\n"
+    "        loop=0|1 shuffle=on|off\n"
     "        music=PATH[,PATH...] (music= removes it) musicvolume=0..100\n"
     "        musicfadein=SECONDS musicfadeout=SECONDS (0..60) musicloop=0|1\n";
 
@@ -211,6 +211,16 @@ std::string Apply(SlideRecord& s, const std::string& key, const std::string& val
 std::string ApplyToShow(SlideShowDocument& doc, const std::string& key, const std::string& value) {
   const std::string bad = "bad value for " + key + ": \"" + value + "\"";
   ShowMusic music = doc.Music();
+  if (key == "shuffle") {
+    if (value == "on" || value == "1") {
+      doc.SetShuffle(true);
+    } else if (value == "off" || value == "0") {
+      doc.SetShuffle(false);
+    } else {
+      return bad;
+    }
+    return {};
+  }
   if (key == "loop") {
     const auto v = ParseInt(value, 0, 1);
     if (!v) return bad;
@@ -245,7 +255,8 @@ std::string ApplyToShow(SlideShowDocument& doc, const std::string& key, const st
     if (!v) return bad;
     music.loopList = *v == 1;
   } else {
-    return "\"" + key + "\" is not a key of the show (loop, music, musicvolume, musicfadein, " +
+    return "\"" + key +
+           "\" is not a key of the show (loop, shuffle, music, musicvolume, musicfadein, " +
            "musicfadeout, musicloop)";
   }
   doc.SetMusic(std::move(music));
@@ -255,6 +266,12 @@ std::string ApplyToShow(SlideShowDocument& doc, const std::string& key, const st
 }  // namespace
 
 int RunSet(const std::vector<std::string>& args) {
+  // Without SLIDES, the keys are the show's own: "set SHOW shuffle=on".
+  if (args.size() >= 2 && args[1].find('=') != std::string::npos) {
+    std::vector<std::string> withShow = args;
+    withShow.insert(withShow.begin() + 1, "show");
+    return RunSet(withShow);
+  }
   if (args.size() < 3) {
     std::fprintf(stderr, kUsage, kPictureKeysUsage);
     return 2;
@@ -294,7 +311,7 @@ int RunSet(const std::vector<std::string>& args) {
     std::string error;
     if (showLevel) {
       error = ApplyToShow(doc, key, value);
-    } else if (key == "loop" || key.rfind("music", 0) == 0) {
+    } else if (key == "loop" || key == "shuffle" || key.rfind("music", 0) == 0) {
       error = key + " belongs to the show: use SLIDES = show";
     } else {
       for (long n = first; n <= last && error.empty(); ++n) {
