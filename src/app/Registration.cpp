@@ -10,16 +10,14 @@ namespace lrw {
 int UpdateRegistration(AutomationStartMode mode) {
   if (mode != AutomationStartMode::RegServer && mode != AutomationStartMode::UnregServer) return 0;
   const std::filesystem::path folder = ServiceFileFolder();
-  std::string error;
-  if (folder.empty()) {
-    error = "neither XDG_DATA_HOME nor HOME names a folder";
-  } else if (mode == AutomationStartMode::UnregServer) {
-    if (RemoveServiceFile(ServiceFilePath(folder), error)) return 0;
-  } else if (WriteServiceFile(ServiceFilePath(folder), CurrentProgramPath(), error)) {
-    return 0;
-  }
+  const Result<void> done =
+      folder.empty() ? Fail("neither XDG_DATA_HOME nor HOME names a folder")
+      : mode == AutomationStartMode::UnregServer
+          ? RemoveServiceFile(ServiceFilePath(folder))
+          : WriteServiceFile(ServiceFilePath(folder), CurrentProgramPath());
+  if (done) return 0;
   std::fprintf(stderr, "lanternreelworks: the automation server's registration: %s\n",
-               error.c_str());
+               done.error().message.c_str());
   return 1;
 }
 

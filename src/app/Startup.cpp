@@ -40,7 +40,7 @@ StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& o
     LoadShowCommand load(o.StartFile);
     editor.Execute(load);
     // A show opened from the command line keeps the plain title until it is saved.
-    if (load.Status() == ReadStatus::Ok) {
+    if (load.Outcome()) {
       if (o.RunAndExit || o.RunAndStay)
         editor.Execute(RunShowCommand(RunShowCommand::From::Beginning));
     } else {

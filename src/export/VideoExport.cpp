@@ -47,8 +47,8 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
     return Failed("The file \"" + target + "\" already exists.");
   }
   // The encoder writes the new content by name; it takes the target's name only when whole.
-  AtomicFileWriter file(target);
-  if (!file.ok()) return Failed(file.Error());
+  Result<AtomicFileWriter> file = AtomicFileWriter::Open(target);
+  if (!file) return Failed(file.error().message);
 
   ShowFrameRenderer renderer(slides, options);
   const ShowTimeline& timeline = renderer.Timeline();
@@ -66,7 +66,7 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
   settings.bitrateKbps = options.bitrateKbps.value_or(0);
   settings.audio = !timeline.sounds.empty() || music.Present();
   VideoEncoder encoder;
-  if (std::string error = encoder.Open(file.ContentPath(), target, settings); !error.empty()) {
+  if (std::string error = encoder.Open(file->ContentPath(), target, settings); !error.empty()) {
     return Failed(std::move(error));
   }
   // The music's fade-out ends with the last frame, as the show's ends with its last slide.
@@ -113,7 +113,9 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
       !error.empty()) {
     return Failed(std::move(error));
   }
-  if (std::optional<std::string> error = file.Commit()) return Failed(std::move(*error));
+  if (Result<void> committed = file->Commit(); !committed) {
+    return Failed(std::move(committed).error().message);
+  }
   report(true);
   return {ExportStatus::Done, {}, frames, static_cast<double>(frames) / fps};
 }

@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
   lrw::ShowEditor& editor = form.Editor();
   lrw::LoadShowCommand load(file);
   editor.Execute(load);
-  if (load.Status() != lrw::ReadStatus::Ok) return 1;
+  if (!load.Outcome()) return 1;
   form.show();
   if (editor.Document().Count() > 1) editor.Select({1}, 1);
   auto* strip = form.findChild<QWidget*>(QStringLiteral("ImageListBox"));

@@ -198,7 +198,7 @@ TEST(TranslatedMessages, ComposedCoreMessagesKeepTheirNamesInEveryLanguage) {
   } messages[] = {
       {DamagedFileText({"/shows/holiday.sho", 3}), "/shows/holiday.sho"},
       {DamagedFileText({"/shows/holiday.sho", 1}), "/shows/holiday.sho"},
-      {ReadShowFile(notAShow).errorText, notAShow},
+      {ReadShowFile(notAShow).error().message, notAShow},
       {CheckExportOptions("/videos/trip.webm", h265), ".webm"},
       {CheckExportOptions("/videos/trip.mp4", h265), CodecName(VideoCodec::H265)},
   };
