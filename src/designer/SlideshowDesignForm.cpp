@@ -300,7 +300,8 @@ void TSlideshowDesignForm::ProcessDroppedFiles() {
   }
   if (dropped.shortcutError) {
     Beep(editor_, BeepKind::Error);
-    TellUser(editor_, dropped.shortcutError->message, LRW_TR_NOOP("lrw::Messages", "Error"), PromptIcon::Error);
+    TellUser(editor_, dropped.shortcutError->message, LRW_TR_NOOP("lrw::Messages", "Error"),
+             PromptIcon::Error);
   }
 }
 

@@ -132,8 +132,8 @@ class SlideReader {
       }
       if (record.owner > result_.slides.size()) {
         DamageInRecords(kStreamReadError, "a record names slide " + std::to_string(record.owner) +
-                                            " of a show of " +
-                                            std::to_string(result_.slides.size()));
+                                              " of a show of " +
+                                              std::to_string(result_.slides.size()));
         return;
       }
       if (length > src_.Remaining()) {
@@ -168,7 +168,7 @@ class SlideReader {
   // both what went wrong and where the show stops.
   void Damage(std::string_view kind, const std::string& detail) {
     SetDamage(std::string(kind) + ". Slide " + std::to_string(result_.slides.size() + 1) +
-            " of \"" + path_ + "\": " + detail);
+              " of \"" + path_ + "\": " + detail);
   }
 
   // Damage after the slides: every slide was read, so the text names none.
@@ -211,8 +211,8 @@ class SlideReader {
          {std::pair{&slide.PictureName, "picture"}, std::pair{&slide.SoundName, "sound"}}) {
       if (!name->empty() && !IsPlainFileName(*name)) {
         Damage(kStreamReadError, std::string("its ") + kind + " name \"" + Cp1252ToUtf8(*name) +
-                                   "\" is not a plain file name, but a portable show keeps "
-                                   "its files beside the show file");
+                                     "\" is not a plain file name, but a portable show keeps "
+                                     "its files beside the show file");
         return false;
       }
     }
@@ -220,8 +220,8 @@ class SlideReader {
       portableFolder_ = PortableFolder(path_);
       if (portableFolder_->empty()) {
         Damage(kStreamReadError,
-             "the folder of the portable show cannot be written in the Windows-1252 "
-             "character set; move the show to a folder whose name can");
+               "the folder of the portable show cannot be written in the Windows-1252 "
+               "character set; move the show to a folder whose name can");
         return false;
       }
     }
@@ -238,8 +238,8 @@ class SlideReader {
     for (std::string& track : result_.music.tracks) {
       if (!IsPlainFileName(track)) {
         DamageInRecords(kStreamReadError, "its music file \"" + track +
-                                            "\" is not a plain file name, but a portable show "
-                                            "keeps its files beside the show file");
+                                              "\" is not a plain file name, but a portable show "
+                                              "keeps its files beside the show file");
         result_.music = ShowMusic{};
         return;
       }

@@ -80,8 +80,7 @@ TEST(AtomicSave, FailedWriteKeepsOldFileAndModified) {
     w = WriteShowFile(doc, path, false);
   }
   EXPECT_FALSE(w.has_value());
-  EXPECT_NE(Why(w).find("Cannot write file \"" + path + "\""), std::string::npos)
-      << Why(w);
+  EXPECT_NE(Why(w).find("Cannot write file \"" + path + "\""), std::string::npos) << Why(w);
   EXPECT_EQ(ReadBytes(path), old);
   EXPECT_TRUE(doc.Modified());
   EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"show.sho"}) << "no temporary left";
@@ -180,8 +179,7 @@ TEST(AtomicSave, OnlyFilesAreReplacedAlsoThroughLinks) {
     const Result<void> w = WriteShowFile(doc, path, false);
     EXPECT_FALSE(w.has_value());
     EXPECT_EQ(Why(w).rfind("Cannot create file \"" + path + "\". ", 0), 0u) << Why(w);
-    EXPECT_NE(Why(w).find(c.kind + ", not a file; it has been left as it is."),
-              std::string::npos)
+    EXPECT_NE(Why(w).find(c.kind + ", not a file; it has been left as it is."), std::string::npos)
         << Why(w);
     if (!c.target.empty()) {
       EXPECT_NE(Why(w).find("It links to \""), std::string::npos);

@@ -171,8 +171,7 @@ TEST(DecodeBmp, EveryTruncationOfUncompressedFilesFails) {
     ASSERT_TRUE(DecodeBmp(std::span(file.data(), file.size() - padding))) << v.name;
     for (size_t n = 0; n < file.size() - padding; ++n) {
       const auto bmp = DecodeBmp(std::span(file.data(), n));
-      ASSERT_FALSE(bmp.has_value())
-          << v.name << " cut at " << n;
+      ASSERT_FALSE(bmp.has_value()) << v.name << " cut at " << n;
       EXPECT_FALSE(bmp.error().message.empty());
     }
   }

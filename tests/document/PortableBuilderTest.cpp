@@ -93,8 +93,9 @@ TEST_F(PortableBuilderTest, CopiesPicturesAndSoundsUnderTheirNamesAsStored) {
   EXPECT_EQ(Read(back.Slides()[1].SoundFolder + back.Slides()[1].SoundName), "padded sound");
 
   // Saving it again (as Save does for a .bld) copies nothing more: every name is there.
-  EXPECT_EQ(CopyMediaFiles(back.Slides(), Dir("moved")).value_or(std::vector<std::string>{"failed"}),
-            std::vector<std::string>{});
+  EXPECT_EQ(
+      CopyMediaFiles(back.Slides(), Dir("moved")).value_or(std::vector<std::string>{"failed"}),
+      std::vector<std::string>{});
 }
 
 TEST_F(PortableBuilderTest, BuildingWherePicturesLieCopiesNothingAndKeepsThem) {
@@ -147,9 +148,10 @@ TEST_F(PortableBuilderTest, VanishedPictureStopsWithItsErrorAndRemovesOnlyThisBu
   const Result<std::vector<std::string>> r = CopyMediaFiles(slides, Dir("out"));
 
   ASSERT_FALSE(r);
-  EXPECT_EQ(r.error().message, "Cannot open file \"" + Dir("pics") +
-                         "gone.png\". No such file or directory. The 1 file this build had copied "
-                         "was removed again; files that were there before are untouched.");
+  EXPECT_EQ(r.error().message,
+            "Cannot open file \"" + Dir("pics") +
+                "gone.png\". No such file or directory. The 1 file this build had copied "
+                "was removed again; files that were there before are untouched.");
   EXPECT_FALSE(fs::exists(Dir("out") + "a.png"));
   EXPECT_EQ(Read(Dir("out") + "c.png"), "there before");
 }

@@ -233,8 +233,7 @@ TEST(ShowFileSignatures, MissingFileOrFolderCannotBeOpened) {
     SlideShowDocument doc = MixedShow();
     const ReadOutcome r = Outcome(OpenShowFile(doc, path));
     EXPECT_EQ(r.problem, ErrorKind::CannotOpen) << path;
-    EXPECT_NE(r.text.find("Cannot open file \"" + path + "\""), std::string::npos)
-        << r.text;
+    EXPECT_NE(r.text.find("Cannot open file \"" + path + "\""), std::string::npos) << r.text;
     EXPECT_EQ(doc.Count(), MixedShow().Count());
     EXPECT_TRUE(doc.FileName().empty());
   }
@@ -353,8 +352,7 @@ TEST(PortableShow, NamesThatLeaveTheShowFolderAreReadErrors) {
     EXPECT_EQ(r.slides[0].PictureFolder, "/shows/");
     const std::string& bad = c.picture.empty() || IsPlainFileName(c.picture) ? c.sound : c.picture;
     EXPECT_NE(r.text.find("Slide 2 of \"/shows/x.bld\""), std::string::npos) << r.text;
-    EXPECT_NE(r.text.find("\"" + bad + "\" is not a plain file name"), std::string::npos)
-        << r.text;
+    EXPECT_NE(r.text.find("\"" + bad + "\" is not a plain file name"), std::string::npos) << r.text;
   }
 }
 
@@ -484,8 +482,7 @@ TEST(ShowFileDamage, MalformedBlocksStopWithAReadError) {
     const ReadOutcome r = Outcome(ParseShowFile(fileWith(c.block), "/shows/bad.sho"));
     EXPECT_EQ(r.problem, ErrorKind::Damaged) << c.name;
     EXPECT_EQ(r.text.rfind(c.kind, 0), 0u) << c.name << ": " << r.text;
-    EXPECT_NE(r.text.find(". Slide 2 of \"/shows/bad.sho\": "), std::string::npos)
-        << r.text;
+    EXPECT_NE(r.text.find(". Slide 2 of \"/shows/bad.sho\": "), std::string::npos) << r.text;
     ASSERT_EQ(r.slides.size(), 1u) << c.name;
     ExpectSameSlide(r.slides[0], first, c.name);
   }

@@ -54,7 +54,8 @@ Result<void> ApplyPictureKey(SlideRecord& s, const std::string& key, const std::
                            : value == "fit"  ? PictureFit::Fit
                            : value == "fill" ? PictureFit::Fill
                                              : static_cast<PictureFit>(-1);
-    if (fit != PictureFit::Own && fit != PictureFit::Fit && fit != PictureFit::Fill) return Fail(bad);
+    if (fit != PictureFit::Own && fit != PictureFit::Fit && fit != PictureFit::Fill)
+      return Fail(bad);
     if (s.IsBlank()) return {};
     TLoadPictureModule loader;
     const std::string path = Cp1252ToUtf8(s.PicturePath());
@@ -73,7 +74,8 @@ Result<void> ApplyPictureKey(SlideRecord& s, const std::string& key, const std::
   } else if (key == "strength") {
     int v = -1;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
-    if (ec != std::errc() || end != value.data() + value.size() || v < 0 || v > 100) return Fail(bad);
+    if (ec != std::errc() || end != value.data() + value.size() || v < 0 || v > 100)
+      return Fail(bad);
     s.Motion.strength = static_cast<uint8_t>(v);
   } else if (key == "ease") {
     if (value != "linear" && value != "smooth") return Fail(bad);

@@ -246,7 +246,8 @@ Result<void> ApplyToShow(SlideShowDocument& doc, const std::string& key, const s
     if (!v) return Fail(bad);
     music.loopList = *v == 1;
   } else {
-    return Fail("\"" + key + "\" is not a key of the show (loop, music, musicvolume, musicfadein, " +
+    return Fail("\"" + key +
+                "\" is not a key of the show (loop, music, musicvolume, musicfadein, " +
                 "musicfadeout, musicloop)");
   }
   doc.SetMusic(std::move(music));
