@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "document/ShowFile.h"
@@ -48,13 +49,15 @@ int main(int argc, char** argv) {
     if (child == 0) {
       ::close(report[0]);
       if (mode == "show") {
-        const lrw::ShowFileReadResult show = lrw::ReadShowFile(argv[i]);
+        const lrw::Result<lrw::ShowFileContent> read = lrw::ReadShowFile(argv[i]);
+        const lrw::ShowFileContent show = read ? *read : lrw::ShowFileContent{};
+        const std::optional<lrw::Error> error = read ? show.damage : read.error();
         int thumbnails = 0;
         for (const lrw::SlideRecord& slide : show.slides) thumbnails += slide.Thumbnail ? 1 : 0;
         const std::string text = std::to_string(show.slides.size()) + " slides, " +
                                  std::to_string(thumbnails) + " thumbnails, " +
                                  std::to_string(show.droppedThumbnails) + " left out" +
-                                 (show.errorText.empty() ? "" : "; " + show.errorText);
+                                 (error ? "; " + error->message : "");
         if (::write(report[1], text.data(), text.size()) < 0) return 1;
         ::_exit(0);
       }

@@ -53,13 +53,13 @@ bool IsReaderMessage(const char* what) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  lrw::ShellLinkData link;
-  try {
-    link = lrw::ParseShellLink(std::span<const uint8_t>(data, size));
-  } catch (const lrw::EShortcutError& e) {
-    Check(IsReaderMessage(e.what()));
+  const lrw::Result<lrw::ShellLinkData> parsed =
+      lrw::ParseShellLink(std::span<const uint8_t>(data, size));
+  if (!parsed) {
+    Check(IsReaderMessage(parsed.error().message.c_str()));
     return 0;
   }
+  const lrw::ShellLinkData& link = *parsed;
   for (const std::string* s : {&link.description, &link.relativePath, &link.workingDir,
                                &link.arguments, &link.iconLocation, &link.linkInfoPath}) {
     Check(IsValidUtf8WithoutZero(*s));

@@ -15,33 +15,34 @@ void Check(bool ok) {
 }
 
 void FuzzBmp(std::span<const uint8_t> data) {
-  std::string error;
-  const auto bmp = lrw::DecodeBmp(data, &error);
-  Check(bmp.has_value() || !error.empty());
+  const lrw::Result<lrw::Bitmap> bmp = lrw::DecodeBmp(data);
+  Check(bmp.has_value() || !bmp.error().message.empty());
   if (!bmp) return;
   Check(static_cast<uint64_t>(bmp->width) * bmp->height <= lrw::kMaxBmpPixels);
   Check(bmp->pixels.size() == static_cast<size_t>(bmp->width) * bmp->height);
   if (bmp->empty()) return;
-  const auto again = lrw::DecodeBmp(lrw::EncodeBmp(*bmp), nullptr);
+  const auto again = lrw::DecodeBmp(lrw::EncodeBmp(*bmp));
   Check(again.has_value() && *again == *bmp);
 }
 
 void FuzzShow(std::span<const uint8_t> data) {
-  const lrw::ShowFileReadResult r = lrw::ParseShowFile(data, "/fuzz/show.bld");
-  Check((r.status == lrw::ReadStatus::Ok) == r.errorText.empty());
+  const lrw::Result<lrw::ShowFileContent> read = lrw::ParseShowFile(data, "/fuzz/show.bld");
+  Check(read ? !read->damage || !read->damage->message.empty() : !read.error().message.empty());
+  const lrw::ShowFileContent r = read ? *read : lrw::ShowFileContent{};
   // The 5.0 records (music) are kept through a save as well; without them the save is 4.0.
   lrw::SlideShowDocument doc;
   doc.Load(r.slides, {}, r.loop, r.music);
   const std::vector<uint8_t> saved = lrw::EncodeShowFile(doc, false);
-  const lrw::ShowFileReadResult back = lrw::ParseShowFile(saved, "/fuzz/again.sho");
-  Check(back.status == lrw::ReadStatus::Ok);
+  const lrw::Result<lrw::ShowFileContent> reread = lrw::ParseShowFile(saved, "/fuzz/again.sho");
+  Check(reread && !reread->damage);
+  const lrw::ShowFileContent& back = *reread;
   Check(back.slides.size() == r.slides.size());
   Check(back.music == (r.music.Present() ? r.music : lrw::ShowMusic{}));
   Check((back.signature == lrw::kShowSignatureV5) == r.music.Present());
   // Saved as 4.0 on purpose, the same slides without the records.
-  const lrw::ShowFileReadResult v4 = lrw::ParseShowFile(
+  const lrw::Result<lrw::ShowFileContent> v4 = lrw::ParseShowFile(
       lrw::EncodeShowFile(doc, false, lrw::ShowFormat::Version4), "/fuzz/v4.sho");
-  Check(v4.status == lrw::ReadStatus::Ok && v4.slides.size() == r.slides.size());
+  Check(v4 && !v4->damage && v4->slides.size() == r.slides.size());
   for (size_t i = 0; i < r.slides.size(); ++i) {
     const lrw::SlideRecord& a = r.slides[i];
     const lrw::SlideRecord& b = back.slides[i];

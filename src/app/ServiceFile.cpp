@@ -60,21 +60,16 @@ std::string CurrentProgramPath() {
   return ec ? std::string() : exe.string();
 }
 
-bool WriteServiceFile(const fs::path& file, const std::string& programPath, std::string& error) {
+Result<void> WriteServiceFile(const fs::path& file, const std::string& programPath) {
   if (programPath.empty() || !fs::path(programPath).is_absolute()) {
-    error = "the program's own path is not known";
-    return false;
+    return Fail("the program's own path is not known");
   }
   if (programPath.find_first_of("\r\n") != std::string::npos) {
-    error = "the program's path holds a line break: " + programPath;
-    return false;
+    return Fail("the program's path holds a line break: " + programPath);
   }
   std::error_code ec;
   fs::create_directories(file.parent_path(), ec);
-  if (ec) {
-    error = "cannot create " + file.parent_path().string() + ": " + ec.message();
-    return false;
-  }
+  if (ec) return Fail("cannot create " + file.parent_path().string() + ": " + ec.message());
   const fs::path temp =
       file.parent_path() / ("." + file.filename().string() + "." + std::to_string(::getpid()));
   {
@@ -83,28 +78,23 @@ bool WriteServiceFile(const fs::path& file, const std::string& programPath, std:
     out.close();
     if (!out) {
       fs::remove(temp, ec);
-      error = "cannot write " + file.string();
-      return false;
+      return Fail("cannot write " + file.string());
     }
   }
   fs::rename(temp, file, ec);
   if (ec) {
     std::error_code ignored;
     fs::remove(temp, ignored);
-    error = "cannot write " + file.string() + ": " + ec.message();
-    return false;
+    return Fail("cannot write " + file.string() + ": " + ec.message());
   }
-  return true;
+  return {};
 }
 
-bool RemoveServiceFile(const fs::path& file, std::string& error) {
+Result<void> RemoveServiceFile(const fs::path& file) {
   std::error_code ec;
   fs::remove(file, ec);
-  if (ec) {
-    error = "cannot remove " + file.string() + ": " + ec.message();
-    return false;
-  }
-  return true;
+  if (ec) return Fail("cannot remove " + file.string() + ": " + ec.message());
+  return {};
 }
 
 }  // namespace lrw

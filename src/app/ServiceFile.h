@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/Result.h"
+
 namespace lrw {
 
 inline constexpr const char* kAutomationServiceName = "Quorvel.SlideShowOLE";
@@ -33,10 +35,8 @@ std::string ServiceFileText(const std::string& programPath);
 std::string CurrentProgramPath();
 
 // Writes the file (replacing it whole, so the bus never reads half of it) or removes
-// it (a missing file counts as removed). On failure they return false and set `error`
-// to a one-line reason.
-bool WriteServiceFile(const std::filesystem::path& file, const std::string& programPath,
-                      std::string& error);
-bool RemoveServiceFile(const std::filesystem::path& file, std::string& error);
+// it (a missing file counts as removed). A failure's message is a one-line reason.
+Result<void> WriteServiceFile(const std::filesystem::path& file, const std::string& programPath);
+Result<void> RemoveServiceFile(const std::filesystem::path& file);
 
 }  // namespace lrw

@@ -40,7 +40,7 @@ StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& o
     LoadShowCommand load(o.startFile);
     editor.Execute(load);
     // A show opened from the command line keeps the plain title until it is saved.
-    if (load.Status() == ReadStatus::Ok) {
+    if (load.Outcome()) {
       if (o.runAndExit || o.runAndStay)
         editor.Execute(RunShowCommand(RunShowCommand::From::Beginning));
     } else {

@@ -42,7 +42,7 @@ bool DesignerAutomation::ReleaseShow() {
 
 bool DesignerAutomation::RunShowFile(const std::string& path) {
   LoadShowCommand load(path);
-  if (!editor_.Execute(load) || load.Status() != ReadStatus::Ok) return false;
+  if (!editor_.Execute(load) || !load.Outcome()) return false;
   QPointer<TSlideshowDesignForm> designer(&designer_);
   editor_.Execute(RunShowCommand(RunShowCommand::From::Beginning));
   return designer != nullptr;

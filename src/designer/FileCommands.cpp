@@ -59,9 +59,9 @@ class BusyPointer {
 // Writes the show; tells the user why not. True when written.
 bool Write(ShowEditor& editor, const std::string& path, bool portable,
            ShowFormat format = ShowFormat::Needed) {
-  const WriteResult written = WriteShowFile(editor.Document(), path, portable, format);
-  if (!written.ok) {
-    TellUser(editor, written.errorText, kMessageCaption, PromptIcon::Error);
+  const Result<void> written = WriteShowFile(editor.Document(), path, portable, format);
+  if (!written) {
+    TellUser(editor, written.error().message, kMessageCaption, PromptIcon::Error);
     return false;
   }
   return true;
@@ -70,12 +70,12 @@ bool Write(ShowEditor& editor, const std::string& path, bool portable,
 // Copies the show's media into `folder`; the files copied, or nothing when the copy
 // failed (what it had copied is gone again, and the user has been told).
 std::optional<std::vector<std::string>> CopyMedia(ShowEditor& editor, const std::string& folder) {
-  CopyMediaResult copied = [&] {
+  Result<std::vector<std::string>> copied = [&] {
     BusyPointer pointer(editor);
     return CopyMediaFiles(editor.Document().Slides(), folder, editor.Document().Music().tracks);
   }();
-  if (copied.ok()) return std::move(copied.copied);
-  TellUser(editor, copied.error, kMessageCaption, PromptIcon::Error);
+  if (copied) return std::move(*copied);
+  TellUser(editor, copied.error().message, kMessageCaption, PromptIcon::Error);
   return std::nullopt;
 }
 
@@ -84,11 +84,12 @@ std::optional<std::vector<std::string>> CopyMedia(ShowEditor& editor, const std:
 bool WritePortable(ShowEditor& editor, const std::string& path) {
   const auto copied = CopyMedia(editor, FolderOf(path));
   if (!copied) return false;
-  const WriteResult written = WriteShowFile(editor.Document(), path, true);
-  if (written.ok) return true;
+  const Result<void> written = WriteShowFile(editor.Document(), path, true);
+  if (written) return true;
   const std::string removed = RemoveCopiedMedia(*copied);
-  const std::string joint = written.errorText.ends_with('.') ? " " : ". ";
-  TellUser(editor, written.errorText + (removed.empty() ? "" : joint + removed), kMessageCaption,
+  const std::string& why = written.error().message;
+  const std::string joint = why.ends_with('.') ? " " : ". ";
+  TellUser(editor, why + (removed.empty() ? "" : joint + removed), kMessageCaption,
            PromptIcon::Error);
   return false;
 }
@@ -146,34 +147,31 @@ PromptAnswer QuerySaveChanges(ShowEditor& editor, bool offerCancel, bool askAgai
 }
 
 void LoadShowCommand::OnExecute(ShowEditor& editor) {
-  ShowFileReadResult result = [&] {
+  Result<ShowFileContent> result = [&] {
     BusyPointer pointer(editor);
     return ReadShowFile(path_);
   }();
-  status_ = result.status;
-  switch (result.status) {
-    case ReadStatus::NotAShowFile:
+  if (!result) {
+    outcome_ = Fail(result.error());
+    if (result.error().kind == ErrorKind::NotAShowFile) {
       Beep(editor, BeepKind::Warning);
       TellUser(editor, NotAShowFileMessage(path_), kMessageCaption, PromptIcon::Warning);
-      return;
-    case ReadStatus::CannotOpen:
-      TellUser(editor, result.errorText, kMessageCaption, PromptIcon::Error);
-      return;
-    case ReadStatus::ReadError:
-    case ReadStatus::Ok:
-      break;
+    } else {
+      TellUser(editor, result.error().message, kMessageCaption, PromptIcon::Error);
+    }
+    return;
   }
+  outcome_ = result->damage ? Result<void>(Fail(*result->damage)) : Result<void>();
   // Also on a read error the old slides go: the show now belongs to this file, and a
   // later save must not write another show's slides over it.
   editor.Memory().damagedFile.reset();
-  if (result.status == ReadStatus::ReadError) {
-    editor.Memory().damagedFile = DamagedFile{path_, static_cast<int>(result.slides.size())};
+  if (result->damage) {
+    editor.Memory().damagedFile = DamagedFile{path_, static_cast<int>(result->slides.size())};
   }
-  Document(editor).Load(std::move(result.slides), path_, result.loop, std::move(result.music),
-                        result.shuffle);
+  Document(editor).Load(std::move(result->slides), path_, result->loop, std::move(result->music),
+                        result->shuffle);
   editor.ClearHistory();
-  if (result.status == ReadStatus::ReadError)
-    TellUser(editor, result.errorText, kMessageCaption, PromptIcon::Error);
+  if (result->damage) TellUser(editor, result->damage->message, kMessageCaption, PromptIcon::Error);
 }
 
 void OpenShowCommand::OnExecute(ShowEditor& editor) {
@@ -185,16 +183,13 @@ void OpenShowCommand::OnExecute(ShowEditor& editor) {
   if (QuerySaveChanges(editor, true) == PromptAnswer::Cancel) return;
   LoadShowCommand load(*chosen);
   editor.Execute(load);
-  switch (load.Status()) {
-    case ReadStatus::Ok:
-    case ReadStatus::ReadError:  // the slides before the damage are loaded from it
-      editor.SetTitlePath(*chosen);
-      break;
-    case ReadStatus::NotAShowFile:
-      editor.SetTitlePath({});
-      break;
-    case ReadStatus::CannotOpen:  // nothing changed
-      break;
+  const Result<void>& read = load.Outcome();
+  // After damage the slides before it are loaded from the file; a file that cannot be
+  // opened changed nothing.
+  if (read || read.error().kind == ErrorKind::Damaged) {
+    editor.SetTitlePath(*chosen);
+  } else if (read.error().kind == ErrorKind::NotAShowFile) {
+    editor.SetTitlePath({});
   }
 }
 

@@ -28,11 +28,13 @@ class LoadShowCommand : public EditorCommand {
   std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Open"); }
   bool OnEnabled(const ShowEditor&) const override { return true; }
   void OnExecute(ShowEditor& editor) override;
-  ReadStatus Status() const { return status_; }
+  // How the read went: the whole show, or why not (NotAShowFile, CannotOpen, or Damaged
+  // with the slides before the damage loaded).
+  const Result<void>& Outcome() const { return outcome_; }
 
  private:
   std::string path_;
-  ReadStatus status_ = ReadStatus::CannotOpen;
+  Result<void> outcome_ = Fail(ErrorKind::CannotOpen);
 };
 
 // "&Open": the dialog, then the save prompt, then the file; the title names the file.

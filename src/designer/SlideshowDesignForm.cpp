@@ -296,9 +296,10 @@ void TSlideshowDesignForm::ProcessDroppedFiles() {
     ShowEditor::BusyScope busy(editor_, BusyReason::Modal);
     TellImportProblem(services_.prompts, problem);
   }
-  if (!dropped.error.empty()) {
+  if (dropped.shortcutError) {
     Beep(editor_, BeepKind::Error);
-    TellUser(editor_, dropped.error, LRW_TR_NOOP("lrw::Messages", "Error"), PromptIcon::Error);
+    TellUser(editor_, dropped.shortcutError->message, LRW_TR_NOOP("lrw::Messages", "Error"),
+             PromptIcon::Error);
   }
 }
 

@@ -13,6 +13,7 @@
 #include <limits>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "document/Paths.h"
 
@@ -155,36 +156,43 @@ bool CanLinkUnnamed() {
 
 }  // namespace
 
-AtomicFileWriter::AtomicFileWriter(const std::string& path, TemporaryKind kind) : path_(path) {
-  const ResolvedPath resolved = ResolveLinks(path);
-  if (resolved.error != 0) {
-    error_ = CreateError(path, resolved.error);
-    return;
-  }
+Result<AtomicFileWriter> AtomicFileWriter::Open(const std::string& path, TemporaryKind kind) {
+  AtomicFileWriter writer(path);
+  if (Result<void> created = writer.Create(kind); !created) return Fail(std::move(created).error());
+  return writer;
+}
+
+AtomicFileWriter::AtomicFileWriter(AtomicFileWriter&& other) noexcept
+    : path_(std::move(other.path_)),
+      target_(std::move(other.target_)),
+      folder_(std::move(other.folder_)),
+      name_(std::move(other.name_)),
+      tempPath_(std::exchange(other.tempPath_, {})),
+      fd_(std::exchange(other.fd_, -1)),
+      replacing_(other.replacing_) {}
+
+Result<void> AtomicFileWriter::Create(TemporaryKind kind) {
+  const ResolvedPath resolved = ResolveLinks(path_);
+  if (resolved.error != 0) return Fail(CreateError(path_, resolved.error));
   target_ = resolved.path;
   folder_ = FolderOf(target_);
   name_ = FileNameOf(target_);
-  if (name_.empty()) {
-    error_ = CreateError(path, EISDIR);
-    return;
-  }
+  if (name_.empty()) return Fail(CreateError(path_, EISDIR));
   if (resolved.exists && !S_ISREG(resolved.st.st_mode)) {
-    error_ = NotAFileError(path, target_, resolved.st.st_mode);
-    return;
+    return Fail(NotAFileError(path_, target_, resolved.st.st_mode));
   }
   replacing_ = resolved.exists;
   // Replacing by rename would get past a write-protected file; refuse as overwriting would.
-  if (replacing_ && ::access(target_.c_str(), W_OK) != 0) {
-    error_ = CreateError(path, errno);
-    return;
-  }
+  if (replacing_ && ::access(target_.c_str(), W_OK) != 0) return Fail(CreateError(path_, errno));
   RemoveStaleTemporaries(folder_);
 
   if (kind == TemporaryKind::Unnamed && CanLinkUnnamed()) {
     fd_ = ::open(folder_.empty() ? "." : folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
   }
   // Not every file system makes unnamed files.
-  if (fd_ < 0 && !OpenNamed()) return;
+  if (fd_ < 0) {
+    if (Result<void> named = OpenNamed(); !named) return named;
+  }
 
   if (replacing_) {
     // The owner first: changing it clears the set-id bits, which the mode then restores.
@@ -192,10 +200,12 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path, TemporaryKind kind) 
     const int owned = ::fchown(fd_, resolved.st.st_uid, resolved.st.st_gid);
     static_cast<void>(owned);
     if (::fchmod(fd_, resolved.st.st_mode & 07777) != 0) {
-      error_ = WriteError(path_, errno);
+      const int err = errno;
       Discard();
+      return Fail(WriteError(path_, err));
     }
   }
+  return {};
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
@@ -209,16 +219,16 @@ std::string AtomicFileWriter::TemporaryName(int attempt) const {
          std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" + std::to_string(attempt);
 }
 
-bool AtomicFileWriter::OpenNamed() {
+Result<void> AtomicFileWriter::OpenNamed() {
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath_ = TemporaryName(attempt);
     fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd_ >= 0) return true;
+    if (fd_ >= 0) return {};
     if (errno != EEXIST) break;
   }
-  error_ = CreateError(path_, errno);
+  const int err = errno;
   tempPath_.clear();
-  return false;
+  return Fail(CreateError(path_, err));
 }
 
 void AtomicFileWriter::Discard() {
@@ -228,59 +238,57 @@ void AtomicFileWriter::Discard() {
   tempPath_.clear();
 }
 
-bool AtomicFileWriter::Write(std::span<const uint8_t> bytes) {
-  if (!ok()) return false;
+Result<void> AtomicFileWriter::Write(std::span<const uint8_t> bytes) {
+  if (fd_ < 0) return Fail(WriteError(path_, EBADF));
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      error_ = WriteError(path_, errno);
+      const int err = errno;
       Discard();
-      return false;
+      return Fail(WriteError(path_, err));
     }
     done += static_cast<size_t>(n);
   }
-  return true;
+  return {};
 }
 
 std::string AtomicFileWriter::ContentPath() const {
-  if (!ok() || fd_ < 0) return {};
+  if (fd_ < 0) return {};
   // An unnamed file is reached through its descriptor's entry in /proc.
   return tempPath_.empty() ? "/proc/self/fd/" + std::to_string(fd_) : tempPath_;
 }
 
-std::optional<std::string> AtomicFileWriter::Commit() {
-  if (!ok()) return error_;
-  std::optional<std::string> failure;
-  if (::fsync(fd_) != 0) failure = WriteError(path_, errno);
+Result<void> AtomicFileWriter::Commit() {
+  if (fd_ < 0) return Fail(WriteError(path_, EBADF));
+  Result<void> done;
+  if (::fsync(fd_) != 0) done = Fail(WriteError(path_, errno));
   // A named temporary is closed first: some file systems report write errors only then.
-  if (!failure && !tempPath_.empty()) {
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) failure = WriteError(path_, errno);
+  if (done && !tempPath_.empty()) {
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0) done = Fail(WriteError(path_, errno));
   }
-  if (!failure) failure = PutInPlace();
-  if (failure) {
-    error_ = *failure;
+  if (done) done = PutInPlace();
+  if (!done) {
     Discard();
-    return failure;
+    return done;
   }
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   SyncFolder(folder_);
-  return std::nullopt;
+  return {};
 }
 
-std::optional<std::string> AtomicFileWriter::PutInPlace() {
+Result<void> AtomicFileWriter::PutInPlace() {
   if (tempPath_.empty()) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd_);
     // A new name takes the file directly: there is never a moment with a named temporary.
     if (!replacing_) {
       if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-        return std::nullopt;
+        return {};
       }
-      if (errno != EEXIST) return CreateError(path_, errno);
+      if (errno != EEXIST) return Fail(CreateError(path_, errno));
     }
     // An existing file is replaced by a rename, which needs a name to rename from.
     for (int attempt = 0; tempPath_.empty(); ++attempt) {
@@ -288,25 +296,26 @@ std::optional<std::string> AtomicFileWriter::PutInPlace() {
       if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
         tempPath_ = temp;
       } else if (errno != EEXIST || attempt == 100) {
-        return CreateError(path_, errno);
+        return Fail(CreateError(path_, errno));
       }
     }
   }
   // Whatever took the name since it was looked at must still be a file.
   struct stat st {};
   if (::lstat(target_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    return NotAFileError(path_, target_, st.st_mode);
+    return Fail(NotAFileError(path_, target_, st.st_mode));
   }
-  if (::rename(tempPath_.c_str(), target_.c_str()) != 0) return CreateError(path_, errno);
+  if (::rename(tempPath_.c_str(), target_.c_str()) != 0) return Fail(CreateError(path_, errno));
   tempPath_.clear();
-  return std::nullopt;
+  return {};
 }
 
-std::optional<std::string> WriteFileAtomically(const std::string& path,
-                                               std::span<const uint8_t> bytes, TemporaryKind kind) {
-  AtomicFileWriter writer(path, kind);
-  if (!writer.Write(bytes)) return writer.Error();
-  return writer.Commit();
+Result<void> WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                                 TemporaryKind kind) {
+  Result<AtomicFileWriter> writer = AtomicFileWriter::Open(path, kind);
+  if (!writer) return Fail(std::move(writer).error());
+  if (Result<void> written = writer->Write(bytes); !written) return written;
+  return writer->Commit();
 }
 
 }  // namespace lrw

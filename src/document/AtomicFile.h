@@ -3,9 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
+
+#include "base/Result.h"
 
 namespace lrw {
 
@@ -26,43 +27,44 @@ enum class TemporaryKind {
 // killed saves of this program left in the same folder.
 class AtomicFileWriter {
  public:
-  explicit AtomicFileWriter(const std::string& path, TemporaryKind kind = TemporaryKind::Unnamed);
+  // Fails with the text for the user when `path` cannot be replaced or the new content
+  // cannot be created.
+  static Result<AtomicFileWriter> Open(const std::string& path,
+                                       TemporaryKind kind = TemporaryKind::Unnamed);
   ~AtomicFileWriter();  // discards what was not committed
+  AtomicFileWriter(AtomicFileWriter&& other) noexcept;
+  AtomicFileWriter& operator=(AtomicFileWriter&&) = delete;
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-  // Empty while all is well; otherwise the text for the user.
-  const std::string& Error() const { return error_; }
-  bool ok() const { return error_.empty(); }
-
-  // Appends bytes; false (with Error() set) on failure.
-  bool Write(std::span<const uint8_t> bytes);
+  // Appends bytes. After a failure the new content is discarded and the writer is done.
+  Result<void> Write(std::span<const uint8_t> bytes);
   // A name under which a library that opens files by name (to write, seek and read back)
   // reaches the new content instead of calling Write; empty after a failure.
   std::string ContentPath() const;
-  // Flushes the file to the disk and puts it in place. Returns the error text on failure,
-  // in which case the old file is untouched and nothing is left behind.
-  std::optional<std::string> Commit();
+  // Flushes the file to the disk and puts it in place. On failure the old file is
+  // untouched and nothing is left behind.
+  Result<void> Commit();
 
  private:
+  explicit AtomicFileWriter(const std::string& path) : path_(path) {}
+  Result<void> Create(TemporaryKind kind);
   void Discard();
   std::string TemporaryName(int attempt) const;
-  bool OpenNamed();
-  std::optional<std::string> PutInPlace();
+  Result<void> OpenNamed();
+  Result<void> PutInPlace();
 
   std::string path_;    // as given, for messages
   std::string target_;  // the file replaced: links resolved
   std::string folder_;
   std::string name_;
   std::string tempPath_;  // of a named temporary; empty for an unnamed one
-  int fd_ = -1;
+  int fd_ = -1;           // -1 once committed or discarded
   bool replacing_ = false;
-  std::string error_;
 };
 
 // The whole content at once, through an AtomicFileWriter.
-std::optional<std::string> WriteFileAtomically(const std::string& path,
-                                               std::span<const uint8_t> bytes,
-                                               TemporaryKind kind = TemporaryKind::Unnamed);
+Result<void> WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                                 TemporaryKind kind = TemporaryKind::Unnamed);
 
 }  // namespace lrw

@@ -22,11 +22,6 @@ enum Compression : uint32_t {
   kBiAlphaBitfields = 6,
 };
 
-std::optional<Bitmap> Fail(std::string* error, const char* text) {
-  if (error) *error = text;
-  return std::nullopt;
-}
-
 uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) {
   return 0xFF000000u | (r << 16) | (g << 8) | b;
 }
@@ -261,14 +256,15 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap) {
 
 namespace {
 
-// Reads the file and information headers into `hd`; the text of the fault otherwise.
-const char* ReadHeader(std::span<const uint8_t> file, Header& hd) {
-  if (file.size() < kFileHeaderSize + 4) return "The bitmap file is too short.";
-  if (file[0] != 'B' || file[1] != 'M') return "The file is not a bitmap.";
+// The file and information headers.
+Result<Header> ReadHeader(std::span<const uint8_t> file) {
+  if (file.size() < kFileHeaderSize + 4) return Fail("The bitmap file is too short.");
+  if (file[0] != 'B' || file[1] != 'M') return Fail("The file is not a bitmap.");
+  Header hd;
   hd.size = ReadLe32(file.data() + kFileHeaderSize);
-  if (!KnownHeaderSize(hd.size)) return "Unknown bitmap header size.";
+  if (!KnownHeaderSize(hd.size)) return Fail("Unknown bitmap header size.");
   if (file.size() < kFileHeaderSize + hd.size) {
-    return "The bitmap header runs past the end of the file.";
+    return Fail("The bitmap header runs past the end of the file.");
   }
   const uint8_t* ih = file.data() + kFileHeaderSize;
   int64_t height = 0;
@@ -289,7 +285,7 @@ const char* ReadHeader(std::span<const uint8_t> file, Header& hd) {
     // and 4 are Huffman and RLE24, which no thumbnail uses.
     if (hd.size == 64 && hd.compression != kBiRgb && hd.compression != kBiRle8 &&
         hd.compression != kBiRle4) {
-      return "Unsupported bitmap compression.";
+      return Fail("Unsupported bitmap compression.");
     }
     if (hd.size >= 52 && hd.size != 64) {
       hd.masks = {ReadLe32(ih + 40), ReadLe32(ih + 44), ReadLe32(ih + 48)};
@@ -298,81 +294,115 @@ const char* ReadHeader(std::span<const uint8_t> file, Header& hd) {
   }
   hd.topDown = height < 0;
   hd.height = height < 0 ? -height : height;
-  if (hd.width < 0) return "The bitmap has a negative width.";
-  return nullptr;
+  if (hd.width < 0) return Fail("The bitmap has a negative width.");
+  return hd;
+}
+
+bool IsRunLength(const Header& hd) {
+  return hd.compression == kBiRle8 || hd.compression == kBiRle4;
+}
+
+// Refuses an image that would be too large before anything is allocated.
+Result<void> CheckSize(const Header& hd, std::optional<BmpSize> maxSize) {
+  if (static_cast<uint64_t>(hd.width) * static_cast<uint64_t>(hd.height) > kMaxBmpPixels ||
+      (maxSize && (hd.width > maxSize->width || hd.height > maxSize->height))) {
+    return Fail("The bitmap is too large.");
+  }
+  return {};
+}
+
+// The channel masks of a 40-byte header follow it; `pos` moves past them.
+Result<void> ReadTrailingMasks(std::span<const uint8_t> file, Header& hd, size_t& pos) {
+  if ((hd.compression != kBiBitfields && hd.compression != kBiAlphaBitfields) || hd.hasMasks) {
+    return {};
+  }
+  const size_t maskBytes = hd.compression == kBiAlphaBitfields ? 16 : 12;
+  if (file.size() < pos + maskBytes) return Fail("The bitmap masks are missing.");
+  hd.masks = {ReadLe32(file.data() + pos), ReadLe32(file.data() + pos + 4),
+              ReadLe32(file.data() + pos + 8)};
+  pos += maskBytes;
+  return {};
+}
+
+struct Palette {
+  std::array<uint32_t, 256> colors;
+  size_t end = 0;  // where the declared table ends in the file
+};
+
+// The colour table at `pos`, as far as the file holds it (missing entries are black).
+Palette ReadPalette(std::span<const uint8_t> file, const Header& hd, size_t pos,
+                    uint32_t pixelOffset) {
+  Palette palette;
+  palette.colors.fill(0xFF000000u);
+  palette.end = pos;
+  if (hd.bitCount > 8) return palette;
+  const uint32_t maxEntries = 1u << hd.bitCount;
+  const uint32_t declared =
+      hd.colorsUsed == 0 ? maxEntries : std::min<uint32_t>(hd.colorsUsed, maxEntries);
+  size_t limit = file.size();
+  if (pixelOffset > pos && pixelOffset < limit) limit = pixelOffset;
+  const size_t available = limit > pos ? (limit - pos) / hd.paletteEntrySize : 0;
+  const size_t entries = std::min<size_t>(declared, available);
+  for (size_t i = 0; i < entries; ++i) {
+    const uint8_t* e = file.data() + pos + i * hd.paletteEntrySize;
+    palette.colors[i] = Rgb(e[2], e[1], e[0]);
+  }
+  palette.end = pos + static_cast<size_t>(declared) * hd.paletteEntrySize;
+  return palette;
+}
+
+// The pixel data: from the header's offset, or right after the colour table when the
+// writer left the offset out.
+Result<std::span<const uint8_t>> PixelData(std::span<const uint8_t> file, const Header& hd,
+                                           uint32_t pixelOffset, size_t paletteEnd) {
+  size_t dataStart = pixelOffset;
+  if (pixelOffset == 0) {
+    dataStart = paletteEnd;
+  } else if (pixelOffset < kFileHeaderSize + hd.size) {
+    return Fail("The bitmap's pixel offset points into its header.");
+  }
+  if (dataStart > file.size()) return Fail("The bitmap's pixel data is missing.");
+  const std::span<const uint8_t> data = file.subspan(dataStart);
+  // Run-length data can claim any size in a few bytes (an end-of-bitmap escape leaves
+  // the rest unpainted). Real encoders stay well below 256 pixels per byte, so more
+  // than that, beyond a small allowance, is refused rather than allocated.
+  if (IsRunLength(hd) && static_cast<uint64_t>(hd.width) * static_cast<uint64_t>(hd.height) >
+                             kMaxRlePixelsPerByte * data.size() + kRleAllowancePixels) {
+    return Fail("The bitmap's run-length data is too short for its size.");
+  }
+  return data;
 }
 
 }  // namespace
 
 std::optional<BmpSize> DeclaredBmpSize(std::span<const uint8_t> file) {
-  Header hd;
-  if (ReadHeader(file, hd)) return std::nullopt;
-  return BmpSize{hd.width, hd.height};
+  const Result<Header> hd = ReadHeader(file);
+  if (!hd) return std::nullopt;
+  return BmpSize{hd->width, hd->height};
 }
 
-std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* error,
-                                std::optional<BmpSize> maxSize) {
-  Header hd;
-  if (const char* fault = ReadHeader(file, hd)) return Fail(error, fault);
-  if (!ValidDepth(hd)) return Fail(error, "Unsupported bitmap colour depth or compression.");
-  if (hd.width == 0 || hd.height == 0) return Bitmap();
-  if (static_cast<uint64_t>(hd.width) * static_cast<uint64_t>(hd.height) > kMaxBmpPixels ||
-      (maxSize && (hd.width > maxSize->width || hd.height > maxSize->height))) {
-    return Fail(error, "The bitmap is too large.");
-  }
+Result<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::optional<BmpSize> maxSize) {
+  Result<Header> hd = ReadHeader(file);
+  if (!hd) return Fail(std::move(hd).error());
+  if (!ValidDepth(*hd)) return Fail("Unsupported bitmap colour depth or compression.");
+  if (hd->width == 0 || hd->height == 0) return Bitmap();
+  if (Result<void> ok = CheckSize(*hd, maxSize); !ok) return Fail(std::move(ok).error());
+
   const uint32_t pixelOffset = ReadLe32(file.data() + 10);
-
-  size_t pos = kFileHeaderSize + hd.size;
-  if ((hd.compression == kBiBitfields || hd.compression == kBiAlphaBitfields) && !hd.hasMasks) {
-    // The masks of a 40-byte header follow it.
-    const size_t maskBytes = hd.compression == kBiAlphaBitfields ? 16 : 12;
-    if (file.size() < pos + maskBytes) return Fail(error, "The bitmap masks are missing.");
-    hd.masks = {ReadLe32(file.data() + pos), ReadLe32(file.data() + pos + 4),
-                ReadLe32(file.data() + pos + 8)};
-    pos += maskBytes;
+  size_t pos = kFileHeaderSize + hd->size;
+  if (Result<void> masks = ReadTrailingMasks(file, *hd, pos); !masks) {
+    return Fail(std::move(masks).error());
   }
+  const Palette palette = ReadPalette(file, *hd, pos, pixelOffset);
+  const Result<std::span<const uint8_t>> data = PixelData(file, *hd, pixelOffset, palette.end);
+  if (!data) return Fail(data.error());
 
-  std::array<uint32_t, 256> palette;
-  palette.fill(0xFF000000u);
-  size_t paletteEnd = pos;
-  if (hd.bitCount <= 8) {
-    const uint32_t maxEntries = 1u << hd.bitCount;
-    const uint32_t declared =
-        hd.colorsUsed == 0 ? maxEntries : std::min<uint32_t>(hd.colorsUsed, maxEntries);
-    size_t limit = file.size();
-    if (pixelOffset > pos && pixelOffset < limit) limit = pixelOffset;
-    const size_t available = limit > pos ? (limit - pos) / hd.paletteEntrySize : 0;
-    const size_t entries = std::min<size_t>(declared, available);
-    for (size_t i = 0; i < entries; ++i) {
-      const uint8_t* e = file.data() + pos + i * hd.paletteEntrySize;
-      palette[i] = Rgb(e[2], e[1], e[0]);
-    }
-    paletteEnd = pos + static_cast<size_t>(declared) * hd.paletteEntrySize;
-  }
-
-  size_t dataStart = pixelOffset;
-  if (pixelOffset == 0) {
-    dataStart = paletteEnd;  // some writers leave the offset out
-  } else if (pixelOffset < kFileHeaderSize + hd.size) {
-    return Fail(error, "The bitmap's pixel offset points into its header.");
-  }
-  if (dataStart > file.size()) return Fail(error, "The bitmap's pixel data is missing.");
-  const std::span<const uint8_t> data = file.subspan(dataStart);
-  // Run-length data can claim any size in a few bytes (an end-of-bitmap escape leaves
-  // the rest unpainted). Real encoders stay well below 256 pixels per byte, so more
-  // than that, beyond a small allowance, is refused rather than allocated.
-  const bool rle = hd.compression == kBiRle8 || hd.compression == kBiRle4;
-  if (rle && static_cast<uint64_t>(hd.width) * static_cast<uint64_t>(hd.height) >
-                 kMaxRlePixelsPerByte * data.size() + kRleAllowancePixels) {
-    return Fail(error, "The bitmap's run-length data is too short for its size.");
-  }
-
-  Bitmap bmp(static_cast<int>(hd.width), static_cast<int>(hd.height));
-  if (rle) {
-    bmp.pixels.assign(bmp.pixels.size(), palette[0]);
-    DecodeRle(data, hd.compression == kBiRle4, palette, bmp, hd.topDown);
-  } else if (!DecodeUncompressed(data, hd, palette, bmp)) {
-    return Fail(error, "The bitmap's pixel data is truncated.");
+  Bitmap bmp(static_cast<int>(hd->width), static_cast<int>(hd->height));
+  if (IsRunLength(*hd)) {
+    bmp.pixels.assign(bmp.pixels.size(), palette.colors[0]);
+    DecodeRle(*data, hd->compression == kBiRle4, palette.colors, bmp, hd->topDown);
+  } else if (!DecodeUncompressed(*data, *hd, palette.colors, bmp)) {
+    return Fail("The bitmap's pixel data is truncated.");
   }
   return bmp;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "document/Bitmap.h"
 
 namespace lrw {
@@ -31,13 +32,13 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap);
 
 // Decodes a complete BMP file (1, 4, 8, 16, 24 or 32 bits per pixel; BI_RGB,
 // BI_BITFIELDS, BI_RLE4, BI_RLE8; bottom-up or top-down; every information header
-// from the 12-byte core header to the 124-byte version 5 header). Returns nothing
-// and sets *error (when given) for anything malformed or beyond kMaxBmpPixels.
+// from the 12-byte core header to the 124-byte version 5 header). Fails for anything
+// malformed or beyond kMaxBmpPixels.
 // An image with zero width or height decodes to an empty bitmap. A run-length image
 // may not claim more than 256 pixels per byte of its data (plus 4096), so that a
 // few hostile bytes cannot demand a huge bitmap. With `maxSize`, an image wider or
 // taller than it is refused before anything is allocated.
-std::optional<Bitmap> DecodeBmp(std::span<const uint8_t> file, std::string* error,
-                                std::optional<BmpSize> maxSize = std::nullopt);
+Result<Bitmap> DecodeBmp(std::span<const uint8_t> file,
+                         std::optional<BmpSize> maxSize = std::nullopt);
 
 }  // namespace lrw

@@ -15,8 +15,9 @@ inline constexpr char kPilcrow = '\xB6';
 // which are passed through as the C1 control characters of the same number.
 std::string Cp1252ToUtf8(std::string_view cp1252);
 
-// Returns nothing when the text holds a character Windows-1252 cannot write, or is
-// not valid UTF-8.
+// The Windows-1252 form of the text, if it has one: nothing when the text holds a
+// character Windows-1252 cannot write, or is not valid UTF-8. Not having one is no
+// failure here; each caller says in its own words what it could not store.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
 // One Unicode code point to its Windows-1252 byte, if it has one.

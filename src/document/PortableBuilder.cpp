@@ -48,97 +48,101 @@ std::string RefusedName(int slideNumber, const char* kind, const std::string& na
 
 }  // namespace
 
-std::string CopyMediaFile(const std::string& source, const std::string& target) {
+Result<void> CopyMediaFile(const std::string& source, const std::string& target) {
   // Copying a file onto itself would truncate it before reading it.
   if (SameFile(source, target)) return {};
 
   errno = 0;
   FilePtr in(std::fopen(source.c_str(), "rb"));
-  if (!in) return FileError("Cannot open", source, errno);
+  if (!in) return Fail(FileError("Cannot open", source, errno));
 
   // The copy takes its place only when complete, so that a failed or killed copy never
   // leaves a partial file that a later build would take as already copied.
-  AtomicFileWriter out(target);
+  Result<AtomicFileWriter> out = AtomicFileWriter::Open(target);
+  if (!out) return Fail(std::move(out).error());
   char buffer[64 * 1024];
   for (;;) {
     const size_t n = std::fread(buffer, 1, sizeof buffer, in.get());
-    if (n > 0 && !out.Write(std::span(reinterpret_cast<const uint8_t*>(buffer), n))) {
-      return out.Error();
+    if (n > 0) {
+      Result<void> written = out->Write(std::span(reinterpret_cast<const uint8_t*>(buffer), n));
+      if (!written) return written;
     }
     if (n < sizeof buffer) {
-      if (std::ferror(in.get())) return FileError("Cannot read", source, errno ? errno : EIO);
+      if (std::ferror(in.get())) return Fail(FileError("Cannot read", source, errno ? errno : EIO));
       break;
     }
   }
-  return out.Commit().value_or(std::string());
+  return out->Commit();
 }
 
 namespace {
 
 // A build is one act: what this call copied before a failure is removed again.
-CopyMediaResult UndoCopies(CopyMediaResult result) {
-  const std::string removed = RemoveCopiedMedia(result.copied);
-  if (!removed.empty()) result.error += (result.error.back() == '.' ? " " : ". ") + removed;
-  result.copied.clear();
-  return result;
+Unexpected<Error> UndoCopies(const std::vector<std::string>& copied, Error error) {
+  const std::string removed = RemoveCopiedMedia(copied);
+  if (!removed.empty()) error.message += (error.message.back() == '.' ? " " : ". ") + removed;
+  return Fail(std::move(error));
 }
 
-}  // namespace
-
-CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
-                               const std::string& targetFolder,
-                               const std::vector<std::string>& music) {
-  CopyMediaResult result;
-  // A name such as "../x.jpg" would put a copy outside the chosen folder (and
-  // the portable show would then read from there): refuse before copying.
+// A name such as "../x.jpg" would put a copy outside the chosen folder (and the portable
+// show would then read from there).
+Result<void> CheckPlainNames(const std::vector<SlideRecord>& slides,
+                             const std::vector<std::string>& music) {
   for (size_t i = 0; i < slides.size(); ++i) {
     const SlideRecord& s = slides[i];
     const int number = static_cast<int>(i) + 1;
     if (!s.PictureName.empty() && !IsPlainFileName(s.PictureName)) {
-      result.error = RefusedName(number, "picture", s.PictureName);
-      return result;
+      return Fail(RefusedName(number, "picture", s.PictureName));
     }
     if (!s.SoundName.empty() && !IsPlainFileName(s.SoundName)) {
-      result.error = RefusedName(number, "sound", s.SoundName);
-      return result;
+      return Fail(RefusedName(number, "sound", s.SoundName));
     }
   }
   for (const std::string& track : music) {
     if (!IsPlainFileName(FileNameOf(track))) {
-      result.error = "The music file \"" + track +
-                     "\" has no plain file name. A portable show keeps its files in one "
-                     "folder, so nothing has been copied.";
-      return result;
+      return Fail("The music file \"" + track +
+                  "\" has no plain file name. A portable show keeps its files in one "
+                  "folder, so nothing has been copied.");
     }
   }
+  return {};
+}
 
+}  // namespace
+
+Result<std::vector<std::string>> CopyMediaFiles(const std::vector<SlideRecord>& slides,
+                                                const std::string& targetFolder,
+                                                const std::vector<std::string>& music) {
+  if (Result<void> plain = CheckPlainNames(slides, music); !plain) {
+    return Fail(std::move(plain).error());
+  }
+  std::vector<std::string> copied;
+  // Copies `source` to `target` unless the name is taken: files are identified by name alone.
+  auto copyOne = [&](const std::string& source, const std::string& target) -> Result<void> {
+    if (NameTaken(target)) return {};
+    if (Result<void> done = CopyMediaFile(source, target); !done) return done;
+    copied.push_back(target);
+    return {};
+  };
   // Names are used exactly as stored: blanks around a name are part of it on this
   // system, and the trimmed name may be another file, or none.
-  auto copyOne = [&](const std::string& folder, const std::string& name) {
-    if (name.empty()) return true;
+  auto copyRecordFile = [&](const std::string& folder, const std::string& name) -> Result<void> {
+    if (name.empty()) return {};
     const std::string bare = Cp1252ToUtf8(name);
-    const std::string target = targetFolder + bare;
-    if (NameTaken(target)) return true;  // files are identified by name alone
-    const std::string source = Cp1252ToUtf8(folder) + bare;
-    result.error = CopyMediaFile(source, target);
-    if (!result.ok()) return false;
-    result.copied.push_back(target);
-    return true;
+    return copyOne(Cp1252ToUtf8(folder) + bare, targetFolder + bare);
   };
   for (const SlideRecord& s : slides) {
-    if (!copyOne(s.PictureFolder, s.PictureName) || !copyOne(s.SoundFolder, s.SoundName)) {
-      return UndoCopies(result);
-    }
+    Result<void> done = copyRecordFile(s.PictureFolder, s.PictureName);
+    if (done) done = copyRecordFile(s.SoundFolder, s.SoundName);
+    if (!done) return UndoCopies(copied, std::move(done).error());
   }
   // Music paths are UTF-8 already.
   for (const std::string& track : music) {
-    const std::string target = targetFolder + FileNameOf(track);
-    if (NameTaken(target)) continue;
-    result.error = CopyMediaFile(track, target);
-    if (!result.ok()) return UndoCopies(result);
-    result.copied.push_back(target);
+    if (Result<void> done = copyOne(track, targetFolder + FileNameOf(track)); !done) {
+      return UndoCopies(copied, std::move(done).error());
+    }
   }
-  return result;
+  return copied;
 }
 
 std::string RemoveCopiedMedia(const std::vector<std::string>& copied) {

@@ -5,31 +5,25 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "document/SlideRecord.h"
 
 namespace lrw {
 
-struct CopyMediaResult {
-  std::string error;                // empty on success: the text to show the user
-  std::vector<std::string> copied;  // UTF-8 paths of the files written, in order
-  bool ok() const { return error.empty(); }
-};
-
 // Copies `source` to `target` byte for byte, creating or replacing the target
 // (UTF-8 paths) as a save replaces a file: complete or not at all, and only a file.
-// A target that is the source itself is left alone. Returns the error text for the
-// user, or an empty string.
-std::string CopyMediaFile(const std::string& source, const std::string& target);
+// A target that is the source itself is left alone.
+Result<void> CopyMediaFile(const std::string& source, const std::string& target);
 
 // Copies every slide's picture and sound, then every music file (UTF-8 paths), into
 // `targetFolder` (UTF-8, ending with "/") under its name exactly as stored, unless a
-// file of that name is already there. A build is one act: at the first failure the
-// files this call copied are removed again (never a file that was there before),
-// `copied` is left empty and the error says so. A name that is not a plain file name
-// refuses the whole copy before anything is written.
-CopyMediaResult CopyMediaFiles(const std::vector<SlideRecord>& slides,
-                               const std::string& targetFolder,
-                               const std::vector<std::string>& music = {});
+// file of that name is already there, and gives the UTF-8 paths of the files written, in
+// order. A build is one act: at the first failure the files this call copied are
+// removed again (never a file that was there before) and the error says so. A name
+// that is not a plain file name refuses the whole copy before anything is written.
+Result<std::vector<std::string>> CopyMediaFiles(const std::vector<SlideRecord>& slides,
+                                                const std::string& targetFolder,
+                                                const std::vector<std::string>& music = {});
 
 // Removes the files a build copied (when what followed the copy failed) and returns the
 // sentence that tells the user so, to follow the reason of the failure ("" when there

@@ -94,7 +94,7 @@ std::string PortableFolder(const std::string& path) {
 // Reads the slide blocks after the header; stops at the first damage.
 class SlideReader {
  public:
-  SlideReader(ByteSource& src, const std::string& path, ShowFileReadResult& result)
+  SlideReader(ByteSource& src, const std::string& path, ShowFileContent& result)
       : src_(src), path_(path), result_(result) {}
 
   void ReadAll() {
@@ -103,7 +103,6 @@ class SlideReader {
       if (!slide) return;
       result_.slides.push_back(std::move(*slide));
     }
-    result_.status = ReadStatus::Ok;
   }
 
   // 5.0: exactly `count` slide blocks, then the records up to the end record, which
@@ -118,7 +117,7 @@ class SlideReader {
     for (;;) {
       uint8_t head[kRecordHeadSize];
       if (!src_.Remaining()) {
-        FailInRecords(kReadBeyondEnd, "the records end without their end record");
+        DamageInRecords(kReadBeyondEnd, "the records end without their end record");
         return;
       }
       if (!ReadInRecords(head, sizeof head, "a record")) return;
@@ -126,74 +125,73 @@ class SlideReader {
       const uint32_t length = ReadLe32(head + 8);
       if (record.tag == kEndRecordTag) {
         if (record.owner != 0 || length != 0 || src_.Remaining() != 0) {
-          FailInRecords(kStreamReadError, "its end record is not the end of the file");
+          DamageInRecords(kStreamReadError, "its end record is not the end of the file");
           return;
         }
         break;
       }
       if (record.owner > result_.slides.size()) {
-        FailInRecords(kStreamReadError, "a record names slide " + std::to_string(record.owner) +
-                                            " of a show of " +
-                                            std::to_string(result_.slides.size()));
+        DamageInRecords(kStreamReadError, "a record names slide " + std::to_string(record.owner) +
+                                              " of a show of " +
+                                              std::to_string(result_.slides.size()));
         return;
       }
       if (length > src_.Remaining()) {
-        FailInRecords(kReadBeyondEnd, "a record runs past the end of the file");
+        DamageInRecords(kReadBeyondEnd, "a record runs past the end of the file");
         return;
       }
       record.payload.resize(length);
       if (!ReadInRecords(record.payload.data(), length, "a record")) return;
-      std::string why;
-      if (!ApplyRecord(record, result_, why)) {
-        FailInRecords(kStreamReadError, why);
+      if (Result<void> applied = ApplyRecord(record, result_); !applied) {
+        DamageInRecords(kStreamReadError, applied.error().message);
         return;
       }
     }
-    if (result_.portable && !ApplyPortableMusicFolder()) return;
-    result_.status = ReadStatus::Ok;
+    if (result_.portable) ApplyPortableMusicFolder();
   }
 
   // Reads n bytes or records the error; n is checked before the caller allocates.
   bool Need(uint64_t n, std::string_view what) {
     if (n <= src_.Remaining()) return true;
-    Fail(kReadBeyondEnd, std::string(what) + " runs past the end of the file");
+    Damage(kReadBeyondEnd, std::string(what) + " runs past the end of the file");
     return false;
   }
 
   bool Read(uint8_t* dst, size_t n, std::string_view what) {
     if (!Need(n, what)) return false;
     if (src_.Read(dst, n)) return true;
-    Fail(kStreamReadError, "the file could not be read");
+    Damage(kStreamReadError, "the file could not be read");
     return false;
   }
 
   // The text reads "<kind>. Slide <n> of "<path>": <detail>." so that the user learns
   // both what went wrong and where the show stops.
-  void Fail(std::string_view kind, const std::string& detail) {
-    result_.status = ReadStatus::ReadError;
-    result_.errorText = std::string(kind) + ". Slide " + std::to_string(result_.slides.size() + 1) +
-                        " of \"" + path_ + "\": " + detail;
-    if (result_.errorText.back() != '.') result_.errorText += '.';
+  void Damage(std::string_view kind, const std::string& detail) {
+    SetDamage(std::string(kind) + ". Slide " + std::to_string(result_.slides.size() + 1) +
+              " of \"" + path_ + "\": " + detail);
   }
 
   // Damage after the slides: every slide was read, so the text names none.
-  void FailInRecords(std::string_view kind, const std::string& detail) {
-    result_.status = ReadStatus::ReadError;
-    result_.errorText = std::string(kind) + ". After the slides of \"" + path_ + "\": " + detail;
-    if (result_.errorText.back() != '.') result_.errorText += '.';
+  void DamageInRecords(std::string_view kind, const std::string& detail) {
+    SetDamage(std::string(kind) + ". After the slides of \"" + path_ + "\": " + detail);
   }
 
   bool ReadInRecords(uint8_t* dst, size_t n, std::string_view what) {
     if (n > src_.Remaining()) {
-      FailInRecords(kReadBeyondEnd, std::string(what) + " runs past the end of the file");
+      DamageInRecords(kReadBeyondEnd, std::string(what) + " runs past the end of the file");
       return false;
     }
     if (src_.Read(dst, n)) return true;
-    FailInRecords(kStreamReadError, "the file could not be read");
+    DamageInRecords(kStreamReadError, "the file could not be read");
     return false;
   }
 
  private:
+  void SetDamage(std::string text) {
+    if (text.back() != '.') text += '.';
+    result_.damage = Error(ErrorKind::Damaged, std::move(text));
+  }
+
   std::optional<SlideRecord> ReadSlide() {
     SlideRecordBytes bytes;
     if (!Read(bytes.data(), bytes.size(), "the slide record")) return std::nullopt;
@@ -212,18 +210,18 @@ class SlideReader {
     for (const auto& [name, kind] :
          {std::pair{&slide.PictureName, "picture"}, std::pair{&slide.SoundName, "sound"}}) {
       if (!name->empty() && !IsPlainFileName(*name)) {
-        Fail(kStreamReadError, std::string("its ") + kind + " name \"" + Cp1252ToUtf8(*name) +
-                                   "\" is not a plain file name, but a portable show keeps "
-                                   "its files beside the show file");
+        Damage(kStreamReadError, std::string("its ") + kind + " name \"" + Cp1252ToUtf8(*name) +
+                                     "\" is not a plain file name, but a portable show keeps "
+                                     "its files beside the show file");
         return false;
       }
     }
     if (!portableFolder_) {
       portableFolder_ = PortableFolder(path_);
       if (portableFolder_->empty()) {
-        Fail(kStreamReadError,
-             "the folder of the portable show cannot be written in the Windows-1252 "
-             "character set; move the show to a folder whose name can");
+        Damage(kStreamReadError,
+               "the folder of the portable show cannot be written in the Windows-1252 "
+               "character set; move the show to a folder whose name can");
         return false;
       }
     }
@@ -233,21 +231,20 @@ class SlideReader {
   }
 
   // As for pictures and sounds: bare names, found beside the show file.
-  bool ApplyPortableMusicFolder() {
+  void ApplyPortableMusicFolder() {
     std::error_code ec;
     const std::filesystem::path abs = std::filesystem::absolute(path_, ec);
     const std::string folder = FolderOf(ec ? path_ : abs.lexically_normal().string());
     for (std::string& track : result_.music.tracks) {
       if (!IsPlainFileName(track)) {
-        FailInRecords(kStreamReadError, "its music file \"" + track +
-                                            "\" is not a plain file name, but a portable show "
-                                            "keeps its files beside the show file");
+        DamageInRecords(kStreamReadError, "its music file \"" + track +
+                                              "\" is not a plain file name, but a portable show "
+                                              "keeps its files beside the show file");
         result_.music = ShowMusic{};
-        return false;
+        return;
       }
       track = folder + track;
     }
-    return true;
   }
 
   bool ReadThumbnail(SlideRecord& slide) {
@@ -267,12 +264,12 @@ class SlideReader {
       ++result_.droppedThumbnails;
       return true;
     }
-    std::string why;
-    slide.Thumbnail = DecodeBmp(bmp, &why, BmpSize{kMaxThumbnailSide, kMaxThumbnailSide});
-    if (!slide.Thumbnail) {
-      Fail(kInvalidBitmap, "its thumbnail is damaged. " + why);
+    Result<Bitmap> thumbnail = DecodeBmp(bmp, BmpSize{kMaxThumbnailSide, kMaxThumbnailSide});
+    if (!thumbnail) {
+      Damage(kInvalidBitmap, "its thumbnail is damaged. " + thumbnail.error().message);
       return false;
     }
+    slide.Thumbnail = std::move(*thumbnail);
     return true;
   }
 
@@ -280,7 +277,7 @@ class SlideReader {
     uint8_t tag = 0;
     if (!Read(&tag, 1, "the caption list")) return false;
     if (tag != kListStart) {
-      Fail(kStreamReadError, "the caption list does not start with its list marker");
+      Damage(kStreamReadError, "the caption list does not start with its list marker");
       return false;
     }
     slide.Caption.clear();
@@ -297,7 +294,7 @@ class SlideReader {
         if (!Read(n, 4, "a caption line")) return false;
         length = ReadLe32(n);
       } else {
-        Fail(kStreamReadError, "the caption list holds an item that is not a text line");
+        Damage(kStreamReadError, "the caption list holds an item that is not a text line");
         return false;
       }
       if (!Need(length, "a caption line")) return false;
@@ -311,27 +308,22 @@ class SlideReader {
 
   ByteSource& src_;
   const std::string& path_;
-  ShowFileReadResult& result_;
+  ShowFileContent& result_;
   std::optional<std::string> portableFolder_;  // found at the first slide that needs it
 };
 
-ShowFileReadResult Parse(ByteSource& src, const std::string& path) {
-  ShowFileReadResult result;
+Result<ShowFileContent> Parse(ByteSource& src, const std::string& path) {
   std::array<uint8_t, kShowHeaderSize> header{};
   if (src.Remaining() < header.size()) {
-    result.errorText = NotAShowFileText(path);
-    return result;
+    return Fail(ErrorKind::NotAShowFile, NotAShowFileText(path));
   }
   if (!src.Read(header.data(), header.size())) {
-    result.status = ReadStatus::CannotOpen;
-    result.errorText = "Cannot read file \"" + path + "\". " + std::string(kStreamReadError);
-    return result;
+    return Fail(ErrorKind::CannotOpen,
+                "Cannot read file \"" + path + "\". " + std::string(kStreamReadError));
   }
   const auto signature = RecognisedSignature(header.data());
-  if (!signature) {
-    result.errorText = NotAShowFileText(path);
-    return result;
-  }
+  if (!signature) return Fail(ErrorKind::NotAShowFile, NotAShowFileText(path));
+  ShowFileContent result;
   result.signature = std::string(*signature);
   result.loop = header[kLoopFlagOffset] != 0;
   result.portable = header[kPortableFlagOffset] != 0;
@@ -360,17 +352,14 @@ MarkedText NotAShowFileMessage(const std::string& path) {
                       {PlainText(path)});
 }
 
-ShowFileReadResult ParseShowFile(std::span<const uint8_t> bytes, const std::string& path) {
+Result<ShowFileContent> ParseShowFile(std::span<const uint8_t> bytes, const std::string& path) {
   MemorySource src(bytes);
   return Parse(src, path);
 }
 
-ShowFileReadResult ReadShowFile(const std::string& path) {
+Result<ShowFileContent> ReadShowFile(const std::string& path) {
   auto cannotOpen = [&](int err) {
-    ShowFileReadResult result;
-    result.status = ReadStatus::CannotOpen;
-    result.errorText = "Cannot open file \"" + path + "\". " + std::strerror(err);
-    return result;
+    return Fail(ErrorKind::CannotOpen, "Cannot open file \"" + path + "\". " + std::strerror(err));
   };
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return cannotOpen(errno);
@@ -384,16 +373,14 @@ ShowFileReadResult ReadShowFile(const std::string& path) {
   return Parse(src, path);
 }
 
-ShowFileReadResult OpenShowFile(SlideShowDocument& doc, const std::string& path) {
-  ShowFileReadResult result = ReadShowFile(path);
-  if (result.status == ReadStatus::NotAShowFile || result.status == ReadStatus::CannotOpen) {
-    return result;
-  }
-  // Also on a read error the old slides go: the document now belongs to `path`, and
-  // a later save must not write another show's slides over it.
-  doc.Load(std::move(result.slides), path, result.loop, std::move(result.music), result.shuffle);
-  result.slides.clear();
-  result.music = ShowMusic{};
+Result<ShowFileContent> OpenShowFile(SlideShowDocument& doc, const std::string& path) {
+  Result<ShowFileContent> result = ReadShowFile(path);
+  if (!result) return result;
+  // Also on damage the old slides go: the document now belongs to `path`, and a later
+  // save must not write another show's slides over it.
+  doc.Load(std::move(result->slides), path, result->loop, std::move(result->music), result->shuffle);
+  result->slides.clear();
+  result->music = ShowMusic{};
   return result;
 }
 
@@ -457,11 +444,9 @@ std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable,
   return out;
 }
 
-WriteResult WriteShowFile(const SlideShowDocument& doc, const std::string& path, bool portable,
-                          ShowFormat format) {
-  const std::vector<uint8_t> bytes = EncodeShowFile(doc, portable, format);
-  if (auto error = WriteFileAtomically(path, bytes)) return {false, *error};
-  return {true, {}};
+Result<void> WriteShowFile(const SlideShowDocument& doc, const std::string& path, bool portable,
+                           ShowFormat format) {
+  return WriteFileAtomically(path, EncodeShowFile(doc, portable, format));
 }
 
 }  // namespace lrw

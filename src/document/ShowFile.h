@@ -6,11 +6,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/Result.h"
 #include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 #include "document/SlideShowDocument.h"
@@ -44,23 +46,17 @@ inline constexpr std::string_view kReadBeyondEnd = "Read beyond end of file";
 inline constexpr std::string_view kStreamReadError = "Stream read error";
 inline constexpr std::string_view kInvalidBitmap = "Bitmap image is not valid";
 
-enum class ReadStatus {
-  Ok,            // read to its end
-  NotAShowFile,  // no recognised signature (also a file shorter than the header)
-  CannotOpen,    // the file could not be opened or its header read
-  ReadError,     // damaged after the header: `slides` holds the slides completed before
-};
-
-struct ShowFileReadResult {
-  ReadStatus status = ReadStatus::NotAShowFile;
-  std::string signature;  // the recognised signature text; empty for NotAShowFile/CannotOpen
+// What a show file holds. Damage after the header is no failure of the read: the slides
+// completed before it are kept, and `damage` (kind Damaged) says what and where.
+struct ShowFileContent {
+  std::string signature;  // the recognised signature text
   bool loop = false;
   bool portable = false;
   std::vector<SlideRecord> slides;
   ShowMusic music;            // 5.0 only; in a portable show the paths get its folder
   bool shuffle = false;       // 5.0 only
-  std::string errorText;      // empty when Ok; the text to show the user otherwise
   int droppedThumbnails = 0;  // thumbnails larger than kMaxThumbnailSide, left out
+  std::optional<Error> damage;
 };
 
 // Which file a save writes: the oldest version that holds the whole show (4.0 unless
@@ -74,17 +70,19 @@ bool NeedsVersion5(const SlideShowDocument& doc);
 std::string NotAShowFileText(const std::string& path);
 MarkedText NotAShowFileMessage(const std::string& path);
 
-// Reads the show file at `path` (a UTF-8 file-system path). For a portable show, slides
-// with a picture or sound name get the show file's folder (absolute, ending in "/").
-ShowFileReadResult ReadShowFile(const std::string& path);
+// Reads the show file at `path` (a UTF-8 file-system path). Fails with NotAShowFile (no
+// recognised signature, also a file shorter than the header) or CannotOpen (the file
+// could not be opened or its header read). For a portable show, slides with a picture
+// or sound name get the show file's folder (absolute, ending in "/").
+Result<ShowFileContent> ReadShowFile(const std::string& path);
 // The same, from bytes already in memory; `path` is used for texts and the portable folder.
-ShowFileReadResult ParseShowFile(std::span<const uint8_t> bytes, const std::string& path);
+Result<ShowFileContent> ParseShowFile(std::span<const uint8_t> bytes, const std::string& path);
 
-// Opens a show into the document. NotAShowFile and CannotOpen leave `doc` untouched;
-// otherwise the document is loaded with the slides read (the completed ones on a read
-// error), the path as its file name, the header's loop flag and the music, unmodified. The slides
-// are moved into the document, so the returned result holds none.
-ShowFileReadResult OpenShowFile(SlideShowDocument& doc, const std::string& path);
+// Opens a show into the document. A failure leaves `doc` untouched; otherwise the
+// document is loaded with the slides read (the completed ones of a damaged file), the
+// path as its file name, the header's loop flag and the music, unmodified. The slides
+// are moved into the document, so the returned content holds none.
+Result<ShowFileContent> OpenShowFile(SlideShowDocument& doc, const std::string& path);
 
 // The caption list bytes of some lines, each in its shortest form.
 std::vector<uint8_t> EncodeCaptionList(const std::vector<std::string>& lines);
@@ -93,15 +91,10 @@ std::vector<uint8_t> EncodeCaptionList(const std::vector<std::string>& lines);
 std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable,
                                     ShowFormat format = ShowFormat::Needed);
 
-struct WriteResult {
-  bool ok = false;
-  std::string errorText;
-};
-
 // Writes the document to `path`, replacing any file there only once the new one is
-// complete on disk. On failure the old file is untouched and errorText says why. The
-// document's modified state is its owner's business (the editor marks the show saved).
-WriteResult WriteShowFile(const SlideShowDocument& doc, const std::string& path, bool portable,
-                          ShowFormat format = ShowFormat::Needed);
+// complete on disk. On failure the old file is untouched. The document's modified state
+// is its owner's business (the editor marks the show saved).
+Result<void> WriteShowFile(const SlideShowDocument& doc, const std::string& path, bool portable,
+                           ShowFormat format = ShowFormat::Needed);
 
 }  // namespace lrw

@@ -61,22 +61,19 @@ void AppendRecord(std::vector<uint8_t>& out, const ShowRecord& record) {
   out.insert(out.end(), record.payload.begin(), record.payload.end());
 }
 
-bool ApplyRecord(const ShowRecord& record, ShowFileReadResult& result, std::string& why) {
+Result<void> ApplyRecord(const ShowRecord& record, ShowFileContent& content) {
   if (record.tag == kMusicRecordTag && record.owner == kShowOwner) {
-    std::optional<ShowMusic> music = DecodeMusicPayload(record.payload, why);
-    if (!music) return false;
-    result.music = std::move(*music);
+    Result<ShowMusic> music = DecodeMusicPayload(record.payload);
+    if (!music) return Fail(std::move(music).error());
+    content.music = std::move(*music);
   } else if (record.tag == kShuffleRecordTag && record.owner == kShowOwner) {
-    if (record.payload.empty()) {
-      why = "its shuffle record is empty";
-      return false;
-    }
-    result.shuffle = (record.payload[0] & kShuffleOn) != 0;
+    if (record.payload.empty()) return Fail(ErrorKind::Damaged, "its shuffle record is empty");
+    content.shuffle = (record.payload[0] & kShuffleOn) != 0;
   } else if (record.owner != kShowOwner) {
-    return ApplySlideRecord(record, result.slides[record.owner - 1], why);
+    return ApplySlideRecord(record, content.slides[record.owner - 1]);
   }
   // Anything else is a record of a later version: skipped.
-  return true;
+  return {};
 }
 
 std::vector<uint8_t> EncodeMusicPayload(const ShowMusic& music, bool portable) {
@@ -97,10 +94,9 @@ std::vector<uint8_t> EncodeMusicPayload(const ShowMusic& music, bool portable) {
   return out;
 }
 
-std::optional<ShowMusic> DecodeMusicPayload(std::span<const uint8_t> payload, std::string& why) {
+Result<ShowMusic> DecodeMusicPayload(std::span<const uint8_t> payload) {
   if (payload.size() < kMusicFixedSize) {
-    why = "its music record is too short";
-    return std::nullopt;
+    return Fail("its music record is too short");
   }
   const uint8_t* p = payload.data();
   ShowMusic music;
@@ -112,15 +108,13 @@ std::optional<ShowMusic> DecodeMusicPayload(std::span<const uint8_t> payload, st
   size_t at = kMusicFixedSize;
   for (uint16_t i = 0; i < count; ++i) {
     if (payload.size() - at < 2) {
-      why = "its music record ends inside the list of files";
-      return std::nullopt;
+      return Fail("its music record ends inside the list of files");
     }
     const uint16_t length = ReadLe16(p + at);
     at += 2;
     if (payload.size() - at < length || length == 0 ||
         std::find(p + at, p + at + length, 0) != p + at + length) {
-      why = "its music record names a file that is empty or runs past the record";
-      return std::nullopt;
+      return Fail("its music record names a file that is empty or runs past the record");
     }
     music.tracks.emplace_back(reinterpret_cast<const char*>(p + at), length);
     at += length;

@@ -5,18 +5,18 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "document/ShowMusic.h"
 #include "document/TextMark.h"
 
 namespace lrw {
 
 class SlideShowDocument;
-struct ShowFileReadResult;
+struct ShowFileContent;
 
 constexpr uint32_t MakeRecordTag(char a, char b, char c, char d) {
   return static_cast<uint32_t>(static_cast<uint8_t>(a)) |
@@ -52,12 +52,12 @@ std::vector<std::string> FeaturesBeyondVersion4(const SlideShowDocument& doc);
 
 void AppendRecord(std::vector<uint8_t>& out, const ShowRecord& record);
 
-// Takes a record the reader found into the result (its owner already checked against
-// the slides read). Unknown tags are skipped; false with `why` when a known record is
+// Takes a record the reader found into the content (its owner already checked against
+// the slides read). Unknown tags are skipped; fails, saying why, when a known record is
 // damaged.
-bool ApplyRecord(const ShowRecord& record, ShowFileReadResult& result, std::string& why);
+Result<void> ApplyRecord(const ShowRecord& record, ShowFileContent& content);
 
 std::vector<uint8_t> EncodeMusicPayload(const ShowMusic& music, bool portable);
-std::optional<ShowMusic> DecodeMusicPayload(std::span<const uint8_t> payload, std::string& why);
+Result<ShowMusic> DecodeMusicPayload(std::span<const uint8_t> payload);
 
 }  // namespace lrw

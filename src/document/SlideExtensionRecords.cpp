@@ -50,15 +50,13 @@ std::vector<uint8_t> EncodeMotionPayload(const SlideMotion& motion) {
   return out;
 }
 
-std::optional<SlideMotion> DecodeMotionPayload(std::span<const uint8_t> payload, std::string& why) {
+Result<SlideMotion> DecodeMotionPayload(std::span<const uint8_t> payload) {
   if (payload.size() < kMotionPayloadSize) {
-    why = "its motion record is too short";
-    return std::nullopt;
+    return Fail("its motion record is too short");
   }
   const uint8_t* p = payload.data();
   if (p[0] == 0 || p[0] >= kMotionKindCount || p[2] > 1) {
-    why = "its motion record names no motion it knows";
-    return std::nullopt;
+    return Fail("its motion record names no motion it knows");
   }
   SlideMotion motion;
   motion.kind = static_cast<MotionKind>(p[0]);
@@ -78,20 +76,19 @@ void AppendSlideRecords(const SlideRecord& slide, uint32_t owner, std::vector<Sh
   }
 }
 
-bool ApplySlideRecord(const ShowRecord& record, SlideRecord& slide, std::string& why) {
+Result<void> ApplySlideRecord(const ShowRecord& record, SlideRecord& slide) {
   if (record.tag == kMotionRecordTag) {
-    std::optional<SlideMotion> motion = DecodeMotionPayload(record.payload, why);
-    if (!motion) return false;
+    Result<SlideMotion> motion = DecodeMotionPayload(record.payload);
+    if (!motion) return Fail(std::move(motion).error());
     slide.Motion = *motion;
   } else if (record.tag == kSmoothRecordTag) {
     if (record.payload.empty() || record.payload[0] == 0 ||
         record.payload[0] > kSmoothEffectCount) {
-      why = "its transition record names no transition it knows";
-      return false;
+      return Fail("its transition record names no transition it knows");
     }
     slide.Smooth = static_cast<SmoothEffect>(record.payload[0]);
   }
-  return true;
+  return {};
 }
 
 std::vector<MarkedText> SlideFeaturesBeyondVersion4(const std::vector<SlideRecord>& slides) {

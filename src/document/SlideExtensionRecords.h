@@ -2,7 +2,6 @@
 // transition (`TRAN`), written only for slides that have them (docs/show-file.md).
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,15 +18,15 @@ inline constexpr uint32_t kSmoothRecordTag = MakeRecordTag('T', 'R', 'A', 'N');
 // The slide's records (owner: its position from 1).
 void AppendSlideRecords(const SlideRecord& slide, uint32_t owner, std::vector<ShowRecord>& out);
 
-// Takes a slide record into `slide`; false with `why` when it is damaged. Tags of
-// others are left alone (true).
-bool ApplySlideRecord(const ShowRecord& record, SlideRecord& slide, std::string& why);
+// Takes a slide record into `slide`; fails, saying why, when it is damaged. Tags of
+// others are left alone.
+Result<void> ApplySlideRecord(const ShowRecord& record, SlideRecord& slide);
 
 // What a 4.0 file would not keep of the slides' motion and smooth transitions, one phrase
 // each, naming the slides and the block transitions they fall back to.
 std::vector<MarkedText> SlideFeaturesBeyondVersion4(const std::vector<SlideRecord>& slides);
 
 std::vector<uint8_t> EncodeMotionPayload(const SlideMotion& motion);
-std::optional<SlideMotion> DecodeMotionPayload(std::span<const uint8_t> payload, std::string& why);
+Result<SlideMotion> DecodeMotionPayload(std::span<const uint8_t> payload);
 
 }  // namespace lrw

@@ -59,9 +59,9 @@ std::optional<Bitmap> LoadBitmapResource(const std::string& name) {
   const std::vector<uint8_t> file = BitmapFileFromResource(
       {reinterpret_cast<const uint8_t*>(data.constData()), static_cast<size_t>(data.size())});
   if (file.empty()) return std::nullopt;
-  std::optional<Bitmap> bitmap = DecodeBmp(file, nullptr);
+  Result<Bitmap> bitmap = DecodeBmp(file);
   if (!bitmap || bitmap->empty()) return std::nullopt;
-  return bitmap;
+  return std::move(*bitmap);
 }
 
 }  // namespace lrw

@@ -125,8 +125,8 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
     return Fail(possible.error());
   }
   // The encoder writes the new content by name; it takes the target's name only when whole.
-  AtomicFileWriter file(target);
-  if (!file.ok()) return Fail(file.Error());
+  Result<AtomicFileWriter> file = AtomicFileWriter::Open(target);
+  if (!file) return Fail(file.error());
 
   ShowFrameRenderer renderer(slides, options);
   const ShowTimeline& timeline = renderer.Timeline();
@@ -135,7 +135,7 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
   const VideoEncoderSettings settings = EncoderSettings(
       options, *ContainerFromFileName(target), !timeline.sounds.empty() || music.Present());
   VideoEncoder encoder;
-  if (Result<void> opened = encoder.Open(file.ContentPath(), target, settings); !opened) {
+  if (Result<void> opened = encoder.Open(file->ContentPath(), target, settings); !opened) {
     return Fail(opened.error());
   }
   // The music's fade-out ends with the last frame, as the show's ends with its last slide.
@@ -152,7 +152,7 @@ ExportResult Export(const std::vector<SlideRecord>& slides, const std::string& t
   if (Result<void> finished = encoder.Finish(track, AudioSampleAt(seconds)); !finished) {
     return Fail(finished.error());
   }
-  if (std::optional<std::string> error = file.Commit()) return Fail(std::move(*error));
+  if (Result<void> committed = file->Commit(); !committed) return Fail(committed.error());
   reporter.Report(true);
   return ExportedVideo{frames, seconds};
 }

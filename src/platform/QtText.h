@@ -13,7 +13,7 @@ inline QString FromCp1252(const std::string& cp1252) {
   return QString::fromStdString(Cp1252ToUtf8(cp1252));
 }
 
-// Nothing when the text holds a character Windows-1252 cannot write.
+// The Windows-1252 form, if the text has one (as Utf8ToCp1252).
 inline std::optional<std::string> ToCp1252(const QString& text) {
   return Utf8ToCp1252(text.toStdString());
 }

@@ -35,10 +35,8 @@ DroppedPictures PicturesFromDrop(const std::vector<std::string>& dropped, TShort
       // that an earlier shortcut's target is never taken for this one.
       link.Target.clear();
       link.ShortcutFile = path;
-      try {
-        link.ReadLink();
-      } catch (const EShortcutError& e) {
-        result.error = e.what();
+      if (Result<void> read = link.ReadLink(); !read) {
+        result.shortcutError = std::move(read).error();
         break;
       }
       if (link.Target.empty()) continue;

@@ -3,8 +3,11 @@
 // and only pictures of the picture format table are kept.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "base/Result.h"
 
 namespace lrw {
 
@@ -13,7 +16,7 @@ class TShortcutLink;
 struct DroppedPictures {
   std::vector<std::string> paths;  // UTF-8, in drop order
   // Set when a shortcut could not be read; the files after it were not looked at.
-  std::string error;
+  std::optional<Error> shortcutError;
 };
 
 DroppedPictures PicturesFromDrop(const std::vector<std::string>& dropped, TShortcutLink& link);

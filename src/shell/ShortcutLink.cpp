@@ -81,93 +81,99 @@ std::string AnsiToUtf8(std::span<const uint8_t> bytes) {
   return Cp1252ToUtf8(text);
 }
 
-[[noreturn]] void Fail(const char* message) {
-  throw EShortcutError(message);
-}
-
 // A zero-terminated single-byte string at an offset inside a block.
-std::string AnsiStringAt(std::span<const uint8_t> block, size_t offset) {
-  if (offset >= block.size()) Fail(kShortcutTargetError);
+Result<std::string> AnsiStringAt(std::span<const uint8_t> block, size_t offset) {
+  if (offset >= block.size()) return Fail(kShortcutTargetError);
   const auto rest = block.subspan(offset);
-  if (std::find(rest.begin(), rest.end(), uint8_t{0}) == rest.end()) Fail(kShortcutTargetError);
+  if (std::find(rest.begin(), rest.end(), uint8_t{0}) == rest.end()) {
+    return Fail(kShortcutTargetError);
+  }
   return AnsiToUtf8(rest);
 }
 
 // A zero-terminated UTF-16 string at an offset inside a block.
-std::string UnicodeStringAt(std::span<const uint8_t> block, size_t offset) {
-  if (offset >= block.size()) Fail(kShortcutTargetError);
+Result<std::string> UnicodeStringAt(std::span<const uint8_t> block, size_t offset) {
+  if (offset >= block.size()) return Fail(kShortcutTargetError);
   const auto rest = block.subspan(offset);
   for (size_t i = 0; i + 1 < rest.size(); i += 2) {
     if (U16(rest, i) == 0) return Utf16ToUtf8(rest.first(i));
   }
-  Fail(kShortcutTargetError);
+  return Fail(kShortcutTargetError);
+}
+
+// The string at one of two offsets: the Unicode one when it is set.
+Result<std::string> StringAt(std::span<const uint8_t> block, uint32_t unicodeOffset,
+                             uint32_t ansiOffset) {
+  return unicodeOffset != 0 ? UnicodeStringAt(block, unicodeOffset)
+                            : AnsiStringAt(block, ansiOffset);
 }
 
 // The network form of the target: the share name from CommonNetworkRelativeLink.
-std::string NetworkName(std::span<const uint8_t> info, uint32_t offset) {
+Result<std::string> NetworkName(std::span<const uint8_t> info, uint32_t offset) {
   if (offset > info.size() || info.size() - offset < kNetworkLinkMinSize) {
-    Fail(kShortcutTargetError);
+    return Fail(kShortcutTargetError);
   }
   const uint32_t size = U32(info, offset);
-  if (size < kNetworkLinkMinSize || size > info.size() - offset) Fail(kShortcutTargetError);
+  if (size < kNetworkLinkMinSize || size > info.size() - offset) {
+    return Fail(kShortcutTargetError);
+  }
   const auto link = info.subspan(offset, size);
   const uint32_t netNameOffset = U32(link, 8);
   // An offset past the fixed part announces the Unicode offsets that follow it.
-  if (netNameOffset > kNetworkLinkMinSize && size >= kNetworkLinkMinSize + 4) {
-    const uint32_t unicodeOffset = U32(link, kNetworkLinkMinSize);
-    if (unicodeOffset != 0) return UnicodeStringAt(link, unicodeOffset);
-  }
-  return AnsiStringAt(link, netNameOffset);
+  const bool unicode = netNameOffset > kNetworkLinkMinSize && size >= kNetworkLinkMinSize + 4;
+  return StringAt(link, unicode ? U32(link, kNetworkLinkMinSize) : 0, netNameOffset);
 }
 
 // The target path that LinkInfo holds: the local path when there is one, else the
 // network form; empty when it holds neither.
-std::string ParseLinkInfo(std::span<const uint8_t> info) {
+Result<std::string> ParseLinkInfo(std::span<const uint8_t> info) {
   const uint32_t headerSize = U32(info, 4);
-  if (headerSize < kLinkInfoMinHeader || headerSize > info.size()) Fail(kShortcutTargetError);
+  if (headerSize < kLinkInfoMinHeader || headerSize > info.size()) {
+    return Fail(kShortcutTargetError);
+  }
   const uint32_t flags = U32(info, 8);
   const bool unicode = headerSize >= kLinkInfoUnicodeHeader;
-  const uint32_t suffixUnicodeOffset = unicode ? U32(info, 32) : 0;
-  const std::string suffix = suffixUnicodeOffset != 0 ? UnicodeStringAt(info, suffixUnicodeOffset)
-                                                      : AnsiStringAt(info, U32(info, 24));
+  const Result<std::string> suffix = StringAt(info, unicode ? U32(info, 32) : 0, U32(info, 24));
+  if (!suffix) return suffix;
   std::string network;
   if (flags & kCommonNetworkRelativeLinkAndPathSuffix) {
-    network = NetworkName(info, U32(info, 20));
-    if (!suffix.empty()) {
+    Result<std::string> name = NetworkName(info, U32(info, 20));
+    if (!name) return name;
+    network = std::move(*name);
+    if (!suffix->empty()) {
       if (!network.empty() && network.back() != '\\') network += '\\';
-      network += suffix;
+      network += *suffix;
     }
   }
   if (flags & kVolumeIdAndLocalBasePath) {
     // The volume id itself is not needed, but its offset must lie inside the block.
-    if (U32(info, 12) >= info.size()) Fail(kShortcutTargetError);
-    const uint32_t baseUnicodeOffset = unicode ? U32(info, 28) : 0;
-    const std::string base = baseUnicodeOffset != 0 ? UnicodeStringAt(info, baseUnicodeOffset)
-                                                    : AnsiStringAt(info, U32(info, 16));
-    return base + suffix;
+    if (U32(info, 12) >= info.size()) return Fail(kShortcutTargetError);
+    Result<std::string> base = StringAt(info, unicode ? U32(info, 28) : 0, U32(info, 16));
+    if (!base) return base;
+    return *base + *suffix;
   }
   return network;
 }
 
 // Walks the items of the ID list so that a damaged list is reported, not skipped blindly.
-void CheckIdList(std::span<const uint8_t> list) {
+Result<void> CheckIdList(std::span<const uint8_t> list) {
   size_t pos = 0;
   for (;;) {
-    if (list.size() - pos < 2) Fail(kShortcutTargetError);
+    if (list.size() - pos < 2) return Fail(kShortcutTargetError);
     const uint16_t itemSize = U16(list, pos);
-    if (itemSize == 0) return;
-    if (itemSize < 2 || itemSize > list.size() - pos) Fail(kShortcutTargetError);
+    if (itemSize == 0) return {};
+    if (itemSize < 2 || itemSize > list.size() - pos) return Fail(kShortcutTargetError);
     pos += itemSize;
   }
 }
 
 // One counted string of StringData; moves pos past it.
-std::string ReadCountedString(std::span<const uint8_t> bytes, size_t& pos, bool unicode,
-                              const char* message) {
-  if (bytes.size() - pos < 2) Fail(message);
+Result<std::string> ReadCountedString(std::span<const uint8_t> bytes, size_t& pos, bool unicode,
+                                      const char* message) {
+  if (bytes.size() - pos < 2) return Fail(message);
   const size_t count = U16(bytes, pos);
   const size_t length = unicode ? 2 * count : count;
-  if (bytes.size() - pos - 2 < length) Fail(message);
+  if (bytes.size() - pos - 2 < length) return Fail(message);
   const auto text = bytes.subspan(pos + 2, length);
   pos += 2 + length;
   return unicode ? Utf16ToUtf8(text) : AnsiToUtf8(text);
@@ -198,13 +204,13 @@ std::optional<std::string> ExistingPath(const fs::path& candidate) {
   return FoundPath(candidate);
 }
 
-std::vector<uint8_t> ReadShortcutFile(const std::string& file) {
-  if (!IsRegularFile(file)) Fail(kShortcutOpenError);
+Result<std::vector<uint8_t>> ReadShortcutFile(const std::string& file) {
+  if (!IsRegularFile(file)) return Fail(kShortcutOpenError);
   std::ifstream in(file, std::ios::binary);
-  if (!in) Fail(kShortcutOpenError);
+  if (!in) return Fail(kShortcutOpenError);
   std::vector<uint8_t> bytes(static_cast<size_t>(kMaxShortcutBytes));
   in.read(reinterpret_cast<char*>(bytes.data()), kMaxShortcutBytes);
-  if (in.bad()) Fail(kShortcutOpenError);
+  if (in.bad()) return Fail(kShortcutOpenError);
   bytes.resize(static_cast<size_t>(in.gcount()));
   return bytes;
 }
@@ -231,10 +237,10 @@ char32_t FirstCharacter(std::string_view text) {
 
 }  // namespace
 
-ShellLinkData ParseShellLink(std::span<const uint8_t> bytes) {
+Result<ShellLinkData> ParseShellLink(std::span<const uint8_t> bytes) {
   if (bytes.size() < kHeaderSize || U32(bytes, 0) != kHeaderSize ||
       !std::equal(kLinkClsid.begin(), kLinkClsid.end(), bytes.begin() + 4)) {
-    Fail(kShortcutOpenError);
+    return Fail(kShortcutOpenError);
   }
   ShellLinkData link;
   const uint32_t flags = U32(bytes, 20);
@@ -245,22 +251,26 @@ ShellLinkData ParseShellLink(std::span<const uint8_t> bytes) {
 
   size_t pos = kHeaderSize;
   if (flags & kHasLinkTargetIdList) {
-    if (bytes.size() - pos < 2) Fail(kShortcutTargetError);
+    if (bytes.size() - pos < 2) return Fail(kShortcutTargetError);
     const size_t listSize = U16(bytes, pos);
     pos += 2;
-    if (bytes.size() - pos < listSize) Fail(kShortcutTargetError);
-    CheckIdList(bytes.subspan(pos, listSize));
+    if (bytes.size() - pos < listSize) return Fail(kShortcutTargetError);
+    if (Result<void> list = CheckIdList(bytes.subspan(pos, listSize)); !list) {
+      return Fail(std::move(list).error());
+    }
     pos += listSize;
   }
   if (flags & kHasLinkInfo) {
-    if (bytes.size() - pos < 4) Fail(kShortcutTargetError);
+    if (bytes.size() - pos < 4) return Fail(kShortcutTargetError);
     const uint32_t infoSize = U32(bytes, pos);
-    if (infoSize < 4 || infoSize > bytes.size() - pos) Fail(kShortcutTargetError);
+    if (infoSize < 4 || infoSize > bytes.size() - pos) return Fail(kShortcutTargetError);
     // A block the flags mark as ignored is only stepped over: whatever it holds must
     // not fail the shortcut.
     if (!(flags & kForceNoLinkInfo)) {
-      if (infoSize < kLinkInfoMinHeader) Fail(kShortcutTargetError);
-      link.linkInfoPath = ParseLinkInfo(bytes.subspan(pos, infoSize));
+      if (infoSize < kLinkInfoMinHeader) return Fail(kShortcutTargetError);
+      Result<std::string> path = ParseLinkInfo(bytes.subspan(pos, infoSize));
+      if (!path) return Fail(std::move(path).error());
+      link.linkInfoPath = std::move(*path);
     }
     pos += infoSize;
   }
@@ -279,7 +289,10 @@ ShellLinkData ParseShellLink(std::span<const uint8_t> bytes) {
       {kHasIconLocation, &ShellLinkData::iconLocation, kShortcutIconError},
   };
   for (const CountedString& s : kStrings) {
-    if (flags & s.flag) link.*s.field = ReadCountedString(bytes, pos, link.isUnicode, s.message);
+    if (!(flags & s.flag)) continue;
+    Result<std::string> text = ReadCountedString(bytes, pos, link.isUnicode, s.message);
+    if (!text) return Fail(std::move(text).error());
+    link.*s.field = std::move(*text);
   }
   return link;
 }
@@ -344,13 +357,17 @@ void TShortcutLink::SetShowCmd(TShowCmd cmd) {
   }
 }
 
-void TShortcutLink::ReadLink() {
-  const ShellLinkData link = ParseShellLink(ReadShortcutFile(ShortcutFile));
+Result<void> TShortcutLink::ReadLink() {
+  const Result<std::vector<uint8_t>> bytes = ReadShortcutFile(ShortcutFile);
+  if (!bytes) return Fail(bytes.error());
+  const Result<ShellLinkData> parsed = ParseShellLink(*bytes);
+  if (!parsed) return Fail(parsed.error());
+  const ShellLinkData& link = *parsed;
   std::error_code ec;
   fs::path folder = fs::path(ShortcutFile).parent_path();
   if (const fs::path absolute = fs::absolute(folder, ec); !ec) folder = absolute;
   const std::string target = ResolveShellLinkTarget(link, folder.string());
-  if (target.empty()) return;
+  if (target.empty()) return {};
 
   WorkingDir = link.workingDir;
   Target = target;
@@ -363,6 +380,7 @@ void TShortcutLink::ReadLink() {
   const uint8_t key = static_cast<uint8_t>(link.hotKey & 0xFF);
   SetHotKeyCode(key == 0 ? U' ' : Cp1252ToCodePoint(static_cast<char>(key)));
   Arguments = link.arguments;
+  return {};
 }
 
 }  // namespace lrw

@@ -17,20 +17,16 @@
 
 #include <cstdint>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "base/Result.h"
 
 namespace lrw {
 
 enum class TShowCmd { scShowMaximized, scShowMinimized, scShowNormal };
 
-class EShortcutError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// The messages of EShortcutError, one per reading step.
+// The messages of a shortcut that cannot be read, one per reading step.
 inline constexpr const char* kShortcutOpenError = "Unable to open link file";
 inline constexpr const char* kShortcutWorkingDirError = "Error in getting WorkingDir";
 inline constexpr const char* kShortcutTargetError = "Error in getting Target";
@@ -60,10 +56,10 @@ struct ShellLinkData {
   bool isUnicode = false;
 };
 
-// Parses the bytes of a shortcut file. Throws EShortcutError: kShortcutOpenError when it is
-// not a shortcut or its header is cut short, otherwise the message of the first structure
+// Parses the bytes of a shortcut file. Fails with kShortcutOpenError when it is not a
+// shortcut or its header is cut short, otherwise with the message of the first structure
 // that is damaged (a length or offset past its end, a string without its end).
-ShellLinkData ParseShellLink(std::span<const uint8_t> bytes);
+Result<ShellLinkData> ParseShellLink(std::span<const uint8_t> bytes);
 
 // The file on this machine that a parsed shortcut points to, looked for from the folder
 // that holds the shortcut; empty when it cannot be found.
@@ -86,10 +82,10 @@ class TShortcutLink {
   void SetShowCmd(TShowCmd cmd);          // stores 3 / 7 / 9
   int StoredShowCmd() const { return showCmd_; }
 
-  // Reads ShortcutFile into the other properties. Throws EShortcutError when the file
-  // cannot be read, is not a shortcut, or is damaged. Returns quietly, changing nothing,
-  // when the target cannot be found on this machine: the caller keeps the old Target.
-  void ReadLink();
+  // Reads ShortcutFile into the other properties. Fails when the file cannot be read, is
+  // not a shortcut, or is damaged. Succeeds, changing nothing, when the target cannot be
+  // found on this machine: the caller keeps the old Target.
+  Result<void> ReadLink();
 
  private:
   void SetHotKeyCode(char32_t code);

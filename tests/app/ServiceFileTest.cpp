@@ -84,35 +84,29 @@ TEST(ServiceFileText, ExecStartsTheProgramForAutomation) {
 
 TEST_F(ServiceFileTest, WriteReplacesTheFileAndRemoveDeletesIt) {
   const fs::path file = ServiceFilePath(dir_ / "data" / "dbus-1" / "services");
-  std::string error;
-  ASSERT_TRUE(WriteServiceFile(file, "/old/place/lrw", error)) << error;
-  ASSERT_TRUE(WriteServiceFile(file, "/new/place/lrw", error)) << error;
+  ASSERT_TRUE(WriteServiceFile(file, "/old/place/lrw"));
+  ASSERT_TRUE(WriteServiceFile(file, "/new/place/lrw"));
   EXPECT_EQ(ReadAll(file), ServiceFileText("/new/place/lrw"));
   // Nothing but the service file is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1);
-  EXPECT_TRUE(RemoveServiceFile(file, error)) << error;
+  EXPECT_TRUE(RemoveServiceFile(file));
   EXPECT_FALSE(fs::exists(file));
   // Removing what is not there is no failure.
-  EXPECT_TRUE(RemoveServiceFile(file, error)) << error;
+  EXPECT_TRUE(RemoveServiceFile(file));
 }
 
 TEST_F(ServiceFileTest, FailuresAreReported) {
   const fs::path file = ServiceFilePath(dir_ / "services");
-  std::string error;
-  EXPECT_FALSE(WriteServiceFile(file, "", error));
-  EXPECT_FALSE(error.empty());
-  error.clear();
-  EXPECT_FALSE(WriteServiceFile(file, "relative/lrw", error));
-  EXPECT_FALSE(error.empty());
-  error.clear();
-  EXPECT_FALSE(WriteServiceFile(file, "/a\nExec=/bin/evil", error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(fs::exists(file));
   // A folder that cannot be created.
   std::ofstream(dir_ / "plain") << "x";
-  error.clear();
-  EXPECT_FALSE(WriteServiceFile(ServiceFilePath(dir_ / "plain" / "services"), "/a/lrw", error));
-  EXPECT_FALSE(error.empty());
+  for (const auto& [where, program] :
+       {std::pair{file, ""}, std::pair{file, "relative/lrw"}, std::pair{file, "/a\nExec=/bin/evil"},
+        std::pair{ServiceFilePath(dir_ / "plain" / "services"), "/a/lrw"}}) {
+    const Result<void> written = WriteServiceFile(where, program);
+    ASSERT_FALSE(written) << program;
+    EXPECT_FALSE(written.error().message.empty()) << program;
+  }
+  EXPECT_FALSE(fs::exists(file));
 }
 
 TEST_F(ServiceFileTest, RegistrationOfTheRunningProgram) {

@@ -33,7 +33,7 @@ class StartupTest : public ::testing::Test {
     doc.NewBlankSlide(0);
     doc.SetLoop(true);
     const std::string path = (dir_ / name).string();
-    EXPECT_TRUE(WriteShowFile(doc, path, false).ok);
+    EXPECT_TRUE(WriteShowFile(doc, path, false));
     return path;
   }
 

@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
   lrw::ShowEditor& editor = form.Editor();
   lrw::LoadShowCommand load(file);
   editor.Execute(load);
-  if (load.Status() != lrw::ReadStatus::Ok) return 1;
+  if (!load.Outcome()) return 1;
   form.show();
   form.activateWindow();
   if (editor.Document().Count() > 1) editor.Select({1}, 1);

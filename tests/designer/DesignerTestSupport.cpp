@@ -25,7 +25,7 @@ SlideRecord BlankSlide(uint32_t background) {
 bool WriteShow(const std::string& path, std::vector<SlideRecord> slides, bool loop) {
   SlideShowDocument doc;
   doc.Load(std::move(slides), path, loop);
-  return WriteShowFile(doc, path, false).ok;
+  return WriteShowFile(doc, path, false).has_value();
 }
 
 QPalette DarkPalette() {

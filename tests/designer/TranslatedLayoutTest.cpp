@@ -255,7 +255,7 @@ TEST(TranslatedMessages, ComposedCoreMessagesAreWholeSentencesInEveryLanguage) {
        "read.\n\nReplace it? Choose No to save the show under another name.",
        {"/shows/holiday.sho"}},
       {NotAShowFileMessage(notAShow),
-       ReadShowFile(notAShow).errorText,
+       ReadShowFile(notAShow).error().message,
        {QString::fromStdString(notAShow)}},
       {ExportOptionsProblem("/videos/trip.webm", h265),
        "A .webm file holds vp9 or av1 video, not h265.",

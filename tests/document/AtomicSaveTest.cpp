@@ -63,20 +63,24 @@ class FileSizeLimit {
   void (*oldHandler_)(int);
 };
 
+// The text of a failed save; a save that worked has none.
+std::string Why(const Result<void>& saved) {
+  return saved ? std::string() : saved.error().message;
+}
+
 TEST(AtomicSave, FailedWriteKeepsOldFileAndModified) {
   TempDir dir;
   const std::string path = dir.File("show.sho");
   const std::vector<uint8_t> old = {'o', 'l', 'd'};
   WriteBytes(path, old);
   SlideShowDocument doc = BigShow();
-  WriteResult w;
+  Result<void> w;
   {
     FileSizeLimit limit(4096);
     w = WriteShowFile(doc, path, false);
   }
-  EXPECT_FALSE(w.ok);
-  EXPECT_NE(w.errorText.find("Cannot write file \"" + path + "\""), std::string::npos)
-      << w.errorText;
+  EXPECT_FALSE(w.has_value());
+  EXPECT_NE(Why(w).find("Cannot write file \"" + path + "\""), std::string::npos) << Why(w);
   EXPECT_EQ(ReadBytes(path), old);
   EXPECT_TRUE(doc.Modified());
   EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"show.sho"}) << "no temporary left";
@@ -86,14 +90,14 @@ TEST(AtomicSave, FolderThatCannotTakeTheFile) {
   TempDir dir;
   SlideShowDocument doc = BigShow();
   const std::string missing = dir.File("no/such/folder/show.sho");
-  WriteResult w = WriteShowFile(doc, missing, false);
-  EXPECT_FALSE(w.ok);
-  EXPECT_EQ(w.errorText.rfind("Cannot create file \"" + missing + "\"", 0), 0u) << w.errorText;
+  Result<void> w = WriteShowFile(doc, missing, false);
+  EXPECT_FALSE(w.has_value());
+  EXPECT_EQ(Why(w).rfind("Cannot create file \"" + missing + "\"", 0), 0u) << Why(w);
   EXPECT_TRUE(doc.Modified());
 
   fs::create_directory(dir.File("taken.sho"));
   w = WriteShowFile(doc, dir.File("taken.sho"), false);
-  EXPECT_FALSE(w.ok);
+  EXPECT_FALSE(w.has_value());
   EXPECT_TRUE(fs::is_directory(dir.File("taken.sho")));
   EXPECT_TRUE(doc.Modified());
 }
@@ -106,11 +110,11 @@ TEST(AtomicSave, ReadOnlyFolderAndFileAreRefused) {
   WriteBytes(path, old);
   SlideShowDocument doc = BigShow();
   fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_FALSE(WriteShowFile(doc, path, false).ok);
+  EXPECT_FALSE(WriteShowFile(doc, path, false).has_value());
   fs::permissions(dir.path(), fs::perms::owner_all);
   EXPECT_EQ(ReadBytes(path), old);
   fs::permissions(path, fs::perms::owner_read);
-  EXPECT_FALSE(WriteShowFile(doc, path, false).ok);
+  EXPECT_FALSE(WriteShowFile(doc, path, false).has_value());
   EXPECT_EQ(ReadBytes(path), old);
   EXPECT_TRUE(doc.Modified());
 }
@@ -127,9 +131,9 @@ TEST(AtomicSave, ReplacingKeepsPermissionsAndFollowsLinks) {
   fs::create_symlink("first.sho", dir.File("link.sho"));
   fs::create_symlink("shows/new.sho", dir.File("dangling.sho"));
   SlideShowDocument doc = BigShow();
-  const WriteResult w = WriteShowFile(doc, dir.File("link.sho"), false);
-  ASSERT_TRUE(w.ok) << w.errorText;
-  ASSERT_TRUE(WriteShowFile(doc, dir.File("dangling.sho"), false).ok);
+  const Result<void> w = WriteShowFile(doc, dir.File("link.sho"), false);
+  ASSERT_TRUE(w.has_value()) << Why(w);
+  ASSERT_TRUE(WriteShowFile(doc, dir.File("dangling.sho"), false).has_value());
   EXPECT_EQ(ReadBytes(real), EncodeShowFile(doc, false));
   EXPECT_EQ(ReadBytes(dir.File("shows/new.sho")), EncodeShowFile(doc, false));
   struct stat st {};
@@ -172,14 +176,13 @@ TEST(AtomicSave, OnlyFilesAreReplacedAlsoThroughLinks) {
     SCOPED_TRACE(c.name);
     const std::string path = dir.File(c.name);
     const fs::file_status before = fs::symlink_status(path);
-    const WriteResult w = WriteShowFile(doc, path, false);
-    EXPECT_FALSE(w.ok);
-    EXPECT_EQ(w.errorText.rfind("Cannot create file \"" + path + "\". ", 0), 0u) << w.errorText;
-    EXPECT_NE(w.errorText.find(c.kind + ", not a file; it has been left as it is."),
-              std::string::npos)
-        << w.errorText;
+    const Result<void> w = WriteShowFile(doc, path, false);
+    EXPECT_FALSE(w.has_value());
+    EXPECT_EQ(Why(w).rfind("Cannot create file \"" + path + "\". ", 0), 0u) << Why(w);
+    EXPECT_NE(Why(w).find(c.kind + ", not a file; it has been left as it is."), std::string::npos)
+        << Why(w);
     if (!c.target.empty()) {
-      EXPECT_NE(w.errorText.find("It links to \""), std::string::npos);
+      EXPECT_NE(Why(w).find("It links to \""), std::string::npos);
     }
     EXPECT_EQ(fs::symlink_status(path).type(), before.type());
   }
@@ -191,9 +194,9 @@ TEST(AtomicSave, OnlyFilesAreReplacedAlsoThroughLinks) {
   // A loop of links is refused like any path that cannot be followed.
   fs::create_symlink("loop-b.sho", dir.File("loop-a.sho"));
   fs::create_symlink("loop-a.sho", dir.File("loop-b.sho"));
-  const WriteResult loop = WriteShowFile(doc, dir.File("loop-a.sho"), false);
-  EXPECT_FALSE(loop.ok);
-  EXPECT_NE(loop.errorText.find(std::strerror(ELOOP)), std::string::npos) << loop.errorText;
+  const Result<void> loop = WriteShowFile(doc, dir.File("loop-a.sho"), false);
+  EXPECT_FALSE(loop.has_value());
+  EXPECT_NE(Why(loop).find(std::strerror(ELOOP)), std::string::npos) << Why(loop);
   EXPECT_TRUE(fs::is_symlink(dir.File("loop-a.sho")));
 }
 
@@ -216,7 +219,7 @@ void KillSavesAtRandom(const std::string& path, const std::vector<uint8_t>& byte
     const pid_t child = ::fork();
     if (child == 0) {
       for (;;) {
-        if (WriteFileAtomically(path, bytes, kind)) ::_exit(1);
+        if (!WriteFileAtomically(path, bytes, kind)) ::_exit(1);
       }
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(5 + random() % 60));
@@ -252,7 +255,7 @@ TEST(AtomicSave, AKilledSaveLeavesNothingBehind) {
                                          "x.sho.tmp-" + ended + "-1-2", ".a.tmp-" + ended + "-1"};
   for (const std::string& name : kept) WriteBytes(dir.File(name), {1});
   fs::create_directory(dir.File(".dir.tmp-" + ended + "-1-1"));
-  ASSERT_FALSE(WriteFileAtomically(path, old));
+  ASSERT_TRUE(WriteFileAtomically(path, old));
   std::vector<std::string> expected = kept;
   expected.insert(expected.end(), {".dir.tmp-" + ended + "-1-1", "show.sho"});
   std::sort(expected.begin(), expected.end());
@@ -264,8 +267,8 @@ TEST(AtomicSave, LongFileNameStillSaves) {
   TempDir dir;
   const std::string path = dir.File(std::string(250, 'n') + ".sho");
   SlideShowDocument doc = BigShow();
-  const WriteResult w = WriteShowFile(doc, path, false);
-  ASSERT_TRUE(w.ok) << w.errorText;
+  const Result<void> w = WriteShowFile(doc, path, false);
+  ASSERT_TRUE(w.has_value()) << Why(w);
   EXPECT_EQ(ReadBytes(path), EncodeShowFile(doc, false));
 }
 

@@ -157,9 +157,8 @@ const Variant kVariants[] = {
 
 TEST(DecodeBmp, EveryHeaderDepthAndOrder) {
   for (const Variant& v : kVariants) {
-    std::string error;
-    const auto bmp = DecodeBmp(MakeVariant(v), &error);
-    ASSERT_TRUE(bmp.has_value()) << v.name << ": " << error;
+    const auto bmp = DecodeBmp(MakeVariant(v));
+    ASSERT_TRUE(bmp.has_value()) << v.name << ": " << bmp.error().message;
     EXPECT_EQ(*bmp, Expected(v)) << v.name;
   }
 }
@@ -169,12 +168,11 @@ TEST(DecodeBmp, EveryTruncationOfUncompressedFilesFails) {
     const std::vector<uint8_t> file = MakeVariant(v);
     // The padding of the last row may be missing; any other cut is refused.
     const size_t padding = (kW * v.bpp + 31) / 32 * 4 - (kW * v.bpp + 7) / 8;
-    ASSERT_TRUE(DecodeBmp(std::span(file.data(), file.size() - padding), nullptr)) << v.name;
+    ASSERT_TRUE(DecodeBmp(std::span(file.data(), file.size() - padding))) << v.name;
     for (size_t n = 0; n < file.size() - padding; ++n) {
-      std::string error;
-      EXPECT_FALSE(DecodeBmp(std::span(file.data(), n), &error).has_value())
-          << v.name << " cut at " << n;
-      EXPECT_FALSE(error.empty());
+      const auto bmp = DecodeBmp(std::span(file.data(), n));
+      ASSERT_FALSE(bmp.has_value()) << v.name << " cut at " << n;
+      EXPECT_FALSE(bmp.error().message.empty());
     }
   }
 }
@@ -185,7 +183,7 @@ TEST(DecodeBmp, SixteenBitScalesChannelsToEightBits) {
   s.height = 1;
   s.bitCount = 16;
   // 5-5-5: 16 of 31 is 132 of 255; 1 of 31 is 8.
-  const auto bmp = DecodeBmp(MakeBmp(s, {0x10, 0x42, 0x21, 0x04}), nullptr);
+  const auto bmp = DecodeBmp(MakeBmp(s, {0x10, 0x42, 0x21, 0x04}));
   ASSERT_TRUE(bmp);
   EXPECT_EQ(bmp->at(0, 0), 0xFF848484u);
   EXPECT_EQ(bmp->at(1, 0), 0xFF080808u);
@@ -199,12 +197,12 @@ TEST(DecodeBmp, ShortColourTableAndMissingOffset) {
   s.colorsUsed = 2;
   s.palette = {0x112233, 0x445566};
   std::vector<uint8_t> file = MakeBmp(s, {0, 1, 2, 255});
-  auto bmp = DecodeBmp(file, nullptr);
+  auto bmp = DecodeBmp(file);
   ASSERT_TRUE(bmp);
   const std::vector<uint32_t> want = {0xFF112233, 0xFF445566, 0xFF000000, 0xFF000000};
   EXPECT_EQ(bmp->pixels, want) << "indices past the table are black";
   file[10] = file[11] = file[12] = file[13] = 0;  // no pixel offset: data follows the table
-  bmp = DecodeBmp(file, nullptr);
+  bmp = DecodeBmp(file);
   ASSERT_TRUE(bmp);
   EXPECT_EQ(bmp->pixels, want);
 }
@@ -274,9 +272,8 @@ TEST(DecodeBmp, RunLengthEncodings) {
     s.bitCount = c.compression == 1 ? 8 : 4;
     s.compression = c.compression;
     s.palette = palette;
-    std::string error;
-    const auto bmp = DecodeBmp(MakeBmp(s, c.data), &error);
-    ASSERT_TRUE(bmp.has_value()) << c.name << ": " << error;
+    const auto bmp = DecodeBmp(MakeBmp(s, c.data));
+    ASSERT_TRUE(bmp.has_value()) << c.name << ": " << bmp.error().message;
     std::vector<uint32_t> want;
     for (int i : c.indices) want.push_back(0xFF000000u | kColours[i]);
     EXPECT_EQ(bmp->pixels, want) << c.name;
@@ -299,13 +296,13 @@ TEST(DecodeBmp, RefusesMalformedAndHostileFiles) {
   s.height = 4;
   s.bitCount = 24;
   const std::vector<uint8_t> good = MakeBmp(s, std::vector<uint8_t>(48, 0x55));
-  ASSERT_TRUE(DecodeBmp(good, nullptr));
+  ASSERT_TRUE(DecodeBmp(good));
   BmpSpec r = s;
   r.bitCount = 8;
   r.compression = 1;
   r.palette = {0xFFFFFF};
   const std::vector<uint8_t> rle = MakeBmp(r, {0x00, 0x01});
-  ASSERT_TRUE(DecodeBmp(rle, nullptr));
+  ASSERT_TRUE(DecodeBmp(rle));
   const Hostile cases[] = {
       {"empty", {}},
       {"not BM", Patched(good, 0, 'X', 1)},
@@ -328,9 +325,9 @@ TEST(DecodeBmp, RefusesMalformedAndHostileFiles) {
       {"pixel offset past the end", Patched(good, 10, 0xFFFFFF00)},
   };
   for (const Hostile& h : cases) {
-    std::string error;
-    EXPECT_FALSE(DecodeBmp(h.file, &error).has_value()) << h.name;
-    EXPECT_FALSE(error.empty()) << h.name;
+    const auto bmp = DecodeBmp(h.file);
+    ASSERT_FALSE(bmp.has_value()) << h.name;
+    EXPECT_FALSE(bmp.error().message.empty()) << h.name;
   }
 }
 
@@ -341,7 +338,7 @@ TEST(DecodeBmp, ShortRunLengthDataMayLeaveASmallImageUnpainted) {
   s.bitCount = 8;
   s.compression = 1;
   s.palette = {0x336699};
-  const auto bmp = DecodeBmp(MakeBmp(s, {0x00, 0x01}), nullptr);
+  const auto bmp = DecodeBmp(MakeBmp(s, {0x00, 0x01}));
   ASSERT_TRUE(bmp);
   EXPECT_EQ(bmp->pixels, std::vector<uint32_t>(64 * 64, 0xFF336699u));
 }
@@ -350,7 +347,7 @@ TEST(DecodeBmp, ZeroSizedImageIsEmpty) {
   BmpSpec s;
   s.width = 0;
   s.height = 3;
-  const auto bmp = DecodeBmp(MakeBmp(s, {}), nullptr);
+  const auto bmp = DecodeBmp(MakeBmp(s, {}));
   ASSERT_TRUE(bmp);
   EXPECT_TRUE(bmp->empty());
 }
@@ -381,7 +378,7 @@ TEST(EncodeBmp, WritesTwentyFourBitBottomUpFile) {
   EXPECT_EQ(f[54 + 8], 0xA0);
   EXPECT_EQ(f[54 + stride], 0x30);
   EXPECT_EQ(f[54 + stride + 2], 0x10);
-  EXPECT_EQ(DecodeBmp(f, nullptr), b);
+  EXPECT_EQ(DecodeBmp(f).value_or(Bitmap()), b);
 }
 
 TEST(EncodeBmp, RoundTripsEveryWidthAndEmptyGivesNoBytes) {
@@ -391,7 +388,7 @@ TEST(EncodeBmp, RoundTripsEveryWidthAndEmptyGivesNoBytes) {
     for (size_t i = 0; i < b.pixels.size(); ++i) {
       b.pixels[i] = 0xFF000000u | static_cast<uint32_t>(i * 0x010305 + w * 0x0F0F0F) % 0xFFFFFF;
     }
-    EXPECT_EQ(DecodeBmp(EncodeBmp(b), nullptr), b) << "width " << w;
+    EXPECT_EQ(DecodeBmp(EncodeBmp(b)).value_or(Bitmap()), b) << "width " << w;
   }
 }
 

@@ -75,24 +75,27 @@ TEST_F(PortableBuilderTest, CopiesPicturesAndSoundsUnderTheirNamesAsStored) {
   doc.InsertSlide(1, second);
   doc.InsertSlide(2, SlideRecord{});
 
-  const CopyMediaResult r = CopyMediaFiles(doc.Slides(), Dir("out"));
-  ASSERT_TRUE(r.ok()) << r.error;
-  EXPECT_EQ(r.copied, (std::vector<std::string>{Dir("out") + " a.png ", Dir("out") + "x\\y.png",
-                                                Dir("out") + " tune.wav"}));
+  const Result<std::vector<std::string>> r = CopyMediaFiles(doc.Slides(), Dir("out"));
+  ASSERT_TRUE(r) << r.error().message;
+  EXPECT_EQ(*r, (std::vector<std::string>{Dir("out") + " a.png ", Dir("out") + "x\\y.png",
+                                          Dir("out") + " tune.wav"}));
   EXPECT_EQ(Entries(Dir("out")), (std::vector<std::string>{" a.png ", " tune.wav", "x\\y.png"}));
-  ASSERT_TRUE(WriteShowFile(doc, Dir("out") + "show.bld", true).ok);
+  ASSERT_TRUE(WriteShowFile(doc, Dir("out") + "show.bld", true));
 
   // The built folder, moved elsewhere, finds every file its slides name.
   fs::rename(root_ / "out", root_ / "moved");
   SlideShowDocument back;
-  ASSERT_EQ(OpenShowFile(back, Dir("moved") + "show.bld").status, ReadStatus::Ok);
+  const Result<ShowFileContent> opened = OpenShowFile(back, Dir("moved") + "show.bld");
+  ASSERT_TRUE(opened && !opened->damage);
   ASSERT_EQ(back.Count(), 3);
   EXPECT_EQ(Read(back.Slides()[0].PictureFolder + back.Slides()[0].PictureName), "padded");
   EXPECT_EQ(Read(back.Slides()[1].PictureFolder + back.Slides()[1].PictureName), "backslash");
   EXPECT_EQ(Read(back.Slides()[1].SoundFolder + back.Slides()[1].SoundName), "padded sound");
 
   // Saving it again (as Save does for a .bld) copies nothing more: every name is there.
-  EXPECT_TRUE(CopyMediaFiles(back.Slides(), Dir("moved")).copied.empty());
+  EXPECT_EQ(
+      CopyMediaFiles(back.Slides(), Dir("moved")).value_or(std::vector<std::string>{"failed"}),
+      std::vector<std::string>{});
 }
 
 TEST_F(PortableBuilderTest, BuildingWherePicturesLieCopiesNothingAndKeepsThem) {
@@ -101,10 +104,10 @@ TEST_F(PortableBuilderTest, BuildingWherePicturesLieCopiesNothingAndKeepsThem) {
   const std::vector<SlideRecord> slides = {Picture(Dir("pics"), "a.png"),
                                            Picture(Dir("pics"), "b.png")};
 
-  const CopyMediaResult r = CopyMediaFiles(slides, Dir("pics"));
+  const Result<std::vector<std::string>> r = CopyMediaFiles(slides, Dir("pics"));
 
-  ASSERT_TRUE(r.ok()) << r.error;
-  EXPECT_TRUE(r.copied.empty());
+  ASSERT_TRUE(r) << r.error().message;
+  EXPECT_TRUE(r->empty());
   EXPECT_EQ(Read(Dir("pics") + "a.png"), "picture a");
   EXPECT_EQ(Read(Dir("pics") + "b.png"), "picture b");
 }
@@ -112,13 +115,13 @@ TEST_F(PortableBuilderTest, BuildingWherePicturesLieCopiesNothingAndKeepsThem) {
 TEST_F(PortableBuilderTest, SecondBuildCopiesNothingEvenAfterSourceChanged) {
   Write(Dir("pics") + "a.png", "first");
   const std::vector<SlideRecord> slides = {Picture(Dir("pics"), "a.png")};
-  ASSERT_EQ(CopyMediaFiles(slides, Dir("out")).copied.size(), 1u);
+  ASSERT_EQ(CopyMediaFiles(slides, Dir("out")).value_or(std::vector<std::string>{}).size(), 1u);
 
   Write(Dir("pics") + "a.png", "changed");
-  const CopyMediaResult again = CopyMediaFiles(slides, Dir("out"));
+  const Result<std::vector<std::string>> again = CopyMediaFiles(slides, Dir("out"));
 
-  ASSERT_TRUE(again.ok());
-  EXPECT_TRUE(again.copied.empty());
+  ASSERT_TRUE(again);
+  EXPECT_TRUE(again->empty());
   EXPECT_EQ(Read(Dir("out") + "a.png"), "first");
 }
 
@@ -126,11 +129,11 @@ TEST_F(PortableBuilderTest, SameNameInTwoFoldersCopiesOnlyTheFirst) {
   Write(Dir("pics") + "a.png", "from pics");
   Write(Dir("other") + "a.png", "from other");
 
-  const CopyMediaResult r =
+  const Result<std::vector<std::string>> r =
       CopyMediaFiles({Picture(Dir("pics"), "a.png"), Picture(Dir("other"), "a.png")}, Dir("out"));
 
-  ASSERT_TRUE(r.ok());
-  EXPECT_EQ(r.copied.size(), 1u);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->size(), 1u);
   EXPECT_EQ(Read(Dir("out") + "a.png"), "from pics");
 }
 
@@ -142,11 +145,13 @@ TEST_F(PortableBuilderTest, VanishedPictureStopsWithItsErrorAndRemovesOnlyThisBu
                                            Picture(Dir("pics"), "c.png"),
                                            Picture(Dir("pics"), "gone.png")};
 
-  const CopyMediaResult r = CopyMediaFiles(slides, Dir("out"));
+  const Result<std::vector<std::string>> r = CopyMediaFiles(slides, Dir("out"));
 
-  EXPECT_EQ(r.error, "Cannot open file \"" + Dir("pics") +
-                         "gone.png\". No such file or directory. The 1 file this build had copied "
-                         "was removed again; files that were there before are untouched.");
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.error().message,
+            "Cannot open file \"" + Dir("pics") +
+                "gone.png\". No such file or directory. The 1 file this build had copied "
+                "was removed again; files that were there before are untouched.");
   EXPECT_FALSE(fs::exists(Dir("out") + "a.png"));
   EXPECT_EQ(Read(Dir("out") + "c.png"), "there before");
 }
@@ -166,17 +171,17 @@ TEST_F(PortableBuilderTest, RefusesNamesThatLeaveTheFolder) {
     SlideRecord bad = Picture(Dir("pics"), c.picture);
     bad.SoundFolder = Dir("pics");
     bad.SoundName = c.sound;
-    const CopyMediaResult r = CopyMediaFiles({Picture(Dir("pics"), "a.png"), bad}, Dir("out"));
-    EXPECT_NE(r.error.find("Slide 2 names the"), std::string::npos) << r.error;
-    EXPECT_NE(r.error.find("not a plain file name"), std::string::npos);
-    EXPECT_TRUE(r.copied.empty());
+    const Result<std::vector<std::string>> r =
+        CopyMediaFiles({Picture(Dir("pics"), "a.png"), bad}, Dir("out"));
+    ASSERT_FALSE(r);
+    EXPECT_NE(r.error().message.find("Slide 2 names the"), std::string::npos) << r.error().message;
+    EXPECT_NE(r.error().message.find("not a plain file name"), std::string::npos);
     EXPECT_TRUE(fs::is_empty(Dir("out")));
   }
 }
 
 TEST_F(PortableBuilderTest, BlankSlidesCopyNothing) {
-  const CopyMediaResult r = CopyMediaFiles({SlideRecord{}, SlideRecord{}}, Dir("out"));
-  EXPECT_TRUE(r.ok());
+  EXPECT_TRUE(CopyMediaFiles({SlideRecord{}, SlideRecord{}}, Dir("out")));
   EXPECT_TRUE(fs::is_empty(Dir("out")));
 }
 
@@ -184,18 +189,20 @@ TEST_F(PortableBuilderTest, CopyMediaFileReplacesTargetButNeverCopiesOntoItself)
   Write(Dir("pics") + "a.png", std::string(200000, 'x'));  // several buffers long
   Write(Dir("out") + "a.png", "old");
 
-  EXPECT_EQ(CopyMediaFile(Dir("pics") + "a.png", Dir("out") + "a.png"), "");
+  EXPECT_TRUE(CopyMediaFile(Dir("pics") + "a.png", Dir("out") + "a.png"));
   EXPECT_EQ(Read(Dir("out") + "a.png").size(), 200000u);
 
   // The same file through another spelling of its folder.
-  EXPECT_EQ(CopyMediaFile(Dir("pics") + "a.png", Dir("pics") + "../pics/a.png"), "");
+  EXPECT_TRUE(CopyMediaFile(Dir("pics") + "a.png", Dir("pics") + "../pics/a.png"));
   EXPECT_EQ(Read(Dir("pics") + "a.png").size(), 200000u);
 }
 
 TEST_F(PortableBuilderTest, CopyMediaFileReportsATargetThatCannotBeCreated) {
   Write(Dir("pics") + "a.png", "a");
   const std::string target = Dir("missing") + "a.png";
-  EXPECT_EQ(CopyMediaFile(Dir("pics") + "a.png", target),
+  const Result<void> copied = CopyMediaFile(Dir("pics") + "a.png", target);
+  ASSERT_FALSE(copied);
+  EXPECT_EQ(copied.error().message,
             "Cannot create file \"" + target + "\". No such file or directory");
 }
 

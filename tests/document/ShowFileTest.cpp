@@ -17,7 +17,9 @@ namespace lrw {
 namespace {
 
 using testing::ExpectSameSlide;
+using testing::Outcome;
 using testing::ReadBytes;
+using testing::ReadOutcome;
 using testing::TempDir;
 using testing::VariedSlide;
 using testing::WriteBytes;
@@ -130,17 +132,17 @@ TEST(ShowFileRoundTrip, EveryFieldSurvivesWriteAndOpen) {
   for (int i = 3; i < 8; ++i) doc.InsertSlide(doc.Count(), VariedSlide(i));
   doc.SetModified(true);
   const std::string path = dir.File("show.sho");
-  const WriteResult w = WriteShowFile(doc, path, false);
-  ASSERT_TRUE(w.ok) << w.errorText;
+  const Result<void> w = WriteShowFile(doc, path, false);
+  ASSERT_TRUE(w.has_value()) << w.error().message;
 
   SlideShowDocument back;
   back.SetModified(true);
-  const ShowFileReadResult r = OpenShowFile(back, path);
-  ASSERT_EQ(r.status, ReadStatus::Ok) << r.errorText;
+  const ReadOutcome r = Outcome(OpenShowFile(back, path));
+  ASSERT_EQ(r.problem, std::nullopt) << r.text;
   EXPECT_EQ(r.signature, "Lanternreelworks 4.0");
   EXPECT_TRUE(r.loop);
   EXPECT_FALSE(r.portable);
-  EXPECT_TRUE(r.errorText.empty());
+  EXPECT_TRUE(r.text.empty());
   EXPECT_EQ(back.FileName(), path);
   EXPECT_TRUE(back.Loop());
   EXPECT_FALSE(back.Modified());
@@ -159,8 +161,8 @@ TEST(ShowFileRoundTrip, ReaderAcceptsEitherLineForm) {
   Append(f, {1, 0, 0, 0, 0});
   Append(f, RecordBytes(FirstSlideDefaults()));
   Append(f, {0x01, 0x0C, 0x01, 0x00, 0x00, 0x00, 'x', 0x06, 0x00, 0x0C, 0, 0, 0, 0, 0x00});
-  const ShowFileReadResult r = ParseShowFile(f, "/shows/a.sho");
-  ASSERT_EQ(r.status, ReadStatus::Ok) << r.errorText;
+  const ReadOutcome r = Outcome(ParseShowFile(f, "/shows/a.sho"));
+  ASSERT_EQ(r.problem, std::nullopt) << r.text;
   ASSERT_EQ(r.slides.size(), 1u);
   EXPECT_EQ(r.slides[0].Caption, (std::vector<std::string>{"x", "", ""}));
 }
@@ -177,14 +179,14 @@ TEST(ShowFileSignatures, OlderShowsStartAt43AndResaveAsCurrent) {
     WriteBytes(in, old);
 
     SlideShowDocument doc;
-    const ShowFileReadResult r = OpenShowFile(doc, in);
-    ASSERT_EQ(r.status, ReadStatus::Ok) << sig << ": " << r.errorText;
+    const ReadOutcome r = Outcome(OpenShowFile(doc, in));
+    ASSERT_EQ(r.problem, std::nullopt) << sig << ": " << r.text;
     EXPECT_EQ(r.signature, sig);
     ASSERT_EQ(doc.Count(), 1);
     ExpectSameSlide(doc.SlideAt(0), slide, std::string(sig));
 
     const std::string out = dir.File("new.sho");
-    ASSERT_TRUE(WriteShowFile(doc, out, false).ok);
+    ASSERT_TRUE(WriteShowFile(doc, out, false).has_value());
     const Bytes now = ReadBytes(out);
     ASSERT_EQ(now.size(), old.size() + 5);
     EXPECT_EQ(Bytes(now.begin(), now.begin() + 43), Header(kShowSignature, true, false));
@@ -214,9 +216,9 @@ TEST(ShowFileSignatures, AnythingElseIsNotAShowFile) {
     SlideShowDocument doc = MixedShow();
     doc.SetFileName("/previous.sho");
     doc.SetModified(true);
-    const ShowFileReadResult r = OpenShowFile(doc, path);
-    EXPECT_EQ(r.status, ReadStatus::NotAShowFile) << name;
-    EXPECT_EQ(r.errorText, "File " + path + " is not a slide show file.") << name;
+    const ReadOutcome r = Outcome(OpenShowFile(doc, path));
+    EXPECT_EQ(r.problem, ErrorKind::NotAShowFile) << name;
+    EXPECT_EQ(r.text, "File " + path + " is not a slide show file.") << name;
     EXPECT_TRUE(r.signature.empty());
     EXPECT_EQ(doc.Count(), MixedShow().Count()) << name;
     EXPECT_EQ(doc.FileName(), "/previous.sho") << name;
@@ -229,10 +231,9 @@ TEST(ShowFileSignatures, MissingFileOrFolderCannotBeOpened) {
   TempDir dir;
   for (const std::string& path : {dir.File("missing.sho"), dir.path()}) {
     SlideShowDocument doc = MixedShow();
-    const ShowFileReadResult r = OpenShowFile(doc, path);
-    EXPECT_EQ(r.status, ReadStatus::CannotOpen) << path;
-    EXPECT_NE(r.errorText.find("Cannot open file \"" + path + "\""), std::string::npos)
-        << r.errorText;
+    const ReadOutcome r = Outcome(OpenShowFile(doc, path));
+    EXPECT_EQ(r.problem, ErrorKind::CannotOpen) << path;
+    EXPECT_NE(r.text.find("Cannot open file \"" + path + "\""), std::string::npos) << r.text;
     EXPECT_EQ(doc.Count(), MixedShow().Count());
     EXPECT_TRUE(doc.FileName().empty());
   }
@@ -242,7 +243,7 @@ TEST(PortableShow, WriterEmptiesFoldersInTheFileOnly) {
   TempDir dir;
   SlideShowDocument doc = MixedShow();
   const std::string path = dir.File("show.bld");
-  ASSERT_TRUE(WriteShowFile(doc, path, true).ok);
+  ASSERT_TRUE(WriteShowFile(doc, path, true).has_value());
   EXPECT_EQ(doc.SlideAt(0).PictureFolder, VariedSlide(1).PictureFolder) << "memory keeps folders";
   EXPECT_EQ(doc.SlideAt(0).SoundFolder, VariedSlide(1).SoundFolder);
   const Bytes f = ReadBytes(path);
@@ -261,11 +262,11 @@ TEST(PortableShow, ReaderGivesNamedFilesTheShowFolder) {
   // A stored folder beside an empty name stays as read.
   doc.EditSlide(1, [](SlideRecord& s) { s.PictureFolder = ""; });
   const std::string path = sub + "/show.bld";
-  ASSERT_TRUE(WriteShowFile(doc, path, true).ok);
+  ASSERT_TRUE(WriteShowFile(doc, path, true).has_value());
 
   SlideShowDocument back;
-  const ShowFileReadResult r = OpenShowFile(back, path);
-  ASSERT_EQ(r.status, ReadStatus::Ok) << r.errorText;
+  const ReadOutcome r = Outcome(OpenShowFile(back, path));
+  ASSERT_EQ(r.problem, std::nullopt) << r.text;
   EXPECT_TRUE(r.portable);
   const std::string folder = *Utf8ToCp1252(sub + "/");
   EXPECT_EQ(folder.back(), '/');
@@ -287,8 +288,8 @@ TEST(PortableShow, StoredFoldersBesideEmptyNamesAreKept) {
   Append(f, Bytes(5, 0));
   Append(f, RecordBytes(s));
   Append(f, {0x01, 0x00});
-  const ShowFileReadResult r = ParseShowFile(f, "/shows/x.bld");
-  ASSERT_EQ(r.status, ReadStatus::Ok);
+  const ReadOutcome r = Outcome(ParseShowFile(f, "/shows/x.bld"));
+  ASSERT_EQ(r.problem, std::nullopt);
   EXPECT_EQ(r.slides[0].PictureFolder, "/kept/");
   EXPECT_EQ(r.slides[0].SoundFolder, "/also/");
 }
@@ -300,8 +301,8 @@ TEST(PortableShow, RelativePathGivesAbsoluteFolder) {
   Append(f, Bytes(5, 0));
   Append(f, RecordBytes(s));
   Append(f, {0x01, 0x00});
-  const ShowFileReadResult r = ParseShowFile(f, "shows/./x.bld");
-  ASSERT_EQ(r.status, ReadStatus::Ok);
+  const ReadOutcome r = Outcome(ParseShowFile(f, "shows/./x.bld"));
+  ASSERT_EQ(r.problem, std::nullopt);
   const std::string cwd = std::filesystem::current_path().string();
   EXPECT_EQ(r.slides[0].PictureFolder, *Utf8ToCp1252(cwd + "/shows/"));
 }
@@ -339,20 +340,19 @@ TEST(PortableShow, NamesThatLeaveTheShowFolderAreReadErrors) {
       Append(f, RecordBytes(s));
       Append(f, {0x01, 0x00});
     }
-    const ShowFileReadResult r = ParseShowFile(f, "/shows/x.bld");
+    const ReadOutcome r = Outcome(ParseShowFile(f, "/shows/x.bld"));
     SCOPED_TRACE(c.picture + " | " + c.sound);
     if (!c.refused) {
-      EXPECT_EQ(r.status, ReadStatus::Ok) << r.errorText;
+      EXPECT_EQ(r.problem, std::nullopt) << r.text;
       EXPECT_EQ(r.slides.size(), 2u);
       continue;
     }
-    EXPECT_EQ(r.status, ReadStatus::ReadError);
+    EXPECT_EQ(r.problem, ErrorKind::Damaged);
     ASSERT_EQ(r.slides.size(), 1u) << "the slide before stays";
     EXPECT_EQ(r.slides[0].PictureFolder, "/shows/");
     const std::string& bad = c.picture.empty() || IsPlainFileName(c.picture) ? c.sound : c.picture;
-    EXPECT_NE(r.errorText.find("Slide 2 of \"/shows/x.bld\""), std::string::npos) << r.errorText;
-    EXPECT_NE(r.errorText.find("\"" + bad + "\" is not a plain file name"), std::string::npos)
-        << r.errorText;
+    EXPECT_NE(r.text.find("Slide 2 of \"/shows/x.bld\""), std::string::npos) << r.text;
+    EXPECT_NE(r.text.find("\"" + bad + "\" is not a plain file name"), std::string::npos) << r.text;
   }
 }
 
@@ -363,11 +363,11 @@ TEST(PortableShow, FolderWithoutWindows1252NameIsRefused) {
   SlideShowDocument doc = MixedShow();
   doc.ExchangeSlides(0, 1);  // a blank slide first: it needs no folder
   const std::string path = sub + "/show.bld";
-  ASSERT_TRUE(WriteShowFile(doc, path, true).ok);
+  ASSERT_TRUE(WriteShowFile(doc, path, true).has_value());
   SlideShowDocument back;
-  const ShowFileReadResult r = OpenShowFile(back, path);
-  EXPECT_EQ(r.status, ReadStatus::ReadError);
-  EXPECT_NE(r.errorText.find("Windows-1252"), std::string::npos) << r.errorText;
+  const ReadOutcome r = Outcome(OpenShowFile(back, path));
+  EXPECT_EQ(r.problem, ErrorKind::Damaged);
+  EXPECT_NE(r.text.find("Windows-1252"), std::string::npos) << r.text;
   EXPECT_EQ(back.Count(), 1) << "only the blank slide before it";
   EXPECT_EQ(back.FileName(), path);
 }
@@ -391,17 +391,17 @@ TEST(ShowFileDamage, EveryTruncationKeepsTheCompletedSlides) {
   const std::vector<size_t> ends = SlideEnds(doc);
   ASSERT_EQ(ends.back(), f.size());
   for (size_t n = 0; n <= f.size(); ++n) {
-    const ShowFileReadResult r = ParseShowFile(std::span(f.data(), n), "/shows/cut.sho");
+    const ReadOutcome r = Outcome(ParseShowFile(std::span(f.data(), n), "/shows/cut.sho"));
     const size_t complete =
         std::count_if(ends.begin(), ends.end(), [&](size_t e) { return e <= n; });
     const bool atBoundary = n == 48 || std::find(ends.begin(), ends.end(), n) != ends.end();
     if (n < kShowHeaderSize) {
-      ASSERT_EQ(r.status, ReadStatus::NotAShowFile) << n;
+      ASSERT_EQ(r.problem, ErrorKind::NotAShowFile) << n;
     } else if (atBoundary) {
-      ASSERT_EQ(r.status, ReadStatus::Ok) << n << ": " << r.errorText;
+      ASSERT_EQ(r.problem, std::nullopt) << n << ": " << r.text;
     } else {
-      ASSERT_EQ(r.status, ReadStatus::ReadError) << n;
-      ASSERT_EQ(r.errorText.rfind(kReadBeyondEnd, 0), 0u) << r.errorText;
+      ASSERT_EQ(r.problem, ErrorKind::Damaged) << n;
+      ASSERT_EQ(r.text.rfind(kReadBeyondEnd, 0), 0u) << r.text;
     }
     if (n >= kShowHeaderSize) {
       ASSERT_EQ(r.slides.size(), complete) << n;
@@ -424,9 +424,9 @@ TEST(ShowFileDamage, OpeningADamagedFileReplacesTheShow) {
     SlideShowDocument doc;
     doc.InsertSlide(0, VariedSlide(9));
     doc.SetModified(true);
-    const ShowFileReadResult r = OpenShowFile(doc, path);
-    EXPECT_EQ(r.status, ReadStatus::ReadError) << n;
-    EXPECT_NE(r.errorText.find(path), std::string::npos);
+    const ReadOutcome r = Outcome(OpenShowFile(doc, path));
+    EXPECT_EQ(r.problem, ErrorKind::Damaged) << n;
+    EXPECT_NE(r.text.find(path), std::string::npos);
     EXPECT_EQ(doc.FileName(), path);
     EXPECT_TRUE(doc.Loop());
     EXPECT_FALSE(doc.Modified());
@@ -479,17 +479,16 @@ TEST(ShowFileDamage, MalformedBlocksStopWithAReadError) {
       {"short line past the end", with(goodBmp, {0x01, 0x06, 0x09, 'a', 0x00}), kReadBeyondEnd},
   };
   for (const Case& c : cases) {
-    const ShowFileReadResult r = ParseShowFile(fileWith(c.block), "/shows/bad.sho");
-    EXPECT_EQ(r.status, ReadStatus::ReadError) << c.name;
-    EXPECT_EQ(r.errorText.rfind(c.kind, 0), 0u) << c.name << ": " << r.errorText;
-    EXPECT_NE(r.errorText.find(". Slide 2 of \"/shows/bad.sho\": "), std::string::npos)
-        << r.errorText;
+    const ReadOutcome r = Outcome(ParseShowFile(fileWith(c.block), "/shows/bad.sho"));
+    EXPECT_EQ(r.problem, ErrorKind::Damaged) << c.name;
+    EXPECT_EQ(r.text.rfind(c.kind, 0), 0u) << c.name << ": " << r.text;
+    EXPECT_NE(r.text.find(". Slide 2 of \"/shows/bad.sho\": "), std::string::npos) << r.text;
     ASSERT_EQ(r.slides.size(), 1u) << c.name;
     ExpectSameSlide(r.slides[0], first, c.name);
   }
   // The same second block, well formed, reads.
-  const ShowFileReadResult ok = ParseShowFile(fileWith(with(goodBmp, {0x01, 0x00})), "/x.sho");
-  EXPECT_EQ(ok.status, ReadStatus::Ok) << ok.errorText;
+  const ReadOutcome ok = Outcome(ParseShowFile(fileWith(with(goodBmp, {0x01, 0x00})), "/x.sho"));
+  EXPECT_EQ(ok.problem, std::nullopt) << ok.text;
   EXPECT_EQ(ok.slides.size(), 2u);
 }
 
@@ -508,8 +507,8 @@ TEST(ShowFileDamage, OversizedThumbnailsAreLeftOutAndTheSlidesKept) {
     Append(f, bmp);
     Append(f, EncodeCaptionList(slide.Caption));
   }
-  const ShowFileReadResult r = ParseShowFile(f, "/shows/bomb.sho");
-  ASSERT_EQ(r.status, ReadStatus::Ok) << r.errorText;
+  const ReadOutcome r = Outcome(ParseShowFile(f, "/shows/bomb.sho"));
+  ASSERT_EQ(r.problem, std::nullopt) << r.text;
   ASSERT_EQ(r.slides.size(), 4u);
   EXPECT_EQ(r.droppedThumbnails, 3);
   for (int i = 0; i < 3; ++i) EXPECT_FALSE(r.slides[i].Thumbnail.has_value()) << i;
@@ -526,12 +525,12 @@ TEST(ShowFileDamage, RegressionInputsReadWithoutHarm) {
   for (const auto& entry : std::filesystem::directory_iterator(data)) {
     if (entry.path().extension() != ".sho" && entry.path().extension() != ".bin") continue;
     ++seen;
-    const ShowFileReadResult r = ReadShowFile(entry.path().string());
+    const ReadOutcome r = Outcome(ReadShowFile(entry.path().string()));
     const Bytes bytes = ReadBytes(entry.path().string());
-    const ShowFileReadResult m = ParseShowFile(bytes, entry.path().string());
-    EXPECT_EQ(r.status, m.status) << entry.path();
+    const ReadOutcome m = Outcome(ParseShowFile(bytes, entry.path().string()));
+    EXPECT_EQ(r.problem, m.problem) << entry.path();
     EXPECT_EQ(r.slides.size(), m.slides.size()) << entry.path();
-    EXPECT_EQ(r.errorText, m.errorText) << entry.path();
+    EXPECT_EQ(r.text, m.text) << entry.path();
     for (const SlideRecord& s : r.slides) {
       if (s.Thumbnail) {
         EXPECT_LE(static_cast<uint64_t>(s.Thumbnail->width) * s.Thumbnail->height, kMaxBmpPixels);
@@ -577,8 +576,8 @@ TEST(ShowFileRoundTrip, SmallShowsOfEveryKindReadBack) {
   for (const auto& [name, bytes] : shows) {
     const std::string path = folder + "/" + name;
     WriteBytes(path, bytes);
-    const ShowFileReadResult r = ReadShowFile(path);
-    EXPECT_EQ(r.status, ReadStatus::Ok) << name << ": " << r.errorText;
+    const ReadOutcome r = Outcome(ReadShowFile(path));
+    EXPECT_EQ(r.problem, std::nullopt) << name << ": " << r.text;
     EXPECT_FALSE(r.slides.empty()) << name;
   }
 }

@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "document/ShowFile.h"
 #include "document/SlideRecord.h"
 
 namespace lrw::testing {
@@ -35,6 +37,28 @@ class TempDir {
  private:
   std::string path_;
 };
+
+// What a read of a show file came to, in the form the tests compare: the content (none
+// when the read failed), and the kind and text of the failure or of the damage.
+struct ReadOutcome : ShowFileContent {
+  std::optional<ErrorKind> problem;  // nothing when the whole file was read
+  std::string text;
+};
+
+inline ReadOutcome Outcome(Result<ShowFileContent> read) {
+  ReadOutcome outcome;
+  if (!read) {
+    outcome.problem = read.error().kind;
+    outcome.text = read.error().message;
+    return outcome;
+  }
+  static_cast<ShowFileContent&>(outcome) = std::move(*read);
+  if (outcome.damage) {
+    outcome.problem = outcome.damage->kind;
+    outcome.text = outcome.damage->message;
+  }
+  return outcome;
+}
 
 inline std::vector<uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

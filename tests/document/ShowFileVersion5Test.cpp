@@ -14,7 +14,9 @@ namespace lrw {
 namespace {
 
 using testing::ExpectSameSlide;
+using testing::Outcome;
 using testing::ReadBytes;
+using testing::ReadOutcome;
 using testing::TempDir;
 using testing::VariedSlide;
 using testing::WriteBytes;
@@ -61,8 +63,8 @@ TEST(ShowFileVersion5, MusicMakesA50FileAndRemovingItGivesThe40FileBack) {
   EXPECT_EQ(ReadLe32(v5.data() + 44), 3u);
   EXPECT_TRUE(std::equal(v4.begin() + 48, v4.end(), v5.begin() + 48));
 
-  const ShowFileReadResult r = ParseShowFile(v5, "/shows/music.sho");
-  ASSERT_EQ(r.status, ReadStatus::Ok) << r.errorText;
+  const ReadOutcome r = Outcome(ParseShowFile(v5, "/shows/music.sho"));
+  ASSERT_EQ(r.problem, std::nullopt) << r.text;
   EXPECT_EQ(r.signature, kShowSignatureV5);
   EXPECT_TRUE(r.loop);
   EXPECT_EQ(r.music, SomeMusic());
@@ -121,17 +123,17 @@ TEST(ShowFileVersion5, EveryTruncationKeepsTheSlidesBeforeIt) {
   }
   const size_t musicEnd = f.size() - kRecordHeadSize;
   for (size_t n = 0; n <= f.size(); ++n) {
-    const ShowFileReadResult r = ParseShowFile(std::span(f.data(), n), "/shows/cut.sho");
+    const ReadOutcome r = Outcome(ParseShowFile(std::span(f.data(), n), "/shows/cut.sho"));
     if (n < kShowHeaderSize) {
-      ASSERT_EQ(r.status, ReadStatus::NotAShowFile) << n;
+      ASSERT_EQ(r.problem, ErrorKind::NotAShowFile) << n;
       continue;
     }
     if (n == f.size()) {
-      ASSERT_EQ(r.status, ReadStatus::Ok) << r.errorText;
+      ASSERT_EQ(r.problem, std::nullopt) << r.text;
     } else {
       // Also a cut between two blocks: the file says how many slides and records follow.
-      ASSERT_EQ(r.status, ReadStatus::ReadError) << n;
-      ASSERT_EQ(r.errorText.rfind(kReadBeyondEnd, 0), 0u) << n << ": " << r.errorText;
+      ASSERT_EQ(r.problem, ErrorKind::Damaged) << n;
+      ASSERT_EQ(r.text.rfind(kReadBeyondEnd, 0), 0u) << n << ": " << r.text;
     }
     const size_t complete =
         std::count_if(ends.begin(), ends.end(), [&](size_t e) { return e <= n; });
@@ -154,32 +156,32 @@ TEST(ShowFileVersion5, UnknownRecordsAreSkippedAndBadOnesAreDamage) {
   struct Case {
     const char* what;
     std::vector<ShowRecord> records;
-    ReadStatus status;
+    std::optional<ErrorKind> status;
     const char* text;  // part of the error text
   };
   const std::vector<Case> cases = {
-      {"later records", {later, {kMusicRecordTag, 0, music}, laterSlide}, ReadStatus::Ok, ""},
-      {"longer music record", {{kMusicRecordTag, 0, longerMusic}}, ReadStatus::Ok, ""},
-      {"music for a slide is not ours", {{kMusicRecordTag, 2, music}}, ReadStatus::Ok, ""},
+      {"later records", {later, {kMusicRecordTag, 0, music}, laterSlide}, std::nullopt, ""},
+      {"longer music record", {{kMusicRecordTag, 0, longerMusic}}, std::nullopt, ""},
+      {"music for a slide is not ours", {{kMusicRecordTag, 2, music}}, std::nullopt, ""},
       {"slide past the show",
        {{MakeRecordTag('M', 'O', 'V', 'E'), 4, {}}},
-       ReadStatus::ReadError,
+       ErrorKind::Damaged,
        "slide 4 of a show of 3"},
       {"short music",
        {{kMusicRecordTag, 0, Bytes(music.begin(), music.begin() + 12)}},
-       ReadStatus::ReadError,
+       ErrorKind::Damaged,
        "music record"},
       {"music cut in a name",
        {{kMusicRecordTag, 0, Bytes(music.begin(), music.end() - 1)}},
-       ReadStatus::ReadError,
+       ErrorKind::Damaged,
        "music record"},
   };
   for (const Case& c : cases) {
-    const ShowFileReadResult r = ParseShowFile(WithRecords(doc, c.records), "/shows/r.sho");
-    EXPECT_EQ(r.status, c.status) << c.what << ": " << r.errorText;
-    EXPECT_NE(r.errorText.find(c.text), std::string::npos) << c.what << ": " << r.errorText;
+    const ReadOutcome r = Outcome(ParseShowFile(WithRecords(doc, c.records), "/shows/r.sho"));
+    EXPECT_EQ(r.problem, c.status) << c.what << ": " << r.text;
+    EXPECT_NE(r.text.find(c.text), std::string::npos) << c.what << ": " << r.text;
     EXPECT_EQ(r.slides.size(), 3u) << c.what;
-    if (c.status == ReadStatus::Ok && c.records.front().owner == 0) {
+    if (c.status == std::nullopt && c.records.front().owner == 0) {
       EXPECT_EQ(r.music, SomeMusic()) << c.what;
     }
   }
@@ -188,15 +190,15 @@ TEST(ShowFileVersion5, UnknownRecordsAreSkippedAndBadOnesAreDamage) {
   Bytes f = EncodeShowFile(doc, false);
   const size_t musicLength = f.size() - kRecordHeadSize - music.size() - 4;
   WriteLe32(f.data() + musicLength, 0x7FFFFFFF);
-  ShowFileReadResult r = ParseShowFile(f, "/shows/long.sho");
-  EXPECT_EQ(r.status, ReadStatus::ReadError);
-  EXPECT_EQ(r.errorText.rfind(kReadBeyondEnd, 0), 0u) << r.errorText;
+  ReadOutcome r = Outcome(ParseShowFile(f, "/shows/long.sho"));
+  EXPECT_EQ(r.problem, ErrorKind::Damaged);
+  EXPECT_EQ(r.text.rfind(kReadBeyondEnd, 0), 0u) << r.text;
   EXPECT_EQ(r.slides.size(), 3u);
   // Nothing may follow the end record.
   f = EncodeShowFile(doc, false);
   f.push_back(0);
-  r = ParseShowFile(f, "/shows/tail.sho");
-  EXPECT_EQ(r.status, ReadStatus::ReadError);
+  r = Outcome(ParseShowFile(f, "/shows/tail.sho"));
+  EXPECT_EQ(r.problem, ErrorKind::Damaged);
   EXPECT_EQ(r.slides.size(), 3u);
 }
 
@@ -210,19 +212,19 @@ TEST(ShowFileVersion5, PortableMusicTravelsBesideTheShow) {
     m.tracks.push_back(source.File(name));
   }
   doc.SetMusic(m);
-  const CopyMediaResult copied =
+  const Result<std::vector<std::string>> copied =
       CopyMediaFiles(doc.Slides(), target.path() + "/", doc.Music().tracks);
-  ASSERT_TRUE(copied.ok()) << copied.error;
-  EXPECT_EQ(copied.copied.size(), 2u);
+  ASSERT_TRUE(copied) << copied.error().message;
+  EXPECT_EQ(copied->size(), 2u);
   const std::string bld = target.File("show.bld");
-  ASSERT_TRUE(WriteShowFile(doc, bld, true).ok);
+  ASSERT_TRUE(WriteShowFile(doc, bld, true).has_value());
   const Bytes bytes = ReadBytes(bld);
   EXPECT_EQ(std::search(bytes.begin(), bytes.end(), source.path().begin(), source.path().end()),
             bytes.end())
       << "no trace of the old folder";
 
   SlideShowDocument back;
-  ASSERT_EQ(OpenShowFile(back, bld).status, ReadStatus::Ok);
+  ASSERT_EQ(Outcome(OpenShowFile(back, bld)).problem, std::nullopt);
   ASSERT_EQ(back.Music().tracks.size(), 2u);
   EXPECT_EQ(back.Music().tracks[0], target.File("a song.wav"));
   EXPECT_EQ(ReadBytes(back.Music().tracks[1]), Bytes(100, 'b'));
@@ -235,8 +237,8 @@ TEST(ShowFileVersion5, PortableMusicTravelsBesideTheShow) {
   f.resize(f.size() - EncodeMusicPayload(doc.Music(), true).size() - kRecordHeadSize);
   AppendRecord(f, {kMusicRecordTag, 0, EncodeMusicPayload(outside, false)});
   AppendRecord(f, {kEndRecordTag, 0, {}});
-  const ShowFileReadResult r = ParseShowFile(f, bld);
-  EXPECT_EQ(r.status, ReadStatus::ReadError);
+  const ReadOutcome r = Outcome(ParseShowFile(f, bld));
+  EXPECT_EQ(r.problem, ErrorKind::Damaged);
   EXPECT_FALSE(r.music.Present());
   EXPECT_EQ(r.slides.size(), 1u);
 }

@@ -11,6 +11,8 @@ namespace lrw {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+using testing::Outcome;
+using testing::ReadOutcome;
 
 TEST(SlideMotionRecords, RoundTripFallbackAndDamage) {
   SlideShowDocument doc;
@@ -31,8 +33,8 @@ TEST(SlideMotionRecords, RoundTripFallbackAndDamage) {
   const Bytes v4 = EncodeShowFile(doc, false, ShowFormat::Version4);
   EXPECT_TRUE(std::equal(v4.begin() + 48, v4.end(), v5.begin() + 48));
 
-  const ShowFileReadResult read = ParseShowFile(v5, "/shows/m.sho");
-  ASSERT_EQ(read.status, ReadStatus::Ok) << read.errorText;
+  const ReadOutcome read = Outcome(ParseShowFile(v5, "/shows/m.sho"));
+  ASSERT_EQ(read.problem, std::nullopt) << read.text;
   ASSERT_EQ(read.slides.size(), 3u);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(read.slides[i].Motion, doc.SlideAt(i).Motion) << i;
@@ -66,9 +68,9 @@ TEST(SlideMotionRecords, RoundTripFallbackAndDamage) {
   const auto at = std::search(damaged.begin(), damaged.end(), tag.begin(), tag.end());
   ASSERT_NE(at, damaged.end());
   *(at + kRecordHeadSize) = 200;
-  const ShowFileReadResult bad = ParseShowFile(damaged, "/shows/m.sho");
-  EXPECT_EQ(bad.status, ReadStatus::ReadError);
-  EXPECT_NE(bad.errorText.find("motion"), std::string::npos) << bad.errorText;
+  const ReadOutcome bad = Outcome(ParseShowFile(damaged, "/shows/m.sho"));
+  EXPECT_EQ(bad.problem, ErrorKind::Damaged);
+  EXPECT_NE(bad.text.find("motion"), std::string::npos) << bad.text;
   EXPECT_EQ(bad.slides.size(), 3u);
 }
 

@@ -84,9 +84,9 @@ int main(int argc, char** argv) {
   sound.ExtraSeconds = 0;
   doc.InsertSlide(doc.Count(), sound);
 
-  const lrw::WriteResult written = lrw::WriteShowFile(doc, dir + "show.sho", false);
-  if (!written.ok) {
-    std::fprintf(stderr, "%s\n", written.errorText.c_str());
+  const lrw::Result<void> written = lrw::WriteShowFile(doc, dir + "show.sho", false);
+  if (!written) {
+    std::fprintf(stderr, "%s\n", written.error().message.c_str());
     return 1;
   }
 
@@ -100,9 +100,9 @@ int main(int argc, char** argv) {
     slide.ExtraSeconds = i == 0 ? 60 : 0;
     remote.InsertSlide(remote.Count(), slide);
   }
-  const lrw::WriteResult remoteWritten = lrw::WriteShowFile(remote, dir + "remote.sho", false);
-  if (!remoteWritten.ok) {
-    std::fprintf(stderr, "%s\n", remoteWritten.errorText.c_str());
+  const lrw::Result<void> remoteWritten = lrw::WriteShowFile(remote, dir + "remote.sho", false);
+  if (!remoteWritten) {
+    std::fprintf(stderr, "%s\n", remoteWritten.error().message.c_str());
     return 1;
   }
   return 0;

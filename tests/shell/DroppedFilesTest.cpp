@@ -52,7 +52,7 @@ TEST_F(DroppedFiles, OnlyPicturesOfTheTableAreKeptInDropOrder) {
        (dir_ / "loop-a.jpg").string(), (dir_ / (std::string(300, 'n') + ".lnk")).string(), a},
       link_);
   EXPECT_EQ(got.paths, (std::vector<std::string>{b, a}));
-  EXPECT_TRUE(got.error.empty());
+  EXPECT_FALSE(got.shortcutError);
 }
 
 TEST_F(DroppedFiles, AShortcutStandsForItsPictureAndOnlyForAPicture) {
@@ -84,9 +84,10 @@ TEST_F(DroppedFiles, ALinkInfoMarkedIgnoredIsNotRead) {
 
   DroppedPictures got = PicturesFromDrop({File("ignored.lnk", ignored)}, link_);
   EXPECT_EQ(got.paths, std::vector<std::string>{picture});
-  EXPECT_TRUE(got.error.empty()) << got.error;
+  EXPECT_FALSE(got.shortcutError) << got.shortcutError->message;
   got = PicturesFromDrop({File("damaged.lnk", damaged)}, link_);
-  EXPECT_EQ(got.error, "Error in getting Target");
+  ASSERT_TRUE(got.shortcutError);
+  EXPECT_EQ(got.shortcutError->message, "Error in getting Target");
 }
 
 TEST_F(DroppedFiles, AnUnreadableShortcutEndsTheDrop) {
@@ -94,7 +95,8 @@ TEST_F(DroppedFiles, AnUnreadableShortcutEndsTheDrop) {
   const DroppedPictures got =
       PicturesFromDrop({first, File("broken.lnk", {'n', 'o', 't'}), File("after.bmp")}, link_);
   EXPECT_EQ(got.paths, std::vector<std::string>{first});
-  EXPECT_EQ(got.error, "Unable to open link file");
+  ASSERT_TRUE(got.shortcutError);
+  EXPECT_EQ(got.shortcutError->message, "Unable to open link file");
 }
 
 }  // namespace

@@ -44,16 +44,12 @@ class ShortcutLinkTest : public ::testing::Test {
     return p.string();
   }
 
-  // Reads a link that must raise; returns the message.
+  // Reads a link that must fail; returns the message.
   std::string ReadError(const std::vector<uint8_t>& bytes) {
     TShortcutLink link;
     link.ShortcutFile = WriteFile("bad.lnk", bytes);
-    try {
-      link.ReadLink();
-    } catch (const EShortcutError& e) {
-      return e.what();
-    }
-    return "no error";
+    const Result<void> read = link.ReadLink();
+    return read ? "no error" : read.error().message;
   }
 
   fs::path dir_;
@@ -83,7 +79,7 @@ TEST_F(ShortcutLinkTest, RelativePathToExistingPictureFillsEveryProperty) {
 
   TShortcutLink link;
   link.ShortcutFile = WriteFile("photo.lnk", BuildLink(fields));
-  link.ReadLink();
+  ASSERT_TRUE(link.ReadLink());
   EXPECT_EQ(link.Target, picture);
   EXPECT_EQ(link.Description, *fields.name);
   EXPECT_EQ(link.WorkingDir, *fields.workingDir);
@@ -126,7 +122,7 @@ TEST_F(ShortcutLinkTest, ResolvedTargetsAndPathsThatDoNotExistHere) {
     link.Target = "old target";
     link.Description = "old";
     link.ShortcutFile = WriteFile("links/case.lnk", BuildLink(fields));
-    link.ReadLink();
+    ASSERT_TRUE(link.ReadLink());
     const std::string label = c.relative.value_or("-") + " | " + c.local.value_or("-");
     if (c.expected.empty()) {
       EXPECT_EQ(link.Target, "old target") << label;
@@ -149,7 +145,7 @@ TEST_F(ShortcutLinkTest, UnresolvedLinkChangesNothing) {
   TShortcutLink link;
   link.Target = "/keep/me.jpg";
   link.ShortcutFile = WriteFile("gone.lnk", BuildLink(fields));
-  link.ReadLink();
+  ASSERT_TRUE(link.ReadLink());
   EXPECT_EQ(link.Target, "/keep/me.jpg");
   EXPECT_EQ(link.Description, "");
   EXPECT_EQ(link.Arguments, "");
@@ -180,7 +176,7 @@ TEST_F(ShortcutLinkTest, StoredHotKeyAndShowCommandAsRead) {
     fields.showCommand = c.show;
     TShortcutLink link;
     link.ShortcutFile = WriteFile("k.lnk", BuildLink(fields));
-    link.ReadLink();
+    ASSERT_TRUE(link.ReadLink());
     EXPECT_EQ(link.HotKey(), c.key) << c.hotKey;
     EXPECT_EQ(link.ShowCmd(), c.cmd) << c.show;
     EXPECT_EQ(link.StoredShowCmd(), static_cast<int>(c.show));
@@ -221,7 +217,7 @@ TEST_F(ShortcutLinkTest, AnsiStringsAreWindows1252) {
   fields.arguments = std::string("x\0y", 3);  // text ends at an embedded zero
   TShortcutLink link;
   link.ShortcutFile = WriteFile("ansi.lnk", BuildLink(fields));
-  link.ReadLink();
+  ASSERT_TRUE(link.ReadLink());
   EXPECT_EQ(link.Description, "Caf\u00e9 \u20ac");
   EXPECT_EQ(link.Target, (dir_ / "\u00e9t\u00e9.jpg").string());
   EXPECT_EQ(link.Arguments, "x");
@@ -248,12 +244,9 @@ TEST_F(ShortcutLinkTest, FilesThatAreNoShortcutCannotBeOpened) {
   for (const std::string& file : {(dir_ / "missing.lnk").string(), dir_.string(), std::string()}) {
     TShortcutLink link;
     link.ShortcutFile = file;
-    try {
-      link.ReadLink();
-      ADD_FAILURE() << file;
-    } catch (const EShortcutError& e) {
-      EXPECT_STREQ(e.what(), kShortcutOpenError) << file;
-    }
+    const Result<void> read = link.ReadLink();
+    ASSERT_FALSE(read) << file;
+    EXPECT_EQ(read.error().message, kShortcutOpenError) << file;
   }
 }
 

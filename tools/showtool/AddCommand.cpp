@@ -79,10 +79,11 @@ int RunAdd(const std::vector<std::string>& args) {
   SlideShowDocument document;
   std::error_code ec;
   if (std::filesystem::exists(show, ec)) {
-    const ShowFileReadResult read = OpenShowFile(document, show);
-    if (read.status != ReadStatus::Ok) {
+    const Result<ShowFileContent> read = OpenShowFile(document, show);
+    if (!read || read->damage) {
       // A damaged show is left alone rather than rewritten without its lost slides.
-      std::fprintf(stderr, "showtool add: %s\n", read.errorText.c_str());
+      const Error& error = read ? *read->damage : read.error();
+      std::fprintf(stderr, "showtool add: %s\n", error.message.c_str());
       return 1;
     }
   }
@@ -122,17 +123,17 @@ int RunAdd(const std::vector<std::string>& args) {
     // A portable show names its files without folders: they must lie beside it.
     const std::string folder =
         FolderOf(std::filesystem::absolute(show, ec).lexically_normal().string());
-    const CopyMediaResult copied =
+    const Result<std::vector<std::string>> copied =
         CopyMediaFiles(document.Slides(), folder, document.Music().tracks);
-    for (const std::string& file : copied.copied) std::printf("copied %s\n", file.c_str());
-    if (!copied.ok()) {
-      std::fprintf(stderr, "showtool add: %s\n", copied.error.c_str());
+    if (!copied) {
+      std::fprintf(stderr, "showtool add: %s\n", copied.error().message.c_str());
       return 1;
     }
+    for (const std::string& file : *copied) std::printf("copied %s\n", file.c_str());
   }
-  const WriteResult written = WriteShowFile(document, show, portable);
-  if (!written.ok) {
-    std::fprintf(stderr, "showtool add: %s\n", written.errorText.c_str());
+  const Result<void> written = WriteShowFile(document, show, portable);
+  if (!written) {
+    std::fprintf(stderr, "showtool add: %s\n", written.error().message.c_str());
     return 1;
   }
   std::printf("added %d of %zu pictures; %s has %d slides\n", added, pictures.size(), show.c_str(),

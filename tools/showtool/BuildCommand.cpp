@@ -25,20 +25,21 @@ int RunBuild(const std::vector<std::string>& args) {
 
   std::error_code ec;
   const std::string target = std::filesystem::absolute(args[1], ec).lexically_normal().string();
-  const CopyMediaResult copied = CopyMediaFiles(doc.Slides(), FolderOf(target), doc.Music().tracks);
-  if (!copied.ok()) {
-    std::fprintf(stderr, "showtool build: %s\n", copied.error.c_str());
+  const Result<std::vector<std::string>> copied =
+      CopyMediaFiles(doc.Slides(), FolderOf(target), doc.Music().tracks);
+  if (!copied) {
+    std::fprintf(stderr, "showtool build: %s\n", copied.error().message.c_str());
     return 1;
   }
-  const WriteResult written = WriteShowFile(doc, target, true);
-  if (!written.ok) {
-    const std::string removed = RemoveCopiedMedia(copied.copied);
-    std::fprintf(stderr, "showtool build: %s%s%s\n", written.errorText.c_str(),
-                 removed.empty() ? "" : (written.errorText.ends_with('.') ? " " : ". "),
-                 removed.c_str());
+  const Result<void> written = WriteShowFile(doc, target, true);
+  if (!written) {
+    const std::string removed = RemoveCopiedMedia(*copied);
+    const std::string& why = written.error().message;
+    std::fprintf(stderr, "showtool build: %s%s%s\n", why.c_str(),
+                 removed.empty() ? "" : (why.ends_with('.') ? " " : ". "), removed.c_str());
     return 1;
   }
-  for (const std::string& file : copied.copied) std::printf("copied %s\n", file.c_str());
+  for (const std::string& file : *copied) std::printf("copied %s\n", file.c_str());
   std::printf("File %s has been built.\n", target.c_str());
   return 0;
 }

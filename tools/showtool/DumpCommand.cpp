@@ -1,5 +1,6 @@
 // showtool dump FILE: the document as opening FILE leaves it, as JSON.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -140,14 +141,14 @@ int RunDump(const std::vector<std::string>& args) {
     return 2;
   }
   SlideShowDocument doc;
-  const ShowFileReadResult r = OpenShowFile(doc, args[0]);
-  ReportDroppedThumbnails("dump", r);
-  const bool recognised = r.status == ReadStatus::Ok || r.status == ReadStatus::ReadError;
+  const Result<ShowFileContent> r = OpenShowFile(doc, args[0]);
+  if (r) ReportDroppedThumbnails("dump", *r);
+  const std::optional<Error> error = r ? r->damage : r.error();
   std::string out = "{\n";
-  out += "  \"signature\": " + (recognised ? Text(r.signature) : std::string("null")) + ",\n";
+  out += "  \"signature\": " + (r ? Text(r->signature) : std::string("null")) + ",\n";
   out += std::string("  \"loop\": ") + (doc.Loop() ? "true" : "false") + ",\n";
   out += std::string("  \"shuffle\": ") + (doc.Shuffle() ? "true" : "false") + ",\n";
-  out += std::string("  \"portable\": ") + (r.portable ? "true" : "false") + ",\n";
+  out += std::string("  \"portable\": ") + (r && r->portable ? "true" : "false") + ",\n";
   out += "  \"music\": " + MusicText(doc.Music()) + ",\n";
   out += "  \"slides\": [";
   for (int i = 0; i < doc.Count(); ++i) {
@@ -155,10 +156,10 @@ int RunDump(const std::vector<std::string>& args) {
     AppendSlide(out, doc.SlideAt(i));
   }
   out += doc.Count() ? "\n  ],\n" : "],\n";
-  out += "  \"error\": " + (r.errorText.empty() ? std::string("null") : PathText(r.errorText));
+  out += "  \"error\": " + (error ? PathText(error->message) : std::string("null"));
   out += "\n}\n";
   std::fwrite(out.data(), 1, out.size(), stdout);
-  return r.status == ReadStatus::Ok ? 0 : 1;
+  return error ? 1 : 0;
 }
 
 }  // namespace lrw::showtool

@@ -1,7 +1,10 @@
 // showtool effect-order: lists the copies of one transition, one line per copy, or only their
 // count and a hash, so that orders can be compared without a display.
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,17 +20,20 @@ namespace {
 constexpr const char* kUsage =
     "usage: showtool effect-order EFFECT WIDTH HEIGHT D [--seed N] [--summary]\n";
 
-bool ParseNumber(const std::string& text, unsigned long long max, unsigned long long& value) {
-  if (text.empty() || text.size() > 20) return false;
+// A decimal number from 0 to `max`; nothing for any other text.
+std::optional<unsigned long long> ParseNumber(const std::string& text, unsigned long long max) {
+  if (text.empty() || text.size() > 20) return std::nullopt;
   for (char ch : text) {
-    if (ch < '0' || ch > '9') return false;
+    if (ch < '0' || ch > '9') return std::nullopt;
   }
+  unsigned long long value = 0;
   try {
     value = std::stoull(text);
-  } catch (...) {
-    return false;
+  } catch (const std::out_of_range&) {
+    return std::nullopt;
   }
-  return value <= max;
+  if (value > max) return std::nullopt;
+  return value;
 }
 
 std::string Describe(const EffectCopy& copy) {
@@ -50,13 +56,14 @@ std::string Describe(const EffectCopy& copy) {
 
 int RunEffectOrder(const std::vector<std::string>& args) {
   std::vector<std::string> positional;
-  unsigned long long seed = 0;
+  std::optional<unsigned long long> seed = 0;
   bool summary = false;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--summary") {
       summary = true;
     } else if (args[i] == "--seed") {
-      if (i + 1 >= args.size() || !ParseNumber(args[i + 1], UINT32_MAX, seed)) {
+      if (i + 1 < args.size()) seed = ParseNumber(args[i + 1], UINT32_MAX);
+      if (i + 1 >= args.size() || !seed) {
         std::fprintf(stderr, "effect-order: --seed needs a number from 0 to 4294967295\n");
         return 2;
       }
@@ -70,19 +77,21 @@ int RunEffectOrder(const std::vector<std::string>& args) {
     return 2;
   }
   // The extent is one pixel larger than the picture and must fit in 16 bits.
-  unsigned long long effect = 0, width = 0, height = 0, d = 0;
-  if (!ParseNumber(positional[0], 255, effect) || !ParseNumber(positional[1], 65534, width) ||
-      !ParseNumber(positional[2], 65534, height) || !ParseNumber(positional[3], 255, d)) {
+  const std::optional<unsigned long long> effectNumber = ParseNumber(positional[0], 255);
+  const std::optional<unsigned long long> width = ParseNumber(positional[1], 65534);
+  const std::optional<unsigned long long> height = ParseNumber(positional[2], 65534);
+  const std::optional<unsigned long long> boxWidth = ParseNumber(positional[3], 255);
+  if (!effectNumber || !width || !height || !boxWidth) {
     std::fputs(kUsage, stderr);
     std::fputs("EFFECT and D are 0 to 255; WIDTH and HEIGHT are 0 to 65534\n", stderr);
     return 2;
   }
   // Stored as the effect image control stores them.
-  if (effect > kLastEffect) effect = kLastEffect;
-  if (d < kSmallestBoxWidth) d = kSmallestBoxWidth;
+  const unsigned long long effect = std::min<unsigned long long>(*effectNumber, kLastEffect);
+  const unsigned long long d = std::max<unsigned long long>(*boxWidth, kSmallestBoxWidth);
 
-  SetRandomState(static_cast<uint32_t>(seed));
-  const EffectRect clip{0, 0, static_cast<int>(width), static_cast<int>(height)};
+  SetRandomState(static_cast<uint32_t>(*seed));
+  const EffectRect clip{0, 0, static_cast<int>(*width), static_cast<int>(*height)};
   const std::vector<EffectCopy> copies =
       ListEffectCopies(static_cast<uint8_t>(effect), clip, static_cast<uint8_t>(d));
 

@@ -56,17 +56,19 @@ extern "C" void OnInterrupt(int) {
   g_interrupted.store(true);
 }
 
-bool ParseNumber(const std::string& text, double& value) {
+// A number, or nothing for any other text.
+std::optional<double> ParseNumber(const std::string& text) {
   char* end = nullptr;
-  value = std::strtod(text.c_str(), &end);
-  return !text.empty() && end && *end == '\0';
+  const double value = std::strtod(text.c_str(), &end);
+  if (text.empty() || !end || *end != '\0') return std::nullopt;
+  return value;
 }
 
-bool ParseInt(const std::string& text, int& value) {
-  double number = 0;
-  if (!ParseNumber(text, number) || number != static_cast<int>(number)) return false;
-  value = static_cast<int>(number);
-  return true;
+// A whole number, or nothing for any other text.
+std::optional<int> ParseInt(const std::string& text) {
+  const std::optional<double> number = ParseNumber(text);
+  if (!number || *number != static_cast<int>(*number)) return std::nullopt;
+  return static_cast<int>(*number);
 }
 
 int Usage() {
@@ -105,15 +107,15 @@ int RunExport(const std::vector<std::string>& args) {
       given.codec = ParseVideoCodec(args[++i]);
       ok = given.codec.has_value();
     } else if (arg == "--enter-seconds" && hasValue) {
-      ok = ParseNumber(args[++i], given.enterSeconds);
+      const std::optional<double> seconds = ParseNumber(args[++i]);
+      ok = seconds.has_value();
+      if (ok) given.enterSeconds = *seconds;
     } else if (arg == "--quality" && hasValue) {
-      int quality = 0;
-      ok = ParseInt(args[++i], quality);
-      given.quality = quality;
+      given.quality = ParseInt(args[++i]);
+      ok = given.quality.has_value();
     } else if (arg == "--bitrate" && hasValue) {
-      int kbps = 0;
-      ok = ParseInt(args[++i], kbps);
-      given.bitrateKbps = kbps;
+      given.bitrateKbps = ParseInt(args[++i]);
+      ok = given.bitrateKbps.has_value();
     } else if (arg == "--seed" && hasValue) {
       const std::string& text = args[++i];
       char* end = nullptr;

@@ -6,7 +6,7 @@
 
 namespace lrw::showtool {
 
-void ReportDroppedThumbnails(const char* command, const ShowFileReadResult& read) {
+void ReportDroppedThumbnails(const char* command, const ShowFileContent& read) {
   if (read.droppedThumbnails == 0) return;
   std::fprintf(stderr,
                "showtool %s: %d slide thumbnail(s) larger than %lld x %lld pixels were left "
@@ -16,12 +16,11 @@ void ReportDroppedThumbnails(const char* command, const ShowFileReadResult& read
 }
 
 bool LoadShowOrReport(const char* command, const std::string& path, SlideShowDocument& doc) {
-  const ShowFileReadResult read = OpenShowFile(doc, path);
-  ReportDroppedThumbnails(command, read);
-  if (read.status == ReadStatus::Ok) return true;
-  std::fprintf(stderr, "showtool %s: %s\n", command,
-               read.status == ReadStatus::NotAShowFile ? NotAShowFileText(path).c_str()
-                                                       : read.errorText.c_str());
+  const Result<ShowFileContent> read = OpenShowFile(doc, path);
+  if (read) ReportDroppedThumbnails(command, *read);
+  if (read && !read->damage) return true;
+  const Error& error = read ? *read->damage : read.error();
+  std::fprintf(stderr, "showtool %s: %s\n", command, error.message.c_str());
   return false;
 }
 

@@ -12,6 +12,6 @@ namespace lrw::showtool {
 // "showtool COMMAND: <reason>" to stderr and returns false.
 bool LoadShowOrReport(const char* command, const std::string& path, SlideShowDocument& doc);
 // Tells on stderr how many thumbnails too large to be thumbnails the read left out.
-void ReportDroppedThumbnails(const char* command, const ShowFileReadResult& read);
+void ReportDroppedThumbnails(const char* command, const ShowFileContent& read);
 
 }  // namespace lrw::showtool

@@ -41,12 +41,12 @@ std::string RectText(const MotionRect& r) {
 
 }  // namespace
 
-std::optional<std::string> ApplyPictureKey(SlideRecord& s, const std::string& key,
-                                           const std::string& value, PictureKeyContext& context) {
+Result<void> ApplyPictureKey(SlideRecord& s, const std::string& key, const std::string& value,
+                             PictureKeyContext& context) {
   const std::string bad = "bad value for " + key + ": \"" + value + "\"";
   if (key == "screen") {
     const auto size = ParseScreenSize(value);
-    if (!size) return bad;
+    if (!size) return Fail(bad);
     context.screenWidth = size->first;
     context.screenHeight = size->second;
   } else if (key == "fit") {
@@ -54,49 +54,51 @@ std::optional<std::string> ApplyPictureKey(SlideRecord& s, const std::string& ke
                            : value == "fit"  ? PictureFit::Fit
                            : value == "fill" ? PictureFit::Fill
                                              : static_cast<PictureFit>(-1);
-    if (fit != PictureFit::Own && fit != PictureFit::Fit && fit != PictureFit::Fill) return bad;
-    if (s.IsBlank()) return std::string();
+    if (fit != PictureFit::Own && fit != PictureFit::Fit && fit != PictureFit::Fill)
+      return Fail(bad);
+    if (s.IsBlank()) return {};
     TLoadPictureModule loader;
     const std::string path = Cp1252ToUtf8(s.PicturePath());
     const LoadPictureResult picture = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
     if (!picture || picture->fullWidth <= 0) {
       const std::string why = picture ? std::string() : picture.error().message;
-      return "cannot read the picture \"" + path + "\"" + (why.empty() ? "" : ": " + why);
+      return Fail("cannot read the picture \"" + path + "\"" + (why.empty() ? "" : ": " + why));
     }
     SetPictureBox(s, FitPicture(picture->fullWidth, picture->fullHeight, context.screenWidth,
                                 context.screenHeight, fit));
   } else if (key == "motion") {
     size_t i = 0;
     while (i < kMotionKeys.size() && kMotionKeys[i] != value) ++i;
-    if (i == kMotionKeys.size()) return bad;
+    if (i == kMotionKeys.size()) return Fail(bad);
     s.Motion.kind = static_cast<MotionKind>(i);
   } else if (key == "strength") {
     int v = -1;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
-    if (ec != std::errc() || end != value.data() + value.size() || v < 0 || v > 100) return bad;
+    if (ec != std::errc() || end != value.data() + value.size() || v < 0 || v > 100)
+      return Fail(bad);
     s.Motion.strength = static_cast<uint8_t>(v);
   } else if (key == "ease") {
-    if (value != "linear" && value != "smooth") return bad;
+    if (value != "linear" && value != "smooth") return Fail(bad);
     s.Motion.ease = value == "linear" ? MotionEase::Linear : MotionEase::Smooth;
   } else if (key == "start" || key == "end") {
     const auto rect = ParseRect(value);
-    if (!rect) return bad + " (X,Y,W,H in picture pixels, W and H above 0)";
+    if (!rect) return Fail(bad + " (X,Y,W,H in picture pixels, W and H above 0)");
     (key == "start" ? s.Motion.start : s.Motion.end) = *rect;
     s.Motion.kind = MotionKind::Custom;
   } else if (key == "transition") {
     if (value == "none") {
       s.Smooth = SmoothEffect::None;
-      return std::string();
+      return {};
     }
     const auto smooth = SmoothEffectFromKey(value);
-    if (!smooth) return bad;
+    if (!smooth) return Fail(bad);
     s.Smooth = *smooth;
     // What a 4.0 file keeps instead.
     s.Effect = FallbackBlockEffect(*smooth);
   } else {
-    return std::nullopt;
+    return Fail(ErrorKind::NotHandled);
   }
-  return std::string();
+  return {};
 }
 
 std::string PictureKeysDump(const SlideRecord& s) {

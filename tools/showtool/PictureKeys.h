@@ -2,9 +2,9 @@
 // smooth transitions.
 #pragma once
 
-#include <optional>
 #include <string>
 
+#include "base/Result.h"
 #include "document/SlideRecord.h"
 
 namespace lrw::showtool {
@@ -15,10 +15,9 @@ struct PictureKeyContext {
   int screenHeight = 768;
 };
 
-// Applies KEY=VALUE when the key is one of these: nothing when it is not, otherwise an
-// error text ("" when it worked).
-std::optional<std::string> ApplyPictureKey(SlideRecord& slide, const std::string& key,
-                                           const std::string& value, PictureKeyContext& context);
+// Applies KEY=VALUE when the key is one of these; fails with NotHandled when it is not.
+Result<void> ApplyPictureKey(SlideRecord& slide, const std::string& key, const std::string& value,
+                             PictureKeyContext& context);
 
 // The motion and the smooth transition as `dump` shows them (JSON members with a leading
 // comma, empty for a slide without them).

@@ -36,15 +36,15 @@ int RunResave(const std::vector<std::string>& args) {
     return 2;
   }
   SlideShowDocument doc;
-  const ShowFileReadResult r = OpenShowFile(doc, paths[0]);
-  if (r.status == ReadStatus::NotAShowFile || r.status == ReadStatus::CannotOpen) {
-    std::fprintf(stderr, "%s\n", r.errorText.c_str());
+  const Result<ShowFileContent> r = OpenShowFile(doc, paths[0]);
+  if (!r) {
+    std::fprintf(stderr, "%s\n", r.error().message.c_str());
     return 1;
   }
   // A damaged show is still saved: what was read before the damage is kept.
-  if (r.status == ReadStatus::ReadError) {
-    std::fprintf(stderr, "%s\nSaving the %d slides read before the damage.\n", r.errorText.c_str(),
-                 doc.Count());
+  if (r->damage) {
+    std::fprintf(stderr, "%s\nSaving the %d slides read before the damage.\n",
+                 r->damage->message.c_str(), doc.Count());
   }
   if (format == ShowFormat::Version4) {
     const std::vector<std::string> dropped = FeaturesBeyondVersion4(doc);
@@ -56,12 +56,12 @@ int RunResave(const std::vector<std::string>& args) {
                    paths[1].c_str(), list.c_str());
     }
   }
-  const WriteResult w = WriteShowFile(doc, paths[1], portable, format);
-  if (!w.ok) {
-    std::fprintf(stderr, "%s\n", w.errorText.c_str());
+  const Result<void> w = WriteShowFile(doc, paths[1], portable, format);
+  if (!w) {
+    std::fprintf(stderr, "%s\n", w.error().message.c_str());
     return 1;
   }
-  return r.status == ReadStatus::Ok ? 0 : 1;
+  return r->damage ? 1 : 0;
 }
 
 }  // namespace lrw::showtool

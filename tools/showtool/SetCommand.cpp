@@ -106,35 +106,35 @@ std::optional<std::vector<std::string>> CaptionLines(const std::string& utf8) {
   return lines;
 }
 
-// Applies one KEY=VALUE to a slide; returns an error text or "".
-std::string Apply(SlideRecord& s, const std::string& key, const std::string& value,
-                  PictureKeyContext& context) {
+// Applies one KEY=VALUE to a slide.
+Result<void> Apply(SlideRecord& s, const std::string& key, const std::string& value,
+                   PictureKeyContext& context) {
   const std::string bad = "bad value for " + key + ": \"" + value + "\"";
   if (key == "effect") {
     const auto e = ParseEffect(value);
-    if (!e) return bad;
+    if (!e) return Fail(bad);
     s.Effect = *e;
     s.Smooth = SmoothEffect::None;
   } else if (key == "speed") {
     const auto v = ParseInt(value, 2, 10);
-    if (!v) return bad;
+    if (!v) return Fail(bad);
     s.BoxWidth = static_cast<int16_t>(*v);
   } else if (key == "center" || key == "showcaption" || key == "playsound") {
     const auto v = ParseInt(value, 0, 1);
-    if (!v) return bad;
+    if (!v) return Fail(bad);
     uint8_t& field = key == "center"        ? s.CenterImage
                      : key == "showcaption" ? s.ShowCaption
                                             : s.PlaySound;
     field = static_cast<uint8_t>(*v);
   } else if (key == "background" || key == "captionback" || key == "fontcolor") {
     const auto c = ParseColor(value);
-    if (!c) return bad;
+    if (!c) return Fail(bad);
     (key == "background"    ? s.BackgroundColor
      : key == "captionback" ? s.CaptionBackColor
                             : s.CaptionFontColor) = *c;
   } else if (key == "image") {
     const auto v = ParseInts(value, 4);
-    if (!v) return bad;
+    if (!v) return Fail(bad);
     s.ImageLeft = static_cast<int16_t>((*v)[0]);
     s.ImageTop = static_cast<int16_t>((*v)[1]);
     s.ImageWidth = static_cast<int16_t>((*v)[2]);
@@ -142,28 +142,28 @@ std::string Apply(SlideRecord& s, const std::string& key, const std::string& val
     s.CenterImage = 0;
   } else if (key == "caption") {
     const auto lines = CaptionLines(value);
-    if (!lines) return bad + " (not writable in Windows-1252)";
+    if (!lines) return Fail(bad + " (not writable in Windows-1252)");
     s.Caption = *lines;
     s.ShowCaption = s.Caption.empty() ? 0 : 1;
   } else if (key == "captionbox") {
     const auto v = ParseInts(value, 3);
-    if (!v) return bad;
+    if (!v) return Fail(bad);
     s.CaptionLeft = static_cast<int16_t>((*v)[0]);
     s.CaptionTop = static_cast<int16_t>((*v)[1]);
     s.CaptionWidth = static_cast<int16_t>((*v)[2]);
   } else if (key == "font") {
     const auto name = Utf8ToCp1252(value);
-    if (!name || name->empty() || name->size() > kFontNameCapacity) return bad;
+    if (!name || name->empty() || name->size() > kFontNameCapacity) return Fail(bad);
     s.CaptionFontName = *name;
   } else if (key == "fontsize") {
     const auto v = ParseInt(value, 1, 400);
-    if (!v) return bad;
+    if (!v) return Fail(bad);
     s.CaptionFontSize = static_cast<int16_t>(*v);
   } else if (key == "fontstyle") {
     uint8_t style = 0;
     for (char c : value) {
       const size_t at = std::string("bius").find(c);
-      if (at == std::string::npos) return bad;
+      if (at == std::string::npos) return Fail(bad);
       style |= static_cast<uint8_t>(1u << at);
     }
     s.CaptionFontStyle = style;
@@ -178,9 +178,9 @@ std::string Apply(SlideRecord& s, const std::string& key, const std::string& val
     const std::string full = std::filesystem::absolute(value, ec).lexically_normal().string();
     const auto folder = Utf8ToCp1252(FolderOf(full));
     const auto name = Utf8ToCp1252(FileNameOf(full));
-    if (ec || !folder || !name || name->empty()) return bad;
+    if (ec || !folder || !name || name->empty()) return Fail(bad);
     if (folder->size() > kFolderCapacity || name->size() > kNameCapacity)
-      return bad + " (too long)";
+      return Fail(bad + " (too long)");
     s.SoundFolder = *folder;
     s.SoundName = *name;
     s.PlaySound = 1;
@@ -193,22 +193,23 @@ std::string Apply(SlideRecord& s, const std::string& key, const std::string& val
     } else if (v == "time") {
       s.DurationMode = TimeElapsed;
     } else {
-      return bad;
+      return Fail(bad);
     }
   } else if (key == "seconds") {
     const auto v = ParseInt(value, 0, 120);
-    if (!v) return bad;
+    if (!v) return Fail(bad);
     s.ExtraSeconds = static_cast<int16_t>(*v);
-  } else if (auto picture = ApplyPictureKey(s, key, value, context)) {
-    return *picture;
+  } else if (Result<void> picture = ApplyPictureKey(s, key, value, context);
+             picture || picture.error().kind != ErrorKind::NotHandled) {
+    return picture;
   } else {
-    return "unknown key \"" + key + "\"";
+    return Fail("unknown key \"" + key + "\"");
   }
   return {};
 }
 
-// The show's own keys; returns an error text or "".
-std::string ApplyToShow(SlideShowDocument& doc, const std::string& key, const std::string& value) {
+// The show's own keys.
+Result<void> ApplyToShow(SlideShowDocument& doc, const std::string& key, const std::string& value) {
   const std::string bad = "bad value for " + key + ": \"" + value + "\"";
   ShowMusic music = doc.Music();
   if (key == "shuffle") {
@@ -217,13 +218,13 @@ std::string ApplyToShow(SlideShowDocument& doc, const std::string& key, const st
     } else if (value == "off" || value == "0") {
       doc.SetShuffle(false);
     } else {
-      return bad;
+      return Fail(bad);
     }
     return {};
   }
   if (key == "loop") {
     const auto v = ParseInt(value, 0, 1);
-    if (!v) return bad;
+    if (!v) return Fail(bad);
     doc.SetLoop(*v == 1);
     return {};
   }
@@ -235,29 +236,29 @@ std::string ApplyToShow(SlideShowDocument& doc, const std::string& key, const st
       const std::string one = value.substr(start, comma - start);
       std::error_code ec;
       const std::string full = std::filesystem::absolute(one, ec).lexically_normal().string();
-      if (one.empty() || ec || FileNameOf(full).empty()) return bad;
+      if (one.empty() || ec || FileNameOf(full).empty()) return Fail(bad);
       music.tracks.push_back(full);
       start = comma + 1;
     }
   } else if (key == "musicvolume") {
     const auto v = ParseInt(value, 0, 100);
-    if (!v) return bad;
+    if (!v) return Fail(bad);
     music.volumePercent = static_cast<int>(*v);
   } else if (key == "musicfadein" || key == "musicfadeout") {
     char* end = nullptr;
     const double seconds = std::strtod(value.c_str(), &end);
     if (value.empty() || *end != '\0' || !(seconds >= 0) || seconds * 1000 > kMaxMusicFadeMs)
-      return bad;
+      return Fail(bad);
     (key == "musicfadein" ? music.fadeInMs : music.fadeOutMs) =
         static_cast<int>(seconds * 1000 + 0.5);
   } else if (key == "musicloop") {
     const auto v = ParseInt(value, 0, 1);
-    if (!v) return bad;
+    if (!v) return Fail(bad);
     music.loopList = *v == 1;
   } else {
-    return "\"" + key +
-           "\" is not a key of the show (loop, shuffle, music, musicvolume, musicfadein, " +
-           "musicfadeout, musicloop)";
+    return Fail("\"" + key +
+                "\" is not a key of the show (loop, shuffle, music, musicvolume, musicfadein, " +
+                "musicfadeout, musicloop)");
   }
   doc.SetMusic(std::move(music));
   return {};
@@ -308,19 +309,19 @@ int RunSet(const std::vector<std::string>& args) {
     }
     const std::string key = Lower(args[i].substr(0, eq));
     const std::string value = args[i].substr(eq + 1);
-    std::string error;
+    Result<void> applied;
     if (showLevel) {
-      error = ApplyToShow(doc, key, value);
+      applied = ApplyToShow(doc, key, value);
     } else if (key == "loop" || key == "shuffle" || key.rfind("music", 0) == 0) {
-      error = key + " belongs to the show: use SLIDES = show";
+      applied = Fail(key + " belongs to the show: use SLIDES = show");
     } else {
-      for (long n = first; n <= last && error.empty(); ++n) {
+      for (long n = first; n <= last && applied; ++n) {
         doc.EditSlide(static_cast<int>(n - 1),
-                      [&](SlideRecord& slide) { error = Apply(slide, key, value, context); });
+                      [&](SlideRecord& slide) { applied = Apply(slide, key, value, context); });
       }
     }
-    if (!error.empty()) {
-      std::fprintf(stderr, "showtool set: %s\n", error.c_str());
+    if (!applied) {
+      std::fprintf(stderr, "showtool set: %s\n", applied.error().message.c_str());
       return 2;
     }
   }
@@ -328,9 +329,9 @@ int RunSet(const std::vector<std::string>& args) {
   // As the designer's Save decides: a ".bld" file stays a portable show.
   std::string ext = std::filesystem::path(path).extension().string();
   const bool portable = Lower(ext) == ".bld";
-  const WriteResult written = WriteShowFile(doc, path, portable);
-  if (!written.ok) {
-    std::fprintf(stderr, "showtool set: %s\n", written.errorText.c_str());
+  const Result<void> written = WriteShowFile(doc, path, portable);
+  if (!written) {
+    std::fprintf(stderr, "showtool set: %s\n", written.error().message.c_str());
     return 1;
   }
   return 0;
