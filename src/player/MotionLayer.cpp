@@ -41,7 +41,29 @@ MotionLayer::MotionLayer(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
   clock_.setTimerType(Qt::PreciseTimer);
   connect(&clock_, &QTimer::timeout, this, [this] { Tick(); });
+  logClock_.start();
+  const QString log = qEnvironmentVariable("LRW_FRAME_LOG");
+  if (!log.isEmpty()) {
+    frameLog_.setFileName(log);
+    if (!frameLog_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+      qWarning("The frame log %s cannot be written.", qPrintable(log));
+    }
+  }
   hide();
+}
+
+void MotionLayer::LogFrame(const char* kind, qint64 tick, qint64 drawn, qint64 handed) {
+  if (!frameLog_.isOpen()) return;
+  const QSize size = frameImage_.size();
+  frameLog_.write(QStringLiteral("%1 %2x%3 %4 %5 %6\n")
+                      .arg(QLatin1String(kind))
+                      .arg(size.width())
+                      .arg(size.height())
+                      .arg(tick / 1e6, 0, 'f', 3)
+                      .arg((drawn - tick) / 1e6, 0, 'f', 3)
+                      .arg((handed - tick) / 1e6, 0, 'f', 3)
+                      .toLatin1());
+  frameLog_.flush();
 }
 
 int MotionLayer::FrameIntervalMs() const {
@@ -85,12 +107,15 @@ void MotionLayer::PlaySmooth(SmoothEffect effect, const QImage& from, const QIma
   timer.start();
   for (;;) {
     const qint64 tick = timer.nsecsElapsed();
+    const qint64 logTick = logClock_.nsecsElapsed();
     const double progress = std::min(1.0, tick / 1e9 / seconds);
     DrawSmoothFrame(effect, a, b, progress, frame_);
+    const qint64 drawn = logClock_.nsecsElapsed();
     repaint();
     if (frameTimes_.size() < kMaxFrameTimes) {
       frameTimes_.push_back((timer.nsecsElapsed() - tick) / 1e6);
     }
+    LogFrame("smooth", logTick, drawn, logClock_.nsecsElapsed());
     if (progress >= 1 || abandoned_) break;
     QCoreApplication::processEvents();
     // On to the next refresh.
@@ -139,10 +164,13 @@ void MotionLayer::Tick() {
   if (!motion_.Ready()) return;
   QElapsedTimer timer;
   timer.start();
+  const qint64 logTick = logClock_.nsecsElapsed();
   const double fraction = MotionFraction(MotionElapsed(), motionSeconds_);
   motion_.Draw(fraction, frameImage_);
+  const qint64 drawn = logClock_.nsecsElapsed();
   repaint();
   if (frameTimes_.size() < kMaxFrameTimes) frameTimes_.push_back(timer.nsecsElapsed() / 1e6);
+  LogFrame("motion", logTick, drawn, logClock_.nsecsElapsed());
   // The end framing holds; nothing changes any more.
   if (fraction >= 1 || motionSeconds_ <= 0) clock_.stop();
 }

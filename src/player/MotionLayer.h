@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -49,6 +50,9 @@ class MotionLayer : public QWidget {
   void Tick();
   void EnsureFrame(QSize deviceSize);
   double MotionElapsed() const;
+  // One frame's times in nanoseconds from the log's start: its tick, the frame drawn, the
+  // frame handed to the window system.
+  void LogFrame(const char* kind, qint64 tick, qint64 drawn, qint64 handed);
 
   Bitmap frame_;
   QImage frameImage_;  // wraps frame_
@@ -60,6 +64,10 @@ class MotionLayer : public QWidget {
   qint64 pauseStartedMs_ = -1;
   bool abandoned_ = false;
   std::vector<double> frameTimes_;
+  // With LRW_FRAME_LOG naming a file, each frame's times are written there (for the
+  // windowed frame-time benchmark); otherwise nothing is kept.
+  QFile frameLog_;
+  QElapsedTimer logClock_;
 };
 
 }  // namespace lrw
