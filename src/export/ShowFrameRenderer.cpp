@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <future>
 #include <new>
 
 #include "effects/BitmapEffectTarget.h"
@@ -44,11 +45,13 @@ class RenderPlan : public FramePlan {
     const SlideRecord& record = slides_[index];
     QImage canvas = WrapBitmap(composed_);
     // A moving picture enters at its start framing.
-    if (motion_.Prepare(record, index, QSize(composed_.width, composed_.height), 1.0, loader_)) {
+    const std::optional<bool> ahead = TakeMotion(slide);
+    if (ahead ? *ahead : motion_.Prepare(record, index, size(), 1.0, loader_)) {
       motion_.Draw(0, canvas);
     } else {
       composer_.ComposeSlide(record, canvas);
     }
+    DecodeAhead(slide + 1);
     smooth_ = record.Smooth;
     if (smooth_ != SmoothEffect::None) outgoing_ = screen_;
     const TimelineSlide& at = timeline_.slides[slide];
@@ -120,6 +123,10 @@ class RenderPlan : public FramePlan {
     return true;
   }
 
+  ~RenderPlan() override {
+    if (ahead_.valid()) ahead_.wait();
+  }
+
   bool Emit(int64_t frame, int64_t repeat, bool changed) override {
     if (changed || !last_) {
       last_ = last_ ? converter_.Update(*last_, screen_, dirty_) : converter_.Convert(screen_);
@@ -141,6 +148,40 @@ class RenderPlan : public FramePlan {
   }
 
  private:
+  QSize size() const { return {composed_.width, composed_.height}; }
+
+  // The next moving picture is decoded on another thread while this slide's frames are
+  // drawn and encoded (every frame of a moving picture differs, so the encoder would
+  // otherwise wait for each decoding); one picture ahead at most bounds the memory.
+  void DecodeAhead(size_t slide) {
+    if (ahead_.valid()) ahead_.wait();
+    ahead_ = {};
+    if (slide >= timeline_.slides.size()) return;
+    const size_t index = timeline_.slides[slide].slide;
+    const SlideRecord& record = slides_[index];
+    if (!record.Motion.Present() || record.IsBlank()) return;
+    aheadSlide_ = slide;
+    ahead_ = std::async(std::launch::async, [&record, index, size = size()] {
+      TLoadPictureModule loader;
+      std::optional<MotionPicture> motion(std::in_place);
+      if (!motion->Prepare(record, index, size, 1.0, loader)) motion.reset();
+      return motion;
+    });
+  }
+
+  // The moving picture decoded ahead for `slide`, put in motion_; whether it is ready
+  // there, or nothing when none was decoded ahead.
+  std::optional<bool> TakeMotion(size_t slide) {
+    if (!ahead_.valid() || aheadSlide_ != slide) return std::nullopt;
+    std::optional<MotionPicture> motion = ahead_.get();
+    if (!motion) {
+      motion_.Clear();
+      return false;
+    }
+    motion_ = std::move(*motion);
+    return true;
+  }
+
   // Widens the part of the screen changed since the last frame.
   void Include(const EffectRect& rect) {
     if (rect.Width() <= 0 || rect.Height() <= 0) return;
@@ -160,6 +201,8 @@ class RenderPlan : public FramePlan {
   SlideComposer composer_;
   TLoadPictureModule loader_;
   MotionPicture motion_;
+  std::future<std::optional<MotionPicture>> ahead_;
+  size_t aheadSlide_ = 0;
   SmoothEffect smooth_ = SmoothEffect::None;
   Bitmap outgoing_;  // the screen as a smooth transition began
   double motionSeconds_ = 0;

@@ -156,7 +156,9 @@ TEST(MotionExport, ZoomPanAndCrossFadeFramesAreEvenAndAtTheirWeights) {
   const double meanStep = (side.back() - side.front()) / static_cast<double>(side.size() - 1);
   for (size_t i = 1; i < side.size(); ++i) {
     EXPECT_GT(side[i] - side[i - 1], 0) << "frame " << zoom[i] << " steps back";
-    EXPECT_NEAR(side[i] - side[i - 1], meanStep, 0.35 * meanStep + 0.05) << "frame " << zoom[i];
+    // The encoder moves this measure by up to 0.05 pixels a frame either way; a frame that
+    // stands still or jumps twice as far still fails.
+    EXPECT_NEAR(side[i] - side[i - 1], meanStep, 0.35 * meanStep + 0.1) << "frame " << zoom[i];
   }
 
   // Pan: the bar nearest the middle of the screen, found to a fraction of a pixel; it moves
