@@ -64,8 +64,9 @@ TEST_F(MotionStage, TheEndBoxDraggedOnTheStageIsWhatTheSavedShowHolds) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Stage(); }));
   Action("Save1")->trigger();
 
-  const ShowFileReadResult read = ReadShowFile(Path("show.sho"));
-  ASSERT_EQ(read.status, ReadStatus::Ok);
+  const Result<ShowFileContent> opened = ReadShowFile(Path("show.sho"));
+  ASSERT_TRUE(opened && !opened->damage);
+  const ShowFileContent& read = *opened;
   ASSERT_EQ(read.slides.size(), 2u);
   const SlideMotion& stored = read.slides[0].Motion;
   EXPECT_EQ(stored.kind, MotionKind::Custom);

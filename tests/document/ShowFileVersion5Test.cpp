@@ -92,9 +92,9 @@ TEST(ShowFileVersion5, ShuffleIsAShowRecordAndItsAbsenceKeepsThe40File) {
     const std::string path = dir.File(withMusic ? "both.sho" : "shuffled.sho");
     WriteBytes(path, EncodeShowFile(doc, false));
     SlideShowDocument opened;
-    const ShowFileReadResult r = OpenShowFile(opened, path);
-    ASSERT_EQ(r.status, ReadStatus::Ok) << r.errorText;
-    EXPECT_EQ(r.signature, kShowSignatureV5);
+    const Result<ShowFileContent> r = OpenShowFile(opened, path);
+    ASSERT_TRUE(r && !r->damage);
+    EXPECT_EQ(r->signature, kShowSignatureV5);
     EXPECT_TRUE(opened.Shuffle());
     EXPECT_EQ(opened.Music(), doc.Music());
     EXPECT_EQ(EncodeShowFile(opened, false), ReadBytes(path));
