@@ -53,7 +53,7 @@ void BM_TransitionFrame(benchmark::State& state) {
   constexpr int kWidth = 1920, kHeight = 1080;
   QWidget window;
   window.setFixedSize(kWidth, kHeight);
-  lrw::TFxImage image(&window);
+  lrw::FxImage image(&window);
   image.setGeometry(0, 0, kWidth, kHeight);
   VirtualClock clock;
   image.SetPacingClock(&clock);

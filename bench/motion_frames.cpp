@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
   slide.Motion.kind = lrw::MotionKind::ZoomIn;
   slide.Motion.strength = 60;
   for (const auto [w, h] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
-    lrw::TLoadPictureModule loader;
+    lrw::LoadPictureModule loader;
     lrw::MotionPicture motion;
     const auto p0 = std::chrono::steady_clock::now();
     if (!motion.Prepare(slide, 0, QSize(w, h), 1.0, loader)) {

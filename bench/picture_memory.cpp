@@ -23,7 +23,7 @@
 
 namespace {
 
-lrw::LoadPictureResult Decode(const lrw::TLoadPictureModule& loader, const std::string& mode,
+lrw::LoadPictureResult Decode(const lrw::LoadPictureModule& loader, const std::string& mode,
                               const std::string& path) {
   if (mode == "thumbnail") return loader.LoadPicture(path, lrw::LoaderMode::ThumbnailMode);
   if (mode == "full") return loader.LoadPicture(path, lrw::LoaderMode::FullSizeMode);
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
       char* qtArgv[] = {argv[0], nullptr};
       qputenv("QT_QPA_PLATFORM", "offscreen");
       QGuiApplication app(qtArgc, qtArgv);
-      lrw::TLoadPictureModule loader;
+      lrw::LoadPictureModule loader;
       const lrw::LoadPictureResult r = Decode(loader, mode, argv[i]);
       const std::string text =
           r ? "loaded " + std::to_string(r->bitmap.width) + "x" + std::to_string(r->bitmap.height) +

@@ -1554,7 +1554,7 @@ Save it as a 4.0 show without them?</source>
     </message>
 </context>
 <context>
-    <name>lrw::TAboutForm</name>
+    <name>lrw::AboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
 
@@ -1589,7 +1589,7 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     </message>
 </context>
 <context>
-    <name>lrw::TDragDropFiles</name>
+    <name>lrw::DragDropFiles</name>
     <message>
         <source>&amp;Copy Here</source>
         <translation>&amp;Copiar aquí</translation>
@@ -1608,7 +1608,7 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     </message>
 </context>
 <context>
-    <name>lrw::TPreviewForm</name>
+    <name>lrw::PreviewForm</name>
     <message>
         <source>Move or Size This Window</source>
         <translation>Mover o redimensionar esta ventana</translation>
@@ -1631,7 +1631,7 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     </message>
 </context>
 <context>
-    <name>lrw::TSlideCaptionForm</name>
+    <name>lrw::SlideCaptionForm</name>
     <message>
         <source>Brightframework - Slide Caption</source>
         <translation>Brightframework - Leyenda de la diapositiva</translation>
@@ -1670,7 +1670,7 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     </message>
 </context>
 <context>
-    <name>lrw::TSlideCaptionPreviewForm</name>
+    <name>lrw::SlideCaptionPreviewForm</name>
     <message>
         <source>Caption</source>
         <translation>Leyenda</translation>
@@ -1685,7 +1685,7 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     </message>
 </context>
 <context>
-    <name>lrw::TSlidePreviewBackgroundForm</name>
+    <name>lrw::SlidePreviewBackgroundForm</name>
     <message>
         <source>Slide arrangement</source>
         <translation>Organización de la diapositiva</translation>
@@ -1720,7 +1720,7 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     </message>
 </context>
 <context>
-    <name>lrw::TSlidePreviewForm</name>
+    <name>lrw::SlidePreviewForm</name>
     <message>
         <source>Picture</source>
         <translation>Imagen</translation>
@@ -1743,14 +1743,14 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     </message>
 </context>
 <context>
-    <name>lrw::TSlideTransitionForm</name>
+    <name>lrw::SlideTransitionForm</name>
     <message>
         <source>Brightframework - SlideTransition</source>
         <translation>Brightframework - Transición</translation>
     </message>
 </context>
 <context>
-    <name>lrw::TSlideshowDesignForm</name>
+    <name>lrw::SlideshowDesignForm</name>
     <message>
         <source>&amp;Slideshow sequence</source>
         <translation>&amp;Secuencia de diapositivas</translation>
@@ -1777,7 +1777,7 @@ Cree una presentación portátil para llevar una presentación con todas sus im�
     </message>
 </context>
 <context>
-    <name>lrw::TSplashForm</name>
+    <name>lrw::SplashForm</name>
     <message>
         <source>Initializing...</source>
         <translation>Iniciando...</translation>

@@ -1554,7 +1554,7 @@ L’enregistrer quand même comme diaporama 4.0 ?</translation>
     </message>
 </context>
 <context>
-    <name>lrw::TAboutForm</name>
+    <name>lrw::AboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
 
@@ -1589,7 +1589,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     </message>
 </context>
 <context>
-    <name>lrw::TDragDropFiles</name>
+    <name>lrw::DragDropFiles</name>
     <message>
         <source>&amp;Copy Here</source>
         <translation>&amp;Copier ici</translation>
@@ -1608,7 +1608,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     </message>
 </context>
 <context>
-    <name>lrw::TPreviewForm</name>
+    <name>lrw::PreviewForm</name>
     <message>
         <source>Move or Size This Window</source>
         <translation>Déplacer ou redimensionner cette fenêtre</translation>
@@ -1631,7 +1631,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     </message>
 </context>
 <context>
-    <name>lrw::TSlideCaptionForm</name>
+    <name>lrw::SlideCaptionForm</name>
     <message>
         <source>Brightframework - Slide Caption</source>
         <translation>Brightframework - Légende de la diapositive</translation>
@@ -1670,7 +1670,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     </message>
 </context>
 <context>
-    <name>lrw::TSlideCaptionPreviewForm</name>
+    <name>lrw::SlideCaptionPreviewForm</name>
     <message>
         <source>Caption</source>
         <translation>Légende</translation>
@@ -1685,7 +1685,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     </message>
 </context>
 <context>
-    <name>lrw::TSlidePreviewBackgroundForm</name>
+    <name>lrw::SlidePreviewBackgroundForm</name>
     <message>
         <source>Slide arrangement</source>
         <translation>Disposition de la diapositive</translation>
@@ -1720,7 +1720,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     </message>
 </context>
 <context>
-    <name>lrw::TSlidePreviewForm</name>
+    <name>lrw::SlidePreviewForm</name>
     <message>
         <source>Picture</source>
         <translation>Image</translation>
@@ -1743,14 +1743,14 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     </message>
 </context>
 <context>
-    <name>lrw::TSlideTransitionForm</name>
+    <name>lrw::SlideTransitionForm</name>
     <message>
         <source>Brightframework - SlideTransition</source>
         <translation>Brightframework - Transition</translation>
     </message>
 </context>
 <context>
-    <name>lrw::TSlideshowDesignForm</name>
+    <name>lrw::SlideshowDesignForm</name>
     <message>
         <source>&amp;Slideshow sequence</source>
         <translation>&amp;Ordre des diapositives</translation>
@@ -1777,7 +1777,7 @@ Créez un diaporama portable pour emporter un diaporama avec toutes ses images e
     </message>
 </context>
 <context>
-    <name>lrw::TSplashForm</name>
+    <name>lrw::SplashForm</name>
     <message>
         <source>Initializing...</source>
         <translation>Initialisation...</translation>

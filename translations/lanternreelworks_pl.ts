@@ -1561,7 +1561,7 @@ Zapisać go mimo to jako pokaz 4.0?</translation>
     </message>
 </context>
 <context>
-    <name>lrw::TAboutForm</name>
+    <name>lrw::AboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
 
@@ -1596,7 +1596,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     </message>
 </context>
 <context>
-    <name>lrw::TDragDropFiles</name>
+    <name>lrw::DragDropFiles</name>
     <message>
         <source>&amp;Copy Here</source>
         <translation>&amp;Kopiuj tutaj</translation>
@@ -1615,7 +1615,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     </message>
 </context>
 <context>
-    <name>lrw::TPreviewForm</name>
+    <name>lrw::PreviewForm</name>
     <message>
         <source>Move or Size This Window</source>
         <translation>Przesuń lub zmień rozmiar tego okna</translation>
@@ -1638,7 +1638,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     </message>
 </context>
 <context>
-    <name>lrw::TSlideCaptionForm</name>
+    <name>lrw::SlideCaptionForm</name>
     <message>
         <source>Brightframework - Slide Caption</source>
         <translation>Brightframework - Podpis slajdu</translation>
@@ -1677,7 +1677,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     </message>
 </context>
 <context>
-    <name>lrw::TSlideCaptionPreviewForm</name>
+    <name>lrw::SlideCaptionPreviewForm</name>
     <message>
         <source>Caption</source>
         <translation>Podpis</translation>
@@ -1692,7 +1692,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     </message>
 </context>
 <context>
-    <name>lrw::TSlidePreviewBackgroundForm</name>
+    <name>lrw::SlidePreviewBackgroundForm</name>
     <message>
         <source>Slide arrangement</source>
         <translation>Rozmieszczenie slajdu</translation>
@@ -1727,7 +1727,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     </message>
 </context>
 <context>
-    <name>lrw::TSlidePreviewForm</name>
+    <name>lrw::SlidePreviewForm</name>
     <message>
         <source>Picture</source>
         <translation>Obraz</translation>
@@ -1750,14 +1750,14 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     </message>
 </context>
 <context>
-    <name>lrw::TSlideTransitionForm</name>
+    <name>lrw::SlideTransitionForm</name>
     <message>
         <source>Brightframework - SlideTransition</source>
         <translation>Brightframework - Przejście</translation>
     </message>
 </context>
 <context>
-    <name>lrw::TSlideshowDesignForm</name>
+    <name>lrw::SlideshowDesignForm</name>
     <message>
         <source>&amp;Slideshow sequence</source>
         <translation>&amp;Kolejność slajdów</translation>
@@ -1784,7 +1784,7 @@ Utwórz pokaz przenośny, aby przenieść pokaz ze wszystkimi obrazami i dźwię
     </message>
 </context>
 <context>
-    <name>lrw::TSplashForm</name>
+    <name>lrw::SplashForm</name>
     <message>
         <source>Initializing...</source>
         <translation>Uruchamianie...</translation>

@@ -1554,7 +1554,7 @@ Guardá-la mesmo assim como apresentação 4.0?</translation>
     </message>
 </context>
 <context>
-    <name>lrw::TAboutForm</name>
+    <name>lrw::AboutForm</name>
     <message>
         <source>Lanternreelworks! turns your pictures into a slide show.
 
@@ -1589,7 +1589,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     </message>
 </context>
 <context>
-    <name>lrw::TDragDropFiles</name>
+    <name>lrw::DragDropFiles</name>
     <message>
         <source>&amp;Copy Here</source>
         <translation>&amp;Copiar para aqui</translation>
@@ -1608,7 +1608,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     </message>
 </context>
 <context>
-    <name>lrw::TPreviewForm</name>
+    <name>lrw::PreviewForm</name>
     <message>
         <source>Move or Size This Window</source>
         <translation>Mover ou redimensionar esta janela</translation>
@@ -1631,7 +1631,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     </message>
 </context>
 <context>
-    <name>lrw::TSlideCaptionForm</name>
+    <name>lrw::SlideCaptionForm</name>
     <message>
         <source>Brightframework - Slide Caption</source>
         <translation>Brightframework - Legenda do diapositivo</translation>
@@ -1670,7 +1670,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     </message>
 </context>
 <context>
-    <name>lrw::TSlideCaptionPreviewForm</name>
+    <name>lrw::SlideCaptionPreviewForm</name>
     <message>
         <source>Caption</source>
         <translation>Legenda</translation>
@@ -1685,7 +1685,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     </message>
 </context>
 <context>
-    <name>lrw::TSlidePreviewBackgroundForm</name>
+    <name>lrw::SlidePreviewBackgroundForm</name>
     <message>
         <source>Slide arrangement</source>
         <translation>Disposição do diapositivo</translation>
@@ -1720,7 +1720,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     </message>
 </context>
 <context>
-    <name>lrw::TSlidePreviewForm</name>
+    <name>lrw::SlidePreviewForm</name>
     <message>
         <source>Picture</source>
         <translation>Imagem</translation>
@@ -1743,14 +1743,14 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     </message>
 </context>
 <context>
-    <name>lrw::TSlideTransitionForm</name>
+    <name>lrw::SlideTransitionForm</name>
     <message>
         <source>Brightframework - SlideTransition</source>
         <translation>Brightframework - Transição</translation>
     </message>
 </context>
 <context>
-    <name>lrw::TSlideshowDesignForm</name>
+    <name>lrw::SlideshowDesignForm</name>
     <message>
         <source>&amp;Slideshow sequence</source>
         <translation>&amp;Sequência de diapositivos</translation>
@@ -1777,7 +1777,7 @@ Crie uma apresentação portátil para levar uma apresentação com todas as sua
     </message>
 </context>
 <context>
-    <name>lrw::TSplashForm</name>
+    <name>lrw::SplashForm</name>
     <message>
         <source>Initializing...</source>
         <translation>A iniciar...</translation>

@@ -23,12 +23,12 @@ AutomationServer::AutomationServer(bool startedForAutomation, int idleMillisecon
   idle_.setSingleShot(true);
   idle_.setInterval(idleMilliseconds);
   connect(&idle_, &QTimer::timeout, this, &AutomationServer::IdleTimeout);
-  connect(&object_, &TSlideShowOLE::ClientCalled, this, &AutomationServer::ClientCalled);
-  connect(&object_, &TSlideShowOLE::CallStarted, this, [this] {
+  connect(&object_, &SlideShowOLE::ClientCalled, this, &AutomationServer::ClientCalled);
+  connect(&object_, &SlideShowOLE::CallStarted, this, [this] {
     clients_.CallStarted();
     UpdateIdleTimer();
   });
-  connect(&object_, &TSlideShowOLE::CallFinished, this, [this] {
+  connect(&object_, &SlideShowOLE::CallFinished, this, [this] {
     clients_.CallFinished();
     UpdateIdleTimer();
   });
@@ -65,9 +65,9 @@ bool AutomationServer::Register(const QDBusConnection& bus) {
   watcher_->setConnection(c);
   watcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
   connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this, &AutomationServer::ClientGone);
-  connect(&object_, &TSlideShowOLE::ControllerMessage, this, &AutomationServer::SendMessage);
+  connect(&object_, &SlideShowOLE::ControllerMessage, this, &AutomationServer::SendMessage);
   connect(
-      &object_, &TSlideShowOLE::NotSaved, this, [this](const QString& file, const QString& why) {
+      &object_, &SlideShowOLE::NotSaved, this, [this](const QString& file, const QString& why) {
         QDBusMessage signal =
             QDBusMessage::createSignal(kAutomationObjectPath, kAutomationServiceName, "NotSaved");
         signal << file << why;

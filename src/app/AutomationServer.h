@@ -37,7 +37,7 @@ class AutomationServer : public QObject {
   bool Register(const QDBusConnection& bus);
   bool Registered() const { return connection_.has_value(); }
 
-  TSlideShowOLE& Object() { return object_; }
+  SlideShowOLE& Object() { return object_; }
   const AutomationClients& Clients() const { return clients_; }
 
   // A client (a bus connection's unique name) called a method / its connection has
@@ -58,7 +58,7 @@ class AutomationServer : public QObject {
   // until it is out, since the program may end right after it.
   void SendMessage(uint controller, uint message);
 
-  TSlideShowOLE object_;
+  SlideShowOLE object_;
   AutomationClients clients_;
   bool hadClient_ = false;
   QTimer idle_;

@@ -17,25 +17,25 @@ namespace {
 // Brackets the work for one call, so that the program does not end under it.
 class CallScope {
  public:
-  explicit CallScope(TSlideShowOLE& server) : server_(server) { emit server_.CallStarted(); }
+  explicit CallScope(SlideShowOLE& server) : server_(server) { emit server_.CallStarted(); }
   ~CallScope() { emit server_.CallFinished(); }
   CallScope(const CallScope&) = delete;
   CallScope& operator=(const CallScope&) = delete;
 
  private:
-  TSlideShowOLE& server_;
+  SlideShowOLE& server_;
 };
 
 // Ends the work of a call that was answered before its work began.
 class FinishesCall {
  public:
-  explicit FinishesCall(TSlideShowOLE& server) : server_(server) {}
+  explicit FinishesCall(SlideShowOLE& server) : server_(server) {}
   ~FinishesCall() { emit server_.CallFinished(); }
   FinishesCall(const FinishesCall&) = delete;
   FinishesCall& operator=(const FinishesCall&) = delete;
 
  private:
-  TSlideShowOLE& server_;
+  SlideShowOLE& server_;
 };
 
 // A window handle given to Invoke: any integer that fits in 32 bits, signed or not.
@@ -80,19 +80,19 @@ constexpr const char* kDamagedText =
 
 }  // namespace
 
-TSlideShowOLE::TSlideShowOLE(QObject* parent) : QObject(parent) {}
+SlideShowOLE::SlideShowOLE(QObject* parent) : QObject(parent) {}
 
-void TSlideShowOLE::DesignerClosed() {
+void SlideShowOLE::DesignerClosed() {
   target_ = nullptr;
   if (controller_ != 0) emit ControllerMessage(controller_, kDesignerClosedMessage);
 }
 
-void TSlideShowOLE::Fail(const QString& errorName, const QString& text) {
+void SlideShowOLE::Fail(const QString& errorName, const QString& text) {
   emit CallRefused(text);
   if (calledFromDBus()) sendErrorReply(errorName, text);
 }
 
-bool TSlideShowOLE::BeginCall() {
+bool SlideShowOLE::BeginCall() {
   if (calledFromDBus()) emit ClientCalled(message().service());
   if (!target_) {
     Fail(QDBusError::errorString(QDBusError::Failed), "The designer window has closed.");
@@ -101,13 +101,13 @@ bool TSlideShowOLE::BeginCall() {
   return true;
 }
 
-bool TSlideShowOLE::RefuseWhenBusy() {
+bool SlideShowOLE::RefuseWhenBusy() {
   if (!target_->Busy() && !accepted_) return false;
   Fail(kBusyError, kBusyText);
   return true;
 }
 
-void TSlideShowOLE::AddSlide(const QString& fileName) {
+void SlideShowOLE::AddSlide(const QString& fileName) {
   if (!BeginCall() || RefuseWhenBusy()) return;
   CallScope scope(*this);
   // A name too long for the system is refused by the import before anything else.
@@ -115,13 +115,13 @@ void TSlideShowOLE::AddSlide(const QString& fileName) {
   if (!why.empty()) Fail(kNotAddedError, QString::fromStdString(why));
 }
 
-bool TSlideShowOLE::RefuseUnsavedDamage() {
+bool SlideShowOLE::RefuseUnsavedDamage() {
   if (!target_->SaveWouldReplaceDamagedFile()) return false;
   Fail(kNotSavedError, kDamagedText);
   return true;
 }
 
-void TSlideShowOLE::RunShow(const QString& fileName) {
+void SlideShowOLE::RunShow(const QString& fileName) {
   if (!BeginCall() || RefuseWhenBusy()) return;
   const std::string path = fileName.toStdString();
   if (path.empty() || !IsRegularFile(path)) {
@@ -136,7 +136,7 @@ void TSlideShowOLE::RunShow(const QString& fileName) {
   QTimer::singleShot(0, this, [this, fileName] { RunAcceptedShow(fileName); });
 }
 
-void TSlideShowOLE::RunAcceptedShow(const QString& fileName) {
+void SlideShowOLE::RunAcceptedShow(const QString& fileName) {
   // Something modal may have opened between the reply and now; the show waits for it.
   if (target_ && target_->Busy()) {
     QTimer::singleShot(100, this, [this, fileName] { RunAcceptedShow(fileName); });
@@ -150,27 +150,27 @@ void TSlideShowOLE::RunAcceptedShow(const QString& fileName) {
     emit NotSaved(fileName, QString::fromLatin1(kNotSavedText));
     return;
   }
-  QPointer<TSlideShowOLE> self(this);
+  QPointer<SlideShowOLE> self(this);
   if (!target_ || !target_->RunShowFile(fileName.toStdString()) || !self) return;
   if (controller_ != 0) emit ControllerMessage(controller_, kShowFinishedMessage);
   // Closed like a close by hand: the save prompt, message 1026, the end of the program.
   if (target_) target_->CloseDesigner();
 }
 
-void TSlideShowOLE::ShowDesignForm() {
+void SlideShowOLE::ShowDesignForm() {
   if (!BeginCall()) return;
   CallScope scope(*this);
   target_->ShowDesignForm();
 }
 
-void TSlideShowOLE::CloseServer() {
+void SlideShowOLE::CloseServer() {
   if (!BeginCall() || RefuseWhenBusy() || RefuseUnsavedDamage()) return;
   accepted_ = true;
   emit CallStarted();
   QTimer::singleShot(0, this, [this] { AskToSaveAccepted(); });
 }
 
-void TSlideShowOLE::AskToSaveAccepted() {
+void SlideShowOLE::AskToSaveAccepted() {
   if (target_ && target_->Busy()) {
     QTimer::singleShot(100, this, [this] { AskToSaveAccepted(); });
     return;
@@ -180,12 +180,12 @@ void TSlideShowOLE::AskToSaveAccepted() {
   if (target_) target_->CloseServer();
 }
 
-void TSlideShowOLE::IdentifyController(uint handle) {
+void SlideShowOLE::IdentifyController(uint handle) {
   if (!BeginCall()) return;
   controller_ = handle;
 }
 
-void TSlideShowOLE::Invoke(int dispId, const QVariantList& wrapped) {
+void SlideShowOLE::Invoke(int dispId, const QVariantList& wrapped) {
   // Arguments may come as variants inside variants; only the innermost value counts.
   QVariantList args;
   for (QVariant v : wrapped) {
@@ -227,7 +227,7 @@ void TSlideShowOLE::Invoke(int dispId, const QVariantList& wrapped) {
        QStringLiteral("%1 was given an argument of the wrong type.").arg(name));
 }
 
-int TSlideShowOLE::GetDispatchId(const QString& name) {
+int SlideShowOLE::GetDispatchId(const QString& name) {
   const AutomationMethod* method = FindAutomationMethod(name.toStdString());
   if (!method) {
     Fail(QDBusError::errorString(QDBusError::UnknownMethod),

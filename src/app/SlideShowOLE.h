@@ -14,7 +14,7 @@
 
 namespace lrw {
 
-class TSlideShowOLE : public QObject, protected QDBusContext {
+class SlideShowOLE : public QObject, protected QDBusContext {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "Quorvel.SlideShowOLE")
   // Written out because the signal is sent by the server itself (see
@@ -40,7 +40,7 @@ class TSlideShowOLE : public QObject, protected QDBusContext {
       "  </interface>\n")
 
  public:
-  explicit TSlideShowOLE(QObject* parent = nullptr);
+  explicit SlideShowOLE(QObject* parent = nullptr);
 
   // What the methods act on; null (before the designer exists or after it has gone)
   // refuses every call.

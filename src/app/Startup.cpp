@@ -23,7 +23,7 @@
 
 namespace lrw {
 
-StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& options,
+StartupOptions StartDesigner(SlideshowDesignForm& form, const StartupOptions& options,
                              bool showSplash) {
   StartupOptions o = options;
   ShowEditor& editor = form.Editor();
@@ -84,7 +84,7 @@ int RunProgram(QApplication& app) {
   QtDialogs dialogs;
   QSize screen(1024, 768);
   if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->size();
-  TSlideshowDesignForm form(DesignerServices{prompts, dialogs, screen});
+  SlideshowDesignForm form(DesignerServices{prompts, dialogs, screen});
   prompts.setParent(&form);
   // Message boxes and dialogs in the same face and size as the designer.
   QApplication::setFont(form.font());
@@ -98,12 +98,12 @@ int RunProgram(QApplication& app) {
   // The program ends when the designer closes, also when it never was on screen
   // (started for automation) and other windows are still open.
   QApplication::setQuitOnLastWindowClosed(false);
-  QObject::connect(&form, &TSlideshowDesignForm::FormClosed, &app, &QCoreApplication::quit,
+  QObject::connect(&form, &SlideshowDesignForm::FormClosed, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
   AutomationServer server(automationMode == AutomationStartMode::Automation);
   server.Object().SetTarget(&form.Automation());
-  QObject::connect(&form, &TSlideshowDesignForm::FormClosed, &server.Object(),
-                   &TSlideShowOLE::DesignerClosed);
+  QObject::connect(&form, &SlideshowDesignForm::FormClosed, &server.Object(),
+                   &SlideShowOLE::DesignerClosed);
   server.Register(QDBusConnection::sessionBus());
   return app.exec();
 }

@@ -13,7 +13,7 @@ class QApplication;
 
 namespace lrw {
 
-class TSlideshowDesignForm;
+class SlideshowDesignForm;
 
 inline constexpr const char* kInstanceLockName = "Lanternreelworks!";
 inline constexpr const char* kAlreadyRunningText =
@@ -28,7 +28,7 @@ int RunProgram(QApplication& app);
 // file, the run at once, and whether and how the designer is shown.
 // Returns the options as start-up leaves them ("/r" and "/c" are dropped when the
 // start file is not a show).
-StartupOptions StartDesigner(TSlideshowDesignForm& form, const StartupOptions& options,
+StartupOptions StartDesigner(SlideshowDesignForm& form, const StartupOptions& options,
                              bool showSplash = true);
 
 }  // namespace lrw

@@ -19,7 +19,7 @@ class QWidget;
 namespace lrw {
 
 class Prompts;
-class TLoadPictureModule;
+class LoadPictureModule;
 
 class ArrangementHost {
  public:
@@ -40,7 +40,7 @@ class ArrangementHost {
                            uint32_t& backColor, QWidget* parent) = 0;
   // The designer window's own font, which a caption added on the stage starts with.
   virtual CaptionFontRecord DesignerFont() const = 0;
-  virtual TLoadPictureModule& PictureLoader() = 0;
+  virtual LoadPictureModule& PictureLoader() = 0;
   virtual Prompts& UserPrompts() = 0;
   // The stage has closed: `arranged` is the slide to store (the slide as it is now,
   // with the arrangement written into it), or nothing when nothing is to be written

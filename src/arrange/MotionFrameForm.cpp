@@ -17,8 +17,8 @@ const QColor kEndBand(0, 100, 220);
 constexpr int kLabelPadding = 3;
 }  // namespace
 
-MotionFrameForm::MotionFrameForm(TSlidePreviewBackgroundForm& stage, MotionEnd end)
-    : TPreviewForm(stage), end_(end) {
+MotionFrameForm::MotionFrameForm(SlidePreviewBackgroundForm& stage, MotionEnd end)
+    : PreviewForm(stage), end_(end) {
   const bool start = end == MotionEnd::Start;
   setObjectName(start ? QStringLiteral("MotionStartForm") : QStringLiteral("MotionEndForm"));
   heightKeys_ = true;
@@ -76,7 +76,7 @@ void MotionFrameForm::Place(const MotionRect& framing) {
 
 void MotionFrameForm::mousePressEvent(QMouseEvent* event) {
   dragFrom_ = framing_;
-  TPreviewForm::mousePressEvent(event);
+  PreviewForm::mousePressEvent(event);
 }
 
 void MotionFrameForm::DragBy(QPoint total, QPoint, Qt::Edges edges) {
@@ -124,7 +124,7 @@ QString MotionFrameForm::PlaceText() const {
 }
 
 QColor MotionFrameForm::BandColor(bool active) const {
-  if (active) return TPreviewForm::BandColor(true);
+  if (active) return PreviewForm::BandColor(true);
   return end_ == MotionEnd::Start ? kStartBand : kEndBand;
 }
 

@@ -13,11 +13,11 @@ namespace lrw {
 
 enum class MotionEnd { Start, End };
 
-class MotionFrameForm : public TPreviewForm {
+class MotionFrameForm : public PreviewForm {
   Q_OBJECT
 
  public:
-  MotionFrameForm(TSlidePreviewBackgroundForm& stage, MotionEnd end);
+  MotionFrameForm(SlidePreviewBackgroundForm& stage, MotionEnd end);
 
   MotionEnd End() const { return end_; }
   const MotionRect& Framing() const { return framing_; }

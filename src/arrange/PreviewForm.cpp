@@ -15,7 +15,7 @@
 
 namespace lrw {
 
-TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm& stage) : QWidget(&stage), stage_(stage) {
+PreviewForm::PreviewForm(SlidePreviewBackgroundForm& stage) : QWidget(&stage), stage_(stage) {
   // Never visible, but what the form has always been called.
   setWindowTitle(tr("Move or Size This Window"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -26,7 +26,7 @@ TPreviewForm::TPreviewForm(TSlidePreviewBackgroundForm& stage) : QWidget(&stage)
   menu_->setObjectName(QStringLiteral("PopupMenu1"));
 }
 
-void TPreviewForm::SetBoxLabel(const QString& label) {
+void PreviewForm::SetBoxLabel(const QString& label) {
   boxLabel_ = label;
   setAccessibleDescription(
       tr("Ctrl+arrows move the box, Ctrl+Shift+arrows move it further, Shift+arrows size "
@@ -34,7 +34,7 @@ void TPreviewForm::SetBoxLabel(const QString& label) {
   AnnouncePlace();
 }
 
-QString TPreviewForm::PlaceText() const {
+QString PreviewForm::PlaceText() const {
   return tr("%1, left %L2, top %L3, %L4 by %L5 pixels")
       .arg(boxLabel_)
       .arg(x())
@@ -43,63 +43,63 @@ QString TPreviewForm::PlaceText() const {
       .arg(height());
 }
 
-void TPreviewForm::AnnouncePlace() {
+void PreviewForm::AnnouncePlace() {
   if (boxLabel_.isEmpty()) return;
   setAccessibleName(PlaceText());
 }
 
-QColor TPreviewForm::BandColor(bool active) const {
+QColor PreviewForm::BandColor(bool active) const {
   return active ? QColor(255, 0, 0) : QColor(128, 128, 128);
 }
 
-void TPreviewForm::moveEvent(QMoveEvent* event) {
+void PreviewForm::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   AnnouncePlace();
 }
 
-void TPreviewForm::resizeEvent(QResizeEvent* event) {
+void PreviewForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   AnnouncePlace();
 }
 
-QRect TPreviewForm::ClientRect() const {
+QRect PreviewForm::ClientRect() const {
   return rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
 }
 
-void TPreviewForm::SetBounds(const WindowBox& box) {
+void PreviewForm::SetBounds(const WindowBox& box) {
   setGeometry(box.left, box.top, box.width, box.height);
 }
 
-void TPreviewForm::SetFrameActive(bool active) {
+void PreviewForm::SetFrameActive(bool active) {
   if (frameActive_ == active) return;
   frameActive_ = active;
   update();
 }
 
-void TPreviewForm::Activate() {
+void PreviewForm::Activate() {
   raise();
   setFocus(Qt::OtherFocusReason);
   // Also while the stage window is not active yet (no focus notice then).
   stage_.PlacementActivated(this);
 }
 
-void TPreviewForm::focusInEvent(QFocusEvent* event) {
+void PreviewForm::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   stage_.PlacementActivated(this);
 }
 
-void TPreviewForm::focusOutEvent(QFocusEvent* event) {
+void PreviewForm::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
   // Clicking the stage, the other form or another program leaves this one grey; its
   // own popup menu does not.
   if (event->reason() != Qt::PopupFocusReason) SetFrameActive(false);
 }
 
-void TPreviewForm::contextMenuEvent(QContextMenuEvent* event) {
+void PreviewForm::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
 }
 
-void TPreviewForm::paintEvent(QPaintEvent*) {
+void PreviewForm::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.save();
   painter.setClipRect(ClientRect());
@@ -119,7 +119,7 @@ void TPreviewForm::paintEvent(QPaintEvent*) {
   painter.drawRect(0, 0, w - 1, h - 1);
 }
 
-bool TPreviewForm::OpenMenuOnKey(int key, Qt::KeyboardModifiers modifiers) {
+bool PreviewForm::OpenMenuOnKey(int key, Qt::KeyboardModifiers modifiers) {
   const Qt::KeyboardModifiers held =
       modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key != Qt::Key_F10 || held != Qt::ShiftModifier) return false;
@@ -127,7 +127,7 @@ bool TPreviewForm::OpenMenuOnKey(int key, Qt::KeyboardModifiers modifiers) {
   return true;
 }
 
-void TPreviewForm::AddExitItems() {
+void PreviewForm::AddExitItems() {
   menu_->addSeparator();
   QAction* save = AddMenuItem(QStringLiteral("ExitandSave1"), tr("Exit and &Save"));
   QAction* leave = AddMenuItem(QStringLiteral("ExitWithoutSaving1"), tr("Exit &Without Saving"));
@@ -135,18 +135,18 @@ void TPreviewForm::AddExitItems() {
   connect(leave, &QAction::triggered, this, [this] { stage_.LeaveWithoutSaving(); });
 }
 
-QAction* TPreviewForm::AddMenuItem(const QString& name, const QString& text) {
+QAction* PreviewForm::AddMenuItem(const QString& name, const QString& text) {
   QAction* action = menu_->addAction(text);
   action->setObjectName(name);
   return action;
 }
 
-void TPreviewForm::PopUpAtCorner() {
+void PreviewForm::PopUpAtCorner() {
   // Left + 10, top + 10 of the form, in screen coordinates.
   menu_->popup(mapToGlobal(QPoint(10, 10)));
 }
 
-void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
+void PreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
   OpenMenuOnKey(key, modifiers);
   const bool ctrl = modifiers & Qt::ControlModifier;
   const bool shift = modifiers & Qt::ShiftModifier;
@@ -185,7 +185,7 @@ void TPreviewForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
   }
 }
 
-void TPreviewForm::NudgeBy(ArrowKey key, bool ctrl, bool shift) {
+void PreviewForm::NudgeBy(ArrowKey key, bool ctrl, bool shift) {
   const QSize screen = stage_.ScreenSize();
   if (const auto box = NudgeWindow(Bounds(), key, ctrl, shift, heightKeys_, ClientHeight(),
                                    screen.width(), screen.height())) {
@@ -193,12 +193,12 @@ void TPreviewForm::NudgeBy(ArrowKey key, bool ctrl, bool shift) {
   }
 }
 
-void TPreviewForm::keyPressEvent(QKeyEvent* event) {
+void PreviewForm::keyPressEvent(QKeyEvent* event) {
   HandleKey(event->key(), event->modifiers());
   event->accept();
 }
 
-Qt::Edges TPreviewForm::EdgesAt(const QPoint& pos) const {
+Qt::Edges PreviewForm::EdgesAt(const QPoint& pos) const {
   Qt::Edges edges;
   // Corners grab a little further along the border, as window frames do.
   const int corner = 3 * kFrameWidth;
@@ -214,7 +214,7 @@ Qt::Edges TPreviewForm::EdgesAt(const QPoint& pos) const {
   return edges;
 }
 
-void TPreviewForm::UpdateCursor(const QPoint& pos) {
+void PreviewForm::UpdateCursor(const QPoint& pos) {
   const Qt::Edges e = EdgesAt(pos);
   const bool horizontal = e & (Qt::LeftEdge | Qt::RightEdge);
   const bool vertical = e & (Qt::TopEdge | Qt::BottomEdge);
@@ -231,7 +231,7 @@ void TPreviewForm::UpdateCursor(const QPoint& pos) {
   }
 }
 
-void TPreviewForm::mousePressEvent(QMouseEvent* event) {
+void PreviewForm::mousePressEvent(QMouseEvent* event) {
   Activate();
   if (event->button() == Qt::RightButton) {
     menu_->popup(event->globalPosition().toPoint());
@@ -244,7 +244,7 @@ void TPreviewForm::mousePressEvent(QMouseEvent* event) {
   dragStart_ = dragLast_;
 }
 
-void TPreviewForm::mouseMoveEvent(QMouseEvent* event) {
+void PreviewForm::mouseMoveEvent(QMouseEvent* event) {
   const QPoint global = event->globalPosition().toPoint();
   if (drag_ == Drag::None) {
     UpdateCursor(event->position().toPoint());
@@ -257,7 +257,7 @@ void TPreviewForm::mouseMoveEvent(QMouseEvent* event) {
   DragBy(global - dragStart_, delta, drag_ == Drag::Size ? dragEdges_ : Qt::Edges());
 }
 
-void TPreviewForm::DragBy(QPoint, QPoint delta, Qt::Edges edges) {
+void PreviewForm::DragBy(QPoint, QPoint delta, Qt::Edges edges) {
   WindowBox box = Bounds();
   if (!edges) {
     box.left += delta.x();
@@ -281,11 +281,11 @@ void TPreviewForm::DragBy(QPoint, QPoint delta, Qt::Edges edges) {
   SetBounds(box);
 }
 
-void TPreviewForm::mouseReleaseEvent(QMouseEvent*) {
+void PreviewForm::mouseReleaseEvent(QMouseEvent*) {
   drag_ = Drag::None;
 }
 
-void TPreviewForm::closeEvent(QCloseEvent* event) {
+void PreviewForm::closeEvent(QCloseEvent* event) {
   // Closing either placement form ends the arrangement with saving; the stage frees
   // the form itself.
   event->ignore();

@@ -20,16 +20,16 @@ class QMenu;
 
 namespace lrw {
 
-class TSlidePreviewBackgroundForm;
+class SlidePreviewBackgroundForm;
 
-class TPreviewForm : public QWidget {
+class PreviewForm : public QWidget {
   Q_OBJECT
 
  public:
   // The sizing border on each side: a black line and a 4-pixel coloured band.
   static constexpr int kFrameWidth = 5;
 
-  explicit TPreviewForm(TSlidePreviewBackgroundForm& stage);
+  explicit PreviewForm(SlidePreviewBackgroundForm& stage);
 
   // The form's popup menu (objectName "PopupMenu1").
   QMenu* Menu() const { return menu_; }
@@ -83,7 +83,7 @@ class TPreviewForm : public QWidget {
   void AnnouncePlace();
   void PopUpAtCorner();
 
-  TSlidePreviewBackgroundForm& stage_;
+  SlidePreviewBackgroundForm& stage_;
   // Shift+Up and Shift+Down size the height (not where the height follows the content).
   bool heightKeys_ = false;
   QMenu* menu_ = nullptr;

@@ -18,8 +18,8 @@ constexpr int kDesignWidth = 194;
 constexpr int kDesignHeight = 117;
 }  // namespace
 
-TSlideCaptionPreviewForm::TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm& stage)
-    : TPreviewForm(stage) {
+SlideCaptionPreviewForm::SlideCaptionPreviewForm(SlidePreviewBackgroundForm& stage)
+    : PreviewForm(stage) {
   setObjectName(QStringLiteral("SlideCaptionPreviewForm"));
   heightKeys_ = false;
   SetBoxLabel(tr("Caption"));
@@ -31,7 +31,7 @@ TSlideCaptionPreviewForm::TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm& 
   AddExitItems();
 }
 
-void TSlideCaptionPreviewForm::FitToText() {
+void SlideCaptionPreviewForm::FitToText() {
   const QtTextMeasurer measurer(stage_.CaptionQFont());
   // A visible form fits itself again from the size change; a hidden one gets no
   // resize events until it is shown, so the loop finishes the fitting either way.
@@ -51,16 +51,16 @@ void TSlideCaptionPreviewForm::FitToText() {
   }
 }
 
-void TSlideCaptionPreviewForm::EditCaption() {
+void SlideCaptionPreviewForm::EditCaption() {
   if (stage_.EditCaption(this)) FitToText();
 }
 
-void TSlideCaptionPreviewForm::MatchBackground() {
+void SlideCaptionPreviewForm::MatchBackground() {
   stage_.SetCaptionBack(stage_.WindowColor());
   update();
 }
 
-void TSlideCaptionPreviewForm::PaintClient(QPainter& painter) {
+void SlideCaptionPreviewForm::PaintClient(QPainter& painter) {
   painter.fillRect(QRect(QPoint(0, 0), ClientRect().size()), ColorFromRecord(stage_.CaptionBack()));
   const QFont font = stage_.CaptionQFont();
   const QtTextMeasurer measurer(font);
@@ -74,8 +74,8 @@ void TSlideCaptionPreviewForm::PaintClient(QPainter& painter) {
   }
 }
 
-void TSlideCaptionPreviewForm::resizeEvent(QResizeEvent* event) {
-  TPreviewForm::resizeEvent(event);
+void SlideCaptionPreviewForm::resizeEvent(QResizeEvent* event) {
+  PreviewForm::resizeEvent(event);
   FitToText();
 }
 

@@ -12,11 +12,11 @@ class QAction;
 
 namespace lrw {
 
-class TSlideCaptionPreviewForm : public TPreviewForm {
+class SlideCaptionPreviewForm : public PreviewForm {
   Q_OBJECT
 
  public:
-  explicit TSlideCaptionPreviewForm(TSlidePreviewBackgroundForm& stage);
+  explicit SlideCaptionPreviewForm(SlidePreviewBackgroundForm& stage);
 
   // The caption broken at the client width, as shown.
   const std::vector<std::string>& WrappedLines() const { return wrappedLines_; }

@@ -32,12 +32,12 @@ constexpr uint32_t kBandBlue = 0xFF0000;  // a record colour: blue
 
 }  // namespace
 
-const char* const TSlidePreviewBackgroundForm::kHelpLine1 =
+const char* const SlidePreviewBackgroundForm::kHelpLine1 =
     "   Alt+F4=Save Changes    Shift+F10=Menu    Esc=Cancel    F1=Help";
-const char* const TSlidePreviewBackgroundForm::kHelpLine2 =
+const char* const SlidePreviewBackgroundForm::kHelpLine2 =
     "   Drag borders to resize windows    Drag windows to reposition    F6=Switch Windows";
 
-TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(ArrangementHost& host)
+SlidePreviewBackgroundForm::SlidePreviewBackgroundForm(ArrangementHost& host)
     : QWidget(nullptr, Qt::FramelessWindowHint), host_(host) {
   setObjectName(QStringLiteral("SlidePreviewBackgroundForm"));
   setWindowTitle(QStringLiteral("Lanternreelworks!"));
@@ -68,42 +68,42 @@ TSlidePreviewBackgroundForm::TSlidePreviewBackgroundForm(ArrangementHost& host)
   });
 }
 
-QAction* TSlidePreviewBackgroundForm::AddMenuItem(const QString& name, const QString& text) {
+QAction* SlidePreviewBackgroundForm::AddMenuItem(const QString& name, const QString& text) {
   QAction* action = menu_->addAction(text);
   action->setObjectName(name);
   return action;
 }
 
-TSlidePreviewBackgroundForm::~TSlidePreviewBackgroundForm() {
+SlidePreviewBackgroundForm::~SlidePreviewBackgroundForm() {
   if (!closed_) {
     closed_ = true;
     host_.ArrangementFinished(std::nullopt);
   }
 }
 
-QSize TSlidePreviewBackgroundForm::ScreenSize() const {
+QSize SlidePreviewBackgroundForm::ScreenSize() const {
   return host_.ScreenSize();
 }
 
-QFont TSlidePreviewBackgroundForm::CaptionQFont() const {
+QFont SlidePreviewBackgroundForm::CaptionQFont() const {
   return MakeCaptionFont(captionFont_.Name, captionFont_.Size, captionFont_.Style);
 }
 
-void TSlidePreviewBackgroundForm::SetCaptionBack(uint32_t color) {
+void SlidePreviewBackgroundForm::SetCaptionBack(uint32_t color) {
   captionBack_ = color;
   saveOnClose_ = true;
 }
 
-bool TSlidePreviewBackgroundForm::EditCaption(QWidget* parent) {
+bool SlidePreviewBackgroundForm::EditCaption(QWidget* parent) {
   return host_.EditCaption(captionText_, captionFont_, captionBack_, parent);
 }
 
-void TSlidePreviewBackgroundForm::SetWindowColor(uint32_t color) {
+void SlidePreviewBackgroundForm::SetWindowColor(uint32_t color) {
   windowColor_ = color;
   update();
 }
 
-bool TSlidePreviewBackgroundForm::Open() {
+bool SlidePreviewBackgroundForm::Open() {
   const SlideRecord* found = host_.ArrangedSlide();
   if (!found) return false;
   // What the forms open on; the show's own record is looked up again when it is needed.
@@ -128,7 +128,7 @@ bool TSlidePreviewBackgroundForm::Open() {
   return true;
 }
 
-void TSlidePreviewBackgroundForm::OpenPictureForm(const SlideRecord& slide) {
+void SlidePreviewBackgroundForm::OpenPictureForm(const SlideRecord& slide) {
   if (slide.PictureName.empty()) return;
   // Decoded large enough for the screen's device pixels, no larger: a photo of many
   // megapixels is read at a reduced scale, as the show reads it.
@@ -152,7 +152,7 @@ void TSlidePreviewBackgroundForm::OpenPictureForm(const SlideRecord& slide) {
     }
   }
 
-  auto* form = new TSlidePreviewForm(*this);
+  auto* form = new SlidePreviewForm(*this);
   pictureForm_ = form;
   imageFrameWidth_ = (form->width() - form->ClientWidth()) / 2;
   // The client area, not the frame, lands on the stored box, wherever that is: a box
@@ -167,7 +167,7 @@ void TSlidePreviewBackgroundForm::OpenPictureForm(const SlideRecord& slide) {
   saveOnClose_ = true;
 }
 
-void TSlidePreviewBackgroundForm::OpenMotionForms(const SlideRecord& slide) {
+void SlidePreviewBackgroundForm::OpenMotionForms(const SlideRecord& slide) {
   if (!pictureForm_ || pictureSize_.isEmpty() || !slide.Motion.Present()) return;
   const QSize screen = ScreenSize();
   const FramingShape shape{pictureSize_.width(), pictureSize_.height(), screen.width(),
@@ -194,17 +194,17 @@ void TSlidePreviewBackgroundForm::OpenMotionForms(const SlideRecord& slide) {
   if (unplaced) MotionPlaced();
 }
 
-QRect TSlidePreviewBackgroundForm::PictureClientRect() const {
+QRect SlidePreviewBackgroundForm::PictureClientRect() const {
   if (!pictureForm_) return {};
   return pictureForm_->ClientRect().translated(pictureForm_->pos());
 }
 
-void TSlidePreviewBackgroundForm::PictureFormPlaced() {
+void SlidePreviewBackgroundForm::PictureFormPlaced() {
   for (MotionFrameForm* form : {startForm_.data(), endForm_.data()})
     if (form) form->FollowPicture();
 }
 
-void TSlidePreviewBackgroundForm::MotionPlaced() {
+void SlidePreviewBackgroundForm::MotionPlaced() {
   if (!startForm_ || !endForm_) return;
   motionPlaced_ = true;
   motion_.kind = MotionKind::Custom;
@@ -214,7 +214,7 @@ void TSlidePreviewBackgroundForm::MotionPlaced() {
   StackMotionForms();
 }
 
-void TSlidePreviewBackgroundForm::PreviewMotion() {
+void SlidePreviewBackgroundForm::PreviewMotion() {
   if (preview_ && preview_->Playing()) return;
   const std::optional<SlideRecord> slide = SlideAsArranged(false);
   MotionPicture picture;
@@ -239,7 +239,7 @@ void TSlidePreviewBackgroundForm::PreviewMotion() {
   preview->Play(std::move(picture), MotionSeconds(*slide, sound));
 }
 
-void TSlidePreviewBackgroundForm::LoadCaption(const SlideRecord& slide) {
+void SlidePreviewBackgroundForm::LoadCaption(const SlideRecord& slide) {
   if (!hasCaption_) return;
   captionFont_ = CaptionFontRecord::Of(slide);
   captionText_ = slide.Caption;
@@ -248,8 +248,8 @@ void TSlidePreviewBackgroundForm::LoadCaption(const SlideRecord& slide) {
   saveOnClose_ = true;
 }
 
-void TSlidePreviewBackgroundForm::OpenCaptionForm(int16_t clientWidth, int16_t left, int16_t top) {
-  auto* form = new TSlideCaptionPreviewForm(*this);
+void SlidePreviewBackgroundForm::OpenCaptionForm(int16_t clientWidth, int16_t left, int16_t top) {
+  auto* form = new SlideCaptionPreviewForm(*this);
   captionForm_ = form;
   form->SetClientWidth(clientWidth);
   // The outer corner, unlike the picture form's client corner.
@@ -259,14 +259,14 @@ void TSlidePreviewBackgroundForm::OpenCaptionForm(int16_t clientWidth, int16_t l
   form->Activate();
 }
 
-void TSlidePreviewBackgroundForm::ChangeBackgroundColor() {
+void SlidePreviewBackgroundForm::ChangeBackgroundColor() {
   const uint32_t chosen = host_.ChangeBackground(windowColor_, this);
   if (chosen == windowColor_) return;
   SetWindowColor(chosen);
   saveOnClose_ = true;
 }
 
-void TSlidePreviewBackgroundForm::AddCaption() {
+void SlidePreviewBackgroundForm::AddCaption() {
   if (hasCaption_) return;
   // A new caption starts in the designer's font on white.
   captionFont_ = host_.DesignerFont();
@@ -282,7 +282,7 @@ void TSlidePreviewBackgroundForm::AddCaption() {
   saveOnClose_ = true;
 }
 
-void TSlidePreviewBackgroundForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
+void SlidePreviewBackgroundForm::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
   const Qt::KeyboardModifiers held =
       modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key == Qt::Key_Escape) {
@@ -306,32 +306,32 @@ void TSlidePreviewBackgroundForm::HandleKey(int key, Qt::KeyboardModifiers modif
   }
 }
 
-std::vector<TPreviewForm*> TSlidePreviewBackgroundForm::Forms() const {
-  std::vector<TPreviewForm*> forms;
-  for (TPreviewForm* form : {static_cast<TPreviewForm*>(pictureForm_.data()),
-                             static_cast<TPreviewForm*>(captionForm_.data()),
-                             static_cast<TPreviewForm*>(startForm_.data()),
-                             static_cast<TPreviewForm*>(endForm_.data())}) {
+std::vector<PreviewForm*> SlidePreviewBackgroundForm::Forms() const {
+  std::vector<PreviewForm*> forms;
+  for (PreviewForm* form : {static_cast<PreviewForm*>(pictureForm_.data()),
+                             static_cast<PreviewForm*>(captionForm_.data()),
+                             static_cast<PreviewForm*>(startForm_.data()),
+                             static_cast<PreviewForm*>(endForm_.data())}) {
     if (form) forms.push_back(form);
   }
   return forms;
 }
 
-void TSlidePreviewBackgroundForm::SwitchForms(TPreviewForm* from) {
-  const std::vector<TPreviewForm*> forms = Forms();
+void SlidePreviewBackgroundForm::SwitchForms(PreviewForm* from) {
+  const std::vector<PreviewForm*> forms = Forms();
   const auto at = std::find(forms.begin(), forms.end(), from);
   if (at == forms.end() || forms.size() < 2) return;
   const auto next = std::next(at) == forms.end() ? forms.begin() : std::next(at);
   (*next)->Activate();
 }
 
-void TSlidePreviewBackgroundForm::PlacementActivated(TPreviewForm* form) {
-  for (TPreviewForm* each : Forms()) each->SetFrameActive(each == form);
+void SlidePreviewBackgroundForm::PlacementActivated(PreviewForm* form) {
+  for (PreviewForm* each : Forms()) each->SetFrameActive(each == form);
   // The motion boxes lie over the picture, also when it has the keys.
   if (form && (form == pictureForm_ || form == startForm_ || form == endForm_)) StackMotionForms();
 }
 
-void TSlidePreviewBackgroundForm::StackMotionForms() {
+void SlidePreviewBackgroundForm::StackMotionForms() {
   if (!startForm_ || !endForm_) return;
   // The smaller box on top, so that a box inside the other can still be grabbed.
   const auto area = [](const QWidget* w) { return w->width() * w->height(); };
@@ -340,7 +340,7 @@ void TSlidePreviewBackgroundForm::StackMotionForms() {
   (startSmaller ? startForm_ : endForm_)->raise();
 }
 
-void TSlidePreviewBackgroundForm::paintEvent(QPaintEvent*) {
+void SlidePreviewBackgroundForm::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), ColorFromRecord(windowColor_));
   painter.setFont(font());
@@ -361,32 +361,32 @@ void TSlidePreviewBackgroundForm::paintEvent(QPaintEvent*) {
   }
 }
 
-void TSlidePreviewBackgroundForm::keyPressEvent(QKeyEvent* event) {
+void SlidePreviewBackgroundForm::keyPressEvent(QKeyEvent* event) {
   HandleKey(event->key(), event->modifiers());
   event->accept();
 }
 
-void TSlidePreviewBackgroundForm::contextMenuEvent(QContextMenuEvent* event) {
+void SlidePreviewBackgroundForm::contextMenuEvent(QContextMenuEvent* event) {
   menu_->popup(event->globalPos());
 }
 
-void TSlidePreviewBackgroundForm::closeEvent(QCloseEvent* event) {
+void SlidePreviewBackgroundForm::closeEvent(QCloseEvent* event) {
   event->accept();
   if (!closed_) FinishArrangement();
 }
 
-std::optional<SlideRecord> TSlidePreviewBackgroundForm::ArrangedSlide() const {
+std::optional<SlideRecord> SlidePreviewBackgroundForm::ArrangedSlide() const {
   return SlideAsArranged(true);
 }
 
-std::optional<SlideRecord> TSlidePreviewBackgroundForm::SlideAsArranged(bool saving) const {
+std::optional<SlideRecord> SlidePreviewBackgroundForm::SlideAsArranged(bool saving) const {
   const SlideRecord* now = host_.ArrangedSlide();
   if (!now || (saving && !saveOnClose_)) return std::nullopt;
   SlideRecord slide = *now;
   ArrangementOutcome outcome;
   outcome.saveOnClose = true;
   // The forms' geometry is the stage's own doing, never a window manager's.
-  if (const TSlidePreviewForm* image = pictureForm_.data()) {
+  if (const SlidePreviewForm* image = pictureForm_.data()) {
     outcome.imageClientLeft = image->x() + imageFrameWidth_;
     outcome.imageClientTop = image->y() + imageFrameWidth_;
     outcome.imageClientWidth = image->ClientWidth();
@@ -405,7 +405,7 @@ std::optional<SlideRecord> TSlidePreviewBackgroundForm::SlideAsArranged(bool sav
   outcome.captionFontStyle = captionFont_.Style;
   outcome.captionFontColor = captionFont_.Color;
   outcome.captionBackColor = captionBack_;
-  if (const TSlideCaptionPreviewForm* caption = captionForm_.data()) {
+  if (const SlideCaptionPreviewForm* caption = captionForm_.data()) {
     outcome.captionWindowLeft = caption->x();
     outcome.captionWindowTop = caption->y();
     outcome.captionClientWidth = caption->ClientWidth();
@@ -421,7 +421,7 @@ std::optional<SlideRecord> TSlidePreviewBackgroundForm::SlideAsArranged(bool sav
   return slide;
 }
 
-void TSlidePreviewBackgroundForm::FinishArrangement() {
+void SlidePreviewBackgroundForm::FinishArrangement() {
   if (closed_) return;
   closed_ = true;
   std::optional<SlideRecord> arranged = ArrangedSlide();
@@ -445,8 +445,8 @@ void TSlidePreviewBackgroundForm::FinishArrangement() {
   host_.ArrangementFinished(std::move(arranged));
 }
 
-TSlidePreviewBackgroundForm* OpenArrangementStage(ArrangementHost& host) {
-  auto* stage = new TSlidePreviewBackgroundForm(host);
+SlidePreviewBackgroundForm* OpenArrangementStage(ArrangementHost& host) {
+  auto* stage = new SlidePreviewBackgroundForm(host);
   if (!stage->Open()) {
     // Told once, by the stage going away unopened.
     delete stage;

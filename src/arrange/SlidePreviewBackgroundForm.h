@@ -25,13 +25,13 @@ namespace lrw {
 
 class ArrangementHost;
 
-class TSlidePreviewBackgroundForm : public QWidget {
+class SlidePreviewBackgroundForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TSlidePreviewBackgroundForm(ArrangementHost& host);
+  explicit SlidePreviewBackgroundForm(ArrangementHost& host);
   // A stage destroyed before it closed has arranged nothing: its host is told so.
-  ~TSlidePreviewBackgroundForm() override;
+  ~SlidePreviewBackgroundForm() override;
 
   // Covers the screen and opens the placement forms on the host's slide; false (and
   // nothing shown) when the slide is gone.
@@ -66,9 +66,9 @@ class TSlidePreviewBackgroundForm : public QWidget {
   void HandleKey(int key, Qt::KeyboardModifiers modifiers);
   void LeaveWithoutSaving() { HandleKey(Qt::Key_Escape, Qt::NoModifier); }
   // F6 in `from`: the other placement form becomes the active one.
-  void SwitchForms(TPreviewForm* from);
+  void SwitchForms(PreviewForm* from);
   // The frames follow which placement form is active.
-  void PlacementActivated(TPreviewForm* form);
+  void PlacementActivated(PreviewForm* form);
   // The stage's popup menu (objectName "PopupMenu1").
   QMenu* Menu() const { return menu_; }
 
@@ -88,8 +88,8 @@ class TSlidePreviewBackgroundForm : public QWidget {
   }
   MotionPreview* Preview() const { return preview_; }
 
-  TSlidePreviewForm* PictureForm() const { return pictureForm_; }
-  TSlideCaptionPreviewForm* CaptionForm() const { return captionForm_; }
+  SlidePreviewForm* PictureForm() const { return pictureForm_; }
+  SlideCaptionPreviewForm* CaptionForm() const { return captionForm_; }
   ArrangementHost& Host() { return host_; }
   QSize ScreenSize() const;
 
@@ -113,7 +113,7 @@ class TSlidePreviewBackgroundForm : public QWidget {
   // Keeps the motion boxes over the picture, the smaller above the larger.
   void StackMotionForms();
   // The forms F6 goes through, in order.
-  std::vector<TPreviewForm*> Forms() const;
+  std::vector<PreviewForm*> Forms() const;
   // The slide as it is now with the arrangement written into it.
   std::optional<SlideRecord> SlideAsArranged(bool saving) const;
   QAction* AddMenuItem(const QString& name, const QString& text);
@@ -139,8 +139,8 @@ class TSlidePreviewBackgroundForm : public QWidget {
   bool hasCaption_ = false;
   uint32_t windowColor_ = 0;
   bool closed_ = false;
-  QPointer<TSlidePreviewForm> pictureForm_;
-  QPointer<TSlideCaptionPreviewForm> captionForm_;
+  QPointer<SlidePreviewForm> pictureForm_;
+  QPointer<SlideCaptionPreviewForm> captionForm_;
   SlideMotion motion_;
   size_t slideIndex_ = 0;
   bool motionPlaced_ = false;
@@ -153,6 +153,6 @@ class TSlidePreviewBackgroundForm : public QWidget {
 // "&Arrange Slide": opens the stage on the host's slide and returns it; it frees itself
 // after telling the host ArrangementFinished. When the slide is already gone, no stage
 // opens and the host is told at once that nothing was arranged.
-TSlidePreviewBackgroundForm* OpenArrangementStage(ArrangementHost& host);
+SlidePreviewBackgroundForm* OpenArrangementStage(ArrangementHost& host);
 
 }  // namespace lrw

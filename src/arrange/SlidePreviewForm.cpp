@@ -9,7 +9,7 @@
 
 namespace lrw {
 
-TSlidePreviewForm::TSlidePreviewForm(TSlidePreviewBackgroundForm& stage) : TPreviewForm(stage) {
+SlidePreviewForm::SlidePreviewForm(SlidePreviewBackgroundForm& stage) : PreviewForm(stage) {
   setObjectName(QStringLiteral("SlidePreviewForm"));
   heightKeys_ = true;
   SetBoxLabel(tr("Picture"));
@@ -27,18 +27,18 @@ TSlidePreviewForm::TSlidePreviewForm(TSlidePreviewBackgroundForm& stage) : TPrev
   AddExitItems();
 }
 
-void TSlidePreviewForm::SetPicture(const QImage& picture) {
+void SlidePreviewForm::SetPicture(const QImage& picture) {
   picture_ = picture;
   scaled_ = QImage();
   update();
 }
 
-void TSlidePreviewForm::RecordPosition() {
+void SlidePreviewForm::RecordPosition() {
   lastLeft_ = x();
   lastTop_ = y();
 }
 
-void TSlidePreviewForm::CenterImage() {
+void SlidePreviewForm::CenterImage() {
   const QSize screen = stage_.ScreenSize();
   const WindowBox box = CenteredBox(Bounds(), screen.width(), screen.height());
   lastTop_ = box.top;
@@ -47,21 +47,21 @@ void TSlidePreviewForm::CenterImage() {
   stage_.SetCentered(true);
 }
 
-void TSlidePreviewForm::RestoreProportionalWidth() {
+void SlidePreviewForm::RestoreProportionalWidth() {
   const QSize picture = stage_.PictureSize();
   if (picture.isEmpty()) return;
   if (const auto w = ProportionalClientWidth(picture.width(), picture.height(), ClientHeight()))
     SetClientWidth(*w);
 }
 
-void TSlidePreviewForm::RestoreProportionalHeight() {
+void SlidePreviewForm::RestoreProportionalHeight() {
   const QSize picture = stage_.PictureSize();
   if (picture.isEmpty()) return;
   if (const auto h = ProportionalClientHeight(picture.width(), picture.height(), ClientWidth()))
     SetClientHeight(*h);
 }
 
-void TSlidePreviewForm::RestoreOriginalDimensions() {
+void SlidePreviewForm::RestoreOriginalDimensions() {
   const QSize picture = stage_.PictureSize();
   if (picture.isEmpty()) return;
   const QSize screen = stage_.ScreenSize();
@@ -70,7 +70,7 @@ void TSlidePreviewForm::RestoreOriginalDimensions() {
     SetBounds(*box);
 }
 
-void TSlidePreviewForm::PaintClient(QPainter& painter) {
+void SlidePreviewForm::PaintClient(QPainter& painter) {
   const QRect area(QPoint(0, 0), ClientRect().size());
   if (picture_.isNull()) {
     painter.fillRect(area, palette().window());
@@ -92,22 +92,22 @@ void TSlidePreviewForm::PaintClient(QPainter& painter) {
   painter.drawImage(QPoint(0, 0), scaled_);
 }
 
-void TSlidePreviewForm::showEvent(QShowEvent* event) {
-  TPreviewForm::showEvent(event);
+void SlidePreviewForm::showEvent(QShowEvent* event) {
+  PreviewForm::showEvent(event);
   RecordPosition();
   lastSize_ = size();
 }
 
-void TSlidePreviewForm::moveEvent(QMoveEvent* event) {
-  TPreviewForm::moveEvent(event);
+void SlidePreviewForm::moveEvent(QMoveEvent* event) {
+  PreviewForm::moveEvent(event);
   stage_.PictureFormPlaced();
   // When the size changed too, the resize that follows centres first and checks after.
   if (!isVisible() || size() != lastSize_) return;
   PositionChanged();
 }
 
-void TSlidePreviewForm::resizeEvent(QResizeEvent* event) {
-  TPreviewForm::resizeEvent(event);
+void SlidePreviewForm::resizeEvent(QResizeEvent* event) {
+  PreviewForm::resizeEvent(event);
   stage_.PictureFormPlaced();
   if (!isVisible()) return;
   lastSize_ = size();
@@ -116,7 +116,7 @@ void TSlidePreviewForm::resizeEvent(QResizeEvent* event) {
   PositionChanged();
 }
 
-void TSlidePreviewForm::PositionChanged() {
+void SlidePreviewForm::PositionChanged() {
   if (x() != lastLeft_ || y() != lastTop_) stage_.SetCentered(false);
 }
 

@@ -10,11 +10,11 @@ class QAction;
 
 namespace lrw {
 
-class TSlidePreviewForm : public TPreviewForm {
+class SlidePreviewForm : public PreviewForm {
   Q_OBJECT
 
  public:
-  explicit TSlidePreviewForm(TSlidePreviewBackgroundForm& stage);
+  explicit SlidePreviewForm(SlidePreviewBackgroundForm& stage);
 
   // The picture, shown stretched to the client area; null shows an empty form.
   void SetPicture(const QImage& picture);

@@ -37,7 +37,7 @@ CaptionFontRecord DesignerArrangementHost::DesignerFont() const {
   return CaptionFontRecord::Of(defaults);
 }
 
-TLoadPictureModule& DesignerArrangementHost::PictureLoader() {
+LoadPictureModule& DesignerArrangementHost::PictureLoader() {
   return designer_.media_.Loader();
 }
 

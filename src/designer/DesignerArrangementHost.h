@@ -6,11 +6,11 @@
 
 namespace lrw {
 
-class TSlideshowDesignForm;
+class SlideshowDesignForm;
 
 class DesignerArrangementHost : public ArrangementHost {
  public:
-  explicit DesignerArrangementHost(TSlideshowDesignForm& designer) : designer_(designer) {}
+  explicit DesignerArrangementHost(SlideshowDesignForm& designer) : designer_(designer) {}
 
   const SlideRecord* ArrangedSlide() const override;
   size_t ArrangedSlideIndex() const override;
@@ -19,12 +19,12 @@ class DesignerArrangementHost : public ArrangementHost {
   bool EditCaption(std::vector<std::string>& lines, CaptionFontRecord& font, uint32_t& backColor,
                    QWidget* parent) override;
   CaptionFontRecord DesignerFont() const override;
-  TLoadPictureModule& PictureLoader() override;
+  LoadPictureModule& PictureLoader() override;
   Prompts& UserPrompts() override;
   void ArrangementFinished(std::optional<SlideRecord> arranged) override;
 
  private:
-  TSlideshowDesignForm& designer_;
+  SlideshowDesignForm& designer_;
 };
 
 }  // namespace lrw

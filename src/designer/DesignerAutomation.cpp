@@ -21,7 +21,7 @@ std::string DesignerAutomation::AddSlide(const std::string& path) {
   if (designer_.isVisible()) {
     // The caller has its answer first; the user sees the box as for a picture of their
     // own, once the call is over.
-    QPointer<TSlideshowDesignForm> designer(&designer_);
+    QPointer<SlideshowDesignForm> designer(&designer_);
     ShowEditor* editor = &editor_;
     QTimer::singleShot(0, &designer_, [designer, editor, problem] {
       if (!designer) return;
@@ -43,13 +43,13 @@ bool DesignerAutomation::ReleaseShow() {
 bool DesignerAutomation::RunShowFile(const std::string& path) {
   LoadShowCommand load(path);
   if (!editor_.Execute(load) || !load.Outcome()) return false;
-  QPointer<TSlideshowDesignForm> designer(&designer_);
+  QPointer<SlideshowDesignForm> designer(&designer_);
   editor_.Execute(RunShowCommand(RunShowCommand::From::Beginning));
   return designer != nullptr;
 }
 
 void DesignerAutomation::ShowDesignForm() {
-  TSlideshowDesignForm& form = designer_;
+  SlideshowDesignForm& form = designer_;
   form.setWindowState(form.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
   form.showNormal();
   form.raise();

@@ -9,11 +9,11 @@ class QWidget;
 
 namespace lrw {
 
-class TSlideshowDesignForm;
+class SlideshowDesignForm;
 
 class DesignerAutomation : public AutomationTarget {
  public:
-  DesignerAutomation(ShowEditor& editor, TSlideshowDesignForm& designer)
+  DesignerAutomation(ShowEditor& editor, SlideshowDesignForm& designer)
       : editor_(editor), designer_(designer) {}
 
   bool Busy() const override { return editor_.Busy(); }
@@ -28,7 +28,7 @@ class DesignerAutomation : public AutomationTarget {
 
  private:
   ShowEditor& editor_;
-  TSlideshowDesignForm& designer_;
+  SlideshowDesignForm& designer_;
 };
 
 }  // namespace lrw

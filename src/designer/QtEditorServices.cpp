@@ -138,13 +138,13 @@ bool QtEditorDialogs::EditCaption(std::vector<std::string>& lines, CaptionFontRe
 void DesignerWindows::RunShow(std::vector<SlideRecord> slides, int startIndex, bool loop,
                               const ShowMusic& music, std::optional<uint64_t> shuffleSeed) {
   {
-    TSlidePrepForm player(slides, &prompts_, nullptr, music);
+    SlidePrepForm player(slides, &prompts_, nullptr, music);
     player.SetShowScreen(ChooseShowScreen(owner_));
     player.SetPresenterNear(owner_);
     if (showName_) player.SetShowName(QString::fromStdString(showName_()));
     // The designer, usable on another screen, follows the show in its strip.
     if (slideOnScreen_ && owner_ && owner_->isVisible() && owner_->screen() != player.screen()) {
-      QObject::connect(&player, &TSlidePrepForm::StateChanged, &player, [this, &player] {
+      QObject::connect(&player, &SlidePrepForm::StateChanged, &player, [this, &player] {
         if (player.Runner().SlideReady()) slideOnScreen_(player.Runner().CurrentIndex());
       });
     }

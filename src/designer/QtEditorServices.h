@@ -98,11 +98,11 @@ class DesignerMedia : public EditorMedia {
   void SetFitLargerPictures(bool fit);
 
   // The picture loader, kept for the program's life.
-  TLoadPictureModule& Loader() { return loader_; }
+  LoadPictureModule& Loader() { return loader_; }
 
  private:
   QSize screen_;
-  TLoadPictureModule loader_;
+  LoadPictureModule loader_;
 };
 
 }  // namespace lrw

@@ -46,7 +46,7 @@ QImage SharpThumbnails::Find(const SlideRecord& slide, qreal ratio) {
   if (const auto it = made_.find(key); it != made_.end()) return it->second;
   if (pending_.insert(key).second) {
     pool_.start([this, key, path, width, height, ratio] {
-      TLoadPictureModule loader;
+      LoadPictureModule loader;
       int w = width, h = height;
       QImage image;
       if (w == 0) {

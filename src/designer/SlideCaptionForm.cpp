@@ -114,7 +114,7 @@ CaptionFontRecord CaptionFontFromQFont(const QFont& font) {
   return c;
 }
 
-TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget* parent)
+SlideCaptionForm::SlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs) {
   setObjectName(QStringLiteral("SlideCaptionForm"));
   setWindowTitle(tr("Brightframework - Slide Caption"));
@@ -155,7 +155,7 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
   fontButton_->setToolTip(tr("Font"));
   fontButton_->setAutoDefault(false);
   fontButton_->setAccessibleName(tr("Caption font"));
-  connect(fontButton_, &QPushButton::clicked, this, &TSlideCaptionForm::ChooseFont);
+  connect(fontButton_, &QPushButton::clicked, this, &SlideCaptionForm::ChooseFont);
 
   backColorButton_ = new QPushButton(this);
   backColorButton_->setObjectName(QStringLiteral("BitBtn4"));
@@ -165,7 +165,7 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
   backColorButton_->setToolTip(tr("Background color"));
   backColorButton_->setAutoDefault(false);
   backColorButton_->setAccessibleName(tr("Caption background color"));
-  connect(backColorButton_, &QPushButton::clicked, this, &TSlideCaptionForm::ChooseBackColor);
+  connect(backColorButton_, &QPushButton::clicked, this, &SlideCaptionForm::ChooseBackColor);
 
   // Longer button texts of a translation or a larger font widen the dialog.
   setFixedSize(FitToContents(this).expandedTo(QSize(663, 332)));
@@ -182,12 +182,12 @@ TSlideCaptionForm::TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget
   }
 }
 
-void TSlideCaptionForm::SetCaptionLines(const QStringList& lines) {
+void SlideCaptionForm::SetCaptionLines(const QStringList& lines) {
   textEdit_->setPlainText(lines.join(QChar('\n')));
   textEdit_->moveCursor(QTextCursor::End);
 }
 
-QStringList TSlideCaptionForm::CaptionLines() const {
+QStringList SlideCaptionForm::CaptionLines() const {
   QStringList out;
   if (textEdit_->document()->isEmpty()) return out;
   auto* layout = qobject_cast<QPlainTextDocumentLayout*>(textEdit_->document()->documentLayout());
@@ -209,12 +209,12 @@ QStringList TSlideCaptionForm::CaptionLines() const {
   return out;
 }
 
-void TSlideCaptionForm::SetCaptionFont(const CaptionFontRecord& font) {
+void SlideCaptionForm::SetCaptionFont(const CaptionFontRecord& font) {
   font_ = font;
   ShowFont();
 }
 
-void TSlideCaptionForm::ShowFont() {
+void SlideCaptionForm::ShowFont() {
   QFont shown = QFontFromCaptionFont(font_);
   shown.setPixelSize(std::max(1, PointsToPixels(font_.Size)));
   textEdit_->setFont(shown);
@@ -223,22 +223,22 @@ void TSlideCaptionForm::ShowFont() {
   textEdit_->setPalette(p);
 }
 
-QColor TSlideCaptionForm::CaptionFontColor() const {
+QColor SlideCaptionForm::CaptionFontColor() const {
   return textEdit_->palette().color(QPalette::Text);
 }
 
-void TSlideCaptionForm::SetBackColor(uint32_t color) {
+void SlideCaptionForm::SetBackColor(uint32_t color) {
   backColor_ = color;
   QPalette p = textEdit_->palette();
   p.setColor(QPalette::Base, ColorFromRecord(color));
   textEdit_->setPalette(p);
 }
 
-QColor TSlideCaptionForm::ShownBackColor() const {
+QColor SlideCaptionForm::ShownBackColor() const {
   return textEdit_->palette().color(QPalette::Base);
 }
 
-void TSlideCaptionForm::ChooseFont() {
+void SlideCaptionForm::ChooseFont() {
   // The dialog speaks points; the text area shows them at 96 pixels per inch.
   QFont preset = textEdit_->font();
   preset.setPointSize(std::max<int>(1, font_.Size));
@@ -259,7 +259,7 @@ void TSlideCaptionForm::ChooseFont() {
   ShowFont();
 }
 
-void TSlideCaptionForm::ChooseBackColor() {
+void SlideCaptionForm::ChooseBackColor() {
   const QColor shown = ShownBackColor();
   const std::optional<QColor> color = dialogs_.ChooseColor(this, shown);
   if (color && color->isValid() && *color != shown) SetBackColor(RecordFromColor(*color));
@@ -268,7 +268,7 @@ void TSlideCaptionForm::ChooseBackColor() {
 bool EditCaptionInDialog(Dialogs& dialogs, Prompts& prompts, QWidget* parent,
                          std::vector<std::string>& lines, CaptionFontRecord& font,
                          uint32_t& backColor) {
-  TSlideCaptionForm editor(dialogs, prompts, parent);
+  SlideCaptionForm editor(dialogs, prompts, parent);
   QStringList shown;
   for (const std::string& line : lines) shown << FromCp1252(line);
   editor.SetCaptionLines(shown);

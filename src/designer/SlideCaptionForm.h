@@ -26,13 +26,13 @@ QFont QFontFromCaptionFont(const CaptionFontRecord& font);
 // The font part of a QFont; the colour is left to the caller.
 CaptionFontRecord CaptionFontFromQFont(const QFont& font);
 
-class TSlideCaptionForm : public QDialog {
+class SlideCaptionForm : public QDialog {
   Q_OBJECT
 
  public:
   static constexpr int kHelpContext = 2003;
 
-  TSlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget* parent = nullptr);
+  SlideCaptionForm(Dialogs& dialogs, Prompts& prompts, QWidget* parent = nullptr);
 
   // Each line becomes a line of the text area; the caret goes to the very end.
   void SetCaptionLines(const QStringList& lines);

@@ -62,7 +62,7 @@ bool PlatformPlacesWindows() {
 
 }  // namespace
 
-TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* parent)
+SlideshowDesignForm::SlideshowDesignForm(DesignerServices services, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       services_(services),
@@ -109,7 +109,7 @@ TSlideshowDesignForm::TSlideshowDesignForm(DesignerServices services, QWidget* p
   PlaceAtBottomRight();
 }
 
-TSlideshowDesignForm::~TSlideshowDesignForm() {
+SlideshowDesignForm::~SlideshowDesignForm() {
   // A stage still open works on this window's show: it goes first.
   if (stage_) delete stage_.data();
   editor_.RemoveListener(this);
@@ -119,7 +119,7 @@ TSlideshowDesignForm::~TSlideshowDesignForm() {
   delete centralWidget();
 }
 
-void TSlideshowDesignForm::AddFitLargerChoice() {
+void SlideshowDesignForm::AddFitLargerChoice() {
   // Beside "&Add slides", which it governs; remembered between sessions.
   QMenu* edit = menuBar()->findChild<QMenu*>(QStringLiteral("Edit1"));
   if (!edit) return;
@@ -136,11 +136,11 @@ void TSlideshowDesignForm::AddFitLargerChoice() {
   connect(fit, &QAction::toggled, this, [this](bool on) { media_.SetFitLargerPictures(on); });
 }
 
-AutomationTarget& TSlideshowDesignForm::Automation() {
+AutomationTarget& SlideshowDesignForm::Automation() {
   return *automation_;
 }
 
-void TSlideshowDesignForm::BuildControls() {
+void SlideshowDesignForm::BuildControls() {
   auto* client = new QWidget(this);
   setCentralWidget(client);
 
@@ -175,20 +175,20 @@ void TSlideshowDesignForm::BuildControls() {
     actions_->ContextMenu()->popup(strip_->viewport()->mapToGlobal(pos));
   });
 
-  dropTarget_ = new TDragDropFiles(this);
+  dropTarget_ = new DragDropFiles(this);
   dropTarget_->SetDragDropControl(strip_);
   dropTarget_->SetTargetEffects(deCopy | deMove);
-  connect(dropTarget_, &TDragDropFiles::ProcessDropped, this, [this] { ProcessDroppedFiles(); });
+  connect(dropTarget_, &DragDropFiles::ProcessDropped, this, [this] { ProcessDroppedFiles(); });
 }
 
 // ---- layout ----
 
-void TSlideshowDesignForm::resizeEvent(QResizeEvent* event) {
+void SlideshowDesignForm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   LayOutToWidth();
 }
 
-void TSlideshowDesignForm::LayOutToWidth() {
+void SlideshowDesignForm::LayOutToWidth() {
   if (!strip_) return;
   const int itemHeight = StripItemHeight();
   strip_->SetItemHeight(itemHeight);
@@ -204,7 +204,7 @@ void TSlideshowDesignForm::LayOutToWidth() {
                   centralWidget()->width());
 }
 
-void TSlideshowDesignForm::PlaceAtBottomRight() {
+void SlideshowDesignForm::PlaceAtBottomRight() {
   if (PlatformPlacesWindows()) return;
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
@@ -215,7 +215,7 @@ void TSlideshowDesignForm::PlaceAtBottomRight() {
        std::max(area.y(), area.y() + area.height() - frame.height()));
 }
 
-void TSlideshowDesignForm::PlaceOnceFrameIsKnown() {
+void SlideshowDesignForm::PlaceOnceFrameIsKnown() {
   if (placedWithFrame_ || !isVisible()) return;
   if (frameGeometry().size() != size()) {
     // Only now is the desktop's frame known: keep the outer corner where it belongs.
@@ -230,11 +230,11 @@ void TSlideshowDesignForm::PlaceOnceFrameIsKnown() {
 
 // ---- what the editor says ----
 
-void TSlideshowDesignForm::SelectionChanged() {
+void SlideshowDesignForm::SelectionChanged() {
   UpdateStatus();
 }
 
-void TSlideshowDesignForm::CommandStatesChanged() {
+void SlideshowDesignForm::CommandStatesChanged() {
   UpdateStatus();
   // Files dropped while the designer is busy are refused at once.
   const bool accept = !editor_.Busy();
@@ -244,11 +244,11 @@ void TSlideshowDesignForm::CommandStatesChanged() {
   }
 }
 
-void TSlideshowDesignForm::TitleChanged() {
+void SlideshowDesignForm::TitleChanged() {
   setWindowTitle(QString::fromStdString(WindowTitleFor(editor_.TitlePath())));
 }
 
-void TSlideshowDesignForm::UpdateStatus() {
+void SlideshowDesignForm::UpdateStatus() {
   const int target = editor_.TargetIndex();
   if (target < 0) {
     statusText_->clear();
@@ -266,19 +266,19 @@ void TSlideshowDesignForm::UpdateStatus() {
                        FromCp1252(joined.substr(folder)));
 }
 
-QString TSlideshowDesignForm::StatusText() const {
+QString SlideshowDesignForm::StatusText() const {
   return statusText_->text();
 }
 
 // ---- the stage ----
 
-void TSlideshowDesignForm::OpenStage() {
+void SlideshowDesignForm::OpenStage() {
   // Nothing of the designer can be used while a slide is being arranged.
   setEnabled(false);
   stage_ = OpenArrangementStage(*stageHost_);
 }
 
-void TSlideshowDesignForm::StageFinished() {
+void SlideshowDesignForm::StageFinished() {
   stage_ = nullptr;
   setEnabled(true);
   activateWindow();
@@ -286,7 +286,7 @@ void TSlideshowDesignForm::StageFinished() {
 
 // ---- dropped files ----
 
-void TSlideshowDesignForm::ProcessDroppedFiles() {
+void SlideshowDesignForm::ProcessDroppedFiles() {
   // Each file lands directly after the same current slide, so a drop of several files
   // stands in the strip in reverse order.
   const DroppedPictures dropped = PicturesFromDrop(dropTarget_->FileList(), shortcutReader_);
@@ -305,13 +305,13 @@ void TSlideshowDesignForm::ProcessDroppedFiles() {
 
 // ---- life cycle ----
 
-void TSlideshowDesignForm::showEvent(QShowEvent* event) {
+void SlideshowDesignForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!event->spontaneous()) TitleChanged();
   PlaceOnceFrameIsKnown();
 }
 
-void TSlideshowDesignForm::closeEvent(QCloseEvent* event) {
+void SlideshowDesignForm::closeEvent(QCloseEvent* event) {
   // While a slide is being arranged the stage is finished first; while a show runs or a
   // dialog is up, nothing closes under them.
   if (stage_) {

@@ -24,14 +24,14 @@ class DesignerArrangementHost;
 class DesignerAutomation;
 class PropertyPanel;
 class SlideStrip;
-class TDragDropFiles;
+class DragDropFiles;
 
-class TSlideshowDesignForm : public QMainWindow, private EditorListener {
+class SlideshowDesignForm : public QMainWindow, private EditorListener {
   Q_OBJECT
 
  public:
-  explicit TSlideshowDesignForm(DesignerServices services, QWidget* parent = nullptr);
-  ~TSlideshowDesignForm() override;
+  explicit SlideshowDesignForm(DesignerServices services, QWidget* parent = nullptr);
+  ~SlideshowDesignForm() override;
 
   ShowEditor& Editor() { return editor_; }
   const ShowEditor& Editor() const { return editor_; }
@@ -84,8 +84,8 @@ class TSlideshowDesignForm : public QMainWindow, private EditorListener {
   PropertyPanel* panel_ = nullptr;
   DesignerActions* actions_ = nullptr;
   QLabel* statusText_ = nullptr;
-  TDragDropFiles* dropTarget_ = nullptr;
-  TShortcutLink shortcutReader_;
+  DragDropFiles* dropTarget_ = nullptr;
+  ShortcutLink shortcutReader_;
   QPointer<QWidget> stage_;
   bool dropsAccepted_ = true;
   bool placedWithFrame_ = false;

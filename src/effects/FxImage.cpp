@@ -223,31 +223,31 @@ FxCanvas::~FxCanvas() {
   picture_.Changed();
 }
 
-// ---- TFXGraphic
+// ---- FxGraphic
 
-TFXGraphic::TFXGraphic(QWidget* parent) : QWidget(parent) {
+FxGraphic::FxGraphic(QWidget* parent) : QWidget(parent) {
   // The paint always covers the whole control with the screen image, so Qt need not draw the
   // parent behind it; whether the picture covers the control is tracked by IsOpaque().
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
 }
 
-TFXGraphic::~TFXGraphic() = default;
+FxGraphic::~FxGraphic() = default;
 
-void TFXGraphic::SetEffect(uint8_t effect) {
+void FxGraphic::SetEffect(uint8_t effect) {
   effect_ = std::min(effect, kLastEffect);
 }
 
-void TFXGraphic::SetBoxWidth(uint8_t width) {
+void FxGraphic::SetBoxWidth(uint8_t width) {
   boxWidth_ = std::max(width, kSmallestBoxWidth);
 }
 
-void TFXGraphic::SetPicture(const FxPicture& picture) {
+void FxGraphic::SetPicture(const FxPicture& picture) {
   if (!picture.IsEmpty() && !picture.HoldsBitmap()) return;
   picture_.Assign(picture);
 }
 
-FxCanvas TFXGraphic::Canvas() {
+FxCanvas FxGraphic::Canvas() {
   if (picture_.IsEmpty()) {
     const QSize size = DeviceSize();
     picture_.SetBitmap(Bitmap(size.width(), size.height(), 0xFFFFFFFFu));
@@ -257,23 +257,23 @@ FxCanvas TFXGraphic::Canvas() {
   return FxCanvas(picture_, devicePixelRatioF());
 }
 
-QImage TFXGraphic::ScreenImage() const {
+QImage FxGraphic::ScreenImage() const {
   if (screen_.empty()) return QImage();
   return screenImage_.copy();
 }
 
-QSize TFXGraphic::DeviceSize() const {
+QSize FxGraphic::DeviceSize() const {
   const double ratio = devicePixelRatioF();
   return QSize(static_cast<int>(std::lround(std::max(width(), 0) * ratio)),
                static_cast<int>(std::lround(std::max(height(), 0) * ratio)));
 }
 
-uint8_t TFXGraphic::DeviceBoxWidth() const {
+uint8_t FxGraphic::DeviceBoxWidth() const {
   const long scaled = std::lround(boxWidth_ * devicePixelRatioF());
   return static_cast<uint8_t>(std::clamp<long>(scaled, kSmallestBoxWidth, 255));
 }
 
-QRegion TFXGraphic::ToDevice(const QRegion& logical) const {
+QRegion FxGraphic::ToDevice(const QRegion& logical) const {
   const double ratio = devicePixelRatioF();
   if (ratio == 1.0) return logical;
   const QSize size = DeviceSize();
@@ -289,7 +289,7 @@ QRegion TFXGraphic::ToDevice(const QRegion& logical) const {
   return device & QRect(QPoint(0, 0), size);
 }
 
-QRegion TFXGraphic::ToLogical(const QRegion& device) const {
+QRegion FxGraphic::ToLogical(const QRegion& device) const {
   const double ratio = devicePixelRatioF();
   if (ratio == 1.0) return device;
   QRegion logical;
@@ -303,12 +303,12 @@ QRegion TFXGraphic::ToLogical(const QRegion& device) const {
   return logical & rect();
 }
 
-uint32_t TFXGraphic::BackgroundPixel() const {
+uint32_t FxGraphic::BackgroundPixel() const {
   const QWidget* owner = parentWidget() ? parentWidget() : this;
   return 0xFF000000u | owner->palette().color(QPalette::Window).rgb();
 }
 
-void TFXGraphic::EnsureScreenSize() {
+void FxGraphic::EnsureScreenSize() {
   const QSize size = DeviceSize();
   const int w = size.width(), h = size.height();
   if (screen_.width == w && screen_.height == h) return;
@@ -322,12 +322,12 @@ void TFXGraphic::EnsureScreenSize() {
   screenImage_ = WrapBitmap(screen_);
 }
 
-void TFXGraphic::resizeEvent(QResizeEvent* event) {
+void FxGraphic::resizeEvent(QResizeEvent* event) {
   EnsureScreenSize();
   QWidget::resizeEvent(event);
 }
 
-void TFXGraphic::RequestPlay(const QRegion& region, bool pictureChanged) {
+void FxGraphic::RequestPlay(const QRegion& region, bool pictureChanged) {
   pending_ += region;
   pendingChange_ = pendingChange_ || pictureChanged;
   if (playPosted_ || playing_) return;
@@ -335,7 +335,7 @@ void TFXGraphic::RequestPlay(const QRegion& region, bool pictureChanged) {
   QCoreApplication::postEvent(this, new QEvent(kPlayEvent));
 }
 
-bool TFXGraphic::event(QEvent* event) {
+bool FxGraphic::event(QEvent* event) {
   if (event->type() == kPlayEvent) {
     playPosted_ = false;
     PlayPending();
@@ -344,7 +344,7 @@ bool TFXGraphic::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-void TFXGraphic::paintEvent(QPaintEvent* event) {
+void FxGraphic::paintEvent(QPaintEvent* event) {
   EnsureScreenSize();
   QPainter painter(this);
   const double ratio = devicePixelRatioF();
@@ -362,10 +362,10 @@ void TFXGraphic::paintEvent(QPaintEvent* event) {
   if (!foreign.isEmpty()) RequestPlay(foreign);
 }
 
-void TFXGraphic::PlayPending() {
+void FxGraphic::PlayPending() {
   if (playing_) return;  // the running play picks up what was added meanwhile
   playing_ = true;
-  QPointer<TFXGraphic> self(this);
+  QPointer<FxGraphic> self(this);
   while (self && !pending_.isEmpty()) {
     const QRegion region = pending_ & rect();
     const bool pictureChanged = pendingChange_;
@@ -376,10 +376,10 @@ void TFXGraphic::PlayPending() {
   if (self) playing_ = false;
 }
 
-bool TFXGraphic::WaitUntilExposed() {
+bool FxGraphic::WaitUntilExposed() {
   // A window that has just been shown is exposed once the display answers; until then nothing
   // painted would be seen. Wait briefly for it, handling no input.
-  QPointer<TFXGraphic> self(this);
+  QPointer<FxGraphic> self(this);
   QElapsedTimer waited;
   waited.start();
   for (;;) {
@@ -391,7 +391,7 @@ bool TFXGraphic::WaitUntilExposed() {
   }
 }
 
-void TFXGraphic::Present(const QRegion& deviceRegion) {
+void FxGraphic::Present(const QRegion& deviceRegion) {
   presentedRegion_ = ToLogical(deviceRegion);
   presenting_ = true;
   repaint(presentedRegion_);
@@ -399,9 +399,9 @@ void TFXGraphic::Present(const QRegion& deviceRegion) {
   presentedRegion_ = QRegion();
 }
 
-void TFXGraphic::PlayTransition(const QRegion& requested, bool pictureChanged) {
+void FxGraphic::PlayTransition(const QRegion& requested, bool pictureChanged) {
   if (!picture_.HoldsBitmap()) return;
-  QPointer<TFXGraphic> self(this);
+  QPointer<FxGraphic> self(this);
   const bool visible = WaitUntilExposed();
   // The wait may have resized the control or changed its picture.
   if (!self || !picture_.HoldsBitmap()) return;
@@ -420,7 +420,7 @@ void TFXGraphic::PlayTransition(const QRegion& requested, bool pictureChanged) {
   PlayCopies(source, region, visible);
 }
 
-void TFXGraphic::EraseToBackground(const QRegion& deviceRegion, bool visible) {
+void FxGraphic::EraseToBackground(const QRegion& deviceRegion, bool visible) {
   const uint32_t background = BackgroundPixel();
   for (const QRect& r : deviceRegion) {
     for (int y = r.top(); y <= r.bottom(); ++y) {
@@ -430,7 +430,7 @@ void TFXGraphic::EraseToBackground(const QRegion& deviceRegion, bool visible) {
   if (visible) Present(deviceRegion);
 }
 
-double TFXGraphic::FrameSeconds() const {
+double FxGraphic::FrameSeconds() const {
   double rate = screen() ? screen()->refreshRate() : PacingCosts::kMaxFramesPerSecond;
   if (!(rate > 0) || rate > PacingCosts::kMaxFramesPerSecond) {
     rate = PacingCosts::kMaxFramesPerSecond;
@@ -438,7 +438,7 @@ double TFXGraphic::FrameSeconds() const {
   return 1.0 / rate;
 }
 
-void TFXGraphic::PlayCopies(const Bitmap& source, const QRegion& region, bool visible) {
+void FxGraphic::PlayCopies(const Bitmap& source, const QRegion& region, bool visible) {
   const EffectRect clip{0, 0, source.width, source.height};
   const QRect bounds = region.boundingRect();
   const bool whole = region == QRegion(0, 0, screen_.width, screen_.height);
@@ -458,7 +458,7 @@ void TFXGraphic::PlayCopies(const Bitmap& source, const QRegion& region, bool vi
   const double factor = visible ? pacingFactor_ : 0.0;
   TransitionPacing pacing(copies, paintArea, screen_.width, screen_.height, factor,
                           devicePixelRatioF());
-  QPointer<TFXGraphic> self(this);
+  QPointer<FxGraphic> self(this);
   int frame = 0;
   const int frames = PlayPaced(pacing, *clock_, FrameSeconds(), [&](size_t first, size_t last) {
     if (!self) return;  // nothing of the control is left to draw on
@@ -480,23 +480,23 @@ void TFXGraphic::PlayCopies(const Bitmap& source, const QRegion& region, bool vi
   if (!visible) update(ToLogical(region));
 }
 
-// ---- TFxImage
+// ---- FxImage
 
-TFxImage::TFxImage(QWidget* parent) : TFXGraphic(parent) {
+FxImage::FxImage(QWidget* parent) : FxGraphic(parent) {
   picture_.SetOnChange([this] { OnPictureChanged(); });
   resize(105, 105);
 }
 
-TFxImage::~TFxImage() {
+FxImage::~FxImage() {
   picture_.SetOnChange(nullptr);
 }
 
-void TFxImage::SetAutoSize(bool autoSize) {
+void FxImage::SetAutoSize(bool autoSize) {
   autoSize_ = autoSize;
   OnPictureChanged();
 }
 
-void TFxImage::OnPictureChanged() {
+void FxImage::OnPictureChanged() {
   // The picture is in device pixels.
   const int w = picture_.Width(), h = picture_.Height();
   if (autoSize_ && w > 0 && h > 0) {

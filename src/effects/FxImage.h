@@ -86,7 +86,7 @@ class FxPicture {
   std::function<void()> onChange_;
 };
 
-// The drawing surface of a control's picture bitmap, from TFxImage::Canvas(). Draw through it
+// The drawing surface of a control's picture bitmap, from FxImage::Canvas(). Draw through it
 // like a QPainter (`image->Canvas()->fillRect(...)`); when it goes away it ends painting and
 // notifies the picture's change, which requests the transition.
 class FxCanvas {
@@ -99,7 +99,7 @@ class FxCanvas {
   QPainter& Painter() { return painter_; }
 
  private:
-  friend class TFXGraphic;
+  friend class FxGraphic;
   // `devicePixelRatio` device pixels of the bitmap make one unit of the painter.
   FxCanvas(FxPicture& picture, double devicePixelRatio);
 
@@ -109,12 +109,12 @@ class FxCanvas {
 };
 
 // Effect settings and painting.
-class TFXGraphic : public QWidget {
+class FxGraphic : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TFXGraphic(QWidget* parent = nullptr);
-  ~TFXGraphic() override;
+  explicit FxGraphic(QWidget* parent = nullptr);
+  ~FxGraphic() override;
 
   uint8_t Effect() const { return effect_; }
   void SetEffect(uint8_t effect);  // values above 41 are stored as 41
@@ -212,12 +212,12 @@ class TFXGraphic : public QWidget {
 };
 
 // The control with its picture object and auto-sizing; 105 x 105 when new.
-class TFxImage : public TFXGraphic {
+class FxImage : public FxGraphic {
   Q_OBJECT
 
  public:
-  explicit TFxImage(QWidget* parent = nullptr);
-  ~TFxImage() override;
+  explicit FxImage(QWidget* parent = nullptr);
+  ~FxImage() override;
 
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);

@@ -20,7 +20,7 @@ namespace {
 constexpr int kReleaseDelayMs = 700;
 
 // Draws `bitmap` stretched over the whole control; the canvas notifies the change as it goes.
-void StretchDraw(TFxImage& image, const std::optional<Bitmap>& bitmap) {
+void StretchDraw(FxImage& image, const std::optional<Bitmap>& bitmap) {
   if (!bitmap || bitmap->empty()) return;
   FxCanvas canvas = image.Canvas();
   canvas->setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -32,7 +32,7 @@ constexpr double kMotionDemoSeconds = 2.5;
 
 // After the transition, the slide's motion over the second picture; the window then stays
 // until the motion has ended. False (the window goes as usual) for a slide without motion.
-bool DemonstrateMotion(TSlideTransitionForm& form, MotionLayer& layer, const SlideRecord& slide,
+bool DemonstrateMotion(SlideTransitionForm& form, MotionLayer& layer, const SlideRecord& slide,
                        const std::optional<Bitmap>& second) {
   MotionPicture motion;
   SlideRecord still = slide;
@@ -51,30 +51,30 @@ bool DemonstrateMotion(TSlideTransitionForm& form, MotionLayer& layer, const Sli
 
 }  // namespace
 
-TSlideTransitionForm::TSlideTransitionForm(QWidget* owner)
+SlideTransitionForm::SlideTransitionForm(QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("SlideTransitionForm"));
   setWindowTitle(tr("Brightframework - SlideTransition"));
   setAttribute(Qt::WA_DeleteOnClose);
-  image_ = new TFxImage(this);
+  image_ = new FxImage(this);
   image_->setObjectName(QStringLiteral("FxImage1"));
   releaseTimer_ = new QTimer(this);
   releaseTimer_->setObjectName(QStringLiteral("Timer1"));
   releaseTimer_->setInterval(kReleaseDelayMs);
   releaseTimer_->setSingleShot(false);
-  connect(releaseTimer_, &QTimer::timeout, this, &TSlideTransitionForm::OnReleaseTimer);
+  connect(releaseTimer_, &QTimer::timeout, this, &SlideTransitionForm::OnReleaseTimer);
 }
 
-void TSlideTransitionForm::OnReleaseTimer() {
+void SlideTransitionForm::OnReleaseTimer() {
   releaseTimer_->stop();
   deleteLater();  // after the messages already queued
 }
 
-TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owner,
+SlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owner,
                                          double pacingFactor) {
-  QPointer<TSlideTransitionForm> form = new TSlideTransitionForm(owner);
+  QPointer<SlideTransitionForm> form = new SlideTransitionForm(owner);
   form->Image()->SetPacingFactor(pacingFactor);
   const std::optional<Bitmap> first = LoadBitmapResource("TRANSPREVIEW1");
   const std::optional<Bitmap> second = LoadBitmapResource("TRANSPREVIEW2");

@@ -10,22 +10,22 @@
 
 namespace lrw {
 
-class TSlideTransitionForm : public QWidget {
+class SlideTransitionForm : public QWidget {
   Q_OBJECT
 
  public:
   // A top-level window; `owner` only keeps it above the designer and frees it with it.
-  explicit TSlideTransitionForm(QWidget* owner = nullptr);
+  explicit SlideTransitionForm(QWidget* owner = nullptr);
 
   // The control that plays the transition (objectName "FxImage1").
-  TFxImage* Image() const { return image_; }
+  FxImage* Image() const { return image_; }
   // Releases the window when it fires: 700 ms, disabled at first (objectName "Timer1").
   QTimer* ReleaseTimer() const { return releaseTimer_; }
 
  private:
   void OnReleaseTimer();
 
-  TFxImage* image_ = nullptr;
+  FxImage* image_ = nullptr;
   QTimer* releaseTimer_ = nullptr;
 };
 
@@ -33,7 +33,7 @@ class TSlideTransitionForm : public QWidget {
 // sample picture to the second; the window then releases itself after 700 ms (or when its close
 // box is used). Returns at the end of the transition; each call opens a further window.
 // `pacingFactor` stretches the transition's time (1 is the designed speed, 0 plays it at once).
-TSlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owner = nullptr,
+SlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owner = nullptr,
                                          double pacingFactor = 1.0);
 
 }  // namespace lrw

@@ -162,7 +162,7 @@ class RenderPlan : public FramePlan {
     if (!record.Motion.Present() || record.IsBlank()) return;
     aheadSlide_ = slide;
     ahead_ = std::async(std::launch::async, [&record, index, size = size()] {
-      TLoadPictureModule loader;
+      LoadPictureModule loader;
       std::optional<MotionPicture> motion(std::in_place);
       if (!motion->Prepare(record, index, size, 1.0, loader)) motion.reset();
       return motion;
@@ -199,7 +199,7 @@ class RenderPlan : public FramePlan {
   Bitmap screen_;    // what the video shows
   Bitmap composed_;  // the slide whose transition plays
   SlideComposer composer_;
-  TLoadPictureModule loader_;
+  LoadPictureModule loader_;
   MotionPicture motion_;
   std::future<std::optional<MotionPicture>> ahead_;
   size_t aheadSlide_ = 0;

@@ -57,7 +57,7 @@ SlideRecord MakePictureSlide(SlideRecord slide, const std::string& folder, const
 }
 
 PictureImport ImportPicture(const std::string& path, const SlideRecord& from, int screenWidth,
-                            int screenHeight, const TLoadPictureModule& loader,
+                            int screenHeight, const LoadPictureModule& loader,
                             const RemovableDriveTest& isRemovable, bool fitLarger) {
   auto refuse = [](std::string text) -> PictureImport {
     return Fail(ErrorKind::Refused, std::move(text));

@@ -22,7 +22,7 @@ struct PictureImportContext {
   int screenWidth;
   int screenHeight;
   Prompts& prompts;
-  TLoadPictureModule& loader;
+  LoadPictureModule& loader;
   RemovableDriveTest isRemovable;  // empty: IsOnRemovableDrive
 };
 
@@ -30,7 +30,7 @@ struct PictureImportContext {
 // slide or the first-slide defaults), centred on a screen of the given size. With
 // `fitLarger`, a picture larger than the screen is fitted whole inside it instead.
 PictureImport ImportPicture(const std::string& path, const SlideRecord& from, int screenWidth,
-                            int screenHeight, const TLoadPictureModule& loader,
+                            int screenHeight, const LoadPictureModule& loader,
                             const RemovableDriveTest& isRemovable = {}, bool fitLarger = false);
 
 // Adds the picture `path` (UTF-8) as a new slide directly after the current one.

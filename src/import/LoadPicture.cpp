@@ -69,19 +69,19 @@ LoadStatus StatusOf(const LoadPictureResult& result) {
                                                       : LoadStatus::LoadFailed;
 }
 
-TLoadPictureModule::TLoadPictureModule() = default;
+LoadPictureModule::LoadPictureModule() = default;
 
-LoadPictureResult TLoadPictureModule::LoadPicture(const std::string& path, LoaderMode mode) const {
+LoadPictureResult LoadPictureModule::LoadPicture(const std::string& path, LoaderMode mode) const {
   return mode == LoaderMode::ThumbnailMode ? Load(path, kThumbnailSize, kThumbnailSize, true)
                                            : Load(path, 0, 0, false);
 }
 
-LoadPictureResult TLoadPictureModule::LoadPictureForSize(const std::string& path, int maxWidth,
+LoadPictureResult LoadPictureModule::LoadPictureForSize(const std::string& path, int maxWidth,
                                                          int maxHeight) const {
   return Load(path, std::max(1, maxWidth), std::max(1, maxHeight), false);
 }
 
-LoadPictureResult TLoadPictureModule::Load(const std::string& path, int hintWidth, int hintHeight,
+LoadPictureResult LoadPictureModule::Load(const std::string& path, int hintWidth, int hintHeight,
                                            bool thumbnail) const {
   const std::optional<int> format = PictureFormatOf(path);
   if (!format || *format == kFormatMov) return Fail(ErrorKind::NotHandled);
@@ -97,7 +97,7 @@ LoadPictureResult TLoadPictureModule::Load(const std::string& path, int hintWidt
   return Fail("Unable to read the picture " + path + ": " + picture.error().message + ".");
 }
 
-Result<DecodedPicture> TLoadPictureModule::Decode(const std::string& path, int format,
+Result<DecodedPicture> LoadPictureModule::Decode(const std::string& path, int format,
                                                   int hintWidth, int hintHeight,
                                                   bool thumbnail) const {
   if (format == kFormatAvi) return DecodeVideoStill(path, thumbnail);

@@ -1,5 +1,5 @@
 // The picture loader: decodes a picture file of the picture format table into a
-// bitmap, at its own size or as a thumbnail fitted to 60 x 60. TLoadPictureModule
+// bitmap, at its own size or as a thumbnail fitted to 60 x 60. LoadPictureModule
 // owns the decoders.
 #pragma once
 
@@ -26,9 +26,9 @@ using LoadPictureResult = Result<DecodedPicture>;
 
 LoadStatus StatusOf(const LoadPictureResult& result);
 
-class TLoadPictureModule {
+class LoadPictureModule {
  public:
-  TLoadPictureModule();
+  LoadPictureModule();
 
   // Decodes `path` (UTF-8). A file whose extension is not in the picture format
   // table, or is "mov", is NotHandled without an error text. In ThumbnailMode

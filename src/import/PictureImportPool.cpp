@@ -25,7 +25,7 @@ PictureImportPool::PictureImportPool(std::vector<std::string> paths, PictureImpo
 PictureImport PictureImportPool::Read(size_t index) {
   const std::string& path = paths_[index];
   auto read = [&] {
-    const TLoadPictureModule loader;
+    const LoadPictureModule loader;
     return ImportPicture(path, settings_.from, settings_.screenWidth, settings_.screenHeight,
                          loader, settings_.isRemovable, settings_.fitLarger);
   };

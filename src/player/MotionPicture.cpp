@@ -13,7 +13,7 @@
 namespace lrw {
 
 bool MotionPicture::Prepare(const SlideRecord& slide, size_t slideIndex, QSize deviceSize,
-                            double ratio, TLoadPictureModule& loader) {
+                            double ratio, LoadPictureModule& loader) {
   Clear();
   if (!slide.Motion.Present() || slide.IsBlank() || deviceSize.isEmpty()) return false;
   const std::string path = Cp1252ToUtf8(slide.PicturePath());

@@ -20,7 +20,7 @@ class MotionPicture {
   // when the slide has no motion or its picture cannot be loaded (it is then composed as
   // a still slide).
   bool Prepare(const SlideRecord& slide, size_t slideIndex, QSize deviceSize, double ratio,
-               TLoadPictureModule& loader);
+               LoadPictureModule& loader);
   // The same for a picture already in memory (the demonstration's sample pictures).
   bool PrepareImage(const SlideRecord& slide, const QImage& picture, size_t slideIndex,
                     QSize deviceSize, double ratio);

@@ -37,10 +37,10 @@ MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService* service)
   connect(service, &MprisService::Seeked, this, &MprisPlayerAdaptor::Seeked);
 }
 
-MprisService::MprisService(TSlidePrepForm& form) : form_(form) {
+MprisService::MprisService(SlidePrepForm& form) : form_(form) {
   new MprisRootAdaptor(this);
   new MprisPlayerAdaptor(this);
-  connect(&form_, &TSlidePrepForm::StateChanged, this, &MprisService::Update);
+  connect(&form_, &SlidePrepForm::StateChanged, this, &MprisService::Update);
   Update();
 
   QDBusConnection bus = QDBusConnection::sessionBus();

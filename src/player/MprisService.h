@@ -13,7 +13,7 @@
 
 namespace lrw {
 
-class TSlidePrepForm;
+class SlidePrepForm;
 
 class MprisService : public QObject {
   Q_OBJECT
@@ -22,7 +22,7 @@ class MprisService : public QObject {
   static constexpr const char* kServiceName = "org.mpris.MediaPlayer2.lanternreelworks";
   static constexpr const char* kObjectPath = "/org/mpris/MediaPlayer2";
 
-  explicit MprisService(TSlidePrepForm& form);
+  explicit MprisService(SlidePrepForm& form);
   ~MprisService() override;
   MprisService(const MprisService&) = delete;
   MprisService& operator=(const MprisService&) = delete;
@@ -54,7 +54,7 @@ class MprisService : public QObject {
   QString WriteArt();
   void RemoveArt();
 
-  TSlidePrepForm& form_;
+  SlidePrepForm& form_;
   QString serviceName_;
   QVariantMap published_;  // the properties last announced
   QVariantMap metadata_;

@@ -54,7 +54,7 @@ QScreen* PresenterWindow::ScreenFor(const QScreen* showScreen, const QWidget* de
   return nullptr;
 }
 
-PresenterWindow::PresenterWindow(TSlidePrepForm& show, QScreen* screen)
+PresenterWindow::PresenterWindow(SlidePrepForm& show, QScreen* screen)
     : QWidget(nullptr, Qt::Window), show_(show) {
   setObjectName(QStringLiteral("PresenterWindow"));
   setWindowTitle(tr("%1 presenter").arg(QApplication::applicationDisplayName()));
@@ -101,7 +101,7 @@ PresenterWindow::PresenterWindow(TSlidePrepForm& show, QScreen* screen)
   buttons->addWidget(forwardButton_);
   grid->addLayout(buttons, 3, 0, 1, 2);
 
-  connect(&show_, &TSlidePrepForm::StateChanged, this, &PresenterWindow::Refresh);
+  connect(&show_, &SlidePrepForm::StateChanged, this, &PresenterWindow::Refresh);
   connect(&clock_, &QTimer::timeout, this, &PresenterWindow::RefreshClock);
   clock_.start(kClockMs);
   Refresh();

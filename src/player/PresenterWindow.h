@@ -13,13 +13,13 @@ class QScreen;
 
 namespace lrw {
 
-class TSlidePrepForm;
+class SlidePrepForm;
 
 class PresenterWindow : public QWidget {
   Q_OBJECT
 
  public:
-  PresenterWindow(TSlidePrepForm& show, QScreen* screen);
+  PresenterWindow(SlidePrepForm& show, QScreen* screen);
 
   // The screen for the presenter: the designer's when it is visible on another screen
   // than the show's, else any other screen; none with a single screen.
@@ -32,7 +32,7 @@ class PresenterWindow : public QWidget {
   void Refresh();
   void RefreshClock();
 
-  TSlidePrepForm& show_;
+  SlidePrepForm& show_;
   // Controls; their object names are the capitalised member names, for tests and
   // assistive technology.
   QLabel* current_ = nullptr;

@@ -39,7 +39,7 @@ class SlideComposer {
   // The picture of `path` decoded large enough for drawing at width x height.
   bool LoadCached(const std::string& path, int width, int height);
 
-  TLoadPictureModule loader_;
+  LoadPictureModule loader_;
   Bitmap cachedBitmap_;
   QImage cachedPicture_;  // wraps cachedBitmap_
   std::string cachedFileName_;

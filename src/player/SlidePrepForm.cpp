@@ -44,7 +44,7 @@ void PostToUiThread(std::function<void()> call) {
 
 }  // namespace
 
-class TSlidePrepForm::Clock : public RunnerClock {
+class SlidePrepForm::Clock : public RunnerClock {
  public:
   Clock() { clock_.start(); }
   int64_t NowMs() const override { return clock_.elapsed(); }
@@ -99,7 +99,7 @@ RunnerKey RunnerKeyFromQt(int qtKey) {
   }
 }
 
-TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts,
+SlidePrepForm::SlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts,
                                QWidget* parent, const ShowMusic& music)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       soundPlayer_(&PostToUiThread),
@@ -116,7 +116,7 @@ TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* 
   setPalette(black);
   setAutoFillBackground(true);
 
-  slideCanvas_ = new TFxImage(this);
+  slideCanvas_ = new FxImage(this);
   slideCanvas_->setObjectName("SlideCanvas");
   slideCanvas_->setFocusPolicy(Qt::NoFocus);
   slideCanvas_->installEventFilter(this);
@@ -152,7 +152,7 @@ TSlidePrepForm::TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* 
   SetShowScreen(QGuiApplication::primaryScreen());
 }
 
-TSlidePrepForm::~TSlidePrepForm() {
+SlidePrepForm::~SlidePrepForm() {
   presenter_.reset();
   mpris_.reset();
   runner_.OnWindowGone();
@@ -161,7 +161,7 @@ TSlidePrepForm::~TSlidePrepForm() {
   if (showAudio_) showAudio_->OnNotify = nullptr;
 }
 
-void TSlidePrepForm::SetShowScreen(QScreen* screen) {
+void SlidePrepForm::SetShowScreen(QScreen* screen) {
   QRect area(0, 0, 1024, 768);
   if (screen) {
     setScreen(screen);
@@ -174,7 +174,7 @@ void TSlidePrepForm::SetShowScreen(QScreen* screen) {
   NewSlideBitmap();
 }
 
-void TSlidePrepForm::NewSlideBitmap() {
+void SlidePrepForm::NewSlideBitmap() {
   // The screen's device pixels: on a HiDPI screen slides are composed and revealed sharp,
   // while their stored positions stay in the screen's logical pixels.
   slideBitmap_ = QImage(slideCanvas_->DeviceSize(), QImage::Format_RGB32);
@@ -182,12 +182,12 @@ void TSlidePrepForm::NewSlideBitmap() {
   slideBitmap_.fill(Qt::black);
 }
 
-void TSlidePrepForm::SetTransitionPacing(double factor) {
+void SlidePrepForm::SetTransitionPacing(double factor) {
   slideCanvas_->SetPacingFactor(factor);
   pacing_ = factor;
 }
 
-int TSlidePrepForm::exec() {
+int SlidePrepForm::exec() {
   // Like a modal window: the program's other windows take no input meanwhile. A help
   // window opened from the show stays usable, and so do windows on another screen than
   // the show's (the designer beside a projector), whose commands wait for the show.
@@ -229,17 +229,17 @@ int TSlidePrepForm::exec() {
   return result_;
 }
 
-void TSlidePrepForm::showEvent(QShowEvent* event) {
+void SlidePrepForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   OnFirstShow();
 }
 
-void TSlidePrepForm::SetPresenterNear(const QWidget* designer) {
+void SlidePrepForm::SetPresenterNear(const QWidget* designer) {
   wantPresenter_ = true;
   presenterNear_ = designer;
 }
 
-void TSlidePrepForm::ShowStateChanged() {
+void SlidePrepForm::ShowStateChanged() {
   // Once a slide is on screen, the slide bitmap holds the next one.
   if (runner_.SlideReady() && (mpris_ || presenter_)) {
     if (runner_.Ending()) {
@@ -252,7 +252,7 @@ void TSlidePrepForm::ShowStateChanged() {
   emit StateChanged();
 }
 
-void TSlidePrepForm::OnFirstShow() {
+void SlidePrepForm::OnFirstShow() {
   if (started_) return;
   started_ = true;
   showClock_.start();
@@ -261,16 +261,16 @@ void TSlidePrepForm::OnFirstShow() {
   QTimer::singleShot(0, this, [this] { runner_.StartShow(); });
 }
 
-void TSlidePrepForm::OnKeyPress(const QKeyEvent& event) {
+void SlidePrepForm::OnKeyPress(const QKeyEvent& event) {
   runner_.OnKeyPress(RunnerKeyFromQt(event.key()), static_cast<unsigned>(event.modifiers()));
 }
 
-void TSlidePrepForm::keyPressEvent(QKeyEvent* event) {
+void SlidePrepForm::keyPressEvent(QKeyEvent* event) {
   OnKeyPress(*event);
   event->accept();
 }
 
-bool TSlidePrepForm::event(QEvent* event) {
+bool SlidePrepForm::event(QEvent* event) {
   // The media keys go to the pause message while it is up: Play/Pause there goes on.
   if (event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(event);
@@ -279,7 +279,7 @@ bool TSlidePrepForm::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-bool TSlidePrepForm::eventFilter(QObject* watched, QEvent* event) {
+bool SlidePrepForm::eventFilter(QObject* watched, QEvent* event) {
   if ((watched == slideCanvas_ || watched == blankCover_) &&
       (event->type() == QEvent::TouchBegin || event->type() == QEvent::TouchUpdate ||
        event->type() == QEvent::TouchEnd || event->type() == QEvent::TouchCancel)) {
@@ -300,14 +300,14 @@ bool TSlidePrepForm::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TSlidePrepForm::OnCanvasClick(const QMouseEvent& event) {
+void SlidePrepForm::OnCanvasClick(const QMouseEvent& event) {
   RunnerButton button = RunnerButton::Middle;
   if (event.button() == Qt::LeftButton) button = RunnerButton::Left;
   if (event.button() == Qt::RightButton) button = RunnerButton::Right;
   runner_.OnClick(button, static_cast<unsigned>(event.modifiers()));
 }
 
-bool TSlidePrepForm::OnCanvasTouch(QTouchEvent& event) {
+bool SlidePrepForm::OnCanvasTouch(QTouchEvent& event) {
   if (event.points().isEmpty()) return true;
   const QPointF at = event.points().first().position();
   switch (event.type()) {
@@ -330,7 +330,7 @@ bool TSlidePrepForm::OnCanvasTouch(QTouchEvent& event) {
   return true;
 }
 
-void TSlidePrepForm::closeEvent(QCloseEvent* event) {
+void SlidePrepForm::closeEvent(QCloseEvent* event) {
   // Closed by the system or the window manager: the show ends here, and the pointer
   // and the desktop come back as on the show's own end.
   runner_.OnWindowGone();
@@ -338,7 +338,7 @@ void TSlidePrepForm::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TSlidePrepForm::Finish(int result) {
+void SlidePrepForm::Finish(int result) {
   ShowPointer();
   if (!running_) return;
   running_ = false;
@@ -347,19 +347,19 @@ void TSlidePrepForm::Finish(int result) {
   loop_.exit(result);
 }
 
-void TSlidePrepForm::HidePointer() {
+void SlidePrepForm::HidePointer() {
   pointerHidden_ = true;
   setCursor(Qt::BlankCursor);
   slideCanvas_->setCursor(Qt::BlankCursor);
 }
 
-void TSlidePrepForm::ShowPointer() {
+void SlidePrepForm::ShowPointer() {
   pointerHidden_ = false;
   unsetCursor();
   if (slideCanvas_) slideCanvas_->unsetCursor();
 }
 
-void TSlidePrepForm::ShowBlack() {
+void SlidePrepForm::ShowBlack() {
   NewSlideBitmap();
   slideCanvas_->SetEffect(0);
   slideCanvas_->SetBoxWidth(1);
@@ -369,7 +369,7 @@ void TSlidePrepForm::ShowBlack() {
   QThread::msleep(kBlackScreenWaitMs);
 }
 
-void TSlidePrepForm::ComposeSlide(const SlideRecord& slide) {
+void SlidePrepForm::ComposeSlide(const SlideRecord& slide) {
   nextSlide_ = slide;
   // A moving picture is composed at its start framing, from a source decoded once.
   const size_t index = static_cast<size_t>(std::max(0, runner_.NextIndex()));
@@ -381,13 +381,13 @@ void TSlidePrepForm::ComposeSlide(const SlideRecord& slide) {
   }
 }
 
-void TSlidePrepForm::SyncCanvas(const QImage& image) {
+void SlidePrepForm::SyncCanvas(const QImage& image) {
   slideCanvas_->SetEffect(0);
   slideCanvas_->Canvas()->drawImage(0, 0, image);
   slideCanvas_->PlayPending();
 }
 
-void TSlidePrepForm::PresentSlide(int effect, int boxWidth) {
+void SlidePrepForm::PresentSlide(int effect, int boxWidth) {
   // What the layer shows now is what the next transition starts from.
   if (layer_->isVisible()) {
     layer_->Stop();
@@ -426,7 +426,7 @@ void TSlidePrepForm::PresentSlide(int effect, int boxWidth) {
   if (blankCover_->isVisible()) blankCover_->raise();
 }
 
-void TSlidePrepForm::ShowPauseMessage() {
+void SlidePrepForm::ShowPauseMessage() {
   layer_->SetPaused(true);
   pauseShowing_ = true;
   emit StateChanged();
@@ -449,12 +449,12 @@ void TSlidePrepForm::ShowPauseMessage() {
   emit StateChanged();
 }
 
-void TSlidePrepForm::ResumeFromPause() {
+void SlidePrepForm::ResumeFromPause() {
   if (!pauseShowing_) return;
   if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) box->accept();
 }
 
-void TSlidePrepForm::BlankScreen(ScreenBlank blank) {
+void SlidePrepForm::BlankScreen(ScreenBlank blank) {
   // A covered screen holds the picture's motion with the slide's time.
   layer_->SetPaused(blank != ScreenBlank::None);
   if (blank == ScreenBlank::None) {
@@ -469,7 +469,7 @@ void TSlidePrepForm::BlankScreen(ScreenBlank blank) {
   blankCover_->repaint();
 }
 
-void TSlidePrepForm::ShowHelp() {
+void SlidePrepForm::ShowHelp() {
   lrw::ShowHelp(kHelpContext);
   if (HelpViewer* help = FindHelpViewer()) {
     help->raise();
@@ -477,7 +477,7 @@ void TSlidePrepForm::ShowHelp() {
   }
 }
 
-void TSlidePrepForm::EndShow() {
+void SlidePrepForm::EndShow() {
   layer_->Abandon();
   layer_->Stop();
   // The modal run ends once what is queued has been handled.

@@ -32,10 +32,10 @@ namespace lrw {
 class MprisService;
 class PresenterWindow;
 class Prompts;
-class TFxImage;
+class FxImage;
 class MotionLayer;
 
-class TSlidePrepForm : public QWidget, private RunnerScreen {
+class SlidePrepForm : public QWidget, private RunnerScreen {
   Q_OBJECT
 
  public:
@@ -47,9 +47,9 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   // pause message; when null or the program's own message boxes, the box is this window's.
   // With `music`, the slides' sounds and the music play through one mixed output
   // (ShowAudio) instead of the slide sound player.
-  explicit TSlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts = nullptr,
+  explicit SlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts = nullptr,
                           QWidget* parent = nullptr, const ShowMusic& music = {});
-  ~TSlidePrepForm() override;
+  ~SlidePrepForm() override;
 
   // The runner: set its start, loop and shuffle before exec().
   ShowRunner& Runner() { return runner_; }
@@ -95,7 +95,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   // How many slides have been brought on screen so far.
   int SlidesPresented() const { return slidesPresented_; }
   // The effect image control the slides are revealed on.
-  TFxImage* Canvas() const { return slideCanvas_; }
+  FxImage* Canvas() const { return slideCanvas_; }
   // The runner's timer, running while a slide counts down its time.
   bool AdvanceTimerActive() const { return advanceTimer_.Enabled(); }
 
@@ -136,7 +136,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   void ShowStateChanged() override;
 
   // Controls; their object names are those of the window's design.
-  TFxImage* slideCanvas_ = nullptr;   // "SlideCanvas"
+  FxImage* slideCanvas_ = nullptr;   // "SlideCanvas"
   QPushButton* endButton_ = nullptr;  // "Button1", hidden; a click ends the modal run with OK
   QPlainTextEdit* memo_ = nullptr;    // "Memo1", hidden and unused
   MediaPlayer soundPlayer_;           // the slides' sounds in a show without music
@@ -150,7 +150,7 @@ class TSlidePrepForm : public QWidget, private RunnerScreen {
   // Shows `image` on the canvas at once, as the screen now looks.
   void SyncCanvas(const QImage& image);
   MotionLayer* layer_ = nullptr;
-  TLoadPictureModule motionLoader_;
+  LoadPictureModule motionLoader_;
   MotionPicture nextMotion_;  // the composed slide's motion, when it has one
   SlideRecord nextSlide_;     // the composed slide
   double pacing_ = 1.0;

@@ -23,7 +23,7 @@ bool HasLocalFiles(const QMimeData* data) {
 
 }  // namespace
 
-TDragDropFiles::TDragDropFiles(QObject* parent) : QObject(parent) {
+DragDropFiles::DragDropFiles(QObject* parent) : QObject(parent) {
   menu_ = std::make_unique<QMenu>();
   copy_ = menu_->addAction(QString());
   move_ = menu_->addAction(QString());
@@ -32,11 +32,11 @@ TDragDropFiles::TDragDropFiles(QObject* parent) : QObject(parent) {
   cancel_ = menu_->addAction(QString());
 }
 
-TDragDropFiles::~TDragDropFiles() {
+DragDropFiles::~DragDropFiles() {
   DetachTarget();
 }
 
-void TDragDropFiles::NameMenuItems() {
+void DragDropFiles::NameMenuItems() {
   // Named as the menu opens: always in the language installed now.
   copy_->setText(tr("&Copy Here"));
   move_->setText(tr("&Move Here"));
@@ -44,14 +44,14 @@ void TDragDropFiles::NameMenuItems() {
   cancel_->setText(tr("&Abort"));
 }
 
-void TDragDropFiles::SetDragDropControl(QWidget* control) {
+void DragDropFiles::SetDragDropControl(QWidget* control) {
   if (control == control_) return;
   DetachTarget();
   control_ = control;
   AttachTarget();
 }
 
-void TDragDropFiles::SetTargetEffects(TDropEffectSet effects) {
+void DragDropFiles::SetTargetEffects(DropEffectSet effects) {
   targetEffects_ = effects;
   if (effects == deNone)
     DetachTarget();
@@ -59,12 +59,12 @@ void TDragDropFiles::SetTargetEffects(TDropEffectSet effects) {
     AttachTarget();
 }
 
-QWidget* TDragDropFiles::DropWidget() const {
+QWidget* DragDropFiles::DropWidget() const {
   if (auto* area = qobject_cast<QAbstractScrollArea*>(control_.data())) return area->viewport();
   return control_;
 }
 
-void TDragDropFiles::AttachTarget() {
+void DragDropFiles::AttachTarget() {
   if (attached_ || !control_ || targetEffects_ == deNone) return;
   QWidget* widget = DropWidget();
   if (!widget) return;
@@ -75,7 +75,7 @@ void TDragDropFiles::AttachTarget() {
   attached_ = true;
 }
 
-void TDragDropFiles::DetachTarget() {
+void DragDropFiles::DetachTarget() {
   if (!attached_) return;
   if (attachedTo_) {
     attachedTo_->removeEventFilter(this);
@@ -86,7 +86,7 @@ void TDragDropFiles::DetachTarget() {
   attached_ = false;
 }
 
-TDropEffect TDragDropFiles::EffectFor(const QMimeData* data, QObject* source,
+DropEffect DragDropFiles::EffectFor(const QMimeData* data, QObject* source,
                                       Qt::KeyboardModifiers keys, Qt::DropActions allowed) const {
   if (!HasLocalFiles(data)) return deNone;
   DropEffectQuery query;
@@ -99,7 +99,7 @@ TDropEffect TDragDropFiles::EffectFor(const QMimeData* data, QObject* source,
   return ChooseDropEffect(query);
 }
 
-void TDragDropFiles::Answer(QDropEvent& event, TDropEffect effect) {
+void DragDropFiles::Answer(QDropEvent& event, DropEffect effect) {
   if (effect == deNone) {
     event.ignore();
     return;
@@ -108,7 +108,7 @@ void TDragDropFiles::Answer(QDropEvent& event, TDropEffect effect) {
   event.accept();
 }
 
-TDropEffect TDragDropFiles::AskEffect(const QPoint& global, TDropEffect chosen) {
+DropEffect DragDropFiles::AskEffect(const QPoint& global, DropEffect chosen) {
   copy_->setVisible(targetEffects_ & deCopy);
   move_->setVisible(targetEffects_ & deMove);
   link_->setVisible(targetEffects_ & deLink);
@@ -122,14 +122,14 @@ TDropEffect TDragDropFiles::AskEffect(const QPoint& global, TDropEffect chosen) 
   return deNone;
 }
 
-bool TDragDropFiles::eventFilter(QObject* watched, QEvent* event) {
+bool DragDropFiles::eventFilter(QObject* watched, QEvent* event) {
   if (watched != attachedTo_) return QObject::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
       auto* e = static_cast<QDragMoveEvent*>(event);
       if (event->type() == QEvent::DragEnter) rightButtonDrag_ = e->buttons() & Qt::RightButton;
-      const TDropEffect effect =
+      const DropEffect effect =
           EffectFor(e->mimeData(), e->source(), e->modifiers(), e->possibleActions());
       // The source hears the same answer now as after the drop: a source that trusts a
       // move answer may delete its files as soon as the drop is done.
@@ -142,13 +142,13 @@ bool TDragDropFiles::eventFilter(QObject* watched, QEvent* event) {
       auto* e = static_cast<QDropEvent*>(event);
       const Qt::KeyboardModifiers keys = e->modifiers();
       const QPoint point = e->position().toPoint();
-      TDropEffect effect = EffectFor(e->mimeData(), e->source(), keys, e->possibleActions());
+      DropEffect effect = EffectFor(e->mimeData(), e->source(), keys, e->possibleActions());
       if (effect != deNone && targetPopUpMenu_ &&
           (rightButtonDrag_ || (e->buttons() & Qt::RightButton)))
         effect = AskEffect(attachedTo_->mapToGlobal(point), effect);
       // A drop the source cannot take as a copy or a link (one that offers only a move) is
       // refused whole: nothing is added for a drop the source was told failed.
-      const TDropEffect answer = ReportedDropEffect(effect, static_cast<int>(e->possibleActions()));
+      const DropEffect answer = ReportedDropEffect(effect, static_cast<int>(e->possibleActions()));
       Answer(*e, answer);
       if (answer == deNone) return true;
       if (bringToFront_ && control_) control_->window()->activateWindow();

@@ -22,19 +22,19 @@ class QWidget;
 
 namespace lrw {
 
-class TDragDropFiles : public QObject {
+class DragDropFiles : public QObject {
   Q_OBJECT
 
  public:
-  explicit TDragDropFiles(QObject* parent = nullptr);
-  ~TDragDropFiles() override;
+  explicit DragDropFiles(QObject* parent = nullptr);
+  ~DragDropFiles() override;
 
   // The control whose area takes the drops (for a scroll area, its viewport).
   QWidget* DragDropControl() const { return control_; }
   void SetDragDropControl(QWidget* control);
-  TDropEffectSet TargetEffects() const { return targetEffects_; }
+  DropEffectSet TargetEffects() const { return targetEffects_; }
   // An empty set leaves the control no drop target.
-  void SetTargetEffects(TDropEffectSet effects);
+  void SetTargetEffects(DropEffectSet effects);
   bool Attached() const { return attached_; }
 
   // A right-button drop asks for its effect (on by default).
@@ -51,7 +51,7 @@ class TDragDropFiles : public QObject {
   QMenu* PopupMenu() const { return menu_.get(); }
   // Shows the effect menu at `global` with `chosen` as the default item and returns
   // the effect picked (none when cancelled or dismissed).
-  TDropEffect AskEffect(const QPoint& global, TDropEffect chosen);
+  DropEffect AskEffect(const QPoint& global, DropEffect chosen);
 
  signals:
   // Once per completed drop, after the drop has returned to the source.
@@ -65,14 +65,14 @@ class TDragDropFiles : public QObject {
   void AttachTarget();
   void DetachTarget();
   QWidget* DropWidget() const;
-  TDropEffect EffectFor(const QMimeData* data, QObject* source, Qt::KeyboardModifiers keys,
+  DropEffect EffectFor(const QMimeData* data, QObject* source, Qt::KeyboardModifiers keys,
                         Qt::DropActions allowed) const;
   // Accepts the event with `effect` as the answer to the source, or refuses it for none.
-  static void Answer(QDropEvent& event, TDropEffect effect);
+  static void Answer(QDropEvent& event, DropEffect effect);
 
   QPointer<QWidget> control_;
   QPointer<QWidget> attachedTo_;
-  TDropEffectSet targetEffects_ = deNone;
+  DropEffectSet targetEffects_ = deNone;
   bool attached_ = false;
   bool rightButtonDrag_ = false;
   bool targetPopUpMenu_ = true;

@@ -5,25 +5,25 @@
 namespace lrw {
 
 // Drop effects as bits, the values the platform's drag protocols use.
-enum TDropEffect : int { deNone = 0, deCopy = 1, deMove = 2, deLink = 4 };
-using TDropEffectSet = int;
+enum DropEffect : int { deNone = 0, deCopy = 1, deMove = 2, deLink = 4 };
+using DropEffectSet = int;
 
 struct DropEffectQuery {
   bool ownDrag = false;       // the drag was started by this same drop target
   bool acceptOwnDnD = false;  // such drags are accepted
   bool shift = false;
   bool ctrl = false;
-  TDropEffectSet targetEffects = deNone;
-  TDropEffectSet sourceEffects = deNone;  // what the drag source allows
+  DropEffectSet targetEffects = deNone;
+  DropEffectSet sourceEffects = deNone;  // what the drag source allows
 };
 
 // Shift alone asks for a move and Ctrl+Shift for a link, where the target takes them;
 // otherwise the first of copy, move and link that both sides allow.
-TDropEffect ChooseDropEffect(const DropEffectQuery& query);
+DropEffect ChooseDropEffect(const DropEffectQuery& query);
 
 // The effect answered to the drag source, over the strip and after the drop alike: the
 // strip only reads the files, so a move is answered as a copy (or a link) and never lets
 // the source delete its files; none (a refusal) when the source allows neither.
-TDropEffect ReportedDropEffect(TDropEffect chosen, TDropEffectSet sourceEffects);
+DropEffect ReportedDropEffect(DropEffect chosen, DropEffectSet sourceEffects);
 
 }  // namespace lrw

@@ -22,7 +22,7 @@ bool IsShortcut(const std::string& path) {
 
 }  // namespace
 
-DroppedPictures PicturesFromDrop(const std::vector<std::string>& dropped, TShortcutLink& link) {
+DroppedPictures PicturesFromDrop(const std::vector<std::string>& dropped, ShortcutLink& link) {
   DroppedPictures result;
   for (const std::string& name : dropped) {
     std::error_code error;

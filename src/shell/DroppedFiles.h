@@ -11,7 +11,7 @@
 
 namespace lrw {
 
-class TShortcutLink;
+class ShortcutLink;
 
 struct DroppedPictures {
   std::vector<std::string> paths;  // UTF-8, in drop order
@@ -19,6 +19,6 @@ struct DroppedPictures {
   std::optional<Error> shortcutError;
 };
 
-DroppedPictures PicturesFromDrop(const std::vector<std::string>& dropped, TShortcutLink& link);
+DroppedPictures PicturesFromDrop(const std::vector<std::string>& dropped, ShortcutLink& link);
 
 }  // namespace lrw

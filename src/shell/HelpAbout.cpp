@@ -14,7 +14,7 @@ namespace {
 const char* const kProduct = "Lanternreelworks!";
 
 const char* const kCommentsText = QT_TRANSLATE_NOOP(
-    "lrw::TAboutForm",
+    "lrw::AboutForm",
     "Lanternreelworks! turns your pictures into a slide show.\n\n"
     "Add pictures to the strip, give every slide one of 42 transition effects, "
     "a background colour, a caption and a sound, and decide how long it stays: "
@@ -53,7 +53,7 @@ QPlainTextEdit* MakeTextArea(QWidget* parent, const QRect& r, const QString& tex
 
 }  // namespace
 
-TAboutForm::TAboutForm(QWidget* parent)
+AboutForm::AboutForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName("AboutForm");
@@ -102,14 +102,14 @@ TAboutForm::TAboutForm(QWidget* parent)
   }
 }
 
-void TAboutForm::showEvent(QShowEvent* event) {
+void AboutForm::showEvent(QShowEvent* event) {
   setWindowTitle(tr("About %1").arg(QString::fromUtf8(kProduct)));
   QDialog::showEvent(event);
   okButton_->setFocus();
 }
 
 void ShowAboutBox(QWidget* parent) {
-  TAboutForm about(parent);
+  AboutForm about(parent);
   about.exec();
 }
 

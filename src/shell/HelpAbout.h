@@ -10,14 +10,14 @@ class QPushButton;
 
 namespace lrw {
 
-class TAboutForm : public QDialog {
+class AboutForm : public QDialog {
   Q_OBJECT
 
  public:
   static constexpr int kClientWidth = 298;
   static constexpr int kClientHeight = 383;
 
-  explicit TAboutForm(QWidget* parent = nullptr);
+  explicit AboutForm(QWidget* parent = nullptr);
 
  protected:
   void showEvent(QShowEvent* event) override;

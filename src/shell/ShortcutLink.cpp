@@ -317,47 +317,47 @@ std::string ResolveShellLinkTarget(const ShellLinkData& link, const std::string&
   return {};
 }
 
-std::string TShortcutLink::HotKey() const {
+std::string ShortcutLink::HotKey() const {
   std::string text;
   AppendUtf8(text, hotKey_ == 0 ? U' ' : hotKey_);
   return text;
 }
 
-void TShortcutLink::SetHotKey(std::string_view text) {
+void ShortcutLink::SetHotKey(std::string_view text) {
   SetHotKeyCode(text.empty() ? U' ' : FirstCharacter(text));
 }
 
-void TShortcutLink::SetHotKeyCode(char32_t code) {
+void ShortcutLink::SetHotKeyCode(char32_t code) {
   if (code >= U'a' && code <= U'z') code -= U'a' - U'A';
   hotKey_ = code < 32 ? U' ' : code;
 }
 
-TShowCmd TShortcutLink::ShowCmd() const {
+ShowCommand ShortcutLink::ShowCmd() const {
   switch (showCmd_) {
     case kShowMaximizedCode:
-      return TShowCmd::scShowMaximized;
+      return ShowCommand::ShowMaximized;
     case kShowMinimizedCode:
-      return TShowCmd::scShowMinimized;
+      return ShowCommand::ShowMinimized;
     default:
-      return TShowCmd::scShowNormal;
+      return ShowCommand::ShowNormal;
   }
 }
 
-void TShortcutLink::SetShowCmd(TShowCmd cmd) {
+void ShortcutLink::SetShowCmd(ShowCommand cmd) {
   switch (cmd) {
-    case TShowCmd::scShowMaximized:
+    case ShowCommand::ShowMaximized:
       showCmd_ = kShowMaximizedCode;
       break;
-    case TShowCmd::scShowMinimized:
+    case ShowCommand::ShowMinimized:
       showCmd_ = kShowMinimizedCode;
       break;
-    case TShowCmd::scShowNormal:
+    case ShowCommand::ShowNormal:
       showCmd_ = kShowNormalCode;
       break;
   }
 }
 
-Result<void> TShortcutLink::ReadLink() {
+Result<void> ShortcutLink::ReadLink() {
   const Result<std::vector<uint8_t>> bytes = ReadShortcutFile(ShortcutFile);
   if (!bytes) return Fail(bytes.error());
   const Result<ShellLinkData> parsed = ParseShellLink(*bytes);

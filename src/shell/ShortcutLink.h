@@ -24,7 +24,7 @@
 
 namespace lrw {
 
-enum class TShowCmd { scShowMaximized, scShowMinimized, scShowNormal };
+enum class ShowCommand { ShowMaximized, ShowMinimized, ShowNormal };
 
 // The messages of a shortcut that cannot be read, one per reading step.
 inline constexpr const char* kShortcutOpenError = "Unable to open link file";
@@ -65,7 +65,7 @@ Result<ShellLinkData> ParseShellLink(std::span<const uint8_t> bytes);
 // that holds the shortcut; empty when it cannot be found.
 std::string ResolveShellLinkTarget(const ShellLinkData& link, const std::string& linkFolder);
 
-class TShortcutLink {
+class ShortcutLink {
  public:
   // Paths and texts are UTF-8.
   std::string ShortcutFile;
@@ -78,8 +78,8 @@ class TShortcutLink {
 
   std::string HotKey() const;             // one character; " " when none
   void SetHotKey(std::string_view text);  // upper-cased first char, below 32 -> blank
-  TShowCmd ShowCmd() const;               // 3 -> maximized, 7 -> minimized, else normal
-  void SetShowCmd(TShowCmd cmd);          // stores 3 / 7 / 9
+  ShowCommand ShowCmd() const;               // 3 -> maximized, 7 -> minimized, else normal
+  void SetShowCmd(ShowCommand cmd);          // stores 3 / 7 / 9
   int StoredShowCmd() const { return showCmd_; }
 
   // Reads ShortcutFile into the other properties. Fails when the file cannot be read, is

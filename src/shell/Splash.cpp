@@ -37,7 +37,7 @@ QFrame* MakePanel(QWidget* parent, const QRect& r, QFrame::Shadow shadow, const 
 
 }  // namespace
 
-TSplashForm::TSplashForm(std::unique_ptr<IntervalTimer> timer,
+SplashForm::SplashForm(std::unique_ptr<IntervalTimer> timer,
                          std::function<void()> processMessages, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       timer_(timer ? std::move(timer) : std::make_unique<QtIntervalTimer>()),
@@ -96,17 +96,17 @@ TSplashForm::TSplashForm(std::unique_ptr<IntervalTimer> timer,
   }
 }
 
-TSplashForm::~TSplashForm() {
+SplashForm::~SplashForm() {
   timer_->SetHandler(nullptr);
   RestoreCursor();
 }
 
-void TSplashForm::showEvent(QShowEvent* event) {
+void SplashForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   OnShown();
 }
 
-void TSplashForm::OnShown() {
+void SplashForm::OnShown() {
   if (!cursorSet_) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     cursorSet_ = true;
@@ -123,7 +123,7 @@ void TSplashForm::OnShown() {
   if (fired_) RequestClose();
 }
 
-void TSplashForm::RequestClose() {
+void SplashForm::RequestClose() {
   timer_->SetEnabled(false);
   fired_ = true;
   if (!ready_ || closing_) return;
@@ -135,13 +135,13 @@ void TSplashForm::RequestClose() {
       this, [this] { done(QDialog::Accepted); }, Qt::QueuedConnection);
 }
 
-void TSplashForm::RestoreCursor() {
+void SplashForm::RestoreCursor() {
   if (!cursorSet_) return;
   cursorSet_ = false;
   QApplication::restoreOverrideCursor();
 }
 
-bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
+bool SplashForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
     // The logo and the status line take the click and do nothing with it.
     if (watched == logo_ || watched == status_) return true;
@@ -151,18 +151,18 @@ bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TSplashForm::mousePressEvent(QMouseEvent* event) {
+void SplashForm::mousePressEvent(QMouseEvent* event) {
   if (ready_) RequestClose();
   event->accept();
 }
 
-void TSplashForm::keyPressEvent(QKeyEvent* event) {
+void SplashForm::keyPressEvent(QKeyEvent* event) {
   // Only Space closes the splash; Esc and Enter must not end it as a dialog.
   if (event->key() == Qt::Key_Space && ready_) RequestClose();
   event->accept();
 }
 
-void TSplashForm::paintEvent(QPaintEvent*) {
+void SplashForm::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
   p.setPen(QColor(0x40, 0x40, 0x40));
@@ -172,7 +172,7 @@ void TSplashForm::paintEvent(QPaintEvent*) {
 void RunSplash(QWidget* disabledOwner) {
   if (disabledOwner) disabledOwner->setEnabled(false);
   {
-    TSplashForm splash;
+    SplashForm splash;
     splash.exec();
   }
   if (disabledOwner) disabledOwner->setEnabled(true);

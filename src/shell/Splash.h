@@ -13,7 +13,7 @@ class QLabel;
 
 namespace lrw {
 
-class TSplashForm : public QDialog {
+class SplashForm : public QDialog {
   Q_OBJECT
 
  public:
@@ -23,9 +23,9 @@ class TSplashForm : public QDialog {
 
   // `timer` defaults to a QTimer; `processMessages` (run once while showing)
   // defaults to QCoreApplication::processEvents.
-  explicit TSplashForm(std::unique_ptr<IntervalTimer> timer = nullptr,
+  explicit SplashForm(std::unique_ptr<IntervalTimer> timer = nullptr,
                        std::function<void()> processMessages = nullptr, QWidget* parent = nullptr);
-  ~TSplashForm() override;
+  ~SplashForm() override;
 
   // The one closing request: the timer, clicks on the panels and the version
   // label, and (once Ready) a mouse press on the form or the Space key.

@@ -64,7 +64,7 @@ class AutomationBusTest : public ::testing::Test {
     for (int i = 0; i < 100 && !bus_.canReadLine(); ++i) bus_.waitForReadyRead(100);
     address_ = QString::fromUtf8(bus_.readLine()).trimmed();
     ASSERT_FALSE(address_.isEmpty());
-    form_ = std::make_unique<TSlideshowDesignForm>(
+    form_ = std::make_unique<SlideshowDesignForm>(
         DesignerServices{prompts_, dialogs_, QSize(1024, 768)});
     form_->Windows().SetTransitionPacing(0);
   }
@@ -84,8 +84,8 @@ class AutomationBusTest : public ::testing::Test {
   void StartServer(int idleMs = 10000) {
     server_ = std::make_unique<AutomationServer>(true, idleMs);
     server_->Object().SetTarget(&form_->Automation());
-    QObject::connect(form_.get(), &TSlideshowDesignForm::FormClosed, &server_->Object(),
-                     &TSlideShowOLE::DesignerClosed);
+    QObject::connect(form_.get(), &SlideshowDesignForm::FormClosed, &server_->Object(),
+                     &SlideShowOLE::DesignerClosed);
     ASSERT_TRUE(server_->Register(QDBusConnection::connectToBus(address_, "lrw-server")));
     ASSERT_TRUE(Client().connect(QString(), kAutomationObjectPath, kAutomationServiceName,
                                  "ControllerMessage", &catcher_, SLOT(Take(uint, uint))));
@@ -128,7 +128,7 @@ class AutomationBusTest : public ::testing::Test {
   QTemporaryDir dir_;
   WatchedPrompts prompts_;
   test::FakeDialogs dialogs_;
-  std::unique_ptr<TSlideshowDesignForm> form_;
+  std::unique_ptr<SlideshowDesignForm> form_;
   std::unique_ptr<AutomationServer> server_;
   SignalCatcher catcher_;
   QDBusPendingCall* pending_ = nullptr;  // the call under way
@@ -274,7 +274,7 @@ TEST_F(AutomationBusTest, CallsWhileAShowRunsAreRefusedAsBusy) {
   QTimer watch;
   QObject::connect(&watch, &QTimer::timeout, [&] {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* player = qobject_cast<TSlidePrepForm*>(w);
+      auto* player = qobject_cast<SlidePrepForm*>(w);
       if (!player || called || !player->Runner().SlideReady()) continue;
       called = true;
       errors << Call("AddSlide", {Picture()}).errorName() << Call("RunShow", {show}).errorName()

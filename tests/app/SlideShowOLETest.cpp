@@ -23,8 +23,8 @@ class SlideShowOLETest : public ::testing::Test {
   void SetUp() override {
     ole_.SetTarget(&form_.Automation());
     // As the program does: the server hears of the designer's end.
-    QObject::connect(&form_, &TSlideshowDesignForm::FormClosed, &ole_,
-                     &TSlideShowOLE::DesignerClosed);
+    QObject::connect(&form_, &SlideshowDesignForm::FormClosed, &ole_,
+                     &SlideShowOLE::DesignerClosed);
   }
   QString Picture(const QString& name) {
     QImage picture(40, 30, QImage::Format_RGB32);
@@ -36,8 +36,8 @@ class SlideShowOLETest : public ::testing::Test {
 
   QTemporaryDir dir_;
   test::FakeServices fakes_;
-  TSlideshowDesignForm form_{fakes_.services()};
-  TSlideShowOLE ole_;
+  SlideshowDesignForm form_{fakes_.services()};
+  SlideShowOLE ole_;
 };
 
 TEST_F(SlideShowOLETest, AddSlideFillsTheHiddenDesignerAndShowDesignFormBringsItUp) {
@@ -56,7 +56,7 @@ TEST_F(SlideShowOLETest, AddSlideFillsTheHiddenDesignerAndShowDesignFormBringsIt
 TEST_F(SlideShowOLETest, CloseServerAsksWithYesAndNoOnlyWhenChanged) {
   // Answered at once; the question follows from the event loop.
   const auto closeServer = [this] {
-    QSignalSpy finished(&ole_, &TSlideShowOLE::CallFinished);
+    QSignalSpy finished(&ole_, &SlideShowOLE::CallFinished);
     ole_.CloseServer();
     EXPECT_TRUE(finished.wait(5000));
   };
@@ -78,8 +78,8 @@ TEST_F(SlideShowOLETest, CloseServerAsksWithYesAndNoOnlyWhenChanged) {
 }
 
 TEST_F(SlideShowOLETest, ControllerHearsOfTheDesignersCloseAndLaterCallsAreRefused) {
-  QSignalSpy messages(&ole_, &TSlideShowOLE::ControllerMessage);
-  QSignalSpy refused(&ole_, &TSlideShowOLE::CallRefused);
+  QSignalSpy messages(&ole_, &SlideShowOLE::ControllerMessage);
+  QSignalSpy refused(&ole_, &SlideShowOLE::CallRefused);
   ole_.IdentifyController(4242);
   ole_.IdentifyController(77);  // a later controller replaces the first
   form_.close();
@@ -94,8 +94,8 @@ TEST_F(SlideShowOLETest, ControllerHearsOfTheDesignersCloseAndLaterCallsAreRefus
 }
 
 TEST_F(SlideShowOLETest, RunShowOfAMissingOrBrokenFileRunsNothingAndSendsNothing) {
-  QSignalSpy messages(&ole_, &TSlideShowOLE::ControllerMessage);
-  QSignalSpy finished(&ole_, &TSlideShowOLE::CallFinished);
+  QSignalSpy messages(&ole_, &SlideShowOLE::ControllerMessage);
+  QSignalSpy finished(&ole_, &SlideShowOLE::CallFinished);
   ole_.IdentifyController(5);
   ole_.AddSlide(Picture("one.bmp"));
   std::ofstream(dir_.filePath("notes.sho").toStdString()) << "not a show";
@@ -113,12 +113,12 @@ TEST_F(SlideShowOLETest, RunShowOfAMissingOrBrokenFileRunsNothingAndSendsNothing
 }
 
 TEST_F(SlideShowOLETest, NothingChangesTheShowWhileAMessageOrTheStageIsUp) {
-  QSignalSpy refused(&ole_, &TSlideShowOLE::CallRefused);
+  QSignalSpy refused(&ole_, &SlideShowOLE::CallRefused);
   const QString picture = Picture("busy.bmp");
   ole_.AddSlide(picture);
   form_.show();
   // The About box is up: a modal window of the designer's own.
-  test::WhenModal<TAboutForm>([&](TAboutForm& about) {
+  test::WhenModal<AboutForm>([&](AboutForm& about) {
     ole_.AddSlide(picture);
     ole_.RunShow(picture);
     about.accept();

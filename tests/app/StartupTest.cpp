@@ -37,7 +37,7 @@ class StartupTest : public ::testing::Test {
     return path;
   }
 
-  StartupOptions Start(TSlideshowDesignForm& form, std::vector<std::string> args) {
+  StartupOptions Start(SlideshowDesignForm& form, std::vector<std::string> args) {
     return StartDesigner(form, ParseCommandLine(args), /*showSplash=*/false);
   }
 
@@ -48,7 +48,7 @@ class StartupTest : public ::testing::Test {
 };
 
 TEST_F(StartupTest, NoArgumentsShowsTheEmptyDesigner) {
-  TSlideshowDesignForm form(services_);
+  SlideshowDesignForm form(services_);
   const StartupOptions o = Start(form, {});
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(form.isEnabled());
@@ -60,7 +60,7 @@ TEST_F(StartupTest, NoArgumentsShowsTheEmptyDesigner) {
 
 TEST_F(StartupTest, AShowFileByAbsolutePathIsOpenedWithThePlainTitle) {
   const std::string path = WriteShow("Trip.sho");
-  TSlideshowDesignForm form(services_);
+  SlideshowDesignForm form(services_);
   Start(form, {path});
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.Editor().Document().Count(), 2);
@@ -79,7 +79,7 @@ TEST_F(StartupTest, AStartFileThatIsMissingOrCannotBeLookedAtOpensNothingAndSays
   const std::filesystem::path here = std::filesystem::current_path();
   for (const std::filesystem::path& full :
        {dir_ / "gone.sho", dir_ / (std::string(300, 'n') + ".sho"), dir_ / "loop-a.sho"}) {
-    TSlideshowDesignForm form(services_);
+    SlideshowDesignForm form(services_);
     const StartupOptions o = Start(form, {full.lexically_relative(here).string(), "/c"});
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.Editor().Document().Count(), 0);
@@ -89,7 +89,7 @@ TEST_F(StartupTest, AStartFileThatIsMissingOrCannotBeLookedAtOpensNothingAndSays
 }
 
 TEST_F(StartupTest, RunAndExitWithoutAFileNeverShowsTheDesigner) {
-  TSlideshowDesignForm form(services_);
+  SlideshowDesignForm form(services_);
   const StartupOptions o = Start(form, {"/r"});
   EXPECT_TRUE(o.runAndExit);
   EXPECT_FALSE(form.isVisible());
@@ -98,7 +98,7 @@ TEST_F(StartupTest, RunAndExitWithoutAFileNeverShowsTheDesigner) {
 TEST_F(StartupTest, AFileThatIsNoShowIsReportedAndCancelsTheRun) {
   const std::string path = (dir_ / "notes.txt").string();
   std::ofstream(path) << "just some text, not a show\n";
-  TSlideshowDesignForm form(services_);
+  SlideshowDesignForm form(services_);
   const StartupOptions o = Start(form, {"/R", path});
   ASSERT_EQ(prompts_.asked.size(), 1u);
   EXPECT_EQ(prompts_.asked[0].text, "File " + path + " is not a slide show file.");
@@ -110,7 +110,7 @@ TEST_F(StartupTest, AFileThatIsNoShowIsReportedAndCancelsTheRun) {
 }
 
 TEST_F(StartupTest, AutomationStartKeepsTheDesignerHidden) {
-  TSlideshowDesignForm form(services_);
+  SlideshowDesignForm form(services_);
   const StartupOptions o = Start(form, {"-embedding"});
   EXPECT_TRUE(o.automationStart);
   EXPECT_TRUE(o.quietStart);

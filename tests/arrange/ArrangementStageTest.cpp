@@ -38,7 +38,7 @@
 namespace lrw {
 namespace {
 
-constexpr int kFrame = TPreviewForm::kFrameWidth;
+constexpr int kFrame = PreviewForm::kFrameWidth;
 using CaptionEdit = std::function<void(std::vector<std::string>&, CaptionFontRecord&, uint32_t&)>;
 
 // The stage's whole world: one slide of a show (gone once `slide` is empty), the real
@@ -46,7 +46,7 @@ using CaptionEdit = std::function<void(std::vector<std::string>&, CaptionFontRec
 class TestHost : public ArrangementHost {
  public:
   std::optional<SlideRecord> slide;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   test::FakePrompts fakePrompts;
   Prompts* prompts = &fakePrompts;
   std::deque<uint32_t> colours;   // the colour dialog's answers; none left: cancelled
@@ -72,7 +72,7 @@ class TestHost : public ArrangementHost {
     return true;
   }
   CaptionFontRecord DesignerFont() const override { return {"DejaVu Sans", 9, kBold, 0x0000FF}; }
-  TLoadPictureModule& PictureLoader() override { return loader; }
+  LoadPictureModule& PictureLoader() override { return loader; }
   Prompts& UserPrompts() override { return *prompts; }
   void ArrangementFinished(std::optional<SlideRecord> arranged) override {
     finished.push_back(arranged);
@@ -84,7 +84,7 @@ class ArrangeStage : public ::testing::Test {
  public:
   TestHost host;
   QTemporaryDir dir;
-  QPointer<TSlidePreviewBackgroundForm> stage;
+  QPointer<SlidePreviewBackgroundForm> stage;
 
   void TearDown() override { delete stage.data(); }
 
@@ -137,8 +137,8 @@ class ArrangeStage : public ::testing::Test {
     else
       ASSERT_TRUE(QTest::qWaitForWindowActive(stage.data()));
   }
-  TSlidePreviewForm* Image() { return stage->PictureForm(); }
-  TSlideCaptionPreviewForm* Caption() { return stage->CaptionForm(); }
+  SlidePreviewForm* Image() { return stage->PictureForm(); }
+  SlideCaptionPreviewForm* Caption() { return stage->CaptionForm(); }
   QWindow* Window() { return stage->windowHandle(); }
   // A key as the window system delivers it: to the stage window's focus.
   void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -249,7 +249,7 @@ TEST_F(ArrangeStage, ThePictureFormsClientAreaIsTheStoredBoxAndFollowsKeysAndMou
 TEST_F(ArrangeStage, CentringSurvivesResizingButNotMoving) {
   Open(PictureSlide());
   const QSize screen = Screen();
-  TSlidePreviewForm& image = *Image();
+  SlidePreviewForm& image = *Image();
   Item(&image, "CentertheImage1")->trigger();
   EXPECT_TRUE(stage->Centered());
   EXPECT_EQ(image.pos(), QPoint((screen.width() - 330) / 2, (screen.height() - 250) / 2));
@@ -388,7 +388,7 @@ TEST_F(ArrangeStage, TheCaptionFormsHeightFollowsItsText) {
   GiveCaption(slide, {"one two three four five six seven eight nine ten"});
   slide.CaptionWidth = 150;
   Open(slide);
-  TSlideCaptionPreviewForm& caption = *Caption();
+  SlideCaptionPreviewForm& caption = *Caption();
   const int lineHeight = QtTextMeasurer(CaptionFont(slide)).TextHeight();
   const auto lines = [&] { return static_cast<int>(caption.WrappedLines().size()); };
   EXPECT_EQ(caption.pos(), QPoint(60, 70));
@@ -444,8 +444,8 @@ TEST_F(ArrangeStage, MenusAndFramesFollowTheKeysAndTheMouse) {
   Key(Qt::Key_F6);
   EXPECT_TRUE(Caption()->FrameActive());
 
-  for (TPreviewForm* form :
-       {static_cast<TPreviewForm*>(Image()), static_cast<TPreviewForm*>(Caption())}) {
+  for (PreviewForm* form :
+       {static_cast<PreviewForm*>(Image()), static_cast<PreviewForm*>(Caption())}) {
     form->Activate();
     Key(Qt::Key_F10, Qt::ShiftModifier);
     ASSERT_TRUE(form->Menu()->isVisible());

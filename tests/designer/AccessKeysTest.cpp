@@ -94,7 +94,7 @@ TEST(AccessKeys, NoTwoControlsOfAWindowShareOneInAnyLanguage) {
     const bool english = language == QLatin1String("en");
     std::vector<std::string> found;
     test::FakeServices fakes;
-    TSlideshowDesignForm form{fakes.services()};
+    SlideshowDesignForm form{fakes.services()};
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -104,7 +104,7 @@ TEST(AccessKeys, NoTwoControlsOfAWindowShareOneInAnyLanguage) {
     form.Editor().Select({0}, 0);
     Clashes("designer", &form, english, found);
 
-    TSlideCaptionForm caption(fakes.dialogs, fakes.prompts, &form);
+    SlideCaptionForm caption(fakes.dialogs, fakes.prompts, &form);
     ExportVideoDialog exportDialog(fakes.dialogs, fakes.prompts, &form);
     MusicDialog music(fakes.dialogs, ShowMusic{}, {}, &form);
     for (auto [where, dialog] : {std::pair<const char*, QDialog*>{"caption editor", &caption},

@@ -102,7 +102,7 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasANameOfItsOwn) {
   // The swatch is no button, but it says the colour it shows.
   EXPECT_EQ(W("lbBackground")->accessibleName(), "Background colour: Blue");
 
-  test::WhenModal<TSlideCaptionForm>([&](TSlideCaptionForm& e) {
+  test::WhenModal<SlideCaptionForm>([&](SlideCaptionForm& e) {
     std::vector<std::string> captionFaults;
     Audit(&e, captionFaults);
     EXPECT_TRUE(captionFaults.empty()) << "caption: " << testing::PrintToString(captionFaults);
@@ -148,7 +148,7 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasANameOfItsOwn) {
 TEST(AccessibleDialogs, ColourHelpAndAboutNameEveryControl) {
   BasicColorDialog colors(Qt::white);
   HelpViewer help;
-  TAboutForm about;
+  AboutForm about;
   for (QWidget* window : std::initializer_list<QWidget*>{&colors, &help, &about}) {
     window->show();
     std::vector<std::string> faults;

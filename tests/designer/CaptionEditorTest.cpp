@@ -21,7 +21,7 @@
 namespace lrw {
 namespace {
 
-using Editor = TSlideCaptionForm;
+using Editor = SlideCaptionForm;
 
 // Types any characters, as a keyboard layout that has them would.
 void TypeText(QWidget* w, const QString& text) {
@@ -216,7 +216,7 @@ TEST_F(CaptionEditor, EmptyTextLeftWithOkGivesAnEmptyCaption) {
 // when this desktop shows it through a substitute.
 TEST_F(CaptionEditor, OkInTheFontDialogWithoutAChangeKeepsTheStoredFace) {
   QtDialogs dialogs;
-  TSlideshowDesignForm designer(DesignerServices{fakes.prompts, dialogs, QSize(1024, 768)});
+  SlideshowDesignForm designer(DesignerServices{fakes.prompts, dialogs, QSize(1024, 768)});
   SlideRecord slide = test::PictureSlide("one.jpg");
   slide.ShowCaption = 1;
   slide.Caption = {"Hello"};

@@ -102,7 +102,7 @@ TEST_F(DarkFocus, EveryControlOnTheTabChainShowsItsFocus) {
   ASSERT_TRUE(test::WriteShow(show, {test::PictureSlide("beach.jpg"), test::BlankSlide(0x303030),
                                      test::PictureSlide("hill.png")}));
   test::FakeServices fakes;
-  TSlideshowDesignForm form{fakes.services()};
+  SlideshowDesignForm form{fakes.services()};
   form.show();
   form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));

@@ -33,7 +33,7 @@ class DesignerFixture : public ::testing::Test {
  protected:
   FakeServices fakes;
   QTemporaryDir dir;
-  TSlideshowDesignForm form{fakes.services()};
+  SlideshowDesignForm form{fakes.services()};
 
   void SetUp() override {
     form.show();

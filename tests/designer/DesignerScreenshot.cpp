@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
 
   lrw::QtPrompts prompts;
   lrw::QtDialogs dialogs;
-  lrw::TSlideshowDesignForm form(
+  lrw::SlideshowDesignForm form(
       lrw::DesignerServices{prompts, dialogs, QGuiApplication::primaryScreen()->size()});
   prompts.setParent(&form);
 
@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
     }
   });
   QTimer::singleShot(500, &app, [&] {
-    auto* editor = qobject_cast<lrw::TSlideCaptionForm*>(QApplication::activeModalWidget());
+    auto* editor = qobject_cast<lrw::SlideCaptionForm*>(QApplication::activeModalWidget());
     if (!editor) return;
     if (menu == QLatin1String("font")) editor->ChooseFont();
     if (menu == QLatin1String("color")) editor->ChooseBackColor();

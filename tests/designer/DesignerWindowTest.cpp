@@ -116,7 +116,7 @@ TEST_F(DesignerWindow, PerSlideCommandsChangeTheSelectedSlideNotTheFocusedOne) {
   ASSERT_EQ(Selected(), std::vector<int>{0});
   EXPECT_EQ(form.StatusText(), "/pics/a.jpg");
 
-  test::WhenModal<TSlideCaptionForm>([](TSlideCaptionForm& e) {
+  test::WhenModal<SlideCaptionForm>([](SlideCaptionForm& e) {
     QTest::keyClicks(e.TextEdit(), "on a");
     e.OkButton()->click();
   });

@@ -35,7 +35,7 @@ class Drop : public test::DesignerFixture {
     return path;
   }
   QWidget* Target() { return Strip()->viewport(); }
-  TDragDropFiles* DropTarget() { return form.findChild<TDragDropFiles*>(); }
+  DragDropFiles* DropTarget() { return form.findChild<DragDropFiles*>(); }
 
   // Drags `files` over the strip and drops them; returns the drop event's outcome.
   struct Outcome {

@@ -122,7 +122,7 @@ TEST_F(FileCommands, TheDesignerClosesOnlyWhenTheSaveHappens) {
     for (const Save save : {Save::DialogCancelled, Save::WriteFails, Save::Saved}) {
       SCOPED_TRACE(testing::Message() << (exit ? "Exit" : "close") << " " << int(save));
       test::FakeServices services;
-      TSlideshowDesignForm designer(services.services());
+      SlideshowDesignForm designer(services.services());
       designer.show();
       if (save == Save::WriteFails) {
         fs::create_directory(Path("gone"));
@@ -134,7 +134,7 @@ TEST_F(FileCommands, TheDesignerClosesOnlyWhenTheSaveHappens) {
       services.prompts.answers = {PromptAnswer::Yes};
       if (save == Save::Saved)
         services.dialogs.saveFileResults.push_back(QString::fromStdString(Path("saved.sho")));
-      QSignalSpy closed(&designer, &TSlideshowDesignForm::FormClosed);
+      QSignalSpy closed(&designer, &SlideshowDesignForm::FormClosed);
       if (exit)
         test::Find<QAction>(designer, "Exit1")->trigger();
       else
@@ -159,7 +159,7 @@ TEST_F(FileCommands, HelpTopicsF1AndAboutOpenTheirWindows) {
 
   QString aboutTitle;
   QTimer::singleShot(0, [&] {
-    if (auto* about = qobject_cast<TAboutForm*>(QApplication::activeModalWidget())) {
+    if (auto* about = qobject_cast<AboutForm*>(QApplication::activeModalWidget())) {
       aboutTitle = about->windowTitle();
       about->accept();
     }

@@ -148,7 +148,7 @@ class CancellingPrompts : public test::FakePrompts {
 TEST(ImportCommandCancel, CancelMidwayAddsNoneOfTheChosenPictures) {
   CancellingPrompts prompts;
   test::FakeDialogs dialogs;
-  TSlideshowDesignForm form{DesignerServices{prompts, dialogs, QSize(1024, 768)}};
+  SlideshowDesignForm form{DesignerServices{prompts, dialogs, QSize(1024, 768)}};
   prompts.form = &form;
   form.show();
   QTemporaryDir dir;

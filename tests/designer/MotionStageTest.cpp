@@ -36,7 +36,7 @@ TEST_F(MotionStage, TheEndBoxDraggedOnTheStageIsWhatTheSavedShowHolds) {
   motion->setFocus();
   QTest::keyClick(motion, Qt::Key_End);
   ASSERT_EQ(Doc().SlideAt(0).Motion.kind, MotionKind::Custom);
-  auto* stage = qobject_cast<TSlidePreviewBackgroundForm*>(form.Stage());
+  auto* stage = qobject_cast<SlidePreviewBackgroundForm*>(form.Stage());
   ASSERT_NE(stage, nullptr) << "the stage opens for placing the framings";
   ASSERT_TRUE(QTest::qWaitForWindowExposed(stage));
   auto* end = stage->findChild<MotionFrameForm*>("MotionEndForm");

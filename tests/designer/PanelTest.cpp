@@ -134,13 +134,13 @@ TEST_F(Panel, TickingShowOpensTheCaptionEditorAndAFirstCaptionGetsTheWidthOfItsT
   Open({PictureSlide("a")});
   ClickCell(0);
   auto* show = W<QCheckBox>("cbxShow_Caption");
-  test::WhenModal<TSlideCaptionForm>([](TSlideCaptionForm& e) { e.CancelButton()->click(); });
+  test::WhenModal<SlideCaptionForm>([](SlideCaptionForm& e) { e.CancelButton()->click(); });
   show->click();
   EXPECT_FALSE(show->isChecked());
   EXPECT_FALSE(W("btnEdit_Caption")->isEnabled());
   EXPECT_FALSE(Doc().Modified());
 
-  test::WhenModal<TSlideCaptionForm>([](TSlideCaptionForm& e) {
+  test::WhenModal<SlideCaptionForm>([](SlideCaptionForm& e) {
     QTest::keyClicks(e.TextEdit(), "Hi");
     e.OkButton()->click();
   });

@@ -116,14 +116,14 @@ TEST(TranslatedLayout, NoTextIsCutOffInAnyLanguageAtAnyFontSize) {
       font.setPointSize(points);
       QApplication::setFont(font);
       test::FakeServices fakes;
-      TSlideshowDesignForm form{fakes.services()};
+      SlideshowDesignForm form{fakes.services()};
       form.show();
       ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
       EXPECT_EQ(Misfits(&form), std::vector<std::string>{});
       const QString tag = language + QLatin1Char('-') + QString::number(points);
       Shoot(&form, QStringLiteral("designer-") + tag);
 
-      TSlideCaptionForm caption(fakes.dialogs, fakes.prompts, &form);
+      SlideCaptionForm caption(fakes.dialogs, fakes.prompts, &form);
       caption.show();
       ASSERT_TRUE(QTest::qWaitForWindowExposed(&caption));
       EXPECT_EQ(Misfits(&caption), std::vector<std::string>{});

@@ -119,7 +119,7 @@ TEST_F(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
   SlideRecord slide;
   slide.Effect = 38;
   slide.BoxWidth = 3;
-  QPointer<TSlideTransitionForm> form = ShowTransitionDemo(slide, nullptr, 0.0);
+  QPointer<SlideTransitionForm> form = ShowTransitionDemo(slide, nullptr, 0.0);
   ASSERT_TRUE(form);
   EXPECT_EQ(form->size(), QSize(720, 540));
   EXPECT_EQ(form->Image()->geometry(), QRect(0, 0, 720, 540));
@@ -172,7 +172,7 @@ TEST_F(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOn
   halfway.start(250);
   QElapsedTimer took;
   took.start();
-  QPointer<TSlideTransitionForm> form = ShowTransitionDemo(slide, nullptr, 1.0);
+  QPointer<SlideTransitionForm> form = ShowTransitionDemo(slide, nullptr, 1.0);
   ASSERT_TRUE(form);
   EXPECT_GE(took.elapsed(), 450);
   EXPECT_GT(mixed, 100);
@@ -191,9 +191,9 @@ TEST_F(SlideTransitionDemo, SeveralWindowsAtOnceEachFreeingItself) {
   SlideRecord slide;
   slide.Effect = 200;  // a damaged record: the last effect
   slide.BoxWidth = 1;  // stored as 2
-  QPointer<TSlideTransitionForm> first = ShowTransitionDemo(slide, nullptr, 0.0);
+  QPointer<SlideTransitionForm> first = ShowTransitionDemo(slide, nullptr, 0.0);
   slide.BoxWidth = 300;
-  QPointer<TSlideTransitionForm> second = ShowTransitionDemo(slide, nullptr, 0.0);
+  QPointer<SlideTransitionForm> second = ShowTransitionDemo(slide, nullptr, 0.0);
   ASSERT_TRUE(first && second);
   EXPECT_NE(first.data(), second.data());
   EXPECT_EQ(first->pos(), second->pos());

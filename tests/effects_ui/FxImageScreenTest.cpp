@@ -39,7 +39,7 @@ TEST(FxImageScreen, HalfwayThroughATransitionTheScreenShowsItPartlyRevealed) {
 
     QWidget window;
     window.setFixedSize(720, 540);
-    TFxImage image(&window);
+    FxImage image(&window);
     image.setGeometry(0, 0, 720, 540);
     if (!realTime) image.SetPacingClock(&clock);
     image.SetEffect(0);

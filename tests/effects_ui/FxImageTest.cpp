@@ -21,7 +21,7 @@ class FxImageTest : public ::testing::Test {
     test::EnsureApplication();
     host = std::make_unique<QWidget>();
     host->resize(400, 300);
-    image = new TFxImage(host.get());
+    image = new FxImage(host.get());
   }
 
   // Draws `bitmap` at (0, 0) on the canvas and lets the transition play.
@@ -38,7 +38,7 @@ class FxImageTest : public ::testing::Test {
   }
 
   std::unique_ptr<QWidget> host;
-  TFxImage* image = nullptr;
+  FxImage* image = nullptr;
 };
 
 TEST_F(FxImageTest, EffectAndBoxWidthAreCorrectedAsStored) {
@@ -61,7 +61,7 @@ TEST_F(FxImageTest, CanvasOfAnEmptyPictureMakesABitmapOfTheControlsSize) {
   EXPECT_EQ(image->Picture().Height(), 105);
   EXPECT_EQ(image->Picture().AsBitmap().at(50, 50), 0xFFFFFFFFu);
 
-  TFxImage other(host.get());
+  FxImage other(host.get());
   other.resize(300, 200);
   other.Canvas()->fillRect(10, 10, 5, 5, Qt::red);
   ASSERT_EQ(other.Picture().Width(), 300);

@@ -43,7 +43,7 @@ class AddPictureSlideTest : public ::testing::Test {
   test::TempDir dir;
   SlideShowDocument doc;
   RecordingPrompts prompts;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
 };
 
 TEST_F(AddPictureSlideTest, FirstSlideGetsTheDefaultsAndAThumbnail) {

@@ -59,7 +59,7 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> ValidFiles(const test:
   return files;
 }
 
-void ExpectFailsClearly(TLoadPictureModule& loader, const std::string& path) {
+void ExpectFailsClearly(LoadPictureModule& loader, const std::string& path) {
   for (LoaderMode mode : {LoaderMode::FullSizeMode, LoaderMode::ThumbnailMode}) {
     const LoadPictureResult r = loader.LoadPicture(path, mode);
     EXPECT_EQ(StatusOf(r), LoadStatus::LoadFailed)
@@ -70,7 +70,7 @@ void ExpectFailsClearly(TLoadPictureModule& loader, const std::string& path) {
 
 TEST(BadInput, TruncatedFilesOfEachFormat) {
   test::TempDir dir;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   for (const auto& [ext, bytes] : ValidFiles(dir)) {
     test::WriteFile(dir.File("valid." + ext), bytes);
     const LoadPictureResult valid =
@@ -89,7 +89,7 @@ TEST(BadInput, TruncatedFilesOfEachFormat) {
 
 TEST(BadInput, EmptyFileSaysSo) {
   test::TempDir dir;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const std::string path = dir.File("empty.png");
   test::WriteFile(path, {});
   const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
@@ -121,7 +121,7 @@ std::vector<uint8_t> PngDeclaring(uint32_t w, uint32_t h) {
 
 TEST(BadInput, OversizedAndZeroSizedPictures) {
   test::TempDir dir;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   IndexedPicture none;
   none.palette = {test::kBlack, test::kWhite};
   const std::vector<std::pair<std::string, std::vector<uint8_t>>> files = {
@@ -169,7 +169,7 @@ std::vector<uint8_t> ProgressiveJpegDeclaring(const test::TempDir& dir, uint16_t
 
 TEST(BadInput, HugeDeclaredSizesAreRefusedAsTooLarge) {
   test::TempDir dir;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const std::vector<std::pair<std::string, std::vector<uint8_t>>> files = {
       {"huge.png", PngDeclaring(100000, 100000)},
       {"wide.png", PngDeclaring(30000, 30000)},
@@ -194,7 +194,7 @@ TEST(BadInput, HugeDeclaredSizesAreRefusedAsTooLarge) {
 
 TEST(BadInput, ContentThatIsNotWhatTheExtensionSays) {
   test::TempDir dir;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const std::vector<uint8_t> text = {'H', 'e', 'l', 'l', 'o', ',', ' ', 'w', 'o', 'r', 'l', 'd'};
   std::vector<uint8_t> postscript = {'%', '!', 'P', 'S', '\n'};
   const std::string png = dir.File("real.png");
@@ -227,7 +227,7 @@ TEST(BadInput, ContentThatIsNotWhatTheExtensionSays) {
 
 TEST(BadInput, PipesAndFoldersAreNotRead) {
   test::TempDir dir;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   for (const std::string name : {"pipe.jpg", "pipe.iff", "pipe.avi"}) {
     const std::string path = dir.File(name);
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
@@ -242,7 +242,7 @@ TEST(BadInput, VideoWithoutAVideoStream) {
   test::TempDir dir;
   const std::string path = dir.File("sound.avi");
   test::WriteAvi(path, 0, 0, 0, false);
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
   EXPECT_EQ(StatusOf(r), LoadStatus::LoadFailed);
   EXPECT_EQ(test::ErrorText(r), kVideoNoStreamError);
@@ -253,7 +253,7 @@ TEST(BadInput, TruncatedVideo) {
   const std::string path = dir.File("clip.avi");
   test::WriteAvi(path, 320, 240, 3);
   const std::vector<uint8_t> bytes = ReadBack(path);
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   // Also inside the first frame's chunk ("00dc", a 32-bit size, the data): the decoder
   // would fill in the missing part of the still.
   const std::string movi = "movi", tag = "00dc";

@@ -144,7 +144,7 @@ TEST_P(LoadPictureFormatTest, DecodesFullSizeAndThumbnail) {
   test::TempDir dir;
   const std::string path = dir.File(c.name);
   c.write(path);
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
 
   const LoadPictureResult full = loader.LoadPicture(path, LoaderMode::FullSizeMode);
   ASSERT_EQ(StatusOf(full), LoadStatus::Loaded) << test::ErrorText(full);
@@ -181,7 +181,7 @@ TEST(LoadPicture, WmfIsDrawn) {
   test::TempDir dir;
   const std::string path = dir.File("a.wmf");
   test::WriteFile(path, test::WmfFile(100, 50, kBlue));
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
   ASSERT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
   ASSERT_GT(r->bitmap.width, 0);
@@ -193,7 +193,7 @@ TEST(LoadPicture, VideoThumbnailIsCentredInTheSquare) {
   test::TempDir dir;
   const std::string path = dir.File("clip.avi");
   test::WriteAvi(path, 320, 240, 2);
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const LoadPictureResult read = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
   ASSERT_EQ(StatusOf(read), LoadStatus::Loaded) << test::ErrorText(read);
   const Bitmap& thumb = read->bitmap;
@@ -208,7 +208,7 @@ TEST(LoadPicture, VideoThumbnailIsCentredInTheSquare) {
 
 TEST(LoadPicture, DrawingsThatAreNotMetafilesFailWithTheirText) {
   test::TempDir dir;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   for (const std::string name : {"a.emf", "a.gem"}) {
     const std::string path = dir.File(name);
     test::WriteFile(path, {1, 2, 3, 4});
@@ -221,7 +221,7 @@ TEST(LoadPicture, DrawingsThatAreNotMetafilesFailWithTheirText) {
 
 TEST(LoadPicture, ExtensionsOutsideTheTableAndMovAreNotHandled) {
   test::TempDir dir;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   for (const std::string name : {"a.jpeg", "a.mov", "a.txt", "noextension"}) {
     const std::string path = dir.File(name);
     test::WriteWithMagick(ColourQuadrants().ToBitmap(), path, "JPEG");
@@ -235,7 +235,7 @@ TEST(LoadPicture, UpperCaseExtensionIsTheSameFormat) {
   test::TempDir dir;
   const std::string path = dir.File("PHOTO.JPG");
   test::WriteWithMagick(ColourQuadrants().ToBitmap(), path, "JPEG");
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   EXPECT_EQ(StatusOf(loader.LoadPicture(path, LoaderMode::FullSizeMode)), LoadStatus::Loaded);
 }
 
@@ -244,7 +244,7 @@ TEST(LoadPicture, ContentDecidesTheFormat) {
   test::TempDir dir;
   const std::string path = dir.File("really-a-png.jpg");
   test::WriteWithMagick(ColourQuadrants().ToBitmap(), path, "PNG");
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
   ASSERT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
   EXPECT_EQ(r->bitmap.at(5, 5), kRed);

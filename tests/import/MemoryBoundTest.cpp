@@ -38,7 +38,7 @@ struct ChildDecode {
 };
 
 ChildDecode DecodeInChild(const std::string& path, LoaderMode mode) {
-  TLoadPictureModule loader;  // made here, so that its start-up is not counted
+  LoadPictureModule loader;  // made here, so that its start-up is not counted
   int pipeFds[2];
   if (::pipe(pipeFds) != 0) return {};
   const pid_t child = ::fork();
@@ -153,7 +153,7 @@ TEST(MemoryBound, PicturesPackedAsTightlyAsTheirFormatAllowsAreRead) {
       {"packed.iff", test::IlbmFile(plain, 24, true)},
       {"packed.img", test::GemImgFile(plain, 4)},
   };
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   for (const auto& [name, bytes] : files) {
     const std::string path = dir.File(name);
     test::WriteFile(path, bytes);
@@ -180,7 +180,7 @@ TEST(MemoryBound, A108MegapixelPhotoComesInAtAReducedScale) {
 
   SlideShowDocument doc;
   test::FakePrompts prompts;
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const PictureImportContext context{
       doc, -1, 1920, 1080, prompts, loader, [](const std::string&) { return false; }};
   ASSERT_EQ(AddPictureSlide(context, path), 0)

@@ -52,7 +52,7 @@ TEST(Orientation, JpegIsTurnedUprightInEveryMode) {
   const std::string path = dir.File("camera.jpg");
   // Orientation 6: the camera was turned clockwise; the stored top is the right.
   test::WriteFile(path, JpegWithOrientation(dir, 80, 40, 6));
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const LoadPictureResult full = loader.LoadPicture(path, LoaderMode::FullSizeMode);
   ASSERT_EQ(StatusOf(full), LoadStatus::Loaded) << test::ErrorText(full);
   EXPECT_EQ(full->bitmap.width, 40);
@@ -89,7 +89,7 @@ TEST_P(EveryOrientation, JpegIsShownAsTheCameraSawIt) {
           y < 20 ? (x < 40 ? test::kRed : test::kGreen) : (x < 40 ? test::kBlue : test::kWhite);
   const std::string path = dir.File("camera.jpg");
   test::WriteFile(path, JpegWithOrientation(dir, stored, c.orientation));
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
   ASSERT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
   const int w = c.sidesSwap ? 40 : 80, h = c.sidesSwap ? 80 : 40;
@@ -131,7 +131,7 @@ TEST(Orientation, TiffOrientationIsApplied) {
   Magick::Image image(dir.File("plain.tif"));
   image.orientation(Magick::BottomRightOrientation);
   image.write("TIFF:" + path);
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   const LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
   ASSERT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
   EXPECT_EQ(r->bitmap.width, 60);
@@ -144,7 +144,7 @@ TEST(ReducedReads, LargeJpegIsReadOnceAtAReducedScale) {
   test::TempDir dir;
   const std::string path = dir.File("large.jpg");
   test::WriteWithMagick(Bitmap(4000, 3000, test::kGreen), path, "JPEG");
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
 
   const LoadPictureResult thumb = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
   ASSERT_EQ(StatusOf(thumb), LoadStatus::Loaded);

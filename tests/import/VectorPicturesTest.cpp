@@ -102,7 +102,7 @@ std::string InkMismatches(const Bitmap& ours, const Bitmap& reference) {
 }
 
 Bitmap ReadPng(const std::string& path) {
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
   EXPECT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
   return r ? std::move(r->bitmap) : Bitmap();
@@ -131,7 +131,7 @@ TEST(EmfFixtures, MatchTheDrawingsTheyWereMadeFrom) {
     SCOPED_TRACE(c.emf);
     const Bitmap reference = ReadPng(FixtureDir() + c.reference);
     ASSERT_FALSE(reference.empty());
-    TLoadPictureModule loader;
+    LoadPictureModule loader;
     const std::string path = FixtureDir() + c.emf;
     // Its own size, a thumbnail drawn at 60 x 60, and the size that covers a box.
     const LoadPictureResult own = loader.LoadPicture(path, LoaderMode::FullSizeMode);
@@ -192,7 +192,7 @@ Bitmap LoadDrawing(const std::string& name, const std::vector<uint8_t>& bytes,
   test::TempDir dir;
   const std::string path = dir.File(name);
   test::WriteFile(path, bytes);
-  TLoadPictureModule loader;
+  LoadPictureModule loader;
   LoadPictureResult r = loader.LoadPicture(path, LoaderMode::FullSizeMode);
   EXPECT_EQ(StatusOf(r), LoadStatus::Loaded) << test::ErrorText(r);
   if (result) *result = r;
@@ -593,7 +593,7 @@ TEST(VectorPictures, HostileFilesAreRefusedOrDrawn) {
     test::TempDir dir;
     const std::string path = dir.File(c.name);
     test::WriteFile(path, c.bytes);
-    TLoadPictureModule loader;
+    LoadPictureModule loader;
     for (const LoaderMode mode : {LoaderMode::FullSizeMode, LoaderMode::ThumbnailMode}) {
       const LoadPictureResult r = loader.LoadPicture(path, mode);
       if (c.refusal && (mode == LoaderMode::FullSizeMode || std::string(c.refusal) == "points")) {

@@ -89,7 +89,7 @@ TEST_F(HiDpi, TheShowPlaysTheSlideAtDevicePixelsAndInItsOwnColours) {
   dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
   dark.setColor(QPalette::Base, QColor(25, 25, 25));
   QGuiApplication::setPalette(dark);
-  TSlidePrepForm form(slides);
+  SlidePrepForm form(slides);
   form.SetTransitionPacing(0);
   QImage composed, shown;
   QTimer::singleShot(0, &form, [&] {
@@ -165,7 +165,7 @@ TEST_F(HiDpi, ADrawingIsDrawnAtDevicePixels) {
   slide.ImageHeight = 24;
   slide.DurationMode = EnterPressed;
   std::vector<SlideRecord> slides = {slide};
-  TSlidePrepForm form(slides);
+  SlidePrepForm form(slides);
   form.SetTransitionPacing(0);
   QImage composed;
   QTimer::singleShot(0, &form, [&] {

@@ -36,10 +36,10 @@ class RunCommandsTest : public test::DesignerFixture {
     elapsed.start();
     QObject::connect(&watch, &QTimer::timeout, [&] {
       for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* player = qobject_cast<TSlidePrepForm*>(w);
+        auto* player = qobject_cast<SlidePrepForm*>(w);
         if (!player) continue;
         if (!ran) {
-          QObject::connect(player, &TSlidePrepForm::StateChanged, player, [this, player] {
+          QObject::connect(player, &SlidePrepForm::StateChanged, player, [this, player] {
             if (player->Runner().SlideReady() &&
                 player->SlidesPresented() > static_cast<int>(played.size())) {
               played.push_back(player->Runner().CurrentIndex());

@@ -54,7 +54,7 @@ TEST(ShowMotion, ThePictureZoomsPausesWithPAndCrossFadesOn) {
   std::vector<SlideRecord> slides{moving, blue};
 
   QtPrompts prompts(nullptr);
-  TSlidePrepForm form(slides, &prompts);
+  SlidePrepForm form(slides, &prompts);
   form.SetTransitionPacing(1);
   double early = 0, later = 0;
   QImage pausedAt, pausedAfter;

@@ -98,7 +98,7 @@ std::vector<float> PlayToDisk(Show& show, bool escapeAfterFirstSlide = false) {
   ScopedEnv file("SDL_DISKAUDIOFILE", raw);
   test::FakePrompts prompts;
   {
-    TSlidePrepForm form(show.slides, &prompts, nullptr, show.music);
+    SlidePrepForm form(show.slides, &prompts, nullptr, show.music);
     QTimer limit;
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &form, [&] { form.close(); });

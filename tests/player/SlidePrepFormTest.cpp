@@ -37,7 +37,7 @@ SlideRecord Blank(uint32_t background, uint8_t mode, int16_t seconds) {
 
 // Runs the window's show; `during` is called once the first slide is up. Returns
 // exec()'s result, or -1 when the show did not end within the time limit.
-int RunShow(TSlidePrepForm& form, std::function<void()> during = {}, int limitMs = 10000,
+int RunShow(SlidePrepForm& form, std::function<void()> during = {}, int limitMs = 10000,
             double pacing = 0) {
   form.SetTransitionPacing(pacing);
   bool timedOut = false;
@@ -66,7 +66,7 @@ int RunShow(TSlidePrepForm& form, std::function<void()> during = {}, int limitMs
 TEST(SlidePrepForm, TimedShowPlaysToTheEndAndRestoresThePointer) {
   std::vector<SlideRecord> slides = {Blank(0x000000FF, TimeElapsed, 0),
                                      Blank(0x0000FF00, TimeElapsed, 0)};
-  TSlidePrepForm form(slides);
+  SlidePrepForm form(slides);
   EXPECT_EQ(form.Canvas()->geometry(), QRect(QPoint(0, 0), form.size()));
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(RunShow(form), 1);
@@ -80,7 +80,7 @@ TEST(SlidePrepForm, TimedShowPlaysToTheEndAndRestoresThePointer) {
 
 TEST(SlidePrepForm, PointerIsHiddenDuringTheShowAndEscEndsIt) {
   std::vector<SlideRecord> slides = {Blank(0, EnterPressed, 0), Blank(0, EnterPressed, 0)};
-  TSlidePrepForm form(slides);
+  SlidePrepForm form(slides);
   form.Runner().SetLoop(true);
   bool hidden = false;
   Qt::WindowStates state;
@@ -99,7 +99,7 @@ TEST(SlidePrepForm, ClicksAndKeysStepThroughTheShow) {
   std::vector<SlideRecord> slides = {Blank(0x000000FF, EnterPressed, 0),
                                      Blank(0x0000FF00, EnterPressed, 0),
                                      Blank(0x00FF0000, EnterPressed, 0)};
-  TSlidePrepForm form(slides);
+  SlidePrepForm form(slides);
   std::vector<int> seen;
   auto waitFor = [&](int index) {
     QElapsedTimer t;
@@ -131,7 +131,7 @@ TEST(SlidePrepForm, ClicksAndKeysStepThroughTheShow) {
 TEST(SlidePrepForm, PauseShowsMessageThenGoesOn) {
   test::FakePrompts prompts;
   std::vector<SlideRecord> slides = {Blank(0, EnterPressed, 0), Blank(0, TimeElapsed, 0)};
-  TSlidePrepForm form(slides, &prompts);
+  SlidePrepForm form(slides, &prompts);
   const int result = RunShow(form, [&] { QTest::keyClick(&form, Qt::Key_P); });
   EXPECT_EQ(result, 1);
   ASSERT_EQ(prompts.asked.size(), 1u);
@@ -145,7 +145,7 @@ TEST(SlidePrepForm, PauseMessageOfTheProgramIsTheShowWindowsOwn) {
   QWidget designer;
   QtPrompts programPrompts(&designer);
   std::vector<SlideRecord> slides = {Blank(0, EnterPressed, 0), Blank(0, TimeElapsed, 0)};
-  TSlidePrepForm form(slides, &programPrompts);
+  SlidePrepForm form(slides, &programPrompts);
   QWidget* boxParent = nullptr;
   QString boxText;
   QTimer poll;
@@ -165,7 +165,7 @@ TEST(SlidePrepForm, PauseMessageOfTheProgramIsTheShowWindowsOwn) {
 
 // Waits until slide `index` is fully on screen, then a little longer so that anything armed
 // meanwhile has its chance to move on.
-void SettleOn(TSlidePrepForm& form, int index) {
+void SettleOn(SlidePrepForm& form, int index) {
   QElapsedTimer t;
   t.start();
   while ((form.Runner().CurrentIndex() != index || !form.Runner().SlideReady()) &&
@@ -191,7 +191,7 @@ TEST(SlidePrepForm, KeyPressedDuringATransitionActsOnceAtTheNextChange) {
     std::vector<SlideRecord> slides = {Blank(0x000000FF, EnterPressed, 0), b,
                                        Blank(0x00FF0000, EnterPressed, 0),
                                        Blank(0x00FFFFFF, TimeElapsed, 0)};
-    TSlidePrepForm form(slides, &prompts);
+    SlidePrepForm form(slides, &prompts);
     int transitionsOfB = 0;
     bool posted = false;
     int shownAfterwards = -1;
@@ -225,7 +225,7 @@ TEST(SlidePrepForm, ASlideLikeThePreviousOneStillPlaysItsTransition) {
   SlideRecord same = Blank(0x00336699, TimeElapsed, 0);
   same.Effect = 1;
   std::vector<SlideRecord> slides = {same, same, Blank(0, EnterPressed, 0)};
-  TSlidePrepForm form(slides);
+  SlidePrepForm form(slides);
   int framesOfSecond = 0;
   form.Canvas()->SetFrameObserver([&](int, const QRegion&) {
     if (form.Runner().CurrentIndex() == 1) ++framesOfSecond;
@@ -312,7 +312,7 @@ TEST_P(SoundTiming, SlideWithRealSoundFollowsItsRule) {
   slide.SoundName = FileNameOf(wave);
   std::vector<SlideRecord> slides = {slide};
   test::FakePrompts prompts;
-  TSlidePrepForm form(slides, &prompts);
+  SlidePrepForm form(slides, &prompts);
 
   QElapsedTimer clock;
   std::optional<int64_t> endedAfter;
@@ -354,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SlidePrepForm, ClosedBySystemEndsRunAndRestoresEverything) {
   std::vector<SlideRecord> slides = {Blank(0, TimeElapsed, 60), Blank(0, TimeElapsed, 60)};
-  TSlidePrepForm form(slides);
+  SlidePrepForm form(slides);
   const int result = RunShow(form, [&] { form.close(); });
   EXPECT_EQ(result, 0);
   EXPECT_FALSE(form.AdvanceTimerActive());
@@ -367,7 +367,7 @@ TEST(SlidePrepForm, OtherWindowsTakeNoInputDuringTheShow) {
   QWidget other;
   other.show();
   std::vector<SlideRecord> slides = {Blank(0, EnterPressed, 0)};
-  TSlidePrepForm form(slides);
+  SlidePrepForm form(slides);
   bool enabledDuring = true;
   RunShow(form, [&] {
     enabledDuring = other.isEnabled();
@@ -383,7 +383,7 @@ TEST(SlidePrepForm, TouchAndBlankKeysDriveTheShow) {
   std::vector<SlideRecord> slides = {Blank(0x000000FF, EnterPressed, 0),
                                      Blank(0x0000FF00, EnterPressed, 0),
                                      Blank(0x00FF0000, EnterPressed, 0)};
-  TSlidePrepForm form(slides);
+  SlidePrepForm form(slides);
   std::unique_ptr<QPointingDevice> touch(QTest::createTouchDevice());
   const QPoint middle(form.width() / 2, form.height() / 2);
   const QPoint left(middle.x() - 200, middle.y() + 10);

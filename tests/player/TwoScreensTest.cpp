@@ -56,9 +56,9 @@ TEST_F(TwoScreens, ShowFillsTheOtherScreenWhileTheDesignerAndThePresenterFollowI
   ClickCell(0);
   std::vector<int> designerCurrent;  // the strip's current slide at each slide
   QTimer::singleShot(0, [&] {
-    TSlidePrepForm* player = nullptr;
+    SlidePrepForm* player = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* p = qobject_cast<TSlidePrepForm*>(w); p && p->isVisible()) player = p;
+      if (auto* p = qobject_cast<SlidePrepForm*>(w); p && p->isVisible()) player = p;
     }
     if (!player || !player->Presenter()) {
       ADD_FAILURE() << "no show, or no presenter's window beside it";

@@ -19,7 +19,7 @@ class AboutTest : public ::testing::Test {
 };
 
 TEST_F(AboutTest, TextsFitAndTheOkButtonHasTheFocus) {
-  TAboutForm about;
+  AboutForm about;
   about.show();
   QCoreApplication::processEvents();
   EXPECT_TRUE(about.findChild<QPlainTextEdit*>("Comments")->isReadOnly());
@@ -43,7 +43,7 @@ TEST_F(AboutTest, TextsFitAndTheOkButtonHasTheFocus) {
 TEST_F(AboutTest, OkAndEnterCloseTheModalBoxWithOk) {
   for (bool useEnter : {false, true}) {
     SCOPED_TRACE(useEnter ? "Enter" : "OK button");
-    TAboutForm about;
+    AboutForm about;
     QTimer::singleShot(0, &about, [&] {
       if (useEnter) {
         QTest::keyClick(&about, Qt::Key_Return);

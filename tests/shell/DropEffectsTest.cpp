@@ -6,14 +6,14 @@
 namespace lrw {
 namespace {
 
-constexpr TDropEffectSet kStrip = deCopy | deMove;  // what the slide strip accepts
-constexpr TDropEffectSet kAll = deCopy | deMove | deLink;
+constexpr DropEffectSet kStrip = deCopy | deMove;  // what the slide strip accepts
+constexpr DropEffectSet kAll = deCopy | deMove | deLink;
 
 TEST(DropEffects, TheKeysAndBothSidesChooseTheEffect) {
   struct Case {
     const char* what;
     DropEffectQuery query;
-    TDropEffect expected;
+    DropEffect expected;
   };
   const Case cases[] = {
       {"plain drag", {false, false, false, false, kStrip, kAll}, deCopy},

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 class DroppedFiles : public ::testing::Test {
  protected:
   fs::path dir_;
-  TShortcutLink link_;
+  ShortcutLink link_;
 
   void SetUp() override {
     dir_ = fs::temp_directory_path() /

@@ -46,7 +46,7 @@ class ShortcutLinkTest : public ::testing::Test {
 
   // Reads a link that must fail; returns the message.
   std::string ReadError(const std::vector<uint8_t>& bytes) {
-    TShortcutLink link;
+    ShortcutLink link;
     link.ShortcutFile = WriteFile("bad.lnk", bytes);
     const Result<void> read = link.ReadLink();
     return read ? "no error" : read.error().message;
@@ -56,9 +56,9 @@ class ShortcutLinkTest : public ::testing::Test {
 };
 
 TEST_F(ShortcutLinkTest, NewLinkHasTheDesignerDefaults) {
-  const TShortcutLink link;
+  const ShortcutLink link;
   EXPECT_EQ(link.HotKey(), " ");
-  EXPECT_EQ(link.ShowCmd(), TShowCmd::scShowMaximized);
+  EXPECT_EQ(link.ShowCmd(), ShowCommand::ShowMaximized);
   EXPECT_EQ(link.StoredShowCmd(), 3);
   EXPECT_EQ(link.IconNumber, 0);
 }
@@ -77,7 +77,7 @@ TEST_F(ShortcutLinkTest, RelativePathToExistingPictureFillsEveryProperty) {
   fields.showCommand = 7;
   fields.hotKey = 0x0646;  // Ctrl+Alt+F: the modifiers are dropped
 
-  TShortcutLink link;
+  ShortcutLink link;
   link.ShortcutFile = WriteFile("photo.lnk", BuildLink(fields));
   ASSERT_TRUE(link.ReadLink());
   EXPECT_EQ(link.Target, picture);
@@ -86,7 +86,7 @@ TEST_F(ShortcutLinkTest, RelativePathToExistingPictureFillsEveryProperty) {
   EXPECT_EQ(link.Arguments, "/s /r");
   EXPECT_EQ(link.IconLocation, *fields.iconLocation);
   EXPECT_EQ(link.IconNumber, 5);
-  EXPECT_EQ(link.ShowCmd(), TShowCmd::scShowMinimized);
+  EXPECT_EQ(link.ShowCmd(), ShowCommand::ShowMinimized);
   EXPECT_EQ(link.HotKey(), "F");
 }
 
@@ -118,7 +118,7 @@ TEST_F(ShortcutLinkTest, ResolvedTargetsAndPathsThatDoNotExistHere) {
     fields.relativePath = c.relative;
     fields.localPath = c.local;
     fields.name = "new";
-    TShortcutLink link;
+    ShortcutLink link;
     link.Target = "old target";
     link.Description = "old";
     link.ShortcutFile = WriteFile("links/case.lnk", BuildLink(fields));
@@ -142,7 +142,7 @@ TEST_F(ShortcutLinkTest, UnresolvedLinkChangesNothing) {
   fields.showCommand = 7;
   fields.hotKey = 'Q';
   fields.iconIndex = 4;
-  TShortcutLink link;
+  ShortcutLink link;
   link.Target = "/keep/me.jpg";
   link.ShortcutFile = WriteFile("gone.lnk", BuildLink(fields));
   ASSERT_TRUE(link.ReadLink());
@@ -150,7 +150,7 @@ TEST_F(ShortcutLinkTest, UnresolvedLinkChangesNothing) {
   EXPECT_EQ(link.Description, "");
   EXPECT_EQ(link.Arguments, "");
   EXPECT_EQ(link.HotKey(), " ");
-  EXPECT_EQ(link.ShowCmd(), TShowCmd::scShowMaximized);
+  EXPECT_EQ(link.ShowCmd(), ShowCommand::ShowMaximized);
   EXPECT_EQ(link.IconNumber, 0);
 }
 
@@ -160,21 +160,21 @@ TEST_F(ShortcutLinkTest, StoredHotKeyAndShowCommandAsRead) {
     uint16_t hotKey;
     uint32_t show;
     std::string key;
-    TShowCmd cmd;
+    ShowCommand cmd;
   };
   const Case cases[] = {
-      {0, 3, " ", TShowCmd::scShowMaximized},
-      {0x0200, 7, " ", TShowCmd::scShowMinimized},  // modifiers without a key
-      {'7', 1, "7", TShowCmd::scShowNormal},
-      {0x0170, 9, "P", TShowCmd::scShowNormal},  // F1's key code is a lower-case p
-      {0x05, 0, " ", TShowCmd::scShowNormal},
+      {0, 3, " ", ShowCommand::ShowMaximized},
+      {0x0200, 7, " ", ShowCommand::ShowMinimized},  // modifiers without a key
+      {'7', 1, "7", ShowCommand::ShowNormal},
+      {0x0170, 9, "P", ShowCommand::ShowNormal},  // F1's key code is a lower-case p
+      {0x05, 0, " ", ShowCommand::ShowNormal},
   };
   for (const Case& c : cases) {
     LinkFields fields;
     fields.relativePath = "p.jpg";
     fields.hotKey = c.hotKey;
     fields.showCommand = c.show;
-    TShortcutLink link;
+    ShortcutLink link;
     link.ShortcutFile = WriteFile("k.lnk", BuildLink(fields));
     ASSERT_TRUE(link.ReadLink());
     EXPECT_EQ(link.HotKey(), c.key) << c.hotKey;
@@ -190,7 +190,7 @@ TEST(ShortcutLinkProperties, HotKeySetter) {
       {"\u00e9", "\u00e9"}, {"\xE9", "\u00e9"},  // a stray byte is Windows-1252
   };
   for (const auto& [in, out] : cases) {
-    TShortcutLink link;
+    ShortcutLink link;
     link.SetHotKey("Q");
     link.SetHotKey(in);
     EXPECT_EQ(link.HotKey(), out) << in;
@@ -198,10 +198,10 @@ TEST(ShortcutLinkProperties, HotKeySetter) {
 }
 
 TEST(ShortcutLinkProperties, ShowCmdSetterStoresTheSystemCodes) {
-  const std::pair<TShowCmd, int> cases[] = {
-      {TShowCmd::scShowMaximized, 3}, {TShowCmd::scShowMinimized, 7}, {TShowCmd::scShowNormal, 9}};
+  const std::pair<ShowCommand, int> cases[] = {
+      {ShowCommand::ShowMaximized, 3}, {ShowCommand::ShowMinimized, 7}, {ShowCommand::ShowNormal, 9}};
   for (const auto& [cmd, code] : cases) {
-    TShortcutLink link;
+    ShortcutLink link;
     link.SetShowCmd(cmd);
     EXPECT_EQ(link.StoredShowCmd(), code);
     EXPECT_EQ(link.ShowCmd(), cmd);
@@ -215,7 +215,7 @@ TEST_F(ShortcutLinkTest, AnsiStringsAreWindows1252) {
   fields.name = "Caf\xE9 \x80";
   fields.relativePath = "\xE9t\xE9.jpg";
   fields.arguments = std::string("x\0y", 3);  // text ends at an embedded zero
-  TShortcutLink link;
+  ShortcutLink link;
   link.ShortcutFile = WriteFile("ansi.lnk", BuildLink(fields));
   ASSERT_TRUE(link.ReadLink());
   EXPECT_EQ(link.Description, "Caf\u00e9 \u20ac");
@@ -242,7 +242,7 @@ TEST_F(ShortcutLinkTest, FilesThatAreNoShortcutCannotBeOpened) {
     EXPECT_EQ(ReadError(bytes), kShortcutOpenError);
   }
   for (const std::string& file : {(dir_ / "missing.lnk").string(), dir_.string(), std::string()}) {
-    TShortcutLink link;
+    ShortcutLink link;
     link.ShortcutFile = file;
     const Result<void> read = link.ReadLink();
     ASSERT_FALSE(read) << file;

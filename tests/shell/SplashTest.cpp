@@ -27,10 +27,10 @@ class FakeTimer : public IntervalTimer {
 
 // A splash whose timer and "process pending messages" step the test controls.
 struct SplashUnderTest {
-  explicit SplashUnderTest(std::function<void(TSplashForm&)> whileShowing = nullptr) {
+  explicit SplashUnderTest(std::function<void(SplashForm&)> whileShowing = nullptr) {
     auto t = std::make_unique<FakeTimer>();
     timer = t.get();
-    form = std::make_unique<TSplashForm>(std::move(t), [this, whileShowing] {
+    form = std::make_unique<SplashForm>(std::move(t), [this, whileShowing] {
       if (whileShowing) whileShowing(*form);
     });
   }
@@ -42,7 +42,7 @@ struct SplashUnderTest {
   bool Closed() const { return !form->isVisible() && form->result() == QDialog::Accepted; }
 
   FakeTimer* timer = nullptr;
-  std::unique_ptr<TSplashForm> form;
+  std::unique_ptr<SplashForm> form;
 };
 
 class SplashTest : public ::testing::Test {
@@ -73,7 +73,7 @@ TEST_F(SplashTest, ShowsVersionAndStatusAndArmsFiveSecondTimer) {
 
 TEST_F(SplashTest, PanelClickWhileShowingIsRememberedAndClosesOnceShown) {
   bool readyDuringClick = true;
-  SplashUnderTest s([&](TSplashForm& f) {
+  SplashUnderTest s([&](SplashForm& f) {
     readyDuringClick = f.Ready();
     QTest::mouseClick(f.findChild<QFrame*>("Panel2"), Qt::LeftButton);
   });
@@ -85,7 +85,7 @@ TEST_F(SplashTest, PanelClickWhileShowingIsRememberedAndClosesOnceShown) {
 }
 
 TEST_F(SplashTest, FormPressSpaceAndLogoWhileShowingAreIgnored) {
-  SplashUnderTest s([](TSplashForm& f) {
+  SplashUnderTest s([](SplashForm& f) {
     QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(1, 1));
     QTest::keyClick(&f, Qt::Key_Space);
     QTest::mouseClick(f.findChild<QLabel*>("Image1"), Qt::LeftButton);
@@ -102,34 +102,34 @@ TEST_F(SplashTest, FormPressSpaceAndLogoWhileShowingAreIgnored) {
 TEST_F(SplashTest, AfterShowingWhatClosesAndWhatDoesNot) {
   struct Case {
     const char* what;
-    std::function<void(TSplashForm&)> act;
+    std::function<void(SplashForm&)> act;
     bool closes;
   };
   const Case cases[] = {
       {"click Panel1",
-       [](TSplashForm& f) { QTest::mouseClick(f.findChild<QFrame*>("Panel1"), Qt::LeftButton); },
+       [](SplashForm& f) { QTest::mouseClick(f.findChild<QFrame*>("Panel1"), Qt::LeftButton); },
        true},
       {"click Panel2",
-       [](TSplashForm& f) { QTest::mouseClick(f.findChild<QFrame*>("Panel2"), Qt::LeftButton); },
+       [](SplashForm& f) { QTest::mouseClick(f.findChild<QFrame*>("Panel2"), Qt::LeftButton); },
        true},
       {"click version",
-       [](TSplashForm& f) {
+       [](SplashForm& f) {
          QTest::mouseClick(f.findChild<QLabel*>("lblCurrent_Release"), Qt::LeftButton);
        },
        true},
       {"press on form",
-       [](TSplashForm& f) { QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(1, 1)); }, true},
-      {"Space", [](TSplashForm& f) { QTest::keyClick(&f, Qt::Key_Space); }, true},
+       [](SplashForm& f) { QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(1, 1)); }, true},
+      {"Space", [](SplashForm& f) { QTest::keyClick(&f, Qt::Key_Space); }, true},
       {"click logo",
-       [](TSplashForm& f) { QTest::mouseClick(f.findChild<QLabel*>("Image1"), Qt::LeftButton); },
+       [](SplashForm& f) { QTest::mouseClick(f.findChild<QLabel*>("Image1"), Qt::LeftButton); },
        false},
       {"click status",
-       [](TSplashForm& f) {
+       [](SplashForm& f) {
          QTest::mouseClick(f.findChild<QLabel*>("lblWorking"), Qt::LeftButton);
        },
        false},
-      {"Esc", [](TSplashForm& f) { QTest::keyClick(&f, Qt::Key_Escape); }, false},
-      {"Enter", [](TSplashForm& f) { QTest::keyClick(&f, Qt::Key_Return); }, false},
+      {"Esc", [](SplashForm& f) { QTest::keyClick(&f, Qt::Key_Escape); }, false},
+      {"Enter", [](SplashForm& f) { QTest::keyClick(&f, Qt::Key_Return); }, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -145,7 +145,7 @@ TEST_F(SplashTest, AfterShowingWhatClosesAndWhatDoesNot) {
 TEST_F(SplashTest, LooksLikeTheLogoInAThinBorder) {
   SplashUnderTest s;
   s.Show();
-  EXPECT_EQ(s.form->size(), QSize(TSplashForm::kClientWidth + 2, TSplashForm::kClientHeight + 2));
+  EXPECT_EQ(s.form->size(), QSize(SplashForm::kClientWidth + 2, SplashForm::kClientHeight + 2));
   EXPECT_EQ(s.form->findChild<QLabel*>("Image1")->size(), QSize(310, 134));
   ASSERT_FALSE(s.form->findChild<QLabel*>("Image1")->pixmap().isNull())
       << "the logo resource is missing";

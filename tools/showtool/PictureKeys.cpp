@@ -57,7 +57,7 @@ Result<void> ApplyPictureKey(SlideRecord& s, const std::string& key, const std::
     if (fit != PictureFit::Own && fit != PictureFit::Fit && fit != PictureFit::Fill)
       return Fail(bad);
     if (s.IsBlank()) return {};
-    TLoadPictureModule loader;
+    LoadPictureModule loader;
     const std::string path = Cp1252ToUtf8(s.PicturePath());
     const LoadPictureResult picture = loader.LoadPicture(path, LoaderMode::ThumbnailMode);
     if (!picture || picture->fullWidth <= 0) {
