@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
   slide.PictureName = lrw::FileNameOf(photo);
   slide.Motion.kind = lrw::MotionKind::ZoomIn;
   slide.Motion.strength = 60;
-  for (const auto [w, h] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
+  for (const auto& [w, h] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
     lrw::LoadPictureModule loader;
     lrw::MotionPicture motion;
     const auto p0 = std::chrono::steady_clock::now();

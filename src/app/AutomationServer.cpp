@@ -66,13 +66,12 @@ bool AutomationServer::Register(const QDBusConnection& bus) {
   watcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
   connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this, &AutomationServer::ClientGone);
   connect(&object_, &SlideShowOLE::ControllerMessage, this, &AutomationServer::SendMessage);
-  connect(
-      &object_, &SlideShowOLE::NotSaved, this, [this](const QString& file, const QString& why) {
-        QDBusMessage signal =
-            QDBusMessage::createSignal(kAutomationObjectPath, kAutomationServiceName, "NotSaved");
-        signal << file << why;
-        connection_->send(signal);
-      });
+  connect(&object_, &SlideShowOLE::NotSaved, this, [this](const QString& file, const QString& why) {
+    QDBusMessage signal =
+        QDBusMessage::createSignal(kAutomationObjectPath, kAutomationServiceName, "NotSaved");
+    signal << file << why;
+    connection_->send(signal);
+  });
   return true;
 }
 

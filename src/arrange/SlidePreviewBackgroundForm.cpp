@@ -308,10 +308,10 @@ void SlidePreviewBackgroundForm::HandleKey(int key, Qt::KeyboardModifiers modifi
 
 std::vector<PreviewForm*> SlidePreviewBackgroundForm::Forms() const {
   std::vector<PreviewForm*> forms;
-  for (PreviewForm* form : {static_cast<PreviewForm*>(pictureForm_.data()),
-                             static_cast<PreviewForm*>(captionForm_.data()),
-                             static_cast<PreviewForm*>(startForm_.data()),
-                             static_cast<PreviewForm*>(endForm_.data())}) {
+  for (PreviewForm* form :
+       {static_cast<PreviewForm*>(pictureForm_.data()),
+        static_cast<PreviewForm*>(captionForm_.data()),
+        static_cast<PreviewForm*>(startForm_.data()), static_cast<PreviewForm*>(endForm_.data())}) {
     if (form) forms.push_back(form);
   }
   return forms;

@@ -46,11 +46,15 @@ class Unexpected {
   E error_;
 };
 
-inline Unexpected<Error> Fail(std::string text) { return Unexpected<Error>(Error(std::move(text))); }
+inline Unexpected<Error> Fail(std::string text) {
+  return Unexpected<Error>(Error(std::move(text)));
+}
 inline Unexpected<Error> Fail(ErrorKind kind, std::string text = {}) {
   return Unexpected<Error>(Error(kind, std::move(text)));
 }
-inline Unexpected<Error> Fail(Error error) { return Unexpected<Error>(std::move(error)); }
+inline Unexpected<Error> Fail(Error error) {
+  return Unexpected<Error>(std::move(error));
+}
 
 template <typename T, typename E = Error>
 class [[nodiscard]] Result {
@@ -62,9 +66,9 @@ class [[nodiscard]] Result {
   Result(const T& value) : state_(std::in_place_index<0>, value) {}
   Result(T&& value) : state_(std::in_place_index<0>, std::move(value)) {}
   template <typename U>
-    requires(std::is_constructible_v<T, U &&> && !std::is_same_v<std::remove_cvref_t<U>, T> &&
-             !std::is_same_v<std::remove_cvref_t<U>, Result>)
-  Result(U&& value) : state_(std::in_place_index<0>, std::forward<U>(value)) {}
+  requires(std::is_constructible_v<T, U&&> && !std::is_same_v<std::remove_cvref_t<U>, T> &&
+           !std::is_same_v<std::remove_cvref_t<U>, Result>) Result(U&& value)
+      : state_(std::in_place_index<0>, std::forward<U>(value)) {}
   template <typename G>
   Result(Unexpected<G> failure) : state_(std::in_place_index<1>, std::move(failure).error()) {}
 

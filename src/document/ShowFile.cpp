@@ -378,7 +378,8 @@ Result<ShowFileContent> OpenShowFile(SlideShowDocument& doc, const std::string& 
   if (!result) return result;
   // Also on damage the old slides go: the document now belongs to `path`, and a later
   // save must not write another show's slides over it.
-  doc.Load(std::move(result->slides), path, result->loop, std::move(result->music), result->shuffle);
+  doc.Load(std::move(result->slides), path, result->loop, std::move(result->music),
+           result->shuffle);
   result->slides.clear();
   result->music = ShowMusic{};
   return result;

@@ -38,7 +38,8 @@ std::vector<MarkedText> MarkedFeaturesBeyondVersion4(const SlideShowDocument& do
                                    static_cast<int>(n)));
   }
   if (doc.Shuffle()) {
-    features.push_back(TermText("lrw::Messages", LRW_TR_NOOP("lrw::Messages", "the shuffled order")));
+    features.push_back(
+        TermText("lrw::Messages", LRW_TR_NOOP("lrw::Messages", "the shuffled order")));
   }
   for (MarkedText& phrase : SlideFeaturesBeyondVersion4(doc.Slides())) {
     features.push_back(std::move(phrase));

@@ -73,7 +73,7 @@ void SlideTransitionForm::OnReleaseTimer() {
 }
 
 SlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owner,
-                                         double pacingFactor) {
+                                        double pacingFactor) {
   QPointer<SlideTransitionForm> form = new SlideTransitionForm(owner);
   form->Image()->SetPacingFactor(pacingFactor);
   const std::optional<Bitmap> first = LoadBitmapResource("TRANSPREVIEW1");

@@ -34,6 +34,6 @@ class SlideTransitionForm : public QWidget {
 // box is used). Returns at the end of the transition; each call opens a further window.
 // `pacingFactor` stretches the transition's time (1 is the designed speed, 0 plays it at once).
 SlideTransitionForm* ShowTransitionDemo(const SlideRecord& slide, QWidget* owner = nullptr,
-                                         double pacingFactor = 1.0);
+                                        double pacingFactor = 1.0);
 
 }  // namespace lrw

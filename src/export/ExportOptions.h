@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "document/TextMark.h"
 #include "base/Result.h"
+#include "document/TextMark.h"
 
 namespace lrw {
 

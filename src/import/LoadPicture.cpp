@@ -77,12 +77,12 @@ LoadPictureResult LoadPictureModule::LoadPicture(const std::string& path, Loader
 }
 
 LoadPictureResult LoadPictureModule::LoadPictureForSize(const std::string& path, int maxWidth,
-                                                         int maxHeight) const {
+                                                        int maxHeight) const {
   return Load(path, std::max(1, maxWidth), std::max(1, maxHeight), false);
 }
 
 LoadPictureResult LoadPictureModule::Load(const std::string& path, int hintWidth, int hintHeight,
-                                           bool thumbnail) const {
+                                          bool thumbnail) const {
   const std::optional<int> format = PictureFormatOf(path);
   if (!format || *format == kFormatMov) return Fail(ErrorKind::NotHandled);
   Result<DecodedPicture> picture;
@@ -97,9 +97,8 @@ LoadPictureResult LoadPictureModule::Load(const std::string& path, int hintWidth
   return Fail("Unable to read the picture " + path + ": " + picture.error().message + ".");
 }
 
-Result<DecodedPicture> LoadPictureModule::Decode(const std::string& path, int format,
-                                                  int hintWidth, int hintHeight,
-                                                  bool thumbnail) const {
+Result<DecodedPicture> LoadPictureModule::Decode(const std::string& path, int format, int hintWidth,
+                                                 int hintHeight, bool thumbnail) const {
   if (format == kFormatAvi) return DecodeVideoStill(path, thumbnail);
   if (format == kFormatEmf || format == kFormatGem) {
     return DecodeDrawing(path, format, hintWidth, hintHeight, thumbnail);

@@ -100,7 +100,7 @@ RunnerKey RunnerKeyFromQt(int qtKey) {
 }
 
 SlidePrepForm::SlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts,
-                               QWidget* parent, const ShowMusic& music)
+                             QWidget* parent, const ShowMusic& music)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       soundPlayer_(&PostToUiThread),
       showAudio_(music.Present() ? std::make_unique<ShowAudio>(music, &PostToUiThread) : nullptr),

@@ -48,7 +48,7 @@ class SlidePrepForm : public QWidget, private RunnerScreen {
   // With `music`, the slides' sounds and the music play through one mixed output
   // (ShowAudio) instead of the slide sound player.
   explicit SlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* prompts = nullptr,
-                          QWidget* parent = nullptr, const ShowMusic& music = {});
+                         QWidget* parent = nullptr, const ShowMusic& music = {});
   ~SlidePrepForm() override;
 
   // The runner: set its start, loop and shuffle before exec().
@@ -136,7 +136,7 @@ class SlidePrepForm : public QWidget, private RunnerScreen {
   void ShowStateChanged() override;
 
   // Controls; their object names are those of the window's design.
-  FxImage* slideCanvas_ = nullptr;   // "SlideCanvas"
+  FxImage* slideCanvas_ = nullptr;    // "SlideCanvas"
   QPushButton* endButton_ = nullptr;  // "Button1", hidden; a click ends the modal run with OK
   QPlainTextEdit* memo_ = nullptr;    // "Memo1", hidden and unused
   MediaPlayer soundPlayer_;           // the slides' sounds in a show without music

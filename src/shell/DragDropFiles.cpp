@@ -87,7 +87,7 @@ void DragDropFiles::DetachTarget() {
 }
 
 DropEffect DragDropFiles::EffectFor(const QMimeData* data, QObject* source,
-                                      Qt::KeyboardModifiers keys, Qt::DropActions allowed) const {
+                                    Qt::KeyboardModifiers keys, Qt::DropActions allowed) const {
   if (!HasLocalFiles(data)) return deNone;
   DropEffectQuery query;
   query.ownDrag = source && control_ && (source == control_ || source == attachedTo_);

@@ -66,7 +66,7 @@ class DragDropFiles : public QObject {
   void DetachTarget();
   QWidget* DropWidget() const;
   DropEffect EffectFor(const QMimeData* data, QObject* source, Qt::KeyboardModifiers keys,
-                        Qt::DropActions allowed) const;
+                       Qt::DropActions allowed) const;
   // Accepts the event with `effect` as the answer to the source, or refuses it for none.
   static void Answer(QDropEvent& event, DropEffect effect);
 

@@ -78,8 +78,8 @@ class ShortcutLink {
 
   std::string HotKey() const;             // one character; " " when none
   void SetHotKey(std::string_view text);  // upper-cased first char, below 32 -> blank
-  ShowCommand ShowCmd() const;               // 3 -> maximized, 7 -> minimized, else normal
-  void SetShowCmd(ShowCommand cmd);          // stores 3 / 7 / 9
+  ShowCommand ShowCmd() const;            // 3 -> maximized, 7 -> minimized, else normal
+  void SetShowCmd(ShowCommand cmd);       // stores 3 / 7 / 9
   int StoredShowCmd() const { return showCmd_; }
 
   // Reads ShortcutFile into the other properties. Fails when the file cannot be read, is

@@ -37,8 +37,8 @@ QFrame* MakePanel(QWidget* parent, const QRect& r, QFrame::Shadow shadow, const 
 
 }  // namespace
 
-SplashForm::SplashForm(std::unique_ptr<IntervalTimer> timer,
-                         std::function<void()> processMessages, QWidget* parent)
+SplashForm::SplashForm(std::unique_ptr<IntervalTimer> timer, std::function<void()> processMessages,
+                       QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       timer_(timer ? std::move(timer) : std::make_unique<QtIntervalTimer>()),
       processMessages_(processMessages ? std::move(processMessages)

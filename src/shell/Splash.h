@@ -24,7 +24,7 @@ class SplashForm : public QDialog {
   // `timer` defaults to a QTimer; `processMessages` (run once while showing)
   // defaults to QCoreApplication::processEvents.
   explicit SplashForm(std::unique_ptr<IntervalTimer> timer = nullptr,
-                       std::function<void()> processMessages = nullptr, QWidget* parent = nullptr);
+                      std::function<void()> processMessages = nullptr, QWidget* parent = nullptr);
   ~SplashForm() override;
 
   // The one closing request: the timer, clicks on the panels and the version

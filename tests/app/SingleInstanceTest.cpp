@@ -10,8 +10,7 @@ namespace lrw {
 namespace {
 
 std::string TempFolder() {
-  auto dir = std::filesystem::temp_directory_path() /
-             ("lrw-lock-" + std::to_string(getpid()));
+  auto dir = std::filesystem::temp_directory_path() / ("lrw-lock-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   return dir.string();
 }

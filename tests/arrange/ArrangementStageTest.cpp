@@ -205,7 +205,7 @@ TEST_F(ArrangeStage, KeptUntouchedTheSlideKeepsItsBytesAndCtrlRightMovesTheCapti
       Open(slide);
       ASSERT_TRUE(Caption()->hasFocus() || !stage->isActiveWindow());
       for (int i = 0; i < moves; ++i) UserKeys("ctrl+Right", Qt::Key_Right, Qt::ControlModifier);
-      QTest::qWaitFor([&] { return Caption()->x() == slide.CaptionLeft + moves; }, 2000);
+      (void)QTest::qWaitFor([&] { return Caption()->x() == slide.CaptionLeft + moves; }, 2000);
       UserKeys("alt+F4", Qt::Key_F4, Qt::AltModifier);
       const std::optional<SlideRecord> kept = Closed();
       ASSERT_TRUE(kept.has_value());
@@ -536,7 +536,9 @@ TEST_F(ArrangeStage, ThePictureIsDrawnAtDevicePixels) {
     for (int y = 0; y < stripes.height(); ++y)
       stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
   const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
-  if (!expected.isEmpty()) ASSERT_EQ(ratio, expected.toDouble());
+  if (!expected.isEmpty()) {
+    ASSERT_EQ(ratio, expected.toDouble());
+  }
   SlideRecord slide = PictureSlide(480, 240);
   ASSERT_TRUE(stripes.save(dir.filePath("pic.bmp"), "BMP"));
   slide.ImageWidth = static_cast<int16_t>(480 / ratio);

@@ -41,7 +41,7 @@ TEST(FramingRules, EveryDragAndKeyEndsInAFramingTheMotionShowsWhole) {
           FitFraming({along(random), along(random), size(random), size(random)}, edges, shape);
       ExpectShownWhole(r, shape);
       for (const ArrowKey key : {ArrowKey::Left, ArrowKey::Up, ArrowKey::Right, ArrowKey::Down}) {
-        for (const auto [ctrl, shift] : {std::pair{true, false}, {true, true}, {false, true}}) {
+        for (const auto& [ctrl, shift] : {std::pair{true, false}, {true, true}, {false, true}}) {
           if (const auto nudged = NudgeFraming(r, key, ctrl, shift, 3, shape))
             ExpectShownWhole(*nudged, shape);
         }

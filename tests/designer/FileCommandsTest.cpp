@@ -143,8 +143,9 @@ TEST_F(FileCommands, TheDesignerClosesOnlyWhenTheSaveHappens) {
       EXPECT_EQ(services.prompts.asked.front().buttons, PromptButtons::YesNoCancel);
       EXPECT_EQ(closed.count(), save == Save::Saved ? 1 : 0);
       EXPECT_EQ(designer.isVisible(), save != Save::Saved);
-      if (save == Save::Saved)
+      if (save == Save::Saved) {
         EXPECT_EQ(ReadShowFile(Path("saved.sho")).value_or(ShowFileContent{}).slides.size(), 1u);
+      }
     }
   }
 }

@@ -222,7 +222,7 @@ TEST(TranslatedMessages, ComposedCoreMessagesAreWholeSentencesInEveryLanguage) {
   const std::string hum = QDir(folder).filePath(QStringLiteral("hum.wav")).toStdString();
   ASSERT_TRUE(test::WriteTestWave(hum, 400, 1));
   damagedSound.SetFileName(hum);
-  damagedSound.Open();
+  EXPECT_FALSE(damagedSound.Open());
   const std::string soundError = damagedSound.ErrorMessage();
   ASSERT_EQ(soundError, "The sound file \"hum.wav\" is damaged.");
 

@@ -499,7 +499,7 @@ TEST(ShowFileDamage, OversizedThumbnailsAreLeftOutAndTheSlidesKept) {
   Append(f, Bytes(5, 0));
   SlideRecord slide = VariedSlide(3);
   slide.Thumbnail = Bitmap(1, 1);
-  for (const auto [w, h] : {std::pair{8192, 8192}, {1025, 60}, {60, -1025}, {1024, 1024}}) {
+  for (const auto& [w, h] : {std::pair{8192, 8192}, {1025, 60}, {60, -1025}, {1024, 1024}}) {
     const Bytes rle(size_t(w) * std::abs(h) / 256 + 4, 0);  // end-of-line escapes
     const Bytes bmp = testing::MakeBmp({40, w, h, 8, 1, {0xFF}}, rle);
     Append(f, RecordBytes(slide));

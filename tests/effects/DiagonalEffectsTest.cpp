@@ -118,7 +118,9 @@ TEST(DiagonalEffectsTest, TwoFrontsCopyALineEachAStepUntilBothReachTheirCorners)
     EXPECT_EQ(BoxOrder(25, c, r),
               FrontsOrder(Slant::Down, c, r, {{c - m - 1, 1 - r, -1}, {c - m - 1, c - 1, 1}}));
     // A single row or column has no quarters; the finishing boxes cover it.
-    if (c > 1 && r > 1) EXPECT_EQ(BoxOrder(26, c, r), QuadOrder(c, r));
+    if (c > 1 && r > 1) {
+      EXPECT_EQ(BoxOrder(26, c, r), QuadOrder(c, r));
+    }
   }
 }
 

@@ -147,7 +147,9 @@ TEST(PlayPaced, OneFramePerRefreshHoldingWhatIsDue) {
     EXPECT_EQ(played.ranges[i].first, next);
     EXPECT_GT(played.ranges[i].second, played.ranges[i].first);
     next = played.ranges[i].second;
-    if (i > 0) EXPECT_GE(played.times[i] - played.times[i - 1], kFrame - 1e-9);
+    if (i > 0) {
+      EXPECT_GE(played.times[i] - played.times[i - 1], kFrame - 1e-9);
+    }
   }
   EXPECT_EQ(next, copies.size());
 }

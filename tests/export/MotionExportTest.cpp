@@ -46,12 +46,6 @@ double Luma(uint32_t p) {
   return (((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255)) / 3.0;
 }
 
-double MeanLuma(const Bitmap& b) {
-  double sum = 0;
-  for (uint32_t p : b.pixels) sum += Luma(p);
-  return sum / static_cast<double>(b.pixels.size());
-}
-
 // The centre of the bright bar nearest the middle of the frame, from the columns' sums.
 double BarNearMiddle(const Bitmap& b) {
   std::vector<double> column(static_cast<size_t>(b.width), 0.0);

@@ -12,7 +12,9 @@
 namespace lrw::test {
 
 // The application is made by the shared test environment (tests/support).
-inline void EnsureApplication() { ASSERT_NE(QApplication::instance(), nullptr); }
+inline void EnsureApplication() {
+  ASSERT_NE(QApplication::instance(), nullptr);
+}
 
 // With LRW_SCREENSHOT_DIR set, keeps a picture of `w` there for people to look at.
 inline void KeepScreenshot(QWidget& w, const QString& name) {

@@ -198,8 +198,9 @@ TEST(ShortcutLinkProperties, HotKeySetter) {
 }
 
 TEST(ShortcutLinkProperties, ShowCmdSetterStoresTheSystemCodes) {
-  const std::pair<ShowCommand, int> cases[] = {
-      {ShowCommand::ShowMaximized, 3}, {ShowCommand::ShowMinimized, 7}, {ShowCommand::ShowNormal, 9}};
+  const std::pair<ShowCommand, int> cases[] = {{ShowCommand::ShowMaximized, 3},
+                                               {ShowCommand::ShowMinimized, 7},
+                                               {ShowCommand::ShowNormal, 9}};
   for (const auto& [cmd, code] : cases) {
     ShortcutLink link;
     link.SetShowCmd(cmd);

@@ -124,9 +124,7 @@ TEST_F(SplashTest, AfterShowingWhatClosesAndWhatDoesNot) {
        [](SplashForm& f) { QTest::mouseClick(f.findChild<QLabel*>("Image1"), Qt::LeftButton); },
        false},
       {"click status",
-       [](SplashForm& f) {
-         QTest::mouseClick(f.findChild<QLabel*>("lblWorking"), Qt::LeftButton);
-       },
+       [](SplashForm& f) { QTest::mouseClick(f.findChild<QLabel*>("lblWorking"), Qt::LeftButton); },
        false},
       {"Esc", [](SplashForm& f) { QTest::keyClick(&f, Qt::Key_Escape); }, false},
       {"Enter", [](SplashForm& f) { QTest::keyClick(&f, Qt::Key_Return); }, false},

@@ -32,6 +32,7 @@ constexpr const char* kUsage =
     "        font=NAME fontsize=N fontstyle=[b][i][u][s] fontcolor=#RRGGBB\n"
     "        sound=PATH ('' for none) playsound=0|1\n"
     "        duration=enter|sound|time seconds=0..120\n"
+    "%s"
     "  with SLIDES = show:\n"
     "        loop=0|1 shuffle=on|off\n"
     "        music=PATH[,PATH...] (music= removes it) musicvolume=0..100\n"
