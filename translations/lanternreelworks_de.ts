@@ -914,12 +914,8 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>lrw::Messages</name>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
-
-Save it as a 4.0 show without it?</source>
-        <translation>Eine Lanternreelworks-4.0-Show kann die zufällige Reihenfolge nicht aufnehmen.
-
-Als 4.0-Show ohne sie speichern?</translation>
+        <source>the shuffled order</source>
+        <translation>die zufällige Reihenfolge</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>

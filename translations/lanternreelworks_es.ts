@@ -914,12 +914,8 @@ Do you want to replace it?</source>
 <context>
     <name>lrw::Messages</name>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
-
-Save it as a 4.0 show without it?</source>
-        <translation>Una presentación de Lanternreelworks 4.0 no conserva el orden aleatorio.
-
-¿Guardarla como presentación 4.0 sin él?</translation>
+        <source>the shuffled order</source>
+        <translation>el orden aleatorio</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>

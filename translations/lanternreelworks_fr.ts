@@ -914,12 +914,8 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>lrw::Messages</name>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
-
-Save it as a 4.0 show without it?</source>
-        <translation>Un diaporama Lanternreelworks 4.0 ne conserve pas l’ordre aléatoire.
-
-L’enregistrer comme diaporama 4.0 sans lui ?</translation>
+        <source>the shuffled order</source>
+        <translation>l’ordre aléatoire</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>

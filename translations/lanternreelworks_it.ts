@@ -914,12 +914,8 @@ Sostituirlo?</translation>
 <context>
     <name>lrw::Messages</name>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
-
-Save it as a 4.0 show without it?</source>
-        <translation>Una presentazione Lanternreelworks 4.0 non conserva l’ordine casuale.
-
-Salvarla come presentazione 4.0 senza di esso?</translation>
+        <source>the shuffled order</source>
+        <translation>l’ordine casuale</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>

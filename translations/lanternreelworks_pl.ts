@@ -914,12 +914,8 @@ Czy chcesz go zastąpić?</translation>
 <context>
     <name>lrw::Messages</name>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
-
-Save it as a 4.0 show without it?</source>
-        <translation>Pokaz Lanternreelworks 4.0 nie przechowuje losowej kolejności.
-
-Zapisać go jako pokaz 4.0 bez niej?</translation>
+        <source>the shuffled order</source>
+        <translation>losowej kolejności</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>

@@ -914,12 +914,8 @@ Pretende substituí-lo?</translation>
 <context>
     <name>lrw::Messages</name>
     <message>
-        <source>A Lanternreelworks 4.0 show does not keep the shuffled order.
-
-Save it as a 4.0 show without it?</source>
-        <translation>Uma apresentação do Lanternreelworks 4.0 não guarda a ordem aleatória.
-
-Guardá-la como apresentação 4.0 sem ela?</translation>
+        <source>the shuffled order</source>
+        <translation>a ordem aleatória</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the selected slides?</source>
