@@ -1,17 +1,8 @@
 #include "player/MotionAhead.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <exception>
 
 namespace lrw {
-namespace {
-
-// Low enough that the frame clock's drawing threads win the cores while both want them.
-constexpr int kWorkerNice = 10;
-
-}  // namespace
 
 MotionAhead::MotionAhead(std::function<void()> arrived)
     : arrived_(std::move(arrived)), worker_([this] { Run(); }) {}
@@ -90,8 +81,6 @@ PreparedMotion MotionAhead::Prepare(const Job& job, LoadPictureModule& loader) {
 }
 
 void MotionAhead::Run() {
-  // The frames of the picture on screen come first: this thread takes what they leave.
-  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kWorkerNice);
   LoadPictureModule loader;  // this thread's own
   for (;;) {
     Job job;
