@@ -19,20 +19,22 @@ MotionAhead::~MotionAhead() {
 
 void MotionAhead::Want(const SlideRecord& slide, size_t slideIndex, QSize deviceSize,
                        double ratio) {
+  std::optional<PreparedMotion> unwanted;  // freed after the lock
   {
     std::lock_guard lock(mutex_);
     wanted_ = ++lastTicket_;
     pending_ = Job{wanted_, slide, slideIndex, deviceSize, ratio};
-    ready_.reset();
+    unwanted.swap(ready_);
   }
   changed_.notify_all();
 }
 
 void MotionAhead::Drop() {
+  std::optional<PreparedMotion> unwanted;  // freed after the lock
   std::lock_guard lock(mutex_);
   wanted_ = 0;
   pending_.reset();
-  ready_.reset();
+  unwanted.swap(ready_);
 }
 
 std::optional<PreparedMotion> MotionAhead::TakeReady() {
@@ -47,7 +49,8 @@ std::optional<PreparedMotion> MotionAhead::TakeReady() {
 PreparedMotion MotionAhead::TakeNow() {
   std::unique_lock lock(mutex_);
   if (pending_ && pending_->ticket == wanted_) {
-    // The worker is still busy with a picture no longer wanted: this one is needed now.
+    // Not started yet (the worker is busy with one no longer wanted, or has not woken):
+    // needed now, so prepared here.
     const Job job = std::move(*pending_);
     pending_.reset();
     wanted_ = 0;
