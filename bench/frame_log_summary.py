@@ -42,12 +42,15 @@ def main():
                   f"  p99 {percentile(draw, 0.99):.2f} ms")
         over = sum(1 for f in mine if f[4] > SLOT)
         skipped = 0
+        longest = 0.0
         for before, after in zip(mine, mine[1:]):
             gap = after[2] + after[4] - (before[2] + before[4])
             if gap < 2000:  # longer: the show's start or end, nothing moved
                 skipped += max(0, int(gap / SLOT + 0.5) - 1)
+                longest = max(longest, gap)
         print(f"  missed: {over} frames handed later than their slot;"
-              f" {skipped} slots passed without a frame")
+              f" {skipped} slots passed without a frame;"
+              f" longest time between two frames {longest:.1f} ms")
 
 
 if __name__ == "__main__":

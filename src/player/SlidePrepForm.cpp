@@ -122,6 +122,11 @@ SlidePrepForm::SlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* pr
   slideCanvas_->installEventFilter(this);
   slideCanvas_->setAttribute(Qt::WA_AcceptTouchEvents);
   layer_ = new MotionLayer(this);
+  // The worker only posts here; the destructor ends it before this window goes.
+  ahead_ = std::make_unique<MotionAhead>([this] {
+    QMetaObject::invokeMethod(
+        this, [this] { OnMotionArrived(); }, Qt::QueuedConnection);
+  });
 
   // The presenter's blank screen, over the slide.
   blankCover_ = new QWidget(this);
@@ -153,6 +158,7 @@ SlidePrepForm::SlidePrepForm(const std::vector<SlideRecord>& slides, Prompts* pr
 }
 
 SlidePrepForm::~SlidePrepForm() {
+  ahead_.reset();
   presenter_.reset();
   mpris_.reset();
   runner_.OnWindowGone();
@@ -240,8 +246,9 @@ void SlidePrepForm::SetPresenterNear(const QWidget* designer) {
 }
 
 void SlidePrepForm::ShowStateChanged() {
-  // Once a slide is on screen, the slide bitmap holds the next one.
-  if (runner_.SlideReady() && (mpris_ || presenter_)) {
+  // Once a slide is on screen, the slide bitmap holds the next one (a moving one once
+  // it has arrived).
+  if (runner_.SlideReady() && !nextComposing_ && (mpris_ || presenter_)) {
     if (runner_.Ending()) {
       nextSlidePicture_ = QImage();
     } else {
@@ -334,6 +341,8 @@ void SlidePrepForm::closeEvent(QCloseEvent* event) {
   // Closed by the system or the window manager: the show ends here, and the pointer
   // and the desktop come back as on the show's own end.
   runner_.OnWindowGone();
+  ahead_->Drop();
+  nextComposing_ = false;
   Finish(0);
   event->accept();
 }
@@ -371,14 +380,40 @@ void SlidePrepForm::ShowBlack() {
 
 void SlidePrepForm::ComposeSlide(const SlideRecord& slide) {
   nextSlide_ = slide;
-  // A moving picture is composed at its start framing, from a source decoded once.
-  const size_t index = static_cast<size_t>(std::max(0, runner_.NextIndex()));
-  if (nextMotion_.Prepare(slide, index, slideBitmap_.size(), slideBitmap_.devicePixelRatio(),
-                          motionLoader_)) {
-    nextMotion_.Draw(0, slideBitmap_);
-  } else {
-    composer_.ComposeSlide(slide, slideBitmap_);
+  nextMotion_.Clear();
+  // A moving picture is composed at its start framing, from a source decoded once, on the
+  // worker thread: the picture on screen keeps moving meanwhile.
+  if (slide.Motion.Present() && !slide.IsBlank()) {
+    const size_t index = static_cast<size_t>(std::max(0, runner_.NextIndex()));
+    ahead_->Want(slide, index, slideBitmap_.size(), slideBitmap_.devicePixelRatio());
+    nextComposing_ = true;
+    return;
   }
+  ahead_->Drop();
+  nextComposing_ = false;
+  composer_.ComposeSlide(slide, slideBitmap_);
+}
+
+void SlidePrepForm::InstallNext(PreparedMotion made) {
+  nextComposing_ = false;
+  if (made.moving) {
+    nextMotion_ = std::move(made.motion);
+    slideBitmap_ = std::move(made.firstFrame);
+  } else {
+    composer_.ComposeSlide(nextSlide_, slideBitmap_);
+  }
+}
+
+void SlidePrepForm::OnMotionArrived() {
+  if (!nextComposing_) return;
+  std::optional<PreparedMotion> made = ahead_->TakeReady();
+  if (!made) return;  // no longer the one wanted
+  InstallNext(std::move(*made));
+  if (runner_.SlideReady()) ShowStateChanged();
+}
+
+void SlidePrepForm::FinishComposing() {
+  if (nextComposing_) InstallNext(ahead_->TakeNow());
 }
 
 void SlidePrepForm::SyncCanvas(const QImage& image) {
@@ -388,6 +423,8 @@ void SlidePrepForm::SyncCanvas(const QImage& image) {
 }
 
 void SlidePrepForm::PresentSlide(int effect, int boxWidth) {
+  // The slide is wanted now: its moving picture is waited for if it has not arrived.
+  FinishComposing();
   // What the layer shows now is what the next transition starts from.
   if (layer_->isVisible()) {
     layer_->Stop();
@@ -478,6 +515,8 @@ void SlidePrepForm::ShowHelp() {
 }
 
 void SlidePrepForm::EndShow() {
+  ahead_->Drop();
+  nextComposing_ = false;
   layer_->Abandon();
   layer_->Stop();
   // The modal run ends once what is queued has been handled.

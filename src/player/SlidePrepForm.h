@@ -17,6 +17,7 @@
 #include "document/SlideRecord.h"
 #include "platform/QtIntervalTimer.h"
 #include "player/MediaPlayer.h"
+#include "player/MotionAhead.h"
 #include "player/MotionPicture.h"
 #include "player/ShowAudio.h"
 #include "player/ShowRunner.h"
@@ -98,6 +99,9 @@ class SlidePrepForm : public QWidget, private RunnerScreen {
   FxImage* Canvas() const { return slideCanvas_; }
   // The runner's timer, running while a slide counts down its time.
   bool AdvanceTimerActive() const { return advanceTimer_.Enabled(); }
+  // The next slide's moving picture is being prepared on the worker thread; the slide
+  // bitmap holds it once this is false.
+  bool NextSlideComposing() const { return nextComposing_; }
 
  signals:
   // A slide came fully on screen, the screen was blanked or uncovered, or the pause
@@ -149,10 +153,16 @@ class SlidePrepForm : public QWidget, private RunnerScreen {
   SlideComposer composer_;
   // Shows `image` on the canvas at once, as the screen now looks.
   void SyncCanvas(const QImage& image);
+  // The moving picture prepared ahead has arrived on this thread.
+  void OnMotionArrived();
+  // The next slide is in the slide bitmap, waiting for its moving picture if need be.
+  void FinishComposing();
+  void InstallNext(PreparedMotion made);
   MotionLayer* layer_ = nullptr;
-  LoadPictureModule motionLoader_;
   MotionPicture nextMotion_;  // the composed slide's motion, when it has one
   SlideRecord nextSlide_;     // the composed slide
+  std::unique_ptr<MotionAhead> ahead_;
+  bool nextComposing_ = false;  // the next moving picture is on its way from ahead_
   double pacing_ = 1.0;
   QEventLoop loop_;
   bool running_ = false;
