@@ -89,7 +89,6 @@ TEST(BitmapFileFromResource, RefusesResourcesTooShortForTheirHeaders) {
 }
 
 TEST(LoadBitmapResource, TheSamplePicturesAre240By180In16Colours) {
-  test::EnsureApplication();
   for (const char* name : {"TRANSPREVIEW1", "TRANSPREVIEW2"}) {
     const std::optional<Bitmap> bitmap = LoadBitmapResource(name);
     ASSERT_TRUE(bitmap) << name;
@@ -110,12 +109,7 @@ TEST(LoadBitmapResource, TheSamplePicturesAre240By180In16Colours) {
   EXPECT_FALSE(LoadBitmapResource("NOSUCHBITMAP"));
 }
 
-class SlideTransitionDemo : public ::testing::Test {
- protected:
-  void SetUp() override { test::EnsureApplication(); }
-};
-
-TEST_F(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
+TEST(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
   SlideRecord slide;
   slide.Effect = 38;
   slide.BoxWidth = 3;
@@ -144,7 +138,7 @@ TEST_F(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
   EXPECT_FALSE(form);
 }
 
-TEST_F(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOnTheSecond) {
+TEST(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOnTheSecond) {
   SlideRecord slide;
   slide.Smooth = SmoothEffect::CrossFade;
   slide.Effect = 35;
@@ -187,7 +181,7 @@ TEST_F(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOn
   form->close();
 }
 
-TEST_F(SlideTransitionDemo, SeveralWindowsAtOnceEachFreeingItself) {
+TEST(SlideTransitionDemo, SeveralWindowsAtOnceEachFreeingItself) {
   SlideRecord slide;
   slide.Effect = 200;  // a damaged record: the last effect
   slide.BoxWidth = 1;  // stored as 2
