@@ -14,6 +14,7 @@
 #include "effects/BitmapResource.h"
 #include "effects/SlideTransitionForm.h"
 #include "player/MotionLayer.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
@@ -110,9 +111,7 @@ TEST(LoadBitmapResource, TheSamplePicturesAre240By180In16Colours) {
 }
 
 TEST(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
-  SlideRecord slide;
-  slide.Effect = 38;
-  slide.BoxWidth = 3;
+  const SlideRecord slide = test::SlideBuilder().Effect(38, 3).Build();
   QPointer<SlideTransitionForm> form = ShowTransitionDemo(slide, nullptr, 0.0);
   ASSERT_TRUE(form);
   EXPECT_EQ(form->size(), QSize(720, 540));
