@@ -34,6 +34,7 @@
 #include "player/CaptionFont.h"
 #include "player/MotionLayer.h"
 #include "support/FakePrompts.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
@@ -94,22 +95,16 @@ class ArrangeStage : public ::testing::Test {
     QImage picture(w, h, QImage::Format_RGB32);
     picture.fill(QColor(200, 40, 90));
     EXPECT_TRUE(picture.save(dir.filePath("pic.bmp"), "BMP"));
-    SlideRecord s = FirstSlideDefaults();
-    s.PictureFolder = dir.path().toStdString() + "/";
-    s.PictureName = "pic.bmp";
-    s.ImageLeft = 100;
-    s.ImageTop = 50;
-    s.ImageWidth = 320;
-    s.ImageHeight = 240;
-    s.CenterImage = 0;
-    s.BackgroundColor = 0x203040;
-    s.Effect = 7;
-    return s;
+    return test::SlideBuilder(FirstSlideDefaults())
+        .Picture(dir.path().toStdString() + "/pic.bmp", 320, 240)
+        .Place(100, 50)
+        .Centered(false)
+        .Background(0x203040)
+        .Effect(7, 2)
+        .Build();
   }
   static SlideRecord BlankSlide() {
-    SlideRecord s = FirstSlideDefaults();
-    s.BackgroundColor = 0x00FF00;
-    return s;
+    return test::SlideBuilder(FirstSlideDefaults()).Background(0x00FF00).Build();
   }
   // A caption at (60, 70) whose stored width is what the stage stores for it.
   static void GiveCaption(SlideRecord& s, std::vector<std::string> lines) {

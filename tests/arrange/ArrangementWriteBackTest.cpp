@@ -3,25 +3,19 @@
 
 #include "arrange/ArrangementWriteBack.h"
 #include "player/FixedWidthMeasurer.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
 
 SlideRecord PictureSlide() {
-  SlideRecord s;
-  s.PictureFolder = "/pics/";
-  s.PictureName = "a.jpg";
-  s.Effect = 7;
-  s.BoxWidth = 4;
-  s.SoundFolder = "/snd/";
-  s.SoundName = "a.wav";
-  s.PlaySound = 1;
-  s.BackgroundColor = 0x112233;
-  s.ImageLeft = 1;
-  s.ImageTop = 2;
-  s.ImageWidth = 3;
-  s.ImageHeight = 4;
-  return s;
+  return test::SlideBuilder()
+      .Picture("/pics/a.jpg", 3, 4)
+      .Place(1, 2)
+      .Effect(7, 4)
+      .Sound("/snd/a.wav")
+      .Background(0x112233)
+      .Build();
 }
 
 ArrangementOutcome Saving() {

@@ -2,24 +2,20 @@
 
 #include "document/ShowFile.h"
 #include "document/SlideShowDocument.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw::test {
 
 SlideRecord PictureSlide(const std::string& name, int w, int h, uint32_t pixel,
                          const std::string& folder) {
-  SlideRecord s = FirstSlideDefaults();
-  s.PictureFolder = folder;
-  s.PictureName = name;
-  s.ImageWidth = static_cast<int16_t>(w * 10);
-  s.ImageHeight = static_cast<int16_t>(h * 10);
-  s.Thumbnail = Bitmap(w, h, pixel);
-  return s;
+  return SlideBuilder(FirstSlideDefaults())
+      .Picture(folder + name, w * 10, h * 10)
+      .Thumbnail(Bitmap(w, h, pixel))
+      .Build();
 }
 
 SlideRecord BlankSlide(uint32_t background) {
-  SlideRecord s = FirstSlideDefaults();
-  s.BackgroundColor = background;
-  return s;
+  return SlideBuilder(FirstSlideDefaults()).Background(background).Build();
 }
 
 bool WriteShow(const std::string& path, std::vector<SlideRecord> slides, bool loop) {

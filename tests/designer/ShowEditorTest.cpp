@@ -14,6 +14,7 @@
 #include "designer/RunCommands.h"
 #include "document/ShowFile.h"
 #include "document/ShowFileTestSupport.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
@@ -40,11 +41,10 @@ class NoticeLog : public DocumentListener {
 };
 
 SlideRecord Named(const std::string& name) {
-  SlideRecord s = FirstSlideDefaults();
-  s.PictureFolder = "/pictures/";
-  s.PictureName = name;
-  s.Thumbnail = Bitmap(4, 4, 0xFF000000u | static_cast<uint32_t>(name.size()));
-  return s;
+  return test::SlideBuilder(FirstSlideDefaults())
+      .Picture("/pictures/" + name)
+      .Thumbnail(Bitmap(4, 4, 0xFF000000u | static_cast<uint32_t>(name.size())))
+      .Build();
 }
 
 std::string Names(const SlideShowDocument& doc) {

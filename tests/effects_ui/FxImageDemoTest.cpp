@@ -14,6 +14,7 @@
 #include "effects/BitmapResource.h"
 #include "effects/SlideTransitionForm.h"
 #include "player/MotionLayer.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
@@ -89,7 +90,6 @@ TEST(BitmapFileFromResource, RefusesResourcesTooShortForTheirHeaders) {
 }
 
 TEST(LoadBitmapResource, TheSamplePicturesAre240By180In16Colours) {
-  test::EnsureApplication();
   for (const char* name : {"TRANSPREVIEW1", "TRANSPREVIEW2"}) {
     const std::optional<Bitmap> bitmap = LoadBitmapResource(name);
     ASSERT_TRUE(bitmap) << name;
@@ -110,15 +110,8 @@ TEST(LoadBitmapResource, TheSamplePicturesAre240By180In16Colours) {
   EXPECT_FALSE(LoadBitmapResource("NOSUCHBITMAP"));
 }
 
-class SlideTransitionDemo : public ::testing::Test {
- protected:
-  void SetUp() override { test::EnsureApplication(); }
-};
-
-TEST_F(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
-  SlideRecord slide;
-  slide.Effect = 38;
-  slide.BoxWidth = 3;
+TEST(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
+  const SlideRecord slide = test::SlideBuilder().Effect(38, 3).Build();
   QPointer<SlideTransitionForm> form = ShowTransitionDemo(slide, nullptr, 0.0);
   ASSERT_TRUE(form);
   EXPECT_EQ(form->size(), QSize(720, 540));
@@ -144,7 +137,7 @@ TEST_F(SlideTransitionDemo, PlaysTheSlidesEffectAndReleasesItself) {
   EXPECT_FALSE(form);
 }
 
-TEST_F(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOnTheSecond) {
+TEST(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOnTheSecond) {
   SlideRecord slide;
   slide.Smooth = SmoothEffect::CrossFade;
   slide.Effect = 35;
@@ -187,7 +180,7 @@ TEST_F(SlideTransitionDemo, ASmoothTransitionBlendsTheSamplesAtItsSpeedAndEndsOn
   form->close();
 }
 
-TEST_F(SlideTransitionDemo, SeveralWindowsAtOnceEachFreeingItself) {
+TEST(SlideTransitionDemo, SeveralWindowsAtOnceEachFreeingItself) {
   SlideRecord slide;
   slide.Effect = 200;  // a damaged record: the last effect
   slide.BoxWidth = 1;  // stored as 2

@@ -30,7 +30,6 @@ double Matching(const QImage& shot, const QImage& expected) {
 }
 
 TEST(FxImageScreen, HalfwayThroughATransitionTheScreenShowsItPartlyRevealed) {
-  test::EnsureApplication();
   const bool realTime = qEnvironmentVariableIntValue("LRW_REAL_TIME") == 1;
   for (const uint8_t effect : {uint8_t{38}, uint8_t{18}}) {  // Spray, Diagonal TL-BR
     test::FakeClock clock;

@@ -18,7 +18,6 @@ namespace {
 class FxImageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::EnsureApplication();
     host = std::make_unique<QWidget>();
     host->resize(400, 300);
     image = new FxImage(host.get());

@@ -1,7 +1,7 @@
-// The QApplication the control tests need, a clock the tests drive, and pictures to play.
+// A clock the control tests drive, and pictures to play (the QApplication comes from the
+// shared test environment, tests/support).
 #pragma once
 
-#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QString>
@@ -10,17 +10,6 @@
 #include "effects/TransitionPacing.h"
 
 namespace lrw::test {
-
-inline void EnsureApplication() {
-  if (QApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "test_effects_ui";
-  static char* argv[] = {name, nullptr};
-  // Kept to the end of the process: destroying it among the exit handlers would run after Qt's
-  // own statics are gone.
-  static QApplication* app = new QApplication(argc, argv);
-  (void)app;
-}
 
 // Time moves only when the frame loop waits, or when a test spends it (`presentCost`, taken by
 // every frame, stands for a slow computer).

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "export/ShowTransitions.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
@@ -12,10 +13,7 @@ namespace {
 constexpr int kWidth = 64, kHeight = 48;
 
 SlideRecord Transition(uint8_t effect, int16_t boxWidth) {
-  SlideRecord slide;
-  slide.Effect = effect;
-  slide.BoxWidth = boxWidth;
-  return slide;
+  return test::SlideBuilder().Effect(effect, boxWidth).Build();
 }
 
 // Plays the plan with the real transitions of the slides and checks, at every step, that the

@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "document/Paths.h"
 #include "export/FramePlanner.h"
 #include "export/ShowFrameRenderer.h"
 #include "export/VideoExport.h"
 #include "export/VideoProbe.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
@@ -28,18 +28,12 @@ std::string Save(const QTemporaryDir& dir, const char* name, const QImage& image
 }
 
 SlideRecord Slide(const std::string& path, int w, int h, MotionKind kind) {
-  SlideRecord s;
-  s.PictureFolder = FolderOf(path);
-  s.PictureName = FileNameOf(path);
-  s.ImageWidth = static_cast<int16_t>(w);
-  s.ImageHeight = static_cast<int16_t>(h);
-  s.CenterImage = 1;
-  s.DurationMode = TimeElapsed;
-  s.ExtraSeconds = 2;
-  s.Motion.kind = kind;
-  s.Motion.strength = 100;
-  s.Motion.ease = MotionEase::Linear;
-  return s;
+  return test::SlideBuilder()
+      .Picture(path, w, h)
+      .Centered()
+      .Duration(TimeElapsed, 2)
+      .Motion(kind, 100, MotionEase::Linear)
+      .Build();
 }
 
 double Luma(uint32_t p) {

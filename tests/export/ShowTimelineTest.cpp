@@ -1,4 +1,5 @@
 #include "export/ShowTimeline.h"
+#include "support/SlideBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,10 @@ namespace {
 
 // A slide with the given duration rule; `sound` names a file of the fake sound table.
 SlideRecord Slide(uint8_t mode, int16_t seconds, const std::string& sound = {}) {
-  SlideRecord slide;
-  slide.DurationMode = mode;
-  slide.ExtraSeconds = seconds;
-  if (!sound.empty()) {
-    slide.PlaySound = 1;
-    slide.SoundFolder = "/s/";
-    slide.SoundName = sound;
-  }
-  return slide;
+  return test::SlideBuilder()
+      .Duration(mode, seconds)
+      .Sound(sound.empty() ? "" : "/s/" + sound)
+      .Build();
 }
 
 struct Expected {

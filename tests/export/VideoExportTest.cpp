@@ -13,6 +13,7 @@
 #include "export/ShowFrameRenderer.h"
 #include "export/VideoProbe.h"
 #include "player/SlideComposer.h"
+#include "support/SlideBuilder.h"
 #include "support/TestWave.h"
 
 namespace lrw {
@@ -36,16 +37,12 @@ std::string Picture(const QTemporaryDir& dir, const std::string& name, QRgb a, Q
 }
 
 SlideRecord PictureSlide(const std::string& path, uint8_t effect) {
-  SlideRecord slide;
-  slide.PictureFolder = FolderOf(path);
-  slide.PictureName = FileNameOf(path);
-  slide.ImageWidth = 200;
-  slide.ImageHeight = 150;
-  slide.CenterImage = 1;
-  slide.BackgroundColor = 0x00603010;
-  slide.Effect = effect;
-  slide.BoxWidth = 5;
-  return slide;
+  return test::SlideBuilder()
+      .Picture(path, 200, 150)
+      .Centered()
+      .Background(0x00603010)
+      .Effect(effect, 5)
+      .Build();
 }
 
 Bitmap Composed(const SlideRecord& slide) {

@@ -13,12 +13,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "document/Paths.h"
 #include "effects/FxImage.h"
 #include "import/MetafileWriters.h"
 #include "player/CaptionFont.h"
 #include "player/SlidePrepForm.h"
 #include "player/WrapCaption.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
@@ -62,13 +62,8 @@ TEST_F(HiDpi, TheShowPlaysTheSlideAtDevicePixelsAndInItsOwnColours) {
   const fs::path path = dir / "block.png";
   ASSERT_TRUE(block.save(QString::fromStdString(path.string())));
 
-  SlideRecord slide;
-  slide.BackgroundColor = 0x00000000;
-  slide.PictureFolder = FolderOf(path.string());
-  slide.PictureName = FileNameOf(path.string());
-  slide.CenterImage = 1;
-  slide.ImageWidth = 30;  // logical, as stored
-  slide.ImageHeight = 20;
+  // The picture's box is logical, as stored.
+  SlideRecord slide = test::SlideBuilder().Picture(path.string(), 30, 20).Centered().Build();
   slide.ShowCaption = 1;
   slide.Caption = {"Sharp words on a HiDPI screen"};
   slide.CaptionFontName = "Liberation Sans";
@@ -156,15 +151,12 @@ TEST_F(HiDpi, ADrawingIsDrawnAtDevicePixels) {
       .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
 
-  SlideRecord slide;
-  slide.BackgroundColor = 0x00FF0000;  // blue around the picture
-  slide.PictureFolder = FolderOf(path.string());
-  slide.PictureName = FileNameOf(path.string());
-  slide.CenterImage = 1;
-  slide.ImageWidth = 48;
-  slide.ImageHeight = 24;
-  slide.DurationMode = EnterPressed;
-  std::vector<SlideRecord> slides = {slide};
+  std::vector<SlideRecord> slides = {test::SlideBuilder()
+                                         .Background(0x00FF0000)  // blue around the picture
+                                         .Picture(path.string(), 48, 24)
+                                         .Centered()
+                                         .Duration(EnterPressed, 0)
+                                         .Build()};
   SlidePrepForm form(slides);
   form.SetTransitionPacing(0);
   QImage composed;

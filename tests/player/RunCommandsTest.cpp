@@ -11,15 +11,13 @@
 
 #include "designer/DesignerFixture.h"
 #include "player/SlidePrepForm.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
 
 SlideRecord Quick(uint32_t background) {
-  SlideRecord s = test::BlankSlide(background);
-  s.DurationMode = TimeElapsed;
-  s.ExtraSeconds = 0;
-  return s;
+  return test::SlideBuilder(test::BlankSlide(background)).Duration(TimeElapsed, 0).Build();
 }
 
 class RunCommandsTest : public test::DesignerFixture {

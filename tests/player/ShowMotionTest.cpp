@@ -15,10 +15,10 @@
 #include <functional>
 #include <string>
 
-#include "document/Paths.h"
 #include "platform/QtPrompts.h"
 #include "player/MotionLayer.h"
 #include "player/SlidePrepForm.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
@@ -40,22 +40,18 @@ TEST(ShowMotion, ThePictureZoomsPausesWithPAndCrossFadesOn) {
   QPainter(&square).fillRect(300, 200, 200, 200, Qt::white);
   const QString path = dir.filePath("square.png");
   ASSERT_TRUE(square.save(path));
-  SlideRecord moving;
-  moving.PictureFolder = FolderOf(path.toStdString());
-  moving.PictureName = FileNameOf(path.toStdString());
-  moving.ImageWidth = 800;
-  moving.ImageHeight = 600;
-  moving.CenterImage = 1;
-  moving.DurationMode = TimeElapsed;
-  moving.ExtraSeconds = 3;
-  moving.Motion = {MotionKind::ZoomIn, 100, MotionEase::Linear, {}, {}};
-  SlideRecord blue;
-  blue.BackgroundColor = 0x00FF0000;
-  blue.DurationMode = TimeElapsed;
-  blue.ExtraSeconds = 0;
-  blue.Smooth = SmoothEffect::CrossFade;
-  blue.BoxWidth = 10;
-  std::vector<SlideRecord> slides{moving, blue};
+  std::vector<SlideRecord> slides{test::SlideBuilder()
+                                      .Picture(path.toStdString(), 800, 600)
+                                      .Centered()
+                                      .Duration(TimeElapsed, 3)
+                                      .Motion(MotionKind::ZoomIn, 100, MotionEase::Linear)
+                                      .Build(),
+                                  test::SlideBuilder()
+                                      .Background(0x00FF0000)
+                                      .Duration(TimeElapsed, 0)
+                                      .Smooth(SmoothEffect::CrossFade)
+                                      .Effect(0, 10)
+                                      .Build()};
 
   QtPrompts prompts(nullptr);
   SlidePrepForm form(slides, &prompts);

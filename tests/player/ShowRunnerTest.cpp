@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/SlideBuilder.h"
+
 namespace lrw {
 namespace {
 
@@ -102,18 +104,12 @@ class FakeScreen : public RunnerScreen {
 };
 
 SlideRecord Slide(const std::string& name, uint8_t mode, int16_t seconds, bool sound = false) {
-  SlideRecord s;
-  s.PictureName = name;
-  s.DurationMode = mode;
-  s.ExtraSeconds = seconds;
-  s.Effect = 3;
-  s.BoxWidth = 4;
-  if (sound) {
-    s.PlaySound = 1;
-    s.SoundFolder = "/sounds/";
-    s.SoundName = name + ".wav";
-  }
-  return s;
+  return test::SlideBuilder()
+      .Picture(name)
+      .Duration(mode, seconds)
+      .Effect(3, 4)
+      .Sound(sound ? "/sounds/" + name + ".wav" : "")
+      .Build();
 }
 
 class ShowRunnerTest : public ::testing::Test {

@@ -7,9 +7,9 @@
 
 #include <filesystem>
 
-#include "document/Paths.h"
 #include "player/CaptionFont.h"
 #include "player/WrapCaption.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
@@ -38,13 +38,7 @@ class SlideComposerTest : public ::testing::Test {
   }
 
   SlideRecord PictureSlide(const std::string& path, int w, int h) {
-    SlideRecord slide;
-    slide.PictureFolder = FolderOf(path);
-    slide.PictureName = FileNameOf(path);
-    slide.ImageWidth = static_cast<int16_t>(w);
-    slide.ImageHeight = static_cast<int16_t>(h);
-    slide.BackgroundColor = 0x00FF0000;  // blue
-    return slide;
+    return test::SlideBuilder().Picture(path, w, h).Background(0x00FF0000).Build();  // blue
   }
 
   QImage Screen(int w = 800, int h = 600) {
@@ -58,8 +52,7 @@ class SlideComposerTest : public ::testing::Test {
 };
 
 TEST_F(SlideComposerTest, BlankSlideIsPlainBackground) {
-  SlideRecord slide;
-  slide.BackgroundColor = 0x00336699;  // 0x00BBGGRR
+  const SlideRecord slide = test::SlideBuilder().Background(0x00336699).Build();  // 0x00BBGGRR
   QImage screen = Screen();
   composer.ComposeSlide(slide, screen);
   for (QPoint p : {QPoint(0, 0), QPoint(799, 599), QPoint(400, 300)}) {

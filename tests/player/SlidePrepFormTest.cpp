@@ -22,17 +22,13 @@
 #include "document/Paths.h"
 #include "effects/FxImage.h"
 #include "platform/QtPrompts.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
 
 SlideRecord Blank(uint32_t background, uint8_t mode, int16_t seconds) {
-  SlideRecord s;
-  s.BackgroundColor = background;
-  s.DurationMode = mode;
-  s.ExtraSeconds = seconds;
-  s.BoxWidth = 10;
-  return s;
+  return test::SlideBuilder().Background(background).Duration(mode, seconds).Effect(0, 10).Build();
 }
 
 // Runs the window's show; `during` is called once the first slide is up. Returns

@@ -18,6 +18,7 @@
 #include "designer/DesignerFixture.h"
 #include "player/PresenterWindow.h"
 #include "player/SlidePrepForm.h"
+#include "support/SlideBuilder.h"
 
 namespace lrw {
 namespace {
@@ -38,9 +39,7 @@ const bool kTwoScreens = [] {
 }();
 
 SlideRecord WaitsForKey(uint32_t background) {
-  SlideRecord s = test::BlankSlide(background);
-  s.DurationMode = EnterPressed;
-  return s;
+  return test::SlideBuilder(test::BlankSlide(background)).Duration(EnterPressed, 5).Build();
 }
 
 class TwoScreens : public test::DesignerFixture {
