@@ -138,12 +138,17 @@ TEST_F(ExportDialogTest, CancelLeavesNoFile) {
     d.OkButton()->click();
   });
   test::WhenModal<ExportProgressDialog>([&](ExportProgressDialog& d) {
-    // Let the first slide arrive, then cancel while the export is far from done.
-    QTimer::singleShot(300, &d, [&] {
+    // Let the first slide arrive (however long a loaded machine takes), then cancel while
+    // the export is far from done.
+    auto* poll = new QTimer(&d);
+    QObject::connect(poll, &QTimer::timeout, &d, [&, poll, tries = 0]() mutable {
       thumbnailShown = !d.Thumbnail()->pixmap().isNull();
+      if (!thumbnailShown && ++tries < 200) return;
+      poll->stop();
       d.CancelButton()->click();
       EXPECT_FALSE(d.CancelButton()->isEnabled());
     });
+    poll->start(50);
   });
   ExportShowAsVideo(nullptr, Show(0), fake_.dialogs, fake_.prompts);
   EXPECT_TRUE(thumbnailShown);
