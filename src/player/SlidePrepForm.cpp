@@ -269,7 +269,13 @@ void SlidePrepForm::OnFirstShow() {
 }
 
 void SlidePrepForm::OnKeyPress(const QKeyEvent& event) {
-  runner_.OnKeyPress(RunnerKeyFromQt(event.key()), static_cast<unsigned>(event.modifiers()));
+  const RunnerKey key = RunnerKeyFromQt(event.key());
+  // A blank key held down would flicker the screen at the keyboard's repeat rate: it
+  // covers or uncovers once per press. Held arrows keep stepping through the slides.
+  if (event.isAutoRepeat() && (key == RunnerKey::BlackScreen || key == RunnerKey::WhiteScreen)) {
+    return;
+  }
+  runner_.OnKeyPress(key, static_cast<unsigned>(event.modifiers()));
 }
 
 void SlidePrepForm::keyPressEvent(QKeyEvent* event) {

@@ -109,7 +109,7 @@ if [ "${1:-}" = "--inside" ]; then
   asked=no
   for _ in $(seq 1 100); do viewable "Confirm" && { asked=yes; break; }; sleep 0.1; done
   expect "save question" "$asked" yes
-  xdotool search --name '^Confirm$' windowfocus --sync key --clearmodifiers alt+n 2>/dev/null || true
+  { xdotool search --name '^Confirm$' windowfocus --sync && xdotool key --clearmodifiers alt+n; } 2>/dev/null || true
   answered=yes
   wait "$runshow" || answered=no
   expect "RunShow answered" "$answered" yes

@@ -41,13 +41,18 @@ if [ "${1:-}" = "--inside" ]; then
     done
     echo "$got"
   }
-  # Keys to the show's window, or the designer; --sync waits for the focus, so not forever.
-  key() {
-    timeout 5 xdotool search --onlyvisible --name '^Lanternreelworks$' windowfocus --sync key "$@"
+  # Keys to the show's window, or the designer: focus it (--sync waits for the focus, so
+  # not forever), then type at the keyboard. Typing through a window target would send the
+  # key's release to that window once another has taken the focus (the designer's Ctrl+B
+  # opens the show), leaving the key down and repeating.
+  focus_and_type() {  # focus_and_type SEARCH_ARGS... -- KEY_ARGS...
+    local search=()
+    while [ "$1" != -- ]; do search+=("$1"); shift; done
+    shift
+    timeout 5 xdotool search "${search[@]}" windowfocus --sync && timeout 5 xdotool key "$@"
   }
-  designer_key() {
-    timeout 5 xdotool search --name '^Lanternreelworks!$' windowfocus --sync key --clearmodifiers "$@"
-  }
+  key() { focus_and_type --onlyvisible --name '^Lanternreelworks$' -- "$@"; }
+  designer_key() { focus_and_type --name '^Lanternreelworks!$' -- --clearmodifiers "$@"; }
   run_show() {  # Ctrl+B, again while the designer is still settling
     for _ in $(seq 1 10); do
       designer_key ctrl+b

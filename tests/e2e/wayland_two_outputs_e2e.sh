@@ -50,7 +50,7 @@ if [ "${1:-}" = "--inside" ]; then
   [ "$(colours 1024)" -gt "$(colours 0)" ] && designer=right other=left window="${outputs[1]}"
   for _ in $(seq 1 3); do
     # Through the X server's test extension: weston ignores synthetic key events.
-    timeout 5 xdotool windowfocus --sync "$window" key ctrl+b
+    timeout 5 xdotool windowfocus --sync "$window" && timeout 5 xdotool key ctrl+b
     [ "$(shown_on '#002040')" != none ] && break
   done
   expect "first slide beside the designer ($designer)" "$(shown_on '#002040')" "$other"

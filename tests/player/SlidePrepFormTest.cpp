@@ -397,13 +397,22 @@ TEST(SlidePrepForm, TouchAndBlankKeysDriveTheShow) {
     QRgb middlePixel;
   };
   auto key = [&](Qt::Key k) { return [&form, k] { QTest::keyClick(&form, k); }; };
+  // A held key: its press, then the presses the keyboard repeats.
+  auto held = [&](Qt::Key k) {
+    return [&form, k] {
+      for (bool repeat : {false, true, true, true}) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(&form, &press);
+      }
+    };
+  };
   const QRgb red = 0xFFFF0000, green = 0xFF00FF00, blue = 0xFF0000FF;
   const QRgb black = 0xFF000000, white = 0xFFFFFFFF;
   const std::vector<Step> steps = {
       {"swipe to the left", [&] { swipe(right, left); }, 1, ScreenBlank::None, green},
       {"swipe to the right", [&] { swipe(left, right); }, 0, ScreenBlank::None, red},
       {"tap", [&] { swipe(middle, middle + QPoint(3, 2)); }, 1, ScreenBlank::None, green},
-      {"W", key(Qt::Key_W), 1, ScreenBlank::White, white},
+      {"W held down", held(Qt::Key_W), 1, ScreenBlank::White, white},
       {". over white", key(Qt::Key_Period), 1, ScreenBlank::Black, black},
       {"swipe on the cover", [&] { swipe(right, left); }, 2, ScreenBlank::None, blue},
       {"Previous media key", key(Qt::Key_MediaPrevious), 1, ScreenBlank::None, green},
