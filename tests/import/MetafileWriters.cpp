@@ -14,7 +14,7 @@ void Set32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
 
 }  // namespace
 
-EmfWriter::EmfWriter(int width, int height) : width_(width), height_(height) {
+EmfWriter::EmfWriter(int width, int height) {
   frame_ = {width * 2540 / 96, height * 2540 / 96};
   // The header: bounds, frame, signature, version, sizes, handles, device of 1000 x 1000
   // pixels at 96 per inch, and its size in micrometres.

@@ -45,7 +45,6 @@ class EmfWriter {
  private:
   std::vector<uint8_t> bytes_;
   int records_ = 1;
-  int width_, height_;
   std::pair<int32_t, int32_t> frame_;
 };
 

@@ -211,7 +211,7 @@ Bitmap LoadDrawing(const std::string& name, const std::vector<uint8_t>& bytes,
   return r ? std::move(r->bitmap) : Bitmap();
 }
 
-constexpr uint32_t kYellow = 0xFFFFFF00u, kMagenta = 0xFFFF00FFu, kPaper = test::kWhite;
+constexpr uint32_t kYellow = 0xFFFFFF00u, kPaper = test::kWhite;
 
 // Every VDI call of a GEM metafile, each drawn alone on a 480 x 384 page and looked at
 // where it must have drawn and where it must not.

@@ -117,8 +117,8 @@ constexpr int kMaxObjectIndex = 0xFFFF;
 constexpr int64_t kMaxPatternPixels = 256 * 256;
 // Raster operations of the bitmap records.
 constexpr uint32_t kSrcCopy = 0x00CC0020, kSrcAnd = 0x008800C6, kSrcPaint = 0x00EE0086,
-                   kSrcInvert = 0x00660046, kNotSrcCopy = 0x00330008, kPatCopy = 0x00F00021,
-                   kBlackness = 0x00000042, kWhiteness = 0x00FF0062, kDstInvert = 0x00550009;
+                   kSrcInvert = 0x00660046, kNotSrcCopy = 0x00330008, kBlackness = 0x00000042,
+                   kWhiteness = 0x00FF0062, kDstInvert = 0x00550009;
 
 struct Header {
   QRect bounds;  // device units, inclusive
