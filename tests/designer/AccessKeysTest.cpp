@@ -95,11 +95,7 @@ TEST(AccessKeys, NoTwoControlsOfAWindowShareOneInAnyLanguage) {
     std::vector<std::string> found;
     test::FakeServices fakes;
     SlideshowDesignForm form{fakes.services()};
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    fakes.dialogs.openFileResults.push_back(QString::fromStdString(show));
-    form.findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    ASSERT_TRUE(test::ShowAndOpen(form, fakes, show));
     ASSERT_EQ(form.Editor().Document().Count(), 2);
     form.Editor().Select({0}, 0);
     Clashes("designer", &form, english, found);

@@ -103,11 +103,7 @@ TEST_F(DarkFocus, EveryControlOnTheTabChainShowsItsFocus) {
                                      test::PictureSlide("hill.png")}));
   test::FakeServices fakes;
   SlideshowDesignForm form{fakes.services()};
-  form.show();
-  form.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-  fakes.dialogs.openFileResults.push_back(QString::fromStdString(show));
-  form.findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+  ASSERT_TRUE(test::ShowAndOpen(form, fakes, show));
   auto* strip = form.findChild<SlideStrip*>(QStringLiteral("ImageListBox"));
   // The current slide unselected and selected: its cell shows the focus both ways.
   for (bool selected : {false, true}) {

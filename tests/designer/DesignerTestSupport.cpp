@@ -1,5 +1,10 @@
 #include "designer/DesignerTestSupport.h"
 
+#include <QAction>
+#include <QTest>
+
+#include "designer/FakeServices.h"
+#include "designer/SlideshowDesignForm.h"
 #include "document/ShowFile.h"
 #include "document/SlideShowDocument.h"
 #include "support/SlideBuilder.h"
@@ -22,6 +27,15 @@ bool WriteShow(const std::string& path, std::vector<SlideRecord> slides, bool lo
   SlideShowDocument doc;
   doc.Load(std::move(slides), path, loop);
   return WriteShowFile(doc, path, false).has_value();
+}
+
+bool ShowAndOpen(SlideshowDesignForm& form, FakeServices& fakes, const std::string& show) {
+  form.show();
+  form.activateWindow();
+  if (!QTest::qWaitForWindowActive(&form)) return false;
+  fakes.dialogs.openFileResults.push_back(QString::fromStdString(show));
+  form.findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+  return true;
 }
 
 QPalette DarkPalette() {

@@ -9,7 +9,10 @@
 
 #include "document/SlideRecord.h"
 
-namespace lrw::test {
+namespace lrw {
+class SlideshowDesignForm;
+namespace test {
+struct FakeServices;
 
 // A picture slide with a w x h thumbnail filled with `pixel` (0xFFRRGGBB).
 SlideRecord PictureSlide(const std::string& name, int w = 60, int h = 45,
@@ -20,7 +23,12 @@ SlideRecord BlankSlide(uint32_t background);
 // Writes the slides as a local show file; false when it could not be written.
 bool WriteShow(const std::string& path, std::vector<SlideRecord> slides, bool loop = false);
 
+// Shows the designer, waits until it is the active window, and opens the show with
+// File > Open as a user does; false when the window never became active.
+bool ShowAndOpen(SlideshowDesignForm& form, FakeServices& fakes, const std::string& show);
+
 // A dark desktop theme's palette: light text on dark windows, a blue highlight.
 QPalette DarkPalette();
 
-}  // namespace lrw::test
+}  // namespace test
+}  // namespace lrw

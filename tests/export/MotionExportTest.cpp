@@ -3,7 +3,6 @@
 // weight, and the motion starts and ends at its framings.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -67,11 +66,6 @@ double BarNearMiddle(const Bitmap& b) {
 }
 
 TEST(MotionExport, ZoomPanAndCrossFadeFramesAreEvenAndAtTheirWeights) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "test_export_media";
-  char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
   QTemporaryDir dir;
 
   // A white square in the middle of a black 4:3 picture: its size on screen is the zoom.

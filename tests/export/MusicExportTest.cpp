@@ -2,7 +2,6 @@
 // while a slide's own sound plays and faded out at the end.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -20,11 +19,6 @@ constexpr double kMusicHz = 440, kVoiceHz = 150;
 constexpr size_t kWindow = 4800;  // 0.1 s: whole periods of both tones at 48 kHz
 
 TEST(MusicExport, MusicRunsOnAcrossSlideChangesDucksUnderASoundAndFadesOut) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "test_export_media";
-  char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
   QTemporaryDir dir;
   const std::string music = dir.filePath("music.wav").toStdString();
   const std::string voice = dir.filePath("voice.wav").toStdString();

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -78,11 +77,6 @@ std::vector<double> WindowEnergy(const std::vector<float>& audio, int rate) {
 }
 
 TEST(VideoExport, TheVideoPlaysTheShowFrameForFrame) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "test_export_media";
-  char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
   QTemporaryDir dir;
   const std::string sound = dir.filePath("tone.wav").toStdString();
   ASSERT_TRUE(test::WriteTestWave(sound, 0.5));

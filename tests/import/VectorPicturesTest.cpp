@@ -4,14 +4,12 @@
 // hostile files.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <memory>
 #include <string>
 
 #include "MetafileWriters.h"
@@ -33,24 +31,6 @@ constexpr bool kSanitized = false;
 #else
 constexpr bool kSanitized = false;
 #endif
-
-// Drawing text needs the fonts of a QGuiApplication.
-class GuiEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "vector_test";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QGuiApplication> app_;
-};
-[[maybe_unused]] ::testing::Environment* const kGui =
-    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 std::string FixtureDir() {
   return std::string(LRW_TEST_SOURCE_DIR) + "/tests/import/vector/";
