@@ -71,7 +71,7 @@ if [ "${1:-}" = "--inside" ]; then
   }
 
   dbus-monitor --session "type='signal',interface='Quorvel.SlideShowOLE'" \
-    >"$work/monitor.log" 2>&1 &
+    >>"$work/monitor.log" 2>&1 &  # appended: start_embedded empties the file between cases
   monitor=$!
   sleep 0.5
 
@@ -115,8 +115,7 @@ if [ "${1:-}" = "--inside" ]; then
   expect "RunShow answered" "$answered" yes
   expect "show played" "$(picture_while_running)" yes
   expect "program ended" "$([ -n "$pid" ] && wait_gone "$pid" 60)" yes
-  sleep 0.5
-  expect "controller messages" "$(messages)" "4242:1025 4242:1026 "
+  expect "controller messages" "$(await "4242:1025 4242:1026 " messages)" "4242:1025 4242:1026 "
 
   # Started by hand for automation: a second copy is refused; with the designer on
   # screen the last client's leaving closes it (1026), and the program ends.
@@ -132,8 +131,7 @@ if [ "${1:-}" = "--inside" ]; then
   "${call[@]}" Quorvel.SlideShowOLE.IdentifyController uint32:7 >/dev/null
   "${call[@]}" Quorvel.SlideShowOLE.ShowDesignForm >/dev/null
   expect_ended 40
-  sleep 0.5
-  expect "controller messages" "$(messages)" "7:1026 "
+  expect "controller messages" "$(await "7:1026 " messages)" "7:1026 "
 
   # RunShow on the hidden designer: the show plays, 1025 and 1026, the program ends.
   case_name="RunShow while hidden"
@@ -142,8 +140,7 @@ if [ "${1:-}" = "--inside" ]; then
   "${call[@]}" Quorvel.SlideShowOLE.RunShow string:"$work/show.sho" >/dev/null
   expect "show played" "$(picture_while_running)" yes
   expect_ended 60
-  sleep 0.5
-  expect "controller messages" "$(messages)" "11:1025 11:1026 "
+  expect "controller messages" "$(await "11:1025 11:1026 " messages)" "11:1025 11:1026 "
 
   # A hidden designer simply ends with its last client.
   case_name="last client leaves a hidden designer"
@@ -160,7 +157,10 @@ if [ "${1:-}" = "--inside" ]; then
   set -e
   expect "exit status" "$status" 0
   expect "service file" "$([ -e "$service_file" ] && echo present || echo gone)" gone
-  sleep 1
+  # The bus reads its service folders again now rather than when it notices the change (a
+  # call that came first would start the program).
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.ReloadConfig >/dev/null
   expect "activation" "$("${call[@]}" Quorvel.SlideShowOLE.ShowDesignForm 2>&1 |
     grep -o ServiceUnknown | head -n 1)" ServiceUnknown
 

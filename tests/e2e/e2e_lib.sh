@@ -12,6 +12,19 @@ expect() {  # expect NAME ACTUAL WANTED; counts a failure of the case $case_name
   fi
 }
 
+# await WANTED COMMAND...: the command's output, once it is WANTED (10 s at most: then
+# whatever it last gave, for the failure to show).
+await() {
+  local want="$1" got i
+  shift
+  for i in $(seq 1 100); do
+    got="$("$@" 2>/dev/null)"
+    [ "$got" = "$want" ] && break
+    sleep 0.1
+  done
+  echo "$got"
+}
+
 # Whether a window with exactly this title is on the screen.
 viewable() {
   local id

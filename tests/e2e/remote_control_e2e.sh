@@ -31,16 +31,6 @@ if [ "${1:-}" = "--inside" ]; then
       convert "$work/shot.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'
   }
   middle() { pixel 1536 384; }
-  await() {  # await WANTED COMMAND...: the command's output, once it is WANTED (10 s)
-    local want="$1" got i
-    shift
-    for i in $(seq 1 100); do
-      got="$("$@" 2>/dev/null)"
-      [ "$got" = "$want" ] && break
-      sleep 0.1
-    done
-    echo "$got"
-  }
   # Keys to the show's window, or the designer: focus it (--sync waits for the focus, so
   # not forever), then type at the keyboard. Typing through a window target would send the
   # key's release to that window once another has taken the focus (the designer's Ctrl+B
