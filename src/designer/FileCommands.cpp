@@ -169,7 +169,7 @@ void LoadShowCommand::OnExecute(ShowEditor& editor) {
     editor.Memory().damagedFile = DamagedFile{path_, static_cast<int>(result->slides.size())};
   }
   Document(editor).Load(std::move(result->slides), path_, result->loop, std::move(result->music),
-                        result->shuffle);
+                        result->shuffle, std::move(result->storedHeader));
   editor.ClearHistory();
   if (result->damage) TellUser(editor, result->damage->message, kMessageCaption, PromptIcon::Error);
 }

@@ -19,6 +19,7 @@
 #include "document/Paths.h"
 #include "document/PortableBuilder.h"
 #include "document/ShowRecords.h"
+#include "document/StoredSlide.h"
 
 namespace lrw {
 namespace {
@@ -159,7 +160,10 @@ class SlideReader {
 
   bool Read(uint8_t* dst, size_t n, std::string_view what) {
     if (!Need(n, what)) return false;
-    if (src_.Read(dst, n)) return true;
+    if (src_.Read(dst, n)) {
+      if (tap_) tap_->insert(tap_->end(), dst, dst + n);
+      return true;
+    }
     Damage(kStreamReadError, "the file could not be read");
     return false;
   }
@@ -193,12 +197,21 @@ class SlideReader {
   }
 
   std::optional<SlideRecord> ReadSlide() {
-    SlideRecordBytes bytes;
+    auto stored = std::make_shared<StoredSlide>();
+    SlideRecordBytes& bytes = stored->record;
     if (!Read(bytes.data(), bytes.size(), "the slide record")) return std::nullopt;
     SlideRecord slide = SlideRecord::FromBytes(bytes);
     if (result_.portable && !ApplyPortableFolder(slide)) return std::nullopt;
-    if (SlideRecord::HasThumbnailBlock(bytes) && !ReadThumbnail(slide)) return std::nullopt;
-    if (!ReadCaption(slide)) return std::nullopt;
+    if (SlideRecord::HasThumbnailBlock(bytes)) {
+      if (!ReadThumbnail(slide, stored->thumbnailBlock.emplace())) return std::nullopt;
+      stored->thumbnailAsRead = slide.Thumbnail;
+    }
+    tap_ = &stored->captionList;
+    const bool captionRead = ReadCaption(slide);
+    tap_ = nullptr;
+    if (!captionRead) return std::nullopt;
+    stored->captionAsRead = slide.Caption;
+    slide.Stored = StoredForm(std::move(stored));
     return slide;
   }
 
@@ -247,7 +260,8 @@ class SlideReader {
     }
   }
 
-  bool ReadThumbnail(SlideRecord& slide) {
+  // The block's bytes after its length go to `bmp`.
+  bool ReadThumbnail(SlideRecord& slide, std::vector<uint8_t>& bmp) {
     uint8_t lengthBytes[4];
     if (!Read(lengthBytes, 4, "the thumbnail length")) return false;
     const uint32_t length = ReadLe32(lengthBytes);
@@ -256,7 +270,7 @@ class SlideReader {
       return true;
     }
     if (!Need(length, "the thumbnail")) return false;
-    std::vector<uint8_t> bmp(length);
+    bmp.resize(length);
     if (!Read(bmp.data(), length, "the thumbnail")) return false;
     const std::optional<BmpSize> declared = DeclaredBmpSize(bmp);
     if (declared && (declared->width > kMaxThumbnailSide || declared->height > kMaxThumbnailSide)) {
@@ -310,6 +324,7 @@ class SlideReader {
   const std::string& path_;
   ShowFileContent& result_;
   std::optional<std::string> portableFolder_;  // found at the first slide that needs it
+  std::vector<uint8_t>* tap_ = nullptr;        // where the bytes read go as well
 };
 
 Result<ShowFileContent> Parse(ByteSource& src, const std::string& path) {
@@ -336,6 +351,8 @@ Result<ShowFileContent> Parse(ByteSource& src, const std::string& path) {
       reader.ReadVersion5(ReadLe32(origin.data() + 1));
       return result;
     }
+    result.storedHeader.assign(header.begin(), header.end());
+    result.storedHeader.insert(result.storedHeader.end(), origin.begin(), origin.end());
   }
   reader.ReadAll();
   return result;
@@ -378,8 +395,8 @@ Result<ShowFileContent> OpenShowFile(SlideShowDocument& doc, const std::string& 
   if (!result) return result;
   // Also on damage the old slides go: the document now belongs to `path`, and a later
   // save must not write another show's slides over it.
-  doc.Load(std::move(result->slides), path, result->loop, std::move(result->music),
-           result->shuffle);
+  doc.Load(std::move(result->slides), path, result->loop, std::move(result->music), result->shuffle,
+           std::move(result->storedHeader));
   result->slides.clear();
   result->music = ShowMusic{};
   return result;
@@ -414,28 +431,28 @@ std::vector<uint8_t> EncodeShowFile(const SlideShowDocument& doc, bool portable,
   // A show that uses nothing newer stays a 4.0 file, byte for byte.
   const bool version5 = !records.empty();
   const std::string_view signature = version5 ? kShowSignatureV5 : kShowSignature;
-  std::vector<uint8_t> out(kShowHeaderSize, 0);
-  out[0] = static_cast<uint8_t>(signature.size());
-  std::memcpy(out.data() + 1, signature.data(), signature.size());
-  out[kLoopFlagOffset] = doc.Loop() ? 1 : 0;
-  out[kPortableFlagOffset] = portable ? 1 : 0;
-  out.push_back(kOriginByte);
-  AppendLe32(out, version5 ? static_cast<uint32_t>(doc.Count()) : kOriginWord);
+  std::vector<uint8_t> out;
+  if (!version5 && doc.StoredHeader().size() == kShowHeaderSize + kOriginBlockSize) {
+    out = doc.StoredHeader();
+  } else {
+    out.assign(kShowHeaderSize, 0);
+    out[0] = static_cast<uint8_t>(signature.size());
+    std::memcpy(out.data() + 1, signature.data(), signature.size());
+    out.push_back(kOriginByte);
+    AppendLe32(out, version5 ? static_cast<uint32_t>(doc.Count()) : kOriginWord);
+  }
+  // A flag that still says the same keeps its byte (any value but 0 reads as set).
+  if ((out[kLoopFlagOffset] != 0) != doc.Loop()) out[kLoopFlagOffset] = doc.Loop() ? 1 : 0;
+  if ((out[kPortableFlagOffset] != 0) != portable) out[kPortableFlagOffset] = portable ? 1 : 0;
 
   for (const SlideRecord& slide : doc.Slides()) {
-    SlideRecordBytes record = slide.ToBytes();
-    if (portable) {
-      // Clear the whole field, so that no trace of the local folder travels along.
-      std::fill_n(record.begin() + kPictureFolderOffset, kFolderCapacity + 1, 0);
-      std::fill_n(record.begin() + kSoundFolderOffset, kFolderCapacity + 1, 0);
-    }
+    const SlideRecordBytes record = RecordBytesOver(slide, portable);
     out.insert(out.end(), record.begin(), record.end());
-    if (slide.Thumbnail) {
-      const std::vector<uint8_t> bmp = EncodeBmp(*slide.Thumbnail);
-      AppendLe32(out, static_cast<uint32_t>(bmp.size()));
-      out.insert(out.end(), bmp.begin(), bmp.end());
+    if (const std::optional<std::vector<uint8_t>> bmp = ThumbnailBlockOf(slide)) {
+      AppendLe32(out, static_cast<uint32_t>(bmp->size()));
+      out.insert(out.end(), bmp->begin(), bmp->end());
     }
-    const std::vector<uint8_t> caption = EncodeCaptionList(slide.Caption);
+    const std::vector<uint8_t> caption = CaptionListOf(slide);
     out.insert(out.end(), caption.begin(), caption.end());
   }
   if (version5) {

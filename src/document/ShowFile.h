@@ -57,6 +57,9 @@ struct ShowFileContent {
   bool shuffle = false;       // 5.0 only
   int droppedThumbnails = 0;  // thumbnails larger than kMaxThumbnailSide, left out
   std::optional<Error> damage;
+  // A 4.0 file's header and origin block as read: another writer's bytes after the
+  // signature and its own origin stand again when the show is saved as 4.0.
+  std::vector<uint8_t> storedHeader;
 };
 
 // Which file a save writes: the oldest version that holds the whole show (4.0 unless

@@ -11,6 +11,7 @@
 
 #include "document/Bitmap.h"
 #include "document/SlideMotion.h"
+#include "document/StoredForm.h"
 
 namespace lrw {
 
@@ -69,6 +70,8 @@ struct SlideRecord {
   // Show file 5.0 only (tagged records after the slides); not part of the 1116 bytes.
   SlideMotion Motion;
   SmoothEffect Smooth = SmoothEffect::None;  // None: the block Effect plays
+  // The blocks of the file this slide was read from, written again while unchanged.
+  StoredForm Stored;
 
   bool IsBlank() const { return PictureName.empty(); }
   bool operator==(const SlideRecord&) const = default;

@@ -186,8 +186,9 @@ void SlideShowDocument::SetShuffle(bool shuffle) {
 }
 
 void SlideShowDocument::Load(std::vector<SlideRecord> slides, std::string fileName, bool loop,
-                             ShowMusic music, bool shuffle) {
+                             ShowMusic music, bool shuffle, std::vector<uint8_t> storedHeader) {
   slides_ = std::move(slides);
+  storedHeader_ = std::move(storedHeader);
   ids_.clear();
   for (size_t i = 0; i < slides_.size(); ++i) ids_.push_back(nextId_++);
   const bool loopChanged = loop != loop_;
@@ -208,6 +209,7 @@ void SlideShowDocument::Load(std::vector<SlideRecord> slides, std::string fileNa
 
 void SlideShowDocument::ReleaseSlides() {
   slides_.clear();
+  storedHeader_.clear();
   ids_.clear();
   Tell([](DocumentListener& l) { l.SlidesReset(); });
   if (music_.Present() || music_ != ShowMusic{}) {

@@ -109,6 +109,7 @@ class SlideShowDocument {
   // The slides play in a random order, a new one each loop.
   bool Shuffle() const { return shuffle_; }
   bool Modified() const { return modified_; }
+  const std::vector<uint8_t>& StoredHeader() const { return storedHeader_; }
 
   // ---- changing (each tells the listeners and sets Modified on a real change) ----
   // Inserts at `index` (clamped to the ends) and returns the new slide's identity;
@@ -136,8 +137,10 @@ class SlideShowDocument {
   // ---- whole-show operations (not undoable steps) ----
   // A show read from a file: slides, file name, loop flag, music and shuffle replaced;
   // unmodified.
+  // `storedHeader`: the file's header and origin block as read, written again while the
+  // show stays a 4.0 file (see ShowFileContent).
   void Load(std::vector<SlideRecord> slides, std::string fileName, bool loop, ShowMusic music = {},
-            bool shuffle = false);
+            bool shuffle = false, std::vector<uint8_t> storedHeader = {});
   // Releases every slide, the music and the shuffle and clears Modified; file name and loop
   // flag stay.
   void ReleaseSlides();
@@ -177,6 +180,7 @@ class SlideShowDocument {
   bool loop_ = false;
   ShowMusic music_;
   bool shuffle_ = false;
+  std::vector<uint8_t> storedHeader_;
   bool modified_ = false;
   std::vector<DocumentListener*> listeners_;
   DocumentRecorder* recorder_ = nullptr;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "document/BmpCodec.h"
 #include "document/BmpFixture.h"
@@ -536,6 +537,11 @@ TEST(ShowFileDamage, RegressionInputsReadWithoutHarm) {
         EXPECT_LE(static_cast<uint64_t>(s.Thumbnail->width) * s.Thumbnail->height, kMaxBmpPixels);
       }
     }
+    // One that reads whole is saved again as it was.
+    SlideShowDocument doc;
+    if (Outcome(OpenShowFile(doc, entry.path().string())).problem == std::nullopt) {
+      EXPECT_EQ(EncodeShowFile(doc, false), bytes) << entry.path();
+    }
   }
   EXPECT_GT(seen, 0);
 }
@@ -580,6 +586,112 @@ TEST(ShowFileRoundTrip, SmallShowsOfEveryKindReadBack) {
     EXPECT_EQ(r.problem, std::nullopt) << name << ": " << r.text;
     EXPECT_FALSE(r.slides.empty()) << name;
   }
+}
+
+}  // namespace
+}  // namespace lrw
+
+namespace lrw {
+namespace {
+
+// A show as another program writes it: stale bytes after the signature, its own origin,
+// references and padding, text left after shortened strings, a run-length thumbnail, a
+// short caption line in the long form, a thumbnail too large to keep and an empty one.
+// Saved again it is the same file; each change rewrites only the bytes it touches.
+TEST(ShowFileRoundTrip, AnotherWritersShowStandsByteForByteWhereUnchanged) {
+  TempDir dir;
+  Bytes f = Header(kShowSignature, true, false);
+  f[30] = 0x5A;  // after the signature's end
+  Append(f, {0x07, 0xC0, 0xF2, 0xA3, 0x00});
+  SlideRecord first = VariedSlide(1);
+  first.Caption = {"short", "lines"};
+  Bytes record = RecordBytes(first);
+  const size_t name = 256, fontName = 536, effect = 590;
+  record[name + 1 + first.PictureName.size() + 2] = 'Q';  // after the name's end
+  record[fontName + 30] = 'R';
+  record[513] = 0xEE;  // padding
+  for (size_t i = 0; i < 4; ++i) record[532 + i] = uint8_t(0x11 * (i + 1));
+  const uint8_t reference[4] = {0xC0, 0xF2, 0xA3, 0x00};
+  for (size_t i = 0; i < 4; ++i) record[kThumbnailRefOffset + i] = reference[i];
+  const Bytes rle = {4, 0, 0, 0, 4, 0, 0, 1};  // two rows of four, then the end
+  const Bytes thumbnail = testing::MakeBmp({40, 4, 2, 8, 1, {0x3070C0}}, rle);
+  Append(f, record);
+  Append(f, {uint8_t(thumbnail.size()), 0, 0, 0});
+  Append(f, thumbnail);
+  Append(f, {0x01, 0x0C, 5, 0, 0, 0, 's', 'h', 'o', 'r', 't', 0x06, 5, 'l', 'i', 'n', 'e', 's', 0});
+  SlideRecord second = VariedSlide(2);
+  second.Caption = {};
+  second.Thumbnail = Bitmap(1, 1);
+  const Bytes huge = testing::MakeBmp({40, 4096, 4096, 8, 1, {0xFF}}, Bytes(68, 0));
+  Append(f, RecordBytes(second));
+  Append(f, {uint8_t(huge.size()), uint8_t(huge.size() >> 8), 0, 0});
+  Append(f, huge);
+  Append(f, EncodeCaptionList({}));
+  Append(f, RecordBytes(second));
+  Append(f, {0, 0, 0, 0});  // an empty thumbnail
+  Append(f, EncodeCaptionList({}));
+  const std::string path = dir.path() + "/other.sho", again = dir.path() + "/again.sho";
+  WriteBytes(path, f);
+
+  SlideShowDocument doc;
+  const ReadOutcome r = Outcome(OpenShowFile(doc, path));
+  ASSERT_EQ(r.problem, std::nullopt) << r.text;
+  ASSERT_EQ(doc.Count(), 3);
+  ASSERT_TRUE(WriteShowFile(doc, again, false).has_value());
+  EXPECT_EQ(ReadBytes(again), f) << "saved again unchanged";
+
+  // Each change and the bytes it may touch: offsets in the file.
+  const size_t record1 = 48, thumbnail1 = record1 + kSlideRecordSize;
+  struct Change {
+    const char* what;
+    std::function<void(SlideShowDocument&)> edit;
+    std::vector<std::pair<size_t, size_t>> touched;  // [from, to) of the first file
+  };
+  const std::vector<Change> changes = {
+      {"the loop flag", [](SlideShowDocument& d) { d.SetLoop(false); }, {{41, 42}}},
+      {"the effect",
+       [](SlideShowDocument& d) { d.EditSlide(0, [](SlideRecord& s) { s.Effect ^= 1; }); },
+       {{record1 + effect, record1 + effect + 1}}},
+      {"a shorter name",
+       [](SlideShowDocument& d) { d.EditSlide(0, [](SlideRecord& s) { s.PictureName = "p"; }); },
+       {{record1 + name, record1 + name + 256}}},
+  };
+  for (const Change& c : changes) {
+    SlideShowDocument changed;
+    ASSERT_EQ(Outcome(OpenShowFile(changed, path)).problem, std::nullopt);
+    c.edit(changed);
+    const Bytes bytes = EncodeShowFile(changed, false);
+    ASSERT_EQ(bytes.size(), f.size()) << c.what;
+    std::vector<size_t> wrong;
+    for (size_t i = 0; i < f.size(); ++i) {
+      const bool allowed = std::any_of(c.touched.begin(), c.touched.end(), [i](auto range) {
+        return i >= range.first && i < range.second;
+      });
+      if (bytes[i] != f[i] && !allowed) wrong.push_back(i);
+    }
+    EXPECT_EQ(wrong, std::vector<size_t>{}) << c.what;
+    EXPECT_NE(bytes, f) << c.what;
+  }
+
+  // A new caption and a new thumbnail are written as this program writes them; the
+  // reference still announces the block with the other program's value.
+  doc.EditSlide(0, [](SlideRecord& s) {
+    s.Caption = {"new"};
+    s.Thumbnail = Bitmap(2, 2, 0xFF112233u);
+  });
+  const Bytes rewritten = EncodeShowFile(doc, false);
+  const Bytes newBmp = EncodeBmp(Bitmap(2, 2, 0xFF112233u));
+  EXPECT_TRUE(std::equal(newBmp.begin(), newBmp.end(), rewritten.begin() + thumbnail1 + 4));
+  const Bytes newCaption = EncodeCaptionList({"new"});
+  EXPECT_TRUE(std::equal(newCaption.begin(), newCaption.end(),
+                         rewritten.begin() + thumbnail1 + 4 + newBmp.size()));
+  EXPECT_TRUE(
+      std::equal(reference, reference + 4, rewritten.begin() + record1 + kThumbnailRefOffset));
+
+  // A portable build carries no trace of the folders, not even the text after their end.
+  const Bytes portable = EncodeShowFile(doc, true);
+  EXPECT_TRUE(std::all_of(portable.begin() + record1, portable.begin() + record1 + 256,
+                          [](uint8_t b) { return b == 0; }));
 }
 
 }  // namespace
