@@ -171,7 +171,7 @@ bool ShowRunner::StartSlideSound(const SlideRecord& slide) {
       media_.SetNotify(true);
       media_.Play();
     }
-    return media_.Error() == 0;
+    return media_.Error() == MediaError::Ok;
   } catch (const std::exception&) {
     return false;
   }

@@ -38,7 +38,7 @@ class FakeMedia : public MediaControl {
   void SetFileName(const std::string& path) override { fileName = path; }
   Result<void> Open() override {
     log.push_back("open " + fileName);
-    error = failOpen ? 2 : 0;
+    error = failOpen ? MediaError::FileError : MediaError::Ok;
     if (failOpen) return Fail(ErrorMessage());
     mode = MediaMode::Stopped;
     return {};
@@ -55,13 +55,13 @@ class FakeMedia : public MediaControl {
     log.push_back("close");
     mode = MediaMode::NotOpen;
   }
-  int Error() const override { return error; }
-  std::string ErrorMessage() const override { return error ? "cannot open" : ""; }
+  MediaError Error() const override { return error; }
+  std::string ErrorMessage() const override { return error != MediaError::Ok ? "cannot open" : ""; }
 
   MediaMode mode = MediaMode::NotOpen;
   bool notify = false;
   bool failOpen = false;
-  int error = 0;
+  MediaError error = MediaError::Ok;
   std::string fileName;
   std::vector<std::string> log;
 };
