@@ -118,7 +118,7 @@ std::vector<lrw::SlideRecord> MakeShow(const std::vector<fs::path>& pictures,
     slide.ImageHeight = 1080;
     slide.Effect = slides.empty() ? 0 : 1;  // the first comes at once, as ffmpeg's does
     slide.BoxWidth = kBoxWidth;
-    slide.DurationMode = lrw::TimeElapsed;
+    slide.DurationMode = lrw::DurationMode::TimeElapsed;
     slide.ExtraSeconds = kHoldSeconds;
     slides.push_back(slide);
   }

@@ -26,7 +26,7 @@ struct ArrangementOutcome {
   std::vector<std::string> captionText;
   std::string captionFontName;  // Windows-1252
   int16_t captionFontSize = 0;
-  uint8_t captionFontStyle = 0;
+  FontStyle captionFontStyle = FontStyle::None;
   uint32_t captionFontColor = 0;
   uint32_t captionBackColor = 0;
   int captionWindowLeft = 0;  // the caption window's outer corner

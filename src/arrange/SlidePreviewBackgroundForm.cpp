@@ -41,7 +41,7 @@ SlidePreviewBackgroundForm::SlidePreviewBackgroundForm(ArrangementHost& host)
     : QWidget(nullptr, Qt::FramelessWindowHint), host_(host) {
   setObjectName(QStringLiteral("SlidePreviewBackgroundForm"));
   setWindowTitle(QStringLiteral("Lanternreelworks!"));
-  setFont(MakeCaptionFont("Courier New", 8, 0));
+  setFont(MakeCaptionFont("Courier New", 8, FontStyle::None));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAccessibleName(tr("Slide arrangement"));
@@ -227,7 +227,7 @@ void SlidePreviewBackgroundForm::PreviewMotion() {
     return;
   }
   std::optional<double> sound;
-  if (slide->PlaySound && slide->DurationMode == SoundEnded)
+  if (slide->PlaySound && slide->DurationMode == DurationMode::SoundEnded)
     sound = SoundFileSeconds(Cp1252ToUtf8(slide->SoundPath()));
   auto* preview = new MotionPreview(this);
   preview_ = preview;

@@ -41,8 +41,9 @@ void EditMusicCommand::OnExecute(ShowEditor& editor) {
 bool FitShowToMusicCommand::OnEnabled(const ShowEditor& editor) const {
   const SlideShowDocument& doc = editor.Document();
   return doc.Music().Present() &&
-         std::any_of(doc.Slides().begin(), doc.Slides().end(),
-                     [](const SlideRecord& s) { return s.DurationMode == TimeElapsed; });
+         std::any_of(doc.Slides().begin(), doc.Slides().end(), [](const SlideRecord& s) {
+           return s.DurationMode == DurationMode::TimeElapsed;
+         });
 }
 
 void FitShowToMusicCommand::OnExecute(ShowEditor& editor) {

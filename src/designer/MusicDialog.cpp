@@ -226,7 +226,7 @@ void MusicDialog::Refresh() {
   downButton_->setEnabled(row >= 0 && row + 1 < list_->count());
   playButton_->setEnabled(list_->count() > 0);
   const bool timed = std::any_of(slides_.begin(), slides_.end(), [](const SlideRecord& s) {
-    return s.DurationMode == TimeElapsed;
+    return s.DurationMode == DurationMode::TimeElapsed;
   });
   fitButton_->setEnabled(list_->count() > 0 && timed);
   double total = 0;

@@ -242,12 +242,11 @@ void PreviewSoundCommand::OnExecute(ShowEditor& editor) {
 // ---- duration ----
 
 bool SetDurationModeCommand::OnEnabled(const ShowEditor& editor) const {
-  return editor.SelectedCount() >= 1 && mode_ >= EnterPressed && mode_ <= TimeElapsed;
+  return editor.SelectedCount() >= 1 && mode_ <= DurationMode::TimeElapsed;
 }
 
 void SetDurationModeCommand::OnExecute(ShowEditor& editor) {
-  EditSelected(editor, Document(editor),
-               [this](SlideRecord& s) { s.DurationMode = static_cast<uint8_t>(mode_); });
+  EditSelected(editor, Document(editor), [this](SlideRecord& s) { s.DurationMode = mode_; });
 }
 
 bool SetSecondsCommand::OnEnabled(const ShowEditor& editor) const {

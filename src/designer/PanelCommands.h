@@ -122,13 +122,13 @@ class PreviewSoundCommand : public EditorCommand {
 
 class SetDurationModeCommand : public EditorCommand {
  public:
-  explicit SetDurationModeCommand(int mode) : mode_(mode) {}
+  explicit SetDurationModeCommand(DurationMode mode) : mode_(mode) {}
   std::string Name() const override { return LRW_TR_NOOP("lrw::Commands", "Duration"); }
   bool OnEnabled(const ShowEditor& editor) const override;
   void OnExecute(ShowEditor& editor) override;
 
  private:
-  int mode_;
+  DurationMode mode_;
 };
 
 class SetSecondsCommand : public EditorCommand {

@@ -180,9 +180,9 @@ void PropertyPanel::BuildDurationGroup() {
   timeElapsedRadio_ = Place(new QRadioButton(tr("Display for specified time"), durationGroup_),
                             QStringLiteral("rbTimeElapsed"), 9, 64);
   durationButtons_ = new QButtonGroup(this);
-  durationButtons_->addButton(enterPressedRadio_, EnterPressed);
-  durationButtons_->addButton(soundEndedRadio_, SoundEnded);
-  durationButtons_->addButton(timeElapsedRadio_, TimeElapsed);
+  durationButtons_->addButton(enterPressedRadio_, ToUnderlying(DurationMode::EnterPressed));
+  durationButtons_->addButton(soundEndedRadio_, ToUnderlying(DurationMode::SoundEnded));
+  durationButtons_->addButton(timeElapsedRadio_, ToUnderlying(DurationMode::TimeElapsed));
   secondsBox_ = new SecondsSpinBox(durationGroup_);
   secondsBox_->setObjectName(QStringLiteral("seAdditional_Time"));
   secondsBox_->setRange(0, 120);
@@ -233,7 +233,7 @@ void PropertyPanel::Connect() {
   connect(changeSoundButton_, &QPushButton::clicked, this, [this] { Run(ChangeSoundCommand()); });
   connect(playSoundButton_, &QPushButton::clicked, this, [this] { Run(PreviewSoundCommand()); });
   connect(durationButtons_, &QButtonGroup::idClicked, this,
-          [this](int mode) { Run(SetDurationModeCommand(mode)); });
+          [this](int id) { Run(SetDurationModeCommand(static_cast<DurationMode>(id))); });
   connect(secondsBox_, &SecondsSpinBox::SecondsTextChanged, this, [this](const QString& text) {
     storingSeconds_ = true;
     Run(SetSecondsCommand(SecondsSpinBox::ParseSeconds(text)));
@@ -358,8 +358,8 @@ void PropertyPanel::ShowValues(const std::vector<int>& selected) {
     durationButtons_->setExclusive(false);
     for (QRadioButton* r : modes) r->setChecked(false);
     durationButtons_->setExclusive(true);
-  } else if (ref.DurationMode <= TimeElapsed) {
-    modes[ref.DurationMode]->setChecked(true);
+  } else if (ref.DurationMode <= DurationMode::TimeElapsed) {
+    modes[ToUnderlying(ref.DurationMode)]->setChecked(true);
   }
   MoveRadioTabStop(durationButtons_);
 }
@@ -393,7 +393,7 @@ void PropertyPanel::UpdateStates() {
   // Seconds count unless every selected slide waits for Enter.
   bool allWaitForEnter = some;
   for (int index : e.SelectedIndices())
-    allWaitForEnter &= e.Document().SlideAt(index).DurationMode == EnterPressed;
+    allWaitForEnter &= e.Document().SlideAt(index).DurationMode == DurationMode::EnterPressed;
   secondsBox_->setEnabled(some && !allWaitForEnter);
   showCaptionCheck_->setEnabled(ShowCaptionCommand(true).OnEnabled(e));
   editCaptionButton_->setEnabled(EditCaptionCommand().OnEnabled(e));

@@ -177,7 +177,7 @@ std::string DesignerWindows::PreviewSound(const std::string& path) {
     player.Play();
   }
   std::string error;
-  if (player.Error() != kMediaOk) error = player.ErrorMessage();
+  if (player.Error() != MediaError::Ok) error = player.ErrorMessage();
   player.Close();
   return error;
 }

@@ -108,9 +108,10 @@ CaptionFontRecord CaptionFontFromQFont(const QFont& font) {
   c.Name = ToCp1252(font.family()).value_or(std::string());
   const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
   c.Size = static_cast<int16_t>(std::clamp<long>(std::lround(points), 1, 32767));
-  c.Style = static_cast<uint8_t>((font.bold() ? kBold : 0) | (font.italic() ? kItalic : 0) |
-                                 (font.underline() ? kUnderline : 0) |
-                                 (font.strikeOut() ? kStrikeOut : 0));
+  if (font.bold()) c.Style |= FontStyle::Bold;
+  if (font.italic()) c.Style |= FontStyle::Italic;
+  if (font.underline()) c.Style |= FontStyle::Underline;
+  if (font.strikeOut()) c.Style |= FontStyle::StrikeOut;
   return c;
 }
 

@@ -177,7 +177,7 @@ void SlideshowDesignForm::BuildControls() {
 
   dropTarget_ = new DragDropFiles(this);
   dropTarget_->SetDragDropControl(strip_);
-  dropTarget_->SetTargetEffects(deCopy | deMove);
+  dropTarget_->SetTargetEffects(DropEffect::Copy | DropEffect::Move);
   connect(dropTarget_, &DragDropFiles::ProcessDropped, this, [this] { ProcessDroppedFiles(); });
 }
 
@@ -240,7 +240,8 @@ void SlideshowDesignForm::CommandStatesChanged() {
   const bool accept = !editor_.Busy();
   if (accept != dropsAccepted_) {
     dropsAccepted_ = accept;
-    dropTarget_->SetTargetEffects(accept ? (deCopy | deMove) : deNone);
+    dropTarget_->SetTargetEffects(accept ? (DropEffect::Copy | DropEffect::Move)
+                                         : DropEffect::None);
   }
 }
 

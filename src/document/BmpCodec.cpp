@@ -14,13 +14,12 @@ constexpr size_t kInfoHeaderSize = 40;
 constexpr uint64_t kMaxRlePixelsPerByte = 256;
 constexpr uint64_t kRleAllowancePixels = 4096;
 
-enum Compression : uint32_t {
-  kBiRgb = 0,
-  kBiRle8 = 1,
-  kBiRle4 = 2,
-  kBiBitfields = 3,
-  kBiAlphaBitfields = 6,
-};
+// The header's compression field, a number from the file that may be any value.
+constexpr uint32_t kBiRgb = 0;
+constexpr uint32_t kBiRle8 = 1;
+constexpr uint32_t kBiRle4 = 2;
+constexpr uint32_t kBiBitfields = 3;
+constexpr uint32_t kBiAlphaBitfields = 6;
 
 uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) {
   return 0xFF000000u | (r << 16) | (g << 8) | b;

@@ -12,7 +12,7 @@ namespace lrw {
 struct CaptionFontRecord {
   std::string Name;
   int16_t Size = 0;
-  uint8_t Style = 0;
+  FontStyle Style = FontStyle::None;
   uint32_t Color = 0;
 
   static CaptionFontRecord Of(const SlideRecord& slide) {

@@ -9,35 +9,33 @@ namespace lrw {
 namespace {
 
 // Field offsets of the 1116-byte layout.
-enum Offset : size_t {
-  kPictureFolder = kPictureFolderOffset,
-  kPictureName = 256,
-  kPictureFormat = 512,
-  kBackgroundColor = 516,
-  kImageHeight = 520,
-  kImageWidth = 522,
-  kImageTop = 524,
-  kImageLeft = 526,
-  kCenterImage = 528,
-  kShowCaption = 529,
-  kCaptionRef = kCaptionRefOffset,
-  kCaptionFontName = 536,
-  kCaptionFontSize = 570,
-  kCaptionFontColor = 572,
-  kCaptionFontStyle = 576,
-  kCaptionBackColor = 580,
-  kCaptionTop = 584,
-  kCaptionLeft = 586,
-  kCaptionWidth = 588,
-  kEffect = 590,
-  kBoxWidth = 592,
-  kPlaySound = 594,
-  kSoundFolder = kSoundFolderOffset,
-  kSoundName = 851,
-  kDurationMode = 1107,
-  kExtraSeconds = 1108,
-  kThumbnailRef = kThumbnailRefOffset,
-};
+constexpr size_t kPictureFolder = kPictureFolderOffset;
+constexpr size_t kPictureName = 256;
+constexpr size_t kPictureFormat = 512;
+constexpr size_t kBackgroundColor = 516;
+constexpr size_t kImageHeight = 520;
+constexpr size_t kImageWidth = 522;
+constexpr size_t kImageTop = 524;
+constexpr size_t kImageLeft = 526;
+constexpr size_t kCenterImage = 528;
+constexpr size_t kShowCaption = 529;
+constexpr size_t kCaptionRef = kCaptionRefOffset;
+constexpr size_t kCaptionFontName = 536;
+constexpr size_t kCaptionFontSize = 570;
+constexpr size_t kCaptionFontColor = 572;
+constexpr size_t kCaptionFontStyle = 576;
+constexpr size_t kCaptionBackColor = 580;
+constexpr size_t kCaptionTop = 584;
+constexpr size_t kCaptionLeft = 586;
+constexpr size_t kCaptionWidth = 588;
+constexpr size_t kEffect = 590;
+constexpr size_t kBoxWidth = 592;
+constexpr size_t kPlaySound = 594;
+constexpr size_t kSoundFolder = kSoundFolderOffset;
+constexpr size_t kSoundName = 851;
+constexpr size_t kDurationMode = 1107;
+constexpr size_t kExtraSeconds = 1108;
+constexpr size_t kThumbnailRef = kThumbnailRefOffset;
 
 void PutShort(SlideRecordBytes& b, size_t at, const std::string& s, size_t capacity) {
   const size_t n = std::min(s.size(), capacity);
@@ -89,7 +87,7 @@ SlideRecordBytes SlideRecord::ToBytes() const {
   PutShort(b, kCaptionFontName, CaptionFontName, kFontNameCapacity);
   Put16(b, kCaptionFontSize, CaptionFontSize);
   Put32(b, kCaptionFontColor, CaptionFontColor);
-  b[kCaptionFontStyle] = CaptionFontStyle;
+  b[kCaptionFontStyle] = ToUnderlying(CaptionFontStyle);
   Put32(b, kCaptionBackColor, CaptionBackColor);
   Put16(b, kCaptionTop, CaptionTop);
   Put16(b, kCaptionLeft, CaptionLeft);
@@ -99,7 +97,7 @@ SlideRecordBytes SlideRecord::ToBytes() const {
   b[kPlaySound] = PlaySound;
   PutShort(b, kSoundFolder, SoundFolder, kFolderCapacity);
   PutShort(b, kSoundName, SoundName, kNameCapacity);
-  b[kDurationMode] = DurationMode;
+  b[kDurationMode] = ToUnderlying(DurationMode);
   Put16(b, kExtraSeconds, ExtraSeconds);
   Put32(b, kThumbnailRef, Thumbnail ? 1u : 0u);
   return b;
@@ -120,7 +118,7 @@ SlideRecord SlideRecord::FromBytes(std::span<const uint8_t, kSlideRecordSize> b)
   s.CaptionFontName = GetShort(b, kCaptionFontName, kFontNameCapacity);
   s.CaptionFontSize = Get16(b, kCaptionFontSize);
   s.CaptionFontColor = Get32(b, kCaptionFontColor);
-  s.CaptionFontStyle = b[kCaptionFontStyle];
+  s.CaptionFontStyle = static_cast<FontStyle>(b[kCaptionFontStyle]);
   s.CaptionBackColor = Get32(b, kCaptionBackColor);
   s.CaptionTop = Get16(b, kCaptionTop);
   s.CaptionLeft = Get16(b, kCaptionLeft);
@@ -130,7 +128,7 @@ SlideRecord SlideRecord::FromBytes(std::span<const uint8_t, kSlideRecordSize> b)
   s.PlaySound = b[kPlaySound];
   s.SoundFolder = GetShort(b, kSoundFolder, kFolderCapacity);
   s.SoundName = GetShort(b, kSoundName, kNameCapacity);
-  s.DurationMode = b[kDurationMode];
+  s.DurationMode = static_cast<lrw::DurationMode>(b[kDurationMode]);
   s.ExtraSeconds = Get16(b, kExtraSeconds);
   return s;
 }
@@ -143,7 +141,7 @@ void SetDesignerCaptionFont(SlideRecord& slide) {
   slide.CaptionFontName = kDesignerFontName;
   slide.CaptionFontSize = kDesignerFontSize;
   slide.CaptionFontColor = kWindowTextColor;
-  slide.CaptionFontStyle = 0;
+  slide.CaptionFontStyle = FontStyle::None;
 }
 
 SlideRecord FirstSlideDefaults() {
@@ -152,7 +150,7 @@ SlideRecord FirstSlideDefaults() {
   s.CenterImage = 1;
   s.Effect = 0;
   s.BoxWidth = 2;
-  s.DurationMode = TimeElapsed;
+  s.DurationMode = DurationMode::TimeElapsed;
   s.ExtraSeconds = 5;
   s.CaptionBackColor = 0xFFFFFF;
   SetDesignerCaptionFont(s);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Flags.h"
 #include "document/Bitmap.h"
 #include "document/SlideMotion.h"
 #include "document/StoredForm.h"
@@ -30,10 +31,15 @@ inline constexpr size_t kCaptionRefOffset = 532;
 inline constexpr size_t kSoundFolderOffset = 595;
 inline constexpr size_t kThumbnailRefOffset = 1112;
 
-enum DurationModes : uint8_t { EnterPressed = 0, SoundEnded = 1, TimeElapsed = 2 };
+// How long a slide stays. The record keeps the file's byte as it is: a value outside
+// these three is read, kept and written again unchanged, and waits as none of them.
+enum class DurationMode : uint8_t { EnterPressed = 0, SoundEnded = 1, TimeElapsed = 2 };
 
-// Caption font style bits.
-enum FontStyleBits : uint8_t { kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8 };
+// Caption font style bits. The record keeps all eight bits of the file's byte; only these
+// four mean something.
+enum class FontStyle : uint8_t { None = 0, Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
+template <>
+inline constexpr bool kIsFlagEnum<FontStyle> = true;
 
 // The window-text system colour; record colours with the top byte 0x80 name a system colour.
 inline constexpr uint32_t kWindowTextColor = 0x80000008u;
@@ -54,7 +60,7 @@ struct SlideRecord {
   std::string CaptionFontName;
   int16_t CaptionFontSize = 0;
   uint32_t CaptionFontColor = 0;
-  uint8_t CaptionFontStyle = 0;
+  FontStyle CaptionFontStyle = FontStyle::None;
   uint32_t CaptionBackColor = 0;
   int16_t CaptionTop = 0;
   int16_t CaptionLeft = 0;
@@ -64,7 +70,7 @@ struct SlideRecord {
   uint8_t PlaySound = 0;
   std::string SoundFolder;
   std::string SoundName;
-  uint8_t DurationMode = 0;
+  lrw::DurationMode DurationMode = lrw::DurationMode::EnterPressed;
   int16_t ExtraSeconds = 0;
   std::optional<Bitmap> Thumbnail;
   // Show file 5.0 only (tagged records after the slides); not part of the 1116 bytes.

@@ -6,33 +6,34 @@
 namespace lrw {
 
 SlideFields ChangedFields(const SlideRecord& a, const SlideRecord& b) {
-  SlideFields f = 0;
+  SlideFields f = SlideField::None;
   if (a.PictureFolder != b.PictureFolder || a.PictureName != b.PictureName ||
       a.PictureFormat != b.PictureFormat) {
-    f |= kFieldPicture;
+    f |= SlideField::Picture;
   }
   if (a.ImageHeight != b.ImageHeight || a.ImageWidth != b.ImageWidth || a.ImageTop != b.ImageTop ||
       a.ImageLeft != b.ImageLeft) {
-    f |= kFieldPlacement;
+    f |= SlideField::Placement;
   }
-  if (a.CenterImage != b.CenterImage) f |= kFieldCenter;
-  if (a.BackgroundColor != b.BackgroundColor) f |= kFieldBackground;
-  if (a.ShowCaption != b.ShowCaption) f |= kFieldShowCaption;
+  if (a.CenterImage != b.CenterImage) f |= SlideField::Center;
+  if (a.BackgroundColor != b.BackgroundColor) f |= SlideField::Background;
+  if (a.ShowCaption != b.ShowCaption) f |= SlideField::ShowCaption;
   if (a.Caption != b.Caption || a.CaptionFontName != b.CaptionFontName ||
       a.CaptionFontSize != b.CaptionFontSize || a.CaptionFontColor != b.CaptionFontColor ||
       a.CaptionFontStyle != b.CaptionFontStyle || a.CaptionBackColor != b.CaptionBackColor ||
       a.CaptionTop != b.CaptionTop || a.CaptionLeft != b.CaptionLeft ||
       a.CaptionWidth != b.CaptionWidth) {
-    f |= kFieldCaption;
+    f |= SlideField::Caption;
   }
-  if (a.Effect != b.Effect || a.Smooth != b.Smooth) f |= kFieldEffect;
-  if (a.Motion != b.Motion) f |= kFieldMotion;
-  if (a.BoxWidth != b.BoxWidth) f |= kFieldSpeed;
+  if (a.Effect != b.Effect || a.Smooth != b.Smooth) f |= SlideField::Effect;
+  if (a.Motion != b.Motion) f |= SlideField::Motion;
+  if (a.BoxWidth != b.BoxWidth) f |= SlideField::Speed;
   if (a.PlaySound != b.PlaySound || a.SoundFolder != b.SoundFolder || a.SoundName != b.SoundName) {
-    f |= kFieldSound;
+    f |= SlideField::Sound;
   }
-  if (a.DurationMode != b.DurationMode || a.ExtraSeconds != b.ExtraSeconds) f |= kFieldDuration;
-  if (a.Thumbnail != b.Thumbnail) f |= kFieldThumbnail;
+  if (a.DurationMode != b.DurationMode || a.ExtraSeconds != b.ExtraSeconds)
+    f |= SlideField::Duration;
+  if (a.Thumbnail != b.Thumbnail) f |= SlideField::Thumbnail;
   return f;
 }
 
@@ -128,7 +129,7 @@ bool SlideShowDocument::ReplaceSlide(int index, SlideRecord after) {
   if (!ValidIndex(index)) return false;
   const auto at = static_cast<size_t>(index);
   const SlideFields fields = ChangedFields(slides_[at], after);
-  if (fields == 0) return false;
+  if (fields == SlideField::None) return false;
   if (recorder_) {
     DocumentStep step;
     step.kind = DocumentStep::Kind::Change;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Flags.h"
 #include "document/ShowMusic.h"
 #include "document/SlideRecord.h"
 
@@ -19,21 +20,24 @@ namespace lrw {
 using SlideId = uint64_t;
 
 // Which parts of a slide a change touched (a notice may name several).
-enum SlideField : uint32_t {
-  kFieldPicture = 1u << 0,     // folder, name, format
-  kFieldPlacement = 1u << 1,   // picture box
-  kFieldCenter = 1u << 2,      // CenterImage
-  kFieldBackground = 1u << 3,  // BackgroundColor
-  kFieldShowCaption = 1u << 4,
-  kFieldCaption = 1u << 5,  // text, font, box colour and placement
-  kFieldEffect = 1u << 6,   // the block effect and the smooth transition
-  kFieldSpeed = 1u << 7,
-  kFieldSound = 1u << 8,     // PlaySound, folder, name
-  kFieldDuration = 1u << 9,  // DurationMode, ExtraSeconds
-  kFieldThumbnail = 1u << 10,
-  kFieldMotion = 1u << 11,  // the picture's motion (5.0)
+enum class SlideField : uint32_t {
+  None = 0,
+  Picture = 1u << 0,     // folder, name, format
+  Placement = 1u << 1,   // picture box
+  Center = 1u << 2,      // CenterImage
+  Background = 1u << 3,  // BackgroundColor
+  ShowCaption = 1u << 4,
+  Caption = 1u << 5,  // text, font, box colour and placement
+  Effect = 1u << 6,   // the block effect and the smooth transition
+  Speed = 1u << 7,
+  Sound = 1u << 8,     // PlaySound, folder, name
+  Duration = 1u << 9,  // DurationMode, ExtraSeconds
+  Thumbnail = 1u << 10,
+  Motion = 1u << 11,  // the picture's motion (5.0)
 };
-using SlideFields = uint32_t;
+template <>
+inline constexpr bool kIsFlagEnum<SlideField> = true;
+using SlideFields = SlideField;
 
 // The fields in which two versions of a slide differ.
 SlideFields ChangedFields(const SlideRecord& before, const SlideRecord& after);

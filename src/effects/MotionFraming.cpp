@@ -164,7 +164,7 @@ Framing FramingAt(const MotionPath& path, double fraction) {
 
 double MotionSeconds(const SlideRecord& slide, std::optional<double> soundSeconds) {
   const double extra = std::max<int>(0, slide.ExtraSeconds);
-  if (slide.DurationMode == SoundEnded && slide.PlaySound && soundSeconds) {
+  if (slide.DurationMode == DurationMode::SoundEnded && slide.PlaySound && soundSeconds) {
     return *soundSeconds + extra;
   }
   return extra;

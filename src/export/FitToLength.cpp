@@ -11,7 +11,7 @@ std::optional<std::vector<int16_t>> FitTimedSlides(const std::vector<SlideRecord
   std::vector<size_t> timed;
   std::vector<SlideRecord> zeroed = slides;
   for (size_t i = 0; i < slides.size(); ++i) {
-    if (slides[i].DurationMode == TimeElapsed) {
+    if (slides[i].DurationMode == DurationMode::TimeElapsed) {
       timed.push_back(i);
       zeroed[i].ExtraSeconds = 0;
     }

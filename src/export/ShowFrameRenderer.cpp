@@ -55,8 +55,9 @@ class RenderPlan : public FramePlan {
     smooth_ = record.Smooth;
     if (smooth_ != SmoothEffect::None) outgoing_ = screen_;
     const TimelineSlide& at = timeline_.slides[slide];
-    motionSeconds_ = record.DurationMode == EnterPressed ? MotionSeconds(record, std::nullopt)
-                                                         : at.leave - at.shown;
+    motionSeconds_ = record.DurationMode == DurationMode::EnterPressed
+                         ? MotionSeconds(record, std::nullopt)
+                         : at.leave - at.shown;
     liveDone_ = false;
     transition_.reset();  // the copies of a large screen take room; one set at a time
     transition_.emplace(transitions_.Record(index));

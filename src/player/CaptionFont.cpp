@@ -12,13 +12,13 @@ int PointsToPixels(int points) {
   return (std::abs(points) * 96 + 36) / 72;
 }
 
-QFont MakeCaptionFont(const std::string& faceCp1252, int points, uint8_t style) {
+QFont MakeCaptionFont(const std::string& faceCp1252, int points, FontStyle style) {
   QFont font(FromCp1252(faceCp1252));
   font.setPixelSize(std::max(1, PointsToPixels(points)));
-  font.setBold(style & kBold);
-  font.setItalic(style & kItalic);
-  font.setUnderline(style & kUnderline);
-  font.setStrikeOut(style & kStrikeOut);
+  font.setBold(HasAny(style, FontStyle::Bold));
+  font.setItalic(HasAny(style, FontStyle::Italic));
+  font.setUnderline(HasAny(style, FontStyle::Underline));
+  font.setStrikeOut(HasAny(style, FontStyle::StrikeOut));
   return font;
 }
 

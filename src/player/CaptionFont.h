@@ -16,7 +16,7 @@ int PointsToPixels(int points);
 
 // A caption font from its record fields: face (Windows-1252), size in points and style
 // bits (bold, italic, underline, strike-out).
-QFont MakeCaptionFont(const std::string& faceCp1252, int points, uint8_t style);
+QFont MakeCaptionFont(const std::string& faceCp1252, int points, FontStyle style);
 
 // The slide's caption font.
 QFont CaptionFont(const SlideRecord& slide);

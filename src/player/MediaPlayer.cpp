@@ -181,14 +181,14 @@ MediaPlayer::~MediaPlayer() {
   core_->CloseDevice();
 }
 
-Unexpected<lrw::Error> MediaPlayer::Failed(int code, lrw::Error error) {
+Unexpected<lrw::Error> MediaPlayer::Failed(MediaError code, lrw::Error error) {
   error_ = code;
   errorMessage_ = error.message;
   return Fail(std::move(error));
 }
 
 void MediaPlayer::Succeed() {
-  error_ = kMediaOk;
+  error_ = MediaError::Ok;
   errorMessage_.clear();
 }
 
@@ -201,11 +201,12 @@ Result<void> MediaPlayer::Open() {
   core_->CloseDevice();
   Result<DecodedSound> sound = DecodeSound(fileName_);
   if (!sound) {
-    const int code = sound.error().kind == ErrorKind::TooLarge ? kMediaTooLong : kMediaFileError;
+    const MediaError code =
+        sound.error().kind == ErrorKind::TooLarge ? MediaError::TooLong : MediaError::FileError;
     return Failed(code, std::move(sound).error());
   }
   if (Result<void> output = core_->Start(std::move(*sound)); !output) {
-    return Failed(kMediaDeviceError, std::move(output).error());
+    return Failed(MediaError::DeviceError, std::move(output).error());
   }
   Succeed();
   return {};
@@ -213,7 +214,7 @@ Result<void> MediaPlayer::Open() {
 
 void MediaPlayer::Play() {
   if (core_->device == 0) {
-    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
+    Failed(MediaError::NotOpen, lrw::Error("No sound file is open."));
     return;
   }
   SDL_LockAudioDevice(core_->device);
@@ -240,7 +241,7 @@ void MediaPlayer::Play() {
 
 void MediaPlayer::Stop() {
   if (core_->device == 0) {
-    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
+    Failed(MediaError::NotOpen, lrw::Error("No sound file is open."));
     return;
   }
   SDL_PauseAudioDevice(core_->device, 1);
@@ -263,7 +264,7 @@ int64_t MediaPlayer::LengthMs() const {
 
 void MediaPlayer::SetEndPosition(int64_t ms) {
   if (core_->device == 0) {
-    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
+    Failed(MediaError::NotOpen, lrw::Error("No sound file is open."));
     return;
   }
   const int64_t frame = std::max<int64_t>(0, ms) * core_->rate / 1000;

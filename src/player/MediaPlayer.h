@@ -14,15 +14,6 @@
 
 namespace lrw {
 
-// Error codes of the player's commands.
-enum MediaError : int {
-  kMediaOk = 0,
-  kMediaNotOpen = 1,      // a command that needs an open file, without one
-  kMediaFileError = 2,    // the file cannot be read or is not a sound libsndfile knows
-  kMediaDeviceError = 3,  // no audio output
-  kMediaTooLong = 4,      // the decoded sound would not fit in memory sensibly
-};
-
 class MediaPlayer : public MediaControl {
  public:
   // The most samples (frames times channels) a sound may have: 256 MB of 16-bit samples,
@@ -53,7 +44,7 @@ class MediaPlayer : public MediaControl {
   // Stops at the current position; the end notification of the play is dropped.
   void Stop() override;
   void Close() override;
-  int Error() const override { return error_; }
+  MediaError Error() const override { return error_; }
   std::string ErrorMessage() const override { return errorMessage_; }
 
   // Length of the open sound in milliseconds (0 when nothing is open).
@@ -64,7 +55,7 @@ class MediaPlayer : public MediaControl {
  private:
   struct Core;
   // Sets the error code and text the callers read, and gives the failure back.
-  Unexpected<lrw::Error> Failed(int code, lrw::Error error);
+  Unexpected<lrw::Error> Failed(MediaError code, lrw::Error error);
   void Succeed();
 
   PostFunction post_;
@@ -72,7 +63,7 @@ class MediaPlayer : public MediaControl {
   std::string fileName_;
   bool wait_ = false;
   bool notify_ = false;
-  int error_ = kMediaOk;
+  MediaError error_ = MediaError::Ok;
   std::string errorMessage_;
 };
 

@@ -218,7 +218,7 @@ void MprisService::UpdateMetadata() {
   m.insert(QStringLiteral("xesam:trackNumber"), index + 1);
   m.insert(QStringLiteral("xesam:comment"),
            QStringList{tr("Slide %1 of %2").arg(index + 1).arg(count)});
-  if (slide.DurationMode == TimeElapsed) {
+  if (slide.DurationMode == DurationMode::TimeElapsed) {
     m.insert(QStringLiteral("mpris:length"), qlonglong{slide.ExtraSeconds} * 1000000);
   }
   const QString art = WriteArt();

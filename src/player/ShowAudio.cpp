@@ -147,7 +147,7 @@ Result<void> ShowAudio::EnsureDevice() {
   return {};
 }
 
-Unexpected<lrw::Error> ShowAudio::Failed(int code, lrw::Error error) {
+Unexpected<lrw::Error> ShowAudio::Failed(MediaError code, lrw::Error error) {
   error_ = code;
   errorMessage_ = error.message;
   return Fail(std::move(error));
@@ -166,39 +166,39 @@ Result<void> ShowAudio::Open() {
   const std::string shown = FileNameOf(fileName_);
   Result<std::unique_ptr<ResampledSound>> opened = ResampledSound::Open(fileName_);
   if (!opened) {
-    return Failed(kMediaFileError,
+    return Failed(MediaError::FileError,
                   lrw::Error("The sound file \"" + shown +
                              "\" cannot be played: " + AsSentenceEnd(opened.error().message)));
   }
   std::unique_ptr<ResampledSound> sound = std::move(*opened);
   // The same limit as the player of shows without music.
   if (sound->Frames() > MediaPlayer::kMaxSamples / kMixChannels) {
-    return Failed(kMediaTooLong,
+    return Failed(MediaError::TooLong,
                   lrw::Error("The sound file \"" + shown + "\" is too long to be played."));
   }
   if (Result<void> output = EnsureDevice(); !output) {
-    return Failed(kMediaDeviceError, std::move(output).error());
+    return Failed(MediaError::DeviceError, std::move(output).error());
   }
   core_->Locked([&] {
     core_->voice = std::move(sound);
     core_->voicePlaying = false;
     core_->notifyId = 0;
   });
-  error_ = 0;
+  error_ = MediaError::Ok;
   errorMessage_.clear();
   return {};
 }
 
 void ShowAudio::Play() {
   if (!core_->voice) {
-    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
+    Failed(MediaError::NotOpen, lrw::Error("No sound file is open."));
     return;
   }
   core_->Locked([&] {
     core_->voicePlaying = true;
     core_->notifyId = notify_ ? ++core_->lastPlayId : 0;
   });
-  error_ = 0;
+  error_ = MediaError::Ok;
   errorMessage_.clear();
   if (wait_) {
     const Uint64 limit = SDL_GetTicks64() + 10 * 60 * 1000;
@@ -208,14 +208,14 @@ void ShowAudio::Play() {
 
 void ShowAudio::Stop() {
   if (!core_->voice) {
-    Failed(kMediaNotOpen, lrw::Error("No sound file is open."));
+    Failed(MediaError::NotOpen, lrw::Error("No sound file is open."));
     return;
   }
   core_->Locked([&] {
     core_->voicePlaying = false;
     core_->notifyId = 0;
   });
-  error_ = 0;
+  error_ = MediaError::Ok;
 }
 
 void ShowAudio::Close() {
@@ -225,7 +225,7 @@ void ShowAudio::Close() {
     core_->voicePlaying = false;
     core_->notifyId = 0;
   });
-  error_ = 0;
+  error_ = MediaError::Ok;
 }
 
 void ShowAudio::Start() {

@@ -37,7 +37,7 @@ class ShowAudio : public MediaControl, public RunnerMusic {
   void Play() override;
   void Stop() override;
   void Close() override;
-  int Error() const override { return error_; }
+  MediaError Error() const override { return error_; }
   std::string ErrorMessage() const override { return errorMessage_; }
 
   // ---- the music (RunnerMusic) ----
@@ -51,13 +51,13 @@ class ShowAudio : public MediaControl, public RunnerMusic {
   struct Core;
   Result<void> EnsureDevice();
   // Sets the error code and text the callers read, and gives the failure back.
-  Unexpected<lrw::Error> Failed(int code, lrw::Error error);
+  Unexpected<lrw::Error> Failed(MediaError code, lrw::Error error);
 
   std::shared_ptr<Core> core_;
   std::string fileName_;
   bool wait_ = false;
   bool notify_ = false;
-  int error_ = 0;
+  MediaError error_ = MediaError::Ok;
   std::string errorMessage_;
 };
 

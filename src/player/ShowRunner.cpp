@@ -171,7 +171,7 @@ bool ShowRunner::StartSlideSound(const SlideRecord& slide) {
       media_.SetNotify(true);
       media_.Play();
     }
-    return media_.Error() == 0;
+    return media_.Error() == MediaError::Ok;
   } catch (const std::exception&) {
     return false;
   }
@@ -295,7 +295,7 @@ void ShowRunner::LeaveSlide(RunnerKey key, unsigned /*shift*/) {
   const bool forward = key == RunnerKey::Enter || key == RunnerKey::Right;
   // Going forward cuts a sound only when the slide waits for it; it plays on otherwise.
   const SlideRecord* slide = SlideAt(currentIndex_);
-  if (!forward || (slide && slide->DurationMode == SoundEnded)) StopSound();
+  if (!forward || (slide && slide->DurationMode == DurationMode::SoundEnded)) StopSound();
   if (key == RunnerKey::Escape) {
     if (music_) music_->FadeAway();
     ending_ = true;
@@ -331,7 +331,7 @@ void ShowRunner::OnSoundEnded() {
   // accounted for by that slide's own sound check.
   if (busy_ || finished_) return;
   const SlideRecord* slide = SlideAt(currentIndex_);
-  if (!slide || slide->DurationMode != SoundEnded) return;
+  if (!slide || slide->DurationMode != DurationMode::SoundEnded) return;
   if (blank_ != ScreenBlank::None) {  // the wait after the sound starts once uncovered
     heldMs_ = std::max(1, int32_t{slide->ExtraSeconds} * 1000);
     return;

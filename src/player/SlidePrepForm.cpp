@@ -456,7 +456,7 @@ void SlidePrepForm::PresentSlide(int effect, int boxWidth) {
   }
   if (nextMotion_.Ready()) {
     std::optional<double> sound;
-    if (nextSlide_.PlaySound && nextSlide_.DurationMode == SoundEnded) {
+    if (nextSlide_.PlaySound && nextSlide_.DurationMode == DurationMode::SoundEnded) {
       sound = SoundFileSeconds(Cp1252ToUtf8(nextSlide_.SoundPath()));
     }
     layer_->StartMotion(std::move(nextMotion_), MotionSeconds(nextSlide_, sound));

@@ -22,15 +22,16 @@ std::string SlideSoundFile(const SlideRecord& slide);
 // A slide that waits for the sound to end without a sound of its own waits for the one an
 // earlier slide started, if that one is still playing.
 inline bool WaitsForEarlierSound(const SlideRecord& slide) {
-  return slide.DurationMode == SoundEnded && !slide.PlaySound;
+  return slide.DurationMode == DurationMode::SoundEnded && !slide.PlaySound;
 }
 
 // `soundOk`: the slide's own sound started (true when it plays none), or, for a slide that
 // WaitsForEarlierSound, whether an earlier sound is playing. A sound that cannot be played
 // makes every slide a timed one.
 inline SlideWait ChooseSlideWait(const SlideRecord& slide, bool soundOk) {
-  if (slide.DurationMode == TimeElapsed || !soundOk) return SlideWait::Timed;
-  return slide.DurationMode == SoundEnded ? SlideWait::ForSoundEnd : SlideWait::ForKey;
+  if (slide.DurationMode == DurationMode::TimeElapsed || !soundOk) return SlideWait::Timed;
+  return slide.DurationMode == DurationMode::SoundEnded ? SlideWait::ForSoundEnd
+                                                        : SlideWait::ForKey;
 }
 
 }  // namespace lrw

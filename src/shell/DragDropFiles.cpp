@@ -21,6 +21,11 @@ bool HasLocalFiles(const QMimeData* data) {
   return false;
 }
 
+// Qt's drop actions are the same bits as our drop effects.
+DropEffectSet EffectsOf(Qt::DropActions actions) {
+  return static_cast<DropEffectSet>(actions.toInt());
+}
+
 }  // namespace
 
 DragDropFiles::DragDropFiles(QObject* parent) : QObject(parent) {
@@ -53,7 +58,7 @@ void DragDropFiles::SetDragDropControl(QWidget* control) {
 
 void DragDropFiles::SetTargetEffects(DropEffectSet effects) {
   targetEffects_ = effects;
-  if (effects == deNone)
+  if (effects == DropEffect::None)
     DetachTarget();
   else
     AttachTarget();
@@ -65,7 +70,7 @@ QWidget* DragDropFiles::DropWidget() const {
 }
 
 void DragDropFiles::AttachTarget() {
-  if (attached_ || !control_ || targetEffects_ == deNone) return;
+  if (attached_ || !control_ || targetEffects_ == DropEffect::None) return;
   QWidget* widget = DropWidget();
   if (!widget) return;
   control_->setAcceptDrops(true);
@@ -88,38 +93,40 @@ void DragDropFiles::DetachTarget() {
 
 DropEffect DragDropFiles::EffectFor(const QMimeData* data, QObject* source,
                                     Qt::KeyboardModifiers keys, Qt::DropActions allowed) const {
-  if (!HasLocalFiles(data)) return deNone;
+  if (!HasLocalFiles(data)) return DropEffect::None;
   DropEffectQuery query;
   query.ownDrag = source && control_ && (source == control_ || source == attachedTo_);
   query.acceptOwnDnD = acceptOwnDnD_;
   query.shift = keys & Qt::ShiftModifier;
   query.ctrl = keys & Qt::ControlModifier;
   query.targetEffects = targetEffects_;
-  query.sourceEffects = static_cast<int>(allowed);  // Qt's action bits are the same
+  query.sourceEffects = EffectsOf(allowed);
   return ChooseDropEffect(query);
 }
 
 void DragDropFiles::Answer(QDropEvent& event, DropEffect effect) {
-  if (effect == deNone) {
+  if (effect == DropEffect::None) {
     event.ignore();
     return;
   }
-  event.setDropAction(static_cast<Qt::DropAction>(effect));
+  event.setDropAction(static_cast<Qt::DropAction>(ToUnderlying(effect)));
   event.accept();
 }
 
 DropEffect DragDropFiles::AskEffect(const QPoint& global, DropEffect chosen) {
-  copy_->setVisible(targetEffects_ & deCopy);
-  move_->setVisible(targetEffects_ & deMove);
-  link_->setVisible(targetEffects_ & deLink);
-  QAction* preferred = chosen == deCopy ? copy_ : chosen == deMove ? move_ : link_;
+  copy_->setVisible(HasAny(targetEffects_, DropEffect::Copy));
+  move_->setVisible(HasAny(targetEffects_, DropEffect::Move));
+  link_->setVisible(HasAny(targetEffects_, DropEffect::Link));
+  QAction* preferred = chosen == DropEffect::Copy   ? copy_
+                       : chosen == DropEffect::Move ? move_
+                                                    : link_;
   NameMenuItems();
   menu_->setDefaultAction(preferred);
   const QAction* picked = menu_->exec(global, preferred);
-  if (picked == copy_) return deCopy;
-  if (picked == move_) return deMove;
-  if (picked == link_) return deLink;
-  return deNone;
+  if (picked == copy_) return DropEffect::Copy;
+  if (picked == move_) return DropEffect::Move;
+  if (picked == link_) return DropEffect::Link;
+  return DropEffect::None;
 }
 
 bool DragDropFiles::eventFilter(QObject* watched, QEvent* event) {
@@ -133,7 +140,7 @@ bool DragDropFiles::eventFilter(QObject* watched, QEvent* event) {
           EffectFor(e->mimeData(), e->source(), e->modifiers(), e->possibleActions());
       // The source hears the same answer now as after the drop: a source that trusts a
       // move answer may delete its files as soon as the drop is done.
-      Answer(*e, ReportedDropEffect(effect, static_cast<int>(e->possibleActions())));
+      Answer(*e, ReportedDropEffect(effect, EffectsOf(e->possibleActions())));
       return true;
     }
     case QEvent::DragLeave:
@@ -143,14 +150,14 @@ bool DragDropFiles::eventFilter(QObject* watched, QEvent* event) {
       const Qt::KeyboardModifiers keys = e->modifiers();
       const QPoint point = e->position().toPoint();
       DropEffect effect = EffectFor(e->mimeData(), e->source(), keys, e->possibleActions());
-      if (effect != deNone && targetPopUpMenu_ &&
+      if (effect != DropEffect::None && targetPopUpMenu_ &&
           (rightButtonDrag_ || (e->buttons() & Qt::RightButton)))
         effect = AskEffect(attachedTo_->mapToGlobal(point), effect);
       // A drop the source cannot take as a copy or a link (one that offers only a move) is
       // refused whole: nothing is added for a drop the source was told failed.
-      const DropEffect answer = ReportedDropEffect(effect, static_cast<int>(e->possibleActions()));
+      const DropEffect answer = ReportedDropEffect(effect, EffectsOf(e->possibleActions()));
       Answer(*e, answer);
-      if (answer == deNone) return true;
+      if (answer == DropEffect::None) return true;
       if (bringToFront_ && control_) control_->window()->activateWindow();
       QApplication::setOverrideCursor(Qt::WaitCursor);
       fileList_.clear();

@@ -55,7 +55,7 @@ class DragDropFiles : public QObject {
 
  signals:
   // Once per completed drop, after the drop has returned to the source.
-  void ProcessDropped(Qt::KeyboardModifiers keys, const QPoint& point, int effect);
+  void ProcessDropped(Qt::KeyboardModifiers keys, const QPoint& point, DropEffect effect);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,7 +72,7 @@ class DragDropFiles : public QObject {
 
   QPointer<QWidget> control_;
   QPointer<QWidget> attachedTo_;
-  DropEffectSet targetEffects_ = deNone;
+  DropEffectSet targetEffects_ = DropEffect::None;
   bool attached_ = false;
   bool rightButtonDrag_ = false;
   bool targetPopUpMenu_ = true;

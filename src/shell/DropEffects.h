@@ -2,19 +2,24 @@
 // gets from the keys held and the effects both sides allow.
 #pragma once
 
+#include "base/Flags.h"
+
 namespace lrw {
 
-// Drop effects as bits, the values the platform's drag protocols use.
-enum DropEffect : int { deNone = 0, deCopy = 1, deMove = 2, deLink = 4 };
-using DropEffectSet = int;
+// Drop effects as bits, the values the platform's drag protocols use (Qt's drop actions
+// are the same numbers). A set of effects is the same type, its bits or'ed together.
+enum class DropEffect : int { None = 0, Copy = 1, Move = 2, Link = 4 };
+template <>
+inline constexpr bool kIsFlagEnum<DropEffect> = true;
+using DropEffectSet = DropEffect;
 
 struct DropEffectQuery {
   bool ownDrag = false;       // the drag was started by this same drop target
   bool acceptOwnDnD = false;  // such drags are accepted
   bool shift = false;
   bool ctrl = false;
-  DropEffectSet targetEffects = deNone;
-  DropEffectSet sourceEffects = deNone;  // what the drag source allows
+  DropEffectSet targetEffects = DropEffect::None;
+  DropEffectSet sourceEffects = DropEffect::None;  // what the drag source allows
 };
 
 // Shift alone asks for a move and Ctrl+Shift for a link, where the target takes them;

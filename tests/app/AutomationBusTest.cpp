@@ -113,7 +113,7 @@ class AutomationBusTest : public ::testing::Test {
   // A show of two blank slides that wait for Enter or go at once.
   QString Show(bool waitForEnter) {
     SlideRecord s = test::BlankSlide(0);
-    s.DurationMode = waitForEnter ? EnterPressed : TimeElapsed;
+    s.DurationMode = waitForEnter ? DurationMode::EnterPressed : DurationMode::TimeElapsed;
     s.ExtraSeconds = 0;
     EXPECT_TRUE(test::WriteShow(dir_.filePath("show.sho").toStdString(), {s, s}));
     return dir_.filePath("show.sho");

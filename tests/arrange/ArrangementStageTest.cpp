@@ -72,7 +72,9 @@ class TestHost : public ArrangementHost {
     edits.pop_front();
     return true;
   }
-  CaptionFontRecord DesignerFont() const override { return {"DejaVu Sans", 9, kBold, 0x0000FF}; }
+  CaptionFontRecord DesignerFont() const override {
+    return {"DejaVu Sans", 9, FontStyle::Bold, 0x0000FF};
+  }
   LoadPictureModule& PictureLoader() override { return loader; }
   Prompts& UserPrompts() override { return *prompts; }
   void ArrangementFinished(std::optional<SlideRecord> arranged) override {

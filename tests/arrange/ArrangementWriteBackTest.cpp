@@ -79,7 +79,7 @@ TEST(ArrangementWriteBack, TheCaptionStoresItsWidestLineNotTheWindowWidth) {
   o.captionWindowTop = 600;
   o.captionFontName = std::string(40, 'F');
   o.captionFontSize = 14;
-  o.captionFontStyle = kBold;
+  o.captionFontStyle = FontStyle::Bold;
   o.captionFontColor = 0x0000FF;
   o.captionBackColor = 0x00FF00;
   ASSERT_TRUE(WriteArrangement(slide, o, test::FixedWidthMeasurer(5)));
@@ -90,7 +90,7 @@ TEST(ArrangementWriteBack, TheCaptionStoresItsWidestLineNotTheWindowWidth) {
   EXPECT_EQ(slide.Caption, o.captionText);
   EXPECT_EQ(slide.CaptionFontName, std::string(32, 'F'));
   EXPECT_EQ(slide.CaptionFontSize, 14);
-  EXPECT_EQ(slide.CaptionFontStyle, kBold);
+  EXPECT_EQ(slide.CaptionFontStyle, FontStyle::Bold);
   EXPECT_EQ(slide.CaptionFontColor, 0x0000FFu);
   EXPECT_EQ(slide.CaptionBackColor, 0x00FF00u);
 }

@@ -158,7 +158,7 @@ TEST_F(CaptionEditor, OkStoresTheChosenFontAndColours) {
 
   EXPECT_EQ(Slide().CaptionFontName, "DejaVu Serif");
   EXPECT_EQ(Slide().CaptionFontSize, 24);
-  EXPECT_EQ(Slide().CaptionFontStyle, kBold | kItalic);
+  EXPECT_EQ(Slide().CaptionFontStyle, FontStyle::Bold | FontStyle::Italic);
   EXPECT_EQ(Slide().CaptionFontColor, 0x000000FFu);
   EXPECT_EQ(Slide().CaptionBackColor, 0x00008000u);
 }

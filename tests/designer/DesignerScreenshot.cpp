@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
       s.PlaySound = 1;
       s.SoundFolder = "/home/ann/Sounds/";
       s.SoundName = "purr & meow.wav";
-      s.DurationMode = lrw::SoundEnded;
+      s.DurationMode = lrw::DurationMode::SoundEnded;
     }
     slides.push_back(std::move(s));
   }

@@ -54,7 +54,7 @@ TEST_F(DesignerWindow, PanelAndStatusLineShowTheSelectedSlidesValues) {
   one.BoxWidth = 7;
   one.BackgroundColor = 0x00336699u;
   one.ExtraSeconds = 42;
-  one.DurationMode = SoundEnded;
+  one.DurationMode = DurationMode::SoundEnded;
   one.CenterImage = 0;
   one.PlaySound = 1;
   one.SoundName = "ding & dong.wav";

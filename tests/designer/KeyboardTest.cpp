@@ -28,7 +28,7 @@ class Keyboard : public test::DesignerFixture {
     sounding.PlaySound = 1;
     sounding.SoundFolder = "/Sounds/";
     sounding.SoundName = "ding.wav";
-    sounding.DurationMode = SoundEnded;
+    sounding.DurationMode = DurationMode::SoundEnded;
     Open({test::PictureSlide("one.jpg"), sounding, test::PictureSlide("three.jpg")});
   }
 

@@ -25,7 +25,7 @@ TEST_F(MusicDialogTest, BuildsTheListPreviewsItAndFitsTheShowAsOneStep) {
   std::vector<SlideRecord> slides;
   for (int i = 0; i < 3; ++i) {
     SlideRecord s = test::PictureSlide("s" + std::to_string(i));
-    s.DurationMode = TimeElapsed;
+    s.DurationMode = DurationMode::TimeElapsed;
     s.ExtraSeconds = 2;
     slides.push_back(s);
   }

@@ -65,7 +65,8 @@ TEST_F(Panel, EachControlChangesEverySelectedSlideInOneUndoableStep) {
        },
        [](const SlideRecord& s) { return static_cast<int>(s.BackgroundColor); }, 0x302010},
       {"Duration", [&] { W<QRadioButton>("rbSoundEnded")->click(); },
-       [](const SlideRecord& s) { return s.DurationMode; }, SoundEnded},
+       [](const SlideRecord& s) { return ToUnderlying(s.DurationMode); },
+       ToUnderlying(DurationMode::SoundEnded)},
       // What Enter leaves in the box is what is stored: 150 shows as 120.
       {"Seconds",
        [&] {

@@ -33,7 +33,7 @@ class NoticeLog : public DocumentListener {
     lines.push_back("move " + std::to_string(f) + ">" + std::to_string(t));
   }
   void SlideChanged(int i, SlideFields f) override {
-    lines.push_back("change " + std::to_string(i) + " " + std::to_string(f));
+    lines.push_back("change " + std::to_string(i) + " " + std::to_string(ToUnderlying(f)));
   }
   void SlidesReset() override { lines.push_back("reset"); }
   void ModifiedChanged(bool m) override { lines.push_back(m ? "modified" : "unmodified"); }
@@ -71,10 +71,11 @@ TEST(SlideShowDocument, TellsEveryChangeAndKeepsIdentities) {
   doc.DeleteSlide(1);
   doc.SetLoop(true);
   doc.SetLoop(true);
-  EXPECT_EQ(log.lines, (std::vector<std::string>{"insert 0", "modified", "insert 1", "insert 0",
-                                                 "unmodified", "move 0>2", "modified",
-                                                 "change 1 " + std::to_string(kFieldEffect),
-                                                 "move 0>2", "move 1>0", "remove 1", "loop"}));
+  EXPECT_EQ(log.lines,
+            (std::vector<std::string>{
+                "insert 0", "modified", "insert 1", "insert 0", "unmodified", "move 0>2",
+                "modified", "change 1 " + std::to_string(ToUnderlying(SlideField::Effect)),
+                "move 0>2", "move 1>0", "remove 1", "loop"}));
   // Identities follow their slides through moves, inserts and deletes.
   EXPECT_EQ(doc.IndexOf(c), 0);
   EXPECT_EQ(doc.IndexOf(a), 1);
@@ -180,7 +181,7 @@ TEST(ShowEditor, EveryKindOfEditUndoesToTheSavedBytesAndRedoesAgain) {
   EXPECT_TRUE(e.Execute(SetCenterCommand(true)));
   rig.dialogs.colors.push_back(0x0000FFu);
   EXPECT_TRUE(e.Execute(ChangeBackgroundCommand()));
-  EXPECT_TRUE(e.Execute(SetDurationModeCommand(EnterPressed)));
+  EXPECT_TRUE(e.Execute(SetDurationModeCommand(DurationMode::EnterPressed)));
   EXPECT_TRUE(e.Execute(SetSecondsCommand(42)));
   select({2});
   rig.dialogs.captions.push_back(
@@ -385,11 +386,11 @@ TEST(ShowEditor, MusicUndoesFitsTheShowAndSaveAsVersion4DropsItAfterAsking) {
   ShowEditor& e = rig.editor;
   Fill(rig, "abcd");
   e.Select({1}, 1);
-  e.Execute(SetDurationModeCommand(EnterPressed));
+  e.Execute(SetDurationModeCommand(DurationMode::EnterPressed));
   e.Select({2}, 2);
   rig.dialogs.openFile.push_back("/sounds/chime.wav");
   e.Execute(PlaySoundCommand(true));
-  e.Execute(SetDurationModeCommand(SoundEnded));
+  e.Execute(SetDurationModeCommand(DurationMode::SoundEnded));
   const std::string path = dir.File("show.sho");
   rig.dialogs.saveFile.push_back(path);
   ASSERT_TRUE(e.Execute(SaveShowAsCommand()));

@@ -94,7 +94,7 @@ inline SlideRecord VariedSlide(int i) {
   s.CaptionFontName = "Font " + std::to_string(i);
   s.CaptionFontSize = static_cast<int16_t>(sign * (8 + i));
   s.CaptionFontColor = 0x80000000u + static_cast<uint32_t>(i);
-  s.CaptionFontStyle = static_cast<uint8_t>(i % 16);
+  s.CaptionFontStyle = static_cast<FontStyle>(i % 16);
   s.CaptionBackColor = 0x00FEDCBAu - static_cast<uint32_t>(i);
   s.CaptionTop = static_cast<int16_t>(sign * (500 + i));
   s.CaptionLeft = static_cast<int16_t>(sign * (600 + i));
@@ -104,7 +104,7 @@ inline SlideRecord VariedSlide(int i) {
   s.PlaySound = static_cast<uint8_t>(i % 2);
   s.SoundFolder = "/sounds/" + std::to_string(i) + "/";
   s.SoundName = "sound" + std::to_string(i) + ".wav";
-  s.DurationMode = static_cast<uint8_t>(i % 3);
+  s.DurationMode = static_cast<DurationMode>(i % 3);
   s.ExtraSeconds = static_cast<int16_t>(sign * i);
   Bitmap thumb(i + 1, 2);
   for (size_t p = 0; p < thumb.pixels.size(); ++p) {

@@ -37,7 +37,7 @@ SlideRecord DistinctSlide() {
   s.CaptionFontName = "Times New Roman";
   s.CaptionFontSize = -12;
   s.CaptionFontColor = 0x80000008;
-  s.CaptionFontStyle = kBold | kStrikeOut;
+  s.CaptionFontStyle = FontStyle::Bold | FontStyle::StrikeOut;
   s.CaptionBackColor = 0x00ABCDEF;
   s.CaptionTop = 32767;
   s.CaptionLeft = -5;
@@ -47,7 +47,7 @@ SlideRecord DistinctSlide() {
   s.PlaySound = 1;
   s.SoundFolder = "/sounds/";
   s.SoundName = "surf.wav";
-  s.DurationMode = SoundEnded;
+  s.DurationMode = DurationMode::SoundEnded;
   s.ExtraSeconds = 120;
   s.Thumbnail = Bitmap(2, 2, 0xFF00FF00);
   return s;
@@ -69,7 +69,7 @@ TEST(SlideRecordLayout, EveryFieldAtItsOffset) {
   EXPECT_EQ(GetShort(b, 536), "Times New Roman");
   EXPECT_EQ(Get16(b, 570), -12);
   EXPECT_EQ(Get32(b, 572), 0x80000008u);
-  EXPECT_EQ(b[576], kBold | kStrikeOut);
+  EXPECT_EQ(b[576], ToUnderlying(FontStyle::Bold | FontStyle::StrikeOut));
   EXPECT_EQ(Get32(b, 580), 0x00ABCDEFu);
   EXPECT_EQ(Get16(b, 584), 32767);
   EXPECT_EQ(Get16(b, 586), -5);
@@ -79,7 +79,7 @@ TEST(SlideRecordLayout, EveryFieldAtItsOffset) {
   EXPECT_EQ(b[594], 1);
   EXPECT_EQ(GetShort(b, 595), "/sounds/");
   EXPECT_EQ(GetShort(b, 851), "surf.wav");
-  EXPECT_EQ(b[1107], SoundEnded);
+  EXPECT_EQ(b[1107], ToUnderlying(DurationMode::SoundEnded));
   EXPECT_EQ(Get16(b, 1108), 120);
   EXPECT_NE(Get32(b, 1112), 0u) << "a thumbnail block follows";
 }
@@ -102,7 +102,10 @@ TEST(SlideRecordLayout, NoThumbnailGivesZeroReference) {
 
 TEST(SlideRecordLayout, FromBytesRestoresEveryField) {
   const SlideRecord s = DistinctSlide();
-  const SlideRecordBytes b = s.ToBytes();
+  SlideRecordBytes b = s.ToBytes();
+  // Bytes no version ever wrote there come back as they were.
+  b[576] = 0xF5;
+  b[1107] = 0xFF;
   SlideRecord r = SlideRecord::FromBytes(b);
   EXPECT_TRUE(r.Caption.empty());
   EXPECT_FALSE(r.Thumbnail.has_value());
@@ -159,19 +162,19 @@ TEST(FirstSlideDefaults, MatchTheDesignerDefaults) {
   EXPECT_EQ(s.CenterImage, 1);
   EXPECT_EQ(s.Effect, 0);
   EXPECT_EQ(s.BoxWidth, 2);
-  EXPECT_EQ(s.DurationMode, TimeElapsed);
+  EXPECT_EQ(s.DurationMode, DurationMode::TimeElapsed);
   EXPECT_EQ(s.ExtraSeconds, 5);
   EXPECT_EQ(s.CaptionBackColor, 0xFFFFFFu);
   EXPECT_EQ(s.CaptionFontName, "MS Sans Serif");
   EXPECT_EQ(s.CaptionFontSize, 8);
   EXPECT_EQ(s.CaptionFontColor, 0x80000008u);
-  EXPECT_EQ(s.CaptionFontStyle, 0);
+  EXPECT_EQ(s.CaptionFontStyle, FontStyle::None);
   // Every other byte is zero.
   SlideRecord zero;
   zero.BackgroundColor = 0;
   zero.CenterImage = 1;
   zero.BoxWidth = 2;
-  zero.DurationMode = TimeElapsed;
+  zero.DurationMode = DurationMode::TimeElapsed;
   zero.ExtraSeconds = 5;
   zero.CaptionBackColor = 0xFFFFFF;
   SetDesignerCaptionFont(zero);

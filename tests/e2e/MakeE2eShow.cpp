@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   picture.ImageHeight = 480;
   picture.CenterImage = 1;
   picture.Effect = 0;
-  picture.DurationMode = lrw::TimeElapsed;
+  picture.DurationMode = lrw::DurationMode::TimeElapsed;
   picture.ExtraSeconds = 1;
   picture.Thumbnail = lrw::Bitmap(60, 45, kPicturePixel);
   doc.InsertSlide(doc.Count(), picture);
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
   caption.CaptionWidth = 300;
   caption.Effect = 1;
   caption.BoxWidth = 10;
-  caption.DurationMode = lrw::TimeElapsed;
+  caption.DurationMode = lrw::DurationMode::TimeElapsed;
   caption.ExtraSeconds = 0;
   doc.InsertSlide(doc.Count(), caption);
 
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   sound.SoundFolder = folder;
   sound.SoundName = "beep.wav";
   sound.Effect = 0;
-  sound.DurationMode = lrw::SoundEnded;
+  sound.DurationMode = lrw::DurationMode::SoundEnded;
   sound.ExtraSeconds = 0;
   doc.InsertSlide(doc.Count(), sound);
 
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
   for (int i : {1, 2, 0}) {
     lrw::SlideRecord slide = doc.Slides()[static_cast<size_t>(i)];
     slide.PlaySound = 0;
-    slide.DurationMode = i == 0 ? lrw::TimeElapsed : lrw::EnterPressed;
+    slide.DurationMode = i == 0 ? lrw::DurationMode::TimeElapsed : lrw::DurationMode::EnterPressed;
     slide.ExtraSeconds = i == 0 ? 60 : 0;
     remote.InsertSlide(remote.Count(), slide);
   }

@@ -30,7 +30,7 @@ std::vector<SlideRecord> Show(int seconds) {
   slide.BackgroundColor = 0x00406080;
   slide.ShowCaption = 1;
   slide.Caption = {"Exported"};
-  slide.DurationMode = seconds > 0 ? TimeElapsed : EnterPressed;
+  slide.DurationMode = seconds > 0 ? DurationMode::TimeElapsed : DurationMode::EnterPressed;
   slide.ExtraSeconds = static_cast<int16_t>(seconds);
   return {slide};
 }

@@ -30,7 +30,7 @@ SlideRecord Slide(const std::string& path, int w, int h, MotionKind kind) {
   return test::SlideBuilder()
       .Picture(path, w, h)
       .Centered()
-      .Duration(TimeElapsed, 2)
+      .Duration(DurationMode::TimeElapsed, 2)
       .Motion(kind, 100, MotionEase::Linear)
       .Build();
 }
@@ -84,10 +84,10 @@ TEST(MotionExport, ZoomPanAndCrossFadeFramesAreEvenAndAtTheirWeights) {
       Slide(Save(dir, "ramp.png", ramp), 1280, 240, MotionKind::PanRight), SlideRecord{},
       SlideRecord{}};
   show[2].BackgroundColor = 0x002850C8;  // RGB (200, 80, 40)
-  show[2].DurationMode = TimeElapsed;
+  show[2].DurationMode = DurationMode::TimeElapsed;
   show[2].ExtraSeconds = 1;
   show[3].BackgroundColor = 0x00DC7828;  // RGB (40, 120, 220)
-  show[3].DurationMode = TimeElapsed;
+  show[3].DurationMode = DurationMode::TimeElapsed;
   show[3].ExtraSeconds = 1;
   show[3].Smooth = SmoothEffect::CrossFade;
   show[3].BoxWidth = 6;

@@ -29,13 +29,13 @@ TEST(MusicExport, MusicRunsOnAcrossSlideChangesDucksUnderASoundAndFadesOut) {
   std::vector<SlideRecord> show(3);
   for (SlideRecord& s : show) {
     s.BackgroundColor = 0x00402010;
-    s.DurationMode = TimeElapsed;
+    s.DurationMode = DurationMode::TimeElapsed;
     s.ExtraSeconds = 2;
   }
   show[1].PlaySound = 1;
   show[1].SoundFolder = FolderOf(voice);
   show[1].SoundName = FileNameOf(voice);
-  show[1].DurationMode = SoundEnded;
+  show[1].DurationMode = DurationMode::SoundEnded;
   show[1].ExtraSeconds = 1;
   ShowMusic soundtrack;
   soundtrack.tracks = {music};

@@ -9,7 +9,7 @@ namespace lrw {
 namespace {
 
 // A slide with the given duration rule; `sound` names a file of the fake sound table.
-SlideRecord Slide(uint8_t mode, int16_t seconds, const std::string& sound = {}) {
+SlideRecord Slide(DurationMode mode, int16_t seconds, const std::string& sound = {}) {
   return test::SlideBuilder()
       .Duration(mode, seconds)
       .Sound(sound.empty() ? "" : "/s/" + sound)
@@ -39,32 +39,36 @@ TEST(ShowTimelineTest, FollowsTheDurationAndSoundRules) {
   const double t0 = kLeadInSeconds;
   const std::vector<Case> cases{
       {"fixed seconds; Enter waits the chosen time",
-       {Slide(TimeElapsed, 3), Slide(EnterPressed, 9)},
+       {Slide(DurationMode::TimeElapsed, 3), Slide(DurationMode::EnterPressed, 9)},
        {{t0, t0 + .5, t0 + 3.5}, {t0 + 3.5, t0 + 4, t0 + 13}},
        {}},
       {"until the sound ends plus 1 s: the sound's length plus 1 s after the transition",
-       {Slide(SoundEnded, 1, "short")},
+       {Slide(DurationMode::SoundEnded, 1, "short")},
        {{t0, t0 + .5, t0 + 3.5}},
        {{"/s/short", t0 + .5, t0 + 2.5}}},
       {"without its own sound a slide waits for an earlier sound still playing, which goes on",
-       {Slide(TimeElapsed, 1, "long"), Slide(SoundEnded, 2)},
+       {Slide(DurationMode::TimeElapsed, 1, "long"), Slide(DurationMode::SoundEnded, 2)},
        {{t0, t0 + .5, t0 + 1.5}, {t0 + 1.5, t0 + 2, t0 + 8.5}},
        {{"/s/long", t0 + .5, t0 + 6.5}}},
       {"without its own sound and nothing playing, the seconds alone",
-       {Slide(TimeElapsed, 3, "short"), Slide(SoundEnded, 2)},
+       {Slide(DurationMode::TimeElapsed, 3, "short"), Slide(DurationMode::SoundEnded, 2)},
        {{t0, t0 + .5, t0 + 3.5}, {t0 + 3.5, t0 + 4, t0 + 6}},
        {{"/s/short", t0 + .5, t0 + 2.5}}},
       {"a sound that cannot be played times even an Enter slide by its seconds, and still "
        "stops the sound before it",
-       {Slide(EnterPressed, 0, "long"), Slide(EnterPressed, 4, "bad"), Slide(SoundEnded, 1)},
+       {Slide(DurationMode::EnterPressed, 0, "long"), Slide(DurationMode::EnterPressed, 4, "bad"),
+        Slide(DurationMode::SoundEnded, 1)},
        {{t0, t0 + .5, t0 + 9.5}, {t0 + 9.5, t0 + 10, t0 + 14}, {t0 + 14, t0 + 14.5, t0 + 15.5}},
        {{"/s/long", t0 + .5, t0 + 6.5}}},
       {"a later sound stops the earlier one once its transition is over; the end of the show "
        "stops the last",
-       {Slide(TimeElapsed, 2, "long"), Slide(TimeElapsed, 1, "long")},
+       {Slide(DurationMode::TimeElapsed, 2, "long"), Slide(DurationMode::TimeElapsed, 1, "long")},
        {{t0, t0 + .5, t0 + 2.5}, {t0 + 2.5, t0 + 3, t0 + 4}},
        {{"/s/long", t0 + .5, t0 + 3}, {"/s/long", t0 + 3, t0 + 4}}},
-      {"negative seconds count as none", {Slide(TimeElapsed, -5)}, {{t0, t0 + .5, t0 + .5}}, {}},
+      {"negative seconds count as none",
+       {Slide(DurationMode::TimeElapsed, -5)},
+       {{t0, t0 + .5, t0 + .5}},
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

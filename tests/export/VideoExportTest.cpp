@@ -85,17 +85,17 @@ TEST(VideoExport, TheVideoPlaysTheShowFrameForFrame) {
   std::vector<SlideRecord> show{PictureSlide(Picture(dir, "a.png", 0xFFE0C040, 0xFF40A0E0), 0),
                                 PictureSlide(Picture(dir, "b.png", 0xFF30D060, 0xFFD03070), 1),
                                 SlideRecord{}};
-  show[0].DurationMode = TimeElapsed;
+  show[0].DurationMode = DurationMode::TimeElapsed;
   show[0].ExtraSeconds = 1;
   show[1].PlaySound = 1;
   show[1].SoundFolder = FolderOf(sound);
   show[1].SoundName = FileNameOf(sound);
-  show[1].DurationMode = SoundEnded;
+  show[1].DurationMode = DurationMode::SoundEnded;
   show[1].ExtraSeconds = 1;
   show[2].BackgroundColor = 0x0000C0C0;
   show[2].Effect = 3;
   show[2].BoxWidth = 10;
-  show[2].DurationMode = EnterPressed;
+  show[2].DurationMode = DurationMode::EnterPressed;
   ExportOptions options;
   options.width = kWidth;
   options.height = kHeight;

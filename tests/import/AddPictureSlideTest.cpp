@@ -57,7 +57,7 @@ TEST_F(AddPictureSlideTest, FirstSlideGetsTheDefaultsAndAThumbnail) {
   EXPECT_EQ(s.ImageWidth, 120);
   EXPECT_EQ(s.ImageHeight, 90);
   EXPECT_EQ(s.CenterImage, 1);
-  EXPECT_EQ(s.DurationMode, TimeElapsed);
+  EXPECT_EQ(s.DurationMode, DurationMode::TimeElapsed);
   EXPECT_EQ(s.ExtraSeconds, 5);
   EXPECT_EQ(s.BoxWidth, 2);
   EXPECT_EQ(s.CaptionFontName, kDesignerFontName);

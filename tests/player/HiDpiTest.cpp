@@ -75,7 +75,7 @@ TEST_F(HiDpi, TheShowPlaysTheSlideAtDevicePixelsAndInItsOwnColours) {
   slide.CaptionWidth = 90;
   slide.Effect = 3;
   slide.BoxWidth = 4;
-  slide.DurationMode = EnterPressed;
+  slide.DurationMode = DurationMode::EnterPressed;
   std::vector<SlideRecord> slides = {slide};
 
   const QPalette light = QGuiApplication::palette();
@@ -155,7 +155,7 @@ TEST_F(HiDpi, ADrawingIsDrawnAtDevicePixels) {
                                          .Background(0x00FF0000)  // blue around the picture
                                          .Picture(path.string(), 48, 24)
                                          .Centered()
-                                         .Duration(EnterPressed, 0)
+                                         .Duration(DurationMode::EnterPressed, 0)
                                          .Build()};
   SlidePrepForm form(slides);
   form.SetTransitionPacing(0);

@@ -90,7 +90,7 @@ TEST_F(MediaPlayerTest, MissingOrBrokenFilesGiveErrorCodeAndText) {
     MediaPlayer player;
     player.SetFileName((dir / name).string());
     const Result<void> opened = player.Open();
-    EXPECT_EQ(player.Error(), kMediaFileError) << name;
+    EXPECT_EQ(player.Error(), MediaError::FileError) << name;
     ASSERT_FALSE(opened.has_value());
     EXPECT_EQ(opened.error().message, player.ErrorMessage());
     EXPECT_NE(player.ErrorMessage().find(name), std::string::npos) << player.ErrorMessage();
@@ -99,7 +99,7 @@ TEST_F(MediaPlayerTest, MissingOrBrokenFilesGiveErrorCodeAndText) {
     EXPECT_EQ(player.ErrorMessage().find(".."), std::string::npos) << player.ErrorMessage();
     EXPECT_EQ(player.Mode(), MediaMode::NotOpen);
     player.Play();
-    EXPECT_EQ(player.Error(), kMediaNotOpen);
+    EXPECT_EQ(player.Error(), MediaError::NotOpen);
   }
 }
 
@@ -109,12 +109,12 @@ TEST_F(MediaPlayerTest, NoSoundOutputGivesDeviceErrorAndLeavesNothingOpen) {
   MediaPlayer player;
   player.SetFileName((dir / "tone.wav").string());
   const bool opened = player.Open().has_value();
-  const int error = player.Error();
+  const MediaError error = player.Error();
   const std::string message = player.ErrorMessage();
   const MediaMode mode = player.Mode();
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   EXPECT_FALSE(opened);
-  EXPECT_EQ(error, kMediaDeviceError);
+  EXPECT_EQ(error, MediaError::DeviceError);
   ASSERT_FALSE(message.empty());
   EXPECT_EQ(message.back(), '.') << message;
   EXPECT_EQ(message.find(".."), std::string::npos) << message;
@@ -134,7 +134,7 @@ TEST_F(MediaPlayerTest, PlayWithWaitReturnsAtEndPosition) {
   const auto t0 = Clock::now();
   player.Play();
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count();
-  EXPECT_EQ(player.Error(), 0);
+  EXPECT_EQ(player.Error(), MediaError::Ok);
   EXPECT_EQ(player.Mode(), MediaMode::Stopped);
   EXPECT_GE(ms, 150);
   EXPECT_LT(ms, 2000);
@@ -256,7 +256,7 @@ TEST_F(MediaPlayerTest, EverySoundFormatPlaysAndHostileFilesAreRefused) {
     MediaPlayer player;
     player.SetFileName((dir / name).string());
     EXPECT_FALSE(player.Open().has_value()) << name;
-    EXPECT_EQ(player.Error(), kMediaFileError) << name;
+    EXPECT_EQ(player.Error(), MediaError::FileError) << name;
     EXPECT_EQ(player.ErrorMessage().rfind("The sound file \"" + std::string(name) + "\"", 0), 0u)
         << player.ErrorMessage();
     EXPECT_FALSE(ResampledSound::Open((dir / name).string()).has_value()) << name;

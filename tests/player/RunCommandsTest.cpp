@@ -17,7 +17,9 @@ namespace lrw {
 namespace {
 
 SlideRecord Quick(uint32_t background) {
-  return test::SlideBuilder(test::BlankSlide(background)).Duration(TimeElapsed, 0).Build();
+  return test::SlideBuilder(test::BlankSlide(background))
+      .Duration(DurationMode::TimeElapsed, 0)
+      .Build();
 }
 
 class RunCommandsTest : public test::DesignerFixture {

@@ -43,12 +43,12 @@ TEST(ShowMotion, ThePictureZoomsPausesWithPAndCrossFadesOn) {
   std::vector<SlideRecord> slides{test::SlideBuilder()
                                       .Picture(path.toStdString(), 800, 600)
                                       .Centered()
-                                      .Duration(TimeElapsed, 3)
+                                      .Duration(DurationMode::TimeElapsed, 3)
                                       .Motion(MotionKind::ZoomIn, 100, MotionEase::Linear)
                                       .Build(),
                                   test::SlideBuilder()
                                       .Background(0x00FF0000)
-                                      .Duration(TimeElapsed, 0)
+                                      .Duration(DurationMode::TimeElapsed, 0)
                                       .Smooth(SmoothEffect::CrossFade)
                                       .Effect(0, 10)
                                       .Build()};
@@ -116,7 +116,7 @@ SlideRecord NoisySlide(const QTemporaryDir& dir, const char* name, QSize size, Q
   SlideRecord slide;
   slide.PictureFolder = FolderOf(path);
   slide.PictureName = FileNameOf(path);
-  slide.DurationMode = TimeElapsed;
+  slide.DurationMode = DurationMode::TimeElapsed;
   slide.ExtraSeconds = 60;
   slide.Motion = {MotionKind::ZoomIn, 100, MotionEase::Linear, {}, {}};
   return slide;

@@ -76,14 +76,14 @@ struct Show {
     EXPECT_TRUE(test::WriteSineWave(voice, 1, kVoiceHz, 0.3, 22050, 1));
     for (SlideRecord& s : slides) {
       s.BackgroundColor = 0x00402010;
-      s.DurationMode = TimeElapsed;
+      s.DurationMode = DurationMode::TimeElapsed;
       s.ExtraSeconds = 2;
       s.BoxWidth = 10;
     }
     slides[1].PlaySound = 1;
     slides[1].SoundFolder = FolderOf(voice);
     slides[1].SoundName = FileNameOf(voice);
-    slides[1].DurationMode = SoundEnded;
+    slides[1].DurationMode = DurationMode::SoundEnded;
     slides[1].ExtraSeconds = 1;
     music.tracks = {dir.filePath("missing.ogg").toStdString(), track};
     music.fadeInMs = 500;

@@ -38,7 +38,7 @@ class FakeMedia : public MediaControl {
   void SetFileName(const std::string& path) override { fileName = path; }
   Result<void> Open() override {
     log.push_back("open " + fileName);
-    error = failOpen ? 2 : 0;
+    error = failOpen ? MediaError::FileError : MediaError::Ok;
     if (failOpen) return Fail(ErrorMessage());
     mode = MediaMode::Stopped;
     return {};
@@ -55,13 +55,13 @@ class FakeMedia : public MediaControl {
     log.push_back("close");
     mode = MediaMode::NotOpen;
   }
-  int Error() const override { return error; }
-  std::string ErrorMessage() const override { return error ? "cannot open" : ""; }
+  MediaError Error() const override { return error; }
+  std::string ErrorMessage() const override { return error != MediaError::Ok ? "cannot open" : ""; }
 
   MediaMode mode = MediaMode::NotOpen;
   bool notify = false;
   bool failOpen = false;
-  int error = 0;
+  MediaError error = MediaError::Ok;
   std::string fileName;
   std::vector<std::string> log;
 };
@@ -103,7 +103,7 @@ class FakeScreen : public RunnerScreen {
   FakeClock& clock_;
 };
 
-SlideRecord Slide(const std::string& name, uint8_t mode, int16_t seconds, bool sound = false) {
+SlideRecord Slide(const std::string& name, DurationMode mode, int16_t seconds, bool sound = false) {
   return test::SlideBuilder()
       .Picture(name)
       .Duration(mode, seconds)
@@ -142,7 +142,8 @@ class ShowRunnerTest : public ::testing::Test {
 };
 
 TEST_F(ShowRunnerTest, TimedSlidesFollowEachOtherAndShowEndsAfterLastSlidesTime) {
-  ShowRunner& r = Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 2)});
+  ShowRunner& r =
+      Start({Slide("a", DurationMode::TimeElapsed, 5), Slide("b", DurationMode::TimeElapsed, 2)});
   EXPECT_EQ(screen.log.front(), "black");
   EXPECT_EQ(screen.presented, (std::vector<std::string>{"a"}));
   EXPECT_EQ(screen.composed, (std::vector<std::string>{"a", "b"}));
@@ -161,19 +162,21 @@ TEST_F(ShowRunnerTest, TimedSlidesFollowEachOtherAndShowEndsAfterLastSlidesTime)
 
 TEST_F(ShowRunnerTest, ComposingTheNextSlideCountsAgainstTheCurrentOne) {
   screen.composeMs = 700;
-  Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)});
+  Start({Slide("a", DurationMode::TimeElapsed, 5), Slide("b", DurationMode::TimeElapsed, 5)});
   EXPECT_EQ(timer.Interval(), 4300);
 }
 
 TEST_F(ShowRunnerTest, ZeroSecondsGivesOneMillisecond) {
-  Start({Slide("a", TimeElapsed, 0), Slide("b", TimeElapsed, 5)});
+  Start({Slide("a", DurationMode::TimeElapsed, 0), Slide("b", DurationMode::TimeElapsed, 5)});
   EXPECT_EQ(timer.Interval(), 1);
   Tick();
   EXPECT_EQ(screen.presented.back(), "b");
 }
 
 TEST_F(ShowRunnerTest, LoopingShowStartsAgainAndEscEndsAtOnce) {
-  ShowRunner& r = Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 1)}, 0, true);
+  ShowRunner& r =
+      Start({Slide("a", DurationMode::TimeElapsed, 1), Slide("b", DurationMode::TimeElapsed, 1)}, 0,
+            true);
   Tick();
   EXPECT_EQ(r.NextIndex(), 0);
   Tick();
@@ -186,15 +189,18 @@ TEST_F(ShowRunnerTest, LoopingShowStartsAgainAndEscEndsAtOnce) {
 }
 
 TEST_F(ShowRunnerTest, StartsAtStartIndex) {
-  Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 1), Slide("c", TimeElapsed, 1)}, 2);
+  Start({Slide("a", DurationMode::TimeElapsed, 1), Slide("b", DurationMode::TimeElapsed, 1),
+         Slide("c", DurationMode::TimeElapsed, 1)},
+        2);
   EXPECT_EQ(screen.presented, (std::vector<std::string>{"c"}));
   EXPECT_TRUE(runner->Ending());
 }
 
 TEST_F(ShowRunnerTest, KeyHeldDuringTransitionActsOnceAtTheNextChange) {
   // Enter comes while the timed slide b is on its way in; a and c wait for Enter.
-  ShowRunner& r = Start({Slide("a", EnterPressed, 0), Slide("b", TimeElapsed, 5),
-                         Slide("c", EnterPressed, 0), Slide("d", TimeElapsed, 5)});
+  ShowRunner& r =
+      Start({Slide("a", DurationMode::EnterPressed, 0), Slide("b", DurationMode::TimeElapsed, 5),
+             Slide("c", DurationMode::EnterPressed, 0), Slide("d", DurationMode::TimeElapsed, 5)});
   screen.duringTransition = [&] { runner->OnKeyPress(RunnerKey::Enter); };
   r.OnKeyPress(RunnerKey::Enter);
   Tick();
@@ -211,7 +217,8 @@ TEST_F(ShowRunnerTest, KeyHeldDuringTransitionActsOnceAtTheNextChange) {
 
 TEST_F(ShowRunnerTest, HeldEnterBeforeTimedSlideHasNoFurtherEffect) {
   screen.duringTransition = [&] { runner->OnKeyPress(RunnerKey::Right); };
-  Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3), Slide("c", TimeElapsed, 3)});
+  Start({Slide("a", DurationMode::TimeElapsed, 1), Slide("b", DurationMode::TimeElapsed, 3),
+         Slide("c", DurationMode::TimeElapsed, 3)});
   // The held key arms nothing while b is brought up, and a stray tick then waits; b times
   // itself.
   screen.duringTransition = [&] {
@@ -230,7 +237,9 @@ TEST_F(ShowRunnerTest, KeyWhileReadyClearsHeldKeyAndOnlyLastKeyIsHeld) {
     runner->OnKeyPress(RunnerKey::Escape);
     runner->OnKeyPress(RunnerKey::P);
   };
-  ShowRunner& r = Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)}, 0, true);
+  ShowRunner& r =
+      Start({Slide("a", DurationMode::TimeElapsed, 5), Slide("b", DurationMode::TimeElapsed, 5)}, 0,
+            true);
   EXPECT_EQ(r.HeldKey().value_or(RunnerKey::Other), RunnerKey::P);
   r.OnKeyPress(RunnerKey::Other);  // ready: acted on (ignored) and the held P is gone
   EXPECT_FALSE(r.HeldKey().has_value());
@@ -240,7 +249,8 @@ TEST_F(ShowRunnerTest, KeyWhileReadyClearsHeldKeyAndOnlyLastKeyIsHeld) {
 
 TEST_F(ShowRunnerTest, EscDuringTransitionEndsShowAtNextChange) {
   screen.duringTransition = [&] { runner->OnKeyPress(RunnerKey::Escape); };
-  Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)}, 0, true);
+  Start({Slide("a", DurationMode::TimeElapsed, 5), Slide("b", DurationMode::TimeElapsed, 5)}, 0,
+        true);
   EXPECT_FALSE(Ended());
   EXPECT_EQ(timer.Interval(), 5000);  // slide a keeps its time
   Tick();
@@ -250,7 +260,8 @@ TEST_F(ShowRunnerTest, EscDuringTransitionEndsShowAtNextChange) {
 
 TEST_F(ShowRunnerTest, ClickDuringTransitionIsHeldAsArrowKey) {
   screen.duringTransition = [&] { runner->OnClick(RunnerButton::Right); };
-  ShowRunner& r = Start({Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0)});
+  ShowRunner& r =
+      Start({Slide("a", DurationMode::EnterPressed, 0), Slide("b", DurationMode::EnterPressed, 0)});
   EXPECT_EQ(r.HeldKey().value_or(RunnerKey::Other), RunnerKey::Left);
   screen.duringTransition = [&] { runner->OnClick(RunnerButton::Middle); };
   r.OnKeyPress(RunnerKey::Enter);
@@ -259,8 +270,9 @@ TEST_F(ShowRunnerTest, ClickDuringTransitionIsHeldAsArrowKey) {
 }
 
 TEST_F(ShowRunnerTest, RightClickOnFirstSlideShowsLastSlideWithoutLooping) {
-  ShowRunner& r = Start(
-      {Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0), Slide("c", EnterPressed, 0)});
+  ShowRunner& r =
+      Start({Slide("a", DurationMode::EnterPressed, 0), Slide("b", DurationMode::EnterPressed, 0),
+             Slide("c", DurationMode::EnterPressed, 0)});
   r.OnClick(RunnerButton::Right);
   EXPECT_EQ(r.NextIndex(), 2);
   EXPECT_EQ(screen.composed.back(), "c");
@@ -270,7 +282,8 @@ TEST_F(ShowRunnerTest, RightClickOnFirstSlideShowsLastSlideWithoutLooping) {
 }
 
 TEST_F(ShowRunnerTest, LastSlideOfShowThatDoesNotLoop) {
-  ShowRunner& r = Start({Slide("a", EnterPressed, 0), Slide("b", EnterPressed, 0)}, 1);
+  ShowRunner& r = Start(
+      {Slide("a", DurationMode::EnterPressed, 0), Slide("b", DurationMode::EnterPressed, 0)}, 1);
   ASSERT_TRUE(r.Ending());
   r.OnClick(RunnerButton::Left);  // does nothing
   EXPECT_FALSE(timer.Enabled());
@@ -288,7 +301,7 @@ TEST_F(ShowRunnerTest, LastSlideOfShowThatDoesNotLoop) {
 }
 
 TEST_F(ShowRunnerTest, OneSlideShowInModeZeroEndsAfterEnter) {
-  ShowRunner& r = Start({Slide("a", EnterPressed, 0)});
+  ShowRunner& r = Start({Slide("a", DurationMode::EnterPressed, 0)});
   EXPECT_TRUE(r.Ending());
   EXPECT_FALSE(timer.Enabled());
   r.OnKeyPress(RunnerKey::Enter);
@@ -297,9 +310,9 @@ TEST_F(ShowRunnerTest, OneSlideShowInModeZeroEndsAfterEnter) {
 }
 
 TEST_F(ShowRunnerTest, SoundEndedWithOwnSoundWaitsForNotification) {
-  SlideRecord padded = Slide("a", SoundEnded, 2, true);
+  SlideRecord padded = Slide("a", DurationMode::SoundEnded, 2, true);
   padded.SoundName = " a.wav ";
-  ShowRunner& r = Start({padded, Slide("b", EnterPressed, 0)});
+  ShowRunner& r = Start({padded, Slide("b", DurationMode::EnterPressed, 0)});
   // The name exactly as stored, blanks included, as the portable builder copies it.
   EXPECT_EQ(media.fileName, "/sounds/ a.wav ");
   EXPECT_EQ(media.log, (std::vector<std::string>{"open /sounds/ a.wav ", "play notify"}));
@@ -313,7 +326,8 @@ TEST_F(ShowRunnerTest, SoundEndedWithOwnSoundWaitsForNotification) {
 }
 
 TEST_F(ShowRunnerTest, SoundEndedWithZeroSecondsAdvancesAfterOneMillisecond) {
-  ShowRunner& r = Start({Slide("a", SoundEnded, 0, true), Slide("b", EnterPressed, 0)});
+  ShowRunner& r = Start(
+      {Slide("a", DurationMode::SoundEnded, 0, true), Slide("b", DurationMode::EnterPressed, 0)});
   r.OnSoundEnded();
   EXPECT_EQ(timer.Interval(), 1);
   Tick();
@@ -321,7 +335,8 @@ TEST_F(ShowRunnerTest, SoundEndedWithZeroSecondsAdvancesAfterOneMillisecond) {
 }
 
 TEST_F(ShowRunnerTest, NinetySecondsAfterSoundAreTimedInTwoChunks) {
-  ShowRunner& r = Start({Slide("a", SoundEnded, 90, true), Slide("b", EnterPressed, 0)});
+  ShowRunner& r = Start(
+      {Slide("a", DurationMode::SoundEnded, 90, true), Slide("b", DurationMode::EnterPressed, 0)});
   r.OnSoundEnded();
   EXPECT_EQ(r.RemainingMs(), 90000);
   EXPECT_EQ(timer.Interval(), 60000);
@@ -333,8 +348,9 @@ TEST_F(ShowRunnerTest, NinetySecondsAfterSoundAreTimedInTwoChunks) {
 }
 
 TEST_F(ShowRunnerTest, SoundEndedWithoutOwnSoundFollowsEarlierSound) {
-  ShowRunner& r = Start(
-      {Slide("a", EnterPressed, 0, true), Slide("b", SoundEnded, 1), Slide("c", EnterPressed, 0)});
+  ShowRunner& r =
+      Start({Slide("a", DurationMode::EnterPressed, 0, true),
+             Slide("b", DurationMode::SoundEnded, 1), Slide("c", DurationMode::EnterPressed, 0)});
   ASSERT_EQ(media.mode, MediaMode::Playing);
   r.OnKeyPress(RunnerKey::Enter);  // mode 0: the sound goes on under the next slide
   Tick();
@@ -348,15 +364,16 @@ TEST_F(ShowRunnerTest, SoundEndedWithoutOwnSoundFollowsEarlierSound) {
 
 TEST_F(ShowRunnerTest, SoundEndedWithNothingPlayingIsTimed) {
   screen.composeMs = 200;
-  Start({Slide("a", SoundEnded, 1), Slide("b", EnterPressed, 0)});
+  Start({Slide("a", DurationMode::SoundEnded, 1), Slide("b", DurationMode::EnterPressed, 0)});
   EXPECT_TRUE(timer.Enabled());
   EXPECT_EQ(timer.Interval(), 800);
 }
 
 TEST_F(ShowRunnerTest, BrokenSoundTimesSlideEvenInModesZeroAndOne) {
   media.failOpen = true;
-  ShowRunner& r = Start({Slide("a", EnterPressed, 3, true), Slide("b", SoundEnded, 2, true),
-                         Slide("c", EnterPressed, 0)});
+  ShowRunner& r = Start({Slide("a", DurationMode::EnterPressed, 3, true),
+                         Slide("b", DurationMode::SoundEnded, 2, true),
+                         Slide("c", DurationMode::EnterPressed, 0)});
   EXPECT_EQ(timer.Interval(), 3000);
   Tick();
   EXPECT_EQ(r.CurrentIndex(), 1);
@@ -365,14 +382,16 @@ TEST_F(ShowRunnerTest, BrokenSoundTimesSlideEvenInModesZeroAndOne) {
 }
 
 TEST_F(ShowRunnerTest, NotificationIgnoredOutsideModeOne) {
-  ShowRunner& r = Start({Slide("a", EnterPressed, 5, true), Slide("b", EnterPressed, 0)});
+  ShowRunner& r = Start(
+      {Slide("a", DurationMode::EnterPressed, 5, true), Slide("b", DurationMode::EnterPressed, 0)});
   r.OnSoundEnded();
   EXPECT_FALSE(timer.Enabled());
 }
 
 TEST_F(ShowRunnerTest, EnterInModeTwoLeavesSoundPlayingAndEnterInModeOneStopsIt) {
-  ShowRunner& r = Start({Slide("a", TimeElapsed, 5, true), Slide("b", SoundEnded, 5, true),
-                         Slide("c", EnterPressed, 0)});
+  ShowRunner& r = Start({Slide("a", DurationMode::TimeElapsed, 5, true),
+                         Slide("b", DurationMode::SoundEnded, 5, true),
+                         Slide("c", DurationMode::EnterPressed, 0)});
   r.OnKeyPress(RunnerKey::Enter);
   EXPECT_EQ(media.mode, MediaMode::Playing);
   Tick();
@@ -386,7 +405,8 @@ TEST_F(ShowRunnerTest, EnterInModeTwoLeavesSoundPlayingAndEnterInModeOneStopsIt)
 }
 
 TEST_F(ShowRunnerTest, PauseShowsMessageAtNextChangeThenGoesOn) {
-  ShowRunner& r = Start({Slide("a", TimeElapsed, 5, true), Slide("b", TimeElapsed, 5)});
+  ShowRunner& r = Start(
+      {Slide("a", DurationMode::TimeElapsed, 5, true), Slide("b", DurationMode::TimeElapsed, 5)});
   r.OnKeyPress(RunnerKey::Pause);
   EXPECT_EQ(media.mode, MediaMode::NotOpen);  // the sound is stopped
   EXPECT_TRUE(r.PauseRequested());
@@ -397,14 +417,16 @@ TEST_F(ShowRunnerTest, PauseShowsMessageAtNextChangeThenGoesOn) {
 }
 
 TEST_F(ShowRunnerTest, F1OpensHelpAndKeepsTheSlide) {
-  ShowRunner& r = Start({Slide("a", TimeElapsed, 5), Slide("b", TimeElapsed, 5)});
+  ShowRunner& r =
+      Start({Slide("a", DurationMode::TimeElapsed, 5), Slide("b", DurationMode::TimeElapsed, 5)});
   r.OnKeyPress(RunnerKey::F1);
   EXPECT_EQ(screen.log.back(), "help");
   EXPECT_EQ(timer.Interval(), 5000);
 }
 
 TEST_F(ShowRunnerTest, DestroyStopsSoundAndIgnoresLaterEvents) {
-  ShowRunner& r = Start({Slide("a", TimeElapsed, 5, true), Slide("b", TimeElapsed, 5)});
+  ShowRunner& r = Start(
+      {Slide("a", DurationMode::TimeElapsed, 5, true), Slide("b", DurationMode::TimeElapsed, 5)});
   r.OnWindowGone();
   EXPECT_FALSE(timer.Enabled());
   EXPECT_EQ(media.mode, MediaMode::NotOpen);
@@ -421,8 +443,9 @@ TEST_F(ShowRunnerTest, EmptyShowEndsAtOnce) {
 }
 
 TEST_F(ShowRunnerTest, BlankScreenHoldsTheSlidesTimeUntilUncovered) {
-  ShowRunner& r = Start({Slide("a", TimeElapsed, 10), Slide("b", TimeElapsed, 5),
-                         Slide("c", SoundEnded, 2, true), Slide("d", EnterPressed, 0)});
+  ShowRunner& r = Start(
+      {Slide("a", DurationMode::TimeElapsed, 10), Slide("b", DurationMode::TimeElapsed, 5),
+       Slide("c", DurationMode::SoundEnded, 2, true), Slide("d", DurationMode::EnterPressed, 0)});
   clock.now += 4000;  // 6 s of slide a left
   r.OnKeyPress(RunnerKey::BlackScreen);
   EXPECT_EQ(r.Blank(), ScreenBlank::Black);
@@ -458,7 +481,8 @@ TEST_F(ShowRunnerTest, BlankScreenHoldsTheSlidesTimeUntilUncovered) {
 
 TEST_F(ShowRunnerTest, BlankKeyDuringTransitionCoversTheNextSlideAndHoldsItsTime) {
   ShowRunner& r =
-      Start({Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3), Slide("c", TimeElapsed, 3)});
+      Start({Slide("a", DurationMode::TimeElapsed, 1), Slide("b", DurationMode::TimeElapsed, 3),
+             Slide("c", DurationMode::TimeElapsed, 3)});
   screen.duringTransition = [&] { runner->OnKeyPress(RunnerKey::WhiteScreen); };
   Tick();  // b comes in; W is held
   EXPECT_EQ(r.Blank(), ScreenBlank::None);
@@ -497,7 +521,7 @@ class LoggedMusic : public RunnerMusic {
 
 TEST_F(ShowRunnerTest, TheMusicStartsPausesLoopsAndEndsWithTheShow) {
   LoggedMusic music(screen.log);
-  slides = {Slide("a", TimeElapsed, 1), Slide("b", TimeElapsed, 3)};
+  slides = {Slide("a", DurationMode::TimeElapsed, 1), Slide("b", DurationMode::TimeElapsed, 3)};
   runner = std::make_unique<ShowRunner>(slides, screen, timer, clock, media);
   runner->SetMusic(&music);
   runner->SetLoop(true);
@@ -523,7 +547,8 @@ TEST_F(ShowRunnerTest, TheMusicStartsPausesLoopsAndEndsWithTheShow) {
 // retraces the order; the same seed plays the same order again.
 TEST_F(ShowRunnerTest, AShuffledShowPlaysEverySlideOncePerLoopInANewOrder) {
   std::vector<SlideRecord> show;
-  for (const char* name : {"a", "b", "c", "d", "e"}) show.push_back(Slide(name, TimeElapsed, 1));
+  for (const char* name : {"a", "b", "c", "d", "e"})
+    show.push_back(Slide(name, DurationMode::TimeElapsed, 1));
   const auto play = [&](uint64_t seed, int loops) {
     LoggedMusic music(screen.log);
     screen.presented.clear();

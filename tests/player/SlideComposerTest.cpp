@@ -190,7 +190,7 @@ TEST(CaptionFontTest, PointsAtNinetySixPixelsPerInchAndStyleBits) {
   SlideRecord slide;
   slide.CaptionFontName = "Liberation Serif";
   slide.CaptionFontSize = 24;
-  slide.CaptionFontStyle = kBold | kUnderline;
+  slide.CaptionFontStyle = FontStyle::Bold | FontStyle::Underline;
   const QFont font = CaptionFont(slide);
   EXPECT_EQ(font.pixelSize(), 32);
   EXPECT_TRUE(font.bold());

@@ -27,7 +27,7 @@
 namespace lrw {
 namespace {
 
-SlideRecord Blank(uint32_t background, uint8_t mode, int16_t seconds) {
+SlideRecord Blank(uint32_t background, DurationMode mode, int16_t seconds) {
   return test::SlideBuilder().Background(background).Duration(mode, seconds).Effect(0, 10).Build();
 }
 
@@ -60,8 +60,8 @@ int RunShow(SlidePrepForm& form, std::function<void()> during = {}, int limitMs 
 }
 
 TEST(SlidePrepForm, TimedShowPlaysToTheEndAndRestoresThePointer) {
-  std::vector<SlideRecord> slides = {Blank(0x000000FF, TimeElapsed, 0),
-                                     Blank(0x0000FF00, TimeElapsed, 0)};
+  std::vector<SlideRecord> slides = {Blank(0x000000FF, DurationMode::TimeElapsed, 0),
+                                     Blank(0x0000FF00, DurationMode::TimeElapsed, 0)};
   SlidePrepForm form(slides);
   EXPECT_EQ(form.Canvas()->geometry(), QRect(QPoint(0, 0), form.size()));
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
@@ -75,7 +75,8 @@ TEST(SlidePrepForm, TimedShowPlaysToTheEndAndRestoresThePointer) {
 }
 
 TEST(SlidePrepForm, PointerIsHiddenDuringTheShowAndEscEndsIt) {
-  std::vector<SlideRecord> slides = {Blank(0, EnterPressed, 0), Blank(0, EnterPressed, 0)};
+  std::vector<SlideRecord> slides = {Blank(0, DurationMode::EnterPressed, 0),
+                                     Blank(0, DurationMode::EnterPressed, 0)};
   SlidePrepForm form(slides);
   form.Runner().SetLoop(true);
   bool hidden = false;
@@ -92,9 +93,9 @@ TEST(SlidePrepForm, PointerIsHiddenDuringTheShowAndEscEndsIt) {
 }
 
 TEST(SlidePrepForm, ClicksAndKeysStepThroughTheShow) {
-  std::vector<SlideRecord> slides = {Blank(0x000000FF, EnterPressed, 0),
-                                     Blank(0x0000FF00, EnterPressed, 0),
-                                     Blank(0x00FF0000, EnterPressed, 0)};
+  std::vector<SlideRecord> slides = {Blank(0x000000FF, DurationMode::EnterPressed, 0),
+                                     Blank(0x0000FF00, DurationMode::EnterPressed, 0),
+                                     Blank(0x00FF0000, DurationMode::EnterPressed, 0)};
   SlidePrepForm form(slides);
   std::vector<int> seen;
   auto waitFor = [&](int index) {
@@ -126,7 +127,8 @@ TEST(SlidePrepForm, ClicksAndKeysStepThroughTheShow) {
 
 TEST(SlidePrepForm, PauseShowsMessageThenGoesOn) {
   test::FakePrompts prompts;
-  std::vector<SlideRecord> slides = {Blank(0, EnterPressed, 0), Blank(0, TimeElapsed, 0)};
+  std::vector<SlideRecord> slides = {Blank(0, DurationMode::EnterPressed, 0),
+                                     Blank(0, DurationMode::TimeElapsed, 0)};
   SlidePrepForm form(slides, &prompts);
   const int result = RunShow(form, [&] { QTest::keyClick(&form, Qt::Key_P); });
   EXPECT_EQ(result, 1);
@@ -140,7 +142,8 @@ TEST(SlidePrepForm, PauseMessageOfTheProgramIsTheShowWindowsOwn) {
   // behind the show; the pause message must come up over the show.
   QWidget designer;
   QtPrompts programPrompts(&designer);
-  std::vector<SlideRecord> slides = {Blank(0, EnterPressed, 0), Blank(0, TimeElapsed, 0)};
+  std::vector<SlideRecord> slides = {Blank(0, DurationMode::EnterPressed, 0),
+                                     Blank(0, DurationMode::TimeElapsed, 0)};
   SlidePrepForm form(slides, &programPrompts);
   QWidget* boxParent = nullptr;
   QString boxText;
@@ -182,11 +185,11 @@ TEST(SlidePrepForm, KeyPressedDuringATransitionActsOnceAtTheNextChange) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
     test::FakePrompts prompts;
-    SlideRecord b = Blank(0x0000FF00, TimeElapsed, 0);
+    SlideRecord b = Blank(0x0000FF00, DurationMode::TimeElapsed, 0);
     b.Effect = 1;
-    std::vector<SlideRecord> slides = {Blank(0x000000FF, EnterPressed, 0), b,
-                                       Blank(0x00FF0000, EnterPressed, 0),
-                                       Blank(0x00FFFFFF, TimeElapsed, 0)};
+    std::vector<SlideRecord> slides = {Blank(0x000000FF, DurationMode::EnterPressed, 0), b,
+                                       Blank(0x00FF0000, DurationMode::EnterPressed, 0),
+                                       Blank(0x00FFFFFF, DurationMode::TimeElapsed, 0)};
     SlidePrepForm form(slides, &prompts);
     int transitionsOfB = 0;
     bool posted = false;
@@ -218,9 +221,9 @@ TEST(SlidePrepForm, KeyPressedDuringATransitionActsOnceAtTheNextChange) {
 }
 
 TEST(SlidePrepForm, ASlideLikeThePreviousOneStillPlaysItsTransition) {
-  SlideRecord same = Blank(0x00336699, TimeElapsed, 0);
+  SlideRecord same = Blank(0x00336699, DurationMode::TimeElapsed, 0);
   same.Effect = 1;
-  std::vector<SlideRecord> slides = {same, same, Blank(0, EnterPressed, 0)};
+  std::vector<SlideRecord> slides = {same, same, Blank(0, DurationMode::EnterPressed, 0)};
   SlidePrepForm form(slides);
   int framesOfSecond = 0;
   form.Canvas()->SetFrameObserver([&](int, const QRegion&) {
@@ -284,7 +287,7 @@ class ScopedEnv {
 struct SoundTimingCase {
   const char* name;
   const char* audioDriver;  // "dummy" plays; an unknown driver gives no sound output
-  uint8_t mode;
+  DurationMode mode;
   int16_t seconds;
   int soundMs;
   bool endsByItself;  // without any key
@@ -338,18 +341,19 @@ TEST_P(SoundTiming, SlideWithRealSoundFollowsItsRule) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, SoundTiming,
-    ::testing::Values(SoundTimingCase{"EnterWaitsForTheKeyWhileSoundPlays", "dummy", EnterPressed,
-                                      1, 200, false, 0},
-                      SoundTimingCase{"SoundEndedGoesOnAfterTheSound", "dummy", SoundEnded, 0, 600,
-                                      true, 500},
+    ::testing::Values(SoundTimingCase{"EnterWaitsForTheKeyWhileSoundPlays", "dummy",
+                                      DurationMode::EnterPressed, 1, 200, false, 0},
+                      SoundTimingCase{"SoundEndedGoesOnAfterTheSound", "dummy",
+                                      DurationMode::SoundEnded, 0, 600, true, 500},
                       SoundTimingCase{"NoSoundOutputTimesModeZeroBySeconds", "lrw-no-such-output",
-                                      EnterPressed, 1, 200, true, 900},
+                                      DurationMode::EnterPressed, 1, 200, true, 900},
                       SoundTimingCase{"NoSoundOutputTimesModeOneBySeconds", "lrw-no-such-output",
-                                      SoundEnded, 1, 3000, true, 900}),
+                                      DurationMode::SoundEnded, 1, 3000, true, 900}),
     [](const ::testing::TestParamInfo<SoundTimingCase>& info) { return info.param.name; });
 
 TEST(SlidePrepForm, ClosedBySystemEndsRunAndRestoresEverything) {
-  std::vector<SlideRecord> slides = {Blank(0, TimeElapsed, 60), Blank(0, TimeElapsed, 60)};
+  std::vector<SlideRecord> slides = {Blank(0, DurationMode::TimeElapsed, 60),
+                                     Blank(0, DurationMode::TimeElapsed, 60)};
   SlidePrepForm form(slides);
   const int result = RunShow(form, [&] { form.close(); });
   EXPECT_EQ(result, 0);
@@ -362,7 +366,7 @@ TEST(SlidePrepForm, ClosedBySystemEndsRunAndRestoresEverything) {
 TEST(SlidePrepForm, OtherWindowsTakeNoInputDuringTheShow) {
   QWidget other;
   other.show();
-  std::vector<SlideRecord> slides = {Blank(0, EnterPressed, 0)};
+  std::vector<SlideRecord> slides = {Blank(0, DurationMode::EnterPressed, 0)};
   SlidePrepForm form(slides);
   bool enabledDuring = true;
   RunShow(form, [&] {
@@ -376,9 +380,9 @@ TEST(SlidePrepForm, OtherWindowsTakeNoInputDuringTheShow) {
 // A touch screen (and a clicker's blank keys) through the real window: each step is a
 // gesture or a key and the slide (or cover) it must lead to.
 TEST(SlidePrepForm, TouchAndBlankKeysDriveTheShow) {
-  std::vector<SlideRecord> slides = {Blank(0x000000FF, EnterPressed, 0),
-                                     Blank(0x0000FF00, EnterPressed, 0),
-                                     Blank(0x00FF0000, EnterPressed, 0)};
+  std::vector<SlideRecord> slides = {Blank(0x000000FF, DurationMode::EnterPressed, 0),
+                                     Blank(0x0000FF00, DurationMode::EnterPressed, 0),
+                                     Blank(0x00FF0000, DurationMode::EnterPressed, 0)};
   SlidePrepForm form(slides);
   std::unique_ptr<QPointingDevice> touch(QTest::createTouchDevice());
   const QPoint middle(form.width() / 2, form.height() / 2);

@@ -39,7 +39,9 @@ const bool kTwoScreens = [] {
 }();
 
 SlideRecord WaitsForKey(uint32_t background) {
-  return test::SlideBuilder(test::BlankSlide(background)).Duration(EnterPressed, 5).Build();
+  return test::SlideBuilder(test::BlankSlide(background))
+      .Duration(DurationMode::EnterPressed, 5)
+      .Build();
 }
 
 class TwoScreens : public test::DesignerFixture {

@@ -42,7 +42,7 @@ class SlideBuilder {
     s_.BoxWidth = boxWidth;
     return *this;
   }
-  SlideBuilder& Duration(uint8_t mode, int16_t seconds) {
+  SlideBuilder& Duration(DurationMode mode, int16_t seconds) {
     s_.DurationMode = mode;
     s_.ExtraSeconds = seconds;
     return *this;

@@ -102,7 +102,7 @@ void AppendSlide(std::string& out, const SlideRecord& s) {
   field("CaptionFontName", Text(s.CaptionFontName));
   field("CaptionFontSize", number(s.CaptionFontSize));
   field("CaptionFontColor", number(s.CaptionFontColor));
-  field("CaptionFontStyle", number(s.CaptionFontStyle));
+  field("CaptionFontStyle", number(ToUnderlying(s.CaptionFontStyle)));
   field("CaptionBackColor", number(s.CaptionBackColor));
   field("CaptionTop", number(s.CaptionTop));
   field("CaptionLeft", number(s.CaptionLeft));
@@ -112,7 +112,7 @@ void AppendSlide(std::string& out, const SlideRecord& s) {
   field("PlaySound", number(s.PlaySound));
   field("SoundFolder", Text(s.SoundFolder));
   field("SoundName", Text(s.SoundName));
-  field("DurationMode", number(s.DurationMode));
+  field("DurationMode", number(ToUnderlying(s.DurationMode)));
   field("ExtraSeconds", number(s.ExtraSeconds));
   out += "      \"Thumbnail\": ";
   out += s.Thumbnail ? "{\"width\": " + number(s.Thumbnail->width) +

@@ -167,7 +167,7 @@ Result<void> Apply(SlideRecord& s, const std::string& key, const std::string& va
       if (at == std::string::npos) return Fail(bad);
       style |= static_cast<uint8_t>(1u << at);
     }
-    s.CaptionFontStyle = style;
+    s.CaptionFontStyle = static_cast<FontStyle>(style);
   } else if (key == "sound") {
     if (value.empty()) {
       s.SoundFolder.clear();
@@ -188,11 +188,11 @@ Result<void> Apply(SlideRecord& s, const std::string& key, const std::string& va
   } else if (key == "duration") {
     const std::string v = Lower(value);
     if (v == "enter") {
-      s.DurationMode = EnterPressed;
+      s.DurationMode = DurationMode::EnterPressed;
     } else if (v == "sound") {
-      s.DurationMode = SoundEnded;
+      s.DurationMode = DurationMode::SoundEnded;
     } else if (v == "time") {
-      s.DurationMode = TimeElapsed;
+      s.DurationMode = DurationMode::TimeElapsed;
     } else {
       return Fail(bad);
     }
