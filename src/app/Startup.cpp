@@ -20,7 +20,7 @@
 #include "effects/Random.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrompts.h"
-#include "shell/Splash.h"
+#include "shell/SplashForm.h"
 
 namespace lrw {
 
