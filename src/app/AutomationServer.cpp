@@ -4,16 +4,14 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
-#include <cstdio>
 
 #include "app/ServiceFile.h"
 
 namespace lrw {
 namespace {
 
-void LogUnavailable(const QString& reason) {
-  std::fprintf(stderr, "lanternreelworks: the automation server is not available: %s\n",
-               reason.toLocal8Bit().constData());
+Unexpected<Error> Unavailable(const QString& reason) {
+  return Fail("the automation server is not available: " + reason.toStdString());
 }
 
 }  // namespace
@@ -44,21 +42,18 @@ AutomationServer::~AutomationServer() {
   }
 }
 
-bool AutomationServer::Register(const QDBusConnection& bus) {
+Result<void> AutomationServer::Register(const QDBusConnection& bus) {
   if (!bus.isConnected()) {
     const QString why = bus.lastError().message();
-    LogUnavailable(why.isEmpty() ? QStringLiteral("no session bus") : why);
-    return false;
+    return Unavailable(why.isEmpty() ? QStringLiteral("no session bus") : why);
   }
   QDBusConnection c = bus;
   if (!c.registerObject(kAutomationObjectPath, &object_, QDBusConnection::ExportScriptableSlots)) {
-    LogUnavailable(QStringLiteral("the object %1 is taken").arg(kAutomationObjectPath));
-    return false;
+    return Unavailable(QStringLiteral("the object %1 is taken").arg(kAutomationObjectPath));
   }
   if (!c.registerService(kAutomationServiceName)) {
     c.unregisterObject(kAutomationObjectPath);
-    LogUnavailable(QStringLiteral("the name %1 is taken").arg(kAutomationServiceName));
-    return false;
+    return Unavailable(QStringLiteral("the name %1 is taken").arg(kAutomationServiceName));
   }
   connection_ = c;
   watcher_ = new QDBusServiceWatcher(this);
@@ -72,7 +67,7 @@ bool AutomationServer::Register(const QDBusConnection& bus) {
     signal << file << why;
     connection_->send(signal);
   });
-  return true;
+  return {};
 }
 
 void AutomationServer::ClientCalled(const QString& name) {

@@ -11,6 +11,7 @@
 
 #include "app/AutomationClients.h"
 #include "app/SlideShowOLE.h"
+#include "base/Result.h"
 
 class QDBusServiceWatcher;
 
@@ -31,10 +32,10 @@ class AutomationServer : public QObject {
                             QObject* parent = nullptr);
   ~AutomationServer() override;
 
-  // Puts the object and the name on `bus` and starts counting clients. The program
-  // runs on without the server when there is no bus or the name is taken: the reason
-  // goes to stderr as one line and the result is false.
-  bool Register(const QDBusConnection& bus);
+  // Puts the object and the name on `bus` and starts counting clients. Fails, saying
+  // why, when there is no bus or the name is taken; the program runs on without the
+  // server then.
+  Result<void> Register(const QDBusConnection& bus);
   bool Registered() const { return connection_.has_value(); }
 
   SlideShowOLE& Object() { return object_; }

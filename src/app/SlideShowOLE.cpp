@@ -111,8 +111,8 @@ void SlideShowOLE::AddSlide(const QString& fileName) {
   if (!BeginCall() || RefuseWhenBusy()) return;
   CallScope scope(*this);
   // A name too long for the system is refused by the import before anything else.
-  const std::string why = target_->AddSlide(fileName.toStdString());
-  if (!why.empty()) Fail(kNotAddedError, QString::fromStdString(why));
+  const Result<void> added = target_->AddSlide(fileName.toStdString());
+  if (!added) Fail(kNotAddedError, QString::fromStdString(added.error().message));
 }
 
 bool SlideShowOLE::RefuseUnsavedDamage() {

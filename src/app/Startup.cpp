@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QScreen>
+#include <cstdio>
 #include <filesystem>
 
 #include "app/AutomationServer.h"
@@ -19,7 +20,7 @@
 #include "effects/Random.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrompts.h"
-#include "shell/Splash.h"
+#include "shell/SplashForm.h"
 
 namespace lrw {
 
@@ -104,7 +105,8 @@ int RunProgram(QApplication& app) {
   server.Object().SetTarget(&form.Automation());
   QObject::connect(&form, &SlideshowDesignForm::FormClosed, &server.Object(),
                    &SlideShowOLE::DesignerClosed);
-  server.Register(QDBusConnection::sessionBus());
+  if (const Result<void> registered = server.Register(QDBusConnection::sessionBus()); !registered)
+    std::fprintf(stderr, "lanternreelworks: %s\n", registered.error().message.c_str());
   return app.exec();
 }
 

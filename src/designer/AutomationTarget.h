@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "base/Result.h"
+
 namespace lrw {
 
 class AutomationTarget {
@@ -13,9 +15,9 @@ class AutomationTarget {
   // A show, the arrangement stage, a message or a dialog is up: calls that would change
   // or replace the show, or ask the user, are refused meanwhile.
   virtual bool Busy() const = 0;
-  // Adds the picture as a slide, as the user's "&Add slides" does. Returns why it was
-  // not added ("" when it was); a designer on screen also tells the user.
-  virtual std::string AddSlide(const std::string& utf8Path) = 0;
+  // Adds the picture as a slide, as the user's "&Add slides" does. Fails with why it was
+  // not added; a designer on screen also tells the user.
+  virtual Result<void> AddSlide(const std::string& utf8Path) = 0;
   // The show has changes that could only be saved over the damaged file it was read
   // from, which needs the user's agreement: a caller nobody may answer is refused.
   virtual bool SaveWouldReplaceDamagedFile() const = 0;

@@ -16,7 +16,7 @@
 #include "designer/RunCommands.h"
 #include "platform/CoreText.h"
 #include "platform/HelpViewer.h"
-#include "shell/HelpAbout.h"
+#include "shell/AboutForm.h"
 
 namespace lrw {
 namespace {

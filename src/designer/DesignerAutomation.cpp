@@ -12,11 +12,12 @@
 
 namespace lrw {
 
-std::string DesignerAutomation::AddSlide(const std::string& path) {
+Result<void> DesignerAutomation::AddSlide(const std::string& path) {
   AddPictureFilesCommand add({path}, "Add Slides");
-  if (!editor_.Execute(add)) return "The designer is busy.";
+  if (!editor_.Execute(add)) return Fail("The designer is busy.");
   if (add.Added() > 0) return {};
-  if (add.Problems().empty()) return "The file " + path + " is not a picture a slide can show.";
+  if (add.Problems().empty())
+    return Fail("The file " + path + " is not a picture a slide can show.");
   const Error problem = add.Problems().front();
   if (designer_.isVisible()) {
     // The caller has its answer first; the user sees the box as for a picture of their
@@ -29,7 +30,7 @@ std::string DesignerAutomation::AddSlide(const std::string& path) {
       TellImportProblem(editor->Services().prompts, problem);
     });
   }
-  return problem.message;
+  return Fail(problem);
 }
 
 bool DesignerAutomation::SaveWouldReplaceDamagedFile() const {

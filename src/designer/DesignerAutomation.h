@@ -17,7 +17,7 @@ class DesignerAutomation : public AutomationTarget {
       : editor_(editor), designer_(designer) {}
 
   bool Busy() const override { return editor_.Busy(); }
-  std::string AddSlide(const std::string& utf8Path) override;
+  Result<void> AddSlide(const std::string& utf8Path) override;
   bool SaveWouldReplaceDamagedFile() const override;
   bool ReleaseShow() override;
   bool RunShowFile(const std::string& utf8Path) override;

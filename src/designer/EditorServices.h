@@ -82,8 +82,9 @@ class EditorWindows {
   virtual void OpenStage(SlideId slide) = 0;
   // Plays the slide's transition between the two sample pictures.
   virtual void DemonstrateTransition(const SlideRecord& slide) = 0;
-  // Plays at most the first five seconds of a sound and waits; the error text, or "".
-  virtual std::string PreviewSound(const std::string& utf8Path) = 0;
+  // Plays at most the first five seconds of a sound and waits; fails with the player's
+  // error text.
+  virtual Result<void> PreviewSound(const std::string& utf8Path) = 0;
   // "E&xport as Video...": the options, then the video made from this copy of the show
   // (named after `showFileName` where it has one), with progress; returns when done.
   virtual void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName,

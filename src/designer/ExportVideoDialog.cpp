@@ -217,13 +217,13 @@ void ExportVideoDialog::ChooseTargetFile() {
 
 void ExportVideoDialog::accept() {
   const QString name = FileName();
-  const MarkedText problem =
+  const std::optional<MarkedText> problem =
       name.isEmpty()
           ? TermText("lrw::Messages",
                      QT_TRANSLATE_NOOP("lrw::Messages", "Please enter the name of the video file."))
           : ExportOptionsProblem(name.toStdString(), Options());
-  if (!problem.Empty()) {
-    prompts_.TellMarked(problem, tr(kCaption).toStdString(), PromptIcon::Warning);
+  if (problem) {
+    prompts_.TellMarked(*problem, tr(kCaption).toStdString(), PromptIcon::Warning);
     fileEdit_->setFocus();
     return;
   }

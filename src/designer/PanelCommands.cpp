@@ -218,12 +218,12 @@ void ChangeSoundCommand::OnExecute(ShowEditor& editor) {
   });
   chosen_ = true;
   // Heard at once, as a check that it is the right sound.
-  const std::string error = [&] {
+  const Result<void> heard = [&] {
     ShowEditor::BusyScope busy(editor, BusyReason::Modal);
     return editor.Services().windows.PreviewSound(
         Cp1252ToUtf8(CutToCapacity(document.SlideAt(index).SoundPath(), kPathCapacity)));
   }();
-  if (!error.empty()) TellUser(editor, error, "", PromptIcon::Error);
+  if (!heard) TellUser(editor, heard.error().message, "", PromptIcon::Error);
 }
 
 bool PreviewSoundCommand::OnEnabled(const ShowEditor& editor) const {
@@ -232,11 +232,11 @@ bool PreviewSoundCommand::OnEnabled(const ShowEditor& editor) const {
 
 void PreviewSoundCommand::OnExecute(ShowEditor& editor) {
   const std::string path = Cp1252ToUtf8(CutToCapacity(Target(editor).SoundPath(), kPathCapacity));
-  const std::string error = [&] {
+  const Result<void> heard = [&] {
     ShowEditor::BusyScope busy(editor, BusyReason::Modal);
     return editor.Services().windows.PreviewSound(path);
   }();
-  if (!error.empty()) TellUser(editor, error, "", PromptIcon::Error);
+  if (!heard) TellUser(editor, heard.error().message, "", PromptIcon::Error);
 }
 
 // ---- duration ----

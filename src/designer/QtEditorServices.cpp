@@ -167,7 +167,7 @@ void DesignerWindows::ExportVideo(std::vector<SlideRecord> slides, const std::st
   ExportShowAsVideo(owner_, std::move(slides), dialogs_, prompts_, showFileName, music);
 }
 
-std::string DesignerWindows::PreviewSound(const std::string& path) {
+Result<void> DesignerWindows::PreviewSound(const std::string& path) {
   // A preview: at most the first five seconds, and the window waits for it.
   MediaPlayer player;
   player.SetFileName(path);
@@ -176,10 +176,11 @@ std::string DesignerWindows::PreviewSound(const std::string& path) {
     player.SetWait(true);
     player.Play();
   }
-  std::string error;
-  if (player.Error() != MediaError::Ok) error = player.ErrorMessage();
+  const bool failed = player.Error() != MediaError::Ok;
+  const std::string error = failed ? player.ErrorMessage() : std::string();
   player.Close();
-  return error;
+  if (failed) return Fail(error);
+  return {};
 }
 
 std::unique_ptr<ImportProgress> DesignerWindows::BeginImport(int count) {

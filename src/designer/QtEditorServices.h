@@ -56,7 +56,7 @@ class DesignerWindows : public EditorWindows {
   void DemonstrateTransition(const SlideRecord& slide) override;
   void ExportVideo(std::vector<SlideRecord> slides, const std::string& showFileName,
                    const ShowMusic& music) override;
-  std::string PreviewSound(const std::string& utf8Path) override;
+  Result<void> PreviewSound(const std::string& utf8Path) override;
   std::unique_ptr<ImportProgress> BeginImport(int count) override;
   void CloseDesigner() override { closeDesigner_(); }
   void SetBusyPointer(bool busy) override;

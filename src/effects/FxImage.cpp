@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -210,8 +211,10 @@ void FxPicture::Changed() {
 
 // ---- FxCanvas
 
-FxCanvas::FxCanvas(FxPicture& picture, double devicePixelRatio)
-    : picture_(picture), image_(WrapBitmap(picture.bitmap_)) {
+FxCanvas::FxCanvas(FxPicture& picture, double devicePixelRatio, bool detached)
+    : picture_(picture), detached_(detached) {
+  if (detached_) return;
+  image_ = WrapBitmap(picture.bitmap_);
   if (image_.isNull()) return;
   // The image is the only user of the bitmap's pixels, so this keeps drawing on them.
   image_.setDevicePixelRatio(devicePixelRatio);
@@ -220,7 +223,7 @@ FxCanvas::FxCanvas(FxPicture& picture, double devicePixelRatio)
 
 FxCanvas::~FxCanvas() {
   if (painter_.isActive()) painter_.end();
-  picture_.Changed();
+  if (!detached_) picture_.Changed();
 }
 
 // ---- FxGraphic
@@ -252,7 +255,9 @@ FxCanvas FxGraphic::Canvas() {
     const QSize size = DeviceSize();
     picture_.SetBitmap(Bitmap(size.width(), size.height(), 0xFFFFFFFFu));
   } else if (!picture_.HoldsBitmap()) {
-    throw InvalidOperation("SImageCanvasNeedsBitmap");
+    qWarning("SImageCanvasNeedsBitmap");
+    assert(!"SImageCanvasNeedsBitmap");
+    return FxCanvas(picture_, devicePixelRatioF(), true);
   }
   return FxCanvas(picture_, devicePixelRatioF());
 }

@@ -34,18 +34,11 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 
 #include "document/Bitmap.h"
 #include "effects/TransitionPacing.h"
 
 namespace lrw {
-
-// Raised when an operation does not fit the control's state.
-class InvalidOperation : public std::logic_error {
- public:
-  using std::logic_error::logic_error;
-};
 
 // A picture object: empty, a bitmap, or another kind of graphic (a vector drawing). Copies carry
 // the graphic only, never the change notification.
@@ -88,7 +81,8 @@ class FxPicture {
 
 // The drawing surface of a control's picture bitmap, from FxImage::Canvas(). Draw through it
 // like a QPainter (`image->Canvas()->fillRect(...)`); when it goes away it ends painting and
-// notifies the picture's change, which requests the transition.
+// notifies the picture's change, which requests the transition. A detached canvas (of a picture
+// that is not a bitmap) draws on nothing and notifies nothing.
 class FxCanvas {
  public:
   FxCanvas(const FxCanvas&) = delete;
@@ -101,9 +95,10 @@ class FxCanvas {
  private:
   friend class FxGraphic;
   // `devicePixelRatio` device pixels of the bitmap make one unit of the painter.
-  FxCanvas(FxPicture& picture, double devicePixelRatio);
+  FxCanvas(FxPicture& picture, double devicePixelRatio, bool detached = false);
 
   FxPicture& picture_;
+  bool detached_;
   QImage image_;  // wraps the picture bitmap's pixels
   QPainter painter_;
 };
@@ -128,8 +123,9 @@ class FxGraphic : public QWidget {
   void SetPicture(const FxPicture& picture);
 
   // The drawing surface of the picture bitmap. An empty picture first receives a white bitmap of
-  // the control's device size. Throws InvalidOperation("SImageCanvasNeedsBitmap") when the picture
-  // holds another kind of graphic.
+  // the control's device size. A picture of another kind never reaches a control (SetPicture
+  // ignores it), so asking then is a programming error: it stops a debug build with
+  // "SImageCanvasNeedsBitmap", and elsewhere warns so and gives a detached canvas.
   FxCanvas Canvas();
 
   // Opaque: the picture covers the control exactly, so nothing behind it shows. A control that

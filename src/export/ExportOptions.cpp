@@ -80,7 +80,8 @@ int MaxQuality(VideoCodec codec) {
   return codec == VideoCodec::H264 || codec == VideoCodec::H265 ? 51 : 63;
 }
 
-MarkedText ExportOptionsProblem(const std::string& path, const ExportOptions& options) {
+std::optional<MarkedText> ExportOptionsProblem(const std::string& path,
+                                               const ExportOptions& options) {
   const std::optional<VideoContainer> container = ContainerFromFileName(path);
   if (!container) {
     return TermText(
@@ -135,13 +136,13 @@ MarkedText ExportOptionsProblem(const std::string& path, const ExportOptions& op
   if (options.quality && options.bitrateKbps) {
     return PlainText("Give either a quality or a bit rate, not both.");
   }
-  return {};
+  return std::nullopt;
 }
 
 Result<void> CheckExportOptions(const std::string& path, const ExportOptions& options) {
-  MarkedText problem = ExportOptionsProblem(path, options);
-  if (problem.Empty()) return {};
-  return Fail(ErrorKind::Refused, std::move(problem.english));
+  std::optional<MarkedText> problem = ExportOptionsProblem(path, options);
+  if (!problem) return {};
+  return Fail(ErrorKind::Refused, std::move(problem->english));
 }
 
 std::optional<std::pair<int, int>> ParseVideoSize(const std::string& text) {

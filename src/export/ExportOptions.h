@@ -69,8 +69,9 @@ std::optional<VideoCodec> ParseVideoCodec(const std::string& text);
 int DefaultQuality(VideoCodec codec);
 int MaxQuality(VideoCodec codec);
 
-// The text to show when the options cannot be used for `path`; empty when they can.
-MarkedText ExportOptionsProblem(const std::string& path, const ExportOptions& options);
+// The text to show when the options cannot be used for `path`; nothing when they can.
+std::optional<MarkedText> ExportOptionsProblem(const std::string& path,
+                                               const ExportOptions& options);
 // The same in English.
 Result<void> CheckExportOptions(const std::string& path, const ExportOptions& options);
 

@@ -15,7 +15,7 @@
 #include "document/PictureFormatTable.h"
 #include "import/BitmapOrientation.h"
 #include "import/JpegDecoder.h"
-#include "import/PictureFile.h"
+#include "import/MappedPictureFile.h"
 
 namespace lrw {
 namespace {

@@ -6,7 +6,7 @@
 #include "document/PictureFormatTable.h"
 #include "import/BitmapScaling.h"
 #include "import/DecodedPicture.h"
-#include "import/PictureFile.h"
+#include "import/MappedPictureFile.h"
 #include "import/VectorPicture.h"
 #include "import/VideoStill.h"
 #include "import/formats/LegacyFormats.h"

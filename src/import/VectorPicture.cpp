@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "import/BitmapScaling.h"
-#include "import/PictureFile.h"
+#include "import/MappedPictureFile.h"
 #include "import/formats/VectorFormats.h"
 
 namespace lrw {

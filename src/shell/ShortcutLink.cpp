@@ -301,20 +301,21 @@ Result<ShellLinkData> ParseShellLink(std::span<const uint8_t> bytes) {
 // first, then the absolute path of LinkInfo when it is a path of this system. A Windows
 // drive letter or network share cannot exist here, and the file name alone is not taken
 // from any other folder: that would be a guess that might pick a different file.
-std::string ResolveShellLinkTarget(const ShellLinkData& link, const std::string& linkFolder) {
+std::optional<std::string> ResolveShellLinkTarget(const ShellLinkData& link,
+                                                  const std::string& linkFolder) {
   if (!link.relativePath.empty()) {
     const std::string relative = WindowsToLinuxSeparators(link.relativePath);
     if (!HasDriveLetter(relative) && relative.rfind("//", 0) != 0) {
-      if (auto found = ExistingPath(fs::path(linkFolder) / relative)) return *found;
+      if (auto found = ExistingPath(fs::path(linkFolder) / relative)) return found;
     }
   }
   if (!link.linkInfoPath.empty()) {
     const std::string absolute = WindowsToLinuxSeparators(link.linkInfoPath);
     if (absolute.size() > 1 && absolute[0] == '/' && absolute[1] != '/') {
-      if (auto found = ExistingPath(fs::path(absolute))) return *found;
+      if (auto found = ExistingPath(fs::path(absolute))) return found;
     }
   }
-  return {};
+  return std::nullopt;
 }
 
 std::string ShortcutLink::HotKey() const {
@@ -366,11 +367,11 @@ Result<void> ShortcutLink::ReadLink() {
   std::error_code ec;
   fs::path folder = fs::path(ShortcutFile).parent_path();
   if (const fs::path absolute = fs::absolute(folder, ec); !ec) folder = absolute;
-  const std::string target = ResolveShellLinkTarget(link, folder.string());
-  if (target.empty()) return {};
+  std::optional<std::string> target = ResolveShellLinkTarget(link, folder.string());
+  if (!target) return {};
 
   WorkingDir = link.workingDir;
-  Target = target;
+  Target = std::move(*target);
   IconLocation = link.iconLocation;
   // The icon number is a 16-bit property; the file stores 32 bits.
   IconNumber = static_cast<int16_t>(link.iconIndex);

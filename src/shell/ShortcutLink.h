@@ -16,6 +16,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -62,8 +63,9 @@ struct ShellLinkData {
 Result<ShellLinkData> ParseShellLink(std::span<const uint8_t> bytes);
 
 // The file on this machine that a parsed shortcut points to, looked for from the folder
-// that holds the shortcut; empty when it cannot be found.
-std::string ResolveShellLinkTarget(const ShellLinkData& link, const std::string& linkFolder);
+// that holds the shortcut; nothing when it cannot be found.
+std::optional<std::string> ResolveShellLinkTarget(const ShellLinkData& link,
+                                                  const std::string& linkFolder);
 
 class ShortcutLink {
  public:

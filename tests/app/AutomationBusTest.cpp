@@ -314,7 +314,10 @@ TEST_F(AutomationBusTest, TheProgramEndsWhenItsLastClientHasGone) {
 TEST_F(AutomationBusTest, ASecondServerFindsTheNameTaken) {
   StartServer();
   AutomationServer second(false);
-  EXPECT_FALSE(second.Register(QDBusConnection::connectToBus(address_, "lrw-server-2")));
+  const Result<void> taken =
+      second.Register(QDBusConnection::connectToBus(address_, "lrw-server-2"));
+  ASSERT_FALSE(taken);
+  EXPECT_NE(taken.error().message.find("is taken"), std::string::npos) << taken.error().message;
   EXPECT_FALSE(second.Registered());
   AutomationServer nowhere(false);
   EXPECT_FALSE(

@@ -13,7 +13,7 @@
 
 #include "designer/DesignerFixture.h"
 #include "designer/ModalDriver.h"
-#include "shell/HelpAbout.h"
+#include "shell/AboutForm.h"
 
 namespace lrw {
 namespace {

@@ -16,7 +16,7 @@
 #include "designer/SlideCaptionForm.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtDialogs.h"
-#include "shell/HelpAbout.h"
+#include "shell/AboutForm.h"
 
 namespace lrw {
 namespace {

@@ -104,7 +104,7 @@ class FakeEditorWindows : public EditorWindows {
     if (whileRunning) whileRunning();
   }
   std::vector<size_t> exports;
-  std::string PreviewSound(const std::string&) override { return {}; }
+  Result<void> PreviewSound(const std::string&) override { return {}; }
   std::unique_ptr<ImportProgress> BeginImport(int) override { return nullptr; }
   void CloseDesigner() override {}
   void SetBusyPointer(bool) override {}

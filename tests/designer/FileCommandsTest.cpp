@@ -14,7 +14,7 @@
 #include "designer/FileCommands.h"
 #include "document/ShowFile.h"
 #include "platform/HelpViewer.h"
-#include "shell/HelpAbout.h"
+#include "shell/AboutForm.h"
 
 namespace lrw {
 namespace {

@@ -11,9 +11,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "MetafileWriters.h"
 #include "PictureFixtures.h"
 #include "import/LoadPicture.h"
 #include "import/VideoStill.h"
+#include "import/formats/VectorFormats.h"
 
 namespace lrw {
 namespace {
@@ -83,7 +85,33 @@ TEST(BadInput, TruncatedFilesOfEachFormat) {
       const std::string path = dir.File("cut" + std::to_string(keep) + "." + ext);
       test::WriteFile(path, std::vector<uint8_t>(bytes.begin(), bytes.begin() + keep));
       ExpectFailsClearly(loader, path);
+      // Our own decoders read past the end of a file cut in its pixels only to find it cut.
+      const bool own = ext == "iff" || ext == "lbm" || ext == "msp" || ext == "pic";
+      if (own && keep == bytes.size() / 2) {
+        const LoadPictureResult cut = loader.LoadPicture(path, LoaderMode::FullSizeMode);
+        EXPECT_EQ(test::ErrorText(cut),
+                  "Unable to read the picture " + path + ": the file is truncated.");
+      }
     }
+  }
+}
+
+// This test program has no QGuiApplication, so no fonts: a drawing with text is refused
+// with the reason, after it has started drawing, and one without text is drawn.
+TEST(BadInput, DrawingsWithTextWithoutFonts) {
+  const std::string reason = "the drawing has text, and this program was started without its fonts";
+  test::EmfWriter emf(96, 96);
+  emf.SolidBrush(1, 0x0000FF).Select(1).Rectangle(0, 0, 50, 50);
+  test::GemWriter gem(96, 96);
+  gem.Call(23, 0, {}, {1}).Call(11, 1, {{0, 0}, {50, 50}});
+  EXPECT_TRUE(formats::RenderEmf(test::EmfWriter(emf).Finish(), 96, 96));
+  EXPECT_TRUE(formats::RenderGem(test::GemWriter(gem).Finish(), 96, 96));
+  emf.Font(2, -12, 0, u"Liberation Sans").Select(2).TextOut(5, 60, u"Hi").Rectangle(0, 0, 9, 9);
+  gem.Text(5, 60, "Hi").Call(11, 1, {{0, 0}, {9, 9}});
+  for (const Result<Bitmap>& drawn :
+       {formats::RenderEmf(emf.Finish(), 96, 96), formats::RenderGem(gem.Finish(), 96, 96)}) {
+    ASSERT_FALSE(drawn);
+    EXPECT_EQ(drawn.error().message, reason);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <tuple>
 #include <vector>
 
 #include "Commands.h"
@@ -30,17 +31,20 @@ constexpr const char* kUsage =
 
 constexpr int kMaxThreads = 256;
 
-// "--threads N" at args[i]: reads N into `threads` and moves i onto it.
-ScreenOption TakeThreadsOption(const std::vector<std::string>& args, size_t& i, int& threads) {
-  if (args[i] != "--threads") return ScreenOption::NotThere;
-  if (i + 1 >= args.size()) return ScreenOption::Bad;
+// When args[i] is "--threads": the count after it, moving i onto it; fails when it is missing
+// or not 1 to 256. Nothing when args[i] is another argument.
+Result<std::optional<int>> TakeThreadsOption(const std::vector<std::string>& args, size_t& i) {
+  if (args[i] != "--threads") return std::nullopt;
+  const Error bad(ErrorKind::Refused, "--threads needs a count from 1 to 256");
+  if (i + 1 >= args.size()) return Fail(bad);
   const std::string& text = args[++i];
   if (text.empty() || text.size() > 3 ||
       text.find_first_not_of("0123456789") != std::string::npos) {
-    return ScreenOption::Bad;
+    return Fail(bad);
   }
-  threads = std::stoi(text);
-  return threads >= 1 && threads <= kMaxThreads ? ScreenOption::Taken : ScreenOption::Bad;
+  const int threads = std::stoi(text);
+  if (threads < 1 || threads > kMaxThreads) return Fail(bad);
+  return threads;
 }
 
 bool EndsWithBld(const std::string& path) {
@@ -57,13 +61,21 @@ int RunAdd(const std::vector<std::string>& args) {
   int screenWidth = 1024, screenHeight = 768;
   int threads = 0;
   for (size_t i = 0; i < args.size(); ++i) {
-    ScreenOption option = TakeScreenOption(args, i, screenWidth, screenHeight);
-    if (option == ScreenOption::NotThere) option = TakeThreadsOption(args, i, threads);
-    if (option == ScreenOption::Bad) {
+    const Result<std::optional<std::pair<int, int>>> screen = TakeScreenOption(args, i);
+    const Result<std::optional<int>> count =
+        screen && !*screen ? TakeThreadsOption(args, i) : std::nullopt;
+    if (!screen || !count) {
       std::fputs(kUsage, stderr);
       return 2;
     }
-    if (option == ScreenOption::Taken) continue;
+    if (*screen) {
+      std::tie(screenWidth, screenHeight) = **screen;
+      continue;
+    }
+    if (*count) {
+      threads = **count;
+      continue;
+    }
     if (show.empty()) {
       show = args[i];
     } else {

@@ -1,10 +1,10 @@
 // showtool effect-order: lists the copies of one transition, one line per copy, or only their
 // count and a hash, so that orders can be compared without a display.
 #include <algorithm>
+#include <charconv>
 #include <cinttypes>
 #include <cstdio>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -27,12 +27,8 @@ std::optional<unsigned long long> ParseNumber(const std::string& text, unsigned 
     if (ch < '0' || ch > '9') return std::nullopt;
   }
   unsigned long long value = 0;
-  try {
-    value = std::stoull(text);
-  } catch (const std::out_of_range&) {
-    return std::nullopt;
-  }
-  if (value > max) return std::nullopt;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value > max) return std::nullopt;
   return value;
 }
 

@@ -13,15 +13,13 @@ std::optional<std::pair<int, int>> ParseScreenSize(const std::string& text) {
   return std::make_pair(w, h);
 }
 
-ScreenOption TakeScreenOption(const std::vector<std::string>& args, size_t& i, int& width,
-                              int& height) {
-  if (args[i] != "--screen") return ScreenOption::NotThere;
+Result<std::optional<std::pair<int, int>>> TakeScreenOption(const std::vector<std::string>& args,
+                                                            size_t& i) {
+  if (args[i] != "--screen") return std::nullopt;
   const auto size = i + 1 < args.size() ? ParseScreenSize(args[i + 1]) : std::nullopt;
-  if (!size) return ScreenOption::Bad;
-  width = size->first;
-  height = size->second;
+  if (!size) return Fail(ErrorKind::Refused, "--screen needs a size WxH");
   ++i;
-  return ScreenOption::Taken;
+  return size;
 }
 
 }  // namespace lrw::showtool

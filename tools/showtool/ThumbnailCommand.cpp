@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Commands.h"
@@ -55,12 +56,16 @@ int RunThumbnail(const std::vector<std::string>& args) {
   std::vector<std::string> plain;
   int screenWidth = 1920, screenHeight = 1080;
   for (size_t i = 0; i < args.size(); ++i) {
-    const ScreenOption screen = TakeScreenOption(args, i, screenWidth, screenHeight);
-    if (screen == ScreenOption::Bad) {
+    const Result<std::optional<std::pair<int, int>>> screen = TakeScreenOption(args, i);
+    if (!screen) {
       std::fputs(kUsage, stderr);
       return 2;
     }
-    if (screen == ScreenOption::NotThere) plain.push_back(args[i]);
+    if (*screen) {
+      std::tie(screenWidth, screenHeight) = **screen;
+    } else {
+      plain.push_back(args[i]);
+    }
   }
   int size = 0;
   char extra = 0;

@@ -131,11 +131,11 @@ QRect ReadRect(const LeFields& r, size_t at) {
   return QRect(QPoint(r.I32(at), r.I32(at + 4)), QPoint(r.I32(at + 8), r.I32(at + 12)));
 }
 
-Header ReadHeader(std::span<const uint8_t> file) {
+Result<Header> ReadHeader(std::span<const uint8_t> file) {
   const LeFields r(file);
   if (file.size() < 88 || r.U32(0) != kHeader || r.U32(40) != kSignature || r.U32(4) < 88 ||
       r.U32(4) > file.size())
-    throw DecodeError("it is not an enhanced metafile");
+    return Fail("it is not an enhanced metafile");
   Header h;
   h.bounds = ReadRect(r, 8);
   h.frame = ReadRect(r, 24);
@@ -154,7 +154,7 @@ Header ReadHeader(std::span<const uint8_t> file) {
   h.frameUsable = h.frame.right() > h.frame.left() && h.frame.bottom() > h.frame.top();
   if (!h.frameUsable &&
       !(h.bounds.right() >= h.bounds.left() && h.bounds.bottom() >= h.bounds.top()))
-    throw DecodeError("the metafile has an empty frame");
+    return Fail("the metafile has an empty frame");
   return h;
 }
 
@@ -260,10 +260,10 @@ class EmfPlayer {
     whole_.addRect(QRectF(QPointF(0, 0), QSizeF(size)));
   }
 
-  void Play() {
+  // Plays the records up to the end, or until the drawing's budget stops it.
+  Result<void> Play() {
     size_t pos = 0;
-    while (pos + 8 <= file_.size()) {
-      budget_.Tick();
+    while (pos + 8 <= file_.size() && budget_.Tick()) {
       const LeFields head(file_.subspan(pos, 8));
       const uint32_t type = head.U32(0);
       const uint32_t size = head.U32(4);
@@ -274,6 +274,7 @@ class EmfPlayer {
       Play(type, record);
       pos += size;
     }
+    return budget_.Outcome();
   }
 
  private:
@@ -470,7 +471,7 @@ class EmfPlayer {
   void Draw(QPainterPath figure, bool fill, bool stroke) {
     const QTransform toBitmap = LogicalToBitmap();
     if (inPath_) {
-      budget_.CheckPoints(path_.elementCount() + figure.elementCount());
+      if (!budget_.AllowPoints(path_.elementCount() + figure.elementCount())) return;
       path_.addPath(toBitmap.map(figure));
       return;
     }
@@ -561,7 +562,7 @@ class EmfPlayer {
   void LinesFrom(const std::vector<QPointF>& points, bool bezier) {
     const QTransform toBitmap = LogicalToBitmap();
     if (inPath_) {
-      budget_.CheckPoints(path_.elementCount() + static_cast<int64_t>(points.size()));
+      if (!budget_.AllowPoints(path_.elementCount() + static_cast<int64_t>(points.size()))) return;
       if (path_.elementCount() == 0 || figureClosed_) path_.moveTo(toBitmap.map(dc_.current));
       figureClosed_ = false;
       AppendSegments(path_, points, bezier, toBitmap);
@@ -590,7 +591,7 @@ class EmfPlayer {
     const uint32_t count = r.U32(countAt);
     const size_t each = small ? 4 : 8;
     if (!r.Has(pointsAt, size_t{count} * each)) return {};
-    budget_.CheckPoints(count);
+    if (!budget_.AllowPoints(count)) return {};
     std::vector<QPointF> points;
     points.reserve(count);
     for (uint32_t i = 0; i < count; ++i) points.push_back(Point(r, pointsAt + i * each, small));
@@ -649,7 +650,7 @@ class EmfPlayer {
     const size_t pointsAt = countsAt + size_t{polys} * 4;
     const size_t each = small ? 4 : 8;
     if (!r.Has(pointsAt, size_t{total} * each)) return;
-    budget_.CheckPoints(int64_t{total} + polys);
+    if (!budget_.AllowPoints(int64_t{total} + polys)) return;
     QPainterPath path;
     size_t next = 0;
     for (uint32_t i = 0; i < polys; ++i) {
@@ -950,7 +951,7 @@ class EmfPlayer {
   }
 
   void Text(const LeFields& r, bool wide) {
-    VectorCanvas::CheckFonts();
+    if (!budget_.AllowText()) return;
     QPointF reference = Point(r, 36, false);
     const uint32_t count = r.U32(44), offString = r.U32(48), options = r.U32(52);
     const bool noRect = options & 0x100;
@@ -1212,7 +1213,7 @@ class EmfPlayer {
   void GradientFill(const LeFields& r) {
     const uint32_t vertices = r.U32(24), shapes = r.U32(28), mode = r.U32(32);
     if (!r.Has(36, size_t{vertices} * 16)) return;
-    budget_.CheckPoints(int64_t{vertices} + shapes);
+    if (!budget_.AllowPoints(int64_t{vertices} + shapes)) return;
     auto vertex = [&](uint32_t i) { return QPointF(r.I32(36 + 16 * i), r.I32(40 + 16 * i)); };
     auto color = [&](uint32_t i) {
       const size_t at = 44 + 16 * size_t{i};
@@ -1557,34 +1558,36 @@ class EmfPlayer {
 }  // namespace
 
 Result<DrawingSize> EmfSize(std::span<const uint8_t> file) {
-  return Guarded([file]() -> DrawingSize {
-    const Header h = ReadHeader(file);
-    double mmWidth = 0, mmHeight = 0;
-    if (h.frameUsable) {
-      mmWidth = (static_cast<double>(h.frame.right()) - h.frame.left()) / 100;
-      mmHeight = (static_cast<double>(h.frame.bottom()) - h.frame.top()) / 100;
-    } else {
-      mmWidth =
-          (static_cast<double>(h.bounds.right()) - h.bounds.left() + 1) / h.devicePerMm.width();
-      mmHeight =
-          (static_cast<double>(h.bounds.bottom()) - h.bounds.top() + 1) / h.devicePerMm.height();
-    }
-    // At least one pixel; a frame beyond any slide is refused by its size.
-    const double width = std::clamp(std::round(mmWidth * 96 / 25.4), 1.0, 1e12);
-    const double height = std::clamp(std::round(mmHeight * 96 / 25.4), 1.0, 1e12);
-    Require(CheckPictureSize(static_cast<int64_t>(width), static_cast<int64_t>(height)));
-    return {static_cast<int>(width), static_cast<int>(height)};
-  });
+  const Result<Header> h = ReadHeader(file);
+  if (!h) return Fail(h.error());
+  double mmWidth = 0, mmHeight = 0;
+  if (h->frameUsable) {
+    mmWidth = (static_cast<double>(h->frame.right()) - h->frame.left()) / 100;
+    mmHeight = (static_cast<double>(h->frame.bottom()) - h->frame.top()) / 100;
+  } else {
+    mmWidth =
+        (static_cast<double>(h->bounds.right()) - h->bounds.left() + 1) / h->devicePerMm.width();
+    mmHeight =
+        (static_cast<double>(h->bounds.bottom()) - h->bounds.top() + 1) / h->devicePerMm.height();
+  }
+  // At least one pixel; a frame beyond any slide is refused by its size.
+  const double width = std::clamp(std::round(mmWidth * 96 / 25.4), 1.0, 1e12);
+  const double height = std::clamp(std::round(mmHeight * 96 / 25.4), 1.0, 1e12);
+  if (Result<void> fits =
+          CheckPictureSize(static_cast<int64_t>(width), static_cast<int64_t>(height));
+      !fits)
+    return Fail(fits.error());
+  return DrawingSize{static_cast<int>(width), static_cast<int>(height)};
 }
 
 Result<Bitmap> RenderEmf(std::span<const uint8_t> file, int width, int height) {
-  return Guarded([=] {
-    const Header header = ReadHeader(file);
-    VectorCanvas canvas(width, height);
-    EmfPlayer player(file, header, canvas);
-    player.Play();
-    return canvas.Finish();
-  });
+  const Result<Header> header = ReadHeader(file);
+  if (!header) return Fail(header.error());
+  Result<std::unique_ptr<VectorCanvas>> canvas = VectorCanvas::Create(width, height);
+  if (!canvas) return Fail(canvas.error());
+  EmfPlayer player(file, *header, **canvas);
+  if (Result<void> played = player.Play(); !played) return Fail(played.error());
+  return (*canvas)->Finish();
 }
 
 }  // namespace lrw::formats

@@ -38,22 +38,23 @@ std::vector<uint32_t> DefaultPalette(int planes) {
   return palette;
 }
 
-// Fills one plane's line from the encoded stream. Returns the vertical
-// replication count announced before it (1 when none).
-int ReadPlaneLine(ByteReader& in, std::span<uint8_t> line, int patternLength, bool lineStart) {
+// Fills one plane's line from the encoded stream. Gives the vertical replication count
+// announced before it (1 when none).
+Result<int> ReadPlaneLine(ByteReader& in, std::span<uint8_t> line, int patternLength,
+                          bool lineStart) {
   int replicate = 1;
   size_t pos = 0;
   auto put = [&](uint8_t v) {
     if (pos < line.size()) line[pos] = v;
     ++pos;
   };
-  while (pos < line.size()) {
+  while (pos < line.size() && !in.Failed()) {
     const uint8_t code = in.U8();
     if (code == 0x00) {
       const uint8_t count = in.U8();
       if (count == 0x00) {
         // 00 00 FF n: the line that follows is used n times.
-        if (in.U8() != 0xFF) throw DecodeError("the GEM picture is damaged");
+        if (in.U8() != 0xFF) return Fail("the GEM picture is damaged");
         const uint8_t n = in.U8();
         if (lineStart && pos == 0) replicate = std::max<int>(1, n);
         continue;
@@ -70,12 +71,12 @@ int ReadPlaneLine(ByteReader& in, std::span<uint8_t> line, int patternLength, bo
       for (int r = 0; r < (code & 0x7F); ++r) put(value);
     }
   }
+  if (in.Failed()) return Truncated();
   return replicate;
 }
 
-Bitmap ReadGemImg(std::span<const uint8_t> file) {
-  ByteReader in(file);
-  if (file.size() < 16) throw DecodeError("it is not a GEM raster picture");
+Result<Bitmap> ReadGemImg(ByteReader& in) {
+  if (in.Size() < 16) return Fail("it is not a GEM raster picture");
   const int version = in.U16BE();
   const int headerWords = in.U16BE();
   const int planes = in.U16BE();
@@ -83,15 +84,15 @@ Bitmap ReadGemImg(std::span<const uint8_t> file) {
   in.Skip(4);  // pixel width and height in micrometres
   const int width = in.U16BE();
   const int height = in.U16BE();
-  if (version > 3 || headerWords < 8 || static_cast<size_t>(headerWords) * 2 > file.size() ||
+  if (version > 3 || headerWords < 8 || static_cast<size_t>(headerWords) * 2 > in.Size() ||
       patternLength < 1 || patternLength > 8) {
-    throw DecodeError("it is not a GEM raster picture");
+    return Fail("it is not a GEM raster picture");
   }
   if (planes < 1 || planes > 8) {
-    throw DecodeError("the GEM picture has an unsupported number of planes (" +
-                      std::to_string(planes) + ")");
+    return Fail("the GEM picture has an unsupported number of planes (" + std::to_string(planes) +
+                ")");
   }
-  Require(CheckDecodedSize(width, height));
+  if (Result<void> fits = CheckDecodedSize(width, height); !fits) return Fail(fits.error());
   std::vector<uint32_t> palette = DefaultPalette(planes);
   // XIMG: an RGB palette in thousandths follows the basic header.
   if (headerWords >= 11 + 3 * (1 << planes) && in.Tag(4) == "XIMG" && in.U16BE() == 0) {
@@ -107,8 +108,9 @@ Bitmap ReadGemImg(std::span<const uint8_t> file) {
   // at most 255 bytes of a plane's line, and one line stands for at most 255 lines.
   const size_t lineBytes = static_cast<size_t>((width + 7) / 8);
   const uint64_t groups = (static_cast<uint64_t>(height) + 254) / 255;
-  if (in.Remaining() < groups * static_cast<uint64_t>(planes) * ((lineBytes + 254) / 255)) {
-    ByteReader::Truncated();
+  if (in.Failed() ||
+      in.Remaining() < groups * static_cast<uint64_t>(planes) * ((lineBytes + 254) / 255)) {
+    return Truncated();
   }
   Bitmap bitmap(width, height);
   std::vector<uint8_t> lines(lineBytes * static_cast<size_t>(planes));
@@ -116,9 +118,10 @@ Bitmap ReadGemImg(std::span<const uint8_t> file) {
   while (y < height) {
     int replicate = 1;
     for (int p = 0; p < planes; ++p) {
-      const int r = ReadPlaneLine(in, std::span(lines).subspan(p * lineBytes, lineBytes),
-                                  patternLength, p == 0);
-      if (p == 0) replicate = r;
+      const Result<int> r = ReadPlaneLine(in, std::span(lines).subspan(p * lineBytes, lineBytes),
+                                          patternLength, p == 0);
+      if (!r) return Fail(r.error());
+      if (p == 0) replicate = *r;
     }
     for (int x = 0; x < width; ++x) {
       unsigned value = 0;
@@ -138,7 +141,8 @@ Bitmap ReadGemImg(std::span<const uint8_t> file) {
 }  // namespace
 
 Result<Bitmap> DecodeGemImg(std::span<const uint8_t> file) {
-  return Guarded([file] { return ReadGemImg(file); });
+  ByteReader in(file);
+  return Finished(in, ReadGemImg(in));
 }
 
 }  // namespace lrw::formats

@@ -136,11 +136,11 @@ struct Page {
   bool HasPageSize() const { return pageTenthsMm[0] > 0 && pageTenthsMm[1] > 0; }
 };
 
-Page ReadPage(const Words& w) {
-  if (w.Count() < 4 || w[0] != -1) throw DecodeError("it is not a GEM metafile");
+Result<Page> ReadPage(const Words& w) {
+  if (w.Count() < 4 || w[0] != -1) return Fail("it is not a GEM metafile");
   const int headerWords = w[1];
   if (headerWords < 4 || static_cast<size_t>(headerWords) > w.Count())
-    throw DecodeError("the GEM metafile's header is damaged");
+    return Fail("the GEM metafile's header is damaged");
   Page page;
   page.flag = w[3];
   page.firstRecord = static_cast<size_t>(headerWords);
@@ -230,14 +230,14 @@ class GemPlayer {
     patternScale_ = std::max(1.0, size_.width() / static_cast<double>(OwnSize(page).width));
   }
 
-  void Play() {
+  // Plays the records up to the end marker, or until the drawing's budget stops it.
+  Result<void> Play() {
     RecordWalker walker(w_, page_.firstRecord);
     Record r;
-    while (walker.Next(r)) {
-      budget_.Tick();
-      budget_.CheckPoints(static_cast<int64_t>(r.pointCount));
+    while (walker.Next(r) && budget_.Tick() &&
+           budget_.AllowPoints(static_cast<int64_t>(r.pointCount)))
       Play(r);
-    }
+    return budget_.Outcome();
   }
 
   static DrawingSize OwnSize(const Page& page) {
@@ -488,7 +488,7 @@ class GemPlayer {
          ++i)
       text += QChar(static_cast<char16_t>(w_[r.ints + i] & 0xFF));
     if (text.isEmpty() || attr_.textHeight < 0.5 || attr_.textHeight > 1e5) return;
-    VectorCanvas::CheckFonts();
+    if (!budget_.AllowText()) return;
     const QFont font = TextFont();
     const QFontMetricsF m(font);
     double width = m.horizontalAdvance(text);
@@ -742,23 +742,24 @@ class GemPlayer {
 }  // namespace
 
 Result<DrawingSize> GemSize(std::span<const uint8_t> file) {
-  return Guarded([file] {
-    const Words words(file);
-    const DrawingSize size = GemPlayer::OwnSize(ReadPage(words));
-    Require(CheckPictureSize(size.width, size.height));
-    return size;
-  });
+  const Words words(file);
+  const Result<Page> page = ReadPage(words);
+  if (!page) return Fail(page.error());
+  const DrawingSize size = GemPlayer::OwnSize(*page);
+  if (Result<void> fits = CheckPictureSize(size.width, size.height); !fits)
+    return Fail(fits.error());
+  return size;
 }
 
 Result<Bitmap> RenderGem(std::span<const uint8_t> file, int width, int height) {
-  return Guarded([=] {
-    const Words words(file);
-    const Page page = ReadPage(words);
-    VectorCanvas canvas(width, height);
-    GemPlayer player(words, page, canvas);
-    player.Play();
-    return canvas.Finish();
-  });
+  const Words words(file);
+  const Result<Page> page = ReadPage(words);
+  if (!page) return Fail(page.error());
+  Result<std::unique_ptr<VectorCanvas>> canvas = VectorCanvas::Create(width, height);
+  if (!canvas) return Fail(canvas.error());
+  GemPlayer player(words, *page, **canvas);
+  if (Result<void> played = player.Play(); !played) return Fail(played.error());
+  return (*canvas)->Finish();
 }
 
 }  // namespace lrw::formats

@@ -25,6 +25,7 @@ class RowUnpacker {
  public:
   RowUnpacker(ByteReader& in, bool compressed) : in_(in), compressed_(compressed) {}
 
+  // Stops short, leaving the rest of `out` as it was, once the reader has failed.
   void Read(std::span<uint8_t> out) {
     if (!compressed_) {
       const auto b = in_.Bytes(out.size());
@@ -32,7 +33,7 @@ class RowUnpacker {
       return;
     }
     size_t i = 0;
-    while (i < out.size()) {
+    while (i < out.size() && !in_.Failed()) {
       if (literal_ > 0) {
         out[i++] = in_.U8();
         --literal_;
@@ -95,18 +96,18 @@ std::vector<uint32_t> BuildPalette(const std::vector<uint8_t>& cmap, int planes,
   return palette;
 }
 
-Bitmap DecodeBody(ByteReader& body, const BitmapHeader& h, bool chunky,
-                  const std::vector<uint32_t>& palette, uint32_t camg) {
-  Require(CheckDecodedSize(h.width, h.height));
+Result<Bitmap> DecodeBody(ByteReader& body, const BitmapHeader& h, bool chunky,
+                          const std::vector<uint32_t>& palette, uint32_t camg) {
+  if (Result<void> fits = CheckDecodedSize(h.width, h.height); !fits) return Fail(fits.error());
   if (h.compression > 1) {
-    throw DecodeError("the IFF picture uses an unknown compression (" +
-                      std::to_string(h.compression) + ")");
+    return Fail("the IFF picture uses an unknown compression (" + std::to_string(h.compression) +
+                ")");
   }
   const bool ham = (camg & kCamgHam) && (h.planes == 6 || h.planes == 8);
   if (chunky ? h.planes > 8
              : !(h.planes >= 1 && (h.planes <= 8 || h.planes == 24 || h.planes == 32))) {
-    throw DecodeError("the IFF picture has an unsupported number of bit planes (" +
-                      std::to_string(h.planes) + ")");
+    return Fail("the IFF picture has an unsupported number of bit planes (" +
+                std::to_string(h.planes) + ")");
   }
   const size_t planeBytes = static_cast<size_t>((h.width + 15) / 16) * 2;
   const int storedPlanes = h.planes + (h.masking == 1 ? 1 : 0);
@@ -116,12 +117,13 @@ Bitmap DecodeBody(ByteReader& body, const BitmapHeader& h, bool chunky,
   // as they are, or packed, where two bytes give at most 128.
   const uint64_t rowsBytes = uint64_t{row.size()} * static_cast<uint64_t>(h.height);
   if (body.Remaining() < (h.compression == 1 ? (rowsBytes + 127) / 128 * 2 : rowsBytes)) {
-    ByteReader::Truncated();
+    return Truncated();
   }
   Bitmap bitmap(h.width, h.height);
   RowUnpacker unpack(body, h.compression == 1);
   for (int y = 0; y < h.height; ++y) {
     unpack.Read(row);
+    if (body.Failed()) return Truncated();
     uint32_t* out = bitmap.row(y);
     uint32_t held = palette[0];  // HAM modifies the colour of the previous pixel
     for (int x = 0; x < h.width; ++x) {
@@ -165,15 +167,14 @@ Bitmap DecodeBody(ByteReader& body, const BitmapHeader& h, bool chunky,
   return bitmap;
 }
 
-Bitmap ReadIff(std::span<const uint8_t> file) {
-  ByteReader in(file);
-  if (file.size() < 12 || in.Tag(4) != "FORM") throw DecodeError("it is not an IFF file");
+Result<Bitmap> ReadIff(ByteReader& in) {
+  if (in.Size() < 12 || in.Tag(4) != "FORM") return Fail("it is not an IFF file");
   const uint32_t formSize = in.U32BE();
   const std::string type = in.Tag(4);
   if (type != "ILBM" && type != "PBM ") {
-    throw DecodeError("the IFF file holds no picture (form type \"" + type + "\")");
+    return Fail("the IFF file holds no picture (form type \"" + type + "\")");
   }
-  const size_t end = std::min<size_t>(file.size(), size_t{formSize} + 8);
+  const size_t end = std::min<size_t>(in.Size(), size_t{formSize} + 8);
   std::optional<BitmapHeader> header;
   std::vector<uint8_t> cmap;
   uint32_t camg = 0;
@@ -181,8 +182,8 @@ Bitmap ReadIff(std::span<const uint8_t> file) {
     const std::string id = in.Tag(4);
     const uint32_t size = in.U32BE();
     const size_t start = in.Position();
-    if (size > end - start) ByteReader::Truncated();
-    ByteReader chunk(file.subspan(start, size));
+    if (size > end - start) return Truncated();
+    ByteReader chunk(in.Data().subspan(start, size));
     if (id == "BMHD") {
       BitmapHeader h;
       h.width = chunk.U16BE();
@@ -191,6 +192,7 @@ Bitmap ReadIff(std::span<const uint8_t> file) {
       h.planes = chunk.U8();
       h.masking = chunk.U8();
       h.compression = chunk.U8();
+      if (chunk.Failed()) return Truncated();
       header = h;
     } else if (id == "CMAP") {
       const auto b = chunk.Bytes(std::min<size_t>(size, 768));
@@ -198,20 +200,21 @@ Bitmap ReadIff(std::span<const uint8_t> file) {
     } else if (id == "CAMG" && size >= 4) {
       camg = chunk.U32BE();
     } else if (id == "BODY") {
-      if (!header) throw DecodeError("the IFF picture has no bitmap header");
+      if (!header) return Fail("the IFF picture has no bitmap header");
       return DecodeBody(chunk, *header, type == "PBM ", BuildPalette(cmap, header->planes, camg),
                         camg);
     }
     in.Seek(std::min(end, start + size + (size & 1)));
   }
-  throw DecodeError(header ? "the IFF picture has no picture data"
-                           : "the IFF picture has no bitmap header");
+  return Fail(header ? "the IFF picture has no picture data"
+                     : "the IFF picture has no bitmap header");
 }
 
 }  // namespace
 
 Result<Bitmap> DecodeIff(std::span<const uint8_t> file) {
-  return Guarded([file] { return ReadIff(file); });
+  ByteReader in(file);
+  return Finished(in, ReadIff(in));
 }
 
 }  // namespace lrw::formats

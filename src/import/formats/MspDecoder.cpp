@@ -14,20 +14,40 @@ void PutRow(Bitmap& bitmap, int y, std::span<const uint8_t> bits) {
   }
 }
 
-Bitmap ReadMsp(std::span<const uint8_t> file) {
-  if (file.size() < 32) throw DecodeError("it is not a Microsoft Paint picture");
-  ByteReader in(file);
+// One packed row of a version 2 file into `row`.
+Result<void> UnpackRow(std::span<const uint8_t> packed, std::vector<uint8_t>& row) {
+  ByteReader in(packed);
+  size_t pos = 0;
+  while (pos < row.size() && !in.AtEnd()) {
+    const uint8_t type = in.U8();
+    if (type == 0) {
+      const uint8_t count = in.U8();
+      const uint8_t value = in.U8();
+      for (int i = 0; i < count && pos < row.size(); ++i) row[pos++] = value;
+    } else {
+      for (uint8_t b : in.Bytes(type)) {
+        if (pos < row.size()) row[pos++] = b;
+      }
+    }
+  }
+  if (in.Failed()) return Truncated();
+  if (pos < row.size()) return Fail("the Microsoft Paint picture is damaged");
+  return {};
+}
+
+Result<Bitmap> ReadMsp(ByteReader& in) {
+  if (in.Size() < 32) return Fail("it is not a Microsoft Paint picture");
   const std::string key = in.Tag(4);
   const bool version1 = key == "DanM";
-  if (!version1 && key != "LinS") throw DecodeError("it is not a Microsoft Paint picture");
+  if (!version1 && key != "LinS") return Fail("it is not a Microsoft Paint picture");
   const int width = in.U16LE();
   const int height = in.U16LE();
-  Require(CheckDecodedSize(width, height));
+  if (Result<void> fits = CheckDecodedSize(width, height); !fits) return Fail(fits.error());
   in.Seek(32);
   const size_t rowBytes = static_cast<size_t>((width + 7) / 8);
   // The rows must all be there before their pixels are allocated.
   if (version1) {
-    if (in.Remaining() < rowBytes * static_cast<size_t>(height)) ByteReader::Truncated();
+    if (in.Remaining() < rowBytes * static_cast<size_t>(height)) return Truncated();
     Bitmap bitmap(width, height);
     for (int y = 0; y < height; ++y) PutRow(bitmap, y, in.Bytes(rowBytes));
     return bitmap;
@@ -39,7 +59,7 @@ Bitmap ReadMsp(std::span<const uint8_t> file) {
     s = in.U16LE();
     packedBytes += s;
   }
-  if (in.Remaining() < packedBytes) ByteReader::Truncated();
+  if (in.Failed() || in.Remaining() < packedBytes) return Truncated();
   Bitmap bitmap(width, height);
   std::vector<uint8_t> row(rowBytes);
   for (int y = 0; y < height; ++y) {
@@ -47,24 +67,9 @@ Bitmap ReadMsp(std::span<const uint8_t> file) {
     if (packed == 0) {
       // An all-white row is stored as nothing.
       std::fill(row.begin(), row.end(), 0xFF);
-      PutRow(bitmap, y, row);
-      continue;
+    } else if (Result<void> unpacked = UnpackRow(in.Bytes(packed), row); !unpacked) {
+      return Fail(unpacked.error());
     }
-    ByteReader rowIn(in.Bytes(packed));
-    size_t pos = 0;
-    while (pos < rowBytes && !rowIn.AtEnd()) {
-      const uint8_t type = rowIn.U8();
-      if (type == 0) {
-        const uint8_t count = rowIn.U8();
-        const uint8_t value = rowIn.U8();
-        for (int i = 0; i < count && pos < rowBytes; ++i) row[pos++] = value;
-      } else {
-        for (uint8_t b : rowIn.Bytes(type)) {
-          if (pos < rowBytes) row[pos++] = b;
-        }
-      }
-    }
-    if (pos < rowBytes) throw DecodeError("the Microsoft Paint picture is damaged");
     PutRow(bitmap, y, row);
   }
   return bitmap;
@@ -73,7 +78,8 @@ Bitmap ReadMsp(std::span<const uint8_t> file) {
 }  // namespace
 
 Result<Bitmap> DecodeMsp(std::span<const uint8_t> file) {
-  return Guarded([file] { return ReadMsp(file); });
+  ByteReader in(file);
+  return Finished(in, ReadMsp(in));
 }
 
 }  // namespace lrw::formats

@@ -10,7 +10,7 @@ namespace {
 
 constexpr uint16_t kMagic = 0x1234;
 
-enum PaletteKind : uint16_t { kNoPalette = 0, kCgaPalette = 1, kEgaPalette = 3 };
+enum class PaletteKind : uint16_t { None = 0, Cga = 1, Ega = 3 };
 
 uint32_t Rgb(int r, int g, int b) {
   return 0xFF000000u | (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) |
@@ -61,14 +61,16 @@ std::vector<uint32_t> RgbPalette(std::span<const uint8_t> data, size_t count) {
 
 // The unpacked bytes grow with the data actually there, so a file that declares more
 // than it holds never has the declared size allocated.
-std::vector<uint8_t> Unpack(ByteReader& in, int blocks, size_t expected) {
+Result<std::vector<uint8_t>> Unpack(ByteReader& in, int blocks, size_t expected) {
   std::vector<uint8_t> out;
   for (int b = 0; b < blocks && out.size() < expected; ++b) {
     const size_t packed = in.U16LE();
     in.Skip(2);  // unpacked size
     const uint8_t marker = in.U8();
-    if (packed < 5) throw DecodeError("the PC Paint picture is damaged");
+    if (in.Failed()) return Truncated();
+    if (packed < 5) return Fail("the PC Paint picture is damaged");
     ByteReader block(in.Bytes(packed - 5));
+    if (in.Failed()) return Truncated();
     while (!block.AtEnd() && out.size() < expected) {
       const uint8_t v = block.U8();
       if (v != marker) {
@@ -78,6 +80,7 @@ std::vector<uint8_t> Unpack(ByteReader& in, int blocks, size_t expected) {
       size_t run = block.U8();
       if (run == 0) run = block.U16LE();
       const uint8_t value = block.U8();
+      if (block.Failed()) return Truncated();
       out.insert(out.end(), std::min(run, expected - out.size()), value);
     }
   }
@@ -91,28 +94,28 @@ struct PixelLayout {
   int Colours() const { return 1 << (bits * planes); }
 };
 
-PixelLayout LayoutOf(uint8_t planeInfo) {
+Result<PixelLayout> LayoutOf(uint8_t planeInfo) {
   switch (planeInfo) {
     case 0x01:
-      return {1, 1};
+      return PixelLayout{1, 1};
     case 0x02:
-      return {2, 1};
+      return PixelLayout{2, 1};
     case 0x04:
-      return {4, 1};
+      return PixelLayout{4, 1};
     case 0x08:
-      return {8, 1};
+      return PixelLayout{8, 1};
     case 0x31:
-      return {1, 4};
+      return PixelLayout{1, 4};
     default:
-      throw DecodeError("this kind of PC Paint picture is not supported (plane info " +
-                        std::to_string(planeInfo) + ")");
+      return Fail("this kind of PC Paint picture is not supported (plane info " +
+                  std::to_string(planeInfo) + ")");
   }
 }
 
 // The palette the header describes, with exactly `colours` entries.
-std::vector<uint32_t> PaletteOf(uint16_t kind, std::span<const uint8_t> data, int colours) {
+std::vector<uint32_t> PaletteOf(PaletteKind kind, std::span<const uint8_t> data, int colours) {
   std::vector<uint32_t> palette;
-  if (kind == kNoPalette) {
+  if (kind == PaletteKind::None) {
     if (colours == 2)
       palette = {Rgb(0, 0, 0), Rgb(255, 255, 255)};
     else if (colours == 4)
@@ -121,9 +124,9 @@ std::vector<uint32_t> PaletteOf(uint16_t kind, std::span<const uint8_t> data, in
       for (int i = 0; i < 16; ++i) palette.push_back(Pc16(i));
     else
       for (int i = 0; i < 256; ++i) palette.push_back(Rgb(i, i, i));
-  } else if (kind == kCgaPalette) {
+  } else if (kind == PaletteKind::Cga) {
     palette = CgaPalette(data.size() > 0 ? data[0] : 3, data.size() > 1 ? data[1] : 0);
-  } else if (kind == kEgaPalette) {
+  } else if (kind == PaletteKind::Ega) {
     for (int i = 0; i < colours; ++i) {
       palette.push_back(static_cast<size_t>(i) < data.size() ? Ega64(data[i]) : Pc16(i));
     }
@@ -135,13 +138,14 @@ std::vector<uint32_t> PaletteOf(uint16_t kind, std::span<const uint8_t> data, in
 }
 
 // The `expected` bytes of pixel data, stored as they are (no blocks) or in packed blocks.
-std::vector<uint8_t> ReadPixelData(ByteReader& in, int blocks, size_t expected) {
+Result<std::vector<uint8_t>> ReadPixelData(ByteReader& in, int blocks, size_t expected) {
   if (blocks == 0) {
     const auto raw = in.Bytes(expected);
-    return {raw.begin(), raw.end()};
+    if (in.Failed()) return Truncated();
+    return std::vector<uint8_t>(raw.begin(), raw.end());
   }
-  std::vector<uint8_t> pixels = Unpack(in, blocks, expected);
-  if (pixels.size() < expected) ByteReader::Truncated();
+  Result<std::vector<uint8_t>> pixels = Unpack(in, blocks, expected);
+  if (pixels && pixels->size() < expected) return Truncated();
   return pixels;
 }
 
@@ -169,34 +173,37 @@ Bitmap Paint(const std::vector<uint8_t>& pixels, int width, int height, PixelLay
   return bitmap;
 }
 
-Bitmap ReadPcPaintPic(std::span<const uint8_t> file) {
-  ByteReader in(file);
-  if (file.size() < 19 || in.U16LE() != kMagic) throw DecodeError("it is not a PC Paint picture");
+Result<Bitmap> ReadPcPaintPic(ByteReader& in) {
+  if (in.Size() < 19 || in.U16LE() != kMagic) return Fail("it is not a PC Paint picture");
   const int width = in.U16LE();
   const int height = in.U16LE();
   in.Skip(4);  // screen position
   const uint8_t planeInfo = in.U8();
   const uint8_t paletteFlag = in.U8();
   in.Skip(1);  // video mode
-  if (paletteFlag != 0xFF)
-    throw DecodeError("this early version of PC Paint picture is not supported");
-  const uint16_t paletteKind = in.U16LE();
+  if (paletteFlag != 0xFF) return Fail("this early version of PC Paint picture is not supported");
+  const auto paletteKind = static_cast<PaletteKind>(in.U16LE());
   const uint16_t paletteSize = in.U16LE();
   const auto paletteData = in.Bytes(paletteSize);
   const int blocks = in.U16LE();
-  Require(CheckDecodedSize(width, height));
+  if (in.Failed()) return Truncated();
+  if (Result<void> fits = CheckDecodedSize(width, height); !fits) return Fail(fits.error());
 
-  const PixelLayout layout = LayoutOf(planeInfo);
-  const std::vector<uint32_t> palette = PaletteOf(paletteKind, paletteData, layout.Colours());
-  const size_t rowBytes = (static_cast<size_t>(width) * layout.bits + 7) / 8;
-  const size_t expected = rowBytes * static_cast<size_t>(height) * layout.planes;
-  return Paint(ReadPixelData(in, blocks, expected), width, height, layout, palette);
+  const Result<PixelLayout> layout = LayoutOf(planeInfo);
+  if (!layout) return Fail(layout.error());
+  const std::vector<uint32_t> palette = PaletteOf(paletteKind, paletteData, layout->Colours());
+  const size_t rowBytes = (static_cast<size_t>(width) * layout->bits + 7) / 8;
+  const size_t expected = rowBytes * static_cast<size_t>(height) * layout->planes;
+  const Result<std::vector<uint8_t>> pixels = ReadPixelData(in, blocks, expected);
+  if (!pixels) return Fail(pixels.error());
+  return Paint(*pixels, width, height, *layout, palette);
 }
 
 }  // namespace
 
 Result<Bitmap> DecodePcPaintPic(std::span<const uint8_t> file) {
-  return Guarded([file] { return ReadPcPaintPic(file); });
+  ByteReader in(file);
+  return Finished(in, ReadPcPaintPic(in));
 }
 
 }  // namespace lrw::formats

@@ -14,15 +14,15 @@ namespace {
 // A drawing that takes longer than this on one core is refused rather than drawn forever.
 constexpr auto kMaxDrawingTime = std::chrono::seconds(10);
 
-Bitmap WhiteBitmap(int width, int height) {
-  Require(CheckDecodedSize(width, height));
-  return Bitmap(width, height, 0xFFFFFFFFu);
-}
-
 }  // namespace
 
+Result<std::unique_ptr<VectorCanvas>> VectorCanvas::Create(int width, int height) {
+  if (Result<void> fits = CheckDecodedSize(width, height); !fits) return Fail(fits.error());
+  return std::make_unique<VectorCanvas>(width, height);
+}
+
 VectorCanvas::VectorCanvas(int width, int height)
-    : bitmap_(WhiteBitmap(width, height)),
+    : bitmap_(width, height, 0xFFFFFFFFu),
       image_(reinterpret_cast<uchar*>(bitmap_.pixels.data()), bitmap_.width, bitmap_.height,
              bitmap_.width * 4, QImage::Format_RGB32),
       painter_(&image_) {
@@ -39,23 +39,39 @@ Bitmap VectorCanvas::Finish() {
   return std::move(bitmap_);
 }
 
-void VectorCanvas::CheckFonts() {
-  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-    throw DecodeError("the drawing has text, and this program was started without its fonts");
-}
-
 DrawingBudget::DrawingBudget() : start_(std::chrono::steady_clock::now()) {}
 
-void DrawingBudget::Tick() {
+bool DrawingBudget::Tick() {
+  if (stopped_) return false;
   // One record may take long to draw, so the clock is read at every one (about 25 ns).
   if (std::chrono::steady_clock::now() - start_ > kMaxDrawingTime)
-    throw DecodeError("the drawing takes too long to draw");
+    return Stop("the drawing takes too long to draw");
+  return true;
 }
 
-void DrawingBudget::CheckPoints(int64_t points) const {
+bool DrawingBudget::AllowPoints(int64_t points) {
+  if (stopped_) return false;
   if (points > kMaxFigurePoints)
-    throw DecodeError("the drawing has a figure of more than " + std::to_string(kMaxFigurePoints) +
-                      " points");
+    return Stop("the drawing has a figure of more than " + std::to_string(kMaxFigurePoints) +
+                " points");
+  return true;
+}
+
+bool DrawingBudget::AllowText() {
+  if (stopped_) return false;
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    return Stop("the drawing has text, and this program was started without its fonts");
+  return true;
+}
+
+Result<void> DrawingBudget::Outcome() const {
+  if (stopped_) return Fail(*stopped_);
+  return {};
+}
+
+bool DrawingBudget::Stop(std::string reason) {
+  stopped_ = Error(std::move(reason));
+  return false;
 }
 
 QPainterPath ClipAreaTo(const QPainterPath& figure, const QRectF& area) {

@@ -8,26 +8,28 @@
 #include <QPainterPath>
 #include <chrono>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <span>
+#include <string>
 
+#include "base/Result.h"
 #include "document/Bitmap.h"
-#include "import/formats/DecodeError.h"
 
 namespace lrw::formats {
 
 // A white width x height bitmap with a painter on it (antialiased, smooth pictures).
-// The size is checked against the decode limits first.
 class VectorCanvas {
  public:
+  // The canvas, once its size has passed the decode limits.
+  static Result<std::unique_ptr<VectorCanvas>> Create(int width, int height);
+  // `width` x `height` must be within the decode limits (Create checks them).
   VectorCanvas(int width, int height);
   ~VectorCanvas();
   VectorCanvas(const VectorCanvas&) = delete;
   VectorCanvas& operator=(const VectorCanvas&) = delete;
 
   QPainter& Painter() { return painter_; }
-  // Text needs the fonts a QGuiApplication brings; without one, a drawing with text is
-  // refused with a reason rather than drawn without it.
-  static void CheckFonts();
   QSize Size() const { return image_.size(); }
   // Ends the drawing and hands the pixels over.
   Bitmap Finish();
@@ -38,8 +40,10 @@ class VectorCanvas {
   QPainter painter_;
 };
 
-// The limits of one drawing: the time it may take (checked at every record) and
-// the points one figure or path may hold. Beyond either it raises DecodeError.
+// The limits of one drawing: the time it may take (checked at every record), the points
+// one figure or path may hold, and text only where there are fonts. The first limit met
+// stops the drawing: every later check answers false, so the player skips what the check
+// guards and plays no further record, and Outcome() gives the reason.
 class DrawingBudget {
  public:
   static constexpr int64_t kMaxFigurePoints = 1 << 20;
@@ -47,12 +51,21 @@ class DrawingBudget {
   static constexpr int kMaxSavedStates = 4096;
 
   DrawingBudget();
-  // Called once a record.
-  void Tick();
-  void CheckPoints(int64_t points) const;
+  // Called before each record: whether it may be played.
+  bool Tick();
+  // Whether a figure or path of this many points may be drawn.
+  bool AllowPoints(int64_t points);
+  // Whether text may be drawn: it needs the fonts a QGuiApplication brings; without one,
+  // a drawing with text is refused with a reason rather than drawn without it.
+  bool AllowText();
+  // Nothing, or why the drawing stopped.
+  Result<void> Outcome() const;
 
  private:
+  bool Stop(std::string reason);
+
   std::chrono::steady_clock::time_point start_;
+  std::optional<Error> stopped_;
 };
 
 // Figures that reach far beyond the bitmap cost the painter in proportion to their

@@ -1,4 +1,4 @@
-#include "shell/HelpAbout.h"
+#include "shell/AboutForm.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "shell/Splash.h"
+#include "shell/SplashForm.h"
 
 #include <QApplication>
 #include <QFrame>

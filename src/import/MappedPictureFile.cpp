@@ -1,4 +1,4 @@
-#include "import/PictureFile.h"
+#include "import/MappedPictureFile.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
