@@ -163,11 +163,12 @@ def gem(width, height, calls, page=None):
     return struct.pack("<%dh" % len(words), *words)
 
 
-def emf_text(chars):
-    text = ("W" * chars).encode("utf-16-le")
-    font = struct.pack("<I5i8B", 1, -40, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0) + b"\0" * 64
+def emf_text(text, height=-40):
+    chars = len(text)
+    text = text.encode("utf-16-le")
+    font = struct.pack("<I5i8B", 1, height, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0) + b"\0" * 64
     out = struct.pack("<4iIff2iIII4iI", 0, 0, -1, -1, 1, 0, 0, 0, 40, chars, 76, 0, 0, 0, -1, -1, 0)
-    return [(82, font), (37, struct.pack("<I", 1)), (84, out + text)]
+    return [(82, font), (37, struct.pack("<I", 1)), (84, out + text + b"\0" * (len(text) % 4))]
 
 
 # The largest picture our limits let through (kMaxDecodedPixels, 24 Mi pixels).
@@ -203,7 +204,8 @@ def main():
         "limit.pic": pic_filled(LIMIT_W, LIMIT_H),
         "limit-zero-7936.jpg": zero_progressive_jpeg(7936, 7936),
         # Drawings: declared beyond the limits, at the limit with full-size fills, a
-        # million tiny records, a path of a million points, a huge text run.
+        # million tiny records, a path of a million points, a huge text run, a character
+        # no font has, 40000 pixels tall.
         "bomb.emf": emf(100, 100, [], frame=(2000000000, 2000000000)),
         "bomb.gem": gem(100, 100, [], page=(32767, 32767)),
         "limit.emf": emf(LIMIT_W, LIMIT_H, [(43, struct.pack("<4i", 0, 0, LIMIT_W, LIMIT_H))] * 20),
@@ -213,7 +215,8 @@ def main():
                                                 for i in range(1000000)]),
         "endless-path.emf": emf(1000, 1000, [(59, b"")] + [(6, struct.pack("<4iI", 0, 0, -1, -1, 1000)
                                                             + struct.pack("<2000i", *range(2000)))] * 1100),
-        "huge-text.emf": emf(400, 100, emf_text(4000000)),
+        "huge-text.emf": emf(400, 100, emf_text("W" * 4000000)),
+        "huge-glyph.emf": emf(100, 100, emf_text("\0\u0700\0", height=-40000)),
     }
     for name, data in small.items():
         with open(os.path.join(folder, name), "wb") as f:

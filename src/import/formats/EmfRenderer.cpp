@@ -115,6 +115,9 @@ enum : uint32_t {
 constexpr uint32_t kSignature = 0x464D4520;  // " EMF"
 constexpr int kMaxObjectIndex = 0xFFFF;
 constexpr int64_t kMaxPatternPixels = 256 * 256;
+// The painter keeps some glyphs as images of their full size (the box it draws for a
+// character no font has, the pictures of colour fonts), so no font is asked for taller.
+constexpr double kLargestGlyph = 1024;
 // Raster operations of the bitmap records.
 constexpr uint32_t kSrcCopy = 0x00CC0020, kSrcAnd = 0x008800C6, kSrcPaint = 0x00EE0086,
                    kSrcInvert = 0x00660046, kNotSrcCopy = 0x00330008, kBlackness = 0x00000042,
@@ -995,15 +998,18 @@ class EmfPlayer {
       pixelHeight *= 100 / std::max(m.ascent() + m.descent(), 1.0);
     }
     if (pixelHeight < 0.5 || pixelHeight > 1e5) return;
-    const QFont font = MakeFont(pixelHeight);
+    // Text taller than the largest glyph is drawn at that size and scaled up, in units
+    // of `scale` bitmap pixels.
+    const double scale = std::max(1.0, pixelHeight / kLargestGlyph);
+    const QFont font = MakeFont(pixelHeight / scale);
     const QFontMetricsF metrics(font);
 
-    std::vector<double> offsets;  // bitmap pixels along the baseline, per UTF-16 unit
+    std::vector<double> offsets;  // along the baseline, per UTF-16 unit
     double width = 0;
     if (!advances.empty()) {
       for (double a : advances) {
         offsets.push_back(width);
-        width += a * perUnit;
+        width += a * perUnit / scale;
       }
     } else {
       width = metrics.horizontalAdvance(text);
@@ -1029,7 +1035,7 @@ class EmfPlayer {
         y = metrics.ascent();
         break;
     }
-    if (dc_.textAlign & 1) dc_.current = reference + along * (width / perUnit);
+    if (dc_.textAlign & 1) dc_.current = reference + along * (width * scale / perUnit);
 
     ApplyClip();
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -1046,24 +1052,36 @@ class EmfPlayer {
     // Glyph indexes name glyphs of a font we do not have; only the background is drawn.
     if (options & 0x10) return;
     const QPointF origin = toBitmap.map(reference);
-    painter_.setTransform(
-        QTransform(unit.x(), unit.y(), -unit.y(), unit.x(), origin.x(), origin.y()));
+    painter_.setTransform(QTransform(unit.x() * scale, unit.y() * scale, -unit.y() * scale,
+                                     unit.x() * scale, origin.x(), origin.y()));
     if (dc_.opaqueBackground)
       painter_.fillRect(
           QRectF(x, y - metrics.ascent(), width, metrics.ascent() + metrics.descent()),
           dc_.bkColor);
     painter_.setFont(font);
     painter_.setPen(dc_.textColor);
+    // Scaled text is filled as outlines: the painter would keep its glyphs as images of
+    // their scaled size.
+    QPainterPath outlines;
+    outlines.setFillRule(Qt::WindingFill);
+    const auto draw = [&](QPointF at, const QString& piece) {
+      if (scale > 1) {
+        outlines.addText(at, font, piece);
+      } else {
+        painter_.drawText(at, piece);
+      }
+    };
     if (offsets.empty()) {
-      painter_.drawText(QPointF(x, y), text);
-      return;
+      draw(QPointF(x, y), text);
+    } else {
+      for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        if (static_cast<size_t>(i) < offsets.size())
+          draw(QPointF(x + offsets[static_cast<size_t>(i)], y), text.mid(i, length));
+        i += length - 1;
+      }
     }
-    for (qsizetype i = 0; i < text.size(); ++i) {
-      const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-      if (static_cast<size_t>(i) < offsets.size())
-        painter_.drawText(QPointF(x + offsets[static_cast<size_t>(i)], y), text.mid(i, length));
-      i += length - 1;
-    }
+    if (!outlines.isEmpty()) painter_.fillPath(outlines, dc_.textColor);
   }
 
   // ---- bitmaps ----
