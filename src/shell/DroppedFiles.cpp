@@ -33,14 +33,14 @@ DroppedPictures PicturesFromDrop(const std::vector<std::string>& dropped, Shortc
     if (IsShortcut(path)) {
       // A shortcut whose target cannot be found leaves Target as it was: start empty so
       // that an earlier shortcut's target is never taken for this one.
-      link.Target.clear();
-      link.ShortcutFile = path;
+      link.SetTarget({});
+      link.SetShortcutFile(path);
       if (Result<void> read = link.ReadLink(); !read) {
         result.shortcutError = std::move(read).error();
         break;
       }
-      if (link.Target.empty()) continue;
-      path = link.Target;
+      if (link.Target().empty()) continue;
+      path = link.Target();
     }
     if (PictureFormatOf(path)) result.paths.push_back(path);
   }

@@ -359,28 +359,28 @@ void ShortcutLink::SetShowCmd(ShowCommand cmd) {
 }
 
 Result<void> ShortcutLink::ReadLink() {
-  const Result<std::vector<uint8_t>> bytes = ReadShortcutFile(ShortcutFile);
+  const Result<std::vector<uint8_t>> bytes = ReadShortcutFile(shortcutFile_);
   if (!bytes) return Fail(bytes.error());
   const Result<ShellLinkData> parsed = ParseShellLink(*bytes);
   if (!parsed) return Fail(parsed.error());
   const ShellLinkData& link = *parsed;
   std::error_code ec;
-  fs::path folder = fs::path(ShortcutFile).parent_path();
+  fs::path folder = fs::path(shortcutFile_).parent_path();
   if (const fs::path absolute = fs::absolute(folder, ec); !ec) folder = absolute;
   std::optional<std::string> target = ResolveShellLinkTarget(link, folder.string());
   if (!target) return {};
 
-  WorkingDir = link.workingDir;
-  Target = std::move(*target);
-  IconLocation = link.iconLocation;
+  workingDir_ = link.workingDir;
+  target_ = std::move(*target);
+  iconLocation_ = link.iconLocation;
   // The icon number is a 16-bit property; the file stores 32 bits.
-  IconNumber = static_cast<int16_t>(link.iconIndex);
-  Description = link.description;
+  iconNumber_ = static_cast<int16_t>(link.iconIndex);
+  description_ = link.description;
   showCmd_ = static_cast<int>(link.showCommand);
   // Only the key itself is kept, not its modifiers.
   const uint8_t key = static_cast<uint8_t>(link.hotKey & 0xFF);
   SetHotKeyCode(key == 0 ? U' ' : Cp1252ToCodePoint(static_cast<char>(key)));
-  Arguments = link.arguments;
+  arguments_ = link.arguments;
   return {};
 }
 

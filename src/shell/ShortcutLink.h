@@ -69,14 +69,18 @@ std::optional<std::string> ResolveShellLinkTarget(const ShellLinkData& link,
 
 class ShortcutLink {
  public:
-  // Paths and texts are UTF-8.
-  std::string ShortcutFile;
-  std::string Target;
-  std::string WorkingDir;
-  std::string Description;
-  std::string Arguments;
-  std::string IconLocation;
-  int16_t IconNumber = 0;
+  // Paths and texts are UTF-8. The shortcut file is the one ReadLink reads; the rest is
+  // what it read.
+  const std::string& ShortcutFile() const { return shortcutFile_; }
+  void SetShortcutFile(std::string path) { shortcutFile_ = std::move(path); }
+  const std::string& Target() const { return target_; }
+  void SetTarget(std::string target) { target_ = std::move(target); }
+  const std::string& WorkingDir() const { return workingDir_; }
+  const std::string& Description() const { return description_; }
+  void SetDescription(std::string text) { description_ = std::move(text); }
+  const std::string& Arguments() const { return arguments_; }
+  const std::string& IconLocation() const { return iconLocation_; }
+  int16_t IconNumber() const { return iconNumber_; }
 
   std::string HotKey() const;             // one character; " " when none
   void SetHotKey(std::string_view text);  // upper-cased first char, below 32 -> blank
@@ -92,6 +96,13 @@ class ShortcutLink {
  private:
   void SetHotKeyCode(char32_t code);
 
+  std::string shortcutFile_;
+  std::string target_;
+  std::string workingDir_;
+  std::string description_;
+  std::string arguments_;
+  std::string iconLocation_;
+  int16_t iconNumber_ = 0;
   char32_t hotKey_ = U' ';
   int showCmd_ = kShowMaximizedCode;
 };

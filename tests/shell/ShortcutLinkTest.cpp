@@ -47,7 +47,7 @@ class ShortcutLinkTest : public ::testing::Test {
   // Reads a link that must fail; returns the message.
   std::string ReadError(const std::vector<uint8_t>& bytes) {
     ShortcutLink link;
-    link.ShortcutFile = WriteFile("bad.lnk", bytes);
+    link.SetShortcutFile(WriteFile("bad.lnk", bytes));
     const Result<void> read = link.ReadLink();
     return read ? "no error" : read.error().message;
   }
@@ -60,7 +60,7 @@ TEST_F(ShortcutLinkTest, NewLinkHasTheDesignerDefaults) {
   EXPECT_EQ(link.HotKey(), " ");
   EXPECT_EQ(link.ShowCmd(), ShowCommand::ShowMaximized);
   EXPECT_EQ(link.StoredShowCmd(), 3);
-  EXPECT_EQ(link.IconNumber, 0);
+  EXPECT_EQ(link.IconNumber(), 0);
 }
 
 TEST_F(ShortcutLinkTest, RelativePathToExistingPictureFillsEveryProperty) {
@@ -78,14 +78,14 @@ TEST_F(ShortcutLinkTest, RelativePathToExistingPictureFillsEveryProperty) {
   fields.hotKey = 0x0646;  // Ctrl+Alt+F: the modifiers are dropped
 
   ShortcutLink link;
-  link.ShortcutFile = WriteFile("photo.lnk", BuildLink(fields));
+  link.SetShortcutFile(WriteFile("photo.lnk", BuildLink(fields)));
   ASSERT_TRUE(link.ReadLink());
-  EXPECT_EQ(link.Target, picture);
-  EXPECT_EQ(link.Description, *fields.name);
-  EXPECT_EQ(link.WorkingDir, *fields.workingDir);
-  EXPECT_EQ(link.Arguments, "/s /r");
-  EXPECT_EQ(link.IconLocation, *fields.iconLocation);
-  EXPECT_EQ(link.IconNumber, 5);
+  EXPECT_EQ(link.Target(), picture);
+  EXPECT_EQ(link.Description(), *fields.name);
+  EXPECT_EQ(link.WorkingDir(), *fields.workingDir);
+  EXPECT_EQ(link.Arguments(), "/s /r");
+  EXPECT_EQ(link.IconLocation(), *fields.iconLocation);
+  EXPECT_EQ(link.IconNumber(), 5);
   EXPECT_EQ(link.ShowCmd(), ShowCommand::ShowMinimized);
   EXPECT_EQ(link.HotKey(), "F");
 }
@@ -119,17 +119,17 @@ TEST_F(ShortcutLinkTest, ResolvedTargetsAndPathsThatDoNotExistHere) {
     fields.localPath = c.local;
     fields.name = "new";
     ShortcutLink link;
-    link.Target = "old target";
-    link.Description = "old";
-    link.ShortcutFile = WriteFile("links/case.lnk", BuildLink(fields));
+    link.SetTarget("old target");
+    link.SetDescription("old");
+    link.SetShortcutFile(WriteFile("links/case.lnk", BuildLink(fields)));
     ASSERT_TRUE(link.ReadLink());
     const std::string label = c.relative.value_or("-") + " | " + c.local.value_or("-");
     if (c.expected.empty()) {
-      EXPECT_EQ(link.Target, "old target") << label;
-      EXPECT_EQ(link.Description, "old") << label;
+      EXPECT_EQ(link.Target(), "old target") << label;
+      EXPECT_EQ(link.Description(), "old") << label;
     } else {
-      EXPECT_EQ(link.Target, c.expected) << label;
-      EXPECT_EQ(link.Description, "new") << label;
+      EXPECT_EQ(link.Target(), c.expected) << label;
+      EXPECT_EQ(link.Description(), "new") << label;
     }
   }
 }
@@ -143,15 +143,15 @@ TEST_F(ShortcutLinkTest, UnresolvedLinkChangesNothing) {
   fields.hotKey = 'Q';
   fields.iconIndex = 4;
   ShortcutLink link;
-  link.Target = "/keep/me.jpg";
-  link.ShortcutFile = WriteFile("gone.lnk", BuildLink(fields));
+  link.SetTarget("/keep/me.jpg");
+  link.SetShortcutFile(WriteFile("gone.lnk", BuildLink(fields)));
   ASSERT_TRUE(link.ReadLink());
-  EXPECT_EQ(link.Target, "/keep/me.jpg");
-  EXPECT_EQ(link.Description, "");
-  EXPECT_EQ(link.Arguments, "");
+  EXPECT_EQ(link.Target(), "/keep/me.jpg");
+  EXPECT_EQ(link.Description(), "");
+  EXPECT_EQ(link.Arguments(), "");
   EXPECT_EQ(link.HotKey(), " ");
   EXPECT_EQ(link.ShowCmd(), ShowCommand::ShowMaximized);
-  EXPECT_EQ(link.IconNumber, 0);
+  EXPECT_EQ(link.IconNumber(), 0);
 }
 
 TEST_F(ShortcutLinkTest, StoredHotKeyAndShowCommandAsRead) {
@@ -175,7 +175,7 @@ TEST_F(ShortcutLinkTest, StoredHotKeyAndShowCommandAsRead) {
     fields.hotKey = c.hotKey;
     fields.showCommand = c.show;
     ShortcutLink link;
-    link.ShortcutFile = WriteFile("k.lnk", BuildLink(fields));
+    link.SetShortcutFile(WriteFile("k.lnk", BuildLink(fields)));
     ASSERT_TRUE(link.ReadLink());
     EXPECT_EQ(link.HotKey(), c.key) << c.hotKey;
     EXPECT_EQ(link.ShowCmd(), c.cmd) << c.show;
@@ -217,11 +217,11 @@ TEST_F(ShortcutLinkTest, AnsiStringsAreWindows1252) {
   fields.relativePath = "\xE9t\xE9.jpg";
   fields.arguments = std::string("x\0y", 3);  // text ends at an embedded zero
   ShortcutLink link;
-  link.ShortcutFile = WriteFile("ansi.lnk", BuildLink(fields));
+  link.SetShortcutFile(WriteFile("ansi.lnk", BuildLink(fields)));
   ASSERT_TRUE(link.ReadLink());
-  EXPECT_EQ(link.Description, "Caf\u00e9 \u20ac");
-  EXPECT_EQ(link.Target, (dir_ / "\u00e9t\u00e9.jpg").string());
-  EXPECT_EQ(link.Arguments, "x");
+  EXPECT_EQ(link.Description(), "Caf\u00e9 \u20ac");
+  EXPECT_EQ(link.Target(), (dir_ / "\u00e9t\u00e9.jpg").string());
+  EXPECT_EQ(link.Arguments(), "x");
 }
 
 TEST_F(ShortcutLinkTest, FilesThatAreNoShortcutCannotBeOpened) {
@@ -244,7 +244,7 @@ TEST_F(ShortcutLinkTest, FilesThatAreNoShortcutCannotBeOpened) {
   }
   for (const std::string& file : {(dir_ / "missing.lnk").string(), dir_.string(), std::string()}) {
     ShortcutLink link;
-    link.ShortcutFile = file;
+    link.SetShortcutFile(file);
     const Result<void> read = link.ReadLink();
     ASSERT_FALSE(read) << file;
     EXPECT_EQ(read.error().message, kShortcutOpenError) << file;
