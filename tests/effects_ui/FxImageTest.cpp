@@ -72,14 +72,6 @@ TEST_F(FxImageTest, CanvasOfAnEmptyPictureMakesABitmapOfTheControlsSize) {
   EXPECT_EQ(other.Picture().AsBitmap().at(0, 0), 0xFF0000FFu);
 }
 
-TEST_F(FxImageTest, CanvasNeedsABitmap) {
-  image->Picture().SetDrawing(Drawing());
-  // A debug build stops; elsewhere the canvas draws on nothing and the drawing stays.
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_DEBUG_DEATH(image->Canvas()->fillRect(0, 0, 5, 5, Qt::red), "SImageCanvasNeedsBitmap");
-  EXPECT_EQ(image->Picture().ContentKind(), FxPicture::Kind::Drawing);
-}
-
 TEST_F(FxImageTest, PictureWriteAcceptsOnlyBitmapsAndEmptyPictures) {
   image->SetPicture(FxPicture::FromBitmap(test::Pattern(20, 10, 1)));
   ASSERT_TRUE(image->Picture().HoldsBitmap());

@@ -22,15 +22,8 @@ TEST_F(AboutTest, TextsFitAndTheOkButtonHasTheFocus) {
   AboutForm about;
   about.show();
   QCoreApplication::processEvents();
-  EXPECT_TRUE(about.findChild<QPlainTextEdit*>("Comments")->isReadOnly());
-  EXPECT_TRUE(about.findChild<QPlainTextEdit*>("Copyright")->isReadOnly());
-  EXPECT_FALSE(about.findChild<QPlainTextEdit*>("Comments")->toPlainText().isEmpty());
-  EXPECT_FALSE(about.findChild<QPlainTextEdit*>("Copyright")->toPlainText().isEmpty());
-  EXPECT_EQ(about.findChild<QPlainTextEdit*>("Comments")->verticalScrollBarPolicy(),
-            Qt::ScrollBarAlwaysOn);
   // The second area has no scroll bar: its text must fit.
   EXPECT_EQ(about.findChild<QPlainTextEdit*>("Copyright")->verticalScrollBar()->maximum(), 0);
-  EXPECT_TRUE(about.findChild<QPushButton*>("OKButton")->isDefault());
   // Focus within the box, and keyboard focus once the window is active (a display
   // without a window manager may not activate it by itself).
   EXPECT_EQ(about.focusWidget(), about.findChild<QPushButton*>("OKButton"));
